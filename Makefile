@@ -1,0 +1,46 @@
+# Pelvaro: `make play` builds everything and starts the game (English;
+# `make play LANG=de` for the German build); `make test` runs the whole test
+# suite, window tests included (it starts its own X server with Xvfb).
+
+BUILD := build
+JOBS ?= 2
+# Only a LANG given on the command line chooses the build; the LANG of the
+# environment is the locale and is not meant here.
+ifeq ($(origin LANG),command line)
+GAME_LANG := $(if $(filter de,$(LANG)),de,en)
+else
+GAME_LANG := en
+endif
+
+BUILD_PACKAGES := cmake g++ make pkg-config liballegro4-dev libcairo2-dev libfreetype-dev fonts-dejavu-core freepats googletest libgtest-dev
+TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
+
+.PHONY: play test build deps test-deps bench asan clean
+
+play: build
+	cd $(BUILD)/data && ../game_$(GAME_LANG)
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build test-deps
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
+	cd $(BUILD)/data && for b in ../bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+asan: deps test-deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DPELVARO_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && ctest --output-on-failure -j$(JOBS) -E '^window'
+
+deps:
+	@./tools/install-packages $(BUILD_PACKAGES)
+
+test-deps:
+	@./tools/install-packages $(TEST_PACKAGES)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan

@@ -1,0 +1,63 @@
+#include <cstdio>
+
+#include "cutscenes/videos.h"
+#include "dialogue/talk.h"
+#include "platform/platform.h"
+#include "shell/datafiles.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+
+void video_logo() {
+  logo_wav = load_sample_checked("sfx/logo.wav");
+  platform_play_sample(logo_wav, 255, 128, 1000, 0);
+  // The frame buffer does not exist yet; the film has a buffer of its own.
+  BITMAP* film_buffer = create_bitmap(640, 480);
+  clear_bitmap(film_buffer);
+  const int played = platform_play_film("flc/proud.flc", film_buffer);
+  destroy_bitmap(film_buffer);
+  if (played != 0) fatal_data_error("flc/proud.flc", "missing or unreadable");
+}
+
+void video_title() {
+  pv_logo = datafile_bitmap(title_dat, 0, "title.dat");
+  intro_dat = load_datafile_checked("intro.dat", 3);
+  unload_datafile(intro_dat);
+  intro_dat = nullptr;
+}
+
+namespace {
+
+void centred_line(const char* line, int row) {
+  outlined_text(line, (640 - text_length(pv_font, line)) / 2, row, kPersonColour);
+}
+
+}  // namespace
+
+void video_intro() {
+  wait_mouse_release();
+  intro_dat = load_datafile_checked("intro.dat", 3);
+  blit(datafile_bitmap(intro_dat, 2, "intro.dat"), memory_screen, 0, 0, 0, 0, 640, 480);
+  static const char* const kLines[7] = {
+      TR("Wir schreiben das Jahr 2027.", "The year is 2027."),
+      TR("Seit Direktor Dossel spurlos verschwunden ist,", "Since headmaster Dossel vanished without a trace,"),
+      TR("regiert sein Nachfolger die Schule mit eiserner Hand.",
+         "his successor has ruled the school with an iron fist."),
+      TR("Kameras, Wachen und Zugangskarten ueberall -", "Cameras, guards and access cards everywhere -"),
+      TR("aus der Schule ist fast ein Gefaengnis geworden.", "the school has become little better than a prison."),
+      TR("Du stehst im Gang und bekommst gerade", "You are standing in the corridor, just getting"),
+      TR("deine Klassenarbeit zurueck...", "your test back..."),
+  };
+  static const int kRows[7] = {170, 190, 210, 230, 250, 270, 290};
+  for (int i = 0; i < 7; ++i) centred_line(kLines[i], kRows[i]);
+  centred_line(TR("Weiter gehts mit einem Mausklick.", "Click to continue."), 330);
+  platform_new_frame();
+  do {
+    platform_poll_mouse();
+    show_frame();
+  } while (!(mouse_b & 3));
+  unload_datafile(intro_dat);
+  intro_dat = nullptr;
+}
+
+void video_hero_beton_ko() {}

@@ -1,0 +1,93 @@
+#include "hero/hero.h"
+
+#include "shell/datafiles.h"
+#include "shell/world.h"
+
+void reset_hero() {
+  mov_nr = 199;
+  mov_nr1 = 0;
+  for (int i = 0; i < kPathSteps; ++i) {
+    hero_action[i] = 0;
+    movement_x[i] = hero_x;
+    movement_y[i] = hero_y;
+  }
+}
+
+void place_hero_sprite(int ref_x, int ref_y) {
+  bmp_x = ref_x - hero_width / 2;
+  bmp_y = static_cast<int>(ref_y - 170 * float_y);
+  if (bmp_x > 635 - hero_width) bmp_x = 635 - hero_width;
+  if (bmp_y > 475 - hero_length) bmp_y = 475 - hero_length;
+  if (bmp_x <= 4) bmp_x = 5;
+  if (bmp_y <= 4) bmp_y = 5;
+}
+
+namespace {
+
+// The walking cycle of each step direction 1..8.
+BITMAP** walk_cycle(int code) {
+  switch (code) {
+    case 1: return go1_frame;
+    case 2: return go5_frame;
+    case 3: return go6_frame;
+    case 4: return go2_frame;
+    case 5: return go3_frame;
+    case 6: return go4_frame;
+    case 7: return go7_frame;
+    default: return go8_frame;
+  }
+}
+
+void draw_stretched(BITMAP* picture, int at_x) {
+  if (picture && hero_width > 0 && hero_length > 0)
+    stretch_sprite(memory_screen, picture, at_x, bmp_y, hero_width, hero_length);
+}
+
+}  // namespace
+
+void hero_frame() {
+  if (video_active == 1) {
+    if (move_frame_nr >= hero_move_frame_nr) move_frame_nr = 0;
+    if (video_move[move_frame_nr]) draw_sprite(memory_screen, video_move[move_frame_nr], bmp_x, bmp_y);
+    hero_blitted = 1;
+    return;
+  }
+  place_hero_sprite(hero_x, hero_y);
+  if (mov_nr1 >= mov_nr || mov_nr1 < 0 || mov_nr1 >= kPathSteps) reset_hero();
+  const int a = hero_action[mov_nr1];
+  if (a == 0) draw_stretched(stand_frame, bmp_x);
+  if (a == -1) {
+    if (talk_frame_nr > 14 || talk_frame_nr < 0) talk_frame_nr = 0;
+    draw_stretched(talk_front[talk_frame_nr], bmp_x);
+  }
+  if (a == -2) {
+    if (move_frame_nr >= hero_move_frame_nr || move_frame_nr < 0) move_frame_nr = 0;
+    draw_stretched(move[move_frame_nr], hero_talkl_korrektur == 1 ? bmp_x - 7 : bmp_x);
+  }
+  place_hero_sprite(movement_x[mov_nr1], movement_y[mov_nr1]);
+  if (a >= 1 && a <= 8) {
+    if (go_frame_nr > 13 || go_frame_nr < 0) go_frame_nr = 0;
+    draw_stretched(walk_cycle(a)[go_frame_nr], bmp_x);
+    hero_x = movement_x[mov_nr1];
+    hero_y = movement_y[mov_nr1];
+  }
+  hero_blitted = 1;
+}
+
+void new_hero_move() {
+  move_frame_nr = 0;
+  if (move_dat) unload_datafile(move_dat);
+  move_dat = nullptr;
+  for (BITMAP*& m : move) m = nullptr;
+  hero_talkl_korrektur = 0;
+  const char* file = nullptr;
+  switch (select_move) {
+    case 1: file = "talkr.dat"; hero_move_frame_nr = 30; break;
+    case 2: file = "talkl.dat"; hero_move_frame_nr = 30; hero_talkl_korrektur = 1; break;
+    case 3: file = "takel.dat"; hero_move_frame_nr = 15; break;
+    case 4: file = "taker.dat"; hero_move_frame_nr = 15; break;
+    default: return;
+  }
+  move_dat = load_datafile_checked(file, hero_move_frame_nr);
+  for (int i = 0; i < hero_move_frame_nr; ++i) move[i] = datafile_bitmap(move_dat, i, file);
+}

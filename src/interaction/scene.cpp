@@ -1,0 +1,7 @@
+#include "interaction/interaction.h"
+
+// The story's rules, the objects and the persons of the rooms arrive with the
+// rooms themselves; until then a pass has nothing to react to.
+void storyline() {}
+void furni_room() {}
+void people_room() {}

@@ -1,0 +1,126 @@
+#include "menus/main_menu.h"
+
+#include <cstdio>
+
+#include "dialogue/talk.h"
+#include "persistence/options.h"
+#include "platform/platform.h"
+#include "shell/game.h"
+#include "shell/hardware.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+
+namespace {
+
+// The pictures carry no words; the buttons are labelled in the build's language.
+void label(BITMAP* picture, const MenuArea& a, int at_x, int at_y, const char* text) {
+  const int cx = (a.x1 + a.x2) / 2 - at_x;
+  const int cy = (a.y1 + a.y2) / 2 - at_y - text_height(pv_font) / 2;
+  BITMAP* keep = memory_screen;
+  memory_screen = picture;
+  outlined_text(text, cx - text_length(pv_font, text) / 2, cy, makecol(255, 236, 170));
+  memory_screen = keep;
+}
+
+void label_menu_pictures() {
+  const char* kNew = TR("Neues Spiel", "New game");
+  const char* kCredits = TR("Mitwirkende", "Credits");
+  const char* kQuit = TR("Beenden", "Quit");
+  label(menu_bmp, kMenuNew, 0, 0, kNew);
+  label(menu_bmp, kMenuCredits, 0, 0, kCredits);
+  label(menu_bmp, kMenuQuit, 0, 0, kQuit);
+  label(mm_new, kMenuNew, 56, 152, kNew);
+  label(mm_cred, kMenuCredits, 56, 339, kCredits);
+  label(mm_quit, kMenuQuit, 104, 396, kQuit);
+}
+
+void present_with_pointer() {
+  platform_show_pointer(memory_screen);
+  platform_present(memory_screen, 640, 480);
+  platform_hide_pointer();
+}
+
+void restore_background() {
+  blit(menu_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+}
+
+}  // namespace
+
+bool mouse_in(const MenuArea& a) {
+  return mouse_x > a.x1 && mouse_x <= a.x2 && mouse_y > a.y1 && mouse_y <= a.y2;
+}
+
+void main_menu() {
+  load_menu_data();
+  label_menu_pictures();
+  platform_set_pointer(cursor);
+  clear_bitmap(memory_screen);
+  platform_present(memory_screen, 640, 480);
+  show_menu();
+  unload_menu_data();
+}
+
+void show_menu() {
+  restore_background();
+  counter = 0;
+  while (counter != 1000) {
+    platform_poll_mouse();
+    const bool left = mouse_b & 1;
+    if (mouse_in(kMenuNew)) {
+      draw_sprite(memory_screen, mm_new, 56, 152);
+      if (left) counter = 1000;
+    } else if (mouse_in(kMenuSecond) || mouse_in(kMenuThird)) {
+      if (left) restore_background();
+    } else if (mouse_in(kMenuCredits)) {
+      draw_sprite(memory_screen, mm_cred, 56, 339);
+      if (left) {
+        show_credits();
+        wait_mouse_release();
+        restore_background();
+      }
+    } else if (mouse_in(kMenuQuit)) {
+      draw_sprite(memory_screen, mm_quit, 104, 396);
+      if (left) quit_from_menu();
+    } else {
+      restore_background();
+    }
+    draw_sprite(memory_screen, (mouse_b & 1) ? eyes_closed : eyes_open, 440, 270);
+    present_with_pointer();
+    if (counter != 1000) {
+      ++counter;
+      if (counter == 990) counter = 10;
+    }
+  }
+}
+
+void show_credits() {
+  wait_mouse_release();
+  blit(credits_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  draw_sprite(memory_screen, credits_coding, 2, 150);
+  draw_sprite(memory_screen, credits_graphics, 1, 230);
+  draw_sprite(memory_screen, credits_sound, 1, 310);
+  platform_new_frame();
+  int seen_down = 0;
+  while (seen_down < 10) {
+    platform_poll_mouse();
+    if (mouse_b & 3) ++seen_down;
+    platform_present(memory_screen, 640, 480);
+  }
+}
+
+void quit_from_menu() {
+  platform_stop_midi();
+  save_options();
+  clear_bitmap(memory_screen);
+  platform_present(memory_screen, 640, 480);
+  platform_text_mode();
+  std::printf("\n");
+  std::printf("Pelvaro - (c) 2027 Pelvaro team. All rights reserved.\n");
+  std::printf("Credits:\n");
+  std::printf("Programming, graphics, animations: the Pelvaro team\n");
+  std::printf("Further graphics: Mara Feltgen, Jos Weiland, Lina Kremer\n");
+  std::printf("Visit us on the web for news about the game.\n");
+  std::printf("Thank you for playing Pelvaro!\n");
+  std::fflush(stdout);
+  platform_exit(1);
+}

@@ -1,0 +1,156 @@
+// Where the pictures of the menus, the inventory, the control panel and the
+// on-screen buttons lie, and the areas the game tests the pointer against.
+//
+// Both the game and the data generator (tools/mkassets) include this header, so
+// a button is drawn exactly where the game looks for clicks. Rectangles are
+// inclusive on all four sides (x1..x2, y1..y2); the game's own tests treat some
+// bounds as exclusive, which is why every picture covers its area with a
+// margin of a pixel or two.
+#pragma once
+
+namespace screen_layout {
+
+struct Point {
+  int x;
+  int y;
+};
+
+struct Rect {
+  int x1;
+  int y1;
+  int x2;
+  int y2;
+  constexpr int width() const { return x2 - x1 + 1; }
+  constexpr int height() const { return y2 - y1 + 1; }
+  constexpr bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
+};
+
+// ---- Start-up progress screen ------------------------------------------------
+inline constexpr Point kProgressBar{215, 435};
+inline constexpr int kProgressBarWidth = 210;
+inline constexpr int kProgressBarHeight = 24;
+inline constexpr int kProgressSteps = 35;  // red_bar[0..34], 34 is full
+
+// ---- In-game buttons (bag and verb panel) ------------------------------------
+inline constexpr Point kBagPos{40, 360};
+inline constexpr Rect kBagHit{56, 371, 94, 429};
+inline constexpr Point kVerbPanelPos{540, 350};
+inline constexpr int kVerbPanelWidth = 60;
+inline constexpr int kVerbPanelHeight = 94;
+// Verb order of the panel and of navi_butt_on[]: walk, take, use, look, talk.
+inline constexpr int kVerbCount = 5;
+inline constexpr Rect kVerbHit[kVerbCount] = {
+    {561, 351, 579, 369},  // walk
+    {541, 386, 559, 404},  // take
+    {578, 386, 596, 404},  // use
+    {541, 421, 559, 439},  // look
+    {578, 421, 596, 439},  // talk
+};
+inline constexpr Point kVerbHighlightPos[kVerbCount] = {
+    {559, 350}, {541, 383}, {576, 383}, {541, 418}, {576, 419}};
+
+// ---- Cursors ------------------------------------------------------------------
+inline constexpr int kCursorSize = 40;
+// Objects and persons are tested at the pointer position plus this offset; the
+// look, talk, take and use pictures centre their working point on it.
+inline constexpr Point kCursorHotSpot{20, 15};
+
+// ---- Main menu ------------------------------------------------------------------
+// Button order: new game, instructions, options, credits, quit.
+inline constexpr int kMenuButtonCount = 5;
+inline constexpr Rect kMenuHot[kMenuButtonCount] = {
+    {61, 158, 272, 191},   // new game
+    {61, 251, 272, 284},   // instructions
+    {61, 297, 272, 330},   // options
+    {61, 341, 272, 379},   // credits
+    {109, 401, 224, 441},  // quit
+};
+// Where the highlighted button pictures mm_new, mm_inst, mm_opti, mm_cred and
+// mm_quit are drawn. mm_inst and mm_opti keep the offset of mm_new (5 left,
+// 6 up of the hot area).
+inline constexpr Point kMenuHighlightPos[kMenuButtonCount] = {
+    {56, 152}, {56, 245}, {56, 291}, {56, 339}, {104, 396}};
+inline constexpr Point kMenuEyesPos{440, 270};
+inline constexpr int kMenuEyesWidth = 120;
+inline constexpr int kMenuEyesHeight = 40;
+
+// ---- Credits --------------------------------------------------------------------
+inline constexpr Point kCreditsCodingPos{2, 150};
+inline constexpr Point kCreditsGraphicsPos{1, 230};
+inline constexpr Point kCreditsSoundPos{1, 310};
+inline constexpr int kCreditsPanelWidth = 420;
+inline constexpr int kCreditsPanelHeight = 72;
+
+// ---- Instructions screen (main_instruct_bmp, full screen) ------------------------
+// Text area the game writes the instructions into, and its two buttons: back to
+// the menu (inst_back_on) and a second page / game info button (inst_gi_on).
+inline constexpr Rect kInstructText{60, 60, 580, 380};
+inline constexpr Rect kInstructBack{420, 410, 579, 449};
+inline constexpr Rect kInstructSecond{60, 410, 219, 449};
+inline constexpr Point kInstructBackHighlightPos{416, 406};
+inline constexpr Point kInstructSecondHighlightPos{56, 406};
+
+// ---- Options screen of the main menu (main_options_bmp, full screen) ------------
+// Three sliders (text speed, music, sound effects) with the knob
+// controller_bmp / controller_on, the text-output switch, OK and Cancel.
+inline constexpr int kMenuSliderX1 = 320;  // knob left edge at value 0
+inline constexpr int kMenuSliderX2 = 470;  // knob left edge at the maximum
+inline constexpr int kMenuSliderY[3] = {170, 220, 270};
+inline constexpr Rect kMenuOptSwitch{320, 310, 427, 339};
+inline constexpr Point kMenuOptSwitchPos{316, 306};  // main_opt_off, main_opt_*_on
+inline constexpr Rect kMenuOptOk{120, 400, 279, 439};
+inline constexpr Rect kMenuOptCancel{360, 400, 519, 439};
+inline constexpr Point kMenuOptOkHighlightPos{116, 396};
+inline constexpr Point kMenuOptCancelHighlightPos{356, 396};
+
+// ---- Slider knob (both the menu's and the control panel's) ----------------------
+inline constexpr int kKnobWidth = 20;
+inline constexpr int kKnobHeight = 10;
+
+// ---- Inventory screen ------------------------------------------------------------
+inline constexpr Point kInventoryPos{60, 65};  // inventory_bmp, game_options_bmp
+inline constexpr int kInventoryWidth = 520;
+inline constexpr int kInventoryHeight = 350;
+inline constexpr int kInventorySlotX0 = 130;  // six slots a row, 60 px apart
+inline constexpr int kInventorySlotY0 = 120;
+inline constexpr int kInventorySlotStep = 60;
+inline constexpr int kInventoryColumns = 6;
+inline constexpr int kInventoryRows = 4;
+inline constexpr int kInventorySlotSize = 40;
+inline constexpr Rect kInventoryPanelButton{151, 357, 309, 395};
+inline constexpr Point kInventoryPanelButtonPos{150, 356};  // game_opt_on
+
+// ---- Control panel (game_options_bmp at kInventoryPos) ---------------------------
+inline constexpr int kPanelSliderX1 = 320;
+inline constexpr int kPanelSliderX2 = 470;
+inline constexpr int kPanelSliderY[3] = {219, 245, 271};  // text speed, music, effects
+inline constexpr Rect kPanelSwitch{376, 176, 484, 205};
+inline constexpr Point kPanelOffPos{370, 174};    // game_off and game_off_on
+inline constexpr Point kPanelOnOnPos{378, 178};   // game_on_on
+inline constexpr Rect kPanelInventory{371, 357, 479, 395};
+inline constexpr Point kPanelInventoryPos{365, 355};  // game_inv_on
+inline constexpr Rect kPanelQuit{261, 317, 369, 340};
+inline constexpr Point kPanelQuitPos{263, 316};  // game_quit_on
+// The panel's save and load buttons open the two slot screens.
+inline constexpr Rect kPanelSave{91, 317, 169, 340};
+inline constexpr Point kPanelSavePos{89, 315};  // game_save_on
+inline constexpr Rect kPanelLoad{176, 317, 254, 340};
+inline constexpr Point kPanelLoadPos{174, 315};  // game_load_on
+
+// ---- Save and load screens (game_save_bmp / game_load_bmp at kInventoryPos) -----
+// Slot s's name is written from (150, 150 + 15 s); a line is under the pointer
+// when 160 < x < 460 and 150 + 15 s < y < 170 + 15 s.
+inline constexpr Rect kSlotList{140, 145, 470, 305};
+inline constexpr int kSlotCount = 10;
+inline constexpr int kSlotLineX = 150;
+inline constexpr int kSlotLineY0 = 150;
+inline constexpr int kSlotLineStep = 15;
+inline constexpr Rect kSlotOk{151, 357, 309, 395};     // leave the screen, back to the game
+inline constexpr Point kSlotOkPos{150, 356};            // game_ok_on
+inline constexpr Rect kSlotBack{371, 357, 479, 395};   // back to the control panel
+inline constexpr Point kSlotBackPos{365, 355};          // game_back_on
+// erase_savegame (general.dat entry 2) blanks one slot line from (150, y).
+inline constexpr int kEraseLineWidth = 310;
+inline constexpr int kEraseLineHeight = 15;
+
+}  // namespace screen_layout

@@ -1,0 +1,20 @@
+// The options file "options.sav": volumes, text speed, the text-output switch
+// and the names of the ten save slots, kept from one run to the next.
+//
+// Format: the four numbers music_vol, wave_vol, text_speed, text_output, each
+// written "%d " (number and a blank), then for each slot a line break (CR LF)
+// and the slot's 30 characters, blanks included; no line break at the end.
+#pragma once
+
+// Defaults for what the file cannot give.
+inline constexpr int kDefaultMusicVol = 180;
+inline constexpr int kDefaultWaveVol = 220;
+inline constexpr int kDefaultTextSpeed = 50;
+inline constexpr int kDefaultTextOutput = 1;
+
+// Read "options.sav" (missing, short or damaged parts take their defaults;
+// numbers are clamped to their ranges) and apply the volumes.
+void load_options();
+// Write "options.sav" through a temporary file and a rename. Returns 0 on
+// success.
+int save_options();

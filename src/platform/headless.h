@@ -1,0 +1,71 @@
+// The headless backend's controls, for tests: a virtual clock, a scripted
+// player and a record of what the game asked of the screen and the sound.
+//
+// Allegro runs with SYSTEM_NONE: no display, no sound card, no timer. The
+// virtual clock advances a fixed step on every clock read, mouse poll and
+// present, so every loop of the game, modal ones included, moves forward in
+// virtual time and can be driven by a script of mouse and key events. Ending
+// the process becomes an exception that the test catches.
+#pragma once
+
+#include <functional>
+
+#include <allegro.h>
+
+namespace headless {
+
+// Thrown where the real program would end the process.
+struct ProgramEnded {
+  int status;
+};
+// Thrown by stop(), when a test has seen what it wanted.
+struct Stopped {};
+// Thrown when the virtual clock passes the time limit: a loop waited for
+// something the script never gave it.
+struct TimedOut {
+  int at_ms;
+};
+
+// Starts Allegro headless (once per process) with the game's 16-bit pixel
+// format, without touching the script.
+void ensure_allegro();
+
+// Starts Allegro headless (once per process) and puts the backend back to its
+// start: clock at 0, no script, no probes, nothing recorded.
+void reset(int step_ms = 1);
+
+// Script events, applied when the virtual clock reaches `at_ms`.
+void mouse_at(int at_ms, int mx, int my, int buttons);
+// A left click: press at `at_ms`, release `hold_ms` later.
+void click(int at_ms, int mx, int my, int hold_ms = 100);
+void key_at(int at_ms, int key);
+
+// Called after every present with the clock already advanced; may call stop().
+void on_present(std::function<void()> probe);
+[[noreturn]] void stop();
+void set_time_limit(int ms);
+
+int now();
+int present_count();
+// A copy of the last presented frame (owned by the backend).
+BITMAP* last_frame();
+
+// What the game asked of the sound side.
+struct SoundLog {
+  int sound_installed = 0;
+  int midi_plays = 0;
+  MIDI* playing_midi = nullptr;
+  int midi_loop = 0;
+  int digi_volume = -1;
+  int midi_volume = -1;
+  int samples_played = 0;
+  int films_played = 0;
+};
+const SoundLog& sound();
+
+// The gfx request of the last platform_set_gfx_mode: 1 full screen.
+int requested_fullscreen();
+// Make the next platform_set_gfx_mode fail (as without a display).
+void fail_gfx_mode(bool fail);
+
+}  // namespace headless

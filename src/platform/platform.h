@@ -1,0 +1,66 @@
+// The platform seam: the only place that knows whether a real display, sound
+// card and wall clock exist.
+//
+// Game code draws with Allegro directly, on memory bitmaps. What goes through
+// here is what a test must be able to replace: the clock, the mouse and the
+// keyboard, the pointer, presenting the frame buffer on the screen, sound and
+// music, the logo film, and ending the process. Two backends implement it:
+// platform_real.cpp (Allegro's drivers, a real window) and
+// platform_headless.cpp (no display, a virtual clock and a scripted player,
+// see headless.h). A program links exactly one of them.
+//
+// The mouse is read the way Allegro offers it, through its globals mouse_x,
+// mouse_y and mouse_b; platform_poll_mouse() brings them up to date.
+#pragma once
+
+#include <allegro.h>
+
+// Start the library with the timer, mouse and keyboard; 0 on success.
+int platform_install();
+// 16-bit graphics at 640 x 480: in a window, or with the library's automatic
+// choice when `fullscreen` is 1. 0 on success.
+int platform_set_gfx_mode(int fullscreen);
+// Digital sound and MIDI music (with the patch set "patches.dat" of the
+// working directory); 0 on success. Without a sound card the game runs silent.
+int platform_install_sound();
+// Leave graphics mode so that the console shows text again.
+void platform_text_mode();
+
+// Milliseconds from a monotonic clock (the virtual clock when headless).
+int platform_clock_ms();
+
+// Bring mouse_x, mouse_y and mouse_b up to date.
+void platform_poll_mouse();
+int platform_keypressed();
+// The next key: ASCII code in the low byte, scancode in the high byte.
+int platform_readkey();
+
+// The mouse pointer. It is drawn into the frame buffer by the game's loops
+// (so every copied frame carries it), at the mouse position, with the
+// picture's top-left pixel as its focus.
+void platform_set_pointer(BITMAP* sprite);
+void platform_show_pointer(BITMAP* buffer);  // draw it, keeping what it covers
+void platform_hide_pointer();                // put back what it covered
+
+// A new frame has been composed since the last present.
+void platform_new_frame();
+// Copy the top-left w x h of the buffer to the screen, then yield the processor
+// for about a millisecond, so that a waiting loop does not hold a core.
+void platform_present(BITMAP* buffer, int w, int h);
+
+// Music and sound.
+void platform_play_midi(MIDI* midi, int loop);
+void platform_stop_midi();
+void platform_set_volume(int digi_volume, int midi_volume);
+void platform_play_sample(SAMPLE* sample, int vol, int pan, int freq, int loop);
+
+// Play an FLI/FLC film once into the buffer, presenting each frame at the
+// film's own speed. Returns 0 when the film was played, -1 when it could not
+// be opened.
+int platform_play_film(const char* path, BITMAP* buffer);
+
+// What to do when the player closes the window (the real backend only).
+void platform_set_close_handler(void (*handler)());
+
+// End the process with this status (the library is shut down first).
+[[noreturn]] void platform_exit(int status);

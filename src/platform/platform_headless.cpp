@@ -1,0 +1,221 @@
+// The headless backend of the platform seam (see headless.h).
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/headless.h"
+#include "platform/platform.h"
+
+namespace {
+
+struct Event {
+  int at;
+  int kind;  // 0 mouse, 1 key
+  int mx, my, buttons, key;
+};
+
+bool allegro_up = false;
+int step = 1;
+int clock_ms = 0;
+int limit_ms = 30 * 60 * 1000;
+std::vector<Event> script;
+size_t next_event = 0;
+std::vector<int> keys;
+std::function<void()> probe;
+int presents = 0;
+BITMAP* last = nullptr;
+headless::SoundLog log;
+int fullscreen_request = -1;
+bool gfx_fails = false;
+
+void apply_due_events() {
+  while (next_event < script.size() && script[next_event].at <= clock_ms) {
+    const Event& e = script[next_event++];
+    if (e.kind == 0) {
+      mouse_x = e.mx;
+      mouse_y = e.my;
+      mouse_b = e.buttons;
+    } else {
+      keys.push_back(e.key);
+    }
+  }
+}
+
+void tick() {
+  clock_ms += step;
+  if (clock_ms > limit_ms) throw headless::TimedOut{clock_ms};
+  apply_due_events();
+}
+
+void add(const Event& e) {
+  // Keep the script in time order; events at the same time stay in the order given.
+  auto pos = std::upper_bound(script.begin() + static_cast<long>(next_event), script.end(), e,
+                              [](const Event& a, const Event& b) { return a.at < b.at; });
+  script.insert(pos, e);
+}
+
+}  // namespace
+
+namespace headless {
+
+void ensure_allegro() {
+  if (!allegro_up) {
+    install_allegro(SYSTEM_NONE, &errno, std::atexit);
+    allegro_up = true;
+  }
+  set_color_depth(16);
+  // Without a display Allegro's defaults differ; the game's pictures are 5-6-5.
+  _rgb_r_shift_16 = 11;
+  _rgb_g_shift_16 = 5;
+  _rgb_b_shift_16 = 0;
+  set_color_conversion(COLORCONV_TOTAL);
+}
+
+void reset(int step_ms) {
+  ensure_allegro();
+  step = step_ms < 1 ? 1 : step_ms;
+  clock_ms = 0;
+  limit_ms = 30 * 60 * 1000;
+  script.clear();
+  next_event = 0;
+  keys.clear();
+  probe = nullptr;
+  presents = 0;
+  log = SoundLog{};
+  fullscreen_request = -1;
+  gfx_fails = false;
+  mouse_x = 0;
+  mouse_y = 0;
+  mouse_b = 0;
+  platform_set_pointer(nullptr);
+  platform_hide_pointer();
+}
+
+void mouse_at(int at_ms, int mx, int my, int buttons) {
+  add(Event{at_ms, 0, mx, my, buttons, 0});
+}
+
+void click(int at_ms, int mx, int my, int hold_ms) {
+  mouse_at(at_ms, mx, my, 1);
+  mouse_at(at_ms + hold_ms, mx, my, 0);
+}
+
+void key_at(int at_ms, int key) {
+  add(Event{at_ms, 1, 0, 0, 0, key});
+}
+
+void on_present(std::function<void()> p) {
+  probe = std::move(p);
+}
+
+void stop() {
+  throw Stopped{};
+}
+
+void set_time_limit(int ms) {
+  limit_ms = ms;
+}
+
+int now() {
+  return clock_ms;
+}
+
+int present_count() {
+  return presents;
+}
+
+BITMAP* last_frame() {
+  return last;
+}
+
+const SoundLog& sound() {
+  return log;
+}
+
+int requested_fullscreen() {
+  return fullscreen_request;
+}
+
+void fail_gfx_mode(bool fail) {
+  gfx_fails = fail;
+}
+
+}  // namespace headless
+
+int platform_install() {
+  headless::ensure_allegro();
+  return 0;
+}
+
+int platform_set_gfx_mode(int fullscreen) {
+  fullscreen_request = fullscreen;
+  return gfx_fails ? -1 : 0;
+}
+
+int platform_install_sound() {
+  log.sound_installed = 1;
+  return 0;
+}
+
+void platform_text_mode() {}
+
+int platform_clock_ms() {
+  tick();
+  return clock_ms;
+}
+
+void platform_poll_mouse() {
+  tick();
+}
+
+int platform_keypressed() {
+  tick();
+  return keys.empty() ? 0 : 1;
+}
+
+int platform_readkey() {
+  while (keys.empty()) tick();
+  const int k = keys.front();
+  keys.erase(keys.begin());
+  return k;
+}
+
+void platform_new_frame() {}
+
+void platform_present(BITMAP* buffer, int w, int h) {
+  if (!last || last->w != buffer->w || last->h != buffer->h) {
+    if (last) destroy_bitmap(last);
+    last = create_bitmap_ex(bitmap_color_depth(buffer), buffer->w, buffer->h);
+  }
+  clear_bitmap(last);
+  blit(buffer, last, 0, 0, 0, 0, w, h);
+  ++presents;
+  tick();
+  if (probe) probe();
+}
+
+void platform_play_midi(MIDI* midi, int loop) {
+  ++log.midi_plays;
+  log.playing_midi = midi;
+  log.midi_loop = loop;
+}
+
+void platform_stop_midi() {
+  log.playing_midi = nullptr;
+}
+
+void platform_set_volume(int digi_volume, int midi_volume) {
+  log.digi_volume = digi_volume;
+  log.midi_volume = midi_volume;
+}
+
+void platform_play_sample(SAMPLE* sample, int, int, int, int) {
+  if (sample) ++log.samples_played;
+}
+
+void platform_set_close_handler(void (*)()) {}
+
+void platform_exit(int status) {
+  throw headless::ProgramEnded{status};
+}

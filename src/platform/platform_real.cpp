@@ -1,0 +1,132 @@
+// The real backend of the platform seam: Allegro's drivers, a window (or the
+// full screen), the sound card and the wall clock.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/platform.h"
+
+namespace {
+
+using steady = std::chrono::steady_clock;
+const steady::time_point started = steady::now();
+
+// Presenting: a copy to the screen costs a colour conversion of the whole
+// window, so a pass copies only when something can have changed: a frame was
+// composed, the mouse moved or a button changed, or 50 ms have gone by.
+bool frame_pending = true;
+int last_mouse_x = -1;
+int last_mouse_y = -1;
+int last_mouse_b = -1;
+int last_present_ms = -1000;
+
+void (*close_handler)() = nullptr;
+volatile int close_requested = 0;
+
+void on_close_button() {
+  close_requested = 1;
+}
+
+}  // namespace
+
+int platform_install() {
+  if (allegro_init() != 0) return -1;
+  install_timer();
+  install_keyboard();
+  install_mouse();
+  return 0;
+}
+
+int platform_set_gfx_mode(int fullscreen) {
+  set_color_depth(16);
+  const int card = fullscreen ? GFX_AUTODETECT : GFX_AUTODETECT_WINDOWED;
+  const int result = set_gfx_mode(card, 640, 480, 0, 0);
+  if (result == 0) {
+    set_window_title("Pelvaro");
+    set_display_switch_mode(SWITCH_BACKGROUND);
+    set_close_button_callback(on_close_button);
+    // The game draws its own pointer into every frame.
+    show_mouse(nullptr);
+  }
+  return result;
+}
+
+int platform_install_sound() {
+  // DIGMID plays the music through the patch set made at build time; the
+  // game finds it in its working directory without any setting.
+  set_config_string("sound", "patches", "patches.dat");
+  if (install_sound(DIGI_AUTODETECT, MIDI_DIGMID, nullptr) == 0) return 0;
+  if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) return 0;
+  return -1;
+}
+
+void platform_text_mode() {
+  set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+}
+
+int platform_clock_ms() {
+  return static_cast<int>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(steady::now() - started).count());
+}
+
+void platform_poll_mouse() {
+  if (mouse_needs_poll()) poll_mouse();
+  if (close_requested && close_handler) {
+    close_requested = 0;
+    close_handler();
+  }
+}
+
+int platform_keypressed() {
+  return keypressed();
+}
+
+int platform_readkey() {
+  return readkey();
+}
+
+void platform_new_frame() {
+  frame_pending = true;
+}
+
+void platform_present(BITMAP* buffer, int w, int h) {
+  const int now = platform_clock_ms();
+  const bool mouse_changed = mouse_x != last_mouse_x || mouse_y != last_mouse_y || mouse_b != last_mouse_b;
+  if (frame_pending || mouse_changed || now - last_present_ms >= 50) {
+    acquire_screen();
+    blit(buffer, screen, 0, 0, 0, 0, w, h);
+    release_screen();
+    frame_pending = false;
+    last_mouse_x = mouse_x;
+    last_mouse_y = mouse_y;
+    last_mouse_b = mouse_b;
+    last_present_ms = now;
+  }
+  rest(1);
+}
+
+void platform_play_midi(MIDI* midi, int loop) {
+  play_midi(midi, loop);
+}
+
+void platform_stop_midi() {
+  stop_midi();
+}
+
+void platform_set_volume(int digi_volume, int midi_volume) {
+  set_volume(digi_volume, midi_volume);
+}
+
+void platform_play_sample(SAMPLE* sample, int vol, int pan, int freq, int loop) {
+  if (sample) play_sample(sample, vol, pan, freq, loop);
+}
+
+void platform_set_close_handler(void (*handler)()) {
+  close_handler = handler;
+}
+
+void platform_exit(int status) {
+  allegro_exit();
+  std::fflush(stdout);
+  std::exit(status);
+}

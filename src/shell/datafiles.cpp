@@ -1,0 +1,47 @@
+#include "shell/datafiles.h"
+
+#include <cstdio>
+
+#include "platform/platform.h"
+
+void fatal_data_error(const char* name, const char* why) {
+  platform_text_mode();
+  std::fprintf(stderr, "Pelvaro: cannot use the data file \"%s\": %s.\n", name, why);
+  std::fprintf(stderr, "Run the game from its data folder (make play builds it).\n");
+  platform_exit(2);
+}
+
+int datafile_entry_count(const DATAFILE* dat) {
+  int n = 0;
+  if (dat)
+    while (dat[n].type != DAT_END) ++n;
+  return n;
+}
+
+DATAFILE* load_datafile_checked(const char* name, int min_entries) {
+  DATAFILE* dat = load_datafile(name);
+  if (!dat) fatal_data_error(name, "missing or unreadable");
+  if (datafile_entry_count(dat) < min_entries) {
+    unload_datafile(dat);
+    fatal_data_error(name, "it holds too few entries");
+  }
+  return dat;
+}
+
+BITMAP* datafile_bitmap(const DATAFILE* dat, int index, const char* name) {
+  if (!dat || index < 0 || index >= datafile_entry_count(dat) || dat[index].type != DAT_BITMAP)
+    fatal_data_error(name, "an entry that should be a picture is not one");
+  return static_cast<BITMAP*>(dat[index].dat);
+}
+
+MIDI* load_midi_checked(const char* name) {
+  MIDI* midi = load_midi(name);
+  if (!midi) fatal_data_error(name, "missing or unreadable");
+  return midi;
+}
+
+SAMPLE* load_sample_checked(const char* name) {
+  SAMPLE* sample = load_sample(name);
+  if (!sample) fatal_data_error(name, "missing or unreadable");
+  return sample;
+}

@@ -1,0 +1,238 @@
+// The main loop's bookkeeping: clicks, the carried item, frame pacing, the
+// verb panel and the cursor.
+#include <gtest/gtest.h>
+
+#include "platform/headless.h"
+#include "shell/cursor.h"
+#include "shell/game.h"
+#include "shell/world.h"
+#include "support/test_support.h"
+
+using namespace test_support;
+
+namespace {
+
+// A new game standing in its main loop.
+class MainLoop : public testing::Test {
+ protected:
+  void SetUp() override {
+    fresh_game();
+    ASSERT_EQ(play_to_main_loop(), -2);
+    headless::on_present(nullptr);
+    set_mouse(320, 300, 0);
+    for (int i = 0; i < 5; ++i) main_loop_pass();
+  }
+  static void set_mouse(int mx, int my, int buttons) {
+    mouse_x = mx;
+    mouse_y = my;
+    mouse_b = buttons;
+  }
+};
+
+}  // namespace
+
+TEST_F(MainLoop, AHeldButtonIsOnePress) {
+  // Press on the take verb: handled in the pass of the press only.
+  set_mouse(550, 395, 1);
+  main_loop_pass();
+  EXPECT_EQ(mouse_button, 2);
+  EXPECT_EQ(mouse_status, 4);
+  EXPECT_EQ(force_cursor, 1);
+  EXPECT_EQ(click, 2);
+  // Still held, now over the look verb: no new press, the take verb stays.
+  set_mouse(550, 430, 1);
+  for (int i = 0; i < 3; ++i) {
+    main_loop_pass();
+    EXPECT_EQ(new_turn, 0);
+    EXPECT_EQ(click, 2);
+    EXPECT_EQ(mouse_status, 4);
+  }
+  // Released: the next press counts again.
+  set_mouse(550, 430, 0);
+  main_loop_pass();
+  EXPECT_EQ(click, 0);
+  set_mouse(550, 430, 1);
+  main_loop_pass();
+  EXPECT_EQ(new_turn, 1);
+  EXPECT_EQ(mouse_status, 2);
+}
+
+TEST_F(MainLoop, EachVerbButtonChoosesItsCursorAndHighlightsOnlyWithTheWalkCursor) {
+  const struct {
+    int mx, my, button, mode;
+  } verbs[] = {{570, 360, 1, 1}, {550, 395, 2, 4}, {587, 395, 3, 5}, {550, 430, 4, 2}, {587, 430, 5, 3}};
+  for (const auto& v : verbs) {
+    set_mouse(v.mx, v.my, 0);
+    main_loop_pass();
+    EXPECT_EQ(mouse_button, v.button);
+    EXPECT_EQ(mouse_status, 1) << "hovering a verb shows the walk cursor";
+    set_mouse(v.mx, v.my, 1);
+    main_loop_pass();
+    EXPECT_EQ(mouse_status, v.mode) << v.button;
+    set_mouse(v.mx, v.my, 0);
+    main_loop_pass();
+    EXPECT_EQ(mouse_status, v.mode) << "the chosen verb stays while forced";
+    force_cursor = 0;
+  }
+}
+
+TEST_F(MainLoop, ButtonRegionsAreInclusiveAndDoNotOverlap) {
+  for (int b = 0; b < 6; ++b) {
+    const ButtonRegion& r = kButtonRegions[b];
+    set_mouse(r.x1, r.y1, 0);
+    EXPECT_EQ(button_under_mouse(), b);
+    set_mouse(r.x2, r.y2, 0);
+    EXPECT_EQ(button_under_mouse(), b);
+    set_mouse(r.x1 - 1, r.y1, 0);
+    EXPECT_NE(button_under_mouse(), b);
+    set_mouse(r.x2, r.y2 + 1, 0);
+    EXPECT_NE(button_under_mouse(), b);
+  }
+  set_mouse(320, 240, 0);
+  EXPECT_EQ(button_under_mouse(), -1);
+}
+
+TEST_F(MainLoop, HoveringTheBagShowsTheUseCursorAndTheHighlightedBag) {
+  set_mouse(70, 400, 0);
+  main_loop_pass();
+  EXPECT_EQ(mouse_button, 0);
+  EXPECT_EQ(mouse_status, 5);
+  // The highlight is in the frame buffer where the bag is.
+  BITMAP* frame = headless::last_frame();
+  BITMAP* expected = create_bitmap(inventory_button_on->w, inventory_button_on->h);
+  blit(frame, expected, 40, 360, 0, 0, expected->w, expected->h);
+  int same = 0, opaque = 0;
+  for (int yy = 0; yy < expected->h; ++yy)
+    for (int xx = 0; xx < expected->w; ++xx) {
+      const int want = getpixel(inventory_button_on, xx, yy);
+      if (want == bitmap_mask_color(inventory_button_on)) continue;
+      if (xx < 40 && yy < 40 && xx + 40 >= 70 - 40) continue;  // under the pointer
+      ++opaque;
+      same += getpixel(expected, xx, yy) == want;
+    }
+  destroy_bitmap(expected);
+  ASSERT_GT(opaque, 0);
+  EXPECT_GT(same * 10, opaque * 8);
+}
+
+TEST_F(MainLoop, RightClickPutsTheCarriedItemBackEvenOverThePanel) {
+  arrow_obj = "tool";
+  arrow_describe[0] = "a screwdriver";
+  arrow_describe[1] = "";
+  arrow_describe[2] = "";
+  mouse_status = 6;
+  set_mouse(550, 395, 2);  // over the take verb
+  main_loop_pass();
+  EXPECT_EQ(invent_nr, 2);
+  EXPECT_STREQ(inventory_obj[1], "tool");
+  EXPECT_STREQ(inv_obj_describe[1][0], "a screwdriver");
+  EXPECT_EQ(mouse_status, 1);
+  EXPECT_EQ(click, 2);
+  EXPECT_EQ(force_cursor, 0);
+}
+
+TEST_F(MainLoop, WithAnItemCarriedTheBagShowsTheGearAndThePanelDoesNotReact) {
+  arrow_obj = "tool";
+  mouse_status = 6;
+  set_mouse(70, 400, 1);
+  main_loop_pass();
+  EXPECT_EQ(mouse_status, 7);
+  set_mouse(550, 395, 0);
+  main_loop_pass();
+  set_mouse(550, 395, 1);
+  main_loop_pass();
+  EXPECT_EQ(mouse_status, 6);
+  EXPECT_EQ(force_cursor, 0);
+  EXPECT_EQ(invent_nr, 1);
+}
+
+TEST_F(MainLoop, AFrameIsComposedEvery55VirtualMillisecondsNotMoreOften) {
+  int last_frame_time = current_time;
+  int frames = 0;
+  const int start = headless::now();
+  while (headless::now() - start < 5500) {
+    const int before = current_time;
+    main_loop_pass();
+    if (current_time != before) {
+      EXPECT_GE(current_time - last_frame_time, 55);
+      last_frame_time = current_time;
+      ++frames;
+    }
+  }
+  // 5500 ms hold 100 frame intervals; passes take a few virtual ms each.
+  EXPECT_GE(frames, 95);
+  EXPECT_LE(frames, 100);
+}
+
+TEST_F(MainLoop, PassCounterWrapsFrom990To10AndTheCursorAnimates) {
+  game = 989;
+  main_loop_pass();
+  EXPECT_EQ(game, 990);
+  main_loop_pass();
+  EXPECT_EQ(game, 11);
+  // The talk cursor runs through its three pictures with the frames.
+  force_cursor = 1;
+  mouse_status = 3;
+  set_mouse(320, 300, 0);
+  int seen[3] = {0, 0, 0};
+  const int start = headless::now();
+  while (headless::now() - start < 400) {
+    main_loop_pass();
+    ASSERT_GE(cursor_nr, 0);
+    ASSERT_LE(cursor_nr, 3);
+    seen[cursor_nr % 3] = 1;
+  }
+  EXPECT_EQ(seen[0] + seen[1] + seen[2], 3);
+}
+
+TEST(HoverTest, UsesTheHotSpotWithInclusiveBounds) {
+  fresh_game();
+  furni_present[0] = 1;
+  furni_mouse_x[0] = 50;
+  furni_mouse_x2[0] = 100;
+  furni_mouse_y[0] = 50;
+  furni_mouse_y2[0] = 100;
+  counter = 0;
+  mouse_y = 60;
+  mouse_x = 80;  // hot spot 100
+  mouse_over_furni();
+  EXPECT_EQ(furni_mouse_over[0], 1);
+  EXPECT_EQ(mouse_over_sth, 1);
+  mouse_over_sth = 0;
+  mouse_x = 81;
+  mouse_over_furni();
+  EXPECT_EQ(furni_mouse_over[0], 0);
+  EXPECT_EQ(mouse_over_sth, 0);
+  mouse_x = 30;  // hot spot 50: the left bound
+  mouse_over_furni();
+  EXPECT_EQ(furni_mouse_over[0], 1);
+  furni_present[0] = 2;  // anything but 1 is absent
+  mouse_over_furni();
+  EXPECT_EQ(furni_mouse_over[0], 0);
+
+  person_present[3] = 1;
+  person_mouse_x[3] = 200;
+  person_mouse_x2[3] = 250;
+  person_mouse_y[3] = 100;
+  person_mouse_y2[3] = 115;
+  counter = 3;
+  mouse_x = 180;
+  mouse_y = 100;  // hot spot (200, 115): both bounds
+  mouse_over_person();
+  EXPECT_EQ(person_mouse_over[3], 1);
+  mouse_y = 101;
+  mouse_over_person();
+  EXPECT_EQ(person_mouse_over[3], 0);
+}
+
+TEST(WaitRelease, OnlyPollsWithoutAButtonCount) {
+  fresh_game();
+  // Down for 30 ms, up for 3 ms, down again for 30 ms, then up for good.
+  headless::mouse_at(0, 0, 0, 1);
+  headless::mouse_at(30, 0, 0, 0);
+  headless::mouse_at(33, 0, 0, 2);
+  headless::mouse_at(63, 0, 0, 0);
+  wait_mouse_release();
+  EXPECT_GE(headless::now(), 63 + 10);
+  EXPECT_LE(headless::now(), 63 + 12);
+}

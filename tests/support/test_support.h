@@ -1,0 +1,64 @@
+// Helpers shared by the headless tests.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+#include <string>
+
+#include "platform/headless.h"
+
+namespace test_support {
+
+// Starts Allegro headless with the game's pixel format (idempotent).
+void ensure_allegro();
+
+// Puts the world and the headless backend back to the program's start and
+// makes the working directory a fresh folder that sees the generated data
+// files (linked) but none of the files an earlier test wrote.
+void fresh_game(int step_ms = 1);
+
+// Path of a file in the current (fresh) working directory.
+std::string here(const std::string& name);
+std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& content);
+
+// Runs `body` and returns the exit status it ended the program with, or -1
+// when it returned, -2 when a probe stopped it, -3 when it timed out.
+int run_program(const std::function<void()>& body);
+
+}  // namespace test_support
+
+namespace test_support {
+
+// A scripted player that acts on what the game shows rather than at fixed
+// times: each step waits (checked after every present) until its condition
+// holds, then acts once; the steps run in order.
+class Player {
+ public:
+  Player();
+  // When `when` holds, click at (x, y).
+  Player& click_when(std::function<bool()> when, int x, int y, int hold_ms = 60);
+  // When `when` holds, run `act` (which may call headless::stop()).
+  Player& then(std::function<bool()> when, std::function<void()> act);
+
+ private:
+  struct Step {
+    std::function<bool()> when;
+    std::function<void()> act;
+  };
+  std::shared_ptr<std::vector<Step>> steps_;
+  std::shared_ptr<size_t> next_;
+};
+
+// Conditions on what the game is doing.
+bool in_main_menu();
+bool in_intro();
+bool in_main_loop();
+
+// Plays from the program's start to the main loop of a new game (New game
+// clicked, introduction clicked away, first line listened to) and stops there.
+// Returns how the run ended (-2 = stopped in the main loop as planned).
+int play_to_main_loop(int argc = 1, const char* arg1 = nullptr);
+
+}  // namespace test_support
