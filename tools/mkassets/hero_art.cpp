@@ -23,7 +23,7 @@ namespace hero_art {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kTilt = 0.2;
+constexpr double kTilt = 0.28;
 constexpr double kAnkleY = kFootY - 4.0;  // the sole is 4 px below the ankle
 constexpr double kThigh = 37.0;
 constexpr double kShin = 33.0;
@@ -32,6 +32,11 @@ constexpr double kForearm = 24.0;
 constexpr double kOutline = 1.8;
 
 double rad(double deg) { return deg * kPi / 180.0; }
+
+double smooth_step(double t) {
+  t = t < 0 ? 0 : (t > 1 ? 1 : t);
+  return t * t * (3 - 2 * t);
+}
 
 struct V3 {
   double x = 0, y = 0, z = 0;
@@ -183,6 +188,7 @@ struct Pose {
   double nod = 0;           // degrees the face looks down
   double hip_y = 97;        // height of the hip joints
   double hip_shift = 0;     // hips moved forwards (+) or backwards (-) along the facing
+  double hip_sway = 0;      // hips moved to his left (+) or right (-)
   double lean = 0.03;       // torso leaning forwards, radians
   // Ankles: forwards along the facing, sideways (to his left), lifted.
   double foot_fwd[2] = {0, 0};
@@ -274,13 +280,13 @@ Body build(const Pose& p) {
   Body b;
   b.f = frame_for(p.facing);
   const Frame3& f = b.f;
-  b.hip = V3{static_cast<double>(kCentreX), p.hip_y, 0} + f.fwd * p.hip_shift;
+  b.hip = V3{static_cast<double>(kCentreX), p.hip_y, 0} + f.fwd * p.hip_shift + f.left * p.hip_sway;
   b.torso_up = f.up * std::cos(p.lean) + f.fwd * std::sin(p.lean);
   b.chest = b.hip + b.torso_up * 34;
   b.shoulder_c = b.hip + b.torso_up * 46;
   b.neck = b.hip + b.torso_up * 50;
   V3 head_up = f.up * std::cos(p.lean * 0.6) + f.fwd * std::sin(p.lean * 0.6);
-  b.head = b.neck + head_up * 21;
+  b.head = b.neck + head_up * 19.5;
   for (int s = 0; s < 2; ++s) {
     double side = s == 0 ? 1.0 : -1.0;
     V3 out = f.left * side;
@@ -393,6 +399,7 @@ void draw_backpack(cairo_t* cr, const Body& b) {
 
 constexpr double kHeadRx = 14.0;
 constexpr double kHeadRy = 16.5;
+constexpr double kEar = 100.0;  // azimuth of his left ear; the right one is at -kEar
 
 struct Head {
   P2 c;
@@ -408,34 +415,25 @@ struct Head {
   double facing_us(double a) const { return std::cos(rad(a + facing)); }
 };
 
-// The part of the azimuth range [lo, hi] that faces us; false when none.
-bool visible_range(const Head& h, double lo, double hi, double& a0, double& a1) {
-  double c = -h.facing;
-  for (int n = -2; n <= 2; ++n) {
-    double v0 = c - 90 + 360.0 * n, v1 = c + 90 + 360.0 * n;
-    double x0 = std::max(lo, v0), x1 = std::min(hi, v1);
-    if (x1 - x0 > 0.5) {
-      a0 = x0;
-      a1 = x1;
-      return true;
-    }
-  }
-  return false;
-}
-
+// Where the hair begins above the skin, by azimuth: a fringe of points over the
+// forehead, lower at the temples, down to the nape at the back.
 double hairline(double a) {
-  // A fringe of points falling over the forehead, lower at the temples.
-  double tooth = std::fabs(std::fmod(std::fabs(a) + 200.0, 24.0) - 12.0) / 12.0;
-  return 30.0 - 10.0 * (1.0 - tooth) - (std::fabs(a) > 55 ? (std::fabs(a) - 55) * 0.5 : 0.0);
+  a = std::fabs(std::remainder(a, 360.0));
+  double tooth = std::fabs(std::fmod(a + 200.0, 24.0) - 12.0) / 12.0;
+  double front = 30.0 - 10.0 * (1.0 - tooth) - (a > 55 ? std::min(a - 55, 25.0) * 0.6 : 0.0);
+  if (a <= 100) return front;
+  double t = smooth_step((a - 100) / 18.0);
+  return front * (1 - t) - 52.0 * t;
 }
 
+// An ear sits a little behind the middle of the side of the head; it looks
+// widest from the side.
 void draw_ear(cairo_t* cr, const Head& h, double a) {
-  if (h.facing_us(a) < -0.3) return;
-  P2 p = h.at(a, -4, 1.02);
-  double w = 2.0 + 2.0 * std::fabs(h.facing_us(a - 90 * (a > 0 ? 1 : -1)));
+  P2 p = h.at(a, -6, 1.02);
+  double w = 1.6 + 2.4 * std::fabs(h.facing_us(a));
   cairo_save(cr);
   cairo_translate(cr, p.x, p.y);
-  cairo_scale(cr, w, 5.0);
+  cairo_scale(cr, w, 4.8);
   cairo_new_path(cr);
   cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
   cairo_restore(cr);
@@ -506,11 +504,11 @@ void draw_nose(cairo_t* cr, const Head& h) {
   double s = std::sin(rad(h.facing));
   if (h.facing_us(0) < -0.1) return;
   P2 root = h.at(0, -4);
-  P2 tip = h.at(0, -18, 1.0 + 0.14 * std::fabs(s));
+  P2 tip = h.at(0, -16, 1.0 + 0.2 * std::fabs(s));
   P2 base = h.at(0, -22);
   cairo_new_path(cr);
   cairo_move_to(cr, root.x, root.y);
-  cairo_line_to(cr, tip.x + s * 2.5, tip.y);
+  cairo_line_to(cr, tip.x + s * 1.5, tip.y);
   cairo_line_to(cr, base.x, base.y + 0.5);
   if (std::fabs(s) > 0.35) {
     cairo_close_path(cr);
@@ -532,47 +530,44 @@ void draw_head(cairo_t* cr, const Body& b, const Pose& p) {
   Head h{project(b.head), p.facing + p.head_turn, p.nod};
 
   // The ears at the back are hidden by the head.
-  for (double a : {90.0, -90.0})
-    if (h.facing_us(a) < 0.05) draw_ear(cr, h, a);
+  for (double a : {kEar, -kEar})
+    if (h.facing_us(a) < 0.3 && h.facing_us(a) > -0.5) draw_ear(cr, h, a);
 
-  // Hair, a little larger than the skull, with tufts on top.
-  cairo_new_path(cr);
-  cairo_save(cr);
-  cairo_translate(cr, h.c.x, h.c.y - 1.5);
-  cairo_scale(cr, kHeadRx + 1.6, kHeadRy + 1.8);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-  cairo_restore(cr);
-  fill_shaded(cr, kHair);
-  {
-    double s = std::sin(rad(h.facing));
-    cairo_new_path(cr);
-    for (int i = 0; i < 5; ++i) {
-      double t = rad(-160 + 30 * i - 20 * s);
-      double bx = h.c.x + (kHeadRx + 0.5) * std::cos(t), by = h.c.y - 1.5 + (kHeadRy + 0.5) * std::sin(t);
-      double tx = h.c.x + (kHeadRx + 6.0) * std::cos(t - 0.25 - 0.2 * s),
-             ty = h.c.y - 1.5 + (kHeadRy + 5.0) * std::sin(t - 0.25 - 0.2 * s);
-      double t2 = t + 0.45;
-      double ex = h.c.x + (kHeadRx + 0.5) * std::cos(t2), ey = h.c.y - 1.5 + (kHeadRy + 0.5) * std::sin(t2);
-      cairo_move_to(cr, bx, by);
-      cairo_line_to(cr, tx, ty);
-      cairo_line_to(cr, ex, ey);
-      cairo_line_to(cr, h.c.x, h.c.y);
-      cairo_close_path(cr);
-    }
-    fill_shaded(cr, kHair, 1.5);
-    // Cover the inner strokes of the tufts.
+  // Hair, a little larger than the skull and pushed to the back of the head,
+  // with tufts on top.
+  double s = std::sin(rad(h.facing));
+  P2 hc{h.c.x - 1.8 * s, h.c.y - 1.8};
+  auto hair_oval = [&](double grow) {
     cairo_new_path(cr);
     cairo_save(cr);
-    cairo_translate(cr, h.c.x, h.c.y - 1.5);
-    cairo_scale(cr, kHeadRx + 0.7, kHeadRy + 0.9);
+    cairo_translate(cr, hc.x, hc.y);
+    cairo_scale(cr, kHeadRx + grow, kHeadRy + grow);
     cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
     cairo_restore(cr);
-    fill_shaded(cr, kHair, 0);
+  };
+  hair_oval(1.7);
+  fill_shaded(cr, kHair);
+  cairo_new_path(cr);
+  for (int i = 0; i < 5; ++i) {
+    double t = rad(-160 + 30 * i - 25 * s);
+    double bx = hc.x + (kHeadRx + 0.5) * std::cos(t), by = hc.y + (kHeadRy + 0.5) * std::sin(t);
+    double tx = hc.x + (kHeadRx + 6.0) * std::cos(t - 0.25 - 0.2 * s),
+           ty = hc.y + (kHeadRy + 5.0) * std::sin(t - 0.25 - 0.2 * s);
+    double t2 = t + 0.45;
+    double ex = hc.x + (kHeadRx + 0.5) * std::cos(t2), ey = hc.y + (kHeadRy + 0.5) * std::sin(t2);
+    cairo_move_to(cr, bx, by);
+    cairo_line_to(cr, tx, ty);
+    cairo_line_to(cr, ex, ey);
+    cairo_line_to(cr, hc.x, hc.y);
+    cairo_close_path(cr);
   }
+  fill_shaded(cr, kHair, 1.5);
+  hair_oval(0.8);  // covers the inner strokes of the tufts
+  fill_shaded(cr, kHair, 0);
 
-  // The face: the skin part of the head that faces us, up to the fringe.
-  double a0, a1;
-  if (visible_range(h, -80, 80, a0, a1)) {
+  // The skin of the face and jaw that faces us, up to the hairline.
+  {
+    double a0 = -h.facing - 89.5, a1 = -h.facing + 89.5;
     cairo_new_path(cr);
     const int n = 28;
     for (int i = 0; i <= n; ++i) {
@@ -594,21 +589,27 @@ void draw_head(cairo_t* cr, const Body& b, const Pose& p) {
       cairo_line_to(cr, q.x, q.y);
     }
     cairo_close_path(cr);
+    cairo_path_t* face = cairo_copy_path(cr);
     fill_shaded(cr, kSkin, 0);
+    // The face's own outline: the skull's rim where the face reaches it.
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_append_path(cr, face);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, h.c.x, h.c.y);
+    cairo_scale(cr, kHeadRx, kHeadRy);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+    set_rgb(cr, kInk);
+    cairo_set_line_width(cr, kOutline * 2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(face);
   }
-  // The skull's outline again over the face, on the lower half only.
-  cairo_new_path(cr);
-  cairo_save(cr);
-  cairo_translate(cr, h.c.x, h.c.y);
-  cairo_scale(cr, kHeadRx, kHeadRy);
-  cairo_arc(cr, 0, 0, 1, rad(-5), rad(185));
-  cairo_restore(cr);
-  set_rgb(cr, kInk);
-  cairo_set_line_width(cr, kOutline);
-  cairo_stroke(cr);
-
-  for (double a : {90.0, -90.0})
-    if (h.facing_us(a) >= 0.05) draw_ear(cr, h, a);
+  for (double a : {kEar, -kEar})
+    if (h.facing_us(a) >= 0.3) draw_ear(cr, h, a);
   draw_eye(cr, h, 27);
   draw_eye(cr, h, -27);
   draw_nose(cr, h);
@@ -668,10 +669,6 @@ double facing_for_code(int code) {
   }
 }
 
-double smooth(double t) {
-  t = std::clamp(t, 0.0, 1.0);
-  return t * t * (3 - 2 * t);
-}
 
 // A short bump from 0 up to 1 and back, over the frames [from, to].
 double bump(double x, double from, double to) {
@@ -708,6 +705,8 @@ void walk(cairo_t* cr, int code, int frame) {
       fwd = stride * (1 - 4 * u);
       up = 0;
       stance_fwd = fwd;
+      // His weight shifts over the foot he stands on.
+      p.hip_sway = (s == 0 ? 2.5 : -2.5) * std::sin(2 * kPi * u);
     } else {  // swinging forwards through the air
       double t = (u - 0.5) / 0.5;
       fwd = -stride * std::cos(kPi * t);
@@ -738,7 +737,7 @@ void talk_front(cairo_t* cr, int frame) {
   p.smile = false;
   p.nod = 3 * std::sin(2 * kPi * frame / 15.0);
   // His right hand comes up for a gesture in the middle of the loop.
-  double g = smooth(bump(frame, 3, 12) * 1.4);
+  double g = smooth_step(bump(frame, 3, 12) * 1.4);
   Arm& a = p.arm[1];
   a.swing = 0.05 + 0.35 * g;
   a.spread = 0.10 + 0.35 * g;
@@ -761,11 +760,11 @@ void talk_side(cairo_t* cr, bool right, int frame) {
   p.foot_fwd[1] = -3;
   // The arm nearer to us makes two gestures, a big one and a small one.
   int near = right ? 1 : 0;
-  double g = smooth(bump(frame, 2, 13) * 1.4) + 0.55 * smooth(bump(frame, 17, 27) * 1.4);
+  double g = smooth_step(bump(frame, 2, 13) * 1.4) + 0.55 * smooth_step(bump(frame, 17, 27) * 1.4);
   Arm& a = p.arm[near];
-  a.swing = 0.05 + 0.45 * g;
-  a.spread = 0.10;
-  a.fore_swing = 0.25 + 1.30 * g;
+  a.swing = 0.05 + 0.20 * g;
+  a.spread = 0.10 + 0.10 * g;
+  a.fore_swing = 0.25 + g * (1.15 + 0.25 * std::sin(frame * 1.3));
   a.fore_spread = 0.05;
   a.hand = g > 0.45 ? Hand::open : Hand::relaxed;
   draw_pose(cr, p);
@@ -779,14 +778,14 @@ void take(cairo_t* cr, bool left, int frame) {
   p.foot_fwd[0] = p.foot_fwd[1] = 0;
   p.foot_fwd[left ? 0 : 1] = 5;
   p.foot_fwd[left ? 1 : 0] = -4;
-  p.hip_y = 97 + 22 * t;
-  p.hip_shift = -7 * t;
-  p.lean = 0.03 + 0.95 * t;
+  p.hip_y = 97 + 28 * t;
+  p.hip_shift = -12 * t;
+  p.lean = 0.03 + 0.72 * t;
   p.nod = 25 * t;
   // The arm nearer to us reaches down, the other rests on his thigh.
   int near = left ? 0 : 1;
   Arm& r = p.arm[near];
-  r.swing = 0.05 + 0.55 * t;
+  r.swing = 0.05 + 0.62 * t;
   r.spread = 0.10 - 0.05 * t;
   r.fore_swing = r.swing + 0.25 - 0.05 * t;
   r.fore_spread = 0.05;
