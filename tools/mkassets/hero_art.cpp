@@ -180,6 +180,10 @@ struct Arm {
   double swing = 0.05, spread = 0.10;
   double fore_swing = 0.25, fore_spread = 0.05;
   Hand hand = Hand::relaxed;
+  // Instead of the angles: reach for a point given as forwards, height above
+  // the ankles and sideways out from the body.
+  bool aim = false;
+  double aim_fwd = 0, aim_up = 0, aim_out = 0;
 };
 
 struct Pose {
@@ -210,15 +214,17 @@ Frame3 frame_for(double facing_deg) {
   return {{std::sin(t), 0, std::cos(t)}, {std::cos(t), 0, -std::sin(t)}};
 }
 
-// Two-bone reach from `hip` to `ankle`, knee bending towards `fwd`.
-V3 knee_for(V3 hip, V3 ankle, V3 fwd) {
-  V3 d = ankle - hip;
-  double len = std::min(length(d), kThigh + kShin - 0.01);
+// Two-bone reach from `root` towards `target` with bones `l1` and `l2`: the
+// middle joint (knee or elbow), bending towards `bend`. Out of reach, the limb
+// points straight at the target.
+V3 middle_joint(V3 root, V3 target, double l1, double l2, V3 bend) {
+  V3 d = target - root;
+  double len = std::clamp(length(d), std::fabs(l1 - l2) + 0.01, l1 + l2 - 0.01);
   V3 dn = normalised(d);
-  double a = (kThigh * kThigh - kShin * kShin + len * len) / (2 * len);
-  double h = std::sqrt(std::max(0.0, kThigh * kThigh - a * a));
-  V3 n = normalised(fwd - dn * dot(fwd, dn));
-  return hip + dn * a + n * h;
+  double a = (l1 * l1 - l2 * l2 + len * len) / (2 * len);
+  double h = std::sqrt(std::max(0.0, l1 * l1 - a * a));
+  V3 n = normalised(bend - dn * dot(bend, dn));
+  return root + dn * a + n * h;
 }
 
 V3 limb_dir(const Frame3& f, V3 out, double swing, double spread) {
@@ -293,11 +299,17 @@ Body build(const Pose& p) {
     b.hip_j[s] = b.hip + out * 8.5;
     b.ankle[s] = V3{static_cast<double>(kCentreX), kAnkleY, 0} + f.fwd * p.foot_fwd[s] +
                  f.left * p.foot_side[s] + f.up * p.foot_lift[s];
-    b.knee[s] = knee_for(b.hip_j[s], b.ankle[s], f.fwd);
+    b.knee[s] = middle_joint(b.hip_j[s], b.ankle[s], kThigh, kShin, f.fwd);
     b.shoulder[s] = b.shoulder_c + out * 15.5 - b.torso_up * 2.0;
     const Arm& a = p.arm[s];
-    b.elbow[s] = b.shoulder[s] + limb_dir(f, out, a.swing, a.spread) * kUpperArm;
-    b.fore_dir[s] = limb_dir(f, out, a.fore_swing, a.fore_spread);
+    if (a.aim) {
+      V3 target = V3{static_cast<double>(kCentreX), kAnkleY, 0} + f.fwd * a.aim_fwd + f.up * a.aim_up + out * a.aim_out;
+      b.elbow[s] = middle_joint(b.shoulder[s], target, kUpperArm, kForearm, out - f.fwd * 0.6);
+      b.fore_dir[s] = normalised(target - b.elbow[s]);
+    } else {
+      b.elbow[s] = b.shoulder[s] + limb_dir(f, out, a.swing, a.spread) * kUpperArm;
+      b.fore_dir[s] = limb_dir(f, out, a.fore_swing, a.fore_spread);
+    }
     b.wrist[s] = b.elbow[s] + b.fore_dir[s] * kForearm;
   }
   return b;
@@ -774,7 +786,7 @@ void take(cairo_t* cr, bool left, int frame) {
   frame = std::clamp(frame, 0, 14);
   double t = 0.5 - 0.5 * std::cos(2 * kPi * frame / 14.0);  // 0 upright .. 1 lowest at frame 7
   Pose p;
-  p.facing = left ? -62 : 62;
+  p.facing = left ? -60 : 60;
   p.foot_fwd[0] = p.foot_fwd[1] = 0;
   p.foot_fwd[left ? 0 : 1] = 5;
   p.foot_fwd[left ? 1 : 0] = -4;
@@ -785,14 +797,17 @@ void take(cairo_t* cr, bool left, int frame) {
   // The arm nearer to us reaches down, the other rests on his thigh.
   int near = left ? 0 : 1;
   Arm& r = p.arm[near];
-  r.swing = 0.05 + 0.62 * t;
-  r.spread = 0.10 - 0.05 * t;
-  r.fore_swing = r.swing + 0.25 - 0.05 * t;
-  r.fore_spread = 0.05;
+  // From hanging at his side to the floor in front of his feet.
+  r.aim = true;
+  r.aim_fwd = 7 + 36 * t;
+  r.aim_up = 63 - 43 * t;
+  r.aim_out = 19 - 9 * t;
   r.hand = frame >= 7 ? Hand::fist : (frame >= 3 ? Hand::open : Hand::relaxed);
   Arm& o = p.arm[1 - near];
-  o.swing = 0.05 + 0.9 * t;
-  o.fore_swing = 0.25 + 0.6 * t;
+  o.aim = true;
+  o.aim_fwd = 7 + 14 * t;
+  o.aim_up = 63 - 22 * t;
+  o.aim_out = 19 - 7 * t;
   draw_pose(cr, p);
 }
 
