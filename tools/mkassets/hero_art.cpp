@@ -351,7 +351,7 @@ void draw_arm(cairo_t* cr, const Body& b, const Pose& p, int s) {
 
 // A line drawn on the torso's surface, shown only on the side that faces us.
 void torso_mark(cairo_t* cr, V3 a, V3 b, V3 normal, Rgb c, double w) {
-  if (normal.z < 0.15) return;
+  if (normal.z < 0.3) return;
   line(cr, project(a), project(b), c, w);
 }
 
