@@ -1,0 +1,73 @@
+#include "datafile.h"
+
+#include <allegro.h>
+
+#include <stdexcept>
+
+namespace mkassets {
+namespace {
+
+void put16(std::vector<std::uint8_t>& d, int v) {
+  d.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+  d.push_back(static_cast<std::uint8_t>(v & 0xFF));
+}
+void put32(std::vector<std::uint8_t>& d, long v) {
+  for (int s = 24; s >= 0; s -= 8) d.push_back(static_cast<std::uint8_t>((v >> s) & 0xFF));
+}
+
+}  // namespace
+
+void Datafile::add_bitmap(const std::string& name, const Image16& image) {
+  Object o{static_cast<std::uint32_t>(DAT_BITMAP), name, {}};
+  o.data.reserve(6 + image.px.size() * 2);
+  put16(o.data, 16);
+  put16(o.data, image.w);
+  put16(o.data, image.h);
+  // The pixels of a 16-bit bitmap are stored low byte first.
+  for (std::uint16_t c : image.px) {
+    o.data.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    o.data.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  objects_.push_back(std::move(o));
+}
+
+void Datafile::add_font(const std::string& name, const MonoFont& font) {
+  Object o{static_cast<std::uint32_t>(DAT_FONT), name, {}};
+  put16(o.data, 0);  // the ranged font format
+  put16(o.data, static_cast<int>(font.ranges.size()));
+  for (const MonoRange& r : font.ranges) {
+    o.data.push_back(1);  // monochrome
+    put32(o.data, r.first);
+    put32(o.data, r.first + static_cast<long>(r.glyphs.size()) - 1);  // last character, inclusive
+    for (const MonoGlyph& g : r.glyphs) {
+      put16(o.data, g.w);
+      put16(o.data, g.h);
+      o.data.insert(o.data.end(), g.bits.begin(), g.bits.end());
+    }
+  }
+  objects_.push_back(std::move(o));
+}
+
+void Datafile::write(const std::string& path) const {
+  PACKFILE* f = pack_fopen(path.c_str(), F_WRITE_NOPACK);
+  if (!f) throw std::runtime_error("cannot write " + path);
+  pack_mputl(DAT_MAGIC, f);
+  pack_mputl(static_cast<long>(objects_.size()), f);
+  for (const Object& o : objects_) {
+    if (!o.name.empty()) {
+      pack_mputl(DAT_PROPERTY, f);
+      pack_mputl(DAT_NAME, f);
+      pack_mputl(static_cast<long>(o.name.size()), f);
+      pack_fwrite(o.name.data(), static_cast<long>(o.name.size()), f);
+    }
+    pack_mputl(static_cast<long>(o.type), f);
+    pack_mputl(static_cast<long>(o.data.size()), f);  // stored size
+    pack_mputl(static_cast<long>(o.data.size()), f);  // positive: not compressed
+    pack_fwrite(o.data.data(), static_cast<long>(o.data.size()), f);
+  }
+  const bool failed = pack_ferror(f);
+  pack_fclose(f);
+  if (failed) throw std::runtime_error("error while writing " + path);
+}
+
+}  // namespace mkassets

@@ -1,0 +1,43 @@
+// The generator's modules: each writes some of the game's data files into the
+// data folder. Adding the rooms' datafiles later means adding modules here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "image.h"
+
+namespace mkassets {
+
+struct Context {
+  std::string data_dir;   // where the game's data files go
+  std::string sheet_dir;  // if not empty: PNG contact sheets of the pictures go here
+
+  std::string path(const std::string& relative) const { return data_dir + "/" + relative; }
+  void sheet(const std::string& name, const std::vector<const Image16*>& pics, int columns,
+             double scale = 1.0) const;
+};
+
+struct Module {
+  const char* name;
+  void (*run)(const Context&);
+};
+
+// In the order they run.
+const std::vector<Module>& modules();
+
+// The modules themselves.
+void make_title(const Context&);       // title.dat
+void make_general(const Context&);     // general.dat
+void make_cursors(const Context&);     // cursor.dat
+void make_objects(const Context&);     // objects.dat
+void make_hero(const Context&);        // walk.dat, talkf.dat, talkr.dat, talkl.dat, takel.dat, taker.dat
+void make_font(const Context&);        // font.dat
+void make_menu(const Context&);        // menu.dat
+void make_inventory(const Context&);   // inventar.dat
+void make_intro(const Context&);       // intro.dat
+void make_music(const Context&);       // sfx/track01.mid, sfx/track02.mid
+void make_jingle(const Context&);      // sfx/logo.wav
+void make_film(const Context&);        // flc/proud.flc
+
+}  // namespace mkassets
