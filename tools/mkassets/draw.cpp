@@ -152,8 +152,9 @@ void icon_hand(cairo_t* cr, double cx, double cy, double s, bool lit, double gri
   const double fx[4] = {-2 * u, 2 * u, 6 * u, 9.5 * u};
   const double top[4] = {0, 1.5 * u, 3 * u, 6 * u};
   for (int i = 0; i < 4; ++i) {
-    const double t = top[i] + grip * 6 * u;
-    rounded_rect(cr, fx[i] - 1.8 * u, t, 3.6 * u, 12 * u - grip * 4 * u, 1.8 * u);
+    const double g = i == 0 ? 0.0 : grip;  // the index finger stays pointing
+    const double t = top[i] + g * 6 * u;
+    rounded_rect(cr, fx[i] - 1.8 * u, t, 3.6 * u, 12 * u - g * 4 * u, 1.8 * u);
     rgb(cr, skin);
     fill_stroke(cr, line, 1.0);
   }
@@ -182,6 +183,10 @@ void icon_gear(cairo_t* cr, double cx, double cy, double r, double angle, std::u
   cairo_close_path(cr);
   rgrad(cr, cx - r * 0.3, cy - r * 0.3, r * 1.3, brighten(body, 0.45), body);
   fill_stroke(cr, line, std::max(1.0, r / 9));
+  // the axle in the middle of the hole marks the working point
+  cairo_arc(cr, cx, cy, std::max(1.5, r * 0.14), 0, 2 * kPi);
+  rgb(cr, line);
+  cairo_fill(cr);
 }
 
 void icon_magnifier(cairo_t* cr, double cx, double cy, double s, bool lit) {

@@ -272,19 +272,21 @@ void paint_sandglass(cairo_t* cr, int frame) {
     vgrad(cr, -2, 3, 0xE0A050, 0x8A5020);
     fill_stroke(cr, 0x201008, 1.0);
   }
-  // glass
-  cairo_move_to(cr, -9, -13.5);
-  cairo_line_to(cr, 9, -13.5);
-  cairo_curve_to(cr, 9, -4, 2, -2, 2, 0);
-  cairo_curve_to(cr, 2, 2, 9, 4, 9, 13.5);
-  cairo_line_to(cr, -9, 13.5);
-  cairo_curve_to(cr, -9, 4, -2, 2, -2, 0);
-  cairo_curve_to(cr, -2, -2, -9, -4, -9, -13.5);
-  cairo_close_path(cr);
+  auto glass = [cr]() {
+    cairo_move_to(cr, -9, -13.5);
+    cairo_line_to(cr, 9, -13.5);
+    cairo_curve_to(cr, 9, -4, 2, -2, 2, 0);
+    cairo_curve_to(cr, 2, 2, 9, 4, 9, 13.5);
+    cairo_line_to(cr, -9, 13.5);
+    cairo_curve_to(cr, -9, 4, -2, 2, -2, 0);
+    cairo_curve_to(cr, -2, -2, -9, -4, -9, -13.5);
+    cairo_close_path(cr);
+  };
+  glass();
   rgb(cr, 0xD8F0FF);
   cairo_fill_preserve(cr);
   cairo_save(cr);
-  cairo_clip_preserve(cr);
+  cairo_clip(cr);
   // sand: the top empties, the bottom fills
   const double top_level = -13.5 + 12 * t;
   cairo_rectangle(cr, -10, top_level, 20, -top_level);
@@ -292,13 +294,13 @@ void paint_sandglass(cairo_t* cr, int frame) {
   cairo_fill(cr);
   const double bottom_level = 13.5 - 12 * t;
   cairo_rectangle(cr, -10, bottom_level, 20, 14);
-  rgb(cr, 0xE8B838);
   cairo_fill(cr);
   if (frame < 5) {
     cairo_rectangle(cr, -0.8, 0, 1.6, 13.5);
     cairo_fill(cr);
   }
   cairo_restore(cr);
+  glass();
   rgb(cr, 0x203040);
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
