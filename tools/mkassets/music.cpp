@@ -63,13 +63,15 @@ class Song {
     }
     push_delta(trk, end_ - now);
     trk.insert(trk.end(), {0xFF, 0x2F, 0x00});
-    std::vector<std::uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1,
-                                     static_cast<std::uint8_t>(kDivision >> 8), static_cast<std::uint8_t>(kDivision & 0xFF)};
-    out.insert(out.end(), {'M', 'T', 'r', 'k'});
+    // header: format 0, one track, the division; then the track chunk
     const auto n = static_cast<std::uint32_t>(trk.size());
-    out.insert(out.end(), {static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16),
-                           static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)});
-    out.insert(out.end(), trk.begin(), trk.end());
+    const std::uint8_t head[22] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1,
+                                   static_cast<std::uint8_t>(kDivision >> 8), static_cast<std::uint8_t>(kDivision & 0xFF),
+                                   'M', 'T', 'r', 'k', static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16),
+                                   static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)};
+    std::vector<std::uint8_t> out(head, head + sizeof head);
+    out.reserve(out.size() + trk.size());
+    for (std::uint8_t b : trk) out.push_back(b);
     return out;
   }
 
