@@ -73,6 +73,7 @@ int film_frame_ms(const char* path) {
 
 int platform_play_film(const char* path, BITMAP* buffer) {
   const int frame_ms = film_frame_ms(path);
+  close_fli();  // a film left open by an interrupted run would refuse the next one
   if (open_fli(path) != FLI_OK) return -1;
   int next_at = platform_clock_ms();
   for (;;) {

@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include <allegro.h>
+#include <allegro/internal/aintern.h>
+
 #include "platform/headless.h"
 #include "platform/platform.h"
 
@@ -42,10 +45,13 @@ void apply_due_events() {
   }
 }
 
-void tick() {
+// Every clock read, poll and present moves the clock on; the script's events
+// reach the mouse at clock reads and polls only, so that what a probe sees
+// after a present is what the frame was drawn with.
+void tick(bool apply_events = true) {
   clock_ms += step;
   if (clock_ms > limit_ms) throw headless::TimedOut{clock_ms};
-  apply_due_events();
+  if (apply_events) apply_due_events();
 }
 
 void add(const Event& e) {
@@ -55,6 +61,22 @@ void add(const Event& e) {
   script.insert(pos, e);
 }
 
+// Without a system driver there is no timer, but the library's film reader
+// asks for one; this one never ticks: the film is paced by the virtual clock.
+int silent_init() { return 0; }
+void silent_exit() {}
+int silent_install_int(void (*)(), long) { return 0; }
+void silent_remove_int(void (*)()) {}
+int silent_install_param_int(void (*)(void*), void*, long) { return 0; }
+void silent_remove_param_int(void (*)(void*), void*) {}
+int silent_can_simulate_retrace() { return 0; }
+void silent_simulate_retrace(int) {}
+void silent_rest(unsigned int, void (*)()) {}
+TIMER_DRIVER silent_timer = {AL_ID('H', 'L', 'T', 'M'), "headless", "headless", "headless",
+                             silent_init, silent_exit, silent_install_int, silent_remove_int,
+                             silent_install_param_int, silent_remove_param_int, silent_can_simulate_retrace,
+                             silent_simulate_retrace, silent_rest};
+
 }  // namespace
 
 namespace headless {
@@ -62,6 +84,8 @@ namespace headless {
 void ensure_allegro() {
   if (!allegro_up) {
     install_allegro(SYSTEM_NONE, &errno, std::atexit);
+    timer_driver = &silent_timer;
+    _timer_installed = TRUE;
     allegro_up = true;
   }
   set_color_depth(16);
@@ -191,7 +215,7 @@ void platform_present(BITMAP* buffer, int w, int h) {
   clear_bitmap(last);
   blit(buffer, last, 0, 0, 0, 0, w, h);
   ++presents;
-  tick();
+  tick(false);
   if (probe) probe();
 }
 
