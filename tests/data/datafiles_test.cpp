@@ -89,6 +89,71 @@ INSTANTIATE_TEST_SUITE_P(Generated, Datafiles,
                            return n.substr(0, n.find('.'));
                          });
 
+int opaque_count(BITMAP* b) {
+  int n = 0;
+  for (int y = 0; y < b->h; ++y)
+    for (int x = 0; x < b->w; ++x) n += opaque(b, x, y);
+  return n;
+}
+
+bool same_picture(BITMAP* a, BITMAP* b) {
+  if (a->w != b->w || a->h != b->h) return false;
+  for (int y = 0; y < a->h; ++y)
+    for (int x = 0; x < a->w; ++x)
+      if (getpixel(a, x, y) != getpixel(b, x, y)) return false;
+  return true;
+}
+
+TEST_P(Datafiles, NoPinkFringeSurvivesTheMask) {
+  // Edge pixels are either transparent or solid over a dark outline; a pixel
+  // close to magenta that is not the mask colour would show as a pink fringe.
+  const Expected& e = GetParam();
+  Datafile d = load(e.file);
+  ASSERT_TRUE(d);
+  for (int i = 0; i < count(d.get()); ++i) {
+    BITMAP* b = bmp(d, i);
+    int pink = 0;
+    for (int y = 0; y < b->h; ++y)
+      for (int x = 0; x < b->w; ++x) {
+        const int c = getpixel(b, x, y);
+        if (c != bitmap_mask_color(b) && getr16(c) > 200 && getg16(c) < 60 && getb16(c) > 200) ++pink;
+      }
+    EXPECT_EQ(pink, 0) << e.file << " entry " << i;
+  }
+}
+
+TEST(DataHero, EveryCycleMovesAndTheCyclesDiffer) {
+  Datafile walk = load("walk.dat");
+  ASSERT_TRUE(walk);
+  for (int cycle = 0; cycle < 8; ++cycle) {
+    int distinct = 0;
+    for (int f = 0; f < 14; ++f) {
+      BITMAP* b = bmp(walk, cycle * 14 + f);
+      EXPECT_GT(opaque_count(b), 125 * 200 / 10) << "cycle " << cycle << " frame " << f;
+      distinct += !same_picture(b, bmp(walk, cycle * 14 + (f + 1) % 14));
+    }
+    EXPECT_GE(distinct, 7) << "cycle " << cycle << " hardly moves";
+    for (int other = 0; other < cycle; ++other)
+      EXPECT_FALSE(same_picture(bmp(walk, cycle * 14), bmp(walk, other * 14))) << cycle << " and " << other;
+  }
+  Datafile right = load("talkr.dat");
+  Datafile left = load("talkl.dat");
+  ASSERT_TRUE(right && left);
+  EXPECT_FALSE(same_picture(bmp(right, 0), bmp(left, 0)));
+  Datafile takel = load("takel.dat");
+  ASSERT_TRUE(takel);
+  EXPECT_FALSE(same_picture(bmp(takel, 0), bmp(takel, 7))) << "the hand never reaches down";
+}
+
+TEST(DataObjects, FifteenDistinctItemPictures) {
+  Datafile d = load("objects.dat");
+  ASSERT_TRUE(d);
+  for (int i = 0; i < 15; ++i) {
+    EXPECT_GT(opaque_count(bmp(d, i)), 40 * 40 / 8) << "entry " << i;
+    for (int j = 0; j < i; ++j) EXPECT_FALSE(same_picture(bmp(d, i), bmp(d, j))) << i << " and " << j;
+  }
+}
+
 TEST(DataTitle, LogoIsFullScreenAndTheBarFillsStepByStep) {
   Datafile d = load("title.dat");
   ASSERT_TRUE(d);

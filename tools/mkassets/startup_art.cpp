@@ -389,13 +389,18 @@ void paint_item(cairo_t* cr, int k) {
       cairo_save(cr);
       cairo_translate(cr, 20, 20);
       cairo_rotate(cr, -0.78);
-      rounded_rect(cr, -17, -5, 15, 10, 4);
-      vgrad(cr, -5, 5, 0xFF7050, 0xB01808);
+      rounded_rect(cr, -20, -7, 19, 14, 5);
+      vgrad(cr, -7, 7, 0xFF7050, 0xB01808);
       fill_stroke(cr, 0x200404, 1.3);
-      cairo_rectangle(cr, -2, -1.6, 16, 3.2);
+      for (int g = 0; g < 3; ++g) {  // grip grooves
+        cairo_rectangle(cr, -16 + g * 5, -5, 1.5, 10);
+        rgb(cr, 0x801008);
+        cairo_fill(cr);
+      }
+      cairo_rectangle(cr, -1, -2.2, 17, 4.4);
       rgb(cr, 0xD0D8E0);
       fill_stroke(cr, 0x202020, 1.0);
-      cairo_rectangle(cr, 14, -2.5, 3, 5);
+      cairo_rectangle(cr, 16, -3, 3.5, 6);
       rgb(cr, 0x9098A0);
       fill_stroke(cr, 0x202020, 1.0);
       cairo_restore(cr);
@@ -577,7 +582,18 @@ void paint_item(cairo_t* cr, int k) {
 
 }  // namespace
 
-// objects_bmp[k] is entry kObjectEntry[k] of objects.dat.
+// objects_bmp[k] is entry kObjectEntry[k] of objects.dat. What each shows:
+//   k  entry  item                        k  entry  item
+//   0   11    canister ("kanister")       8    5    burner with hose ("Bunsen_Schlauch")
+//   1    9    gas bottle ("Gaz")          9   10    gas bottle with hose ("Gaz_Schlauch")
+//   2    0    access card                10    8    welding torch ("Schweissbrenner")
+//   3   13    rolling pin ("rolle")      11    3    lead pipe ("Blei")
+//   4   14    screwdriver ("tool")       12    7    diamond
+//   5    6    Bunsen burner              13    4    glasses
+//   6    1    alcohol bottle             14    2    lead solution
+//   7   12    lemonade bottle
+// Entry 0 is the access card the game shows from objects_bmp[2]; the canister
+// has objects_bmp[0], which nothing else uses.
 constexpr int kObjectEntry[15] = {11, 9, 0, 13, 14, 6, 1, 12, 5, 10, 8, 3, 7, 4, 2};
 
 void make_title(const Context& ctx) {
