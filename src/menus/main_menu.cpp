@@ -13,7 +13,12 @@
 namespace {
 
 // The pictures carry no words; the buttons are labelled in the build's language.
-void label(BITMAP* picture, const MenuArea& a, int at_x, int at_y, const char* text) {
+using namespace screen_layout;
+
+void label(BITMAP* picture, MenuButton b, bool highlight, const char* text) {
+  const Rect& a = kMenuHot[b];
+  const int at_x = highlight ? kMenuHighlightPos[b].x : 0;
+  const int at_y = highlight ? kMenuHighlightPos[b].y : 0;
   const int cx = (a.x1 + a.x2) / 2 - at_x;
   const int cy = (a.y1 + a.y2) / 2 - at_y - text_height(pv_font) / 2;
   BITMAP* keep = memory_screen;
@@ -26,12 +31,12 @@ void label_menu_pictures() {
   const char* kNew = TR("Neues Spiel", "New game");
   const char* kCredits = TR("Mitwirkende", "Credits");
   const char* kQuit = TR("Beenden", "Quit");
-  label(menu_bmp, kMenuNew, 0, 0, kNew);
-  label(menu_bmp, kMenuCredits, 0, 0, kCredits);
-  label(menu_bmp, kMenuQuit, 0, 0, kQuit);
-  label(mm_new, kMenuNew, 56, 152, kNew);
-  label(mm_cred, kMenuCredits, 56, 339, kCredits);
-  label(mm_quit, kMenuQuit, 104, 396, kQuit);
+  label(menu_bmp, kMenuNew, false, kNew);
+  label(menu_bmp, kMenuCredits, false, kCredits);
+  label(menu_bmp, kMenuQuit, false, kQuit);
+  label(mm_new, kMenuNew, true, kNew);
+  label(mm_cred, kMenuCredits, true, kCredits);
+  label(mm_quit, kMenuQuit, true, kQuit);
 }
 
 void present_with_pointer() {
@@ -44,9 +49,17 @@ void restore_background() {
   blit(menu_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
 }
 
+void draw_highlight(BITMAP* picture, MenuButton b) {
+  draw_sprite(memory_screen, picture, kMenuHighlightPos[b].x, kMenuHighlightPos[b].y);
+}
+
+bool mouse_over(MenuButton b) {
+  return mouse_in(kMenuHot[b]);
+}
+
 }  // namespace
 
-bool mouse_in(const MenuArea& a) {
+bool mouse_in(const Rect& a) {
   return mouse_x > a.x1 && mouse_x <= a.x2 && mouse_y > a.y1 && mouse_y <= a.y2;
 }
 
@@ -66,25 +79,25 @@ void show_menu() {
   while (counter != 1000) {
     platform_poll_mouse();
     const bool left = mouse_b & 1;
-    if (mouse_in(kMenuNew)) {
-      draw_sprite(memory_screen, mm_new, 56, 152);
+    if (mouse_over(kMenuNew)) {
+      draw_highlight(mm_new, kMenuNew);
       if (left) counter = 1000;
-    } else if (mouse_in(kMenuSecond) || mouse_in(kMenuThird)) {
+    } else if (mouse_over(kMenuInstructions) || mouse_over(kMenuOptions)) {
       if (left) restore_background();
-    } else if (mouse_in(kMenuCredits)) {
-      draw_sprite(memory_screen, mm_cred, 56, 339);
+    } else if (mouse_over(kMenuCredits)) {
+      draw_highlight(mm_cred, kMenuCredits);
       if (left) {
         show_credits();
         wait_mouse_release();
         restore_background();
       }
-    } else if (mouse_in(kMenuQuit)) {
-      draw_sprite(memory_screen, mm_quit, 104, 396);
+    } else if (mouse_over(kMenuQuit)) {
+      draw_highlight(mm_quit, kMenuQuit);
       if (left) quit_from_menu();
     } else {
       restore_background();
     }
-    draw_sprite(memory_screen, (mouse_b & 1) ? eyes_closed : eyes_open, 440, 270);
+    draw_sprite(memory_screen, (mouse_b & 1) ? eyes_closed : eyes_open, kMenuEyesPos.x, kMenuEyesPos.y);
     present_with_pointer();
     if (counter != 1000) {
       ++counter;
@@ -96,9 +109,9 @@ void show_menu() {
 void show_credits() {
   wait_mouse_release();
   blit(credits_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
-  draw_sprite(memory_screen, credits_coding, 2, 150);
-  draw_sprite(memory_screen, credits_graphics, 1, 230);
-  draw_sprite(memory_screen, credits_sound, 1, 310);
+  draw_sprite(memory_screen, credits_coding, kCreditsCodingPos.x, kCreditsCodingPos.y);
+  draw_sprite(memory_screen, credits_graphics, kCreditsGraphicsPos.x, kCreditsGraphicsPos.y);
+  draw_sprite(memory_screen, credits_sound, kCreditsSoundPos.x, kCreditsSoundPos.y);
   platform_new_frame();
   int seen_down = 0;
   while (seen_down < 10) {

@@ -1,22 +1,16 @@
 #include "shell/cursor.h"
 
 #include "interaction/inventory.h"
+#include "menus/screen_layout.h"
 #include "platform/platform.h"
 #include "shell/world.h"
 
 namespace {
 
-// Where the highlight of each verb button is drawn, and the cursor mode it picks.
-struct VerbButton {
-  int x, y, mode;
-};
-constexpr VerbButton kVerbs[5] = {
-    {559, 350, 1},  // walk
-    {541, 383, 4},  // take
-    {576, 383, 5},  // use
-    {541, 418, 2},  // look
-    {576, 419, 3},  // talk
-};
+using namespace screen_layout;
+
+// The cursor mode each verb button picks: walk, take, use, look, talk.
+constexpr int kVerbMode[kVerbCount] = {1, 4, 5, 2, 3};
 
 bool carrying_item() {
   return mouse_status > 5;
@@ -29,29 +23,28 @@ void wrap_cursor(int frames) {
 }  // namespace
 
 int button_under_mouse() {
-  int hit = -1;
-  for (int b = 0; b < 6; ++b) {
-    const ButtonRegion& r = kButtonRegions[b];
-    if (mouse_x >= r.x1 && mouse_x <= r.x2 && mouse_y >= r.y1 && mouse_y <= r.y2) hit = b;
-  }
+  int hit = kBagHit.contains(mouse_x, mouse_y) ? 0 : -1;
+  for (int v = 0; v < kVerbCount; ++v)
+    if (kVerbHit[v].contains(mouse_x, mouse_y)) hit = v + 1;
   return hit;
 }
 
 void draw_buttons() {
-  draw_sprite(memory_screen, inventory_button, 40, 360);
-  draw_sprite(memory_screen, navi_button, 540, 350);
+  draw_sprite(memory_screen, inventory_button, kBagPos.x, kBagPos.y);
+  draw_sprite(memory_screen, navi_button, kVerbPanelPos.x, kVerbPanelPos.y);
 }
 
 void blit_buttons() {
   draw_buttons();
   if (mouse_button == 0) {
     if (force_cursor == 0) mouse_status = carrying_item() ? 7 : 5;
-    if (mouse_status == 5 || mouse_status == 7) draw_sprite(memory_screen, inventory_button_on, 40, 360);
+    if (mouse_status == 5 || mouse_status == 7)
+      draw_sprite(memory_screen, inventory_button_on, kBagPos.x, kBagPos.y);
   } else if (mouse_button >= 1 && mouse_button <= 5) {
     if (force_cursor == 0 && !carrying_item()) mouse_status = 1;
     if (mouse_status == 1) {
-      const VerbButton& v = kVerbs[mouse_button - 1];
-      draw_sprite(memory_screen, navi_butt_on[mouse_button - 1], v.x, v.y);
+      const Point& at = kVerbHighlightPos[mouse_button - 1];
+      draw_sprite(memory_screen, navi_butt_on[mouse_button - 1], at.x, at.y);
     }
   }
 }
@@ -66,7 +59,7 @@ void mouse_click() {
   }
   click = 1;
   force_cursor = 1;
-  mouse_status = kVerbs[mouse_button - 1].mode;
+  mouse_status = kVerbMode[mouse_button - 1];
 }
 
 void maus() {
@@ -123,8 +116,8 @@ namespace {
 
 // The hover test of one thing: present and the hot spot inside its rectangle.
 int hovered(int present, int x1, int x2, int y1, int y2) {
-  const int hx = mouse_x + 20;
-  const int hy = mouse_y + 15;
+  const int hx = mouse_x + kCursorHotSpot.x;
+  const int hy = mouse_y + kCursorHotSpot.y;
   return present == 1 && hx >= x1 && hx <= x2 && hy >= y1 && hy <= y2;
 }
 

@@ -2,19 +2,8 @@
 // hover tests of objects and persons.
 #pragma once
 
-// The on-screen buttons: hit regions (inclusive) of the bag and the five verbs.
-struct ButtonRegion {
-  int x1, x2, y1, y2;
-};
-inline constexpr ButtonRegion kButtonRegions[6] = {
-    {56, 94, 371, 429},    // 0 inventory bag
-    {561, 579, 351, 369},  // 1 walk
-    {541, 559, 386, 404},  // 2 take
-    {578, 596, 386, 404},  // 3 use
-    {541, 559, 421, 439},  // 4 look
-    {578, 596, 421, 439},  // 5 talk
-};
-// The button under the raw mouse position, -1 for none.
+// The button under the raw mouse position: 0 the bag, 1..5 the verbs walk,
+// take, use, look, talk (hit regions in menus/screen_layout.h), -1 for none.
 int button_under_mouse();
 
 void maus();

@@ -39,8 +39,7 @@ int run_game() {
 
 TEST(MainMenu, HotAreasAreExclusiveBelowAndInclusiveAbove) {
   fresh_game();
-  const MenuArea areas[] = {kMenuNew, kMenuSecond, kMenuThird, kMenuCredits, kMenuQuit};
-  for (const MenuArea& a : areas) {
+  for (const screen_layout::Rect& a : screen_layout::kMenuHot) {
     mouse_x = a.x1 + 1;
     mouse_y = a.y1 + 1;
     EXPECT_TRUE(mouse_in(a));

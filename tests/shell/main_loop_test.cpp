@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless.h"
+#include "menus/screen_layout.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/world.h"
@@ -78,7 +79,7 @@ TEST_F(MainLoop, EachVerbButtonChoosesItsCursorAndHighlightsOnlyWithTheWalkCurso
 
 TEST_F(MainLoop, ButtonRegionsAreInclusiveAndDoNotOverlap) {
   for (int b = 0; b < 6; ++b) {
-    const ButtonRegion& r = kButtonRegions[b];
+    const screen_layout::Rect& r = b == 0 ? screen_layout::kBagHit : screen_layout::kVerbHit[b - 1];
     set_mouse(r.x1, r.y1, 0);
     EXPECT_EQ(button_under_mouse(), b);
     set_mouse(r.x2, r.y2, 0);
