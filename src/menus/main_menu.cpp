@@ -31,12 +31,18 @@ void label_menu_pictures() {
   const char* kNew = TR("Neues Spiel", "New game");
   const char* kCredits = TR("Mitwirkende", "Credits");
   const char* kQuit = TR("Beenden", "Quit");
+  const char* kInstructions = TR("Anleitung", "Instructions");
+  const char* kOptions = TR("Optionen", "Options");
   label(menu_bmp, kMenuNew, false, kNew);
   label(menu_bmp, kMenuCredits, false, kCredits);
   label(menu_bmp, kMenuQuit, false, kQuit);
   label(mm_new, kMenuNew, true, kNew);
   label(mm_cred, kMenuCredits, true, kCredits);
   label(mm_quit, kMenuQuit, true, kQuit);
+  label(menu_bmp, kMenuInstructions, false, kInstructions);
+  label(menu_bmp, kMenuOptions, false, kOptions);
+  label(mm_inst, kMenuInstructions, true, kInstructions);
+  label(mm_opti, kMenuOptions, true, kOptions);
 }
 
 void present_with_pointer() {
@@ -82,8 +88,20 @@ void show_menu() {
     if (mouse_over(kMenuNew)) {
       draw_highlight(mm_new, kMenuNew);
       if (left) counter = 1000;
-    } else if (mouse_over(kMenuInstructions) || mouse_over(kMenuOptions)) {
-      if (left) restore_background();
+    } else if (mouse_over(kMenuInstructions)) {
+      draw_highlight(mm_inst, kMenuInstructions);
+      if (left) {
+        show_instructions();
+        wait_mouse_release();
+        restore_background();
+      }
+    } else if (mouse_over(kMenuOptions)) {
+      draw_highlight(mm_opti, kMenuOptions);
+      if (left) {
+        show_main_options();
+        wait_mouse_release();
+        restore_background();
+      }
     } else if (mouse_over(kMenuCredits)) {
       draw_highlight(mm_cred, kMenuCredits);
       if (left) {

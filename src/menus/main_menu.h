@@ -7,6 +7,10 @@
 void main_menu();
 void show_menu();
 void show_credits();
+// The instructions screen and the options screen of the second and third
+// buttons; each returns to the menu.
+void show_instructions();
+void show_main_options();
 // Quit from the menu: stop the music, write the options, farewell, exit 1.
 [[noreturn]] void quit_from_menu();
 
