@@ -61,3 +61,4 @@ void video_intro() {
 }
 
 void video_hero_beton_ko() {}
+void video_exit_floor2() {}

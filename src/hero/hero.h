@@ -12,3 +12,27 @@ void new_hero_move();
 // Place the sprite's top-left corner (bmp_x, bmp_y) for a reference point,
 // kept inside the screen.
 void place_hero_sprite(int ref_x, int ref_y);
+
+// Compute the path from the hero to the walk target (true_x, true_y) through
+// the room's waypoints, one 8 x 4 pixel step per entry, at most 199 steps.
+void calc_coor();
+// Smooth the path just computed: zig-zags become straight steps, refused
+// steps are taken out of the positions.
+void make_fluent();
+
+// The wall responses a room's walk hook calls on the step under test (x, y,
+// hero_action[mov_nr]): a and b cancel the part of a diagonal step that
+// crosses a horizontal or vertical wall; c to f turn steps that would cross a
+// slanted wall (8 across, 4 down) into steps along it.
+void walk_a1();
+void walk_a2();
+void walk_b1();
+void walk_b2();
+void walk_c1();
+void walk_c2();
+void walk_d1();
+void walk_d2();
+void walk_e1();
+void walk_e2();
+void walk_f1();
+void walk_f2();

@@ -5,3 +5,10 @@
 void storyline() {}
 void furni_room() {}
 void people_room() {}
+
+#include "cutscenes/videos.h"
+
+// The guard stops the hero at the doors of future_floor2 he may not pass.
+void story_exit() {
+  video_exit_floor2();
+}

@@ -1,6 +1,355 @@
 // The main menu's instructions and options screens.
-#include "menus/main_menu.h"
+//
+// Both are modal loops over a full-screen picture of "menu.dat" with the
+// menu's way of testing areas (mouse_in) and its highlight pictures. The
+// button that opened a screen is usually still held when the screen starts;
+// nothing reacts until both buttons have been seen up once, so that click
+// cannot also press whatever lies under it on the new screen.
+#include "menus/menu_screens.h"
 
-// Written by the menu screens' developer; until then the buttons return at once.
-void show_instructions() {}
-void show_main_options() {}
+#include <string>
+
+#include "dialogue/talk.h"
+#include "menus/main_menu.h"
+#include "menus/sliders.h"
+#include "persistence/options.h"
+#include "platform/platform.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+
+namespace menu_screens {
+
+using screen_layout::Rect;
+
+std::vector<std::string> wrap_words(const std::string& text, int width, const Measure& measure) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t at = 0;
+  while (at < text.size()) {
+    while (at < text.size() && text[at] == ' ') ++at;
+    if (at >= text.size()) break;
+    size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(at, end - at);
+    at = end;
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (line.empty() || measure(longer) <= width) {
+      line = longer;
+    } else {
+      lines.push_back(line);
+      line = word;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const Measure& measure) {
+  std::vector<Page> pages;
+  Page page;
+  for (const Topic& topic : topics) {
+    Page lines;
+    for (const std::string& l : wrap_words(topic.heading, width, measure)) lines.push_back({l, true});
+    for (const std::string& l : wrap_words(topic.body, width, measure)) lines.push_back({l, false});
+    const size_t needed = lines.size() + (page.empty() ? 0 : 1);
+    if (!page.empty() && page.size() + needed > static_cast<size_t>(lines_per_page)) {
+      pages.push_back(page);
+      page.clear();
+    }
+    if (!page.empty()) page.push_back({"", false});
+    for (const PageLine& l : lines) {
+      if (page.size() == static_cast<size_t>(lines_per_page)) {
+        pages.push_back(page);
+        page.clear();
+      }
+      page.push_back(l);
+    }
+  }
+  if (!page.empty()) pages.push_back(page);
+  return pages;
+}
+
+const std::vector<Topic>& instruction_topics() {
+  static const std::vector<Topic> topics = {
+      {TR("Gehen", "Walking"),
+       TR("Klicke auf den Boden, dann geht der Held dorthin. Durch eine Tuer oder einen Durchgang gelangt er in den "
+          "naechsten Raum.",
+          "Click on the floor and the hero walks there. Walk him through a door or a passage to go into the next "
+          "room.")},
+      {TR("Ansehen, nehmen, benutzen, reden", "Looking, taking, using, talking"),
+       TR("Fuehre den Zeiger ueber einen Gegenstand oder eine Person: Der Zeiger zeigt, was ein Klick bewirkt. Mit "
+          "dem Verbenfeld unten rechts waehlst du das Verb selbst: gehen, nehmen, benutzen, ansehen oder reden.",
+          "Move the pointer over an object or a person: the pointer changes to show what a click will do. To choose "
+          "the verb yourself, use the verb panel at the bottom right: walk, take, use, look or talk.")},
+      {TR("Die Tasche", "The bag"),
+       TR("Die Tasche unten links oeffnet dein Inventar. Zeige auf einen Gegenstand, um zu lesen, was er ist; ein "
+          "Klick nimmt ihn an den Zeiger. Benutze ihn mit etwas im Raum, mit einer Person oder mit einem anderen "
+          "Gegenstand in der Tasche. Ein Rechtsklick legt den getragenen Gegenstand zurueck in die Tasche.",
+          "The bag at the bottom left opens your inventory. Point at an item to read what it is; a click takes it "
+          "onto the pointer. Use it on something in the room, on a person or on another item in the bag. A right "
+          "click puts the carried item back into the bag.")},
+      {TR("Gespraeche", "Conversations"),
+       TR("Klicke den Satz an, den der Held sagen soll; die Auswahl erscheint unten am Bildschirm. Ein Klick "
+          "ueberspringt eine Rede.",
+          "Click the sentence the hero should say; the choices appear at the bottom of the screen. A click skips a "
+          "speech.")},
+      {TR("Das Bedienfeld", "The control panel"),
+       TR("Der Knopf unten im Inventar oeffnet das Bedienfeld. Dort stellst du die Textgeschwindigkeit und die "
+          "Lautstaerke von Musik und Geraeuschen ein, speicherst und laedst dein Spiel und beendest es. Ein "
+          "Rechtsklick schliesst Inventar und Bedienfeld.",
+          "The button at the bottom of the inventory opens the control panel. There you set the text speed and the "
+          "volume of music and sound, save and load your game, and quit. A right click closes the inventory and "
+          "the panel.")},
+  };
+  return topics;
+}
+
+std::vector<Page> instruction_pages() {
+  const Measure measure = [](const std::string& s) { return text_length(pv_font, s.c_str()); };
+  return paginate(instruction_topics(), kInstructLineWidth, kInstructLinesPerPage, measure);
+}
+
+namespace {
+
+// The face of a button right of the icon the picture puts at its left end.
+Rect button_face(const Rect& r) {
+  return {r.x1 + 40, r.y1, r.x2 - 6, r.y2};
+}
+
+// A row of text 20 pixels high, centred on a knob row.
+Rect slider_row(int left, int right, int knob_y) {
+  const int centre = knob_y + screen_layout::kKnobHeight / 2;
+  return {left, centre - kLineHeight / 2, right, centre + kLineHeight / 2 - 1};
+}
+
+constexpr int kLabelLeft = 56;    // the options plate starts at x = 40
+constexpr int kLabelRight = 272;  // the row icons start at x = 279
+constexpr int kValueLeft = 500;   // the tracks end at x = 492
+constexpr int kValueRight = 590;
+
+}  // namespace
+
+std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page) {
+  using namespace screen_layout;
+  std::vector<TextBox> texts;
+  const int count = static_cast<int>(pages.size());
+  std::string title = TR("Spielanleitung", "How to play");
+  if (count > 1) title += "  " + std::to_string(page + 1) + "/" + std::to_string(count);
+  texts.push_back({title, {kInstructText.x1, 16, kInstructText.x2, 51}, Align::kCentre, Tone::kTitle});
+  if (page >= 0 && page < count) {
+    const int x1 = kInstructText.x1 + kInstructMargin;
+    int y = kInstructText.y1 + kInstructMargin;
+    for (const PageLine& line : pages[page]) {
+      if (!line.text.empty())
+        texts.push_back({line.text, {x1, y, x1 + kInstructLineWidth - 1, y + kLineHeight - 1}, Align::kLeft,
+                         line.heading ? Tone::kHeading : Tone::kBody});
+      y += kLineHeight;
+    }
+  }
+  texts.push_back({TR("Zurueck", "Back"), button_face(kInstructBack), Align::kCentre, Tone::kTitle});
+  if (count > 1) {
+    const int next = (page + 1) % count;
+    texts.push_back({std::string(TR("Seite ", "Page ")) + std::to_string(next + 1), button_face(kInstructSecond),
+                     Align::kCentre, Tone::kTitle});
+  }
+  return texts;
+}
+
+std::vector<TextBox> options_texts(int speed, int music, int effects, int output) {
+  using namespace screen_layout;
+  std::vector<TextBox> texts;
+  texts.push_back({TR("Optionen", "Options"), {40, 70, 600, 109}, Align::kCentre, Tone::kTitle});
+  const char* const names[3] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
+                                TR("Geraeusche", "Sound effects")};
+  const int values[3] = {speed, music, effects};
+  for (int i = 0; i < 3; ++i) {
+    texts.push_back({names[i], slider_row(kLabelLeft, kLabelRight, kMenuSliderY[i]), Align::kRight, Tone::kBody});
+    texts.push_back(
+        {std::to_string(values[i]), slider_row(kValueLeft, kValueRight, kMenuSliderY[i]), Align::kLeft, Tone::kValue});
+  }
+  const int switch_mid = (kMenuOptSwitch.y1 + kMenuOptSwitch.y2) / 2;
+  const Rect switch_row{0, switch_mid - kLineHeight / 2, 0, switch_mid + kLineHeight / 2 - 1};
+  texts.push_back(
+      {TR("Textausgabe", "Text output"), {kLabelLeft, switch_row.y1, kLabelRight, switch_row.y2}, Align::kRight,
+       Tone::kBody});
+  texts.push_back({output ? TR("An", "On") : TR("Aus", "Off"),
+                   {kMenuOptSwitch.x2 + 12, switch_row.y1, kValueRight, switch_row.y2}, Align::kLeft, Tone::kValue});
+  texts.push_back({"OK", button_face(kMenuOptOk), Align::kCentre, Tone::kTitle});
+  texts.push_back({TR("Abbrechen", "Cancel"), button_face(kMenuOptCancel), Align::kCentre, Tone::kTitle});
+  return texts;
+}
+
+}  // namespace menu_screens
+
+namespace {
+
+using namespace screen_layout;
+using namespace menu_screens;
+
+int tone_colour(Tone tone) {
+  switch (tone) {
+    case Tone::kTitle:
+      return makecol(255, 236, 170);
+    case Tone::kHeading:
+      return makecol(255, 200, 110);
+    case Tone::kValue:
+      return makecol(170, 220, 255);
+    case Tone::kBody:
+      break;
+  }
+  return makecol(232, 238, 250);
+}
+
+void draw_texts(const std::vector<TextBox>& texts) {
+  const int h = text_height(pv_font);
+  for (const TextBox& t : texts) {
+    const int w = text_length(pv_font, t.text.c_str());
+    int x = t.box.x1;
+    if (t.align == Align::kCentre) x = t.box.x1 + (t.box.width() - w) / 2;
+    if (t.align == Align::kRight) x = t.box.x2 + 1 - w;
+    outlined_text(t.text.c_str(), x, t.box.y1 + (t.box.height() - h) / 2, tone_colour(t.tone));
+  }
+}
+
+void present_with_pointer() {
+  platform_show_pointer(memory_screen);
+  platform_present(memory_screen, 640, 480);
+  platform_hide_pointer();
+}
+
+void draw_at(BITMAP* picture, Point at) {
+  draw_sprite(memory_screen, picture, at.x, at.y);
+}
+
+// ---- Options ------------------------------------------------------------------
+
+int* slider_setting(int i) {
+  int* const settings[3] = {&tmp_text_speed, &tmp_music_vol, &tmp_wave_vol};
+  return settings[i];
+}
+
+sliders::Kind slider_kind(int i) {
+  return i == 0 ? sliders::Kind::kTextSpeed : sliders::Kind::kVolume;
+}
+
+int knob_x(int i) {
+  return sliders::value_to_x(slider_kind(i), *slider_setting(i));
+}
+
+bool pointer_on_knob(int i) {
+  return sliders::pointer_on_knob(knob_x(i), kMenuSliderY[i], mouse_x, mouse_y);
+}
+
+// The whole options screen for the working values. While slider `dragged` is
+// being dragged its knob is drawn lit at `dragged_x` and nothing else lights up.
+void draw_options(int dragged, int dragged_x) {
+  blit(main_options_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  const bool hover = dragged < 0;
+  if (!tmp_text_output) draw_at(main_opt_off, kMenuOptSwitchPos);
+  if (hover && mouse_in(kMenuOptSwitch)) draw_at(tmp_text_output ? main_opt_on_on : main_opt_off_on, kMenuOptSwitchPos);
+  for (int i = 0; i < 3; ++i) {
+    const bool lit = i == dragged || (hover && pointer_on_knob(i));
+    draw_sprite(memory_screen, lit ? controller_on : controller_bmp, i == dragged ? dragged_x : knob_x(i),
+                kMenuSliderY[i]);
+  }
+  if (hover && mouse_in(kMenuOptOk)) draw_at(main_opt_ok_on, kMenuOptOkHighlightPos);
+  if (hover && mouse_in(kMenuOptCancel)) draw_at(main_opt_cancel_on, kMenuOptCancelHighlightPos);
+  draw_texts(options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output));
+}
+
+// Drags the knob of slider `i` until the left button is released. The setting
+// follows the knob at once, and a volume is heard at once. A knob let go where
+// it was picked up keeps its setting: reading the position back would round a
+// volume down (128 shows at 395, which reads 127).
+void drag_slider(int i) {
+  const int start_value = *slider_setting(i);
+  const int start_x = knob_x(i);
+  controller_y = kMenuSliderY[i];
+  do {
+    platform_poll_mouse();
+    controller_x = sliders::knob_x_for_pointer(mouse_x);
+    const int value = controller_x == start_x ? start_value : sliders::x_to_value(slider_kind(i), controller_x);
+    if (value != *slider_setting(i)) {
+      *slider_setting(i) = value;
+      if (slider_kind(i) == sliders::Kind::kVolume) platform_set_volume(tmp_wave_vol, tmp_music_vol);
+    }
+    draw_options(i, controller_x);
+    present_with_pointer();
+  } while (mouse_b & 1);
+  wait_mouse_release();
+}
+
+// ---- Instructions -------------------------------------------------------------
+
+void draw_instructions(const std::vector<Page>& pages, int page) {
+  blit(main_instruct_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  if (mouse_in(kInstructBack)) draw_at(inst_back_on, kInstructBackHighlightPos);
+  if (pages.size() > 1 && mouse_in(kInstructSecond)) draw_at(inst_gi_on, kInstructSecondHighlightPos);
+  draw_texts(instructions_texts(pages, page));
+}
+
+}  // namespace
+
+void show_instructions() {
+  const std::vector<Page> pages = instruction_pages();
+  int page = 0;
+  bool armed = false;
+  for (;;) {
+    platform_poll_mouse();
+    if (!(mouse_b & 3)) armed = true;
+    draw_instructions(pages, page);
+    present_with_pointer();
+    if (!armed) continue;
+    const bool left = mouse_b & 1;
+    // Back, or a right click anywhere: the menu waits for the release.
+    if ((left && mouse_in(kInstructBack)) || (mouse_b & 2)) return;
+    if (left && pages.size() > 1 && mouse_in(kInstructSecond)) {
+      page = (page + 1) % static_cast<int>(pages.size());
+      wait_mouse_release();
+    }
+  }
+}
+
+void show_main_options() {
+  tmp_text_speed = text_speed;
+  tmp_music_vol = music_vol;
+  tmp_wave_vol = wave_vol;
+  tmp_text_output = text_output;
+  bool armed = false;
+  for (;;) {
+    platform_poll_mouse();
+    if (!(mouse_b & 3)) armed = true;
+    draw_options(-1, 0);
+    present_with_pointer();
+    if (!armed) continue;
+    const bool left = mouse_b & 1;
+    int grabbed = -1;
+    for (int i = 0; i < 3 && grabbed < 0; ++i)
+      if (left && pointer_on_knob(i)) grabbed = i;
+    if (grabbed >= 0) {
+      drag_slider(grabbed);
+    } else if (left && mouse_in(kMenuOptSwitch)) {
+      tmp_text_output = tmp_text_output ? 0 : 1;
+      wait_mouse_release();
+    } else if (left && mouse_in(kMenuOptOk)) {
+      // Keep the settings and write them at once, so that no way out of the
+      // game loses them.
+      text_speed = tmp_text_speed;
+      music_vol = tmp_music_vol;
+      wave_vol = tmp_wave_vol;
+      text_output = tmp_text_output;
+      platform_set_volume(wave_vol, music_vol);
+      save_options();
+      return;
+    } else if ((left && mouse_in(kMenuOptCancel)) || (mouse_b & 2)) {
+      // Back to what was there before, including what the player heard.
+      tmp_text_speed = text_speed;
+      tmp_music_vol = music_vol;
+      tmp_wave_vol = wave_vol;
+      tmp_text_output = text_output;
+      platform_set_volume(wave_vol, music_vol);
+      return;
+    }
+  }
+}

@@ -1,11 +1,140 @@
 #include "persistence/room_state.h"
 
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
 #include "shell/world.h"
 
+namespace {
+
+// Visits the room state in file order; `f` gets a reference to each number.
+template <typename F>
+void for_each_state_number(F&& f) {
+  for (int k = 0; k < 10; ++k) {
+    f(furni_present[k]);
+    f(furni_anim[k]);
+  }
+  for (int k = 0; k < 10; ++k) {
+    f(person_present[k]);
+    f(person_anim[k]);
+  }
+  for (int p = 0; p < 10; ++p)
+    for (int c1 = 0; c1 < 6; ++c1)
+      for (int c2 = 0; c2 < 6; ++c2)
+        for (int c3 = 0; c3 < 6; ++c3)
+          for (int c4 = 0; c4 < 6; ++c4)
+            for (int c5 = 0; c5 < 6; ++c5) {
+              f(s_call_nr[p][c5][c4][c3][c2][c1]);
+              f(s_present[p][c5][c4][c3][c2][c1]);
+              f(s_exit[p][c5][c4][c3][c2][c1]);
+            }
+}
+
+void report(const char* file, const char* what) {
+  if (!bug_report) return;
+  std::fprintf(bug_report, "room state file %s: %s; the room keeps the state its script gave it\n",
+               file ? file : "(none)", what);
+  std::fflush(bug_report);
+}
+
+// Parses the numbers of a state file: exactly kStateNumbers integers
+// separated by white space, nothing else.
+bool parse_state(const std::string& text, std::vector<int>& numbers, const char*& problem) {
+  numbers.clear();
+  numbers.reserve(kStateNumbers);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  for (;;) {
+    while (p < end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t')) ++p;
+    if (p == end) break;
+    int value = 0;
+    const auto [next, ec] = std::from_chars(p, end, value);
+    if (ec != std::errc() || (next < end && !(*next == ' ' || *next == '\n' || *next == '\r' || *next == '\t'))) {
+      problem = "it holds something that is not a number";
+      return false;
+    }
+    if (numbers.size() == static_cast<size_t>(kStateNumbers)) {
+      problem = "it holds more numbers than a room's state";
+      return false;
+    }
+    numbers.push_back(value);
+    p = next;
+  }
+  if (numbers.size() != static_cast<size_t>(kStateNumbers)) {
+    problem = "it is short";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int save_temp() {
+  if (!temp_file) return -1;
+  std::string text;
+  text.reserve(kStateNumbers * 3);
+  char digits[16];
+  for_each_state_number([&](int v) {
+    const auto r = std::to_chars(digits, digits + sizeof digits, v);
+    text.append(digits, r.ptr);
+    text.push_back(' ');
+  });
+  const std::string temp = std::string(temp_file) + ".tmp";
+  save_file = std::fopen(temp.c_str(), "wb");
+  if (!save_file) {
+    report(temp_file, "cannot be written");
+    return -1;
+  }
+  const bool written = std::fwrite(text.data(), 1, text.size(), save_file) == text.size();
+  const bool closed = std::fclose(save_file) == 0;
+  save_file = nullptr;
+  if (!written || !closed || std::rename(temp.c_str(), temp_file) != 0) {
+    std::remove(temp.c_str());
+    report(temp_file, "cannot be written");
+    return -1;
+  }
+  return 0;
+}
+
+int load_temp() {
+  if (!temp_file) return -1;
+  load_file = std::fopen(temp_file, "rb");
+  if (!load_file) {
+    report(temp_file, "is missing");
+    return -1;
+  }
+  std::string text;
+  char chunk[65536];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, load_file)) > 0) text.append(chunk, got);
+  std::fclose(load_file);
+  load_file = nullptr;
+  std::vector<int> numbers;
+  const char* problem = "";
+  if (!parse_state(text, numbers, problem)) {
+    report(temp_file, problem);
+    return -1;
+  }
+  size_t n = 0;
+  for_each_state_number([&](int& v) { v = numbers[n++]; });
+  return 0;
+}
+
 void init_temp() {
   change_room = 0;
+  for (int i = 0; i < kMaxPersons; ++i) old_person_anim[i] = -1;
+  for (int i = 0; i < kMaxFurni; ++i) old_furni_anim[i] = -1;
   load_new_room();
+  change_room = -1;
+  load_new_talking();
+  set_temp_file();
+  save_temp();
   loading();
 }

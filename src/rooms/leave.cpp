@@ -1,7 +1,119 @@
+// Leaving and entering rooms, and the walk click.
+#include <cstdlib>
+#include <cstring>
+
+#include "dialogue/talk.h"
+#include "hero/hero.h"
+#include "interaction/interaction.h"
+#include "interaction/inventory.h"
+#include "persistence/room_state.h"
+#include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
 
-// Exits and room changes: the hero walks through open doors (rooms to come).
-void leave_room() {}
+namespace {
 
-// The walk click: the hero walks where the player clicks (rooms to come).
-void going() {}
+// All four bounds strict: the edge of an exit is not on it.
+bool mouse_on_exit(int k) {
+  return exit_x[k] < mouse_x && mouse_x < exit_x2[k] && exit_y[k] < mouse_y && mouse_y < exit_y2[k];
+}
+
+bool fresh_press() {
+  return (mouse_b & 1) && click != 2 && new_turn == 1;
+}
+
+// Within 10 pixels of the exit's walk point, both ways, bounds included.
+bool hero_reached_exit(int k) {
+  return std::abs(hero_x - goto_exit_x[k]) <= 10 && std::abs(hero_y - goto_exit_y[k]) <= 10;
+}
+
+}  // namespace
+
+void leave_room() {
+  for (int k = 0; k < exit_nr && k < kMaxExits; ++k) {
+    if (!mouse_on_exit(k)) continue;
+    if (force_cursor == 0 && mouse_status <= 5) mouse_status = 0;
+    if (fresh_press()) {
+      if (mouse_status == 0) {
+        wait_loop = 1;
+        change_room = k;
+        true_x = goto_exit_x[k];
+        true_y = goto_exit_y[k];
+      }
+      click = 1;
+      force_cursor = 0;
+    }
+  }
+  if (change_room < 0 || change_room >= kMaxExits || !hero_reached_exit(change_room)) return;
+  if (std::strcmp(room_name, "future_floor2") == 0 && change_room >= 1 && change_room <= 3) {
+    story_exit();
+    change_room = -1;
+  } else if (go_through[change_room] == 0) {
+    change_room = -1;
+    door_closed();
+  } else {
+    enter_new_room();
+  }
+}
+
+void going() {
+  if (!fresh_press() || mouse_button != -1) return;
+  const bool nothing_pending = take_object == -1 && gear_object == -1 && use_object == -1 && change_room == -1 &&
+                               talk_goto == -1;
+  if (nothing_pending && mouse_status == 1) {
+    true_x = mouse_x;
+    true_y = mouse_y;
+  }
+  if (wait_loop == 0) {
+    take_object = gear_object = use_object = change_room = talk_goto = -1;
+  } else {
+    wait_loop = 0;
+  }
+  allow_click();
+  calc_coor();
+  make_fluent();
+  click = 1;
+  force_cursor = 0;
+}
+
+void door_closed() {
+  talk_direction = 0;
+  choice = 0;
+  sentence_x = hero_x;
+  sentence_y = hero_y - hero_length - 60;
+  input_text[0][0] = TR("Da komm ich nicht durch. Mir fehlt die richtige", "I can't open that door. I don't have the right");
+  input_text[0][1] = TR("Zugangskarte um die Tuer zu oeffnen.", "access card.");
+  input_text[0][2] = "";
+  wait_mouse_release();
+  talking_hero();
+}
+
+void enter_new_room() {
+  const int k = change_room;
+  // A target outside the registry is refused: the hero stays where he is.
+  if (k < 0 || k >= kMaxExits || room_index(new_room[k]) < 0) {
+    change_room = -1;
+    return;
+  }
+  set_temp_file();
+  save_temp();
+  if (mouse_status > 5) return_carried_item();
+  mouse_status = 0;
+  force_cursor = 0;
+  hero_x = click_x2 = true_x = new_hero_x[k];
+  hero_y = click_y2 = true_y = new_hero_y[k];
+  room_name = new_room[k];
+  reset_hero();
+  for (int i = 0; i < kMaxPersons; ++i) old_person_anim[i] = -1;
+  for (int i = 0; i < kMaxFurni; ++i) old_furni_anim[i] = -1;
+  load_new_room();
+  change_room = -1;
+  load_new_talking();
+  set_temp_file();
+  load_temp();
+  for (int i = 0; i < furni_nr; ++i) load_furni_anim();
+  for (int j = 0; j < person_nr; ++j) load_person_anim();
+  cpu_delay = cpu_speed;
+}

@@ -3,17 +3,15 @@
 // built at start-up.
 #pragma once
 
-struct RoomRecord {
-  const char* name;        // the room's name, the key of the registry
-  const char* data_file;   // its pictures
-  const char* state_file;  // its state file, "sav/tmp/" + the datafile's base name + ".sav"
-};
+#include "rooms/room_script.h"
 
 inline constexpr int kRoomCount = 43;
-extern const RoomRecord kRooms[kRoomCount];
+extern const RoomScript* const kRooms[kRoomCount];
 
 // Index of the room named `name` (compared by contents), -1 when no room has it.
 int room_index(const char* name);
+// The script of the room named `room_name`, null for a name outside the registry.
+const RoomScript* current_room();
 
 // Set `temp_file` to the current room's state file (unchanged for an unknown room).
 void set_temp_file();
@@ -22,3 +20,15 @@ void save_temp_files();
 // Build and write the initial state file of every room, in canonical order,
 // one progress-bar step per room.
 void select_init_temp();
+
+// The dispatchers: each calls one hook of the current room; a name outside
+// the registry calls nothing. load_room runs the five loading hooks and then
+// records the states the tables now hold; load_furni_room and
+// load_people_room record theirs.
+void load_room();
+void allow_click();
+void allow_walk();
+void extra_click();
+void load_furni_room();
+void load_people_room();
+void set_data_file();

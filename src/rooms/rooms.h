@@ -1,9 +1,30 @@
-// Loading rooms, and the scene handlers of leaving and walking.
+// Rooms on screen: loading a room and its object tables, leaving and
+// entering rooms, and the walk click.
 #pragma once
 
-// Replace the shown room by the room named `room_name`. An unknown name is
-// refused and the current room stays.
+#include "rooms/room_script.h"
+
+// Replace the shown room by the room named `room_name`. A name outside the
+// registry is refused and the current room stays.
 void load_new_room();
+// Clear slot `counter` of the furniture, person or exit tables.
+void erase_furni_data();
+void erase_person_data();
+void erase_exit_data();
+void erase_furni_anim_data();
+void erase_npc_anim_data();
+// Frame corners and default mouse-over box of slot `counter`.
+void set_furni_coor();
+void set_person_coor();
+// Redefine the first present piece whose state the story changed.
+void load_furni_anim();
+void load_person_anim();
+// The generic furni_ and people_ hooks, reading a room's tables.
+void furni_from_record(const RoomScript& room);
+void people_from_record(const RoomScript& room);
+
 // Scene handlers of the main loop: exits and room changes, then the walk click.
 void leave_room();
 void going();
+void door_closed();
+void enter_new_room();

@@ -10,6 +10,7 @@
 #include "interaction/inventory.h"
 #include "menus/main_menu.h"
 #include "persistence/options.h"
+#include "persistence/room_state.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -113,6 +114,7 @@ void start_new_game() {
   change_room = -1;
   load_new_talking();
   set_temp_file();
+  load_temp();
   track_nr = 2;
   music();
   video_hero_beton_ko();

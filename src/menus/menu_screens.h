@@ -1,0 +1,66 @@
+// The main menu's instructions and options screens (show_instructions and
+// show_main_options are declared with the menu in main_menu.h).
+//
+// The pictures carry no words. Every text on these screens is a TextBox: the
+// words and the rectangle they must stay inside. The screens draw exactly the
+// boxes these functions return, so a test can check that every text fits.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "menus/screen_layout.h"
+
+namespace menu_screens {
+
+enum class Align { kLeft, kCentre, kRight };
+enum class Tone { kTitle, kHeading, kBody, kValue };
+
+struct TextBox {
+  std::string text;
+  screen_layout::Rect box;
+  Align align;
+  Tone tone;
+};
+
+// Width of a text in pixels.
+using Measure = std::function<int(const std::string&)>;
+
+// Breaks `text` at blanks into lines no wider than `width`. A single word
+// wider than `width` stands on a line of its own.
+std::vector<std::string> wrap_words(const std::string& text, int width, const Measure& measure);
+
+// One topic of the instructions: a heading and its paragraph.
+struct Topic {
+  const char* heading;
+  const char* body;
+};
+// A page is a list of lines; headings are marked.
+struct PageLine {
+  std::string text;
+  bool heading;
+};
+using Page = std::vector<PageLine>;
+
+// Lays the topics out on pages of `lines_per_page` lines of at most `width`
+// pixels: a heading, its paragraph, an empty line between topics. A topic
+// that would not fit on the rest of a page starts a new page, unless it does
+// not fit on a page at all.
+std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const Measure& measure);
+
+// The instructions in the build's language, laid out with the game font.
+const std::vector<Topic>& instruction_topics();
+std::vector<Page> instruction_pages();
+inline constexpr int kLineHeight = 20;
+inline constexpr int kInstructMargin = 20;
+inline constexpr int kInstructLinesPerPage =
+    (screen_layout::kInstructText.height() - 2 * kInstructMargin) / kLineHeight;
+inline constexpr int kInstructLineWidth = screen_layout::kInstructText.width() - 2 * kInstructMargin;
+
+// Every text of the instructions screen showing `page` (0-based) of `pages`.
+std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page);
+// Every text of the options screen for these working values.
+std::vector<TextBox> options_texts(int text_speed, int music, int effects, int text_output);
+
+}  // namespace menu_screens

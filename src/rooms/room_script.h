@@ -1,0 +1,142 @@
+// How a room is written down.
+//
+// Every room is one file in src/rooms/scripts/, named after the room, that
+// defines one RoomScript: its record (datafile, background, perspective,
+// counts), its furniture and persons as tables with one row per (slot, state),
+// its exits, and its walkable area and waypoints as three small functions
+// (area_<room>, allow_walk_<room>, extra_click_<room>). The generic loaders of
+// rooms/loading.cpp read these tables where the game calls a room's
+// load_room_, init_, furni_, people_ and exit_ hooks. The data generator
+// (tools/mkassets) reads the same tables to draw each room's pictures, so a
+// room's geometry is written only here.
+#pragma once
+
+#include <array>
+#include <span>
+
+// One animation frame: a picture of the room's datafile, where its top-left
+// corner goes, how many composed frames it stays, and the talk-start mark
+// (persons only).
+struct Frame {
+  short object;
+  short x;
+  short y;
+  short duration = 1;
+  short talk = 0;
+};
+
+// Builds a frame list at compile time:
+//   constexpr auto kIdle = FrameList<58>{}.run(3, 32, 51, 51).run(31, 4, 51, 51).hold(1, 50);
+template <int N>
+struct FrameList {
+  std::array<Frame, N> items{};
+  int count = 0;
+
+  // Objects first..last (counting down when last < first), all at (x, y).
+  constexpr FrameList run(int first, int last, int x, int y, int duration = 1) const {
+    FrameList f = *this;
+    const int step = last >= first ? 1 : -1;
+    for (int o = first;; o += step) {
+      f.items[f.count++] = Frame{static_cast<short>(o), static_cast<short>(x), static_cast<short>(y),
+                                 static_cast<short>(duration), 0};
+      if (o == last) break;
+    }
+    return f;
+  }
+  // One frame.
+  constexpr FrameList add(int object, int x, int y, int duration = 1, int talk = 0) const {
+    FrameList f = *this;
+    f.items[f.count++] = Frame{static_cast<short>(object), static_cast<short>(x), static_cast<short>(y),
+                               static_cast<short>(duration), static_cast<short>(talk)};
+    return f;
+  }
+  // Frame `index` of the list stays `duration` composed frames.
+  constexpr FrameList hold(int index, int duration) const {
+    FrameList f = *this;
+    f.items[index].duration = static_cast<short>(duration);
+    return f;
+  }
+  // Frame `index` starts the talking.
+  constexpr FrameList talk_at(int index) const {
+    FrameList f = *this;
+    f.items[index].talk = 1;
+    return f;
+  }
+  constexpr std::span<const Frame> view() const { return {items.data(), static_cast<size_t>(count)}; }
+};
+
+// A furniture slot in one state. Mouse-over bounds of -1 are taken from
+// frame 0 when the frames are placed.
+struct FurniState {
+  int slot;
+  int state;
+  const char* name;
+  const char* text[3];
+  int interact = 0;
+  int take = 0;
+  int take_dir = 0;  // 3 taking to the left, 4 to the right
+  int goto_x = 0;
+  int goto_y = 0;
+  int mouse_x = -1;
+  int mouse_y = -1;
+  int mouse_x2 = -1;
+  int mouse_y2 = -1;
+  std::span<const Frame> frames;
+};
+
+// A person slot in one state. A state change clears the slot's other fields
+// but keeps whether the person reacts to the mouse, so every row says it.
+struct PersonState {
+  int slot;
+  int state;
+  const char* name;
+  const char* text[3];
+  int interact = 0;
+  int talk = 0;
+  int talk_dir = 0;  // 0 facing the viewer, 1 turned right, 2 turned left
+  int goto_x = 0;
+  int goto_y = 0;
+  int mouse_x = -1;
+  int mouse_y = -1;
+  int mouse_x2 = -1;
+  int mouse_y2 = -1;
+  std::span<const Frame> frames;
+};
+
+// An exit: the hot rectangle, the point the hero walks to, where he arrives
+// in the target room, and whether the door is open when the room is loaded.
+struct ExitDef {
+  const char* target;
+  int open;
+  int x, y, x2, y2;
+  int goto_x, goto_y;
+  int arrive_x, arrive_y;
+};
+
+struct RoomScript {
+  const char* name;
+  const char* data_file;
+  const char* state_file;
+  int background;      // object of the datafile shown as the background
+  int highest_object;  // the datafile holds at least this many objects plus one
+  float min_hero_length;
+  float increase_rate;
+  int furni_nr;
+  int person_nr;
+  int exit_nr;
+  // Presence at the start of a game, per slot (1 = there).
+  std::span<const int> furni_present;
+  std::span<const int> person_present;
+  std::span<const FurniState> furniture;
+  std::span<const PersonState> persons;
+  // exit_nr clickable exits, then any slots only the story uses.
+  std::span<const ExitDef> exits;
+  void (*area)();
+  void (*allow_walk)();
+  void (*extra_click)();
+  // After the exits are set (the room's own exit rule, if it has one).
+  void (*after_exits)() = nullptr;
+};
+
+// The minimal waypoint rule: straight to the target.
+void extra_click_direct();

@@ -1,0 +1,41 @@
+// Room chimie: the chemistry room of the old school.
+#include "rooms/room_script.h"
+#include "shell/tr.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"crossing", 1, 430, 110, 490, 255, 470, 275, 520, 400},
+};
+constexpr int kFurniPresent[] = {1};
+
+// The glass bubbles: objects 0 to 15 and back down to 1, one composed frame each.
+constexpr auto kGlass = FrameList<30>{}.run(0, 15, 550, 340).run(14, 1, 550, 340);
+
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "glass",
+     .text = {TR("Do blubbert eppes. Besser net drun", "Something is bubbling in there. Better not"), TR("ruchen.", "sniff it."), ""},
+     .frames = kGlass.view()},
+};
+
+}  // namespace
+
+extern const RoomScript room_chimie = {
+    .name = "chimie",
+    .data_file = "chimie.dat",
+    .state_file = "sav/tmp/chimie.sav",
+    .background = 16,
+    .highest_object = 16,
+    .min_hero_length = 0.35f,
+    .increase_rate = 500.0f,
+    .furni_nr = 1,
+    .person_nr = 0,
+    .exit_nr = 1,
+    .furni_present = kFurniPresent,
+    .furniture = kFurniture,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};

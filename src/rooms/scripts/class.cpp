@@ -1,0 +1,66 @@
+// Room class: a classroom of the old school with its teacher, Mr Friob.
+#include "rooms/room_script.h"
+#include "shell/tr.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"floor3", 1, 600, 100, 640, 330, 625, 315, 250, 350},
+};
+constexpr int kFurniPresent[] = {1, 1, 1};
+constexpr int kPersonPresent[] = {1};
+
+constexpr auto kDesk4 = FrameList<1>{}.add(1, 104, 252);
+constexpr auto kDesk5 = FrameList<1>{}.add(2, 505, 261);
+constexpr auto kMainDesk = FrameList<1>{}.add(50, 67, 180);
+
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "desk4",
+     .text = {TR("Eng Bank mat hondert Kritzeleien.", "A desk covered in a hundred doodles."), "", ""},
+     .frames = kDesk4.view()},
+    {.slot = 1, .state = 0, .name = "desk5",
+     .text = {TR("Do huet een seng Hausaufgaben vergiess.", "Someone has left his homework here."), "", ""},
+     .frames = kDesk5.view()},
+    {.slot = 2, .state = 0, .name = "maindesk",
+     .text = {TR("Dem Friob sain Pult. Alles fein", "Mr Friob's desk. Everything in"), TR("sauber op der Rei.", "neat little rows."), ""},
+     .frames = kMainDesk.view()},
+};
+
+// Mr Friob idles (state 0) and talks in three moves (states 1 to 3).
+constexpr auto kFriobIdle = FrameList<58>{}.run(3, 32, 51, 51).run(31, 4, 51, 51).hold(1, 50).hold(29, 30);
+constexpr auto kFriobTalk = FrameList<13>{}.run(37, 49, 51, 51);
+constexpr auto kFriobTurn = FrameList<4>{}.run(33, 36, 51, 51);
+constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, 51, 51);
+
+constexpr PersonState kPersons[] = {
+    {.slot = 0, .state = 0, .name = "friob",
+     .text = {TR("Den Haer Friob. E gudde Proff, awer", "Mr Friob. A good teacher, but"), TR("e bessen e Pedant.", "a bit of a pedant."), ""},
+     .interact = 1, .talk = 1, .talk_dir = 2, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
+    {.slot = 0, .state = 1, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
+    {.slot = 0, .state = 2, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
+    {.slot = 0, .state = 3, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
+};
+
+}  // namespace
+
+extern const RoomScript room_class = {
+    .name = "class",
+    .data_file = "class.dat",
+    .state_file = "sav/tmp/class.sav",
+    .background = 0,
+    .highest_object = 50,
+    .min_hero_length = 0.25f,
+    .increase_rate = 500.0f,
+    .furni_nr = 3,
+    .person_nr = 1,
+    .exit_nr = 1,
+    .furni_present = kFurniPresent,
+    .person_present = kPersonPresent,
+    .furniture = kFurniture,
+    .persons = kPersons,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};

@@ -1,0 +1,33 @@
+// Room floor10.
+#include "rooms/room_script.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"floor6", 1, 295, 200, 350, 240, 320, 260, 320, 450},
+    {"floor7", 1, 400, 175, 460, 300, 380, 310, 320, 450},
+    {"dossel", 0, 375, 200, 390, 275, 360, 275, 320, 450},
+    {"info", 0, 180, 190, 220, 325, 250, 325, 320, 450},
+    {"protoi", 0, 480, 190, 575, 400, 450, 410, 320, 450},
+    {"entree", 1, 250, 190, 275, 270, 290, 265, 350, 275},
+};
+
+}  // namespace
+
+extern const RoomScript room_floor10 = {
+    .name = "floor10",
+    .data_file = "floor10.dat",
+    .state_file = "sav/tmp/floor10.sav",
+    .background = 0,
+    .highest_object = 0,
+    .min_hero_length = -1.0f,
+    .increase_rate = 200.0f,
+    .furni_nr = 0,
+    .person_nr = 0,
+    .exit_nr = 6,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};

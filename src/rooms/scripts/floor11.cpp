@@ -1,0 +1,28 @@
+// Room floor11.
+#include "rooms/room_script.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"floor3", 1, 110, 440, 600, 480, 320, 440, 50, 430},
+};
+
+}  // namespace
+
+extern const RoomScript room_floor11 = {
+    .name = "floor11",
+    .data_file = "floor11.dat",
+    .state_file = "sav/tmp/floor11.sav",
+    .background = 0,
+    .highest_object = 0,
+    .min_hero_length = -0.85f,
+    .increase_rate = 210.0f,
+    .furni_nr = 0,
+    .person_nr = 0,
+    .exit_nr = 1,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};

@@ -1,0 +1,32 @@
+// Room floor13.
+#include "rooms/room_script.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"floor2", 1, 430, 165, 465, 370, 400, 340, 500, 425},
+    {"floor2", 1, 475, 160, 575, 400, 450, 420, 390, 320},
+    {"floor5", 1, 0, 300, 175, 480, 250, 420, 340, 440},
+};
+constexpr int kFurniPresent[] = {1, 1};
+
+}  // namespace
+
+extern const RoomScript room_floor13 = {
+    .name = "floor13",
+    .data_file = "floor13.dat",
+    .state_file = "sav/tmp/floor13.sav",
+    .background = 0,
+    .highest_object = 2,
+    .min_hero_length = -0.8f,
+    .increase_rate = 200.0f,
+    .furni_nr = 2,
+    .person_nr = 0,
+    .exit_nr = 3,
+    .furni_present = kFurniPresent,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};

@@ -1,0 +1,33 @@
+// Room floor14.
+#include "rooms/room_script.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"floor4", 1, 430, 165, 465, 370, 400, 340, 560, 280},
+    {"floor4", 1, 475, 160, 575, 400, 450, 420, 460, 240},
+    {"floor3", 1, 0, 375, 175, 480, 250, 420, 340, 440},
+    {"floor5", 1, 0, 125, 175, 325, 275, 335, 540, 380},
+};
+constexpr int kFurniPresent[] = {1, 1};
+
+}  // namespace
+
+extern const RoomScript room_floor14 = {
+    .name = "floor14",
+    .data_file = "floor14.dat",
+    .state_file = "sav/tmp/floor14.sav",
+    .background = 0,
+    .highest_object = 2,
+    .min_hero_length = -0.8f,
+    .increase_rate = 200.0f,
+    .furni_nr = 2,
+    .person_nr = 0,
+    .exit_nr = 4,
+    .furni_present = kFurniPresent,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};

@@ -1,0 +1,29 @@
+// Room floor15.
+#include "rooms/room_script.h"
+
+namespace {
+
+// target, open at start, hot rectangle, walk point, arrival in the target room
+constexpr ExitDef kExits[] = {
+    {"future_floor", 1, 175, 175, 215, 300, 240, 295, 320, 450},
+    {"floor2", 1, 560, 135, 640, 480, 515, 425, 30, 425},
+};
+
+}  // namespace
+
+extern const RoomScript room_floor15 = {
+    .name = "floor15",
+    .data_file = "floor15.dat",
+    .state_file = "sav/tmp/floor15.sav",
+    .background = 0,
+    .highest_object = 0,
+    .min_hero_length = -0.9f,
+    .increase_rate = 200.0f,
+    .furni_nr = 0,
+    .person_nr = 0,
+    .exit_nr = 2,
+    .exits = kExits,
+    .area = nullptr,
+    .allow_walk = nullptr,
+    .extra_click = extra_click_direct,
+};
