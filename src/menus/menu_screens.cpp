@@ -1,10 +1,11 @@
 // The main menu's instructions and options screens.
 //
 // Both are modal loops over a full-screen picture of "menu.dat" with the
-// menu's way of testing areas (mouse_in) and its highlight pictures. The
-// button that opened a screen is usually still held when the screen starts;
-// nothing reacts until both buttons have been seen up once, so that click
-// cannot also press whatever lies under it on the new screen.
+// menu's way of testing areas (mouse_in) and its highlight pictures. They act
+// on a button going down, not on a button held: the click that opened a
+// screen is usually still held when it starts and must not press whatever
+// lies under it there, and a knob is only dragged when it is pressed itself,
+// not when a held button slides onto it.
 #include "menus/menu_screens.h"
 
 #include <string>
@@ -101,6 +102,11 @@ const std::vector<Topic>& instruction_topics() {
           "The button at the bottom of the inventory opens the control panel. There you set the text speed and the "
           "volume of music and sound, save and load your game, and quit. A right click closes the inventory and "
           "the panel.")},
+      {TR("Tipps", "Tips"),
+       TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum weiter, und "
+          "manche Gegenstaende in der Tasche lassen sich miteinander verbinden.",
+          "Look at everything and talk to everyone. A puzzle is often solved with an item from another room, and "
+          "some items in the bag can be put together.")},
   };
   return topics;
 }
@@ -280,6 +286,17 @@ void drag_slider(int i) {
   wait_mouse_release();
 }
 
+// A mouse button going down between two polls. Starts as if held, so a button
+// still down from the screen before does not count.
+struct Press {
+  bool was_down = true;
+  bool operator()(bool down) {
+    const bool pressed = down && !was_down;
+    was_down = down;
+    return pressed;
+  }
+};
+
 // ---- Instructions -------------------------------------------------------------
 
 void draw_instructions(const std::vector<Page>& pages, int page) {
@@ -294,16 +311,15 @@ void draw_instructions(const std::vector<Page>& pages, int page) {
 void show_instructions() {
   const std::vector<Page> pages = instruction_pages();
   int page = 0;
-  bool armed = false;
+  Press left_press, right_press;
   for (;;) {
     platform_poll_mouse();
-    if (!(mouse_b & 3)) armed = true;
+    const bool left = left_press(mouse_b & 1);
+    const bool right = right_press(mouse_b & 2);
     draw_instructions(pages, page);
     present_with_pointer();
-    if (!armed) continue;
-    const bool left = mouse_b & 1;
     // Back, or a right click anywhere: the menu waits for the release.
-    if ((left && mouse_in(kInstructBack)) || (mouse_b & 2)) return;
+    if ((left && mouse_in(kInstructBack)) || right) return;
     if (left && pages.size() > 1 && mouse_in(kInstructSecond)) {
       page = (page + 1) % static_cast<int>(pages.size());
       wait_mouse_release();
@@ -316,14 +332,13 @@ void show_main_options() {
   tmp_music_vol = music_vol;
   tmp_wave_vol = wave_vol;
   tmp_text_output = text_output;
-  bool armed = false;
+  Press left_press, right_press;
   for (;;) {
     platform_poll_mouse();
-    if (!(mouse_b & 3)) armed = true;
+    const bool left = left_press(mouse_b & 1);
+    const bool right = right_press(mouse_b & 2);
     draw_options(-1, 0);
     present_with_pointer();
-    if (!armed) continue;
-    const bool left = mouse_b & 1;
     int grabbed = -1;
     for (int i = 0; i < 3 && grabbed < 0; ++i)
       if (left && pointer_on_knob(i)) grabbed = i;
@@ -342,7 +357,7 @@ void show_main_options() {
       platform_set_volume(wave_vol, music_vol);
       save_options();
       return;
-    } else if ((left && mouse_in(kMenuOptCancel)) || (mouse_b & 2)) {
+    } else if ((left && mouse_in(kMenuOptCancel)) || right) {
       // Back to what was there before, including what the player heard.
       tmp_text_speed = text_speed;
       tmp_music_vol = music_vol;

@@ -52,8 +52,10 @@ void non_player_characters() {
 void scale_hero() {
   float_y = hero_y / increase_rate + min_hero_length;
   if (float_y > 1.3f) float_y = 1.3f;
-  hero_length = static_cast<int>(float_y * 200);
-  hero_width = static_cast<int>(float_y * 125);
+  // The scale is kept in single precision (1.3 is 1.29999995) but the sizes
+  // are taken in double, so 1.3 gives 259 x 162, not 260.
+  hero_length = static_cast<int>(static_cast<double>(float_y) * 200);
+  hero_width = static_cast<int>(static_cast<double>(float_y) * 125);
 }
 
 void draw_room() {
