@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "platform/platform.h"
 
 namespace {
@@ -55,9 +58,21 @@ int platform_install_sound() {
   // DIGMID plays the music through the patch set made at build time; the
   // game finds it in its working directory without any setting.
   set_config_string("sound", "patches", "patches.dat");
-  if (install_sound(DIGI_AUTODETECT, MIDI_DIGMID, nullptr) == 0) return 0;
-  if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) return 0;
-  return -1;
+  // Without a sound card the sound libraries complain on the console while
+  // they look for one; the game simply runs silent, so keep them quiet.
+  std::fflush(stderr);
+  const int saved_stderr = dup(2);
+  const int null_fd = open("/dev/null", O_WRONLY);
+  if (null_fd >= 0) dup2(null_fd, 2);
+  int result = install_sound(DIGI_AUTODETECT, MIDI_DIGMID, nullptr);
+  if (result != 0) result = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr);
+  std::fflush(stderr);
+  if (saved_stderr >= 0) {
+    dup2(saved_stderr, 2);
+    close(saved_stderr);
+  }
+  if (null_fd >= 0) close(null_fd);
+  return result == 0 ? 0 : -1;
 }
 
 void platform_text_mode() {

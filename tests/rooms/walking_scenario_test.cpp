@@ -1,0 +1,185 @@
+// The game played headless: walking in the first room, exits, closed doors,
+// room changes and the state rooms keep between visits.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "platform/headless.h"
+#include "rooms/registry.h"
+#include "rooms/rooms.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+#include "support/test_support.h"
+
+using namespace test_support;
+
+namespace {
+
+class InGame : public testing::Test {
+ protected:
+  void SetUp() override {
+    fresh_game();
+    ASSERT_EQ(play_to_main_loop(), -2);
+    headless::on_present(nullptr);
+    mouse_x = 320;
+    mouse_y = 300;
+    mouse_b = 0;
+    for (int i = 0; i < 3; ++i) main_loop_pass();
+  }
+  // Main-loop passes until `done` holds or `ms` of virtual time have gone.
+  static bool run_until(const std::function<bool()>& done, int ms = 30000) {
+    const int start = headless::now();
+    while (!done()) {
+      if (headless::now() - start > ms) return false;
+      main_loop_pass();
+    }
+    return true;
+  }
+  // A left click at (x, y), then passes until the hero stands still again.
+  static void click_and_walk(int cx, int cy) {
+    headless::click(headless::now() + 2, cx, cy, 40);
+    const int start = headless::now();
+    run_until([&] { return headless::now() > start + 200 && mov_nr == 199; });
+  }
+  // The centre of exit k's hot rectangle.
+  static void click_exit(int k) {
+    click_and_walk((exit_x[k] + exit_x2[k]) / 2, (exit_y[k] + exit_y2[k]) / 2);
+  }
+};
+
+}  // namespace
+
+TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
+  ASSERT_STREQ(room_name, "future_floor1");
+  click_and_walk(100, 100);  // the area makes it (295, 170)
+  EXPECT_NEAR(hero_x, 295, 8);
+  EXPECT_NEAR(hero_y, 170, 4);
+  click_and_walk(600, 300);  // (450, 300)
+  EXPECT_NEAR(hero_x, 450, 8);
+  EXPECT_NEAR(hero_y, 300, 4);
+  // The walk is paced: 8 x 4 px per composed frame of 55 ms.
+  const int x0 = hero_x, t0 = headless::now();
+  headless::click(headless::now() + 2, 200, 300, 40);
+  run_until([&] { return headless::now() > t0 + 1100; });
+  const int frames = (headless::now() - t0) / 55;
+  EXPECT_LE(x0 - hero_x, 8 * frames);
+  EXPECT_GE(x0 - hero_x, 8 * (frames - 3));
+}
+
+TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
+  // An exit: the door cursor, never the highlighted variant.
+  mouse_x = 320;
+  mouse_y = 440;  // exit 5, to future_floor15
+  main_loop_pass();
+  EXPECT_EQ(mouse_status, 0);
+  // The aquarium (its hover box from 545,135 to 640,320, tested 20/15 px right/down).
+  mouse_x = 560;
+  mouse_y = 200;
+  main_loop_pass();
+  EXPECT_EQ(furni_mouse_over[1], 1);
+}
+
+TEST_F(InGame, AClosedDoorMakesTheHeroWalkThereAndSayHeLacksTheCard) {
+  // Exit 4 of future_floor1 leads to future_physik and is closed at the start.
+  ASSERT_EQ(go_through[4], 0);
+  bool spoke = false;
+  headless::on_present([&] {
+    if (input_text[0][0] && std::strcmp(input_text[0][0], TR("Da komm ich nicht durch. Mir fehlt die richtige",
+                                                            "I can't open that door. I don't have the right")) == 0)
+      spoke = true;
+  });
+  click_exit(4);
+  run_until([&] { return spoke; }, 20000);
+  EXPECT_TRUE(spoke);
+  EXPECT_STREQ(room_name, "future_floor1");
+  EXPECT_EQ(change_room, -1);
+  EXPECT_STREQ(input_text[0][1], TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
+}
+
+TEST_F(InGame, EveryDoorOpenAtTheStartLeadsOutAndBack) {
+  for (int k = 0; k < exit_nr; ++k) {
+    if (go_through[k] != 1) continue;
+    const char* target = new_room[k];
+    SCOPED_TRACE(target);
+    click_exit(k);
+    ASSERT_TRUE(run_until([&] { return std::strcmp(room_name, target) == 0; }));
+    // Back through the door that leads to future_floor1.
+    int back = -1;
+    for (int b = 0; b < exit_nr; ++b)
+      if (std::strcmp(new_room[b], "future_floor1") == 0 && go_through[b] == 1) back = b;
+    ASSERT_GE(back, 0);
+    click_exit(back);
+    ASSERT_TRUE(run_until([] { return std::strcmp(room_name, "future_floor1") == 0; }));
+  }
+}
+
+TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
+  // Hide the aquarium and show the picture, as the story would.
+  furni_present[0] = 1;
+  furni_present[1] = 0;
+  // Carry the rolling pin on the pointer.
+  arrow_obj = "rolle";
+  arrow_describe[0] = "pin";
+  arrow_describe[1] = arrow_describe[2] = "";
+  invent_nr = 0;
+  mouse_status = 6;
+  change_room = 5;  // to future_floor15, as if the hero had reached the exit
+  enter_new_room();
+  EXPECT_STREQ(room_name, "future_floor15");
+  EXPECT_EQ(invent_nr, 1);
+  EXPECT_STREQ(inventory_obj[0], "rolle");
+  EXPECT_EQ(mouse_status, 0);
+  EXPECT_EQ(hero_x, 210);
+  EXPECT_EQ(hero_y, 295);
+  int back = -1;
+  for (int b = 0; b < exit_nr; ++b)
+    if (std::strcmp(new_room[b], "future_floor1") == 0) back = b;
+  ASSERT_GE(back, 0);
+  change_room = back;
+  enter_new_room();
+  EXPECT_STREQ(room_name, "future_floor1");
+  EXPECT_EQ(furni_present[0], 1);
+  EXPECT_EQ(furni_present[1], 0);
+}
+
+TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
+  // Exit 3 of future_floor1: (240,110)-(260,185), walk point (280,185).
+  mouse_x = 240;
+  mouse_y = 150;
+  main_loop_pass();
+  EXPECT_NE(mouse_status, 0);
+  mouse_x = 241;
+  main_loop_pass();
+  EXPECT_EQ(mouse_status, 0);
+  // 11 px short of the walk point: nothing happens; 10 px: the change.
+  mouse_x = 320;
+  mouse_y = 300;
+  change_room = 3;
+  hero_x = 280 + 11;
+  hero_y = 185;
+  mov_nr = 199;
+  leave_room();
+  EXPECT_STREQ(room_name, "future_floor1");
+  hero_x = 280 + 10;
+  hero_y = 185 - 10;
+  leave_room();
+  EXPECT_STREQ(room_name, "future_physiktp");
+}
+
+TEST_F(InGame, AnUnknownRoomNameIsRefusedAndTheRoomStays) {
+  const char* before = room_name;
+  room_name = "bio3";
+  load_new_room();
+  room_name = before;
+  EXPECT_STREQ(room_name, "future_floor1");
+  EXPECT_EQ(exit_nr, 6);
+  // An exit to a place that is no room changes nothing either.
+  change_room = 0;  // "bio3"
+  enter_new_room();
+  EXPECT_STREQ(room_name, "future_floor1");
+  EXPECT_EQ(change_room, -1);
+}
