@@ -1,5 +1,8 @@
 // Room biolog.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -10,7 +13,85 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {1, 1, 1};
 constexpr int kPersonPresent[] = {1};
 
+// The biology room: a floor before the back wall (y from 335) that opens
+// towards the front around two blocks of benches, the left one under the
+// slanted edge B and the right one from x 520 on. A is the left wall.
+int wall_a(int px, int py) { return 150 * px + 140 * py - 68750; }
+int bench_b(int px, int py) { return 125 * px + 55 * py - 48900; }
+bool in_left_block(int px, int py) { return bench_b(px, py) >= 0 && px <= 460 && py >= 355; }
+
 }  // namespace
+
+void area_biolog() {
+  x = true_x;
+  y = true_y;
+  if (y <= 325 && wall_a(x, y) <= 0) {
+    x = 165;
+    y = 335;
+  } else if (y <= 325) {
+    y = 335;
+  } else if (wall_a(x, y) <= 0) {
+    x = (68750 - 140 * y) / 150;
+  } else if (x >= 520 && y >= 355 && hero_y >= 355) {
+    x = 510;
+  } else if (x >= 520 && y >= 355) {
+    y = 345;
+  } else if (in_left_block(x, y) && hero_y <= 355) {
+    y = 345;
+  } else if (in_left_block(x, y) && bench_b(hero_x, hero_y) <= 0) {
+    x = (48900 - 55 * y) / 125;
+  } else if (in_left_block(x, y) && hero_x >= 460) {
+    x = 470;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_biolog() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (wall_a(x, y) <= 0)
+    walk_d2();
+  else if (y <= 325)
+    walk_a2();
+  else if (y >= 355 && 235 <= x && x <= 420 && last_y <= 355)
+    walk_a1();
+  else if (y >= 355 && x >= 500 && last_y <= 355)
+    walk_a1();
+  else if (bench_b(x, y) >= 0 && bench_b(last_x, last_y) <= 0 && y >= 355)
+    walk_d1();
+  else if (x <= 460 && last_x >= 460 && y >= 355)
+    walk_b1();
+  else if (x >= 520 && y >= 355)
+    walk_b2();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// Between the front gangways the hero goes round the benches along the back.
+void extra_click_biolog() {
+  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
+  int n = 0;
+  auto via = [&n](int px, int py) {
+    click_x[n] = px;
+    click_y[n] = py;
+    ++n;
+  };
+  if (bench_b(hx, hy) <= 0 && hy >= 355 && ty <= 355) {
+    via(210, 340);
+  } else if (hx >= 460 && hy >= 355 && ty <= 355) {
+    via(450, 340);
+  } else if (bench_b(hx, hy) <= 0 && tx >= 460) {
+    via(210, 340);
+    via(450, 340);
+  } else if (hx >= 460 && bench_b(tx, ty) <= 0) {
+    via(450, 340);
+    via(210, 340);
+  }
+  via(tx, ty);
+}
 
 extern const RoomScript room_biolog = {
     .name = "biolog",
@@ -26,7 +107,7 @@ extern const RoomScript room_biolog = {
     .furni_present = kFurniPresent,
     .person_present = kPersonPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_biolog,
+    .allow_walk = allow_walk_biolog,
+    .extra_click = extra_click_biolog,
 };

@@ -1,5 +1,8 @@
 // Room crossing.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -10,7 +13,69 @@ constexpr ExitDef kExits[] = {
     {"chimie", 1, 565, 210, 620, 405, 520, 400, 470, 275},
 };
 
+// The crossing: a front band (y from 370) running left to a slanted wall L,
+// and a back floor (y from 330, x from 295) up to the right wall x - y = 140.
+int wall_l(int px, int py) { return 120 * px + 130 * py; }
+bool past_right_wall(int px, int py) { return px - py >= 140; }
+
 }  // namespace
+
+void area_crossing() {
+  x = true_x;
+  y = true_y;
+  if (wall_l(x, y) <= 62400 && y <= 360) {
+    x = 135;
+    y = 370;
+  } else if (wall_l(x, y) <= 62400) {
+    x = (62400 - 130 * y) / 120;
+  } else if (y <= 360 && x <= 285 && hero_y >= 360) {
+    y = 370;
+  } else if (y <= 360 && x <= 285) {
+    x = 295;
+  } else if (y <= 320 && past_right_wall(x, y)) {
+    x = 450;
+    y = 330;
+  } else if (y <= 320 && x >= 285) {
+    y = 330;
+  } else if (past_right_wall(x, y) && y >= 320) {
+    x = y + 140;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_crossing() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (wall_l(x, y) <= 62400)
+    walk_d2();
+  else if (y <= 360 && x <= 285 && last_y >= 360)
+    walk_a2();
+  else if (x <= 285 && y <= 360 && last_x >= 285)
+    walk_b1();
+  else if (y > 320 && past_right_wall(x, y))
+    walk_f2();
+  else if (y <= 320)
+    walk_a2();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// Between the back floor and the front band the hero takes the corner at
+// (290, 370).
+void extra_click_crossing() {
+  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
+  int n = 0;
+  if ((hx >= 285 && hy <= 360 && tx <= 285) || (hy >= 360 && hx <= 285 && ty <= 360)) {
+    click_x[0] = 290;
+    click_y[0] = 370;
+    n = 1;
+  }
+  click_x[n] = tx;
+  click_y[n] = ty;
+}
 
 extern const RoomScript room_crossing = {
     .name = "crossing",
@@ -24,7 +89,7 @@ extern const RoomScript room_crossing = {
     .person_nr = 0,
     .exit_nr = 3,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_crossing,
+    .allow_walk = allow_walk_crossing,
+    .extra_click = extra_click_crossing,
 };

@@ -1,5 +1,8 @@
 // Room floor2.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -11,7 +14,75 @@ constexpr ExitDef kExits[] = {
     {"floor13", 1, 530, 140, 640, 450, 500, 425, 400, 340},
 };
 
+// The corridor of the biology wing: the hall (x from 285, y from 315) up to
+// the right wall R, and a passage along the front to the left, behind which
+// the slanted edge F (walkable where F >= 0) runs.
+int edge_f(int px, int py) { return 15 * px + 300 * py - 114000; }
+bool past_right_wall(int px, int py) { return 175 * px - 205 * py >= 7475; }
+
 }  // namespace
+
+void area_floor2() {
+  x = true_x;
+  y = true_y;
+  if (edge_f(x, y) < 0 && x <= 285 && hero_x <= 285) {
+    y = (114000 - 15 * x) / 300;
+  } else if (y <= 305 && x <= 285 && hero_x >= 285) {
+    x = 300;
+    y = 315;
+  } else if (edge_f(x, y) < 0 && x <= 285 && hero_x >= 285) {
+    x = 300;
+  } else if (past_right_wall(x, y) && y <= 305) {
+    x = 390;
+    y = 315;
+  } else if (past_right_wall(x, y)) {
+    x = (205 * y + 7475) / 175;
+  } else if (y <= 305) {
+    y = 315;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_floor2() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (edge_f(x, y) <= 0 && x <= 285 && edge_f(last_x, last_y) >= 0)
+    walk_c2();
+  else if (x <= 285 && y <= 365 && last_x >= 285)
+    walk_b1();
+  else if (y <= 305)
+    walk_a2();
+  else if (past_right_wall(x, y))
+    walk_e2();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// The corner of the passage, (300, 380): a walk from the passage to the back
+// of the hall goes through it, and so does one from the hall to any point in
+// front of the edge F; a walk to a point behind F, or from the passage to the
+// hall's front, goes straight.
+void extra_click_floor2() {
+  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
+  const int fh = edge_f(hx, hy), ft = edge_f(tx, ty);
+  int n = 0;
+  if (fh >= 0 && hx <= 285 && tx >= 285 && ft <= 0) {
+    n = 1;
+  } else if ((hx <= 284 && fh > 0 && tx >= 286) || ft < 0) {
+    n = 0;
+  } else {
+    n = 1;
+  }
+  if (n == 1) {
+    click_x[0] = 300;
+    click_y[0] = 380;
+  }
+  click_x[n] = tx;
+  click_y[n] = ty;
+}
 
 extern const RoomScript room_floor2 = {
     .name = "floor2",
@@ -25,7 +96,7 @@ extern const RoomScript room_floor2 = {
     .person_nr = 0,
     .exit_nr = 4,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_floor2,
+    .allow_walk = allow_walk_floor2,
+    .extra_click = extra_click_floor2,
 };

@@ -1,6 +1,9 @@
 // Room physik: the physics room of the old school.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -36,7 +39,100 @@ constexpr PersonState kPersons[] = {
      .interact = 1, .talk = 1, .talk_dir = 1, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
 };
 
+// The physics room. The floor lies in front of the back edge P; the door to
+// the cafeteria is a recess at the back right (behind P, right of Q, in front
+// of M). R is the left wall, T the front edge, N the right wall; H, U and K
+// are the edges of the benches the walk rules steer along.
+int edge_p(int px, int py) { return 635 * py - 63 * px - 197994; }
+int edge_q(int px, int py) { return 474 * px + 19 * py - 250000; }
+int edge_h(int px, int py) { return 474 * px + 19 * py - 168723; }
+int edge_r(int px, int py) { return 447 * px - py - 78203; }
+int edge_t(int px, int py) { return 637 * py - 86 * px - 225000; }
+int edge_u(int px, int py) { return 207 * px + 135 * py - 168723; }
+int edge_m(int px, int py) { return 629 * py - 32 * px - 150800; }
+int edge_n(int px, int py) { return 299 * py - 336 * px + 113605; }
+int edge_k(int px, int py) { return 627 * py - 334 * px - 66830; }
+
 }  // namespace
+
+void area_physik() {
+  x = true_x;
+  y = true_y;
+  const int P = edge_p(x, y), Q = edge_q(x, y), R = edge_r(x, y), T = edge_t(x, y);
+  const int M = edge_m(x, y);
+  if (P >= 0 && Q >= 0) {
+    x = 540;
+    y = 300;
+  } else if (R <= 0 && P <= 0) {
+    x = 225;
+    y = 375;
+  } else if (T >= 0 && R <= 0) {
+    x = 225;
+    y = 375;
+  } else if (R <= 0) {
+    x = (y + 78203) / 447;
+    if (y <= 359) {
+      x = 225;
+      y = 375;
+    }
+  } else if (T >= 0 && edge_u(x, y) <= 0) {
+    y = (86 * x + 225000) / 637 - 10;
+  } else if (P <= 0 && Q <= 0 && edge_h(hero_x, hero_y) <= 0) {
+    y = (63 * x + 197994) / 635 + 30;
+  } else if (P <= 0 && Q <= 0 && edge_h(hero_x, hero_y) >= 0 && M <= 0) {
+    x = 540;
+    y = 300;
+  } else if (P <= 0 && Q <= 0 && edge_h(hero_x, hero_y) >= 0 && M >= 0) {
+    x = (250000 - 19 * y) / 474;
+    if (y <= 297 || x > 600) {
+      x = 540;
+      y = 300;
+    }
+  } else if (M <= 0 && Q >= 0) {
+    x = 540;
+    y = 300;
+  } else if (edge_n(x, y) <= 0) {
+    x = (299 * y + 113605) / 336;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_physik() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  const bool open_floor = edge_m(x, y) > 0 && edge_n(x, y) > 0;
+  if (edge_t(x, y) >= 0)
+    walk_e1();
+  else if (edge_r(x, y) <= 0)
+    walk_b1();
+  else if (edge_p(x, y) <= 0 && x <= 472)
+    walk_e2();
+  else if (edge_q(x, y) <= 0 && y <= 356)
+    walk_b1();
+  else if (open_floor && edge_u(x, y) >= 0 && y >= 397)
+    walk_d1();
+  else if (open_floor && edge_k(x, y) >= 0 && x >= 476)
+    walk_e1();
+  else if (!open_floor)
+    walk_e2();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// From the floor to the door recess behind the back edge, by (510, 380).
+void extra_click_physik() {
+  int n = 0;
+  if (edge_p(hero_x, hero_y) >= 0 && edge_p(true_x, true_y) <= 0) {
+    click_x[0] = 510;
+    click_y[0] = 380;
+    n = 1;
+  }
+  click_x[n] = true_x;
+  click_y[n] = true_y;
+}
 
 extern const RoomScript room_physik = {
     .name = "physik",
@@ -54,7 +150,7 @@ extern const RoomScript room_physik = {
     .furniture = kFurniture,
     .persons = kPersons,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_physik,
+    .allow_walk = allow_walk_physik,
+    .extra_click = extra_click_physik,
 };

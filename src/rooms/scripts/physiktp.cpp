@@ -1,5 +1,8 @@
 // Room physiktp.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -10,7 +13,59 @@ constexpr ExitDef kExits[] = {
     {"future_floor1", 1, 460, 220, 500, 325, 475, 350, 355, 180},
 };
 
+// The physics lab: a diagonal band of floor between the back edge V and the
+// front edge U, closed at the left by x 275 and at the right by the wall W.
+int edge_u(int px, int py) { return 393 * py - 32 * px - 142213; }
+int edge_v(int px, int py) { return 348 * py - 22 * px - 107608; }
+int wall_w(int px, int py) { return 62 * py - 68 * px + 17098; }
+
 }  // namespace
+
+void area_physiktp() {
+  x = true_x;
+  y = true_y;
+  const int U = edge_u(x, y), V = edge_v(x, y), W = wall_w(x, y);
+  if (U >= 0 && x <= 275) {
+    x = 285;
+    y = 375;
+  } else if (V <= 0 && x <= 275) {
+    x = 285;
+    y = 340;
+  } else if (U >= 0 && W <= 0) {
+    x = 620;
+    y = 410;
+  } else if (V <= 0 && W <= 0) {
+    x = 565;
+    y = 350;
+  } else if (U < 0 && V <= 0) {
+    y = (22 * x + 107608) / 348 + 10;
+  } else if (U < 0 && x >= 276 && W <= 0) {
+    x = (62 * y + 17098) / 68;
+  } else if (U < 0 && x <= 275) {
+    x = 285;
+  } else if (U >= 0) {
+    y = (32 * x + 142213) / 393 - 10;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_physiktp() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (edge_u(x, y) >= 0)
+    walk_e1();
+  else if (edge_v(x, y) <= 0)
+    walk_e2();
+  else if (x <= 275)
+    walk_b1();
+  else if (wall_w(x, y) <= 0)
+    walk_f2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_physiktp = {
     .name = "physiktp",
@@ -24,7 +79,7 @@ extern const RoomScript room_physiktp = {
     .person_nr = 0,
     .exit_nr = 3,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_physiktp,
+    .allow_walk = allow_walk_physiktp,
     .extra_click = extra_click_direct,
 };
