@@ -1,5 +1,10 @@
-// Room future_floor.
+// Room future_floor: a corridor of the future school running away from the
+// viewer; its back edge is the row y 219 between x 286 and 358, its two walls
+// lean inwards towards it. No furniture and nobody about.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -13,7 +18,49 @@ constexpr ExitDef kExits[] = {
     {"bio_bureau", 0, 380, 150, 400, 240, 350, 230, 350, 230},
 };
 
+// The back edge: everything on row 219 and above is wall.
+constexpr int kBackRow = 219;
+// The left wall, 261x + 170y = 111876 (floor where the sum is larger), and
+// the right wall, 262x - 146y = 61968 (floor where the difference is smaller).
+bool beyond_left_wall(int px, int py) { return 261 * px + 170 * py <= 111876; }
+bool beyond_right_wall(int px, int py) { return 262 * px - 146 * py >= 61968; }
+
 }  // namespace
+
+void area_future_floor() {
+  x = true_x;
+  y = true_y;
+  if (y <= kBackRow && 286 <= x && x <= 358) {
+    y = 225;
+  } else if (y <= kBackRow && beyond_left_wall(x, y)) {
+    x = 290;
+    y = 225;
+  } else if (y <= kBackRow && beyond_right_wall(x, y)) {
+    x = 355;
+    y = 225;
+  } else if (beyond_left_wall(x, y)) {
+    x = (111876 - 170 * y) / 261;
+  } else if (beyond_right_wall(x, y)) {
+    x = (146 * y + 61968) / 262;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_future_floor() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= kBackRow)
+    walk_a2();
+  else if (beyond_left_wall(x, y))
+    walk_d2();
+  else if (beyond_right_wall(x, y))
+    walk_f2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_future_floor = {
     .name = "future_floor",
@@ -27,7 +74,9 @@ extern const RoomScript room_future_floor = {
     .person_nr = 0,
     .exit_nr = 6,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_future_floor,
+    .allow_walk = allow_walk_future_floor,
+    // The same rule as the corridor of future_floor1: a target well below the
+    // hero is reached through the middle of the corridor.
+    .extra_click = extra_click_future_floor1,
 };
