@@ -1,5 +1,11 @@
-// Room future_floor15.
+// Room future_floor15: a long corridor of the future school, its floor from
+// row 295 down, a straight left wall at x 200 and a right wall that leans in
+// towards the back. Cupboards of the caretaker, a lead pipe on the right wall
+// and a heap of rubbish. Here the welding torch cuts the pipe.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -9,9 +15,104 @@ constexpr ExitDef kExits[] = {
     {"future_floor2", 1, 560, 135, 640, 480, 515, 425, 30, 425},
     {"future_biolog", 0, 240, 200, 295, 275, 265, 295, 625, 340},
 };
-constexpr int kFurniPresent[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+// The screwdriver lies behind the cupboard door until the door is opened;
+// the torch and its sparks only show while the pipe is being cut.
+constexpr int kFurniPresent[] = {1, 0, 1, 0, 0, 0, 1, 1, 1, 1};
+
+// Pictures: 1 a cupboard (all four cupboards look alike), 2 the screwdriver,
+// 3 the lead pipe, 4 the welding torch, 5 and 6 two bursts of sparks,
+// 7 the rubbish.
+constexpr auto kSchrank = FrameList<1>{}.add(1, 110, 300);
+constexpr auto kTool = FrameList<1>{}.add(2, 140, 380);
+constexpr auto kRohr = FrameList<1>{}.add(3, 470, 215);
+constexpr auto kSchwbrenn = FrameList<1>{}.add(4, 455, 350);
+constexpr auto kFunken = FrameList<1>{}.add(5, 462, 318);
+constexpr auto kFunken2 = FrameList<1>{}.add(6, 476, 334);
+constexpr auto kSchrank2 = FrameList<1>{}.add(1, 300, 195);
+constexpr auto kSchrank3 = FrameList<1>{}.add(1, 352, 195);
+constexpr auto kSchrank4 = FrameList<1>{}.add(1, 40, 330);
+constexpr auto kMuell = FrameList<1>{}.add(7, 405, 262);
+
+#define LOCKED_CUPBOARD_TEXT                                                                       \
+  {TR("Noch ein Schrank vom Hausmeister. Der", "Another of the caretaker's cupboards."),           \
+   TR("ist garantiert abgeschlossen.", "Locked, I bet."), ""}
+
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "schrank",
+     .text = {TR("Ein Schrank vom Hausmeister. Das Schloss", "A cupboard of the caretaker. The lock"),
+              TR("sieht ziemlich klapprig aus.", "looks rather wobbly."), ""},
+     .interact = 1, .goto_x = 220, .goto_y = 420, .frames = kSchrank.view()},
+    {.slot = 1, .state = 0, .name = "tool",
+     .text = {TR("Ein Schraubenzieher. Damit kriegt man", "A screwdriver. It opens more than"),
+              TR("mehr auf als nur Schrauben.", "just screws."), ""},
+     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 220, .goto_y = 420, .frames = kTool.view()},
+    {.slot = 2, .state = 0, .name = "rohr",
+     .text = {TR("Ein altes Rohr aus Blei. So was ist", "An old lead pipe. Those have been"),
+              TR("doch seit Jahren verboten.", "banned for years."), ""},
+     .interact = 1, .goto_x = 440, .goto_y = 360, .frames = kRohr.view()},
+    {.slot = 3, .state = 0, .name = "schwbrenn",
+     .text = {TR("Mein selbstgebauter Schweissbrenner.", "My home-made welding torch."),
+              TR("Der Hausmeister waere stolz auf mich.", "The caretaker would be proud of me."), ""},
+     .interact = 1, .take = 1, .take_dir = 4, .goto_x = 440, .goto_y = 360, .frames = kSchwbrenn.view()},
+    {.slot = 4, .state = 0, .name = "funken", .text = {"", "", ""}, .frames = kFunken.view()},
+    {.slot = 5, .state = 0, .name = "funken2", .text = {"", "", ""}, .frames = kFunken2.view()},
+    {.slot = 6, .state = 0, .name = "schrank2", .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 325,
+     .goto_y = 300, .frames = kSchrank2.view()},
+    {.slot = 7, .state = 0, .name = "schrank3", .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 375,
+     .goto_y = 300, .frames = kSchrank3.view()},
+    {.slot = 8, .state = 0, .name = "schrank4", .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 220,
+     .goto_y = 460, .frames = kSchrank4.view()},
+    {.slot = 9, .state = 0, .name = "Muell",
+     .text = {TR("Ein Haufen Muell. Seit der Direktor", "A heap of rubbish. Since the headmaster"),
+              TR("die Putzfrauen eingespart hat, waechst", "saved on cleaners it keeps growing."),
+              TR("der jeden Tag.", "")},
+     .interact = 1, .goto_x = 400, .goto_y = 300, .frames = kMuell.view()},
+};
+#undef LOCKED_CUPBOARD_TEXT
+
+// The back edge is row 295 (targets on row 285 and above are moved onto it),
+// the left wall x 200, the right wall 195x - 235y = 12000 (floor where the
+// difference is smaller).
+constexpr int kBackRow = 285;
+constexpr int kLeftWall = 200;
+bool beyond_right_wall(int px, int py) { return 195 * px - 235 * py >= 12000; }
 
 }  // namespace
+
+void area_future_floor15() {
+  x = true_x;
+  y = true_y;
+  if (x <= kLeftWall && y <= kBackRow) {
+    x = 210;
+    y = 295;
+  } else if (beyond_right_wall(x, y) && y <= kBackRow) {
+    x = 400;
+    y = 295;
+  } else if (y <= kBackRow) {
+    y = 295;
+  } else if (x <= kLeftWall) {
+    x = 210;
+  } else if (beyond_right_wall(x, y)) {
+    x = (235 * y + 12000) / 195;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_future_floor15() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= kBackRow)
+    walk_a2();
+  else if (x <= kLeftWall)
+    walk_b1();
+  else if (beyond_right_wall(x, y))
+    walk_f2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_future_floor15 = {
     .name = "future_floor15",
@@ -25,8 +126,9 @@ extern const RoomScript room_future_floor15 = {
     .person_nr = 0,
     .exit_nr = 3,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_future_floor15,
+    .allow_walk = allow_walk_future_floor15,
     .extra_click = extra_click_direct,
 };
