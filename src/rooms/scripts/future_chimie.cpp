@@ -1,7 +1,12 @@
-// Room future_chimie: the chemistry room of the future school, with its
-// alarm levers.
+// Room future_chimie: the chemistry room of the future school. A floor
+// bounded by a back edge, a left wall and a front edge, an alcove at the back
+// right by the door, and a counter at the right where Mr Rurura stands. On
+// the back wall the three alarm levers with their lights; the showcase below
+// them holds the diamond.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
 #include "shell/tr.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -9,27 +14,205 @@ namespace {
 constexpr ExitDef kExits[] = {
     {"future_crossing", 1, 430, 110, 490, 255, 470, 275, 520, 400},
 };
-constexpr int kFurniPresent[] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-constexpr int kPersonPresent[] = {1, 1};
+// The diamond shows once the showcase is open; Mr Rurura stands at his
+// counter until the lead is delivered, then at his lab bench (person 1).
+constexpr int kFurniPresent[] = {1, 0, 1, 1, 1, 1, 1, 1, 1};
+constexpr int kPersonPresent[] = {1, 0};
 
-// The first alarm lever: three positions.
+// The showcase, whole and broken open; the diamond inside.
+constexpr auto kCase = FrameList<1>{}.add(5, 285, 250);
+constexpr auto kCaseBroken = FrameList<1>{}.add(6, 285, 250);
+constexpr auto kDiamond = FrameList<1>{}.add(7, 312, 300);
+constexpr auto kTable = FrameList<1>{}.add(8, 170, 110);
+
+// The alarm lights above the levers: blinking red while the alarm is on,
+// steady green once it is off.
+constexpr auto kLight1On = FrameList<2>{}.add(9, 335, 135, 4).add(10, 335, 135, 4);
+constexpr auto kLight2On = FrameList<2>{}.add(11, 375, 135, 4).add(12, 375, 135, 4);
+constexpr auto kLight3On = FrameList<2>{}.add(13, 415, 135, 4).add(14, 415, 135, 4);
+constexpr auto kLight1Off = FrameList<1>{}.add(15, 335, 135);
+constexpr auto kLight2Off = FrameList<1>{}.add(16, 375, 135);
+constexpr auto kLight3Off = FrameList<1>{}.add(17, 415, 135);
+
+// The three alarm levers: three positions each.
 constexpr auto kLever1a = FrameList<1>{}.add(127, 330, 170);
 constexpr auto kLever1b = FrameList<1>{}.add(128, 330, 169);
 constexpr auto kLever1c = FrameList<1>{}.add(129, 330, 170);
+constexpr auto kLever2a = FrameList<1>{}.add(130, 370, 170);
+constexpr auto kLever2b = FrameList<1>{}.add(131, 370, 169);
+constexpr auto kLever2c = FrameList<1>{}.add(132, 370, 170);
+constexpr auto kLever3a = FrameList<1>{}.add(133, 410, 170);
+constexpr auto kLever3b = FrameList<1>{}.add(134, 410, 169);
+constexpr auto kLever3c = FrameList<1>{}.add(135, 410, 170);
 #define LEVER_TEXT \
   { TR("Ein Hebel zum Einstellen der Alarmanlage.", "A lever adjusting the alarm device."), "", "" }
+#define LIGHT_ON_TEXT                                                                   \
+  {TR("Eine Alarmleuchte. Rot heisst wohl:", "An alarm light. Red probably means:"), \
+   TR("Finger weg von der Vitrine.", "hands off the showcase."), ""}
+#define LIGHT_OFF_TEXT \
+  {TR("Gruen. Die Alarmanlage schlaeft.", "Green. The alarm is asleep."), "", ""}
 
 constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "case00",
+     .text = {TR("Eine Vitrine mit Panzerglas. Da drin", "A showcase of armoured glass. There"),
+              TR("funkelt etwas.", "is something sparkling inside."), ""},
+     .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCase.view()},
+    // Broken open with the screwdriver; still shut until it is opened.
+    {.slot = 0, .state = 1, .name = "case00",
+     .text = {TR("Die Vitrine. Das Schloss ist hinueber.", "The showcase. Its lock is done for."), "", ""},
+     .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCaseBroken.view()},
+    {.slot = 1, .state = 0, .name = "dia",
+     .text = {TR("Ein Diamant. Der sieht nicht gerade", "A diamond. It does not look cheap"),
+              TR("billig aus.", "at all."), ""},
+     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 330, .goto_y = 370, .frames = kDiamond.view()},
+    {.slot = 2, .state = 0, .name = "Elementetafel",
+     .text = {TR("Das Periodensystem. Blei hat die", "The periodic table. Lead is number"),
+              TR("Nummer 82. Das kommt sicher im Test.", "82. That will be in the test for sure."), ""},
+     .interact = 1, .goto_x = 300, .goto_y = 380, .frames = kTable.view()},
+    {.slot = 3, .state = 0, .name = "licht1", .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+     .frames = kLight1On.view()},
+    {.slot = 3, .state = 1, .name = "licht1", .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+     .frames = kLight1Off.view()},
+    {.slot = 4, .state = 0, .name = "licht2", .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+     .frames = kLight2On.view()},
+    {.slot = 4, .state = 1, .name = "licht2", .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+     .frames = kLight2Off.view()},
+    {.slot = 5, .state = 0, .name = "licht3", .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+     .frames = kLight3On.view()},
+    {.slot = 5, .state = 1, .name = "licht3", .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+     .frames = kLight3Off.view()},
     {.slot = 6, .state = 0, .name = "schalter1a", .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1a.view()},
     {.slot = 6, .state = 1, .name = "schalter1b", .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1b.view()},
     {.slot = 6, .state = 2, .name = "schalter1c", .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1c.view()},
+    {.slot = 7, .state = 0, .name = "schalter2a", .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+     .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2a.view()},
+    {.slot = 7, .state = 1, .name = "schalter2b", .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+     .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2b.view()},
+    {.slot = 7, .state = 2, .name = "schalter2c", .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+     .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2c.view()},
+    {.slot = 8, .state = 0, .name = "schalter3a", .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+     .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3a.view()},
+    {.slot = 8, .state = 1, .name = "schalter3b", .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+     .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3b.view()},
+    {.slot = 8, .state = 2, .name = "schalter3c", .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+     .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3c.view()},
 };
 #undef LEVER_TEXT
+#undef LIGHT_ON_TEXT
+#undef LIGHT_OFF_TEXT
+
+// Mr Rurura behind his counter (person 0): he stirs, looks up, stirs again;
+// talking, turning to the hero and back.
+constexpr auto kCounterIdle =
+    FrameList<10>{}.run(18, 23, 505, 143).run(22, 19, 505, 143).hold(0, 20).hold(5, 12).talk_at(0).talk_at(5);
+constexpr auto kCounterTalk = FrameList<8>{}.run(28, 35, 505, 143);
+constexpr auto kCounterTurn = FrameList<4>{}.run(36, 39, 505, 143);
+constexpr auto kCounterBack = FrameList<4>{}.run(39, 36, 505, 143);
+// Mr Rurura at his lab bench at the left (person 1), brewing the solution.
+constexpr auto kBenchIdle =
+    FrameList<10>{}.run(40, 45, 155, 178).run(44, 41, 155, 178).hold(0, 16).hold(5, 10).talk_at(0).talk_at(5);
+constexpr auto kBenchTalk = FrameList<8>{}.run(46, 53, 155, 178);
+constexpr auto kBenchTurn = FrameList<4>{}.run(54, 57, 155, 178);
+constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 155, 178);
+
+#define COUNTER_TEXT                                                                     \
+  {TR("Herr Rurura, der Chemielehrer. Er riecht", "Mister Rurura, the chemistry teacher."), \
+   TR("immer ein bisschen nach Schwefel.", "He always smells a bit of sulphur."), ""}
+#define BENCH_TEXT                                                                      \
+  {TR("Herr Rurura an seinem Labortisch. Er", "Mister Rurura at his lab bench, brewing"), \
+   TR("braut das Mittel gegen die Strahlung.", "the potion against the radiation."), ""}
+
+constexpr PersonState kPersons[] = {
+    {.slot = 0, .state = 0, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 490, .goto_y = 330, .frames = kCounterIdle.view()},
+    {.slot = 0, .state = 1, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 490, .goto_y = 330, .frames = kCounterTalk.view()},
+    {.slot = 0, .state = 2, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 490, .goto_y = 330, .frames = kCounterTurn.view()},
+    {.slot = 0, .state = 3, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 490, .goto_y = 330, .frames = kCounterBack.view()},
+    {.slot = 1, .state = 0, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 310, .goto_y = 400, .frames = kBenchIdle.view()},
+    {.slot = 1, .state = 1, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 310, .goto_y = 400, .frames = kBenchTalk.view()},
+    {.slot = 1, .state = 2, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 310, .goto_y = 400, .frames = kBenchTurn.view()},
+    {.slot = 1, .state = 3, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 310, .goto_y = 400, .frames = kBenchBack.view()},
+};
+#undef COUNTER_TEXT
+#undef BENCH_TEXT
+
+// The walls as line tests: B the back edge (floor where B > 0), W the left
+// wall (floor where W > 0), F the front edge (floor where F < 0), R the left
+// side of the alcove at the back right (the alcove is where R > 0), S the
+// back of that alcove (floor where S > 0). The counter is x 510 and beyond.
+int back_b(int px, int py) { return 16 * px + 134 * py - 51430; }
+int wall_w(int px, int py) { return 78 * px - 2 * py - 21000; }
+int front_f(int px, int py) { return 60 * px + 376 * py - 177656; }
+int alcove_r(int px, int py) { return 65 * px + py - 27100; }
+int alcove_s(int px, int py) { return 9 * px + 116 * py - 35089; }
+constexpr int kCounter = 510;
 
 }  // namespace
+
+void area_future_chimie() {
+  x = true_x;
+  y = true_y;
+  if (back_b(x, y) <= 0 && wall_w(x, y) <= 0) {
+    x = 285;
+    y = 360;
+  } else if (front_f(x, y) >= 0 && wall_w(x, y) <= 0) {
+    x = 285;
+    y = 420;
+  } else if (wall_w(x, y) <= 0) {
+    x = (2 * y + 21000) / 78;
+  } else if (front_f(x, y) >= 0 && x >= kCounter) {
+    x = 500;
+    y = 380;
+  } else if (front_f(x, y) >= 0) {
+    y = (177656 - 60 * x) / 376;
+  } else if (back_b(x, y) <= 0 && alcove_r(x, y) <= 0) {
+    x = 420;
+    y = 345;
+  } else if (x >= kCounter && y <= 260) {
+    x = 500;
+    y = 270;
+  } else if (x >= kCounter) {
+    x = 500;
+  } else if (alcove_s(x, y) <= 0) {
+    y = (35089 - 9 * x) / 116;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_future_chimie() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  // Right of the left wall and either in the alcove or in front of its row.
+  const bool open_side = wall_w(x, y) > 0 && (alcove_r(x, y) > 0 || y >= 336);
+  if (front_f(x, y) >= 0) {
+    walk_c1();
+  } else if (wall_w(x, y) > 0 && back_b(x, y) <= 0 && x <= 390) {
+    walk_c2();
+  } else if (open_side && alcove_s(x, y) <= 0) {
+    walk_c2();
+  } else if (open_side && x >= kCounter) {
+    walk_b2();
+  } else if (open_side) {
+    // on the floor: the step stands
+  } else {
+    walk_b1();
+  }
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_future_chimie = {
     .name = "future_chimie",
@@ -45,8 +228,9 @@ extern const RoomScript room_future_chimie = {
     .furni_present = kFurniPresent,
     .person_present = kPersonPresent,
     .furniture = kFurniture,
+    .persons = kPersons,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_future_chimie,
+    .allow_walk = allow_walk_future_chimie,
     .extra_click = extra_click_direct,
 };
