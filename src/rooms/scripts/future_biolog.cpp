@@ -1,5 +1,9 @@
-// Room future_biolog.
+// Room future_biolog: the biology room of the future school. Mrs Sand sits
+// behind her desk at the right; the gas bottle stands at the back on the
+// left, the hose lies by the back wall.
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -8,7 +12,69 @@ constexpr ExitDef kExits[] = {
     {"future_floor15", 1, 600, 100, 640, 350, 625, 340, 265, 295},
 };
 constexpr int kFurniPresent[] = {1, 1, 1, 1, 1};
-constexpr int kPersonPresent[] = {1, 1};
+// Mrs Sand is awake (person 0) until the alcohol sends her to sleep (person 1).
+constexpr int kPersonPresent[] = {1, 0};
+
+// Object 1 is her desk: the cut scenes with Mrs Sand draw it again in front
+// of her, at the same place.
+constexpr auto kDesk7 = FrameList<1>{}.add(1, 526, 290);
+constexpr auto kGas = FrameList<1>{}.add(4, 115, 255);
+constexpr auto kDesk8 = FrameList<1>{}.add(0, 250, 355);
+constexpr auto kDesk9 = FrameList<1>{}.add(2, 360, 355);
+constexpr auto kHose = FrameList<1>{}.add(5, 360, 300);
+
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "desk7",
+     .text = {TR("Das Pult von Frau Sand. Da liegen", "Mrs Sand's desk. There are more"),
+              TR("mehr Strafarbeiten als Pflanzen drauf.", "detentions than plants on it."), ""},
+     .frames = kDesk7.view()},
+    {.slot = 1, .state = 0, .name = "gaz",
+     .text = {TR("Eine Gasflasche. Brennbar, steht drauf.", "A gas bottle. Flammable, it says."),
+              TR("Klingt nach genau meinem Ding.", "Sounds just like my kind of thing."), ""},
+     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 165, .goto_y = 335, .frames = kGas.view()},
+    {.slot = 2, .state = 0, .name = "desk8",
+     .text = {TR("Ein Labortisch. Jemand hat hier einen", "A lab bench. Somebody has dissected"),
+              TR("Frosch seziert. Hoffentlich war es", "a frog here. Let's hope it was"),
+              TR("wirklich ein Frosch.", "really a frog.")},
+     .frames = kDesk8.view()},
+    {.slot = 3, .state = 0, .name = "desk9",
+     .text = {TR("Noch ein Labortisch. Festgeschraubt,", "Another lab bench. Screwed down,"),
+              TR("wie alles hier.", "like everything here."), ""},
+     .frames = kDesk9.view()},
+    {.slot = 4, .state = 0, .name = "schlauch",
+     .text = {TR("Ein Gasschlauch. Den braucht hier", "A gas hose. Nobody here needs it"),
+              TR("keiner mehr, seit es kein Gas mehr gibt.", "since they cut off the gas."), ""},
+     .interact = 1, .take = 1, .take_dir = 4, .goto_x = 350, .goto_y = 340, .frames = kHose.view()},
+};
+
+// Mrs Sand (person 0) corrects tests and looks up now and then; talking,
+// turning to the hero and back. Asleep on her desk (person 1) she breathes
+// in and out.
+constexpr auto kSandIdle = FrameList<10>{}.run(6, 15, 540, 160).hold(0, 22).hold(5, 12).talk_at(0).talk_at(5);
+constexpr auto kSandTalk = FrameList<10>{}.run(16, 25, 540, 160);
+constexpr auto kSandTurn = FrameList<4>{}.run(26, 29, 540, 160);
+constexpr auto kSandBack = FrameList<4>{}.run(29, 26, 540, 160);
+constexpr auto kSandSleep = FrameList<10>{}.run(30, 35, 540, 160, 3).run(34, 31, 540, 160, 3).hold(0, 8);
+
+#define SAND_TEXT                                                                      \
+  {TR("Frau Sand, die Biologielehrerin. Sie", "Mrs Sand, the biology teacher. She"),      \
+   TR("hat mich noch nie leiden koennen.", "has never been able to stand me."), ""}
+
+constexpr PersonState kPersons[] = {
+    {.slot = 0, .state = 0, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 500, .goto_y = 340, .frames = kSandIdle.view()},
+    {.slot = 0, .state = 1, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 500, .goto_y = 340, .frames = kSandTalk.view()},
+    {.slot = 0, .state = 2, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 500, .goto_y = 340, .frames = kSandTurn.view()},
+    {.slot = 0, .state = 3, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 500, .goto_y = 340, .frames = kSandBack.view()},
+    {.slot = 1, .state = 0, .name = "sand_sleep",
+     .text = {TR("Frau Sand schlaeft tief und fest.", "Mrs Sand is fast asleep."),
+              TR("Der Schnaps hatte es in sich.", "That booze packed a punch."), ""},
+     .interact = 1, .frames = kSandSleep.view()},
+};
+#undef SAND_TEXT
 
 }  // namespace
 
@@ -25,8 +91,11 @@ extern const RoomScript room_future_biolog = {
     .exit_nr = 1,
     .furni_present = kFurniPresent,
     .person_present = kPersonPresent,
+    .furniture = kFurniture,
+    .persons = kPersons,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    // The room shares the floor plan of biolog, and with it its walking rules.
+    .area = area_biolog,
+    .allow_walk = allow_walk_biolog,
+    .extra_click = extra_click_biolog,
 };
