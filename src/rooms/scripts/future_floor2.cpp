@@ -1,5 +1,8 @@
-// Room future_floor2.
+// Room future_floor2: a corridor of the future school that a policeman
+// guards; only teachers may pass its doors.
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -13,6 +16,38 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1};
 constexpr int kPersonPresent[] = {1};
+
+constexpr auto kBucket = FrameList<1>{}.add(1, 200, 420);
+
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "Eimer",
+     .text = {TR("Ein Putzeimer. Das Wasser darin ist", "A mop bucket. The water in it is older"),
+              TR("aelter als ich.", "than I am."), ""},
+     .interact = 1, .goto_x = 240, .goto_y = 440, .frames = kBucket.view()},
+};
+
+// The policeman in front of the door to floor13: he shifts his weight and
+// swings his truncheon; talking, turning to the hero and back.
+constexpr auto kGuardIdle = FrameList<12>{}.run(2, 13, 418, 134).hold(0, 20).hold(6, 14).talk_at(0).talk_at(6);
+constexpr auto kGuardTalk = FrameList<10>{}.run(14, 23, 418, 134);
+constexpr auto kGuardTurn = FrameList<4>{}.run(24, 27, 418, 134);
+constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
+
+#define GUARD_TEXT                                                                   \
+  {TR("Ein Polizist. Seit wann braucht eine", "A policeman. Since when does a school"), \
+   TR("Schule einen Waerter mit Schlagstock?", "need a guard with a truncheon?"), ""}
+
+constexpr PersonState kPersons[] = {
+    {.slot = 0, .state = 0, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 410, .goto_y = 345, .frames = kGuardIdle.view()},
+    {.slot = 0, .state = 1, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 410, .goto_y = 345, .frames = kGuardTalk.view()},
+    {.slot = 0, .state = 2, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 410, .goto_y = 345, .frames = kGuardTurn.view()},
+    {.slot = 0, .state = 3, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+     .goto_x = 410, .goto_y = 345, .frames = kGuardBack.view()},
+};
+#undef GUARD_TEXT
 
 }  // namespace
 
@@ -34,9 +69,12 @@ extern const RoomScript room_future_floor2 = {
     .exit_nr = 4,
     .furni_present = kFurniPresent,
     .person_present = kPersonPresent,
+    .furniture = kFurniture,
+    .persons = kPersons,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    // The room shares the floor plan of floor2, and with it its walking rules.
+    .area = area_floor2,
+    .allow_walk = allow_walk_floor2,
+    .extra_click = extra_click_floor2,
     .after_exits = exit_future_floor2,
 };
