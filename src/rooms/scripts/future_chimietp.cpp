@@ -1,5 +1,10 @@
-// Room future_chimietp.
+// Room future_chimietp: the chemistry lab of the future school. A lab bench
+// in the middle with its glassware, a Bunsen burner and a book; a bottle of
+// alcohol on the left; the emergency shower with its tank at the back left;
+// a fire extinguisher by the door.
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -10,6 +15,65 @@ constexpr ExitDef kExits[] = {
     {"future_physiktp", 1, 0, 0, 0, 0, 0, 0, 565, 360},
 };
 constexpr int kFurniPresent[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+
+// Pictures: 0 the bench, 1 a flask (the two flasks and the test glass look
+// alike), 2 the Bunsen burner, 3 the book, 5 the alcohol, 6 the shower with
+// its tank on top (one picture, two mouse boxes), 7 the extinguisher.
+// Object 4 is the room's background.
+constexpr auto kBench = FrameList<1>{}.add(0, 300, 265);
+constexpr auto kFlask = FrameList<1>{}.add(1, 340, 240);
+constexpr auto kBunsen = FrameList<1>{}.add(2, 480, 235);
+constexpr auto kBook = FrameList<1>{}.add(3, 300, 250);
+constexpr auto kTestGlass = FrameList<1>{}.add(1, 400, 245);
+constexpr auto kAlcohol = FrameList<1>{}.add(5, 110, 280);
+constexpr auto kShower = FrameList<1>{}.add(6, 170, 80);
+constexpr auto kExtinguisher = FrameList<1>{}.add(7, 615, 160);
+constexpr auto kFlask2 = FrameList<1>{}.add(1, 450, 240);
+
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "labo_desk2",
+     .text = {TR("Der Labortisch. Voller Brandflecken", "The lab bench. Full of burn marks"),
+              TR("von Generationen von Schuelern.", "from generations of pupils."), ""},
+     .frames = kBench.view()},
+    {.slot = 1, .state = 0, .name = "erlenmeier",
+     .text = {TR("Ein Erlenmeyerkolben mit einer gruenen", "An Erlenmeyer flask with a green"),
+              TR("Bruehe. Die blubbert von ganz allein.", "brew. It bubbles all by itself."), ""},
+     .interact = 1, .goto_x = 350, .goto_y = 245, .frames = kFlask.view()},
+    {.slot = 2, .state = 0, .name = "bunsen",
+     .text = {TR("Ein Bunsenbrenner. Der macht richtig", "A Bunsen burner. It makes a really"),
+              TR("heisse Flammen.", "hot flame."), ""},
+     .interact = 1, .take = 1, .take_dir = 4, .goto_x = 480, .goto_y = 255, .frames = kBunsen.view()},
+    {.slot = 3, .state = 0, .name = "book",
+     .text = {TR("Chemie fuer Anfaenger. Band 12.", "Chemistry for beginners. Volume 12."),
+              TR("Ich bin noch bei Band 1.", "I'm still on volume 1."), ""},
+     .interact = 1, .goto_x = 300, .goto_y = 245, .frames = kBook.view()},
+    {.slot = 4, .state = 0, .name = "reagenz",
+     .text = {TR("Ein Reagenzglas. Was drin ist, will", "A test tube. I'd rather not know"),
+              TR("ich lieber nicht wissen.", "what's inside."), ""},
+     .interact = 1, .goto_x = 400, .goto_y = 248, .frames = kTestGlass.view()},
+    {.slot = 5, .state = 0, .name = "alkohol",
+     .text = {TR("Eine Flasche mit hochprozentigem Inhalt.", "A bottle of something very strong."),
+              TR("Nur fuer Laborzwecke, steht drauf.", "For lab use only, it says."), ""},
+     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 160, .goto_y = 320, .frames = kAlcohol.view()},
+    {.slot = 6, .state = 0, .name = "douche",
+     .text = {TR("Eine Notdusche. Fuer den Fall, dass", "An emergency shower. In case someone"),
+              TR("einer mal wieder brennt.", "is on fire again."), ""},
+     .interact = 1, .goto_x = 260, .goto_y = 240,
+     .mouse_x = 170, .mouse_y = 140, .mouse_x2 = 250, .mouse_y2 = 240, .frames = kShower.view()},
+    {.slot = 7, .state = 0, .name = "tank",
+     .text = {TR("Der Wassertank der Dusche. Man kann", "The shower's water tank. You can"),
+              TR("oben etwas hineinkippen.", "pour things in at the top."), ""},
+     .interact = 1, .goto_x = 260, .goto_y = 240,
+     .mouse_x = 170, .mouse_y = 80, .mouse_x2 = 250, .mouse_y2 = 139, .frames = kShower.view()},
+    {.slot = 8, .state = 0, .name = "feuerloescher",
+     .text = {TR("Ein Feuerloescher. Bei meinen Versuchen", "A fire extinguisher. With my experiments"),
+              TR("kann der nicht schaden.", "it can't do any harm."), ""},
+     .interact = 1, .goto_x = 590, .goto_y = 260, .frames = kExtinguisher.view()},
+    {.slot = 9, .state = 0, .name = "erlenmeier2",
+     .text = {TR("Noch ein Kolben. Der riecht nach", "Another flask. It smells of"),
+              TR("verbrannten Haaren.", "burnt hair."), ""},
+     .interact = 1, .goto_x = 450, .goto_y = 250, .frames = kFlask2.view()},
+};
 
 }  // namespace
 
@@ -25,8 +89,10 @@ extern const RoomScript room_future_chimietp = {
     .person_nr = 0,
     .exit_nr = 1,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    // The room shares the floor plan of chimietp, and with it its walking rules.
+    .area = area_chimietp,
+    .allow_walk = allow_walk_chimietp,
+    .extra_click = extra_click_chimietp,
 };
