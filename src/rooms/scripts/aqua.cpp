@@ -1,5 +1,6 @@
 // Room aqua.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -8,7 +9,14 @@ constexpr ExitDef kExits[] = {
     {"preau2", 1, 525, 375, 640, 480, 510, 430, 175, 320},
 };
 
+// The corridor's back edge, left wall and right wall.
+constexpr old_school::Corridor kCorridor{225, 230, 255, 50, 117075, 255, 85, 98175, 420, 230, 455, 230, true};
+
 }  // namespace
+
+void area_aqua() { old_school::corridor_area<kCorridor>(); }
+
+void allow_walk_aqua() { old_school::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_aqua = {
     .name = "aqua",
@@ -22,7 +30,7 @@ extern const RoomScript room_aqua = {
     .person_nr = 0,
     .exit_nr = 1,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_aqua,
+    .allow_walk = allow_walk_aqua,
     .extra_click = extra_click_direct,
 };

@@ -1,5 +1,7 @@
 // Room aula.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -9,7 +11,69 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1};
 
+// The assembly hall: a platform at the right (y from 325, x from 550), the
+// hall floor below it (y from 345, x from 465) and the way down to the door
+// at the front (x up to 475).
+
 }  // namespace
+
+void area_aula() {
+  x = true_x;
+  y = true_y;
+  if (x <= 455 && y <= 335) {
+    x = 465;
+    y = 345;
+  } else if (x <= 540 && y <= 315) {
+    x = 550;
+    y = 325;
+  } else if (x <= 540 && y <= 335 && hero_y >= 335) {
+    y = 345;
+  } else if (x <= 540 && y <= 335) {
+    x = 550;
+  } else if (y <= 315 && x >= 540) {
+    y = 325;
+  } else if (x <= 455 && y >= 335) {
+    x = 465;
+  } else if (x >= 485 && y >= 355 && hero_y >= 355) {
+    x = 475;
+  } else if (x >= 485 && y >= 355) {
+    y = 345;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_aula() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= 315 || (y <= 335 && last_x <= 540))
+    walk_a2();
+  else if (x <= 540 && last_y <= 335)
+    walk_b1();
+  else if (x <= 455)
+    walk_b1();
+  else if (x >= 485 && last_y >= 355)
+    walk_b2();
+  else if (y >= 355 && last_x >= 485)
+    walk_a1();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// Between the front way and the hall the hero turns at (475, 345).
+void extra_click_aula() {
+  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
+  int n = 0;
+  if ((hx >= 485 && ty >= 355) || (hy >= 355 && tx >= 485)) {
+    click_x[0] = 475;
+    click_y[0] = 345;
+    n = 1;
+  }
+  click_x[n] = tx;
+  click_y[n] = ty;
+}
 
 extern const RoomScript room_aula = {
     .name = "aula",
@@ -24,7 +88,7 @@ extern const RoomScript room_aula = {
     .exit_nr = 1,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_aula,
+    .allow_walk = allow_walk_aula,
+    .extra_click = extra_click_aula,
 };

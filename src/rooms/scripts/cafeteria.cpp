@@ -1,5 +1,6 @@
 // Room cafeteria.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -11,7 +12,37 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
+// The cafeteria: a wide floor in perspective in front of the back wall
+// (y 232), two tables across its middle (y 290 to 375) with a passage at
+// either wall and an aisle between them.
+constexpr old_school::Corridor kFloor{228, 232, 5, 3, 990, 12, 5, 6230, 65, 232, 610, 232};
+
 }  // namespace
+
+void area_cafeteria() { old_school::corridor_area<kFloor>(); }
+
+void allow_walk_cafeteria() { old_school::corridor_walk<kFloor>(); }
+
+// Between the back and the front of the room the hero takes the passage the
+// straight way would have crossed nearest: by the left wall (x 100), the
+// aisle between the tables (x 330) or the right wall (x 560).
+void extra_click_cafeteria() {
+  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
+  old_school::Route route;
+  const bool down = hy <= 290 && ty >= 375;
+  const bool up = hy >= 375 && ty <= 290;
+  if (!down && !up) return;
+  const int cross_x = hx + (tx - hx) * (330 - hy) / (ty - hy);
+  if (cross_x < 120 || cross_x > 540) return;
+  const int pass_x = cross_x <= 215 ? 100 : cross_x <= 445 ? 330 : 560;
+  if (down) {
+    route.via(pass_x, 285);
+    route.via(pass_x, 380);
+  } else {
+    route.via(pass_x, 380);
+    route.via(pass_x, 285);
+  }
+}
 
 extern const RoomScript room_cafeteria = {
     .name = "cafeteria",
@@ -26,7 +57,7 @@ extern const RoomScript room_cafeteria = {
     .exit_nr = 3,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_cafeteria,
+    .allow_walk = allow_walk_cafeteria,
+    .extra_click = extra_click_cafeteria,
 };

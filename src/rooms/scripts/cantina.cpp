@@ -1,5 +1,7 @@
 // Room cantina.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -9,7 +11,47 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
+// The canteen: the back edge y 200, the slanted left wall L and the right
+// wall R.
+bool past_left_wall(int px, int py) { return 45 * px + 119 * py <= 28010; }
+bool past_right_wall(int px, int py) { return 270 * px + 205 * py >= 94570; }
+
 }  // namespace
+
+void area_cantina() {
+  x = true_x;
+  y = true_y;
+  if (past_left_wall(x, y) && y <= 190) {
+    x = 125;
+    y = 200;
+  } else if (past_right_wall(x, y) && y <= 190) {
+    x = 185;
+    y = 200;
+  } else if (y <= 190) {
+    y = 200;
+  } else if (past_left_wall(x, y)) {
+    y = (28010 - 45 * x) / 119;
+  } else if (past_right_wall(x, y)) {
+    x = (94570 - 205 * y) / 270;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_cantina() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= 190)
+    walk_a2();
+  else if (past_left_wall(x, y))
+    walk_c2();
+  else if (past_right_wall(x, y))
+    walk_d1();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_cantina = {
     .name = "cantina",
@@ -24,7 +66,7 @@ extern const RoomScript room_cantina = {
     .exit_nr = 1,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_cantina,
+    .allow_walk = allow_walk_cantina,
     .extra_click = extra_click_direct,
 };

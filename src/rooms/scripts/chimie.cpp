@@ -1,5 +1,6 @@
 // Room chimie: the chemistry room of the old school.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -19,7 +20,15 @@ constexpr FurniState kFurniture[] = {
      .frames = kGlass.view()},
 };
 
+// The chemistry room: a floor in perspective in front of the back wall
+// (y 275), between a left and a right wall.
+constexpr old_school::Corridor kFloor{265, 275, 1, 1, 330, 3, 2, 1260, 65, 275, 595, 275};
+
 }  // namespace
+
+void area_chimie() { old_school::corridor_area<kFloor>(); }
+
+void allow_walk_chimie() { old_school::corridor_walk<kFloor>(); }
 
 extern const RoomScript room_chimie = {
     .name = "chimie",
@@ -35,7 +44,7 @@ extern const RoomScript room_chimie = {
     .furni_present = kFurniPresent,
     .furniture = kFurniture,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_chimie,
+    .allow_walk = allow_walk_chimie,
     .extra_click = extra_click_direct,
 };

@@ -1,5 +1,6 @@
 // Room floor10.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -13,7 +14,14 @@ constexpr ExitDef kExits[] = {
     {"entree", 1, 250, 190, 275, 270, 290, 265, 350, 275},
 };
 
+// The corridor's back edge, left wall and right wall.
+constexpr old_school::Corridor kCorridor{250, 260, 230, 195, 116600, 230, 195, 30600, 305, 260, 335, 260};
+
 }  // namespace
+
+void area_floor10() { old_school::corridor_area<kCorridor>(); }
+
+void allow_walk_floor10() { old_school::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor10 = {
     .name = "floor10",
@@ -27,7 +35,7 @@ extern const RoomScript room_floor10 = {
     .person_nr = 0,
     .exit_nr = 6,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor10,
+    .allow_walk = allow_walk_floor10,
     .extra_click = extra_click_direct,
 };

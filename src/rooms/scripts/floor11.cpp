@@ -1,5 +1,6 @@
 // Room floor11.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -8,7 +9,14 @@ constexpr ExitDef kExits[] = {
     {"floor3", 1, 110, 440, 600, 480, 320, 440, 50, 430},
 };
 
+// The corridor's back edge, left wall and right wall.
+constexpr old_school::Corridor kCorridor{235, 245, 245, 195, 114425, 220, 265, 20225, 290, 245, 365, 245};
+
 }  // namespace
+
+void area_floor11() { old_school::corridor_area<kCorridor>(); }
+
+void allow_walk_floor11() { old_school::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor11 = {
     .name = "floor11",
@@ -22,7 +30,7 @@ extern const RoomScript room_floor11 = {
     .person_nr = 0,
     .exit_nr = 1,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor11,
+    .allow_walk = allow_walk_floor11,
     .extra_click = extra_click_direct,
 };

@@ -1,5 +1,6 @@
 // Room floor12.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ extern const RoomScript room_floor12 = {
     .person_nr = 0,
     .exit_nr = 1,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor11,
+    .allow_walk = allow_walk_floor11,
     .extra_click = extra_click_direct,
 };

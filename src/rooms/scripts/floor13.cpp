@@ -1,5 +1,6 @@
 // Room floor13.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -11,7 +12,14 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
+// The corridor's back edge, left wall and right wall.
+constexpr old_school::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 265, 330, 395, 330};
+
 }  // namespace
+
+void area_floor13() { old_school::corridor_area<kCorridor>(); }
+
+void allow_walk_floor13() { old_school::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor13 = {
     .name = "floor13",
@@ -26,7 +34,7 @@ extern const RoomScript room_floor13 = {
     .exit_nr = 3,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor13,
+    .allow_walk = allow_walk_floor13,
     .extra_click = extra_click_direct,
 };

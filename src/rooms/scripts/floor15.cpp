@@ -1,5 +1,6 @@
 // Room floor15.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -9,7 +10,14 @@ constexpr ExitDef kExits[] = {
     {"floor2", 1, 560, 135, 640, 480, 515, 425, 30, 425},
 };
 
+// The corridor's back edge, left wall and right wall.
+constexpr old_school::Corridor kCorridor{285, 295, 195, 230, 110400, 195, 235, 12000, 240, 295, 400, 295};
+
 }  // namespace
+
+void area_floor15() { old_school::corridor_area<kCorridor>(); }
+
+void allow_walk_floor15() { old_school::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor15 = {
     .name = "floor15",
@@ -23,7 +31,7 @@ extern const RoomScript room_floor15 = {
     .person_nr = 0,
     .exit_nr = 2,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor15,
+    .allow_walk = allow_walk_floor15,
     .extra_click = extra_click_direct,
 };

@@ -1,5 +1,6 @@
 // Room floor3.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -12,7 +13,70 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1};
 
+// The landing: the floor in front of the back wall (y 347), the left wall at
+// x 45 and the slanted right wall R by the stairs to the yard; the railing
+// of the stairwell (x 380 to 500, y 395 to 425) stands on it.
+bool past_right_wall(int px, int py) { return 15 * px - 16 * py >= 2880; }
+bool on_railing(int px, int py) { return 380 <= px && px <= 500 && 395 <= py && py <= 425; }
+
 }  // namespace
+
+void area_floor3() {
+  x = true_x;
+  y = true_y;
+  if (x <= 40 && y <= 340) {
+    x = 45;
+    y = 347;
+  } else if (past_right_wall(x, y) && y <= 340) {
+    x = 555;
+    y = 347;
+  } else if (y <= 340) {
+    y = 347;
+  } else if (x <= 40) {
+    x = 45;
+  } else if (past_right_wall(x, y)) {
+    x = (16 * y + 2880) / 15;
+  } else if (on_railing(x, y) && hero_y <= 410) {
+    y = 388;
+  } else if (on_railing(x, y)) {
+    y = 432;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_floor3() {
+  old_school::previous_point();
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= 340)
+    walk_a2();
+  else if (x <= 40)
+    walk_b1();
+  else if (past_right_wall(x, y))
+    walk_f2();
+  else if (on_railing(x, y) && last_y < 395)
+    walk_a1();
+  else if (on_railing(x, y) && last_y > 425)
+    walk_a2();
+  else if (on_railing(x, y) && last_x < 380)
+    walk_b2();
+  else if (on_railing(x, y))
+    walk_b1();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// Past the railing the hero goes round the end the straight way would have
+// crossed nearer.
+void extra_click_floor3() {
+  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
+  old_school::Route route;
+  if ((hy <= 395 && ty >= 425) || (hy >= 425 && ty <= 395)) {
+    const int cross_x = hx + (tx - hx) * (410 - hy) / (ty - hy);
+    if (370 <= cross_x && cross_x <= 510) route.via(cross_x <= 440 ? 368 : 512, 410);
+  }
+}
 
 extern const RoomScript room_floor3 = {
     .name = "floor3",
@@ -27,7 +91,7 @@ extern const RoomScript room_floor3 = {
     .exit_nr = 4,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_floor3,
+    .allow_walk = allow_walk_floor3,
+    .extra_click = extra_click_floor3,
 };

@@ -1,5 +1,6 @@
 // Room floor5.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ extern const RoomScript room_floor5 = {
     .exit_nr = 4,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_floor3,
+    .allow_walk = allow_walk_floor3,
+    .extra_click = extra_click_floor3,
 };

@@ -1,5 +1,6 @@
 // Room floor6.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -12,7 +13,73 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1};
 
+// The corridor by the library: a narrow passage at the back (x 265 to 355,
+// y 248 to 300) with the doors upstairs and to the copy room, opening at
+// y 300 onto the wide floor in front, between the left wall L and the right
+// wall R.
+bool in_passage_row(int py) { return py < 300; }
+bool past_left_wall(int px, int py) { return 6 * px + 5 * py <= 2100; }
+bool past_right_wall(int px, int py) { return px - py >= 260; }
+
 }  // namespace
+
+void area_floor6() {
+  x = true_x;
+  y = true_y;
+  if (y <= 240 && x < 265) {
+    x = 265;
+    y = 248;
+  } else if (y <= 240 && x > 355) {
+    x = 355;
+    y = 248;
+  } else if (y <= 240) {
+    y = 248;
+  } else if (in_passage_row(y) && x < 260 && hero_y < 300) {
+    x = 265;
+  } else if (in_passage_row(y) && x < 260) {
+    y = 305;
+  } else if (in_passage_row(y) && x > 360 && hero_y < 300) {
+    x = 355;
+  } else if (in_passage_row(y) && x > 360) {
+    y = 305;
+  } else if (past_left_wall(x, y)) {
+    x = (2100 - 5 * y) / 6;
+  } else if (past_right_wall(x, y)) {
+    x = y + 260;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_floor6() {
+  old_school::previous_point();
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= 240)
+    walk_a2();
+  else if (in_passage_row(y) && (x < 260 || x > 360) && last_y >= 300)
+    walk_a2();
+  else if (in_passage_row(y) && x < 260)
+    walk_b1();
+  else if (in_passage_row(y) && x > 360)
+    walk_b2();
+  else if (past_left_wall(x, y))
+    walk_d2();
+  else if (past_right_wall(x, y))
+    walk_f2();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// Into and out of the passage through its mouth at x 310.
+void extra_click_floor6() {
+  const int hy = hero_y, ty = true_y;
+  old_school::Route route;
+  if (hy <= 295 && ty >= 295)
+    route.via(310, 305);
+  else if (hy >= 305 && ty <= 305)
+    route.via(310, 295);
+}
 
 extern const RoomScript room_floor6 = {
     .name = "floor6",
@@ -27,7 +94,7 @@ extern const RoomScript room_floor6 = {
     .exit_nr = 4,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_floor6,
+    .allow_walk = allow_walk_floor6,
+    .extra_click = extra_click_floor6,
 };

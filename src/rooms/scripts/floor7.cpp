@@ -1,5 +1,6 @@
 // Room floor7.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -12,7 +13,14 @@ constexpr ExitDef kExits[] = {
     {"kammer", 0, 435, 155, 455, 270, 405, 265, 200, 345},
 };
 
+// The corridor's back edge, left wall and right wall.
+constexpr old_school::Corridor kCorridor{250, 260, 230, 200, 105200, 230, 235, 34400, 250, 260, 390, 260};
+
 }  // namespace
+
+void area_floor7() { old_school::corridor_area<kCorridor>(); }
+
+void allow_walk_floor7() { old_school::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor7 = {
     .name = "floor7",
@@ -26,7 +34,7 @@ extern const RoomScript room_floor7 = {
     .person_nr = 0,
     .exit_nr = 5,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor7,
+    .allow_walk = allow_walk_floor7,
     .extra_click = extra_click_direct,
 };

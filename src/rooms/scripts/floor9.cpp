@@ -1,5 +1,7 @@
 // Room floor9.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -12,7 +14,47 @@ constexpr ExitDef kExits[] = {
     {"entree", 1, 0, 450, 640, 480, 320, 450, 70, 430},
 };
 
+// The corridor before the hall: the back wall y 300 between x 165 and 475
+// with the hall's four doors, the walls slanting down to the front.
+bool past_left_wall(int px, int py) { return 110 * px + 165 * py <= 66000 && px <= 165; }
+bool past_right_wall(int px, int py) { return 110 * px - 165 * py >= 4400 && px >= 475; }
+
 }  // namespace
+
+void area_floor9() {
+  x = true_x;
+  y = true_y;
+  if (x <= 165 && y <= 290) {
+    x = 175;
+    y = 300;
+  } else if (x >= 475 && y <= 290) {
+    x = 465;
+    y = 300;
+  } else if (y <= 290 && 165 <= x && x <= 475) {
+    y = 300;
+  } else if (past_left_wall(x, y)) {
+    x = (66000 - 165 * y) / 110;
+  } else if (past_right_wall(x, y)) {
+    x = (165 * y + 4400) / 110;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_floor9() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (y <= 290 && 165 <= x && x <= 475)
+    walk_a2();
+  else if (past_left_wall(x, y))
+    walk_c2();
+  else if (past_right_wall(x, y))
+    walk_e2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_floor9 = {
     .name = "floor9",
@@ -26,7 +68,7 @@ extern const RoomScript room_floor9 = {
     .person_nr = 0,
     .exit_nr = 5,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_floor9,
+    .allow_walk = allow_walk_floor9,
     .extra_click = extra_click_direct,
 };

@@ -1,5 +1,6 @@
 // Room future_preau.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -12,7 +13,73 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
+// The covered yard by the hall: the left part (x up to 225, from y 278)
+// with the doors of the hall and the corridor, the right part one step
+// further forward (from y 332) towards the second yard; a low wall runs from
+// the pillar at x 225 to the front (from y 352), so the two parts meet
+// behind it.
+bool left_back(int px, int py) { return px <= 225 && py <= 270; }
+bool right_back(int px, int py) { return px > 225 && py <= 325; }
+bool on_wall(int px, int py) { return 212 <= px && px <= 238 && py >= 352; }
+
 }  // namespace
+
+void area_future_preau() {
+  x = true_x;
+  y = true_y;
+  if (x <= 30 && y <= 270) {
+    x = 35;
+    y = 278;
+  } else if (x >= 635 && y <= 325) {
+    x = 630;
+    y = 332;
+  } else if (left_back(x, y)) {
+    y = 278;
+  } else if (right_back(x, y)) {
+    y = 332;
+  } else if (x <= 30) {
+    x = 35;
+  } else if (x >= 635) {
+    x = 630;
+  } else if (on_wall(x, y) && hero_x <= 225) {
+    x = 205;
+  } else if (on_wall(x, y)) {
+    x = 245;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_future_preau() {
+  old_school::previous_point();
+  x = buffer_x;
+  y = buffer_y;
+  if (x <= 30)
+    walk_b1();
+  else if (x >= 635)
+    walk_b2();
+  else if (left_back(x, y))
+    walk_a2();
+  else if (right_back(x, y) && last_x <= 225)
+    walk_b2();
+  else if (right_back(x, y))
+    walk_a2();
+  else if (on_wall(x, y) && last_x < 212)
+    walk_b2();
+  else if (on_wall(x, y) && last_x > 238)
+    walk_b1();
+  else if (on_wall(x, y))
+    walk_a1();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// From one part to the other behind the low wall, by (225, 335).
+void extra_click_future_preau() {
+  const int hx = hero_x, tx = true_x;
+  old_school::Route route;
+  if ((hx >= 225 && tx <= 225) || (hx <= 225 && tx >= 225)) route.via(225, 335);
+}
 
 extern const RoomScript room_future_preau = {
     .name = "future_preau",
@@ -27,7 +94,7 @@ extern const RoomScript room_future_preau = {
     .exit_nr = 4,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_future_preau,
+    .allow_walk = allow_walk_future_preau,
+    .extra_click = extra_click_future_preau,
 };

@@ -1,5 +1,6 @@
 // Room hof.
 #include "rooms/room_script.h"
+#include "rooms/scripts/old_school_walks.h"
 
 namespace {
 
@@ -10,7 +11,65 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
+// The school yard: open ground in front of the building (y from 278)
+// between the fences at x 25 and 620; the lawn of the pavilion (x 140 to
+// 260, from y 305 to the front) leaves only a path behind it between the
+// cafeteria door and the yard.
+bool behind_back_edge(int px, int py) { return py <= 270; }
+bool on_lawn(int px, int py) { return 140 <= px && px <= 260 && py >= 305; }
+
 }  // namespace
+
+void area_hof() {
+  x = true_x;
+  y = true_y;
+  if (behind_back_edge(x, y) && x <= 20) {
+    x = 25;
+    y = 278;
+  } else if (behind_back_edge(x, y) && x >= 625) {
+    x = 620;
+    y = 278;
+  } else if (behind_back_edge(x, y)) {
+    y = 278;
+  } else if (x <= 20) {
+    x = 25;
+  } else if (x >= 625) {
+    x = 620;
+  } else if (on_lawn(x, y) && hero_x <= 200) {
+    x = 130;
+  } else if (on_lawn(x, y)) {
+    x = 270;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_hof() {
+  old_school::previous_point();
+  x = buffer_x;
+  y = buffer_y;
+  if (behind_back_edge(x, y))
+    walk_a2();
+  else if (x <= 20)
+    walk_b1();
+  else if (x >= 625)
+    walk_b2();
+  else if (on_lawn(x, y) && last_x < 140)
+    walk_b2();
+  else if (on_lawn(x, y) && last_x > 260)
+    walk_b1();
+  else if (on_lawn(x, y))
+    walk_a1();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+// Behind the lawn, by (200, 295).
+void extra_click_hof() {
+  const int hx = hero_x, tx = true_x;
+  old_school::Route route;
+  if ((hx >= 200 && tx <= 200) || (hx <= 200 && tx >= 200)) route.via(200, 295);
+}
 
 extern const RoomScript room_hof = {
     .name = "hof",
@@ -25,7 +84,7 @@ extern const RoomScript room_hof = {
     .exit_nr = 2,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
-    .extra_click = extra_click_direct,
+    .area = area_hof,
+    .allow_walk = allow_walk_hof,
+    .extra_click = extra_click_hof,
 };

@@ -1,5 +1,7 @@
 // Room portier.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -8,7 +10,46 @@ constexpr ExitDef kExits[] = {
     {"entree", 1, 580, 110, 640, 325, 600, 355, 225, 295},
 };
 
+// The porter's lodge: a back wall that steps down from the door at the right
+// (y 345) over a slant to the counter (y 370) and rises again at the left.
+bool by_the_door(int px, int py) { return py <= 335 && px >= 575; }
+bool past_door_slant(int px, int py) { return 25 * px + 60 * py <= 34475 && 515 <= px && px <= 575; }
+bool at_the_counter(int px, int py) { return py <= 360 && 340 <= px && px <= 515; }
+bool past_left_slant(int px, int py) { return 119 * px + 340 * py <= 162860 && px <= 340; }
+
 }  // namespace
+
+void area_portier() {
+  x = true_x;
+  y = true_y;
+  if (by_the_door(x, y))
+    y = 345;
+  else if (past_door_slant(x, y))
+    y = (34475 - 25 * x) / 60;
+  else if (at_the_counter(x, y))
+    y = 370;
+  else if (past_left_slant(x, y))
+    y = (162860 - 119 * x) / 340;
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_portier() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (by_the_door(x, y))
+    walk_a2();
+  else if (past_door_slant(x, y))
+    walk_c2();
+  else if (at_the_counter(x, y))
+    walk_a2();
+  else if (past_left_slant(x, y))
+    walk_c2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_portier = {
     .name = "portier",
@@ -22,7 +63,7 @@ extern const RoomScript room_portier = {
     .person_nr = 0,
     .exit_nr = 1,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_portier,
+    .allow_walk = allow_walk_portier,
     .extra_click = extra_click_direct,
 };

@@ -1,5 +1,7 @@
 // Room preau2.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -12,7 +14,45 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1};
 
+// The covered yard: the left wall x 120, the back wall y 305 at the left and,
+// right of x 205, the long back edge B rising slightly to the right.
+bool behind_back_edge(int px, int py) { return px >= 205 && 435 * py - 15 * px <= 140475; }
+
 }  // namespace
+
+void area_preau2() {
+  x = true_x;
+  y = true_y;
+  if (x <= 115 && y <= 300) {
+    x = 120;
+    y = 305;
+  } else if (x <= 115) {
+    x = 120;
+  } else if (y <= 300 && x <= 205) {
+    y = 305;
+  } else if (behind_back_edge(x, y)) {
+    y = (15 * x + 140475) / 435;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_preau2() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (x <= 115)
+    walk_b1();
+  else if (y <= 300)
+    walk_a2();
+  else if (behind_back_edge(x, y) && last_x <= 205)
+    walk_b2();
+  else if (behind_back_edge(x, y) && last_x >= 206)
+    walk_a2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_preau2 = {
     .name = "preau2",
@@ -27,7 +67,7 @@ extern const RoomScript room_preau2 = {
     .exit_nr = 4,
     .furni_present = kFurniPresent,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_preau2,
+    .allow_walk = allow_walk_preau2,
     .extra_click = extra_click_direct,
 };

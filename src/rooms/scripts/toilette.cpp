@@ -1,5 +1,7 @@
 // Room toilette.
+#include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -8,7 +10,47 @@ constexpr ExitDef kExits[] = {
     {"entree", 1, 270, 205, 310, 305, 335, 305, 315, 360},
 };
 
+// The toilets: the left wall L, the back edge B and the right wall R.
+bool past_left_wall(int px, int py) { return 187 * px + 231 * py <= 129954; }
+bool behind_back_edge(int px, int py) { return 147 * py - 10 * px <= 39741; }
+bool past_right_wall(int px, int py) { return 176 * px - 42 * py >= 71754; }
+
 }  // namespace
+
+void area_toilette() {
+  x = true_x;
+  y = true_y;
+  if (past_left_wall(x, y) && behind_back_edge(x, y)) {
+    x = 340;
+    y = 300;
+  } else if (past_right_wall(x, y) && behind_back_edge(x, y)) {
+    x = 470;
+    y = 310;
+  } else if (past_left_wall(x, y)) {
+    x = (129954 - 231 * y) / 187;
+  } else if (behind_back_edge(x, y)) {
+    y = (10 * x + 39741) / 147;
+  } else if (past_right_wall(x, y)) {
+    x = (42 * y + 71754) / 176;
+  }
+  true_x = x;
+  true_y = y;
+}
+
+void allow_walk_toilette() {
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  if (past_left_wall(x, y))
+    walk_c2();
+  else if (behind_back_edge(x, y))
+    walk_e2();
+  else if (past_right_wall(x, y))
+    walk_f2();
+  buffer_x = x;
+  buffer_y = y;
+}
 
 extern const RoomScript room_toilette = {
     .name = "toilette",
@@ -22,7 +64,7 @@ extern const RoomScript room_toilette = {
     .person_nr = 0,
     .exit_nr = 1,
     .exits = kExits,
-    .area = nullptr,
-    .allow_walk = nullptr,
+    .area = area_toilette,
+    .allow_walk = allow_walk_toilette,
     .extra_click = extra_click_direct,
 };
