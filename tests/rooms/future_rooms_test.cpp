@@ -562,3 +562,27 @@ TEST(FutureRooms, TextsFitTheScreenAndKeepToPlainLetters) {
     for (const PersonState& s : r.persons) check(s.name, s.text);
   }
 }
+
+TEST(FutureRooms, TheCutScenesFindTheirPiecesWhereTheyDrawThem) {
+  // Mrs Sand's scenes draw object 1 of the room in front of her at (526, 290):
+  // that is her desk.
+  const FurniState* desk = furni_row(script("future_biolog"), 0, 0);
+  ASSERT_NE(desk, nullptr);
+  ASSERT_EQ(desk->frames.size(), 1u);
+  EXPECT_EQ(desk->frames[0].object, 1);
+  EXPECT_EQ(P(desk->frames[0].x, desk->frames[0].y), P(526, 290));
+  // Taking the gas bottle places the hero at (165, 335): he walks there first.
+  const FurniState* gas = furni_row(script("future_biolog"), 1, 0);
+  ASSERT_NE(gas, nullptr);
+  EXPECT_EQ(P(gas->goto_x, gas->goto_y), P(165, 335));
+  // Breaking the showcase reloads its animation: it has a second state.
+  const FurniState* broken = furni_row(script("future_chimie"), 0, 1);
+  ASSERT_NE(broken, nullptr);
+  EXPECT_STREQ(broken->name, "case00");
+  EXPECT_NE(broken->frames[0].object, furni_row(script("future_chimie"), 0, 0)->frames[0].object);
+  // The alarm lights: blinking while the alarm is on, one steady picture when off.
+  for (int slot = 3; slot <= 5; ++slot) {
+    EXPECT_GE(furni_row(script("future_chimie"), slot, 0)->frames.size(), 2u);
+    EXPECT_EQ(furni_row(script("future_chimie"), slot, 1)->frames.size(), 1u);
+  }
+}
