@@ -186,3 +186,184 @@ TEST(OldSchoolRooms, Floor10StairsFromTheFloor7DoorNeedAStepIntoTheCorridorFirst
   EXPECT_LE(walk_gap("floor10", {380, 310}, {320, 260}), 10);
   EXPECT_LE(walk_gap("floor10", {320, 260}, {290, 265}), 10);
 }
+
+// ------------------------------------------------------- the rules, edge by edge ----
+
+TEST(OldSchoolRules, CorridorsSnapToTheirBackCornersAndWalls) {
+  test_support::fresh_game();
+  // floor7: back edge y 260 above row 250, corners (250, 260) and (390, 260).
+  EXPECT_EQ(area_of("floor7", 320, 250), P(320, 260));
+  EXPECT_EQ(area_of("floor7", 320, 251), P(320, 251));
+  EXPECT_EQ(area_of("floor7", 100, 200), P(250, 260));
+  EXPECT_EQ(area_of("floor7", 600, 200), P(390, 260));
+  // On the left wall 230x + 200y = 105200 is already crossed; one pixel in is not.
+  EXPECT_EQ(area_of("floor7", 190, 296), P((105200 - 200 * 296) / 230, 296));
+  EXPECT_EQ(area_of("floor7", 200, 297), P(200, 297));
+  // The right wall of floor15: 195x - 235y = 12000.
+  EXPECT_EQ(area_of("floor15", 600, 400), P((12000 + 235 * 400) / 195, 400));
+  EXPECT_EQ(area_of("floor15", 543, 400), P(543, 400));
+  // floor12 walks like floor11, floor14 like floor13.
+  EXPECT_EQ(area_of("floor12", 100, 100), P(290, 245));
+  EXPECT_EQ(area_of("floor14", 600, 300), P(395, 330));
+}
+
+TEST(OldSchoolRules, TheAquariumCorridorTestsItsLeftWallBeforeTheBackEdge) {
+  test_support::fresh_game();
+  // A step up-left that crosses both the left wall and the back row slides
+  // along the wall (walk_d2: x + 16), not along the back edge (walk_a2: y + 4).
+  EXPECT_EQ(step_of("aqua", 420, 229, 412, 225, 5), P(428, 225));
+  EXPECT_EQ(step_of("floor15", 236, 289, 228, 285, 5), P(228, 289));
+}
+
+TEST(OldSchoolRules, Floor9AndPortier) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("floor9", 100, 100), P(175, 300));
+  EXPECT_EQ(area_of("floor9", 500, 290), P(465, 300));
+  EXPECT_EQ(area_of("floor9", 300, 291), P(300, 291));
+  EXPECT_EQ(area_of("floor9", 100, 300), P((66000 - 165 * 300) / 110, 300));
+  EXPECT_EQ(area_of("portier", 600, 335), P(600, 345));
+  EXPECT_EQ(area_of("portier", 600, 336), P(600, 336));
+  EXPECT_EQ(area_of("portier", 400, 360), P(400, 370));
+  EXPECT_EQ(area_of("portier", 200, 300), P(200, (162860 - 119 * 200) / 340));
+}
+
+TEST(OldSchoolRules, Preau2CantinaAndToilette) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("preau2", 50, 200), P(120, 305));
+  EXPECT_EQ(area_of("preau2", 50, 400), P(120, 400));
+  EXPECT_EQ(area_of("preau2", 400, 300), P(400, (15 * 400 + 140475) / 435));
+  EXPECT_EQ(area_of("cantina", 0, 100), P(125, 200));
+  EXPECT_EQ(area_of("cantina", 250, 150), P(185, 200));
+  EXPECT_EQ(area_of("cantina", 150, 180), P(150, 200));
+  EXPECT_EQ(area_of("toilette", 100, 100), P(340, 300));
+  EXPECT_EQ(area_of("toilette", 600, 100), P(470, 310));
+  EXPECT_EQ(area_of("toilette", 400, 400), P(400, 400));
+}
+
+TEST(OldSchoolRules, AulaTurnsAtTheFootOfThePlatform) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("aula", 400, 300), P(465, 345));
+  EXPECT_EQ(area_of("aula", 500, 300), P(550, 325));
+  EXPECT_EQ(area_of("aula", 500, 330, 470, 440), P(500, 345));
+  EXPECT_EQ(area_of("aula", 500, 330, 600, 330), P(550, 330));
+  EXPECT_EQ(area_of("aula", 600, 400, 470, 440), P(475, 400));
+  EXPECT_EQ(area_of("aula", 600, 400, 600, 330), P(600, 345));
+  EXPECT_EQ(waypoints_of("aula", 470, 440, 600, 330), (std::vector<P>{{475, 345}, {600, 330}}));
+  EXPECT_EQ(waypoints_of("aula", 600, 330, 470, 440), (std::vector<P>{{475, 345}, {470, 440}}));
+  EXPECT_EQ(waypoints_of("aula", 470, 350, 470, 440), (std::vector<P>{{470, 440}}));
+}
+
+TEST(OldSchoolRules, CrossingGoesRoundTheCornerOfItsBackFloor) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("crossing", 0, 300), P(135, 370));
+  EXPECT_EQ(area_of("crossing", 200, 340, 100, 400), P(200, 370));
+  EXPECT_EQ(area_of("crossing", 200, 340, 400, 340), P(295, 340));
+  EXPECT_EQ(area_of("crossing", 600, 300), P(450, 330));
+  EXPECT_EQ(area_of("crossing", 600, 400), P(540, 400));
+  EXPECT_EQ(waypoints_of("crossing", 320, 330, 100, 400), (std::vector<P>{{290, 370}, {100, 400}}));
+  EXPECT_EQ(waypoints_of("crossing", 100, 400, 320, 330), (std::vector<P>{{290, 370}, {320, 330}}));
+  EXPECT_EQ(waypoints_of("crossing", 320, 330, 520, 400), (std::vector<P>{{520, 400}}));
+}
+
+TEST(OldSchoolRules, Floor2PassageAndHall) {
+  test_support::fresh_game();
+  // In the passage a click behind its edge goes onto the edge.
+  EXPECT_EQ(area_of("floor2", 100, 300, 30, 425), P(100, (114000 - 1500) / 300));
+  // From the hall a click at the back of the passage goes to the hall's corner.
+  EXPECT_EQ(area_of("floor2", 100, 300, 390, 320), P(300, 315));
+  EXPECT_EQ(area_of("floor2", 100, 340, 390, 320), P(300, 340));
+  EXPECT_EQ(area_of("floor2", 600, 300), P(390, 315));
+  EXPECT_EQ(waypoints_of("floor2", 30, 425, 390, 320), (std::vector<P>{{300, 380}, {390, 320}}));
+  EXPECT_EQ(waypoints_of("floor2", 30, 425, 500, 425), (std::vector<P>{{500, 425}}));
+  EXPECT_EQ(waypoints_of("floor2", 390, 320, 30, 425), (std::vector<P>{{300, 380}, {30, 425}}));
+  EXPECT_EQ(waypoints_of("floor2", 500, 425, 390, 320), (std::vector<P>{{390, 320}}));
+}
+
+TEST(OldSchoolRules, BiologRoutesRoundTheBenches) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("biolog", 100, 300), P(165, 335));
+  EXPECT_EQ(area_of("biolog", 400, 300), P(400, 335));
+  EXPECT_EQ(area_of("biolog", 600, 400, 490, 400), P(510, 400));
+  EXPECT_EQ(area_of("biolog", 600, 400, 600, 340), P(600, 345));
+  EXPECT_EQ(area_of("biolog", 350, 400, 300, 340), P(350, 345));
+  EXPECT_EQ(area_of("biolog", 350, 400, 150, 420), P((48900 - 55 * 400) / 125, 400));
+  EXPECT_EQ(area_of("biolog", 350, 400, 490, 420), P(470, 400));
+  EXPECT_EQ(waypoints_of("biolog", 150, 420, 490, 420), (std::vector<P>{{210, 340}, {450, 340}, {490, 420}}));
+  EXPECT_EQ(waypoints_of("biolog", 490, 420, 150, 420), (std::vector<P>{{450, 340}, {210, 340}, {150, 420}}));
+  EXPECT_EQ(waypoints_of("biolog", 490, 420, 600, 340), (std::vector<P>{{450, 340}, {600, 340}}));
+}
+
+TEST(OldSchoolRules, ChimietpGoesRoundTheLabBenchByItsBack) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("chimietp", 200, 100), P(255, 235));
+  EXPECT_EQ(waypoints_of("chimietp", 160, 330, 570, 250),
+            (std::vector<P>{{160, 310}, {265, 240}, {380, 240}, {530, 270}, {570, 250}}));
+  EXPECT_EQ(waypoints_of("chimietp", 200, 300, 570, 250), (std::vector<P>{{265, 240}, {380, 240}, {530, 270}, {570, 250}}));
+  EXPECT_EQ(waypoints_of("chimietp", 570, 250, 200, 300), (std::vector<P>{{530, 270}, {390, 260}, {265, 240}, {200, 300}}));
+  EXPECT_EQ(waypoints_of("chimietp", 570, 250, 400, 250), (std::vector<P>{{530, 270}, {400, 250}}));
+  // From the left the hero comes round the bench's back corner to the door.
+  EXPECT_LE(walk_gap("chimietp", {160, 330}, {570, 250}), 10);
+}
+
+TEST(OldSchoolRules, PhysikAndPhysiktp) {
+  test_support::fresh_game();
+  EXPECT_EQ(area_of("physik", 640, 400), P(540, 300));
+  EXPECT_EQ(area_of("physik", 100, 300), P(225, 375));
+  EXPECT_EQ(area_of("physik", 300, 300, 300, 400), P(300, (63 * 300 + 197994) / 635 + 30));
+  EXPECT_EQ(waypoints_of("physik", 400, 420, 520, 290), (std::vector<P>{{510, 380}, {520, 290}}));
+  EXPECT_EQ(waypoints_of("physik", 520, 290, 400, 420), (std::vector<P>{{400, 420}}));
+  EXPECT_EQ(area_of("physiktp", 100, 480), P(285, 375));
+  EXPECT_EQ(area_of("physiktp", 100, 200), P(285, 340));
+  EXPECT_EQ(area_of("physiktp", 700, 450), P(620, 410));
+  EXPECT_EQ(area_of("physiktp", 640, 300), P(565, 350));
+  EXPECT_EQ(area_of("physiktp", 400, 200), P(400, (22 * 400 + 107608) / 348 + 10));
+}
+
+TEST(OldSchoolRules, TheRoutedRoomsOfOurOwn) {
+  test_support::fresh_game();
+  // kicker: round the table football by its nearer end.
+  EXPECT_EQ(waypoints_of("kicker", 200, 350, 220, 450), (std::vector<P>{{135, 365}, {135, 410}, {220, 450}}));
+  EXPECT_EQ(waypoints_of("kicker", 300, 450, 310, 350), (std::vector<P>{{345, 410}, {345, 365}, {310, 350}}));
+  EXPECT_EQ(waypoints_of("kicker", 450, 350, 500, 450), (std::vector<P>{{500, 450}}));
+  EXPECT_EQ(area_of("kicker", 200, 380, 200, 350), P(200, 365));
+  EXPECT_EQ(area_of("kicker", 200, 380, 200, 450), P(200, 410));
+  // cafeteria: the aisle between the tables, or the passage by a wall.
+  EXPECT_EQ(waypoints_of("cafeteria", 320, 250, 340, 450), (std::vector<P>{{330, 285}, {330, 380}, {340, 450}}));
+  EXPECT_EQ(waypoints_of("cafeteria", 70, 250, 550, 455), (std::vector<P>{{330, 285}, {330, 380}, {550, 455}}));
+  EXPECT_EQ(waypoints_of("cafeteria", 590, 235, 550, 455), (std::vector<P>{{550, 455}}));
+  // class: in front of the desk by the door, then round the left row.
+  EXPECT_EQ(waypoints_of("class", 625, 315, 200, 310), (std::vector<P>{{560, 340}, {260, 325}, {200, 310}}));
+  EXPECT_EQ(waypoints_of("class", 300, 400, 625, 315), (std::vector<P>{{560, 340}, {625, 315}}));
+  // floor3 (and floor5): round the railing of the stairwell.
+  EXPECT_EQ(waypoints_of("floor3", 540, 380, 340, 440), (std::vector<P>{{368, 388}, {368, 432}, {340, 440}}));
+  EXPECT_EQ(waypoints_of("floor5", 340, 440, 420, 360), (std::vector<P>{{368, 432}, {368, 388}, {420, 360}}));
+  EXPECT_EQ(waypoints_of("floor3", 250, 350, 340, 440), (std::vector<P>{{340, 440}}));
+  // floor4: round the showcase.
+  EXPECT_EQ(waypoints_of("floor4", 300, 250, 310, 420), (std::vector<P>{{245, 312}, {245, 352}, {310, 420}}));
+  EXPECT_EQ(area_of("floor4", 300, 330, 300, 250), P(300, 312));
+  // floor6, hof, future_preau and biblio go through their one passage.
+  EXPECT_EQ(waypoints_of("floor6", 310, 250, 440, 320), (std::vector<P>{{310, 305}, {440, 320}}));
+  EXPECT_EQ(waypoints_of("floor6", 440, 320, 310, 250), (std::vector<P>{{310, 295}, {310, 250}}));
+  EXPECT_EQ(waypoints_of("hof", 335, 280, 100, 310), (std::vector<P>{{200, 295}, {100, 310}}));
+  EXPECT_EQ(waypoints_of("future_preau", 630, 340, 40, 320), (std::vector<P>{{225, 335}, {40, 320}}));
+  EXPECT_EQ(waypoints_of("biblio", 580, 310, 400, 460), (std::vector<P>{{280, 350}, {250, 440}, {400, 460}}));
+  EXPECT_EQ(waypoints_of("biblio", 400, 460, 580, 310), (std::vector<P>{{260, 450}, {260, 360}, {580, 310}}));
+  // and the hero gets from the library's door to its front and back.
+  EXPECT_LE(walk_gap("biblio", {580, 310}, {400, 460}), 10);
+  EXPECT_LE(walk_gap("biblio", {400, 460}, {580, 310}), 10);
+}
+
+TEST(OldSchoolRules, MrsSandTalksInFourMoves) {
+  const RoomScript* r = room_of("biolog");
+  ASSERT_EQ(r->persons.size(), 4u);
+  const char* names[] = {"sand", "sand_talk", "sandb", "sandb"};
+  bool marked = false;
+  for (int state = 0; state < 4; ++state) {
+    EXPECT_EQ(r->persons[state].state, state);
+    EXPECT_STREQ(r->persons[state].name, names[state]);
+    EXPECT_GE(r->persons[state].frames.size(), 4u);
+  }
+  for (const Frame& f : r->persons[0].frames) marked = marked || f.talk;
+  EXPECT_TRUE(marked) << "the idle loop has frames from which talking may start";
+  EXPECT_EQ(r->persons[2].frames.front().object, r->persons[3].frames.back().object);
+}

@@ -1,6 +1,7 @@
 // Room aula.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -10,6 +11,17 @@ constexpr ExitDef kExits[] = {
     {"floor9", 1, 420, 450, 530, 480, 470, 440, 375, 300},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kPfahl2Frame = FrameList<1>{}.add(1, 440, 120);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "pfahl2",
+     .text = {TR("E Pilier an der Aula. Hannen", "A pillar in the hall. You can"),
+              TR("him kann ee gutt schlofen.", "sleep nicely behind it."), ""},
+     .mouse_x = 440, .mouse_y = 120, .mouse_x2 = 462, .mouse_y2 = 345, .frames = kPfahl2Frame.view()},
+};
 
 // The assembly hall: a platform at the right (y from 325, x from 550), the
 // hall floor below it (y from 345, x from 465) and the way down to the door
@@ -87,6 +99,7 @@ extern const RoomScript room_aula = {
     .person_nr = 0,
     .exit_nr = 1,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_aula,
     .allow_walk = allow_walk_aula,

@@ -1,6 +1,7 @@
 // Room biblio.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -9,6 +10,17 @@ constexpr ExitDef kExits[] = {
     {"floor6", 1, 605, 120, 640, 305, 580, 310, 440, 320},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kDesk6Frame = FrameList<1>{}.add(1, 300, 300);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "desk6",
+     .text = {TR("De Lieskomptoir. Hei gett", "The reading desk. You whisper"),
+              TR("gefluestert, soss gett et Arrest.", "here, or you get detention."), ""},
+     .mouse_x = 300, .mouse_y = 300, .mouse_x2 = 615, .mouse_y2 = 432, .frames = kDesk6Frame.view()},
+};
 
 // The library: the floor in front of the back wall (y 300) and the long
 // reading desk across the room (x from 300, y 362 to 432); the way to the
@@ -74,6 +86,7 @@ extern const RoomScript room_biblio = {
     .person_nr = 0,
     .exit_nr = 1,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_biblio,
     .allow_walk = allow_walk_biblio,

@@ -2,6 +2,7 @@
 #include "hero/hero.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_walks.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -11,6 +12,49 @@ constexpr ExitDef kExits[] = {
     {"future_floor", 1, 600, 100, 640, 350, 625, 340, 405, 340},
 };
 constexpr int kFurniPresent[] = {1, 1, 1};
+
+constexpr auto kDeskFrame = FrameList<1>{}.add(1, 235, 362);
+constexpr auto kDesk2Frame = FrameList<1>{}.add(2, 215, 422);
+constexpr auto kDesk3Frame = FrameList<1>{}.add(3, 525, 370);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "desk",
+     .text = {TR("Eng Bank am Bio-Sall. Et riicht", "A bench in the biology room."),
+              TR("no Formol.", "It smells of formalin."), ""},
+     .mouse_x = 235, .mouse_y = 362, .mouse_x2 = 455, .mouse_y2 = 420, .frames = kDeskFrame.view()},
+    {.slot = 1, .state = 0, .name = "desk2",
+     .text = {TR("Nach eng Bank. Een huet e", "Another bench. Someone has"),
+              TR("Frosch drop gemoolt.", "drawn a frog on it."), ""},
+     .mouse_x = 215, .mouse_y = 422, .mouse_x2 = 460, .mouse_y2 = 478, .frames = kDesk2Frame.view()},
+    {.slot = 2, .state = 0, .name = "desk3",
+     .text = {TR("D'Bank vun de Streber.", "The swots' bench."),
+              TR("Ganz vir, wei emmer.", "Right at the front, as always."), ""},
+     .mouse_x = 525, .mouse_y = 370, .mouse_x2 = 640, .mouse_y2 = 450, .frames = kDesk3Frame.view()},
+};
+
+// Mrs Sand at the blackboard. Idle (state 0): she writes, pauses and turns
+// her head (objects 4 to 17); she may start talking from the pauses. Talking
+// (state 1): objects 18 to 29. Turning to the hero (state 2): objects 30 to
+// 33, and back again (state 3) the other way round.
+constexpr auto kSandIdle = FrameList<14>{}.run(4, 17, 95, 140, 2).hold(0, 40).hold(7, 25).talk_at(0).talk_at(7);
+constexpr auto kSandTalk = FrameList<12>{}.run(18, 29, 95, 140);
+constexpr auto kSandTurn = FrameList<4>{}.run(30, 33, 95, 140);
+constexpr auto kSandBack = FrameList<4>{}.run(33, 30, 95, 140);
+
+constexpr PersonState kPersons[] = {
+    {.slot = 0, .state = 0, .name = "sand",
+     .text = {TR("Madame Sand, eis Biologiesproff.", "Mrs Sand, our biology teacher."),
+              TR("Si huet emmer e Fraesch an der Tesch.", "She always has a frog in her pocket."), ""},
+     .interact = 1, .talk = 1, .talk_dir = 2, .goto_x = 200, .goto_y = 345, .frames = kSandIdle.view()},
+    {.slot = 0, .state = 1, .name = "sand_talk", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 200, .goto_y = 345, .frames = kSandTalk.view()},
+    {.slot = 0, .state = 2, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 200, .goto_y = 345, .frames = kSandTurn.view()},
+    {.slot = 0, .state = 3, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+     .goto_x = 200, .goto_y = 345, .frames = kSandBack.view()},
+};
 constexpr int kPersonPresent[] = {1};
 
 // The biology room: a floor before the back wall (y from 335) that opens
@@ -106,6 +150,8 @@ extern const RoomScript room_biolog = {
     .exit_nr = 1,
     .furni_present = kFurniPresent,
     .person_present = kPersonPresent,
+    .furniture = kFurniture,
+    .persons = kPersons,
     .exits = kExits,
     .area = area_biolog,
     .allow_walk = allow_walk_biolog,

@@ -1,6 +1,7 @@
 // Room cafeteria.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -11,6 +12,22 @@ constexpr ExitDef kExits[] = {
     {"physik", 1, 590, 80, 640, 240, 590, 235, 520, 290},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kTableFrame = FrameList<1>{}.add(1, 130, 285);
+constexpr auto kTable2Frame = FrameList<1>{}.add(2, 360, 300);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "table",
+     .text = {TR("En Desch. Et pecht nach vum", "A table. Still sticky with"),
+              TR("Ketchup vu gescht.", "yesterday's ketchup."), ""},
+     .mouse_x = 130, .mouse_y = 285, .mouse_x2 = 300, .mouse_y2 = 360, .frames = kTableFrame.view()},
+    {.slot = 1, .state = 0, .name = "table2",
+     .text = {TR("Nach en Desch. Hei setzen", "Another table. The teachers"),
+              TR("d'Proffen nie.", "never sit here."), ""},
+     .mouse_x = 360, .mouse_y = 300, .mouse_x2 = 530, .mouse_y2 = 372, .frames = kTable2Frame.view()},
+};
 
 // The cafeteria: a wide floor in perspective in front of the back wall
 // (y 232), two tables across its middle (y 290 to 375) with a passage at
@@ -56,6 +73,7 @@ extern const RoomScript room_cafeteria = {
     .person_nr = 0,
     .exit_nr = 3,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_cafeteria,
     .allow_walk = allow_walk_cafeteria,

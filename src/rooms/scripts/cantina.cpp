@@ -1,6 +1,7 @@
 // Room cantina.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -10,6 +11,22 @@ constexpr ExitDef kExits[] = {
     {"preau2", 1, 0, 60, 60, 210, 70, 220, 340, 350},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kTischFrame = FrameList<1>{}.add(1, 260, 230);
+constexpr auto kPfahlFrame = FrameList<1>{}.add(2, 220, 100);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "tisch",
+     .text = {TR("En Desch an der Kantin.", "A table in the canteen."),
+              TR("Do gett mettes gefriess.", "This is where lunch gets eaten."), ""},
+     .mouse_x = 260, .mouse_y = 230, .mouse_x2 = 430, .mouse_y2 = 310, .frames = kTischFrame.view()},
+    {.slot = 1, .state = 0, .name = "pfahl",
+     .text = {TR("E Pilier. Ganz vill Kaugummi", "A pillar. Lots of chewing gum"),
+              TR("dru gepecht.", "stuck to it."), ""},
+     .mouse_x = 220, .mouse_y = 100, .mouse_x2 = 245, .mouse_y2 = 330, .frames = kPfahlFrame.view()},
+};
 
 // The canteen: the back edge y 200, the slanted left wall L and the right
 // wall R.
@@ -65,6 +82,7 @@ extern const RoomScript room_cantina = {
     .person_nr = 0,
     .exit_nr = 1,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_cantina,
     .allow_walk = allow_walk_cantina,

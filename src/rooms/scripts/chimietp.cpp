@@ -2,6 +2,7 @@
 #include "hero/hero.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_walks.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -11,6 +12,17 @@ constexpr ExitDef kExits[] = {
     {"crossing", 1, 535, 70, 610, 220, 570, 250, 320, 330},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kLaboDeskFrame = FrameList<1>{}.add(1, 300, 285);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "labo_desk",
+     .text = {TR("De Labosdesch. Voller Flecken", "The lab bench. Covered in"),
+              TR("vu Saieren.", "acid stains."), ""},
+     .mouse_x = 300, .mouse_y = 285, .mouse_x2 = 510, .mouse_y2 = 400, .frames = kLaboDeskFrame.view()},
+};
 
 // The chemistry lab: G1 is the back wall, G2 the left wall; the lab bench is
 // the block in front of G3 and behind G4, left of x 515.
@@ -105,6 +117,7 @@ extern const RoomScript room_chimietp = {
     .person_nr = 0,
     .exit_nr = 1,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_chimietp,
     .allow_walk = allow_walk_chimietp,

@@ -1,6 +1,7 @@
 // Room floor13.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -11,6 +12,22 @@ constexpr ExitDef kExits[] = {
     {"floor5", 1, 0, 300, 175, 480, 250, 420, 340, 440},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kStange2Frame = FrameList<1>{}.add(1, 420, 150);
+constexpr auto kGlenner4Frame = FrameList<1>{}.add(2, 150, 300);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "stange2",
+     .text = {TR("Eng Stang. Fir wat dei do", "A pole. Nobody knows why"),
+              TR("steet, weess keen.", "it is there."), ""},
+     .mouse_x = 420, .mouse_y = 150, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStange2Frame.view()},
+    {.slot = 1, .state = 0, .name = "glenner4",
+     .text = {TR("D'Glaenner. Kal an hallef", "The banister. Cold and half"),
+              TR("ofgerappt.", "torn off."), ""},
+     .mouse_x = 150, .mouse_y = 300, .mouse_x2 = 250, .mouse_y2 = 470, .frames = kGlenner4Frame.view()},
+};
 
 // The corridor's back edge, left wall and right wall.
 constexpr old_school::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 265, 330, 395, 330};
@@ -33,6 +50,7 @@ extern const RoomScript room_floor13 = {
     .person_nr = 0,
     .exit_nr = 3,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_floor13,
     .allow_walk = allow_walk_floor13,

@@ -1,6 +1,7 @@
 // Room floor14.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -12,6 +13,22 @@ constexpr ExitDef kExits[] = {
     {"floor5", 1, 0, 125, 175, 325, 275, 335, 540, 380},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kStangeFrame = FrameList<1>{}.add(1, 420, 150);
+constexpr auto kGlenner3Frame = FrameList<1>{}.add(2, 150, 300);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "stange",
+     .text = {TR("Eng Stang. Do haenken", "A pole. The posters for the"),
+              TR("d'Affiche vum Bal drun.", "school dance hang on it."), ""},
+     .mouse_x = 420, .mouse_y = 150, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStangeFrame.view()},
+    {.slot = 1, .state = 0, .name = "glenner3",
+     .text = {TR("D'Glaenner. Een huet saein", "The banister. Someone has"),
+              TR("Numm dran gekraazt.", "scratched his name into it."), ""},
+     .mouse_x = 150, .mouse_y = 300, .mouse_x2 = 250, .mouse_y2 = 470, .frames = kGlenner3Frame.view()},
+};
 
 }  // namespace
 
@@ -27,6 +44,7 @@ extern const RoomScript room_floor14 = {
     .person_nr = 0,
     .exit_nr = 4,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_floor13,
     .allow_walk = allow_walk_floor13,

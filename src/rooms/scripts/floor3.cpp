@@ -1,6 +1,7 @@
 // Room floor3.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -12,6 +13,17 @@ constexpr ExitDef kExits[] = {
     {"floor11", 1, 0, 100, 50, 480, 50, 430, 320, 440},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kGlennerFrame = FrameList<1>{}.add(1, 380, 340);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "glenner",
+     .text = {TR("D'Glaenner vun der Trap.", "The banister of the stairs."),
+              TR("Net driwwer rutschen!", "No sliding down it!"), ""},
+     .mouse_x = 380, .mouse_y = 340, .mouse_x2 = 500, .mouse_y2 = 425, .frames = kGlennerFrame.view()},
+};
 
 // The landing: the floor in front of the back wall (y 347), the left wall at
 // x 45 and the slanted right wall R by the stairs to the yard; the railing
@@ -67,14 +79,17 @@ void allow_walk_floor3() {
   buffer_y = y;
 }
 
-// Past the railing the hero goes round the end the straight way would have
-// crossed nearer.
+// Past the railing the hero goes along the side of the end the straight way
+// would have crossed nearer.
 void extra_click_floor3() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
   old_school::Route route;
   if ((hy <= 395 && ty >= 425) || (hy >= 425 && ty <= 395)) {
     const int cross_x = hx + (tx - hx) * (410 - hy) / (ty - hy);
-    if (370 <= cross_x && cross_x <= 510) route.via(cross_x <= 440 ? 368 : 512, 410);
+    if (cross_x < 370 || cross_x > 510) return;
+    const int end_x = cross_x <= 440 ? 368 : 512;
+    route.via(end_x, hy <= 395 ? 388 : 432);
+    route.via(end_x, hy <= 395 ? 432 : 388);
   }
 }
 
@@ -90,6 +105,7 @@ extern const RoomScript room_floor3 = {
     .person_nr = 0,
     .exit_nr = 4,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_floor3,
     .allow_walk = allow_walk_floor3,

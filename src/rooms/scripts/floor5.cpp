@@ -1,6 +1,7 @@
 // Room floor5.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -12,6 +13,17 @@ constexpr ExitDef kExits[] = {
     {"floor12", 1, 0, 100, 50, 480, 50, 430, 320, 440},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kGlenner2Frame = FrameList<1>{}.add(1, 380, 340);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "glenner2",
+     .text = {TR("D'Glaenner vun der Trap.", "The banister of the stairs."),
+              TR("Poleiert vu villen Haenn.", "Polished by many hands."), ""},
+     .mouse_x = 380, .mouse_y = 340, .mouse_x2 = 500, .mouse_y2 = 425, .frames = kGlenner2Frame.view()},
+};
 
 }  // namespace
 
@@ -27,6 +39,7 @@ extern const RoomScript room_floor5 = {
     .person_nr = 0,
     .exit_nr = 4,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_floor3,
     .allow_walk = allow_walk_floor3,

@@ -1,6 +1,7 @@
 // Room floor6.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -12,6 +13,17 @@ constexpr ExitDef kExits[] = {
     {"floor10", 1, 200, 440, 500, 480, 320, 450, 320, 260},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kCopydeskFrame = FrameList<1>{}.add(0, 80, 330);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "copydesk",
+     .text = {TR("De Kopeierdesch. De Kopeierer", "The copier table. The copier"),
+              TR("ass rem futti.", "is broken again."), ""},
+     .mouse_x = 80, .mouse_y = 330, .mouse_x2 = 220, .mouse_y2 = 400, .frames = kCopydeskFrame.view()},
+};
 
 // The corridor by the library: a narrow passage at the back (x 265 to 355,
 // y 248 to 300) with the doors upstairs and to the copy room, opening at
@@ -93,6 +105,7 @@ extern const RoomScript room_floor6 = {
     .person_nr = 0,
     .exit_nr = 4,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_floor6,
     .allow_walk = allow_walk_floor6,

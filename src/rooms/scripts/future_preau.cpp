@@ -1,6 +1,7 @@
 // Room future_preau.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -12,6 +13,22 @@ constexpr ExitDef kExits[] = {
     {"floor8", 1, 0, 90, 40, 300, 40, 320, 490, 380},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kFutureDoorFrame = FrameList<1>{}.add(0, 400, 180);
+constexpr auto kFuturePfahlFrame = FrameList<1>{}.add(1, 210, 250);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "future_door",
+     .text = {TR("Eng nei Dier. Dei war freier", "A new door. It was not"),
+              TR("net do.", "there before."), ""},
+     .mouse_x = 400, .mouse_y = 180, .mouse_x2 = 470, .mouse_y2 = 330, .frames = kFutureDoorFrame.view()},
+    {.slot = 1, .state = 0, .name = "future_pfahl",
+     .text = {TR("E Betongspilier. Deen dreit", "A concrete pillar. It holds up"),
+              TR("de ganze Preau.", "the whole covered yard."), ""},
+     .mouse_x = 210, .mouse_y = 250, .mouse_x2 = 240, .mouse_y2 = 480, .frames = kFuturePfahlFrame.view()},
+};
 
 // The covered yard by the hall: the left part (x up to 225, from y 278)
 // with the doors of the hall and the corridor, the right part one step
@@ -93,6 +110,7 @@ extern const RoomScript room_future_preau = {
     .person_nr = 0,
     .exit_nr = 4,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_future_preau,
     .allow_walk = allow_walk_future_preau,

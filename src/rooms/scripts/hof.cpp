@@ -1,6 +1,7 @@
 // Room hof.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -10,6 +11,22 @@ constexpr ExitDef kExits[] = {
     {"cafeteria", 1, 65, 255, 115, 300, 100, 310, 550, 450},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kPavillonFrame = FrameList<1>{}.add(1, 150, 330);
+constexpr auto kSportFrame = FrameList<1>{}.add(2, 450, 180);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "pavillon",
+     .text = {TR("De Pavillon. Do femmen d'Grouss", "The pavilion. The big ones"),
+              TR("an der Paus.", "smoke there at break."), ""},
+     .mouse_x = 150, .mouse_y = 330, .mouse_x2 = 250, .mouse_y2 = 440, .frames = kPavillonFrame.view()},
+    {.slot = 1, .state = 0, .name = "sport",
+     .text = {TR("De Basketkuerf. Ech treffen", "The basketball hoop. I never"),
+              TR("ni.", "score."), ""},
+     .mouse_x = 450, .mouse_y = 180, .mouse_x2 = 560, .mouse_y2 = 275, .frames = kSportFrame.view()},
+};
 
 // The school yard: open ground in front of the building (y from 278)
 // between the fences at x 25 and 620; the lawn of the pavilion (x 140 to
@@ -83,6 +100,7 @@ extern const RoomScript room_hof = {
     .person_nr = 0,
     .exit_nr = 2,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_hof,
     .allow_walk = allow_walk_hof,

@@ -1,6 +1,7 @@
 // Room kicker.
 #include "rooms/room_script.h"
 #include "rooms/scripts/old_school_walks.h"
+#include "shell/tr.h"
 
 namespace {
 
@@ -9,6 +10,23 @@ constexpr ExitDef kExits[] = {
     {"cafeteria", 1, 0, 450, 640, 480, 320, 465, 80, 250},
 };
 constexpr int kFurniPresent[] = {1, 1};
+
+constexpr auto kBabyfootFrame = FrameList<1>{}.add(0, 150, 318);
+constexpr auto kJukeboxFrame = FrameList<1>{}.add(1, 450, 205);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "babyfoot",
+     .text = {TR("De Kicker. Hei hunn ech schon", "The table football. I have lost"),
+              TR("esou muench Match verluer.", "many a match on it."), ""},
+     .mouse_x = 150, .mouse_y = 318, .mouse_x2 = 330, .mouse_y2 = 402, .frames = kBabyfootFrame.view()},
+    {.slot = 1, .state = 0, .name = "jukebox",
+     .text = {TR("D'Jukebox. Se spillt nach", "The jukebox. It still plays"),
+              TR("Schlager vun 1970.", "the hits of 1970."), ""},
+     .interact = 1, .goto_x = 485, .goto_y = 365,
+     .mouse_x = 450, .mouse_y = 205, .mouse_x2 = 520, .mouse_y2 = 345, .frames = kJukeboxFrame.view()},
+};
 
 // The games room: a floor in perspective in front of the back wall (y 345),
 // with the table football standing on it as a block the hero goes round.
@@ -49,13 +67,16 @@ void allow_walk_kicker() {
 }
 
 // From behind the table football to its front (or back) the hero passes it
-// at the end the straight way would have crossed nearer.
+// at the end the straight way would have crossed nearer, along its side.
 void extra_click_kicker() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
   old_school::Route route;
   if ((hy <= 372 && ty >= 402) || (hy >= 402 && ty <= 372)) {
     const int cross_x = hx + (tx - hx) * (387 - hy) / (ty - hy);
-    if (140 <= cross_x && cross_x <= 340) route.via(cross_x <= 240 ? 135 : 345, 387);
+    if (cross_x < 140 || cross_x > 340) return;
+    const int end_x = cross_x <= 240 ? 135 : 345;
+    route.via(end_x, hy <= 372 ? 365 : 410);
+    route.via(end_x, hy <= 372 ? 410 : 365);
   }
 }
 
@@ -71,6 +92,7 @@ extern const RoomScript room_kicker = {
     .person_nr = 0,
     .exit_nr = 1,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_kicker,
     .allow_walk = allow_walk_kicker,

@@ -1,6 +1,7 @@
 // Room preau2.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -13,6 +14,17 @@ constexpr ExitDef kExits[] = {
     {"aqua", 1, 125, 165, 225, 280, 175, 320, 510, 430},
 };
 constexpr int kFurniPresent[] = {1};
+
+constexpr auto kPfeilerFrame = FrameList<1>{}.add(0, 300, 150);
+
+// The mouse-over boxes give each piece its size: it stands with its lower
+// edge on the floor (or on the back wall's foot) where it belongs.
+constexpr FurniState kFurniture[] = {
+    {.slot = 0, .state = 0, .name = "pfeiler",
+     .text = {TR("E Pilier vum Preau. Eng Keier", "A pillar of the yard. I once"),
+              TR("sinn ech dergeint gelaf.", "ran into it."), ""},
+     .mouse_x = 300, .mouse_y = 150, .mouse_x2 = 325, .mouse_y2 = 360, .frames = kPfeilerFrame.view()},
+};
 
 // The covered yard: the left wall x 120, the back wall y 305 at the left and,
 // right of x 205, the long back edge B rising slightly to the right.
@@ -66,6 +78,7 @@ extern const RoomScript room_preau2 = {
     .person_nr = 0,
     .exit_nr = 4,
     .furni_present = kFurniPresent,
+    .furniture = kFurniture,
     .exits = kExits,
     .area = area_preau2,
     .allow_walk = allow_walk_preau2,
