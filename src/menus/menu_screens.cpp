@@ -79,14 +79,14 @@ const std::vector<Topic>& instruction_topics() {
           "Click on the floor and the hero walks there. Walk him through a door or a passage to go into the next "
           "room.")},
       {TR("Ansehen, nehmen, benutzen, reden", "Looking, taking, using, talking"),
-       TR("Fuehre den Zeiger ueber einen Gegenstand oder eine Person: Der Zeiger zeigt, was ein Klick bewirkt. Mit "
-          "dem Verbenfeld unten rechts waehlst du das Verb selbst: gehen, nehmen, benutzen, ansehen oder reden.",
+       TR("Fuehre den Zeiger ueber einen Gegenstand oder eine Person: Der Zeiger zeigt, was ein Klick bewirkt. Im "
+          "Verbenfeld unten rechts waehlst du selbst: gehen, nehmen, benutzen, ansehen, reden.",
           "Move the pointer over an object or a person: the pointer changes to show what a click will do. To choose "
           "the verb yourself, use the verb panel at the bottom right: walk, take, use, look or talk.")},
       {TR("Die Tasche", "The bag"),
        TR("Die Tasche unten links oeffnet dein Inventar. Zeige auf einen Gegenstand, um zu lesen, was er ist; ein "
-          "Klick nimmt ihn an den Zeiger. Benutze ihn mit etwas im Raum, mit einer Person oder mit einem anderen "
-          "Gegenstand in der Tasche. Ein Rechtsklick legt den getragenen Gegenstand zurueck in die Tasche.",
+          "Klick haengt ihn an den Zeiger. Benutze ihn im Raum, mit einer Person oder mit einem anderen Gegenstand. "
+          "Ein Rechtsklick legt ihn zurueck in die Tasche.",
           "The bag at the bottom left opens your inventory. Point at an item to read what it is; a click takes it "
           "onto the pointer. Use it on something in the room, on a person or on another item in the bag. A right "
           "click puts the carried item back into the bag.")},
@@ -96,15 +96,14 @@ const std::vector<Topic>& instruction_topics() {
           "Click the sentence the hero should say; the choices appear at the bottom of the screen. A click skips a "
           "speech.")},
       {TR("Das Bedienfeld", "The control panel"),
-       TR("Der Knopf unten im Inventar oeffnet das Bedienfeld. Dort stellst du die Textgeschwindigkeit und die "
-          "Lautstaerke von Musik und Geraeuschen ein, speicherst und laedst dein Spiel und beendest es. Ein "
-          "Rechtsklick schliesst Inventar und Bedienfeld.",
+       TR("Der Knopf unten im Inventar oeffnet das Bedienfeld: Textgeschwindigkeit, Lautstaerke von Musik und "
+          "Geraeuschen, Spiel speichern, laden und beenden. Ein Rechtsklick schliesst Inventar und Bedienfeld.",
           "The button at the bottom of the inventory opens the control panel. There you set the text speed and the "
           "volume of music and sound, save and load your game, and quit. A right click closes the inventory and "
           "the panel.")},
       {TR("Tipps", "Tips"),
-       TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum weiter, und "
-          "manche Gegenstaende in der Tasche lassen sich miteinander verbinden.",
+       TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum, und manche "
+          "Gegenstaende lassen sich verbinden.",
           "Look at everything and talk to everyone. A puzzle is often solved with an item from another room, and "
           "some items in the bag can be put together.")},
   };
