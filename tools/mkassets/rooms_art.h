@@ -1,0 +1,38 @@
+// The rooms' datafiles: what rooms_art.cpp (backgrounds, assembly) and
+// room_pieces.cpp (furniture and persons) share.
+#pragma once
+
+#include <string>
+
+#include "image.h"
+
+namespace mkassets::rooms {
+
+// One picture of a room's datafile as the room's tables use it: the row that
+// first shows it, where, and which step of the row's animation it is.
+struct PieceUse {
+  std::string room;
+  std::string name;     // furniture or person name of the row
+  bool person = false;
+  bool future = false;  // the school of 2027
+  int x = 0, y = 0;     // top-left corner of the frame
+  int w = 0, h = 0;     // picture size, the same for every frame of the row
+  int phase = 0;        // index of this picture among the row's distinct pictures
+  int phases = 1;       // how many distinct pictures the row cycles through
+};
+
+// Scale of the hero at standing line y in a room.
+inline double hero_scale(double min_len, double rate, double y) { return y / rate + min_len; }
+
+// The size a piece is drawn at: the mouse-over box where the row gives one,
+// a person's height at his depth, otherwise a size that suits the name.
+struct SizeHint {
+  int mouse_w = -1, mouse_h = -1;
+  double min_len = 0, rate = 500;
+};
+void piece_size(PieceUse& use, const SizeHint& hint);
+
+// Draws the piece: a picture of `use.w` x `use.h`.
+Image16 draw_piece(const PieceUse& use);
+
+}  // namespace mkassets::rooms
