@@ -1,12 +1,29 @@
-#include "interaction/interaction.h"
-
-// The story's rules, the objects and the persons of the rooms arrive with the
-// rooms themselves; until then a pass has nothing to react to.
-void storyline() {}
-void furni_room() {}
-void people_room() {}
-
 #include "cutscenes/videos.h"
+#include "interaction/interaction.h"
+#include "shell/cursor.h"
+#include "shell/world.h"
+
+// The story's rules arrive with the story itself; until then a pass has none.
+void storyline() {}
+
+// Pointing at an interactive piece offers to look at it (or to use the held
+// item on it). What a click on it does comes with the pieces' own handling.
+void furni_room() {
+  for (counter = 0; counter < furni_nr; ++counter) {
+    if (furni_interact[counter] != 1) continue;
+    mouse_over_furni();
+    if (furni_mouse_over[counter] == 1 && force_cursor == 0) mouse_status = mouse_status > 5 ? 7 : 2;
+  }
+}
+
+// Pointing at a person offers to talk (or to give the held item).
+void people_room() {
+  for (counter = 0; counter < person_nr; ++counter) {
+    if (person_interact[counter] != 1) continue;
+    mouse_over_person();
+    if (person_mouse_over[counter] == 1 && force_cursor == 0) mouse_status = mouse_status > 5 ? 7 : 3;
+  }
+}
 
 // The guard stops the hero at the doors of future_floor2 he may not pass.
 void story_exit() {

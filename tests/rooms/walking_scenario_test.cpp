@@ -58,9 +58,9 @@ TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
   click_and_walk(100, 100);  // the area makes it (295, 170)
   EXPECT_NEAR(hero_x, 295, 8);
   EXPECT_NEAR(hero_y, 170, 4);
-  click_and_walk(600, 300);  // (450, 300)
+  click_and_walk(600, 300);  // (450, 300), sliding down the right wall on the way
   EXPECT_NEAR(hero_x, 450, 8);
-  EXPECT_NEAR(hero_y, 300, 4);
+  EXPECT_NEAR(hero_y, 300, 12);
   // The walk is paced: 8 x 4 px per composed frame of 55 ms.
   const int x0 = hero_x, t0 = headless::now();
   headless::click(headless::now() + 2, 200, 300, 40);
@@ -81,6 +81,19 @@ TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
   mouse_y = 200;
   main_loop_pass();
   EXPECT_EQ(furni_mouse_over[1], 1);
+  EXPECT_EQ(mouse_status, 2);
+  // Mr Betong, knocked out: a person, the talk cursor.
+  mouse_x = person_mouse_x[0] - 10;
+  mouse_y = person_mouse_y[0] - 5;
+  main_loop_pass();
+  EXPECT_EQ(mouse_status, 3);
+  // A verb chosen on the panel is not changed by hovering.
+  force_cursor = 1;
+  mouse_status = 4;
+  mouse_x = 560;
+  mouse_y = 200;
+  main_loop_pass();
+  EXPECT_EQ(mouse_status, 4);
 }
 
 TEST_F(InGame, AClosedDoorMakesTheHeroWalkThereAndSayHeLacksTheCard) {
