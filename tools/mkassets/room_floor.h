@@ -36,6 +36,13 @@ inline constexpr int kThreshold = 16;  // a pixel belongs to the floor from here
 inline constexpr int kFloorAtLeast = 30;  // what the generator keeps floor pixels at
 inline constexpr int kWallAtMost = 2;     // and everything else at
 
+// An open exit along the screen's edge that is not a door but the corridor
+// running on out of the picture: along the bottom, or the full side.
+inline bool edge_passage(int open, int x, int y, int x2, int y2) {
+  const bool edge = x <= 0 || x2 >= 640 || y <= 0 || y2 >= 480;
+  return open && edge && (y2 >= 475 || y2 - y >= 300);
+}
+
 inline bool is_floor_colour(bool future, int r, int g, int b) { return score(future, r, g, b) >= kThreshold; }
 
 }  // namespace room_floor

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <string>
 
@@ -33,24 +34,81 @@ struct Size {
   int w, h;
 };
 
-// Furniture sizes by what the name says, in pixels at the room's scale 1.
-Size natural_size(const std::string& name) {
-  const std::string n = lower(name);
-  struct Entry {
-    const char* part;
-    Size size;
-  };
-  static const Entry kSizes[] = {
-      {"maindesk", {200, 90}}, {"desk", {150, 70}},   {"chair", {50, 80}},     {"stuhl", {50, 80}},
-      {"kanister", {40, 56}},  {"pendel", {90, 170}}, {"glass", {70, 90}},     {"schalter", {30, 50}},
-      {"aquarium", {70, 125}}, {"bild", {70, 60}},    {"stairs", {200, 150}},  {"guitar", {42, 110}},
-      {"teleskop", {90, 130}}, {"diamond", {34, 30}}, {"schrank", {90, 170}},  {"table", {170, 80}},
-      {"tisch", {170, 80}},    {"computer", {70, 64}}, {"plant", {50, 90}},    {"douche", {90, 190}},
-      {"kicker", {180, 90}},   {"betong", {120, 60}}, {"book", {40, 30}},      {"lamp", {30, 80}},
-  };
-  for (const Entry& e : kSizes)
-    if (n.find(e.part) != std::string::npos) return e.size;
-  return {64, 64};
+// What a piece is: the first entry whose word is in its name or, failing
+// that, in its description.
+enum class What { Desk, MainDesk, Chair, Canister, Pendulum, Glassware, Lever, Aquarium, Picture, Map, Stairs,
+                  Banister, Pole, Showcase, Globe, Pavilion, Hoop, Diamond, Periodic, AlarmLight, Fan, Telescope,
+                  Guitar, Reactor, Display, Buttons, GasBottle, Hose, Flask, Burner, Book, TestTube, Bottle, Shower,
+                  Tank, Extinguisher, Rubbish, Screwdriver, Pipe, Torch, Sparks, Locker, Jukebox, TableFootball,
+                  Crate };
+
+struct Word {
+  const char* word;
+  What what;
+  Size size;  // at the room's scale 1
+};
+constexpr Word kWords[] = {
+    {"maindesk", What::MainDesk, {200, 90}}, {"schalter", What::Lever, {30, 50}},
+    {"hebel", What::Lever, {40, 70}},        {"lever", What::Lever, {40, 70}},
+    {"aquarium", What::Aquarium, {70, 125}}, {"bild", What::Picture, {70, 80}},
+    {"picture", What::Picture, {70, 80}},    {"kanister", What::Canister, {40, 56}},
+    {"canister", What::Canister, {40, 56}},  {"pendel", What::Pendulum, {90, 170}},
+    {"pendulum", What::Pendulum, {90, 170}}, {"glass", What::Glassware, {70, 90}},
+    {"licht", What::AlarmLight, {26, 26}},   {"alarm light", What::AlarmLight, {26, 26}},
+    {"dia", What::Diamond, {30, 26}},        {"diamond", What::Diamond, {30, 26}},
+    {"case", What::Showcase, {110, 120}},    {"expo", What::Showcase, {110, 120}},
+    {"showcase", What::Showcase, {110, 120}}, {"elemente", What::Periodic, {150, 90}},
+    {"periodic", What::Periodic, {150, 90}}, {"ventilator", What::Fan, {70, 80}},
+    {"fan", What::Fan, {70, 80}},            {"telesk", What::Telescope, {110, 150}},
+    {"telescope", What::Telescope, {110, 150}}, {"guitar", What::Guitar, {42, 110}},
+    {"atom", What::Reactor, {90, 130}},      {"reactor", What::Reactor, {90, 130}},
+    {"anzeige", What::Display, {90, 60}},    {"display", What::Display, {90, 60}},
+    {"buttons", What::Buttons, {90, 50}},    {"gaz", What::GasBottle, {36, 90}},
+    {"gas bottle", What::GasBottle, {36, 90}}, {"schlauch", What::Hose, {60, 40}},
+    {"hose", What::Hose, {60, 40}},          {"erlenmeier", What::Flask, {34, 44}},
+    {"flask", What::Flask, {34, 44}},        {"bunsen", What::Burner, {26, 60}},
+    {"burner", What::Burner, {26, 60}},      {"book", What::Book, {36, 28}},
+    {"reagenz", What::TestTube, {14, 46}},   {"test tube", What::TestTube, {14, 46}},
+    {"alkohol", What::Bottle, {20, 50}},     {"bottle", What::Bottle, {20, 50}},
+    {"douche", What::Shower, {80, 200}},     {"shower", What::Shower, {80, 200}},
+    {"tank", What::Tank, {90, 110}},         {"feuerloescher", What::Extinguisher, {26, 60}},
+    {"extinguisher", What::Extinguisher, {26, 60}}, {"muell", What::Rubbish, {70, 60}},
+    {"rubbish", What::Rubbish, {70, 60}},    {"tool", What::Screwdriver, {50, 16}},
+    {"screwdriver", What::Screwdriver, {50, 16}}, {"rohr", What::Pipe, {80, 20}},
+    {"pipe", What::Pipe, {80, 20}},          {"schwbrenn", What::Torch, {60, 40}},
+    {"welding", What::Torch, {60, 40}},      {"funken", What::Sparks, {40, 40}},
+    {"schrank", What::Locker, {90, 170}},    {"cupboard", What::Locker, {90, 170}},
+    {"locker", What::Locker, {90, 170}},     {"jukebox", What::Jukebox, {80, 130}},
+    {"babyfoot", What::TableFootball, {180, 90}}, {"table football", What::TableFootball, {180, 90}},
+    {"kicker", What::TableFootball, {180, 90}}, {"glenner", What::Banister, {150, 120}},
+    {"banister", What::Banister, {150, 120}}, {"stairs", What::Stairs, {200, 150}},
+    {"pfahl", What::Pole, {40, 220}},        {"pillar", What::Pole, {40, 220}},
+    {"pole", What::Pole, {20, 200}},         {"globe", What::Globe, {60, 80}},
+    {"map", What::Map, {110, 80}},           {"pavil", What::Pavilion, {180, 160}},
+    {"hoop", What::Hoop, {70, 200}},         {"desk", What::Desk, {150, 70}},
+    {"bench", What::Desk, {150, 70}},        {"table", What::Desk, {170, 80}},
+    {"tisch", What::Desk, {170, 80}},        {"chair", What::Chair, {50, 80}},
+    {"stuhl", What::Chair, {50, 80}},
+};
+
+const Word* word_of(const std::string& name, const std::string& text) {
+  const std::string n = lower(name), t = lower(text);
+  for (const Word& w : kWords)
+    if (n.find(w.word) != std::string::npos) return &w;
+  for (const Word& w : kWords)
+    if (std::strlen(w.word) > 3 && t.find(w.word) != std::string::npos) return &w;
+  return nullptr;
+}
+
+What what_of(const PieceUse& u) {
+  const Word* w = word_of(u.name, u.text);
+  return w ? w->what : What::Crate;
+}
+
+bool lying(const PieceUse& u) {
+  const std::string n = lower(u.name), t = lower(u.text);
+  return n.find("doud") != std::string::npos || n.find("sleep") != std::string::npos ||
+         t.find("asleep") != std::string::npos || t.find("out cold") != std::string::npos;
 }
 
 }  // namespace
@@ -66,8 +124,10 @@ void piece_size(PieceUse& use, const SizeHint& hint) {
       if (err < best_err) best_err = err, best = h;
     }
     s = {std::max(24, best * 11 / 20), best};
+    if (lying(use)) s = {best, std::max(16, best * 2 / 5)};
   } else {
-    s = natural_size(use.name);
+    const Word* w = word_of(use.name, use.text);
+    s = w ? w->size : Size{64, 64};
     // sized like the hero would be at the piece's lower edge, within reason
     const double k = std::clamp(hero_scale(hint.min_len, hint.rate, use.y + s.h), 0.35, 1.3);
     s = {static_cast<int>(s.w * k), static_cast<int>(s.h * k)};
@@ -478,36 +538,922 @@ void crate(cairo_t* cr, const PieceUse& u) {
     icon_star(cr, W / 2, H / 2, s, u.future ? 0x9AD8FF : 0xFFE8A0);
 }
 
+// A person lying on the floor, asleep or knocked out: the same figure on
+// its side, the phase lifting the chest.
+void lying_person(cairo_t* cr, const PieceUse& u) {
+  PieceUse up = u;
+  up.w = u.h * 11 / 20 + 1;
+  up.h = u.w;
+  up.phases = 1;
+  Canvas c(up.w, up.h);
+  person(c.cr(), up);
+  cairo_save(cr);
+  cairo_translate(cr, 0, u.h);
+  cairo_rotate(cr, -kPi / 2);
+  cairo_set_source_surface(cr, c.surface(), 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  // breathing marks
+  if (u.phases > 1)
+    for (int k = 0; k <= u.phase % 3; ++k) {
+      cairo_arc(cr, u.w * 0.08 + k * 6, u.h * 0.2 - k * 4, 2 + k, 0, 2 * kPi);
+      rgb(cr, 0xFFFFFF, 0.9);
+      fill_stroke(cr, 0x404060, 0.8);
+    }
+}
+
+double phase_t(const PieceUse& u) { return u.phases > 1 ? u.phase / double(u.phases) : 0.0; }
+std::uint32_t metal(const PieceUse& u) { return u.future ? 0x8898B8 : 0x9A9AA0; }
+
+void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, std::max(0.1, rx), std::max(0.1, ry));
+  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+  cairo_restore(cr);
+}
+
+void banister(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  // a handrail running down with its posts; torn off at one end
+  const std::uint32_t c = u.future ? 0x8898B8 : 0x6A4424;
+  // the stair flight the posts stand on
+  cairo_move_to(cr, 2, H * 0.55);
+  cairo_line_to(cr, W * 0.8, H * 0.95);
+  cairo_line_to(cr, W * 0.8, H - 1);
+  cairo_line_to(cr, 2, H - 1);
+  cairo_close_path(cr);
+  rgb(cr, u.future ? 0x5A6888 : 0xB89870);
+  fill_stroke(cr, 0x3A2A1A, 1);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, 4, 6);
+  cairo_line_to(cr, W * 0.8, H * 0.45);
+  rgb(cr, c);
+  cairo_set_line_width(cr, std::max(3.0, H * 0.05));
+  cairo_stroke(cr);
+  for (int i = 0; i < 6; ++i) {
+    const double t = i / 6.0, x = 4 + t * (W * 0.8 - 4), y = 6 + t * (H * 0.45 - 6);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x, H - 3);
+    cairo_set_line_width(cr, std::max(1.5, W * 0.015));
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, W * 0.8, H * 0.45);
+  cairo_line_to(cr, W * 0.92, H * 0.62);
+  cairo_line_to(cr, W * 0.97, H * 0.58);
+  cairo_set_line_width(cr, std::max(2.0, H * 0.03));
+  cairo_stroke(cr);
+}
+
+void pole(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.2, 0, W * 0.6, H);
+  cairo_pattern_t* g = cairo_pattern_create_linear(W * 0.2, 0, W * 0.8, 0);
+  const std::uint32_t a = u.future ? 0x6A7898 : 0xB0A490, b = u.future ? 0xC8D4F0 : 0xE8E0D0;
+  cairo_pattern_add_color_stop_rgb(g, 0, ((a >> 16) & 255) / 255.0, ((a >> 8) & 255) / 255.0, (a & 255) / 255.0);
+  cairo_pattern_add_color_stop_rgb(g, 0.4, ((b >> 16) & 255) / 255.0, ((b >> 8) & 255) / 255.0, (b & 255) / 255.0);
+  cairo_pattern_add_color_stop_rgb(g, 1, ((a >> 16) & 255) / 255.0, ((a >> 8) & 255) / 255.0, (a & 255) / 255.0);
+  cairo_set_source(cr, g);
+  fill_stroke(cr, 0x202028, 1);
+  cairo_pattern_destroy(g);
+  if (u.future) {
+    cairo_rectangle(cr, W * 0.2, H * 0.3, W * 0.6, 3);
+    rgb(cr, 0x48D8F0);
+    cairo_fill(cr);
+  } else {
+    static const std::uint32_t kGum[] = {0xF070A0, 0x70C0F0, 0xF0E060, 0xFFFFFF};
+    for (int i = 0; i < 7; ++i) {  // chewing gum
+      cairo_arc(cr, W * (0.3 + 0.4 * ((i * 37 % 10) / 10.0)), H * (0.3 + 0.08 * i), std::max(1.5, W * 0.08), 0, 2 * kPi);
+      rgb(cr, kGum[i % 4]);
+      cairo_fill(cr);
+    }
+  }
+}
+
+void sparkle(cairo_t* cr, double cx, double cy, double r, double t) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, t * kPi / 2);
+  for (int k = 0; k < 4; ++k) {
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, r * 0.2, r * 0.2);
+    cairo_line_to(cr, r, 0);
+    cairo_line_to(cr, r * 0.2, -r * 0.2);
+    cairo_close_path(cr);
+    cairo_rotate(cr, kPi / 2);
+  }
+  rgb(cr, 0xFFFFFF);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void diamond(cairo_t* cr, double x, double y, double w, double h, double t) {
+  cairo_move_to(cr, x + w * 0.2, y + h * 0.05);
+  cairo_line_to(cr, x + w * 0.8, y + h * 0.05);
+  cairo_line_to(cr, x + w, y + h * 0.35);
+  cairo_line_to(cr, x + w * 0.5, y + h);
+  cairo_line_to(cr, x, y + h * 0.35);
+  cairo_close_path(cr);
+  vgrad(cr, y, y + h, 0xE8FAFF, 0x60B8F0);
+  fill_stroke(cr, 0x2A5A8A, 1);
+  cairo_move_to(cr, x, y + h * 0.35);
+  cairo_line_to(cr, x + w, y + h * 0.35);
+  cairo_move_to(cr, x + w * 0.35, y + h * 0.05);
+  cairo_line_to(cr, x + w * 0.5, y + h);
+  cairo_line_to(cr, x + w * 0.65, y + h * 0.05);
+  rgb(cr, 0x4A8ACA);
+  cairo_set_line_width(cr, 0.8);
+  cairo_stroke(cr);
+  sparkle(cr, x + w * (0.25 + 0.5 * t), y + h * 0.25, std::max(3.0, w * 0.3), t);
+}
+
+void showcase(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const std::string t = lower(u.text);
+  cairo_rectangle(cr, W * 0.05, H * 0.6, W * 0.9, H * 0.39);
+  rgb(cr, u.future ? 0x3A4660 : 0x6A4428);
+  fill_stroke(cr, 0x101010, 1.2);
+  cairo_rectangle(cr, 1, 1, W - 2, H * 0.6);
+  rgb(cr, u.future ? 0xB0D8FF : 0xD8ECF4, 0.55);
+  fill_stroke(cr, u.future ? 0x48D8F0 : 0x5A5A60, 2);
+  const double floor_y = H * 0.58;
+  if (t.find("rock") != std::string::npos || t.find("fossil") != std::string::npos) {
+    for (int i = 0; i < 4; ++i) {
+      ellipse(cr, W * (0.18 + i * 0.21), floor_y - H * 0.07, W * 0.08, H * 0.06);
+      rgb(cr, i % 2 ? 0x8A7A6A : 0xA89070);
+      fill_stroke(cr, 0x302820, 1);
+      if (t.find("fossil") != std::string::npos) {
+        cairo_arc(cr, W * (0.18 + i * 0.21), floor_y - H * 0.07, W * 0.04, 0, 5);
+        rgb(cr, 0x4A3A2A);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+      }
+    }
+  } else if (u.state == 0 || t.find("sparkl") != std::string::npos) {
+    cairo_rectangle(cr, W * 0.38, floor_y - H * 0.12, W * 0.24, H * 0.12);
+    rgb(cr, 0x8A2040);
+    cairo_fill(cr);
+    sparkle(cr, W * 0.5, floor_y - H * 0.2, std::min(W, H) * 0.1, phase_t(u));
+  }
+  if (u.state == 1 || t.find("lock is") != std::string::npos) {
+    // the broken lock
+    cairo_move_to(cr, W * 0.7, H * 0.62);
+    cairo_line_to(cr, W * 0.8, H * 0.7);
+    cairo_line_to(cr, W * 0.74, H * 0.75);
+    rgb(cr, 0xE0C040);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  } else {
+    cairo_rectangle(cr, W * 0.46, H * 0.65, W * 0.08, H * 0.08);
+    rgb(cr, 0xD8C060);
+    fill_stroke(cr, 0x302010, 1);
+  }
+}
+
+void globe(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h, r = std::min(W * 0.45, H * 0.38);
+  cairo_rectangle(cr, W * 0.3, H * 0.9, W * 0.4, H * 0.09);
+  rgb(cr, 0x5A3A20);
+  cairo_fill(cr);
+  cairo_move_to(cr, W * 0.5, H * 0.9);
+  cairo_line_to(cr, W * 0.5, H * 0.78);
+  rgb(cr, 0x8A7040);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  cairo_arc(cr, W * 0.5, r + 2, r, 0, 2 * kPi);
+  rgrad(cr, W * 0.4, r * 0.7, r * 1.3, 0x80C0F0, 0x2A5AA0);
+  fill_stroke(cr, 0x102040, 1.2);
+  for (int i = 0; i < 3; ++i) {
+    ellipse(cr, W * (0.4 + 0.12 * i), r * (0.7 + 0.4 * (i % 2)) + 2, r * 0.25, r * 0.18);
+    rgb(cr, 0xC8A860);
+    cairo_fill(cr);
+  }
+  cairo_arc(cr, W * 0.5, r + 2, r + 3, kPi * 0.6, kPi * 1.4);
+  rgb(cr, 0x8A7040);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+}
+
+void map_frame(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, 1, 1, W - 2, H - 2);
+  rgb(cr, 0x6A4424);
+  fill_stroke(cr, 0x201008, 1.2);
+  cairo_rectangle(cr, W * 0.07, H * 0.08, W * 0.86, H * 0.84);
+  rgb(cr, 0xE8DCB0);
+  cairo_fill(cr);
+  cairo_move_to(cr, W * 0.3, H * 0.2);
+  cairo_curve_to(cr, W * 0.6, H * 0.1, W * 0.8, H * 0.4, W * 0.7, H * 0.75);
+  cairo_curve_to(cr, W * 0.5, H * 0.9, W * 0.2, H * 0.7, W * 0.3, H * 0.2);
+  rgb(cr, 0xB8C890);
+  fill_stroke(cr, 0x6A5A3A, 1);
+  cairo_move_to(cr, W * 0.35, H * 0.3);
+  cairo_curve_to(cr, W * 0.5, H * 0.4, W * 0.4, H * 0.6, W * 0.6, H * 0.7);
+  rgb(cr, 0x3A6AC8);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+}
+
+void pavilion(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_move_to(cr, 0, H * 0.3);
+  cairo_line_to(cr, W * 0.5, 1);
+  cairo_line_to(cr, W, H * 0.3);
+  cairo_close_path(cr);
+  rgb(cr, u.future ? 0x5A6AA0 : 0xA04030);
+  fill_stroke(cr, 0x201010, 1.5);
+  for (double x : {W * 0.08, W * 0.5 - W * 0.03, W * 0.86}) {
+    cairo_rectangle(cr, x, H * 0.3, W * 0.06, H * 0.69);
+    rgb(cr, u.future ? 0xA8B8D8 : 0xE8E0D0);
+    fill_stroke(cr, 0x303030, 1);
+  }
+  cairo_rectangle(cr, W * 0.14, H * 0.75, W * 0.72, H * 0.06);
+  rgb(cr, 0x7A5030);
+  fill_stroke(cr, 0x201008, 1);
+}
+
+void hoop(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.44, H * 0.2, W * 0.1, H * 0.8);
+  rgb(cr, 0x5A6070);
+  fill_stroke(cr, 0x101010, 1);
+  cairo_rectangle(cr, W * 0.1, 1, W * 0.8, H * 0.25);
+  rgb(cr, 0xF4F4F4);
+  fill_stroke(cr, 0x303030, 1.5);
+  cairo_rectangle(cr, W * 0.35, H * 0.08, W * 0.3, H * 0.12);
+  rgb(cr, 0xD04020);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  ellipse(cr, W * 0.5, H * 0.28, W * 0.22, H * 0.025);
+  rgb(cr, 0xE06020);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  for (int i = 0; i < 5; ++i) {
+    cairo_move_to(cr, W * (0.3 + i * 0.1), H * 0.29);
+    cairo_line_to(cr, W * (0.36 + i * 0.07), H * 0.38);
+  }
+  rgb(cr, 0xFFFFFF);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
+void periodic(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, 0, 0, W, H);
+  rgb(cr, u.future ? 0x101830 : 0xF0ECE0);
+  fill_stroke(cr, 0x303040, 1.5);
+  static const std::uint32_t kGroups[] = {0xE06060, 0xE0A040, 0x60B0E0, 0x8070E0, 0x50C0A0, 0xC060C0};
+  const int cols = 18, rows = 7;
+  const double cw = (W - 6) / cols, ch = (H - 6) / (rows + 2);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const bool gap = (r == 0 && c > 0 && c < 17) || (r < 3 && c > 1 && c < 12);
+      if (gap) continue;
+      cairo_rectangle(cr, 3 + c * cw, 3 + r * ch, cw - 1, ch - 1);
+      rgb(cr, kGroups[(c < 2 ? 0 : c < 12 ? 1 + (r % 2) : c < 17 ? 3 + (c % 2) : 5)]);
+      cairo_fill(cr);
+    }
+  for (int r = 0; r < 2; ++r)
+    for (int c = 2; c < 16; ++c) {
+      cairo_rectangle(cr, 3 + c * cw, 3 + (rows + 0.3 + r) * ch, cw - 1, ch - 1);
+      rgb(cr, 0xB0B0C0);
+      cairo_fill(cr);
+    }
+}
+
+void alarm_light(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h, r = std::min(W, H) * 0.42;
+  // state 0: lit red (the alarm is on); any other state: green, asleep
+  const bool on = u.state == 0;
+  cairo_rectangle(cr, W * 0.2, H - H * 0.15, W * 0.6, H * 0.15);
+  rgb(cr, 0x404858);
+  cairo_fill(cr);
+  cairo_arc(cr, W / 2, H * 0.48, r, 0, 2 * kPi);
+  rgrad(cr, W / 2 - r * 0.3, H * 0.4, r * 1.2, on ? 0xFF8070 : 0x90FFA0, on ? 0xC01010 : 0x109030);
+  fill_stroke(cr, 0x101018, 1);
+}
+
+void fan(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h, r = std::min(W * 0.48, H * 0.4);
+  const double cx = W / 2, cy = r + 2;
+  cairo_rectangle(cr, cx - W * 0.05, cy, W * 0.1, H - cy - H * 0.08);
+  rgb(cr, metal(u));
+  fill_stroke(cr, 0x202028, 1);
+  ellipse(cr, cx, H - H * 0.05, W * 0.35, H * 0.04);
+  rgb(cr, 0x404858);
+  cairo_fill(cr);
+  const double a0 = phase_t(u) * 2 * kPi / 3;  // three blades: a third of a turn repeats
+  for (int b = 0; b < 3; ++b) {
+    const double a = a0 + b * 2 * kPi / 3;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, a);
+    ellipse(cr, r * 0.5, 0, r * 0.45, r * 0.2);
+    cairo_restore(cr);
+    rgb(cr, u.future ? 0xA8C0E8 : 0xD8D0C0);
+    fill_stroke(cr, 0x303040, 1);
+  }
+  cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+  rgb(cr, 0x202830);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  cairo_arc(cr, cx, cy, r * 0.12, 0, 2 * kPi);
+  rgb(cr, 0x303840);
+  cairo_fill(cr);
+}
+
+void telescope(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  for (double fx : {0.2, 0.5, 0.8}) {
+    cairo_move_to(cr, W * 0.5, H * 0.55);
+    cairo_line_to(cr, W * fx, H - 2);
+  }
+  rgb(cr, 0x404048);
+  cairo_set_line_width(cr, std::max(2.0, W * 0.03));
+  cairo_stroke(cr);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.5, H * 0.5);
+  cairo_rotate(cr, -0.7);
+  rounded_rect(cr, -W * 0.2, -H * 0.07, W * 0.75, H * 0.14, 3);
+  vgrad(cr, -H * 0.07, H * 0.07, u.future ? 0xC8D4F0 : 0xE8E0D0, u.future ? 0x5A6A90 : 0x8A8070);
+  fill_stroke(cr, 0x202028, 1.2);
+  cairo_rectangle(cr, W * 0.48, -H * 0.09, W * 0.08, H * 0.18);
+  rgb(cr, 0x303038);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void guitar(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.44, 2, W * 0.12, H * 0.55);
+  rgb(cr, 0x4A2A14);
+  fill_stroke(cr, 0x100804, 1);
+  cairo_rectangle(cr, W * 0.38, 1, W * 0.24, H * 0.08);
+  rgb(cr, 0x202020);
+  cairo_fill(cr);
+  cairo_move_to(cr, W * 0.5, H * 0.5);
+  cairo_curve_to(cr, W * 1.05, H * 0.45, W * 0.95, H * 1.0, W * 0.5, H * 0.98);
+  cairo_curve_to(cr, W * 0.05, H * 1.0, W * -0.05, H * 0.45, W * 0.5, H * 0.5);
+  vgrad(cr, H * 0.5, H, 0xE02020, 0x801010);
+  fill_stroke(cr, 0x200404, 1.2);
+  cairo_rectangle(cr, W * 0.3, H * 0.75, W * 0.4, H * 0.04);
+  rgb(cr, 0xE0E0E0);
+  cairo_fill(cr);
+  for (int s = 0; s < 3; ++s) {
+    cairo_move_to(cr, W * (0.46 + s * 0.04), 4);
+    cairo_line_to(cr, W * (0.46 + s * 0.04), H * 0.77);
+  }
+  rgb(cr, 0xF0F0F0);
+  cairo_set_line_width(cr, 0.6);
+  cairo_stroke(cr);
+}
+
+void reactor(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const double glow = 0.5 + 0.5 * std::sin(phase_t(u) * 2 * kPi);
+  rounded_rect(cr, W * 0.08, H * 0.1, W * 0.84, H * 0.88, W * 0.2);
+  vgrad(cr, 0, H, 0xD8DCE4, 0x6A7080);
+  fill_stroke(cr, 0x202028, 1.5);
+  const double cx = W / 2, cy = H * 0.5, r = std::min(W, H) * 0.28;
+  cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+  rgb(cr, 0xF0D020);
+  fill_stroke(cr, 0x202020, 1);
+  for (int k = 0; k < 3; ++k) {  // the trefoil
+    const double a = -kPi / 2 + k * 2 * kPi / 3;
+    cairo_move_to(cr, cx, cy);
+    cairo_arc(cr, cx, cy, r * 0.85, a - 0.5, a + 0.5);
+    cairo_close_path(cr);
+  }
+  rgb(cr, 0x101010);
+  cairo_fill(cr);
+  cairo_arc(cr, cx, cy, r * 0.15, 0, 2 * kPi);
+  cairo_fill(cr);
+  rounded_rect(cr, W * 0.2, H * 0.02, W * 0.6, H * 0.12, 3);
+  rgb(cr, 0x40FF80, 0.5 + 0.5 * glow);
+  cairo_fill(cr);
+}
+
+void display(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, 1, 1, W - 2, H - 2, 4);
+  rgb(cr, 0x2A3040);
+  fill_stroke(cr, 0x8090B0, 1.5);
+  cairo_rectangle(cr, W * 0.08, H * 0.15, W * 0.84, H * 0.55);
+  rgb(cr, 0x081018);
+  cairo_fill(cr);
+  // four seven-segment-like digits, counting with the phase
+  for (int d = 0; d < 4; ++d) {
+    const int v = (2 + d * 3 + u.phase) % 10;
+    const double dx = W * (0.12 + d * 0.2), dy = H * 0.2, dw = W * 0.14, dh = H * 0.45;
+    auto seg = [&](bool on, double x0, double y0, double x1, double y1) {
+      cairo_move_to(cr, dx + x0 * dw, dy + y0 * dh);
+      cairo_line_to(cr, dx + x1 * dw, dy + y1 * dh);
+      rgb(cr, on ? 0xFF4060 : 0x301018);
+      cairo_set_line_width(cr, std::max(1.5, dw * 0.15));
+      cairo_stroke(cr);
+    };
+    static const int kSeg[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    const int m = kSeg[v];
+    seg(m & 1, 0.1, 0, 0.9, 0);
+    seg(m & 2, 0.9, 0, 0.9, 0.5);
+    seg(m & 4, 0.9, 0.5, 0.9, 1);
+    seg(m & 8, 0.1, 1, 0.9, 1);
+    seg(m & 16, 0.1, 0.5, 0.1, 1);
+    seg(m & 32, 0.1, 0, 0.1, 0.5);
+    seg(m & 64, 0.1, 0.5, 0.9, 0.5);
+  }
+  for (int i = 0; i < 3; ++i) {
+    cairo_arc(cr, W * (0.25 + i * 0.25), H * 0.85, std::max(2.0, H * 0.06), 0, 2 * kPi);
+    rgb(cr, 0x5060A0);
+    cairo_fill(cr);
+  }
+}
+
+void buttons(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, 1, 1, W - 2, H - 2, 4);
+  vgrad(cr, 0, H, 0x5A6680, 0x2A3448);
+  fill_stroke(cr, 0x101820, 1.5);
+  static const std::uint32_t kCols[] = {0xFF4040, 0x40E060, 0xFFD040, 0x40A0FF, 0xFF60E0};
+  const int cols = 6, rows = 3;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const int k = r * cols + c;
+      const bool lit = ((k * 7 + u.phase * 3) % 5) < 2;
+      cairo_arc(cr, W * (c + 0.5) / cols, H * (r + 0.5) / rows, std::min(W / cols, H / rows) * 0.3, 0, 2 * kPi);
+      rgb(cr, kCols[k % 5], lit ? 1.0 : 0.55);
+      fill_stroke(cr, 0x101010, 0.8);
+    }
+}
+
+void gas_bottle(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, W * 0.1, H * 0.15, W * 0.8, H * 0.84, W * 0.35);
+  vgrad(cr, 0, H, 0xE0A020, 0xA06010);
+  fill_stroke(cr, 0x301808, 1.2);
+  cairo_rectangle(cr, W * 0.35, H * 0.02, W * 0.3, H * 0.14);
+  rgb(cr, 0x606068);
+  fill_stroke(cr, 0x101010, 1);
+  cairo_move_to(cr, W * 0.5, H * 0.4);
+  cairo_curve_to(cr, W * 0.3, H * 0.55, W * 0.4, H * 0.65, W * 0.5, H * 0.62);
+  cairo_curve_to(cr, W * 0.6, H * 0.65, W * 0.7, H * 0.55, W * 0.5, H * 0.4);
+  rgb(cr, 0xD02010);
+  cairo_fill(cr);
+}
+
+void hose(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  for (int k = 0; k < 3; ++k) {
+    ellipse(cr, W * 0.45, H * 0.55, W * (0.38 - k * 0.08), H * (0.38 - k * 0.08));
+    rgb(cr, 0xE05020);
+    cairo_set_line_width(cr, std::max(2.0, H * 0.08));
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, W * 0.8, H * 0.55);
+  cairo_line_to(cr, W - 2, H * 0.3);
+  cairo_stroke(cr);
+}
+
+void flask(cairo_t* cr, const PieceUse& u, std::uint32_t liquid) {
+  const double W = u.w, H = u.h;
+  cairo_move_to(cr, W * 0.38, 1);
+  cairo_line_to(cr, W * 0.62, 1);
+  cairo_line_to(cr, W * 0.62, H * 0.35);
+  cairo_line_to(cr, W * 0.97, H * 0.97);
+  cairo_line_to(cr, W * 0.03, H * 0.97);
+  cairo_line_to(cr, W * 0.38, H * 0.35);
+  cairo_close_path(cr);
+  rgb(cr, 0xE8F4FF, 0.7);
+  fill_stroke(cr, 0x4A5A6A, 1.2);
+  const double lv = 0.6 - 0.04 * std::sin(phase_t(u) * 2 * kPi);
+  cairo_move_to(cr, W * (0.5 - lv * 0.55), H * lv + H * 0.08);
+  cairo_line_to(cr, W * (0.5 + lv * 0.55), H * lv + H * 0.08);
+  cairo_line_to(cr, W * 0.94, H * 0.95);
+  cairo_line_to(cr, W * 0.06, H * 0.95);
+  cairo_close_path(cr);
+  rgb(cr, liquid);
+  cairo_fill(cr);
+  if (u.phases > 1) {
+    cairo_arc(cr, W * (0.4 + 0.2 * phase_t(u)), H * (0.85 - 0.2 * phase_t(u)), std::max(1.2, W * 0.06), 0, 2 * kPi);
+    rgb(cr, 0xFFFFFF);
+    cairo_fill(cr);
+  }
+}
+
+void burner(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  ellipse(cr, W / 2, H * 0.94, W * 0.45, H * 0.05);
+  rgb(cr, 0x404048);
+  cairo_fill(cr);
+  cairo_rectangle(cr, W * 0.38, H * 0.45, W * 0.24, H * 0.48);
+  vgrad(cr, 0, H, 0xC8C8D0, 0x606068);
+  fill_stroke(cr, 0x202020, 1);
+  const double f = 1.0 + 0.15 * std::sin(phase_t(u) * 2 * kPi + 1);
+  cairo_move_to(cr, W * 0.5, H * (0.45 - 0.42 * f));
+  cairo_curve_to(cr, W * 0.8, H * 0.3, W * 0.7, H * 0.45, W * 0.5, H * 0.45);
+  cairo_curve_to(cr, W * 0.3, H * 0.45, W * 0.2, H * 0.3, W * 0.5, H * (0.45 - 0.42 * f));
+  vgrad(cr, 0, H * 0.45, 0xA0D0FF, 0x2050FF);
+  cairo_fill(cr);
+}
+
+void book(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_move_to(cr, W * 0.1, H * 0.1);
+  cairo_line_to(cr, W * 0.9, H * 0.1);
+  cairo_line_to(cr, W * 0.98, H * 0.85);
+  cairo_line_to(cr, W * 0.02, H * 0.85);
+  cairo_close_path(cr);
+  rgb(cr, 0x2A5AA8);
+  fill_stroke(cr, 0x101830, 1);
+  cairo_rectangle(cr, W * 0.02, H * 0.85, W * 0.96, H * 0.12);
+  rgb(cr, 0xF8F4E8);
+  fill_stroke(cr, 0x606060, 0.8);
+  cairo_arc(cr, W * 0.5, H * 0.45, std::min(W, H) * 0.15, 0, 2 * kPi);
+  rgb(cr, 0xF0D040);
+  cairo_fill(cr);
+}
+
+void test_tube(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, W * 0.2, 1, W * 0.6, H - 2, W * 0.3);
+  rgb(cr, 0xE8F4FF, 0.75);
+  fill_stroke(cr, 0x4A5A6A, 1);
+  rounded_rect(cr, W * 0.25, H * 0.5, W * 0.5, H * 0.48, W * 0.25);
+  rgb(cr, 0x9A40D0);
+  cairo_fill(cr);
+}
+
+void bottle(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_move_to(cr, W * 0.38, 1);
+  cairo_line_to(cr, W * 0.62, 1);
+  cairo_line_to(cr, W * 0.62, H * 0.3);
+  cairo_curve_to(cr, W * 0.95, H * 0.35, W * 0.95, H * 0.4, W * 0.95, H * 0.5);
+  cairo_line_to(cr, W * 0.95, H * 0.98);
+  cairo_line_to(cr, W * 0.05, H * 0.98);
+  cairo_line_to(cr, W * 0.05, H * 0.5);
+  cairo_curve_to(cr, W * 0.05, H * 0.4, W * 0.05, H * 0.35, W * 0.38, H * 0.3);
+  cairo_close_path(cr);
+  rgb(cr, 0x8A5A20, 0.9);
+  fill_stroke(cr, 0x2A1A08, 1);
+  cairo_rectangle(cr, W * 0.15, H * 0.55, W * 0.7, H * 0.25);
+  rgb(cr, 0xF4ECD0);
+  cairo_fill(cr);
+  cairo_move_to(cr, W * 0.3, H * 0.62);
+  cairo_line_to(cr, W * 0.7, H * 0.74);
+  cairo_move_to(cr, W * 0.7, H * 0.62);
+  cairo_line_to(cr, W * 0.3, H * 0.74);
+  rgb(cr, 0x101010);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+}
+
+void shower(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.1, 4, W * 0.08, H - 6);
+  rgb(cr, 0x30A040);
+  fill_stroke(cr, 0x102010, 1);
+  cairo_rectangle(cr, W * 0.1, 4, W * 0.55, W * 0.08);
+  cairo_fill(cr);
+  ellipse(cr, W * 0.62, 8 + W * 0.06, W * 0.2, W * 0.06);
+  rgb(cr, 0xC8D0D8);
+  fill_stroke(cr, 0x303030, 1);
+  if (u.phases > 1 || u.state > 0)
+    for (int i = 0; i < 9; ++i) {
+      const double x = W * (0.46 + i * 0.04), y0 = 12 + W * 0.1 + ((i * 13 + u.phase * 9) % 20);
+      cairo_move_to(cr, x, y0);
+      cairo_line_to(cr, x + (i - 4) * 1.5, y0 + H * 0.2);
+    }
+  rgb(cr, 0x80C0FF);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, W * 0.18, H * 0.5);
+  cairo_line_to(cr, W * 0.45, H * 0.5);
+  cairo_line_to(cr, W * 0.45, H * 0.62);
+  rgb(cr, 0xE0C020);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, W * 0.4, H * 0.62, W * 0.1, W * 0.1);
+  rgb(cr, 0xE03020);
+  cairo_fill(cr);
+}
+
+void tank(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, W * 0.05, H * 0.05, W * 0.9, H * 0.8, W * 0.2);
+  vgrad(cr, 0, H, 0xC8D0DC, 0x5A6478);
+  fill_stroke(cr, 0x202028, 1.5);
+  cairo_rectangle(cr, W * 0.42, H * 0.2, W * 0.16, H * 0.55);
+  rgb(cr, 0x101820);
+  cairo_fill(cr);
+  const double lv = 0.4 + 0.1 * std::sin(phase_t(u) * 2 * kPi);
+  cairo_rectangle(cr, W * 0.44, H * (0.2 + 0.55 * lv), W * 0.12, H * 0.55 * (1 - lv));
+  rgb(cr, 0x3A90F0);
+  cairo_fill(cr);
+  for (double lx : {W * 0.2, W * 0.75}) {
+    cairo_rectangle(cr, lx, H * 0.85, W * 0.06, H * 0.14);
+    rgb(cr, 0x404858);
+    cairo_fill(cr);
+  }
+}
+
+void extinguisher(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, W * 0.15, H * 0.18, W * 0.7, H * 0.81, W * 0.3);
+  vgrad(cr, 0, H, 0xF03020, 0x901008);
+  fill_stroke(cr, 0x300404, 1.2);
+  cairo_rectangle(cr, W * 0.35, H * 0.06, W * 0.3, H * 0.13);
+  rgb(cr, 0x303030);
+  cairo_fill(cr);
+  cairo_move_to(cr, W * 0.62, H * 0.1);
+  cairo_curve_to(cr, W * 1.0, H * 0.15, W * 0.95, H * 0.45, W * 0.85, H * 0.55);
+  cairo_set_line_width(cr, std::max(1.5, W * 0.08));
+  cairo_stroke(cr);
+  cairo_rectangle(cr, W * 0.25, H * 0.45, W * 0.5, H * 0.2);
+  rgb(cr, 0xF4F0E0);
+  cairo_fill(cr);
+}
+
+void rubbish(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  if (has(u.name, "eimer") || has(u.text, "bin")) {
+    cairo_move_to(cr, W * 0.15, H * 0.15);
+    cairo_line_to(cr, W * 0.85, H * 0.15);
+    cairo_line_to(cr, W * 0.78, H * 0.98);
+    cairo_line_to(cr, W * 0.22, H * 0.98);
+    cairo_close_path(cr);
+    vgrad(cr, 0, H, metal(u), 0x404858);
+    fill_stroke(cr, 0x101018, 1.2);
+    rounded_rect(cr, W * 0.08, H * 0.06, W * 0.84, H * 0.1, 3);
+    rgb(cr, 0x505868);
+    fill_stroke(cr, 0x101018, 1);
+    return;
+  }
+  static const std::uint32_t kBits[] = {0x6A6A6A, 0x8A6A3A, 0xC8C0A8, 0x3A5A8A, 0xA03A2A, 0x202020};
+  for (int i = 0; i < 14; ++i) {
+    const double x = W * (0.1 + 0.8 * ((i * 37) % 17) / 17.0), y = H * (0.35 + 0.6 * ((i * 23) % 11) / 11.0);
+    ellipse(cr, x, y, W * 0.12, H * 0.1);
+    rgb(cr, kBits[i % 6]);
+    fill_stroke(cr, 0x101010, 0.8);
+  }
+}
+
+void screwdriver(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, 1, H * 0.15, W * 0.42, H * 0.7, H * 0.3);
+  rgb(cr, 0xE0C020);
+  fill_stroke(cr, 0x302808, 1);
+  cairo_rectangle(cr, W * 0.42, H * 0.4, W * 0.5, H * 0.2);
+  rgb(cr, 0xC0C4CC);
+  fill_stroke(cr, 0x303030, 0.8);
+  cairo_rectangle(cr, W * 0.9, H * 0.42, W * 0.09, H * 0.16);
+  rgb(cr, 0x808890);
+  cairo_fill(cr);
+}
+
+void pipe(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, 1, H * 0.2, W - 2, H * 0.6, H * 0.3);
+  vgrad(cr, H * 0.2, H * 0.8, 0xA8A8B4, 0x4A4A58);
+  fill_stroke(cr, 0x202028, 1);
+  for (double x : {W * 0.05, W * 0.88}) {
+    cairo_rectangle(cr, x, H * 0.1, W * 0.07, H * 0.8);
+    rgb(cr, 0x6A6A78);
+    cairo_fill(cr);
+  }
+}
+
+void torch(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  rounded_rect(cr, W * 0.05, H * 0.3, W * 0.35, H * 0.65, 4);
+  rgb(cr, 0x3A6AD0);
+  fill_stroke(cr, 0x101830, 1);
+  cairo_move_to(cr, W * 0.4, H * 0.5);
+  cairo_line_to(cr, W * 0.75, H * 0.3);
+  rgb(cr, 0x303030);
+  cairo_set_line_width(cr, std::max(2.0, H * 0.1));
+  cairo_stroke(cr);
+  cairo_move_to(cr, W * 0.75, H * 0.3);
+  cairo_line_to(cr, W * 0.98, H * (0.15 + 0.05 * std::sin(phase_t(u) * 2 * kPi)));
+  rgb(cr, 0x60C0FF);
+  cairo_set_line_width(cr, std::max(1.5, H * 0.06));
+  cairo_stroke(cr);
+}
+
+void sparks(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int i = 0; i < 10; ++i) {
+    const double a = (i * 2.4 + u.phase * 0.9), len = std::min(W, H) * (0.25 + 0.2 * (((i + u.phase) * 7) % 5) / 5.0);
+    cairo_move_to(cr, W / 2 + std::cos(a) * len * 0.3, H / 2 + std::sin(a) * len * 0.3);
+    cairo_line_to(cr, W / 2 + std::cos(a) * len, H / 2 + std::sin(a) * len);
+    rgb(cr, i % 2 ? 0xFFE060 : 0xFFA020);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  cairo_arc(cr, W / 2, H / 2, std::min(W, H) * 0.1, 0, 2 * kPi);
+  rgb(cr, 0xFFFFF0);
+  cairo_fill(cr);
+}
+
+void locker(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const bool open = u.state > 0 || has(u.text, "open");
+  rounded_rect(cr, 1, 1, W - 2, H - 2, 3);
+  vgrad(cr, 0, H, u.future ? 0x8898B8 : 0x6A8AB0, u.future ? 0x4A5878 : 0x3A4A68);
+  fill_stroke(cr, 0x101018, 1.5);
+  if (open) {
+    cairo_rectangle(cr, W * 0.08, H * 0.04, W * 0.84, H * 0.92);
+    rgb(cr, 0x181C24);
+    cairo_fill(cr);
+    cairo_rectangle(cr, W * 0.08, H * 0.4, W * 0.84, 3);
+    rgb(cr, 0x5A6070);
+    cairo_fill(cr);
+  } else {
+    cairo_move_to(cr, W / 2, 3);
+    cairo_line_to(cr, W / 2, H - 3);
+    rgb(cr, 0x101018);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    for (int s = 0; s < 2; ++s)
+      for (int v = 0; v < 4; ++v) {
+        cairo_rectangle(cr, W * (0.12 + s * 0.5), H * 0.08 + v * 5, W * 0.26, 2);
+        rgb(cr, 0x101018);
+        cairo_fill(cr);
+      }
+    cairo_rectangle(cr, W * 0.42, H * 0.5, W * 0.05, H * 0.07);
+    rgb(cr, u.future ? 0x48D8F0 : 0xD0D0D0);
+    cairo_fill(cr);
+  }
+}
+
+void jukebox(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_move_to(cr, 1, H - 1);
+  cairo_line_to(cr, 1, H * 0.35);
+  cairo_curve_to(cr, 1, -H * 0.08, W - 1, -H * 0.08, W - 1, H * 0.35);
+  cairo_line_to(cr, W - 1, H - 1);
+  cairo_close_path(cr);
+  vgrad(cr, 0, H, 0xC04020, 0x702010);
+  fill_stroke(cr, 0x200804, 1.5);
+  static const std::uint32_t kLights[] = {0xFFE040, 0xFF60C0, 0x60E0FF};
+  cairo_arc(cr, W / 2, H * 0.35, W * 0.38, kPi, 2 * kPi);
+  rgb(cr, kLights[u.phase % 3]);
+  cairo_set_line_width(cr, std::max(2.0, W * 0.05));
+  cairo_stroke(cr);
+  cairo_rectangle(cr, W * 0.18, H * 0.4, W * 0.64, H * 0.25);
+  rgb(cr, 0xF0E8C8);
+  fill_stroke(cr, 0x302010, 1);
+  for (int i = 0; i < 5; ++i) {
+    cairo_rectangle(cr, W * 0.22, H * (0.72 + i * 0.045), W * 0.56, H * 0.025);
+    rgb(cr, 0x2A1008);
+    cairo_fill(cr);
+  }
+  icon_note(cr, W / 2, H * 0.52, std::min(W, H) * 0.18, 0x202020);
+}
+
+void table_football(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.05, H * 0.15, W * 0.9, H * 0.45);
+  rgb(cr, 0x6A4424);
+  fill_stroke(cr, 0x201008, 1.5);
+  cairo_rectangle(cr, W * 0.1, H * 0.18, W * 0.8, H * 0.35);
+  rgb(cr, 0x3A8A40);  // the pitch: green, but only inside the table
+  cairo_fill(cr);
+  for (int r = 0; r < 6; ++r) {
+    const double x = W * (0.16 + r * 0.136);
+    cairo_move_to(cr, x, H * 0.02);
+    cairo_line_to(cr, x, H * 0.62);
+    rgb(cr, 0xC8C8D0);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    for (int m = 0; m < 2; ++m) {
+      cairo_rectangle(cr, x - 3, H * (0.25 + m * 0.15) + ((u.phase + r) % 2) * 2, 6, H * 0.08);
+      rgb(cr, r % 2 ? 0xD02020 : 0x2040D0);
+      cairo_fill(cr);
+    }
+  }
+  for (double lx : {W * 0.1, W * 0.85}) {
+    cairo_rectangle(cr, lx, H * 0.6, W * 0.05, H * 0.39);
+    rgb(cr, 0x4A2A14);
+    cairo_fill(cr);
+  }
+}
+
+// The portrait that hangs where the aquarium used to be: a gilt frame over
+// the empty tank's cabinet (one picture serves both rows that show it).
+void portrait_over_tank(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  PieceUse lower_part = u;
+  lower_part.h = static_cast<int>(H);
+  aquarium(cr, lower_part, true);
+  const double fw = W * 0.7, fh = H * 0.36, fx = (W - fw) / 2, fy = H * 0.08;
+  cairo_rectangle(cr, fx, fy, fw, fh);
+  rgb(cr, 0xC8A040);
+  fill_stroke(cr, 0x503810, 1.5);
+  cairo_rectangle(cr, fx + fw * 0.12, fy + fh * 0.1, fw * 0.76, fh * 0.8);
+  rgb(cr, 0x2A3A5A);
+  cairo_fill(cr);
+  // the headmaster: grey hair, glasses, a stern mouth
+  const double cx = W / 2, cy = fy + fh * 0.45, r = fh * 0.22;
+  cairo_rectangle(cr, cx - r * 1.4, cy + r, r * 2.8, fh * 0.9 - (cy + r - fy));
+  rgb(cr, 0x303038);
+  cairo_fill(cr);
+  ellipse(cr, cx, cy, r * 0.85, r);
+  rgb(cr, 0xF0C8A0);
+  fill_stroke(cr, 0x201010, 0.8);
+  cairo_arc(cr, cx, cy - r * 0.2, r * 0.9, kPi * 1.1, kPi * 1.9);
+  rgb(cr, 0xB0B0B8);
+  cairo_set_line_width(cr, r * 0.3);
+  cairo_stroke(cr);
+  for (int s = -1; s <= 1; s += 2) {
+    cairo_arc(cr, cx + s * r * 0.35, cy - r * 0.05, r * 0.2, 0, 2 * kPi);
+    rgb(cr, 0x101010);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, cx - r * 0.3, cy + r * 0.5);
+  cairo_line_to(cr, cx + r * 0.3, cy + r * 0.5);
+  cairo_stroke(cr);
+}
+
+// A piece whose animation the drawing above does not vary: a glint that runs
+// over it with the phase, so the frames still differ.
+void glint(cairo_t* cr, const PieceUse& u) {
+  if (u.phases < 2) return;
+  const double t = phase_t(u);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+  sparkle(cr, u.w * (0.15 + 0.7 * t), u.h * (0.2 + 0.3 * std::sin(t * kPi)), std::max(3.0, std::min(u.w, u.h) * 0.12), t);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
 }  // namespace
 
 Image16 draw_piece(const PieceUse& u) {
   Canvas c(u.w, u.h);
   cairo_t* cr = c.cr();
-  const std::string n = lower(u.name);
-  if (u.person)
-    person(cr, u);
-  else if (n == "maindesk")
-    desk(cr, u, true);
-  else if (has(n, "desk") || has(n, "table") || has(n, "tisch"))
-    desk(cr, u, false);
-  else if (has(n, "chair") || has(n, "stuhl"))
-    chair(cr, u);
-  else if (has(n, "kanister"))
-    canister(cr, u);
-  else if (has(n, "pendel"))
-    pendulum(cr, u);
-  else if (has(n, "glass"))
-    glassware(cr, u);
-  else if (has(n, "schalter"))
-    lever(cr, u);
-  else if (has(n, "aquarium"))
-    aquarium(cr, u, true);
-  else if (has(n, "bild"))
-    picture_frame(cr, u);
-  else if (has(n, "stairs"))
-    stairs(cr, u);
-  else
-    crate(cr, u);
+  const std::string everything = lower(u.name + " " + u.others);
+  if (u.person) {
+    if (lying(u))
+      lying_person(cr, u);
+    else
+      person(cr, u);
+    return cut(c);
+  }
+  if (everything.find("bild") != std::string::npos && everything.find("aquarium") != std::string::npos) {
+    portrait_over_tank(cr, u);
+    glint(cr, u);
+    return cut(c);
+  }
+  bool animated = false;  // the drawing itself follows the phase
+  switch (what_of(u)) {
+    case What::MainDesk: desk(cr, u, true); break;
+    case What::Desk: desk(cr, u, false); break;
+    case What::Chair: chair(cr, u); break;
+    case What::Canister: canister(cr, u); break;
+    case What::Pendulum: pendulum(cr, u), animated = true; break;
+    case What::Glassware: glassware(cr, u), animated = true; break;
+    case What::Lever: lever(cr, u); break;
+    case What::Aquarium: aquarium(cr, u, has(u.text, "empty") || !has(u.text, "fish")); break;
+    case What::Picture: picture_frame(cr, u); break;
+    case What::Map: map_frame(cr, u); break;
+    case What::Stairs: stairs(cr, u); break;
+    case What::Banister: banister(cr, u); break;
+    case What::Pole: pole(cr, u); break;
+    case What::Showcase: showcase(cr, u), animated = true; break;
+    case What::Globe: globe(cr, u); break;
+    case What::Pavilion: pavilion(cr, u); break;
+    case What::Hoop: hoop(cr, u); break;
+    case What::Diamond: diamond(cr, 1, 1, u.w - 2, u.h - 2, phase_t(u)), animated = true; break;
+    case What::Periodic: periodic(cr, u); break;
+    case What::AlarmLight: alarm_light(cr, u); break;
+    case What::Fan: fan(cr, u), animated = true; break;
+    case What::Telescope: telescope(cr, u); break;
+    case What::Guitar: guitar(cr, u); break;
+    case What::Reactor: reactor(cr, u), animated = true; break;
+    case What::Display: display(cr, u), animated = true; break;
+    case What::Buttons: buttons(cr, u), animated = true; break;
+    case What::GasBottle: gas_bottle(cr, u); break;
+    case What::Hose: hose(cr, u); break;
+    case What::Flask: flask(cr, u, has(u.text, "green") ? 0x50D040 : 0xE05080), animated = true; break;
+    case What::Burner: burner(cr, u), animated = true; break;
+    case What::Book: book(cr, u); break;
+    case What::TestTube: test_tube(cr, u); break;
+    case What::Bottle: bottle(cr, u); break;
+    case What::Shower: shower(cr, u), animated = true; break;
+    case What::Tank: tank(cr, u), animated = true; break;
+    case What::Extinguisher: extinguisher(cr, u); break;
+    case What::Rubbish: rubbish(cr, u); break;
+    case What::Screwdriver: screwdriver(cr, u); break;
+    case What::Pipe: pipe(cr, u); break;
+    case What::Torch: torch(cr, u), animated = true; break;
+    case What::Sparks: sparks(cr, u), animated = true; break;
+    case What::Locker: locker(cr, u); break;
+    case What::Jukebox: jukebox(cr, u), animated = true; break;
+    case What::TableFootball: table_football(cr, u), animated = true; break;
+    case What::Crate: crate(cr, u); break;
+  }
+  if (!animated) glint(cr, u);
   return cut(c);
 }
 

@@ -174,10 +174,7 @@ RGB obstacle_pixel(const Plan& p, int x, int d) {
 
 // ---------------------------------------------------------------- doors -----
 
-bool corridor_exit(const ExitDef& e) {
-  const bool edge = e.x <= 0 || e.x2 >= W || e.y <= 0 || e.y2 >= H;
-  return e.open && edge && (e.y2 >= H - 5 || e.y2 - e.y >= 300);
-}
+bool corridor_exit(const ExitDef& e) { return room_floor::edge_passage(e.open, e.x, e.y, e.x2, e.y2); }
 
 void lamp(cairo_t* cr, double cx, double cy, double r, bool open) {
   cairo_arc(cr, cx, cy, r + 2, 0, 2 * kPi);
@@ -772,7 +769,11 @@ void paint_walls(cairo_t* cr, const Plan& p) {
       if (!placed) x += 12;
     }
   }
-  // doors last, over everything on the wall
+}
+
+// The exits, on a layer of their own: laid over walls and obstacles, never
+// over the floor.
+void paint_exits(cairo_t* cr, const Plan& p) {
   for (int k = 0; k < p.room->exit_nr && k < static_cast<int>(p.room->exits.size()); ++k) {
     const ExitDef& e = p.room->exits[k];
     if (corridor_exit(e))
@@ -819,6 +820,10 @@ Image16 background(const Plan& p) {
   Canvas walls(W, H);
   paint_walls(walls.cr(), p);
   cairo_surface_flush(walls.surface());
+  Canvas exits(W, H);
+  paint_exits(exits.cr(), p);
+  cairo_surface_flush(exits.surface());
+  const auto* over = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(exits.surface()));
   Canvas out(W, H);
   cairo_surface_flush(out.surface());
   const int stride = cairo_image_surface_get_stride(out.surface()) / 4;
@@ -842,6 +847,19 @@ Image16 background(const Plan& p) {
       dst[i] = 0xFF000000u | (ch(c.r) << 16) | (ch(c.g) << 8) | ch(c.b);
     }
   }
+  // exits over everything but the floor (premultiplied "over")
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      const size_t i = static_cast<size_t>(y) * stride + x;
+      const std::uint32_t o = over[i];
+      const std::uint32_t a = o >> 24;
+      if (a == 0 || p.is_floor(x, y)) continue;
+      const std::uint32_t d = dst[i];
+      auto chan = [&](int sh) {
+        return std::min<std::uint32_t>(255, ((o >> sh) & 0xFF) + (((d >> sh) & 0xFF) * (255 - a) + 127) / 255);
+      };
+      dst[i] = 0xFF000000u | (chan(16) << 16) | (chan(8) << 8) | chan(0);
+    }
   separate(p, dst, stride);
   cairo_surface_mark_dirty(out.surface());
   return cut(out);
@@ -859,6 +877,8 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
     rooms::PieceUse base;
     base.room = r.name;
     base.name = row.name ? row.name : "";
+    base.text = row.text[0] ? row.text[0] : "";
+    base.state = row.state;
     base.person = person;
     base.future = room_floor::is_future(r.name);
     base.x = row.frames[0].x;
@@ -870,7 +890,11 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
     if (row.mouse_y >= 0 && row.mouse_y2 > row.mouse_y) hint.mouse_h = row.mouse_y2 - base.y;
     rooms::piece_size(base, hint);
     for (const Frame& f : row.frames) {
-      if (uses.count(f.object)) continue;
+      if (auto it = uses.find(f.object); it != uses.end()) {
+        if (it->second.name != base.name && it->second.others.find(base.name) == std::string::npos)
+          it->second.others += " " + base.name;
+        continue;
+      }
       rooms::PieceUse u = base;
       u.x = f.x;
       u.y = f.y;

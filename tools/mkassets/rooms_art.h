@@ -13,6 +13,9 @@ namespace mkassets::rooms {
 struct PieceUse {
   std::string room;
   std::string name;     // furniture or person name of the row
+  std::string text;     // the row's first description line, what the thing is
+  std::string others;   // names of further rows that show the same picture
+  int state = 0;        // the row's state
   bool person = false;
   bool future = false;  // the school of 2027
   int x = 0, y = 0;     // top-left corner of the frame
