@@ -403,15 +403,16 @@ void pendulum(cairo_t* cr, const PieceUse& u) {
   fill_stroke(cr, 0x202020, 1);
   cairo_rectangle(cr, W * 0.2, H * 0.02, W * 0.6, H * 0.04);
   cairo_fill(cr);
-  const double px = W * 0.5, py = H * 0.05, len = H * 0.7;
+  const double bob = std::min(W, H) * 0.12;
+  const double px = W * 0.5, py = H * 0.05, len = std::min(H * 0.7, (W * 0.5 - bob - 1) / std::sin(0.38));
   const double bx = px + std::sin(a) * len, by = py + std::cos(a) * len;
   cairo_move_to(cr, px, py);
   cairo_line_to(cr, bx, by);
   rgb(cr, 0x303030);
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
-  cairo_arc(cr, bx, by, std::min(W, H) * 0.12, 0, 2 * kPi);
-  rgrad(cr, bx - 3, by - 3, std::min(W, H) * 0.14, 0xF8E080, 0xA07820);
+  cairo_arc(cr, bx, by, bob, 0, 2 * kPi);
+  rgrad(cr, bx - 3, by - 3, bob * 1.2, 0xF8E080, 0xA07820);
   fill_stroke(cr, 0x302008, 1.2);
 }
 
