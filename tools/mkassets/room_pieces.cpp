@@ -124,7 +124,16 @@ void piece_size(PieceUse& use, const SizeHint& hint) {
       if (err < best_err) best_err = err, best = h;
     }
     s = {std::max(24, best * 11 / 20), best};
-    if (lying(use)) s = {best, std::max(16, best * 2 / 5)};
+    if (lying(use)) {
+      // lying down: as long as the hero is tall where the body's lower edge is
+      int len = 150;
+      double len_err = 1e9;
+      for (int l = 40; l <= 330; ++l) {
+        const double err = std::abs(l - 200.0 * hero_scale(hint.min_len, hint.rate, use.y + l * 0.35));
+        if (err < len_err) len_err = err, len = l;
+      }
+      s = {len, std::max(16, static_cast<int>(len * 0.35))};
+    }
   } else {
     const Word* w = word_of(use.name, use.text);
     s = w ? w->size : Size{64, 64};
