@@ -78,21 +78,26 @@ bool parse_state(const std::string& text, std::vector<int>& numbers, const char*
 
 int save_temp() {
   if (!temp_file) return -1;
-  std::string text;
-  text.reserve(kStateNumbers * 3);
-  char digits[16];
+  // Most numbers are single digits: they are written directly, the rest
+  // through to_chars. Each takes at most 12 characters with its blank.
+  static std::vector<char> text(static_cast<size_t>(kStateNumbers) * 12);
+  char* p = text.data();
   for_each_state_number([&](int v) {
-    const auto r = std::to_chars(digits, digits + sizeof digits, v);
-    text.append(digits, r.ptr);
-    text.push_back(' ');
+    if (v >= 0 && v < 10) {
+      *p++ = static_cast<char>('0' + v);
+    } else {
+      p = std::to_chars(p, p + 11, v).ptr;
+    }
+    *p++ = ' ';
   });
+  const size_t length = static_cast<size_t>(p - text.data());
   const std::string temp = std::string(temp_file) + ".tmp";
   save_file = std::fopen(temp.c_str(), "wb");
   if (!save_file) {
     report(temp_file, "cannot be written");
     return -1;
   }
-  const bool written = std::fwrite(text.data(), 1, text.size(), save_file) == text.size();
+  const bool written = std::fwrite(text.data(), 1, length, save_file) == length;
   const bool closed = std::fclose(save_file) == 0;
   save_file = nullptr;
   if (!written || !closed || std::rename(temp.c_str(), temp_file) != 0) {
