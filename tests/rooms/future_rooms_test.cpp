@@ -15,11 +15,12 @@
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
+#include "support/room_probe.h"
 #include "support/test_support.h"
 
 namespace {
 
-using P = std::pair<int, int>;
+using namespace room_probe;
 
 const char* const kFutureRooms[] = {"future_floor",    "future_floor1",   "future_physik",  "future_crossing",
                                     "future_biolog",   "future_physiktp", "future_chimie",  "future_floor2",
@@ -29,31 +30,6 @@ const RoomScript& script(const char* room) {
   const int i = room_index(room);
   EXPECT_GE(i, 0) << room;
   return *kRooms[i];
-}
-
-// The target the room's walkable area makes of a click, with the hero at (hx, hy).
-P area_of(const char* room, int tx, int ty, int hx = 320, int hy = 300) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
-  allow_click();
-  return {true_x, true_y};
-}
-
-// The waypoints of a walk, the target last.
-std::vector<P> waypoints_of(const char* room, int hx, int hy, int tx, int ty) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
-  for (int k = 0; k < kWaypoints; ++k) click_x[k] = click_y[k] = -1;
-  extra_click();
-  std::vector<P> w;
-  for (int k = 0; k < kWaypoints && click_x[k] != -1; ++k) w.push_back({click_x[k], click_y[k]});
-  return w;
 }
 
 // One tentative step of direction `code` from (lx, ly) to (sx, sy), judged by
@@ -98,20 +74,6 @@ std::vector<P> walk(const char* room, int hx, int hy, int tx, int ty) {
 
 bool within(const P& a, int x, int y, int reach) {
   return std::abs(a.first - x) <= reach && std::abs(a.second - y) <= reach;
-}
-
-// Every place the hero can arrive at in `room`: the arrival points of the
-// exits of all rooms that lead there, and the places the story puts him.
-std::vector<P> arrivals_in(const char* room) {
-  std::set<P> at;
-  for (const RoomScript* r : kRooms)
-    for (const ExitDef& e : r->exits)
-      if (std::strcmp(e.target, room) == 0) at.insert({e.arrive_x, e.arrive_y});
-  if (std::strcmp(room, "future_floor1") == 0) at.insert({298, 267});    // where a new game starts
-  if (std::strcmp(room, "future_floor15") == 0) at.insert({515, 415});   // thrown out by the policeman
-  if (std::strcmp(room, "future_physiktp") == 0) at.insert({320, 365});  // following Dori and the telescope
-  if (std::strcmp(room, "future_physiktp") == 0) at.insert({565, 360});  // after the shower
-  return {at.begin(), at.end()};
 }
 
 const FurniState* furni_row(const RoomScript& r, int slot, int state) {

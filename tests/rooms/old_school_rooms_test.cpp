@@ -13,34 +13,12 @@
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
+#include "support/room_probe.h"
 #include "support/test_support.h"
 
 namespace {
 
-using P = std::pair<int, int>;
-
-P area_of(const char* room, int tx, int ty, int hx = 320, int hy = 300) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
-  allow_click();
-  return {true_x, true_y};
-}
-
-std::vector<P> waypoints_of(const char* room, int hx, int hy, int tx, int ty) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
-  for (int k = 0; k < kWaypoints; ++k) click_x[k] = click_y[k] = -1;
-  extra_click();
-  std::vector<P> w;
-  for (int k = 0; k < kWaypoints && click_x[k] != -1; ++k) w.push_back({click_x[k], click_y[k]});
-  return w;
-}
+using namespace room_probe;
 
 // The step the room's walk rule makes of a step from (lx, ly) to (sx, sy)
 // with direction `code`, as the first step of a path.
@@ -60,16 +38,6 @@ const RoomScript* room_of(const std::string& name) {
   for (const RoomScript* r : kRooms)
     if (name == r->name) return r;
   return nullptr;
-}
-
-// Where the hero arrives in `room`: the arrival column of every clickable
-// exit of every room that leads into it.
-std::vector<P> arrivals_in(const std::string& room) {
-  std::vector<P> a;
-  for (const RoomScript* r : kRooms)
-    for (int k = 0; k < r->exit_nr; ++k)
-      if (room == r->exits[k].target) a.push_back({r->exits[k].arrive_x, r->exits[k].arrive_y});
-  return a;
 }
 
 // Walks the hero from `from` to the click `to` as the game does (area,

@@ -11,36 +11,12 @@
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
+#include "support/room_probe.h"
 #include "support/test_support.h"
 
 namespace {
 
-// The target the room's walkable area makes of a click, with the hero at (hx, hy).
-std::pair<int, int> area_of(const char* room, int tx, int ty, int hx = 320, int hy = 300) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
-  allow_click();
-  return {true_x, true_y};
-}
-
-// The waypoints of a walk, the target last.
-std::vector<std::pair<int, int>> waypoints_of(const char* room, int hx, int hy, int tx, int ty) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
-  for (int k = 0; k < kWaypoints; ++k) click_x[k] = click_y[k] = -1;
-  extra_click();
-  std::vector<std::pair<int, int>> w;
-  for (int k = 0; k < kWaypoints && click_x[k] != -1; ++k) w.push_back({click_x[k], click_y[k]});
-  return w;
-}
-
-using P = std::pair<int, int>;
+using namespace room_probe;
 
 }  // namespace
 
