@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,6 +23,29 @@ int last_mouse_x = -1;
 int last_mouse_y = -1;
 int last_mouse_b = -1;
 int last_present_ms = -1000;
+
+// What the screen shows now, so that a frame the same as the last one is not
+// converted and sent to the display again (a still room, a pointer at rest).
+BITMAP* on_screen = nullptr;
+
+bool same_as_on_screen(BITMAP* buffer, int w, int h) {
+  if (!on_screen || on_screen->w != w || on_screen->h != h ||
+      bitmap_color_depth(on_screen) != bitmap_color_depth(buffer))
+    return false;
+  const size_t row_bytes = static_cast<size_t>(w) * ((bitmap_color_depth(buffer) + 7) / 8);
+  for (int row = 0; row < h; ++row)
+    if (std::memcmp(buffer->line[row], on_screen->line[row], row_bytes) != 0) return false;
+  return true;
+}
+
+void remember_on_screen(BITMAP* buffer, int w, int h) {
+  if (!on_screen || on_screen->w != w || on_screen->h != h ||
+      bitmap_color_depth(on_screen) != bitmap_color_depth(buffer)) {
+    if (on_screen) destroy_bitmap(on_screen);
+    on_screen = create_bitmap_ex(bitmap_color_depth(buffer), w, h);
+  }
+  blit(buffer, on_screen, 0, 0, 0, 0, w, h);
+}
 
 void (*close_handler)() = nullptr;
 volatile int close_requested = 0;
@@ -108,9 +132,12 @@ void platform_present(BITMAP* buffer, int w, int h) {
   const int now = platform_clock_ms();
   const bool mouse_changed = mouse_x != last_mouse_x || mouse_y != last_mouse_y || mouse_b != last_mouse_b;
   if (frame_pending || mouse_changed || now - last_present_ms >= 50) {
-    acquire_screen();
-    blit(buffer, screen, 0, 0, 0, 0, w, h);
-    release_screen();
+    if (!same_as_on_screen(buffer, w, h)) {
+      acquire_screen();
+      blit(buffer, screen, 0, 0, 0, 0, w, h);
+      release_screen();
+      remember_on_screen(buffer, w, h);
+    }
     frame_pending = false;
     last_mouse_x = mouse_x;
     last_mouse_y = mouse_y;
