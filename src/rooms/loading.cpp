@@ -24,9 +24,15 @@ BITMAP* room_picture(const RoomScript& room, const char* kind, int slot, int obj
   return static_cast<BITMAP*>(room_dat[object].dat);
 }
 
+// A slot is always defined from a cleared slot, and its frame corners and
+// default mouse box are computed at once: a slot the room before did not use,
+// or a second slot redefined by the same reload, never keeps another piece's
+// frame counters, boxes or corners.
 void define_furni(const RoomScript& room, const FurniState& s) {
   const int i = s.slot;
   if (s.frames.size() > kMaxFrames) bad_table(room, "furniture", i, "more than 60 frames");
+  counter = i;
+  erase_furni_data();
   furni_name[i] = s.name;
   for (int l = 0; l < kTextLines; ++l) furni_text[i][l] = s.text[l] ? s.text[l] : "";
   furni_frame_nr[i] = static_cast<int>(s.frames.size());
@@ -46,11 +52,15 @@ void define_furni(const RoomScript& room, const FurniState& s) {
     furni_y[i][f] = fr.y;
     furni_blit[i][f] = fr.duration;
   }
+  counter = i;
+  set_furni_coor();
 }
 
 void define_person(const RoomScript& room, const PersonState& s) {
   const int j = s.slot;
   if (s.frames.size() > kMaxFrames) bad_table(room, "person", j, "more than 60 frames");
+  counter = j;
+  erase_person_data();
   person_name[j] = s.name;
   for (int l = 0; l < kTextLines; ++l) person_text[j][l] = s.text[l] ? s.text[l] : "";
   person_frame_nr[j] = static_cast<int>(s.frames.size());
@@ -71,6 +81,8 @@ void define_person(const RoomScript& room, const PersonState& s) {
     person_blit[j][f] = fr.duration;
     start_talk[j][f] = fr.talk;
   }
+  counter = j;
+  set_person_coor();
 }
 
 // The room's load_room_ hook: only while a room change is under way.

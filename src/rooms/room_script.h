@@ -136,6 +136,15 @@ struct RoomScript {
   void (*extra_click)();
   // After the exits are set (the room's own exit rule, if it has one).
   void (*after_exits)() = nullptr;
+  // The conversation hooks of the rooms whose persons talk: filling the
+  // dialogue tables, adjusting them, conditions before a menu, reacting to a
+  // choice, consequences after an exchange, and a gift.
+  void (*talking)() = nullptr;
+  void (*s_extra)() = nullptr;
+  void (*cond)() = nullptr;
+  void (*detect_cons)() = nullptr;
+  void (*cons)() = nullptr;
+  void (*give)() = nullptr;
 };
 
 // The minimal waypoint rule: straight to the target.

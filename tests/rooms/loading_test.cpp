@@ -1,0 +1,166 @@
+// Loading rooms into the object tables and reloading pieces whose state the
+// story changed, with the rooms' generated pictures.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "rooms/registry.h"
+#include "rooms/rooms.h"
+#include "shell/draw_room.h"
+#include "shell/world.h"
+#include "support/test_support.h"
+
+namespace {
+
+// Loads `room` the way a room change does.
+void enter(const char* room) {
+  room_name = room;
+  change_room = 0;
+  for (int i = 0; i < 10; ++i) old_furni_anim[i] = old_person_anim[i] = -1;
+  load_new_room();
+  change_room = -1;
+}
+
+class Loading : public testing::Test {
+ protected:
+  void SetUp() override {
+    test_support::fresh_game();
+  }
+};
+
+}  // namespace
+
+TEST_F(Loading, ARoomFillsItsTablesAndFrameZeroGivesTheDefaultMouseBox) {
+  enter("class");
+  EXPECT_EQ(furni_nr, 3);
+  EXPECT_EQ(person_nr, 1);
+  EXPECT_EQ(exit_nr, 1);
+  EXPECT_FLOAT_EQ(min_hero_length, 0.25f);
+  EXPECT_STREQ(furni_name[0], "desk4");
+  ASSERT_NE(furniture[0][0], nullptr);
+  EXPECT_EQ(furni_x2[0][0], 104 + furniture[0][0]->w);
+  EXPECT_EQ(furni_mouse_x[0], 104);
+  EXPECT_EQ(furni_mouse_y[0], 252);
+  EXPECT_EQ(furni_mouse_x2[0], furni_x2[0][0]);
+  EXPECT_EQ(furni_mouse_y2[0], furni_y2[0][0]);
+  // Mr Friob's idle animation: 58 frames, frame 1 held 50 passes, frame 29 held 30.
+  EXPECT_STREQ(person_name[0], "friob");
+  EXPECT_EQ(person_frame_nr[0], 58);
+  EXPECT_EQ(person_blit[0][1], 50);
+  EXPECT_EQ(person_blit[0][29], 30);
+  EXPECT_EQ(person_blit[0][2], 1);
+  EXPECT_EQ(person_talk[0], 1);
+  EXPECT_EQ(talk_pers_dir[0], 2);
+  EXPECT_EQ(goto_person_x[0], 200);
+  // The states are recorded as loaded.
+  EXPECT_EQ(old_person_anim[0], 0);
+  EXPECT_EQ(room_graph, static_cast<BITMAP*>(room_dat[0].dat));
+}
+
+TEST_F(Loading, ARoomWithoutFurnitureClearsTheSlotsOfTheRoomBefore) {
+  enter("floor4");
+  ASSERT_EQ(furni_nr, 4);
+  enter("floor8");
+  EXPECT_EQ(furni_nr, 0);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_STREQ(furni_name[i], "") << i;
+    EXPECT_EQ(furni_mouse_x[i], -1);
+    EXPECT_EQ(furni_mouse_y2[i], -1);
+    EXPECT_EQ(furni_anim[i], 0);
+  }
+  for (int k = 0; k < 10; ++k) {
+    if (k < exit_nr) continue;
+    EXPECT_STREQ(new_room[k], "") << k;
+  }
+}
+
+TEST_F(Loading, AChangedStateRedefinesThatPieceOnlyAndOnlyOnce) {
+  enter("future_chimie");
+  ASSERT_STREQ(furni_name[6], "schalter1a");
+  BITMAP* before5 = furniture[5][0];
+  furni_anim[6] = 2;
+  load_furni_anim();
+  EXPECT_STREQ(furni_name[6], "schalter1c");
+  EXPECT_EQ(furniture[6][0], static_cast<BITMAP*>(room_dat[129].dat));
+  EXPECT_EQ(furni_y[6][0], 170);
+  EXPECT_EQ(furni_mouse_x[6], 350);  // the lever's own box, not frame 0's
+  EXPECT_EQ(old_furni_anim[6], 2);
+  EXPECT_EQ(furniture[5][0], before5);
+  // Nothing left to do.
+  furni_name[6] = "untouched";
+  load_furni_anim();
+  EXPECT_STREQ(furni_name[6], "untouched");
+}
+
+TEST_F(Loading, AnAbsentPieceIsSkippedWhenTheReloadLooksForAChange) {
+  enter("future_chimie");
+  furni_present[6] = 0;
+  furni_anim[6] = 1;
+  furni_present[7] = 1;
+  furni_anim[7] = 1;
+  load_furni_anim();
+  // Slot 7 is the first present changed slot: it is erased and defined anew;
+  // the room's table defines every changed slot, so slot 6 follows too.
+  EXPECT_STREQ(furni_name[7], "schalter2b");
+  EXPECT_EQ(old_furni_anim[6], 1);
+}
+
+TEST_F(Loading, OnlyTheBoundsLeftAtMinusOneComeFromFrameZero) {
+  enter("class");
+  counter = 0;
+  erase_furni_data();
+  furni_x[0][0] = 100;
+  furni_y[0][0] = 200;
+  furni_mouse_x2[0] = 500;
+  furni_mouse_y2[0] = 400;
+  set_furni_coor();
+  EXPECT_EQ(furni_mouse_x[0], 100);
+  EXPECT_EQ(furni_mouse_y[0], 200);
+  EXPECT_EQ(furni_mouse_x2[0], 500);
+  EXPECT_EQ(furni_mouse_y2[0], 400);
+}
+
+TEST_F(Loading, ErasingAPersonKeepsWhetherItReactsButNotWhetherItTalks) {
+  enter("class");
+  ASSERT_EQ(person_interact[0], 1);
+  ASSERT_EQ(person_talk[0], 1);
+  counter = 0;
+  erase_person_data();
+  EXPECT_EQ(person_interact[0], 1);
+  EXPECT_EQ(person_talk[0], 0);
+  EXPECT_STREQ(person_name[0], "");
+  EXPECT_EQ(person_mouse_x[0], -1);
+}
+
+TEST_F(Loading, ATalkingStateSwapsMrFriobsFramesAndBack) {
+  enter("class");
+  person_anim[0] = 1;
+  load_person_anim();
+  EXPECT_EQ(person_frame_nr[0], 13);
+  EXPECT_EQ(person[0][0], static_cast<BITMAP*>(room_dat[37].dat));
+  EXPECT_EQ(person_interact[0], 1);
+  person_anim[0] = 0;
+  load_person_anim();
+  EXPECT_EQ(person_frame_nr[0], 58);
+}
+
+TEST_F(Loading, ARoomStateWithValuesTheRoomDoesNotKnowLeavesItUsable) {
+  // A presence flag of 7 and a state the lever has no row for.
+  enter("future_chimie");
+  furni_present[6] = 7;
+  furni_anim[6] = 9;
+  load_furni_anim();  // finds slot 6 not present (7 is not 1): nothing to do
+  EXPECT_STREQ(furni_name[6], "schalter1a");
+  furni_present[6] = 1;
+  load_furni_anim();  // no row for state 9: the slot keeps its pictures
+  EXPECT_GE(furni_frame_nr[6], 1);
+  EXPECT_NE(furniture[6][0], nullptr);
+  EXPECT_EQ(old_furni_anim[6], 9);
+  // And the room still draws.
+  memory_screen = create_bitmap(640, 480);
+  hidebuttons = 1;
+  mov_nr = 199;
+  draw_room();
+  destroy_bitmap(memory_screen);
+  memory_screen = nullptr;
+}
