@@ -28,4 +28,16 @@ sleep 0.4
 b=$(region 80 80 180 230)
 shot main-loop >/dev/null
 [ "$a" != "$b" ] || fail "the pointer does not follow the mouse"
+# A click on the floor walks the hero away from where he stood.
+xdotool mousemove --window "$WID" 600 20
+sleep 0.3
+before=$(region 100 200 240 90)
+click_at 420 330
+xdotool mousemove --window "$WID" 600 20
+sleep 0.6
+shot walking >/dev/null
+sleep 3
+after=$(region 100 200 240 90)
+shot walked >/dev/null
+[ "$before" != "$after" ] || fail "the hero did not walk"
 echo "ok"
