@@ -34,7 +34,9 @@ bench: build
 asan: deps test-deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DPELVARO_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j$(JOBS)
-	cd $(BUILD)-asan && ctest --output-on-failure -j$(JOBS) -E '^window'
+	# The game keeps its start-up pictures and sounds until the process ends,
+	# and the tests stop whole runs of it halfway: leaks are not what this looks for.
+	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -E '^window'
 
 deps:
 	@./tools/install-packages $(BUILD_PACKAGES)
