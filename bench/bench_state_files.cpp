@@ -19,25 +19,7 @@ namespace {
 
 void write_with_fprintf(const char* path) {
   FILE* f = std::fopen(path, "w");
-  auto put = [&](int v) { std::fprintf(f, "%d ", v); };
-  for (int k = 0; k < 10; ++k) {
-    put(furni_present[k]);
-    put(furni_anim[k]);
-  }
-  for (int k = 0; k < 10; ++k) {
-    put(person_present[k]);
-    put(person_anim[k]);
-  }
-  for (int p = 0; p < 10; ++p)
-    for (int c1 = 0; c1 < 6; ++c1)
-      for (int c2 = 0; c2 < 6; ++c2)
-        for (int c3 = 0; c3 < 6; ++c3)
-          for (int c4 = 0; c4 < 6; ++c4)
-            for (int c5 = 0; c5 < 6; ++c5) {
-              put(s_call_nr[p][c5][c4][c3][c2][c1]);
-              put(s_present[p][c5][c4][c3][c2][c1]);
-              put(s_exit[p][c5][c4][c3][c2][c1]);
-            }
+  visit_room_state([&](int v) { std::fprintf(f, "%d ", v); });
   std::fclose(f);
 }
 

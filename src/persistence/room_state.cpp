@@ -14,29 +14,6 @@
 
 namespace {
 
-// Visits the room state in file order; `f` gets a reference to each number.
-template <typename F>
-void for_each_state_number(F&& f) {
-  for (int k = 0; k < 10; ++k) {
-    f(furni_present[k]);
-    f(furni_anim[k]);
-  }
-  for (int k = 0; k < 10; ++k) {
-    f(person_present[k]);
-    f(person_anim[k]);
-  }
-  for (int p = 0; p < 10; ++p)
-    for (int c1 = 0; c1 < 6; ++c1)
-      for (int c2 = 0; c2 < 6; ++c2)
-        for (int c3 = 0; c3 < 6; ++c3)
-          for (int c4 = 0; c4 < 6; ++c4)
-            for (int c5 = 0; c5 < 6; ++c5) {
-              f(s_call_nr[p][c5][c4][c3][c2][c1]);
-              f(s_present[p][c5][c4][c3][c2][c1]);
-              f(s_exit[p][c5][c4][c3][c2][c1]);
-            }
-}
-
 void report(const char* file, const char* what) {
   if (!bug_report) return;
   std::fprintf(bug_report, "room state file %s: %s; the room keeps the state its script gave it\n",
@@ -82,7 +59,7 @@ int save_temp() {
   // through to_chars. Each takes at most 12 characters with its blank.
   static std::vector<char> text(static_cast<size_t>(kStateNumbers) * 12);
   char* p = text.data();
-  for_each_state_number([&](int v) {
+  visit_room_state([&](int v) {
     if (v >= 0 && v < 10) {
       *p++ = static_cast<char>('0' + v);
     } else {
@@ -128,7 +105,7 @@ int load_temp() {
     return -1;
   }
   size_t n = 0;
-  for_each_state_number([&](int& v) { v = numbers[n++]; });
+  visit_room_state([&](int& v) { v = numbers[n++]; });
   return 0;
 }
 

@@ -6,7 +6,33 @@
 //   node's s_call_nr, s_present, s_exit.
 #pragma once
 
+#include "shell/world.h"
+
 inline constexpr int kStateNumbers = 233320;
+
+// Visits the room state in file order; `f` gets a reference to each number.
+template <typename F>
+void visit_room_state(F&& f) {
+  for (int k = 0; k < 10; ++k) {
+    f(furni_present[k]);
+    f(furni_anim[k]);
+  }
+  for (int k = 0; k < 10; ++k) {
+    f(person_present[k]);
+    f(person_anim[k]);
+  }
+  for (int p = 0; p < 10; ++p)
+    for (int c1 = 0; c1 < 6; ++c1)
+      for (int c2 = 0; c2 < 6; ++c2)
+        for (int c3 = 0; c3 < 6; ++c3)
+          for (int c4 = 0; c4 < 6; ++c4)
+            for (int c5 = 0; c5 < 6; ++c5) {
+              f(s_call_nr[p][c5][c4][c3][c2][c1]);
+              f(s_present[p][c5][c4][c3][c2][c1]);
+              f(s_exit[p][c5][c4][c3][c2][c1]);
+            }
+}
+
 
 // Write the current room's state to `temp_file` (through a temporary file and
 // a rename). Returns 0 on success.
