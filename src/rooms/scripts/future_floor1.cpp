@@ -16,7 +16,9 @@ constexpr ExitDef kExits[] = {
     {"future_physik", 0, 160, 110, 200, 260, 230, 260, 580, 300},
     {"future_floor15", 1, 0, 400, 640, 480, 320, 400, 210, 295},
 };
-// The picture is not there at the start; the aquarium is.
+// The picture is not there at the start; the aquarium is. The hero stands
+// at (490, 375) to reach them: 10 px further right he would stand against the
+// right wall, and a walk from the front door could never get there.
 constexpr int kFurniPresent[] = {0, 1};
 constexpr int kPersonPresent[] = {1};
 
@@ -27,12 +29,12 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "Bild",
      .text = {TR("Ein Bild von Direktor Dossel. Es haengt", "A picture of headmaster Dossel. It hangs"),
               TR("genau da, wo frueher das Aquarium war.", "right where the aquarium used to be."), ""},
-     .interact = 1, .goto_x = 500, .goto_y = 375,
+     .interact = 1, .goto_x = 490, .goto_y = 375,
      .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
     {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"),
      .text = {TR("Ein leeres Aquarium. Die Fische hat wohl", "An empty aquarium. The new headmaster"),
               TR("der neue Direktor wegrationalisiert.", "must have cut the fish from the budget."), ""},
-     .interact = 1, .goto_x = 500, .goto_y = 375,
+     .interact = 1, .goto_x = 490, .goto_y = 375,
      .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
 };
 
