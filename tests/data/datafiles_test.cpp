@@ -59,6 +59,11 @@ struct Expected {
   int w, h;  // size of every entry, 0 where the entries differ
 };
 
+// Test listings name the file, not the bytes of the parameter.
+void PrintTo(const Expected& e, std::ostream* os) {
+  *os << e.file;
+}
+
 class Datafiles : public ::testing::TestWithParam<Expected> {};
 
 TEST_P(Datafiles, LoadWithTheExactEntriesAs16BitPictures) {
