@@ -53,7 +53,6 @@ void talking_hero() {
       ++talk_frame_nr;
       ++move_frame_nr;
       draw_room();
-      platform_new_frame();
     }
     platform_hide_pointer();
     show_text_hero();

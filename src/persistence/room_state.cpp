@@ -111,8 +111,7 @@ int load_temp() {
 
 void init_temp() {
   change_room = 0;
-  for (int i = 0; i < kMaxPersons; ++i) old_person_anim[i] = -1;
-  for (int i = 0; i < kMaxFurni; ++i) old_furni_anim[i] = -1;
+  forget_loaded_animations();
   load_new_room();
   change_room = -1;
   load_new_talking();

@@ -9,6 +9,7 @@
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -18,10 +19,6 @@ namespace {
 // All four bounds strict: the edge of an exit is not on it.
 bool mouse_on_exit(int k) {
   return exit_x[k] < mouse_x && mouse_x < exit_x2[k] && exit_y[k] < mouse_y && mouse_y < exit_y2[k];
-}
-
-bool fresh_press() {
-  return (mouse_b & 1) && click != 2 && new_turn == 1;
 }
 
 // Within 10 pixels of the exit's walk point, both ways, bounds included.
@@ -106,8 +103,7 @@ void enter_new_room() {
   hero_y = click_y2 = true_y = new_hero_y[k];
   room_name = new_room[k];
   reset_hero();
-  for (int i = 0; i < kMaxPersons; ++i) old_person_anim[i] = -1;
-  for (int i = 0; i < kMaxFurni; ++i) old_furni_anim[i] = -1;
+  forget_loaded_animations();
   load_new_room();
   change_room = -1;
   load_new_talking();

@@ -253,6 +253,11 @@ void set_person_coor() {
            person_mouse_y[j], person_mouse_x2[j], person_mouse_y2[j]);
 }
 
+void forget_loaded_animations() {
+  for (int i = 0; i < kMaxFurni; ++i) old_furni_anim[i] = -1;
+  for (int j = 0; j < kMaxPersons; ++j) old_person_anim[j] = -1;
+}
+
 void load_new_room() {
   // A name outside the registry is refused: the room on screen stays.
   if (!current_room()) return;
@@ -262,29 +267,20 @@ void load_new_room() {
   for (counter = 0; counter < furni_nr; ++counter) erase_furni_anim_data();
   for (counter = 0; counter < person_nr; ++counter) erase_npc_anim_data();
   set_data_file();
-  load_room();
-  for (counter = 0; counter < furni_nr; ++counter) set_furni_coor();
-  for (counter = 0; counter < person_nr; ++counter) set_person_coor();
+  load_room();  // each piece defined gets its corners and mouse box there
 }
 
 void load_furni_anim() {
   int i = 0;
   while (i < furni_nr && !(furni_anim[i] != old_furni_anim[i] && furni_present[i] == 1)) ++i;
   if (i >= furni_nr) return;
-  counter = i;
-  erase_furni_data();
+  // The room's table redefines every changed slot, each from a cleared slot.
   load_furni_room();
-  counter = i;
-  set_furni_coor();
 }
 
 void load_person_anim() {
   int j = 0;
   while (j < person_nr && !(person_anim[j] != old_person_anim[j] && person_present[j] == 1)) ++j;
   if (j >= person_nr) return;
-  counter = j;
-  erase_person_data();
   load_people_room();
-  counter = j;
-  set_person_coor();
 }

@@ -4,6 +4,9 @@
 
 #include "rooms/room_script.h"
 
+// Mark every slot's animation as not loaded (-1), so that the next room load
+// defines every piece and person.
+void forget_loaded_animations();
 // Replace the shown room by the room named `room_name`. A name outside the
 // registry is refused and the current room stays.
 void load_new_room();

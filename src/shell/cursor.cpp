@@ -49,9 +49,12 @@ void blit_buttons() {
   }
 }
 
+bool fresh_press() {
+  return (mouse_b & 1) && click != 2 && new_turn == 1;
+}
+
 void mouse_click() {
-  const bool fresh = (mouse_b & 1) && click != 2 && new_turn == 1;
-  if (!fresh || carrying_item() || mouse_button < 0 || mouse_button > 5) return;
+  if (!fresh_press() || carrying_item() || mouse_button < 0 || mouse_button > 5) return;
   if (mouse_button == 0) {
     if (mouse_status == 5) main_invent();
     force_cursor = 0;

@@ -6,6 +6,10 @@
 // take, use, look, talk (hit regions in menus/screen_layout.h), -1 for none.
 int button_under_mouse();
 
+// A fresh press: the left button is down and this press has not been
+// handled yet (a held button counts once).
+bool fresh_press();
+
 void maus();
 void blit_buttons();
 void mouse_click();

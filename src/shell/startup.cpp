@@ -108,8 +108,7 @@ void start_up(int argc, char** argv) {
 void start_new_game() {
   init_general_variables();
   video_intro();
-  for (int i = 0; i < kMaxPersons; ++i) old_person_anim[i] = -1;
-  for (int i = 0; i < kMaxFurni; ++i) old_furni_anim[i] = -1;
+  forget_loaded_animations();
   load_new_room();
   change_room = -1;
   load_new_talking();

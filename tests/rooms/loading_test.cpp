@@ -16,7 +16,7 @@ namespace {
 void enter(const char* room) {
   room_name = room;
   change_room = 0;
-  for (int i = 0; i < 10; ++i) old_furni_anim[i] = old_person_anim[i] = -1;
+  forget_loaded_animations();
   load_new_room();
   change_room = -1;
 }
