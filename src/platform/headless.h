@@ -36,7 +36,9 @@ void reset(int step_ms = 1);
 
 // Script events, applied when the virtual clock reaches `at_ms`.
 void mouse_at(int at_ms, int mx, int my, int buttons);
-// A left click: press at `at_ms`, release `hold_ms` later.
+// A left click: press at `at_ms`, release `hold_ms` later. A hold of 0 is a
+// click whose press and release fall between two polls, as some touchpads and
+// remote desktops send them; the game still sees it as one press.
 void click(int at_ms, int mx, int my, int hold_ms = 100);
 void key_at(int at_ms, int key);
 
@@ -67,5 +69,9 @@ const SoundLog& sound();
 int requested_fullscreen();
 // Make the next platform_set_gfx_mode fail (as without a display).
 void fail_gfx_mode(bool fail);
+// The desktop the window is fitted to (800 x 600 after reset).
+void set_desktop(int w, int h);
+// The last factor given to platform_set_scale (0: the largest that fits).
+int requested_scale();
 
 }  // namespace headless

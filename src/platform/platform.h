@@ -10,16 +10,35 @@
 // see headless.h). A program links exactly one of them.
 //
 // The mouse is read the way Allegro offers it, through its globals mouse_x,
-// mouse_y and mouse_b; platform_poll_mouse() brings them up to date.
+// mouse_y and mouse_b, always in the game's 640 x 480 picture whatever size
+// the window has. They change only in platform_poll_mouse(), so every loop
+// polls once per pass and then sees one steady state for the whole pass. A
+// button that went down since the last poll reads as down in that poll even
+// when it has been let go already: a quick click is never lost between two
+// passes, and a button held over many polls is one press as before.
 #pragma once
 
 #include <allegro.h>
 
 // Start the library with the timer, mouse and keyboard; 0 on success.
 int platform_install();
-// 16-bit graphics at 640 x 480: in a window, or with the library's automatic
-// choice when `fullscreen` is 1. 0 on success.
+// 16-bit graphics for the 640 x 480 picture: a window at the scale asked for
+// (see platform_set_scale), or, when `fullscreen` is 1, the whole screen with
+// the scaled picture centred on black where the library can switch; where it
+// cannot, it says so on the console and opens the window. 0 on success.
 int platform_set_gfx_mode(int fullscreen);
+// The window's size: the 640 x 480 picture is shown enlarged by a whole
+// factor, nearest-neighbour, and the mouse is taken back into the picture, so
+// the game never knows. `scale` 0 asks for the largest factor whose window
+// fits the desktop. Before the graphics mode is set this is only noted; after
+// it the window changes at once (in full screen the picture changes size on
+// the same screen). 0 on success; on failure the window stays as it was.
+int platform_set_scale(int scale);
+// The factor the picture is shown at now.
+int platform_scale();
+// The largest factor whose window fits this desktop (1 when none larger does).
+int platform_largest_scale();
+
 // Digital sound and MIDI music (with the patch set "patches.dat" of the
 // working directory); 0 on success. Without a sound card the game runs silent.
 int platform_install_sound();

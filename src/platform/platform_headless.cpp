@@ -9,6 +9,7 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/window_fit.h"
 
 namespace {
 
@@ -31,14 +32,29 @@ BITMAP* last = nullptr;
 headless::SoundLog log;
 int fullscreen_request = -1;
 bool gfx_fails = false;
+int scale_request = 0;
+int desktop_w = 800;
+int desktop_h = 600;
+
+// The mouse as the scripted player moves it, and every button it has had
+// down since the last poll; the game sees it at its next poll, as with the
+// real backend. `news` is set by a script event, so that a test that puts the
+// mouse globals in place itself keeps them until the script moves the mouse.
+struct {
+  int x = 0, y = 0, b = 0;
+  int seen = 0;
+  bool news = false;
+} player_mouse;
 
 void apply_due_events() {
   while (next_event < script.size() && script[next_event].at <= clock_ms) {
     const Event& e = script[next_event++];
     if (e.kind == 0) {
-      mouse_x = e.mx;
-      mouse_y = e.my;
-      mouse_b = e.buttons;
+      player_mouse.x = e.mx;
+      player_mouse.y = e.my;
+      player_mouse.b = e.buttons;
+      player_mouse.seen |= e.buttons;
+      player_mouse.news = true;
     } else {
       keys.push_back(e.key);
     }
@@ -46,8 +62,9 @@ void apply_due_events() {
 }
 
 // Every clock read, poll and present moves the clock on; the script's events
-// reach the mouse at clock reads and polls only, so that what a probe sees
-// after a present is what the frame was drawn with.
+// are taken at clock reads and polls and reach the mouse globals at polls
+// only, so that what a probe sees after a present is what the frame was drawn
+// with.
 void tick(bool apply_events = true) {
   clock_ms += step;
   if (clock_ms > limit_ms) throw headless::TimedOut{clock_ms};
@@ -109,6 +126,10 @@ void reset(int step_ms) {
   log = SoundLog{};
   fullscreen_request = -1;
   gfx_fails = false;
+  scale_request = 0;
+  desktop_w = 800;
+  desktop_h = 600;
+  player_mouse = {};
   mouse_x = 0;
   mouse_y = 0;
   mouse_b = 0;
@@ -165,6 +186,15 @@ void fail_gfx_mode(bool fail) {
   gfx_fails = fail;
 }
 
+void set_desktop(int w, int h) {
+  desktop_w = w;
+  desktop_h = h;
+}
+
+int requested_scale() {
+  return scale_request;
+}
+
 }  // namespace headless
 
 int platform_install() {
@@ -184,6 +214,20 @@ int platform_install_sound() {
 
 void platform_text_mode() {}
 
+int platform_set_scale(int scale) {
+  if (scale < 0 || scale > window_fit::kMaxScale) return -1;
+  scale_request = scale;
+  return 0;
+}
+
+int platform_scale() {
+  return scale_request > 0 ? scale_request : platform_largest_scale();
+}
+
+int platform_largest_scale() {
+  return window_fit::largest_window_scale(desktop_w, desktop_h);
+}
+
 int platform_clock_ms() {
   tick();
   return clock_ms;
@@ -191,6 +235,12 @@ int platform_clock_ms() {
 
 void platform_poll_mouse() {
   tick();
+  if (!player_mouse.news) return;
+  mouse_x = player_mouse.x;
+  mouse_y = player_mouse.y;
+  mouse_b = player_mouse.b | player_mouse.seen;
+  player_mouse.seen = 0;
+  player_mouse.news = false;
 }
 
 int platform_keypressed() {

@@ -1,5 +1,6 @@
 // The real backend of the platform seam: Allegro's drivers, a window (or the
 // full screen), the sound card and the wall clock.
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,11 @@
 #include <unistd.h>
 
 #include "platform/platform.h"
+#include "platform/window_fit.h"
+
+// Allegro's X11 input hooks, for the button latch below.
+#include <allegro/internal/aintern.h>
+#include <allegro/platform/aintunix.h>
 
 namespace {
 
@@ -54,6 +60,128 @@ void on_close_button() {
   close_requested = 1;
 }
 
+void forget_on_screen() {
+  if (on_screen) destroy_bitmap(on_screen);
+  on_screen = nullptr;
+  frame_pending = true;
+}
+
+// ---- The scaled picture ----------------------------------------------------
+
+int requested_scale = 0;  // 0: the largest that fits
+bool graphics_up = false;
+bool full_screen = false;
+window_fit::Placement shown;
+// The picture enlarged in memory, then sent to the screen in one copy.
+BITMAP* enlarged = nullptr;
+
+void desktop_size(int* w, int* h) {
+  if (get_desktop_resolution(w, h) != 0 || *w <= 0 || *h <= 0) *w = *h = 0;
+}
+
+int window_scale_wanted() {
+  if (requested_scale > 0) return requested_scale;
+  int w, h;
+  desktop_size(&w, &h);
+  return window_fit::largest_window_scale(w, h);
+}
+
+// A window at `scale`, or at the next smaller factor the system grants.
+int open_window(int scale) {
+  for (int s = scale; s >= 1; --s) {
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, window_fit::kGameWidth * s, window_fit::kGameHeight * s, 0, 0) == 0) {
+      shown = window_fit::Placement{s, 0, 0};
+      full_screen = false;
+      return 0;
+    }
+  }
+  return -1;
+}
+
+// In full screen the picture takes the largest factor the screen holds, or
+// the one asked for when that is smaller.
+void place_on_full_screen() {
+  int s = window_fit::largest_screen_scale(SCREEN_W, SCREEN_H);
+  if (requested_scale > 0 && requested_scale < s) s = requested_scale;
+  shown = window_fit::centred(SCREEN_W, SCREEN_H, s);
+}
+
+// The whole screen at the desktop's own size, else the plain 640 x 480 mode.
+int open_full_screen() {
+  int w, h;
+  desktop_size(&w, &h);
+  if ((w > 0 && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, w, h, 0, 0) == 0) ||
+      set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, window_fit::kGameWidth, window_fit::kGameHeight, 0, 0) == 0) {
+    full_screen = true;
+    place_on_full_screen();
+    return 0;
+  }
+  return -1;
+}
+
+// ---- The mouse ---------------------------------------------------------------
+//
+// The game's view of the mouse changes only in platform_poll_mouse: Allegro is
+// put into its polling mode, so its globals move only when polled, and the
+// poll turns the window's position into the picture's. Allegro's X11 input
+// thread still sees every button event; a hook on its mouse handler notes
+// every button seen down, so that a press and release between two polls still
+// reach the game as one press. (Allegro's mouse_callback would see them too,
+// but only while the mouse is not polled, and then its globals would move
+// under the game's feet in the window's coordinates.)
+
+std::atomic<int> buttons_seen{0};
+void (*allegro_mouse_handler)(int, int, int, int, int) = nullptr;
+
+void note_mouse_event(int dx, int dy, int dz, int dw, int buttons) {
+  buttons_seen.fetch_or(buttons);
+  allegro_mouse_handler(dx, dy, dz, dw, buttons);
+}
+
+void latch_mouse_buttons() {
+#ifdef ALLEGRO_WITH_XWINDOWS
+  if (_xwin_mouse_interrupt && _xwin_mouse_interrupt != note_mouse_event) {
+    allegro_mouse_handler = _xwin_mouse_interrupt;
+    _xwin_mouse_interrupt = note_mouse_event;
+  }
+#endif
+}
+
+// What every new graphics mode needs before the first frame.
+void after_mode_set() {
+  set_window_title("Pelvaro");
+  set_display_switch_mode(SWITCH_BACKGROUND);
+  set_close_button_callback(on_close_button);
+  // The game draws its own pointer into every frame.
+  show_mouse(nullptr);
+  clear_bitmap(screen);
+  forget_on_screen();
+  if (enlarged) destroy_bitmap(enlarged);
+  enlarged = nullptr;
+  latch_mouse_buttons();
+  poll_mouse();  // from now on the mouse moves only when polled
+  graphics_up = true;
+}
+
+// Copies the top-left w x h of the buffer to the screen, enlarged.
+void put_on_screen(BITMAP* buffer, int w, int h) {
+  const int s = shown.scale;
+  acquire_screen();
+  if (s == 1) {
+    blit(buffer, screen, 0, 0, shown.x, shown.y, w, h);
+  } else {
+    if (!enlarged || bitmap_color_depth(enlarged) != bitmap_color_depth(buffer) ||
+        enlarged->w != window_fit::kGameWidth * s) {
+      if (enlarged) destroy_bitmap(enlarged);
+      enlarged = create_bitmap_ex(bitmap_color_depth(buffer), window_fit::kGameWidth * s,
+                                  window_fit::kGameHeight * s);
+    }
+    stretch_blit(buffer, enlarged, 0, 0, w, h, 0, 0, w * s, h * s);
+    blit(enlarged, screen, 0, 0, shown.x, shown.y, w * s, h * s);
+  }
+  release_screen();
+}
+
 }  // namespace
 
 int platform_install() {
@@ -66,16 +194,52 @@ int platform_install() {
 
 int platform_set_gfx_mode(int fullscreen) {
   set_color_depth(16);
-  const int card = fullscreen ? GFX_AUTODETECT : GFX_AUTODETECT_WINDOWED;
-  const int result = set_gfx_mode(card, 640, 480, 0, 0);
-  if (result == 0) {
-    set_window_title("Pelvaro");
-    set_display_switch_mode(SWITCH_BACKGROUND);
-    set_close_button_callback(on_close_button);
-    // The game draws its own pointer into every frame.
-    show_mouse(nullptr);
+  int result = -1;
+  if (fullscreen) {
+    result = open_full_screen();
+    if (result != 0) {
+      std::printf("The full screen is not available here; the game opens in a window.\n");
+      std::fflush(stdout);
+    }
   }
+  if (result != 0) result = open_window(window_scale_wanted());
+  if (result == 0) after_mode_set();
   return result;
+}
+
+int platform_set_scale(int scale) {
+  if (scale < 0 || scale > window_fit::kMaxScale) return -1;
+  const int before = requested_scale;
+  requested_scale = scale;
+  if (!graphics_up) return 0;
+  if (full_screen) {
+    place_on_full_screen();
+    clear_bitmap(screen);
+    forget_on_screen();
+    return 0;
+  }
+  const int old_scale = shown.scale;
+  const int wanted = window_scale_wanted();
+  if (wanted == old_scale) return 0;
+  if (open_window(wanted) == 0 && shown.scale == wanted) {
+    after_mode_set();
+    return 0;
+  }
+  // Not granted: back to the window as it was.
+  requested_scale = before;
+  if (shown.scale != old_scale && open_window(old_scale) != 0) return -1;
+  after_mode_set();
+  return -1;
+}
+
+int platform_scale() {
+  return shown.scale;
+}
+
+int platform_largest_scale() {
+  int w, h;
+  desktop_size(&w, &h);
+  return window_fit::largest_window_scale(w, h);
 }
 
 int platform_install_sound() {
@@ -100,6 +264,7 @@ int platform_install_sound() {
 }
 
 void platform_text_mode() {
+  graphics_up = false;
   set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
 }
 
@@ -109,7 +274,15 @@ int platform_clock_ms() {
 }
 
 void platform_poll_mouse() {
-  if (mouse_needs_poll()) poll_mouse();
+  poll_mouse();
+  if (graphics_up) {
+    const int x = window_fit::to_game(mouse_x, shown.x, shown.scale, window_fit::kGameWidth);
+    const int y = window_fit::to_game(mouse_y, shown.y, shown.scale, window_fit::kGameHeight);
+    mouse_x = x;
+    mouse_y = y;
+    mouse_pos = (x << 16) | y;
+    mouse_b = mouse_b | buttons_seen.exchange(0);
+  }
   if (close_requested && close_handler) {
     close_requested = 0;
     close_handler();
@@ -133,9 +306,7 @@ void platform_present(BITMAP* buffer, int w, int h) {
   const bool mouse_changed = mouse_x != last_mouse_x || mouse_y != last_mouse_y || mouse_b != last_mouse_b;
   if (frame_pending || mouse_changed || now - last_present_ms >= 50) {
     if (!same_as_on_screen(buffer, w, h)) {
-      acquire_screen();
-      blit(buffer, screen, 0, 0, 0, 0, w, h);
-      release_screen();
+      put_on_screen(buffer, w, h);
       remember_on_screen(buffer, w, h);
     }
     frame_pending = false;

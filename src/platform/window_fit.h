@@ -1,0 +1,41 @@
+// How the game's 640 x 480 picture is fitted to today's screens: scaled up by
+// a whole factor (nearest-neighbour, so every pixel stays a crisp square),
+// placed on the screen, and how a mouse position on the screen is taken back
+// into the picture. Plain arithmetic, shared by both backends and the tests.
+#pragma once
+
+namespace window_fit {
+
+inline constexpr int kGameWidth = 640;
+inline constexpr int kGameHeight = 480;
+// A larger factor than this is never offered (a 5K screen takes 8).
+inline constexpr int kMaxScale = 8;
+// What a window needs around its picture on a desktop: the window manager's
+// frame and title bar, and a panel or task bar along one edge.
+inline constexpr int kFrameRoomX = 40;
+inline constexpr int kFrameRoomY = 80;
+
+// The largest factor whose window, with room for its frame, fits a desktop of
+// the given size; 1 when even the plain window does not fit or the size is
+// unknown (0 or less).
+int largest_window_scale(int desktop_w, int desktop_h);
+// The largest factor whose picture fits a full screen of the given size; 1
+// when the size is unknown or smaller than the picture.
+int largest_screen_scale(int screen_w, int screen_h);
+
+// Where the scaled picture lies on the screen: factor and top-left corner.
+struct Placement {
+  int scale = 1;
+  int x = 0;
+  int y = 0;
+};
+// The picture at `scale` in the middle of a screen of the given size (at the
+// top-left corner when the screen is smaller).
+Placement centred(int screen_w, int screen_h, int scale);
+
+// A screen coordinate taken back into the picture: the picture's edge at
+// `offset`, divided by the factor, and kept within 0 .. size-1, so a pointer
+// on the black border around a centred picture stands on its nearest edge.
+int to_game(int screen_pos, int offset, int scale, int size);
+
+}  // namespace window_fit
