@@ -13,6 +13,7 @@
 #include "dialogue/talk.h"
 #include "menus/main_menu.h"
 #include "menus/sliders.h"
+#include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "platform/platform.h"
 #include "shell/game.h"
@@ -117,11 +118,6 @@ std::vector<Page> instruction_pages() {
 
 namespace {
 
-// The face of a button right of the icon the picture puts at its left end.
-Rect button_face(const Rect& r) {
-  return {r.x1 + 40, r.y1, r.x2 - 6, r.y2};
-}
-
 // A row of text 20 pixels high, centred on a knob row.
 Rect slider_row(int left, int right, int knob_y) {
   const int centre = knob_y + screen_layout::kKnobHeight / 2;
@@ -152,10 +148,10 @@ std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page
       y += kLineHeight;
     }
   }
-  texts.push_back({TR("Zurueck", "Back"), button_face(kInstructBack), Align::kCentre, Tone::kTitle});
+  texts.push_back({TR("Zurueck", "Back"), screen_layout::label_space(kInstructBack), Align::kCentre, Tone::kTitle});
   if (count > 1) {
     const int next = (page + 1) % count;
-    texts.push_back({std::string(TR("Seite ", "Page ")) + std::to_string(next + 1), button_face(kInstructSecond),
+    texts.push_back({std::string(TR("Seite ", "Page ")) + std::to_string(next + 1), screen_layout::label_space(kInstructSecond),
                      Align::kCentre, Tone::kTitle});
   }
   return texts;
@@ -180,9 +176,28 @@ std::vector<TextBox> options_texts(int speed, int music, int effects, int output
        Tone::kBody});
   texts.push_back({output ? TR("An", "On") : TR("Aus", "Off"),
                    {kMenuOptSwitch.x2 + 12, switch_row.y1, kValueRight, switch_row.y2}, Align::kLeft, Tone::kValue});
-  texts.push_back({"OK", button_face(kMenuOptOk), Align::kCentre, Tone::kTitle});
-  texts.push_back({TR("Abbrechen", "Cancel"), button_face(kMenuOptCancel), Align::kCentre, Tone::kTitle});
+  texts.push_back({"OK", screen_layout::label_space(kMenuOptOk), Align::kCentre, Tone::kTitle});
+  texts.push_back({TR("Abbrechen", "Cancel"), screen_layout::label_space(kMenuOptCancel), Align::kCentre, Tone::kTitle});
   return texts;
+}
+
+std::vector<TextBox> scale_texts(int setting, int largest, bool lit) {
+  using namespace screen_layout;
+  const int mid = (kMenuOptScale.y1 + kMenuOptScale.y2) / 2;
+  const Rect row{kLabelLeft, mid - kLineHeight / 2, kLabelRight, mid + kLineHeight / 2 - 1};
+  std::string value;
+  if (setting > 0)
+    value = std::to_string(setting) + "x";
+  else
+    value = std::string(TR("Automatisch (", "Automatic (")) + std::to_string(largest) + "x)";
+  return {{TR("Fenstergroesse", "Window size"), row, Align::kRight, Tone::kBody},
+          {value, {kMenuOptScale.x1 + 4, row.y1, kMenuOptScale.x2 - 4, row.y2}, Align::kCentre,
+           lit ? Tone::kTitle : Tone::kValue}};
+}
+
+int next_scale(int setting, int largest) {
+  if (setting < 0 || setting >= largest) return 0;
+  return setting + 1;
 }
 
 }  // namespace menu_screens
@@ -261,6 +276,7 @@ void draw_options(int dragged, int dragged_x) {
   if (hover && mouse_in(kMenuOptOk)) draw_at(main_opt_ok_on, kMenuOptOkHighlightPos);
   if (hover && mouse_in(kMenuOptCancel)) draw_at(main_opt_cancel_on, kMenuOptCancelHighlightPos);
   draw_texts(options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output));
+  draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), hover && mouse_in(kMenuOptScale)));
 }
 
 // Drags the knob of slider `i` until the left button is released. The setting
@@ -331,6 +347,7 @@ void show_main_options() {
   tmp_music_vol = music_vol;
   tmp_wave_vol = wave_vol;
   tmp_text_output = text_output;
+  tmp_window_scale = window_scale;
   Press left_press, right_press;
   for (;;) {
     platform_poll_mouse();
@@ -346,6 +363,9 @@ void show_main_options() {
     } else if (left && mouse_in(kMenuOptSwitch)) {
       tmp_text_output = tmp_text_output ? 0 : 1;
       wait_mouse_release();
+    } else if (left && mouse_in(kMenuOptScale)) {
+      tmp_window_scale = next_scale(tmp_window_scale, platform_largest_scale());
+      wait_mouse_release();
     } else if (left && mouse_in(kMenuOptOk)) {
       // Keep the settings and write them at once, so that no way out of the
       // game loses them.
@@ -355,6 +375,12 @@ void show_main_options() {
       text_output = tmp_text_output;
       platform_set_volume(wave_vol, music_vol);
       save_options();
+      // A new window size is kept in its own file and shown at once.
+      if (tmp_window_scale != window_scale) {
+        window_scale = tmp_window_scale;
+        save_display_options();
+        platform_set_scale(window_scale);
+      }
       return;
     } else if ((left && mouse_in(kMenuOptCancel)) || right) {
       // Back to what was there before, including what the player heard.
@@ -362,6 +388,7 @@ void show_main_options() {
       tmp_music_vol = music_vol;
       tmp_wave_vol = wave_vol;
       tmp_text_output = text_output;
+      tmp_window_scale = window_scale;
       platform_set_volume(wave_vol, music_vol);
       return;
     }

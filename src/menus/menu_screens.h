@@ -62,5 +62,12 @@ inline constexpr int kInstructLineWidth = screen_layout::kInstructText.width() -
 std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page);
 // Every text of the options screen for these working values.
 std::vector<TextBox> options_texts(int text_speed, int music, int effects, int text_output);
+// The window-size row of the options screen: its label and the choice
+// `setting` (a factor, or 0 for the largest that fits, which is `largest`),
+// lit while the pointer is over its box.
+std::vector<TextBox> scale_texts(int setting, int largest, bool lit);
+// The choice a click on the box moves to: from the largest that fits (0) to
+// 1, 2, ... up to `largest`, then back to 0.
+int next_scale(int setting, int largest);
 
 }  // namespace menu_screens

@@ -25,6 +25,12 @@ struct Rect {
   constexpr bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 };
 
+// A button's picture puts an icon at its left end (at most 26 pixels wide,
+// from 8 pixels in); the game writes the button's label in the rest of it.
+constexpr Rect label_space(const Rect& button) {
+  return {button.x1 + 40, button.y1, button.x2 - 6, button.y2};
+}
+
 // ---- Start-up progress screen ------------------------------------------------
 inline constexpr Point kProgressBar{215, 435};
 inline constexpr int kProgressBarWidth = 210;
@@ -100,6 +106,9 @@ inline constexpr Rect kMenuOptSwitch{320, 310, 427, 339};
 inline constexpr Point kMenuOptSwitchPos{316, 306};  // main_opt_off, main_opt_*_on
 inline constexpr Rect kMenuOptOk{120, 400, 279, 439};
 inline constexpr Rect kMenuOptCancel{360, 400, 519, 439};
+// The window-size box below the switch: the game writes the chosen factor
+// into it, and a click takes the next one.
+inline constexpr Rect kMenuOptScale{320, 352, 492, 381};
 inline constexpr Point kMenuOptOkHighlightPos{116, 396};
 inline constexpr Point kMenuOptCancelHighlightPos{356, 396};
 

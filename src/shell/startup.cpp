@@ -9,6 +9,7 @@
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
 #include "menus/main_menu.h"
+#include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "platform/platform.h"
@@ -78,6 +79,10 @@ void load_new_talking() {}
 void start_up(int argc, char** argv) {
   fullscreen = (argc > 1 && argv[1] && std::strcmp(argv[1], "-fullscreen") == 0) ? 1 : 0;
   bug_report = std::fopen("bugs.txt", "w");
+  // The window's size: "-scale N" for this run, else the player's choice.
+  load_display_options();
+  const int scale_for_this_run = scale_from_command_line(argc, argv);
+  platform_set_scale(scale_for_this_run > 0 ? scale_for_this_run : window_scale);
   init_hardware();
   platform_set_close_handler(quit_from_window);
   make_save_folders();

@@ -283,6 +283,8 @@ typedef const char* text;
   V(int, tmp_text_output, )                                                                     \
   V(int, track_nr, )               /* 1 title music, 2 in-game music */                         \
   V(int, fullscreen, )                                                                          \
+  V(int, window_scale, )           /* window enlarged by 1..8, 0 the largest that fits */       \
+  V(int, tmp_window_scale, )       /* the same while the options screen is open */              \
   V(int, bad_gfxmode, )                                                                         \
   V(int, bad_sndmode, )                                                                         \
                                                                                                 \

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "../../src/menus/makers.h"
 #include "../../src/menus/screen_layout.h"
 #include "datafile.h"
 #include "draw.h"
@@ -130,6 +131,35 @@ void toggle(cairo_t* cr, const L::Rect& r, bool on, bool lit) {
   cairo_stroke(cr);
 }
 
+// A small screen on its stand: the window-size row.
+void icon_screen(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double w = s * 1.1, h = s * 0.72;
+  rounded_rect(cr, cx - w / 2, cy - s / 2, w, h, 3);
+  rgb(cr, colour);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, cx, cy - s / 2 + h);
+  cairo_line_to(cr, cx, cy + s / 2 - 2);
+  cairo_move_to(cr, cx - s * 0.3, cy + s / 2 - 1);
+  cairo_line_to(cr, cx + s * 0.3, cy + s / 2 - 1);
+  cairo_stroke(cr);
+}
+
+// A dark box the game writes a choice into, with a small arrow at its right
+// end: a click takes the next choice.
+void choice_box(cairo_t* cr, const L::Rect& r) {
+  rounded_rect(cr, r.x1 + 0.5, r.y1 + 0.5, r.width() - 1, r.height() - 1, 6);
+  vgrad(cr, r.y1, r.y2, 0x05070C, 0x141C30);
+  fill_stroke(cr, 0x6A8AB8, 1.5);
+  const double mx = r.x2 - 9, my = (r.y1 + r.y2) / 2.0;
+  cairo_move_to(cr, mx - 3, my - 5);
+  cairo_line_to(cr, mx + 2, my);
+  cairo_line_to(cr, mx - 3, my + 5);
+  rgb(cr, 0x8AB0E0);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+}
+
 // ------------------------------------------------------------- main menu -----
 
 // The menu's face: a friendly school robot on the right; its eyes lie in the
@@ -246,7 +276,7 @@ void paint_instructions(cairo_t* cr, int lit) {
 
 void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
   backdrop(cr, 0x0A1024, 0x1A2440);
-  plate(cr, 40, 120, 560, 250, 14);
+  plate(cr, 40, 120, 560, 272, 14);
   const std::function<void(cairo_t*, double, double)> icons[3] = {
       [](cairo_t* c, double x, double y) { icon_bubble(c, x, y, 22, kIconColour); },
       [](cairo_t* c, double x, double y) { icon_note(c, x, y, 22, kIconColour); },
@@ -258,6 +288,8 @@ void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
   }
   icon_bubble(cr, 290, (L::kMenuOptSwitch.y1 + L::kMenuOptSwitch.y2) / 2.0, 22, kIconColour);
   toggle(cr, L::kMenuOptSwitch, switch_on, switch_lit);
+  icon_screen(cr, 290, (L::kMenuOptScale.y1 + L::kMenuOptScale.y2) / 2.0, 22, kIconColour);
+  choice_box(cr, L::kMenuOptScale);
   icon_button(cr, L::kMenuOptOk, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_check(c, x, y, s, 0x90FFA0); });
   icon_button(cr, L::kMenuOptCancel, lit == 1,
@@ -492,14 +524,15 @@ void make_menu(const Context& ctx) {
   e.push_back({"MM_NEW", mm(0)});
   e.push_back({"MM_OPTI", mm(2)});
   e.push_back({"MM_QUIT", mm(4)});
+  const std::string more_artists = std::string(makers::kArtists[1]) + "  \xc2\xb7  " + makers::kArtists[2];
   e.push_back({"CREDITS_GRAPHICS", credits_panel([](cairo_t* c, double x, double y, double s) { icon_brush(c, x, y, s); },
-                                                 "Lea Hoffmann", "Tim Brandt  \xc2\xb7  Ines Moreau")});
+                                                 makers::kArtists[0], more_artists.c_str())});
   e.push_back({"CREDITS_CODING", credits_panel([](cairo_t* c, double x, double y, double s) { icon_keyboard(c, x, y, s); },
-                                               "Jonas Weber", "Tinfox Studio")});
+                                               makers::kProgrammer, makers::kStudio)});
   e.push_back({"CREDITS_SOUND", credits_panel([](cairo_t* c, double x, double y, double s) {
                                                 icon_note(c, x, y, s * 0.7, 0xE8F4FF);
                                               },
-                                              "Nora Feld", "Tinfox Studio")});
+                                              makers::kComposer, makers::kStudio)});
   e.push_back({"MAIN_OPT_OFF", sw(opt_off)});
   e.push_back({"MAIN_OPT_OFF_ON", sw(opt_off_lit)});
   e.push_back({"MAIN_OPT_OK_ON", highlight(opt_ok, L::kMenuOptOkHighlightPos, L::kMenuOptOk)});

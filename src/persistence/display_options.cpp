@@ -1,0 +1,66 @@
+#include "persistence/display_options.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/window_fit.h"
+#include "shell/world.h"
+
+namespace {
+
+const char* const kDisplayFile = "display.sav";
+const char* const kDisplayTemp = "display.sav.tmp";
+
+// A whole number from 0 to window_fit::kMaxScale, or -1.
+int parse_scale(const char* text) {
+  if (!text || !*text) return -1;
+  char* end = nullptr;
+  const long v = std::strtol(text, &end, 10);
+  while (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n') ++end;
+  if (end == text || *end != '\0' || v < 0 || v > window_fit::kMaxScale) return -1;
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+void load_display_options() {
+  window_scale = 0;
+  FILE* f = std::fopen(kDisplayFile, "rb");
+  if (!f) return;
+  char text[32] = {};
+  const size_t got = std::fread(text, 1, sizeof text - 1, f);
+  std::fclose(f);
+  text[got] = '\0';
+  const int scale = parse_scale(text);
+  window_scale = scale < 0 ? 0 : scale;
+}
+
+int save_display_options() {
+  FILE* f = std::fopen(kDisplayTemp, "wb");
+  if (!f) return -1;
+  std::fprintf(f, "%d ", window_scale);
+  const bool written = std::fflush(f) == 0 && !std::ferror(f);
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !closed || std::rename(kDisplayTemp, kDisplayFile) != 0) {
+    std::remove(kDisplayTemp);
+    return -1;
+  }
+  return 0;
+}
+
+int scale_from_command_line(int argc, char** argv) {
+  int scale = 0;
+  for (int i = 1; i < argc; ++i) {
+    if (!argv[i] || std::strcmp(argv[i], "-scale") != 0) continue;
+    const int n = (i + 1 < argc) ? parse_scale(argv[i + 1]) : -1;
+    if (n >= 1) {
+      scale = n;
+      ++i;
+    } else {
+      std::printf("-scale wants a whole factor from 1 to %d; it is left out.\n", window_fit::kMaxScale);
+      std::fflush(stdout);
+    }
+  }
+  return scale;
+}
