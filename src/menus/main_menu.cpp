@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "dialogue/talk.h"
+#include "menus/makers.h"
 #include "persistence/options.h"
 #include "platform/platform.h"
 #include "shell/game.h"
@@ -15,12 +16,14 @@ namespace {
 // The pictures carry no words; the buttons are labelled in the build's language.
 using namespace screen_layout;
 
-void label(BITMAP* picture, MenuButton b, bool highlight, const char* text) {
-  const Rect& a = kMenuHot[b];
+// The label is centred in the face beside the button's icon.
+void label(BITMAP* picture, MenuButton b, bool highlight) {
+  const Rect face = label_space(kMenuHot[b]);
+  const char* text = menu_label(b);
   const int at_x = highlight ? kMenuHighlightPos[b].x : 0;
   const int at_y = highlight ? kMenuHighlightPos[b].y : 0;
-  const int cx = (a.x1 + a.x2) / 2 - at_x;
-  const int cy = (a.y1 + a.y2) / 2 - at_y - text_height(pv_font) / 2;
+  const int cx = (face.x1 + face.x2 + 1) / 2 - at_x;
+  const int cy = (face.y1 + face.y2 + 1) / 2 - at_y - text_height(pv_font) / 2;
   BITMAP* keep = memory_screen;
   memory_screen = picture;
   outlined_text(text, cx - text_length(pv_font, text) / 2, cy, makecol(255, 236, 170));
@@ -28,21 +31,11 @@ void label(BITMAP* picture, MenuButton b, bool highlight, const char* text) {
 }
 
 void label_menu_pictures() {
-  const char* kNew = TR("Neues Spiel", "New game");
-  const char* kCredits = TR("Mitwirkende", "Credits");
-  const char* kQuit = TR("Beenden", "Quit");
-  const char* kInstructions = TR("Anleitung", "Instructions");
-  const char* kOptions = TR("Optionen", "Options");
-  label(menu_bmp, kMenuNew, false, kNew);
-  label(menu_bmp, kMenuCredits, false, kCredits);
-  label(menu_bmp, kMenuQuit, false, kQuit);
-  label(mm_new, kMenuNew, true, kNew);
-  label(mm_cred, kMenuCredits, true, kCredits);
-  label(mm_quit, kMenuQuit, true, kQuit);
-  label(menu_bmp, kMenuInstructions, false, kInstructions);
-  label(menu_bmp, kMenuOptions, false, kOptions);
-  label(mm_inst, kMenuInstructions, true, kInstructions);
-  label(mm_opti, kMenuOptions, true, kOptions);
+  BITMAP* const lit[kMenuButtonCount] = {mm_new, mm_inst, mm_opti, mm_cred, mm_quit};
+  for (int b = 0; b < kMenuButtonCount; ++b) {
+    label(menu_bmp, static_cast<MenuButton>(b), false);
+    label(lit[b], static_cast<MenuButton>(b), true);
+  }
 }
 
 void present_with_pointer() {
@@ -64,6 +57,34 @@ bool mouse_over(MenuButton b) {
 }
 
 }  // namespace
+
+const char* menu_label(MenuButton b) {
+  switch (b) {
+    case kMenuNew:
+      return TR("Neues Spiel", "New game");
+    case kMenuInstructions:
+      return TR("Anleitung", "Instructions");
+    case kMenuOptions:
+      return TR("Optionen", "Options");
+    case kMenuCredits:
+      return TR("Mitwirkende", "Credits");
+    case kMenuQuit:
+      return TR("Beenden", "Quit");
+  }
+  return "";
+}
+
+std::vector<std::string> farewell_lines() {
+  using namespace makers;
+  return {"",
+          std::string("Pelvaro - (c) 2027 ") + kStudio + ". All rights reserved.",
+          "Credits:",
+          std::string("Programming, graphics, animations: ") + kProgrammer,
+          std::string("Further graphics: ") + kArtists[0] + ", " + kArtists[1] + ", " + kArtists[2],
+          std::string("Music and sound: ") + kComposer,
+          std::string("Visit ") + kStudio + " on the web for news about the game.",
+          "Thank you for playing Pelvaro!"};
+}
 
 bool mouse_in(const Rect& a) {
   return mouse_x > a.x1 && mouse_x <= a.x2 && mouse_y > a.y1 && mouse_y <= a.y2;
@@ -131,10 +152,15 @@ void show_credits() {
   draw_sprite(memory_screen, credits_graphics, kCreditsGraphicsPos.x, kCreditsGraphicsPos.y);
   draw_sprite(memory_screen, credits_sound, kCreditsSoundPos.x, kCreditsSoundPos.y);
   platform_new_frame();
+  // Closed by a button seen down in ten polls, or by a click that came and
+  // went in fewer: a quick click must not be lost either.
   int seen_down = 0;
   while (seen_down < 10) {
     platform_poll_mouse();
-    if (mouse_b & 3) ++seen_down;
+    if (mouse_b & 3)
+      ++seen_down;
+    else if (seen_down > 0)
+      break;
     platform_present(memory_screen, 640, 480);
   }
 }
@@ -145,13 +171,7 @@ void quit_from_menu() {
   clear_bitmap(memory_screen);
   platform_present(memory_screen, 640, 480);
   platform_text_mode();
-  std::printf("\n");
-  std::printf("Pelvaro - (c) 2027 Pelvaro team. All rights reserved.\n");
-  std::printf("Credits:\n");
-  std::printf("Programming, graphics, animations: the Pelvaro team\n");
-  std::printf("Further graphics: Mara Feltgen, Jos Weiland, Lina Kremer\n");
-  std::printf("Visit us on the web for news about the game.\n");
-  std::printf("Thank you for playing Pelvaro!\n");
+  for (const std::string& line : farewell_lines()) std::printf("%s\n", line.c_str());
   std::fflush(stdout);
   platform_exit(1);
 }

@@ -14,10 +14,18 @@ void show_main_options();
 // Quit from the menu: stop the music, write the options, farewell, exit 1.
 [[noreturn]] void quit_from_menu();
 
+#include <string>
+#include <vector>
+
 #include "menus/screen_layout.h"
 
 // The menu's buttons, in the order of screen_layout::kMenuHot.
 enum MenuButton { kMenuNew, kMenuInstructions, kMenuOptions, kMenuCredits, kMenuQuit };
+// The words the game writes on a button, beside its icon.
+const char* menu_label(MenuButton b);
+// The farewell printed on the console after a quit from the menu, line by
+// line: the makers as the credits screen names them.
+std::vector<std::string> farewell_lines();
 // The menu tests its areas with the lower bounds exclusive and the upper ones
 // inclusive: x1 < x <= x2 and y1 < y <= y2.
 bool mouse_in(const screen_layout::Rect& area);
