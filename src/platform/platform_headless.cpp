@@ -38,12 +38,15 @@ int desktop_h = 600;
 
 // The mouse as the scripted player moves it, and every button it has had
 // down since the last poll; the game sees it at its next poll, as with the
-// real backend. `news` is set by a script event, so that a test that puts the
-// mouse globals in place itself keeps them until the script moves the mouse.
+// real backend. The globals are only written when the script has moved the
+// mouse since the last poll (`news`) or the last poll showed a press that has
+// already been let go (`latched`), so that a test that puts the mouse globals
+// in place itself keeps them until the script moves the mouse.
 struct {
   int x = 0, y = 0, b = 0;
   int seen = 0;
   bool news = false;
+  bool latched = false;
 } player_mouse;
 
 void apply_due_events() {
@@ -235,10 +238,11 @@ int platform_clock_ms() {
 
 void platform_poll_mouse() {
   tick();
-  if (!player_mouse.news) return;
+  if (!player_mouse.news && !player_mouse.latched) return;
   mouse_x = player_mouse.x;
   mouse_y = player_mouse.y;
   mouse_b = player_mouse.b | player_mouse.seen;
+  player_mouse.latched = mouse_b != player_mouse.b;
   player_mouse.seen = 0;
   player_mouse.news = false;
 }

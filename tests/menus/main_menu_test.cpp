@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "menus/main_menu.h"
+#include "menus/makers.h"
 #include "persistence/options.h"
 #include "platform/headless.h"
 #include "shell/game.h"
@@ -136,4 +138,71 @@ TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {
     headless::mouse_at(headless::now() + 80, 150, 175, 0);
   }).then(in_intro, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
+}
+
+// ---- Labels, the makers, quick clicks -----------------------------------------
+
+TEST(MainMenu, EveryLabelFitsTheFaceBesideItsIcon) {
+  fresh_game();
+  DATAFILE* font = load_datafile("font.dat");
+  ASSERT_NE(font, nullptr);
+  FONT* game_font = static_cast<FONT*>(font[0].dat);
+  for (int b = 0; b < screen_layout::kMenuButtonCount; ++b) {
+    const screen_layout::Rect& hot = screen_layout::kMenuHot[b];
+    // The icon takes the button's left end up to 8 + 26 pixels in, then a gap.
+    const screen_layout::Rect face = screen_layout::label_space(hot);
+    EXPECT_GE(face.x1, hot.x1 + 8 + 26) << b;
+    EXPECT_LE(face.x2, hot.x2);
+    const char* label = menu_label(static_cast<MenuButton>(b));
+    ASSERT_NE(label, nullptr);
+    EXPECT_GT(std::string(label).size(), 0u);
+    EXPECT_LE(text_length(game_font, label), face.width()) << label;
+    EXPECT_LE(text_height(game_font), face.height()) << label;
+  }
+  unload_datafile(font);
+}
+
+TEST(MainMenu, TheFarewellNamesTheMakersOfTheCredits) {
+  const std::vector<std::string> lines = farewell_lines();
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[2], "Credits:");
+  std::string all;
+  for (const std::string& l : lines) all += l + "\n";
+  EXPECT_NE(lines[1].find(makers::kStudio), std::string::npos) << "the rights line";
+  EXPECT_NE(lines[3].find(makers::kProgrammer), std::string::npos) << "programming, graphics, animations";
+  for (const char* artist : makers::kArtists) EXPECT_NE(lines[4].find(artist), std::string::npos) << artist;
+  EXPECT_NE(all.find(makers::kComposer), std::string::npos);
+  EXPECT_NE(lines[7].find("Pelvaro"), std::string::npos) << "thanks by the game's title";
+}
+
+TEST(MainMenu, AClickWithoutHoldOnNewGameStartsTheGame) {
+  fresh_game();
+  Player player;
+  player.click_when(in_main_menu, 150, 175, 0).then(in_intro, [] { headless::stop(); });
+  headless::set_time_limit(300000);
+  EXPECT_EQ(run_game(), -2);
+}
+
+TEST(MainMenu, AClickWithoutHoldClosesTheCredits) {
+  fresh_game();
+  double credits_shown = -1, menu_back = -1;
+  Player player;
+  player.click_when(in_main_menu, 150, 360, 0)
+      .then([] { return headless::now() > 0 && mouse_b == 0 && mouse_y == 360; },
+            [&] {
+              credits_shown = shown_share(credits_coding, 2, 150);
+              headless::click(headless::now() + 50, 400, 100, 0);
+            })
+      .then([] { return mouse_y == 100 && mouse_b == 0; },
+            [] { headless::mouse_at(headless::now() + 30, 400, 101, 0); })
+      .then([] { return mouse_y == 101; },
+            [&] {
+              menu_back = shown_share(menu_bmp, 0, 0);
+              headless::stop();
+            });
+  headless::set_time_limit(300000);
+  ASSERT_EQ(run_game(), -2);
+  EXPECT_GT(credits_shown, 0.9);
+  EXPECT_GT(menu_back, 0.9);
 }

@@ -225,6 +225,33 @@ TEST_F(ScreenTexts, TheOptionsLabelsFitBesideTheSliders) {
   EXPECT_EQ(shown, 3) << "each slider shows its value";
 }
 
+TEST_F(ScreenTexts, TheWindowSizeRowFitsBesideItsIconAndInItsBox) {
+  for (int largest = 1; largest <= 8; ++largest)
+    for (int setting = 0; setting <= 8; ++setting) {
+      const auto texts = menu_screens::scale_texts(setting, largest, setting == 2);
+      ASSERT_EQ(texts.size(), 2u);
+      expect_fits(texts);
+      EXPECT_LT(texts[0].box.x2, 279) << "the label stays left of the row icon";
+      EXPECT_GE(texts[1].box.x1, screen_layout::kMenuOptScale.x1);
+      EXPECT_LE(texts[1].box.x2, screen_layout::kMenuOptScale.x2);
+      EXPECT_GT(texts[1].box.y1, screen_layout::kMenuOptSwitch.y2) << "below the text-output switch";
+      EXPECT_LT(texts[1].box.y2, screen_layout::kMenuOptOk.y1) << "above OK and Cancel";
+    }
+  EXPECT_EQ(menu_screens::scale_texts(3, 4, false)[1].text, "3x");
+  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos)
+      << "the automatic choice names the factor it gives";
+}
+
+TEST(MenuOptions, TheWindowSizeStepsFromTheLargestThatFitsThroughEachFactorAndBack) {
+  EXPECT_EQ(menu_screens::next_scale(0, 2), 1);
+  EXPECT_EQ(menu_screens::next_scale(1, 2), 2);
+  EXPECT_EQ(menu_screens::next_scale(2, 2), 0);
+  EXPECT_EQ(menu_screens::next_scale(0, 1), 1);
+  EXPECT_EQ(menu_screens::next_scale(1, 1), 0);
+  // A factor chosen on a larger desktop goes back to the automatic choice.
+  EXPECT_EQ(menu_screens::next_scale(5, 2), 0);
+}
+
 // ---- Scenarios with the scripted player ------------------------------------------
 
 namespace {
@@ -518,4 +545,60 @@ TEST(MenuInstructions, OpenTurnThePagesAndGoBack) {
   EXPECT_GT(back_lit, 0.7);
   EXPECT_TRUE(menu_back);
   EXPECT_TRUE(menu_back_after_right_click);
+}
+
+namespace {
+
+constexpr int kScaleBoxX = 400;
+constexpr int kScaleBoxY = 366;
+
+// Opens the options on a 1920 x 1080 desktop, clicks the window-size box
+// `clicks` times, then leaves with a click at (x, y).
+std::vector<int> choose_scale(int clicks, int leave_x, int leave_y) {
+  start(kStartOptions);
+  headless::set_desktop(1920, 1080);
+  std::vector<int> seen;
+  Player player;
+  player.click_when(in_main_menu, 150, kOptionsButtonY)
+      .then([] { return mouse_b == 0 && showing_options(); },
+            [&] {
+              seen.push_back(tmp_window_scale);
+              headless::click(soon(), kScaleBoxX, kScaleBoxY);
+            });
+  for (int i = 1; i < clicks; ++i)
+    player.then([i] { return released_at(kScaleBoxX + i - 1); },
+                [&seen, i] {
+                  seen.push_back(tmp_window_scale);
+                  headless::click(soon(), kScaleBoxX + i, kScaleBoxY);
+                });
+  player
+      .then([clicks] { return released_at(kScaleBoxX + clicks - 1); },
+            [&seen, leave_x, leave_y] {
+              seen.push_back(tmp_window_scale);
+              headless::click(soon(), leave_x, leave_y);
+            })
+      .then([leave_x] { return released_at(leave_x) && showing_menu(); }, [] { headless::stop(); });
+  EXPECT_EQ(run_game(), -2);
+  return seen;
+}
+
+}  // namespace
+
+TEST(MenuOptions, OkKeepsTheWindowSizeInItsOwnFileAndResizesAtOnce) {
+  const std::vector<int> seen = choose_scale(2, 200, 420);
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(window_scale, 2);
+  EXPECT_EQ(headless::requested_scale(), 2) << "the window changes without a restart";
+  EXPECT_EQ(read_file("display.sav"), "2 ");
+  const std::string options = read_file("options.sav");
+  EXPECT_EQ(options.size(), 13u + 10 * 32) << "options.sav keeps its format";
+  EXPECT_EQ(options.substr(0, 13), "180 220 50 1 ");
+}
+
+TEST(MenuOptions, CancelLeavesTheWindowSizeAsItWas) {
+  const std::vector<int> seen = choose_scale(3, 440, 420);
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 0}));
+  EXPECT_EQ(window_scale, 0);
+  EXPECT_EQ(headless::requested_scale(), 0);
+  EXPECT_EQ(read_file("display.sav"), "") << "nothing is written";
 }

@@ -237,3 +237,37 @@ TEST(WaitRelease, OnlyPollsWithoutAButtonCount) {
   wait_mouse_release();
   EXPECT_EQ(headless::now(), 63 + 6);
 }
+
+TEST_F(MainLoop, APressAndReleaseBetweenTwoPassesIsOneClick) {
+  // The take verb, clicked with no hold while the last pass ran.
+  headless::click(headless::now(), 550, 395, 0);
+  main_loop_pass();
+  EXPECT_EQ(mouse_button, 2);
+  EXPECT_EQ(mouse_status, 4) << "the click chose the verb";
+  EXPECT_EQ(force_cursor, 1);
+  EXPECT_EQ(click, 2);
+  main_loop_pass();
+  EXPECT_EQ(new_turn, 0);
+  EXPECT_EQ(click, 0) << "the button reads up in the next pass";
+  // A second quick click, on the look verb, counts again.
+  headless::click(headless::now(), 550, 430, 0);
+  main_loop_pass();
+  EXPECT_EQ(new_turn, 1);
+  EXPECT_EQ(mouse_status, 2);
+}
+
+TEST_F(MainLoop, AScriptedButtonHeldOverManyPassesActsOnce) {
+  const int t = headless::now();
+  headless::mouse_at(t, 550, 395, 1);      // take, held
+  headless::mouse_at(t + 30, 550, 430, 1);  // slides onto look, still held
+  headless::mouse_at(t + 200, 550, 430, 0);
+  int fresh = 0;
+  while (headless::now() < t + 190) {
+    main_loop_pass();
+    fresh += new_turn;
+  }
+  EXPECT_EQ(fresh, 1);
+  EXPECT_EQ(mouse_status, 4) << "the verb of the press stays";
+  while (headless::now() < t + 210) main_loop_pass();
+  EXPECT_EQ(click, 0);
+}

@@ -26,7 +26,9 @@ void fresh_game(int step_ms) {
   if (DIR* d = opendir(PELVARO_DATA_DIR)) {
     while (dirent* e = readdir(d)) {
       const std::string name = e->d_name;
-      if (name == "." || name == ".." || name == "sav" || name == "options.sav" || name == "bugs.txt") continue;
+      if (name == "." || name == ".." || name == "sav" || name == "options.sav" || name == "display.sav" ||
+          name == "bugs.txt")
+        continue;
       const std::string from = std::string(PELVARO_DATA_DIR) + "/" + name;
       const std::string to = std::string(dir) + "/" + name;
       if (symlink(from.c_str(), to.c_str()) != 0) std::abort();

@@ -1,0 +1,30 @@
+#!/bin/bash
+# On a 1920 x 1080 screen the window is the picture doubled, 1280 x 960, and
+# the game answers the mouse at the doubled places: New game starts the game.
+# "-scale 1" gives the original window on the same screen.
+. "$(dirname "$0")/common.inc"
+start_x 1920x1080
+start_game
+geometry=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: *//p')
+[ "$geometry" = "1280x960" ] || fail "the window is $geometry, expected 1280x960"
+SCALE=2
+wait_for_menu
+shot menu >/dev/null
+menu=$(region 640 480 0 0)
+quick_click_at 150 175
+for _ in $(seq 50); do
+  [ "$(region 640 480 0 0)" != "$menu" ] && break
+  sleep 0.1
+done
+sleep 0.5
+shot intro >/dev/null
+[ "$(region 640 480 0 0)" != "$menu" ] || fail "New game at its doubled place did not start the game"
+kill -9 "$GPID"
+wait "$GPID" 2>/dev/null
+GPID=""
+# The same screen with "-scale 1".
+sleep 0.5
+start_game -scale 1
+geometry=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: *//p')
+[ "$geometry" = "640x480" ] || fail "with -scale 1 the window is $geometry, expected 640x480"
+echo "ok"
