@@ -21,9 +21,10 @@ namespace {
 using steady = std::chrono::steady_clock;
 const steady::time_point started = steady::now();
 
-// Presenting: a copy to the screen costs a colour conversion of the whole
-// window, so a pass copies only when something can have changed: a frame was
-// composed, the mouse moved or a button changed, or 50 ms have gone by.
+// Presenting: a copy to the screen costs an enlargement and a colour
+// conversion of what it copies, so a pass copies only when something can have
+// changed (a frame was composed, the mouse moved or a button changed, or 50 ms
+// have gone by), and then only the rows that did.
 bool frame_pending = true;
 int last_mouse_x = -1;
 int last_mouse_y = -1;
@@ -31,17 +32,27 @@ int last_mouse_b = -1;
 int last_present_ms = -1000;
 
 // What the screen shows now, so that a frame the same as the last one is not
-// converted and sent to the display again (a still room, a pointer at rest).
+// converted and sent to the display again (a still room, a pointer at rest),
+// and only the rows that changed are (a pointer moving over a still room).
 BITMAP* on_screen = nullptr;
 
-bool same_as_on_screen(BITMAP* buffer, int w, int h) {
+struct Rows {
+  int first;
+  int last;  // first > last: nothing changed
+};
+
+Rows changed_rows(BITMAP* buffer, int w, int h) {
   if (!on_screen || on_screen->w != w || on_screen->h != h ||
       bitmap_color_depth(on_screen) != bitmap_color_depth(buffer))
-    return false;
+    return {0, h - 1};
   const size_t row_bytes = static_cast<size_t>(w) * ((bitmap_color_depth(buffer) + 7) / 8);
-  for (int row = 0; row < h; ++row)
-    if (std::memcmp(buffer->line[row], on_screen->line[row], row_bytes) != 0) return false;
-  return true;
+  auto differs = [&](int row) { return std::memcmp(buffer->line[row], on_screen->line[row], row_bytes) != 0; };
+  int first = 0;
+  while (first < h && !differs(first)) ++first;
+  if (first == h) return {h, h - 1};
+  int last = h - 1;
+  while (last > first && !differs(last)) --last;
+  return {first, last};
 }
 
 void remember_on_screen(BITMAP* buffer, int w, int h) {
@@ -163,12 +174,16 @@ void after_mode_set() {
   graphics_up = true;
 }
 
-// Copies the top-left w x h of the buffer to the screen, enlarged.
-void put_on_screen(BITMAP* buffer, int w, int h) {
+// Copies rows first..last of the buffer's top-left w columns to the screen,
+// enlarged. With a whole factor, stretching a band of rows gives exactly the
+// pixels the whole picture would.
+void put_on_screen(BITMAP* buffer, int w, Rows rows) {
   const int s = shown.scale;
+  const int y = rows.first;
+  const int n = rows.last - rows.first + 1;
   acquire_screen();
   if (s == 1) {
-    blit(buffer, screen, 0, 0, shown.x, shown.y, w, h);
+    blit(buffer, screen, 0, y, shown.x, shown.y + y, w, n);
   } else {
     if (!enlarged || bitmap_color_depth(enlarged) != bitmap_color_depth(buffer) ||
         enlarged->w != window_fit::kGameWidth * s) {
@@ -176,8 +191,8 @@ void put_on_screen(BITMAP* buffer, int w, int h) {
       enlarged = create_bitmap_ex(bitmap_color_depth(buffer), window_fit::kGameWidth * s,
                                   window_fit::kGameHeight * s);
     }
-    stretch_blit(buffer, enlarged, 0, 0, w, h, 0, 0, w * s, h * s);
-    blit(enlarged, screen, 0, 0, shown.x, shown.y, w * s, h * s);
+    stretch_blit(buffer, enlarged, 0, y, w, n, 0, y * s, w * s, n * s);
+    blit(enlarged, screen, 0, y * s, shown.x, shown.y + y * s, w * s, n * s);
   }
   release_screen();
 }
@@ -305,8 +320,9 @@ void platform_present(BITMAP* buffer, int w, int h) {
   const int now = platform_clock_ms();
   const bool mouse_changed = mouse_x != last_mouse_x || mouse_y != last_mouse_y || mouse_b != last_mouse_b;
   if (frame_pending || mouse_changed || now - last_present_ms >= 50) {
-    if (!same_as_on_screen(buffer, w, h)) {
-      put_on_screen(buffer, w, h);
+    const Rows rows = changed_rows(buffer, w, h);
+    if (rows.first <= rows.last) {
+      put_on_screen(buffer, w, rows);
       remember_on_screen(buffer, w, h);
     }
     frame_pending = false;
