@@ -168,13 +168,3 @@ TEST_F(Conversation, APersonWithNothingToSayEndsTheTalkAtOnce) {
   EXPECT_EQ(hidebuttons, 0);
   EXPECT_EQ(talk_nr, -1);
 }
-
-TEST_F(Conversation, WithoutTheTalkVerbNoMenuIsShown) {
-  shared_conversation();
-  action = 7;
-  const int before = headless::present_count();
-  init_talk();
-  EXPECT_EQ(headless::present_count(), before);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(hidebuttons, 0);
-}

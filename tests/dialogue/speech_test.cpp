@@ -19,7 +19,12 @@ namespace {
 constexpr int kGreen = 0x3E80;   // 16000
 constexpr int kOrange = 0xF400;  // 128000 kept to 16 bits
 
-// Rows of the frame buffer that hold pixels of one colour.
+int background() {
+  return makecol(40, 40, 120);
+}
+
+// Where the frame buffer holds pixels of `colour` (or, with `other_than`,
+// of any colour but it).
 struct Ink {
   int top = 10000;
   int bottom = -1;
@@ -28,30 +33,11 @@ struct Ink {
   int count = 0;
 };
 
-Ink ink(int colour) {
+Ink ink(int colour, bool other_than = false) {
   Ink k;
   for (int y = 0; y < memory_screen->h; ++y)
     for (int x = 0; x < memory_screen->w; ++x)
-      if (getpixel(memory_screen, x, y) == colour) {
-        k.top = std::min(k.top, y);
-        k.bottom = std::max(k.bottom, y);
-        k.left = std::min(k.left, x);
-        k.right = std::max(k.right, x);
-        ++k.count;
-      }
-  return k;
-}
-
-int background() {
-  return makecol(40, 40, 120);
-}
-
-// Everything drawn over the background.
-Ink drawn() {
-  Ink k;
-  for (int y = 0; y < memory_screen->h; ++y)
-    for (int x = 0; x < memory_screen->w; ++x)
-      if (getpixel(memory_screen, x, y) != background()) {
+      if ((getpixel(memory_screen, x, y) == colour) != other_than) {
         k.top = std::min(k.top, y);
         k.bottom = std::max(k.bottom, y);
         k.left = std::min(k.left, x);
@@ -94,7 +80,7 @@ class Menu : public testing::Test {
 TEST_F(Menu, FiveOneLineOptionsFill350To450AndTheHoveredOneIsOrange) {
   EXPECT_EQ(pass(100, 360), 0);
   EXPECT_EQ(text_y, 450) << "the menu ends at 450";
-  const Ink hovered = ink(kOrange), plain = ink(kGreen), all = drawn();
+  const Ink hovered = ink(kOrange), plain = ink(kGreen), all = ink(background(), true);
   // Option 1 is the line from 350 to 370, the other four follow down to 450.
   EXPECT_GE(hovered.top, 350);
   EXPECT_LT(hovered.bottom, 370);
