@@ -1,15 +1,82 @@
-// Speech: the hero's and the persons' spoken lines, drawn with a dark outline.
+// The conversation engine and the speech of the hero and the persons.
+//
+// A conversation is a modal loop: a menu of up to five sentences grows up from
+// the bottom of the screen, the player clicks one, the tree is updated, the
+// hero says the sentence and the person answers, and the room's consequence
+// hook runs; until a sentence ends the conversation or nothing is left to say.
+// The same speech routines serve every one-off remark of the game.
 #pragma once
+
+#include "dialogue/talk_tree.h"
+#include "shell/world.h"
+
+// ---- The tree of the person being talked to -------------------------------
+
+// Node `path` of person `person`'s tree.
+TalkNode& talk_node(int person, const TalkPath& path);
+// The path of the current menu: the first d of branch1..branch4, d = talk_depth().
+TalkPath talk_branch_path();
+// The current depth: the number of leading non-zero values of branch1..branch4.
+int talk_depth();
+
+// ---- A conversation --------------------------------------------------------
+
+// Runs a whole conversation with person talk_nr (nothing when it is -1).
+void init_talk();
+// One exchange: menu, choice, tree updates, the hero's sentence, the reply.
+void select_talk();
+// Fill input_text/output_text rows 1..5 with the offered sentences of the
+// current level (rows 0..5 are cleared first).
+void manage_talk();
+// The tree updates after a choice, in the order they run.
+void decrease_call_nr();
+void check_exit();
+void select_next_branch();
+void check_sentence_present();
+void check_branch();
+// The five updates above, in their order (the room's detect_cons_sent runs
+// before them).
+void update_talk_tree();
+// One pass of the menu over the composed room: measure the options, draw
+// them with the hovered one highlighted, and return the option the left
+// button is down on (1..5), 0 for none.
+int talk_menu_pass();
+
+// ---- Speech ------------------------------------------------------------------
+
+// The end of every pass of the dialogue's loops: the pointer of the current
+// mouse_status (none while busy) over the frame, copied to the screen.
+void present_pass();
 
 // The hero says input_text[choice] at (sentence_x, sentence_y) in pose
 // talk_direction, for text_speed x 40 passes or until a mouse button is down.
 void talking_hero();
-// Draw the hero's current lines once.
+// Person talk_nr says output_text[choice] at (reply_x, reply_y), turning to
+// the hero before and back after, with its talking animation.
+void talking_npc();
+// Draw the current speech once: the three lines of row `choice`.
 void show_text_hero();
+void show_text_npc();
 // Draw actual_text with a black outline at (counter7, counter6) in colour counter5.
 void text_filter();
-// Draw `line` with the dark outline at (tx, ty) in `colour` into the frame buffer.
+// Draw `line` with the black outline at (tx, ty) in `colour` into the frame buffer.
 void outlined_text(const char* line, int tx, int ty, int colour);
+// Where a speech line of width `w` starts for a speech centred on `anchor_x`:
+// centred when it fits between 40 and 600, else against the nearer edge
+// (a line wider than the band runs past one edge).
+int speech_line_x(int anchor_x, int w);
+// A standard remark of the hero: the three lines said once, over his head,
+// facing the viewer.
+void standard_remark(const char* line0, const char* line1 = "", const char* line2 = "");
 
-inline constexpr int kHeroColour = 16000;
-inline constexpr int kPersonColour = 128000;
+// ---- Layout ------------------------------------------------------------------
+
+inline constexpr int kHeroColour = 16000;     // green: the hero's lines, the menu
+inline constexpr int kPersonColour = 128000;  // orange (stored as 0xF400): replies, the hovered option
+inline constexpr int kMenuColour = kHeroColour;
+inline constexpr int kMenuHoverColour = kPersonColour;
+inline constexpr int kMenuBottom = 450;  // the menu grows up from here
+inline constexpr int kTextRow = 20;      // one line of text
+inline constexpr int kTextLeft = 40;     // the band speech and menu lines stay in
+inline constexpr int kTextRight = 600;
+inline constexpr int kSpeechPassesPerUnit = 40;  // a speech lasts text_speed x 40 passes

@@ -21,15 +21,17 @@ void visit_room_state(F&& f) {
     f(person_present[k]);
     f(person_anim[k]);
   }
+  // A tree holds its nodes in this order, c1 outermost and c5 innermost.
   for (int p = 0; p < 10; ++p)
     for (int c1 = 0; c1 < 6; ++c1)
       for (int c2 = 0; c2 < 6; ++c2)
         for (int c3 = 0; c3 < 6; ++c3)
           for (int c4 = 0; c4 < 6; ++c4)
             for (int c5 = 0; c5 < 6; ++c5) {
-              f(s_call_nr[p][c5][c4][c3][c2][c1]);
-              f(s_present[p][c5][c4][c3][c2][c1]);
-              f(s_exit[p][c5][c4][c3][c2][c1]);
+              TalkNode& n = talk_tree[p].node[c1][c2][c3][c4][c5];
+              f(n.s_call_nr);
+              f(n.s_present);
+              f(n.s_exit);
             }
 }
 

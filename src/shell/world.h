@@ -15,6 +15,8 @@
 #include <allegro.h>
 #include <cstdio>
 
+#include "dialogue/talk_tree.h"
+
 // Capacities of the tables.
 inline constexpr int kMaxFurni = 10;
 inline constexpr int kMaxPersons = 10;
@@ -26,7 +28,6 @@ inline constexpr int kWaypoints = 5;
 inline constexpr int kInventorySlots = 100;
 inline constexpr int kTextLines = 3;
 inline constexpr int kTalkRows = 6;     // row 0 one-off remarks, rows 1..5 menu options
-inline constexpr int kBranch = 6;       // choices 0..5 at each of the five dialogue levels
 inline constexpr int kVideoFrames = 64;
 inline constexpr int kSlotNameLen = 30;
 inline constexpr int kSaveSlots = 10;
@@ -217,12 +218,9 @@ typedef const char* text;
   V(int, video_text_color, )                                                                    \
   V(int, let_video_text, )                                                                      \
                                                                                                 \
-  /* 11. Dialogue tables, per person and path (c5, c4, c3, c2, c1), first choice fastest */   \
-  V(text, sentence, [kMaxPersons][kBranch][kBranch][kBranch][kBranch][kBranch][kTextLines])     \
-  V(text, reply, [kMaxPersons][kBranch][kBranch][kBranch][kBranch][kBranch][kTextLines])        \
-  V(int, s_call_nr, [kMaxPersons][kBranch][kBranch][kBranch][kBranch][kBranch])                 \
-  V(int, s_present, [kMaxPersons][kBranch][kBranch][kBranch][kBranch][kBranch])                 \
-  V(int, s_exit, [kMaxPersons][kBranch][kBranch][kBranch][kBranch][kBranch])                    \
+  /* 11. Dialogue: one tree per person (sentence, reply, s_call_nr, s_present, s_exit of     \
+     every node, found by its dotted path: dialogue/talk_tree.h) and the conversation */       \
+  V(TalkTree, talk_tree, [kMaxPersons])                                                         \
   V(int, branch1, )                                                                             \
   V(int, branch2, )                                                                             \
   V(int, branch3, )                                                                             \

@@ -29,9 +29,9 @@ void fill_distinct() {
           for (int c2 = 0; c2 < 6; ++c2)
             for (int c1 = 0; c1 < 6; ++c1) {
               const int v = ((((p * 6 + c1) * 6 + c2) * 6 + c3) * 6 + c4) * 6 + c5;
-              s_call_nr[p][c5][c4][c3][c2][c1] = v - 5;
-              s_present[p][c5][c4][c3][c2][c1] = v % 2;
-              s_exit[p][c5][c4][c3][c2][c1] = v % 3;
+              talk_tree[p].node[c1][c2][c3][c4][c5].s_call_nr = v - 5;
+              talk_tree[p].node[c1][c2][c3][c4][c5].s_present = v % 2;
+              talk_tree[p].node[c1][c2][c3][c4][c5].s_exit = v % 3;
             }
 }
 
@@ -88,9 +88,9 @@ TEST(RoomStateFile, RoundTripRestoresAllSevenArraysExactly) {
           for (int c2 = 0; c2 < 6; ++c2)
             for (int c1 = 0; c1 < 6; ++c1) {
               const int v = ((((p * 6 + c1) * 6 + c2) * 6 + c3) * 6 + c4) * 6 + c5;
-              wrong += s_call_nr[p][c5][c4][c3][c2][c1] != v - 5;
-              wrong += s_present[p][c5][c4][c3][c2][c1] != v % 2;
-              wrong += s_exit[p][c5][c4][c3][c2][c1] != v % 3;
+              wrong += talk_tree[p].node[c1][c2][c3][c4][c5].s_call_nr != v - 5;
+              wrong += talk_tree[p].node[c1][c2][c3][c4][c5].s_present != v % 2;
+              wrong += talk_tree[p].node[c1][c2][c3][c4][c5].s_exit != v % 3;
             }
   EXPECT_EQ(wrong, 0);
 }
@@ -113,8 +113,8 @@ TEST(RoomStateFile, AHandMadeFileIsReadInTheFileOrder) {
   ASSERT_EQ(load_temp(), 0);
   EXPECT_EQ(furni_anim[2], 7);
   EXPECT_EQ(person_present[1], -1);
-  EXPECT_EQ(s_call_nr[1][3][0][0][0][2], 9);
-  EXPECT_EQ(s_call_nr[1][2][0][0][0][3], 0) << "subscripts swapped";
+  EXPECT_EQ(talk_tree[1].node[2][0][0][0][3].s_call_nr, 9);
+  EXPECT_EQ(talk_tree[1].node[3][0][0][0][2].s_call_nr, 0) << "subscripts swapped";
 }
 
 TEST(RoomStateFile, DamagedFilesChangeNothingAndAreReported) {
@@ -136,12 +136,12 @@ TEST(RoomStateFile, DamagedFilesChangeNothingAndAreReported) {
     write_file(c.name, c.content);
     furni_present[0] = 1;
     furni_anim[0] = 0;
-    s_call_nr[0][0][0][0][0][0] = 5;
+    talk_tree[0].node[0][0][0][0][0].s_call_nr = 5;
     temp_file = c.name;
     EXPECT_EQ(load_temp(), -1) << c.name;
     EXPECT_EQ(furni_present[0], 1) << c.name;
     EXPECT_EQ(furni_anim[0], 0) << c.name;
-    EXPECT_EQ(s_call_nr[0][0][0][0][0][0], 5) << c.name;
+    EXPECT_EQ(talk_tree[0].node[0][0][0][0][0].s_call_nr, 5) << c.name;
   }
   temp_file = "missing.sav";
   EXPECT_EQ(load_temp(), -1);
