@@ -39,12 +39,12 @@ void show_text_hero() {
 }
 
 void talking_hero() {
-  if (talk_direction == 0) {
-    for (int& a : hero_action) a = -1;
+  if (talk_direction == kTalkFront) {
+    for (int& a : hero_action) a = kStepTalkFront;
   } else {
     select_move = talk_direction;
     new_hero_move();
-    for (int& a : hero_action) a = -2;
+    for (int& a : hero_action) a = kStepSpecial;
   }
   for (talk_loop = 0; talk_loop < text_speed * 40; ++talk_loop) {
     platform_poll_mouse();
@@ -57,7 +57,7 @@ void talking_hero() {
     platform_hide_pointer();
     show_text_hero();
     maus();
-    if (mouse_status != -1) platform_show_pointer(memory_screen);
+    if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
     show_frame();
     platform_hide_pointer();
     if (mouse_b & 3) break;

@@ -12,7 +12,8 @@ void furni_room() {
   for (counter = 0; counter < furni_nr; ++counter) {
     if (furni_interact[counter] != 1) continue;
     mouse_over_furni();
-    if (furni_mouse_over[counter] == 1 && force_cursor == 0) mouse_status = mouse_status > 5 ? 7 : 2;
+    if (furni_mouse_over[counter] == 1 && force_cursor == kVerbFree)
+      mouse_status = carrying_item() ? kModeItemOnTarget : kModeLook;
   }
 }
 
@@ -21,7 +22,8 @@ void people_room() {
   for (counter = 0; counter < person_nr; ++counter) {
     if (person_interact[counter] != 1) continue;
     mouse_over_person();
-    if (person_mouse_over[counter] == 1 && force_cursor == 0) mouse_status = mouse_status > 5 ? 7 : 3;
+    if (person_mouse_over[counter] == 1 && force_cursor == kVerbFree)
+      mouse_status = carrying_item() ? kModeItemOnTarget : kModeTalk;
   }
 }
 

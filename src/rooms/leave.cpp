@@ -31,16 +31,16 @@ bool hero_reached_exit(int k) {
 void leave_room() {
   for (int k = 0; k < exit_nr && k < kMaxExits; ++k) {
     if (!mouse_on_exit(k)) continue;
-    if (force_cursor == 0 && mouse_status <= 5) mouse_status = 0;
+    if (force_cursor == kVerbFree && !carrying_item()) mouse_status = kModeExit;
     if (fresh_press()) {
-      if (mouse_status == 0) {
+      if (mouse_status == kModeExit) {
         wait_loop = 1;
         change_room = k;
         true_x = goto_exit_x[k];
         true_y = goto_exit_y[k];
       }
-      click = 1;
-      force_cursor = 0;
+      click = kClickNow;
+      force_cursor = kVerbFree;
     }
   }
   if (change_room < 0 || change_room >= kMaxExits || !hero_reached_exit(change_room)) return;
@@ -56,10 +56,10 @@ void leave_room() {
 }
 
 void going() {
-  if (!fresh_press() || mouse_button != -1) return;
+  if (!fresh_press() || mouse_button != kButtonNone) return;
   const bool nothing_pending = take_object == -1 && gear_object == -1 && use_object == -1 && change_room == -1 &&
                                talk_goto == -1;
-  if (nothing_pending && mouse_status == 1) {
+  if (nothing_pending && mouse_status == kModeWalk) {
     true_x = mouse_x;
     true_y = mouse_y;
   }
@@ -71,12 +71,12 @@ void going() {
   allow_click();
   calc_coor();
   make_fluent();
-  click = 1;
-  force_cursor = 0;
+  click = kClickNow;
+  force_cursor = kVerbFree;
 }
 
 void door_closed() {
-  talk_direction = 0;
+  talk_direction = kTalkFront;
   choice = 0;
   sentence_x = hero_x;
   sentence_y = hero_y - hero_length - 60;
@@ -96,9 +96,9 @@ void enter_new_room() {
   }
   set_temp_file();
   save_temp();
-  if (mouse_status > 5) return_carried_item();
-  mouse_status = 0;
-  force_cursor = 0;
+  if (carrying_item()) return_carried_item();
+  mouse_status = kModeExit;
+  force_cursor = kVerbFree;
   hero_x = click_x2 = true_x = new_hero_x[k];
   hero_y = click_y2 = true_y = new_hero_y[k];
   room_name = new_room[k];

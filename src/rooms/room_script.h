@@ -14,6 +14,8 @@
 #include <array>
 #include <span>
 
+#include "shell/world.h"
+
 // One animation frame: a picture of the room's datafile, where its top-left
 // corner goes, how many composed frames it stays, and the talk-start mark
 // (persons only).
@@ -74,7 +76,7 @@ struct FurniState {
   const char* text[3];
   int interact = 0;
   int take = 0;
-  int take_dir = 0;  // 3 taking to the left, 4 to the right
+  int take_dir = 0;  // kMoveTakeLeft or kMoveTakeRight
   int goto_x = 0;
   int goto_y = 0;
   int mouse_x = -1;
@@ -93,7 +95,7 @@ struct PersonState {
   const char* text[3];
   int interact = 0;
   int talk = 0;
-  int talk_dir = 0;  // 0 facing the viewer, 1 turned right, 2 turned left
+  int talk_dir = kTalkFront;
   int goto_x = 0;
   int goto_y = 0;
   int mouse_x = -1;

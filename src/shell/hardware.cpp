@@ -74,31 +74,16 @@ void load_general_data() {
   pv_font = static_cast<FONT*>(font_dat[0].dat);
 }
 
+// A new game: the values world.h gives each entry of the game (the hero at
+// his start in future_floor1, nothing pending, every inventory slot empty),
+// and a fresh picture for every inventory slot.
 void init_general_variables() {
-  for (int i = 0; i < kInventorySlots; ++i) {
-    inventory_obj_bmp[i] = create_bitmap(40, 40);
-    clear_to_color(inventory_obj_bmp[i], bitmap_mask_color(inventory_obj_bmp[i]));
-    inventory_obj[i] = "z";
-    for (int l = 0; l < kTextLines; ++l) inv_obj_describe[i][l] = "";
+  set_new_game_values();
+  for (BITMAP*& slot : inventory_obj_bmp) {
+    slot = create_bitmap(40, 40);
+    clear_to_color(slot, bitmap_mask_color(slot));
   }
-  mouse_status = 1;
-  room_name = "future_floor1";
-  hero_x = 298;
-  hero_y = 267;
-  click_x2 = hero_x;
-  true_x = hero_x;
-  click_y2 = hero_y;
-  true_y = hero_y;
   cpu_delay = cpu_speed;
-  mov_nr1 = -1;
-  take_object = -1;
-  gear_object = -1;
-  use_object = -1;
-  talk_goto = -1;
-  talk_nr = -1;
-  change_room = 0;
-  hero_length = 200;
-  hero_width = 125;
 }
 
 namespace {

@@ -94,7 +94,7 @@ void start_up(int argc, char** argv) {
   objects_dat = load_datafile_checked("objects.dat", 15);
   font_dat = load_datafile_checked("font.dat", 1);
   load_general_data();
-  mouse_status = 1;
+  mouse_status = kModeWalk;
   maus();
   for (int i = 0; i < 35; ++i) red_bar[i] = datafile_bitmap(title_dat, i + 1, "title.dat");
   select_init_temp();
@@ -118,7 +118,7 @@ void start_new_game() {
   music();
   video_hero_beton_ko();
 
-  talk_direction = 0;
+  talk_direction = kTalkFront;
   choice = 0;
   sentence_x = hero_x;
   sentence_y = hero_y - hero_length - 60;
@@ -137,12 +137,12 @@ void start_new_game() {
 void main_loop_pass() {
   if (game == 990) game = 10;
   storyline();
-  mouse_button = -1;
+  mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();
-  if (force_cursor == 0) mouse_status = (mouse_status <= 5) ? 1 : 6;
+  if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItem : kModeWalk;
   mouse_button = button_under_mouse();
-  if ((mouse_b & 1) && click != 2) new_turn = 1;
+  if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
 
   if (frame_due()) {
     platform_hide_pointer();
@@ -152,13 +152,13 @@ void main_loop_pass() {
     ++go_frame_nr;
   }
 
-  if ((mouse_b & 2) && mouse_status > 5) {
+  if ((mouse_b & 2) && carrying_item()) {
     return_carried_item();
-    mouse_status = 1;
-    click = 2;
+    mouse_status = kModeWalk;
+    click = kClickHeld;
   }
 
-  if (mouse_button == -1) {
+  if (mouse_button == kButtonNone) {
     leave_room();
     furni_room();
     people_room();
@@ -170,12 +170,12 @@ void main_loop_pass() {
   maus();
 
   platform_hide_pointer();
-  if (mouse_status != -1) platform_show_pointer(memory_screen);
+  if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
   show_frame();
 
   cpu_delay += 1;
-  if (click == 1) click = 2;
-  if (!(mouse_b & 3)) click = 0;
+  if (click == kClickNow) click = kClickHeld;
+  if (!(mouse_b & 3)) click = kClickFree;
   game += 1;
 }
 

@@ -53,7 +53,7 @@ int walk_gap(const char* room, P from, P to, P* end = nullptr) {
   allow_click();
   const P target{true_x, true_y};
   calc_coor();
-  if (mov_nr >= 199) return 999;
+  if (mov_nr >= kStanding) return 999;
   const P last{movement_x[mov_nr - 1], movement_y[mov_nr - 1]};
   make_fluent();
   if (end) *end = last;
@@ -179,8 +179,8 @@ TEST(OldSchoolRules, TheAquariumCorridorTestsItsLeftWallBeforeTheBackEdge) {
   test_support::fresh_game();
   // A step up-left that crosses both the left wall and the back row slides
   // along the wall (walk_d2: x + 16), not along the back edge (walk_a2: y + 4).
-  EXPECT_EQ(step_of("aqua", 420, 229, 412, 225, 5), P(428, 225));
-  EXPECT_EQ(step_of("floor15", 236, 289, 228, 285, 5), P(228, 289));
+  EXPECT_EQ(step_of("aqua", 420, 229, 412, 225, kStepUpLeft), P(428, 225));
+  EXPECT_EQ(step_of("floor15", 236, 289, 228, 285, kStepUpLeft), P(228, 289));
 }
 
 TEST(OldSchoolRules, Floor9AndPortier) {

@@ -47,12 +47,12 @@ constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "sand",
      .text = {TR("Madame Sand, eis Biologiesproff.", "Mrs Sand, our biology teacher."),
               TR("Si huet emmer e Fraesch an der Tesch.", "She always has a frog in her pocket."), ""},
-     .interact = 1, .talk = 1, .talk_dir = 2, .goto_x = 200, .goto_y = 345, .frames = kSandIdle.view()},
-    {.slot = 0, .state = 1, .name = "sand_talk", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+     .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 345, .frames = kSandIdle.view()},
+    {.slot = 0, .state = 1, .name = "sand_talk", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandTalk.view()},
-    {.slot = 0, .state = 2, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 0, .state = 2, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandTurn.view()},
-    {.slot = 0, .state = 3, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 0, .state = 3, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandBack.view()},
 };
 constexpr int kPersonPresent[] = {1};

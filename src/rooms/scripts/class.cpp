@@ -37,7 +37,7 @@ constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, 51, 51);
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "friob",
      .text = {TR("Den Haer Friob. E gudde Proff, awer", "Mr Friob. A good teacher, but"), TR("e bessen e Pedant.", "a bit of a pedant."), ""},
-     .interact = 1, .talk = 1, .talk_dir = 2, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
+     .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
     {.slot = 0, .state = 1, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
     {.slot = 0, .state = 2, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
     {.slot = 0, .state = 3, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},

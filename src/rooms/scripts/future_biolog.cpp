@@ -31,7 +31,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 1, .state = 0, .name = "gaz",
      .text = {TR("Eine Gasflasche. Brennbar, steht drauf.", "A gas bottle. Flammable, it says."),
               TR("Klingt nach genau meinem Ding.", "Sounds just like my kind of thing."), ""},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 165, .goto_y = 335, .frames = kGas.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 165, .goto_y = 335, .frames = kGas.view()},
     {.slot = 2, .state = 0, .name = "desk8",
      .text = {TR("Ein Labortisch. Jemand hat hier einen", "A lab bench. Somebody has dissected"),
               TR("Frosch seziert. Hoffentlich war es", "a frog here. Let's hope it was"),
@@ -44,7 +44,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 4, .state = 0, .name = "schlauch",
      .text = {TR("Ein Gasschlauch. Den braucht hier", "A gas hose. Nobody here needs it"),
               TR("keiner mehr, seit es kein Gas mehr gibt.", "since they cut off the gas."), ""},
-     .interact = 1, .take = 1, .take_dir = 4, .goto_x = 350, .goto_y = 340, .frames = kHose.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeRight, .goto_x = 350, .goto_y = 340, .frames = kHose.view()},
 };
 
 // Mrs Sand (person 0) corrects tests and looks up now and then; talking,
@@ -61,13 +61,13 @@ constexpr auto kSandSleep = FrameList<10>{}.run(30, 35, 540, 160, 3).run(34, 31,
    TR("hat mich noch nie leiden koennen.", "has never been able to stand me."), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 500, .goto_y = 340, .frames = kSandIdle.view()},
-    {.slot = 0, .state = 1, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 500, .goto_y = 340, .frames = kSandTalk.view()},
-    {.slot = 0, .state = 2, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 500, .goto_y = 340, .frames = kSandTurn.view()},
-    {.slot = 0, .state = 3, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "sand", .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 500, .goto_y = 340, .frames = kSandBack.view()},
     {.slot = 1, .state = 0, .name = "sand_sleep",
      .text = {TR("Frau Sand schlaeft tief und fest.", "Mrs Sand is fast asleep."),

@@ -64,7 +64,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 1, .state = 0, .name = "dia",
      .text = {TR("Ein Diamant. Der sieht nicht gerade", "A diamond. It does not look cheap"),
               TR("billig aus.", "at all."), ""},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 330, .goto_y = 370, .frames = kDiamond.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 330, .goto_y = 370, .frames = kDiamond.view()},
     {.slot = 2, .state = 0, .name = "Elementetafel",
      .text = {TR("Das Periodensystem. Blei hat die", "The periodic table. Lead is number"),
               TR("Nummer 82. Das kommt sicher im Test.", "82. That will be in the test for sure."), ""},
@@ -126,21 +126,21 @@ constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 155, 178);
    TR("braut das Mittel gegen die Strahlung.", "the potion against the radiation."), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterIdle.view()},
-    {.slot = 0, .state = 1, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterTalk.view()},
-    {.slot = 0, .state = 2, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterTurn.view()},
-    {.slot = 0, .state = 3, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterBack.view()},
-    {.slot = 1, .state = 0, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 0, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchIdle.view()},
-    {.slot = 1, .state = 1, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 1, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchTalk.view()},
-    {.slot = 1, .state = 2, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 2, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchTurn.view()},
-    {.slot = 1, .state = 3, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 3, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchBack.view()},
 };
 #undef COUNTER_TEXT

@@ -47,14 +47,14 @@ constexpr auto kBack = FrameList<4>{}.run(27, 24, 422, 184);
    TR("eine Akte. Meine ist dicker als seine Brille.", "pupil. Mine is thicker than his glasses."), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "rarozir", .text = RAROZIR_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "rarozir", .text = RAROZIR_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 420, .goto_y = 360, .frames = kIdle.view()},
     {.slot = 0, .state = 1, .name = "rarozir_talk", .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
-     .talk_dir = 1, .goto_x = 420, .goto_y = 360, .frames = kTalk.view()},
+     .talk_dir = kTalkRight, .goto_x = 420, .goto_y = 360, .frames = kTalk.view()},
     {.slot = 0, .state = 2, .name = "rarozir_talk", .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
-     .talk_dir = 1, .goto_x = 420, .goto_y = 360, .frames = kTurn.view()},
+     .talk_dir = kTalkRight, .goto_x = 420, .goto_y = 360, .frames = kTurn.view()},
     {.slot = 0, .state = 3, .name = "rarozir_talk", .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
-     .talk_dir = 1, .goto_x = 420, .goto_y = 360, .frames = kBack.view()},
+     .talk_dir = kTalkRight, .goto_x = 420, .goto_y = 360, .frames = kBack.view()},
 };
 #undef RAROZIR_TEXT
 

@@ -38,13 +38,13 @@ constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
    TR("Schule einen Waerter mit Schlagstock?", "need a guard with a truncheon?"), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardIdle.view()},
-    {.slot = 0, .state = 1, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardTalk.view()},
-    {.slot = 0, .state = 2, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardTurn.view()},
-    {.slot = 0, .state = 3, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardBack.view()},
 };
 #undef GUARD_TEXT

@@ -38,7 +38,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 3, .state = 0, .name = "guitar",
      .text = {TR("Eine E-Gitarre! Wer laesst denn so", "An electric guitar! Who leaves a thing"),
               TR("was einfach rumstehen?", "like that just lying about?"), ""},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 260, .goto_y = 380, .frames = kGuitar.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 260, .goto_y = 380, .frames = kGuitar.view()},
 };
 
 // Dori polishes a lens, looks up, polishes again; talking, turning to the
@@ -54,13 +54,13 @@ constexpr auto kDoriBack = FrameList<4>{}.run(31, 28, 395, 151);
    ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriIdle.view()},
-    {.slot = 0, .state = 1, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriTalk.view()},
-    {.slot = 0, .state = 2, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriTurn.view()},
-    {.slot = 0, .state = 3, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "dori_future", .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriBack.view()},
 };
 #undef DORI_TEXT

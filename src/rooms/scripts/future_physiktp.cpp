@@ -71,13 +71,13 @@ constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 172, 227, 2).hold(0, 10);
    TR("seit Jahren an seiner Zeitmaschine.", "been building his time machine for years."), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 470, .goto_y = 365, .frames = kZirudIdle.view()},
-    {.slot = 0, .state = 1, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 470, .goto_y = 365, .frames = kZirudTalk.view()},
-    {.slot = 0, .state = 2, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 470, .goto_y = 365, .frames = kZirudTurn.view()},
-    {.slot = 0, .state = 3, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "FrizzeRol", .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 470, .goto_y = 365, .frames = kZirudBack.view()},
     {.slot = 1, .state = 0, .name = "Dori",
      .text = {TR("Dori. Er keucht noch vom Teleskop.", "Dori. Still puffing from the telescope."), "", ""},

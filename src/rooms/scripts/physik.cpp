@@ -25,7 +25,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "kanister",
      .text = {TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside."),
               TR("Et riicht no Benzin.", "It smells of petrol."), TR("Dat keint ech nach brauchen.", "That could come in handy.")},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 410, .goto_y = 370, .frames = kKanister.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 410, .goto_y = 370, .frames = kKanister.view()},
     {.slot = 1, .state = 0, .name = "chair",
      .text = {TR("E Stull. Ganz normal.", "A chair. Quite ordinary."), "", ""}, .frames = kChair.view()},
     {.slot = 2, .state = 0, .name = "pendel",
@@ -36,7 +36,7 @@ constexpr FurniState kFurniture[] = {
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "dori",
      .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
-     .interact = 1, .talk = 1, .talk_dir = 1, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
+     .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
 };
 
 // The physics room. The floor lies in front of the back edge P; the door to
