@@ -133,9 +133,26 @@ struct RoomScript {
   std::span<const PersonState> persons;
   // exit_nr clickable exits, then any slots only the story uses.
   std::span<const ExitDef> exits;
-  void (*area)();
-  void (*allow_walk)();
-  void (*extra_click)();
+  // The walking rules. Each is a decision list over the room's lines and
+  // works on globals the dispatcher prepares, so a room writes only its own
+  // decisions:
+  //   area         once per walk click. Reads the target in (x, y) (and may
+  //                read hero_x, hero_y); moves (x, y) into the walkable area.
+  //                The dispatcher copies true_x, true_y in and out.
+  //   allow_walk   after every tentative step of a path. Reads the step in
+  //                (x, y), the point before it in (last_x, last_y) (the hero
+  //                for a path's first step) and its code hero_action[mov_nr];
+  //                calls at most one wall response (walk_a1 .. walk_f2),
+  //                which moves (x, y) and may change the code. The
+  //                dispatcher copies buffer_x, buffer_y in and out.
+  //   extra_click  once per new walk target. Reads true_x, true_y, hero_x,
+  //                hero_y; names the waypoints before the target with via(),
+  //                in the order they are walked. The dispatcher adds the
+  //                target as the last waypoint.
+  // A room without a rule walks everywhere, straight to the target.
+  void (*area)() = nullptr;
+  void (*allow_walk)() = nullptr;
+  void (*extra_click)() = nullptr;
   // After the exits are set (the room's own exit rule, if it has one).
   void (*after_exits)() = nullptr;
   // The conversation hooks of the rooms whose persons talk: filling the
@@ -149,5 +166,9 @@ struct RoomScript {
   void (*give)() = nullptr;
 };
 
-// The minimal waypoint rule: straight to the target.
-void extra_click_direct();
+// The next waypoint of the walk being planned (in a room's extra_click rule).
+void via(int px, int py);
+
+// A room's area rule applied to the walk target true_x, true_y (for the data
+// generator, which paints the floor where the rule leaves a point alone).
+void apply_area(const RoomScript& room);

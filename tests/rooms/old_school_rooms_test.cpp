@@ -80,11 +80,20 @@ const char* const kFutureTwins[][2] = {
 
 TEST(OldSchoolRooms, EveryRoomHasItsWalkingRules) {
   for (const char* name : kOldRooms) {
-    const RoomScript* r = room_of(name);
-    ASSERT_NE(r, nullptr) << name;
-    EXPECT_NE(r->area, nullptr) << name;
-    EXPECT_NE(r->allow_walk, nullptr) << name;
-    EXPECT_NE(r->extra_click, nullptr) << name;
+    ASSERT_NE(room_of(name), nullptr) << name;
+    const P arrival = arrivals_in(name).front();
+    // A click on the ceiling is moved down onto the floor...
+    const P floor = area_of(name, 320, 5, arrival.first, arrival.second);
+    EXPECT_GT(floor.second, 100) << name;
+    // ...which stays where it is, and a step from there up through the back
+    // wall is turned back by the room's walk rule.
+    EXPECT_EQ(area_of(name, floor.first, floor.second, arrival.first, arrival.second), floor) << name;
+    EXPECT_NE(step_of(name, floor.first, floor.second, floor.first - 8, 5, kStepUpLeft), P(floor.first - 8, 5))
+        << name;
+    // The waypoints end at the target.
+    const std::vector<P> way = waypoints_of(name, arrival.first, arrival.second, floor.first, floor.second);
+    ASSERT_FALSE(way.empty()) << name;
+    EXPECT_EQ(way.back(), floor) << name;
   }
 }
 

@@ -78,7 +78,7 @@ void sample_floor(Plan& p) {
           hero_y = probe[1];
           true_x = x;
           true_y = y;
-          p.room->area();
+          apply_area(*p.room);
           if (true_x != x || true_y != y) {
             walkable = false;
             break;

@@ -67,8 +67,6 @@ bool in_left_block(int px, int py) { return bench_b(px, py) >= 0 && px <= 460 &&
 }  // namespace
 
 void area_biolog() {
-  x = true_x;
-  y = true_y;
   if (y <= 325 && wall_a(x, y) <= 0) {
     x = 165;
     y = 335;
@@ -87,15 +85,9 @@ void area_biolog() {
   } else if (in_left_block(x, y) && hero_x >= 460) {
     x = 470;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_biolog() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (wall_a(x, y) <= 0)
     walk_d2();
   else if (y <= 325)
@@ -110,19 +102,11 @@ void allow_walk_biolog() {
     walk_b1();
   else if (x >= 520 && y >= 355)
     walk_b2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Between the front gangways the hero goes round the benches along the back.
 void extra_click_biolog() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  int n = 0;
-  auto via = [&n](int px, int py) {
-    click_x[n] = px;
-    click_y[n] = py;
-    ++n;
-  };
   if (bench_b(hx, hy) <= 0 && hy >= 355 && ty <= 355) {
     via(210, 340);
   } else if (hx >= 460 && hy >= 355 && ty <= 355) {
@@ -134,7 +118,6 @@ void extra_click_biolog() {
     via(450, 340);
     via(210, 340);
   }
-  via(tx, ty);
 }
 
 extern const RoomScript room_biolog = {

@@ -1,6 +1,6 @@
 // Room class: a classroom of the old school with its teacher, Mr Friob.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -45,24 +45,23 @@ constexpr PersonState kPersons[] = {
 
 // The classroom: the floor in front of the back wall (y 270), the window
 // wall at the left and the door wall at the right.
-constexpr old_school::Corridor kFloor{262, 270, 3, 2, 660, 44, 1, 27680, 50, 270, 630, 270};
+constexpr walks::Corridor kFloor{262, 270, 3, 2, 660, 44, 1, 27680, 50, 270, 630, 270};
 // The desks: desk5 by the door, desk4 in the left row.
 bool by_desk5(int px, int py) { return px >= 500 && py <= 330; }
 bool behind_desk4(int px, int py) { return px <= 245 && py <= 318; }
 
 }  // namespace
 
-void area_class() { old_school::corridor_area<kFloor>(); }
+void area_class() { walks::corridor_area<kFloor>(); }
 
-void allow_walk_class() { old_school::corridor_walk<kFloor>(); }
+void allow_walk_class() { walks::corridor_walk<kFloor>(); }
 
 // Past the desk by the door the hero goes in front of it, (560, 340); to the
 // place behind the left row he comes by its right end, (260, 325).
 void extra_click_class() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  old_school::Route route;
-  if ((by_desk5(hx, hy) && tx < 500) || (by_desk5(tx, ty) && hx < 500)) route.via(560, 340);
-  if (behind_desk4(tx, ty) && !behind_desk4(hx, hy) && hx > 245) route.via(260, 325);
+  if ((by_desk5(hx, hy) && tx < 500) || (by_desk5(tx, ty) && hx < 500)) via(560, 340);
+  if (behind_desk4(tx, ty) && !behind_desk4(hx, hy) && hx > 245) via(260, 325);
 }
 
 extern const RoomScript room_class = {

@@ -1,6 +1,6 @@
 // Room floor13.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -30,13 +30,13 @@ constexpr FurniState kFurniture[] = {
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 265, 330, 395, 330};
+constexpr walks::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 265, 330, 395, 330};
 
 }  // namespace
 
-void area_floor13() { old_school::corridor_area<kCorridor>(); }
+void area_floor13() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_floor13() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_floor13() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor13 = {
     .name = "floor13",
@@ -54,5 +54,4 @@ extern const RoomScript room_floor13 = {
     .exits = kExits,
     .area = area_floor13,
     .allow_walk = allow_walk_floor13,
-    .extra_click = extra_click_direct,
 };

@@ -1,6 +1,6 @@
 // Room floor14.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -48,5 +48,4 @@ extern const RoomScript room_floor14 = {
     .exits = kExits,
     .area = area_floor13,
     .allow_walk = allow_walk_floor13,
-    .extra_click = extra_click_direct,
 };

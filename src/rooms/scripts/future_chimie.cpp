@@ -160,8 +160,6 @@ constexpr int kCounter = 510;
 }  // namespace
 
 void area_future_chimie() {
-  x = true_x;
-  y = true_y;
   if (back_b(x, y) <= 0 && wall_w(x, y) <= 0) {
     x = 285;
     y = 360;
@@ -186,15 +184,9 @@ void area_future_chimie() {
   } else if (alcove_s(x, y) <= 0) {
     y = (35089 - 9 * x) / 116;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_chimie() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   // Right of the left wall and either in the alcove or in front of its row.
   const bool open_side = wall_w(x, y) > 0 && (alcove_r(x, y) > 0 || y >= 336);
   if (front_f(x, y) >= 0) {
@@ -210,8 +202,6 @@ void allow_walk_future_chimie() {
   } else {
     walk_b1();
   }
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_future_chimie = {
@@ -232,5 +222,4 @@ extern const RoomScript room_future_chimie = {
     .exits = kExits,
     .area = area_future_chimie,
     .allow_walk = allow_walk_future_chimie,
-    .extra_click = extra_click_direct,
 };

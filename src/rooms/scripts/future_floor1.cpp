@@ -51,8 +51,6 @@ int wall_q(int px, int py) { return 230 * py - 320 * px + 75200; }
 }  // namespace
 
 void area_future_floor1() {
-  x = true_x;
-  y = true_y;
   const int P = wall_p(x, y);
   const int Q = wall_q(x, y);
   if (P <= 0 && y <= 160) {
@@ -68,36 +66,20 @@ void area_future_floor1() {
   } else if (y <= 160) {
     y = 170;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_floor1() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 160)
     walk_a2();
   else if (wall_p(x, y) <= 0)
     walk_d2();
   else if (wall_q(x, y) <= 0)
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // A target well below the hero is reached through the middle of the corridor.
 void extra_click_future_floor1() {
-  if (true_y >= hero_y + 30) {
-    click_x[0] = 320;
-    click_y[0] = true_y - 30;
-    click_x[1] = true_x;
-    click_y[1] = true_y;
-  } else {
-    click_x[0] = true_x;
-    click_y[0] = true_y;
-  }
+  if (true_y >= hero_y + 30) via(320, true_y - 30);
 }
 
 extern const RoomScript room_future_floor1 = {

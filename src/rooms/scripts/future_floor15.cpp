@@ -80,8 +80,6 @@ bool beyond_right_wall(int px, int py) { return 195 * px - 235 * py >= 12000; }
 }  // namespace
 
 void area_future_floor15() {
-  x = true_x;
-  y = true_y;
   if (x <= kLeftWall && y <= kBackRow) {
     x = 210;
     y = 295;
@@ -95,23 +93,15 @@ void area_future_floor15() {
   } else if (beyond_right_wall(x, y)) {
     x = (235 * y + 12000) / 195;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_floor15() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= kBackRow)
     walk_a2();
   else if (x <= kLeftWall)
     walk_b1();
   else if (beyond_right_wall(x, y))
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_future_floor15 = {
@@ -130,5 +120,4 @@ extern const RoomScript room_future_floor15 = {
     .exits = kExits,
     .area = area_future_floor15,
     .allow_walk = allow_walk_future_floor15,
-    .extra_click = extra_click_direct,
 };

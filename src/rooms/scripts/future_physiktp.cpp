@@ -106,5 +106,4 @@ extern const RoomScript room_future_physiktp = {
     // The room shares the floor plan of physiktp, and with it its walking rules.
     .area = area_physiktp,
     .allow_walk = allow_walk_physiktp,
-    .extra_click = extra_click_direct,
 };

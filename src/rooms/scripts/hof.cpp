@@ -1,6 +1,6 @@
 // Room hof.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -38,8 +38,6 @@ bool on_lawn(int px, int py) { return 140 <= px && px <= 260 && py >= 305; }
 }  // namespace
 
 void area_hof() {
-  x = true_x;
-  y = true_y;
   if (behind_back_edge(x, y) && x <= 20) {
     x = 25;
     y = 278;
@@ -57,14 +55,9 @@ void area_hof() {
   } else if (on_lawn(x, y)) {
     x = 270;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_hof() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
   if (behind_back_edge(x, y))
     walk_a2();
   else if (x <= 20)
@@ -77,15 +70,12 @@ void allow_walk_hof() {
     walk_b1();
   else if (on_lawn(x, y))
     walk_a1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Behind the lawn, by (200, 295).
 void extra_click_hof() {
   const int hx = hero_x, tx = true_x;
-  old_school::Route route;
-  if ((hx >= 200 && tx <= 200) || (hx <= 200 && tx >= 200)) route.via(200, 295);
+  if ((hx >= 200 && tx <= 200) || (hx <= 200 && tx >= 200)) via(200, 295);
 }
 
 extern const RoomScript room_hof = {

@@ -56,8 +56,6 @@ int edge_k(int px, int py) { return 627 * py - 334 * px - 66830; }
 }  // namespace
 
 void area_physik() {
-  x = true_x;
-  y = true_y;
   const int P = edge_p(x, y), Q = edge_q(x, y), R = edge_r(x, y), T = edge_t(x, y);
   const int M = edge_m(x, y);
   if (P >= 0 && Q >= 0) {
@@ -94,15 +92,9 @@ void area_physik() {
   } else if (edge_n(x, y) <= 0) {
     x = (299 * y + 113605) / 336;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_physik() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   const bool open_floor = edge_m(x, y) > 0 && edge_n(x, y) > 0;
   if (edge_t(x, y) >= 0)
     walk_e1();
@@ -118,20 +110,11 @@ void allow_walk_physik() {
     walk_e1();
   else if (!open_floor)
     walk_e2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // From the floor to the door recess behind the back edge, by (510, 380).
 void extra_click_physik() {
-  int n = 0;
-  if (edge_p(hero_x, hero_y) >= 0 && edge_p(true_x, true_y) <= 0) {
-    click_x[0] = 510;
-    click_y[0] = 380;
-    n = 1;
-  }
-  click_x[n] = true_x;
-  click_y[n] = true_y;
+  if (edge_p(hero_x, hero_y) >= 0 && edge_p(true_x, true_y) <= 0) via(510, 380);
 }
 
 extern const RoomScript room_physik = {
