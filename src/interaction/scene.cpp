@@ -1,10 +1,13 @@
-#include "cutscenes/videos.h"
+#include "rooms/registry.h"
 #include "interaction/interaction.h"
 #include "shell/cursor.h"
 #include "shell/world.h"
 
-// The story's rules arrive with the story itself; until then a pass has none.
-void storyline() {}
+// The story's rules, first thing in every pass: for now those of the room the
+// hero is in.
+void storyline() {
+  room_story();
+}
 
 // Pointing at an interactive piece offers to look at it (or to use the held
 // item on it). What a click on it does comes with the pieces' own handling.
@@ -27,7 +30,3 @@ void people_room() {
   }
 }
 
-// The guard stops the hero at the doors of future_floor2 he may not pass.
-void story_exit() {
-  video_exit_floor2();
-}

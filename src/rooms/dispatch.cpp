@@ -2,6 +2,11 @@
 // (The loading hooks are dispatched in loading.cpp.) The walking rules get
 // their points copied in and out here, once for every room.
 #include "rooms/registry.h"
+
+#include <cstring>
+
+#include "interaction/remarks.h"
+#include "shell/cursor.h"
 #include "shell/world.h"
 
 namespace {
@@ -58,4 +63,42 @@ void s_extra() { call(&RoomScript::s_extra); }
 void cond_sent() { call(&RoomScript::cond); }
 void detect_cons_sent() { call(&RoomScript::detect_cons); }
 void cons_sent() { call(&RoomScript::cons); }
-void give_room() { call(&RoomScript::give); }
+void room_story() { call(&RoomScript::story); }
+void room_entered() { call(&RoomScript::entered); }
+void story_exit() { call(&RoomScript::leaving); }
+
+namespace {
+
+bool matches(const char* wanted, const char* actual) {
+  return !wanted || (actual && std::strcmp(wanted, actual) == 0);
+}
+
+// The room's first rule for `verb` on the thing named `name`, null for none.
+const VerbRule* rule_for(std::span<const VerbRule> rules, Verb verb, const char* name) {
+  const char* carried = carrying_item() ? arrow_obj : nullptr;
+  for (const VerbRule& r : rules)
+    if (r.verb == verb && matches(r.name, name) && matches(r.item, carried)) return &r;
+  return nullptr;
+}
+
+// True when the current room has a rule for it and the rule answered.
+bool room_answers(std::span<const VerbRule> RoomScript::*rules, Verb verb, const char* name, int slot) {
+  const RoomScript* room = current_room();
+  const VerbRule* rule = room ? rule_for(room->*rules, verb, name) : nullptr;
+  return rule && rule->run(slot);
+}
+
+}  // namespace
+
+bool piece_verb(Verb verb, int slot) {
+  if (slot < 0 || slot >= kMaxFurni) return true;
+  return room_answers(&RoomScript::piece_rules, verb, furni_name[slot], slot) || standard_piece_answer(verb, slot);
+}
+
+bool person_verb(Verb verb, int slot) {
+  if (slot < 0 || slot >= kMaxPersons) return true;
+  return room_answers(&RoomScript::person_rules, verb, person_name[slot], slot) ||
+         standard_person_answer(verb, slot);
+}
+
+void give_room() { person_verb(Verb::give, talk_nr); }

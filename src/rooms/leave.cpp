@@ -6,6 +6,7 @@
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
+#include "interaction/remarks.h"
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -44,10 +45,9 @@ void leave_room() {
     }
   }
   if (change_room < 0 || change_room >= kMaxExits || !hero_reached_exit(change_room)) return;
-  if (std::strcmp(room_name, "future_floor2") == 0 && change_room >= 1 && change_room <= 3) {
-    story_exit();
-    change_room = -1;
-  } else if (go_through[change_room] == 0) {
+  story_exit();
+  if (change_room == -1) return;  // the room keeps the hero
+  if (go_through[change_room] == 0) {
     change_room = -1;
     door_closed();
   } else {
@@ -76,15 +76,8 @@ void going() {
 }
 
 void door_closed() {
-  talk_direction = kTalkFront;
-  choice = 0;
-  sentence_x = hero_x;
-  sentence_y = hero_y - hero_length - 60;
-  input_text[0][0] = TR("Da komm ich nicht durch. Mir fehlt die richtige", "I can't open that door. I don't have the right");
-  input_text[0][1] = TR("Zugangskarte um die Tuer zu oeffnen.", "access card.");
-  input_text[0][2] = "";
-  wait_mouse_release();
-  talking_hero();
+  hero_remark(TR("Da komm ich nicht durch. Mir fehlt die richtige", "I can't open that door. I don't have the right"),
+              TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
 }
 
 void enter_new_room() {
@@ -112,4 +105,5 @@ void enter_new_room() {
   for (int i = 0; i < furni_nr; ++i) load_furni_anim();
   for (int j = 0; j < person_nr; ++j) load_person_anim();
   cpu_delay = cpu_speed;
+  room_entered();
 }

@@ -115,6 +115,22 @@ struct ExitDef {
   int arrive_x, arrive_y;
 };
 
+// The verbs a room's rule can answer. use_item: the carried item used on a
+// piece; give: the carried item given to a person.
+enum class Verb { look, take, use, use_item, give, talk };
+
+// One rule of a room: what `verb` does to the piece or person named `name`
+// (furni_name / person_name), with the carried item `item` (arrow_obj; null:
+// whatever is carried, or nothing). The first rule that matches runs; `run`
+// gets the slot and returns false to hand the action on to the standard
+// answer (see rooms/registry.h: piece_verb, person_verb).
+struct VerbRule {
+  Verb verb;
+  const char* name;
+  const char* item;
+  bool (*run)(int slot);
+};
+
 struct RoomScript {
   const char* name;
   const char* data_file;
@@ -155,15 +171,25 @@ struct RoomScript {
   void (*extra_click)() = nullptr;
   // After the exits are set (the room's own exit rule, if it has one).
   void (*after_exits)() = nullptr;
+  // What happens to the room's pieces and persons beyond the standard answers.
+  std::span<const VerbRule> piece_rules;
+  std::span<const VerbRule> person_rules;
+  // The room's own story checks, asked by storyline in every pass while the
+  // hero is in the room.
+  void (*story)() = nullptr;
+  // After the hero has entered the room and its state file has been read.
+  void (*entered)() = nullptr;
+  // The hero has reached exit change_room: the room may keep him there
+  // (change_room -1) before the door is tried.
+  void (*leaving)() = nullptr;
   // The conversation hooks of the rooms whose persons talk: filling the
   // dialogue tables, adjusting them, conditions before a menu, reacting to a
-  // choice, consequences after an exchange, and a gift.
+  // choice, and consequences after an exchange. (Gifts are person rules.)
   void (*talking)() = nullptr;
   void (*s_extra)() = nullptr;
   void (*cond)() = nullptr;
   void (*detect_cons)() = nullptr;
   void (*cons)() = nullptr;
-  void (*give)() = nullptr;
 };
 
 // The next waypoint of the walk being planned (in a room's extra_click rule).

@@ -8,6 +8,7 @@
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
+#include "interaction/remarks.h"
 #include "menus/main_menu.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
@@ -118,15 +119,7 @@ void start_new_game() {
   music();
   video_hero_beton_ko();
 
-  talk_direction = kTalkFront;
-  choice = 0;
-  sentence_x = hero_x;
-  sentence_y = hero_y - hero_length - 60;
-  input_text[0][0] = TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here.");
-  input_text[0][1] = "";
-  input_text[0][2] = "";
-  wait_mouse_release();
-  talking_hero();
+  hero_remark(TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here."));
 
   add_to_inventory(objects_bmp[3], "rolle",
                    TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.",

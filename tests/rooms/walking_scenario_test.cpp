@@ -21,15 +21,7 @@ namespace {
 
 class InGame : public testing::Test {
  protected:
-  void SetUp() override {
-    fresh_game();
-    ASSERT_EQ(play_to_main_loop(), -2);
-    headless::on_present(nullptr);
-    mouse_x = 320;
-    mouse_y = 300;
-    mouse_b = 0;
-    for (int i = 0; i < 3; ++i) main_loop_pass();
-  }
+  void SetUp() override { ASSERT_EQ(stand_in_main_loop(3), -2); }
   // Main-loop passes until `done` holds or `ms` of virtual time have gone.
   static bool run_until(const std::function<bool()>& done, int ms = 30000) {
     const int start = headless::now();
@@ -186,12 +178,18 @@ TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
 }
 
 TEST_F(InGame, AnUnknownRoomNameIsRefusedAndTheRoomStays) {
-  const char* before = room_name;
+  DATAFILE* const shown = room_dat;
+  const char* const piece = furni_name[1];
   room_name = "bio3";
   load_new_room();
-  room_name = before;
-  EXPECT_STREQ(room_name, "future_floor1");
+  // Nothing of the room on screen was cleared or replaced.
+  EXPECT_EQ(room_dat, shown);
+  EXPECT_EQ(furni_nr, 2);
+  EXPECT_EQ(furni_name[1], piece);
   EXPECT_EQ(exit_nr, 6);
+  EXPECT_STREQ(new_room[0], "bio3");
+  EXPECT_EQ(go_through[5], 1);
+  room_name = "future_floor1";
   // An exit to a place that is no room changes nothing either.
   change_room = 0;  // "bio3"
   enter_new_room();

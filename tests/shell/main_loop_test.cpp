@@ -16,13 +16,7 @@ namespace {
 // A new game standing in its main loop.
 class MainLoop : public testing::Test {
  protected:
-  void SetUp() override {
-    fresh_game();
-    ASSERT_EQ(play_to_main_loop(), -2);
-    headless::on_present(nullptr);
-    set_mouse(320, 300, 0);
-    for (int i = 0; i < 5; ++i) main_loop_pass();
-  }
+  void SetUp() override { ASSERT_EQ(stand_in_main_loop(5), -2); }
   static void set_mouse(int mx, int my, int buttons) {
     mouse_x = mx;
     mouse_y = my;

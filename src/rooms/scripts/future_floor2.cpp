@@ -1,5 +1,6 @@
 // Room future_floor2: a corridor of the future school that a policeman
 // guards; only teachers may pass its doors.
+#include "cutscenes/videos.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
@@ -56,6 +57,15 @@ void exit_future_floor2() {
   go_through[3] = 0;
 }
 
+// The policeman lets nobody through the doors he guards (exits 1 to 3): he
+// stops the hero, who stays in the corridor.
+void leaving_future_floor2() {
+  if (change_room >= 1 && change_room <= 3) {
+    video_exit_floor2();
+    change_room = -1;
+  }
+}
+
 extern const RoomScript room_future_floor2 = {
     .name = "future_floor2",
     .data_file = "ffloor2.dat",
@@ -77,4 +87,5 @@ extern const RoomScript room_future_floor2 = {
     .allow_walk = allow_walk_floor2,
     .extra_click = extra_click_floor2,
     .after_exits = exit_future_floor2,
+    .leaving = leaving_future_floor2,
 };
