@@ -1,5 +1,6 @@
 #include "hero/hero.h"
 
+#include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/world.h"
 
@@ -80,14 +81,16 @@ void new_hero_move() {
   move_dat = nullptr;
   for (BITMAP*& m : move) m = nullptr;
   hero_talkl_korrektur = 0;
-  const char* file = nullptr;
+  manifest::File file{};
   switch (select_move) {
-    case kMoveTalkRight: file = "talkr.dat"; hero_move_frame_nr = 30; break;
-    case kMoveTalkLeft: file = "talkl.dat"; hero_move_frame_nr = 30; hero_talkl_korrektur = 1; break;
-    case kMoveTakeLeft: file = "takel.dat"; hero_move_frame_nr = 15; break;
-    case kMoveTakeRight: file = "taker.dat"; hero_move_frame_nr = 15; break;
+    case kMoveTalkRight: file = manifest::kTalkrFile; break;
+    case kMoveTalkLeft: file = manifest::kTalklFile; hero_talkl_korrektur = 1; break;
+    case kMoveTakeLeft: file = manifest::kTakelFile; break;
+    case kMoveTakeRight: file = manifest::kTakerFile; break;
     default: return;
   }
-  move_dat = load_datafile_checked(file, hero_move_frame_nr);
-  for (int i = 0; i < hero_move_frame_nr; ++i) move[i] = datafile_bitmap(move_dat, i, file);
+  // Every special animation's datafile holds its frames from entry 0 on.
+  hero_move_frame_nr = file.entries;
+  move_dat = load_datafile_checked(file.name, hero_move_frame_nr);
+  for (int i = 0; i < hero_move_frame_nr; ++i) move[i] = datafile_bitmap(move_dat, i, file.name);
 }

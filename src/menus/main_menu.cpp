@@ -47,12 +47,12 @@ void label_menu_pictures() {
 
 void present_with_pointer() {
   platform_show_pointer(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   platform_hide_pointer();
 }
 
 void restore_background() {
-  blit(menu_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  blit(menu_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
 }
 
 void draw_highlight(BITMAP* picture, MenuButton b) {
@@ -74,7 +74,7 @@ void main_menu() {
   label_menu_pictures();
   platform_set_pointer(cursor);
   clear_bitmap(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   show_menu();
   unload_menu_data();
 }
@@ -126,7 +126,7 @@ void show_menu() {
 
 void show_credits() {
   wait_mouse_release();
-  blit(credits_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  blit(credits_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   draw_sprite(memory_screen, credits_coding, kCreditsCodingPos.x, kCreditsCodingPos.y);
   draw_sprite(memory_screen, credits_graphics, kCreditsGraphicsPos.x, kCreditsGraphicsPos.y);
   draw_sprite(memory_screen, credits_sound, kCreditsSoundPos.x, kCreditsSoundPos.y);
@@ -135,7 +135,7 @@ void show_credits() {
   while (seen_down < 10) {
     platform_poll_mouse();
     if (mouse_b & 3) ++seen_down;
-    platform_present(memory_screen, 640, 480);
+    platform_present(memory_screen, kScreenWidth, kScreenHeight);
   }
 }
 
@@ -143,7 +143,7 @@ void quit_from_menu() {
   platform_stop_midi();
   save_options();
   clear_bitmap(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   platform_text_mode();
   std::printf("\n");
   std::printf("Pelvaro - (c) 2027 Pelvaro team. All rights reserved.\n");

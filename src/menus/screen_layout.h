@@ -25,6 +25,10 @@ struct Rect {
   constexpr bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 };
 
+// ---- The screen ------------------------------------------------------------------
+inline constexpr int kScreenWidth = 640;
+inline constexpr int kScreenHeight = 480;
+
 // ---- Start-up progress screen ------------------------------------------------
 inline constexpr Point kProgressBar{215, 435};
 inline constexpr int kProgressBarWidth = 210;

@@ -10,12 +10,14 @@
 #include "interaction/inventory.h"
 #include "interaction/remarks.h"
 #include "menus/main_menu.h"
+#include "menus/screen_layout.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/cursor.h"
+#include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
@@ -59,17 +61,18 @@ void wait_mouse_release() {
 }
 
 void show_frame() {
-  const int w = room_graph ? room_graph->w : 640;
-  const int h = room_graph ? room_graph->h : 480;
+  const int w = room_graph ? room_graph->w : screen_layout::kScreenWidth;
+  const int h = room_graph ? room_graph->h : screen_layout::kScreenHeight;
   platform_present(memory_screen, w, h);
 }
 
 void loading() {
+  using namespace screen_layout;
   if (load_loop > 33) load_loop = 33;
   blit(pv_logo, memory_screen, 0, 0, 0, 0, pv_logo->w, pv_logo->h);
-  draw_sprite(memory_screen, red_bar[load_loop], 215, 435);
+  draw_sprite(memory_screen, red_bar[load_loop], kProgressBar.x, kProgressBar.y);
   platform_new_frame();
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   load_loop += 1;
 }
 
@@ -84,20 +87,22 @@ void start_up(int argc, char** argv) {
   make_save_folders();
   load_options();
   video_logo();
-  title_dat = load_datafile_checked("title.dat", 36);
+  using namespace manifest;
+  title_dat = load_datafile_checked(kTitleFile.name, kTitleFile.entries);
   track_nr = 1;
   music();
   video_title();
-  walk_dat = load_datafile_checked("walk.dat", 112);
-  talkf_dat = load_datafile_checked("talkf.dat", 15);
-  general_dat = load_datafile_checked("general.dat", 12);
-  cursor_dat = load_datafile_checked("cursor.dat", 32);
-  objects_dat = load_datafile_checked("objects.dat", 15);
-  font_dat = load_datafile_checked("font.dat", 1);
+  walk_dat = load_datafile_checked(kWalkFile.name, kWalkFile.entries);
+  talkf_dat = load_datafile_checked(kTalkfFile.name, kTalkfFile.entries);
+  general_dat = load_datafile_checked(kGeneralFile.name, kGeneralFile.entries);
+  cursor_dat = load_datafile_checked(kCursorFile.name, kCursorFile.entries);
+  objects_dat = load_datafile_checked(kObjectsFile.name, kObjectsFile.entries);
+  font_dat = load_datafile_checked(kFontFile.name, kFontFile.entries);
   load_general_data();
   mouse_status = kModeWalk;
   maus();
-  for (int i = 0; i < 35; ++i) red_bar[i] = datafile_bitmap(title_dat, i + 1, "title.dat");
+  for (int i = 0; i < screen_layout::kProgressSteps; ++i)
+    red_bar[i] = datafile_bitmap(title_dat, at(Title::red_bar, i), kTitleFile.name);
   select_init_temp();
   unload_datafile(title_dat);
   title_dat = nullptr;

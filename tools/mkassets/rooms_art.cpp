@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "datafile.h"
+#include "menus/screen_layout.h"
 #include "draw.h"
 #include "generator.h"
 #include "room_floor.h"
@@ -25,7 +26,7 @@ namespace {
 
 using namespace draw;
 constexpr double kPi = 3.14159265358979323846;
-constexpr int W = 640, H = 480;
+constexpr int W = screen_layout::kScreenWidth, H = screen_layout::kScreenHeight;
 
 // ------------------------------------------------------------ what a room is --
 

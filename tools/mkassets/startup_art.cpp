@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "../../src/menus/screen_layout.h"
+#include "menus/screen_layout.h"
 #include "datafile.h"
 #include "draw.h"
 #include "generator.h"
@@ -582,7 +582,7 @@ void paint_item(cairo_t* cr, int k) {
 
 }  // namespace
 
-// objects_bmp[k] is entry kObjectEntry[k] of objects.dat. What each shows:
+// objects_bmp[k] is entry kObjectsBmp[k] of objects.dat. What each shows:
 //   k  entry  item                        k  entry  item
 //   0   11    canister ("kanister")       8    5    burner with hose ("Bunsen_Schlauch")
 //   1    9    gas bottle ("Gaz")          9   10    gas bottle with hose ("Gaz_Schlauch")
@@ -592,15 +592,14 @@ void paint_item(cairo_t* cr, int k) {
 //   5    6    Bunsen burner              13    4    glasses
 //   6    1    alcohol bottle             14    2    lead solution
 //   7   12    lemonade bottle
-// Entry 0 is the access card the game shows from objects_bmp[2]; the canister
-// has objects_bmp[0], which nothing else uses.
-constexpr int kObjectEntry[15] = {11, 9, 0, 13, 14, 6, 1, 12, 5, 10, 8, 3, 7, 4, 2};
+// (manifest::kObjectsBmp.) Entry 0 is the access card the game shows from
+// objects_bmp[2]; the canister has objects_bmp[0], which nothing else uses.
 
 void make_title(const Context& ctx) {
   Datafile df;
   std::vector<Image16> pics;
   {
-    Canvas c(640, 480);
+    Canvas c(L::kScreenWidth, L::kScreenHeight);
     paint_title(c.cr());
     pics.push_back(cut(c));
   }
@@ -611,7 +610,7 @@ void make_title(const Context& ctx) {
   }
   df.add_bitmap("PV_LOGO", pics[0]);
   for (int i = 0; i < L::kProgressSteps; ++i) df.add_bitmap("RED_BAR" + std::to_string(i), pics[i + 1]);
-  df.write(ctx.path("title.dat"));
+  df.write(ctx.data_dir, manifest::kTitleFile, manifest::kTitleRuns);
   Image16 shown = pics[0];
   const Image16& bar = pics[L::kProgressSteps / 2 + 1];
   for (int y = 0; y < bar.h; ++y)
@@ -667,12 +666,12 @@ void make_general(const Context& ctx) {
   }
   // 6: the verb panel; 7..11: its buttons lit, cut from the panel drawn lit
   {
-    Canvas c(640, 480);
+    Canvas c(L::kScreenWidth, L::kScreenHeight);
     paint_verb_panel(c.cr(), -1);
     pics.push_back(crop(cut(c), L::kVerbPanelPos.x, L::kVerbPanelPos.y, L::kVerbPanelWidth, L::kVerbPanelHeight));
   }
   for (int v = 0; v < L::kVerbCount; ++v) {
-    Canvas c(640, 480);
+    Canvas c(L::kScreenWidth, L::kScreenHeight);
     paint_verb_panel(c.cr(), v);
     const L::Point p = L::kVerbHighlightPos[v];
     const L::Rect& r = L::kVerbHit[v];
@@ -684,7 +683,7 @@ void make_general(const Context& ctx) {
                          "SMALL_BAG",        "BLANK_TILE",          "NAVI_BUTTON",    "NAVI_BUTT_ON0",
                          "NAVI_BUTT_ON1",    "NAVI_BUTT_ON2",       "NAVI_BUTT_ON3",  "NAVI_BUTT_ON4"};
   for (size_t i = 0; i < pics.size(); ++i) df.add_bitmap(names[i], pics[i]);
-  df.write(ctx.path("general.dat"));
+  df.write(ctx.data_dir, manifest::kGeneralFile, manifest::kGeneralRuns);
   std::vector<const Image16*> view;
   for (const Image16& p : pics) view.push_back(&p);
   ctx.sheet("general", view, 6, 2.0);
@@ -763,7 +762,7 @@ void make_cursors(const Context& ctx) {
     df.add_bitmap(name, img);
     view.push_back(&img);
   }
-  df.write(ctx.path("cursor.dat"));
+  df.write(ctx.data_dir, manifest::kCursorFile, manifest::kCursorRuns);
   ctx.sheet("cursor", view, 8, 3.0);
 }
 
@@ -772,7 +771,7 @@ void make_objects(const Context& ctx) {
   for (int k = 0; k < 15; ++k) {
     Canvas c(40, 40);
     paint_item(c.cr(), k);
-    entries[kObjectEntry[k]] = cut(c);
+    entries[manifest::at(manifest::kObjectsBmp[k])] = cut(c);
   }
   Datafile df;
   std::vector<const Image16*> view;
@@ -780,7 +779,7 @@ void make_objects(const Context& ctx) {
     df.add_bitmap("OBJECT" + std::to_string(e), entries[e]);
     view.push_back(&entries[e]);
   }
-  df.write(ctx.path("objects.dat"));
+  df.write(ctx.data_dir, manifest::kObjectsFile, manifest::kObjectsRuns);
   ctx.sheet("objects", view, 5, 3.0);
 }
 
