@@ -1,4 +1,7 @@
-// The program: start-up, the new game and the main loop.
+// The program from its start to a new game: the hardware, the options, the
+// films and the start-up data, the room state files behind the progress bar,
+// the main menu, the new game up to the hero's first item; then the main loop
+// (main_loop.cpp).
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -41,30 +44,6 @@ void make_save_folders() {
 }
 
 }  // namespace
-
-int frame_due() {
-  delay = platform_clock_ms();
-  if (delay >= current_time + kFrameMs) {
-    current_time = delay;
-    platform_new_frame();
-    return 1;
-  }
-  return 0;
-}
-
-void wait_mouse_release() {
-  int free_polls = 0;
-  while (free_polls < 10) {
-    platform_poll_mouse();
-    if (!(mouse_b & 3)) ++free_polls;
-  }
-}
-
-void show_frame() {
-  const int w = room_graph ? room_graph->w : screen_layout::kScreenWidth;
-  const int h = room_graph ? room_graph->h : screen_layout::kScreenHeight;
-  platform_present(memory_screen, w, h);
-}
 
 void loading() {
   using namespace screen_layout;
@@ -130,55 +109,6 @@ void start_new_game() {
                    TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.",
                       "Mum's rolling pin is my allrounder tool."),
                    "", "");
-}
-
-void main_loop_pass() {
-  if (game == 990) game = 10;
-  storyline();
-  mouse_button = kButtonNone;
-  new_turn = 0;
-  platform_poll_mouse();
-  if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItem : kModeWalk;
-  mouse_button = button_under_mouse();
-  if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
-
-  if (frame_due()) {
-    platform_hide_pointer();
-    draw_room();
-    ++mov_nr1;
-    ++cursor_nr;
-    ++go_frame_nr;
-  }
-
-  if ((mouse_b & 2) && carrying_item()) {
-    return_carried_item();
-    mouse_status = kModeWalk;
-    click = kClickHeld;
-  }
-
-  if (mouse_button == kButtonNone) {
-    leave_room();
-    furni_room();
-    people_room();
-    going();
-  }
-
-  blit_buttons();
-  mouse_click();
-  maus();
-
-  platform_hide_pointer();
-  if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
-  show_frame();
-
-  cpu_delay += 1;
-  if (click == kClickNow) click = kClickHeld;
-  if (!(mouse_b & 3)) click = kClickFree;
-  game += 1;
-}
-
-void main_loop() {
-  for (;;) main_loop_pass();
 }
 
 int game_main(int argc, char** argv) {

@@ -1,4 +1,6 @@
-// Leaving and entering rooms, and the walk click.
+// Leaving and entering rooms: the pointer over an exit, the hero reaching it,
+// the closed door, and the change itself (the room left is stored, the next
+// one loaded and its stored state read back).
 #include <cstdlib>
 #include <cstring>
 
@@ -53,26 +55,6 @@ void leave_room() {
   } else {
     enter_new_room();
   }
-}
-
-void going() {
-  if (!fresh_press() || mouse_button != kButtonNone) return;
-  const bool nothing_pending = take_object == -1 && gear_object == -1 && use_object == -1 && change_room == -1 &&
-                               talk_goto == -1;
-  if (nothing_pending && mouse_status == kModeWalk) {
-    true_x = mouse_x;
-    true_y = mouse_y;
-  }
-  if (wait_loop == 0) {
-    take_object = gear_object = use_object = change_room = talk_goto = -1;
-  } else {
-    wait_loop = 0;
-  }
-  allow_click();
-  calc_coor();
-  make_fluent();
-  click = kClickNow;
-  force_cursor = kVerbFree;
 }
 
 void door_closed() {
