@@ -67,12 +67,35 @@ struct FrameList {
   constexpr std::span<const Frame> view() const { return {items.data(), static_cast<size_t>(count)}; }
 };
 
+// What a piece or a person looks like. The data generator draws each kind
+// with a painter of its own (tools/mkassets/room_pieces.cpp); the game does
+// not use it. A row that shows the same picture as an earlier row keeps the
+// earlier row's kind for it.
+enum class PieceKind : unsigned char {
+  unset,
+  desk, table, main_desk, chair, canister, pendulum, glassware,
+  switch_up, switch_middle, switch_down, lever,
+  aquarium, picture, portrait_over_tank, map, globe,
+  stairs, banister, pillar, pole,
+  showcase_rocks, showcase_fossils, showcase_jewel, showcase_broken,
+  pavilion, hoop, diamond, periodic_table, alarm_light, fan, telescope, guitar,
+  reactor, display, buttons, gas_bottle, hose, flask_green, flask_pink, bunsen_burner,
+  book, test_tube, bottle, shower, tank, extinguisher, bin, rubbish_heap,
+  screwdriver, pipe, welding_torch, sparks, locker, locker_open, jukebox, table_football,
+  crate  // a neat crate, for what has no drawing of its own
+};
+enum class PersonKind : unsigned char {
+  unset,
+  friob, dori, sand, sand_asleep, policeman, rarozir, frizze, rurura, betong_out_cold
+};
+
 // A furniture slot in one state. Mouse-over bounds of -1 are taken from
 // frame 0 when the frames are placed.
 struct FurniState {
   int slot;
   int state;
   const char* name;
+  PieceKind kind;
   const char* text[3];
   int interact = 0;
   int take = 0;
@@ -92,6 +115,7 @@ struct PersonState {
   int slot;
   int state;
   const char* name;
+  PersonKind kind;
   const char* text[3];
   int interact = 0;
   int talk = 0;

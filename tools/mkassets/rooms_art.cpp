@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "datafile.h"
@@ -878,7 +879,10 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
     rooms::PieceUse base;
     base.room = r.name;
     base.name = row.name ? row.name : "";
-    base.text = row.text[0] ? row.text[0] : "";
+    if constexpr (std::is_same_v<Row, PersonState>)
+      base.person_kind = row.kind;
+    else
+      base.piece_kind = row.kind;
     base.state = row.state;
     base.person = person;
     base.future = room_floor::is_future(r.name);
@@ -891,11 +895,7 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
     if (row.mouse_y >= 0 && row.mouse_y2 > row.mouse_y) hint.mouse_h = row.mouse_y2 - base.y;
     rooms::piece_size(base, hint);
     for (const Frame& f : row.frames) {
-      if (auto it = uses.find(f.object); it != uses.end()) {
-        if (it->second.name != base.name && it->second.others.find(base.name) == std::string::npos)
-          it->second.others += " " + base.name;
-        continue;
-      }
+      if (uses.count(f.object)) continue;  // drawn as the row that showed it first
       rooms::PieceUse u = base;
       u.x = f.x;
       u.y = f.y;

@@ -17,7 +17,7 @@ constexpr auto kPfahl2Frame = FrameList<1>{}.add(1, 440, 120);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "pfahl2",
+    {.slot = 0, .state = 0, .name = "pfahl2", .kind = PieceKind::pillar,
      .text = {TR("E Pilier an der Aula. Hannen", "A pillar in the hall. You can"),
               TR("him kann ee gutt schlofen.", "sleep nicely behind it."), ""},
      .mouse_x = 440, .mouse_y = 120, .mouse_x2 = 462, .mouse_y2 = 345, .frames = kPfahl2Frame.view()},

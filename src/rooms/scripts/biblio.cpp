@@ -16,7 +16,7 @@ constexpr auto kDesk6Frame = FrameList<1>{}.add(1, 300, 300);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "desk6",
+    {.slot = 0, .state = 0, .name = "desk6", .kind = PieceKind::desk,
      .text = {TR("De Lieskomptoir. Hei gett", "The reading desk. You whisper"),
               TR("gefluestert, soss gett et Arrest.", "here, or you get detention."), ""},
      .mouse_x = 300, .mouse_y = 300, .mouse_x2 = 615, .mouse_y2 = 432, .frames = kDesk6Frame.view()},

@@ -19,11 +19,11 @@ constexpr auto kTable2Frame = FrameList<1>{}.add(2, 360, 300);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "table",
+    {.slot = 0, .state = 0, .name = "table", .kind = PieceKind::table,
      .text = {TR("En Desch. Et pecht nach vum", "A table. Still sticky with"),
               TR("Ketchup vu gescht.", "yesterday's ketchup."), ""},
      .mouse_x = 130, .mouse_y = 285, .mouse_x2 = 300, .mouse_y2 = 360, .frames = kTableFrame.view()},
-    {.slot = 1, .state = 0, .name = "table2",
+    {.slot = 1, .state = 0, .name = "table2", .kind = PieceKind::table,
      .text = {TR("Nach en Desch. Hei setzen", "Another table. The teachers"),
               TR("d'Proffen nie.", "never sit here."), ""},
      .mouse_x = 360, .mouse_y = 300, .mouse_x2 = 530, .mouse_y2 = 372, .frames = kTable2Frame.view()},

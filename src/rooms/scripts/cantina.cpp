@@ -18,11 +18,11 @@ constexpr auto kPfahlFrame = FrameList<1>{}.add(2, 220, 100);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "tisch",
+    {.slot = 0, .state = 0, .name = "tisch", .kind = PieceKind::table,
      .text = {TR("En Desch an der Kantin.", "A table in the canteen."),
               TR("Do gett mettes gefriess.", "This is where lunch gets eaten."), ""},
      .mouse_x = 260, .mouse_y = 230, .mouse_x2 = 430, .mouse_y2 = 310, .frames = kTischFrame.view()},
-    {.slot = 1, .state = 0, .name = "pfahl",
+    {.slot = 1, .state = 0, .name = "pfahl", .kind = PieceKind::pillar,
      .text = {TR("E Pilier. Ganz vill Kaugummi", "A pillar. Lots of chewing gum"),
               TR("dru gepecht.", "stuck to it."), ""},
      .mouse_x = 220, .mouse_y = 100, .mouse_x2 = 245, .mouse_y2 = 330, .frames = kPfahlFrame.view()},

@@ -17,7 +17,7 @@ constexpr auto kGlass = FrameList<30>{}.run(0, 15, 550, 340).run(14, 1, 550, 340
 // The glass cannot be taken (no .take): a take gets the standard refusal
 // "I can't take it.", and the room has no rule of its own for it.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "glass",
+    {.slot = 0, .state = 0, .name = "glass", .kind = PieceKind::glassware,
      .text = {TR("Do blubbert eppes. Besser net drun", "Something is bubbling in there. Better not"), TR("ruchen.", "sniff it."), ""},
      .frames = kGlass.view()},
 };

@@ -18,7 +18,7 @@ constexpr auto kLaboDeskFrame = FrameList<1>{}.add(1, 300, 285);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "labo_desk",
+    {.slot = 0, .state = 0, .name = "labo_desk", .kind = PieceKind::desk,
      .text = {TR("De Labosdesch. Voller Flecken", "The lab bench. Covered in"),
               TR("vu Saieren.", "acid stains."), ""},
      .mouse_x = 300, .mouse_y = 285, .mouse_x2 = 510, .mouse_y2 = 400, .frames = kLaboDeskFrame.view()},

@@ -17,13 +17,13 @@ constexpr auto kDesk5 = FrameList<1>{}.add(2, 505, 261);
 constexpr auto kMainDesk = FrameList<1>{}.add(50, 67, 180);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "desk4",
+    {.slot = 0, .state = 0, .name = "desk4", .kind = PieceKind::desk,
      .text = {TR("Eng Bank mat hondert Kritzeleien.", "A desk covered in a hundred doodles."), "", ""},
      .frames = kDesk4.view()},
-    {.slot = 1, .state = 0, .name = "desk5",
+    {.slot = 1, .state = 0, .name = "desk5", .kind = PieceKind::desk,
      .text = {TR("Do huet een seng Hausaufgaben vergiess.", "Someone has left his homework here."), "", ""},
      .frames = kDesk5.view()},
-    {.slot = 2, .state = 0, .name = "maindesk",
+    {.slot = 2, .state = 0, .name = "maindesk", .kind = PieceKind::main_desk,
      .text = {TR("Dem Friob sain Pult. Alles fein", "Mr Friob's desk. Everything in"), TR("sauber op der Rei.", "neat little rows."), ""},
      .frames = kMainDesk.view()},
 };
@@ -35,12 +35,12 @@ constexpr auto kFriobTurn = FrameList<4>{}.run(33, 36, 51, 51);
 constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, 51, 51);
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "friob",
+    {.slot = 0, .state = 0, .name = "friob", .kind = PersonKind::friob,
      .text = {TR("Den Haer Friob. E gudde Proff, awer", "Mr Friob. A good teacher, but"), TR("e bessen e Pedant.", "a bit of a pedant."), ""},
      .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
-    {.slot = 0, .state = 1, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
-    {.slot = 0, .state = 2, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
-    {.slot = 0, .state = 3, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
+    {.slot = 0, .state = 1, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
+    {.slot = 0, .state = 2, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
+    {.slot = 0, .state = 3, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
 };
 
 // The classroom: the floor in front of the back wall (y 270), the window

@@ -21,7 +21,7 @@ constexpr int kFurniPresent[] = {1};
 constexpr auto kStairsFrame = FrameList<1>{}.add(1, 230, 290);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "stairs",
+    {.slot = 0, .state = 0, .name = "stairs", .kind = PieceKind::stairs,
      .text = {TR("D'Trap an den eischte Stack.", "The stairs to the first floor."), "", ""},
      .frames = kStairsFrame.view()},
 };

@@ -22,19 +22,19 @@ constexpr auto kExpo5Frame = FrameList<1>{}.add(3, 560, 360);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "expo",
+    {.slot = 0, .state = 0, .name = "expo", .kind = PieceKind::showcase_rocks,
      .text = {TR("Eng Vitrine mat Steng.", "A showcase full of rocks."),
               TR("Ganz spannend. Net.", "Very exciting. Not."), ""},
      .mouse_x = 260, .mouse_y = 270, .mouse_x2 = 380, .mouse_y2 = 345, .frames = kExpoFrame.view()},
-    {.slot = 1, .state = 0, .name = "expo3",
+    {.slot = 1, .state = 0, .name = "expo3", .kind = PieceKind::showcase_jewel,
      .text = {TR("Al Kaarte vum Land. Do war", "Old maps of the country. It was"),
               TR("Letzebuerg nach mei grouss.", "bigger back then."), ""},
      .mouse_x = 190, .mouse_y = 150, .mouse_x2 = 270, .mouse_y2 = 222, .frames = kExpo3Frame.view()},
-    {.slot = 2, .state = 0, .name = "expo4",
+    {.slot = 2, .state = 0, .name = "expo4", .kind = PieceKind::showcase_jewel,
      .text = {TR("E Globus. Ech fannen eis", "A globe. I cannot find us"),
               TR("net drop.", "on it."), ""},
      .mouse_x = 360, .mouse_y = 150, .mouse_x2 = 440, .mouse_y2 = 222, .frames = kExpo4Frame.view()},
-    {.slot = 3, .state = 0, .name = "expo5",
+    {.slot = 3, .state = 0, .name = "expo5", .kind = PieceKind::showcase_fossils,
      .text = {TR("Eng Vitrine mat Fossilien.", "A case of fossils."),
               TR("Eeler wei de Portier.", "Older than the porter."), ""},
      .mouse_x = 560, .mouse_y = 360, .mouse_x2 = 640, .mouse_y2 = 460, .frames = kExpo5Frame.view()},

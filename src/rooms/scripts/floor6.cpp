@@ -19,7 +19,7 @@ constexpr auto kCopydeskFrame = FrameList<1>{}.add(0, 80, 330);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "copydesk",
+    {.slot = 0, .state = 0, .name = "copydesk", .kind = PieceKind::desk,
      .text = {TR("De Kopeierdesch. De Kopeierer", "The copier table. The copier"),
               TR("ass rem futti.", "is broken again."), ""},
      .mouse_x = 80, .mouse_y = 330, .mouse_x2 = 220, .mouse_y2 = 400, .frames = kCopydeskFrame.view()},

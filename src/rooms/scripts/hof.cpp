@@ -18,11 +18,11 @@ constexpr auto kSportFrame = FrameList<1>{}.add(2, 450, 180);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "pavillon",
+    {.slot = 0, .state = 0, .name = "pavillon", .kind = PieceKind::pavilion,
      .text = {TR("De Pavillon. Do femmen d'Grouss", "The pavilion. The big ones"),
               TR("an der Paus.", "smoke there at break."), ""},
      .mouse_x = 150, .mouse_y = 330, .mouse_x2 = 250, .mouse_y2 = 440, .frames = kPavillonFrame.view()},
-    {.slot = 1, .state = 0, .name = "sport",
+    {.slot = 1, .state = 0, .name = "sport", .kind = PieceKind::hoop,
      .text = {TR("De Basketkuerf. Ech treffen", "The basketball hoop. I never"),
               TR("ni.", "score."), ""},
      .mouse_x = 450, .mouse_y = 180, .mouse_x2 = 560, .mouse_y2 = 275, .frames = kSportFrame.view()},

@@ -17,11 +17,11 @@ constexpr auto kJukeboxFrame = FrameList<1>{}.add(1, 450, 205);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "babyfoot",
+    {.slot = 0, .state = 0, .name = "babyfoot", .kind = PieceKind::table_football,
      .text = {TR("De Kicker. Hei hunn ech schon", "The table football. I have lost"),
               TR("esou muench Match verluer.", "many a match on it."), ""},
      .mouse_x = 150, .mouse_y = 318, .mouse_x2 = 330, .mouse_y2 = 402, .frames = kBabyfootFrame.view()},
-    {.slot = 1, .state = 0, .name = "jukebox",
+    {.slot = 1, .state = 0, .name = "jukebox", .kind = PieceKind::jukebox,
      .text = {TR("D'Jukebox. Se spillt nach", "The jukebox. It still plays"),
               TR("Schlager vun 1970.", "the hits of 1970."), ""},
      .interact = 1, .goto_x = 485, .goto_y = 365,

@@ -22,19 +22,19 @@ constexpr auto kPendel = FrameList<6>{}.add(16, 82, 52, 2).add(17, 82, 52, 1).ad
 constexpr auto kDori = FrameList<1>{}.add(21, 420, 170);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "kanister",
+    {.slot = 0, .state = 0, .name = "kanister", .kind = PieceKind::canister,
      .text = {TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside."),
               TR("Et riicht no Benzin.", "It smells of petrol."), TR("Dat keint ech nach brauchen.", "That could come in handy.")},
      .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 410, .goto_y = 370, .frames = kKanister.view()},
-    {.slot = 1, .state = 0, .name = "chair",
+    {.slot = 1, .state = 0, .name = "chair", .kind = PieceKind::chair,
      .text = {TR("E Stull. Ganz normal.", "A chair. Quite ordinary."), "", ""}, .frames = kChair.view()},
-    {.slot = 2, .state = 0, .name = "pendel",
+    {.slot = 2, .state = 0, .name = "pendel", .kind = PieceKind::pendulum,
      .text = {TR("E Pendel. Et schwengt an et schwengt.", "A pendulum. It swings and swings."), "", ""},
      .frames = kPendel.view()},
 };
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "dori",
+    {.slot = 0, .state = 0, .name = "dori", .kind = PersonKind::dori,
      .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
      .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
 };

@@ -20,7 +20,7 @@ constexpr auto kPfeilerFrame = FrameList<1>{}.add(0, 300, 150);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "pfeiler",
+    {.slot = 0, .state = 0, .name = "pfeiler", .kind = PieceKind::pillar,
      .text = {TR("E Pilier vum Preau. Eng Keier", "A pillar of the yard. I once"),
               TR("sinn ech dergeint gelaf.", "ran into it."), ""},
      .mouse_x = 300, .mouse_y = 150, .mouse_x2 = 325, .mouse_y2 = 360, .frames = kPfeilerFrame.view()},
