@@ -3,6 +3,8 @@
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
 #include "platform/platform.h"
+#include "menus/screen_layout.h"
+#include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/game.h"
 #include "shell/tr.h"
@@ -12,7 +14,7 @@ void video_logo() {
   logo_wav = load_sample_checked("sfx/logo.wav");
   platform_play_sample(logo_wav, 255, 128, 1000, 0);
   // The frame buffer does not exist yet; the film has a buffer of its own.
-  BITMAP* film_buffer = create_bitmap(640, 480);
+  BITMAP* film_buffer = create_bitmap(screen_layout::kScreenWidth, screen_layout::kScreenHeight);
   clear_bitmap(film_buffer);
   const int played = platform_play_film("flc/proud.flc", film_buffer);
   destroy_bitmap(film_buffer);
@@ -20,8 +22,9 @@ void video_logo() {
 }
 
 void video_title() {
-  pv_logo = datafile_bitmap(title_dat, 0, "title.dat");
-  intro_dat = load_datafile_checked("intro.dat", 3);
+  using namespace manifest;
+  pv_logo = datafile_bitmap(title_dat, at(Title::pv_logo), kTitleFile.name);
+  intro_dat = load_datafile_checked(kIntroFile.name, kIntroFile.entries);
   unload_datafile(intro_dat);
   intro_dat = nullptr;
 }
@@ -29,15 +32,17 @@ void video_title() {
 namespace {
 
 void centred_line(const char* line, int row) {
-  outlined_text(line, (640 - text_length(pv_font, line)) / 2, row, kPersonColour);
+  outlined_text(line, (screen_layout::kScreenWidth - text_length(pv_font, line)) / 2, row, kPersonColour);
 }
 
 }  // namespace
 
 void video_intro() {
   wait_mouse_release();
-  intro_dat = load_datafile_checked("intro.dat", 3);
-  blit(datafile_bitmap(intro_dat, 2, "intro.dat"), memory_screen, 0, 0, 0, 0, 640, 480);
+  using namespace manifest;
+  intro_dat = load_datafile_checked(kIntroFile.name, kIntroFile.entries);
+  blit(datafile_bitmap(intro_dat, at(Intro::background), kIntroFile.name), memory_screen, 0, 0, 0, 0,
+       screen_layout::kScreenWidth, screen_layout::kScreenHeight);
   static const char* const kLines[7] = {
       TR("Wir schreiben das Jahr 2027.", "The year is 2027."),
       TR("Seit Direktor Dossel spurlos verschwunden ist,", "Since headmaster Dossel vanished without a trace,"),

@@ -325,12 +325,12 @@ void show_text_npc() {
 }
 
 void talking_hero() {
-  if (talk_direction == 0) {
-    for (int& a : hero_action) a = -1;
+  if (talk_direction == kTalkFront) {
+    for (int& a : hero_action) a = kStepTalkFront;
   } else {
     select_move = talk_direction;
     new_hero_move();
-    for (int& a : hero_action) a = -2;
+    for (int& a : hero_action) a = kStepSpecial;
   }
   speech_loop(show_text_hero, true);
   wait_mouse_release();

@@ -1,13 +1,14 @@
 #include "hero/hero.h"
 
+#include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/world.h"
 
 void reset_hero() {
-  mov_nr = 199;
+  mov_nr = kStanding;
   mov_nr1 = 0;
   for (int i = 0; i < kPathSteps; ++i) {
-    hero_action[i] = 0;
+    hero_action[i] = kStepStand;
     movement_x[i] = hero_x;
     movement_y[i] = hero_y;
   }
@@ -24,16 +25,16 @@ void place_hero_sprite(int ref_x, int ref_y) {
 
 namespace {
 
-// The walking cycle of each step direction 1..8.
+// The walking cycle of each step direction.
 BITMAP** walk_cycle(int code) {
   switch (code) {
-    case 1: return go1_frame;
-    case 2: return go5_frame;
-    case 3: return go6_frame;
-    case 4: return go2_frame;
-    case 5: return go3_frame;
-    case 6: return go4_frame;
-    case 7: return go7_frame;
+    case kStepUp: return go1_frame;
+    case kStepDown: return go5_frame;
+    case kStepLeft: return go6_frame;
+    case kStepRight: return go2_frame;
+    case kStepUpLeft: return go3_frame;
+    case kStepUpRight: return go4_frame;
+    case kStepDownLeft: return go7_frame;
     default: return go8_frame;
   }
 }
@@ -55,17 +56,17 @@ void hero_frame() {
   place_hero_sprite(hero_x, hero_y);
   if (mov_nr1 >= mov_nr || mov_nr1 < 0 || mov_nr1 >= kPathSteps) reset_hero();
   const int a = hero_action[mov_nr1];
-  if (a == 0) draw_stretched(stand_frame, bmp_x);
-  if (a == -1) {
+  if (a == kStepStand) draw_stretched(stand_frame, bmp_x);
+  if (a == kStepTalkFront) {
     if (talk_frame_nr > 14 || talk_frame_nr < 0) talk_frame_nr = 0;
     draw_stretched(talk_front[talk_frame_nr], bmp_x);
   }
-  if (a == -2) {
+  if (a == kStepSpecial) {
     if (move_frame_nr >= hero_move_frame_nr || move_frame_nr < 0) move_frame_nr = 0;
     draw_stretched(move[move_frame_nr], hero_talkl_korrektur == 1 ? bmp_x - 7 : bmp_x);
   }
   place_hero_sprite(movement_x[mov_nr1], movement_y[mov_nr1]);
-  if (a >= 1 && a <= 8) {
+  if (a >= kStepUp && a <= kStepDownRight) {
     if (go_frame_nr > 13 || go_frame_nr < 0) go_frame_nr = 0;
     draw_stretched(walk_cycle(a)[go_frame_nr], bmp_x);
     hero_x = movement_x[mov_nr1];
@@ -80,14 +81,16 @@ void new_hero_move() {
   move_dat = nullptr;
   for (BITMAP*& m : move) m = nullptr;
   hero_talkl_korrektur = 0;
-  const char* file = nullptr;
+  manifest::File file{};
   switch (select_move) {
-    case 1: file = "talkr.dat"; hero_move_frame_nr = 30; break;
-    case 2: file = "talkl.dat"; hero_move_frame_nr = 30; hero_talkl_korrektur = 1; break;
-    case 3: file = "takel.dat"; hero_move_frame_nr = 15; break;
-    case 4: file = "taker.dat"; hero_move_frame_nr = 15; break;
+    case kMoveTalkRight: file = manifest::kTalkrFile; break;
+    case kMoveTalkLeft: file = manifest::kTalklFile; hero_talkl_korrektur = 1; break;
+    case kMoveTakeLeft: file = manifest::kTakelFile; break;
+    case kMoveTakeRight: file = manifest::kTakerFile; break;
     default: return;
   }
-  move_dat = load_datafile_checked(file, hero_move_frame_nr);
-  for (int i = 0; i < hero_move_frame_nr; ++i) move[i] = datafile_bitmap(move_dat, i, file);
+  // Every special animation's datafile holds its frames from entry 0 on.
+  hero_move_frame_nr = file.entries;
+  move_dat = load_datafile_checked(file.name, hero_move_frame_nr);
+  for (int i = 0; i < hero_move_frame_nr; ++i) move[i] = datafile_bitmap(move_dat, i, file.name);
 }

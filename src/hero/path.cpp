@@ -9,8 +9,9 @@ namespace {
 struct Step {
   int code, dx, dy;
 };
-constexpr Step kUp{1, 0, -4}, kDown{2, 0, 4}, kLeft{3, -8, 0}, kRight{4, 8, 0};
-constexpr Step kUpLeft{5, -8, -4}, kUpRight{6, 8, -4}, kDownLeft{7, -8, 4}, kDownRight{8, 8, 4};
+constexpr Step kUp{kStepUp, 0, -4}, kDown{kStepDown, 0, 4}, kLeft{kStepLeft, -8, 0}, kRight{kStepRight, 8, 0};
+constexpr Step kUpLeft{kStepUpLeft, -8, -4}, kUpRight{kStepUpRight, 8, -4};
+constexpr Step kDownLeft{kStepDownLeft, -8, 4}, kDownRight{kStepDownRight, 8, 4};
 
 // The step towards waypoint (cx, cy) from (bx, by) inside the quadrant chosen
 // for this waypoint; `done` when both coordinates have passed it.
@@ -115,12 +116,12 @@ void merge_pairs(int a, int b, int into) {
 }  // namespace
 
 void make_fluent() {
-  merge_pairs(5, 6, 1);
-  merge_pairs(7, 8, 2);
-  merge_pairs(5, 7, 3);
-  merge_pairs(6, 8, 4);
+  merge_pairs(kStepUpLeft, kStepUpRight, kStepUp);
+  merge_pairs(kStepDownLeft, kStepDownRight, kStepDown);
+  merge_pairs(kStepUpLeft, kStepDownLeft, kStepLeft);
+  merge_pairs(kStepUpRight, kStepDownRight, kStepRight);
   for (int i = 0; i < kPathSteps - 1; ++i) {
-    if (movement_x[i] == movement_x[i + 1] && movement_y[i] == movement_y[i + 1] && hero_action[i] != 0) {
+    if (movement_x[i] == movement_x[i + 1] && movement_y[i] == movement_y[i + 1] && hero_action[i] != kStepStand) {
       for (int j = i; j < kPathSteps - 1; ++j) {
         movement_x[j] = movement_x[j + 1];
         movement_y[j] = movement_y[j + 1];

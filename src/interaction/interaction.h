@@ -4,5 +4,3 @@
 void storyline();   // the story check, first thing in every pass
 void furni_room();  // clicks on the room's objects
 void people_room(); // clicks on the room's persons
-// The story's rule for an exit the hero reached (the guarded doors of future_floor2).
-void story_exit();

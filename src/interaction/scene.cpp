@@ -1,10 +1,13 @@
-#include "cutscenes/videos.h"
+#include "rooms/registry.h"
 #include "interaction/interaction.h"
 #include "shell/cursor.h"
 #include "shell/world.h"
 
-// The story's rules arrive with the story itself; until then a pass has none.
-void storyline() {}
+// The story's rules, first thing in every pass: for now those of the room the
+// hero is in.
+void storyline() {
+  room_story();
+}
 
 // Pointing at an interactive piece offers to look at it (or to use the held
 // item on it). What a click on it does comes with the pieces' own handling.
@@ -12,7 +15,8 @@ void furni_room() {
   for (counter = 0; counter < furni_nr; ++counter) {
     if (furni_interact[counter] != 1) continue;
     mouse_over_furni();
-    if (furni_mouse_over[counter] == 1 && force_cursor == 0) mouse_status = mouse_status > 5 ? 7 : 2;
+    if (furni_mouse_over[counter] == 1 && force_cursor == kVerbFree)
+      mouse_status = carrying_item() ? kModeItemOnTarget : kModeLook;
   }
 }
 
@@ -21,11 +25,8 @@ void people_room() {
   for (counter = 0; counter < person_nr; ++counter) {
     if (person_interact[counter] != 1) continue;
     mouse_over_person();
-    if (person_mouse_over[counter] == 1 && force_cursor == 0) mouse_status = mouse_status > 5 ? 7 : 3;
+    if (person_mouse_over[counter] == 1 && force_cursor == kVerbFree)
+      mouse_status = carrying_item() ? kModeItemOnTarget : kModeTalk;
   }
 }
 
-// The guard stops the hero at the doors of future_floor2 he may not pass.
-void story_exit() {
-  video_exit_floor2();
-}

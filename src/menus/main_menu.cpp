@@ -40,12 +40,12 @@ void label_menu_pictures() {
 
 void present_with_pointer() {
   platform_show_pointer(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   platform_hide_pointer();
 }
 
 void restore_background() {
-  blit(menu_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  blit(menu_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
 }
 
 void draw_highlight(BITMAP* picture, MenuButton b) {
@@ -95,7 +95,7 @@ void main_menu() {
   label_menu_pictures();
   platform_set_pointer(cursor);
   clear_bitmap(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   show_menu();
   unload_menu_data();
 }
@@ -147,7 +147,7 @@ void show_menu() {
 
 void show_credits() {
   wait_mouse_release();
-  blit(credits_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  blit(credits_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   draw_sprite(memory_screen, credits_coding, kCreditsCodingPos.x, kCreditsCodingPos.y);
   draw_sprite(memory_screen, credits_graphics, kCreditsGraphicsPos.x, kCreditsGraphicsPos.y);
   draw_sprite(memory_screen, credits_sound, kCreditsSoundPos.x, kCreditsSoundPos.y);
@@ -161,7 +161,7 @@ void show_credits() {
       ++seen_down;
     else if (seen_down > 0)
       break;
-    platform_present(memory_screen, 640, 480);
+    platform_present(memory_screen, kScreenWidth, kScreenHeight);
   }
 }
 
@@ -169,7 +169,7 @@ void quit_from_menu() {
   platform_stop_midi();
   save_options();
   clear_bitmap(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   platform_text_mode();
   for (const std::string& line : farewell_lines()) std::printf("%s\n", line.c_str());
   std::fflush(stdout);

@@ -234,7 +234,7 @@ void draw_texts(const std::vector<TextBox>& texts) {
 
 void present_with_pointer() {
   platform_show_pointer(memory_screen);
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   platform_hide_pointer();
 }
 
@@ -264,7 +264,7 @@ bool pointer_on_knob(int i) {
 // The whole options screen for the working values. While slider `dragged` is
 // being dragged its knob is drawn lit at `dragged_x` and nothing else lights up.
 void draw_options(int dragged, int dragged_x) {
-  blit(main_options_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  blit(main_options_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   const bool hover = dragged < 0;
   if (!tmp_text_output) draw_at(main_opt_off, kMenuOptSwitchPos);
   if (hover && mouse_in(kMenuOptSwitch)) draw_at(tmp_text_output ? main_opt_on_on : main_opt_off_on, kMenuOptSwitchPos);
@@ -315,7 +315,7 @@ struct Press {
 // ---- Instructions -------------------------------------------------------------
 
 void draw_instructions(const std::vector<Page>& pages, int page) {
-  blit(main_instruct_bmp, memory_screen, 0, 0, 0, 0, 640, 480);
+  blit(main_instruct_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   if (mouse_in(kInstructBack)) draw_at(inst_back_on, kInstructBackHighlightPos);
   if (pages.size() > 1 && mouse_in(kInstructSecond)) draw_at(inst_gi_on, kInstructSecondHighlightPos);
   draw_texts(instructions_texts(pages, page));

@@ -25,6 +25,10 @@ struct Rect {
   constexpr bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 };
 
+// ---- The screen ------------------------------------------------------------------
+inline constexpr int kScreenWidth = 640;
+inline constexpr int kScreenHeight = 480;
+
 // A button's picture puts an icon at its left end (at most 26 pixels wide,
 // from 8 pixels in); the game writes the button's label in the rest of it.
 constexpr Rect label_space(const Rect& button) {

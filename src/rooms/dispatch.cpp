@@ -1,6 +1,12 @@
 // The dispatchers: each calls one hook of the current room, if it has one.
-// (The loading hooks are dispatched in loading.cpp.)
+// (The loading hooks are dispatched in loading.cpp.) The walking rules get
+// their points copied in and out here, once for every room.
 #include "rooms/registry.h"
+
+#include <cstring>
+
+#include "interaction/remarks.h"
+#include "shell/cursor.h"
 #include "shell/world.h"
 
 namespace {
@@ -9,19 +15,90 @@ void call(void (*RoomScript::*hook)()) {
   if (const RoomScript* room = current_room(); room && room->*hook) (room->*hook)();
 }
 
+// Waypoints named so far for the walk being planned.
+int waypoints_named = 0;
+
 }  // namespace
 
-void allow_click() { call(&RoomScript::area); }
-void allow_walk() { call(&RoomScript::allow_walk); }
-void extra_click() { call(&RoomScript::extra_click); }
+void apply_area(const RoomScript& room) {
+  if (!room.area) return;
+  x = true_x;
+  y = true_y;
+  room.area();
+  true_x = x;
+  true_y = y;
+}
+
+void allow_click() {
+  if (const RoomScript* room = current_room()) apply_area(*room);
+}
+
+void allow_walk() {
+  const RoomScript* room = current_room();
+  if (!room || !room->allow_walk) return;
+  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
+  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
+  x = buffer_x;
+  y = buffer_y;
+  room->allow_walk();
+  buffer_x = x;
+  buffer_y = y;
+}
+
+void via(int px, int py) {
+  if (waypoints_named >= kWaypoints) return;
+  click_x[waypoints_named] = px;
+  click_y[waypoints_named] = py;
+  ++waypoints_named;
+}
+
+void extra_click() {
+  waypoints_named = 0;
+  call(&RoomScript::extra_click);
+  via(true_x, true_y);
+}
+
 void talking_room() { call(&RoomScript::talking); }
 void s_extra() { call(&RoomScript::s_extra); }
 void cond_sent() { call(&RoomScript::cond); }
 void detect_cons_sent() { call(&RoomScript::detect_cons); }
 void cons_sent() { call(&RoomScript::cons); }
-void give_room() { call(&RoomScript::give); }
+void room_story() { call(&RoomScript::story); }
+void room_entered() { call(&RoomScript::entered); }
+void story_exit() { call(&RoomScript::leaving); }
 
-void extra_click_direct() {
-  click_x[0] = true_x;
-  click_y[0] = true_y;
+namespace {
+
+bool matches(const char* wanted, const char* actual) {
+  return !wanted || (actual && std::strcmp(wanted, actual) == 0);
 }
+
+// The room's first rule for `verb` on the thing named `name`, null for none.
+const VerbRule* rule_for(std::span<const VerbRule> rules, Verb verb, const char* name) {
+  const char* carried = carrying_item() ? arrow_obj : nullptr;
+  for (const VerbRule& r : rules)
+    if (r.verb == verb && matches(r.name, name) && matches(r.item, carried)) return &r;
+  return nullptr;
+}
+
+// True when the current room has a rule for it and the rule answered.
+bool room_answers(std::span<const VerbRule> RoomScript::*rules, Verb verb, const char* name, int slot) {
+  const RoomScript* room = current_room();
+  const VerbRule* rule = room ? rule_for(room->*rules, verb, name) : nullptr;
+  return rule && rule->run(slot);
+}
+
+}  // namespace
+
+bool piece_verb(Verb verb, int slot) {
+  if (slot < 0 || slot >= kMaxFurni) return true;
+  return room_answers(&RoomScript::piece_rules, verb, furni_name[slot], slot) || standard_piece_answer(verb, slot);
+}
+
+bool person_verb(Verb verb, int slot) {
+  if (slot < 0 || slot >= kMaxPersons) return true;
+  return room_answers(&RoomScript::person_rules, verb, person_name[slot], slot) ||
+         standard_person_answer(verb, slot);
+}
+
+void give_room() { person_verb(Verb::give, talk_nr); }

@@ -181,38 +181,12 @@ void set_data_file() {
     room_dat = load_datafile_checked(room->data_file, room->highest_object + 1);
 }
 
-void erase_furni_data() {
-  const int i = counter;
-  for (int f = 0; f < furni_frame_nr[i] && f < kMaxFrames; ++f) {
-    furni_x[i][f] = furni_x2[i][f] = furni_y[i][f] = furni_y2[i][f] = 0;
-    furni_blit[i][f] = furni_blitted[i][f] = 0;
-  }
-  furni_name[i] = "";
-  for (int l = 0; l < kTextLines; ++l) furni_text[i][l] = "";
-  mov_furni_nr[i] = goto_furni_x[i] = goto_furni_y[i] = furni_interact[i] = furni_take[i] = 0;
-  furni_mouse_x[i] = furni_mouse_y[i] = furni_mouse_x2[i] = furni_mouse_y2[i] = -1;
-}
-
-void erase_person_data() {
-  const int j = counter;
-  for (int f = 0; f < person_frame_nr[j] && f < kMaxFrames; ++f) {
-    person_x[j][f] = person_x2[j][f] = person_y[j][f] = person_y2[j][f] = 0;
-    person_blit[j][f] = person_blitted[j][f] = start_talk[j][f] = 0;
-  }
-  person_name[j] = "";
-  for (int l = 0; l < kTextLines; ++l) person_text[j][l] = "";
-  mov_person_nr[j] = goto_person_x[j] = goto_person_y[j] = 0;
-  person_mouse_x[j] = person_mouse_y[j] = person_mouse_x2[j] = person_mouse_y2[j] = -1;
-  person_talk[j] = talk_pers_dir[j] = 0;
-}
-
-void erase_exit_data() {
-  const int k = counter;
-  new_room[k] = "";
-  go_through[k] = 0;
-  exit_x[k] = exit_y[k] = exit_x2[k] = exit_y2[k] = 0;
-  goto_exit_x[k] = goto_exit_y[k] = new_hero_x[k] = new_hero_y[k] = 0;
-}
+// A slot's fields get the cleared values world.h gives them (names "", mouse
+// boxes -1, the rest 0); its presence, state, frame pictures and frame count
+// are kept, and a person keeps whether it reacts to the mouse.
+void erase_furni_data() { clear_room_slot(RoomTable::furni, counter); }
+void erase_person_data() { clear_room_slot(RoomTable::person, counter); }
+void erase_exit_data() { clear_room_slot(RoomTable::exit, counter); }
 
 void erase_furni_anim_data() {
   furni_anim[counter] = 0;

@@ -37,4 +37,17 @@ void s_extra();
 void cond_sent();
 void detect_cons_sent();
 void cons_sent();
+// The gift: the carried item given to person talk_nr (the room's give rules).
 void give_room();
+
+// What the hero does to piece (or person) `slot` of the current room: the
+// room's first matching rule, else the standard answer of the interaction
+// module. True when that answered; false when the ordinary action goes on
+// (taking a piece that can be taken, talking to a person who talks).
+bool piece_verb(Verb verb, int slot);
+bool person_verb(Verb verb, int slot);
+// The room's own story checks, its rule on entering, and its rule for the
+// exit the hero has reached (story_exit: it may set change_room to -1).
+void room_story();
+void room_entered();
+void story_exit();

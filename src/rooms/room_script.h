@@ -14,6 +14,8 @@
 #include <array>
 #include <span>
 
+#include "shell/world.h"
+
 // One animation frame: a picture of the room's datafile, where its top-left
 // corner goes, how many composed frames it stays, and the talk-start mark
 // (persons only).
@@ -65,16 +67,39 @@ struct FrameList {
   constexpr std::span<const Frame> view() const { return {items.data(), static_cast<size_t>(count)}; }
 };
 
+// What a piece or a person looks like. The data generator draws each kind
+// with a painter of its own (tools/mkassets/room_pieces.cpp); the game does
+// not use it. A row that shows the same picture as an earlier row keeps the
+// earlier row's kind for it.
+enum class PieceKind : unsigned char {
+  unset,
+  desk, table, main_desk, chair, canister, pendulum, glassware,
+  switch_up, switch_middle, switch_down, lever,
+  aquarium, picture, portrait_over_tank, map, globe,
+  stairs, banister, pillar, pole,
+  showcase_rocks, showcase_fossils, showcase_jewel, showcase_broken,
+  pavilion, hoop, diamond, periodic_table, alarm_light, fan, telescope, guitar,
+  reactor, display, buttons, gas_bottle, hose, flask_green, flask_pink, bunsen_burner,
+  book, test_tube, bottle, shower, tank, extinguisher, bin, rubbish_heap,
+  screwdriver, pipe, welding_torch, sparks, locker, locker_open, jukebox, table_football,
+  crate  // a neat crate, for what has no drawing of its own
+};
+enum class PersonKind : unsigned char {
+  unset,
+  friob, dori, sand, sand_asleep, policeman, rarozir, frizze, rurura, betong_out_cold
+};
+
 // A furniture slot in one state. Mouse-over bounds of -1 are taken from
 // frame 0 when the frames are placed.
 struct FurniState {
   int slot;
   int state;
   const char* name;
+  PieceKind kind;
   const char* text[3];
   int interact = 0;
   int take = 0;
-  int take_dir = 0;  // 3 taking to the left, 4 to the right
+  int take_dir = 0;  // kMoveTakeLeft or kMoveTakeRight
   int goto_x = 0;
   int goto_y = 0;
   int mouse_x = -1;
@@ -90,10 +115,11 @@ struct PersonState {
   int slot;
   int state;
   const char* name;
+  PersonKind kind;
   const char* text[3];
   int interact = 0;
   int talk = 0;
-  int talk_dir = 0;  // 0 facing the viewer, 1 turned right, 2 turned left
+  int talk_dir = kTalkFront;
   int goto_x = 0;
   int goto_y = 0;
   int mouse_x = -1;
@@ -111,6 +137,22 @@ struct ExitDef {
   int x, y, x2, y2;
   int goto_x, goto_y;
   int arrive_x, arrive_y;
+};
+
+// The verbs a room's rule can answer. use_item: the carried item used on a
+// piece; give: the carried item given to a person.
+enum class Verb { look, take, use, use_item, give, talk };
+
+// One rule of a room: what `verb` does to the piece or person named `name`
+// (furni_name / person_name), with the carried item `item` (arrow_obj; null:
+// whatever is carried, or nothing). The first rule that matches runs; `run`
+// gets the slot and returns false to hand the action on to the standard
+// answer (see rooms/registry.h: piece_verb, person_verb).
+struct VerbRule {
+  Verb verb;
+  const char* name;
+  const char* item;
+  bool (*run)(int slot);
 };
 
 struct RoomScript {
@@ -131,21 +173,52 @@ struct RoomScript {
   std::span<const PersonState> persons;
   // exit_nr clickable exits, then any slots only the story uses.
   std::span<const ExitDef> exits;
-  void (*area)();
-  void (*allow_walk)();
-  void (*extra_click)();
+  // The walking rules. Each is a decision list over the room's lines and
+  // works on globals the dispatcher prepares, so a room writes only its own
+  // decisions:
+  //   area         once per walk click. Reads the target in (x, y) (and may
+  //                read hero_x, hero_y); moves (x, y) into the walkable area.
+  //                The dispatcher copies true_x, true_y in and out.
+  //   allow_walk   after every tentative step of a path. Reads the step in
+  //                (x, y), the point before it in (last_x, last_y) (the hero
+  //                for a path's first step) and its code hero_action[mov_nr];
+  //                calls at most one wall response (walk_a1 .. walk_f2),
+  //                which moves (x, y) and may change the code. The
+  //                dispatcher copies buffer_x, buffer_y in and out.
+  //   extra_click  once per new walk target. Reads true_x, true_y, hero_x,
+  //                hero_y; names the waypoints before the target with via(),
+  //                in the order they are walked. The dispatcher adds the
+  //                target as the last waypoint.
+  // A room without a rule walks everywhere, straight to the target.
+  void (*area)() = nullptr;
+  void (*allow_walk)() = nullptr;
+  void (*extra_click)() = nullptr;
   // After the exits are set (the room's own exit rule, if it has one).
   void (*after_exits)() = nullptr;
+  // What happens to the room's pieces and persons beyond the standard answers.
+  std::span<const VerbRule> piece_rules;
+  std::span<const VerbRule> person_rules;
+  // The room's own story checks, asked by storyline in every pass while the
+  // hero is in the room.
+  void (*story)() = nullptr;
+  // After the hero has entered the room and its state file has been read.
+  void (*entered)() = nullptr;
+  // The hero has reached exit change_room: the room may keep him there
+  // (change_room -1) before the door is tried.
+  void (*leaving)() = nullptr;
   // The conversation hooks of the rooms whose persons talk: filling the
   // dialogue tables, adjusting them, conditions before a menu, reacting to a
-  // choice, consequences after an exchange, and a gift.
+  // choice, and consequences after an exchange. (Gifts are person rules.)
   void (*talking)() = nullptr;
   void (*s_extra)() = nullptr;
   void (*cond)() = nullptr;
   void (*detect_cons)() = nullptr;
   void (*cons)() = nullptr;
-  void (*give)() = nullptr;
 };
 
-// The minimal waypoint rule: straight to the target.
-void extra_click_direct();
+// The next waypoint of the walk being planned (in a room's extra_click rule).
+void via(int px, int py);
+
+// A room's area rule applied to the walk target true_x, true_y (for the data
+// generator, which paints the floor where the rule leaves a point alone).
+void apply_area(const RoomScript& room);

@@ -26,8 +26,9 @@ void load_person_anim();
 void furni_from_record(const RoomScript& room);
 void people_from_record(const RoomScript& room);
 
-// Scene handlers of the main loop: exits and room changes, then the walk click.
+// Scene handlers of the main loop: exits and room changes (room_change.cpp),
+// and last the walk click (walk_click.cpp).
 void leave_room();
-void going();
 void door_closed();
 void enter_new_room();
+void going();

@@ -10,11 +10,7 @@ namespace {
 using namespace screen_layout;
 
 // The cursor mode each verb button picks: walk, take, use, look, talk.
-constexpr int kVerbMode[kVerbCount] = {1, 4, 5, 2, 3};
-
-bool carrying_item() {
-  return mouse_status > 5;
-}
+constexpr int kVerbMode[kVerbCount] = {kModeWalk, kModeTake, kModeUse, kModeLook, kModeTalk};
 
 void wrap_cursor(int frames) {
   if (cursor_nr > frames - 1) cursor_nr = 0;
@@ -23,9 +19,9 @@ void wrap_cursor(int frames) {
 }  // namespace
 
 int button_under_mouse() {
-  int hit = kBagHit.contains(mouse_x, mouse_y) ? 0 : -1;
+  int hit = kBagHit.contains(mouse_x, mouse_y) ? kButtonBag : kButtonNone;
   for (int v = 0; v < kVerbCount; ++v)
-    if (kVerbHit[v].contains(mouse_x, mouse_y)) hit = v + 1;
+    if (kVerbHit[v].contains(mouse_x, mouse_y)) hit = kButtonWalk + v;
   return hit;
 }
 
@@ -36,33 +32,33 @@ void draw_buttons() {
 
 void blit_buttons() {
   draw_buttons();
-  if (mouse_button == 0) {
-    if (force_cursor == 0) mouse_status = carrying_item() ? 7 : 5;
-    if (mouse_status == 5 || mouse_status == 7)
+  if (mouse_button == kButtonBag) {
+    if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeUse;
+    if (mouse_status == kModeUse || mouse_status == kModeItemOnTarget)
       draw_sprite(memory_screen, inventory_button_on, kBagPos.x, kBagPos.y);
-  } else if (mouse_button >= 1 && mouse_button <= 5) {
-    if (force_cursor == 0 && !carrying_item()) mouse_status = 1;
-    if (mouse_status == 1) {
-      const Point& at = kVerbHighlightPos[mouse_button - 1];
-      draw_sprite(memory_screen, navi_butt_on[mouse_button - 1], at.x, at.y);
+  } else if (mouse_button >= kButtonWalk && mouse_button <= kButtonTalk) {
+    if (force_cursor == kVerbFree && !carrying_item()) mouse_status = kModeWalk;
+    if (mouse_status == kModeWalk) {
+      const int v = mouse_button - kButtonWalk;
+      draw_sprite(memory_screen, navi_butt_on[v], kVerbHighlightPos[v].x, kVerbHighlightPos[v].y);
     }
   }
 }
 
 bool fresh_press() {
-  return (mouse_b & 1) && click != 2 && new_turn == 1;
+  return (mouse_b & 1) && click != kClickHeld && new_turn == 1;
 }
 
 void mouse_click() {
-  if (!fresh_press() || carrying_item() || mouse_button < 0 || mouse_button > 5) return;
-  if (mouse_button == 0) {
-    if (mouse_status == 5) main_invent();
-    force_cursor = 0;
+  if (!fresh_press() || carrying_item() || mouse_button < kButtonBag || mouse_button > kButtonTalk) return;
+  if (mouse_button == kButtonBag) {
+    if (mouse_status == kModeUse) main_invent();
+    force_cursor = kVerbFree;
     return;
   }
-  click = 1;
-  force_cursor = 1;
-  mouse_status = kVerbMode[mouse_button - 1];
+  click = kClickNow;
+  force_cursor = kVerbChosen;
+  mouse_status = kVerbMode[mouse_button - kButtonWalk];
 }
 
 void maus() {
@@ -70,39 +66,39 @@ void maus() {
   BITMAP* picture = nullptr;
   const bool over = mouse_over_sth == 1;
   switch (mouse_status) {
-    case -1:
+    case kModeBusy:
       wrap_cursor(12);
       picture = sandglass[cursor_nr / 2];
       break;
-    case 0:
+    case kModeExit:
       wrap_cursor(2);
       picture = door[cursor_nr];
       break;
-    case 1:
+    case kModeWalk:
       cursor_nr = 0;
       picture = over ? cursor_a : cursor;
       break;
-    case 2:
+    case kModeLook:
       cursor_nr = 0;
       picture = over ? pocket_lens_a : pocket_lens;
       break;
-    case 3:
+    case kModeTalk:
       wrap_cursor(3);
       picture = over ? mouth_a[cursor_nr] : mouth[cursor_nr];
       break;
-    case 4:
+    case kModeTake:
       wrap_cursor(3);
       picture = over ? hand_a[cursor_nr] : hand[cursor_nr];
       break;
-    case 5:
+    case kModeUse:
       wrap_cursor(2);
       picture = over ? gear_a[cursor_nr] : gear[cursor_nr];
       break;
-    case 6:
+    case kModeItem:
       cursor_nr = 0;
       picture = arrow;
       break;
-    case 7:
+    case kModeItemOnTarget:
       wrap_cursor(2);
       blit(arrow, arrow_gear, 0, 0, 0, 0, arrow->w, arrow->h);
       draw_sprite(arrow_gear, over ? mini_gear_a[cursor_nr] : mini_gear[cursor_nr], 0, 0);

@@ -2,9 +2,16 @@
 // hover tests of objects and persons.
 #pragma once
 
-// The button under the raw mouse position: 0 the bag, 1..5 the verbs walk,
-// take, use, look, talk (hit regions in menus/screen_layout.h), -1 for none.
+#include "shell/world.h"
+
+// The button under the raw mouse position (a MouseButton; hit regions in
+// menus/screen_layout.h).
 int button_under_mouse();
+
+// An inventory item hangs on the pointer (kModeItem or kModeItemOnTarget).
+inline bool carrying_item() {
+  return mouse_status > kModeUse;
+}
 
 // A fresh press: the left button is down and this press has not been
 // handled yet (a held button counts once).

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "menus/screen_layout.h"
 #include "platform/platform.h"
+#include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/world.h"
 
@@ -18,17 +20,31 @@ void init_hardware() {
   }
 }
 
+using manifest::at;
+
+namespace {
+
+BITMAP* general(manifest::General entry, int k = 0) {
+  return datafile_bitmap(general_dat, at(entry, k), manifest::kGeneralFile.name);
+}
+BITMAP* pointer(manifest::Cursor entry, int k = 0) {
+  return datafile_bitmap(cursor_dat, at(entry, k), manifest::kCursorFile.name);
+}
+
+}  // namespace
+
 void load_hero_walk() {
-  // walk.dat holds the eight cycles in this order of the step directions:
-  // up, down, left, down-left, down-right, right, up-left, up-right.
+  // The cycles in the order walk.dat holds them (data_manifest.h).
   BITMAP** const cycles[8] = {go1_frame, go5_frame, go6_frame, go7_frame,
                               go8_frame, go2_frame, go3_frame, go4_frame};
   for (int c = 0; c < 8; ++c)
-    for (int f = 0; f < 14; ++f) cycles[c][f] = datafile_bitmap(walk_dat, c * 14 + f, "walk.dat");
+    for (int f = 0; f < manifest::kWalkFrames; ++f)
+      cycles[c][f] = datafile_bitmap(walk_dat, at(manifest::Walk::go, c * manifest::kWalkFrames + f),
+                                     manifest::kWalkFile.name);
 }
 
 void load_general_data() {
-  memory_screen = create_bitmap(640, 480);
+  memory_screen = create_bitmap(screen_layout::kScreenWidth, screen_layout::kScreenHeight);
   buffer_bmp = create_bitmap(40, 40);
   arrow = create_bitmap(40, 40);
   arrow_gear = create_bitmap(40, 40);
@@ -38,109 +54,131 @@ void load_general_data() {
 
   load_hero_walk();
 
-  for (int i = 0; i < 15; ++i) talk_front[i] = datafile_bitmap(talkf_dat, i, "talkf.dat");
+  for (int i = 0; i < 15; ++i)
+    talk_front[i] = datafile_bitmap(talkf_dat, at(manifest::Talkf::talk_front, i), manifest::kTalkfFile.name);
 
-  inventory_button = datafile_bitmap(general_dat, 0, "general.dat");
-  inventory_button_on = datafile_bitmap(general_dat, 1, "general.dat");
-  erase_savegame = datafile_bitmap(general_dat, 2, "general.dat");
-  stand_frame = datafile_bitmap(general_dat, 3, "general.dat");
-  navi_button = datafile_bitmap(general_dat, 6, "general.dat");
-  for (int i = 0; i < 5; ++i) navi_butt_on[i] = datafile_bitmap(general_dat, 7 + i, "general.dat");
+  using manifest::General;
+  inventory_button = general(General::inventory_button);
+  inventory_button_on = general(General::inventory_button_on);
+  erase_savegame = general(General::erase_savegame);
+  stand_frame = general(General::stand_frame);
+  navi_button = general(General::navi_button);
+  for (int i = 0; i < 5; ++i) navi_butt_on[i] = general(General::navi_butt_on, i);
 
-  const char* c = "cursor.dat";
-  cursor = datafile_bitmap(cursor_dat, 0, c);
-  cursor_a = datafile_bitmap(cursor_dat, 1, c);
-  pocket_lens = datafile_bitmap(cursor_dat, 2, c);
-  pocket_lens_a = datafile_bitmap(cursor_dat, 3, c);
+  using manifest::Cursor;
+  constexpr int step = manifest::kCursorFrameStep;
+  cursor = pointer(Cursor::cursor);
+  cursor_a = pointer(Cursor::cursor_a);
+  pocket_lens = pointer(Cursor::pocket_lens);
+  pocket_lens_a = pointer(Cursor::pocket_lens_a);
   for (int i = 0; i < 3; ++i) {
-    mouth[i] = datafile_bitmap(cursor_dat, 4 + 2 * i, c);
-    mouth_a[i] = datafile_bitmap(cursor_dat, 5 + 2 * i, c);
-    hand[i] = datafile_bitmap(cursor_dat, 10 + 2 * i, c);
-    hand_a[i] = datafile_bitmap(cursor_dat, 11 + 2 * i, c);
+    mouth[i] = pointer(Cursor::mouth0, step * i);
+    mouth_a[i] = pointer(Cursor::mouth_a0, step * i);
+    hand[i] = pointer(Cursor::hand0, step * i);
+    hand_a[i] = pointer(Cursor::hand_a0, step * i);
   }
   for (int i = 0; i < 2; ++i) {
-    gear[i] = datafile_bitmap(cursor_dat, 16 + 2 * i, c);
-    gear_a[i] = datafile_bitmap(cursor_dat, 17 + 2 * i, c);
-    door[i] = datafile_bitmap(cursor_dat, 20 + i, c);
-    mini_gear[i] = datafile_bitmap(cursor_dat, 22 + 2 * i, c);
-    mini_gear_a[i] = datafile_bitmap(cursor_dat, 23 + 2 * i, c);
+    gear[i] = pointer(Cursor::gear0, step * i);
+    gear_a[i] = pointer(Cursor::gear_a0, step * i);
+    door[i] = pointer(Cursor::door, i);
+    mini_gear[i] = pointer(Cursor::mini_gear0, step * i);
+    mini_gear_a[i] = pointer(Cursor::mini_gear_a0, step * i);
   }
-  for (int i = 0; i < 6; ++i) sandglass[i] = datafile_bitmap(cursor_dat, 26 + i, c);
+  for (int i = 0; i < 6; ++i) sandglass[i] = pointer(Cursor::sandglass, i);
 
-  static const int kObjectEntries[15] = {11, 9, 0, 13, 14, 6, 1, 12, 5, 10, 8, 3, 7, 4, 2};
-  for (int i = 0; i < 15; ++i) objects_bmp[i] = datafile_bitmap(objects_dat, kObjectEntries[i], "objects.dat");
+  for (int i = 0; i < 15; ++i)
+    objects_bmp[i] = datafile_bitmap(objects_dat, at(manifest::kObjectsBmp[i]), manifest::kObjectsFile.name);
 
-  if (font_dat[0].type != DAT_FONT) fatal_data_error("font.dat", "entry 0 is not a font");
-  pv_font = static_cast<FONT*>(font_dat[0].dat);
+  const int font = at(manifest::Font::pv_font);
+  if (font_dat[font].type != DAT_FONT) fatal_data_error(manifest::kFontFile.name, "entry 0 is not a font");
+  pv_font = static_cast<FONT*>(font_dat[font].dat);
 }
 
+// A new game: the values world.h gives each entry of the game (the hero at
+// his start in future_floor1, nothing pending, every inventory slot empty),
+// and a fresh picture for every inventory slot.
 void init_general_variables() {
-  for (int i = 0; i < kInventorySlots; ++i) {
-    inventory_obj_bmp[i] = create_bitmap(40, 40);
-    clear_to_color(inventory_obj_bmp[i], bitmap_mask_color(inventory_obj_bmp[i]));
-    inventory_obj[i] = "z";
-    for (int l = 0; l < kTextLines; ++l) inv_obj_describe[i][l] = "";
+  set_new_game_values();
+  for (BITMAP*& slot : inventory_obj_bmp) {
+    slot = create_bitmap(40, 40);
+    clear_to_color(slot, bitmap_mask_color(slot));
   }
-  mouse_status = 1;
-  room_name = "future_floor1";
-  hero_x = 298;
-  hero_y = 267;
-  click_x2 = hero_x;
-  true_x = hero_x;
-  click_y2 = hero_y;
-  true_y = hero_y;
   cpu_delay = cpu_speed;
-  mov_nr1 = -1;
-  take_object = -1;
-  gear_object = -1;
-  use_object = -1;
-  talk_goto = -1;
-  talk_nr = -1;
-  change_room = 0;
-  hero_length = 200;
-  hero_width = 125;
 }
 
 namespace {
 
-// The inventory screen's and control panel's pictures in the order of "inventar.dat".
-BITMAP** const kInventPictures[17] = {
-    &controller_bmp, &controller_on, &game_back_on,  &game_inv_on,      &game_load_on, &game_off,
-    &game_off_on,    &game_ok_on,    &game_on_on,    &game_opt_on,      &game_quit_on, &game_save_on,
-    &inventory_bmp,  &game_load_bmp, &game_options_bmp, &game_save_bmp, &inv_obj_on};
+// A picture of a screen's datafile and the variable that holds it while the
+// screen is open.
+template <typename Entry>
+struct Picture {
+  Entry entry;
+  BITMAP** variable;
+};
+
+template <typename Entry, size_t N>
+void take_pictures(DATAFILE* dat, const manifest::File& file, const Picture<Entry> (&pictures)[N]) {
+  for (const Picture<Entry>& p : pictures) *p.variable = datafile_bitmap(dat, at(p.entry), file.name);
+}
+
+template <typename Entry, size_t N>
+void forget_pictures(const Picture<Entry> (&pictures)[N]) {
+  for (const Picture<Entry>& p : pictures) *p.variable = nullptr;
+}
+
+// The inventory screen's and control panel's pictures.
+using manifest::Inventar;
+const Picture<Inventar> kInventPictures[] = {
+    {Inventar::controller_bmp, &controller_bmp},     {Inventar::controller_on, &controller_on},
+    {Inventar::game_back_on, &game_back_on},         {Inventar::game_inv_on, &game_inv_on},
+    {Inventar::game_load_on, &game_load_on},         {Inventar::game_off, &game_off},
+    {Inventar::game_off_on, &game_off_on},           {Inventar::game_ok_on, &game_ok_on},
+    {Inventar::game_on_on, &game_on_on},             {Inventar::game_opt_on, &game_opt_on},
+    {Inventar::game_quit_on, &game_quit_on},         {Inventar::game_save_on, &game_save_on},
+    {Inventar::inventory_bmp, &inventory_bmp},       {Inventar::game_load_bmp, &game_load_bmp},
+    {Inventar::game_options_bmp, &game_options_bmp}, {Inventar::game_save_bmp, &game_save_bmp},
+    {Inventar::inv_obj_on, &inv_obj_on}};
 
 }  // namespace
 
 void load_invent_data() {
-  invent_dat = load_datafile_checked("inventar.dat", 17);
-  for (int i = 0; i < 17; ++i) *kInventPictures[i] = datafile_bitmap(invent_dat, i, "inventar.dat");
+  invent_dat = load_datafile_checked(manifest::kInventarFile.name, manifest::kInventarFile.entries);
+  take_pictures(invent_dat, manifest::kInventarFile, kInventPictures);
 }
 
 void unload_invent_data() {
-  for (BITMAP** p : kInventPictures) *p = nullptr;
+  forget_pictures(kInventPictures);
   if (invent_dat) unload_datafile(invent_dat);
   invent_dat = nullptr;
 }
 
 namespace {
 
-// The main menu's pictures in the order of "menu.dat".
-BITMAP** const kMenuPictures[23] = {
-    &eyes_closed,  &eyes_open,        &inst_back_on,   &main_opt_cancel_on, &controller_bmp,
-    &controller_on, &credits_bmp,     &inst_gi_on,     &main_instruct_bmp,  &menu_bmp,
-    &mm_cred,      &mm_inst,          &mm_new,         &mm_opti,            &mm_quit,
-    &credits_graphics, &credits_coding, &credits_sound, &main_opt_off,      &main_opt_off_on,
-    &main_opt_ok_on, &main_opt_on_on, &main_options_bmp};
+// The main menu's pictures.
+using manifest::Menu;
+const Picture<Menu> kMenuPictures[] = {
+    {Menu::eyes_closed, &eyes_closed},           {Menu::eyes_open, &eyes_open},
+    {Menu::inst_back_on, &inst_back_on},         {Menu::main_opt_cancel_on, &main_opt_cancel_on},
+    {Menu::controller_bmp, &controller_bmp},     {Menu::controller_on, &controller_on},
+    {Menu::credits_bmp, &credits_bmp},           {Menu::inst_gi_on, &inst_gi_on},
+    {Menu::main_instruct_bmp, &main_instruct_bmp}, {Menu::menu_bmp, &menu_bmp},
+    {Menu::mm_cred, &mm_cred},                   {Menu::mm_inst, &mm_inst},
+    {Menu::mm_new, &mm_new},                     {Menu::mm_opti, &mm_opti},
+    {Menu::mm_quit, &mm_quit},                   {Menu::credits_graphics, &credits_graphics},
+    {Menu::credits_coding, &credits_coding},     {Menu::credits_sound, &credits_sound},
+    {Menu::main_opt_off, &main_opt_off},         {Menu::main_opt_off_on, &main_opt_off_on},
+    {Menu::main_opt_ok_on, &main_opt_ok_on},     {Menu::main_opt_on_on, &main_opt_on_on},
+    {Menu::main_options_bmp, &main_options_bmp}};
 
 }  // namespace
 
 void load_menu_data() {
-  menu_dat = load_datafile_checked("menu.dat", 23);
-  for (int i = 0; i < 23; ++i) *kMenuPictures[i] = datafile_bitmap(menu_dat, i, "menu.dat");
+  menu_dat = load_datafile_checked(manifest::kMenuFile.name, manifest::kMenuFile.entries);
+  take_pictures(menu_dat, manifest::kMenuFile, kMenuPictures);
 }
 
 void unload_menu_data() {
-  for (BITMAP** p : kMenuPictures) *p = nullptr;
+  forget_pictures(kMenuPictures);
   if (menu_dat) unload_datafile(menu_dat);
   menu_dat = nullptr;
 }

@@ -1,4 +1,7 @@
-// The program: start-up, the new game and the main loop.
+// The program from its start to a new game: the hardware, the options, the
+// films and the start-up data, the room state files behind the progress bar,
+// the main menu, the new game up to the hero's first item; then the main loop
+// (main_loop.cpp).
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -8,7 +11,9 @@
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
+#include "interaction/remarks.h"
 #include "menus/main_menu.h"
+#include "menus/screen_layout.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
@@ -16,6 +21,7 @@
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/cursor.h"
+#include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
@@ -40,36 +46,13 @@ void make_save_folders() {
 
 }  // namespace
 
-int frame_due() {
-  delay = platform_clock_ms();
-  if (delay >= current_time + kFrameMs) {
-    current_time = delay;
-    platform_new_frame();
-    return 1;
-  }
-  return 0;
-}
-
-void wait_mouse_release() {
-  int free_polls = 0;
-  while (free_polls < 10) {
-    platform_poll_mouse();
-    if (!(mouse_b & 3)) ++free_polls;
-  }
-}
-
-void show_frame() {
-  const int w = room_graph ? room_graph->w : 640;
-  const int h = room_graph ? room_graph->h : 480;
-  platform_present(memory_screen, w, h);
-}
-
 void loading() {
+  using namespace screen_layout;
   if (load_loop > 33) load_loop = 33;
   blit(pv_logo, memory_screen, 0, 0, 0, 0, pv_logo->w, pv_logo->h);
-  draw_sprite(memory_screen, red_bar[load_loop], 215, 435);
+  draw_sprite(memory_screen, red_bar[load_loop], kProgressBar.x, kProgressBar.y);
   platform_new_frame();
-  platform_present(memory_screen, 640, 480);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
   load_loop += 1;
 }
 
@@ -88,20 +71,22 @@ void start_up(int argc, char** argv) {
   make_save_folders();
   load_options();
   video_logo();
-  title_dat = load_datafile_checked("title.dat", 36);
+  using namespace manifest;
+  title_dat = load_datafile_checked(kTitleFile.name, kTitleFile.entries);
   track_nr = 1;
   music();
   video_title();
-  walk_dat = load_datafile_checked("walk.dat", 112);
-  talkf_dat = load_datafile_checked("talkf.dat", 15);
-  general_dat = load_datafile_checked("general.dat", 12);
-  cursor_dat = load_datafile_checked("cursor.dat", 32);
-  objects_dat = load_datafile_checked("objects.dat", 15);
-  font_dat = load_datafile_checked("font.dat", 1);
+  walk_dat = load_datafile_checked(kWalkFile.name, kWalkFile.entries);
+  talkf_dat = load_datafile_checked(kTalkfFile.name, kTalkfFile.entries);
+  general_dat = load_datafile_checked(kGeneralFile.name, kGeneralFile.entries);
+  cursor_dat = load_datafile_checked(kCursorFile.name, kCursorFile.entries);
+  objects_dat = load_datafile_checked(kObjectsFile.name, kObjectsFile.entries);
+  font_dat = load_datafile_checked(kFontFile.name, kFontFile.entries);
   load_general_data();
-  mouse_status = 1;
+  mouse_status = kModeWalk;
   maus();
-  for (int i = 0; i < 35; ++i) red_bar[i] = datafile_bitmap(title_dat, i + 1, "title.dat");
+  for (int i = 0; i < screen_layout::kProgressSteps; ++i)
+    red_bar[i] = datafile_bitmap(title_dat, at(Title::red_bar, i), kTitleFile.name);
   select_init_temp();
   unload_datafile(title_dat);
   title_dat = nullptr;
@@ -123,69 +108,12 @@ void start_new_game() {
   music();
   video_hero_beton_ko();
 
-  talk_direction = 0;
-  choice = 0;
-  sentence_x = hero_x;
-  sentence_y = hero_y - hero_length - 60;
-  input_text[0][0] = TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here.");
-  input_text[0][1] = "";
-  input_text[0][2] = "";
-  wait_mouse_release();
-  talking_hero();
+  hero_remark(TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here."));
 
   add_to_inventory(objects_bmp[3], "rolle",
                    TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.",
                       "Mum's rolling pin is my allrounder tool."),
                    "", "");
-}
-
-void main_loop_pass() {
-  if (game == 990) game = 10;
-  storyline();
-  mouse_button = -1;
-  new_turn = 0;
-  platform_poll_mouse();
-  if (force_cursor == 0) mouse_status = (mouse_status <= 5) ? 1 : 6;
-  mouse_button = button_under_mouse();
-  if ((mouse_b & 1) && click != 2) new_turn = 1;
-
-  if (frame_due()) {
-    platform_hide_pointer();
-    draw_room();
-    ++mov_nr1;
-    ++cursor_nr;
-    ++go_frame_nr;
-  }
-
-  if ((mouse_b & 2) && mouse_status > 5) {
-    return_carried_item();
-    mouse_status = 1;
-    click = 2;
-  }
-
-  if (mouse_button == -1) {
-    leave_room();
-    furni_room();
-    people_room();
-    going();
-  }
-
-  blit_buttons();
-  mouse_click();
-  maus();
-
-  platform_hide_pointer();
-  if (mouse_status != -1) platform_show_pointer(memory_screen);
-  show_frame();
-
-  cpu_delay += 1;
-  if (click == 1) click = 2;
-  if (!(mouse_b & 3)) click = 0;
-  game += 1;
-}
-
-void main_loop() {
-  for (;;) main_loop_pass();
 }
 
 int game_main(int argc, char** argv) {

@@ -61,7 +61,7 @@ bool walkable(const RoomScript& r, int x, int y) {
     hero_y = probe[1];
     true_x = x;
     true_y = y;
-    r.area();
+    apply_area(r);
     if (true_x != x || true_y != y) return false;
   }
   return true;

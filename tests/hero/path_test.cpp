@@ -30,8 +30,8 @@ class OpenFloor : public testing::Test {
 TEST_F(OpenFloor, StraightUpIsOneUpLeftStepThenUpStepsEnding8PixelsLeft) {
   walk_to(300, 260);
   ASSERT_GE(mov_nr, 2);
-  EXPECT_EQ(hero_action[0], 5);
-  for (int i = 1; i < mov_nr; ++i) EXPECT_EQ(hero_action[i], 1) << i;
+  EXPECT_EQ(hero_action[0], kStepUpLeft);
+  for (int i = 1; i < mov_nr; ++i) EXPECT_EQ(hero_action[i], kStepUp) << i;
   EXPECT_EQ(movement_x[mov_nr - 1], 292);
   EXPECT_EQ(movement_y[mov_nr - 1], 256);
 }
@@ -39,7 +39,7 @@ TEST_F(OpenFloor, StraightUpIsOneUpLeftStepThenUpStepsEnding8PixelsLeft) {
 TEST_F(OpenFloor, EightyRightFortyDownIsElevenDownRightSteps) {
   walk_to(380, 340);
   EXPECT_EQ(mov_nr, 11);
-  for (int i = 0; i < 11; ++i) EXPECT_EQ(hero_action[i], 8);
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(hero_action[i], kStepDownRight);
   EXPECT_EQ(movement_x[10], 388);
   EXPECT_EQ(movement_y[10], 344);
 }
@@ -47,39 +47,41 @@ TEST_F(OpenFloor, EightyRightFortyDownIsElevenDownRightSteps) {
 TEST_F(OpenFloor, AWaypointEqualToThePositionIsReachedWithOneUpLeftStep) {
   walk_to(300, 300);
   EXPECT_EQ(mov_nr, 1);
-  EXPECT_EQ(hero_action[0], 5);
+  EXPECT_EQ(hero_action[0], kStepUpLeft);
 }
 
 TEST_F(OpenFloor, AClickNearThePreviousTargetStartsNoNewPath) {
   walk_to(380, 340);
   reset_hero();  // even when the hero was stopped since
   walk_to(387, 343);
-  EXPECT_EQ(mov_nr, 199);
+  EXPECT_EQ(mov_nr, kStanding);
   walk_to(388, 343);  // 8 px away: a new path
-  EXPECT_LT(mov_nr, 199);
+  EXPECT_LT(mov_nr, kStanding);
 }
 
 TEST_F(OpenFloor, APathOf200StepsOrMoreIsNotWalkedAtAll) {
   hero_x = 0;
   hero_y = 300;
   walk_to(1700, 300);  // 213 steps right
-  EXPECT_EQ(mov_nr, 199);
+  EXPECT_EQ(mov_nr, kStanding);
   for (int i = 0; i < kPathSteps; ++i) {
-    ASSERT_EQ(hero_action[i], 0);
+    ASSERT_EQ(hero_action[i], kStepStand);
     ASSERT_EQ(movement_x[i], 0);
   }
   EXPECT_EQ(click_x2, 1700);
   // 199 steps still go.
   hero_x = 0;
   walk_to(1585, 304);
-  EXPECT_EQ(mov_nr, 199);
-  EXPECT_EQ(hero_action[198], 4);
+  EXPECT_EQ(mov_nr, kStanding);
+  EXPECT_EQ(hero_action[198], kStepRight);
 }
 
 TEST(Smoothing, ZigZagPairsBecomeStraightStepsInOneDirectionOnly) {
   test_support::fresh_game();
-  const int before[] = {5, 6, 6, 5, 7, 8, 5, 7, 6, 8};
-  const int after[] = {1, 1, 6, 5, 2, 2, 3, 3, 4, 4};
+  const int before[] = {kStepUpLeft,   kStepUpRight,   kStepUpRight,  kStepUpLeft,    kStepDownLeft,
+                         kStepDownRight, kStepUpLeft,   kStepDownLeft, kStepUpRight,   kStepDownRight};
+  const int after[] = {kStepUp,   kStepUp,   kStepUpRight, kStepUpLeft, kStepDown,
+                       kStepDown, kStepLeft, kStepLeft,    kStepRight,  kStepRight};
   for (int i = 0; i < 10; ++i) {
     hero_action[i] = before[i];
     movement_x[i] = i * 8;
@@ -94,7 +96,7 @@ TEST(Smoothing, ARefusedStepIsTakenOutOfThePositionsButKeepsItsCount) {
   // Steps to 8, 16, 16 (refused), 24; the rest hold the start position 0.
   const int xs[] = {8, 16, 16, 24};
   for (int i = 0; i < kPathSteps; ++i) {
-    hero_action[i] = i < 4 ? 4 : 0;
+    hero_action[i] = i < 4 ? kStepRight : kStepStand;
     movement_x[i] = i < 4 ? xs[i] : 0;
     movement_y[i] = 0;
   }
@@ -114,12 +116,12 @@ TEST(WallResponses, EachChangesOnlyTheCodesItNames) {
     int code, new_code, dx, dy;
   };
   const Case cases[] = {
-      {walk_a1, 7, 7, 0, -4},  {walk_a1, 8, 8, 0, -4},   {walk_a1, 5, 5, 0, 0},   {walk_a2, 6, 6, 0, 4},
-      {walk_b1, 7, 7, 8, 0},   {walk_b2, 6, 6, -8, 0},   {walk_b2, 7, 7, 0, 0},   {walk_c1, 2, 7, -8, -4},
-      {walk_c1, 8, 8, 0, -8},  {walk_c2, 1, 6, 8, 4},    {walk_c2, 5, 5, 0, 8},   {walk_d1, 4, 6, -8, -4},
-      {walk_d1, 8, 8, -16, 0}, {walk_d2, 3, 7, 8, 4},    {walk_d2, 5, 5, 16, 0},  {walk_e1, 2, 8, 8, -4},
-      {walk_e1, 7, 7, 0, -8},  {walk_e2, 1, 5, -8, 4},   {walk_e2, 6, 6, 0, 8},   {walk_f1, 3, 5, 8, -4},
-      {walk_f1, 7, 7, 16, 0},  {walk_f2, 4, 8, -8, 4},   {walk_f2, 6, 6, -16, 0}, {walk_f2, 2, 2, 0, 0},
+      {walk_a1, kStepDownLeft, kStepDownLeft, 0, -4},  {walk_a1, kStepDownRight, kStepDownRight, 0, -4},   {walk_a1, kStepUpLeft, kStepUpLeft, 0, 0},   {walk_a2, kStepUpRight, kStepUpRight, 0, 4},
+      {walk_b1, kStepDownLeft, kStepDownLeft, 8, 0},   {walk_b2, kStepUpRight, kStepUpRight, -8, 0},   {walk_b2, kStepDownLeft, kStepDownLeft, 0, 0},   {walk_c1, kStepDown, kStepDownLeft, -8, -4},
+      {walk_c1, kStepDownRight, kStepDownRight, 0, -8},  {walk_c2, kStepUp, kStepUpRight, 8, 4},    {walk_c2, kStepUpLeft, kStepUpLeft, 0, 8},   {walk_d1, kStepRight, kStepUpRight, -8, -4},
+      {walk_d1, kStepDownRight, kStepDownRight, -16, 0}, {walk_d2, kStepLeft, kStepDownLeft, 8, 4},    {walk_d2, kStepUpLeft, kStepUpLeft, 16, 0},  {walk_e1, kStepDown, kStepDownRight, 8, -4},
+      {walk_e1, kStepDownLeft, kStepDownLeft, 0, -8},  {walk_e2, kStepUp, kStepUpLeft, -8, 4},   {walk_e2, kStepUpRight, kStepUpRight, 0, 8},   {walk_f1, kStepLeft, kStepUpLeft, 8, -4},
+      {walk_f1, kStepDownLeft, kStepDownLeft, 16, 0},  {walk_f2, kStepRight, kStepDownRight, -8, 4},   {walk_f2, kStepUpRight, kStepUpRight, -16, 0}, {walk_f2, kStepDown, kStepDown, 0, 0},
   };
   for (const Case& c : cases) {
     mov_nr = 3;

@@ -67,7 +67,7 @@ std::vector<P> walk(const char* room, int hx, int hy, int tx, int ty) {
   calc_coor();
   make_fluent();
   std::vector<P> path;
-  if (mov_nr >= 199) return path;  // given up: the hero stays
+  if (mov_nr >= kStanding) return path;  // given up: the hero stays
   for (int i = 0; i < mov_nr; ++i) path.push_back({movement_x[i], movement_y[i]});
   return path;
 }
@@ -121,14 +121,14 @@ TEST(FutureFloor, TheBackEdgeAndBothWallsMoveClicksOntoTheFloor) {
 TEST(FutureFloor, WalkRuleKeepsStepsOffTheWalls) {
   test_support::fresh_game();
   // An up-left step onto the back edge row is pushed back down.
-  EXPECT_EQ(step_in("future_floor", 328, 223, 5, 320, 219), (Step{5, 320, 223}));
-  EXPECT_EQ(step_in("future_floor", 328, 224, 5, 320, 220), (Step{5, 320, 220})) << "row 220 is floor";
+  EXPECT_EQ(step_in("future_floor", 328, 223, kStepUpLeft, 320, 219), (Step{kStepUpLeft, 320, 223}));
+  EXPECT_EQ(step_in("future_floor", 328, 224, kStepUpLeft, 320, 220), (Step{kStepUpLeft, 320, 220})) << "row 220 is floor";
   // A left step into the left wall turns down-left along it.
-  EXPECT_EQ(step_in("future_floor", 180, 400, 3, 172, 400), (Step{3, 172, 400})) << "still inside";
-  EXPECT_EQ(step_in("future_floor", 176, 400, 3, 168, 400), (Step{7, 176, 404}));
+  EXPECT_EQ(step_in("future_floor", 180, 400, kStepLeft, 172, 400), (Step{kStepLeft, 172, 400})) << "still inside";
+  EXPECT_EQ(step_in("future_floor", 176, 400, kStepLeft, 168, 400), (Step{kStepDownLeft, 176, 404}));
   // A right step into the right wall turns down-right along it.
-  EXPECT_EQ(step_in("future_floor", 452, 400, 4, 460, 400), (Step{8, 452, 404}));
-  EXPECT_EQ(step_in("future_floor", 444, 400, 4, 452, 400), (Step{4, 452, 400}));
+  EXPECT_EQ(step_in("future_floor", 452, 400, kStepRight, 460, 400), (Step{kStepDownRight, 452, 404}));
+  EXPECT_EQ(step_in("future_floor", 444, 400, kStepRight, 452, 400), (Step{kStepRight, 452, 400}));
 }
 
 TEST(FutureFloor, WaypointsComeThroughTheMiddleOfTheCorridor) {
@@ -161,10 +161,10 @@ TEST(FutureFloor15, TheBackEdgeTheLeftWallAndTheRightWall) {
 
 TEST(FutureFloor15, WalkRuleKeepsStepsOffTheWalls) {
   test_support::fresh_game();
-  EXPECT_EQ(step_in("future_floor15", 308, 289, 5, 300, 285), (Step{5, 300, 289}));
-  EXPECT_EQ(step_in("future_floor15", 208, 404, 7, 200, 408), (Step{7, 208, 408}));
-  EXPECT_EQ(step_in("future_floor15", 209, 404, 7, 201, 408), (Step{7, 201, 408}));
-  EXPECT_EQ(step_in("future_floor15", 536, 400, 4, 544, 400), (Step{8, 536, 404}));
+  EXPECT_EQ(step_in("future_floor15", 308, 289, kStepUpLeft, 300, 285), (Step{kStepUpLeft, 300, 289}));
+  EXPECT_EQ(step_in("future_floor15", 208, 404, kStepDownLeft, 200, 408), (Step{kStepDownLeft, 208, 408}));
+  EXPECT_EQ(step_in("future_floor15", 209, 404, kStepDownLeft, 201, 408), (Step{kStepDownLeft, 201, 408}));
+  EXPECT_EQ(step_in("future_floor15", 536, 400, kStepRight, 544, 400), (Step{kStepDownRight, 536, 404}));
 }
 
 // ------------------------------------------------------------ future_chimie
@@ -204,20 +204,20 @@ TEST(FutureChimie, AreaRulesInTheirOrder) {
 TEST(FutureChimie, WalkRulesInTheirOrder) {
   test_support::fresh_game();
   // Over the front edge: c1 turns a down step into down-left.
-  EXPECT_EQ(step_in("future_chimie", 400, 405, 2, 400, 409), (Step{7, 392, 405}));
+  EXPECT_EQ(step_in("future_chimie", 400, 405, kStepDown, 400, 409), (Step{kStepDownLeft, 392, 405}));
   // Behind the back edge, left part: c2 turns an up step into up-right.
-  EXPECT_EQ(step_in("future_chimie", 350, 344, 1, 350, 340), (Step{6, 358, 344}));
+  EXPECT_EQ(step_in("future_chimie", 350, 344, kStepUp, 350, 340), (Step{kStepUpRight, 358, 344}));
   // Behind the alcove's back: c2 again.
-  EXPECT_EQ(step_in("future_chimie", 450, 270, 1, 450, 266), (Step{6, 458, 270}));
+  EXPECT_EQ(step_in("future_chimie", 450, 270, kStepUp, 450, 266), (Step{kStepUpRight, 458, 270}));
   // Into the counter: b2 takes back the right half of a diagonal.
-  EXPECT_EQ(step_in("future_chimie", 504, 300, 8, 512, 304), (Step{8, 504, 304}));
+  EXPECT_EQ(step_in("future_chimie", 504, 300, kStepDownRight, 512, 304), (Step{kStepDownRight, 504, 304}));
   // On the floor the step stands.
-  EXPECT_EQ(step_in("future_chimie", 392, 380, 4, 400, 380), (Step{4, 400, 380}));
-  EXPECT_EQ(step_in("future_chimie", 440, 300, 5, 432, 296), (Step{5, 432, 296}));
+  EXPECT_EQ(step_in("future_chimie", 392, 380, kStepRight, 400, 380), (Step{kStepRight, 400, 380}));
+  EXPECT_EQ(step_in("future_chimie", 440, 300, kStepUpLeft, 432, 296), (Step{kStepUpLeft, 432, 296}));
   // Left of the left wall: b1 takes back the left half of a diagonal.
-  EXPECT_EQ(step_in("future_chimie", 282, 380, 7, 274, 384), (Step{7, 282, 384}));
+  EXPECT_EQ(step_in("future_chimie", 282, 380, kStepDownLeft, 274, 384), (Step{kStepDownLeft, 282, 384}));
   // Between the back edge and the alcove, right of x 390: b1 as well.
-  EXPECT_EQ(step_in("future_chimie", 408, 334, 5, 400, 330), (Step{5, 408, 330}));
+  EXPECT_EQ(step_in("future_chimie", 408, 334, kStepUpLeft, 400, 330), (Step{kStepUpLeft, 408, 330}));
 }
 
 TEST(FutureChimie, WaypointsAreDirect) {
@@ -383,7 +383,7 @@ TEST(FutureRooms, FlagsOfEverySlotAsTheStoryUsesThem) {
       SCOPED_TRACE(std::string(room) + " " + s.name);
       EXPECT_EQ(s.take, takeable.count(s.name) ? 1 : 0);
       EXPECT_EQ(s.interact, still.count(s.name) ? 0 : 1);
-      if (s.take) EXPECT_TRUE(s.take_dir == 3 || s.take_dir == 4);
+      if (s.take) EXPECT_TRUE(s.take_dir == kMoveTakeLeft || s.take_dir == kMoveTakeRight);
     }
   }
 }

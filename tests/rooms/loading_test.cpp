@@ -50,7 +50,7 @@ TEST_F(Loading, ARoomFillsItsTablesAndFrameZeroGivesTheDefaultMouseBox) {
   EXPECT_EQ(person_blit[0][29], 30);
   EXPECT_EQ(person_blit[0][2], 1);
   EXPECT_EQ(person_talk[0], 1);
-  EXPECT_EQ(talk_pers_dir[0], 2);
+  EXPECT_EQ(talk_pers_dir[0], kTalkLeft);
   EXPECT_EQ(goto_person_x[0], 200);
   // The states are recorded as loaded.
   EXPECT_EQ(old_person_anim[0], 0);
@@ -159,7 +159,7 @@ TEST_F(Loading, ARoomStateWithValuesTheRoomDoesNotKnowLeavesItUsable) {
   // And the room still draws.
   memory_screen = create_bitmap(640, 480);
   hidebuttons = 1;
-  mov_nr = 199;
+  mov_nr = kStanding;
   draw_room();
   destroy_bitmap(memory_screen);
   memory_screen = nullptr;

@@ -53,7 +53,7 @@ int walk_gap(const char* room, P from, P to, P* end = nullptr) {
   allow_click();
   const P target{true_x, true_y};
   calc_coor();
-  if (mov_nr >= 199) return 999;
+  if (mov_nr >= kStanding) return 999;
   const P last{movement_x[mov_nr - 1], movement_y[mov_nr - 1]};
   make_fluent();
   if (end) *end = last;
@@ -80,11 +80,20 @@ const char* const kFutureTwins[][2] = {
 
 TEST(OldSchoolRooms, EveryRoomHasItsWalkingRules) {
   for (const char* name : kOldRooms) {
-    const RoomScript* r = room_of(name);
-    ASSERT_NE(r, nullptr) << name;
-    EXPECT_NE(r->area, nullptr) << name;
-    EXPECT_NE(r->allow_walk, nullptr) << name;
-    EXPECT_NE(r->extra_click, nullptr) << name;
+    ASSERT_NE(room_of(name), nullptr) << name;
+    const P arrival = arrivals_in(name).front();
+    // A click on the ceiling is moved down onto the floor...
+    const P floor = area_of(name, 320, 5, arrival.first, arrival.second);
+    EXPECT_GT(floor.second, 100) << name;
+    // ...which stays where it is, and a step from there up through the back
+    // wall is turned back by the room's walk rule.
+    EXPECT_EQ(area_of(name, floor.first, floor.second, arrival.first, arrival.second), floor) << name;
+    EXPECT_NE(step_of(name, floor.first, floor.second, floor.first - 8, 5, kStepUpLeft), P(floor.first - 8, 5))
+        << name;
+    // The waypoints end at the target.
+    const std::vector<P> way = waypoints_of(name, arrival.first, arrival.second, floor.first, floor.second);
+    ASSERT_FALSE(way.empty()) << name;
+    EXPECT_EQ(way.back(), floor) << name;
   }
 }
 
@@ -179,8 +188,8 @@ TEST(OldSchoolRules, TheAquariumCorridorTestsItsLeftWallBeforeTheBackEdge) {
   test_support::fresh_game();
   // A step up-left that crosses both the left wall and the back row slides
   // along the wall (walk_d2: x + 16), not along the back edge (walk_a2: y + 4).
-  EXPECT_EQ(step_of("aqua", 420, 229, 412, 225, 5), P(428, 225));
-  EXPECT_EQ(step_of("floor15", 236, 289, 228, 285, 5), P(228, 289));
+  EXPECT_EQ(step_of("aqua", 420, 229, 412, 225, kStepUpLeft), P(428, 225));
+  EXPECT_EQ(step_of("floor15", 236, 289, 228, 285, kStepUpLeft), P(228, 289));
 }
 
 TEST(OldSchoolRules, Floor9AndPortier) {

@@ -141,7 +141,7 @@ TEST(WorkedRooms, AWalkInFutureFloor1NeverLeavesTheFloor) {
     allow_click();
     calc_coor();
     make_fluent();
-    ASSERT_LT(mov_nr, 199);
+    ASSERT_LT(mov_nr, kStanding);
     for (int i = 0; i < mov_nr; ++i) {
       const int px = movement_x[i], py = movement_y[i];
       EXPECT_GT(py, 160) << t.first << "," << t.second << " step " << i;

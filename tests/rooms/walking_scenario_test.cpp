@@ -21,15 +21,7 @@ namespace {
 
 class InGame : public testing::Test {
  protected:
-  void SetUp() override {
-    fresh_game();
-    ASSERT_EQ(play_to_main_loop(), -2);
-    headless::on_present(nullptr);
-    mouse_x = 320;
-    mouse_y = 300;
-    mouse_b = 0;
-    for (int i = 0; i < 3; ++i) main_loop_pass();
-  }
+  void SetUp() override { ASSERT_EQ(stand_in_main_loop(3), -2); }
   // Main-loop passes until `done` holds or `ms` of virtual time have gone.
   static bool run_until(const std::function<bool()>& done, int ms = 30000) {
     const int start = headless::now();
@@ -43,7 +35,7 @@ class InGame : public testing::Test {
   static void click_and_walk(int cx, int cy) {
     headless::click(headless::now() + 2, cx, cy, 40);
     const int start = headless::now();
-    run_until([&] { return headless::now() > start + 200 && mov_nr == 199; });
+    run_until([&] { return headless::now() > start + 200 && mov_nr == kStanding; });
   }
   // The centre of exit k's hot rectangle.
   static void click_exit(int k) {
@@ -77,25 +69,25 @@ TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
   mouse_x = 320;
   mouse_y = 440;  // exit 5, to future_floor15
   main_loop_pass();
-  EXPECT_EQ(mouse_status, 0);
+  EXPECT_EQ(mouse_status, kModeExit);
   // The aquarium (its hover box from 545,135 to 640,320, tested 20/15 px right/down).
   mouse_x = 560;
   mouse_y = 200;
   main_loop_pass();
   EXPECT_EQ(furni_mouse_over[1], 1);
-  EXPECT_EQ(mouse_status, 2);
+  EXPECT_EQ(mouse_status, kModeLook);
   // Mr Betong, knocked out: a person, the talk cursor.
   mouse_x = person_mouse_x[0] - 10;
   mouse_y = person_mouse_y[0] - 5;
   main_loop_pass();
-  EXPECT_EQ(mouse_status, 3);
+  EXPECT_EQ(mouse_status, kModeTalk);
   // A verb chosen on the panel is not changed by hovering.
-  force_cursor = 1;
-  mouse_status = 4;
+  force_cursor = kVerbChosen;
+  mouse_status = kModeTake;
   mouse_x = 560;
   mouse_y = 200;
   main_loop_pass();
-  EXPECT_EQ(mouse_status, 4);
+  EXPECT_EQ(mouse_status, kModeTake);
 }
 
 TEST_F(InGame, AClosedDoorMakesTheHeroWalkThereAndSayHeLacksTheCard) {
@@ -141,13 +133,13 @@ TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
   arrow_describe[0] = "pin";
   arrow_describe[1] = arrow_describe[2] = "";
   invent_nr = 0;
-  mouse_status = 6;
+  mouse_status = kModeItem;
   change_room = 5;  // to future_floor15, as if the hero had reached the exit
   enter_new_room();
   EXPECT_STREQ(room_name, "future_floor15");
   EXPECT_EQ(invent_nr, 1);
   EXPECT_STREQ(inventory_obj[0], "rolle");
-  EXPECT_EQ(mouse_status, 0);
+  EXPECT_EQ(mouse_status, kModeExit);
   EXPECT_EQ(hero_x, 210);
   EXPECT_EQ(hero_y, 295);
   int back = -1;
@@ -166,17 +158,17 @@ TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
   mouse_x = 240;
   mouse_y = 150;
   main_loop_pass();
-  EXPECT_NE(mouse_status, 0);
+  EXPECT_NE(mouse_status, kModeExit);
   mouse_x = 241;
   main_loop_pass();
-  EXPECT_EQ(mouse_status, 0);
+  EXPECT_EQ(mouse_status, kModeExit);
   // 11 px short of the walk point: nothing happens; 10 px: the change.
   mouse_x = 320;
   mouse_y = 300;
   change_room = 3;
   hero_x = 280 + 11;
   hero_y = 185;
-  mov_nr = 199;
+  mov_nr = kStanding;
   leave_room();
   EXPECT_STREQ(room_name, "future_floor1");
   hero_x = 280 + 10;
@@ -186,12 +178,18 @@ TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
 }
 
 TEST_F(InGame, AnUnknownRoomNameIsRefusedAndTheRoomStays) {
-  const char* before = room_name;
+  DATAFILE* const shown = room_dat;
+  const char* const piece = furni_name[1];
   room_name = "bio3";
   load_new_room();
-  room_name = before;
-  EXPECT_STREQ(room_name, "future_floor1");
+  // Nothing of the room on screen was cleared or replaced.
+  EXPECT_EQ(room_dat, shown);
+  EXPECT_EQ(furni_nr, 2);
+  EXPECT_EQ(furni_name[1], piece);
   EXPECT_EQ(exit_nr, 6);
+  EXPECT_STREQ(new_room[0], "bio3");
+  EXPECT_EQ(go_through[5], 1);
+  room_name = "future_floor1";
   // An exit to a place that is no room changes nothing either.
   change_room = 0;  // "bio3"
   enter_new_room();

@@ -21,7 +21,7 @@ class Composition : public testing::Test {
     stand_frame = make(125, 200, kHero);
     min_hero_length = 1.0f;
     increase_rate = 1e9f;  // scale 1.0 everywhere
-    mov_nr = 199;
+    mov_nr = kStanding;
     mov_nr1 = 0;
     hidebuttons = 1;
   }

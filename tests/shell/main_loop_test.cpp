@@ -16,13 +16,7 @@ namespace {
 // A new game standing in its main loop.
 class MainLoop : public testing::Test {
  protected:
-  void SetUp() override {
-    fresh_game();
-    ASSERT_EQ(play_to_main_loop(), -2);
-    headless::on_present(nullptr);
-    set_mouse(320, 300, 0);
-    for (int i = 0; i < 5; ++i) main_loop_pass();
-  }
+  void SetUp() override { ASSERT_EQ(stand_in_main_loop(5), -2); }
   static void set_mouse(int mx, int my, int buttons) {
     mouse_x = mx;
     mouse_y = my;
@@ -36,44 +30,48 @@ TEST_F(MainLoop, AHeldButtonIsOnePress) {
   // Press on the take verb: handled in the pass of the press only.
   set_mouse(550, 395, 1);
   main_loop_pass();
-  EXPECT_EQ(mouse_button, 2);
-  EXPECT_EQ(mouse_status, 4);
-  EXPECT_EQ(force_cursor, 1);
-  EXPECT_EQ(click, 2);
+  EXPECT_EQ(mouse_button, kButtonTake);
+  EXPECT_EQ(mouse_status, kModeTake);
+  EXPECT_EQ(force_cursor, kVerbChosen);
+  EXPECT_EQ(click, kClickHeld);
   // Still held, now over the look verb: no new press, the take verb stays.
   set_mouse(550, 430, 1);
   for (int i = 0; i < 3; ++i) {
     main_loop_pass();
     EXPECT_EQ(new_turn, 0);
-    EXPECT_EQ(click, 2);
-    EXPECT_EQ(mouse_status, 4);
+    EXPECT_EQ(click, kClickHeld);
+    EXPECT_EQ(mouse_status, kModeTake);
   }
   // Released: the next press counts again.
   set_mouse(550, 430, 0);
   main_loop_pass();
-  EXPECT_EQ(click, 0);
+  EXPECT_EQ(click, kClickFree);
   set_mouse(550, 430, 1);
   main_loop_pass();
   EXPECT_EQ(new_turn, 1);
-  EXPECT_EQ(mouse_status, 2);
+  EXPECT_EQ(mouse_status, kModeLook);
 }
 
 TEST_F(MainLoop, EachVerbButtonChoosesItsCursorAndHighlightsOnlyWithTheWalkCursor) {
   const struct {
     int mx, my, button, mode;
-  } verbs[] = {{570, 360, 1, 1}, {550, 395, 2, 4}, {587, 395, 3, 5}, {550, 430, 4, 2}, {587, 430, 5, 3}};
+  } verbs[] = {{570, 360, kButtonWalk, kModeWalk},
+               {550, 395, kButtonTake, kModeTake},
+               {587, 395, kButtonUse, kModeUse},
+               {550, 430, kButtonLook, kModeLook},
+               {587, 430, kButtonTalk, kModeTalk}};
   for (const auto& v : verbs) {
     set_mouse(v.mx, v.my, 0);
     main_loop_pass();
     EXPECT_EQ(mouse_button, v.button);
-    EXPECT_EQ(mouse_status, 1) << "hovering a verb shows the walk cursor";
+    EXPECT_EQ(mouse_status, kModeWalk) << "hovering a verb shows the walk cursor";
     set_mouse(v.mx, v.my, 1);
     main_loop_pass();
     EXPECT_EQ(mouse_status, v.mode) << v.button;
     set_mouse(v.mx, v.my, 0);
     main_loop_pass();
     EXPECT_EQ(mouse_status, v.mode) << "the chosen verb stays while forced";
-    force_cursor = 0;
+    force_cursor = kVerbFree;
   }
 }
 
@@ -97,7 +95,7 @@ TEST_F(MainLoop, HoveringTheBagShowsTheUseCursorAndTheHighlightedBag) {
   set_mouse(70, 400, 0);
   main_loop_pass();
   EXPECT_EQ(mouse_button, 0);
-  EXPECT_EQ(mouse_status, 5);
+  EXPECT_EQ(mouse_status, kModeUse);
   // The highlight is in the frame buffer where the bag is.
   BITMAP* frame = headless::last_frame();
   BITMAP* expected = create_bitmap(inventory_button_on->w, inventory_button_on->h);
@@ -121,28 +119,28 @@ TEST_F(MainLoop, RightClickPutsTheCarriedItemBackEvenOverThePanel) {
   arrow_describe[0] = "a screwdriver";
   arrow_describe[1] = "";
   arrow_describe[2] = "";
-  mouse_status = 6;
+  mouse_status = kModeItem;
   set_mouse(550, 395, 2);  // over the take verb
   main_loop_pass();
   EXPECT_EQ(invent_nr, 2);
   EXPECT_STREQ(inventory_obj[1], "tool");
   EXPECT_STREQ(inv_obj_describe[1][0], "a screwdriver");
-  EXPECT_EQ(mouse_status, 1);
-  EXPECT_EQ(click, 2);
+  EXPECT_EQ(mouse_status, kModeWalk);
+  EXPECT_EQ(click, kClickHeld);
   EXPECT_EQ(force_cursor, 0);
 }
 
 TEST_F(MainLoop, WithAnItemCarriedTheBagShowsTheGearAndThePanelDoesNotReact) {
   arrow_obj = "tool";
-  mouse_status = 6;
+  mouse_status = kModeItem;
   set_mouse(70, 400, 1);
   main_loop_pass();
-  EXPECT_EQ(mouse_status, 7);
+  EXPECT_EQ(mouse_status, kModeItemOnTarget);
   set_mouse(550, 395, 0);
   main_loop_pass();
   set_mouse(550, 395, 1);
   main_loop_pass();
-  EXPECT_EQ(mouse_status, 6);
+  EXPECT_EQ(mouse_status, kModeItem);
   EXPECT_EQ(force_cursor, 0);
   EXPECT_EQ(invent_nr, 1);
 }
@@ -172,8 +170,8 @@ TEST_F(MainLoop, PassCounterWrapsFrom990To10AndTheCursorAnimates) {
   main_loop_pass();
   EXPECT_EQ(game, 11);
   // The talk cursor runs through its three pictures with the frames.
-  force_cursor = 1;
-  mouse_status = 3;
+  force_cursor = kVerbChosen;
+  mouse_status = kModeTalk;
   set_mouse(320, 300, 0);
   int seen[3] = {0, 0, 0};
   const int start = headless::now();

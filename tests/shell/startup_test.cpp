@@ -30,7 +30,7 @@ TEST(StartUp, NewGameReachesTheMainLoopInTheFirstRoomWithTheRollingPin) {
   // The first line was spoken over the hero's head.
   EXPECT_STREQ(input_text[0][0], TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here."));
   EXPECT_EQ(sentence_x, 298);
-  EXPECT_EQ(talk_direction, 0);
+  EXPECT_EQ(talk_direction, kTalkFront);
 
   EXPECT_EQ(hero_x, 298);
   EXPECT_EQ(hero_y, 267);
@@ -57,7 +57,7 @@ TEST(StartUp, NewGameReachesTheMainLoopInTheFirstRoomWithTheRollingPin) {
   EXPECT_EQ(menu_dat, nullptr);
   EXPECT_EQ(intro_dat, nullptr);
   EXPECT_NE(pv_font, nullptr);
-  EXPECT_EQ(mouse_status, 1);
+  EXPECT_EQ(mouse_status, kModeWalk);
 }
 
 TEST(StartUp, ProgressBarRunsOverAllRoomsBeforeTheMenu) {

@@ -117,4 +117,15 @@ int play_to_main_loop(int argc, const char* arg1) {
   return run_program([&] { game_main(argc, argv); });
 }
 
+int stand_in_main_loop(int passes) {
+  fresh_game();
+  const int status = play_to_main_loop();
+  headless::on_present(nullptr);
+  mouse_x = 320;
+  mouse_y = 300;
+  mouse_b = 0;
+  for (int i = 0; i < passes && status == -2; ++i) main_loop_pass();
+  return status;
+}
+
 }  // namespace test_support

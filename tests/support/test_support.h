@@ -61,4 +61,9 @@ bool in_main_loop();
 // Returns how the run ended (-2 = stopped in the main loop as planned).
 int play_to_main_loop(int argc = 1, const char* arg1 = nullptr);
 
+// A fresh new game standing in its main loop: played there, the script
+// player removed, the mouse up at (320, 300), `passes` more passes run.
+// Returns how the play there ended (-2 as planned).
+int stand_in_main_loop(int passes);
+
 }  // namespace test_support

@@ -70,4 +70,21 @@ void Datafile::write(const std::string& path) const {
   if (failed) throw std::runtime_error("error while writing " + path);
 }
 
+void Datafile::write(const std::string& dir, const manifest::File& file,
+                     std::span<const manifest::Run> runs) const {
+  std::vector<std::string> expected;
+  for (const manifest::Run& r : runs)
+    for (int k = 0; k < r.count; ++k) expected.push_back(r.count == 1 ? r.label : r.label + std::to_string(k));
+  if (expected.size() != static_cast<size_t>(file.entries))
+    throw std::runtime_error(std::string(file.name) + ": the manifest's runs do not add up to its entries");
+  for (size_t i = 0; i < expected.size() || i < objects_.size(); ++i) {
+    const std::string want = i < expected.size() ? expected[i] : "(nothing)";
+    const std::string have = i < objects_.size() ? objects_[i].name : "(nothing)";
+    if (want != have)
+      throw std::runtime_error(std::string(file.name) + ": entry " + std::to_string(i) + " is " + have +
+                               " where the game reads " + want);
+  }
+  write(dir + "/" + file.name);
+}
+
 }  // namespace mkassets

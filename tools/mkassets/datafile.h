@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "image.h"
+#include "shell/data_manifest.h"
 
 namespace mkassets {
 
@@ -33,6 +35,10 @@ class Datafile {
   size_t count() const { return objects_.size(); }
   // Writes the file uncompressed; throws on failure.
   void write(const std::string& path) const;
+  // Writes the datafile `file` into the folder `dir`, after checking that its
+  // entries are exactly those of the game's manifest, in that order; throws
+  // naming the first entry that is not.
+  void write(const std::string& dir, const manifest::File& file, std::span<const manifest::Run> runs) const;
 
  private:
   struct Object {

@@ -11,12 +11,13 @@
 #include "draw.h"
 #include "generator.h"
 #include "image.h"
+#include "menus/screen_layout.h"
 
 namespace mkassets {
 namespace {
 
 using namespace draw;
-constexpr int kW = 640, kH = 480;
+constexpr int kW = screen_layout::kScreenWidth, kH = screen_layout::kScreenHeight;
 constexpr int kFrames = 60;
 constexpr int kFrameMs = 66;  // about 15 frames a second
 constexpr double kPi = 3.14159265358979323846;

@@ -71,7 +71,7 @@ void make_font(const Context& ctx) {
   const MonoFont font = render_game_font();
   Datafile df;
   df.add_font("PV_FONT", font);
-  df.write(ctx.path("font.dat"));
+  df.write(ctx.data_dir, manifest::kFontFile, manifest::kFontRuns);
   if (!ctx.sheet_dir.empty()) {
     // A sheet of all glyphs, white on dark.
     std::vector<Image16> rows;

@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "datafile.h"
+#include "menus/screen_layout.h"
 #include "draw.h"
 #include "generator.h"
 #include "room_floor.h"
@@ -25,7 +27,7 @@ namespace {
 
 using namespace draw;
 constexpr double kPi = 3.14159265358979323846;
-constexpr int W = 640, H = 480;
+constexpr int W = screen_layout::kScreenWidth, H = screen_layout::kScreenHeight;
 
 // ------------------------------------------------------------ what a room is --
 
@@ -78,7 +80,7 @@ void sample_floor(Plan& p) {
           hero_y = probe[1];
           true_x = x;
           true_y = y;
-          p.room->area();
+          apply_area(*p.room);
           if (true_x != x || true_y != y) {
             walkable = false;
             break;
@@ -877,7 +879,10 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
     rooms::PieceUse base;
     base.room = r.name;
     base.name = row.name ? row.name : "";
-    base.text = row.text[0] ? row.text[0] : "";
+    if constexpr (std::is_same_v<Row, PersonState>)
+      base.person_kind = row.kind;
+    else
+      base.piece_kind = row.kind;
     base.state = row.state;
     base.person = person;
     base.future = room_floor::is_future(r.name);
@@ -890,11 +895,7 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
     if (row.mouse_y >= 0 && row.mouse_y2 > row.mouse_y) hint.mouse_h = row.mouse_y2 - base.y;
     rooms::piece_size(base, hint);
     for (const Frame& f : row.frames) {
-      if (auto it = uses.find(f.object); it != uses.end()) {
-        if (it->second.name != base.name && it->second.others.find(base.name) == std::string::npos)
-          it->second.others += " " + base.name;
-        continue;
-      }
+      if (uses.count(f.object)) continue;  // drawn as the row that showed it first
       rooms::PieceUse u = base;
       u.x = f.x;
       u.y = f.y;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "image.h"
+#include "rooms/room_script.h"
 
 namespace mkassets::rooms {
 
@@ -13,8 +14,8 @@ namespace mkassets::rooms {
 struct PieceUse {
   std::string room;
   std::string name;     // furniture or person name of the row
-  std::string text;     // the row's first description line, what the thing is
-  std::string others;   // names of further rows that show the same picture
+  PieceKind piece_kind = PieceKind::unset;     // what the row says the piece is
+  PersonKind person_kind = PersonKind::unset;  // or who the person is
   int state = 0;        // the row's state
   bool person = false;
   bool future = false;  // the school of 2027
@@ -28,7 +29,7 @@ struct PieceUse {
 inline double hero_scale(double min_len, double rate, double y) { return y / rate + min_len; }
 
 // The size a piece is drawn at: the mouse-over box where the row gives one,
-// a person's height at his depth, otherwise a size that suits the name.
+// a person's height at his depth, otherwise the size of its kind.
 struct SizeHint {
   int mouse_w = -1, mouse_h = -1;
   double min_len = 0, rate = 500;

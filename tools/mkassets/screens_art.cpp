@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "../../src/menus/makers.h"
-#include "../../src/menus/screen_layout.h"
+#include "menus/makers.h"
+#include "menus/screen_layout.h"
 #include "datafile.h"
 #include "draw.h"
 #include "generator.h"
@@ -487,21 +487,21 @@ void paint_night_school(cairo_t* cr) {
 }  // namespace
 
 void make_menu(const Context& ctx) {
-  const Image16 menu = render(640, 480, [](cairo_t* cr) { paint_menu(cr, -1, true); });
-  const Image16 closed = render(640, 480, [](cairo_t* cr) { paint_menu(cr, -1, false); });
+  const Image16 menu = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu(cr, -1, true); });
+  const Image16 closed = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu(cr, -1, false); });
   Image16 lit_menu[L::kMenuButtonCount];
   for (int b = 0; b < L::kMenuButtonCount; ++b)
-    lit_menu[b] = render(640, 480, [b](cairo_t* cr) { paint_menu(cr, b, true); });
+    lit_menu[b] = render(L::kScreenWidth, L::kScreenHeight, [b](cairo_t* cr) { paint_menu(cr, b, true); });
   auto mm = [&](int b) { return highlight(lit_menu[b], L::kMenuHighlightPos[b], L::kMenuHot[b]); };
-  const Image16 instruct = render(640, 480, [](cairo_t* cr) { paint_instructions(cr, -1); });
-  const Image16 instruct_back = render(640, 480, [](cairo_t* cr) { paint_instructions(cr, 0); });
-  const Image16 instruct_second = render(640, 480, [](cairo_t* cr) { paint_instructions(cr, 1); });
-  const Image16 options = render(640, 480, [](cairo_t* cr) { paint_menu_options(cr, -1, true, false); });
-  const Image16 opt_ok = render(640, 480, [](cairo_t* cr) { paint_menu_options(cr, 0, true, false); });
-  const Image16 opt_cancel = render(640, 480, [](cairo_t* cr) { paint_menu_options(cr, 1, true, false); });
-  const Image16 opt_off = render(640, 480, [](cairo_t* cr) { paint_menu_options(cr, -1, false, false); });
-  const Image16 opt_off_lit = render(640, 480, [](cairo_t* cr) { paint_menu_options(cr, -1, false, true); });
-  const Image16 opt_on_lit = render(640, 480, [](cairo_t* cr) { paint_menu_options(cr, -1, true, true); });
+  const Image16 instruct = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_instructions(cr, -1); });
+  const Image16 instruct_back = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_instructions(cr, 0); });
+  const Image16 instruct_second = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_instructions(cr, 1); });
+  const Image16 options = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu_options(cr, -1, true, false); });
+  const Image16 opt_ok = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu_options(cr, 0, true, false); });
+  const Image16 opt_cancel = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu_options(cr, 1, true, false); });
+  const Image16 opt_off = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu_options(cr, -1, false, false); });
+  const Image16 opt_off_lit = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu_options(cr, -1, false, true); });
+  const Image16 opt_on_lit = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_menu_options(cr, -1, true, true); });
   auto sw = [&](const Image16& s) { return highlight(s, L::kMenuOptSwitchPos, L::kMenuOptSwitch); };
 
   struct Entry {
@@ -515,7 +515,7 @@ void make_menu(const Context& ctx) {
   e.push_back({"MAIN_OPT_CANCEL_ON", highlight(opt_cancel, L::kMenuOptCancelHighlightPos, L::kMenuOptCancel)});
   e.push_back({"CONTROLLER_BMP", render(L::kKnobWidth, L::kKnobHeight, [](cairo_t* cr) { knob(cr, 0, 0, false); })});
   e.push_back({"CONTROLLER_ON", render(L::kKnobWidth, L::kKnobHeight, [](cairo_t* cr) { knob(cr, 0, 0, true); })});
-  e.push_back({"CREDITS_BMP", render(640, 480, paint_credits)});
+  e.push_back({"CREDITS_BMP", render(L::kScreenWidth, L::kScreenHeight, paint_credits)});
   e.push_back({"INST_GI_ON", highlight(instruct_second, L::kInstructSecondHighlightPos, L::kInstructSecond)});
   e.push_back({"MAIN_INSTRUCT_BMP", instruct});
   e.push_back({"MENU_BMP", menu});
@@ -544,7 +544,7 @@ void make_menu(const Context& ctx) {
     df.add_bitmap(x.name, x.pic);
     view.push_back(&x.pic);
   }
-  df.write(ctx.path("menu.dat"));
+  df.write(ctx.data_dir, manifest::kMenuFile, manifest::kMenuRuns);
   // the credits as the game shows them
   Image16 credits = e[6].pic;
   auto put = [&](const Image16& p, L::Point at) {
@@ -563,7 +563,7 @@ void make_menu(const Context& ctx) {
 }
 
 void make_inventory(const Context& ctx) {
-  auto screen = [](const std::function<void(cairo_t*)>& paint) { return render(640, 480, paint); };
+  auto screen = [](const std::function<void(cairo_t*)>& paint) { return render(L::kScreenWidth, L::kScreenHeight, paint); };
   auto panel = [](const Image16& s) {
     return crop(s, L::kInventoryPos.x, L::kInventoryPos.y, L::kInventoryWidth, L::kInventoryHeight);
   };
@@ -615,7 +615,7 @@ void make_inventory(const Context& ctx) {
     df.add_bitmap(x.name, x.pic);
     view.push_back(&x.pic);
   }
-  df.write(ctx.path("inventar.dat"));
+  df.write(ctx.data_dir, manifest::kInventarFile, manifest::kInventarRuns);
   ctx.sheet("inventar_screens", {&inv, &opts, &save, &load}, 2, 0.75);
   std::vector<const Image16*> small;
   for (const Entry& x : e)
@@ -625,13 +625,13 @@ void make_inventory(const Context& ctx) {
 
 void make_intro(const Context& ctx) {
   const Image16 emblem = render(200, 200, paint_emblem);
-  const Image16 swirl = render(640, 480, paint_night_school);
-  const Image16 corridor = render(640, 480, paint_corridor);
+  const Image16 swirl = render(L::kScreenWidth, L::kScreenHeight, paint_night_school);
+  const Image16 corridor = render(L::kScreenWidth, L::kScreenHeight, paint_corridor);
   Datafile df;
   df.add_bitmap("EMBLEM", emblem);
   df.add_bitmap("TIME_SWIRL", swirl);
   df.add_bitmap("INTRO_BACKGROUND", corridor);
-  df.write(ctx.path("intro.dat"));
+  df.write(ctx.data_dir, manifest::kIntroFile, manifest::kIntroRuns);
   ctx.sheet("intro", {&emblem, &swirl, &corridor}, 3, 0.6);
 }
 

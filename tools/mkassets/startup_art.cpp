@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "../../src/menus/screen_layout.h"
+#include "menus/screen_layout.h"
 #include "datafile.h"
 #include "draw.h"
 #include "generator.h"
@@ -309,298 +309,309 @@ void paint_sandglass(cairo_t* cr, int frame) {
 
 // --------------------------------------------------------------- items ---------
 
-// Item k of objects_bmp, drawn into 40x40.
-void paint_item(cairo_t* cr, int k) {
-  switch (k) {
-    case 0: {  // canister: a red jerrycan
-      rounded_rect(cr, 8, 8, 24, 29, 3);
-      vgrad(cr, 8, 37, 0xF04030, 0x901010);
-      fill_stroke(cr, 0x200404, 1.5);
-      rounded_rect(cr, 12, 3, 9, 7, 2);
-      rgb(cr, 0x505058);
-      fill_stroke(cr, 0x101010, 1.2);
-      cairo_move_to(cr, 11, 15);
-      cairo_line_to(cr, 29, 31);
-      cairo_move_to(cr, 29, 15);
-      cairo_line_to(cr, 11, 31);
-      rgb(cr, 0xFFA090);
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
-      break;
-    }
-    case 1:  // gas bottle
-    case 9: {  // gas bottle with a hose on its valve
-      rounded_rect(cr, 11, 9, 18, 29, 7);
-      vgrad(cr, 9, 38, 0x60A0FF, 0x1838A0);
-      fill_stroke(cr, 0x040818, 1.5);
-      cairo_rectangle(cr, 11, 20, 18, 5);
-      rgb(cr, 0xF8E040);
-      cairo_fill(cr);
-      rounded_rect(cr, 16, 3, 8, 7, 1.5);
-      rgb(cr, 0xC0C4CC);
-      fill_stroke(cr, 0x101010, 1.2);
-      if (k == 9) {
-        cairo_move_to(cr, 24, 6);
-        cairo_curve_to(cr, 38, 2, 38, 22, 30, 30);
-        cairo_curve_to(cr, 24, 36, 34, 40, 38, 38);
-        rgb(cr, 0x101010);
-        cairo_set_line_width(cr, 4.5);
-        cairo_stroke_preserve(cr);
-        rgb(cr, 0x40C040);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-      }
-      break;
-    }
-    case 2: {  // access card
-      cairo_save(cr);
-      cairo_translate(cr, 20, 20);
-      cairo_rotate(cr, -0.25);
-      rounded_rect(cr, -16, -10, 32, 20, 3);
-      vgrad(cr, -10, 10, 0xF0F4FF, 0x98A8D0);
-      fill_stroke(cr, 0x101828, 1.4);
-      cairo_rectangle(cr, -12, -5, 8, 7);
-      rgb(cr, 0xE8C040);
-      fill_stroke(cr, 0x604010, 0.8);
-      cairo_rectangle(cr, 0, -6, 12, 2.5);
-      cairo_rectangle(cr, 0, -1, 10, 2.5);
-      cairo_rectangle(cr, -14, 5, 28, 3);
-      rgb(cr, 0x2040A0);
-      cairo_fill(cr);
-      cairo_restore(cr);
-      break;
-    }
-    case 3: {  // rolling pin
-      cairo_save(cr);
-      cairo_translate(cr, 20, 20);
-      cairo_rotate(cr, -0.7);
-      for (int s = -1; s <= 1; s += 2) {
-        rounded_rect(cr, s > 0 ? 11 : -19, -2.5, 8, 5, 2.5);
-        rgb(cr, 0xA06030);
-        fill_stroke(cr, 0x201008, 1.2);
-      }
-      rounded_rect(cr, -12, -6, 24, 12, 5);
-      vgrad(cr, -6, 6, 0xF8D8A0, 0xC08848);
-      fill_stroke(cr, 0x201008, 1.4);
-      cairo_restore(cr);
-      break;
-    }
-    case 4: {  // screwdriver
-      cairo_save(cr);
-      cairo_translate(cr, 20, 20);
-      cairo_rotate(cr, -0.78);
-      rounded_rect(cr, -20, -7, 19, 14, 5);
-      vgrad(cr, -7, 7, 0xFF7050, 0xB01808);
-      fill_stroke(cr, 0x200404, 1.3);
-      for (int g = 0; g < 3; ++g) {  // grip grooves
-        cairo_rectangle(cr, -16 + g * 5, -5, 1.5, 10);
-        rgb(cr, 0x801008);
-        cairo_fill(cr);
-      }
-      cairo_rectangle(cr, -1, -2.2, 17, 4.4);
-      rgb(cr, 0xD0D8E0);
-      fill_stroke(cr, 0x202020, 1.0);
-      cairo_rectangle(cr, 16, -3, 3.5, 6);
-      rgb(cr, 0x9098A0);
-      fill_stroke(cr, 0x202020, 1.0);
-      cairo_restore(cr);
-      break;
-    }
-    case 5:  // Bunsen burner
-    case 8: {  // Bunsen burner with a hose
-      cairo_move_to(cr, 8, 37);
-      cairo_line_to(cr, 32, 37);
-      cairo_line_to(cr, 28, 31);
-      cairo_line_to(cr, 12, 31);
-      cairo_close_path(cr);
-      rgb(cr, 0x606878);
-      fill_stroke(cr, 0x101010, 1.3);
-      cairo_rectangle(cr, 16, 9, 8, 23);
-      vgrad(cr, 9, 32, 0xE0E4EC, 0x8890A0);
-      fill_stroke(cr, 0x101010, 1.3);
-      cairo_rectangle(cr, 15, 24, 10, 4);
-      rgb(cr, 0xC8A030);
-      fill_stroke(cr, 0x101010, 1.0);
-      if (k == 8) {
-        cairo_move_to(cr, 24, 28);
-        cairo_curve_to(cr, 36, 28, 30, 38, 39, 38);
-        rgb(cr, 0x101010);
-        cairo_set_line_width(cr, 4.5);
-        cairo_stroke_preserve(cr);
-        rgb(cr, 0x40C040);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-      }
-      break;
-    }
-    case 6:  // alcohol bottle
-    case 7: {  // lemonade bottle
-      const bool lemonade = k == 7;
-      cairo_move_to(cr, 16, 3);
-      cairo_line_to(cr, 24, 3);
-      cairo_line_to(cr, 24, 12);
-      cairo_curve_to(cr, 30, 15, 30, 18, 30, 22);
-      cairo_line_to(cr, 30, 37);
-      cairo_line_to(cr, 10, 37);
-      cairo_line_to(cr, 10, 22);
-      cairo_curve_to(cr, 10, 18, 10, 15, 16, 12);
-      cairo_close_path(cr);
-      if (lemonade)
-        vgrad(cr, 3, 37, 0xF8FF90, 0xC8D020);
-      else
-        vgrad(cr, 3, 37, 0xB0E0D0, 0x508878);
-      fill_stroke(cr, 0x081010, 1.4);
-      cairo_rectangle(cr, 12, 22, 16, 10);
-      rgb(cr, lemonade ? 0x40B0F0 : 0xF8F8F0);
-      fill_stroke(cr, 0x081010, 0.8);
-      if (lemonade) {
-        cairo_arc(cr, 20, 27, 3.2, 0, 2 * kPi);
-        rgb(cr, 0xFFE020);
-        cairo_fill(cr);
-      } else {
-        cairo_move_to(cr, 16, 24);
-        cairo_line_to(cr, 24, 30);
-        cairo_move_to(cr, 24, 24);
-        cairo_line_to(cr, 16, 30);
-        rgb(cr, 0xD02020);
-        cairo_set_line_width(cr, 1.8);
-        cairo_stroke(cr);
-      }
-      rounded_rect(cr, 15, 1, 10, 4, 1);
-      rgb(cr, lemonade ? 0xE02020 : 0x303030);
-      cairo_fill(cr);
-      break;
-    }
-    case 10: {  // welding torch: the burner, the bottle and a flame
-      rounded_rect(cr, 3, 14, 13, 24, 5);
-      vgrad(cr, 14, 38, 0x60A0FF, 0x1838A0);
-      fill_stroke(cr, 0x040818, 1.3);
-      cairo_move_to(cr, 10, 14);
-      cairo_curve_to(cr, 12, 4, 20, 30, 26, 28);
-      rgb(cr, 0x101010);
-      cairo_set_line_width(cr, 4);
-      cairo_stroke_preserve(cr);
-      rgb(cr, 0x40C040);
-      cairo_set_line_width(cr, 2.2);
-      cairo_stroke(cr);
-      cairo_rectangle(cr, 24, 16, 7, 22);
-      vgrad(cr, 16, 38, 0xE0E4EC, 0x8890A0);
-      fill_stroke(cr, 0x101010, 1.2);
-      cairo_move_to(cr, 27.5, 16);
-      cairo_curve_to(cr, 20, 10, 30, 4, 27.5, 0);
-      cairo_curve_to(cr, 36, 6, 34, 12, 27.5, 16);
-      rgrad(cr, 28, 12, 10, 0xFFFFFF, 0x3080FF);
-      fill_stroke(cr, 0x102060, 1.0);
-      break;
-    }
-    case 11: {  // a piece of lead pipe
-      cairo_save(cr);
-      cairo_translate(cr, 20, 20);
-      cairo_rotate(cr, -0.5);
-      cairo_rectangle(cr, -15, -6, 28, 12);
-      vgrad(cr, -6, 6, 0xB8BCC8, 0x585C68);
-      fill_stroke(cr, 0x101014, 1.4);
-      cairo_save(cr);
-      cairo_translate(cr, 13, 0);
-      cairo_scale(cr, 3, 6);
-      cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-      cairo_restore(cr);
-      rgb(cr, 0x303038);
-      fill_stroke(cr, 0x101014, 1.2);
-      cairo_restore(cr);
-      break;
-    }
-    case 12: {  // diamond
-      cairo_move_to(cr, 6, 15);
-      cairo_line_to(cr, 13, 7);
-      cairo_line_to(cr, 27, 7);
-      cairo_line_to(cr, 34, 15);
-      cairo_line_to(cr, 20, 35);
-      cairo_close_path(cr);
-      rgrad(cr, 15, 12, 26, 0xFFFFFF, 0x60D0FF);
-      fill_stroke(cr, 0x0A2040, 1.4);
-      cairo_move_to(cr, 6, 15);
-      cairo_line_to(cr, 34, 15);
-      cairo_move_to(cr, 13, 7);
-      cairo_line_to(cr, 16, 15);
-      cairo_line_to(cr, 20, 35);
-      cairo_line_to(cr, 24, 15);
-      cairo_line_to(cr, 27, 7);
-      cairo_move_to(cr, 16, 15);
-      cairo_line_to(cr, 20, 7);
-      cairo_line_to(cr, 24, 15);
-      rgb(cr, 0x3A80C0);
-      cairo_set_line_width(cr, 0.9);
-      cairo_stroke(cr);
-      break;
-    }
-    case 13: {  // glasses
-      for (int s = 0; s < 2; ++s) {
-        cairo_arc(cr, s ? 28 : 12, 22, 8, 0, 2 * kPi);
-        rgb(cr, 0xB8E0F8, 1.0);
-        fill_stroke(cr, 0x101010, 2.4);
-      }
-      cairo_move_to(cr, 17, 19);
-      cairo_curve_to(cr, 19, 16, 21, 16, 23, 19);
-      cairo_move_to(cr, 4, 20);
-      cairo_line_to(cr, 1, 14);
-      cairo_move_to(cr, 36, 20);
-      cairo_line_to(cr, 39, 14);
-      rgb(cr, 0x101010);
-      cairo_set_line_width(cr, 2.2);
-      cairo_stroke(cr);
-      break;
-    }
-    case 14: {  // lead solution: a flask of grey-green liquid
-      cairo_move_to(cr, 16, 3);
-      cairo_line_to(cr, 24, 3);
-      cairo_line_to(cr, 24, 14);
-      cairo_line_to(cr, 35, 35);
-      cairo_line_to(cr, 5, 35);
-      cairo_line_to(cr, 16, 14);
-      cairo_close_path(cr);
-      rgb(cr, 0xE0F0F8);
-      fill_stroke(cr, 0x101818, 1.4);
-      cairo_move_to(cr, 11.5, 23);
-      cairo_line_to(cr, 28.5, 23);
-      cairo_line_to(cr, 33.5, 33.5);
-      cairo_line_to(cr, 6.5, 33.5);
-      cairo_close_path(cr);
-      vgrad(cr, 23, 34, 0x98B8A0, 0x486850);
-      cairo_fill(cr);
-      cairo_arc(cr, 17, 28, 1.8, 0, 2 * kPi);
-      cairo_arc(cr, 23, 30, 1.2, 0, 2 * kPi);
-      rgb(cr, 0xE8FFF0);
-      cairo_fill(cr);
-      rounded_rect(cr, 15, 1, 10, 4, 1);
-      rgb(cr, 0x604020);
-      cairo_fill(cr);
-      break;
-    }
+// A red jerrycan.
+void item_canister(cairo_t* cr) {
+  rounded_rect(cr, 8, 8, 24, 29, 3);
+  vgrad(cr, 8, 37, 0xF04030, 0x901010);
+  fill_stroke(cr, 0x200404, 1.5);
+  rounded_rect(cr, 12, 3, 9, 7, 2);
+  rgb(cr, 0x505058);
+  fill_stroke(cr, 0x101010, 1.2);
+  cairo_move_to(cr, 11, 15);
+  cairo_line_to(cr, 29, 31);
+  cairo_move_to(cr, 29, 15);
+  cairo_line_to(cr, 11, 31);
+  rgb(cr, 0xFFA090);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+}
+
+// A gas bottle, with a hose on its valve or without.
+void item_gas_bottle(cairo_t* cr, bool with_hose) {
+  rounded_rect(cr, 11, 9, 18, 29, 7);
+  vgrad(cr, 9, 38, 0x60A0FF, 0x1838A0);
+  fill_stroke(cr, 0x040818, 1.5);
+  cairo_rectangle(cr, 11, 20, 18, 5);
+  rgb(cr, 0xF8E040);
+  cairo_fill(cr);
+  rounded_rect(cr, 16, 3, 8, 7, 1.5);
+  rgb(cr, 0xC0C4CC);
+  fill_stroke(cr, 0x101010, 1.2);
+  if (with_hose) {
+    cairo_move_to(cr, 24, 6);
+    cairo_curve_to(cr, 38, 2, 38, 22, 30, 30);
+    cairo_curve_to(cr, 24, 36, 34, 40, 38, 38);
+    rgb(cr, 0x101010);
+    cairo_set_line_width(cr, 4.5);
+    cairo_stroke_preserve(cr);
+    rgb(cr, 0x40C040);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
   }
 }
 
-}  // namespace
+// The access card.
+void item_access_card(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_translate(cr, 20, 20);
+  cairo_rotate(cr, -0.25);
+  rounded_rect(cr, -16, -10, 32, 20, 3);
+  vgrad(cr, -10, 10, 0xF0F4FF, 0x98A8D0);
+  fill_stroke(cr, 0x101828, 1.4);
+  cairo_rectangle(cr, -12, -5, 8, 7);
+  rgb(cr, 0xE8C040);
+  fill_stroke(cr, 0x604010, 0.8);
+  cairo_rectangle(cr, 0, -6, 12, 2.5);
+  cairo_rectangle(cr, 0, -1, 10, 2.5);
+  cairo_rectangle(cr, -14, 5, 28, 3);
+  rgb(cr, 0x2040A0);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
 
-// objects_bmp[k] is entry kObjectEntry[k] of objects.dat. What each shows:
-//   k  entry  item                        k  entry  item
-//   0   11    canister ("kanister")       8    5    burner with hose ("Bunsen_Schlauch")
-//   1    9    gas bottle ("Gaz")          9   10    gas bottle with hose ("Gaz_Schlauch")
-//   2    0    access card                10    8    welding torch ("Schweissbrenner")
-//   3   13    rolling pin ("rolle")      11    3    lead pipe ("Blei")
-//   4   14    screwdriver ("tool")       12    7    diamond
-//   5    6    Bunsen burner              13    4    glasses
-//   6    1    alcohol bottle             14    2    lead solution
-//   7   12    lemonade bottle
-// Entry 0 is the access card the game shows from objects_bmp[2]; the canister
-// has objects_bmp[0], which nothing else uses.
-constexpr int kObjectEntry[15] = {11, 9, 0, 13, 14, 6, 1, 12, 5, 10, 8, 3, 7, 4, 2};
+// The rolling pin.
+void item_rolling_pin(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_translate(cr, 20, 20);
+  cairo_rotate(cr, -0.7);
+  for (int s = -1; s <= 1; s += 2) {
+    rounded_rect(cr, s > 0 ? 11 : -19, -2.5, 8, 5, 2.5);
+    rgb(cr, 0xA06030);
+    fill_stroke(cr, 0x201008, 1.2);
+  }
+  rounded_rect(cr, -12, -6, 24, 12, 5);
+  vgrad(cr, -6, 6, 0xF8D8A0, 0xC08848);
+  fill_stroke(cr, 0x201008, 1.4);
+  cairo_restore(cr);
+}
+
+// The screwdriver.
+void item_screwdriver(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_translate(cr, 20, 20);
+  cairo_rotate(cr, -0.78);
+  rounded_rect(cr, -20, -7, 19, 14, 5);
+  vgrad(cr, -7, 7, 0xFF7050, 0xB01808);
+  fill_stroke(cr, 0x200404, 1.3);
+  for (int g = 0; g < 3; ++g) {  // grip grooves
+    cairo_rectangle(cr, -16 + g * 5, -5, 1.5, 10);
+    rgb(cr, 0x801008);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, -1, -2.2, 17, 4.4);
+  rgb(cr, 0xD0D8E0);
+  fill_stroke(cr, 0x202020, 1.0);
+  cairo_rectangle(cr, 16, -3, 3.5, 6);
+  rgb(cr, 0x9098A0);
+  fill_stroke(cr, 0x202020, 1.0);
+  cairo_restore(cr);
+}
+
+// A Bunsen burner, with a hose or without.
+void item_bunsen_burner(cairo_t* cr, bool with_hose) {
+  cairo_move_to(cr, 8, 37);
+  cairo_line_to(cr, 32, 37);
+  cairo_line_to(cr, 28, 31);
+  cairo_line_to(cr, 12, 31);
+  cairo_close_path(cr);
+  rgb(cr, 0x606878);
+  fill_stroke(cr, 0x101010, 1.3);
+  cairo_rectangle(cr, 16, 9, 8, 23);
+  vgrad(cr, 9, 32, 0xE0E4EC, 0x8890A0);
+  fill_stroke(cr, 0x101010, 1.3);
+  cairo_rectangle(cr, 15, 24, 10, 4);
+  rgb(cr, 0xC8A030);
+  fill_stroke(cr, 0x101010, 1.0);
+  if (with_hose) {
+    cairo_move_to(cr, 24, 28);
+    cairo_curve_to(cr, 36, 28, 30, 38, 39, 38);
+    rgb(cr, 0x101010);
+    cairo_set_line_width(cr, 4.5);
+    cairo_stroke_preserve(cr);
+    rgb(cr, 0x40C040);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+  }
+}
+
+// A bottle of alcohol, or of lemonade.
+void item_bottle(cairo_t* cr, bool lemonade) {
+  cairo_move_to(cr, 16, 3);
+  cairo_line_to(cr, 24, 3);
+  cairo_line_to(cr, 24, 12);
+  cairo_curve_to(cr, 30, 15, 30, 18, 30, 22);
+  cairo_line_to(cr, 30, 37);
+  cairo_line_to(cr, 10, 37);
+  cairo_line_to(cr, 10, 22);
+  cairo_curve_to(cr, 10, 18, 10, 15, 16, 12);
+  cairo_close_path(cr);
+  if (lemonade)
+    vgrad(cr, 3, 37, 0xF8FF90, 0xC8D020);
+  else
+    vgrad(cr, 3, 37, 0xB0E0D0, 0x508878);
+  fill_stroke(cr, 0x081010, 1.4);
+  cairo_rectangle(cr, 12, 22, 16, 10);
+  rgb(cr, lemonade ? 0x40B0F0 : 0xF8F8F0);
+  fill_stroke(cr, 0x081010, 0.8);
+  if (lemonade) {
+    cairo_arc(cr, 20, 27, 3.2, 0, 2 * kPi);
+    rgb(cr, 0xFFE020);
+    cairo_fill(cr);
+  } else {
+    cairo_move_to(cr, 16, 24);
+    cairo_line_to(cr, 24, 30);
+    cairo_move_to(cr, 24, 24);
+    cairo_line_to(cr, 16, 30);
+    rgb(cr, 0xD02020);
+    cairo_set_line_width(cr, 1.8);
+    cairo_stroke(cr);
+  }
+  rounded_rect(cr, 15, 1, 10, 4, 1);
+  rgb(cr, lemonade ? 0xE02020 : 0x303030);
+  cairo_fill(cr);
+}
+
+// The welding torch: the burner, the bottle and a flame.
+void item_welding_torch(cairo_t* cr) {
+  rounded_rect(cr, 3, 14, 13, 24, 5);
+  vgrad(cr, 14, 38, 0x60A0FF, 0x1838A0);
+  fill_stroke(cr, 0x040818, 1.3);
+  cairo_move_to(cr, 10, 14);
+  cairo_curve_to(cr, 12, 4, 20, 30, 26, 28);
+  rgb(cr, 0x101010);
+  cairo_set_line_width(cr, 4);
+  cairo_stroke_preserve(cr);
+  rgb(cr, 0x40C040);
+  cairo_set_line_width(cr, 2.2);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, 24, 16, 7, 22);
+  vgrad(cr, 16, 38, 0xE0E4EC, 0x8890A0);
+  fill_stroke(cr, 0x101010, 1.2);
+  cairo_move_to(cr, 27.5, 16);
+  cairo_curve_to(cr, 20, 10, 30, 4, 27.5, 0);
+  cairo_curve_to(cr, 36, 6, 34, 12, 27.5, 16);
+  rgrad(cr, 28, 12, 10, 0xFFFFFF, 0x3080FF);
+  fill_stroke(cr, 0x102060, 1.0);
+}
+
+// A piece of lead pipe.
+void item_lead_pipe(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_translate(cr, 20, 20);
+  cairo_rotate(cr, -0.5);
+  cairo_rectangle(cr, -15, -6, 28, 12);
+  vgrad(cr, -6, 6, 0xB8BCC8, 0x585C68);
+  fill_stroke(cr, 0x101014, 1.4);
+  cairo_save(cr);
+  cairo_translate(cr, 13, 0);
+  cairo_scale(cr, 3, 6);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+  cairo_restore(cr);
+  rgb(cr, 0x303038);
+  fill_stroke(cr, 0x101014, 1.2);
+  cairo_restore(cr);
+}
+
+// The diamond.
+void item_diamond(cairo_t* cr) {
+  cairo_move_to(cr, 6, 15);
+  cairo_line_to(cr, 13, 7);
+  cairo_line_to(cr, 27, 7);
+  cairo_line_to(cr, 34, 15);
+  cairo_line_to(cr, 20, 35);
+  cairo_close_path(cr);
+  rgrad(cr, 15, 12, 26, 0xFFFFFF, 0x60D0FF);
+  fill_stroke(cr, 0x0A2040, 1.4);
+  cairo_move_to(cr, 6, 15);
+  cairo_line_to(cr, 34, 15);
+  cairo_move_to(cr, 13, 7);
+  cairo_line_to(cr, 16, 15);
+  cairo_line_to(cr, 20, 35);
+  cairo_line_to(cr, 24, 15);
+  cairo_line_to(cr, 27, 7);
+  cairo_move_to(cr, 16, 15);
+  cairo_line_to(cr, 20, 7);
+  cairo_line_to(cr, 24, 15);
+  rgb(cr, 0x3A80C0);
+  cairo_set_line_width(cr, 0.9);
+  cairo_stroke(cr);
+}
+
+// The glasses.
+void item_glasses(cairo_t* cr) {
+  for (int s = 0; s < 2; ++s) {
+    cairo_arc(cr, s ? 28 : 12, 22, 8, 0, 2 * kPi);
+    rgb(cr, 0xB8E0F8, 1.0);
+    fill_stroke(cr, 0x101010, 2.4);
+  }
+  cairo_move_to(cr, 17, 19);
+  cairo_curve_to(cr, 19, 16, 21, 16, 23, 19);
+  cairo_move_to(cr, 4, 20);
+  cairo_line_to(cr, 1, 14);
+  cairo_move_to(cr, 36, 20);
+  cairo_line_to(cr, 39, 14);
+  rgb(cr, 0x101010);
+  cairo_set_line_width(cr, 2.2);
+  cairo_stroke(cr);
+}
+
+// The lead solution: a flask of grey-green liquid.
+void item_lead_solution(cairo_t* cr) {
+  cairo_move_to(cr, 16, 3);
+  cairo_line_to(cr, 24, 3);
+  cairo_line_to(cr, 24, 14);
+  cairo_line_to(cr, 35, 35);
+  cairo_line_to(cr, 5, 35);
+  cairo_line_to(cr, 16, 14);
+  cairo_close_path(cr);
+  rgb(cr, 0xE0F0F8);
+  fill_stroke(cr, 0x101818, 1.4);
+  cairo_move_to(cr, 11.5, 23);
+  cairo_line_to(cr, 28.5, 23);
+  cairo_line_to(cr, 33.5, 33.5);
+  cairo_line_to(cr, 6.5, 33.5);
+  cairo_close_path(cr);
+  vgrad(cr, 23, 34, 0x98B8A0, 0x486850);
+  cairo_fill(cr);
+  cairo_arc(cr, 17, 28, 1.8, 0, 2 * kPi);
+  cairo_arc(cr, 23, 30, 1.2, 0, 2 * kPi);
+  rgb(cr, 0xE8FFF0);
+  cairo_fill(cr);
+  rounded_rect(cr, 15, 1, 10, 4, 1);
+  rgb(cr, 0x604020);
+  cairo_fill(cr);
+}
+
+// One painter per item picture of objects.dat, by its entry.
+struct ItemArt {
+  manifest::Objects entry;
+  void (*paint)(cairo_t*);
+};
+constexpr ItemArt kItems[] = {
+    {manifest::Objects::canister, item_canister},
+    {manifest::Objects::gas_bottle, [](cairo_t* cr) { item_gas_bottle(cr, false); }},
+    {manifest::Objects::gas_with_hose, [](cairo_t* cr) { item_gas_bottle(cr, true); }},
+    {manifest::Objects::access_card, item_access_card},
+    {manifest::Objects::rolling_pin, item_rolling_pin},
+    {manifest::Objects::screwdriver, item_screwdriver},
+    {manifest::Objects::bunsen_burner, [](cairo_t* cr) { item_bunsen_burner(cr, false); }},
+    {manifest::Objects::burner_with_hose, [](cairo_t* cr) { item_bunsen_burner(cr, true); }},
+    {manifest::Objects::alcohol, [](cairo_t* cr) { item_bottle(cr, false); }},
+    {manifest::Objects::lemonade, [](cairo_t* cr) { item_bottle(cr, true); }},
+    {manifest::Objects::welding_torch, item_welding_torch},
+    {manifest::Objects::lead_pipe, item_lead_pipe},
+    {manifest::Objects::diamond, item_diamond},
+    {manifest::Objects::glasses, item_glasses},
+    {manifest::Objects::lead_solution, item_lead_solution},
+};
+
+}  // namespace
 
 void make_title(const Context& ctx) {
   Datafile df;
   std::vector<Image16> pics;
   {
-    Canvas c(640, 480);
+    Canvas c(L::kScreenWidth, L::kScreenHeight);
     paint_title(c.cr());
     pics.push_back(cut(c));
   }
@@ -611,7 +622,7 @@ void make_title(const Context& ctx) {
   }
   df.add_bitmap("PV_LOGO", pics[0]);
   for (int i = 0; i < L::kProgressSteps; ++i) df.add_bitmap("RED_BAR" + std::to_string(i), pics[i + 1]);
-  df.write(ctx.path("title.dat"));
+  df.write(ctx.data_dir, manifest::kTitleFile, manifest::kTitleRuns);
   Image16 shown = pics[0];
   const Image16& bar = pics[L::kProgressSteps / 2 + 1];
   for (int y = 0; y < bar.h; ++y)
@@ -667,12 +678,12 @@ void make_general(const Context& ctx) {
   }
   // 6: the verb panel; 7..11: its buttons lit, cut from the panel drawn lit
   {
-    Canvas c(640, 480);
+    Canvas c(L::kScreenWidth, L::kScreenHeight);
     paint_verb_panel(c.cr(), -1);
     pics.push_back(crop(cut(c), L::kVerbPanelPos.x, L::kVerbPanelPos.y, L::kVerbPanelWidth, L::kVerbPanelHeight));
   }
   for (int v = 0; v < L::kVerbCount; ++v) {
-    Canvas c(640, 480);
+    Canvas c(L::kScreenWidth, L::kScreenHeight);
     paint_verb_panel(c.cr(), v);
     const L::Point p = L::kVerbHighlightPos[v];
     const L::Rect& r = L::kVerbHit[v];
@@ -684,7 +695,7 @@ void make_general(const Context& ctx) {
                          "SMALL_BAG",        "BLANK_TILE",          "NAVI_BUTTON",    "NAVI_BUTT_ON0",
                          "NAVI_BUTT_ON1",    "NAVI_BUTT_ON2",       "NAVI_BUTT_ON3",  "NAVI_BUTT_ON4"};
   for (size_t i = 0; i < pics.size(); ++i) df.add_bitmap(names[i], pics[i]);
-  df.write(ctx.path("general.dat"));
+  df.write(ctx.data_dir, manifest::kGeneralFile, manifest::kGeneralRuns);
   std::vector<const Image16*> view;
   for (const Image16& p : pics) view.push_back(&p);
   ctx.sheet("general", view, 6, 2.0);
@@ -763,16 +774,16 @@ void make_cursors(const Context& ctx) {
     df.add_bitmap(name, img);
     view.push_back(&img);
   }
-  df.write(ctx.path("cursor.dat"));
+  df.write(ctx.data_dir, manifest::kCursorFile, manifest::kCursorRuns);
   ctx.sheet("cursor", view, 8, 3.0);
 }
 
 void make_objects(const Context& ctx) {
-  Image16 entries[15];
-  for (int k = 0; k < 15; ++k) {
+  Image16 entries[manifest::kObjectsFile.entries];
+  for (const ItemArt& item : kItems) {
     Canvas c(40, 40);
-    paint_item(c.cr(), k);
-    entries[kObjectEntry[k]] = cut(c);
+    item.paint(c.cr());
+    entries[manifest::at(item.entry)] = cut(c);
   }
   Datafile df;
   std::vector<const Image16*> view;
@@ -780,7 +791,7 @@ void make_objects(const Context& ctx) {
     df.add_bitmap("OBJECT" + std::to_string(e), entries[e]);
     view.push_back(&entries[e]);
   }
-  df.write(ctx.path("objects.dat"));
+  df.write(ctx.data_dir, manifest::kObjectsFile, manifest::kObjectsRuns);
   ctx.sheet("objects", view, 5, 3.0);
 }
 

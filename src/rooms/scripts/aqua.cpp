@@ -1,6 +1,6 @@
 // Room aqua.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 
 namespace {
 
@@ -10,13 +10,13 @@ constexpr ExitDef kExits[] = {
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{225, 230, 255, 50, 117075, 255, 85, 98175, 420, 230, 455, 230, true};
+constexpr walks::Corridor kCorridor{225, 230, 255, 50, 117075, 255, 85, 98175, 420, 230, 455, 230, true};
 
 }  // namespace
 
-void area_aqua() { old_school::corridor_area<kCorridor>(); }
+void area_aqua() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_aqua() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_aqua() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_aqua = {
     .name = "aqua",
@@ -32,5 +32,4 @@ extern const RoomScript room_aqua = {
     .exits = kExits,
     .area = area_aqua,
     .allow_walk = allow_walk_aqua,
-    .extra_click = extra_click_direct,
 };

@@ -17,7 +17,7 @@ constexpr auto kPfahl2Frame = FrameList<1>{}.add(1, 440, 120);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "pfahl2",
+    {.slot = 0, .state = 0, .name = "pfahl2", .kind = PieceKind::pillar,
      .text = {TR("E Pilier an der Aula. Hannen", "A pillar in the hall. You can"),
               TR("him kann ee gutt schlofen.", "sleep nicely behind it."), ""},
      .mouse_x = 440, .mouse_y = 120, .mouse_x2 = 462, .mouse_y2 = 345, .frames = kPfahl2Frame.view()},
@@ -30,8 +30,6 @@ constexpr FurniState kFurniture[] = {
 }  // namespace
 
 void area_aula() {
-  x = true_x;
-  y = true_y;
   if (x <= 455 && y <= 335) {
     x = 465;
     y = 345;
@@ -51,15 +49,9 @@ void area_aula() {
   } else if (x >= 485 && y >= 355) {
     y = 345;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_aula() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 315 || (y <= 335 && last_x <= 540))
     walk_a2();
   else if (x <= 540 && last_y <= 335)
@@ -70,21 +62,11 @@ void allow_walk_aula() {
     walk_b2();
   else if (y >= 355 && last_x >= 485)
     walk_a1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Between the front way and the hall the hero turns at (475, 345).
 void extra_click_aula() {
-  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  int n = 0;
-  if ((hx >= 485 && ty >= 355) || (hy >= 355 && tx >= 485)) {
-    click_x[0] = 475;
-    click_y[0] = 345;
-    n = 1;
-  }
-  click_x[n] = tx;
-  click_y[n] = ty;
+  if ((hero_x >= 485 && true_y >= 355) || (hero_y >= 355 && true_x >= 485)) via(475, 345);
 }
 
 extern const RoomScript room_aula = {

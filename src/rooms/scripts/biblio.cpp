@@ -1,6 +1,6 @@
 // Room biblio.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -16,7 +16,7 @@ constexpr auto kDesk6Frame = FrameList<1>{}.add(1, 300, 300);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "desk6",
+    {.slot = 0, .state = 0, .name = "desk6", .kind = PieceKind::desk,
      .text = {TR("De Lieskomptoir. Hei gett", "The reading desk. You whisper"),
               TR("gefluestert, soss gett et Arrest.", "here, or you get detention."), ""},
      .mouse_x = 300, .mouse_y = 300, .mouse_x2 = 615, .mouse_y2 = 432, .frames = kDesk6Frame.view()},
@@ -25,29 +25,22 @@ constexpr FurniState kFurniture[] = {
 // The library: the floor in front of the back wall (y 300) and the long
 // reading desk across the room (x from 300, y 362 to 432); the way to the
 // front leads round its left end.
-constexpr old_school::Corridor kFloor{292, 300, 6, 5, 2100, 36, 5, 20640, 110, 300, 610, 300};
+constexpr walks::Corridor kFloor{292, 300, 6, 5, 2100, 36, 5, 20640, 110, 300, 610, 300};
 bool at_desk(int px, int py) { return px >= 300 && 362 <= py && py <= 432; }
 
 }  // namespace
 
 void area_biblio() {
-  x = true_x;
-  y = true_y;
-  if (old_school::corridor_snap<kFloor>()) {
+  if (walks::corridor_snap<kFloor>()) {
   } else if (at_desk(x, y) && hero_y <= 362) {
     y = 355;
   } else if (at_desk(x, y)) {
     y = 440;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_biblio() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
-  if (old_school::corridor_step<kFloor>()) {
+  if (walks::corridor_step<kFloor>()) {
   } else if (at_desk(x, y) && last_y < 362) {
     walk_a1();
   } else if (at_desk(x, y) && last_y > 432) {
@@ -55,22 +48,19 @@ void allow_walk_biblio() {
   } else if (at_desk(x, y)) {
     walk_b2();
   }
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Round the left end of the reading desk.
 void extra_click_biblio() {
   const int hy = hero_y, ty = true_y;
-  old_school::Route route;
   if (hy <= 361 && ty >= 440) {
-    route.via(280, 350);
-    route.via(250, 440);
+    via(280, 350);
+    via(250, 440);
   } else if (hy <= 361 && ty >= 361) {
-    route.via(280, 350);
+    via(280, 350);
   } else if (hy >= 440 && ty <= 361) {
-    route.via(260, 450);
-    route.via(260, 360);
+    via(260, 450);
+    via(260, 360);
   }
 }
 

@@ -20,15 +20,15 @@ constexpr auto kDesk3Frame = FrameList<1>{}.add(3, 525, 370);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "desk",
+    {.slot = 0, .state = 0, .name = "desk", .kind = PieceKind::desk,
      .text = {TR("Eng Bank am Bio-Sall. Et riicht", "A bench in the biology room."),
               TR("no Formol.", "It smells of formalin."), ""},
      .mouse_x = 235, .mouse_y = 362, .mouse_x2 = 455, .mouse_y2 = 420, .frames = kDeskFrame.view()},
-    {.slot = 1, .state = 0, .name = "desk2",
+    {.slot = 1, .state = 0, .name = "desk2", .kind = PieceKind::desk,
      .text = {TR("Nach eng Bank. Een huet e", "Another bench. Someone has"),
               TR("Frosch drop gemoolt.", "drawn a frog on it."), ""},
      .mouse_x = 215, .mouse_y = 422, .mouse_x2 = 460, .mouse_y2 = 478, .frames = kDesk2Frame.view()},
-    {.slot = 2, .state = 0, .name = "desk3",
+    {.slot = 2, .state = 0, .name = "desk3", .kind = PieceKind::desk,
      .text = {TR("D'Bank vun de Streber.", "The swots' bench."),
               TR("Ganz vir, wei emmer.", "Right at the front, as always."), ""},
      .mouse_x = 525, .mouse_y = 370, .mouse_x2 = 640, .mouse_y2 = 450, .frames = kDesk3Frame.view()},
@@ -44,15 +44,15 @@ constexpr auto kSandTurn = FrameList<4>{}.run(30, 33, 95, 140);
 constexpr auto kSandBack = FrameList<4>{}.run(33, 30, 95, 140);
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "sand",
+    {.slot = 0, .state = 0, .name = "sand", .kind = PersonKind::sand,
      .text = {TR("Madame Sand, eis Biologiesproff.", "Mrs Sand, our biology teacher."),
               TR("Si huet emmer e Fraesch an der Tesch.", "She always has a frog in her pocket."), ""},
-     .interact = 1, .talk = 1, .talk_dir = 2, .goto_x = 200, .goto_y = 345, .frames = kSandIdle.view()},
-    {.slot = 0, .state = 1, .name = "sand_talk", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+     .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 345, .frames = kSandIdle.view()},
+    {.slot = 0, .state = 1, .name = "sand_talk", .kind = PersonKind::sand, .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandTalk.view()},
-    {.slot = 0, .state = 2, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 0, .state = 2, .name = "sandb", .kind = PersonKind::sand, .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandTurn.view()},
-    {.slot = 0, .state = 3, .name = "sandb", .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 0, .state = 3, .name = "sandb", .kind = PersonKind::sand, .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandBack.view()},
 };
 constexpr int kPersonPresent[] = {1};
@@ -67,8 +67,6 @@ bool in_left_block(int px, int py) { return bench_b(px, py) >= 0 && px <= 460 &&
 }  // namespace
 
 void area_biolog() {
-  x = true_x;
-  y = true_y;
   if (y <= 325 && wall_a(x, y) <= 0) {
     x = 165;
     y = 335;
@@ -87,15 +85,9 @@ void area_biolog() {
   } else if (in_left_block(x, y) && hero_x >= 460) {
     x = 470;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_biolog() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (wall_a(x, y) <= 0)
     walk_d2();
   else if (y <= 325)
@@ -110,19 +102,11 @@ void allow_walk_biolog() {
     walk_b1();
   else if (x >= 520 && y >= 355)
     walk_b2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Between the front gangways the hero goes round the benches along the back.
 void extra_click_biolog() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  int n = 0;
-  auto via = [&n](int px, int py) {
-    click_x[n] = px;
-    click_y[n] = py;
-    ++n;
-  };
   if (bench_b(hx, hy) <= 0 && hy >= 355 && ty <= 355) {
     via(210, 340);
   } else if (hx >= 460 && hy >= 355 && ty <= 355) {
@@ -134,7 +118,6 @@ void extra_click_biolog() {
     via(450, 340);
     via(210, 340);
   }
-  via(tx, ty);
 }
 
 extern const RoomScript room_biolog = {

@@ -1,6 +1,6 @@
 // Room cafeteria.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -19,11 +19,11 @@ constexpr auto kTable2Frame = FrameList<1>{}.add(2, 360, 300);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "table",
+    {.slot = 0, .state = 0, .name = "table", .kind = PieceKind::table,
      .text = {TR("En Desch. Et pecht nach vum", "A table. Still sticky with"),
               TR("Ketchup vu gescht.", "yesterday's ketchup."), ""},
      .mouse_x = 130, .mouse_y = 285, .mouse_x2 = 300, .mouse_y2 = 360, .frames = kTableFrame.view()},
-    {.slot = 1, .state = 0, .name = "table2",
+    {.slot = 1, .state = 0, .name = "table2", .kind = PieceKind::table,
      .text = {TR("Nach en Desch. Hei setzen", "Another table. The teachers"),
               TR("d'Proffen nie.", "never sit here."), ""},
      .mouse_x = 360, .mouse_y = 300, .mouse_x2 = 530, .mouse_y2 = 372, .frames = kTable2Frame.view()},
@@ -32,20 +32,19 @@ constexpr FurniState kFurniture[] = {
 // The cafeteria: a wide floor in perspective in front of the back wall
 // (y 232), two tables across its middle (y 290 to 375) with a passage at
 // either wall and an aisle between them.
-constexpr old_school::Corridor kFloor{228, 232, 5, 3, 990, 12, 5, 6230, 65, 232, 610, 232};
+constexpr walks::Corridor kFloor{228, 232, 5, 3, 990, 12, 5, 6230, 65, 232, 610, 232};
 
 }  // namespace
 
-void area_cafeteria() { old_school::corridor_area<kFloor>(); }
+void area_cafeteria() { walks::corridor_area<kFloor>(); }
 
-void allow_walk_cafeteria() { old_school::corridor_walk<kFloor>(); }
+void allow_walk_cafeteria() { walks::corridor_walk<kFloor>(); }
 
 // Between the back and the front of the room the hero takes the passage the
 // straight way would have crossed nearest: by the left wall (x 100), the
 // aisle between the tables (x 330) or the right wall (x 560).
 void extra_click_cafeteria() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  old_school::Route route;
   const bool down = hy <= 290 && ty >= 375;
   const bool up = hy >= 375 && ty <= 290;
   if (!down && !up) return;
@@ -53,11 +52,11 @@ void extra_click_cafeteria() {
   if (cross_x < 120 || cross_x > 540) return;
   const int pass_x = cross_x <= 215 ? 100 : cross_x <= 445 ? 330 : 560;
   if (down) {
-    route.via(pass_x, 285);
-    route.via(pass_x, 380);
+    via(pass_x, 285);
+    via(pass_x, 380);
   } else {
-    route.via(pass_x, 380);
-    route.via(pass_x, 285);
+    via(pass_x, 380);
+    via(pass_x, 285);
   }
 }
 

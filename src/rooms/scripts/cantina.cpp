@@ -18,11 +18,11 @@ constexpr auto kPfahlFrame = FrameList<1>{}.add(2, 220, 100);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "tisch",
+    {.slot = 0, .state = 0, .name = "tisch", .kind = PieceKind::table,
      .text = {TR("En Desch an der Kantin.", "A table in the canteen."),
               TR("Do gett mettes gefriess.", "This is where lunch gets eaten."), ""},
      .mouse_x = 260, .mouse_y = 230, .mouse_x2 = 430, .mouse_y2 = 310, .frames = kTischFrame.view()},
-    {.slot = 1, .state = 0, .name = "pfahl",
+    {.slot = 1, .state = 0, .name = "pfahl", .kind = PieceKind::pillar,
      .text = {TR("E Pilier. Ganz vill Kaugummi", "A pillar. Lots of chewing gum"),
               TR("dru gepecht.", "stuck to it."), ""},
      .mouse_x = 220, .mouse_y = 100, .mouse_x2 = 245, .mouse_y2 = 330, .frames = kPfahlFrame.view()},
@@ -36,8 +36,6 @@ bool past_right_wall(int px, int py) { return 270 * px + 205 * py >= 94570; }
 }  // namespace
 
 void area_cantina() {
-  x = true_x;
-  y = true_y;
   if (past_left_wall(x, y) && y <= 190) {
     x = 125;
     y = 200;
@@ -51,23 +49,15 @@ void area_cantina() {
   } else if (past_right_wall(x, y)) {
     x = (94570 - 205 * y) / 270;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_cantina() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 190)
     walk_a2();
   else if (past_left_wall(x, y))
     walk_c2();
   else if (past_right_wall(x, y))
     walk_d1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_cantina = {
@@ -86,5 +76,4 @@ extern const RoomScript room_cantina = {
     .exits = kExits,
     .area = area_cantina,
     .allow_walk = allow_walk_cantina,
-    .extra_click = extra_click_direct,
 };

@@ -1,6 +1,6 @@
 // Room chimie: the chemistry room of the old school.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -14,21 +14,23 @@ constexpr int kFurniPresent[] = {1};
 // The glass bubbles: objects 0 to 15 and back down to 1, one composed frame each.
 constexpr auto kGlass = FrameList<30>{}.run(0, 15, 550, 340).run(14, 1, 550, 340);
 
+// The glass cannot be taken (no .take): a take gets the standard refusal
+// "I can't take it.", and the room has no rule of its own for it.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "glass",
+    {.slot = 0, .state = 0, .name = "glass", .kind = PieceKind::glassware,
      .text = {TR("Do blubbert eppes. Besser net drun", "Something is bubbling in there. Better not"), TR("ruchen.", "sniff it."), ""},
      .frames = kGlass.view()},
 };
 
 // The chemistry room: a floor in perspective in front of the back wall
 // (y 275), between a left and a right wall.
-constexpr old_school::Corridor kFloor{265, 275, 1, 1, 330, 3, 2, 1260, 65, 275, 595, 275};
+constexpr walks::Corridor kFloor{265, 275, 1, 1, 330, 3, 2, 1260, 65, 275, 595, 275};
 
 }  // namespace
 
-void area_chimie() { old_school::corridor_area<kFloor>(); }
+void area_chimie() { walks::corridor_area<kFloor>(); }
 
-void allow_walk_chimie() { old_school::corridor_walk<kFloor>(); }
+void allow_walk_chimie() { walks::corridor_walk<kFloor>(); }
 
 extern const RoomScript room_chimie = {
     .name = "chimie",
@@ -46,5 +48,4 @@ extern const RoomScript room_chimie = {
     .exits = kExits,
     .area = area_chimie,
     .allow_walk = allow_walk_chimie,
-    .extra_click = extra_click_direct,
 };

@@ -18,7 +18,7 @@ constexpr auto kLaboDeskFrame = FrameList<1>{}.add(1, 300, 285);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "labo_desk",
+    {.slot = 0, .state = 0, .name = "labo_desk", .kind = PieceKind::desk,
      .text = {TR("De Labosdesch. Voller Flecken", "The lab bench. Covered in"),
               TR("vu Saieren.", "acid stains."), ""},
      .mouse_x = 300, .mouse_y = 285, .mouse_x2 = 510, .mouse_y2 = 400, .frames = kLaboDeskFrame.view()},
@@ -35,8 +35,6 @@ bool on_bench(int px, int py) { return g3(px, py) >= 0 && g4(px, py) >= 0 && px 
 }  // namespace
 
 void area_chimietp() {
-  x = true_x;
-  y = true_y;
   if (g1(x, y) <= 0 && g2(x, y) <= 0 && x <= 310) {
     x = 255;
     y = 235;
@@ -51,15 +49,9 @@ void area_chimietp() {
   } else if (on_bench(x, y) && g4(hero_x, hero_y) <= 0) {
     y = (19 * x + 42459) / 186 - 10;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_chimietp() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (g1(x, y) <= 0)
     walk_e2();
   else if (g2(x, y) <= 0)
@@ -70,20 +62,12 @@ void allow_walk_chimietp() {
     walk_d1();
   else if (x <= 515 && y >= 280 && last_x >= 515)
     walk_f1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Round the lab bench by its back: from the left front corner up the left
 // side, along the back and down to the door side, and the other way round.
 void extra_click_chimietp() {
-  const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  int n = 0;
-  auto via = [&n](int px, int py) {
-    click_x[n] = px;
-    click_y[n] = py;
-    ++n;
-  };
+  const int hx = hero_x, hy = hero_y, tx = true_x;
   if (hx <= 270 && hy >= 310 && tx >= 515) {
     via(160, 310);
     via(265, 240);
@@ -102,7 +86,6 @@ void extra_click_chimietp() {
   } else if (hx >= 515 && tx <= 515) {
     via(530, 270);
   }
-  via(tx, ty);
 }
 
 extern const RoomScript room_chimietp = {

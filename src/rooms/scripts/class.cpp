@@ -1,6 +1,6 @@
 // Room class: a classroom of the old school with its teacher, Mr Friob.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -17,13 +17,13 @@ constexpr auto kDesk5 = FrameList<1>{}.add(2, 505, 261);
 constexpr auto kMainDesk = FrameList<1>{}.add(50, 67, 180);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "desk4",
+    {.slot = 0, .state = 0, .name = "desk4", .kind = PieceKind::desk,
      .text = {TR("Eng Bank mat hondert Kritzeleien.", "A desk covered in a hundred doodles."), "", ""},
      .frames = kDesk4.view()},
-    {.slot = 1, .state = 0, .name = "desk5",
+    {.slot = 1, .state = 0, .name = "desk5", .kind = PieceKind::desk,
      .text = {TR("Do huet een seng Hausaufgaben vergiess.", "Someone has left his homework here."), "", ""},
      .frames = kDesk5.view()},
-    {.slot = 2, .state = 0, .name = "maindesk",
+    {.slot = 2, .state = 0, .name = "maindesk", .kind = PieceKind::main_desk,
      .text = {TR("Dem Friob sain Pult. Alles fein", "Mr Friob's desk. Everything in"), TR("sauber op der Rei.", "neat little rows."), ""},
      .frames = kMainDesk.view()},
 };
@@ -35,34 +35,33 @@ constexpr auto kFriobTurn = FrameList<4>{}.run(33, 36, 51, 51);
 constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, 51, 51);
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "friob",
+    {.slot = 0, .state = 0, .name = "friob", .kind = PersonKind::friob,
      .text = {TR("Den Haer Friob. E gudde Proff, awer", "Mr Friob. A good teacher, but"), TR("e bessen e Pedant.", "a bit of a pedant."), ""},
-     .interact = 1, .talk = 1, .talk_dir = 2, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
-    {.slot = 0, .state = 1, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
-    {.slot = 0, .state = 2, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
-    {.slot = 0, .state = 3, .name = "friob", .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
+     .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
+    {.slot = 0, .state = 1, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
+    {.slot = 0, .state = 2, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
+    {.slot = 0, .state = 3, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
 };
 
 // The classroom: the floor in front of the back wall (y 270), the window
 // wall at the left and the door wall at the right.
-constexpr old_school::Corridor kFloor{262, 270, 3, 2, 660, 44, 1, 27680, 50, 270, 630, 270};
+constexpr walks::Corridor kFloor{262, 270, 3, 2, 660, 44, 1, 27680, 50, 270, 630, 270};
 // The desks: desk5 by the door, desk4 in the left row.
 bool by_desk5(int px, int py) { return px >= 500 && py <= 330; }
 bool behind_desk4(int px, int py) { return px <= 245 && py <= 318; }
 
 }  // namespace
 
-void area_class() { old_school::corridor_area<kFloor>(); }
+void area_class() { walks::corridor_area<kFloor>(); }
 
-void allow_walk_class() { old_school::corridor_walk<kFloor>(); }
+void allow_walk_class() { walks::corridor_walk<kFloor>(); }
 
 // Past the desk by the door the hero goes in front of it, (560, 340); to the
 // place behind the left row he comes by its right end, (260, 325).
 void extra_click_class() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  old_school::Route route;
-  if ((by_desk5(hx, hy) && tx < 500) || (by_desk5(tx, ty) && hx < 500)) route.via(560, 340);
-  if (behind_desk4(tx, ty) && !behind_desk4(hx, hy) && hx > 245) route.via(260, 325);
+  if ((by_desk5(hx, hy) && tx < 500) || (by_desk5(tx, ty) && hx < 500)) via(560, 340);
+  if (behind_desk4(tx, ty) && !behind_desk4(hx, hy) && hx > 245) via(260, 325);
 }
 
 extern const RoomScript room_class = {

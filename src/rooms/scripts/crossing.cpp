@@ -21,8 +21,6 @@ bool past_right_wall(int px, int py) { return px - py >= 140; }
 }  // namespace
 
 void area_crossing() {
-  x = true_x;
-  y = true_y;
   if (wall_l(x, y) <= 62400 && y <= 360) {
     x = 135;
     y = 370;
@@ -40,15 +38,9 @@ void area_crossing() {
   } else if (past_right_wall(x, y) && y >= 320) {
     x = y + 140;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_crossing() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (wall_l(x, y) <= 62400)
     walk_d2();
   else if (y <= 360 && x <= 285 && last_y >= 360)
@@ -59,22 +51,13 @@ void allow_walk_crossing() {
     walk_f2();
   else if (y <= 320)
     walk_a2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Between the back floor and the front band the hero takes the corner at
 // (290, 370).
 void extra_click_crossing() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  int n = 0;
-  if ((hx >= 285 && hy <= 360 && tx <= 285) || (hy >= 360 && hx <= 285 && ty <= 360)) {
-    click_x[0] = 290;
-    click_y[0] = 370;
-    n = 1;
-  }
-  click_x[n] = tx;
-  click_y[n] = ty;
+  if ((hx >= 285 && hy <= 360 && tx <= 285) || (hy >= 360 && hx <= 285 && ty <= 360)) via(290, 370);
 }
 
 extern const RoomScript room_crossing = {

@@ -21,7 +21,7 @@ constexpr int kFurniPresent[] = {1};
 constexpr auto kStairsFrame = FrameList<1>{}.add(1, 230, 290);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "stairs",
+    {.slot = 0, .state = 0, .name = "stairs", .kind = PieceKind::stairs,
      .text = {TR("D'Trap an den eischte Stack.", "The stairs to the first floor."), "", ""},
      .frames = kStairsFrame.view()},
 };
@@ -37,8 +37,6 @@ bool in_block_band(int px, int py) { return 290 <= py && py <= 355 && px <= 440 
 }  // namespace
 
 void area_entree() {
-  x = true_x;
-  y = true_y;
   if (e1(x, y) <= 99600 && y <= 270) {
     x = 240;
     y = 280;
@@ -60,15 +58,9 @@ void area_entree() {
   } else if (in_block_band(x, y) && d(hero_x, hero_y) <= 0) {
     x = (30925 - 45 * y) / 65;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_entree() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (e1(x, y) <= 99600)
     walk_c2();
   else if (y <= 270 && 240 <= x && x <= 460)
@@ -84,8 +76,6 @@ void allow_walk_entree() {
   else if (d(x, y) >= 0 && 290 <= y && y <= 355) {
     if (d(last_x, last_y) <= 0) walk_d1();
   }
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Around the block: by the left end or the right end, whichever the hero and
@@ -93,51 +83,39 @@ void allow_walk_entree() {
 void extra_click_entree() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
   const int dh = d(hx, hy), dt = d(tx, ty);
-  struct Via {
-    int n;
-    int p[2][2];
-  };
-  Via via{0, {{0, 0}, {0, 0}}};
   if (hy >= 355 && ty <= 355 && tx <= 275)
-    via = {1, {{190, 365}}};
+    via(190, 365);
   else if (hy >= 355 && ty <= 355 && tx >= 440)
-    via = {1, {{445, 365}}};
+    via(445, 365);
   else if (hy >= 355 && hx >= 300 && ty <= 290 && 275 <= tx && tx <= 440)
-    via = {2, {{445, 365}, {445, 285}}};
+    via(445, 365), via(445, 285);
   else if (hy >= 355 && hx <= 300 && ty <= 290 && 275 <= tx && tx <= 440)
-    via = {2, {{190, 365}, {260, 285}}};
+    via(190, 365), via(260, 285);
   else if (hy <= 290 && ty >= 290 && tx <= 230)
-    via = {1, {{245, 285}}};
+    via(245, 285);
   else if (hy <= 290 && ty >= 290 && tx >= 440)
-    via = {1, {{445, 285}}};
+    via(445, 285);
   else if (hy <= 290 && hx >= 300 && ty >= 355 && 230 <= tx && tx <= 440)
-    via = {2, {{445, 285}, {445, 365}}};
+    via(445, 285), via(445, 365);
   else if (hy <= 290 && hx <= 300 && ty >= 355 && 230 <= tx && tx <= 440)
-    via = {2, {{245, 285}, {200, 365}}};
+    via(245, 285), via(200, 365);
   else if (hx >= 440 && tx <= 440 && ty <= 290)
-    via = {1, {{445, 285}}};
+    via(445, 285);
   else if (hx >= 440 && tx <= 440 && ty >= 355)
-    via = {1, {{445, 365}}};
+    via(445, 365);
   else if (hx >= 440 && hy <= 320 && dt <= 0 && 290 <= ty && ty <= 355)
-    via = {2, {{445, 285}, {265, 285}}};
+    via(445, 285), via(265, 285);
   else if (hx >= 440 && hy >= 320 && dt <= 0 && 290 <= ty && ty <= 355)
-    via = {2, {{445, 365}, {200, 365}}};
+    via(445, 365), via(200, 365);
   else if (dh <= 0 && dt >= 0 && ty <= 290)
-    via = {1, {{265, 285}}};
+    via(265, 285);
   else if (dh <= 0 && dt >= 0 && ty >= 355)
-    via = {1, {{200, 365}}};
+    via(200, 365);
   else if (dh <= 0 && hy <= 320 && tx >= 440 && 290 <= ty && ty <= 355)
-    via = {2, {{265, 285}, {445, 285}}};
-  else if (dh > 0 || hy <= 319 || tx <= 439 || ty <= 289 || ty >= 356)
-    via = {0, {}};
-  else
-    via = {2, {{200, 365}, {445, 365}}};
-  for (int i = 0; i < via.n; ++i) {
-    click_x[i] = via.p[i][0];
-    click_y[i] = via.p[i][1];
-  }
-  click_x[via.n] = tx;
-  click_y[via.n] = ty;
+    via(265, 285), via(445, 285);
+  else if (dh <= 0 && hy >= 320 && tx >= 440 && 290 <= ty && ty <= 355)
+    via(200, 365), via(445, 365);
+  // Any other way is straight to the target.
 }
 
 extern const RoomScript room_entree = {

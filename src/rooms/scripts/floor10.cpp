@@ -1,6 +1,6 @@
 // Room floor10.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 
 namespace {
 
@@ -15,13 +15,13 @@ constexpr ExitDef kExits[] = {
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{250, 260, 230, 195, 116600, 230, 195, 30600, 305, 260, 335, 260};
+constexpr walks::Corridor kCorridor{250, 260, 230, 195, 116600, 230, 195, 30600, 305, 260, 335, 260};
 
 }  // namespace
 
-void area_floor10() { old_school::corridor_area<kCorridor>(); }
+void area_floor10() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_floor10() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_floor10() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor10 = {
     .name = "floor10",
@@ -37,5 +37,4 @@ extern const RoomScript room_floor10 = {
     .exits = kExits,
     .area = area_floor10,
     .allow_walk = allow_walk_floor10,
-    .extra_click = extra_click_direct,
 };

@@ -1,6 +1,6 @@
 // Room floor11.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 
 namespace {
 
@@ -10,13 +10,13 @@ constexpr ExitDef kExits[] = {
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{235, 245, 245, 195, 114425, 220, 265, 20225, 290, 245, 365, 245};
+constexpr walks::Corridor kCorridor{235, 245, 245, 195, 114425, 220, 265, 20225, 290, 245, 365, 245};
 
 }  // namespace
 
-void area_floor11() { old_school::corridor_area<kCorridor>(); }
+void area_floor11() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_floor11() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_floor11() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor11 = {
     .name = "floor11",
@@ -32,5 +32,4 @@ extern const RoomScript room_floor11 = {
     .exits = kExits,
     .area = area_floor11,
     .allow_walk = allow_walk_floor11,
-    .extra_click = extra_click_direct,
 };

@@ -1,6 +1,6 @@
 // Room floor12.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 
 namespace {
 
@@ -25,5 +25,4 @@ extern const RoomScript room_floor12 = {
     .exits = kExits,
     .area = area_floor11,
     .allow_walk = allow_walk_floor11,
-    .extra_click = extra_click_direct,
 };

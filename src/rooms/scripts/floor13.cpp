@@ -1,6 +1,6 @@
 // Room floor13.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -19,24 +19,24 @@ constexpr auto kGlenner4Frame = FrameList<1>{}.add(2, 150, 300);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "stange2",
+    {.slot = 0, .state = 0, .name = "stange2", .kind = PieceKind::pole,
      .text = {TR("Eng Stang. Fir wat dei do", "A pole. Nobody knows why"),
               TR("steet, weess keen.", "it is there."), ""},
      .mouse_x = 420, .mouse_y = 150, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStange2Frame.view()},
-    {.slot = 1, .state = 0, .name = "glenner4",
+    {.slot = 1, .state = 0, .name = "glenner4", .kind = PieceKind::banister,
      .text = {TR("D'Glaenner. Kal an hallef", "The banister. Cold and half"),
               TR("ofgerappt.", "torn off."), ""},
      .mouse_x = 150, .mouse_y = 300, .mouse_x2 = 250, .mouse_y2 = 470, .frames = kGlenner4Frame.view()},
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 265, 330, 395, 330};
+constexpr walks::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 265, 330, 395, 330};
 
 }  // namespace
 
-void area_floor13() { old_school::corridor_area<kCorridor>(); }
+void area_floor13() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_floor13() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_floor13() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor13 = {
     .name = "floor13",
@@ -54,5 +54,4 @@ extern const RoomScript room_floor13 = {
     .exits = kExits,
     .area = area_floor13,
     .allow_walk = allow_walk_floor13,
-    .extra_click = extra_click_direct,
 };

@@ -1,6 +1,6 @@
 // Room floor14.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -20,11 +20,11 @@ constexpr auto kGlenner3Frame = FrameList<1>{}.add(2, 150, 300);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "stange",
+    {.slot = 0, .state = 0, .name = "stange", .kind = PieceKind::pole,
      .text = {TR("Eng Stang. Do haenken", "A pole. The posters for the"),
               TR("d'Affiche vum Bal drun.", "school dance hang on it."), ""},
      .mouse_x = 420, .mouse_y = 150, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStangeFrame.view()},
-    {.slot = 1, .state = 0, .name = "glenner3",
+    {.slot = 1, .state = 0, .name = "glenner3", .kind = PieceKind::banister,
      .text = {TR("D'Glaenner. Een huet saein", "The banister. Someone has"),
               TR("Numm dran gekraazt.", "scratched his name into it."), ""},
      .mouse_x = 150, .mouse_y = 300, .mouse_x2 = 250, .mouse_y2 = 470, .frames = kGlenner3Frame.view()},
@@ -48,5 +48,4 @@ extern const RoomScript room_floor14 = {
     .exits = kExits,
     .area = area_floor13,
     .allow_walk = allow_walk_floor13,
-    .extra_click = extra_click_direct,
 };

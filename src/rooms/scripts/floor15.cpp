@@ -1,6 +1,6 @@
 // Room floor15.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 
 namespace {
 
@@ -11,13 +11,13 @@ constexpr ExitDef kExits[] = {
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{285, 295, 195, 230, 110400, 195, 235, 12000, 240, 295, 400, 295};
+constexpr walks::Corridor kCorridor{285, 295, 195, 230, 110400, 195, 235, 12000, 240, 295, 400, 295};
 
 }  // namespace
 
-void area_floor15() { old_school::corridor_area<kCorridor>(); }
+void area_floor15() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_floor15() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_floor15() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor15 = {
     .name = "floor15",
@@ -33,5 +33,4 @@ extern const RoomScript room_floor15 = {
     .exits = kExits,
     .area = area_floor15,
     .allow_walk = allow_walk_floor15,
-    .extra_click = extra_click_direct,
 };

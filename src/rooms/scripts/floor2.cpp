@@ -23,8 +23,6 @@ bool past_right_wall(int px, int py) { return 175 * px - 205 * py >= 7475; }
 }  // namespace
 
 void area_floor2() {
-  x = true_x;
-  y = true_y;
   if (edge_f(x, y) < 0 && x <= 285 && hero_x <= 285) {
     y = (114000 - 15 * x) / 300;
   } else if (y <= 305 && x <= 285 && hero_x >= 285) {
@@ -40,15 +38,9 @@ void area_floor2() {
   } else if (y <= 305) {
     y = 315;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_floor2() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (edge_f(x, y) <= 0 && x <= 285 && edge_f(last_x, last_y) >= 0)
     walk_c2();
   else if (x <= 285 && y <= 365 && last_x >= 285)
@@ -57,8 +49,6 @@ void allow_walk_floor2() {
     walk_a2();
   else if (past_right_wall(x, y))
     walk_e2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // The corner of the passage, (300, 380): a walk from the passage to the back
@@ -68,20 +58,9 @@ void allow_walk_floor2() {
 void extra_click_floor2() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
   const int fh = edge_f(hx, hy), ft = edge_f(tx, ty);
-  int n = 0;
-  if (fh >= 0 && hx <= 285 && tx >= 285 && ft <= 0) {
-    n = 1;
-  } else if ((hx <= 284 && fh > 0 && tx >= 286) || ft < 0) {
-    n = 0;
-  } else {
-    n = 1;
-  }
-  if (n == 1) {
-    click_x[0] = 300;
-    click_y[0] = 380;
-  }
-  click_x[n] = tx;
-  click_y[n] = ty;
+  const bool straight = !(fh >= 0 && hx <= 285 && tx >= 285 && ft <= 0) &&
+                        ((hx <= 284 && fh > 0 && tx >= 286) || ft < 0);
+  if (!straight) via(300, 380);
 }
 
 extern const RoomScript room_floor2 = {

@@ -1,6 +1,6 @@
 // Room floor3.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -19,7 +19,7 @@ constexpr auto kGlennerFrame = FrameList<1>{}.add(1, 380, 340);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "glenner",
+    {.slot = 0, .state = 0, .name = "glenner", .kind = PieceKind::banister,
      .text = {TR("D'Glaenner vun der Trap.", "The banister of the stairs."),
               TR("Net driwwer rutschen!", "No sliding down it!"), ""},
      .mouse_x = 380, .mouse_y = 340, .mouse_x2 = 500, .mouse_y2 = 425, .frames = kGlennerFrame.view()},
@@ -34,8 +34,6 @@ bool on_railing(int px, int py) { return 380 <= px && px <= 500 && 395 <= py && 
 }  // namespace
 
 void area_floor3() {
-  x = true_x;
-  y = true_y;
   if (x <= 40 && y <= 340) {
     x = 45;
     y = 347;
@@ -53,14 +51,9 @@ void area_floor3() {
   } else if (on_railing(x, y)) {
     y = 432;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_floor3() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 340)
     walk_a2();
   else if (x <= 40)
@@ -75,21 +68,18 @@ void allow_walk_floor3() {
     walk_b2();
   else if (on_railing(x, y))
     walk_b1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Past the railing the hero goes along the side of the end the straight way
 // would have crossed nearer.
 void extra_click_floor3() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  old_school::Route route;
   if ((hy <= 395 && ty >= 425) || (hy >= 425 && ty <= 395)) {
     const int cross_x = hx + (tx - hx) * (410 - hy) / (ty - hy);
     if (cross_x < 370 || cross_x > 510) return;
     const int end_x = cross_x <= 440 ? 368 : 512;
-    route.via(end_x, hy <= 395 ? 388 : 432);
-    route.via(end_x, hy <= 395 ? 432 : 388);
+    via(end_x, hy <= 395 ? 388 : 432);
+    via(end_x, hy <= 395 ? 432 : 388);
   }
 }
 

@@ -1,6 +1,6 @@
 // Room floor4.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -22,19 +22,19 @@ constexpr auto kExpo5Frame = FrameList<1>{}.add(3, 560, 360);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "expo",
+    {.slot = 0, .state = 0, .name = "expo", .kind = PieceKind::showcase_rocks,
      .text = {TR("Eng Vitrine mat Steng.", "A showcase full of rocks."),
               TR("Ganz spannend. Net.", "Very exciting. Not."), ""},
      .mouse_x = 260, .mouse_y = 270, .mouse_x2 = 380, .mouse_y2 = 345, .frames = kExpoFrame.view()},
-    {.slot = 1, .state = 0, .name = "expo3",
+    {.slot = 1, .state = 0, .name = "expo3", .kind = PieceKind::showcase_jewel,
      .text = {TR("Al Kaarte vum Land. Do war", "Old maps of the country. It was"),
               TR("Letzebuerg nach mei grouss.", "bigger back then."), ""},
      .mouse_x = 190, .mouse_y = 150, .mouse_x2 = 270, .mouse_y2 = 222, .frames = kExpo3Frame.view()},
-    {.slot = 2, .state = 0, .name = "expo4",
+    {.slot = 2, .state = 0, .name = "expo4", .kind = PieceKind::showcase_jewel,
      .text = {TR("E Globus. Ech fannen eis", "A globe. I cannot find us"),
               TR("net drop.", "on it."), ""},
      .mouse_x = 360, .mouse_y = 150, .mouse_x2 = 440, .mouse_y2 = 222, .frames = kExpo4Frame.view()},
-    {.slot = 3, .state = 0, .name = "expo5",
+    {.slot = 3, .state = 0, .name = "expo5", .kind = PieceKind::showcase_fossils,
      .text = {TR("Eng Vitrine mat Fossilien.", "A case of fossils."),
               TR("Eeler wei de Portier.", "Older than the porter."), ""},
      .mouse_x = 560, .mouse_y = 360, .mouse_x2 = 640, .mouse_y2 = 460, .frames = kExpo5Frame.view()},
@@ -43,29 +43,22 @@ constexpr FurniState kFurniture[] = {
 // The exhibition hall: a floor in perspective in front of the back wall
 // (y 225) with one showcase standing in the middle (x 260 to 380, y 320 to
 // 345).
-constexpr old_school::Corridor kFloor{215, 225, 78, 110, 33000, 78, 40, 37920, 115, 225, 595, 225};
+constexpr walks::Corridor kFloor{215, 225, 78, 110, 33000, 78, 40, 37920, 115, 225, 595, 225};
 bool at_showcase(int px, int py) { return 260 <= px && px <= 380 && 320 <= py && py <= 345; }
 
 }  // namespace
 
 void area_floor4() {
-  x = true_x;
-  y = true_y;
-  if (old_school::corridor_snap<kFloor>()) {
+  if (walks::corridor_snap<kFloor>()) {
   } else if (at_showcase(x, y) && hero_y <= 332) {
     y = 312;
   } else if (at_showcase(x, y)) {
     y = 352;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_floor4() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
-  if (old_school::corridor_step<kFloor>()) {
+  if (walks::corridor_step<kFloor>()) {
   } else if (at_showcase(x, y) && last_y < 320) {
     walk_a1();
   } else if (at_showcase(x, y) && last_y > 345) {
@@ -75,21 +68,18 @@ void allow_walk_floor4() {
   } else if (at_showcase(x, y)) {
     walk_b1();
   }
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Round the showcase along the side of the end the straight way would have
 // crossed nearer.
 void extra_click_floor4() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  old_school::Route route;
   if ((hy <= 320 && ty >= 345) || (hy >= 345 && ty <= 320)) {
     const int cross_x = hx + (tx - hx) * (332 - hy) / (ty - hy);
     if (cross_x < 250 || cross_x > 390) return;
     const int end_x = cross_x <= 320 ? 245 : 395;
-    route.via(end_x, hy <= 320 ? 312 : 352);
-    route.via(end_x, hy <= 320 ? 352 : 312);
+    via(end_x, hy <= 320 ? 312 : 352);
+    via(end_x, hy <= 320 ? 352 : 312);
   }
 }
 

@@ -1,6 +1,6 @@
 // Room floor5.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -19,7 +19,7 @@ constexpr auto kGlenner2Frame = FrameList<1>{}.add(1, 380, 340);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "glenner2",
+    {.slot = 0, .state = 0, .name = "glenner2", .kind = PieceKind::banister,
      .text = {TR("D'Glaenner vun der Trap.", "The banister of the stairs."),
               TR("Poleiert vu villen Haenn.", "Polished by many hands."), ""},
      .mouse_x = 380, .mouse_y = 340, .mouse_x2 = 500, .mouse_y2 = 425, .frames = kGlenner2Frame.view()},

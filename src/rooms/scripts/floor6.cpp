@@ -1,6 +1,6 @@
 // Room floor6.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -19,7 +19,7 @@ constexpr auto kCopydeskFrame = FrameList<1>{}.add(0, 80, 330);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "copydesk",
+    {.slot = 0, .state = 0, .name = "copydesk", .kind = PieceKind::desk,
      .text = {TR("De Kopeierdesch. De Kopeierer", "The copier table. The copier"),
               TR("ass rem futti.", "is broken again."), ""},
      .mouse_x = 80, .mouse_y = 330, .mouse_x2 = 220, .mouse_y2 = 400, .frames = kCopydeskFrame.view()},
@@ -36,8 +36,6 @@ bool past_right_wall(int px, int py) { return px - py >= 260; }
 }  // namespace
 
 void area_floor6() {
-  x = true_x;
-  y = true_y;
   if (y <= 240 && x < 265) {
     x = 265;
     y = 248;
@@ -59,14 +57,9 @@ void area_floor6() {
   } else if (past_right_wall(x, y)) {
     x = y + 260;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_floor6() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 240)
     walk_a2();
   else if (in_passage_row(y) && (x < 260 || x > 360) && last_y >= 300)
@@ -79,18 +72,15 @@ void allow_walk_floor6() {
     walk_d2();
   else if (past_right_wall(x, y))
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Into and out of the passage through its mouth at x 310.
 void extra_click_floor6() {
   const int hy = hero_y, ty = true_y;
-  old_school::Route route;
   if (hy <= 295 && ty >= 295)
-    route.via(310, 305);
+    via(310, 305);
   else if (hy >= 305 && ty <= 305)
-    route.via(310, 295);
+    via(310, 295);
 }
 
 extern const RoomScript room_floor6 = {

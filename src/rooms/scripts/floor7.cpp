@@ -1,6 +1,6 @@
 // Room floor7.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 
 namespace {
 
@@ -14,13 +14,13 @@ constexpr ExitDef kExits[] = {
 };
 
 // The corridor's back edge, left wall and right wall.
-constexpr old_school::Corridor kCorridor{250, 260, 230, 200, 105200, 230, 235, 34400, 250, 260, 390, 260};
+constexpr walks::Corridor kCorridor{250, 260, 230, 200, 105200, 230, 235, 34400, 250, 260, 390, 260};
 
 }  // namespace
 
-void area_floor7() { old_school::corridor_area<kCorridor>(); }
+void area_floor7() { walks::corridor_area<kCorridor>(); }
 
-void allow_walk_floor7() { old_school::corridor_walk<kCorridor>(); }
+void allow_walk_floor7() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor7 = {
     .name = "floor7",
@@ -36,5 +36,4 @@ extern const RoomScript room_floor7 = {
     .exits = kExits,
     .area = area_floor7,
     .allow_walk = allow_walk_floor7,
-    .extra_click = extra_click_direct,
 };

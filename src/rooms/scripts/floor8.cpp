@@ -22,8 +22,6 @@ bool right_of_l3(int px, int py) { return 8 * px - 5 * py >= 1520; }
 }  // namespace
 
 void area_floor8() {
-  x = true_x;
-  y = true_y;
   if (left_of_l1(x, y) && x <= 225 && y <= 280) {
     x = 235;
     y = 290;
@@ -42,15 +40,9 @@ void area_floor8() {
   } else if (right_of_l3(x, y) && x >= 365 && y <= 320 && hero_y >= 321) {
     y = 330;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_floor8() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (left_of_l1(x, y) && x <= 225)
     walk_d2();
   else if (y <= 280 && 225 <= x && x <= 365)
@@ -61,8 +53,6 @@ void allow_walk_floor8() {
     walk_a2();
   else if (right_of_l2(x, y) && y >= 320)
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_floor8 = {
@@ -79,5 +69,4 @@ extern const RoomScript room_floor8 = {
     .exits = kExits,
     .area = area_floor8,
     .allow_walk = allow_walk_floor8,
-    .extra_click = extra_click_direct,
 };

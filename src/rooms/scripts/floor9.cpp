@@ -22,8 +22,6 @@ bool past_right_wall(int px, int py) { return 110 * px - 165 * py >= 4400 && px 
 }  // namespace
 
 void area_floor9() {
-  x = true_x;
-  y = true_y;
   if (x <= 165 && y <= 290) {
     x = 175;
     y = 300;
@@ -37,23 +35,15 @@ void area_floor9() {
   } else if (past_right_wall(x, y)) {
     x = (165 * y + 4400) / 110;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_floor9() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 290 && 165 <= x && x <= 475)
     walk_a2();
   else if (past_left_wall(x, y))
     walk_c2();
   else if (past_right_wall(x, y))
     walk_e2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_floor9 = {
@@ -70,5 +60,4 @@ extern const RoomScript room_floor9 = {
     .exits = kExits,
     .area = area_floor9,
     .allow_walk = allow_walk_floor9,
-    .extra_click = extra_click_direct,
 };

@@ -53,51 +53,51 @@ constexpr auto kLever3c = FrameList<1>{}.add(135, 410, 170);
   {TR("Gruen. Die Alarmanlage schlaeft.", "Green. The alarm is asleep."), "", ""}
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "case00",
+    {.slot = 0, .state = 0, .name = "case00", .kind = PieceKind::showcase_jewel,
      .text = {TR("Eine Vitrine mit Panzerglas. Da drin", "A showcase of armoured glass. There"),
               TR("funkelt etwas.", "is something sparkling inside."), ""},
      .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCase.view()},
     // Broken open with the screwdriver; still shut until it is opened.
-    {.slot = 0, .state = 1, .name = "case00",
+    {.slot = 0, .state = 1, .name = "case00", .kind = PieceKind::showcase_broken,
      .text = {TR("Die Vitrine. Das Schloss ist hinueber.", "The showcase. Its lock is done for."), "", ""},
      .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCaseBroken.view()},
-    {.slot = 1, .state = 0, .name = "dia",
+    {.slot = 1, .state = 0, .name = "dia", .kind = PieceKind::diamond,
      .text = {TR("Ein Diamant. Der sieht nicht gerade", "A diamond. It does not look cheap"),
               TR("billig aus.", "at all."), ""},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 330, .goto_y = 370, .frames = kDiamond.view()},
-    {.slot = 2, .state = 0, .name = "Elementetafel",
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 330, .goto_y = 370, .frames = kDiamond.view()},
+    {.slot = 2, .state = 0, .name = "Elementetafel", .kind = PieceKind::periodic_table,
      .text = {TR("Das Periodensystem. Blei hat die", "The periodic table. Lead is number"),
               TR("Nummer 82. Das kommt sicher im Test.", "82. That will be in the test for sure."), ""},
      .interact = 1, .goto_x = 300, .goto_y = 380, .frames = kTable.view()},
-    {.slot = 3, .state = 0, .name = "licht1", .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+    {.slot = 3, .state = 0, .name = "licht1", .kind = PieceKind::alarm_light, .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .frames = kLight1On.view()},
-    {.slot = 3, .state = 1, .name = "licht1", .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+    {.slot = 3, .state = 1, .name = "licht1", .kind = PieceKind::alarm_light, .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .frames = kLight1Off.view()},
-    {.slot = 4, .state = 0, .name = "licht2", .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+    {.slot = 4, .state = 0, .name = "licht2", .kind = PieceKind::alarm_light, .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
      .frames = kLight2On.view()},
-    {.slot = 4, .state = 1, .name = "licht2", .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+    {.slot = 4, .state = 1, .name = "licht2", .kind = PieceKind::alarm_light, .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
      .frames = kLight2Off.view()},
-    {.slot = 5, .state = 0, .name = "licht3", .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+    {.slot = 5, .state = 0, .name = "licht3", .kind = PieceKind::alarm_light, .text = LIGHT_ON_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
      .frames = kLight3On.view()},
-    {.slot = 5, .state = 1, .name = "licht3", .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+    {.slot = 5, .state = 1, .name = "licht3", .kind = PieceKind::alarm_light, .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
      .frames = kLight3Off.view()},
-    {.slot = 6, .state = 0, .name = "schalter1a", .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+    {.slot = 6, .state = 0, .name = "schalter1a", .kind = PieceKind::switch_up, .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1a.view()},
-    {.slot = 6, .state = 1, .name = "schalter1b", .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+    {.slot = 6, .state = 1, .name = "schalter1b", .kind = PieceKind::switch_middle, .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1b.view()},
-    {.slot = 6, .state = 2, .name = "schalter1c", .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
+    {.slot = 6, .state = 2, .name = "schalter1c", .kind = PieceKind::switch_down, .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
      .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1c.view()},
-    {.slot = 7, .state = 0, .name = "schalter2a", .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+    {.slot = 7, .state = 0, .name = "schalter2a", .kind = PieceKind::switch_up, .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
      .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2a.view()},
-    {.slot = 7, .state = 1, .name = "schalter2b", .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+    {.slot = 7, .state = 1, .name = "schalter2b", .kind = PieceKind::switch_middle, .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
      .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2b.view()},
-    {.slot = 7, .state = 2, .name = "schalter2c", .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
+    {.slot = 7, .state = 2, .name = "schalter2c", .kind = PieceKind::switch_down, .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
      .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2c.view()},
-    {.slot = 8, .state = 0, .name = "schalter3a", .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+    {.slot = 8, .state = 0, .name = "schalter3a", .kind = PieceKind::switch_up, .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
      .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3a.view()},
-    {.slot = 8, .state = 1, .name = "schalter3b", .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+    {.slot = 8, .state = 1, .name = "schalter3b", .kind = PieceKind::switch_middle, .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
      .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3b.view()},
-    {.slot = 8, .state = 2, .name = "schalter3c", .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
+    {.slot = 8, .state = 2, .name = "schalter3c", .kind = PieceKind::switch_down, .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
      .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3c.view()},
 };
 #undef LEVER_TEXT
@@ -126,21 +126,21 @@ constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 155, 178);
    TR("braut das Mittel gegen die Strahlung.", "the potion against the radiation."), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "Rurura", .kind = PersonKind::rurura, .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterIdle.view()},
-    {.slot = 0, .state = 1, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "Rurura", .kind = PersonKind::rurura, .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterTalk.view()},
-    {.slot = 0, .state = 2, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "Rurura", .kind = PersonKind::rurura, .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterTurn.view()},
-    {.slot = 0, .state = 3, .name = "Rurura", .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterBack.view()},
-    {.slot = 1, .state = 0, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 0, .name = "Rurura", .kind = PersonKind::rurura, .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchIdle.view()},
-    {.slot = 1, .state = 1, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 1, .name = "Rurura", .kind = PersonKind::rurura, .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchTalk.view()},
-    {.slot = 1, .state = 2, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 2, .name = "Rurura", .kind = PersonKind::rurura, .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchTurn.view()},
-    {.slot = 1, .state = 3, .name = "Rurura", .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = 2,
+    {.slot = 1, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchBack.view()},
 };
 #undef COUNTER_TEXT
@@ -160,8 +160,6 @@ constexpr int kCounter = 510;
 }  // namespace
 
 void area_future_chimie() {
-  x = true_x;
-  y = true_y;
   if (back_b(x, y) <= 0 && wall_w(x, y) <= 0) {
     x = 285;
     y = 360;
@@ -186,15 +184,9 @@ void area_future_chimie() {
   } else if (alcove_s(x, y) <= 0) {
     y = (35089 - 9 * x) / 116;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_chimie() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   // Right of the left wall and either in the alcove or in front of its row.
   const bool open_side = wall_w(x, y) > 0 && (alcove_r(x, y) > 0 || y >= 336);
   if (front_f(x, y) >= 0) {
@@ -210,8 +202,6 @@ void allow_walk_future_chimie() {
   } else {
     walk_b1();
   }
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_future_chimie = {
@@ -232,5 +222,4 @@ extern const RoomScript room_future_chimie = {
     .exits = kExits,
     .area = area_future_chimie,
     .allow_walk = allow_walk_future_chimie,
-    .extra_click = extra_click_direct,
 };

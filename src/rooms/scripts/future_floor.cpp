@@ -28,8 +28,6 @@ bool beyond_right_wall(int px, int py) { return 262 * px - 146 * py >= 61968; }
 }  // namespace
 
 void area_future_floor() {
-  x = true_x;
-  y = true_y;
   if (y <= kBackRow && 286 <= x && x <= 358) {
     y = 225;
   } else if (y <= kBackRow && beyond_left_wall(x, y)) {
@@ -43,23 +41,15 @@ void area_future_floor() {
   } else if (beyond_right_wall(x, y)) {
     x = (146 * y + 61968) / 262;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_floor() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= kBackRow)
     walk_a2();
   else if (beyond_left_wall(x, y))
     walk_d2();
   else if (beyond_right_wall(x, y))
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_future_floor = {

@@ -26,12 +26,12 @@ constexpr auto kWallFrame = FrameList<1>{}.add(2, 571, 195);
 constexpr auto kBetongFrame = FrameList<1>{}.add(0, 372, 214);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Bild",
+    {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::portrait_over_tank,
      .text = {TR("Ein Bild von Direktor Dossel. Es haengt", "A picture of headmaster Dossel. It hangs"),
               TR("genau da, wo frueher das Aquarium war.", "right where the aquarium used to be."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
      .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
-    {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"),
+    {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"), .kind = PieceKind::portrait_over_tank,
      .text = {TR("Ein leeres Aquarium. Die Fische hat wohl", "An empty aquarium. The new headmaster"),
               TR("der neue Direktor wegrationalisiert.", "must have cut the fish from the budget."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
@@ -39,7 +39,7 @@ constexpr FurniState kFurniture[] = {
 };
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Betong_doud",
+    {.slot = 0, .state = 0, .name = "Betong_doud", .kind = PersonKind::betong_out_cold,
      .text = {TR("Herr Betong. Der ist erstmal", "Mister Betong. He is out cold"), TR("ausser Gefecht.", "for a while."), ""},
      .interact = 1, .frames = kBetongFrame.view()},
 };
@@ -51,8 +51,6 @@ int wall_q(int px, int py) { return 230 * py - 320 * px + 75200; }
 }  // namespace
 
 void area_future_floor1() {
-  x = true_x;
-  y = true_y;
   const int P = wall_p(x, y);
   const int Q = wall_q(x, y);
   if (P <= 0 && y <= 160) {
@@ -68,36 +66,20 @@ void area_future_floor1() {
   } else if (y <= 160) {
     y = 170;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_floor1() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= 160)
     walk_a2();
   else if (wall_p(x, y) <= 0)
     walk_d2();
   else if (wall_q(x, y) <= 0)
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // A target well below the hero is reached through the middle of the corridor.
 void extra_click_future_floor1() {
-  if (true_y >= hero_y + 30) {
-    click_x[0] = 320;
-    click_y[0] = true_y - 30;
-    click_x[1] = true_x;
-    click_y[1] = true_y;
-  } else {
-    click_x[0] = true_x;
-    click_y[0] = true_y;
-  }
+  if (true_y >= hero_y + 30) via(320, true_y - 30);
 }
 
 extern const RoomScript room_future_floor1 = {

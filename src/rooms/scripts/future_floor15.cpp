@@ -38,31 +38,31 @@ constexpr auto kMuell = FrameList<1>{}.add(7, 405, 262);
    TR("ist garantiert abgeschlossen.", "Locked, I bet."), ""}
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "schrank",
+    {.slot = 0, .state = 0, .name = "schrank", .kind = PieceKind::locker,
      .text = {TR("Ein Schrank vom Hausmeister. Das Schloss", "A cupboard of the caretaker. The lock"),
               TR("sieht ziemlich klapprig aus.", "looks rather wobbly."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 420, .frames = kSchrank.view()},
-    {.slot = 1, .state = 0, .name = "tool",
+    {.slot = 1, .state = 0, .name = "tool", .kind = PieceKind::screwdriver,
      .text = {TR("Ein Schraubenzieher. Damit kriegt man", "A screwdriver. It opens more than"),
               TR("mehr auf als nur Schrauben.", "just screws."), ""},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 220, .goto_y = 420, .frames = kTool.view()},
-    {.slot = 2, .state = 0, .name = "rohr",
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 220, .goto_y = 420, .frames = kTool.view()},
+    {.slot = 2, .state = 0, .name = "rohr", .kind = PieceKind::pipe,
      .text = {TR("Ein altes Rohr aus Blei. So was ist", "An old lead pipe. Those have been"),
               TR("doch seit Jahren verboten.", "banned for years."), ""},
      .interact = 1, .goto_x = 440, .goto_y = 360, .frames = kRohr.view()},
-    {.slot = 3, .state = 0, .name = "schwbrenn",
+    {.slot = 3, .state = 0, .name = "schwbrenn", .kind = PieceKind::welding_torch,
      .text = {TR("Mein selbstgebauter Schweissbrenner.", "My home-made welding torch."),
               TR("Der Hausmeister waere stolz auf mich.", "The caretaker would be proud of me."), ""},
-     .interact = 1, .take = 1, .take_dir = 4, .goto_x = 440, .goto_y = 360, .frames = kSchwbrenn.view()},
-    {.slot = 4, .state = 0, .name = "funken", .text = {"", "", ""}, .frames = kFunken.view()},
-    {.slot = 5, .state = 0, .name = "funken2", .text = {"", "", ""}, .frames = kFunken2.view()},
-    {.slot = 6, .state = 0, .name = "schrank2", .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 325,
+     .interact = 1, .take = 1, .take_dir = kMoveTakeRight, .goto_x = 440, .goto_y = 360, .frames = kSchwbrenn.view()},
+    {.slot = 4, .state = 0, .name = "funken", .kind = PieceKind::sparks, .text = {"", "", ""}, .frames = kFunken.view()},
+    {.slot = 5, .state = 0, .name = "funken2", .kind = PieceKind::sparks, .text = {"", "", ""}, .frames = kFunken2.view()},
+    {.slot = 6, .state = 0, .name = "schrank2", .kind = PieceKind::locker, .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 325,
      .goto_y = 300, .frames = kSchrank2.view()},
-    {.slot = 7, .state = 0, .name = "schrank3", .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 375,
+    {.slot = 7, .state = 0, .name = "schrank3", .kind = PieceKind::locker, .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 375,
      .goto_y = 300, .frames = kSchrank3.view()},
-    {.slot = 8, .state = 0, .name = "schrank4", .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 220,
+    {.slot = 8, .state = 0, .name = "schrank4", .kind = PieceKind::locker, .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 220,
      .goto_y = 460, .frames = kSchrank4.view()},
-    {.slot = 9, .state = 0, .name = "Muell",
+    {.slot = 9, .state = 0, .name = "Muell", .kind = PieceKind::rubbish_heap,
      .text = {TR("Ein Haufen Muell. Seit der Direktor", "A heap of rubbish. Since the headmaster"),
               TR("die Putzfrauen eingespart hat, waechst", "saved on cleaners it keeps growing."),
               TR("der jeden Tag.", "")},
@@ -80,8 +80,6 @@ bool beyond_right_wall(int px, int py) { return 195 * px - 235 * py >= 12000; }
 }  // namespace
 
 void area_future_floor15() {
-  x = true_x;
-  y = true_y;
   if (x <= kLeftWall && y <= kBackRow) {
     x = 210;
     y = 295;
@@ -95,23 +93,15 @@ void area_future_floor15() {
   } else if (beyond_right_wall(x, y)) {
     x = (235 * y + 12000) / 195;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_floor15() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (y <= kBackRow)
     walk_a2();
   else if (x <= kLeftWall)
     walk_b1();
   else if (beyond_right_wall(x, y))
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_future_floor15 = {
@@ -130,5 +120,4 @@ extern const RoomScript room_future_floor15 = {
     .exits = kExits,
     .area = area_future_floor15,
     .allow_walk = allow_walk_future_floor15,
-    .extra_click = extra_click_direct,
 };

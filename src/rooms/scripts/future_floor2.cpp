@@ -1,5 +1,6 @@
 // Room future_floor2: a corridor of the future school that a policeman
 // guards; only teachers may pass its doors.
+#include "cutscenes/videos.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
@@ -20,7 +21,7 @@ constexpr int kPersonPresent[] = {1};
 constexpr auto kBucket = FrameList<1>{}.add(1, 200, 420);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Eimer",
+    {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::crate,
      .text = {TR("Ein Putzeimer. Das Wasser darin ist", "A mop bucket. The water in it is older"),
               TR("aelter als ich.", "than I am."), ""},
      .interact = 1, .goto_x = 240, .goto_y = 440, .frames = kBucket.view()},
@@ -38,13 +39,13 @@ constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
    TR("Schule einen Waerter mit Schlagstock?", "need a guard with a truncheon?"), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 0, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardIdle.view()},
-    {.slot = 0, .state = 1, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 1, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardTalk.view()},
-    {.slot = 0, .state = 2, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 2, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardTurn.view()},
-    {.slot = 0, .state = 3, .name = "Policeman", .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = 1,
+    {.slot = 0, .state = 3, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardBack.view()},
 };
 #undef GUARD_TEXT
@@ -54,6 +55,15 @@ constexpr PersonState kPersons[] = {
 // The far door of the corridor stays shut whatever the story does.
 void exit_future_floor2() {
   go_through[3] = 0;
+}
+
+// The policeman lets nobody through the doors he guards (exits 1 to 3): he
+// stops the hero, who stays in the corridor.
+void leaving_future_floor2() {
+  if (change_room >= 1 && change_room <= 3) {
+    video_exit_floor2();
+    change_room = -1;
+  }
 }
 
 extern const RoomScript room_future_floor2 = {
@@ -77,4 +87,5 @@ extern const RoomScript room_future_floor2 = {
     .allow_walk = allow_walk_floor2,
     .extra_click = extra_click_floor2,
     .after_exits = exit_future_floor2,
+    .leaving = leaving_future_floor2,
 };

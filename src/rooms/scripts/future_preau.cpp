@@ -1,6 +1,6 @@
 // Room future_preau.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -20,11 +20,11 @@ constexpr auto kFuturePfahlFrame = FrameList<1>{}.add(1, 210, 250);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "future_door",
+    {.slot = 0, .state = 0, .name = "future_door", .kind = PieceKind::crate,
      .text = {TR("Eng nei Dier. Dei war freier", "A new door. It was not"),
               TR("net do.", "there before."), ""},
      .mouse_x = 400, .mouse_y = 180, .mouse_x2 = 470, .mouse_y2 = 330, .frames = kFutureDoorFrame.view()},
-    {.slot = 1, .state = 0, .name = "future_pfahl",
+    {.slot = 1, .state = 0, .name = "future_pfahl", .kind = PieceKind::pillar,
      .text = {TR("E Betongspilier. Deen dreit", "A concrete pillar. It holds up"),
               TR("de ganze Preau.", "the whole covered yard."), ""},
      .mouse_x = 210, .mouse_y = 250, .mouse_x2 = 240, .mouse_y2 = 480, .frames = kFuturePfahlFrame.view()},
@@ -42,8 +42,6 @@ bool on_wall(int px, int py) { return 212 <= px && px <= 238 && py >= 352; }
 }  // namespace
 
 void area_future_preau() {
-  x = true_x;
-  y = true_y;
   if (x <= 30 && y <= 270) {
     x = 35;
     y = 278;
@@ -63,14 +61,9 @@ void area_future_preau() {
   } else if (on_wall(x, y)) {
     x = 245;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_future_preau() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
   if (x <= 30)
     walk_b1();
   else if (x >= 635)
@@ -87,15 +80,12 @@ void allow_walk_future_preau() {
     walk_b1();
   else if (on_wall(x, y))
     walk_a1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // From one part to the other behind the low wall, by (225, 335).
 void extra_click_future_preau() {
   const int hx = hero_x, tx = true_x;
-  old_school::Route route;
-  if ((hx >= 225 && tx <= 225) || (hx <= 225 && tx >= 225)) route.via(225, 335);
+  if ((hx >= 225 && tx <= 225) || (hx <= 225 && tx >= 225)) via(225, 335);
 }
 
 extern const RoomScript room_future_preau = {

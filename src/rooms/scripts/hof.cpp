@@ -1,6 +1,6 @@
 // Room hof.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -18,11 +18,11 @@ constexpr auto kSportFrame = FrameList<1>{}.add(2, 450, 180);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "pavillon",
+    {.slot = 0, .state = 0, .name = "pavillon", .kind = PieceKind::pavilion,
      .text = {TR("De Pavillon. Do femmen d'Grouss", "The pavilion. The big ones"),
               TR("an der Paus.", "smoke there at break."), ""},
      .mouse_x = 150, .mouse_y = 330, .mouse_x2 = 250, .mouse_y2 = 440, .frames = kPavillonFrame.view()},
-    {.slot = 1, .state = 0, .name = "sport",
+    {.slot = 1, .state = 0, .name = "sport", .kind = PieceKind::hoop,
      .text = {TR("De Basketkuerf. Ech treffen", "The basketball hoop. I never"),
               TR("ni.", "score."), ""},
      .mouse_x = 450, .mouse_y = 180, .mouse_x2 = 560, .mouse_y2 = 275, .frames = kSportFrame.view()},
@@ -38,8 +38,6 @@ bool on_lawn(int px, int py) { return 140 <= px && px <= 260 && py >= 305; }
 }  // namespace
 
 void area_hof() {
-  x = true_x;
-  y = true_y;
   if (behind_back_edge(x, y) && x <= 20) {
     x = 25;
     y = 278;
@@ -57,14 +55,9 @@ void area_hof() {
   } else if (on_lawn(x, y)) {
     x = 270;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_hof() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
   if (behind_back_edge(x, y))
     walk_a2();
   else if (x <= 20)
@@ -77,15 +70,12 @@ void allow_walk_hof() {
     walk_b1();
   else if (on_lawn(x, y))
     walk_a1();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // Behind the lawn, by (200, 295).
 void extra_click_hof() {
   const int hx = hero_x, tx = true_x;
-  old_school::Route route;
-  if ((hx >= 200 && tx <= 200) || (hx <= 200 && tx >= 200)) route.via(200, 295);
+  if ((hx >= 200 && tx <= 200) || (hx <= 200 && tx >= 200)) via(200, 295);
 }
 
 extern const RoomScript room_hof = {

@@ -1,6 +1,6 @@
 // Room kicker.
 #include "rooms/room_script.h"
-#include "rooms/scripts/old_school_walks.h"
+#include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
 namespace {
@@ -17,11 +17,11 @@ constexpr auto kJukeboxFrame = FrameList<1>{}.add(1, 450, 205);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "babyfoot",
+    {.slot = 0, .state = 0, .name = "babyfoot", .kind = PieceKind::table_football,
      .text = {TR("De Kicker. Hei hunn ech schon", "The table football. I have lost"),
               TR("esou muench Match verluer.", "many a match on it."), ""},
      .mouse_x = 150, .mouse_y = 318, .mouse_x2 = 330, .mouse_y2 = 402, .frames = kBabyfootFrame.view()},
-    {.slot = 1, .state = 0, .name = "jukebox",
+    {.slot = 1, .state = 0, .name = "jukebox", .kind = PieceKind::jukebox,
      .text = {TR("D'Jukebox. Se spillt nach", "The jukebox. It still plays"),
               TR("Schlager vun 1970.", "the hits of 1970."), ""},
      .interact = 1, .goto_x = 485, .goto_y = 365,
@@ -30,29 +30,22 @@ constexpr FurniState kFurniture[] = {
 
 // The games room: a floor in perspective in front of the back wall (y 345),
 // with the table football standing on it as a block the hero goes round.
-constexpr old_school::Corridor kFloor{335, 345, 2, 3, 1260, 7, 10, 380, 120, 345, 540, 345};
+constexpr walks::Corridor kFloor{335, 345, 2, 3, 1260, 7, 10, 380, 120, 345, 540, 345};
 bool on_table(int px, int py) { return 150 <= px && px <= 330 && 372 <= py && py <= 402; }
 
 }  // namespace
 
 void area_kicker() {
-  x = true_x;
-  y = true_y;
-  if (old_school::corridor_snap<kFloor>()) {
+  if (walks::corridor_snap<kFloor>()) {
   } else if (on_table(x, y) && hero_y <= 387) {
     y = 365;
   } else if (on_table(x, y)) {
     y = 410;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_kicker() {
-  old_school::previous_point();
-  x = buffer_x;
-  y = buffer_y;
-  if (old_school::corridor_step<kFloor>()) {
+  if (walks::corridor_step<kFloor>()) {
   } else if (on_table(x, y) && last_y < 372) {
     walk_a1();
   } else if (on_table(x, y) && last_y > 402) {
@@ -62,21 +55,18 @@ void allow_walk_kicker() {
   } else if (on_table(x, y)) {
     walk_b1();
   }
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // From behind the table football to its front (or back) the hero passes it
 // at the end the straight way would have crossed nearer, along its side.
 void extra_click_kicker() {
   const int hx = hero_x, hy = hero_y, tx = true_x, ty = true_y;
-  old_school::Route route;
   if ((hy <= 372 && ty >= 402) || (hy >= 402 && ty <= 372)) {
     const int cross_x = hx + (tx - hx) * (387 - hy) / (ty - hy);
     if (cross_x < 140 || cross_x > 340) return;
     const int end_x = cross_x <= 240 ? 135 : 345;
-    route.via(end_x, hy <= 372 ? 365 : 410);
-    route.via(end_x, hy <= 372 ? 410 : 365);
+    via(end_x, hy <= 372 ? 365 : 410);
+    via(end_x, hy <= 372 ? 410 : 365);
   }
 }
 

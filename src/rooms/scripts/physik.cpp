@@ -22,21 +22,21 @@ constexpr auto kPendel = FrameList<6>{}.add(16, 82, 52, 2).add(17, 82, 52, 1).ad
 constexpr auto kDori = FrameList<1>{}.add(21, 420, 170);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "kanister",
+    {.slot = 0, .state = 0, .name = "kanister", .kind = PieceKind::canister,
      .text = {TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside."),
               TR("Et riicht no Benzin.", "It smells of petrol."), TR("Dat keint ech nach brauchen.", "That could come in handy.")},
-     .interact = 1, .take = 1, .take_dir = 3, .goto_x = 410, .goto_y = 370, .frames = kKanister.view()},
-    {.slot = 1, .state = 0, .name = "chair",
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 410, .goto_y = 370, .frames = kKanister.view()},
+    {.slot = 1, .state = 0, .name = "chair", .kind = PieceKind::chair,
      .text = {TR("E Stull. Ganz normal.", "A chair. Quite ordinary."), "", ""}, .frames = kChair.view()},
-    {.slot = 2, .state = 0, .name = "pendel",
+    {.slot = 2, .state = 0, .name = "pendel", .kind = PieceKind::pendulum,
      .text = {TR("E Pendel. Et schwengt an et schwengt.", "A pendulum. It swings and swings."), "", ""},
      .frames = kPendel.view()},
 };
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "dori",
+    {.slot = 0, .state = 0, .name = "dori", .kind = PersonKind::dori,
      .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
-     .interact = 1, .talk = 1, .talk_dir = 1, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
+     .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
 };
 
 // The physics room. The floor lies in front of the back edge P; the door to
@@ -56,8 +56,6 @@ int edge_k(int px, int py) { return 627 * py - 334 * px - 66830; }
 }  // namespace
 
 void area_physik() {
-  x = true_x;
-  y = true_y;
   const int P = edge_p(x, y), Q = edge_q(x, y), R = edge_r(x, y), T = edge_t(x, y);
   const int M = edge_m(x, y);
   if (P >= 0 && Q >= 0) {
@@ -94,15 +92,9 @@ void area_physik() {
   } else if (edge_n(x, y) <= 0) {
     x = (299 * y + 113605) / 336;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_physik() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   const bool open_floor = edge_m(x, y) > 0 && edge_n(x, y) > 0;
   if (edge_t(x, y) >= 0)
     walk_e1();
@@ -118,20 +110,11 @@ void allow_walk_physik() {
     walk_e1();
   else if (!open_floor)
     walk_e2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 // From the floor to the door recess behind the back edge, by (510, 380).
 void extra_click_physik() {
-  int n = 0;
-  if (edge_p(hero_x, hero_y) >= 0 && edge_p(true_x, true_y) <= 0) {
-    click_x[0] = 510;
-    click_y[0] = 380;
-    n = 1;
-  }
-  click_x[n] = true_x;
-  click_y[n] = true_y;
+  if (edge_p(hero_x, hero_y) >= 0 && edge_p(true_x, true_y) <= 0) via(510, 380);
 }
 
 extern const RoomScript room_physik = {

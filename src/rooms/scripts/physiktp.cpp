@@ -22,8 +22,6 @@ int wall_w(int px, int py) { return 62 * py - 68 * px + 17098; }
 }  // namespace
 
 void area_physiktp() {
-  x = true_x;
-  y = true_y;
   const int U = edge_u(x, y), V = edge_v(x, y), W = wall_w(x, y);
   if (U >= 0 && x <= 275) {
     x = 285;
@@ -46,15 +44,9 @@ void area_physiktp() {
   } else if (U >= 0) {
     y = (32 * x + 142213) / 393 - 10;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_physiktp() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (edge_u(x, y) >= 0)
     walk_e1();
   else if (edge_v(x, y) <= 0)
@@ -63,8 +55,6 @@ void allow_walk_physiktp() {
     walk_b1();
   else if (wall_w(x, y) <= 0)
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_physiktp = {
@@ -81,5 +71,4 @@ extern const RoomScript room_physiktp = {
     .exits = kExits,
     .area = area_physiktp,
     .allow_walk = allow_walk_physiktp,
-    .extra_click = extra_click_direct,
 };

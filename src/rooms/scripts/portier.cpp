@@ -20,8 +20,6 @@ bool past_left_slant(int px, int py) { return 119 * px + 340 * py <= 162860 && p
 }  // namespace
 
 void area_portier() {
-  x = true_x;
-  y = true_y;
   if (by_the_door(x, y))
     y = 345;
   else if (past_door_slant(x, y))
@@ -30,15 +28,9 @@ void area_portier() {
     y = 370;
   else if (past_left_slant(x, y))
     y = (162860 - 119 * x) / 340;
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_portier() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (by_the_door(x, y))
     walk_a2();
   else if (past_door_slant(x, y))
@@ -47,8 +39,6 @@ void allow_walk_portier() {
     walk_a2();
   else if (past_left_slant(x, y))
     walk_c2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_portier = {
@@ -65,5 +55,4 @@ extern const RoomScript room_portier = {
     .exits = kExits,
     .area = area_portier,
     .allow_walk = allow_walk_portier,
-    .extra_click = extra_click_direct,
 };

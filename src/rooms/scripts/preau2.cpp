@@ -20,7 +20,7 @@ constexpr auto kPfeilerFrame = FrameList<1>{}.add(0, 300, 150);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "pfeiler",
+    {.slot = 0, .state = 0, .name = "pfeiler", .kind = PieceKind::pillar,
      .text = {TR("E Pilier vum Preau. Eng Keier", "A pillar of the yard. I once"),
               TR("sinn ech dergeint gelaf.", "ran into it."), ""},
      .mouse_x = 300, .mouse_y = 150, .mouse_x2 = 325, .mouse_y2 = 360, .frames = kPfeilerFrame.view()},
@@ -33,8 +33,6 @@ bool behind_back_edge(int px, int py) { return px >= 205 && 435 * py - 15 * px <
 }  // namespace
 
 void area_preau2() {
-  x = true_x;
-  y = true_y;
   if (x <= 115 && y <= 300) {
     x = 120;
     y = 305;
@@ -45,15 +43,9 @@ void area_preau2() {
   } else if (behind_back_edge(x, y)) {
     y = (15 * x + 140475) / 435;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_preau2() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (x <= 115)
     walk_b1();
   else if (y <= 300)
@@ -62,8 +54,6 @@ void allow_walk_preau2() {
     walk_b2();
   else if (behind_back_edge(x, y) && last_x >= 206)
     walk_a2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_preau2 = {
@@ -82,5 +72,4 @@ extern const RoomScript room_preau2 = {
     .exits = kExits,
     .area = area_preau2,
     .allow_walk = allow_walk_preau2,
-    .extra_click = extra_click_direct,
 };

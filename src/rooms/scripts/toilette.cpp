@@ -18,8 +18,6 @@ bool past_right_wall(int px, int py) { return 176 * px - 42 * py >= 71754; }
 }  // namespace
 
 void area_toilette() {
-  x = true_x;
-  y = true_y;
   if (past_left_wall(x, y) && behind_back_edge(x, y)) {
     x = 340;
     y = 300;
@@ -33,23 +31,15 @@ void area_toilette() {
   } else if (past_right_wall(x, y)) {
     x = (42 * y + 71754) / 176;
   }
-  true_x = x;
-  true_y = y;
 }
 
 void allow_walk_toilette() {
-  last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
-  last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
   if (past_left_wall(x, y))
     walk_c2();
   else if (behind_back_edge(x, y))
     walk_e2();
   else if (past_right_wall(x, y))
     walk_f2();
-  buffer_x = x;
-  buffer_y = y;
 }
 
 extern const RoomScript room_toilette = {
@@ -66,5 +56,4 @@ extern const RoomScript room_toilette = {
     .exits = kExits,
     .area = area_toilette,
     .allow_walk = allow_walk_toilette,
-    .extra_click = extra_click_direct,
 };

@@ -1,4 +1,6 @@
-// Leaving and entering rooms, and the walk click.
+// Leaving and entering rooms: the pointer over an exit, the hero reaching it,
+// the closed door, and the change itself (the room left is stored, the next
+// one loaded and its stored state read back).
 #include <cstdlib>
 #include <cstring>
 
@@ -6,6 +8,7 @@
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
+#include "interaction/remarks.h"
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -31,23 +34,22 @@ bool hero_reached_exit(int k) {
 void leave_room() {
   for (int k = 0; k < exit_nr && k < kMaxExits; ++k) {
     if (!mouse_on_exit(k)) continue;
-    if (force_cursor == 0 && mouse_status <= 5) mouse_status = 0;
+    if (force_cursor == kVerbFree && !carrying_item()) mouse_status = kModeExit;
     if (fresh_press()) {
-      if (mouse_status == 0) {
+      if (mouse_status == kModeExit) {
         wait_loop = 1;
         change_room = k;
         true_x = goto_exit_x[k];
         true_y = goto_exit_y[k];
       }
-      click = 1;
-      force_cursor = 0;
+      click = kClickNow;
+      force_cursor = kVerbFree;
     }
   }
   if (change_room < 0 || change_room >= kMaxExits || !hero_reached_exit(change_room)) return;
-  if (std::strcmp(room_name, "future_floor2") == 0 && change_room >= 1 && change_room <= 3) {
-    story_exit();
-    change_room = -1;
-  } else if (go_through[change_room] == 0) {
+  story_exit();
+  if (change_room == -1) return;  // the room keeps the hero
+  if (go_through[change_room] == 0) {
     change_room = -1;
     door_closed();
   } else {
@@ -55,36 +57,9 @@ void leave_room() {
   }
 }
 
-void going() {
-  if (!fresh_press() || mouse_button != -1) return;
-  const bool nothing_pending = take_object == -1 && gear_object == -1 && use_object == -1 && change_room == -1 &&
-                               talk_goto == -1;
-  if (nothing_pending && mouse_status == 1) {
-    true_x = mouse_x;
-    true_y = mouse_y;
-  }
-  if (wait_loop == 0) {
-    take_object = gear_object = use_object = change_room = talk_goto = -1;
-  } else {
-    wait_loop = 0;
-  }
-  allow_click();
-  calc_coor();
-  make_fluent();
-  click = 1;
-  force_cursor = 0;
-}
-
 void door_closed() {
-  talk_direction = 0;
-  choice = 0;
-  sentence_x = hero_x;
-  sentence_y = hero_y - hero_length - 60;
-  input_text[0][0] = TR("Da komm ich nicht durch. Mir fehlt die richtige", "I can't open that door. I don't have the right");
-  input_text[0][1] = TR("Zugangskarte um die Tuer zu oeffnen.", "access card.");
-  input_text[0][2] = "";
-  wait_mouse_release();
-  talking_hero();
+  hero_remark(TR("Da komm ich nicht durch. Mir fehlt die richtige", "I can't open that door. I don't have the right"),
+              TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
 }
 
 void enter_new_room() {
@@ -96,9 +71,9 @@ void enter_new_room() {
   }
   set_temp_file();
   save_temp();
-  if (mouse_status > 5) return_carried_item();
-  mouse_status = 0;
-  force_cursor = 0;
+  if (carrying_item()) return_carried_item();
+  mouse_status = kModeExit;
+  force_cursor = kVerbFree;
   hero_x = click_x2 = true_x = new_hero_x[k];
   hero_y = click_y2 = true_y = new_hero_y[k];
   room_name = new_room[k];
@@ -112,4 +87,5 @@ void enter_new_room() {
   for (int i = 0; i < furni_nr; ++i) load_furni_anim();
   for (int j = 0; j < person_nr; ++j) load_person_anim();
   cpu_delay = cpu_speed;
+  room_entered();
 }

@@ -1,0 +1,89 @@
+// The main loop, and the pacing every loop of the game shares.
+//
+// Each pass: the story rules, the buttons under the pointer, a new frame when
+// 55 ms have passed, the scene (exits, pieces, persons, then the walk click:
+// rooms/walk_click.cpp), the bag and verb panel, the pointer, the frame on
+// the screen.
+#include "interaction/interaction.h"
+#include "interaction/inventory.h"
+#include "menus/screen_layout.h"
+#include "platform/platform.h"
+#include "rooms/rooms.h"
+#include "shell/cursor.h"
+#include "shell/draw_room.h"
+#include "shell/game.h"
+#include "shell/world.h"
+
+int frame_due() {
+  delay = platform_clock_ms();
+  if (delay >= current_time + kFrameMs) {
+    current_time = delay;
+    platform_new_frame();
+    return 1;
+  }
+  return 0;
+}
+
+void wait_mouse_release() {
+  int free_polls = 0;
+  while (free_polls < 10) {
+    platform_poll_mouse();
+    if (!(mouse_b & 3)) ++free_polls;
+  }
+}
+
+void show_frame() {
+  const int w = room_graph ? room_graph->w : screen_layout::kScreenWidth;
+  const int h = room_graph ? room_graph->h : screen_layout::kScreenHeight;
+  platform_present(memory_screen, w, h);
+}
+
+void main_loop_pass() {
+  if (game == 990) game = 10;
+  storyline();
+  mouse_button = kButtonNone;
+  new_turn = 0;
+  platform_poll_mouse();
+  if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItem : kModeWalk;
+  mouse_button = button_under_mouse();
+  if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
+
+  if (frame_due()) {
+    platform_hide_pointer();
+    draw_room();
+    ++mov_nr1;
+    ++cursor_nr;
+    ++go_frame_nr;
+  }
+
+  if ((mouse_b & 2) && carrying_item()) {
+    return_carried_item();
+    mouse_status = kModeWalk;
+    click = kClickHeld;
+  }
+
+  if (mouse_button == kButtonNone) {
+    leave_room();
+    furni_room();
+    people_room();
+    going();
+  }
+
+  blit_buttons();
+  mouse_click();
+  maus();
+
+  platform_hide_pointer();
+  if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
+  show_frame();
+
+  cpu_delay += 1;
+  if (click == kClickNow) click = kClickHeld;
+  if (!(mouse_b & 3)) click = kClickFree;
+  game += 1;
+}
+
+void main_loop() {
+  for (;;) main_loop_pass();
+}
+
