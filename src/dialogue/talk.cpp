@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kTalkAction = 3;  // `action` of a hero sent to a person with the talk verb
-
 bool is_empty(const char* line) {
   return !line || !line[0];
 }
@@ -149,7 +147,7 @@ void init_talk() {
   branch1 = branch2 = branch3 = branch4 = 0;
   // A fifth-level choice of an earlier conversation must not carry over.
   branch5 = 0;
-  if (action == kTalkAction) {
+  if (action == kModeTalk) {
     reset_hero();
     do {
       select_talk();
@@ -157,7 +155,7 @@ void init_talk() {
     } while (exit_talk == 0);
   }
   mouse_status = status;
-  click = 2;
+  click = kClickHeld;
   talk_nr = talk_goto = choice = -1;
   talk_frame_nr = move_frame_nr = 0;
   hidebuttons = 0;
@@ -166,7 +164,7 @@ void init_talk() {
 void select_talk() {
   wait_mouse_release();
   redraw_room();
-  mouse_status = 1;
+  mouse_status = kModeWalk;
   choice = 0;
   cond_sent();
   manage_talk();
@@ -294,7 +292,7 @@ void update_talk_tree() {
 
 void present_pass() {
   maus();
-  if (mouse_status != -1) platform_show_pointer(memory_screen);
+  if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
   show_frame();
   platform_hide_pointer();
 }

@@ -66,7 +66,7 @@ bool at_last_frame(int j) {
 }  // namespace
 
 void auto_person_anim() {
-  mouse_status = -1;
+  mouse_status = kModeBusy;
   platform_poll_mouse();
   if (frame_due()) {
     platform_hide_pointer();
@@ -91,7 +91,7 @@ void prepare_person_talk() {
     }
     busy_until([j] { return at_last_frame(j); });
   }
-  mouse_status = 1;
+  mouse_status = kModeWalk;
 }
 
 void end_person_talk() {
@@ -104,7 +104,7 @@ void end_person_talk() {
     }
     busy_until([j] { return at_last_frame(j); });
   }
-  mouse_status = 1;
+  mouse_status = kModeWalk;
 }
 
 void npc_describe() {
