@@ -67,5 +67,7 @@ const SoundLog& sound();
 int requested_fullscreen();
 // Make the next platform_set_gfx_mode fail (as without a display).
 void fail_gfx_mode(bool fail);
+// Make platform_install fail (the library finds no display), with a reason.
+void fail_install(bool fail);
 
 }  // namespace headless

@@ -31,6 +31,7 @@ BITMAP* last = nullptr;
 headless::SoundLog log;
 int fullscreen_request = -1;
 bool gfx_fails = false;
+bool install_fails = false;
 
 void apply_due_events() {
   while (next_event < script.size() && script[next_event].at <= clock_ms) {
@@ -109,6 +110,7 @@ void reset(int step_ms) {
   log = SoundLog{};
   fullscreen_request = -1;
   gfx_fails = false;
+  install_fails = false;
   mouse_x = 0;
   mouse_y = 0;
   mouse_b = 0;
@@ -165,11 +167,24 @@ void fail_gfx_mode(bool fail) {
   gfx_fails = fail;
 }
 
+void fail_install(bool fail) {
+  install_fails = fail;
+}
+
 }  // namespace headless
 
 int platform_install() {
   headless::ensure_allegro();
+  if (install_fails) {
+    ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, "no display to be found (headless)");
+    return -1;
+  }
+  allegro_error[0] = '\0';
   return 0;
+}
+
+const char* platform_error() {
+  return allegro_error;
 }
 
 int platform_set_gfx_mode(int fullscreen) {
