@@ -1,6 +1,8 @@
 // The program: start-up, the new game and the main loop.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <sys/stat.h>
 
 #include "cutscenes/videos.h"
@@ -9,6 +11,7 @@
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
 #include "menus/main_menu.h"
+#include "persistence/files.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "platform/platform.h"
@@ -33,8 +36,9 @@ void quit_from_window() {
 
 // The folders of the state files and saved games.
 void make_save_folders() {
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
+  for (const char* folder : {"sav", "sav/tmp"})
+    if (mkdir(folder, 0755) != 0 && errno != EEXIST)
+      report_unusable_file(folder, std::strerror(errno), "the rooms' states cannot be stored");
 }
 
 }  // namespace
@@ -77,7 +81,9 @@ void load_new_talking() {}
 
 void start_up(int argc, char** argv) {
   fullscreen = (argc > 1 && argv[1] && std::strcmp(argv[1], "-fullscreen") == 0) ? 1 : 0;
-  bug_report = std::fopen("bugs.txt", "w");
+  std::string why;
+  bug_report = create_text_file("bugs.txt", why);
+  if (!bug_report) report_unusable_file("bugs.txt", why, "faults are reported on the console only");
   init_hardware();
   platform_set_close_handler(quit_from_window);
   make_save_folders();
