@@ -39,13 +39,13 @@ std::string absolute(const char* path) {
 
 // A state file that could not be written must not be read back with what it
 // held before: it is removed, or marked when it cannot be. Every failure goes
-// to bugs.txt; the console hears of each reason once.
+// to bugs.txt; the console hears of each reason once per working folder.
 void forget_unwritten(const char* file, const std::string& why) {
   if (unlink(file) != 0 && errno != ENOENT) stale_files().insert(absolute(file));
   note_in_bug_report("room state file %s: cannot be written (%s); the room will start as its script sets it up",
                      file, why.c_str());
   static std::set<std::string> told;
-  if (told.insert(why).second) report_failed_write("the state of a room", file, why);
+  if (told.insert(absolute(".") + "\n" + why).second) report_failed_write("the state of a room", file, why);
 }
 
 // Parses the numbers of a state file: exactly kStateNumbers integers
