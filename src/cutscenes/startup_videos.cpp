@@ -16,9 +16,8 @@ void video_logo() {
   // The frame buffer does not exist yet; the film has a buffer of its own.
   BITMAP* film_buffer = create_bitmap(screen_layout::kScreenWidth, screen_layout::kScreenHeight);
   clear_bitmap(film_buffer);
-  const int played = platform_play_film("flc/proud.flc", film_buffer);
+  play_film_checked("flc/proud.flc", film_buffer);
   destroy_bitmap(film_buffer);
-  if (played != 0) fatal_data_error("flc/proud.flc", "missing or unreadable");
 }
 
 void video_title() {

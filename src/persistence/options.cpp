@@ -2,14 +2,17 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "persistence/files.h"
 #include "platform/platform.h"
 #include "shell/world.h"
 
 namespace {
 
 const char* const kOptionsFile = "options.sav";
-const char* const kOptionsTemp = "options.sav.tmp";
 
 int clamp(int v, int lo, int hi) {
   return v < lo ? lo : (v > hi ? hi : v);
@@ -24,67 +27,75 @@ void set_defaults() {
     for (char& c : name) c = ' ';
 }
 
-// Reads the first line of the file (the four numbers) and takes as many
-// numbers from it as it holds, up to `count`; the line break stays in the file.
-int read_number_line(FILE* f, int* const values[], int count) {
-  char line[256];
-  int n = 0;
-  for (int c = std::fgetc(f); c != EOF; c = std::fgetc(f)) {
-    if (c == '\r' || c == '\n') {
-      std::ungetc(c, f);
-      break;
+// The file as lines, each without its line break (CR LF, LF or CR).
+std::vector<std::string_view> split_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t begin = 0;
+  for (size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == '\r' || text[i] == '\n') {
+      lines.push_back(text.substr(begin, i - begin));
+      if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+      begin = i + 1;
     }
-    if (n < static_cast<int>(sizeof line) - 1) line[n++] = static_cast<char>(c);
   }
-  line[n] = '\0';
-  int got = 0;
-  const char* p = line;
-  while (got < count) {
-    char* end = nullptr;
-    const long v = std::strtol(p, &end, 10);
-    if (end == p) break;  // not a number: the rest keeps its defaults
-    *values[got++] = static_cast<int>(v < -1000000 ? -1000000 : (v > 1000000 ? 1000000 : v));
-    p = end;
-  }
-  return got;
+  return lines;
 }
 
-// Skips one line break, whichever way it was written (CR LF, LF or CR), and
-// reads up to 30 characters of a slot name; a name cut short by the end of
-// its line or of the file is padded with blanks.
-void read_slot_name(FILE* f, char name[kSlotNameLen]) {
-  int c = std::fgetc(f);
-  if (c == '\r') {
-    c = std::fgetc(f);
-    if (c != '\n') std::ungetc(c, f);
-  } else if (c != '\n') {
-    if (c != EOF) std::ungetc(c, f);
-    return;  // no line break: the file is damaged here, keep the blank name
+// Takes as many of the four numbers from the first line as it holds; returns
+// where the text after the fourth number and its blank begins (npos when the
+// line holds fewer than four numbers).
+size_t read_numbers(std::string_view line) {
+  int* const values[4] = {&music_vol, &wave_vol, &text_speed, &text_output};
+  const std::string copy(line);
+  const char* p = copy.c_str();
+  for (int got = 0; got < 4; ++got) {
+    char* end = nullptr;
+    const long v = std::strtol(p, &end, 10);
+    if (end == p) return std::string_view::npos;  // not a number: the rest keeps its defaults
+    *values[got] = static_cast<int>(v < -1000000 ? -1000000 : (v > 1000000 ? 1000000 : v));
+    p = end;
   }
-  int i = 0;
-  for (; i < kSlotNameLen; ++i) {
-    c = std::fgetc(f);
-    if (c == EOF) break;
-    if (c == '\r' || c == '\n') {
-      std::ungetc(c, f);
-      break;
-    }
-    name[i] = (c < 32 || c == 127) ? ' ' : static_cast<char>(c);
+  if (*p == ' ') ++p;
+  return static_cast<size_t>(p - copy.c_str());
+}
+
+// A slot's name: the first 30 characters of `text`, control characters as
+// blanks, padded with blanks.
+void set_slot_name(char name[kSlotNameLen], std::string_view text) {
+  for (int i = 0; i < kSlotNameLen; ++i) {
+    const char c = i < static_cast<int>(text.size()) ? text[static_cast<size_t>(i)] : ' ';
+    name[i] = (static_cast<unsigned char>(c) < 32 || c == 127) ? ' ' : c;
   }
-  for (; i < kSlotNameLen; ++i) name[i] = ' ';
+}
+
+// Each slot's name is its own line, cut to 30 characters, so a long or short
+// line never shifts the names after it. A file that has lost its line breaks
+// holds the names right after the four numbers, 30 characters each.
+void read_options_text(std::string_view text) {
+  const std::vector<std::string_view> lines = split_lines(text);
+  int slot = 0;
+  const size_t names_at = read_numbers(lines[0]);
+  if (names_at != std::string_view::npos && lines.size() == 1)
+    for (size_t at = names_at; at < lines[0].size() && slot < kSaveSlots; at += kSlotNameLen)
+      set_slot_name(save_name[slot++], lines[0].substr(at, kSlotNameLen));
+  for (size_t l = 1; l < lines.size() && slot < kSaveSlots; ++l) set_slot_name(save_name[slot++], lines[l]);
 }
 
 }  // namespace
 
 void load_options() {
   set_defaults();
-  options_file = std::fopen(kOptionsFile, "rb");
+  std::string why;
+  options_file = open_regular_file(kOptionsFile, why);
   if (options_file) {
-    int* const numbers[4] = {&music_vol, &wave_vol, &text_speed, &text_output};
-    read_number_line(options_file, numbers, 4);
-    for (auto& name : save_name) read_slot_name(options_file, name);
+    // The file the game writes has 328 bytes; a longer one is read as far as this.
+    std::string text(65536, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), options_file));
     std::fclose(options_file);
     options_file = nullptr;
+    read_options_text(text);
+  } else if (why != kFileMissing) {
+    report_unusable_file(kOptionsFile, why, "the default settings are used");
   }
   music_vol = clamp(music_vol, 0, 255);
   wave_vol = clamp(wave_vol, 0, 255);
@@ -94,18 +105,16 @@ void load_options() {
 }
 
 int save_options() {
-  options_file = std::fopen(kOptionsTemp, "wb");
-  if (!options_file) return -1;
-  std::fprintf(options_file, "%d %d %d %d ", music_vol, wave_vol, text_speed, text_output);
+  char numbers[64];
+  std::string text(numbers, static_cast<size_t>(std::snprintf(numbers, sizeof numbers, "%d %d %d %d ", music_vol,
+                                                              wave_vol, text_speed, text_output)));
   for (const auto& name : save_name) {
-    std::fputs("\r\n", options_file);
-    for (char c : name) std::fputc((c == '\0') ? ' ' : c, options_file);
+    text += "\r\n";
+    for (char c : name) text += (c == '\0') ? ' ' : c;
   }
-  const bool written = std::fflush(options_file) == 0 && !std::ferror(options_file);
-  const bool closed = std::fclose(options_file) == 0;
-  options_file = nullptr;
-  if (!written || !closed || std::rename(kOptionsTemp, kOptionsFile) != 0) {
-    std::remove(kOptionsTemp);
+  std::string why;
+  if (write_file_replacing(kOptionsFile, text.data(), text.size(), true, why) != 0) {
+    report_failed_write("the settings", kOptionsFile, why);
     return -1;
   }
   return 0;

@@ -13,8 +13,11 @@ inline constexpr int kDefaultTextSpeed = 50;
 inline constexpr int kDefaultTextOutput = 1;
 
 // Read "options.sav" (missing, short or damaged parts take their defaults;
-// numbers are clamped to their ranges) and apply the volumes.
+// numbers are clamped to their ranges) and apply the volumes. Each slot name
+// is its own line, cut to 30 characters. Anything but a regular file is not
+// read: it is reported and the defaults are used.
 void load_options();
 // Write "options.sav" through a temporary file and a rename. Returns 0 on
-// success.
+// success; a failure is reported on the console and in bugs.txt with its
+// reason, and the old file stays as it was.
 int save_options();

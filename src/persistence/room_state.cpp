@@ -4,9 +4,13 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include "persistence/files.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
@@ -15,10 +19,33 @@
 namespace {
 
 void report(const char* file, const char* what) {
-  if (!bug_report) return;
-  std::fprintf(bug_report, "room state file %s: %s; the room keeps the state its script gave it\n",
-               file ? file : "(none)", what);
-  std::fflush(bug_report);
+  note_in_bug_report("room state file %s: %s; the room keeps the state its script gave it", file ? file : "(none)",
+                     what);
+}
+
+// State files that hold an earlier state than the one last stored and could
+// not be removed (by absolute path, so a change of working folder starts
+// afresh): they are not read until they are written again.
+std::set<std::string>& stale_files() {
+  static std::set<std::string> files;
+  return files;
+}
+
+std::string absolute(const char* path) {
+  if (path[0] == '/') return path;
+  char cwd[4096];
+  return std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/" + path;
+}
+
+// A state file that could not be written must not be read back with what it
+// held before: it is removed, or marked when it cannot be. Every failure goes
+// to bugs.txt; the console hears of each reason once per working folder.
+void forget_unwritten(const char* file, const std::string& why) {
+  if (unlink(file) != 0 && errno != ENOENT) stale_files().insert(absolute(file));
+  note_in_bug_report("room state file %s: cannot be written (%s); the room will start as its script sets it up",
+                     file, why.c_str());
+  static std::set<std::string> told;
+  if (told.insert(absolute(".") + "\n" + why).second) report_failed_write("the state of a room", file, why);
 }
 
 // Parses the numbers of a state file: exactly kStateNumbers integers
@@ -68,28 +95,25 @@ int save_temp() {
     *p++ = ' ';
   });
   const size_t length = static_cast<size_t>(p - text.data());
-  const std::string temp = std::string(temp_file) + ".tmp";
-  save_file = std::fopen(temp.c_str(), "wb");
-  if (!save_file) {
-    report(temp_file, "cannot be written");
+  std::string why;
+  if (write_file_replacing(temp_file, text.data(), length, false, why) != 0) {
+    forget_unwritten(temp_file, why);
     return -1;
   }
-  const bool written = std::fwrite(text.data(), 1, length, save_file) == length;
-  const bool closed = std::fclose(save_file) == 0;
-  save_file = nullptr;
-  if (!written || !closed || std::rename(temp.c_str(), temp_file) != 0) {
-    std::remove(temp.c_str());
-    report(temp_file, "cannot be written");
-    return -1;
-  }
+  stale_files().erase(absolute(temp_file));
   return 0;
 }
 
 int load_temp() {
   if (!temp_file) return -1;
-  load_file = std::fopen(temp_file, "rb");
+  if (stale_files().count(absolute(temp_file))) {
+    report(temp_file, "holds an earlier state that could not be replaced");
+    return -1;
+  }
+  std::string why;
+  load_file = open_regular_file(temp_file, why);
   if (!load_file) {
-    report(temp_file, "is missing");
+    report(temp_file, why == kFileMissing ? "is missing" : why.c_str());
     return -1;
   }
   std::string text;

@@ -37,10 +37,14 @@ void visit_room_state(F&& f) {
 
 
 // Write the current room's state to `temp_file` (through a temporary file and
-// a rename). Returns 0 on success.
+// a rename). Returns 0 on success. When it cannot be written, the file is
+// removed (or, when even that fails, never read again until it is written),
+// so the room starts from its script; the failure goes to bugs.txt and, once
+// per reason, to the console.
 int save_temp();
 // Read `temp_file` over the current room's state. A missing, short, long or
-// garbled file changes nothing, is reported in bugs.txt, and returns -1.
+// garbled file, anything but a regular file, and a file left from before a
+// failed write change nothing, are reported in bugs.txt, and return -1.
 int load_temp();
 // Build the initial state of the room named `room_name` and write it to the
 // room's state file; one step of the start-up progress bar.

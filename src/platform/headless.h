@@ -73,5 +73,7 @@ void fail_gfx_mode(bool fail);
 void set_desktop(int w, int h);
 // The last factor given to platform_set_scale (0: the largest that fits).
 int requested_scale();
+// Make platform_install fail (the library finds no display), with a reason.
+void fail_install(bool fail);
 
 }  // namespace headless

@@ -20,8 +20,12 @@
 
 #include <allegro.h>
 
-// Start the library with the timer, mouse and keyboard; 0 on success.
+// Start the library with the timer, mouse and keyboard; 0 on success. When
+// it fails (no display), nothing but platform_error and platform_exit may be
+// called.
 int platform_install();
+// The library's reason for its last failure; empty when it gave none.
+const char* platform_error();
 // 16-bit graphics for the 640 x 480 picture: a window at the scale asked for
 // (see platform_set_scale), or, when `fullscreen` is 1, the whole screen with
 // the scaled picture centred on black where the library can switch; where it
@@ -40,7 +44,9 @@ int platform_scale();
 int platform_largest_scale();
 
 // Digital sound and MIDI music (with the patch set "patches.dat" of the
-// working directory); 0 on success. Without a sound card the game runs silent.
+// working directory); 0 on success. Without a sound card the game runs silent;
+// the sound libraries' chatter while they look for one is not shown, anything
+// else they print is.
 int platform_install_sound();
 // Leave graphics mode so that the console shows text again.
 void platform_text_mode();

@@ -48,6 +48,7 @@ struct {
   bool news = false;
   bool latched = false;
 } player_mouse;
+bool install_fails = false;
 
 void apply_due_events() {
   while (next_event < script.size() && script[next_event].at <= clock_ms) {
@@ -133,6 +134,7 @@ void reset(int step_ms) {
   desktop_w = 800;
   desktop_h = 600;
   player_mouse = {};
+  install_fails = false;
   mouse_x = 0;
   mouse_y = 0;
   mouse_b = 0;
@@ -198,11 +200,24 @@ int requested_scale() {
   return scale_request;
 }
 
+void fail_install(bool fail) {
+  install_fails = fail;
+}
+
 }  // namespace headless
 
 int platform_install() {
   headless::ensure_allegro();
+  if (install_fails) {
+    ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, "no display to be found (headless)");
+    return -1;
+  }
+  allegro_error[0] = '\0';
   return 0;
+}
+
+const char* platform_error() {
+  return allegro_error;
 }
 
 int platform_set_gfx_mode(int fullscreen) {

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <fcntl.h>
+#include <csignal>
+
+#include <signal.h>
 #include <unistd.h>
 
 #include "platform/platform.h"
@@ -200,6 +202,8 @@ void put_on_screen(BITMAP* buffer, int w, Rows rows) {
 }  // namespace
 
 int platform_install() {
+  // Without a display (and no console driver) the library does not start;
+  // nothing else of it may be used then.
   if (allegro_init() != 0) return -1;
   install_timer();
   install_keyboard();
@@ -257,25 +261,82 @@ int platform_largest_scale() {
   return window_fit::largest_window_scale(w, h);
 }
 
+namespace {
+
+// What the sound drivers print while they look for a sound card goes to a
+// file of its own; afterwards the known chatter of the sound libraries is
+// dropped and anything else reaches the console. A crash on the way puts
+// the console back first, with everything printed so far, so that no crash
+// report is ever swallowed.
+int saved_stderr = -1;
+int captured_stderr = -1;
+struct sigaction crash_actions[NSIG];
+const int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
+
+void give_back_stderr() {
+  if (saved_stderr < 0) return;
+  dup2(saved_stderr, 2);
+  if (captured_stderr >= 0) {
+    char text[4096];
+    ssize_t n;
+    lseek(captured_stderr, 0, SEEK_SET);
+    while ((n = read(captured_stderr, text, sizeof text)) > 0)
+      if (write(2, text, static_cast<size_t>(n)) < 0) break;
+  }
+}
+
+void on_crash_while_quiet(int sig) {
+  give_back_stderr();
+  // The library's own handler (or the default) takes the signal again.
+  sigaction(sig, &crash_actions[sig], nullptr);
+  if (sig == SIGABRT) raise(sig);
+}
+
+bool is_sound_chatter(const char* line) {
+  static const char* const kChatter[] = {"ALSA lib ", "ALSA:", "Cannot connect to server", "jack server",
+                                         "JackShm", "Jack", "esd:", "ESD:", "[aRts]", "aRts"};
+  for (const char* c : kChatter)
+    if (std::strncmp(line, c, std::strlen(c)) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
 int platform_install_sound() {
   // DIGMID plays the music through the patch set made at build time; the
   // game finds it in its working directory without any setting.
   set_config_string("sound", "patches", "patches.dat");
-  // Without a sound card the sound libraries complain on the console while
-  // they look for one; the game simply runs silent, so keep them quiet.
   std::fflush(stderr);
-  const int saved_stderr = dup(2);
-  const int null_fd = open("/dev/null", O_WRONLY);
-  if (null_fd >= 0) dup2(null_fd, 2);
+  FILE* capture = std::tmpfile();
+  saved_stderr = capture ? dup(2) : -1;
+  if (saved_stderr >= 0) {
+    captured_stderr = fileno(capture);
+    dup2(captured_stderr, 2);
+    struct sigaction quiet = {};
+    quiet.sa_handler = on_crash_while_quiet;
+    sigemptyset(&quiet.sa_mask);
+    for (int sig : kCrashSignals) sigaction(sig, &quiet, &crash_actions[sig]);
+  }
   int result = install_sound(DIGI_AUTODETECT, MIDI_DIGMID, nullptr);
   if (result != 0) result = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr);
   std::fflush(stderr);
   if (saved_stderr >= 0) {
+    for (int sig : kCrashSignals) sigaction(sig, &crash_actions[sig], nullptr);
     dup2(saved_stderr, 2);
     close(saved_stderr);
+    saved_stderr = -1;
+    captured_stderr = -1;
+    std::rewind(capture);
+    char line[1024];
+    while (std::fgets(line, sizeof line, capture))
+      if (!is_sound_chatter(line)) std::fputs(line, stderr);
   }
-  if (null_fd >= 0) close(null_fd);
+  if (capture) std::fclose(capture);
   return result == 0 ? 0 : -1;
+}
+
+const char* platform_error() {
+  return allegro_error;
 }
 
 void platform_text_mode() {

@@ -1,8 +1,10 @@
 #include "shell/datafiles.h"
 
 #include <cstdio>
+#include <string>
 
 #include "platform/platform.h"
+#include "shell/datafile_check.h"
 
 void fatal_data_error(const char* name, const char* why) {
   platform_text_mode();
@@ -18,7 +20,14 @@ int datafile_entry_count(const DATAFILE* dat) {
   return n;
 }
 
+void verify_data_file(const char* name) {
+  std::string file;
+  std::string why;
+  if (check_data_file(name, file, why) != 0) fatal_data_error(file.c_str(), why.c_str());
+}
+
 DATAFILE* load_datafile_checked(const char* name, int min_entries) {
+  verify_data_file(name);
   DATAFILE* dat = load_datafile(name);
   if (!dat) fatal_data_error(name, "missing or unreadable");
   if (datafile_entry_count(dat) < min_entries) {
@@ -35,13 +44,20 @@ BITMAP* datafile_bitmap(const DATAFILE* dat, int index, const char* name) {
 }
 
 MIDI* load_midi_checked(const char* name) {
+  verify_data_file(name);
   MIDI* midi = load_midi(name);
   if (!midi) fatal_data_error(name, "missing or unreadable");
   return midi;
 }
 
 SAMPLE* load_sample_checked(const char* name) {
+  verify_data_file(name);
   SAMPLE* sample = load_sample(name);
   if (!sample) fatal_data_error(name, "missing or unreadable");
   return sample;
+}
+
+void play_film_checked(const char* name, BITMAP* buffer) {
+  verify_data_file(name);
+  if (platform_play_film(name, buffer) != 0) fatal_data_error(name, "missing or unreadable");
 }

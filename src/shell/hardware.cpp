@@ -2,22 +2,40 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/world.h"
 
+namespace {
+
+// The two console lines, then the library's reason where it gives one.
+[[noreturn]] void no_video_mode(const char* reason) {
+  std::printf("Critical Error: Unable to select correct Video Mode.\n");
+  std::printf("Exiting Allegro ... \n");
+  std::fflush(stdout);
+  if (reason && *reason) std::fprintf(stderr, "Pelvaro: %s.\n", reason);
+  platform_exit(3);
+}
+
+}  // namespace
+
 void init_hardware() {
-  platform_install();
+  if (platform_install() != 0) {
+    // Without a display the library gives no reason of its own.
+    const char* reason = platform_error();
+    no_video_mode(reason && *reason ? reason : "the graphics library does not start (is there a display?)");
+  }
+  // The library's music driver reads the patch set by itself: it is checked
+  // like every data file. Without one, the library's other drivers are tried.
+  struct stat patches;
+  if (stat("patches.dat", &patches) == 0) verify_data_file("patches.dat");
   bad_sndmode = platform_install_sound();
   bad_gfxmode = platform_set_gfx_mode(fullscreen);
-  if (bad_gfxmode != 0) {
-    std::printf("Critical Error: Unable to select correct Video Mode.\n");
-    std::printf("Exiting Allegro ... \n");
-    std::fflush(stdout);
-    platform_exit(3);
-  }
+  if (bad_gfxmode != 0) no_video_mode(platform_error());
 }
 
 using manifest::at;

@@ -2,8 +2,10 @@
 // films and the start-up data, the room state files behind the progress bar,
 // the main menu, the new game up to the hero's first item; then the main loop
 // (main_loop.cpp).
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <sys/stat.h>
 
 #include "cutscenes/videos.h"
@@ -15,6 +17,7 @@
 #include "menus/main_menu.h"
 #include "menus/screen_layout.h"
 #include "persistence/display_options.h"
+#include "persistence/files.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "platform/platform.h"
@@ -40,8 +43,9 @@ void quit_from_window() {
 
 // The folders of the state files and saved games.
 void make_save_folders() {
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
+  for (const char* folder : {"sav", "sav/tmp"})
+    if (mkdir(folder, 0755) != 0 && errno != EEXIST)
+      report_unusable_file(folder, std::strerror(errno), "the rooms' states cannot be stored");
 }
 
 }  // namespace
@@ -61,7 +65,9 @@ void load_new_talking() {}
 
 void start_up(int argc, char** argv) {
   fullscreen = (argc > 1 && argv[1] && std::strcmp(argv[1], "-fullscreen") == 0) ? 1 : 0;
-  bug_report = std::fopen("bugs.txt", "w");
+  std::string why;
+  bug_report = create_text_file("bugs.txt", why);
+  if (!bug_report) report_unusable_file("bugs.txt", why, "faults are reported on the console only");
   // The window's size: "-scale N" for this run, else the player's choice.
   load_display_options();
   const int scale_for_this_run = scale_from_command_line(argc, argv);

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -155,4 +158,104 @@ TEST(RoomStateFile, DamagedFilesChangeNothingAndAreReported) {
   temp_file = "good.sav";
   EXPECT_EQ(load_temp(), 0);
   EXPECT_EQ(furni_anim[0], 3);
+}
+
+namespace {
+
+std::string all_threes() {
+  std::string good;
+  for (int i = 0; i < kStateNumbers; ++i) good += "3 ";
+  return good;
+}
+
+void set_markers() {
+  furni_present[0] = 1;
+  furni_anim[0] = 0;
+  s_call_nr[0][0][0][0][0][0] = 5;
+}
+
+bool markers_kept() {
+  return furni_present[0] == 1 && furni_anim[0] == 0 && s_call_nr[0][0][0][0][0][0] == 5;
+}
+
+}  // namespace
+
+TEST(RoomStateFile, AFileThatCannotBeWrittenIsRemovedSoTheRoomKeepsItsScriptsState) {
+  fresh_game();
+  bug_report = std::fopen("bugs.txt", "w");
+  mkdir("sav", 0755);
+  mkdir("sav/tmp", 0755);
+  temp_file = "sav/tmp/test.sav";
+  write_file("sav/tmp/test.sav", all_threes());  // an earlier state
+  // A full disk: the temporary file leads to /dev/full.
+  ASSERT_EQ(symlink("/dev/full", "sav/tmp/test.sav.tmp"), 0);
+  set_markers();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(save_temp(), -1);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(access("sav/tmp/test.sav", F_OK), 0) << "the earlier state is gone";
+  EXPECT_EQ(load_temp(), -1);
+  EXPECT_TRUE(markers_kept());
+  EXPECT_NE(err.find("could not be saved to sav/tmp/test.sav: No space left on device"), std::string::npos) << err;
+  std::fclose(bug_report);
+  bug_report = nullptr;
+  EXPECT_NE(read_file("bugs.txt").find("sav/tmp/test.sav: cannot be written (No space left on device)"),
+            std::string::npos);
+}
+
+TEST(RoomStateFile, AFifoIsNotReadAndDoesNotBlock) {
+  fresh_game();
+  alarm(60);
+  ASSERT_EQ(mkfifo("fifo.sav", 0644), 0);
+  bug_report = std::fopen("bugs.txt", "w");
+  temp_file = "fifo.sav";
+  set_markers();
+  EXPECT_EQ(load_temp(), -1);
+  EXPECT_TRUE(markers_kept());
+  alarm(0);
+  std::fclose(bug_report);
+  bug_report = nullptr;
+  EXPECT_NE(read_file("bugs.txt").find("fifo.sav: it is not a regular file"), std::string::npos);
+}
+
+namespace {
+
+// Sets or clears the immutable attribute (root on most file systems).
+bool set_immutable(const char* path, bool on) {
+  const int fd = open(path, O_RDONLY);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+  ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  close(fd);
+  return ok;
+}
+
+}  // namespace
+
+TEST(RoomStateFile, AnEarlierFileThatCannotBeReplacedNorRemovedIsNotReadBack) {
+  fresh_game();
+  mkdir("sav", 0755);
+  mkdir("sav/tmp", 0755);
+  write_file("sav/tmp/stuck.sav", all_threes());
+  if (!set_immutable("sav/tmp/stuck.sav", true))
+    GTEST_SKIP() << "the immutable attribute cannot be set here (it needs root)";
+  struct Unstick {
+    ~Unstick() { set_immutable("sav/tmp/stuck.sav", false); }
+  } unstick;
+  temp_file = "sav/tmp/stuck.sav";
+  set_markers();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(save_temp(), -1);
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(access("sav/tmp/stuck.sav", F_OK), 0) << "the file could not be removed";
+  EXPECT_EQ(load_temp(), -1) << "an earlier state must not be read back";
+  EXPECT_TRUE(markers_kept());
+  // Once it can be written again, it is read again.
+  ASSERT_TRUE(set_immutable("sav/tmp/stuck.sav", false));
+  EXPECT_EQ(save_temp(), 0);
+  furni_anim[0] = 4;
+  EXPECT_EQ(load_temp(), 0);
+  EXPECT_EQ(furni_anim[0], 0);
 }

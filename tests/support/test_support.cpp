@@ -1,13 +1,17 @@
 #include "support/test_support.h"
 
 #include <dirent.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "shell/world.h"
 
@@ -17,12 +21,69 @@ void ensure_allegro() {
   headless::ensure_allegro();
 }
 
+namespace {
+
+// The per-test folders: one at a time per process, named after the process,
+// removed when the next one is made and when the process ends, also after a
+// failed test. A process that crashed cannot clean up: its folder is removed
+// by the next test process that finds it.
+std::string current_dir;
+std::string home_dir;
+pid_t owner = 0;
+
+std::string temp_root() {
+  const char* t = std::getenv("TMPDIR");
+  return (t && *t) ? t : "/tmp";
+}
+
+void remove_current_dir() {
+  // A child forked by a death test shares the folder with its parent.
+  if (current_dir.empty() || getpid() != owner) return;
+  // Out of the folder first (it is removed by its absolute path either way).
+  if (!home_dir.empty()) (void)!chdir(home_dir.c_str());
+  std::error_code ec;
+  std::filesystem::remove_all(current_dir, ec);
+  current_dir.clear();
+}
+
+void remove_folders_of_ended_processes() {
+  const std::string prefix = "pelvaro-test-";
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(temp_root(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    // Only "pelvaro-test-<pid>-XXXXXX", and only when that process is gone.
+    char* end = nullptr;
+    const long pid = std::strtol(name.c_str() + prefix.size(), &end, 10);
+    if (pid <= 0 || *end != '-' || pid == getpid()) continue;
+    if (!(kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) continue;
+    std::error_code ignored;
+    std::filesystem::remove_all(entry.path(), ignored);
+  }
+}
+
+}  // namespace
+
+const std::string& test_dir() {
+  return current_dir;
+}
+
 void fresh_game(int step_ms) {
   reset_world();
   headless::reset(step_ms);
-  char dir_template[] = "/tmp/pelvaro-test-XXXXXX";
-  const char* dir = mkdtemp(dir_template);
+  if (owner != getpid()) {
+    owner = getpid();
+    char cwd[4096];
+    home_dir = getcwd(cwd, sizeof cwd) ? cwd : "";
+    current_dir.clear();
+    std::atexit(remove_current_dir);
+  }
+  remove_current_dir();
+  remove_folders_of_ended_processes();
+  std::string dir_template = temp_root() + "/pelvaro-test-" + std::to_string(getpid()) + "-XXXXXX";
+  const char* dir = mkdtemp(dir_template.data());
   if (!dir) std::abort();
+  current_dir = dir;
   if (DIR* d = opendir(PELVARO_DATA_DIR)) {
     while (dirent* e = readdir(d)) {
       const std::string name = e->d_name;
@@ -53,6 +114,44 @@ std::string read_file(const std::string& path) {
 void write_file(const std::string& path, const std::string& content) {
   std::ofstream out(path, std::ios::binary);
   out << content;
+}
+
+void copy_data_file(const std::string& name, long length) {
+  const size_t slash = name.find('/');
+  if (slash != std::string::npos) {
+    const std::string dir = name.substr(0, slash);
+    struct stat st;
+    if (lstat(dir.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+      unlink(dir.c_str());
+      mkdir(dir.c_str(), 0755);
+      const std::string from = std::string(PELVARO_DATA_DIR) + "/" + dir;
+      for (const auto& e : std::filesystem::directory_iterator(from))
+        std::filesystem::create_symlink(e.path(), dir + "/" + e.path().filename().string());
+    }
+  }
+  std::string content = read_file(std::string(PELVARO_DATA_DIR) + "/" + name);
+  if (length >= 0 && static_cast<size_t>(length) < content.size()) content.resize(static_cast<size_t>(length));
+  unlink(name.c_str());
+  write_file(name, content);
+}
+
+std::map<std::string, std::string> folder_snapshot(const std::vector<std::string>& except) {
+  std::map<std::string, std::string> files;
+  std::error_code ec;
+  for (auto it = std::filesystem::recursive_directory_iterator(".", ec); it != std::filesystem::recursive_directory_iterator();
+       it.increment(ec)) {
+    const std::string path = it->path().lexically_relative(".").generic_string();
+    bool skipped = false;
+    for (const std::string& e : except) skipped = skipped || path.compare(0, e.size(), e) == 0;
+    if (skipped) continue;
+    struct stat st;
+    if (lstat(it->path().c_str(), &st) != 0) continue;
+    std::string what = std::to_string(st.st_mode) + " " + std::to_string(st.st_size) + " " + std::to_string(st.st_ino) +
+                       " " + std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
+    if (S_ISLNK(st.st_mode)) what += " -> " + std::filesystem::read_symlink(it->path(), ec).string();
+    files[path] = what;
+  }
+  return files;
 }
 
 int run_program(const std::function<void()>& body) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 #include <string>
@@ -15,13 +16,27 @@ void ensure_allegro();
 
 // Puts the world and the headless backend back to the program's start and
 // makes the working directory a fresh folder that sees the generated data
-// files (linked) but none of the files an earlier test wrote.
+// files (linked) but none of the files an earlier test wrote. The folder
+// ($TMPDIR or /tmp) is removed with everything in it when the next one is
+// made and when the test process ends, whether the test passed or not.
 void fresh_game(int step_ms = 1);
+// The absolute path of the current fresh folder.
+const std::string& test_dir();
 
 // Path of a file in the current (fresh) working directory.
 std::string here(const std::string& name);
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& content);
+// Replaces the link to a generated data file (or data folder) in the fresh
+// folder by a copy of its first `length` bytes (all of it with -1), so a
+// test can damage it; a file in a subfolder gets a copied subfolder.
+void copy_data_file(const std::string& name, long length = -1);
+
+// What each file of the current folder is (type, size, inode, modification
+// time; a link's target), by path, leaving out the paths that start with one
+// of `except`: two snapshots differ when any other file was created,
+// removed, replaced or changed.
+std::map<std::string, std::string> folder_snapshot(const std::vector<std::string>& except = {});
 
 // Runs `body` and returns the exit status it ended the program with, or -1
 // when it returned, -2 when a probe stopped it, -3 when it timed out.

@@ -1,0 +1,38 @@
+#!/bin/bash
+# The real program without a display (DISPLAY unset, as over ssh, or naming
+# no server): the two console lines, the reason, exit status 3, never a
+# crash, and no file changed but bugs.txt. Arguments: game binary, data
+# folder, (screenshot folder), language.
+set -u
+GAME=$1
+DATA=$2
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/pelvaro-process-XXXXXX")
+trap 'rm -rf "$WORK"' EXIT
+fail() {
+  echo "FAIL (no_display): $*" >&2
+  exit 1
+}
+for f in "$DATA"/*; do
+  case $(basename "$f") in sav|options.sav|bugs.txt) ;; *) ln -s "$f" "$WORK/" ;; esac
+done
+printf '1 2 3 1 \r\nmy game' >"$WORK/options.sav"
+snapshot() { (cd "$WORK" && find . -mindepth 1 -path ./bugs.txt -prune -o -printf '%p %y %s %i %T@ %l\n' | sort); }
+before=$(snapshot)
+# A display number that no server has.
+free=99
+while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
+for display in unset ":$free"; do
+  if [ "$display" = unset ]; then
+    (cd "$WORK" && exec env -u DISPLAY timeout 60 "$GAME" >"$WORK/out" 2>"$WORK/err")
+  else
+    (cd "$WORK" && DISPLAY=$display exec timeout 60 "$GAME" >"$WORK/out" 2>"$WORK/err")
+  fi
+  status=$?
+  [ "$status" = 3 ] || fail "DISPLAY $display: exit status $status, expected 3; $(cat "$WORK/err")"
+  expected=$'Critical Error: Unable to select correct Video Mode.\nExiting Allegro ... '
+  [ "$(cat "$WORK/out")" = "$expected" ] || fail "DISPLAY $display: console says: $(cat "$WORK/out")"
+  grep -q '^Pelvaro: .*display' "$WORK/err" || fail "DISPLAY $display: no reason given: $(cat "$WORK/err")"
+  rm -f "$WORK/out" "$WORK/err"
+  [ "$(snapshot)" = "$before" ] || fail "DISPLAY $display: files changed: $(diff <(echo "$before") <(snapshot))"
+done
+echo ok
