@@ -171,11 +171,11 @@ std::string all_threes() {
 void set_markers() {
   furni_present[0] = 1;
   furni_anim[0] = 0;
-  s_call_nr[0][0][0][0][0][0] = 5;
+  talk_tree[0].node[0][0][0][0][0].s_call_nr = 5;
 }
 
 bool markers_kept() {
-  return furni_present[0] == 1 && furni_anim[0] == 0 && s_call_nr[0][0][0][0][0][0] == 5;
+  return furni_present[0] == 1 && furni_anim[0] == 0 && talk_tree[0].node[0][0][0][0][0].s_call_nr == 5;
 }
 
 }  // namespace
