@@ -12,6 +12,7 @@
 #include <string>
 
 #include "draw.h"
+#include "era.h"
 #include "rooms_art.h"
 
 namespace mkassets::rooms {
@@ -91,105 +92,7 @@ void piece_size(PieceUse& use, const SizeHint& hint) {
 
 namespace {
 
-// The colours of the two schools: the present school in wood, paint and
-// brass, the school of 2027 in blue-grey metal with cyan light.
-struct Palette {
-  std::uint32_t desk_top;
-  std::uint32_t desk_edge;
-  std::uint32_t desk_leg;
-  std::uint32_t chair;
-  std::uint32_t chair_shadow;
-  std::uint32_t pendulum_base;
-  std::uint32_t glass_liquid;
-  std::uint32_t lever_box;
-  std::uint32_t cabinet;
-  std::uint32_t stair_odd;
-  std::uint32_t stair_even;
-  std::uint32_t crate_shade;
-  std::uint32_t crate_star;
-  std::uint32_t metal;
-  std::uint32_t banister;
-  std::uint32_t banister_foot;
-  std::uint32_t pole_shade;
-  std::uint32_t pole_light;
-  std::uint32_t showcase_glass;
-  std::uint32_t showcase_frame;
-  std::uint32_t roof;
-  std::uint32_t posts;
-  std::uint32_t board;
-  std::uint32_t fan_blade;
-  std::uint32_t tube_light;
-  std::uint32_t tube_dark;
-  std::uint32_t locker_top;
-  std::uint32_t locker_bottom;
-  std::uint32_t lock;
-  std::uint32_t crate[4];  // crate tints, one picked by the name's hash
-};
-constexpr Palette kPresentSchool{
-    0xC89058,  // desk_top
-    0x8A5A30,  // desk_edge
-    0x5A3A20,  // desk_leg
-    0xA0683A,  // chair
-    0x4A3020,  // chair_shadow
-    0x5A3A20,  // pendulum_base
-    0x60D048,  // glass_liquid
-    0x6A6A70,  // lever_box
-    0x6A4428,  // cabinet
-    0xB89870,  // stair_odd
-    0xCCAE84,  // stair_even
-    0x5A4030,  // crate_shade
-    0xFFE8A0,  // crate_star
-    0x9A9AA0,  // metal
-    0x6A4424,  // banister
-    0xB89870,  // banister_foot
-    0xB0A490,  // pole_shade
-    0xE8E0D0,  // pole_light
-    0xD8ECF4,  // showcase_glass
-    0x5A5A60,  // showcase_frame
-    0xA04030,  // roof
-    0xE8E0D0,  // posts
-    0xF0ECE0,  // board
-    0xD8D0C0,  // fan_blade
-    0xE8E0D0,  // tube_light
-    0x8A8070,  // tube_dark
-    0x6A8AB0,  // locker_top
-    0x3A4A68,  // locker_bottom
-    0xD0D0D0,  // lock
-    {0xB08050, 0x8A9AB0, 0xC06A4A, 0x9A8A60},
-};
-constexpr Palette kSchoolOf2027{
-    0xA8B8D0,  // desk_top
-    0x5A6A88,  // desk_edge
-    0x404C64,  // desk_leg
-    0x8898B8,  // chair
-    0x505C78,  // chair_shadow
-    0x5A6A88,  // pendulum_base
-    0x40A0FF,  // glass_liquid
-    0x4A5670,  // lever_box
-    0x3A4660,  // cabinet
-    0x7888A8,  // stair_odd
-    0x6A7898,  // stair_even
-    0x2A3450,  // crate_shade
-    0x9AD8FF,  // crate_star
-    0x8898B8,  // metal
-    0x8898B8,  // banister
-    0x5A6888,  // banister_foot
-    0x6A7898,  // pole_shade
-    0xC8D4F0,  // pole_light
-    0xB0D8FF,  // showcase_glass
-    0x48D8F0,  // showcase_frame
-    0x5A6AA0,  // roof
-    0xA8B8D8,  // posts
-    0x101830,  // board
-    0xA8C0E8,  // fan_blade
-    0xC8D4F0,  // tube_light
-    0x5A6A90,  // tube_dark
-    0x8898B8,  // locker_top
-    0x4A5878,  // locker_bottom
-    0x48D8F0,  // lock
-    {0x6A7AA0, 0x5A6A9A, 0x7A6AB0, 0x4A6A90},
-};
-const Palette& era(const PieceUse& u) { return u.future ? kSchoolOf2027 : kPresentSchool; }
+const Palette& era(const PieceUse& u) { return mkassets::era(u.future); }
 
 // ---------------------------------------------------------------- people ----
 
@@ -853,7 +756,7 @@ void hoop(cairo_t* cr, const PieceUse& u) {
 void periodic(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, 0, 0, W, H);
-  rgb(cr, era(u).board);
+  rgb(cr, era(u).chart);
   fill_stroke(cr, 0x303040, 1.5);
   static const std::uint32_t kGroups[] = {0xE06060, 0xE0A040, 0x60B0E0, 0x8070E0, 0x50C0A0, 0xC060C0};
   const int cols = 18, rows = 7;
