@@ -20,22 +20,17 @@ struct Area {
   int x1, x2, y1, y2;
 };
 
-// Share of the picture's opaque pixels found at (at_x, at_y) of the frame buffer.
 double shown_share(BITMAP* picture, int at_x, int at_y) {
-  int opaque = 0, same = 0;
-  for (int yy = 0; yy < picture->h; ++yy)
-    for (int xx = 0; xx < picture->w; ++xx) {
-      const int want = getpixel(picture, xx, yy);
-      if (want == bitmap_mask_color(picture)) continue;
-      ++opaque;
-      same += getpixel(memory_screen, at_x + xx, at_y + yy) == want;
-    }
-  return opaque ? static_cast<double>(same) / opaque : 0.0;
+  return test_support::shown_share(memory_screen, picture, at_x, at_y);
+}
+
+void point_at(int px, int py) {
+  mouse_x = px;
+  mouse_y = py;
 }
 
 int button_at(int px, int py) {
-  mouse_x = px;
-  mouse_y = py;
+  point_at(px, py);
   return button_under_mouse();
 }
 
@@ -92,17 +87,17 @@ TEST(ScreenPlaces, TheMainMenusHotAreasAndHighlights) {
     const Area& a = areas[b];
     const screen_layout::Rect& hot = screen_layout::kMenuHot[b];
     SCOPED_TRACE(b);
-    mouse_x = a.x1 + 1, mouse_y = a.y1 + 1;
+    point_at(a.x1 + 1, a.y1 + 1);
     EXPECT_TRUE(mouse_in(hot));
-    mouse_x = a.x2, mouse_y = a.y2;
+    point_at(a.x2, a.y2);
     EXPECT_TRUE(mouse_in(hot));
-    mouse_x = a.x1, mouse_y = a.y1 + 1;
+    point_at(a.x1, a.y1 + 1);
     EXPECT_FALSE(mouse_in(hot));
-    mouse_x = a.x1 + 1, mouse_y = a.y1;
+    point_at(a.x1 + 1, a.y1);
     EXPECT_FALSE(mouse_in(hot));
-    mouse_x = a.x2 + 1, mouse_y = a.y2;
+    point_at(a.x2 + 1, a.y2);
     EXPECT_FALSE(mouse_in(hot));
-    mouse_x = a.x2, mouse_y = a.y2 + 1;
+    point_at(a.x2, a.y2 + 1);
     EXPECT_FALSE(mouse_in(hot));
   }
   // mm_new at (56, 152), mm_cred at (56, 339), mm_quit at (104, 396).

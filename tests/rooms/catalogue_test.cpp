@@ -203,15 +203,6 @@ const ExitRow kExitRows[] = {
     {"future_chimietp", 0, "future_crossing", 1, 535, 70, 610, 220, 570, 250, 320, 330},
 };
 
-// Loads `room` as a room change does.
-void enter(const char* room) {
-  room_name = room;
-  change_room = 0;
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
-}
-
 }  // namespace
 
 TEST(Catalogue, TheRegistryHoldsTheRoomsInTheirOrderWithTheirFiles) {
@@ -229,7 +220,7 @@ TEST(Catalogue, LoadingEachRoomSetsItsRecord) {
   for (const RoomRow& want : kRoomRows) {
     SCOPED_TRACE(want.name);
     test_support::fresh_game();
-    enter(want.name);
+    test_support::load_room_named(want.name);
     ASSERT_NE(room_dat, nullptr);
     EXPECT_EQ(room_graph, room_dat[want.background].dat);
     EXPECT_GE(datafile_entry_count(room_dat), want.highest_object + 1);
@@ -248,7 +239,7 @@ TEST(Catalogue, LoadingEachRoomSetsEveryExitSlot) {
   for (const RoomRow& room : kRoomRows) {
     SCOPED_TRACE(room.name);
     test_support::fresh_game();
-    enter(room.name);
+    test_support::load_room_named(room.name);
     int slots = 0;
     for (const ExitRow& e : kExitRows) {
       if (std::strcmp(e.room, room.name) != 0) continue;
@@ -271,7 +262,7 @@ TEST(Catalogue, LoadingEachRoomSetsEveryExitSlot) {
   }
   EXPECT_EQ(rows_seen, 117);
   // The one slot only the story uses: future_chimietp's way to future_physiktp.
-  enter("future_chimietp");
+  test_support::load_room_named("future_chimietp");
   EXPECT_EQ(exit_nr, 1);
   EXPECT_STREQ(new_room[1], "future_physiktp");
 }
