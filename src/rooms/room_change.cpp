@@ -62,6 +62,15 @@ void door_closed() {
               TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
 }
 
+void build_room_from_state() {
+  forget_loaded_animations();
+  load_new_room();
+  change_room = -1;
+  load_new_talking();
+  set_temp_file();
+  load_temp();
+}
+
 void enter_new_room() {
   const int k = change_room;
   // A target outside the registry is refused: the hero stays where he is.
@@ -78,12 +87,7 @@ void enter_new_room() {
   hero_y = click_y2 = true_y = new_hero_y[k];
   room_name = new_room[k];
   reset_hero();
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
-  load_new_talking();
-  set_temp_file();
-  load_temp();
+  build_room_from_state();
   for (int i = 0; i < furni_nr; ++i) load_furni_anim();
   for (int j = 0; j < person_nr; ++j) load_person_anim();
   cpu_delay = cpu_speed;

@@ -31,4 +31,8 @@ void people_from_record(const RoomScript& room);
 void leave_room();
 void door_closed();
 void enter_new_room();
+// Build the room named room_name afresh from its script, rebuild its
+// conversations, and read its state file back over it (entering a room,
+// starting a game).
+void build_room_from_state();
 void going();

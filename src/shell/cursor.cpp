@@ -61,51 +61,46 @@ void mouse_click() {
   mouse_status = kVerbMode[mouse_button - kButtonWalk];
 }
 
+namespace {
+
+// The pictures of each cursor mode: an animation of `frames` steps (each
+// shown for `per` counts of cursor_nr), plain and highlighted over a piece
+// or person. The carried item over a target (kModeItemOnTarget) is composed.
+struct PointerPictures {
+  int frames;
+  int per;
+  BITMAP* const* plain;
+  BITMAP* const* lit;
+};
+
+const PointerPictures* pictures_of(int mode) {
+  static const PointerPictures kByMode[] = {
+      {6, 2, sandglass, sandglass},    // kModeBusy
+      {2, 1, door, door},              // kModeExit
+      {1, 1, &cursor, &cursor_a},      // kModeWalk
+      {1, 1, &pocket_lens, &pocket_lens_a},  // kModeLook
+      {3, 1, mouth, mouth_a},          // kModeTalk
+      {3, 1, hand, hand_a},            // kModeTake
+      {2, 1, gear, gear_a},            // kModeUse
+      {1, 1, &arrow, &arrow},          // kModeItem
+  };
+  return mode >= kModeBusy && mode <= kModeItem ? &kByMode[mode - kModeBusy] : nullptr;
+}
+
+}  // namespace
+
 void maus() {
   if (cursor_nr > 11) cursor_nr = 0;
   BITMAP* picture = nullptr;
   const bool over = mouse_over_sth == 1;
-  switch (mouse_status) {
-    case kModeBusy:
-      wrap_cursor(12);
-      picture = sandglass[cursor_nr / 2];
-      break;
-    case kModeExit:
-      wrap_cursor(2);
-      picture = door[cursor_nr];
-      break;
-    case kModeWalk:
-      cursor_nr = 0;
-      picture = over ? cursor_a : cursor;
-      break;
-    case kModeLook:
-      cursor_nr = 0;
-      picture = over ? pocket_lens_a : pocket_lens;
-      break;
-    case kModeTalk:
-      wrap_cursor(3);
-      picture = over ? mouth_a[cursor_nr] : mouth[cursor_nr];
-      break;
-    case kModeTake:
-      wrap_cursor(3);
-      picture = over ? hand_a[cursor_nr] : hand[cursor_nr];
-      break;
-    case kModeUse:
-      wrap_cursor(2);
-      picture = over ? gear_a[cursor_nr] : gear[cursor_nr];
-      break;
-    case kModeItem:
-      cursor_nr = 0;
-      picture = arrow;
-      break;
-    case kModeItemOnTarget:
-      wrap_cursor(2);
-      blit(arrow, arrow_gear, 0, 0, 0, 0, arrow->w, arrow->h);
-      draw_sprite(arrow_gear, over ? mini_gear_a[cursor_nr] : mini_gear[cursor_nr], 0, 0);
-      picture = arrow_gear;
-      break;
-    default:
-      break;
+  if (const PointerPictures* p = pictures_of(mouse_status)) {
+    wrap_cursor(p->frames * p->per);
+    picture = (over ? p->lit : p->plain)[cursor_nr / p->per];
+  } else if (mouse_status == kModeItemOnTarget) {
+    wrap_cursor(2);
+    blit(arrow, arrow_gear, 0, 0, 0, 0, arrow->w, arrow->h);
+    draw_sprite(arrow_gear, over ? mini_gear_a[cursor_nr] : mini_gear[cursor_nr], 0, 0);
+    picture = arrow_gear;
   }
   if (picture) platform_set_pointer(picture);
   mouse_over_sth = 0;

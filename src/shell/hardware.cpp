@@ -49,6 +49,30 @@ BITMAP* pointer(manifest::Cursor entry, int k = 0) {
   return datafile_bitmap(cursor_dat, at(entry, k), manifest::kCursorFile.name);
 }
 
+// The pointers of cursor.dat.
+void load_pointers() {
+  using manifest::Cursor;
+  constexpr int step = manifest::kCursorFrameStep;
+  cursor = pointer(Cursor::cursor);
+  cursor_a = pointer(Cursor::cursor_a);
+  pocket_lens = pointer(Cursor::pocket_lens);
+  pocket_lens_a = pointer(Cursor::pocket_lens_a);
+  for (int i = 0; i < 3; ++i) {
+    mouth[i] = pointer(Cursor::mouth0, step * i);
+    mouth_a[i] = pointer(Cursor::mouth_a0, step * i);
+    hand[i] = pointer(Cursor::hand0, step * i);
+    hand_a[i] = pointer(Cursor::hand_a0, step * i);
+  }
+  for (int i = 0; i < 2; ++i) {
+    gear[i] = pointer(Cursor::gear0, step * i);
+    gear_a[i] = pointer(Cursor::gear_a0, step * i);
+    door[i] = pointer(Cursor::door, i);
+    mini_gear[i] = pointer(Cursor::mini_gear0, step * i);
+    mini_gear_a[i] = pointer(Cursor::mini_gear_a0, step * i);
+  }
+  for (int i = 0; i < 6; ++i) sandglass[i] = pointer(Cursor::sandglass, i);
+}
+
 }  // namespace
 
 void load_hero_walk() {
@@ -83,26 +107,7 @@ void load_general_data() {
   navi_button = general(General::navi_button);
   for (int i = 0; i < 5; ++i) navi_butt_on[i] = general(General::navi_butt_on, i);
 
-  using manifest::Cursor;
-  constexpr int step = manifest::kCursorFrameStep;
-  cursor = pointer(Cursor::cursor);
-  cursor_a = pointer(Cursor::cursor_a);
-  pocket_lens = pointer(Cursor::pocket_lens);
-  pocket_lens_a = pointer(Cursor::pocket_lens_a);
-  for (int i = 0; i < 3; ++i) {
-    mouth[i] = pointer(Cursor::mouth0, step * i);
-    mouth_a[i] = pointer(Cursor::mouth_a0, step * i);
-    hand[i] = pointer(Cursor::hand0, step * i);
-    hand_a[i] = pointer(Cursor::hand_a0, step * i);
-  }
-  for (int i = 0; i < 2; ++i) {
-    gear[i] = pointer(Cursor::gear0, step * i);
-    gear_a[i] = pointer(Cursor::gear_a0, step * i);
-    door[i] = pointer(Cursor::door, i);
-    mini_gear[i] = pointer(Cursor::mini_gear0, step * i);
-    mini_gear_a[i] = pointer(Cursor::mini_gear_a0, step * i);
-  }
-  for (int i = 0; i < 6; ++i) sandglass[i] = pointer(Cursor::sandglass, i);
+  load_pointers();
 
   for (int i = 0; i < 15; ++i)
     objects_bmp[i] = datafile_bitmap(objects_dat, at(manifest::kObjectsBmp[i]), manifest::kObjectsFile.name);

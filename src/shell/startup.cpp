@@ -104,12 +104,7 @@ void start_up(int argc, char** argv) {
 void start_new_game() {
   init_general_variables();
   video_intro();
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
-  load_new_talking();
-  set_temp_file();
-  load_temp();
+  build_room_from_state();
   track_nr = 2;
   music();
   video_hero_beton_ko();

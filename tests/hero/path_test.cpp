@@ -137,6 +137,7 @@ TEST(WallResponses, EachChangesOnlyTheCodesItNames) {
 
 TEST(HeroSprite, IsKeptInsideTheScreenAndShiftedForTheLeftTalk) {
   test_support::fresh_game();
+  test_support::ensure_allegro();
   float_y = 1.0f;
   hero_width = 125;
   hero_length = 200;
@@ -146,4 +147,33 @@ TEST(HeroSprite, IsKeptInsideTheScreenAndShiftedForTheLeftTalk) {
   place_hero_sprite(10, 100);
   EXPECT_EQ(bmp_x, 5);
   EXPECT_EQ(bmp_y, 5);
+
+  // The talking-left animation is drawn 7 pixels left of where the others go.
+  memory_screen = create_bitmap(640, 480);
+  BITMAP* frame = create_bitmap(125, 200);
+  clear_to_color(frame, makecol(255, 255, 0));
+  move[0] = frame;
+  hero_move_frame_nr = 1;
+  hero_x = 300;
+  hero_y = 300;
+  auto leftmost_drawn = [] {
+    clear_bitmap(memory_screen);
+    mov_nr = 5;
+    mov_nr1 = 0;
+    move_frame_nr = 0;
+    hero_action[0] = kStepSpecial;
+    hero_frame();
+    for (int px = 0; px < 640; ++px)
+      if (getpixel(memory_screen, px, 250) != 0) return px;
+    return -1;
+  };
+  hero_talkl_korrektur = 0;
+  const int plain = leftmost_drawn();
+  EXPECT_EQ(plain, 300 - 125 / 2);
+  hero_talkl_korrektur = 1;
+  EXPECT_EQ(leftmost_drawn(), plain - 7);
+  move[0] = nullptr;
+  destroy_bitmap(frame);
+  destroy_bitmap(memory_screen);
+  memory_screen = nullptr;
 }

@@ -19,16 +19,7 @@ namespace {
 
 // Share of the picture's opaque pixels found at (at_x, at_y) of the last frame.
 double shown_share(BITMAP* picture, int at_x, int at_y) {
-  BITMAP* frame = headless::last_frame();
-  int opaque = 0, same = 0;
-  for (int yy = 0; yy < picture->h; ++yy)
-    for (int xx = 0; xx < picture->w; ++xx) {
-      const int want = getpixel(picture, xx, yy);
-      if (want == bitmap_mask_color(picture)) continue;
-      ++opaque;
-      same += getpixel(frame, at_x + xx, at_y + yy) == want;
-    }
-  return opaque ? static_cast<double>(same) / opaque : 0.0;
+  return test_support::shown_share(headless::last_frame(), picture, at_x, at_y);
 }
 
 int run_game() {

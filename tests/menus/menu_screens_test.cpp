@@ -269,16 +269,7 @@ double frame_share(BITMAP* picture, const Rect& area) {
 
 // Share of a sprite's opaque pixels shown at (at_x, at_y).
 double sprite_share(BITMAP* sprite, int at_x, int at_y) {
-  BITMAP* frame = headless::last_frame();
-  int opaque = 0, same = 0;
-  for (int y = 0; y < sprite->h; ++y)
-    for (int x = 0; x < sprite->w; ++x) {
-      const int want = getpixel(sprite, x, y);
-      if (want == bitmap_mask_color(sprite)) continue;
-      ++opaque;
-      same += getpixel(frame, at_x + x, at_y + y) == want;
-    }
-  return opaque ? static_cast<double>(same) / opaque : 0.0;
+  return test_support::shown_share(headless::last_frame(), sprite, at_x, at_y);
 }
 
 // Areas without text where the three screens differ.

@@ -13,14 +13,6 @@
 namespace {
 
 // Loads `room` the way a room change does.
-void enter(const char* room) {
-  room_name = room;
-  change_room = 0;
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
-}
-
 class Loading : public testing::Test {
  protected:
   void SetUp() override {
@@ -31,7 +23,7 @@ class Loading : public testing::Test {
 }  // namespace
 
 TEST_F(Loading, ARoomFillsItsTablesAndFrameZeroGivesTheDefaultMouseBox) {
-  enter("class");
+  test_support::load_room_named("class");
   EXPECT_EQ(furni_nr, 3);
   EXPECT_EQ(person_nr, 1);
   EXPECT_EQ(exit_nr, 1);
@@ -58,9 +50,9 @@ TEST_F(Loading, ARoomFillsItsTablesAndFrameZeroGivesTheDefaultMouseBox) {
 }
 
 TEST_F(Loading, ARoomWithoutFurnitureClearsTheSlotsOfTheRoomBefore) {
-  enter("floor4");
+  test_support::load_room_named("floor4");
   ASSERT_EQ(furni_nr, 4);
-  enter("floor8");
+  test_support::load_room_named("floor8");
   EXPECT_EQ(furni_nr, 0);
   for (int i = 0; i < 4; ++i) {
     EXPECT_STREQ(furni_name[i], "") << i;
@@ -75,7 +67,7 @@ TEST_F(Loading, ARoomWithoutFurnitureClearsTheSlotsOfTheRoomBefore) {
 }
 
 TEST_F(Loading, AChangedStateRedefinesThatPieceOnlyAndOnlyOnce) {
-  enter("future_chimie");
+  test_support::load_room_named("future_chimie");
   ASSERT_STREQ(furni_name[6], "schalter1a");
   BITMAP* before5 = furniture[5][0];
   furni_anim[6] = 2;
@@ -93,7 +85,7 @@ TEST_F(Loading, AChangedStateRedefinesThatPieceOnlyAndOnlyOnce) {
 }
 
 TEST_F(Loading, AnAbsentPieceIsSkippedWhenTheReloadLooksForAChange) {
-  enter("future_chimie");
+  test_support::load_room_named("future_chimie");
   furni_present[6] = 0;
   furni_anim[6] = 1;
   furni_present[7] = 1;
@@ -106,7 +98,7 @@ TEST_F(Loading, AnAbsentPieceIsSkippedWhenTheReloadLooksForAChange) {
 }
 
 TEST_F(Loading, OnlyTheBoundsLeftAtMinusOneComeFromFrameZero) {
-  enter("class");
+  test_support::load_room_named("class");
   counter = 0;
   erase_furni_data();
   furni_x[0][0] = 100;
@@ -121,7 +113,7 @@ TEST_F(Loading, OnlyTheBoundsLeftAtMinusOneComeFromFrameZero) {
 }
 
 TEST_F(Loading, ErasingAPersonKeepsWhetherItReactsButNotWhetherItTalks) {
-  enter("class");
+  test_support::load_room_named("class");
   ASSERT_EQ(person_interact[0], 1);
   ASSERT_EQ(person_talk[0], 1);
   counter = 0;
@@ -133,7 +125,7 @@ TEST_F(Loading, ErasingAPersonKeepsWhetherItReactsButNotWhetherItTalks) {
 }
 
 TEST_F(Loading, ATalkingStateSwapsMrFriobsFramesAndBack) {
-  enter("class");
+  test_support::load_room_named("class");
   person_anim[0] = 1;
   load_person_anim();
   EXPECT_EQ(person_frame_nr[0], 13);
@@ -146,7 +138,7 @@ TEST_F(Loading, ATalkingStateSwapsMrFriobsFramesAndBack) {
 
 TEST_F(Loading, ARoomStateWithValuesTheRoomDoesNotKnowLeavesItUsable) {
   // A presence flag of 7 and a state the lever has no row for.
-  enter("future_chimie");
+  test_support::load_room_named("future_chimie");
   furni_present[6] = 7;
   furni_anim[6] = 9;
   load_furni_anim();  // finds slot 6 not present (7 is not 1): nothing to do

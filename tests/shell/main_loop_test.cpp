@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless.h"
+#include "platform/platform.h"
 #include "menus/screen_layout.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
@@ -240,18 +241,18 @@ TEST_F(MainLoop, APressAndReleaseBetweenTwoPassesIsOneClick) {
   // The take verb, clicked with no hold while the last pass ran.
   headless::click(headless::now(), 550, 395, 0);
   main_loop_pass();
-  EXPECT_EQ(mouse_button, 2);
-  EXPECT_EQ(mouse_status, 4) << "the click chose the verb";
-  EXPECT_EQ(force_cursor, 1);
-  EXPECT_EQ(click, 2);
+  EXPECT_EQ(mouse_button, kButtonTake);
+  EXPECT_EQ(mouse_status, kModeTake) << "the click chose the verb";
+  EXPECT_EQ(force_cursor, kVerbChosen);
+  EXPECT_EQ(click, kClickHeld);
   main_loop_pass();
   EXPECT_EQ(new_turn, 0);
-  EXPECT_EQ(click, 0) << "the button reads up in the next pass";
+  EXPECT_EQ(click, kClickFree) << "the button reads up in the next pass";
   // A second quick click, on the look verb, counts again.
   headless::click(headless::now(), 550, 430, 0);
   main_loop_pass();
   EXPECT_EQ(new_turn, 1);
-  EXPECT_EQ(mouse_status, 2);
+  EXPECT_EQ(mouse_status, kModeLook);
 }
 
 TEST_F(MainLoop, AScriptedButtonHeldOverManyPassesActsOnce) {
@@ -265,7 +266,53 @@ TEST_F(MainLoop, AScriptedButtonHeldOverManyPassesActsOnce) {
     fresh += new_turn;
   }
   EXPECT_EQ(fresh, 1);
-  EXPECT_EQ(mouse_status, 4) << "the verb of the press stays";
+  EXPECT_EQ(mouse_status, kModeTake) << "the verb of the press stays";
   while (headless::now() < t + 210) main_loop_pass();
-  EXPECT_EQ(click, 0);
+  EXPECT_EQ(click, kClickFree);
+}
+
+TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
+  // The picture the pointer shows: drawn onto a cleared frame buffer at (0, 0).
+  auto shown_is = [](BITMAP* want) {
+    platform_hide_pointer();
+    clear_bitmap(memory_screen);
+    mouse_x = 0;
+    mouse_y = 0;
+    platform_show_pointer(memory_screen);
+    BITMAP* expected = create_bitmap(want->w, want->h);
+    clear_bitmap(expected);
+    draw_sprite(expected, want, 0, 0);
+    bool same = true;
+    for (int yy = 0; yy < want->h && same; ++yy)
+      for (int xx = 0; xx < want->w && same; ++xx)
+        same = getpixel(memory_screen, xx, yy) == getpixel(expected, xx, yy);
+    destroy_bitmap(expected);
+    platform_hide_pointer();
+    return same;
+  };
+  struct Case {
+    int mode, count, over;
+    BITMAP* want;
+    int count_after;
+  };
+  const Case cases[] = {
+      {kModeBusy, 0, 0, sandglass[0], 0},   {kModeBusy, 5, 0, sandglass[2], 5},
+      {kModeBusy, 11, 0, sandglass[5], 11}, {kModeBusy, 12, 0, sandglass[0], 0},
+      {kModeExit, 1, 1, door[1], 1},        {kModeExit, 2, 0, door[0], 0},
+      {kModeWalk, 3, 0, cursor, 0},         {kModeWalk, 0, 1, cursor_a, 0},
+      {kModeLook, 2, 1, pocket_lens_a, 0},  {kModeTalk, 2, 0, mouth[2], 2},
+      {kModeTalk, 3, 1, mouth_a[0], 0},     {kModeTake, 1, 1, hand_a[1], 1},
+      {kModeUse, 1, 0, gear[1], 1},         {kModeUse, 2, 1, gear_a[0], 0},
+      {kModeItem, 1, 0, arrow, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "mode " << c.mode << " count " << c.count);
+    mouse_status = c.mode;
+    cursor_nr = c.count;
+    mouse_over_sth = c.over;
+    maus();
+    EXPECT_EQ(cursor_nr, c.count_after);
+    EXPECT_EQ(mouse_over_sth, 0);
+    EXPECT_TRUE(shown_is(c.want));
+  }
 }

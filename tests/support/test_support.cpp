@@ -13,6 +13,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "rooms/rooms.h"
 #include "shell/world.h"
 
 namespace test_support {
@@ -97,6 +98,26 @@ void fresh_game(int step_ms) {
     closedir(d);
   }
   if (chdir(dir) != 0) std::abort();
+}
+
+double shown_share(BITMAP* frame, BITMAP* picture, int at_x, int at_y) {
+  int opaque = 0, same = 0;
+  for (int yy = 0; yy < picture->h; ++yy)
+    for (int xx = 0; xx < picture->w; ++xx) {
+      const int want = getpixel(picture, xx, yy);
+      if (want == bitmap_mask_color(picture)) continue;
+      ++opaque;
+      same += getpixel(frame, at_x + xx, at_y + yy) == want;
+    }
+  return opaque ? static_cast<double>(same) / opaque : 0.0;
+}
+
+void load_room_named(const char* room) {
+  room_name = room;
+  change_room = 0;
+  forget_loaded_animations();
+  load_new_room();
+  change_room = -1;
 }
 
 std::string here(const std::string& name) {

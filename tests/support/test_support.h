@@ -38,6 +38,13 @@ void copy_data_file(const std::string& name, long length = -1);
 // removed, replaced or changed.
 std::map<std::string, std::string> folder_snapshot(const std::vector<std::string>& except = {});
 
+// Share of the picture's opaque pixels found at (at_x, at_y) of `frame`.
+double shown_share(BITMAP* frame, BITMAP* picture, int at_x, int at_y);
+
+// Loads the room named `room` into the tables as a room change does (no
+// state file is read).
+void load_room_named(const char* room);
+
 // Runs `body` and returns the exit status it ended the program with, or -1
 // when it returned, -2 when a probe stopped it, -3 when it timed out.
 int run_program(const std::function<void()>& body);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "draw.h"
+#include "era.h"
 #include "rooms_art.h"
 
 namespace mkassets::rooms {
@@ -90,6 +91,8 @@ void piece_size(PieceUse& use, const SizeHint& hint) {
 }
 
 namespace {
+
+const Palette& era(const PieceUse& u) { return mkassets::era(u.future); }
 
 // ---------------------------------------------------------------- people ----
 
@@ -268,10 +271,10 @@ void person(cairo_t* cr, const PieceUse& u) {
 
 void desk(cairo_t* cr, const PieceUse& u, bool main_desk) {
   const double W = u.w, H = u.h;
-  const std::uint32_t top = u.future ? 0xA8B8D0 : 0xC89058, edge = u.future ? 0x5A6A88 : 0x8A5A30;
+  const std::uint32_t top = era(u).desk_top, edge = era(u).desk_edge;
   // legs
   for (double lx : {W * 0.06, W * 0.88})
-    cairo_rectangle(cr, lx, H * 0.35, W * 0.06, H * 0.63), rgb(cr, u.future ? 0x404C64 : 0x5A3A20), cairo_fill(cr);
+    cairo_rectangle(cr, lx, H * 0.35, W * 0.06, H * 0.63), rgb(cr, era(u).desk_leg), cairo_fill(cr);
   // top in perspective
   cairo_move_to(cr, W * 0.06, 1);
   cairo_line_to(cr, W * 0.94, 1);
@@ -309,7 +312,7 @@ void desk(cairo_t* cr, const PieceUse& u, bool main_desk) {
 
 void chair(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
-  const std::uint32_t wood = u.future ? 0x8898B8 : 0xA0683A;
+  const std::uint32_t wood = era(u).chair;
   rounded_rect(cr, W * 0.15, 1, W * 0.7, H * 0.45, 3);
   rgb(cr, wood);
   fill_stroke(cr, 0x201810, 1.2);
@@ -318,7 +321,7 @@ void chair(cairo_t* cr, const PieceUse& u) {
   fill_stroke(cr, 0x201810, 1.2);
   for (double lx : {W * 0.12, W * 0.8}) {
     cairo_rectangle(cr, lx, H * 0.6, W * 0.08, H * 0.39);
-    rgb(cr, u.future ? 0x505C78 : 0x4A3020);
+    rgb(cr, era(u).chair_shadow);
     cairo_fill(cr);
   }
 }
@@ -350,7 +353,7 @@ void pendulum(cairo_t* cr, const PieceUse& u) {
   static const double kAngles[] = {-0.38, -0.14, 0.14, 0.38};
   const double a = u.phases >= 2 ? kAngles[std::min(3, u.phase * 4 / u.phases)] : 0.0;
   cairo_rectangle(cr, W * 0.1, H * 0.9, W * 0.8, H * 0.08);
-  rgb(cr, u.future ? 0x5A6A88 : 0x5A3A20);
+  rgb(cr, era(u).pendulum_base);
   fill_stroke(cr, 0x101010, 1);
   cairo_rectangle(cr, W * 0.46, H * 0.02, W * 0.08, H * 0.9);
   rgb(cr, 0x909098);
@@ -396,7 +399,7 @@ void glassware(cairo_t* cr, const PieceUse& u) {
   cairo_curve_to(cr, W * 0.85, H * 0.6, W * 0.6, H * 0.61, W * 0.5, H * 0.61);
   cairo_curve_to(cr, W * 0.3, H * 0.61, W * 0.15, H * 0.6, W * 0.2, H * 0.45);
   cairo_close_path(cr);
-  rgb(cr, u.future ? 0x40A0FF : 0x60D048);
+  rgb(cr, era(u).glass_liquid);
   cairo_fill(cr);
   for (int b = 0; b < 5; ++b) {
     const double bt = std::fmod(t + b / 5.0, 1.0);
@@ -413,7 +416,7 @@ void lever(cairo_t* cr, const PieceUse& u, char pos) {
   const double W = u.w, H = u.h;
   const double a = pos == 'a' ? -0.8 : pos == 'b' ? 0.0 : 0.8;
   rounded_rect(cr, W * 0.2, H * 0.3, W * 0.6, H * 0.4, 3);
-  rgb(cr, u.future ? 0x4A5670 : 0x6A6A70);
+  rgb(cr, era(u).lever_box);
   fill_stroke(cr, 0x101018, 1);
   const double px = W * 0.5, py = H * 0.5, len = std::min(W, H) * 0.45;
   const double ex = px + std::sin(a) * len, ey = py - std::cos(a) * len;
@@ -432,7 +435,7 @@ void aquarium(cairo_t* cr, const PieceUse& u, bool empty) {
   const double W = u.w, H = u.h;
   // a tank on a cabinet; empty, or with water and a fish
   cairo_rectangle(cr, W * 0.05, H * 0.55, W * 0.9, H * 0.44);
-  rgb(cr, u.future ? 0x3A4660 : 0x6A4428);
+  rgb(cr, era(u).cabinet);
   fill_stroke(cr, 0x101010, 1);
   cairo_rectangle(cr, 1, H * 0.05, W - 2, H * 0.5);
   rgb(cr, 0xC8E8FF, 0.6);
@@ -470,7 +473,7 @@ void stairs(cairo_t* cr, const PieceUse& u) {
   for (int i = 0; i < n; ++i) {
     const double sy = H - (i + 1) * H / n, sx = i * W * 0.5 / n;
     cairo_rectangle(cr, sx, sy, W - sx, H / n);
-    rgb(cr, u.future ? (i % 2 ? 0x7888A8 : 0x6A7898) : (i % 2 ? 0xB89870 : 0xCCAE84));
+    rgb(cr, i % 2 ? era(u).stair_odd : era(u).stair_even);
     fill_stroke(cr, 0x3A2A1A, 1);
   }
 }
@@ -480,16 +483,14 @@ void stairs(cairo_t* cr, const PieceUse& u) {
 void crate(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   const std::uint32_t h = name_hash(u.name);
-  static const std::uint32_t kOld[] = {0xB08050, 0x8A9AB0, 0xC06A4A, 0x9A8A60};
-  static const std::uint32_t kNew[] = {0x6A7AA0, 0x5A6A9A, 0x7A6AB0, 0x4A6A90};
   rounded_rect(cr, 1, 1, W - 2, H - 2, std::min(W, H) * 0.1);
-  vgrad(cr, 0, H, u.future ? kNew[h % 4] : kOld[h % 4], u.future ? 0x2A3450 : 0x5A4030);
+  vgrad(cr, 0, H, era(u).crate[h % 4], era(u).crate_shade);
   fill_stroke(cr, 0x101018, 1.5);
   const double s = std::min(W, H) * 0.5;
   if (u.person)
     icon_bubble(cr, W / 2, H / 2, s, 0xFFFFFF);
   else
-    icon_star(cr, W / 2, H / 2, s, u.future ? 0x9AD8FF : 0xFFE8A0);
+    icon_star(cr, W / 2, H / 2, s, era(u).crate_star);
 }
 
 // A person lying on the floor, asleep or knocked out: the same figure on
@@ -517,7 +518,7 @@ void lying_person(cairo_t* cr, const PieceUse& u) {
 }
 
 double phase_t(const PieceUse& u) { return u.phases > 1 ? u.phase / double(u.phases) : 0.0; }
-std::uint32_t metal(const PieceUse& u) { return u.future ? 0x8898B8 : 0x9A9AA0; }
+std::uint32_t metal(const PieceUse& u) { return era(u).metal; }
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
@@ -530,14 +531,14 @@ void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
 void banister(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   // a handrail running down with its posts; torn off at one end
-  const std::uint32_t c = u.future ? 0x8898B8 : 0x6A4424;
+  const std::uint32_t c = era(u).banister;
   // the stair flight the posts stand on
   cairo_move_to(cr, 2, H * 0.55);
   cairo_line_to(cr, W * 0.8, H * 0.95);
   cairo_line_to(cr, W * 0.8, H - 1);
   cairo_line_to(cr, 2, H - 1);
   cairo_close_path(cr);
-  rgb(cr, u.future ? 0x5A6888 : 0xB89870);
+  rgb(cr, era(u).banister_foot);
   fill_stroke(cr, 0x3A2A1A, 1);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_move_to(cr, 4, 6);
@@ -563,7 +564,7 @@ void pole(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, W * 0.2, 0, W * 0.6, H);
   cairo_pattern_t* g = cairo_pattern_create_linear(W * 0.2, 0, W * 0.8, 0);
-  const std::uint32_t a = u.future ? 0x6A7898 : 0xB0A490, b = u.future ? 0xC8D4F0 : 0xE8E0D0;
+  const std::uint32_t a = era(u).pole_shade, b = era(u).pole_light;
   cairo_pattern_add_color_stop_rgb(g, 0, ((a >> 16) & 255) / 255.0, ((a >> 8) & 255) / 255.0, (a & 255) / 255.0);
   cairo_pattern_add_color_stop_rgb(g, 0.4, ((b >> 16) & 255) / 255.0, ((b >> 8) & 255) / 255.0, (b & 255) / 255.0);
   cairo_pattern_add_color_stop_rgb(g, 1, ((a >> 16) & 255) / 255.0, ((a >> 8) & 255) / 255.0, (a & 255) / 255.0);
@@ -626,11 +627,11 @@ enum class Shown { rocks, fossils, jewel, nothing };
 void showcase(cairo_t* cr, const PieceUse& u, Shown shown, bool broken) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, W * 0.05, H * 0.6, W * 0.9, H * 0.39);
-  rgb(cr, u.future ? 0x3A4660 : 0x6A4428);
+  rgb(cr, era(u).cabinet);
   fill_stroke(cr, 0x101010, 1.2);
   cairo_rectangle(cr, 1, 1, W - 2, H * 0.6);
-  rgb(cr, u.future ? 0xB0D8FF : 0xD8ECF4, 0.55);
-  fill_stroke(cr, u.future ? 0x48D8F0 : 0x5A5A60, 2);
+  rgb(cr, era(u).showcase_glass, 0.55);
+  fill_stroke(cr, era(u).showcase_frame, 2);
   const double floor_y = H * 0.58;
   if (shown == Shown::rocks || shown == Shown::fossils) {
     for (int i = 0; i < 4; ++i) {
@@ -715,11 +716,11 @@ void pavilion(cairo_t* cr, const PieceUse& u) {
   cairo_line_to(cr, W * 0.5, 1);
   cairo_line_to(cr, W, H * 0.3);
   cairo_close_path(cr);
-  rgb(cr, u.future ? 0x5A6AA0 : 0xA04030);
+  rgb(cr, era(u).roof);
   fill_stroke(cr, 0x201010, 1.5);
   for (double x : {W * 0.08, W * 0.5 - W * 0.03, W * 0.86}) {
     cairo_rectangle(cr, x, H * 0.3, W * 0.06, H * 0.69);
-    rgb(cr, u.future ? 0xA8B8D8 : 0xE8E0D0);
+    rgb(cr, era(u).posts);
     fill_stroke(cr, 0x303030, 1);
   }
   cairo_rectangle(cr, W * 0.14, H * 0.75, W * 0.72, H * 0.06);
@@ -755,7 +756,7 @@ void hoop(cairo_t* cr, const PieceUse& u) {
 void periodic(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, 0, 0, W, H);
-  rgb(cr, u.future ? 0x101830 : 0xF0ECE0);
+  rgb(cr, era(u).chart);
   fill_stroke(cr, 0x303040, 1.5);
   static const std::uint32_t kGroups[] = {0xE06060, 0xE0A040, 0x60B0E0, 0x8070E0, 0x50C0A0, 0xC060C0};
   const int cols = 18, rows = 7;
@@ -805,7 +806,7 @@ void fan(cairo_t* cr, const PieceUse& u) {
     cairo_rotate(cr, a);
     ellipse(cr, r * 0.5, 0, r * 0.45, r * 0.2);
     cairo_restore(cr);
-    rgb(cr, u.future ? 0xA8C0E8 : 0xD8D0C0);
+    rgb(cr, era(u).fan_blade);
     fill_stroke(cr, 0x303040, 1);
   }
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
@@ -830,7 +831,7 @@ void telescope(cairo_t* cr, const PieceUse& u) {
   cairo_translate(cr, W * 0.5, H * 0.5);
   cairo_rotate(cr, -0.7);
   rounded_rect(cr, -W * 0.2, -H * 0.07, W * 0.75, H * 0.14, 3);
-  vgrad(cr, -H * 0.07, H * 0.07, u.future ? 0xC8D4F0 : 0xE8E0D0, u.future ? 0x5A6A90 : 0x8A8070);
+  vgrad(cr, -H * 0.07, H * 0.07, era(u).tube_light, era(u).tube_dark);
   fill_stroke(cr, 0x202028, 1.2);
   cairo_rectangle(cr, W * 0.48, -H * 0.09, W * 0.08, H * 0.18);
   rgb(cr, 0x303038);
@@ -1215,7 +1216,7 @@ void sparks(cairo_t* cr, const PieceUse& u) {
 void locker(cairo_t* cr, const PieceUse& u, bool open) {
   const double W = u.w, H = u.h;
   rounded_rect(cr, 1, 1, W - 2, H - 2, 3);
-  vgrad(cr, 0, H, u.future ? 0x8898B8 : 0x6A8AB0, u.future ? 0x4A5878 : 0x3A4A68);
+  vgrad(cr, 0, H, era(u).locker_top, era(u).locker_bottom);
   fill_stroke(cr, 0x101018, 1.5);
   if (open) {
     cairo_rectangle(cr, W * 0.08, H * 0.04, W * 0.84, H * 0.92);
@@ -1237,7 +1238,7 @@ void locker(cairo_t* cr, const PieceUse& u, bool open) {
         cairo_fill(cr);
       }
     cairo_rectangle(cr, W * 0.42, H * 0.5, W * 0.05, H * 0.07);
-    rgb(cr, u.future ? 0x48D8F0 : 0xD0D0D0);
+    rgb(cr, era(u).lock);
     cairo_fill(cr);
   }
 }

@@ -16,6 +16,7 @@
 #include "datafile.h"
 #include "menus/screen_layout.h"
 #include "draw.h"
+#include "era.h"
 #include "generator.h"
 #include "room_floor.h"
 #include "rooms/registry.h"
@@ -199,17 +200,17 @@ void door(cairo_t* cr, const Plan& p, const ExitDef& e) {
   const double top = y + 2 * lr + 6;                 // the lamp sits above the leaf
   // frame
   cairo_rectangle(cr, x, top - fw, w, y + h - top + fw);
-  rgb(cr, p.future ? 0x5A6880 : 0x6A4A30);
+  rgb(cr, era(p.future).door_frame);
   cairo_fill(cr);
   const double ix = x + fw, iw = w - 2 * fw, iy = top, ih = y + h - top;
   if (iw <= 2 || ih <= 2) return;
   if (e.open) {
     // the room beyond: dark at the back, lighter floor in the opening
     cairo_rectangle(cr, ix, iy, iw, ih);
-    vgrad(cr, iy, iy + ih, p.future ? 0x0A1830 : 0x2A2018, p.future ? 0x2A5A80 : 0x6A5A40);
+    vgrad(cr, iy, iy + ih, era(p.future).door_inside_top, era(p.future).door_inside_bottom);
     cairo_fill(cr);
     cairo_rectangle(cr, ix + iw * 0.2, iy + ih * 0.15, iw * 0.6, ih * 0.55);
-    rgb(cr, p.future ? 0x3A70A0 : 0xB89868, 0.55);
+    rgb(cr, era(p.future).door_glass, 0.55);
     cairo_fill(cr);
     // the leaf swung open, seen edge-on
     cairo_move_to(cr, ix, iy);
@@ -217,7 +218,7 @@ void door(cairo_t* cr, const Plan& p, const ExitDef& e) {
     cairo_line_to(cr, ix + iw * 0.22, iy + ih * 0.96);
     cairo_line_to(cr, ix, iy + ih);
     cairo_close_path(cr);
-    rgb(cr, p.future ? 0x8898B0 : 0x9A6A3E);
+    rgb(cr, era(p.future).door_leaf);
     fill_stroke(cr, 0x1A1410, 1);
   } else {
     cairo_rectangle(cr, ix, iy, iw, ih);
@@ -270,8 +271,8 @@ void passage(cairo_t* cr, const Plan& p, const ExitDef& e) {
     g = cairo_pattern_create_linear(e.x, 0, e.x2, 0);
   else
     g = cairo_pattern_create_linear(0, e.y, 0, e.y2);
-  const RGB a = p.future ? hex(0x2A3A58) : hex(0x8A7A60);
-  const RGB b = p.future ? hex(0x0C1424) : hex(0x3A3028);
+  const RGB a = hex(era(p.future).passage_near);
+  const RGB b = hex(era(p.future).passage_far);
   cairo_pattern_add_color_stop_rgba(g, 0, a.r / 255, a.g / 255, a.b / 255, 0.0);
   cairo_pattern_add_color_stop_rgba(g, 1, b.r / 255, b.g / 255, b.b / 255, 0.9);
   cairo_set_source(cr, g);
@@ -300,7 +301,7 @@ using Decor = void (*)(cairo_t*, const Plan&, const Box&, int index);
 
 void dec_window(cairo_t* cr, const Plan& p, const Box& b, int) {
   rounded_rect(cr, b.x, b.y, b.w, b.h, 2);
-  rgb(cr, p.future ? 0x8090B0 : 0xF0ECE0);
+  rgb(cr, era(p.future).window_frame);
   cairo_fill(cr);
   cairo_rectangle(cr, b.x + 4, b.y + 4, b.w - 8, b.h - 8);
   if (p.future)
@@ -324,7 +325,7 @@ void dec_window(cairo_t* cr, const Plan& p, const Box& b, int) {
   cairo_line_to(cr, b.x + b.w / 2, b.y + b.h - 4);
   cairo_move_to(cr, b.x + 4, b.y + b.h * 0.45);
   cairo_line_to(cr, b.x + b.w - 4, b.y + b.h * 0.45);
-  rgb(cr, p.future ? 0x8090B0 : 0xF0ECE0);
+  rgb(cr, era(p.future).window_frame);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
 }
@@ -332,12 +333,12 @@ void dec_window(cairo_t* cr, const Plan& p, const Box& b, int) {
 void dec_board(cairo_t* cr, const Plan& p, const Box& b, int index) {
   // a blackboard (or a wall screen) with chalk diagrams
   rounded_rect(cr, b.x, b.y, b.w, b.h, 3);
-  rgb(cr, p.future ? 0x283850 : 0x7A5A3A);
+  rgb(cr, era(p.future).board_frame);
   cairo_fill(cr);
   cairo_rectangle(cr, b.x + 5, b.y + 5, b.w - 10, b.h - 10);
-  rgb(cr, p.future ? 0x0C1A3C : 0x2A3038);
+  rgb(cr, era(p.future).blackboard);
   cairo_fill(cr);
-  const std::uint32_t chalk = p.future ? 0x70B0FF : 0xE8E8E0;
+  const std::uint32_t chalk = era(p.future).chalk;
   rgb(cr, chalk, 0.85);
   cairo_set_line_width(cr, 1.5);
   const double cx = b.x + b.w * 0.3, cy = b.y + b.h / 2, r = std::min(b.w, b.h) * 0.22;
@@ -381,16 +382,14 @@ void dec_board(cairo_t* cr, const Plan& p, const Box& b, int index) {
   }
   // chalk ledge
   cairo_rectangle(cr, b.x + 4, b.y + b.h - 4, b.w - 8, 4);
-  rgb(cr, p.future ? 0x48D8F0 : 0x5A4028);
+  rgb(cr, era(p.future).board_ledge);
   cairo_fill(cr);
 }
 
 void dec_poster(cairo_t* cr, const Plan& p, const Box& b, int index) {
-  static const std::uint32_t kOld[] = {0xE86A3A, 0x3A6AE8, 0xE8C03A, 0xB04AA0, 0xD04040};
-  static const std::uint32_t kNew[] = {0x6A5AE8, 0x3A8AF0, 0xB060F0, 0x4060C0, 0x8A70FF};
-  const std::uint32_t c = p.future ? kNew[index % 5] : kOld[index % 5];
+  const std::uint32_t c = era(p.future).posters[index % 5];
   cairo_rectangle(cr, b.x, b.y, b.w, b.h);
-  rgb(cr, p.future ? 0x101830 : 0xF8F4E8);
+  rgb(cr, era(p.future).poster_paper);
   fill_stroke(cr, 0x302820, 1);
   cairo_rectangle(cr, b.x + 4, b.y + 4, b.w - 8, b.h * 0.6);
   vgrad(cr, b.y, b.y + b.h * 0.6, c, 0x202040);
@@ -416,7 +415,7 @@ void dec_poster(cairo_t* cr, const Plan& p, const Box& b, int index) {
   }
   for (int l = 0; l < 3; ++l) {
     cairo_rectangle(cr, b.x + 6, b.y + b.h * 0.7 + l * b.h * 0.09, (b.w - 12) * (l == 2 ? 0.6 : 1.0), 2);
-    rgb(cr, p.future ? 0x6080C0 : 0x706860);
+    rgb(cr, era(p.future).poster_ink);
     cairo_fill(cr);
   }
 }
@@ -424,9 +423,9 @@ void dec_poster(cairo_t* cr, const Plan& p, const Box& b, int index) {
 void dec_clock(cairo_t* cr, const Plan& p, const Box& b, int) {
   const double cx = b.x + b.w / 2, cy = b.y + b.h / 2, r = std::min(b.w, b.h) / 2 - 1;
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-  rgb(cr, p.future ? 0x0C1830 : 0xFFFFF4);
-  fill_stroke(cr, p.future ? 0x48D8F0 : 0x303030, 2);
-  rgb(cr, p.future ? 0x80E0FF : 0x202020);
+  rgb(cr, era(p.future).clock_face);
+  fill_stroke(cr, era(p.future).clock_rim, 2);
+  rgb(cr, era(p.future).clock_hands);
   cairo_set_line_width(cr, 1.8);
   cairo_move_to(cr, cx, cy);
   cairo_line_to(cr, cx + r * 0.5, cy - r * 0.2);
@@ -438,13 +437,13 @@ void dec_clock(cairo_t* cr, const Plan& p, const Box& b, int) {
 void dec_shelf(cairo_t* cr, const Plan& p, const Box& b, int index) {
   // a shelf of books or of flasks
   cairo_rectangle(cr, b.x, b.y, b.w, b.h);
-  rgb(cr, p.future ? 0x3A4868 : 0x6A4428);
+  rgb(cr, era(p.future).shelf);
   cairo_fill(cr);
   const int rows = std::max(1, static_cast<int>(b.h / 34));
   for (int r = 0; r < rows; ++r) {
     const double ry = b.y + 4 + r * (b.h - 4) / rows, rh = (b.h - 4) / rows - 4;
     cairo_rectangle(cr, b.x + 4, ry, b.w - 8, rh);
-    rgb(cr, p.future ? 0x141C30 : 0x3A2414);
+    rgb(cr, era(p.future).shelf_back);
     cairo_fill(cr);
     double x = b.x + 5;
     int k = 0;
@@ -463,10 +462,8 @@ void dec_shelf(cairo_t* cr, const Plan& p, const Box& b, int index) {
         x += fw + 3;
       } else {
         const double bw = 4 + 5 * t, bh = rh * (0.7 + 0.3 * hash01(r, k, 2));
-        static const std::uint32_t kSpine[] = {0xA03020, 0x2A4A90, 0xC89030, 0x6A2A6A, 0x304A80, 0xD06A30};
-        static const std::uint32_t kNewSpine[] = {0x4060C0, 0x6A50D0, 0x3A78D8, 0x8A6AE0};
         cairo_rectangle(cr, x, ry + rh - bh, bw, bh);
-        rgb(cr, p.future ? kNewSpine[k % 4] : kSpine[k % 6]);
+        rgb(cr, era(p.future).spines[k % era(p.future).spine_count]);
         cairo_fill(cr);
         x += bw + 1;
       }
@@ -542,7 +539,7 @@ void dec_lockers(cairo_t* cr, const Plan& p, const Box& b, int index) {
       cairo_fill(cr);
     }
     cairo_rectangle(cr, b.x + i * lw + lw * 0.72, b.y + b.h * 0.45, 2, 7);
-    rgb(cr, p.future ? 0x48D8F0 : 0xD0D0D0);
+    rgb(cr, era(p.future).locker_lamp);
     cairo_fill(cr);
   }
 }
@@ -571,12 +568,12 @@ void dec_stairs(cairo_t* cr, const Plan& p, const Box& b, int) {
     const double sy = b.y + b.h - (i + 1) * b.h / steps;
     const double sx = b.x + i * b.w / (steps * 1.5);
     cairo_rectangle(cr, sx, sy, b.w - i * b.w / (steps * 1.5), b.h / steps);
-    rgb(cr, p.future ? 0x6A7890 : (i % 2 ? 0xB09878 : 0xC8B090));
+    rgb(cr, i % 2 ? era(p.future).stair_shade : era(p.future).stair_lit);
     fill_stroke(cr, 0x4A3A2A, 1);
   }
   cairo_move_to(cr, b.x + b.w, b.y + b.h - 30);
   cairo_line_to(cr, b.x + b.w * 0.33, b.y - 22);
-  rgb(cr, p.future ? 0x48D8F0 : 0x5A3A20);
+  rgb(cr, era(p.future).stair_nosing);
   cairo_set_line_width(cr, 4);
   cairo_stroke(cr);
   for (int i = 0; i < steps; i += 2) {
@@ -601,7 +598,7 @@ void dec_curtain(cairo_t* cr, const Plan& p, const Box& b, int) {
     cairo_fill(cr);
   }
   cairo_rectangle(cr, b.x, b.y, b.w, b.h * 0.12);
-  rgb(cr, p.future ? 0x3A4A7A : 0xD8A840);
+  rgb(cr, era(p.future).curtain);
   cairo_fill(cr);
 }
 
@@ -641,20 +638,20 @@ void dec_building(cairo_t* cr, const Plan& p, const Box& b, int) {
   for (double wy = b.y + 12; wy + 22 < b.y + b.h; wy += 38)
     for (double wx = b.x + 10; wx + 20 < b.x + b.w; wx += 34) {
       cairo_rectangle(cr, wx, wy, 20, 24);
-      rgb(cr, p.future ? (hash01(int(wx), int(wy), 1) > 0.5 ? 0x8AB0FF : 0x2A3A6A) : 0xE0E8F0);
-      fill_stroke(cr, p.future ? 0x1A2440 : 0xF4F0E8, 1.5);
+      rgb(cr, hash01(int(wx), int(wy), 1) > 0.5 ? era(p.future).far_window_lit : era(p.future).far_window_dark);
+      fill_stroke(cr, era(p.future).far_window_frame, 1.5);
     }
 }
 
 void dec_sign(cairo_t* cr, const Plan& p, const Box& b, int) {
   // a green-free notice board with pinned sheets
   cairo_rectangle(cr, b.x, b.y, b.w, b.h);
-  rgb(cr, p.future ? 0x2A3A5A : 0xB08858);
+  rgb(cr, era(p.future).sign);
   fill_stroke(cr, 0x4A3018, 2);
   for (int i = 0; i < 5; ++i) {
     const double sx = b.x + 6 + hash01(i, 1, 5) * (b.w - 26), sy = b.y + 5 + hash01(i, 2, 5) * (b.h - 26);
     cairo_rectangle(cr, sx, sy, 16, 20);
-    rgb(cr, p.future ? 0x7090D0 : (i % 2 ? 0xFFFFF0 : 0xF8E890));
+    rgb(cr, i % 2 ? era(p.future).sign_text : era(p.future).sign_text_alt);
     cairo_fill(cr);
     cairo_arc(cr, sx + 8, sy + 2, 1.5, 0, 2 * kPi);
     rgb(cr, 0xD02020);
@@ -694,36 +691,36 @@ void paint_walls(cairo_t* cr, const Plan& p) {
   const bool outdoor = p.kind == Kind::Outdoor;
   // the wall itself
   if (outdoor) {
-    vgrad(cr, 0, H, p.future ? 0x1A1040 : 0x6AA0E0, p.future ? 0x6A3A8A : 0xD8E8F8);
+    vgrad(cr, 0, H, era(p.future).sky_top, era(p.future).sky_bottom);
     cairo_paint(cr);
     Box bld{0, 70, W, H - 70.0};
     dec_building(cr, p, bld, 0);
     // the roofline
     cairo_rectangle(cr, 0, 62, W, 10);
-    rgb(cr, p.future ? 0x8090C0 : 0x6A3A2A);
+    rgb(cr, era(p.future).roofline);
     cairo_fill(cr);
   } else {
-    vgrad(cr, 0, H, p.future ? 0x4A5A80 : 0xEEE0C0, p.future ? 0x2A3452 : 0xD4C098);
+    vgrad(cr, 0, H, era(p.future).wall_top, era(p.future).wall_bottom);
     cairo_paint(cr);
     // ceiling with its lights
     cairo_rectangle(cr, 0, 0, W, 34);
-    vgrad(cr, 0, 34, p.future ? 0x101828 : 0xF8F4EC, p.future ? 0x222C44 : 0xD8D0C0);
+    vgrad(cr, 0, 34, era(p.future).ceiling_top, era(p.future).ceiling_bottom);
     cairo_fill(cr);
     for (int i = 0; i < 4; ++i) {
       rounded_rect(cr, 40 + i * 160, 10, 100, 8, 3);
-      rgb(cr, p.future ? 0x9AA8FF : 0xFFFFF0);
-      fill_stroke(cr, p.future ? 0x4A5AA0 : 0xB0A890, 1);
+      rgb(cr, era(p.future).ceiling_lamp);
+      fill_stroke(cr, era(p.future).ceiling_lamp_rim, 1);
     }
     cairo_move_to(cr, 0, 34);
     cairo_line_to(cr, W, 34);
-    rgb(cr, p.future ? 0x6A70FF : 0xA89878);
+    rgb(cr, era(p.future).ceiling_edge);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     // wall panels
-    for (int x = 0; x < W; x += p.future ? 64 : 96) {
+    for (int x = 0; x < W; x += era(p.future).wall_panel_width) {
       cairo_move_to(cr, x + 0.5, 36);
       cairo_line_to(cr, x + 0.5, H);
-      rgb(cr, p.future ? 0x202A40 : 0xC8B490, 0.6);
+      rgb(cr, era(p.future).wall_seam, 0.6);
       cairo_set_line_width(cr, 1);
       cairo_stroke(cr);
     }
@@ -738,12 +735,12 @@ void paint_walls(cairo_t* cr, const Plan& p) {
     cairo_fill(cr);
   };
   if (outdoor) {
-    band(26, 0, p.future ? 0x404A6A : 0xA05A40, 1);  // a low wall around the yard
-    band(28, 24, p.future ? 0x9080FF : 0xC8B8A0, 1);
+    band(26, 0, era(p.future).yard_wall, 1);  // a low wall around the yard
+    band(28, 24, era(p.future).yard_wall_top, 1);
   } else {
-    band(70, 0, p.future ? 0x28304A : 0xB08A5C, 1);
-    band(72, 68, p.future ? 0x7A60F0 : 0x8A6A44, 1);
-    band(10, 0, p.future ? 0x8A70FF : 0x5A3A22, 1);
+    band(70, 0, era(p.future).dado, 1);
+    band(72, 68, era(p.future).dado_rail, 1);
+    band(10, 0, era(p.future).skirting, 1);
   }
   // furnishings on the free wall, left to right
   const auto choices = decor_for(p);

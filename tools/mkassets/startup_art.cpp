@@ -309,6 +309,16 @@ void paint_sandglass(cairo_t* cr, int frame) {
 
 // --------------------------------------------------------------- items ---------
 
+// A green rubber hose along the current path, outlined in black.
+void stroke_hose(cairo_t* cr) {
+  rgb(cr, 0x101010);
+  cairo_set_line_width(cr, 4.5);
+  cairo_stroke_preserve(cr);
+  rgb(cr, 0x40C040);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+}
+
 // A red jerrycan.
 void item_canister(cairo_t* cr) {
   rounded_rect(cr, 8, 8, 24, 29, 3);
@@ -341,12 +351,7 @@ void item_gas_bottle(cairo_t* cr, bool with_hose) {
     cairo_move_to(cr, 24, 6);
     cairo_curve_to(cr, 38, 2, 38, 22, 30, 30);
     cairo_curve_to(cr, 24, 36, 34, 40, 38, 38);
-    rgb(cr, 0x101010);
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke_preserve(cr);
-    rgb(cr, 0x40C040);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    stroke_hose(cr);
   }
 }
 
@@ -425,12 +430,7 @@ void item_bunsen_burner(cairo_t* cr, bool with_hose) {
   if (with_hose) {
     cairo_move_to(cr, 24, 28);
     cairo_curve_to(cr, 36, 28, 30, 38, 39, 38);
-    rgb(cr, 0x101010);
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke_preserve(cr);
-    rgb(cr, 0x40C040);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    stroke_hose(cr);
   }
 }
 
