@@ -1,14 +1,140 @@
-#include <allegro.h>
-
 #include "interaction/inventory.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "dialogue/talk.h"
+#include "interaction/items.h"
+#include "interaction/remarks.h"
+#include "menus/control_panel.h"
+#include "menus/screen_layout.h"
+#include "platform/platform.h"
+#include "shell/cursor.h"
+#include "shell/game.h"
+#include "shell/hardware.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
-// The inventory screen (to come): the bag opens it from the main loop.
-void main_invent() {}
+namespace {
 
-void add_to_inventory(BITMAP* picture, const char* name, const char* line0, const char* line1,
+using namespace screen_layout;
+
+const char* name_or_empty(const char* name) {
+  return name ? name : kEmptySlot;
+}
+
+// One slot's contents, for moving slots about.
+struct Slot {
+  text name;
+  text lines[kTextLines];
+  BITMAP* picture;
+};
+
+Slot slot_at(int i) {
+  return {inventory_obj[i], {inv_obj_describe[i][0], inv_obj_describe[i][1], inv_obj_describe[i][2]},
+          inventory_obj_bmp[i]};
+}
+
+void put_slot(int i, const Slot& s) {
+  inventory_obj[i] = s.name;
+  for (int l = 0; l < kTextLines; ++l) inv_obj_describe[i][l] = s.lines[l];
+  inventory_obj_bmp[i] = s.picture;
+}
+
+bool pointer_in_square(int x, int y) {
+  return mouse_x >= x && mouse_x <= x + kInventorySlotSize && mouse_y >= y && mouse_y <= y + kInventorySlotSize;
+}
+
+// A mouse button going down between two polls. Starts as if held, so the
+// click that opened a screen does not count on it.
+struct Press {
+  bool was_down = true;
+  bool operator()(bool down) {
+    const bool pressed = down && !was_down;
+    was_down = down;
+    return pressed;
+  }
+};
+
+constexpr int kDescribeY[kTextLines] = {10, 30, 50};
+
+void draw_description(int slot) {
+  for (int l = 0; l < kTextLines; ++l) {
+    const char* line = inv_obj_describe[slot][l];
+    if (!line || !*line) continue;
+    outlined_text(line, (kScreenWidth - text_length(pv_font, line)) / 2, kDescribeY[l], kPersonColour);
+  }
+}
+
+// The words beside the control-panel button's icon.
+void draw_inventory_labels() {
+  const char* label = TR("Bedienfeld", "Control panel");
+  const Rect space = label_space(kInventoryPanelButton);
+  const int w = text_length(pv_font, label);
+  outlined_text(label, space.x1 + (space.width() - w) / 2, space.y1 + (space.height() - text_height(pv_font)) / 2,
+                makecol(255, 236, 170));
+}
+
+// The pointer of the inventory's loops, animated as in the room.
+void animate_pointer() {
+  if (cpu_delay >= cpu_speed) {
+    ++cursor_nr;
+    cpu_delay = 0;
+  }
+  ++cpu_delay;
+  maus();
+}
+
+void pick_up(int slot) {
+  mouse_status = kModeItem;
+  arrow_obj = inventory_obj[slot];
+  for (int l = 0; l < kTextLines; ++l) arrow_describe[l] = inv_obj_describe[slot][l];
+  blit(inventory_obj_bmp[slot], arrow, 0, 0, 0, 0, arrow->w, arrow->h);
+  platform_set_pointer(arrow);
+  remove_inventory_slot(slot);
+}
+
+void put_back() {
+  if (!return_carried_item()) return;
+  arrow_obj = "";
+  for (text& line : arrow_describe) line = "";
+  mouse_status = kModeWalk;
+}
+
+// One combination: the held item and the slot's item make the product.
+struct Combination {
+  const char* held;
+  const char* on;
+  const char* product;
+};
+// Tested in this order; the first match wins.
+constexpr Combination kCombinations[] = {
+    {"schlauch", "Gaz", "Gaz_Schlauch"},
+    {"Gaz", "schlauch", "Gaz_Schlauch"},
+    {"schlauch", "Bunsenbrenner", "Bunsen_Schlauch"},
+    {"Bunsenbrenner", "schlauch", "Bunsen_Schlauch"},
+    {"Gaz_Schlauch", "Bunsenbrenner", "Schweissbrenner"},
+    {"Bunsenbrenner", "Gaz_Schlauch", "Schweissbrenner"},
+    {"Bunsen_Schlauch", "Gaz", "Schweissbrenner"},
+    {"Gaz", "Bunsen_Schlauch", "Schweissbrenner"},
+};
+
+}  // namespace
+
+bool inventory_has_room() {
+  return invent_nr >= 0 && invent_nr < kInventorySlots;
+}
+
+void bag_full_remark() {
+  hero_remark(TR("Meine Tasche ist voll. Da passt nichts mehr rein.", "My bag is full. Nothing else fits in."));
+}
+
+bool add_to_inventory(BITMAP* picture, const char* name, const char* line0, const char* line1,
                       const char* line2) {
-  if (invent_nr < 0 || invent_nr >= kInventorySlots) return;
+  if (!inventory_has_room()) {
+    bag_full_remark();
+    return false;
+  }
   BITMAP* slot = inventory_obj_bmp[invent_nr];
   if (slot && picture) {
     clear_to_color(slot, bitmap_mask_color(slot));
@@ -19,12 +145,189 @@ void add_to_inventory(BITMAP* picture, const char* name, const char* line0, cons
   inv_obj_describe[invent_nr][1] = line1;
   inv_obj_describe[invent_nr][2] = line2;
   invent_nr += 1;
+  return true;
 }
 
-void return_carried_item() {
-  if (invent_nr < 0 || invent_nr >= kInventorySlots) return;
+bool return_carried_item() {
+  if (!inventory_has_room()) {
+    bag_full_remark();
+    return false;
+  }
   if (inventory_obj_bmp[invent_nr]) blit(arrow, inventory_obj_bmp[invent_nr], 0, 0, 0, 0, arrow->w, arrow->h);
   inventory_obj[invent_nr] = arrow_obj;
   for (int l = 0; l < kTextLines; ++l) inv_obj_describe[invent_nr][l] = arrow_describe[l];
   invent_nr += 1;
+  return true;
+}
+
+void remove_inventory_slot(int i) {
+  if (i < 0 || i >= invent_nr || invent_nr > kInventorySlots) return;
+  // The removed slot's picture becomes the picture of the slot that falls empty.
+  BITMAP* const freed = inventory_obj_bmp[i];
+  for (int k = i; k < invent_nr - 1; ++k) put_slot(k, slot_at(k + 1));
+  const int last = invent_nr - 1;
+  put_slot(last, {kEmptySlot, {"", "", ""}, freed});
+  if (freed) clear_to_color(freed, bitmap_mask_color(freed));
+  invent_nr -= 1;
+}
+
+void sort_inventory() {
+  Slot slots[kInventorySlots];
+  for (int i = 0; i < kInventorySlots; ++i) slots[i] = slot_at(i);
+  std::stable_sort(std::begin(slots), std::end(slots), [](const Slot& a, const Slot& b) {
+    return std::strcmp(name_or_empty(a.name), name_or_empty(b.name)) < 0;
+  });
+  for (int i = 0; i < kInventorySlots; ++i) put_slot(i, slots[i]);
+}
+
+void inventory_slot_position(int i, int* x, int* y) {
+  // From (70, 120): 60 to the right per item, back to 130 and one row down
+  // once past 449.
+  int px = 70, py = 120;
+  for (int k = 0; k <= i; ++k) {
+    px += kInventorySlotStep;
+    if (px > 449) {
+      px = kInventorySlotX0;
+      py += kInventorySlotStep;
+    }
+  }
+  *x = px;
+  *y = py;
+}
+
+void story_invent() {
+  for (const Combination& c : kCombinations) {
+    if (std::strcmp(name_or_empty(arrow_obj), c.held) != 0 || std::strcmp(name_or_empty(buffer_obj), c.on) != 0)
+      continue;
+    hold_item(c.product);
+    counter2 = 1;
+    return;
+  }
+}
+
+void inventory() {
+  BITMAP* background = create_bitmap(kScreenWidth, kScreenHeight);
+  blit(memory_screen, background, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  Press left_press, right_press;
+  for (invent = 0; inv_menu == 1; ++invent) {
+    platform_hide_pointer();
+    platform_poll_mouse();
+    const bool left = left_press(mouse_b & 1);
+    const bool right = right_press(mouse_b & 2);
+    const bool held = carrying_item();
+    sort_inventory();
+    blit(background, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+    draw_sprite(memory_screen, inventory_bmp, kInventoryPos.x, kInventoryPos.y);
+    draw_inventory_labels();
+
+    for (int i = 0; i < invent_nr; ++i) {
+      inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
+      if (pointer_in_square(invent_obj_x, invent_obj_y)) draw_sprite(memory_screen, inv_obj_on, invent_obj_x, invent_obj_y);
+      draw_sprite(memory_screen, inventory_obj_bmp[i], invent_obj_x, invent_obj_y);
+    }
+
+    if (right) {
+      inv_menu = 0;
+      break;
+    }
+    if (kInventoryPanelButton.contains(mouse_x, mouse_y)) {
+      draw_sprite(memory_screen, game_opt_on, kInventoryPanelButtonPos.x, kInventoryPanelButtonPos.y);
+      draw_inventory_labels();
+      if (left) {
+        inv_menu = 2;
+        break;
+      }
+    }
+
+    mouse_over_obj = 0;
+    for (int i = 0; i < invent_nr; ++i) {
+      inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
+      if (!pointer_in_square(invent_obj_x, invent_obj_y)) continue;
+      draw_description(i);
+      mouse_over_obj = 1;
+      mouse_status = held ? kModeItemOnTarget : kModeTake;
+      if (left && !held) {
+        pick_up(i);
+        wait_mouse_release();
+      } else if (left && held) {
+        counter2 = 0;
+        buffer_obj = inventory_obj[i];
+        story_invent();
+        if (counter2 == 1) {
+          platform_set_pointer(arrow);
+          remove_inventory_slot(i);
+        }
+        wait_mouse_release();
+      }
+      break;
+    }
+    if (mouse_over_obj == 0) {
+      mouse_status = held ? kModeItem : kModeWalk;
+      if (left && held) {
+        put_back();
+        wait_mouse_release();
+      }
+    }
+
+    mouse_over_sth = mouse_over_obj;
+    animate_pointer();
+    platform_show_pointer(memory_screen);
+    platform_present(memory_screen, kScreenWidth, kScreenHeight);
+  }
+  platform_hide_pointer();
+  destroy_bitmap(background);
+}
+
+void main_invent() {
+  inv_menu = 1;
+  load_invent_data();
+  while (inv_menu != 0) {
+    if (inv_menu == 1)
+      inventory();
+    else if (inv_menu == 2)
+      game_options();
+    else
+      inv_menu = 0;
+  }
+  unload_invent_data();
+  wait_mouse_release();
+  force_cursor = kVerbFree;
+  cpu_delay = 0;
+}
+
+void invent_bitmaps() {
+  for (BITMAP*& slot : inventory_obj_bmp) {
+    if (slot) destroy_bitmap(slot);
+    slot = create_bitmap(kInventorySlotSize, kInventorySlotSize);
+    clear_to_color(slot, bitmap_mask_color(slot));
+  }
+  // Each name held once: every slot with that name gets its picture.
+  for (int i = 0; i < invent_nr && i < kInventorySlots; ++i) {
+    bool done = false;
+    for (int k = 0; k < i && !done; ++k) done = std::strcmp(name_or_empty(inventory_obj[k]), name_or_empty(inventory_obj[i])) == 0;
+    if (done) continue;
+    temp_inv_obj = inventory_obj[i];
+    temp_nr = -1;
+    load_inv_bmp();
+  }
+}
+
+void load_inv_bmp() {
+  const ItemLook look = look_up_item(temp_inv_obj);
+  for (int i = 0; i < kInventorySlots; ++i) {
+    if (std::strcmp(name_or_empty(inventory_obj[i]), name_or_empty(temp_inv_obj)) != 0) continue;
+    BITMAP* slot = inventory_obj_bmp[i];
+    if (!slot) continue;
+    if (temp_nr >= 0 && objects_dat && temp_nr < manifest::kObjectsFile.entries &&
+        objects_dat[temp_nr].type == DAT_BITMAP) {
+      BITMAP* picture = static_cast<BITMAP*>(objects_dat[temp_nr].dat);
+      clear_to_color(slot, bitmap_mask_color(slot));
+      stretch_blit(picture, slot, 0, 0, picture->w, picture->h, 0, 0, slot->w, slot->h);
+    } else {
+      draw_item_picture(temp_inv_obj, slot);
+    }
+    // A loaded game keeps names only: the description comes back with the picture.
+    if (look.known)
+      for (int l = 0; l < kTextLines; ++l) inv_obj_describe[i][l] = look.lines[l];
+  }
 }

@@ -56,9 +56,9 @@ void main_loop_pass() {
     ++go_frame_nr;
   }
 
+  // A right click puts the carried item back into the bag (unless the bag is full).
   if ((mouse_b & 2) && carrying_item()) {
-    return_carried_item();
-    mouse_status = kModeWalk;
+    if (return_carried_item()) mouse_status = kModeWalk;
     click = kClickHeld;
   }
 

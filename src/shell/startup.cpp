@@ -13,6 +13,7 @@
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
+#include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "menus/main_menu.h"
 #include "menus/screen_layout.h"
@@ -111,10 +112,7 @@ void start_new_game() {
 
   hero_remark(TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here."));
 
-  add_to_inventory(objects_bmp[3], "rolle",
-                   TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.",
-                      "Mum's rolling pin is my allrounder tool."),
-                   "", "");
+  give_item("rolle");
 }
 
 int game_main(int argc, char** argv) {

@@ -1,0 +1,232 @@
+// The in-game control panel: a modal loop over the inventory screen, with the
+// pictures of "inventar.dat" (loaded while the inventory is open).
+#include "menus/control_panel.h"
+
+#include <cstdio>
+
+#include "dialogue/talk.h"
+#include "menus/screen_layout.h"
+#include "menus/sliders.h"
+#include "persistence/options.h"
+#include "platform/platform.h"
+#include "shell/cursor.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+
+namespace {
+
+using namespace screen_layout;
+
+constexpr int kSliders = 3;
+
+int* slider_setting(int i) {
+  int* const settings[kSliders] = {&tmp_text_speed, &tmp_music_vol, &tmp_wave_vol};
+  return settings[i];
+}
+
+sliders::Kind slider_kind(int i) {
+  return i == 0 ? sliders::Kind::kTextSpeed : sliders::Kind::kVolume;
+}
+
+// The slider whose knob row is y (text speed for any other row).
+int slider_at_row(int y) {
+  for (int i = 0; i < kSliders; ++i)
+    if (kPanelSliderY[i] == y) return i;
+  return 0;
+}
+
+int knob_x(int i) {
+  return sliders::value_to_x(slider_kind(i), *slider_setting(i));
+}
+
+// A left press that started in this pass (set by game_options for
+// game_controlling): a knob is dragged only when it is pressed itself.
+bool left_pressed = false;
+
+struct Press {
+  bool was_down = true;
+  bool operator()(bool down) {
+    const bool pressed = down && !was_down;
+    was_down = down;
+    return pressed;
+  }
+};
+
+void draw_at(BITMAP* picture, Point at) {
+  draw_sprite(memory_screen, picture, at.x, at.y);
+}
+
+enum class Align { kLeft, kCentre, kRight };
+
+void label(const char* words, const Rect& box, Align align, int colour) {
+  const int w = text_length(pv_font, words);
+  int x = box.x1;
+  if (align == Align::kCentre) x = box.x1 + (box.width() - w) / 2;
+  if (align == Align::kRight) x = box.x2 + 1 - w;
+  outlined_text(words, x, box.y1 + (box.height() - text_height(pv_font)) / 2, colour);
+}
+
+// A text row 20 pixels high centred on the middle of y1..y2.
+Rect row(int x1, int x2, int y1, int y2) {
+  const int mid = (y1 + y2) / 2;
+  return {x1, mid - 10, x2, mid + 9};
+}
+
+// The words of the panel: what each slider sets and its value, the switch,
+// the buttons with room for a label.
+void draw_labels() {
+  const int title = makecol(255, 236, 170);
+  const int body = makecol(232, 238, 250);
+  const int value = makecol(170, 220, 255);
+  label(TR("Bedienfeld", "Control panel"), {kInventoryPos.x, 80, kInventoryPos.x + kInventoryWidth - 1, 111},
+        Align::kCentre, title);
+  const char* const names[kSliders] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
+                                       TR("Geraeusche", "Sound effects")};
+  for (int i = 0; i < kSliders; ++i) {
+    const int y = kPanelSliderY[i];
+    label(names[i], row(84, 284, y, y + kKnobHeight - 1), Align::kRight, body);
+    char number[8];
+    std::snprintf(number, sizeof number, "%d", *slider_setting(i));
+    label(number, row(kPanelSliderX2 + kKnobWidth + 8, 556, y, y + kKnobHeight - 1), Align::kLeft, value);
+  }
+  label(TR("Textausgabe", "Text output"), row(84, 334, kPanelSwitch.y1, kPanelSwitch.y2), Align::kRight, body);
+  label(tmp_text_output ? TR("An", "On") : TR("Aus", "Off"), row(kPanelSwitch.x2 + 10, 556, kPanelSwitch.y1, kPanelSwitch.y2),
+        Align::kLeft, value);
+  label(TR("Ende", "Quit"), label_space(kPanelQuit), Align::kCentre, title);
+  label(TR("Inventar", "Bag"), label_space(kPanelInventory), Align::kCentre, title);
+}
+
+// The panel without its knobs: the picture, the "off" mark, the words.
+void draw_panel() {
+  draw_at(game_options_bmp, kInventoryPos);
+  if (tmp_text_output == 0) draw_at(game_off, kPanelOffPos);
+  draw_labels();
+}
+
+void present_with_pointer() {
+  platform_show_pointer(memory_screen);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
+  platform_hide_pointer();
+}
+
+void apply_volumes() {
+  platform_set_volume(tmp_wave_vol, tmp_music_vol);
+}
+
+}  // namespace
+
+void game_controlling() {
+  const int i = slider_at_row(controller_y);
+  if (!sliders::pointer_on_knob(controller_x, controller_y, mouse_x, mouse_y)) {
+    draw_sprite(memory_screen, controller_bmp, controller_x, controller_y);
+    return;
+  }
+  draw_sprite(memory_screen, controller_on, controller_x, controller_y);
+  if (!left_pressed) return;
+  left_pressed = false;
+  const int start_x = controller_x;
+  const int start_value = *slider_setting(i);
+  do {
+    platform_poll_mouse();
+    controller_x = sliders::knob_x_for_pointer(mouse_x);
+    // The setting follows the knob, so its number and a volume change at once.
+    *slider_setting(i) =
+        controller_x == start_x ? start_value : sliders::x_to_value(slider_kind(i), controller_x);
+    if (slider_kind(i) == sliders::Kind::kVolume) apply_volumes();
+    draw_panel();
+    for (int k = 0; k < kSliders; ++k)
+      if (k != i) draw_sprite(memory_screen, controller_bmp, knob_x(k), kPanelSliderY[k]);
+    draw_sprite(memory_screen, controller_on, controller_x, controller_y);
+    present_with_pointer();
+  } while (mouse_b & 1);
+  // A knob let go where it was picked up keeps its setting: reading the
+  // position back would round a volume down (128 shows at 395, which reads 127).
+  *slider_setting(i) = controller_x == start_x ? start_value : sliders::x_to_value(slider_kind(i), controller_x);
+  apply_volumes();
+  wait_mouse_release();
+}
+
+void panel_save_button(bool /*pressed*/) {}
+void panel_load_button(bool /*pressed*/) {}
+
+void quit_from_panel() {
+  platform_stop_midi();
+  const bool saved = save_options() == 0;
+  clear_bitmap(memory_screen);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
+  platform_text_mode();
+  if (!saved) std::fprintf(stderr, "Pelvaro: options.sav could not be written; the settings are lost.\n");
+  platform_exit(1);
+}
+
+void game_options() {
+  tmp_music_vol = music_vol;
+  tmp_wave_vol = wave_vol;
+  tmp_text_speed = text_speed;
+  tmp_text_output = text_output;
+  Press left_press, right_press;
+  bool leave = false;
+  while (!leave) {
+    platform_hide_pointer();
+    platform_poll_mouse();
+    left_pressed = left_press(mouse_b & 1);
+    const bool right = right_press(mouse_b & 2);
+    const bool left = left_pressed;
+
+    draw_panel();
+    for (int i = 0; i < kSliders; ++i) {
+      controller_x = knob_x(i);
+      controller_y = kPanelSliderY[i];
+      game_controlling();
+    }
+    // A drag just ended: the rest of this pass must not take its press again.
+    const bool click = left && left_pressed;
+    left_pressed = false;
+
+    if (kPanelSwitch.contains(mouse_x, mouse_y)) {
+      if (tmp_text_output)
+        draw_at(game_on_on, kPanelOnOnPos);
+      else
+        draw_at(game_off_on, kPanelOffPos);
+      if (click) {
+        tmp_text_output = tmp_text_output ? 0 : 1;
+        wait_mouse_release();
+      }
+    }
+    if (kPanelInventory.contains(mouse_x, mouse_y)) {
+      draw_at(game_inv_on, kPanelInventoryPos);
+      if (click) {
+        inv_menu = 1;
+        wait_mouse_release();
+        leave = true;
+      }
+    }
+    if (!leave && kPanelQuit.contains(mouse_x, mouse_y)) {
+      draw_at(game_quit_on, kPanelQuitPos);
+      if (click) {
+        wait_mouse_release();
+        quit_from_panel();
+      }
+    }
+    panel_save_button(click);
+    panel_load_button(click);
+    apply_volumes();
+    if (!leave && right) {
+      inv_menu = 0;
+      leave = true;
+    }
+    draw_labels();
+    mouse_status = carrying_item() ? kModeItem : kModeWalk;
+    maus();
+    present_with_pointer();
+  }
+  music_vol = tmp_music_vol;
+  wave_vol = tmp_wave_vol;
+  text_speed = tmp_text_speed;
+  text_output = tmp_text_output;
+  platform_set_volume(wave_vol, music_vol);
+  // Written at once, so that no way out of the game loses what was set here.
+  if (save_options() != 0)
+    std::fprintf(stderr, "Pelvaro: options.sav could not be written; the settings stay for this run only.\n");
+}

@@ -1,0 +1,25 @@
+// The in-game control panel, reached from the inventory: text speed, music
+// and sound volume (heard at once), the text-output switch, back to the
+// inventory, Save and Load, and Quit.
+//
+// It edits the working copies tmp_text_speed, tmp_music_vol, tmp_wave_vol and
+// tmp_text_output and keeps them when it is left; there is no cancel. The
+// settings are then written to "options.sav", so that no way out of the game
+// loses them.
+#pragma once
+
+// The panel loop; run by main_invent while inv_menu is 2. Leaves with inv_menu
+// 1 (the inventory button) or 0 (a right click closes the inventory too).
+void game_options();
+// Draws the slider whose knob is at (controller_x, controller_y) and drags it
+// when its knob is pressed; the slider's working value follows on release.
+void game_controlling();
+
+// Quit from the panel: write the options, leave graphics mode, exit status 1.
+[[noreturn]] void quit_from_panel();
+
+// The Save and Load buttons: drawn with the panel; what a press on them opens
+// (the slot screens) is wired in these two hooks. `pressed` is a fresh left
+// press in this pass.
+void panel_save_button(bool pressed);
+void panel_load_button(bool pressed);

@@ -1,0 +1,360 @@
+// The inventory screen, the combinations and the item catalogue, played
+// headless from a new game standing in its main loop.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "interaction/inventory.h"
+#include "interaction/items.h"
+#include "platform/headless.h"
+#include "rooms/registry.h"
+#include "shell/cursor.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+#include "support/test_support.h"
+
+using namespace test_support;
+
+namespace {
+
+// A mouse event `dt` ms after the one before.
+struct Ev {
+  int dt;
+  int x, y, buttons;
+};
+
+// Schedules the events from now and runs the inventory (bag already pressed);
+// returns how it ended (-1: it returned).
+int run_invent(std::initializer_list<Ev> events) {
+  int t = headless::now();
+  for (const Ev& e : events) {
+    t += e.dt;
+    headless::mouse_at(t, e.x, e.y, e.buttons);
+  }
+  headless::set_time_limit(t + 20000);
+  return run_program([] { main_invent(); });
+}
+
+// Gives the hero the items, by catalogue name, after the rolling pin.
+void give(std::initializer_list<const char*> names) {
+  for (const char* n : names) ASSERT_TRUE(give_item(n)) << n;
+}
+
+std::vector<std::string> names_held() {
+  std::vector<std::string> v;
+  for (int i = 0; i < invent_nr; ++i) v.push_back(inventory_obj[i]);
+  return v;
+}
+
+// What the pointer was over after each present, with the mouse position.
+struct Seen {
+  int x, y, over, menu;
+};
+
+class Inventory : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(stand_in_main_loop(3), -2); }
+  void TearDown() override { headless::on_present(nullptr); }
+  std::vector<Seen> seen;
+  void record() {
+    headless::on_present([this] { seen.push_back({mouse_x, mouse_y, mouse_over_obj, inv_menu}); });
+  }
+  bool was_over(int x, int y) {
+    bool any = false, over = false;
+    for (const Seen& s : seen)
+      if (s.x == x && s.y == y && s.menu == 1) {
+        any = true;
+        over = over || s.over == 1;
+      }
+    EXPECT_TRUE(any) << "no pass with the pointer at " << x << ", " << y;
+    return over;
+  }
+};
+
+}  // namespace
+
+// ---- Sort and grid ----------------------------------------------------------------
+
+TEST_F(Inventory, SortPutsCapitalsBeforeSmallLettersAndTheEmptyZLast) {
+  give({"access", "Schweissbrenner", "glasses", "Gaz", "Blei"});
+  BITMAP* const gaz_picture = inventory_obj_bmp[4];
+  sort_inventory();
+  EXPECT_EQ(names_held(), (std::vector<std::string>{"Blei", "Gaz", "Schweissbrenner", "access", "glasses", "rolle"}));
+  EXPECT_EQ(inventory_obj_bmp[1], gaz_picture) << "the picture moves with its name";
+  EXPECT_STREQ(inv_obj_describe[1][0], TR("Eine Flasche mit brennbarem Gas.", "A bottle with combustible gas."));
+  for (int i = invent_nr; i < kInventorySlots; ++i) EXPECT_STREQ(inventory_obj[i], "z") << i;
+}
+
+TEST_F(Inventory, GridSixToARowFrom130By60) {
+  const int xs[] = {130, 190, 250, 310, 370, 430};
+  for (int i = 0; i < 18; ++i) {
+    int x = 0, y = 0;
+    inventory_slot_position(i, &x, &y);
+    EXPECT_EQ(x, xs[i % 6]) << i;
+    EXPECT_EQ(y, 120 + 60 * (i / 6)) << i;
+  }
+}
+
+TEST_F(Inventory, TheSeventhItemIsDrawnAt130_180WithItsHighlightAndDescription) {
+  give({"access", "glasses", "Gaz", "Blei", "tool", "diamond"});  // seven with the rolling pin
+  sort_inventory();
+  ASSERT_STREQ(inventory_obj[6], "tool");
+  BITMAP* shot = nullptr;
+  headless::on_present([&] {
+    if (!shot && mouse_x == 150 && mouse_over_obj == 1) {
+      shot = create_bitmap(640, 480);
+      blit(headless::last_frame(), shot, 0, 0, 0, 0, 640, 480);
+    }
+  });
+  EXPECT_EQ(run_invent({{30, 150, 200, 0}, {100, 150, 200, 2}, {60, 150, 200, 0}}), -1);
+  ASSERT_NE(shot, nullptr) << "the pointer at (150, 200) was over no item";
+  // The screwdriver's description at the top, centred, in the reply colour.
+  int ink = 0;
+  for (int y = 10; y < 30; ++y)
+    for (int x = 0; x < 640; ++x) ink += getpixel(shot, x, y) == (128000 & 0xFFFF);
+  EXPECT_GT(ink, 20);
+  destroy_bitmap(shot);
+}
+
+TEST_F(Inventory, HighlightSquareIsInclusiveFromXToXPlus40) {
+  record();
+  EXPECT_EQ(run_invent({{30, 130, 120, 0},
+                        {40, 170, 160, 0},
+                        {40, 129, 140, 0},
+                        {40, 171, 140, 0},
+                        {40, 150, 119, 0},
+                        {40, 150, 161, 0},
+                        {40, 150, 140, 2},
+                        {60, 150, 140, 0}}),
+            -1);
+  EXPECT_TRUE(was_over(130, 120));
+  EXPECT_TRUE(was_over(170, 160));
+  EXPECT_FALSE(was_over(129, 140));
+  EXPECT_FALSE(was_over(171, 140));
+  EXPECT_FALSE(was_over(150, 119));
+  EXPECT_FALSE(was_over(150, 161));
+}
+
+// ---- Picking up, putting back, combining -------------------------------------------
+
+TEST_F(Inventory, PickedUpItemRidesThePointerAndComesBackAtItsSortedPlace) {
+  give({"Gaz"});
+  sort_inventory();  // Gaz, rolle
+  // Pick up the rolling pin (slot 1 at 190, 120), then put it back beside the grid.
+  EXPECT_EQ(run_invent({{30, 200, 130, 1},
+                        {80, 200, 130, 0},
+                        {60, 500, 300, 0},
+                        {40, 500, 300, 1},
+                        {80, 500, 300, 0},
+                        {60, 500, 300, 2},
+                        {60, 500, 300, 0}}),
+            -1);
+  EXPECT_EQ(names_held(), (std::vector<std::string>{"Gaz", "rolle"}));
+  EXPECT_FALSE(carrying_item());
+  EXPECT_STREQ(inv_obj_describe[1][0],
+               TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool."));
+}
+
+TEST_F(Inventory, ClosingWithAnItemPickedUpKeepsItOnThePointer) {
+  EXPECT_EQ(run_invent({{30, 140, 130, 1}, {80, 140, 130, 0}, {60, 400, 300, 2}, {60, 400, 300, 0}}), -1);
+  EXPECT_EQ(invent_nr, 0);
+  EXPECT_STREQ(arrow_obj, "rolle");
+  EXPECT_TRUE(carrying_item());
+  // A right click in the room puts it back.
+  mouse_x = 400, mouse_y = 300, mouse_b = 2;
+  main_loop_pass();
+  EXPECT_EQ(invent_nr, 1);
+  EXPECT_STREQ(inventory_obj[0], "rolle");
+  EXPECT_EQ(mouse_status, kModeWalk);
+}
+
+TEST(Combinations, EveryOrderOfTheEightRulesAndNothingElse) {
+  const struct {
+    const char *held, *on, *product;
+  } rules[] = {{"schlauch", "Gaz", "Gaz_Schlauch"},
+               {"Gaz", "schlauch", "Gaz_Schlauch"},
+               {"schlauch", "Bunsenbrenner", "Bunsen_Schlauch"},
+               {"Bunsenbrenner", "schlauch", "Bunsen_Schlauch"},
+               {"Gaz_Schlauch", "Bunsenbrenner", "Schweissbrenner"},
+               {"Bunsenbrenner", "Gaz_Schlauch", "Schweissbrenner"},
+               {"Bunsen_Schlauch", "Gaz", "Schweissbrenner"},
+               {"Gaz", "Bunsen_Schlauch", "Schweissbrenner"}};
+  ensure_allegro();
+  reset_world();
+  arrow = create_bitmap(40, 40);
+  for (const auto& r : rules) {
+    arrow_obj = r.held;
+    buffer_obj = r.on;
+    counter2 = 0;
+    story_invent();
+    EXPECT_EQ(counter2, 1) << r.held << " on " << r.on;
+    EXPECT_STREQ(arrow_obj, r.product) << r.held << " on " << r.on;
+  }
+  EXPECT_STREQ(arrow_describe[0], TR("Dieser improvisierte Schweissbrenner ist das Werk",
+                                     "This blowpipe is the work of a genius."));
+  const char* const others[][2] = {{"Gaz", "Gaz"},      {"Gaz_Schlauch", "schlauch"}, {"Bunsen_Schlauch", "schlauch"},
+                                   {"rolle", "Gaz"},    {"Schweissbrenner", "Gaz"},   {"Gaz_Schlauch", "Gaz"},
+                                   {"Bunsen_Schlauch", "Bunsenbrenner"}};
+  for (const auto& o : others) {
+    arrow_obj = o[0];
+    buffer_obj = o[1];
+    counter2 = 0;
+    story_invent();
+    EXPECT_EQ(counter2, 0) << o[0] << " on " << o[1];
+    EXPECT_STREQ(arrow_obj, o[0]);
+  }
+  destroy_bitmap(arrow);
+}
+
+TEST_F(Inventory, GasOnHoseThenOnBurnerMakesTheTorchOnThePointer) {
+  give({"Gaz", "schlauch", "Bunsenbrenner"});
+  sort_inventory();  // Bunsenbrenner, Gaz, rolle, schlauch
+  // Pick up Gaz (slot 1); the others move up: click the hose (now slot 2),
+  // then the burner (slot 0), then a non-matching click on the rolling pin.
+  EXPECT_EQ(run_invent({{30, 200, 130, 1},
+                        {80, 200, 130, 0},
+                        {60, 260, 130, 1},
+                        {80, 260, 130, 0},
+                        {60, 140, 130, 1},
+                        {80, 140, 130, 0},
+                        {60, 140, 130, 1},
+                        {80, 140, 130, 0},
+                        {60, 400, 300, 2},
+                        {60, 400, 300, 0}}),
+            -1);
+  EXPECT_STREQ(arrow_obj, "Schweissbrenner");
+  EXPECT_TRUE(carrying_item());
+  EXPECT_EQ(names_held(), (std::vector<std::string>{"rolle"}));
+}
+
+TEST_F(Inventory, ARightClickClosesFromEveryState) {
+  // Nothing held, over an item.
+  EXPECT_EQ(run_invent({{30, 140, 130, 2}, {60, 140, 130, 0}}), -1);
+  EXPECT_EQ(inv_menu, 0);
+  // An item held, over nothing.
+  EXPECT_EQ(run_invent({{30, 140, 130, 1}, {80, 140, 130, 0}, {60, 500, 100, 2}, {60, 500, 100, 0}}), -1);
+  EXPECT_EQ(inv_menu, 0);
+  // An item held, over the control-panel button.
+  EXPECT_EQ(run_invent({{30, 200, 370, 2}, {60, 200, 370, 0}}), -1);
+  EXPECT_EQ(inv_menu, 0);
+  // In the control panel (with the item still held).
+  EXPECT_EQ(run_invent({{30, 200, 370, 1}, {80, 200, 370, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}), -1);
+  EXPECT_EQ(inv_menu, 0);
+  EXPECT_STREQ(arrow_obj, "rolle");
+}
+
+TEST_F(Inventory, ControlPanelButtonIs151To309By357To395) {
+  std::vector<int> menus;
+  headless::on_present([&] {
+    if (menus.empty() || menus.back() != inv_menu) menus.push_back(inv_menu);
+  });
+  // Outside by one pixel on each side: nothing; then its two corners each open the panel.
+  EXPECT_EQ(run_invent({{30, 150, 370, 1}, {60, 150, 370, 0}, {40, 310, 370, 1}, {60, 310, 370, 0},
+                        {40, 200, 356, 1}, {60, 200, 356, 0}, {40, 200, 396, 1}, {60, 200, 396, 0},
+                        {40, 151, 357, 1}, {60, 151, 357, 0},
+                        // The panel's inventory button leads back; then the other corner.
+                        {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 309, 395, 1}, {60, 309, 395, 0},
+                        {60, 300, 150, 2}, {60, 300, 150, 0}}),
+            -1);
+  EXPECT_EQ(menus, (std::vector<int>{1, 2, 1, 2, 0}));
+}
+
+// ---- The item catalogue -------------------------------------------------------------
+
+namespace {
+
+bool same_picture(BITMAP* a, BITMAP* b) {
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x)
+      if (getpixel(a, x, y) != getpixel(b, x, y)) return false;
+  return true;
+}
+
+BITMAP* objects_entry(int entry) {
+  BITMAP* b = create_bitmap(40, 40);
+  BITMAP* p = static_cast<BITMAP*>(objects_dat[entry].dat);
+  clear_to_color(b, bitmap_mask_color(b));
+  stretch_blit(p, b, 0, 0, p->w, p->h, 0, 0, 40, 40);
+  return b;
+}
+
+}  // namespace
+
+TEST_F(Inventory, EveryItemOfTheStoryAndEveryTakeablePieceHasAPictureAndADescription) {
+  const char* const names[] = {"rolle", "kanister", "tool", "guitar", "Gaz", "schlauch", "Bunsenbrenner",
+                               "Alkohol", "Limonade", "diamond", "access", "glasses", "bleiloesung", "Blei",
+                               "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner"};
+  BITMAP* pic = create_bitmap(40, 40);
+  for (const char* n : names) {
+    const ItemLook look = look_up_item(n);
+    ASSERT_TRUE(look.known) << n;
+    EXPECT_GT(std::strlen(look.lines[0]), 0u) << n;
+    EXPECT_TRUE(draw_item_picture(n, pic)) << n;
+  }
+  for (const RoomScript* room : kRooms)
+    for (const FurniState& row : room->furniture)
+      if (row.take == 1) {
+        EXPECT_TRUE(look_up_item(row.name).known) << room->name << " " << row.name;
+        EXPECT_TRUE(draw_item_picture(row.name, pic)) << room->name << " " << row.name;
+      }
+  EXPECT_FALSE(look_up_item("nothing-of-that-name").known);
+  destroy_bitmap(pic);
+}
+
+TEST_F(Inventory, TheCanisterShowsItsOwnPictureNotTheAccessCard) {
+  // In "objects.dat" the access card is entry 0 and the canister entry 11.
+  BITMAP* pic = create_bitmap(40, 40);
+  BITMAP* card = objects_entry(0);
+  BITMAP* can = objects_entry(11);
+  ASSERT_TRUE(draw_item_picture("kanister", pic));
+  EXPECT_TRUE(same_picture(pic, can));
+  EXPECT_FALSE(same_picture(pic, card));
+  ASSERT_TRUE(draw_item_picture("access", pic));
+  EXPECT_TRUE(same_picture(pic, card));
+  // The first description line is the physics room's canister's.
+  EXPECT_STREQ(look_up_item("kanister").lines[0],
+               TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside."));
+  for (BITMAP* b : {pic, card, can}) destroy_bitmap(b);
+}
+
+TEST_F(Inventory, SpecialPiecesKeepTheirFixedGermanTextAndTheirLookTextInEnglish) {
+  const ItemLook bunsen = look_up_item("Bunsenbrenner");
+  EXPECT_STREQ(bunsen.lines[0], TR("Das ist ein Bunsenbrenner. Dieses mit Gas betriebene",
+                                   "A Bunsen burner. It makes a really"));
+  EXPECT_STREQ(look_up_item("diamond").lines[0],
+               TR("Das ist ein Diamant. Der sieht nicht gerade billig aus.", "A diamond. It does not look cheap"));
+}
+
+TEST_F(Inventory, AfterALoadEverySlotGetsItsPictureAndDescriptionBackByName) {
+  // A loaded game holds names only.
+  const char* const loaded[] = {"Gaz", "kanister", "rolle", "schlauch"};
+  for (int i = 0; i < 4; ++i) {
+    inventory_obj[i] = loaded[i];
+    for (int l = 0; l < 3; ++l) inv_obj_describe[i][l] = "";
+  }
+  invent_nr = 4;
+  invent_bitmaps();
+  BITMAP* pic = create_bitmap(40, 40);
+  for (int i = 0; i < 4; ++i) {
+    draw_item_picture(loaded[i], pic);
+    EXPECT_TRUE(same_picture(inventory_obj_bmp[i], pic)) << loaded[i];
+    EXPECT_STREQ(inv_obj_describe[i][0], look_up_item(loaded[i]).lines[0]) << loaded[i];
+  }
+  destroy_bitmap(pic);
+}
+
+TEST_F(Inventory, AFullBagRefusesTheItemWithoutWritingPastTheTable) {
+  while (invent_nr < 100) ASSERT_TRUE(give_item("glasses"));
+  EXPECT_FALSE(give_item("access"));
+  EXPECT_EQ(invent_nr, 100);
+  for (int i = 0; i < 100; ++i) ASSERT_STRNE(inventory_obj[i], "access");
+  // A carried item stays on the pointer when the bag is full.
+  arrow_obj = "diamond";
+  mouse_status = kModeItem;
+  EXPECT_FALSE(return_carried_item());
+  EXPECT_EQ(invent_nr, 100);
+}
