@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogue/talk_data.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
