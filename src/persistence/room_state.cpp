@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "dialogue/talk_data.h"
 #include "persistence/files.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "dialogue/talk_data.h"
 #include "interaction/remarks.h"
 #include "shell/cursor.h"
 #include "shell/world.h"
@@ -58,8 +59,12 @@ void extra_click() {
   via(true_x, true_y);
 }
 
-void talking_room() { call(&RoomScript::talking); }
-void s_extra() { call(&RoomScript::s_extra); }
+void talking_room() {
+  if (const RoomScript* room = current_room()) store_talk_lines(room->talk_lines);
+}
+void s_extra() {
+  if (const RoomScript* room = current_room()) apply_talk_overrides(room->talk_overrides);
+}
 void cond_sent() { call(&RoomScript::cond); }
 void detect_cons_sent() { call(&RoomScript::detect_cons); }
 void cons_sent() { call(&RoomScript::cons); }

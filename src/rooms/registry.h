@@ -32,6 +32,8 @@ void extra_click();
 void load_furni_room();
 void load_people_room();
 void set_data_file();
+// talking_room stores the room's table of lines, s_extra applies its table
+// of overrides (dialogue/talk_data.h).
 void talking_room();
 void s_extra();
 void cond_sent();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dialogue/talk.h"
+#include "dialogue/talk_data.h"
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"

@@ -14,6 +14,7 @@
 #include <array>
 #include <span>
 
+#include "dialogue/talk_tree.h"
 #include "shell/world.h"
 
 // One animation frame: a picture of the room's datafile, where its top-left
@@ -139,6 +140,31 @@ struct ExitDef {
   int arrive_x, arrive_y;
 };
 
+// One node of a person's conversation: where it sits in the tree (the
+// person's talk number and the path of choices), what the hero says there
+// and what the person answers. A line of "" is empty; line 0 of the sentence
+// empty means there is no sentence at this node (the table may hold such a
+// row where one language build has a sentence and the other has none).
+struct TalkLine {
+  int person;
+  TalkPath path;
+  const char* sentence[kTalkLines];
+  const char* reply[kTalkLines];
+};
+
+// What differs at one node from the counts derived from the tree's shape:
+// call_nr >= 0 replaces the node's count (10000 or 15000 makes it
+// repeatable, 1 single-use); exit 1 makes choosing it end the conversation;
+// withheld 1 keeps it from being offered until the story offers it. An
+// override of a parent leaves its children alone.
+struct TalkOverride {
+  int person;
+  TalkPath path;
+  int call_nr = -1;
+  int exit = 0;
+  int withheld = 0;
+};
+
 // The verbs a room's rule can answer. use_item: the carried item used on a
 // piece; give: the carried item given to a person.
 enum class Verb { look, take, use, use_item, give, talk };
@@ -206,11 +232,16 @@ struct RoomScript {
   // The hero has reached exit change_room: the room may keep him there
   // (change_room -1) before the door is tried.
   void (*leaving)() = nullptr;
-  // The conversation hooks of the rooms whose persons talk: filling the
-  // dialogue tables, adjusting them, conditions before a menu, reacting to a
-  // choice, and consequences after an exchange. (Gifts are person rules.)
-  void (*talking)() = nullptr;
-  void (*s_extra)() = nullptr;
+  // The conversations of the room's persons: every sentence and reply as a
+  // table of nodes, read into the dialogue tables whenever the room is set
+  // up; then the counts, endings and withheld sentences that differ from
+  // the derived ones (dialogue/talk_data.h says how they are applied).
+  std::span<const TalkLine> talk_lines;
+  std::span<const TalkOverride> talk_overrides;
+  // The conversation hooks with behaviour: conditions before each menu,
+  // the reaction to a choice (it sees the path and `choice` before any count
+  // changes), and the consequences after every exchange. (Gifts are person
+  // rules with Verb::give.)
   void (*cond)() = nullptr;
   void (*detect_cons)() = nullptr;
   void (*cons)() = nullptr;

@@ -17,8 +17,6 @@ void main_loop_pass();
 
 // One step of the start-up progress screen.
 void loading();
-// Rebuild the current room's conversations.
-void load_new_talking();
 
 // The pacing shared by every loop: reads the clock into `delay` and, when 55 ms
 // have passed since `current_time`, moves `current_time` on and returns 1 (a

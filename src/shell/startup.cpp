@@ -10,6 +10,7 @@
 
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
+#include "dialogue/talk_data.h"
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
@@ -60,9 +61,6 @@ void loading() {
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
   load_loop += 1;
 }
-
-// The room's conversations are rebuilt here once rooms have them.
-void load_new_talking() {}
 
 void start_up(int argc, char** argv) {
   fullscreen = (argc > 1 && argv[1] && std::strcmp(argv[1], "-fullscreen") == 0) ? 1 : 0;

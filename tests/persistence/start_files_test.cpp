@@ -6,17 +6,21 @@
 // After a change that is meant to alter them (a room gains a piece, its art is
 // redrawn), record the list anew from the build's data folder:
 //   cd build/data && sha256sum sav/tmp/*.sav <the 43 room datafiles>
-// and say in the commit why they changed.
+// and say in the commit why they changed. A state file that differs between
+// the builds (a conversation differs) is listed once per build, with the
+// build's language as a third column.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/headless.h"
 #include "rooms/registry.h"
 #include "shell/game.h"
+#include "shell/tr.h"
 #include "support/sha256.h"
 #include "support/test_support.h"
 
@@ -24,14 +28,55 @@ using namespace test_support;
 
 namespace {
 
-// file name -> checksum, from the recorded list ("<sha256>  <path>" a line).
+// file name -> checksum, from the recorded list ("<sha256>  <path>" a line,
+// or "<sha256>  <path>  <language>" for one build only).
 std::map<std::string, std::string> recorded(const std::string& prefix) {
   std::ifstream in(std::string(PELVARO_FIXTURES_DIR) + "/start_files.sha256");
   std::map<std::string, std::string> list;
-  std::string sum, name;
-  while (in >> sum >> name)
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string sum, name, language;
+    if (!(fields >> sum >> name)) continue;
+    if (fields >> language && language != kLanguage) continue;
     if (name.rfind(prefix, 0) == 0) list[name] = sum;
+  }
   return list;
+}
+
+// Plays the program's start up to the main menu, which has written the 43
+// state files.
+void start_to_main_menu() {
+  fresh_game();
+  Player stop_at_menu;
+  stop_at_menu.then(in_main_menu, [] { headless::stop(); });
+  static char name[] = "game";
+  char* argv[] = {name, nullptr};
+  ASSERT_EQ(run_program([&] { start_up(1, argv); }), -2);
+}
+
+// One dialogue node's three numbers in a state file: count, presence, exit.
+struct NodeState {
+  int call_nr, present, exit;
+  bool operator==(const NodeState&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const NodeState& n) {
+  return o << "{" << n.call_nr << ", " << n.present << ", " << n.exit << "}";
+}
+
+// Node `dotted` of person `person` in the state file `file`.
+NodeState node_in_file(const std::string& file, int person, const std::string& dotted) {
+  std::istringstream in(read_file(here(file)));
+  std::vector<int> numbers;
+  int v;
+  while (in >> v) numbers.push_back(v);
+  EXPECT_EQ(numbers.size(), 233320u) << file;
+  int c[5] = {0, 0, 0, 0, 0};
+  for (size_t i = 0, k = 0; i < dotted.size(); i += 2) c[k++] = dotted[i] - '0';
+  // 40 numbers of pieces and persons; then per node, c1 outermost, c5 innermost.
+  const size_t at = 40 + 3 * static_cast<size_t>((((((person * 6 + c[0]) * 6 + c[1]) * 6 + c[2]) * 6 + c[3]) * 6 + c[4]));
+  if (at + 2 >= numbers.size()) return {-1, -1, -1};
+  return {numbers[at], numbers[at + 1], numbers[at + 2]};
 }
 
 }  // namespace
@@ -39,12 +84,7 @@ std::map<std::string, std::string> recorded(const std::string& prefix) {
 TEST(StartFiles, TheStateFilesOfAFreshStartAreThoseRecorded) {
   const auto expected = recorded("sav/tmp/");
   ASSERT_EQ(expected.size(), 43u) << "the recorded list holds one state file per room";
-  fresh_game();
-  Player stop_at_menu;
-  stop_at_menu.then(in_main_menu, [] { headless::stop(); });
-  static char name[] = "game";
-  char* argv[] = {name, nullptr};
-  ASSERT_EQ(run_program([&] { start_up(1, argv); }), -2);
+  start_to_main_menu();
   for (const auto& [name, sum] : expected) {
     const std::string content = read_file(here(name));
     EXPECT_FALSE(content.empty()) << name;
@@ -52,6 +92,31 @@ TEST(StartFiles, TheStateFilesOfAFreshStartAreThoseRecorded) {
   }
   // The registry names exactly these files.
   for (const RoomScript* room : kRooms) EXPECT_EQ(expected.count(room->state_file), 1u) << room->name;
+}
+
+TEST(StartFiles, TheStateFilesHoldTheConversationsCountsWithTheRoomsOverrides) {
+  start_to_main_menu();
+  // The physics teacher: the greeting (derived 7, or 6 in game_en) may lead to
+  // one answer only; the way to the office has three frightened answers, two
+  // in game_en.
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1"), (NodeState{1, 1, 0}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1"), (NodeState{TR(3, 2), 1, 0}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1.3"), (NodeState{TR(1, 0), TR(1, 0), TR(1, 0)}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.2"), (NodeState{3, 1, 0}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "3.1.1.1"), (NodeState{1, 1, 1}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "3.1.1.2"), (NodeState{10000, 1, 1}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 1, "1"), (NodeState{0, 0, 0})) << "Dori says nothing there";
+  // Withheld sentences: counted, not offered.
+  EXPECT_EQ(node_in_file("sav/tmp/fchimie.sav", 0, "4"), (NodeState{1, 0, TR(1, 0)}));
+  EXPECT_EQ(node_in_file("sav/tmp/fcross.sav", 0, "5"), (NodeState{1, 0, 1}));
+  // The assistant's telescope question: 4.4.1 and 4.4.2 under it, 4 repeatable.
+  EXPECT_EQ(node_in_file("sav/tmp/fphysik.sav", 0, "4"), (NodeState{10000, 1, 0}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphysik.sav", 0, "4.3"), (NodeState{1, 1, 0}));
+  // The shared conversation: 4 counts its two leaves; the goodbye 15000 or 10000.
+  EXPECT_EQ(node_in_file("sav/tmp/biolog.sav", 0, "4"), (NodeState{2, 1, 0}));
+  EXPECT_EQ(node_in_file("sav/tmp/biolog.sav", 0, "5"), (NodeState{15000, 1, 1}));
+  EXPECT_EQ(node_in_file("sav/tmp/physik.sav", 0, "5"), (NodeState{10000, 1, 1}));
+  EXPECT_EQ(node_in_file("sav/tmp/kicker.sav", 0, "1"), (NodeState{0, 0, 0})) << "a room without conversations";
 }
 
 TEST(StartFiles, TheRoomDatafilesAreThoseRecorded) {

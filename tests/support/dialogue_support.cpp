@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "dialogue/talk.h"
+#include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/datafiles.h"
 #include "shell/hardware.h"
@@ -93,6 +94,9 @@ std::vector<std::string> talk_tree_problems(const char* room) {
       if (has_sentence(n) && path.depth() > 1 && !has_sentence(talk_node(p, path.first(path.depth() - 1))))
         problems.push_back(std::string("room ") + room + ", " + node +
                            ": its parent holds no sentence, so it is never offered");
+      if (has_sentence(n) && n.s_call_nr < 1)
+        problems.push_back(std::string("room ") + room + ", " + node + ": counts " + std::to_string(n.s_call_nr) +
+                           ", so it is never offered");
       for (int l = 0; l < kTalkLines; ++l) {
         std::string s = line_problem(room, node + ", sentence line " + std::to_string(l), n.sentence[l]);
         if (!s.empty()) problems.push_back(s);
@@ -100,6 +104,22 @@ std::vector<std::string> talk_tree_problems(const char* room) {
         if (!s.empty()) problems.push_back(s);
       }
     });
+  }
+  return problems;
+}
+
+std::vector<std::string> talk_override_problems(const char* room) {
+  std::vector<std::string> problems;
+  const int r = room_index(room);
+  if (r < 0) return {std::string("no room ") + room};
+  for (const TalkOverride& o : kRooms[r]->talk_overrides) {
+    const bool changes = o.call_nr >= 0 || o.exit != 0 || o.withheld != 0;
+    bool sentence = false;
+    for (const TalkLine& line : kRooms[r]->talk_lines)
+      if (line.person == o.person && line.path == o.path && line.sentence[0] && line.sentence[0][0]) sentence = true;
+    if (changes && !sentence)
+      problems.push_back(std::string("room ") + room + ", person " + std::to_string(o.person) + ", node " +
+                         talk_path_name(o.path) + ": an override of a node without a sentence");
   }
   return problems;
 }

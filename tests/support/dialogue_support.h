@@ -24,8 +24,12 @@ int line_width(const char* line);
 // per fault naming the room, the person, the node and the line:
 //  - a sentence deeper than four levels (the menus stop at the fourth);
 //  - a sentence or reply line wider than the band from 40 to 600;
-//  - a sentence whose parent holds none (it could never be offered).
+//  - a sentence whose parent holds none (it could never be offered);
+//  - a sentence that counts below 1 (it is withdrawn before it is offered).
 std::vector<std::string> talk_tree_problems(const char* room);
+// What is wrong with a room's override table as it stands in this build: a
+// row that would change a node which holds no sentence.
+std::vector<std::string> talk_override_problems(const char* room);
 // The same width check for one line of any other text said in `room`
 // (`what` says whose text it is); "" when it fits.
 std::string line_problem(const char* room, const std::string& what, const char* line);

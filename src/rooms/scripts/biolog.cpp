@@ -1,6 +1,9 @@
 // Room biolog.
+#include <cstring>
+
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -120,6 +123,22 @@ void extra_click_biolog() {
   }
 }
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Person 0 holds the conversation of the old school (shared_talk.h).
+
+// Only the canister gets an answer; anything else, nothing happens.
+bool give_biolog(int slot) {
+  if (slot == 0 && std::strcmp(arrow_obj, "kanister") == 0) canister_answer();
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_biolog}};
+
+}  // namespace
+
 extern const RoomScript room_biolog = {
     .name = "biolog",
     .data_file = "biolog.dat",
@@ -139,4 +158,7 @@ extern const RoomScript room_biolog = {
     .area = area_biolog,
     .allow_walk = allow_walk_biolog,
     .extra_click = extra_click_biolog,
+    .person_rules = kGiftRules,
+    .talk_lines = kSchoolTalk,
+    .talk_overrides = kSchoolTalkOverrides,
 };

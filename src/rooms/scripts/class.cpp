@@ -1,5 +1,8 @@
 // Room class: a classroom of the old school with its teacher, Mr Friob.
+#include <cstring>
+
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
@@ -64,6 +67,22 @@ void extra_click_class() {
   if (behind_desk4(tx, ty) && !behind_desk4(hx, hy) && hx > 245) via(260, 325);
 }
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Person 0 holds the conversation of the old school (shared_talk.h).
+
+// Only the canister gets an answer; anything else, nothing happens.
+bool give_class(int slot) {
+  if (slot == 0 && std::strcmp(arrow_obj, "kanister") == 0) canister_answer();
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_class}};
+
+}  // namespace
+
 extern const RoomScript room_class = {
     .name = "class",
     .data_file = "class.dat",
@@ -83,4 +102,7 @@ extern const RoomScript room_class = {
     .area = area_class,
     .allow_walk = allow_walk_class,
     .extra_click = extra_click_class,
+    .person_rules = kGiftRules,
+    .talk_lines = kSchoolTalk,
+    .talk_overrides = kSchoolTalkOverrides,
 };

@@ -1,7 +1,11 @@
 // Room future_biolog: the biology room of the future school. Mrs Sand sits
 // behind her desk at the right; the gas bottle stands at the back on the
 // left, the hose lies by the back wall.
+#include <cstring>
+
+#include "cutscenes/videos.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
@@ -78,6 +82,70 @@ constexpr PersonState kPersons[] = {
 
 }  // namespace
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Conversation of future_biolog: Mrs Sand, the biology teacher, awake at her
+// desk (person 0). Asleep (person 1) she has nothing to say.
+//
+// Tree of person 0 (count after the overrides, "ends" = ends the conversation):
+//   1        greeting (forty tests to mark)                    1
+//   2        what is the gas bottle for (it stays here;        1
+//            gas, hose and burner once welded a radiator off)
+//   3        you look tired (one drop of schnapps and          1
+//            she'd sleep like a log)
+//   4        do you still need the hose (take it)              1
+//   5        taking leave                                  15000  ends
+// Top level 5, deepest level 1, nothing withheld, nothing detected.
+
+// Person 0: Mrs Sand (sand), the biology teacher.
+constexpr TalkLine kFutureBiologTalk[] = {
+    {0, talk_path("1"), {TR("Guten Tag, Frau Sand !", "Hello, Mrs Sand !"), "", ""},
+                        {TR("Du schon wieder. Was willst du ? Ich habe", "You again. What do you want ? I've got"),
+                         TR("vierzig Tests zu korrigieren.", "forty tests to mark."), ""}},
+    {0, talk_path("2"), {TR("Wofuer brauchen Sie die Gasflasche ?", "What do you need that gas bottle for ?"), "", ""},
+                        {TR("Das geht dich nichts an. Die bleibt hier stehen !", "None of your business. It stays right there !"),
+                         TR("Der Letzte, der Gas, Schlauch und Brenner in die", "The last pupil who got hold of gas, a hose and"),
+                         TR("Finger bekam, hat die Heizung weggeschweisst.", "a burner welded the radiator off the wall.")}},
+    {0, talk_path("3"), {TR("Sie sehen muede aus.", "You look tired."), "", ""},
+                        {TR("Muede ? Ich bin seit sechs Uhr hier. Ein Schluck", "Tired ? I've been here since six. One drop of"),
+                         TR("Schnaps, und ich wuerde schlafen wie ein Stein.", "schnapps and I'd sleep like a log."),
+                         TR("Aber davon kann ich hier nur traeumen.", "But here I can only dream of it.")}},
+    {0, talk_path("4"), {TR("Brauchen Sie den Schlauch da noch ?", "Do you still need that hose ?"), "", ""},
+                        {TR("Den alten Gasschlauch ? Nimm ihn ruhig mit.", "That old gas hose ? Take it, by all means."),
+                         TR("Hauptsache, du verschwindest damit.", "As long as you disappear with it."), ""}},
+    {0, talk_path("5"), {TR("Auf Wiedersehen, Frau Sand.", "Goodbye, Mrs Sand."), "", ""},
+                        {TR("Endlich.", "At last."), "", ""}},
+};
+
+// Counts, endings and withheld sentences that differ from the derived ones.
+constexpr TalkOverride kFutureBiologTalkOverrides[] = {
+    {.person = 0, .path = talk_path("5"), .call_nr = 15000, .exit = 1},
+};
+
+// The alcohol sends Mrs Sand to sleep; the hero is left holding the bottle
+// of lemonade it was hidden in.
+bool give_future_biolog(int slot) {
+  if (slot != 0) return true;
+  if (std::strcmp(arrow_obj, "kanister") == 0) {
+    canister_answer();
+  } else if (std::strcmp(arrow_obj, "Alkohol") == 0) {
+    video_sand_sleep();
+    video_sand_sleep2();
+    talk_nr = talk_goto = -1;
+    story_sandalkohol = 1;
+    exchange_carried_item(7, "Limonade", TR("Eine Flasche Ice-Tea.", "It's a bottle of Ice-Tea."), "", "");
+  } else {
+    person_answer(TR("Das will ich nicht.", "I don't want it."));
+  }
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_biolog}};
+
+}  // namespace
+
 extern const RoomScript room_future_biolog = {
     .name = "future_biolog",
     .data_file = "fbiolog.dat",
@@ -98,4 +166,7 @@ extern const RoomScript room_future_biolog = {
     .area = area_biolog,
     .allow_walk = allow_walk_biolog,
     .extra_click = extra_click_biolog,
+    .person_rules = kGiftRules,
+    .talk_lines = kFutureBiologTalk,
+    .talk_overrides = kFutureBiologTalkOverrides,
 };

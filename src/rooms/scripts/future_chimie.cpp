@@ -3,8 +3,14 @@
 // right by the door, and a counter at the right where Mr Rurura stands. On
 // the back wall the three alarm levers with their lights; the showcase below
 // them holds the diamond.
+#include <cstring>
+
+#include "cutscenes/videos.h"
 #include "hero/hero.h"
+#include "interaction/inventory.h"
 #include "rooms/room_script.h"
+#include "rooms/rooms.h"
+#include "rooms/scripts/shared_talk.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -204,6 +210,112 @@ void allow_walk_future_chimie() {
   }
 }
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Conversation of future_chimie: Mister Rurura, the chemistry teacher, behind
+// his counter (person 0) and, once the lead is delivered, at his lab bench
+// brewing the solution against the radiation (person 1).
+//
+// Tree of person 0, at the counter (count after the overrides):
+//   1        what is in the showcase (a diamond; alarm         1
+//            with three levers)
+//   2        what protects against radiation (a lead           1
+//            solution; bring me lead; the old pipes were lead)
+//   3        taking leave                                  15000  ends
+//   4        is the lead solution ready (here it is;           1  ends in game_de only;
+//            pour it into the shower tank in the lab)             withheld at the start
+//                                                                 -> cons_gotblei
+// Tree of person 1, at the lab bench:
+//   1        how much longer (meanwhile get the            15000
+//            chemist's glasses from Rarozir)
+//   2        taking leave                                  15000  ends
+// Person 0: top level 4, deepest level 1; person 1: top level 2, deepest 1.
+// Sentence 4 is made present by the story once the glasses are in hand
+// (which also takes sentence 2 away). Detected: choice 4 of person 0 raises
+// cons_gotblei. In game_en sentence 4 does not end the conversation.
+
+// Person 0: Mister Rurura (Rurura) behind his counter.
+// Person 1: Mister Rurura (Rurura) at his lab bench.
+constexpr TalkLine kFutureChimieTalk[] = {
+    {0, talk_path("1"), {TR("Was ist in der Vitrine da ?", "What's in that showcase ?"), "", ""},
+                        {TR("Ein Diamant, Junge. Und die Vitrine haengt an", "A diamond, boy. And the showcase is wired to"),
+                         TR("der Alarmanlage da oben mit den drei Hebeln.", "the alarm up there with the three levers."),
+                         TR("Also: Finger weg.", "So: hands off.")}},
+    {0, talk_path("2"), {TR("Was hilft gegen radioaktive Strahlung ?", "What protects you against radiation ?"), "", ""},
+                        {TR("Eine Bleiloesung. Die koennte ich brauen, aber", "A lead solution. I could brew it, but I'm out"),
+                         TR("mir fehlt das Blei. Bring mir welches. Frueher", "of lead. Bring me some. In the old days even"),
+                         TR("waren hier sogar die Rohre aus Blei...", "the pipes in here were made of lead...")}},
+    {0, talk_path("3"), {TR("Bis spaeter, Herr Rurura.", "See you later, Mister Rurura."), "", ""},
+                        {TR("Und mach nichts kaputt auf dem Weg nach draussen.", "And don't break anything on your way out."), "", ""}},
+    // Asking for the finished solution hands it over.
+    {0, talk_path("4"), {TR("Ist die Bleiloesung jetzt fertig ?", "Is the lead solution ready now ?"), "", ""},
+                        {TR("Gerade fertig geworden. Hier, nimm. Kipp sie in", "Just finished. Here, take it. Pour it into"),
+                         TR("den Tank der Notdusche im Labor und dusch dich", "the tank of the emergency shower in the lab"),
+                         TR("damit. Und vergiss die Brille nicht !", "and shower with it. Don't forget the glasses !")}},
+
+    {1, talk_path("1"), {TR("Wie lange dauert das noch ?", "How much longer will it take ?"), "", ""},
+                        {TR("Gut Ding will Weile haben. Geh inzwischen zu", "Good things take time. Meanwhile go and ask"),
+                         TR("Herrn Rarozir und hol dir die Chemikerbrille.", "Mister Rarozir for the chemist's glasses."), ""}},
+    {1, talk_path("2"), {TR("Ich lass Sie dann mal brauen.", "I'll let you get on with your brewing."), "", ""},
+                        {TR("Ja. Und schnupper nicht an den Kolben.", "Yes. And don't sniff the flasks."), "", ""}},
+};
+
+// Counts, endings and withheld sentences that differ from the derived ones.
+constexpr TalkOverride kFutureChimieTalkOverrides[] = {
+    {.person = 0, .path = talk_path("3"), .call_nr = 15000, .exit = 1},
+    // Offered once the glasses are in hand; ends the conversation in game_de only.
+    {.person = 0, .path = talk_path("4"), .exit = TR(1, 0), .withheld = 1},
+    {.person = 1, .path = talk_path("1"), .call_nr = 15000},
+    {.person = 1, .path = talk_path("2"), .call_nr = 15000, .exit = 1},
+};
+
+// Asking for the finished lead solution (4).
+void detect_cons_future_chimie() {
+  if (chosen(0, talk_path("4"))) cons_gotblei = 1;
+}
+
+void cons_future_chimie() {
+  if (cons_gotblei != 1) return;
+  video_get_blei();
+  add_to_inventory(objects_bmp[14], "bleiloesung",
+                   TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"),
+                   TR("Strahlung.", "radiation."), "");
+  story_gotblei = 1;
+  cons_gotblei = 0;
+}
+
+// The lead goes to Mr Rurura at his counter; he sets to work at his lab bench
+// (person 1) and tells the hero what to do meanwhile, in two speeches.
+bool give_future_chimie(int slot) {
+  if (slot != 0) return true;
+  if (std::strcmp(arrow_obj, "Blei") == 0) {
+    video_give_blei();
+    take_carried_item();
+    mov_person_nr[1] = 0;
+    person_anim[1] = 0;
+    person_present[1] = 1;
+    old_person_anim[1] = -1;
+    load_person_anim();
+    talk_nr = 1;
+    person_answer(TR("Das ist genau was ich brauche. Jetzt kann ich", "That's exactly what I need. Now I can make"),
+                  TR("das Anti-Strahlungsmittel herstellen.", "the remedy against the radiation."));
+    talk_nr = 1;
+    person_answer(TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
+                  TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
+                  TR("Substanzen schuetzen.", "against poisonous substances."));
+    story_blei = 1;
+  } else {
+    person_answer(TR("Das hilft mir hier nicht weiter.", "That doesn't help me."));
+  }
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_chimie}};
+
+}  // namespace
+
 extern const RoomScript room_future_chimie = {
     .name = "future_chimie",
     .data_file = "fchimie.dat",
@@ -222,4 +334,9 @@ extern const RoomScript room_future_chimie = {
     .exits = kExits,
     .area = area_future_chimie,
     .allow_walk = allow_walk_future_chimie,
+    .person_rules = kGiftRules,
+    .talk_lines = kFutureChimieTalk,
+    .talk_overrides = kFutureChimieTalkOverrides,
+    .detect_cons = detect_cons_future_chimie,
+    .cons = cons_future_chimie,
 };

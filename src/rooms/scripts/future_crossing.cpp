@@ -1,7 +1,13 @@
 // Room future_crossing: where the corridors of the future school meet, with
 // the doors to both chemistry rooms. Mr Rarozir keeps an eye on everybody
 // passing; he has the protective glasses.
+#include <cstring>
+
+#include "cutscenes/videos.h"
+#include "interaction/inventory.h"
 #include "rooms/room_script.h"
+#include "rooms/rooms.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
@@ -60,6 +66,84 @@ constexpr PersonState kPersons[] = {
 
 }  // namespace
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Conversation of future_crossing: Mister Rarozir, who keeps a file on every
+// pupil and has the protective glasses.
+//
+// Tree of person 0 (count after the overrides, "ends" = ends the conversation):
+//   1        what does my file say (Betong knocked down)       1
+//   2        where do the doors lead (lab at the back,     15000
+//            Rurura's chemistry room on the right)
+//   3        what about the other teachers (Mrs Sand       15000
+//            cannot hold a drop of alcohol)
+//   4        taking leave                                  15000  ends
+//   5        Rurura sent me for chemist's glasses              1  ends; withheld at the start
+//                                                                 -> cons_gotglasses
+// Top level 5, deepest level 1. Sentence 5 is made present by the story once
+// the lead has been delivered. Detected: choice 5 raises cons_gotglasses.
+
+// Person 0: Mister Rarozir (rarozir), the keeper of the pupils' files.
+constexpr TalkLine kFutureCrossingTalk[] = {
+    {0, talk_path("1"), {TR("Was steht eigentlich in meiner Akte ?", "What does my file say, anyway ?"), "", ""},
+                        {TR("Zu viel. Der neueste Eintrag: Herr Betong,", "Too much. The latest entry: Mister Betong,"),
+                         TR("niedergeschlagen im Gang. Das gibt Aerger.", "knocked down in the corridor. That means trouble."), ""}},
+    {0, talk_path("2"), {TR("Wohin fuehren die Tueren hier ?", "Where do these doors lead ?"), "", ""},
+                        {TR("Hinten ins Labor, rechts in den Chemiesaal von", "The back one to the lab, the right one to"),
+                         TR("Herrn Rurura. Und links geht es wieder hinaus.", "Mister Rurura's chemistry room. Left is the way out."), ""}},
+    {0, talk_path("3"), {TR("Was wissen Sie ueber die anderen Lehrer ?", "What do you know about the other teachers ?"), "", ""},
+                        {TR("Alles. Frau Sand zum Beispiel vertraegt keinen", "Everything. Mrs Sand, for one, can't hold a"),
+                         TR("Tropfen Alkohol: ein Schluck, und sie schlaeft.", "single drop of alcohol: one sip and she's asleep."),
+                         TR("Steht alles in den Akten.", "It's all in the files.")}},
+    {0, talk_path("4"), {TR("Auf Wiedersehen, Herr Rarozir.", "Goodbye, Mister Rarozir."), "", ""},
+                        {TR("Ich behalte dich im Auge. Und in der Akte.", "I'm keeping an eye on you. And a file."), "", ""}},
+    // Asking for the glasses hands them over.
+    {0, talk_path("5"), {TR("Herr Rurura schickt mich wegen einer Chemikerbrille.", "Mister Rurura sent me for chemist's glasses."), "", ""},
+                        {TR("Fuer Herrn Rurura ? Na schoen, hier hast du eine.", "For Mister Rurura ? Very well, here's a pair."),
+                         TR("Aber das kommt in die Akte.", "But it goes in your file."), ""}},
+};
+
+// Counts, endings and withheld sentences that differ from the derived ones.
+constexpr TalkOverride kFutureCrossingTalkOverrides[] = {
+    {.person = 0, .path = talk_path("2"), .call_nr = 15000},
+    {.person = 0, .path = talk_path("3"), .call_nr = 15000},
+    {.person = 0, .path = talk_path("4"), .call_nr = 15000, .exit = 1},
+    // Offered once the lead has been delivered.
+    {.person = 0, .path = talk_path("5"), .exit = 1, .withheld = 1},
+};
+
+// Asking for the glasses (5).
+void detect_cons_future_crossing() {
+  if (chosen(0, talk_path("5"))) cons_gotglasses = 1;
+}
+
+// The glasses are handed over, and from now on Mr Rurura has the lead
+// solution ready.
+void cons_future_crossing() {
+  if (cons_gotglasses != 1) return;
+  video_get_glasses();
+  add_to_inventory(objects_bmp[13], "glasses", TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."), "",
+                   "");
+  story_gotglasses = 1;
+  cons_gotglasses = 0;
+  story_bleiloesung = 1;
+}
+
+bool give_future_crossing(int slot) {
+  if (slot != 0) return true;
+  if (std::strcmp(arrow_obj, "kanister") == 0)
+    canister_answer();
+  else
+    person_answer(TR("Das ist sehr nett, aber nein danke.", "That's very kind, but no thanks."));
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_crossing}};
+
+}  // namespace
+
 extern const RoomScript room_future_crossing = {
     .name = "future_crossing",
     .data_file = "fcross.dat",
@@ -80,4 +164,9 @@ extern const RoomScript room_future_crossing = {
     .area = area_crossing,
     .allow_walk = allow_walk_crossing,
     .extra_click = extra_click_crossing,
+    .person_rules = kGiftRules,
+    .talk_lines = kFutureCrossingTalk,
+    .talk_overrides = kFutureCrossingTalkOverrides,
+    .detect_cons = detect_cons_future_crossing,
+    .cons = cons_future_crossing,
 };

@@ -1,7 +1,12 @@
 // Room future_floor2: a corridor of the future school that a policeman
 // guards; only teachers may pass its doors.
+#include <cstring>
+
 #include "cutscenes/videos.h"
+#include "interaction/inventory.h"
 #include "rooms/room_script.h"
+#include "rooms/rooms.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -66,6 +71,73 @@ void leaving_future_floor2() {
   }
 }
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Conversation of future_floor2: the policeman who guards the corridor.
+//
+// Tree of person 0 (count after the overrides, "ends" = ends the conversation):
+//   1        the insult ("tin can in a uniform")           15000  ends  -> cons_policemad
+//   2        what is behind the doors (teachers only)          1
+//   3        why guard this corridor (headmaster's             1
+//            orders; keep off the caretaker's cupboards
+//            next door)
+//   4        taking leave                                  15000  ends
+// Top level 4, deepest level 1, nothing withheld.
+// Detected: choice 1 raises cons_policemad: the fight, and the hero lands in
+// future_floor15.
+
+// Person 0: the policeman (Policeman).
+constexpr TalkLine kFutureFloor2Talk[] = {
+    // The insult: the guard's answer comes with his fists.
+    {0, talk_path("1"), {TR("Aus dem Weg, Sie Blechbuechse in Uniform !", "Out of my way, you tin can in a uniform !"), "", ""},
+                        {TR("WIE hast du mich genannt ?!", "WHAT did you call me ?!"), "", ""}},
+    {0, talk_path("2"), {TR("Was ist hinter den Tueren ?", "What's behind those doors ?"), "", ""},
+                        {TR("Das geht dich nichts an. Nur Lehrer duerfen", "None of your business. Only teachers may"),
+                         TR("hier durch. Schueler haben hier nichts verloren.", "pass here. Pupils have no business here."), ""}},
+    {0, talk_path("3"), {TR("Warum bewachen Sie ausgerechnet diesen Gang ?", "Why are you guarding this corridor ?"), "", ""},
+                        {TR("Befehl vom Direktor. Und jetzt verschwinde,", "Headmaster's orders. Now clear off, and"),
+                         TR("und lass auch die Schraenke vom Hausmeister", "keep your hands off the caretaker's"),
+                         TR("nebenan in Ruhe. Ich hab dich im Blick.", "cupboards next door. I'm watching you.")}},
+    {0, talk_path("4"), {TR("Schon gut, ich gehe ja schon.", "All right, I'm going."), "", ""},
+                        {TR("Das will ich dir auch geraten haben.", "You'd better."), "", ""}},
+};
+
+// Counts, endings and withheld sentences that differ from the derived ones.
+constexpr TalkOverride kFutureFloor2TalkOverrides[] = {
+    {.person = 0, .path = talk_path("1"), .call_nr = 15000, .exit = 1},
+    {.person = 0, .path = talk_path("4"), .call_nr = 15000, .exit = 1},
+};
+
+// The insult (1).
+void detect_cons_future_floor2() {
+  if (chosen(0, talk_path("1"))) cons_policemad = 1;
+}
+
+// The guard throws the hero out through exit 0; he lands at (515, 415) in
+// future_floor15 and gets his breath back two passes later.
+void cons_future_floor2() {
+  if (cons_policemad != 1) return;
+  video_police_kungfu();
+  story_hero_uff = 2;
+  cons_policemad = 0;
+  change_room = 0;
+  new_hero_x[0] = 515;
+  new_hero_y[0] = 415;
+  enter_new_room();
+}
+
+// Whatever the hero holds out, to whoever.
+bool give_future_floor2(int) {
+  person_answer(TR("Geh weg damit!", "I don't want it."));
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_floor2}};
+
+}  // namespace
+
 extern const RoomScript room_future_floor2 = {
     .name = "future_floor2",
     .data_file = "ffloor2.dat",
@@ -87,5 +159,10 @@ extern const RoomScript room_future_floor2 = {
     .allow_walk = allow_walk_floor2,
     .extra_click = extra_click_floor2,
     .after_exits = exit_future_floor2,
+    .person_rules = kGiftRules,
     .leaving = leaving_future_floor2,
+    .talk_lines = kFutureFloor2Talk,
+    .talk_overrides = kFutureFloor2TalkOverrides,
+    .detect_cons = detect_cons_future_floor2,
+    .cons = cons_future_floor2,
 };

@@ -1,6 +1,12 @@
 // Room future_physik: the physics room of the future school, where Dori
 // keeps watch over Mr Zirud's big telescope.
+#include <cstring>
+
+#include "cutscenes/videos.h"
+#include "interaction/inventory.h"
 #include "rooms/room_script.h"
+#include "rooms/rooms.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
@@ -67,6 +73,141 @@ constexpr PersonState kPersons[] = {
 
 }  // namespace
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Conversation of future_physik: Dori, once in the hero's class, now Mister
+// Zirud's assistant, who looks after the big telescope.
+//
+// Tree of person 0 (count after the overrides, "ends" = ends the conversation):
+//   1        "Hey Dori ! Long time no see !"                   1
+//   2        what are you doing here (assistant)           10000
+//     2.1      don't you miss our class                        1
+//     2.2      is Zirud mad (he still thinks of Dossel)        1
+//     2.3      who is the new headmaster                       1
+//     2.4      taking leave                                10000  ends
+//   3        can you help me                               10000
+//     3.1      where to find a diamond (Rurura's showcase,     1
+//              alarm with three levers)
+//     3.2      "forget it"                                 10000  ends
+//   4        that huge telescope (Zirud's)                 10000
+//     4.1      what can you see with it                        1
+//     4.2      may I look through it (never at the sun)        1
+//     4.3      how heavy is it (he'd carry it for Zirud)       1
+//     4.4      can it focus sunlight (a beam, hot enough)  10000
+//       4.4.1    Zirud needs an energy source                  1  ends  -> cons_adyteleskop
+//       4.4.2    "just curious"                            10000  ends
+//     4.5      taking leave                                10000  ends
+//   5        taking leave                                  10000  ends
+// Top level 5, deepest level 3, nothing withheld.
+// Detected: path 4.4, choice 1 (4.4.1) raises cons_adyteleskop: Dori carries
+// the telescope to the lab and the hero follows him.
+
+// Person 0: Dori (dori_future), Mister Zirud's assistant.
+constexpr TalkLine kFuturePhysikTalk[] = {
+    {0, talk_path("1"), {TR("Hey Dori ! Lange nicht gesehen !", "Hey Dori ! Long time no see !"), "", ""},
+                        {TR("Psst, nicht so laut ! Herr Zirud hoert alles.", "Shh, not so loud ! Mister Zirud hears everything."),
+                         TR("Seit ich sein Assistent bin, hab ich keine Pause.", "Since I became his assistant I never get a break."), ""}},
+
+    {0, talk_path("2"), {TR("Was machst du eigentlich hier ?", "What are you actually doing here ?"), "", ""},
+                        {TR("Ich putze Linsen und schleppe Sachen fuer", "I polish lenses and carry things for"),
+                         TR("Herrn Zirud. Assistent nennt er das.", "Mister Zirud. He calls it being an assistant."), ""}},
+    {0, talk_path("2.1"), {TR("Vermisst du unsere Klasse nicht ?", "Don't you miss our class ?"), "", ""},
+                          {TR("Die Klasse schon. Den Unterricht nicht.", "The class, yes. The lessons, no."),
+                           TR("Hier gibt es wenigstens keine Tests.", "At least there are no tests in here."), ""}},
+    {0, talk_path("2.2"), {TR("Ist Herr Zirud eigentlich verrueckt ?", "Is Mister Zirud actually mad ?"), "", ""},
+                          {TR("Ein bisschen. Aber er ist der Einzige hier,", "A bit. But he's the only one here who"),
+                           TR("der noch an Direktor Dossel denkt.", "still thinks of headmaster Dossel."), ""}},
+    {0, talk_path("2.3"), {TR("Wer ist eigentlich der neue Direktor ?", "Who is the new headmaster, anyway ?"), "", ""},
+                          {TR("Keiner hat ihn je gesehen. Er schickt nur", "Nobody has ever seen him. He only sends"),
+                           TR("Wachen, Kameras und Zugangskarten.", "guards, cameras and access cards."), ""}},
+    {0, talk_path("2.4"), {TR("Ich lass dich mal weiterputzen.", "I'll let you get on with your polishing."), "", ""},
+                          {TR("Danke. Die Linse glaenzt noch nicht genug.", "Thanks. The lens isn't shiny enough yet."), "", ""}},
+
+    {0, talk_path("3"), {TR("Kannst du mir bei etwas helfen ?", "Can you help me with something ?"), "", ""},
+                        {TR("Kommt drauf an. Was brauchst du denn ?", "Depends. What do you need ?"), "", ""}},
+    {0, talk_path("3.1"), {TR("Wo finde ich einen Diamanten ?", "Where do I find a diamond ?"), "", ""},
+                          {TR("Herr Rurura hat einen in seiner Vitrine. Aber", "Mister Rurura has one in his showcase. But"),
+                           TR("die haengt an einer Alarmanlage mit drei Hebeln.", "it's wired to an alarm with three levers."),
+                           TR("Die richtige Stellung kennt nur er.", "Only he knows the right setting.")}},
+    {0, talk_path("3.2"), {TR("Ach, vergiss es.", "Oh, forget it."), "", ""},
+                          {TR("Schon vergessen.", "Forgotten already."), "", ""}},
+
+    {0, talk_path("4"), {TR("Was ist das fuer ein riesiges Teleskop ?", "What's that huge telescope ?"), "", ""},
+                        {TR("Das Teleskop von Herrn Zirud. Das beste der", "Mister Zirud's telescope. The best one in the"),
+                         TR("ganzen Schule. Ich muss es jeden Tag putzen.", "whole school. I have to polish it every day."), ""}},
+    {0, talk_path("4.1"), {TR("Was kann man damit sehen ?", "What can you see with it ?"), "", ""},
+                          {TR("Sterne, den Mond... und mit etwas Glueck", "Stars, the moon... and with a bit of luck"),
+                           TR("das Lehrerzimmer.", "the staff room."), ""}},
+    {0, talk_path("4.2"), {TR("Darf ich mal durchschauen ?", "Can I have a look through it ?"), "", ""},
+                          {TR("Bloss nicht bei Tag ! Wer damit in die Sonne", "Not in daylight ! Look at the sun through it"),
+                           TR("schaut, ist danach blind wie ein Maulwurf.", "and you'll be as blind as a mole."), ""}},
+    {0, talk_path("4.3"), {TR("Wie schwer ist das Ding ?", "How heavy is that thing ?"), "", ""},
+                          {TR("So schwer, dass ich es nur fuer Herrn Zirud", "So heavy I'd only carry it for Mister Zirud."),
+                           TR("tragen wuerde. Und nur, wenn er es braucht.", "And only if he really needed it."), ""}},
+    {0, talk_path("4.4"), {TR("Kann man damit Sonnenlicht buendeln ?", "Can you focus sunlight with it ?"), "", ""},
+                          {TR("Klar. Es macht aus der Sonne einen Strahl, heiss", "Sure. It turns sunshine into a beam hot"),
+                           TR("genug fuer fast alles. Warum fragst du ?", "enough for almost anything. Why do you ask ?"), ""}},
+    // Passing on the teacher's request: Dori carries the telescope over.
+    {0, talk_path("4.4.1"), {TR("Herr Zirud braucht eine Energiequelle !", "Mister Zirud needs an energy source !"), "", ""},
+                            {TR("Fuer seine Zeitmaschine ? Warum sagst du das nicht", "For his time machine ? Why didn't you say so ?"),
+                             TR("gleich ? Ich bring ihm das Teleskop sofort rueber.", "I'll carry the telescope over to him right now."), ""}},
+    {0, talk_path("4.4.2"), {TR("Nur so. Reine Neugier.", "No reason. Just curious."), "", ""},
+                            {TR("Neugier hat hier schon ganz andere eingesperrt.", "Curiosity has got better people locked up."), "", ""}},
+    {0, talk_path("4.5"), {TR("Schon gut, ich muss weiter.", "Never mind, I have to go."), "", ""},
+                          {TR("Bis dann. Und fass nichts an !", "See you. And don't touch anything !"), "", ""}},
+
+    {0, talk_path("5"), {TR("Mach's gut, Dori.", "Take care, Dori."), "", ""},
+                        {TR("Du auch. Und lass dich nicht erwischen.", "You too. And don't get caught."), "", ""}},
+};
+
+// Counts, endings and withheld sentences that differ from the derived ones.
+constexpr TalkOverride kFuturePhysikTalkOverrides[] = {
+    {.person = 0, .path = talk_path("2"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("2.4"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("3"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("3.2"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("4"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("4.4"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("4.4.1"), .exit = 1},
+    {.person = 0, .path = talk_path("4.4.2"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("4.5"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("5"), .call_nr = 10000, .exit = 1},
+};
+
+// Passing on the teacher's request (4.4.1).
+void detect_cons_future_physik() {
+  if (chosen(0, talk_path("4.4.1"))) cons_adyteleskop = 1;
+}
+
+// Dori carries the telescope to the physics lab and the hero follows him
+// through exit 0, arriving at (320, 365).
+void cons_future_physik() {
+  if (cons_adyteleskop != 1) return;
+  video_ady_teleskop();
+  story_adyteleskop = 1;
+  story_zirud_talk = 2;
+  cons_adyteleskop = 0;
+  change_room = 0;
+  new_hero_x[0] = 320;
+  new_hero_y[0] = 365;
+  enter_new_room();
+}
+
+bool give_future_physik(int slot) {
+  if (slot != 0) return true;
+  if (std::strcmp(arrow_obj, "kanister") == 0)
+    canister_answer();
+  else
+    person_answer(TR("Was soll ich damit ?", "Thank you. But I don't need it."));
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_physik}};
+
+}  // namespace
+
 extern const RoomScript room_future_physik = {
     .name = "future_physik",
     .data_file = "fphysik.dat",
@@ -87,4 +228,9 @@ extern const RoomScript room_future_physik = {
     .area = area_physik,
     .allow_walk = allow_walk_physik,
     .extra_click = extra_click_physik,
+    .person_rules = kGiftRules,
+    .talk_lines = kFuturePhysikTalk,
+    .talk_overrides = kFuturePhysikTalkOverrides,
+    .detect_cons = detect_cons_future_physik,
+    .cons = cons_future_physik,
 };

@@ -1,7 +1,13 @@
 // Room future_physiktp: the physics lab of the future school, where Mr Zirud
 // builds his time machine: the reactor with its levers, buttons and display,
 // later the telescope as the energy source and the diamond in the machine.
+#include <cstring>
+
+#include "cutscenes/videos.h"
+#include "interaction/inventory.h"
 #include "rooms/room_script.h"
+#include "rooms/rooms.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 
@@ -87,6 +93,191 @@ constexpr PersonState kPersons[] = {
 
 }  // namespace
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Conversation of future_physiktp: Mister Zirud, the physics teacher, at his
+// time machine. Dori (person 1) has nothing to say.
+//
+// Tree of person 0 (count after the overrides, "ends" = ends the conversation):
+//   1        greeting "Hallo Herr Zirud !"                     1  (derived 7; 6 in game_en)
+//     1.1      the way to the headmaster's office              3  (2 in game_en)
+//       1.1.1    frightened: "then rather not"                 1  ends
+//       1.1.2    frightened: "I only got lost"                 1  ends
+//       1.1.3    frightened: "I want to go home" (game_de only) 1 ends
+//     1.2      threat: knocked Betong out, "you're next"       3
+//       1.2.1    "er... yes ?"                                 1  ends
+//       1.2.2    "just kidding"                                1  ends
+//       1.2.3    "I'll be going, then"                         1  ends
+//     1.3      here only by chance                             1  ends
+//   2        what are you building (a time machine)        10000
+//     2.1      what is still missing (energy source,       10000
+//              diamond, someone to send; hints: focused
+//              sunlight, Rurura's showcase)
+//     2.2      what a time machine is good for                 1
+//     2.3      is it dangerous (radiation; ask Rurura)         1
+//     2.4      taking leave                                10000  ends
+//   3        the locked doors -> "You need an access card." 10000
+//     3.1      how to get such a card (help finish it)     10000
+//       3.1.1    what the machine is for (Herr Dossel;     10000
+//                the hero is the one to go)
+//         3.1.1.1  accepts: "Ok, meinetwegen..."               1  ends  -> cons_gotaccesscard
+//         3.1.1.2  refuses                                 10000  ends
+//     3.2      there must be another way                       1
+//     3.3      taking leave ("I'll think about it")        10000  ends
+//   4        taking leave                                  10000  ends
+// Top level 4, deepest level 4, nothing withheld.
+// Detected: path 3.1.1, choice 1 (3.1.1.1) raises cons_gotaccesscard and sets
+// the counts of 1 and 3 to 0.
+
+// Person 0: Mister Zirud (FrizzeRol), the physics teacher.
+constexpr TalkLine kFuturePhysiktpTalk[] = {
+    {0, talk_path("1"), {TR("Hallo Herr Zirud !", "Hello Mister Zirud !"), "", ""},
+                        {TR("Hm ? Ein Schueler, in meinem Labor ?", "Hm ? A pupil, in my lab ?"),
+                         TR("Was willst du ? Ich habe zu tun.", "What do you want ? I'm busy."), ""}},
+    {0, talk_path("1.1"), {TR("Wo geht es zum Buero des Direktors ?", "Which way is the headmaster's office ?"), "", ""},
+                          {TR("Zum Direktor ? Freiwillig ? Wer da reingeht,", "The headmaster ? Of your own free will ?"),
+                           TR("kommt als Fussabtreter wieder raus.", "Whoever goes in there comes out a doormat."),
+                           TR("Wenn er ueberhaupt wieder rauskommt.", "If he comes out at all.")}},
+    {0, talk_path("1.1.1"), {TR("Aeh... dann lieber doch nicht.", "Er... on second thoughts, no thanks."), "", ""},
+                            {TR("Kluge Entscheidung. Und jetzt raus hier.", "Wise choice. Now off you go."), "", ""}},
+    {0, talk_path("1.1.2"), {TR("Ich... ich hab mich nur verlaufen.", "I... I just got lost."), "", ""},
+                            {TR("Dann verlauf dich woanders hin.", "Then get lost somewhere else."), "", ""}},
+    // Only game_de has this third answer: in game_en line 0 is empty, so
+    // there is no sentence here and 1.1 has two follow-ups.
+    {0, talk_path("1.1.3"), {TR("Ich will nach Hause !", ""), "", ""},
+                            {TR("Das wollen wir alle. Raus jetzt.", ""), "", ""}},
+    {0, talk_path("1.2"), {TR("Ich hab Betong umgehauen. Sie sind der Naechste !", "I knocked Betong out. You're next !"), "", ""},
+                          {TR("Betong ? Der faellt um, wenn man ihn schief", "Betong ? He falls over if you look at him"),
+                           TR("anschaut. Und du willst mir Angst machen ?", "funny. And you want to scare me ?"),
+                           TR("Ich spalte Atome zum Fruehstueck, Kleiner.", "I split atoms for breakfast, sonny.")}},
+    {0, talk_path("1.2.1"), {TR("Aeh... ja ?", "Er... yes ?"), "", ""},
+                            {TR("Netter Versuch. Raus.", "Nice try. Out."), "", ""}},
+    {0, talk_path("1.2.2"), {TR("War nur ein Witz, Herr Zirud.", "Just kidding, Mister Zirud."), "", ""},
+                            {TR("Ich lache spaeter. Raus jetzt.", "I'll laugh later. Out you go."), "", ""}},
+    {0, talk_path("1.2.3"), {TR("Ich... geh dann mal.", "I'll... be going, then."), "", ""},
+                            {TR("Die beste Idee, die du heute hattest.", "Best idea you've had all day."), "", ""}},
+    {0, talk_path("1.3"), {TR("Ich bin nur zufaellig hier.", "I'm only here by chance."), "", ""},
+                          {TR("Dann geh zufaellig wieder. Ich muss arbeiten.", "Then leave by chance too. I have work to do."), "", ""}},
+
+    {0, talk_path("2"), {TR("Was bauen Sie da eigentlich ?", "What are you building there ?"), "", ""},
+                        {TR("Eine Zeitmaschine. Fast fertig. Es fehlen", "A time machine. Almost finished. There are"),
+                         TR("nur noch ein paar Kleinigkeiten.", "just a few little things missing."), ""}},
+    {0, talk_path("2.1"), {TR("Was fehlt denn noch ?", "What's still missing ?"), "", ""},
+                          {TR("Eine Energiequelle, am besten gebuendelte Sonne,", "An energy source, best of all focused sunlight,"),
+                           TR("einen Diamanten und jemanden, den wir schicken.", "a diamond, and someone we can send. Mister"),
+                           TR("Herr Rurura hat einen Diamanten in seiner Vitrine.", "Rurura keeps a diamond in his showcase.")}},
+    {0, talk_path("2.2"), {TR("Wozu braucht man eine Zeitmaschine ?", "What does anyone need a time machine for ?"), "", ""},
+                          {TR("Um Fehler wiedergutzumachen. Zum Beispiel den,", "To put mistakes right. Like the one I made"),
+                           TR("dass ich Lehrer geworden bin.", "when I became a teacher."), ""}},
+    {0, talk_path("2.3"), {TR("Ist das nicht gefaehrlich ?", "Isn't that dangerous ?"), "", ""},
+                          {TR("Nur wegen der radioaktiven Strahlung. Wer reist,", "Only because of the radiation. Whoever travels"),
+                           TR("muss sich dagegen schuetzen. Frag Herrn Rurura,", "has to be protected against it. Ask Mister"),
+                           TR("der ist Chemiker.", "Rurura, he's the chemist.")}},
+    {0, talk_path("2.4"), {TR("Ich muss dann los.", "I have to go now."), "", ""},
+                          {TR("Ja, ja. Stoer mich nicht beim Rechnen.", "Yes, yes. Don't disturb my calculations."), "", ""}},
+
+    {0, talk_path("3"), {TR("Wie komm ich durch die Tueren ? Die sind alle zugesperrt.",
+                            "How can I get through the doors ? They're all locked up."), "", ""},
+                        {TR("Dazu brauchst du eine Zugangskarte.", "You need an access card."), "", ""}},
+    {0, talk_path("3.1"), {TR("Und wie komme ich an so eine Karte ?", "And how do I get one of those ?"), "", ""},
+                          {TR("Ich habe eine. Hilf mir, meine Zeitmaschine", "I have one. Help me finish my time machine"),
+                           TR("fertig zu bauen, dann gehoert sie dir.", "and it's yours."), ""}},
+    {0, talk_path("3.1.1"), {TR("Wozu soll die Zeitmaschine denn gut sein ?", "And what's the time machine for ?"), "", ""},
+                            {TR("Direktor Dossel ist nicht einfach verschwunden.", "Headmaster Dossel didn't just vanish. Someone"),
+                             TR("Jemand muss ihn in der Vergangenheit suchen.", "has to go and look for him in the past."),
+                             TR("Und dieser Jemand bist du.", "And that someone is you.")}},
+    // The deal: choosing this one hands over the access card.
+    {0, talk_path("3.1.1.1"), {TR("Ok, meinetwegen... ich habe ja keine Wahl wenn ich hier lebend",
+                                  "Ok, fine... I don't have much choice if I want"),
+                               TR("rauskommen will.", "to get out of here alive."), ""},
+                              {TR("Braver Junge. Hier ist die Karte.", "Good lad. Here's the card."), "", ""}},
+    {0, talk_path("3.1.1.2"), {TR("Niemals ! Suchen Sie sich einen anderen Dummen.", "Never ! Find yourself another fool."), "", ""},
+                              {TR("Wie du willst. Dann bleib eben eingesperrt.", "As you wish. Then stay locked in."), "", ""}},
+    {0, talk_path("3.2"), {TR("Es muss doch noch einen anderen Weg geben.", "There must be some other way."), "", ""},
+                          {TR("Gibt es nicht. Ohne Karte keine Tuer.", "There isn't. No card, no door."),
+                           TR("Der neue Direktor hat an alles gedacht.", "The new headmaster thought of everything."), ""}},
+    {0, talk_path("3.3"), {TR("Ich ueberleg's mir.", "I'll think about it."), "", ""},
+                          {TR("Tu das. Du weisst ja, wo du mich findest.", "Do that. You know where to find me."), "", ""}},
+
+    {0, talk_path("4"), {TR("Auf Wiedersehen, Herr Zirud.", "Goodbye, Mister Zirud."), "", ""},
+                        {TR("Ja, ja. Mach die Tuer hinter dir zu.", "Yes, yes. Close the door behind you."), "", ""}},
+};
+
+// Counts, endings and withheld sentences that differ from the derived ones.
+constexpr TalkOverride kFuturePhysiktpTalkOverrides[] = {
+    // The greeting branch allows one answer only.
+    {.person = 0, .path = talk_path("1"), .call_nr = 1},
+    {.person = 0, .path = talk_path("1.1.1"), .exit = 1},
+    {.person = 0, .path = talk_path("1.1.2"), .exit = 1},
+    {.person = 0, .path = talk_path("1.1.3"), .exit = TR(1, 0)},  // the node exists in game_de only
+    {.person = 0, .path = talk_path("1.2.1"), .exit = 1},
+    {.person = 0, .path = talk_path("1.2.2"), .exit = 1},
+    {.person = 0, .path = talk_path("1.2.3"), .exit = 1},
+    {.person = 0, .path = talk_path("1.3"), .exit = 1},
+    {.person = 0, .path = talk_path("2"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("2.1"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("2.4"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("3"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("3.1"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("3.1.1"), .call_nr = 10000},
+    {.person = 0, .path = talk_path("3.1.1.1"), .exit = 1},
+    {.person = 0, .path = talk_path("3.1.1.2"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("3.3"), .call_nr = 10000, .exit = 1},
+    {.person = 0, .path = talk_path("4"), .call_nr = 10000, .exit = 1},
+};
+
+// Accepting the teacher's deal (3.1.1.1) withdraws the greeting and the door
+// questions for good.
+void detect_cons_future_physiktp() {
+  if (!chosen(0, talk_path("3.1.1.1"))) return;
+  cons_gotaccesscard = 1;
+  talk_tree[0].at(talk_path("1")).s_call_nr = 0;
+  talk_tree[0].at(talk_path("3")).s_call_nr = 0;
+}
+
+// The card is handed over; its doors open from the next pass on.
+void cons_future_physiktp() {
+  if (cons_gotaccesscard != 1) return;
+  video_zirud_give_card();
+  add_to_inventory(objects_bmp[2], "access", TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."), "",
+                   "");
+  story_gotaccesscard = 1;
+  cons_gotaccesscard = 0;
+}
+
+// Mr Zirud takes the diamond for his machine and says what is still missing.
+bool give_future_physiktp(int slot) {
+  if (slot != 0) return true;
+  if (std::strcmp(arrow_obj, "kanister") == 0) {
+    canister_answer();
+  } else if (std::strcmp(arrow_obj, "diamond") == 0) {
+    story_diamant = 1;
+    video_give_dia();
+    take_carried_item();
+    if (story_teleskop == 1)
+      person_answer(TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
+                       "Ok the time machine is finished now. But you still have"),
+                    TR("du dich nur noch gegen die radioaktive Strahlung",
+                       "to find a way to protect yourself against the radiation."),
+                    TR("schuetzen.", ""));
+    else
+      person_answer(TR("Was wir jetzt noch brauchen ist ein Strahlenbuendler.",
+                       "Well done. We still need a high energy source and you've"),
+                    TR("Ausserdem musst du dich gegen die radioaktive Strahlung",
+                       "to find a way to protect yourself against the radiation."),
+                    TR("schuetzen.", ""));
+  } else {
+    person_answer(TR("Das hilft mir nicht weiter bei der Zeitmaschine.", "That doesn't help me with the time machine."));
+  }
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_physiktp}};
+
+}  // namespace
+
 extern const RoomScript room_future_physiktp = {
     .name = "future_physiktp",
     .data_file = "fphystp.dat",
@@ -106,4 +297,9 @@ extern const RoomScript room_future_physiktp = {
     // The room shares the floor plan of physiktp, and with it its walking rules.
     .area = area_physiktp,
     .allow_walk = allow_walk_physiktp,
+    .person_rules = kGiftRules,
+    .talk_lines = kFuturePhysiktpTalk,
+    .talk_overrides = kFuturePhysiktpTalkOverrides,
+    .detect_cons = detect_cons_future_physiktp,
+    .cons = cons_future_physiktp,
 };

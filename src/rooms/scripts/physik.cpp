@@ -1,6 +1,9 @@
 // Room physik: the physics room of the old school.
+#include <cstring>
+
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -117,6 +120,23 @@ void extra_click_physik() {
   if (edge_p(hero_x, hero_y) >= 0 && edge_p(true_x, true_y) <= 0) via(510, 380);
 }
 
+// ---- Conversation and gifts ---------------------------------------------------
+
+namespace {
+
+// Person 0 holds the conversation of the old school (shared_talk.h).
+
+// The canister is someone's emergency supply; anything else, nothing happens.
+bool give_physik(int slot) {
+  if (slot == 0 && std::strcmp(arrow_obj, "kanister") == 0)
+    person_answer("Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !");
+  return true;
+}
+
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_physik}};
+
+}  // namespace
+
 extern const RoomScript room_physik = {
     .name = "physik",
     .data_file = "physik.dat",
@@ -136,4 +156,7 @@ extern const RoomScript room_physik = {
     .area = area_physik,
     .allow_walk = allow_walk_physik,
     .extra_click = extra_click_physik,
+    .person_rules = kGiftRules,
+    .talk_lines = kSchoolTalk,
+    .talk_overrides = kPhysikTalkOverrides,
 };

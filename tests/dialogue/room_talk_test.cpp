@@ -1,0 +1,297 @@
+// The conversations of the nine rooms as a room set-up builds them: the
+// counts derived from each tree's shape, the rooms' overrides against the
+// table of the game's conversations, the differences between the builds,
+// and what a few choices leave offered.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dialogue/talk.h"
+#include "dialogue/talk_data.h"
+#include "rooms/registry.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+#include "support/dialogue_support.h"
+#include "support/test_support.h"
+
+namespace {
+
+TalkPath path_of(const std::string& dotted) {
+  TalkPath p;
+  EXPECT_TRUE(parse_talk_path(dotted, p)) << dotted;
+  return p;
+}
+
+TalkNode& node(int person, const std::string& dotted) { return talk_tree[person].at(path_of(dotted)); }
+
+// The room's conversations built as entering the room builds them.
+void build_talk(const char* room) {
+  test_support::fresh_game();
+  room_name = room;
+  load_new_talking();
+}
+
+// The conversation's choices, one after the other from the top level, each
+// followed by the room's detection and the tree updates.
+void choose(int person, const std::string& dotted) {
+  talk_nr = person;
+  branch1 = branch2 = branch3 = branch4 = branch5 = 0;
+  exit_talk = 0;
+  const TalkPath p = path_of(dotted);
+  for (int level = 0; level < p.depth(); ++level) {
+    choice = p.c[level];
+    detect_cons_sent();
+    update_talk_tree();
+  }
+}
+
+// The top-level sentences the next conversation with `person` offers.
+std::set<std::string> offered_at_top(int person) {
+  std::set<std::string> top;
+  for (int c = 1; c <= 5; ++c)
+    if (talk_tree[person].node[c][0][0][0][0].s_present == 1) top.insert(std::to_string(c));
+  return top;
+}
+
+bool de() { return std::string(kLanguage) == "de"; }
+
+}  // namespace
+
+TEST(DerivedCounts, EveryLeafCountsOnceUpwardsAndGapsCountAsTheRuleSays) {
+  test_support::fresh_game();
+  erase_talk_data();
+  for (const char* d : {"1", "1.1", "1.3", "2", "2.2", "3", "3.1", "3.1.1", "3.1.1.1", "3.1.1.1.1", "3.1.1.1.2",
+                        "3.1.1.1.4", "3.1.1.2", "4"})
+    node(0, d).sentence[0] = "x";
+  node(7, "1").sentence[0] = node(7, "1.1").sentence[0] = node(7, "1.2").sentence[0] = "y";
+  check_s_present();
+  check_s_call_nr();
+
+  EXPECT_EQ(node(0, "1").s_call_nr, 2) << "two leaves; the gap at 1.2 adds nothing";
+  EXPECT_EQ(node(0, "1.1").s_call_nr, 1);
+  EXPECT_EQ(node(0, "1.2").s_call_nr, 0);
+  EXPECT_EQ(node(0, "1.3").s_call_nr, 1);
+  // A sentence whose first follow-up is missing counts 1 at that gap, then
+  // adds the leaf after it.
+  EXPECT_EQ(node(0, "2").s_call_nr, 2);
+  EXPECT_EQ(node(0, "2.2").s_call_nr, 1);
+  // The fifth level is counted up to its first gap; what follows gets nothing.
+  EXPECT_EQ(node(0, "3.1.1.1.1").s_call_nr, 1);
+  EXPECT_EQ(node(0, "3.1.1.1.2").s_call_nr, 1);
+  EXPECT_EQ(node(0, "3.1.1.1.4").s_call_nr, 0);
+  EXPECT_EQ(node(0, "3.1.1.1").s_call_nr, 2);
+  EXPECT_EQ(node(0, "3.1.1.2").s_call_nr, 1);
+  EXPECT_EQ(node(0, "3.1.1").s_call_nr, 3);
+  EXPECT_EQ(node(0, "3.1").s_call_nr, 3);
+  EXPECT_EQ(node(0, "3").s_call_nr, 3);
+  EXPECT_EQ(node(0, "4").s_call_nr, 1) << "a top-level leaf";
+  EXPECT_EQ(node(0, "5").s_call_nr, 0);
+  EXPECT_EQ(node(7, "1").s_call_nr, 2) << "every person's tree";
+  // Presence follows the sentences alone.
+  EXPECT_EQ(node(0, "3.1.1.1.4").s_present, 1);
+  EXPECT_EQ(node(0, "1.2").s_present, 0);
+  EXPECT_EQ(talk_tree[0].node[0][0][0][0][0].s_present, 0) << "the root";
+}
+
+TEST(DerivedCounts, TheTeachersGreetingInFuturePhysiktpDerives7Or6AndIsOverriddenTo1) {
+  test_support::fresh_game();
+  room_name = "future_physiktp";
+  erase_talk_data();
+  talking_room();
+  check_s_present();
+  check_s_call_nr();
+  EXPECT_EQ(node(0, "1").s_call_nr, TR(7, 6));
+  EXPECT_EQ(node(0, "1.1").s_call_nr, TR(3, 2)) << "game_en has two frightened answers";
+  EXPECT_EQ(node(0, "1.2").s_call_nr, 3);
+  EXPECT_EQ(node(0, "2").s_call_nr, 4);
+  EXPECT_EQ(node(0, "3").s_call_nr, 4);
+  EXPECT_EQ(node(0, "3.1.1").s_call_nr, 2);
+  s_extra();
+  EXPECT_EQ(node(0, "1").s_call_nr, 1);
+  EXPECT_EQ(node(0, "1.1").s_call_nr, TR(3, 2)) << "overriding a parent leaves its children";
+  EXPECT_EQ(node(0, "2").s_call_nr, 10000);
+  EXPECT_EQ(node(0, "2.2").s_call_nr, 1);
+}
+
+namespace {
+
+// One row of the table of the game's conversations.
+struct Row {
+  const char* room;
+  int person;
+  int top;
+  int deepest;
+  std::vector<std::string> repeatable;
+  int repeat_count;
+  std::vector<std::string> endings;
+  std::vector<std::string> withheld;
+};
+
+std::vector<Row> conversation_table() {
+  std::vector<std::string> physiktp_endings = {"4",     "2.4",   "3.3",   "1.3",     "1.1.1",  "1.1.2",
+                                               "1.2.1", "1.2.2", "1.2.3", "3.1.1.1", "3.1.1.2"};
+  if (de()) physiktp_endings.push_back("1.1.3");
+  std::vector<std::string> chimie_endings = {"3"};
+  if (de()) chimie_endings.push_back("4");
+  return {
+      {"biolog", 0, 5, 2, {"5"}, 15000, {"5", "4.2"}, {}},
+      {"class", 0, 5, 2, {"5"}, 15000, {"5", "4.2"}, {}},
+      {"physik", 0, 5, 2, {"5"}, 10000, {"5", "4.2"}, {}},
+      {"future_biolog", 0, 5, 1, {"5"}, 15000, {"5"}, {}},
+      {"future_chimie", 0, 4, 1, {"3"}, 15000, chimie_endings, {"4"}},
+      {"future_chimie", 1, 2, 1, {"1", "2"}, 15000, {"2"}, {}},
+      {"future_crossing", 0, 5, 1, {"2", "3", "4"}, 15000, {"4", "5"}, {"5"}},
+      {"future_floor2", 0, 4, 1, {"1", "4"}, 15000, {"1", "4"}, {}},
+      {"future_physik", 0, 5, 3, {"2", "3", "4", "5", "2.4", "3.2", "4.4", "4.5", "4.4.2"}, 10000,
+       {"5", "2.4", "3.2", "4.5", "4.4.1", "4.4.2"}, {}},
+      {"future_physiktp", 0, 4, 4, {"2", "3", "4", "2.1", "2.4", "3.1", "3.3", "3.1.1", "3.1.1.2"}, 10000,
+       physiktp_endings, {}},
+  };
+}
+
+std::set<std::string> as_set(const std::vector<std::string>& v) { return {v.begin(), v.end()}; }
+
+}  // namespace
+
+TEST(RoomConversations, EveryPersonsTreeHasTheCountsEndingsAndWithheldSentencesOfTheTable) {
+  for (const Row& row : conversation_table()) {
+    SCOPED_TRACE(std::string(row.room) + " person " + std::to_string(row.person));
+    build_talk(row.room);
+    int top = 0, deepest = 0;
+    std::set<std::string> repeatable, endings, withheld;
+    for_each_talk_path([&](const TalkPath& p) {
+      const TalkNode& n = talk_tree[row.person].at(p);
+      const std::string name = talk_path_name(p);
+      if (n.s_exit == 1) endings.insert(name);
+      if (!has_sentence(n)) return;
+      if (p.depth() == 1) ++top;
+      deepest = std::max(deepest, p.depth());
+      if (n.s_call_nr >= 10000) {
+        repeatable.insert(name);
+        EXPECT_EQ(n.s_call_nr, row.repeat_count) << name;
+      }
+      if (n.s_present == 0) withheld.insert(name);
+    });
+    EXPECT_EQ(top, row.top);
+    EXPECT_EQ(deepest, row.deepest);
+    EXPECT_EQ(repeatable, as_set(row.repeatable));
+    EXPECT_EQ(endings, as_set(row.endings));
+    EXPECT_EQ(withheld, as_set(row.withheld));
+  }
+}
+
+TEST(RoomConversations, TheSharedConversationStartsWithTheCountsOfItsWorkedRun) {
+  for (const char* room : {"biolog", "class", "physik"}) {
+    SCOPED_TRACE(room);
+    build_talk(room);
+    for (const char* single : {"1", "2", "3", "4.1", "4.2"}) EXPECT_EQ(node(0, single).s_call_nr, 1) << single;
+    EXPECT_EQ(node(0, "4").s_call_nr, 2);
+    EXPECT_STREQ(node(0, "1").sentence[0], "Ekelbatz !!!!!");
+    EXPECT_STREQ(node(0, "5").sentence[0], "Ech muss goen. Vuri.");
+    EXPECT_STREQ(node(0, "5").reply[0], "Ok, bis geschwenn.");
+  }
+}
+
+TEST(RoomConversations, OnlyTheNineRoomsTalkAndOnlyTheirTalkingPersonsHaveTrees) {
+  const std::set<std::string> talking = {"biolog",        "class",           "physik",        "future_biolog",
+                                         "future_chimie", "future_crossing", "future_floor2", "future_physik",
+                                         "future_physiktp"};
+  for (const RoomScript* room : kRooms) {
+    build_talk(room->name);
+    std::set<int> persons;
+    for (int p = 0; p < kMaxPersons; ++p)
+      for_each_talk_path([&](const TalkPath& path) {
+        if (has_sentence(talk_tree[p].at(path))) persons.insert(p);
+      });
+    if (!talking.count(room->name))
+      EXPECT_TRUE(persons.empty()) << room->name;
+    else if (std::string(room->name) == "future_chimie")
+      EXPECT_EQ(persons, (std::set<int>{0, 1}));
+    else
+      EXPECT_EQ(persons, (std::set<int>{0})) << room->name;
+  }
+}
+
+TEST(RoomConversations, EveryLineFitsTheBandNoTreeIsDeeperThanFourAndNoOverrideMissesItsNode) {
+  for (const RoomScript* room : kRooms) {
+    build_talk(room->name);
+    dialogue_support::load_font();
+    for (const std::string& problem : dialogue_support::talk_tree_problems(room->name)) ADD_FAILURE() << problem;
+    for (const std::string& problem : dialogue_support::talk_override_problems(room->name)) ADD_FAILURE() << problem;
+  }
+}
+
+TEST(RoomConversations, TheChecksNameANodeLeftWithoutUsesAndAnOverrideOfAnEmptyNode) {
+  build_talk("future_biolog");
+  dialogue_support::load_font();
+  node(0, "2").s_call_nr = 0;
+  const auto problems = dialogue_support::talk_tree_problems("future_biolog");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].find("person 0, node 2: counts 0"), std::string::npos) << problems[0];
+  // In game_en the third frightened answer of future_physiktp is no node, and
+  // its row changes nothing there.
+  EXPECT_TRUE(dialogue_support::talk_override_problems("future_physiktp").empty());
+}
+
+TEST(RoomConversations, TheBuildsDifferInThePhysicsTeachersGreetingAndTheLeadSolution) {
+  build_talk("future_physiktp");
+  EXPECT_EQ(has_sentence(node(0, "1.1.3")), de());
+  EXPECT_EQ(node(0, "1.1.3").s_exit, de() ? 1 : 0);
+  EXPECT_STREQ(node(0, "1").sentence[0], TR("Hallo Herr Zirud !", "Hello Mister Zirud !"));
+  EXPECT_STREQ(node(0, "3").reply[0], TR("Dazu brauchst du eine Zugangskarte.", "You need an access card."));
+  build_talk("future_chimie");
+  EXPECT_EQ(node(0, "4").s_exit, de() ? 1 : 0);
+}
+
+TEST(RoomConversations, AfterTheAccessCardTheTeacherOffersOnly2And4AndTheirFollowUps) {
+  build_talk("future_physiktp");
+  choose(0, "3.1.1.1");
+  EXPECT_EQ(cons_gotaccesscard, 1);
+  EXPECT_EQ(exit_talk, 1) << "accepting ends the conversation";
+  EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "4"}));
+  // 2 still opens all its follow-ups.
+  for (const char* follow : {"2.1", "2.2", "2.3", "2.4"}) EXPECT_EQ(node(0, follow).s_present, 1) << follow;
+  // The next conversation's menu holds 2 and 4 only.
+  branch1 = branch2 = branch3 = branch4 = 0;
+  manage_talk();
+  EXPECT_STREQ(input_text[1][0], "");
+  EXPECT_STREQ(input_text[2][0], node(0, "2").sentence[0]);
+  EXPECT_STREQ(input_text[3][0], "");
+  EXPECT_STREQ(input_text[4][0], node(0, "4").sentence[0]);
+}
+
+TEST(RoomConversations, InFuturePhysiktpTheGreetingAllowsOneLeafOnly) {
+  std::vector<std::string> leaves = {"1.1.1", "1.1.2", "1.2.1", "1.2.2", "1.2.3", "1.3"};
+  if (de()) leaves.push_back("1.1.3");
+  for (const std::string& leaf : leaves) {
+    SCOPED_TRACE(leaf);
+    build_talk("future_physiktp");
+    choose(0, leaf);
+    EXPECT_EQ(exit_talk, 1);
+    EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "3", "4"}));
+  }
+}
+
+TEST(RoomConversations, TheOtherDetectedChoicesRaiseTheirFlags) {
+  build_talk("future_physik");
+  choose(0, "4.4.2");
+  EXPECT_EQ(cons_adyteleskop, 0) << "just curious";
+  choose(0, "4.4.1");
+  EXPECT_EQ(cons_adyteleskop, 1);
+  build_talk("future_floor2");
+  choose(0, "1");
+  EXPECT_EQ(cons_policemad, 1);
+  build_talk("future_crossing");
+  node(0, "5").s_present = 1;  // offered by the story once the lead is delivered
+  choose(0, "5");
+  EXPECT_EQ(cons_gotglasses, 1);
+  build_talk("future_chimie");
+  choose(1, "1");
+  EXPECT_EQ(cons_gotblei, 0) << "the teacher at the bench";
+  node(0, "4").s_present = 1;
+  choose(0, "4");
+  EXPECT_EQ(cons_gotblei, 1);
+  EXPECT_EQ(exit_talk, de() ? 1 : 0) << "the solution ends the conversation in game_de only";
+}
