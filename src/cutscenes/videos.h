@@ -8,3 +8,5 @@ void video_intro();  // the introduction text screen, waits for a click
 void video_hero_beton_ko();
 // The guard in future_floor2 stops the hero (to come with the story).
 void video_exit_floor2();
+// Mrs Sand stops the hero taking the gas bottle in future_biolog.
+void video_sand_mecker();
