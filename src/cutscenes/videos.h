@@ -20,3 +20,5 @@ void video_sand_sleep();       // Mrs Sand drinks the alcohol ...
 void video_sand_sleep2();      // ... and falls asleep
 void video_give_blei();        // the lead goes to Mr Rurura
 void video_give_dia();         // the diamond goes into the time machine
+// Mrs Sand stops the hero taking the gas bottle in future_biolog.
+void video_sand_mecker();

@@ -2,5 +2,18 @@
 #pragma once
 
 void storyline();   // the story check, first thing in every pass
-void furni_room();  // clicks on the room's objects
-void people_room(); // clicks on the room's persons
+void furni_room();  // pointing at and clicking the room's pieces, and the errands to them
+void people_room(); // pointing at and clicking the room's persons, and the errands to them
+
+// The taking animation for piece take_object in pose take_direction: the piece
+// is lifted onto the pointer at the animation's eighth frame, which then
+// plays to its end.
+void taking();
+
+// What the story does when the hero arrives at a piece: taking one of the
+// pieces the story hands over itself (take_object), using a piece
+// (gear_object), using the carried item use_obj on a piece (use_object).
+// Each asks the room's rules first; without one the hero refuses.
+void story_take();
+void story_gear();
+void story_use();

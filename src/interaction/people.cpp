@@ -1,6 +1,10 @@
 #include "interaction/people.h"
 
+#include <cstdlib>
+
 #include "dialogue/talk.h"
+#include "interaction/interaction.h"
+#include "interaction/remarks.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -63,7 +67,66 @@ bool at_last_frame(int j) {
   return mov_person_nr[j] >= person_frame_nr[j] - 1;
 }
 
+// How close the hero must stand to a person's standing point, across and up
+// or down.
+constexpr int kPersonReach = 10;
+
+void click_person(int j) {
+  switch (mouse_status) {
+    case kModeTalk:
+    case kModeItemOnTarget:
+      if (person_talk[j] == 1) {
+        // A new errand replaces whatever the hero was about to do.
+        take_object = gear_object = use_object = change_room = -1;
+        true_x = goto_person_x[j];
+        true_y = goto_person_y[j];
+        talk_goto = j;
+        wait_loop = 1;
+        action = mouse_status;
+      } else {
+        person_verb(mouse_status == kModeTalk ? Verb::talk : Verb::give, j);
+      }
+      break;
+    case kModeLook:
+      person_verb(Verb::look, j);
+      break;
+    case kModeTake:
+      person_verb(Verb::take, j);
+      break;
+    default:
+      impossible();
+      break;
+  }
+  click = kClickNow;
+  force_cursor = kVerbFree;
+}
+
+bool hero_at_person(int j) {
+  return j >= 0 && j < kMaxPersons && std::abs(hero_x - goto_person_x[j]) <= kPersonReach &&
+         std::abs(hero_y - goto_person_y[j]) <= kPersonReach;
+}
+
 }  // namespace
+
+void people_room() {
+  for (counter = 0; counter < person_nr; ++counter) {
+    if (person_interact[counter] != 1) continue;
+    mouse_over_person();
+    if (person_mouse_over[counter] != 1) continue;
+    if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeTalk;
+    if (fresh_press()) click_person(counter);
+  }
+  if (talk_goto == -1 || !hero_at_person(talk_goto)) return;
+  talk_nr = talk_goto;
+  if (action == kModeTalk) {
+    talk_direction = talk_pers_dir[talk_nr];
+    init_talk();
+  } else if (action == kModeItemOnTarget) {
+    give_room();
+  }
+  // The errand is done, whatever the person made of it.
+  talk_nr = talk_goto = -1;
+}
 
 void auto_person_anim() {
   mouse_status = kModeBusy;

@@ -8,15 +8,7 @@
 #include "shell/world.h"
 
 void hero_remark(const char* line0, const char* line1, const char* line2) {
-  talk_direction = kTalkFront;
-  choice = 0;
-  sentence_x = hero_x;
-  sentence_y = hero_y - hero_length - 60;
-  input_text[0][0] = line0;
-  input_text[0][1] = line1;
-  input_text[0][2] = line2;
-  wait_mouse_release();
-  talking_hero();
+  standard_remark(line0, line1, line2);
 }
 
 void impossible() {

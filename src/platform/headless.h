@@ -41,6 +41,10 @@ void mouse_at(int at_ms, int mx, int my, int buttons);
 // remote desktops send them; the game still sees it as one press.
 void click(int at_ms, int mx, int my, int hold_ms = 100);
 void key_at(int at_ms, int key);
+// A key (by scancode, KEY_TAB ...) goes down / comes up: what
+// platform_key_held reports from then on.
+void key_down(int at_ms, int scancode);
+void key_up(int at_ms, int scancode);
 
 // Called after every present with the clock already advanced; may call stop().
 void on_present(std::function<void()> probe);

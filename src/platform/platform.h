@@ -57,6 +57,8 @@ int platform_clock_ms();
 // Bring mouse_x, mouse_y and mouse_b up to date.
 void platform_poll_mouse();
 int platform_keypressed();
+// 1 while the key with this scancode (KEY_TAB, ...) is held down.
+int platform_key_held(int scancode);
 // The next key: ASCII code in the low byte, scancode in the high byte.
 int platform_readkey();
 

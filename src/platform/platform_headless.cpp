@@ -15,7 +15,7 @@ namespace {
 
 struct Event {
   int at;
-  int kind;  // 0 mouse, 1 key
+  int kind;  // 0 mouse, 1 key typed, 2 key down, 3 key up
   int mx, my, buttons, key;
 };
 
@@ -26,6 +26,7 @@ int limit_ms = 30 * 60 * 1000;
 std::vector<Event> script;
 size_t next_event = 0;
 std::vector<int> keys;
+bool held[KEY_MAX] = {};
 std::function<void()> probe;
 int presents = 0;
 BITMAP* last = nullptr;
@@ -59,8 +60,10 @@ void apply_due_events() {
       player_mouse.b = e.buttons;
       player_mouse.seen |= e.buttons;
       player_mouse.news = true;
-    } else {
+    } else if (e.kind == 1) {
       keys.push_back(e.key);
+    } else if (e.key > 0 && e.key < KEY_MAX) {
+      held[e.key] = e.kind == 2;
     }
   }
 }
@@ -125,6 +128,7 @@ void reset(int step_ms) {
   script.clear();
   next_event = 0;
   keys.clear();
+  for (bool& h : held) h = false;
   probe = nullptr;
   presents = 0;
   log = SoundLog{};
@@ -153,6 +157,14 @@ void click(int at_ms, int mx, int my, int hold_ms) {
 
 void key_at(int at_ms, int key) {
   add(Event{at_ms, 1, 0, 0, 0, key});
+}
+
+void key_down(int at_ms, int scancode) {
+  add(Event{at_ms, 2, 0, 0, 0, scancode});
+}
+
+void key_up(int at_ms, int scancode) {
+  add(Event{at_ms, 3, 0, 0, 0, scancode});
 }
 
 void on_present(std::function<void()> p) {
@@ -265,6 +277,11 @@ void platform_poll_mouse() {
 int platform_keypressed() {
   tick();
   return keys.empty() ? 0 : 1;
+}
+
+int platform_key_held(int scancode) {
+  tick();
+  return scancode > 0 && scancode < KEY_MAX && held[scancode] ? 1 : 0;
 }
 
 int platform_readkey() {

@@ -369,6 +369,12 @@ int platform_keypressed() {
   return keypressed();
 }
 
+int platform_key_held(int scancode) {
+  if (scancode <= 0 || scancode >= KEY_MAX) return 0;
+  if (keyboard_needs_poll()) poll_keyboard();
+  return key[scancode] ? 1 : 0;
+}
+
 int platform_readkey() {
   return readkey();
 }

@@ -97,6 +97,8 @@ struct FurniState {
   int state;
   const char* name;
   PieceKind kind;
+  // What the player is shown the piece is called (the markers of the Tab key).
+  const char* label = nullptr;
   const char* text[3];
   int interact = 0;
   int take = 0;
@@ -117,6 +119,8 @@ struct PersonState {
   int state;
   const char* name;
   PersonKind kind;
+  // What the player is shown the person is called.
+  const char* label = nullptr;
   const char* text[3];
   int interact = 0;
   int talk = 0;
@@ -183,6 +187,9 @@ struct VerbRule {
 
 struct RoomScript {
   const char* name;
+  // What the player is shown the room is called (on the markers of the exits
+  // that lead there).
+  const char* title = nullptr;
   const char* data_file;
   const char* state_file;
   int background;      // object of the datafile shown as the background

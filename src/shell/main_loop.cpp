@@ -6,6 +6,7 @@
 // the screen.
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
+#include "interaction/markers.h"
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
@@ -48,12 +49,20 @@ void main_loop_pass() {
   mouse_button = button_under_mouse();
   if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
 
+  const bool markers_changed = markers_wanted_changed();
   if (frame_due()) {
     platform_hide_pointer();
     draw_room();
+    draw_markers();
     ++mov_nr1;
     ++cursor_nr;
     ++go_frame_nr;
+  } else if (markers_changed) {
+    // The Tab key went down or came up: the markers show or go at once.
+    platform_hide_pointer();
+    draw_room();
+    draw_markers();
+    platform_new_frame();
   }
 
   // A right click puts the carried item back into the bag (unless the bag is full).

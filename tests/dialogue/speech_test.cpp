@@ -291,6 +291,8 @@ TEST_F(Speaking, APersonFinishesItsIdleMovementToATalkFrameThenTurns) {
 
 TEST(PersonTalk, APersonWhoseAnimationMarksNoTalkFrameTurnsAtOnce) {
   dialogue_support::stand_in_room("class");
+  // Mr Friob with his idle frames unmarked.
+  for (int& mark : start_talk[0]) mark = 0;
   std::vector<Seen> seen;
   headless::on_present([&] { seen.push_back({person_anim[0], mov_person_nr[0]}); });
   talk_nr = 0;
@@ -304,17 +306,19 @@ TEST(PersonTalk, APersonWhoseAnimationMarksNoTalkFrameTurnsAtOnce) {
 }
 
 TEST(PersonTalk, APersonWithoutTalkAnimationsSpeaksAtOnceAndKeepsItsIdleFrames) {
-  dialogue_support::stand_in_room("physik");
-  ASSERT_EQ(person_talk[0], 1);
-  const int idle_frames = person_frame_nr[0];
+  // Dori in the physics lab, back from carrying the telescope, has only his
+  // idle frames.
+  dialogue_support::stand_in_room("future_physiktp");
+  person_present[1] = 1;
+  const int idle_frames = person_frame_nr[1];
   text_speed = 2;
-  talk_nr = 0;
+  talk_nr = 1;
   output_text[0][0] = "Hey ... wou hues de deen hier ?";
   const int before = headless::present_count();
   npc_describe();
   EXPECT_EQ(headless::present_count() - before, 80) << "only the passes of the speech";
-  EXPECT_EQ(person_anim[0], 0);
-  EXPECT_EQ(person_frame_nr[0], idle_frames);
+  EXPECT_EQ(person_anim[1], 0);
+  EXPECT_EQ(person_frame_nr[1], idle_frames);
   EXPECT_EQ(talk_nr, -1);
   EXPECT_EQ(talk_goto, -1);
 }

@@ -1,5 +1,6 @@
 // Room aqua.
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {
@@ -20,6 +21,7 @@ void allow_walk_aqua() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_aqua = {
     .name = "aqua",
+    .title = TR("Aquarium", "Aquarium"),
     .data_file = "aqua.dat",
     .state_file = "sav/tmp/aqua.sav",
     .background = 0,

@@ -71,6 +71,7 @@ void extra_click_aula() {
 
 extern const RoomScript room_aula = {
     .name = "aula",
+    .title = TR("Aula", "Assembly hall"),
     .data_file = "aula.dat",
     .state_file = "sav/tmp/aula.sav",
     .background = 0,

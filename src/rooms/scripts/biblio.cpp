@@ -66,6 +66,7 @@ void extra_click_biblio() {
 
 extern const RoomScript room_biblio = {
     .name = "biblio",
+    .title = TR("Bibliothek", "Library"),
     .data_file = "biblio.dat",
     .state_file = "sav/tmp/biblio.sav",
     .background = 0,

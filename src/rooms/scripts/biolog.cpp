@@ -47,15 +47,15 @@ constexpr auto kSandTurn = FrameList<4>{}.run(30, 33, 95, 140);
 constexpr auto kSandBack = FrameList<4>{}.run(33, 30, 95, 140);
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "sand", .kind = PersonKind::sand,
+    {.slot = 0, .state = 0, .name = "sand", .kind = PersonKind::sand, .label = TR("Frau Sand", "Mrs Sand"),
      .text = {TR("Madame Sand, eis Biologiesproff.", "Mrs Sand, our biology teacher."),
               TR("Si huet emmer e Fraesch an der Tesch.", "She always has a frog in her pocket."), ""},
      .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 345, .frames = kSandIdle.view()},
-    {.slot = 0, .state = 1, .name = "sand_talk", .kind = PersonKind::sand, .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 0, .state = 1, .name = "sand_talk", .kind = PersonKind::sand, .label = TR("Frau Sand", "Mrs Sand"), .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandTalk.view()},
-    {.slot = 0, .state = 2, .name = "sandb", .kind = PersonKind::sand, .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 0, .state = 2, .name = "sandb", .kind = PersonKind::sand, .label = TR("Frau Sand", "Mrs Sand"), .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandTurn.view()},
-    {.slot = 0, .state = 3, .name = "sandb", .kind = PersonKind::sand, .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 0, .state = 3, .name = "sandb", .kind = PersonKind::sand, .label = TR("Frau Sand", "Mrs Sand"), .text = {"", "", ""}, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 200, .goto_y = 345, .frames = kSandBack.view()},
 };
 constexpr int kPersonPresent[] = {1};
@@ -141,6 +141,7 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_biolog}};
 
 extern const RoomScript room_biolog = {
     .name = "biolog",
+    .title = TR("Biologiesaal", "Biology room"),
     .data_file = "biolog.dat",
     .state_file = "sav/tmp/biolog.sav",
     .background = 0,

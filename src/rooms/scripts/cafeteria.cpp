@@ -62,6 +62,7 @@ void extra_click_cafeteria() {
 
 extern const RoomScript room_cafeteria = {
     .name = "cafeteria",
+    .title = TR("Cafeteria", "Cafeteria"),
     .data_file = "cafet.dat",
     .state_file = "sav/tmp/cafet.sav",
     .background = 0,

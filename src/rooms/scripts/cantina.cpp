@@ -62,6 +62,7 @@ void allow_walk_cantina() {
 
 extern const RoomScript room_cantina = {
     .name = "cantina",
+    .title = TR("Kantine", "Canteen"),
     .data_file = "cantina.dat",
     .state_file = "sav/tmp/cantina.sav",
     .background = 0,

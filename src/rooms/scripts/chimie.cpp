@@ -34,6 +34,7 @@ void allow_walk_chimie() { walks::corridor_walk<kFloor>(); }
 
 extern const RoomScript room_chimie = {
     .name = "chimie",
+    .title = TR("Chemiesaal", "Chemistry room"),
     .data_file = "chimie.dat",
     .state_file = "sav/tmp/chimie.sav",
     .background = 16,

@@ -90,6 +90,7 @@ void extra_click_chimietp() {
 
 extern const RoomScript room_chimietp = {
     .name = "chimietp",
+    .title = TR("Chemielabor", "Chemistry lab"),
     .data_file = "chimietp.dat",
     .state_file = "sav/tmp/chimietp.sav",
     .background = 0,

@@ -31,19 +31,21 @@ constexpr FurniState kFurniture[] = {
      .frames = kMainDesk.view()},
 };
 
-// Mr Friob idles (state 0) and talks in three moves (states 1 to 3).
-constexpr auto kFriobIdle = FrameList<58>{}.run(3, 32, 51, 51).run(31, 4, 51, 51).hold(1, 50).hold(29, 30);
+// Mr Friob idles (state 0) and talks in three moves (states 1 to 3). He may
+// turn to the hero from the two long pauses of his idle movement.
+constexpr auto kFriobIdle =
+    FrameList<58>{}.run(3, 32, 51, 51).run(31, 4, 51, 51).hold(1, 50).hold(29, 30).talk_at(1).talk_at(29);
 constexpr auto kFriobTalk = FrameList<13>{}.run(37, 49, 51, 51);
 constexpr auto kFriobTurn = FrameList<4>{}.run(33, 36, 51, 51);
 constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, 51, 51);
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "friob", .kind = PersonKind::friob,
+    {.slot = 0, .state = 0, .name = "friob", .kind = PersonKind::friob, .label = TR("Herr Friob", "Mr Friob"),
      .text = {TR("Den Haer Friob. E gudde Proff, awer", "Mr Friob. A good teacher, but"), TR("e bessen e Pedant.", "a bit of a pedant."), ""},
      .interact = 1, .talk = 1, .talk_dir = kTalkLeft, .goto_x = 200, .goto_y = 310, .frames = kFriobIdle.view()},
-    {.slot = 0, .state = 1, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
-    {.slot = 0, .state = 2, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
-    {.slot = 0, .state = 3, .name = "friob", .kind = PersonKind::friob, .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
+    {.slot = 0, .state = 1, .name = "friob", .kind = PersonKind::friob, .label = TR("Herr Friob", "Mr Friob"), .text = {"", "", ""}, .interact = 1, .frames = kFriobTalk.view()},
+    {.slot = 0, .state = 2, .name = "friob", .kind = PersonKind::friob, .label = TR("Herr Friob", "Mr Friob"), .text = {"", "", ""}, .interact = 1, .frames = kFriobTurn.view()},
+    {.slot = 0, .state = 3, .name = "friob", .kind = PersonKind::friob, .label = TR("Herr Friob", "Mr Friob"), .text = {"", "", ""}, .interact = 1, .frames = kFriobBack.view()},
 };
 
 // The classroom: the floor in front of the back wall (y 270), the window
@@ -85,6 +87,7 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_class}};
 
 extern const RoomScript room_class = {
     .name = "class",
+    .title = TR("Klassenzimmer", "Classroom"),
     .data_file = "class.dat",
     .state_file = "sav/tmp/class.sav",
     .background = 0,

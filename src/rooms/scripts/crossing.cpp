@@ -1,6 +1,7 @@
 // Room crossing.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/world.h"
 
@@ -62,6 +63,7 @@ void extra_click_crossing() {
 
 extern const RoomScript room_crossing = {
     .name = "crossing",
+    .title = TR("Kreuzung", "Crossing"),
     .data_file = "crossing.dat",
     .state_file = "sav/tmp/crossing.sav",
     .background = 0,

@@ -120,6 +120,7 @@ void extra_click_entree() {
 
 extern const RoomScript room_entree = {
     .name = "entree",
+    .title = TR("Eingangshalle", "Entrance hall"),
     .data_file = "entree.dat",
     .state_file = "sav/tmp/entree.sav",
     .background = 0,

@@ -1,5 +1,6 @@
 // Room floor10.
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {
@@ -25,6 +26,7 @@ void allow_walk_floor10() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor10 = {
     .name = "floor10",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor10.dat",
     .state_file = "sav/tmp/floor10.sav",
     .background = 0,

@@ -1,5 +1,6 @@
 // Room floor11.
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {
@@ -20,6 +21,7 @@ void allow_walk_floor11() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor11 = {
     .name = "floor11",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor11.dat",
     .state_file = "sav/tmp/floor11.sav",
     .background = 0,

@@ -1,5 +1,6 @@
 // Room floor12.
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {
@@ -13,6 +14,7 @@ constexpr ExitDef kExits[] = {
 
 extern const RoomScript room_floor12 = {
     .name = "floor12",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor12.dat",
     .state_file = "sav/tmp/floor12.sav",
     .background = 0,

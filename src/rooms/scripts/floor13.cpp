@@ -40,6 +40,7 @@ void allow_walk_floor13() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor13 = {
     .name = "floor13",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor13.dat",
     .state_file = "sav/tmp/floor13.sav",
     .background = 0,

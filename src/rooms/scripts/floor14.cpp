@@ -34,6 +34,7 @@ constexpr FurniState kFurniture[] = {
 
 extern const RoomScript room_floor14 = {
     .name = "floor14",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor14.dat",
     .state_file = "sav/tmp/floor14.sav",
     .background = 0,

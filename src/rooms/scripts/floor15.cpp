@@ -1,5 +1,6 @@
 // Room floor15.
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {
@@ -21,6 +22,7 @@ void allow_walk_floor15() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor15 = {
     .name = "floor15",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor15.dat",
     .state_file = "sav/tmp/floor15.sav",
     .background = 0,

@@ -1,6 +1,7 @@
 // Room floor2.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/world.h"
 
@@ -65,6 +66,7 @@ void extra_click_floor2() {
 
 extern const RoomScript room_floor2 = {
     .name = "floor2",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor2.dat",
     .state_file = "sav/tmp/floor2.sav",
     .background = 0,

@@ -85,6 +85,7 @@ void extra_click_floor3() {
 
 extern const RoomScript room_floor3 = {
     .name = "floor3",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor3.dat",
     .state_file = "sav/tmp/floor3.sav",
     .background = 0,

@@ -85,6 +85,7 @@ void extra_click_floor4() {
 
 extern const RoomScript room_floor4 = {
     .name = "floor4",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor4.dat",
     .state_file = "sav/tmp/floor4.sav",
     .background = 4,

@@ -29,6 +29,7 @@ constexpr FurniState kFurniture[] = {
 
 extern const RoomScript room_floor5 = {
     .name = "floor5",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor5.dat",
     .state_file = "sav/tmp/floor5.sav",
     .background = 0,

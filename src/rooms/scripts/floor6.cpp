@@ -85,6 +85,7 @@ void extra_click_floor6() {
 
 extern const RoomScript room_floor6 = {
     .name = "floor6",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor6.dat",
     .state_file = "sav/tmp/floor6.sav",
     .background = 1,

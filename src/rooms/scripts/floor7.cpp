@@ -1,5 +1,6 @@
 // Room floor7.
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {
@@ -24,6 +25,7 @@ void allow_walk_floor7() { walks::corridor_walk<kCorridor>(); }
 
 extern const RoomScript room_floor7 = {
     .name = "floor7",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor7.dat",
     .state_file = "sav/tmp/floor7.sav",
     .background = 0,

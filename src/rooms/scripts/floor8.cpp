@@ -1,6 +1,7 @@
 // Room floor8: a corridor with a door at its back and one on each side.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -57,6 +58,7 @@ void allow_walk_floor8() {
 
 extern const RoomScript room_floor8 = {
     .name = "floor8",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor8.dat",
     .state_file = "sav/tmp/floor8.sav",
     .background = 0,

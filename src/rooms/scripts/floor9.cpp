@@ -1,6 +1,7 @@
 // Room floor9.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -48,6 +49,7 @@ void allow_walk_floor9() {
 
 extern const RoomScript room_floor9 = {
     .name = "floor9",
+    .title = TR("Gang", "Corridor"),
     .data_file = "floor9.dat",
     .state_file = "sav/tmp/floor9.sav",
     .background = 0,

@@ -27,15 +27,15 @@ constexpr auto kExtinguisher = FrameList<1>{}.add(2, 250, 290);
 constexpr auto kBin = FrameList<1>{}.add(3, 530, 360);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::crate,
+    {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::crate, .label = TR("Modell", "Model"),
      .text = {TR("Ein Modell der Schule. Sogar der Stacheldraht", "A model of the school. Even the barbed wire"),
               TR("auf dem Dach ist massstabsgetreu.", "on the roof is true to scale."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 380, .frames = kModel.view()},
-    {.slot = 1, .state = 0, .name = "feuerloescher2", .kind = PieceKind::extinguisher,
+    {.slot = 1, .state = 0, .name = "feuerloescher2", .kind = PieceKind::extinguisher, .label = TR("Feuerloescher", "Fire extinguisher"),
      .text = {TR("Ein Feuerloescher. Der einzige Freund", "A fire extinguisher. The only friend"),
               TR("der Schueler in diesem Haus.", "pupils have in this building."), ""},
      .interact = 1, .goto_x = 260, .goto_y = 380, .frames = kExtinguisher.view()},
-    {.slot = 2, .state = 0, .name = "Muelleimer", .kind = PieceKind::bin,
+    {.slot = 2, .state = 0, .name = "Muelleimer", .kind = PieceKind::bin, .label = TR("Muelleimer", "Rubbish bin"),
      .text = {TR("Ein Muelleimer. Hier landen meine", "A bin. That is where my homework"),
               TR("Hausaufgaben normalerweise.", "usually ends up."), ""},
      .interact = 1, .goto_x = 500, .goto_y = 400, .frames = kBin.view()},
@@ -53,13 +53,13 @@ constexpr auto kBack = FrameList<4>{}.run(27, 24, 422, 184);
    TR("eine Akte. Meine ist dicker als seine Brille.", "pupil. Mine is thicker than his glasses."), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "rarozir", .kind = PersonKind::rarozir, .text = RAROZIR_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 0, .name = "rarozir", .kind = PersonKind::rarozir, .label = TR("Herr Rarozir", "Mr Rarozir"), .text = RAROZIR_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 420, .goto_y = 360, .frames = kIdle.view()},
-    {.slot = 0, .state = 1, .name = "rarozir_talk", .kind = PersonKind::rarozir, .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
+    {.slot = 0, .state = 1, .name = "rarozir_talk", .kind = PersonKind::rarozir, .label = TR("Herr Rarozir", "Mr Rarozir"), .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
      .talk_dir = kTalkRight, .goto_x = 420, .goto_y = 360, .frames = kTalk.view()},
-    {.slot = 0, .state = 2, .name = "rarozir_talk", .kind = PersonKind::rarozir, .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
+    {.slot = 0, .state = 2, .name = "rarozir_talk", .kind = PersonKind::rarozir, .label = TR("Herr Rarozir", "Mr Rarozir"), .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
      .talk_dir = kTalkRight, .goto_x = 420, .goto_y = 360, .frames = kTurn.view()},
-    {.slot = 0, .state = 3, .name = "rarozir_talk", .kind = PersonKind::rarozir, .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
+    {.slot = 0, .state = 3, .name = "rarozir_talk", .kind = PersonKind::rarozir, .label = TR("Herr Rarozir", "Mr Rarozir"), .text = RAROZIR_TEXT, .interact = 1, .talk = 1,
      .talk_dir = kTalkRight, .goto_x = 420, .goto_y = 360, .frames = kBack.view()},
 };
 #undef RAROZIR_TEXT
@@ -146,6 +146,7 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_cr
 
 extern const RoomScript room_future_crossing = {
     .name = "future_crossing",
+    .title = TR("Kreuzung", "Crossing"),
     .data_file = "fcross.dat",
     .state_file = "sav/tmp/fcross.sav",
     .background = 0,

@@ -3,6 +3,7 @@
 // lean inwards towards it. No furniture and nobody about.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/world.h"
 
@@ -54,6 +55,7 @@ void allow_walk_future_floor() {
 
 extern const RoomScript room_future_floor = {
     .name = "future_floor",
+    .title = TR("Gang", "Corridor"),
     .data_file = "ffloor.dat",
     .state_file = "sav/tmp/ffloor.sav",
     .background = 0,

@@ -26,12 +26,12 @@ constexpr auto kWallFrame = FrameList<1>{}.add(2, 571, 195);
 constexpr auto kBetongFrame = FrameList<1>{}.add(0, 372, 214);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::portrait_over_tank,
+    {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::portrait_over_tank, .label = TR("Bild", "Picture"),
      .text = {TR("Ein Bild von Direktor Dossel. Es haengt", "A picture of headmaster Dossel. It hangs"),
               TR("genau da, wo frueher das Aquarium war.", "right where the aquarium used to be."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
      .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
-    {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"), .kind = PieceKind::portrait_over_tank,
+    {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"), .kind = PieceKind::portrait_over_tank, .label = TR("Aquarium", "Aquarium"),
      .text = {TR("Ein leeres Aquarium. Die Fische hat wohl", "An empty aquarium. The new headmaster"),
               TR("der neue Direktor wegrationalisiert.", "must have cut the fish from the budget."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
@@ -39,7 +39,7 @@ constexpr FurniState kFurniture[] = {
 };
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Betong_doud", .kind = PersonKind::betong_out_cold,
+    {.slot = 0, .state = 0, .name = "Betong_doud", .kind = PersonKind::betong_out_cold, .label = TR("Herr Betong", "Mr Betong"),
      .text = {TR("Herr Betong. Der ist erstmal", "Mister Betong. He is out cold"), TR("ausser Gefecht.", "for a while."), ""},
      .interact = 1, .frames = kBetongFrame.view()},
 };
@@ -84,6 +84,7 @@ void extra_click_future_floor1() {
 
 extern const RoomScript room_future_floor1 = {
     .name = "future_floor1",
+    .title = TR("Gang", "Corridor"),
     .data_file = "ffloor1.dat",
     .state_file = "sav/tmp/ffloor1.sav",
     .background = 1,

@@ -26,7 +26,7 @@ constexpr int kPersonPresent[] = {1};
 constexpr auto kBucket = FrameList<1>{}.add(1, 200, 420);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::crate,
+    {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::crate, .label = TR("Eimer", "Bucket"),
      .text = {TR("Ein Putzeimer. Das Wasser darin ist", "A mop bucket. The water in it is older"),
               TR("aelter als ich.", "than I am."), ""},
      .interact = 1, .goto_x = 240, .goto_y = 440, .frames = kBucket.view()},
@@ -44,13 +44,13 @@ constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
    TR("Schule einen Waerter mit Schlagstock?", "need a guard with a truncheon?"), ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 0, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardIdle.view()},
-    {.slot = 0, .state = 1, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 1, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardTalk.view()},
-    {.slot = 0, .state = 2, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 2, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardTurn.view()},
-    {.slot = 0, .state = 3, .name = "Policeman", .kind = PersonKind::policeman, .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 3, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 410, .goto_y = 345, .frames = kGuardBack.view()},
 };
 #undef GUARD_TEXT
@@ -140,6 +140,7 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_fl
 
 extern const RoomScript room_future_floor2 = {
     .name = "future_floor2",
+    .title = TR("Gang", "Corridor"),
     .data_file = "ffloor2.dat",
     .state_file = "sav/tmp/ffloor2.sav",
     .background = 0,

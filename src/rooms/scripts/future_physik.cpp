@@ -29,19 +29,19 @@ constexpr auto kTelescope = FrameList<1>{}.add(4, 190, 220);
 constexpr auto kGuitar = FrameList<1>{}.add(5, 215, 285);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "future_chair", .kind = PieceKind::chair,
+    {.slot = 0, .state = 0, .name = "future_chair", .kind = PieceKind::chair, .label = TR("Stuhl", "Chair"),
      .text = {TR("Ein Stuhl aus Titan, am Boden festgeschraubt.", "A titanium chair, screwed to the floor."),
               TR("Damit keiner ihn dem Lehrer an den Kopf wirft.", "So nobody throws it at a teacher."), ""},
      .interact = 1, .goto_x = 300, .goto_y = 385, .frames = kChair.view()},
-    {.slot = 1, .state = 0, .name = "ventilator", .kind = PieceKind::fan,
+    {.slot = 1, .state = 0, .name = "ventilator", .kind = PieceKind::fan, .label = TR("Ventilator", "Fan"),
      .text = {TR("Ein Ventilator. Er verteilt die Luft", "A fan. It shares out the air"),
               TR("gerecht auf alle Gefangenen.", "fairly among all the inmates."), ""},
      .interact = 1, .goto_x = 420, .goto_y = 380, .frames = kFan.view()},
-    {.slot = 2, .state = 0, .name = "telesko2", .kind = PieceKind::telescope,
+    {.slot = 2, .state = 0, .name = "telesko2", .kind = PieceKind::telescope, .label = TR("Teleskop", "Telescope"),
      .text = {TR("Ein riesiges Teleskop. Damit koennte man", "A huge telescope. You could look right"),
               TR("bis ins Lehrerzimmer schauen.", "into the staff room with it."), ""},
      .interact = 1, .goto_x = 260, .goto_y = 380, .frames = kTelescope.view()},
-    {.slot = 3, .state = 0, .name = "guitar", .kind = PieceKind::guitar,
+    {.slot = 3, .state = 0, .name = "guitar", .kind = PieceKind::guitar, .label = TR("Gitarre", "Guitar"),
      .text = {TR("Eine E-Gitarre! Wer laesst denn so", "An electric guitar! Who leaves a thing"),
               TR("was einfach rumstehen?", "like that just lying about?"), ""},
      .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 260, .goto_y = 380, .frames = kGuitar.view()},
@@ -60,13 +60,13 @@ constexpr auto kDoriBack = FrameList<4>{}.run(31, 28, 395, 151);
    ""}
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "dori_future", .kind = PersonKind::dori, .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 0, .name = "dori_future", .kind = PersonKind::dori, .label = TR("Dori", "Dori"), .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriIdle.view()},
-    {.slot = 0, .state = 1, .name = "dori_future", .kind = PersonKind::dori, .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 1, .name = "dori_future", .kind = PersonKind::dori, .label = TR("Dori", "Dori"), .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriTalk.view()},
-    {.slot = 0, .state = 2, .name = "dori_future", .kind = PersonKind::dori, .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 2, .name = "dori_future", .kind = PersonKind::dori, .label = TR("Dori", "Dori"), .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriTurn.view()},
-    {.slot = 0, .state = 3, .name = "dori_future", .kind = PersonKind::dori, .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
+    {.slot = 0, .state = 3, .name = "dori_future", .kind = PersonKind::dori, .label = TR("Dori", "Dori"), .text = DORI_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 370, .goto_y = 390, .frames = kDoriBack.view()},
 };
 #undef DORI_TEXT
@@ -210,6 +210,7 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_ph
 
 extern const RoomScript room_future_physik = {
     .name = "future_physik",
+    .title = TR("Physiksaal", "Physics room"),
     .data_file = "fphysik.dat",
     .state_file = "sav/tmp/fphysik.sav",
     .background = 50,

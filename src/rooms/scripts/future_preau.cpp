@@ -90,6 +90,7 @@ void extra_click_future_preau() {
 
 extern const RoomScript room_future_preau = {
     .name = "future_preau",
+    .title = TR("Pausenhof", "Playground"),
     .data_file = "fpreau.dat",
     .state_file = "sav/tmp/fpreau.sav",
     .background = 2,

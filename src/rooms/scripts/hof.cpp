@@ -80,6 +80,7 @@ void extra_click_hof() {
 
 extern const RoomScript room_hof = {
     .name = "hof",
+    .title = TR("Hof", "Yard"),
     .data_file = "hof.dat",
     .state_file = "sav/tmp/hof.sav",
     .background = 0,

@@ -21,7 +21,7 @@ constexpr FurniState kFurniture[] = {
      .text = {TR("De Kicker. Hei hunn ech schon", "The table football. I have lost"),
               TR("esou muench Match verluer.", "many a match on it."), ""},
      .mouse_x = 150, .mouse_y = 318, .mouse_x2 = 330, .mouse_y2 = 402, .frames = kBabyfootFrame.view()},
-    {.slot = 1, .state = 0, .name = "jukebox", .kind = PieceKind::jukebox,
+    {.slot = 1, .state = 0, .name = "jukebox", .kind = PieceKind::jukebox, .label = TR("Musikbox", "Jukebox"),
      .text = {TR("D'Jukebox. Se spillt nach", "The jukebox. It still plays"),
               TR("Schlager vun 1970.", "the hits of 1970."), ""},
      .interact = 1, .goto_x = 485, .goto_y = 365,
@@ -72,6 +72,7 @@ void extra_click_kicker() {
 
 extern const RoomScript room_kicker = {
     .name = "kicker",
+    .title = TR("Kickerraum", "Games room"),
     .data_file = "kicker.dat",
     .state_file = "sav/tmp/kicker.sav",
     .background = 2,

@@ -22,10 +22,15 @@ constexpr auto kKanister = FrameList<1>{}.add(0, 345, 210);
 constexpr auto kChair = FrameList<1>{}.add(1, 250, 300);
 constexpr auto kPendel = FrameList<6>{}.add(16, 82, 52, 2).add(17, 82, 52, 1).add(18, 82, 52, 1)
                              .add(19, 82, 52, 2).add(18, 82, 52, 1).add(17, 82, 52, 1);
-constexpr auto kDori = FrameList<1>{}.add(21, 420, 170);
+// Dori stands still (state 0), ready to talk; talking (state 1), turning to
+// the hero (state 2) and back (state 3).
+constexpr auto kDori = FrameList<1>{}.add(21, 420, 170).talk_at(0);
+constexpr auto kDoriTalk = FrameList<6>{}.run(22, 27, 420, 170);
+constexpr auto kDoriTurn = FrameList<4>{}.run(28, 31, 420, 170);
+constexpr auto kDoriBack = FrameList<4>{}.run(31, 28, 420, 170);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "kanister", .kind = PieceKind::canister,
+    {.slot = 0, .state = 0, .name = "kanister", .kind = PieceKind::canister, .label = TR("Kanister", "Canister"),
      .text = {TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside."),
               TR("Et riicht no Benzin.", "It smells of petrol."), TR("Dat keint ech nach brauchen.", "That could come in handy.")},
      .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 410, .goto_y = 370, .frames = kKanister.view()},
@@ -37,9 +42,18 @@ constexpr FurniState kFurniture[] = {
 };
 
 constexpr PersonState kPersons[] = {
-    {.slot = 0, .state = 0, .name = "dori", .kind = PersonKind::dori,
+    {.slot = 0, .state = 0, .name = "dori", .kind = PersonKind::dori, .label = TR("Dori", "Dori"),
      .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
      .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDori.view()},
+    {.slot = 0, .state = 1, .name = "dori", .kind = PersonKind::dori, .label = TR("Dori", "Dori"),
+     .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
+     .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDoriTalk.view()},
+    {.slot = 0, .state = 2, .name = "dori", .kind = PersonKind::dori, .label = TR("Dori", "Dori"),
+     .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
+     .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDoriTurn.view()},
+    {.slot = 0, .state = 3, .name = "dori", .kind = PersonKind::dori, .label = TR("Dori", "Dori"),
+     .text = {TR("Dori, eng Klassekomerodin.", "Dori, a classmate."), "", ""},
+     .interact = 1, .talk = 1, .talk_dir = kTalkRight, .goto_x = 330, .goto_y = 360, .frames = kDoriBack.view()},
 };
 
 // The physics room. The floor lies in front of the back edge P; the door to
@@ -139,6 +153,7 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_physik}};
 
 extern const RoomScript room_physik = {
     .name = "physik",
+    .title = TR("Physiksaal", "Physics room"),
     .data_file = "physik.dat",
     .state_file = "sav/tmp/physik.sav",
     .background = 20,

@@ -1,6 +1,7 @@
 // Room physiktp.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/world.h"
 
@@ -59,6 +60,7 @@ void allow_walk_physiktp() {
 
 extern const RoomScript room_physiktp = {
     .name = "physiktp",
+    .title = TR("Physiklabor", "Physics lab"),
     .data_file = "physiktp.dat",
     .state_file = "sav/tmp/physiktp.sav",
     .background = 0,

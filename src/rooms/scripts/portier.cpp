@@ -1,6 +1,7 @@
 // Room portier.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -43,6 +44,7 @@ void allow_walk_portier() {
 
 extern const RoomScript room_portier = {
     .name = "portier",
+    .title = TR("Pfoertnerloge", "Porter's lodge"),
     .data_file = "portier.dat",
     .state_file = "sav/tmp/portier.sav",
     .background = 0,

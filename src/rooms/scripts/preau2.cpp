@@ -58,6 +58,7 @@ void allow_walk_preau2() {
 
 extern const RoomScript room_preau2 = {
     .name = "preau2",
+    .title = TR("Pausenhof", "Playground"),
     .data_file = "preau2.dat",
     .state_file = "sav/tmp/preau2.sav",
     .background = 1,

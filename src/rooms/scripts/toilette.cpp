@@ -1,6 +1,7 @@
 // Room toilette.
 #include "hero/hero.h"
 #include "rooms/room_script.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -44,6 +45,7 @@ void allow_walk_toilette() {
 
 extern const RoomScript room_toilette = {
     .name = "toilette",
+    .title = TR("Toilette", "Toilet"),
     .data_file = "toilette.dat",
     .state_file = "sav/tmp/toilette.sav",
     .background = 0,

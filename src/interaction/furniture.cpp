@@ -1,0 +1,209 @@
+// The room's pieces: pointing at them, the verbs clicked on them, the hero's
+// errand to a piece's standing point, and the taking animation.
+//
+// A click does not act at once (except looking and the refusals): it records
+// what the hero is to do (take_object, gear_object, use_object) and sends him
+// to the piece's standing point; the action runs in the first pass in which
+// he stands within 8 pixels across and 4 up or down of it.
+#include <cstdlib>
+#include <cstring>
+
+#include "cutscenes/videos.h"
+#include "dialogue/talk.h"
+#include "hero/hero.h"
+#include "interaction/interaction.h"
+#include "interaction/remarks.h"
+#include "platform/platform.h"
+#include "rooms/registry.h"
+#include "rooms/rooms.h"
+#include "shell/cursor.h"
+#include "shell/draw_room.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+
+namespace {
+
+// How close the hero must stand to a piece's standing point.
+constexpr int kPieceReachX = 8;
+constexpr int kPieceReachY = 4;
+// The frame of the taking animation at which the piece is lifted.
+constexpr int kLiftFrame = 8;
+
+bool valid_piece(int i) {
+  return i >= 0 && i < kMaxFurni;
+}
+
+bool named(int i, const char* name) {
+  return furni_name[i] && std::strcmp(furni_name[i], name) == 0;
+}
+
+// Three pieces become an item of their own name, picture and description
+// when lifted (the German build's description is the item's, the English
+// build's the piece's own look text).
+struct SpecialLift {
+  const char* piece;
+  const char* item;
+  int picture;  // entry of objects_bmp
+  const char* lines[kTextLines];
+};
+constexpr SpecialLift kSpecialLifts[] = {
+    {"bunsen", "Bunsenbrenner", 5,
+     {"Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", "Geraet erzeugt Flammen mit sehr hohen Temperaturen.",
+      ""}},
+    {"alkohol", "Alkohol", 6, {"Eine Flasche mit hochprozentigem Inhalt.", "", ""}},
+    {"dia", "diamond", 12, {"Das ist ein Diamant. Der sieht nicht gerade billig aus.", "", ""}},
+};
+
+void put_on_pointer(BITMAP* picture) {
+  if (!arrow || !picture) return;
+  clear_to_color(arrow, bitmap_mask_color(arrow));
+  stretch_blit(picture, arrow, 0, 0, picture->w, picture->h, 0, 0, arrow->w, arrow->h);
+}
+
+// The piece leaves the room and hangs on the pointer.
+void lift_piece(int i) {
+  mouse_status = kModeItem;
+  furni_present[i] = 0;
+  for (const SpecialLift& s : kSpecialLifts) {
+    if (!named(i, s.piece)) continue;
+    arrow_obj = s.item;
+    for (int l = 0; l < kTextLines; ++l) arrow_describe[l] = TR(s.lines[l], furni_text[i][l]);
+    put_on_pointer(s.picture >= 0 && s.picture < 15 ? objects_bmp[s.picture] : nullptr);
+    load_furni_anim();
+    return;
+  }
+  arrow_obj = furni_name[i];
+  for (int l = 0; l < kTextLines; ++l) arrow_describe[l] = furni_text[i][l];
+  put_on_pointer(furniture[i][0]);
+}
+
+// Send the hero to piece i's standing point for the errand `pending`; a new
+// errand replaces whatever he was about to do.
+void send_to_piece(int i, int& pending) {
+  take_object = gear_object = use_object = talk_goto = change_room = -1;
+  true_x = goto_furni_x[i];
+  true_y = goto_furni_y[i];
+  pending = i;
+  wait_loop = 1;
+}
+
+void click_piece(int i) {
+  switch (mouse_status) {
+    case kModeTake:
+      if (furni_take[i] == 1)
+        send_to_piece(i, take_object);
+      else
+        piece_verb(Verb::take, i);
+      break;
+    case kModeLook:
+      piece_verb(Verb::look, i);
+      break;
+    case kModeUse:
+      send_to_piece(i, gear_object);
+      break;
+    case kModeItemOnTarget:
+      send_to_piece(i, use_object);
+      use_obj = arrow_obj;
+      break;
+    default:
+      impossible();
+      break;
+  }
+  click = kClickNow;
+  force_cursor = kVerbFree;
+}
+
+bool hero_at_piece(int i) {
+  return valid_piece(i) && std::abs(hero_x - goto_furni_x[i]) <= kPieceReachX &&
+         std::abs(hero_y - goto_furni_y[i]) <= kPieceReachY;
+}
+
+// The take the hero was sent for, now that he stands at the piece.
+void take_arrived() {
+  const int i = take_object;
+  if (named(i, "tool") || named(i, "guitar") || (named(i, "gaz") && story_sandalkohol == 1)) {
+    story_take();
+  } else if (named(i, "gaz")) {
+    video_sand_mecker();  // the teacher stops him; nothing is taken
+  } else {
+    take_direction = take_furni_dir[i];
+    taking();
+  }
+  take_object = -1;
+}
+
+}  // namespace
+
+void furni_room() {
+  for (counter = 0; counter < furni_nr; ++counter) {
+    if (furni_interact[counter] != 1) continue;
+    mouse_over_furni();
+    if (furni_mouse_over[counter] != 1) continue;
+    if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeLook;
+    if (fresh_press()) click_piece(counter);
+  }
+  if (take_object != -1 && hero_at_piece(take_object)) take_arrived();
+  if (gear_object != -1 && hero_at_piece(gear_object)) {
+    story_gear();
+    gear_object = -1;
+  }
+  if (use_object != -1 && hero_at_piece(use_object)) {
+    story_use();
+    use_object = -1;
+    use_obj = "";
+  }
+}
+
+void taking() {
+  const int i = take_object;
+  select_move = take_direction;
+  new_hero_move();
+  for (int& a : hero_action) a = kStepSpecial;
+  took_object = 0;
+  while (move_frame_nr < hero_move_frame_nr - 1) {
+    platform_poll_mouse();
+    if (frame_due()) {
+      ++move_frame_nr;
+      ++cursor_nr;
+      platform_hide_pointer();
+      draw_room();
+    }
+    if (move_frame_nr == kLiftFrame && took_object == 0 && valid_piece(i)) {
+      lift_piece(i);
+      took_object = 1;
+    }
+    platform_hide_pointer();
+    present_pass();
+  }
+  wait_mouse_release();
+  reset_hero();
+  platform_hide_pointer();
+  draw_room();
+}
+
+// ---- The story's answers to what the hero does on arrival ---------------------
+// Each asks the room's own rules first; without one the hero refuses.
+
+void story_take() {
+  const int i = take_object;
+  const text before = arrow_obj;
+  arrow_obj = nullptr;
+  if (!piece_verb(Verb::take, i)) {
+    cannottake_nr = i;
+    cannottake();
+  }
+  // Only a rule that handed him something puts it on the pointer.
+  if (arrow_obj)
+    mouse_status = kModeItem;
+  else
+    arrow_obj = before;
+}
+
+void story_gear() {
+  piece_verb(Verb::use, gear_object);
+}
+
+void story_use() {
+  piece_verb(Verb::use_item, use_object);
+}

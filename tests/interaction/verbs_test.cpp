@@ -1,0 +1,280 @@
+// The verbs on pieces and persons: the errands to a standing point and how
+// close the hero must come, a verb from the panel serving one click, the
+// refusals, the taking animation, and the gas bottle the teacher guards.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "dialogue/talk.h"
+#include "interaction/interaction.h"
+#include "interaction/remarks.h"
+#include "platform/headless.h"
+#include "rooms/registry.h"
+#include "shell/game.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+#include "support/dialogue_support.h"
+#include "support/test_support.h"
+
+namespace {
+
+std::string said_by_hero() {
+  return input_text[0][0] ? input_text[0][0] : "";
+}
+
+// The mouse far from everything, no button down.
+void mouse_away() {
+  mouse_x = 5;
+  mouse_y = 5;
+  mouse_b = 0;
+  new_turn = 0;
+  click = kClickFree;
+}
+
+class Verbs : public testing::Test {
+ protected:
+  void stand(const char* room) {
+    dialogue_support::stand_in_room(room);
+    text_speed = 1;
+    mouse_away();
+  }
+  // Runs one pass of the main loop (or whatever `body` is) under the
+  // headless player; the pass must return by itself.
+  static void run(const std::function<void()>& body) { ASSERT_EQ(test_support::run_program(body), -1); }
+  // A left click at the hot spot (hx, hy), then `passes` main-loop passes
+  // and as many more as the button takes to come up.
+  static void click_at_hot_spot(int hx, int hy, int passes) {
+    headless::click(headless::now() + 1, hx - 20, hy - 15, 30);
+    run([passes] {
+      for (int i = 0; i < passes; ++i) main_loop_pass();
+      // The press is let go again before the next click.
+      while (mouse_b != 0 || click != kClickFree) main_loop_pass();
+    });
+  }
+  static int slot_named(const char* name) {
+    for (int i = 0; i < furni_nr; ++i)
+      if (furni_name[i] && std::strcmp(furni_name[i], name) == 0) return i;
+    return -1;
+  }
+};
+
+}  // namespace
+
+TEST_F(Verbs, TheHeroReachesAPieceWithin8PixelsAcrossAnd4UpOrDown) {
+  stand("future_chimietp");
+  const int shower = slot_named("douche");
+  ASSERT_GE(shower, 0);
+  const struct {
+    int dx, dy;
+    bool arrives;
+  } cases[] = {{8, 4, true},   {-8, -4, true}, {8, -4, true}, {0, 0, true}, {9, 0, false},
+               {-9, 0, false}, {0, 5, false},  {0, -5, false}, {9, 5, false}};
+  for (const auto& c : cases) {
+    gear_object = shower;
+    hero_x = goto_furni_x[shower] + c.dx;
+    hero_y = goto_furni_y[shower] + c.dy;
+    input_text[0][0] = "";
+    run([] { furni_room(); });
+    EXPECT_EQ(gear_object == -1, c.arrives) << c.dx << ", " << c.dy;
+    // Using the shower without the tank filled: the story has no rule for it yet here,
+    // so the standard answer comes.
+    if (c.arrives) EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "It doesn't work like that."));
+  }
+}
+
+TEST_F(Verbs, TheHeroReachesAPersonWithin10PixelsEitherWay) {
+  stand("future_crossing");
+  const struct {
+    int dx, dy;
+    bool arrives;
+  } cases[] = {{10, 10, true}, {-10, -10, true}, {10, -10, true}, {11, 0, false}, {0, 11, false}, {-11, -11, false}};
+  for (const auto& c : cases) {
+    talk_goto = 0;
+    action = kModeItemOnTarget;  // a gift nobody has a rule for: nothing is said
+    hero_x = goto_person_x[0] + c.dx;
+    hero_y = goto_person_y[0] + c.dy;
+    run([] { people_room(); });
+    EXPECT_EQ(talk_goto == -1, c.arrives) << c.dx << ", " << c.dy;
+    EXPECT_EQ(talk_nr, -1);
+  }
+}
+
+TEST_F(Verbs, AVerbFromThePanelServesOneClick) {
+  stand("future_chimietp");
+  const int flask = slot_named("erlenmeier");
+  ASSERT_GE(flask, 0);
+  const int hx = (furni_mouse_x[flask] + furni_mouse_x2[flask]) / 2;
+  const int hy = (furni_mouse_y[flask] + furni_mouse_y2[flask]) / 2;
+  // The take verb on the panel (its button from (541, 383)).
+  headless::click(headless::now() + 1, 550, 395, 30);
+  run([] {
+    do main_loop_pass();
+    while (click != kClickFree);
+  });
+  EXPECT_EQ(mouse_status, kModeTake);
+  EXPECT_EQ(force_cursor, kVerbChosen);
+  // Clicked on the flask, the take verb is refused with the chemist's reason...
+  click_at_hot_spot(hx, hy, 5);
+  EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit fuer chemische Experimente.",
+                               "I don't have time for chemical experiments."));
+  EXPECT_EQ(force_cursor, kVerbFree);
+  EXPECT_EQ(take_object, -1) << "a refused take does not send the hero";
+  // ... and the verb is gone: pointing at the flask offers looking again,
+  EXPECT_EQ(mouse_status, kModeLook);
+  // and the next click looks at it.
+  click_at_hot_spot(hx, hy, 5);
+  EXPECT_EQ(said_by_hero(), furni_text[flask][0]);
+}
+
+TEST_F(Verbs, AVerbThatDoesNotApplyAndAPendingActionCancelledByAWalkClick) {
+  stand("future_chimietp");
+  const int burner = slot_named("bunsen");
+  const int hx = (furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2;
+  const int hy = (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2;
+  // Talking to a piece.
+  headless::click(headless::now() + 1, 590, 430, 30);
+  run([] {
+    do main_loop_pass();
+    while (click != kClickFree);
+  });
+  ASSERT_EQ(mouse_status, kModeTalk);
+  click_at_hot_spot(hx, hy, 5);
+  EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "That doesn't work."));
+  // The take verb sends the hero; a click on the bare floor before he gets
+  // there cancels the errand.
+  headless::click(headless::now() + 1, 550, 395, 30);
+  run([] {
+    do main_loop_pass();
+    while (click != kClickFree);
+  });
+  click_at_hot_spot(hx, hy, 1);
+  EXPECT_EQ(take_object, burner);
+  EXPECT_EQ(true_x, goto_furni_x[burner]);
+  click_at_hot_spot(300 + 20, 330 + 15, 1);
+  EXPECT_EQ(take_object, -1);
+  EXPECT_EQ(furni_present[burner], 1);
+}
+
+TEST_F(Verbs, TheRefusalsOfATake) {
+  stand("future_chimietp");
+  const struct {
+    const char* name;
+    const char* line0;
+    const char* line1;
+  } cases[] = {
+      {"erlenmeier", TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."), ""},
+      {"erlenmeier2", TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."), ""},
+      {"reagenz", TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."), ""},
+      {"feuerloescher", TR("Es brennt doch gar nicht.", "It doesn't burn in here."), ""},
+      {"feuerloescher2", TR("Es brennt doch gar nicht.", "It doesn't burn in here."), ""},
+      {"book", TR("Davon habe ich selbst ein Exemplar zuhause.", "I've got the same book at home already."), ""},
+      {"Muelleimer", TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+       TR("andere Karriere als die des Muellmanns vor.", "")},
+      {"Muell", TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+       TR("andere Karriere als die des Muellmanns vor.", "")},
+      {"Eimer", TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+       TR("andere Karriere als die des Muellmanns vor.", "")},
+      {"labo_desk2", TR("Das kann ich nicht nehmen.", "I can't take it."), ""},
+  };
+  for (const auto& c : cases) {
+    furni_name[0] = c.name;
+    furni_take[0] = 0;
+    run([] { piece_verb(Verb::take, 0); });
+    EXPECT_EQ(said_by_hero(), c.line0) << c.name;
+    EXPECT_EQ(std::string(input_text[0][1]), c.line1) << c.name;
+    EXPECT_EQ(cannottake_nr, 0);
+  }
+  // Persons are never taken.
+  stand("future_crossing");
+  run([] { person_verb(Verb::take, 0); });
+  EXPECT_EQ(said_by_hero(), TR("Das kann ich nicht nehmen.", "I can't take it."));
+}
+
+TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndTheAnimationPlaysToItsEnd) {
+  stand("future_chimietp");
+  // The book, made takeable here: an ordinary piece becomes the item of its
+  // own name, look text and picture.
+  const int book = slot_named("book");
+  furni_take[book] = 1;
+  take_furni_dir[book] = kMoveTakeLeft;
+  take_object = book;
+  hero_x = goto_furni_x[book];
+  hero_y = goto_furni_y[book];
+  int lifted_at = -1;
+  int last_frame = -1;
+  headless::on_present([&] {
+    if (lifted_at < 0 && furni_present[book] == 0) lifted_at = move_frame_nr;
+    last_frame = move_frame_nr;
+  });
+  run([] { furni_room(); });
+  headless::on_present(nullptr);
+  EXPECT_EQ(lifted_at, 8);
+  EXPECT_GT(hero_move_frame_nr, 9) << "the animation is longer than the lift";
+  EXPECT_EQ(last_frame, hero_move_frame_nr - 1);
+  EXPECT_EQ(took_object, 1);
+  EXPECT_EQ(take_object, -1);
+  EXPECT_EQ(mouse_status, kModeItem);
+  EXPECT_STREQ(arrow_obj, "book");
+  for (int l = 0; l < 3; ++l) EXPECT_EQ(arrow_describe[l], furni_text[book][l]);
+  // The pointer shows the piece's picture: its middle pixel, stretched.
+  BITMAP* pic = furniture[book][0];
+  ASSERT_TRUE(pic && arrow);
+  EXPECT_EQ(getpixel(arrow, arrow->w / 2, arrow->h / 2),
+            getpixel(pic, pic->w * (arrow->w / 2) / arrow->w, pic->h * (arrow->h / 2) / arrow->h));
+  EXPECT_EQ(hero_action[0], kStepStand) << "the hero stands again";
+}
+
+TEST_F(Verbs, TheBurnerBecomesAnItemOfItsOwn) {
+  stand("future_chimietp");
+  const int burner = slot_named("bunsen");
+  take_object = burner;
+  hero_x = goto_furni_x[burner];
+  hero_y = goto_furni_y[burner];
+  run([] { furni_room(); });
+  EXPECT_EQ(furni_present[burner], 0);
+  EXPECT_STREQ(arrow_obj, "Bunsenbrenner");
+  EXPECT_STREQ(arrow_describe[0], TR("Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", furni_text[burner][0]));
+  EXPECT_STREQ(arrow_describe[1], TR("Geraet erzeugt Flammen mit sehr hohen Temperaturen.", furni_text[burner][1]));
+  BITMAP* pic = objects_bmp[5];
+  EXPECT_EQ(getpixel(arrow, arrow->w / 2, arrow->h / 2),
+            getpixel(pic, pic->w * (arrow->w / 2) / arrow->w, pic->h * (arrow->h / 2) / arrow->h));
+}
+
+TEST_F(Verbs, TheGasBottleStaysWhileTheTeacherIsAwake) {
+  stand("future_biolog");
+  const int gas = slot_named("gaz");
+  ASSERT_GE(gas, 0);
+  take_object = gas;
+  hero_x = goto_furni_x[gas];
+  hero_y = goto_furni_y[gas];
+  run([] { furni_room(); });
+  EXPECT_EQ(furni_present[gas], 1) << "nothing is taken";
+  EXPECT_EQ(take_object, -1);
+  EXPECT_LE(mouse_status, kModeUse) << "nothing on the pointer";
+  EXPECT_STREQ(output_text[0][0],
+               TR("He, was wird das denn wenns fertig ist ?", "Hey, what are you doing there. Leave that gas"));
+  EXPECT_EQ(talk_nr, -1);
+  // Once she sleeps, the story hands the bottle over; until it has a rule for
+  // that, the hero says he cannot take it and carries nothing.
+  story_sandalkohol = 1;
+  take_object = gas;
+  run([] { furni_room(); });
+  EXPECT_EQ(said_by_hero(), TR("Das kann ich nicht nehmen.", "I can't take it."));
+  EXPECT_LE(mouse_status, kModeUse);
+}
+
+TEST_F(Verbs, ANewErrandReplacesTheOldOne) {
+  stand("future_chimietp");
+  gear_object = slot_named("douche");
+  const int burner = slot_named("bunsen");
+  headless::click(headless::now() + 1, 550, 395, 30);
+  run([] {
+    do main_loop_pass();
+    while (click != kClickFree);
+  });
+  click_at_hot_spot((furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2,
+                    (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2, 1);
+  EXPECT_EQ(take_object, burner);
+  EXPECT_EQ(gear_object, -1) << "the hero does not also use the shower on his way";
+}
