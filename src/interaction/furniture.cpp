@@ -12,6 +12,7 @@
 #include "dialogue/talk.h"
 #include "hero/hero.h"
 #include "interaction/interaction.h"
+#include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
@@ -38,38 +39,20 @@ bool named(int i, const char* name) {
   return furni_name[i] && std::strcmp(furni_name[i], name) == 0;
 }
 
-// Three pieces become an item of their own name, picture and description
-// when lifted (the German build's description is the item's, the English
-// build's the piece's own look text).
-struct SpecialLift {
-  const char* piece;
-  const char* item;
-  int picture;  // entry of objects_bmp
-  const char* lines[kTextLines];
-};
-constexpr SpecialLift kSpecialLifts[] = {
-    {"bunsen", "Bunsenbrenner", 5,
-     {"Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", "Geraet erzeugt Flammen mit sehr hohen Temperaturen.",
-      ""}},
-    {"alkohol", "Alkohol", 6, {"Eine Flasche mit hochprozentigem Inhalt.", "", ""}},
-    {"dia", "diamond", 12, {"Das ist ein Diamant. Der sieht nicht gerade billig aus.", "", ""}},
-};
-
 void put_on_pointer(BITMAP* picture) {
   if (!arrow || !picture) return;
   clear_to_color(arrow, bitmap_mask_color(arrow));
   stretch_blit(picture, arrow, 0, 0, picture->w, picture->h, 0, 0, arrow->w, arrow->h);
 }
 
-// The piece leaves the room and hangs on the pointer.
+// The piece leaves the room and hangs on the pointer: as the item the
+// catalogue makes of it (the burner, the alcohol and the diamond become items
+// of their own name, picture and description), else as itself.
 void lift_piece(int i) {
   mouse_status = kModeItem;
   furni_present[i] = 0;
-  for (const SpecialLift& s : kSpecialLifts) {
-    if (!named(i, s.piece)) continue;
-    arrow_obj = s.item;
-    for (int l = 0; l < kTextLines; ++l) arrow_describe[l] = TR(s.lines[l], furni_text[i][l]);
-    put_on_pointer(s.picture >= 0 && s.picture < 15 ? objects_bmp[s.picture] : nullptr);
+  if (const char* item = item_of_piece(room_name, furni_name[i])) {
+    hold_item(item);
     load_furni_anim();
     return;
   }

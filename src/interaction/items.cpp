@@ -4,6 +4,7 @@
 
 #include "interaction/inventory.h"
 #include "rooms/registry.h"
+#include "shell/datafiles.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -100,6 +101,13 @@ const Item* item_rows(int* count) {
   return kItems;
 }
 
+const char* item_of_piece(const char* room, const char* piece) {
+  if (!room || !piece) return nullptr;
+  for (const Item& row : kItems)
+    if (row.room && same(row.room, room) && same(row.piece, piece)) return row.name;
+  return nullptr;
+}
+
 ItemLook look_up_item(const char* name) {
   ItemLook look;
   if (!name) return look;
@@ -139,17 +147,10 @@ bool draw_item_picture(const char* name, BITMAP* target) {
   // The piece's picture is in its room's datafile: the one loaded when the
   // hero is in that room, else that file read for the moment.
   const bool here = room_dat && same(room_name, look.room->name);
-  DATAFILE* dat = here ? room_dat : load_datafile(look.room->data_file);
-  if (!dat) return false;
-  bool drawn = false;
-  int entries = 0;
-  while (dat[entries].type != DAT_END) ++entries;
-  if (look.room_object < entries && dat[look.room_object].type == DAT_BITMAP) {
-    stretch_into(static_cast<BITMAP*>(dat[look.room_object].dat), target);
-    drawn = true;
-  }
+  DATAFILE* dat = here ? room_dat : load_datafile_checked(look.room->data_file, look.room_object + 1);
+  stretch_into(datafile_bitmap(dat, look.room_object, look.room->data_file), target);
   if (!here) unload_datafile(dat);
-  return drawn;
+  return true;
 }
 
 bool give_item(const char* name) {

@@ -44,6 +44,10 @@ struct ItemLook {
 // Items of the table first, then any takeable piece of any room by its name.
 ItemLook look_up_item(const char* name);
 
+// The item a piece of a room becomes when it is taken, where the catalogue
+// names one (null when the piece is carried as itself).
+const char* item_of_piece(const char* room, const char* piece);
+
 // Draws the item's picture stretched over `target` (cleared to the mask colour
 // first). False, leaving it cleared, for an unknown item or a missing picture.
 bool draw_item_picture(const char* name, BITMAP* target);

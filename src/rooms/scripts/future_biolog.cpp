@@ -135,7 +135,7 @@ bool give_future_biolog(int slot) {
     video_sand_sleep2();
     talk_nr = talk_goto = -1;
     story_sandalkohol = 1;
-    exchange_carried_item(7, "Limonade", TR("Eine Flasche Ice-Tea.", "It's a bottle of Ice-Tea."), "", "");
+    exchange_carried_item("Limonade");
   } else {
     person_answer(TR("Das will ich nicht.", "I don't want it."));
   }

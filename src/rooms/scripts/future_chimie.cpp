@@ -5,6 +5,7 @@
 // them holds the diamond.
 #include <cstring>
 
+#include "interaction/items.h"
 #include "cutscenes/videos.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
@@ -279,9 +280,7 @@ void detect_cons_future_chimie() {
 void cons_future_chimie() {
   if (cons_gotblei != 1) return;
   video_get_blei();
-  add_to_inventory(objects_bmp[14], "bleiloesung",
-                   TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"),
-                   TR("Strahlung.", "radiation."), "");
+  give_item("bleiloesung");
   story_gotblei = 1;
   cons_gotblei = 0;
 }

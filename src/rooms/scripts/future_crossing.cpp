@@ -3,6 +3,7 @@
 // passing; he has the protective glasses.
 #include <cstring>
 
+#include "interaction/items.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
 #include "rooms/room_script.h"
@@ -124,8 +125,7 @@ void detect_cons_future_crossing() {
 void cons_future_crossing() {
   if (cons_gotglasses != 1) return;
   video_get_glasses();
-  add_to_inventory(objects_bmp[13], "glasses", TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."), "",
-                   "");
+  give_item("glasses");
   story_gotglasses = 1;
   cons_gotglasses = 0;
   story_bleiloesung = 1;

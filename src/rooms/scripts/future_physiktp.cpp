@@ -3,6 +3,7 @@
 // later the telescope as the energy source and the diamond in the machine.
 #include <cstring>
 
+#include "interaction/items.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
 #include "rooms/room_script.h"
@@ -241,8 +242,7 @@ void detect_cons_future_physiktp() {
 void cons_future_physiktp() {
   if (cons_gotaccesscard != 1) return;
   video_zirud_give_card();
-  add_to_inventory(objects_bmp[2], "access", TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."), "",
-                   "");
+  give_item("access");
   story_gotaccesscard = 1;
   cons_gotaccesscard = 0;
 }

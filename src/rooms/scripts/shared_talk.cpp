@@ -6,6 +6,7 @@
 
 #include "dialogue/talk.h"
 #include "hero/hero.h"
+#include "interaction/items.h"
 #include "interaction/people.h"
 #include "shell/world.h"
 
@@ -23,17 +24,8 @@ void take_carried_item() {
   mouse_status = kModeWalk;
 }
 
-void exchange_carried_item(int picture, const char* name, const char* line0, const char* line1,
-                           const char* line2) {
-  arrow_obj = name;
-  arrow_describe[0] = line0;
-  arrow_describe[1] = line1;
-  arrow_describe[2] = line2;
-  if (arrow && picture >= 0 && picture < static_cast<int>(std::size(objects_bmp)) && objects_bmp[picture]) {
-    clear_to_color(arrow, bitmap_mask_color(arrow));
-    stretch_blit(objects_bmp[picture], arrow, 0, 0, objects_bmp[picture]->w, objects_bmp[picture]->h, 0, 0,
-                 arrow->w, arrow->h);
-  }
+void exchange_carried_item(const char* item) {
+  hold_item(item);
   mouse_status = kModeItem;
 }
 

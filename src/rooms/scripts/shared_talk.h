@@ -14,8 +14,7 @@ void person_answer(const char* line0, const char* line1 = "", const char* line2 
 void take_carried_item();
 // The carried item becomes another one: its name, description and picture
 // (object picture `picture`); the pointer carries it.
-void exchange_carried_item(int picture, const char* name, const char* line0, const char* line1,
-                           const char* line2);
+void exchange_carried_item(const char* item);
 // Offered the canister, a person of the school answers the same thing in
 // Luxembourgish in both builds, and the hero keeps it.
 void canister_answer();
