@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 #include "shell/datafile_check.h"
@@ -9,7 +10,11 @@
 void fatal_data_error(const char* name, const char* why) {
   platform_text_mode();
   std::fprintf(stderr, "Pelvaro: cannot use the data file \"%s\": %s.\n", name, why);
-  std::fprintf(stderr, "Run the game from its data folder (make play builds it).\n");
+  // make does not rebuild a file that is there, damaged or not.
+  if (std::string_view(why).starts_with("it is damaged"))
+    std::fprintf(stderr, "Generate the data again: remove the data folder (build/data), then make play.\n");
+  else
+    std::fprintf(stderr, "Run the game from its data folder (make play builds it).\n");
   platform_exit(2);
 }
 
