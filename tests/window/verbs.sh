@@ -1,7 +1,9 @@
 #!/bin/bash
 # In the first room of a new game: holding Tab shows the markers of what the
 # player can act on and letting it go takes them away; a click on the
-# aquarium makes the hero say its look text over his head, and a click skips it.
+# aquarium makes the hero say its look text over his head, and a click skips it;
+# through the open door to the physics lab, a click on Mr Zirud walks the hero
+# to him and the conversation menu grows up from the bottom of the screen.
 . "$(dirname "$0")/common.inc"
 start_x
 start_game
@@ -41,4 +43,21 @@ sleep 1
 quiet=$(region 640 200 0 0)
 shot after-line >/dev/null
 [ "$speaking" != "$quiet" ] || fail "no spoken line over the hero, or a click did not skip it"
+# The door to the physics lab (its exit from (240, 110) to (260, 185)).
+click_at 250 150
+move 300 20
+sleep 7
+kill -0 "$GPID" 2>/dev/null || fail "the game ended on the way to the physics lab"
+before=$(region 640 110 0 345)
+# Mr Zirud stands from (467, 155); the hero talks to him from (470, 365).
+click_at 497 250
+move 20 20
+for _ in $(seq 40); do
+  [ "$(region 640 110 0 345)" != "$before" ] && break
+  sleep 0.25
+done
+sleep 1
+menu=$(region 640 110 0 345)
+shot conversation-menu >/dev/null
+[ "$menu" != "$before" ] || fail "no conversation menu after a click on Mr Zirud"
 echo "ok"
