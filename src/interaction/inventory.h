@@ -11,3 +11,8 @@ void add_to_inventory(BITMAP* picture, const char* name, const char* line0, cons
                       const char* line2);
 // The item carried on the pointer goes back into the next free slot.
 void return_carried_item();
+// After a saved game is loaded: every slot gets a fresh 40 x 40 picture, and
+// each item in the inventory its picture and description again, found by
+// its name (the item pictures of objects.dat; a piece taken from a room has
+// the description its room gives it).
+void invent_bitmaps();
