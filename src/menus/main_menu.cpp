@@ -154,6 +154,7 @@ void show_menu() {
       draw_highlight(mm_new, kMenuNew);
       if (left) counter = 1000;
     } else if (mouse_in(kMenuLoadHot)) {
+      restore_background();  // New game lies close above: no highlight of it may stay
       draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
       if (left) {
         loaded_from_menu = game_load() == 1;

@@ -318,3 +318,47 @@ TEST(SlotNames, TypingANameThroughKeys) {
   destroy_bitmap(erase_savegame);
   destroy_bitmap(memory_screen);
 }
+
+namespace {
+
+// A line of a message in the hero's colour under the slot screen's title.
+bool message_shown() {
+  BITMAP* frame = headless::last_frame();
+  if (!frame || !game_load_bmp) return false;
+  for (int y = 105; y < 145; ++y)
+    for (int x = 100; x < 540; ++x)
+      if (getpixel(frame, x, y) == 16000) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(SavedGames, LoadGameFromTheMainMenuGoesOnInTheLoadedRoom) {
+  fresh_game();
+  mkdir("sav", 0755);
+  write_file("sav/game02.sav", old_format_slot());
+  write_file("sav/game03.sav", old_format_slot().substr(0, 5000));
+  bool message = false, message_before = false;
+  Player player;
+  // Load game sits between New game (y 158..191) and the second button (y 251..284).
+  player.click_when(in_main_menu, 150, 221)
+      .then([] { return game_load_bmp != nullptr && mouse_b == 0; }, [&] { message_before = message_shown(); })
+      .click_when([] { return true; }, 200, 150 + 15 * 3 + 8)  // the damaged slot
+      .then(message_shown, [&] { message = true; })
+      .click_when([] { return mouse_b == 0; }, 200, 150 + 15 * 2 + 8)
+      .then(in_main_loop, [] { headless::stop(); });
+  EXPECT_EQ(run_program([] {
+              static char name[] = "game";
+              char* argv[] = {name, nullptr};
+              game_main(1, argv);
+            }),
+            -2);
+  EXPECT_FALSE(message_before);
+  EXPECT_TRUE(message) << "a damaged slot says so on the screen";
+  EXPECT_STREQ(inventory_obj[1], "Gaz");
+  EXPECT_STREQ(room_name, "future_physiktp");
+  EXPECT_EQ(hero_x, 300);
+  EXPECT_EQ(invent_nr, 2);
+  EXPECT_EQ(track_nr, 2);
+  EXPECT_EQ(headless::sound().playing_midi, track);
+}
