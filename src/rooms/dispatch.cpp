@@ -106,4 +106,8 @@ bool person_verb(Verb verb, int slot) {
          standard_person_answer(verb, slot);
 }
 
-void give_room() { person_verb(Verb::give, talk_nr); }
+// A gift needs an item on the pointer: without one there is nothing to give.
+void give_room() {
+  if (!arrow_obj || !arrow_obj[0]) return;
+  person_verb(Verb::give, talk_nr);
+}

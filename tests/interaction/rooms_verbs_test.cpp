@@ -185,7 +185,9 @@ TEST_F(InRoom, TakeStowLookAndTalkThroughTheMainLoop) {
             [&] { press(person_centre_x(0), person_centre_y(0)); })
       .then([&] { return said(look_text) && hero_action[0] == kStepStand && click == kClickFree && mouse_b == 0; },
             [&] {
-              // He has one thing to say to him here, which ends the talk.
+              // He has one thing to say to him here, which ends the talk: the
+              // room's own sentences are put aside for it.
+              for (int c = 2; c <= kTalkOptions; ++c) talk_node(0, TalkPath{}.child(c)).s_present = 0;
               TalkNode& n = talk_node(0, talk_path("1"));
               n.sentence[0] = "Guten Tag.";
               n.sentence[1] = n.sentence[2] = "";
