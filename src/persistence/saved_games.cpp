@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "dialogue/talk_data.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "persistence/files.h"
