@@ -39,7 +39,7 @@ int run_invent(std::initializer_list<Ev> events) {
 // The panel button of the inventory, pressed and let go.
 constexpr Ev kOpenPanel[] = {{30, 200, 375, 1}, {60, 200, 375, 0}};
 
-// The spec's conversions, written out here: knob x from a value and back.
+// The panel's conversions, written out here from its rules: knob x from a value and back.
 int volume_x(int v) {
   return static_cast<int>(v / 2.55 * 1.5 + 320);
 }
