@@ -8,6 +8,7 @@
 #include "menus/screen_layout.h"
 #include "menus/sliders.h"
 #include "persistence/options.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
@@ -147,8 +148,23 @@ void game_controlling() {
   wait_mouse_release();
 }
 
-void panel_save_button(bool /*pressed*/) {}
-void panel_load_button(bool /*pressed*/) {}
+// Save and Load: lit under the pointer; a press opens the slot screen over
+// the panel. A loaded game goes on in its own room, with the inventory closed.
+void panel_save_button(bool pressed) {
+  if (!kPanelSave.contains(mouse_x, mouse_y)) return;
+  draw_at(game_save_on, kPanelSavePos);
+  if (!pressed) return;
+  wait_mouse_release();
+  game_save();
+}
+
+void panel_load_button(bool pressed) {
+  if (!kPanelLoad.contains(mouse_x, mouse_y)) return;
+  draw_at(game_load_on, kPanelLoadPos);
+  if (!pressed) return;
+  wait_mouse_release();
+  if (game_load()) inv_menu = 0;
+}
 
 void quit_from_panel() {
   platform_stop_midi();
@@ -211,6 +227,7 @@ void game_options() {
     }
     panel_save_button(click);
     panel_load_button(click);
+    if (inv_menu == 0) leave = true;  // a game was loaded
     apply_volumes();
     if (!leave && right) {
       inv_menu = 0;

@@ -5,6 +5,7 @@
 #include "dialogue/talk.h"
 #include "menus/makers.h"
 #include "persistence/options.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
@@ -17,11 +18,10 @@ namespace {
 using namespace screen_layout;
 
 // The label is centred in the face beside the button's icon.
-void label(BITMAP* picture, MenuButton b, bool highlight) {
-  const Rect face = label_space(kMenuHot[b]);
-  const char* text = menu_label(b);
-  const int at_x = highlight ? kMenuHighlightPos[b].x : 0;
-  const int at_y = highlight ? kMenuHighlightPos[b].y : 0;
+void label_at(BITMAP* picture, const Rect& hot, Point at, const char* text) {
+  const Rect face = label_space(hot);
+  const int at_x = at.x;
+  const int at_y = at.y;
   const int cx = (face.x1 + face.x2 + 1) / 2 - at_x;
   const int cy = (face.y1 + face.y2 + 1) / 2 - at_y - text_height(pv_font) / 2;
   BITMAP* keep = memory_screen;
@@ -30,7 +30,39 @@ void label(BITMAP* picture, MenuButton b, bool highlight) {
   memory_screen = keep;
 }
 
+void label(BITMAP* picture, MenuButton b, bool highlight) {
+  label_at(picture, kMenuHot[b], highlight ? kMenuHighlightPos[b] : Point{0, 0}, menu_label(b));
+}
+
+// Continue / Load game: its face and lit face are New game's, moved down into
+// the free band, with New game's icon covered by the face beside it and an
+// arrow of its own.
+BITMAP* mm_load = nullptr;
+constexpr int kLoadShift = kMenuLoadHot.y1 - kMenuHot[kMenuNew].y1;
+constexpr Point kMenuLoadHighlightPos{kMenuHighlightPos[kMenuNew].x, kMenuHighlightPos[kMenuNew].y + kLoadShift};
+
+void load_button_icon(BITMAP* picture, Point at) {
+  const Rect& hot = kMenuLoadHot;
+  const int x = hot.x1 - at.x, y = hot.y1 - at.y, h = hot.height();
+  stretch_blit(picture, picture, x + 36, y, 3, h, x + 4, y, 32, h);
+  const int cy = y + h / 2, colour = makecol(232, 244, 255);
+  triangle(picture, x + 12, cy - 9, x + 12, cy + 9, x + 27, cy, colour);
+  rectfill(picture, x + 28, cy - 9, x + 30, cy + 9, colour);
+}
+
+void make_load_button() {
+  const Point lit = kMenuHighlightPos[kMenuNew];
+  blit(menu_bmp, menu_bmp, lit.x, lit.y, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y, mm_new->w, mm_new->h);
+  load_button_icon(menu_bmp, {0, 0});
+  mm_load = create_bitmap(mm_new->w, mm_new->h);
+  blit(mm_new, mm_load, 0, 0, 0, 0, mm_new->w, mm_new->h);
+  load_button_icon(mm_load, kMenuLoadHighlightPos);
+}
+
 void label_menu_pictures() {
+  make_load_button();
+  label_at(menu_bmp, kMenuLoadHot, {0, 0}, menu_load_label());
+  label_at(mm_load, kMenuLoadHot, kMenuLoadHighlightPos, menu_load_label());
   BITMAP* const lit[kMenuButtonCount] = {mm_new, mm_inst, mm_opti, mm_cred, mm_quit};
   for (int b = 0; b < kMenuButtonCount; ++b) {
     label(menu_bmp, static_cast<MenuButton>(b), false);
@@ -57,6 +89,16 @@ bool mouse_over(MenuButton b) {
 }
 
 }  // namespace
+
+const char* menu_load_label() {
+  return TR("Spiel laden", "Load game");
+}
+
+bool loaded_from_menu = false;
+
+bool game_loaded_from_menu() {
+  return loaded_from_menu;
+}
 
 const char* menu_label(MenuButton b) {
   switch (b) {
@@ -98,6 +140,8 @@ void main_menu() {
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
   show_menu();
   unload_menu_data();
+  if (mm_load) destroy_bitmap(mm_load);
+  mm_load = nullptr;
 }
 
 void show_menu() {
@@ -109,6 +153,18 @@ void show_menu() {
     if (mouse_over(kMenuNew)) {
       draw_highlight(mm_new, kMenuNew);
       if (left) counter = 1000;
+    } else if (mouse_in(kMenuLoadHot)) {
+      restore_background();  // New game lies close above: no highlight of it may stay
+      draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
+      if (left) {
+        loaded_from_menu = game_load() == 1;
+        if (loaded_from_menu) {
+          counter = 1000;
+        } else {
+          wait_mouse_release();
+          restore_background();
+        }
+      }
     } else if (mouse_over(kMenuInstructions)) {
       draw_highlight(mm_inst, kMenuInstructions);
       if (left) {

@@ -23,6 +23,12 @@ void show_main_options();
 enum MenuButton { kMenuNew, kMenuInstructions, kMenuOptions, kMenuCredits, kMenuQuit };
 // The words the game writes on a button, beside its icon.
 const char* menu_label(MenuButton b);
+// The label of Continue / Load game (the band between New game and the second
+// button), which opens the load screen.
+const char* menu_load_label();
+// True when the menu was left by loading a saved game: the game goes on in
+// the loaded room instead of starting anew.
+bool game_loaded_from_menu();
 // The farewell printed on the console after a quit from the menu, line by
 // line: the makers as the credits screen names them.
 std::vector<std::string> farewell_lines();

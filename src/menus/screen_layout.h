@@ -80,6 +80,9 @@ inline constexpr Rect kMenuHot[kMenuButtonCount] = {
 // 6 up of the hot area).
 inline constexpr Point kMenuHighlightPos[kMenuButtonCount] = {
     {56, 152}, {56, 245}, {56, 291}, {56, 339}, {104, 396}};
+// Continue / Load game, in the free band between New game and the second
+// button (y 192 to 250): the game makes its pictures from New game's.
+inline constexpr Rect kMenuLoadHot{61, 204, 272, 237};
 inline constexpr Point kMenuEyesPos{440, 270};
 inline constexpr int kMenuEyesWidth = 120;
 inline constexpr int kMenuEyesHeight = 40;

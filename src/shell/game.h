@@ -11,6 +11,9 @@ int game_main(int argc, char** argv);
 void start_up(int argc, char** argv);
 // Steps 16 to 23: the new game up to the hero's first item.
 void start_new_game();
+// After a game was loaded from the main menu: the in-game music, and on
+// in the loaded room.
+void continue_loaded_game();
 // The main loop and one pass of it.
 [[noreturn]] void main_loop();
 void main_loop_pass();

@@ -113,8 +113,17 @@ void start_new_game() {
   give_item("rolle");
 }
 
+void continue_loaded_game() {
+  mouse_status = kModeWalk;
+  track_nr = 2;
+  music();
+}
+
 int game_main(int argc, char** argv) {
   start_up(argc, argv);
-  start_new_game();
+  if (game_loaded_from_menu())
+    continue_loaded_game();
+  else
+    start_new_game();
   main_loop();
 }

@@ -53,14 +53,14 @@ TEST(MainMenu, HighlightFollowsThePointerAndTheEyesCloseWhileTheButtonIsHeld) {
   Player player;
   player.then(in_main_menu, [] { headless::mouse_at(headless::now() + 1, 150, 175, 0); })
       .then([] { return headless::now() > 0 && mouse_y == 175; },
-            [&] { headless::mouse_at(headless::now() + 20, 150, 220, 0); })
+            [&] { headless::mouse_at(headless::now() + 20, 150, 198, 0); })
       .then([] { return mouse_y == 175; }, [&] { new_lit = shown_share(mm_new, 56, 152); })
-      .then([] { return mouse_y == 220; },
+      .then([] { return mouse_y == 198; },
             [&] {
               new_lit_in_gap = shown_share(mm_new, 56, 152);
               eyes_open_shown = shown_share(eyes_open, 440, 270);
               // Press the left button in the gap between two areas.
-              headless::mouse_at(headless::now() + 1, 150, 221, 1);
+              headless::mouse_at(headless::now() + 1, 150, 199, 1);
             })
       .then([] { return mouse_b == 1; },
             [&] {

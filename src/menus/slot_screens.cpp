@@ -1,0 +1,201 @@
+// The save and load screens and the typing of a slot's name.
+//
+// Both screens lie over the frame that was on screen when they opened (the
+// room, or the main menu): the panel picture, the ten slot names (slot s's
+// character i at x = 150 + 10 i, y = 150 + 15 s; the line under the pointer
+// in the highlight colour), an OK button back to the game and a back button
+// to the control panel. They act on a button going down, so the click that
+// opened a screen does not press what lies under it there.
+#include <cstring>
+#include <string>
+
+#include <sys/stat.h>
+
+#include "dialogue/talk.h"
+#include "menus/screen_layout.h"
+#include "persistence/saved_games.h"
+#include "platform/platform.h"
+#include "shell/game.h"
+#include "shell/hardware.h"
+#include "shell/tr.h"
+#include "shell/world.h"
+
+namespace {
+
+using namespace screen_layout;
+
+constexpr int kNameColour = 255;
+constexpr int kHoverColour = 128000;
+constexpr int kKeyBackspace = 8;
+constexpr int kKeyEnter = 13;
+constexpr int kKeyEscape = 27;
+
+int line_y(int slot) {
+  return kSlotLineY0 + kSlotLineStep * slot;
+}
+
+// The line under the pointer, -1 for none.
+int slot_under_mouse() {
+  for (int s = 0; s < kSaveSlots; ++s)
+    if (mouse_x > 160 && mouse_x < 460 && mouse_y > line_y(s) && mouse_y < line_y(s) + 20) return s;
+  return -1;
+}
+
+bool in(const Rect& r) {
+  return mouse_x > r.x1 && mouse_x <= r.x2 && mouse_y > r.y1 && mouse_y <= r.y2;
+}
+
+// The first `count` characters of slot s's name, one by one.
+void draw_name(int slot, int count, int colour) {
+  for (int i = 0; i < count && i < kSlotNameLen; ++i) {
+    const char c[2] = {save_name[slot][i], 0};
+    textout_ex(memory_screen, pv_font, c, kSlotLineX + 10 * i, line_y(slot), colour, -1);
+  }
+}
+
+// A screen's picture and its words: its title, and a message under it.
+void draw_screen(BITMAP* background, BITMAP* panel, const char* title, const std::string& message) {
+  blit(background, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  draw_sprite(memory_screen, panel, kInventoryPos.x, kInventoryPos.y);
+  outlined_text(title, (kScreenWidth - text_length(pv_font, title)) / 2, kInventoryPos.y + 30, kPersonColour);
+  if (!message.empty())
+    outlined_text(message.c_str(), (kScreenWidth - text_length(pv_font, message.c_str())) / 2,
+                  kInventoryPos.y + 50, kHeroColour);
+}
+
+void present_with_pointer() {
+  platform_show_pointer(memory_screen);
+  platform_present(memory_screen, kScreenWidth, kScreenHeight);
+  platform_hide_pointer();
+}
+
+bool slot_exists(int slot) {
+  struct stat st;
+  return stat(slot_path(slot).c_str(), &st) == 0;
+}
+
+enum class Leave { stay, to_game, to_panel };
+
+// One slot screen; `act` is what a click on line s does and may set the
+// message; it returns true when the screen is to be left for the game.
+template <typename Act>
+Leave slot_screen(BITMAP* panel, const char* title, Act act) {
+  BITMAP* background = create_bitmap(kScreenWidth, kScreenHeight);
+  blit(memory_screen, background, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  std::string message;
+  bool was_down = true;  // the click that opened the screen is not one for it
+  Leave leave = Leave::stay;
+  while (leave == Leave::stay) {
+    platform_poll_mouse();
+    const bool left = mouse_b & 1;
+    const bool press = left && !was_down;
+    was_down = left;
+    draw_screen(background, panel, title, message);
+    const int hovered = slot_under_mouse();
+    for (int s = 0; s < kSaveSlots; ++s) draw_name(s, kSlotNameLen, s == hovered ? kHoverColour : kNameColour);
+    if (in(kSlotOk)) {
+      draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
+      if (press) leave = Leave::to_game;
+    } else if (in(kSlotBack)) {
+      draw_sprite(memory_screen, game_back_on, kSlotBackPos.x, kSlotBackPos.y);
+      if (press) leave = Leave::to_panel;
+    } else if (press && hovered >= 0) {
+      counter7 = hovered;
+      if (act(hovered, message)) leave = Leave::to_game;
+      was_down = true;
+      continue;
+    }
+    if (mouse_b & 2) leave = Leave::to_game;
+    present_with_pointer();
+  }
+  destroy_bitmap(background);
+  wait_mouse_release();
+  return leave;
+}
+
+// The screens use the inventory's pictures; from the main menu they are
+// loaded for the while.
+struct InventPictures {
+  bool own = game_save_bmp == nullptr;
+  InventPictures() {
+    if (own) load_invent_data();
+  }
+  ~InventPictures() {
+    if (own) unload_invent_data();
+  }
+};
+
+}  // namespace
+
+int select_file() {
+  const int s = counter7;
+  if (s < 0 || s >= kSaveSlots) return 0;
+  char old_name[kSlotNameLen];
+  std::memcpy(old_name, save_name[s], kSlotNameLen);
+  const int y = line_y(s);
+  auto redraw = [&](int cursor) {
+    draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
+    draw_name(s, cursor, kHoverColour);
+    textout_ex(memory_screen, pv_font, "_", kSlotLineX + 10 * cursor, y, kHoverColour, -1);
+    platform_present(memory_screen, kScreenWidth, kScreenHeight);
+  };
+  int cursor = 0;
+  redraw(cursor);
+  for (;;) {
+    key_nr = platform_readkey();
+    const int c = key_nr & 0xff;
+    const bool name_char = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ';
+    if (c == kKeyEnter) break;
+    if (c == kKeyEscape) {
+      std::memcpy(save_name[s], old_name, kSlotNameLen);
+      draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
+      draw_name(s, kSlotNameLen, kNameColour);
+      platform_present(memory_screen, kScreenWidth, kScreenHeight);
+      return 0;
+    }
+    if (name_char && cursor < kSlotNameLen) {
+      save_name[s][cursor++] = static_cast<char>(c);
+    } else if (c == kKeyBackspace && cursor > 0) {
+      save_name[s][--cursor] = ' ';
+    }
+    // Any other key, and a character past the 30th place, is refused.
+    redraw(cursor);
+  }
+  for (int i = cursor; i < kSlotNameLen; ++i) save_name[s][i] = ' ';
+  return 1;
+}
+
+void game_save() {
+  InventPictures pictures;
+  const Leave leave = slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), [](int, std::string& message) {
+    if (!select_file()) {
+      message.clear();
+      return false;
+    }
+    message = save_game() == 0 ? TR("Das Spiel ist gespeichert.", "The game is saved.")
+                               : TR("Das Spiel konnte nicht gespeichert werden.", "The game could not be saved.");
+    return false;
+  });
+  inv_menu = leave == Leave::to_panel ? 2 : 0;
+}
+
+int game_load() {
+  InventPictures pictures;
+  bool loaded = false;
+  const Leave leave =
+      slot_screen(game_load_bmp, TR("Spiel laden", "Load game"), [&](int slot, std::string& message) {
+        if (!slot_exists(slot)) {
+          message = TR("Auf diesem Platz ist kein Spiel gespeichert.", "There is no saved game in this slot.");
+          return false;
+        }
+        if (load_game() != 0) {
+          message = TR("Dieser Spielstand ist beschaedigt und wurde nicht geladen.",
+                       "This saved game is damaged and was not loaded.");
+          return false;
+        }
+        loaded = true;
+        return true;
+      });
+  inv_menu = (leave == Leave::to_panel && !loaded) ? 2 : 0;
+  return loaded ? 1 : 0;
+}

@@ -1,0 +1,615 @@
+#include "persistence/saved_games.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <set>
+#include <type_traits>
+#include <vector>
+
+#include "dialogue/talk_data.h"
+#include "hero/hero.h"
+#include "interaction/inventory.h"
+#include "persistence/files.h"
+#include "persistence/options.h"
+#include "persistence/room_state.h"
+#include "rooms/registry.h"
+#include "rooms/rooms.h"
+#include "shell/cursor.h"
+#include "shell/game.h"
+#include "shell/world.h"
+
+namespace {
+
+// The largest game state a load accepts: 43 blocks of numbers of up to 11
+// characters and a blank, the names, the part after the end mark.
+constexpr size_t kMaxGameStateBytes = size_t{kRoomCount} * kStateNumbers * 12 + (1 << 20);
+constexpr const char* kSavedTag = "pelvaro_saved";
+constexpr int kSavedVersion = 1;
+
+bool is_blank(char c) {
+  return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+// A name the packing and a load both leave whole: 1 to 19 visible
+// characters, none of them "#", "$" or the run marker.
+bool storable_name(const char* name) {
+  if (!name) return false;
+  const size_t n = std::strlen(name);
+  if (n < 1 || n > static_cast<size_t>(kMaxStoredName)) return false;
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (c <= ' ' || c > '~' || c == '#' || c == '$') return false;
+  }
+  return true;
+}
+
+void put_number(std::string& out, int v) {
+  char digits[16];
+  char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+  out.append(digits, end);
+  out += ' ';
+}
+
+void put_name(std::string& out, const char* name) {
+  put_number(out, static_cast<int>(std::strlen(name)));
+  out += name;
+}
+
+// Names of the part before the end mark; every other SAVED entry goes after it.
+bool in_old_part(const char* name) {
+  static const char* const kOldPart[] = {"hero_x", "hero_y", "invent_nr", "room_name", "inventory_obj"};
+  for (const char* n : kOldPart)
+    if (std::strcmp(n, name) == 0) return true;
+  return false;
+}
+
+// How an entry after the end mark is written and read: an int, or an array
+// of ints, as numbers on its line. The part before the end mark holds the
+// texts; a SAVED entry of any other type needs its own way in here, or
+// every save refuses (and the tests of the saves fail).
+template <typename T>
+struct Entry {
+  static constexpr bool kNumbers = false;
+  static constexpr size_t kCount = 0;
+  static int* first(T&) { return nullptr; }
+};
+template <>
+struct Entry<int> {
+  static constexpr bool kNumbers = true;
+  static constexpr size_t kCount = 1;
+  static int* first(int& v) { return &v; }
+};
+template <size_t N>
+struct Entry<int[N]> {
+  static constexpr bool kNumbers = true;
+  static constexpr size_t kCount = N;
+  static int* first(int (&a)[N]) { return a; }
+};
+
+// The new-game value of each SAVED entry, by name.
+template <typename T, typename V>
+void fill(T& variable, const V& value) {
+  variable = value;
+}
+template <typename T, size_t N, typename V>
+void fill(T (&array)[N], const V& value) {
+  for (T& element : array) fill(element, value);
+}
+#define PELVARO_SG_DEFAULT_PROCESS(name, value)
+#define PELVARO_SG_DEFAULT_GAME(name, value)
+#define PELVARO_SG_DEFAULT_SAVED(name, value) \
+  if (std::strcmp(which, #name) == 0) fill(name, value);
+#define PELVARO_SG_DEFAULT_ROOM(name, value)
+#define PELVARO_SG_DEFAULT_FURNI(name, value)
+#define PELVARO_SG_DEFAULT_PERSON(name, value)
+#define PELVARO_SG_DEFAULT_EXIT(name, value)
+#define PELVARO_SG_DEFAULT_WORK(name, value)
+#define PELVARO_SG_DEFAULT(life, type, name, dims, value) PELVARO_SG_DEFAULT_##life(name, value)
+void set_new_game_value(const char* which) {
+  WORLD_STATE(PELVARO_SG_DEFAULT)
+}
+
+// Reads a game state text front to back; every read checks what it finds.
+struct Scanner {
+  const std::string& text;
+  size_t at = 0;
+
+  void skip_blanks() {
+    while (at < text.size() && is_blank(text[at])) ++at;
+  }
+  // A decimal number as "%d " writes it: it must be followed by a blank.
+  bool number(int& value) {
+    skip_blanks();
+    const char* begin = text.data() + at;
+    const char* end = text.data() + text.size();
+    const auto [next, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || next == end || !is_blank(*next)) return false;
+    at = static_cast<size_t>(next - text.data());
+    return true;
+  }
+  // A name: its length, the blanks after it, then exactly that many characters.
+  bool name(std::string& value) {
+    int length = 0;
+    if (!number(length) || length < 1 || length > kMaxStoredName) return false;
+    skip_blanks();
+    if (text.size() - at < static_cast<size_t>(length)) return false;
+    value.assign(text, at, static_cast<size_t>(length));
+    at += static_cast<size_t>(length);
+    return storable_name(value.c_str());
+  }
+};
+
+// Item names read from saved games live until the program ends; equal
+// names share one copy.
+const char* keep_name(const std::string& name) {
+  static std::set<std::string> names;
+  return names.insert(name).first->c_str();
+}
+
+bool read_whole_file(const char* path, std::string& text, std::string& why) {
+  FILE* f = open_regular_file(path, why);
+  if (!f) return false;
+  text.clear();
+  char chunk[1 << 16];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+    text.append(chunk, got);
+    if (text.size() > kMaxGameStateBytes) {
+      std::fclose(f);
+      why = "it is far too large";
+      return false;
+    }
+  }
+  const bool failed = std::ferror(f);
+  std::fclose(f);
+  if (failed) {
+    why = "it cannot be read";
+    return false;
+  }
+  return true;
+}
+
+// Counts the numbers of one room's state as the state file holds them.
+bool whole_room_state(const std::string& text) {
+  Scanner s{text};
+  int v;
+  for (int i = 0; i < kStateNumbers; ++i)
+    if (!s.number(v)) return false;
+  s.skip_blanks();
+  return s.at == text.size();
+}
+
+// The rebuilding of the current room after a save or a load: as entering a
+// room does, from the script and then the state file, every piece and person
+// defined for its stored state.
+void rebuild_current_room() {
+  force_cursor = kVerbFree;
+  click_x2 = true_x = hero_x;
+  click_y2 = true_y = hero_y;
+  reset_hero();
+  change_room = 0;
+  forget_loaded_animations();
+  load_new_room();
+  change_room = -1;
+  load_new_talking();
+  set_temp_file();
+  load_temp();
+  for (int i = 0; i < furni_nr; ++i) load_furni_anim();
+  for (int j = 0; j < person_nr; ++j) load_person_anim();
+  cpu_delay = cpu_speed;
+}
+
+}  // namespace
+
+std::string slot_path(int slot) {
+  return "sav/game0" + std::to_string(slot) + ".sav";
+}
+
+std::string pack_game_state(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() / 8 + 64);
+  const size_t size = text.size();
+  auto at = [&](size_t i) { return i < size ? text[i] : '\0'; };
+  size_t i = 0;
+  while (i < size) {
+    const char c = text[i];
+    if (c == '#') {
+      out.append(text.substr(i));  // the end mark and what follows it
+      return out;
+    }
+    if (c != '0' && c != '1') {
+      out += c;
+      ++i;
+      continue;
+    }
+    // Count the tokens "d " of a run; `i` stays on the last digit taken.
+    const char d = c;
+    int k = 0;
+    bool odd_end = false;  // the last digit taken is not followed by a blank
+    for (;;) {
+      if (at(i + 1) != ' ') {
+        odd_end = true;
+        break;
+      }
+      ++k;
+      if (at(i + 2) == d && k < kMaxRun) {
+        i += 2;
+        continue;
+      }
+      break;
+    }
+    const int digits = k + (odd_end ? 1 : 0);
+    if (k >= 6) {
+      out += d == '0' ? static_cast<char>(kZeroRunMark) : '$';
+      out += ' ';
+      out += std::to_string(k);
+      out += ' ';
+      if (odd_end) out += d;
+    } else {
+      for (int t = 0; t < digits; ++t) {
+        out += d;
+        if (t < k) out += ' ';
+      }
+    }
+    if (odd_end) {
+      // The digit is part of a longer number: the character after it is
+      // copied, and so is the one after that, which starts nothing.
+      if (i + 1 >= size) return out;
+      if (text[i + 1] == '#') {
+        out.append(text.substr(i + 1));
+        return out;
+      }
+      out += text[i + 1];
+      i += 2;
+    } else {
+      i += 2;  // past the last token's blank
+    }
+    if (i >= size) return out;
+    if (text[i] == '#') {
+      out.append(text.substr(i));
+      return out;
+    }
+    out += text[i];
+    ++i;
+  }
+  return out;
+}
+
+bool unpack_game_state(std::string_view packed, std::string& text, std::string& why) {
+  text.clear();
+  text.reserve(packed.size() * 8);
+  const size_t size = packed.size();
+  size_t i = 0;
+  while (i < size) {
+    const unsigned char c = static_cast<unsigned char>(packed[i]);
+    if (c == '#') {
+      text.append(packed.substr(i));
+      return true;
+    }
+    if (c != kZeroRunMark && c != '$') {
+      text += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    ++i;
+    while (i < size && is_blank(packed[i])) ++i;
+    int count = 0;
+    const auto [next, ec] = std::from_chars(packed.data() + i, packed.data() + size, count);
+    if (ec != std::errc() || count < 1 || count > kMaxRun) {
+      why = "a run in it has no sound count";
+      return false;
+    }
+    i = static_cast<size_t>(next - packed.data());
+    while (i < size && is_blank(packed[i])) ++i;
+    if (text.size() + size_t{2} * static_cast<size_t>(count) > kMaxGameStateBytes) {
+      why = "it unpacks to more than a saved game can hold";
+      return false;
+    }
+    const char* token = c == kZeroRunMark ? "0 " : "1 ";
+    for (int t = 0; t < count; ++t) text.append(token, 2);
+  }
+  why = "it ends before its end mark";
+  return false;
+}
+
+int zip_files() {
+  std::string text, why;
+  if (!save_path || !read_whole_file(kGameStateFile, text, why)) {
+    report_unusable_file(kGameStateFile, why, "the game was not saved");
+    return -1;
+  }
+  const std::string packed = pack_game_state(text);
+  if (write_file_replacing(save_path, packed.data(), packed.size(), true, why) != 0) {
+    report_failed_write("the game", save_path, why);
+    return -1;
+  }
+  return 0;
+}
+
+int unzip_files() {
+  std::string packed, text, why;
+  if (!load_path || !read_whole_file(load_path, packed, why) || !unpack_game_state(packed, text, why)) {
+    note_in_bug_report("saved game %s: %s; nothing was loaded", load_path ? load_path : "(none)", why.c_str());
+    return -1;
+  }
+  if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, why) != 0) {
+    report_failed_write("the unpacked game", kGameStateFile, why);
+    return -1;
+  }
+  return 0;
+}
+
+bool write_game_state(std::string& text, std::string& why) {
+  text.clear();
+  text.reserve(size_t{kRoomCount} * kStateNumbers * 2 + 4096);
+  // The item on the pointer belongs to the inventory: a right click would put
+  // it back there.
+  const bool carried = carrying_item() && arrow_obj && *arrow_obj && invent_nr >= 0 && invent_nr < kInventorySlots;
+  const int items = carried ? invent_nr + 1 : invent_nr;
+  put_number(text, hero_x);
+  put_number(text, hero_y);
+  put_number(text, items);
+  if (room_index(room_name) < 0) {
+    why = "the room is not one of the game's rooms";
+    return false;
+  }
+  put_name(text, room_name);
+  for (int s = 0; s < kInventorySlots; ++s) {
+    const char* name = (carried && s == invent_nr) ? arrow_obj : inventory_obj[s];
+    if (!storable_name(name)) {
+      why = std::string("the item name \"") + (name ? name : "") + "\" cannot be stored";
+      return false;
+    }
+    put_name(text, name);
+  }
+  std::string block;
+  for (int r = 0; r < kRoomCount; ++r) {
+    const char* file = kRooms[r]->state_file;
+    if (!read_whole_file(file, block, why) || !whole_room_state(block)) {
+      why = std::string(file) + ": " + (why.empty() ? "it does not hold a room's state" : why);
+      return false;
+    }
+    text += block;
+    if (text.back() != ' ') text += ' ';
+  }
+  text += "#\n";
+  text += kSavedTag;
+  text += ' ';
+  text += std::to_string(kSavedVersion);
+  text += '\n';
+  std::string unstorable;
+  visit_saved_game([&](const char* name, auto& variable) {
+    using T = std::remove_reference_t<decltype(variable)>;
+    if (in_old_part(name)) return;
+    if (!Entry<T>::kNumbers) {
+      unstorable += std::string(unstorable.empty() ? "" : ", ") + name;
+      return;
+    }
+    text += name;
+    const int* v = Entry<T>::first(variable);
+    for (size_t k = 0; k < Entry<T>::kCount; ++k) {
+      text += ' ';
+      text += std::to_string(v[k]);
+    }
+    text += '\n';
+  });
+  text += "end\n";
+  if (!unstorable.empty()) {
+    why = "the saved game has no way to hold " + unstorable;
+    return false;
+  }
+  return true;
+}
+
+bool read_game_state(const std::string& text, std::string& why) {
+  Scanner s{text};
+  int x, y, items;
+  std::string room, name;
+  const char* names[kInventorySlots];
+  if (!s.number(x) || !s.number(y) || !s.number(items)) {
+    why = "its first numbers are damaged";
+    return false;
+  }
+  if (x < 0 || x >= 640 || y < 0 || y >= 480) {
+    why = "the hero stands outside the screen";
+    return false;
+  }
+  if (items < 0 || items > kInventorySlots) {
+    why = "it holds more items than the inventory";
+    return false;
+  }
+  if (!s.name(room) || room_index(room.c_str()) < 0) {
+    why = "its room is not one of the game's rooms";
+    return false;
+  }
+  for (int k = 0; k < kInventorySlots; ++k) {
+    if (!s.name(name)) {
+      why = "an item's name is damaged";
+      return false;
+    }
+    // The items fill the first slots; the rest are empty.
+    if ((k < items) == (name == kEmptySlot)) {
+      why = "its inventory does not match its count";
+      return false;
+    }
+    names[k] = k < items ? nullptr : kEmptySlot;
+    if (k < items) names[k] = keep_name(name);
+  }
+  size_t blocks[kRoomCount][2];
+  int v;
+  for (int r = 0; r < kRoomCount; ++r) {
+    s.skip_blanks();
+    blocks[r][0] = s.at;
+    for (int n = 0; n < kStateNumbers; ++n)
+      if (!s.number(v)) {
+        why = "the state of a room is damaged or cut short";
+        return false;
+      }
+    blocks[r][1] = s.at;
+  }
+  s.skip_blanks();
+  if (s.at >= text.size() || text[s.at] != '#') {
+    why = "it has no end mark";
+    return false;
+  }
+  ++s.at;
+
+  // After the end mark: the rest of the saved state, when the file has it.
+  std::map<std::string, std::vector<int>> rest;
+  s.skip_blanks();
+  if (s.at < text.size()) {
+    size_t line_start = s.at;
+    bool tagged = false, ended = false;
+    while (line_start < text.size() && !ended) {
+      size_t line_end = text.find('\n', line_start);
+      if (line_end == std::string::npos) line_end = text.size();
+      std::string line = text.substr(line_start, line_end - line_start);
+      line_start = line_end + 1;
+      std::vector<std::string> words;
+      for (size_t p = 0; p < line.size();) {
+        while (p < line.size() && is_blank(line[p])) ++p;
+        const size_t q = p;
+        while (p < line.size() && !is_blank(line[p])) ++p;
+        if (p > q) words.push_back(line.substr(q, p - q));
+      }
+      if (words.empty()) continue;
+      if (!tagged) {
+        if (words.size() != 2 || words[0] != kSavedTag || words[1] != std::to_string(kSavedVersion)) {
+          why = "what follows its end mark is not a saved game's";
+          return false;
+        }
+        tagged = true;
+        continue;
+      }
+      if (words.size() == 1 && words[0] == "end") {
+        ended = true;
+        continue;
+      }
+      std::vector<int> values;
+      for (size_t w = 1; w < words.size(); ++w) {
+        int value;
+        const auto [p, ec] = std::from_chars(words[w].data(), words[w].data() + words[w].size(), value);
+        if (ec != std::errc() || p != words[w].data() + words[w].size()) {
+          why = "a value after its end mark is damaged";
+          return false;
+        }
+        values.push_back(value);
+      }
+      if (!rest.emplace(words[0], values).second) {
+        why = "a value after its end mark is there twice";
+        return false;
+      }
+    }
+    if (!ended) {
+      why = "what follows its end mark is cut short";
+      return false;
+    }
+  }
+  bool counts_fit = true;
+  visit_saved_game([&](const char* entry, auto& variable) {
+    using T = std::remove_reference_t<decltype(variable)>;
+    if (in_old_part(entry)) return;
+    const auto found = rest.find(entry);
+    if (found != rest.end() && found->second.size() != Entry<T>::kCount) counts_fit = false;
+  });
+  if (!counts_fit) {
+    why = "a value after its end mark has the wrong count";
+    return false;
+  }
+
+  // All of it is sound. The rooms' state files first, all or none: each is
+  // written beside its file, and only when all 43 are there do they replace
+  // the old ones.
+  std::vector<std::string> staged;
+  for (int r = 0; r < kRoomCount; ++r) {
+    const std::string path = std::string(kRooms[r]->state_file) + ".new";
+    std::string block = text.substr(blocks[r][0], blocks[r][1] - blocks[r][0]);
+    if (block.empty() || block.back() != ' ') block += ' ';
+    std::string write_why;
+    if (write_file_replacing(path.c_str(), block.data(), block.size(), false, write_why) != 0) {
+      for (const std::string& p : staged) std::remove(p.c_str());
+      why = "the state of the rooms cannot be written (" + path + ": " + write_why + ")";
+      report_failed_write("the state of a room", path.c_str(), write_why);
+      return false;
+    }
+    staged.push_back(path);
+  }
+  for (int r = 0; r < kRoomCount; ++r) std::rename(staged[static_cast<size_t>(r)].c_str(), kRooms[r]->state_file);
+
+  // Then the game itself: what belonged to the game before is dropped (the
+  // walk, the pending actions, the item on the pointer), the inventory's
+  // pictures are kept to be drawn anew.
+  BITMAP* pictures[kInventorySlots];
+  std::memcpy(pictures, inventory_obj_bmp, sizeof pictures);
+  set_new_game_values();
+  std::memcpy(inventory_obj_bmp, pictures, sizeof pictures);
+  hero_x = x;
+  hero_y = y;
+  invent_nr = items;
+  room_name = kRooms[room_index(room.c_str())]->name;
+  for (int k = 0; k < kInventorySlots; ++k) inventory_obj[k] = names[k];
+  visit_saved_game([&](const char* entry, auto& variable) {
+    using T = std::remove_reference_t<decltype(variable)>;
+    if (in_old_part(entry)) return;
+    const auto found = rest.find(entry);
+    if (found == rest.end()) {
+      set_new_game_value(entry);
+      return;
+    }
+    int* v = Entry<T>::first(variable);
+    for (size_t k = 0; k < Entry<T>::kCount; ++k) v[k] = found->second[k];
+  });
+  mouse_status = kModeWalk;
+  rebuild_current_room();
+  invent_bitmaps();
+  return true;
+}
+
+int save_game() {
+  const int slot = counter7;
+  if (slot < 0 || slot >= kSaveSlots) return -1;
+  const std::string path = slot_path(slot);
+  set_temp_file();
+  save_temp();
+  std::string text, why;
+  if (!write_game_state(text, why)) {
+    report_failed_write("the game", path.c_str(), why);
+    rebuild_current_room();
+    return -1;
+  }
+  // The unpacked game stays beside the rooms' files, as the last game state
+  // that passed through; the slot is what counts.
+  std::string temp_why;
+  if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
+    note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  const std::string packed = pack_game_state(text);
+  save_path = nullptr;
+  if (write_file_replacing(path.c_str(), packed.data(), packed.size(), true, why) != 0) {
+    report_failed_write("the game", path.c_str(), why);
+    rebuild_current_room();
+    return -1;
+  }
+  // The slot's name is kept with the options.
+  save_options();
+  rebuild_current_room();
+  return 0;
+}
+
+int load_game() {
+  const int slot = counter7;
+  if (slot < 0 || slot >= kSaveSlots) return -1;
+  const std::string path = slot_path(slot);
+  std::string packed, text, why;
+  if (!read_whole_file(path.c_str(), packed, why) || !unpack_game_state(packed, text, why) ||
+      !read_game_state(text, why)) {
+    note_in_bug_report("saved game %s: %s; nothing was loaded", path.c_str(), why.c_str());
+    return -1;
+  }
+  std::string temp_why;
+  if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
+    note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  return 0;
+}

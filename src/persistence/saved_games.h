@@ -1,0 +1,80 @@
+// Saved games: ten slots, "sav/game00.sav" to "sav/game09.sav", each the game
+// state file "sav/tmp/temp.sav" packed with the game's own run-length scheme.
+//
+// The game state file is plain text of "%d " numbers and names (a name is its
+// length written "%d " and then its characters, with nothing after them):
+//   hero_x hero_y invent_nr, the room's name, the 100 inventory names ("z" for
+//   an empty slot), the 43 rooms' state blocks (233,320 numbers each, in the
+//   registry's order, as their state files hold them), the end mark "#".
+// After the end mark, where a reader of the older files stops, comes the rest
+// of what a saved game holds (every SAVED entry of world.h that the part
+// before "#" does not carry, story flags first among them), one line each:
+//   "pelvaro_saved 1", then "<name> <value> ..." per entry, then "end".
+// A file without that part still loads: those entries take their new-game
+// values.
+//
+// Packing: every character is copied, except runs of the tokens "0 " and
+// "1 ": six or more in a row become the byte 0xA7 (for "0 ") or "$" (for
+// "1 "), a blank, the count, a blank; a run holds at most 32,000 tokens. The
+// digit after a run (the first that is not the run's digit) is copied as it
+// stands and starts no run of its own. Everything from "#" on is copied.
+//
+// A load checks the whole file before it changes anything; a save writes
+// every file through a temporary file and a rename. Either way a failure
+// leaves the running game as it was and is said on the screen.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+inline constexpr const char* kGameStateFile = "sav/tmp/temp.sav";
+// A stored name (the room's or an item's) has 1 to 19 characters.
+inline constexpr int kMaxStoredName = 19;
+// The longest run one marker stands for.
+inline constexpr int kMaxRun = 32000;
+inline constexpr unsigned char kZeroRunMark = 0xA7;
+
+// "sav/game0<s>.sav" for slot s (0..9).
+std::string slot_path(int slot);
+
+// The packing of a whole game state text, and its reverse. unpack_game_state
+// refuses (false, with `why`) a marker without a count of 1 to 32,000, a text
+// that does not end with "#", and anything that would grow past a game
+// state's largest size.
+std::string pack_game_state(std::string_view text);
+bool unpack_game_state(std::string_view packed, std::string& text, std::string& why);
+
+// Packs kGameStateFile into the file named by `save_path`; unpacks the file
+// named by `load_path` into kGameStateFile. 0 on success.
+int zip_files();
+int unzip_files();
+
+// The running game as a game state text. False (with `why`) when it cannot
+// be stored: a room's state file that cannot be read, or a name that a load
+// would refuse. The item carried on the pointer is stored in the inventory.
+bool write_game_state(std::string& text, std::string& why);
+// Checks a game state text whole and, only when all of it is sound, makes it
+// the running game: writes the 43 room state files (all or none), takes the
+// hero's place, the room, the inventory and the rest, rebuilds the room as
+// entering it does and gives the inventory its pictures. False (with `why`)
+// and nothing changed otherwise.
+bool read_game_state(const std::string& text, std::string& why);
+
+// Save the running game into slot `counter7` / load slot `counter7`. 0 on
+// success; on failure the game is unchanged, and the reason is in bugs.txt.
+int save_game();
+int load_game();
+
+// Typing the name of slot `counter7` on the slot screen: letters, digits and
+// blanks are written at the cursor, Backspace takes back one, Enter ends it
+// (the rest of an older name is blanked), Escape gives up and puts the old
+// name back. The cursor stops at the 30th position. Returns 1 on Enter, 0 on
+// Escape.
+int select_file();
+
+// The save and load screens, drawn over the frame in `memory_screen`: the ten
+// slot names; a click on a line saves into it (after typing its name) or
+// loads it. They return when the player leaves them; game_load returns 1 when
+// a game was loaded, so the caller knows it is running another game.
+void game_save();
+int game_load();
