@@ -8,7 +8,10 @@ GAME=$(realpath "$1")
 DATA=$(realpath "$2")
 shift 2
 SCALES=${*:-1 2}
-. "$HERE/../tests/window/common.inc" "$GAME" "$DATA" /tmp/pelvaro-idle-shots en
+# Its screenshots are not wanted: they go to a folder removed at the end.
+SHOTS=$(mktemp -d)
+. "$HERE/../tests/window/common.inc" "$GAME" "$DATA" "$SHOTS" en
+trap 'cleanup; rm -rf "$SHOTS"' EXIT
 start_x 1920x1080
 ticks() { awk '{print $14 + $15}' "/proc/$GPID/stat"; }
 for s in $SCALES; do
