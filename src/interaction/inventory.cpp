@@ -45,17 +45,6 @@ bool pointer_in_square(int x, int y) {
   return mouse_x >= x && mouse_x <= x + kInventorySlotSize && mouse_y >= y && mouse_y <= y + kInventorySlotSize;
 }
 
-// A mouse button going down between two polls. Starts as if held, so the
-// click that opened a screen does not count on it.
-struct Press {
-  bool was_down = true;
-  bool operator()(bool down) {
-    const bool pressed = down && !was_down;
-    was_down = down;
-    return pressed;
-  }
-};
-
 constexpr int kDescribeY[kTextLines] = {10, 30, 50};
 
 void draw_description(int slot) {

@@ -45,15 +45,6 @@ int knob_x(int i) {
 // game_controlling): a knob is dragged only when it is pressed itself.
 bool left_pressed = false;
 
-struct Press {
-  bool was_down = true;
-  bool operator()(bool down) {
-    const bool pressed = down && !was_down;
-    was_down = down;
-    return pressed;
-  }
-};
-
 void draw_at(BITMAP* picture, Point at) {
   draw_sprite(memory_screen, picture, at.x, at.y);
 }

@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "shell/game.h"
 #include "shell/tr.h"
+#include "shell/cursor.h"
 #include "shell/world.h"
 
 namespace menu_screens {
@@ -300,17 +301,6 @@ void drag_slider(int i) {
   } while (mouse_b & 1);
   wait_mouse_release();
 }
-
-// A mouse button going down between two polls. Starts as if held, so a button
-// still down from the screen before does not count.
-struct Press {
-  bool was_down = true;
-  bool operator()(bool down) {
-    const bool pressed = down && !was_down;
-    was_down = down;
-    return pressed;
-  }
-};
 
 // ---- Instructions -------------------------------------------------------------
 

@@ -17,6 +17,18 @@ inline bool carrying_item() {
 // handled yet (a held button counts once).
 bool fresh_press();
 
+// A mouse button going down between two polls of a screen's own loop. Starts
+// as if held, so a button still down from the screen before (the click that
+// opened it) does not count.
+struct Press {
+  bool was_down = true;
+  bool operator()(bool down) {
+    const bool pressed = down && !was_down;
+    was_down = down;
+    return pressed;
+  }
+};
+
 void maus();
 void blit_buttons();
 void mouse_click();
