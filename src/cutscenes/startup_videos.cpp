@@ -64,5 +64,3 @@ void video_intro() {
   intro_dat = nullptr;
 }
 
-void video_hero_beton_ko() {}
-void video_exit_floor2() {}
