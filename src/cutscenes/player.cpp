@@ -15,6 +15,7 @@
 namespace {
 
 bool skipping = false;
+int shot_count = 0;
 
 // Escape fast-forwards; any other key pressed during a sequence is dropped
 // so that it does not act on the room afterwards.
@@ -84,12 +85,15 @@ void end_of_sequence() {
 
 bool sequence_skipping() { return skipping; }
 
+int shots_played() { return shot_count; }
+
 std::vector<std::string>& sequence_faults() {
   static std::vector<std::string> faults;
   return faults;
 }
 
 void play_the_video() {
+  ++shot_count;
   reset_shot_counters();
   read_keys();
   while (!skipping && video_loop < video_duration) {

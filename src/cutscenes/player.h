@@ -119,6 +119,10 @@ class Sequence {
   std::vector<BITMAP*> owned_;  // scaled frames and empty pictures
 };
 
+// How many shots (calls of play_the_video) this process has played, skipped
+// ones included: a sequence's length in shots is the difference.
+int shots_played();
+
 // Faults noted by the sequences played so far in this process ("video_x:
 // herogaz.dat has no entry 31"), for the test that plays every sequence.
 std::vector<std::string>& sequence_faults();
