@@ -86,6 +86,8 @@ void end_of_sequence() {
 bool sequence_skipping() { return skipping; }
 int shots_played() { return shot_count; }
 
+int shots_played() { return shot_count; }
+
 std::vector<std::string>& sequence_faults() {
   static std::vector<std::string> faults;
   return faults;

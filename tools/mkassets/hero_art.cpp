@@ -171,38 +171,6 @@ void line(cairo_t* cr, P2 a, P2 b, Rgb c, double w) {
 
 // ---------------------------------------------------------------- poses
 
-enum class Hand { relaxed, open, fist };
-
-// One arm: the direction of the upper arm and of the forearm, each as a swing
-// forwards from hanging straight down (radians) and a spread outwards from the
-// body (radians).
-struct Arm {
-  double swing = 0.05, spread = 0.10;
-  double fore_swing = 0.25, fore_spread = 0.05;
-  Hand hand = Hand::relaxed;
-  // Instead of the angles: reach for a point given as forwards, height above
-  // the ankles and sideways out from the body.
-  bool aim = false;
-  double aim_fwd = 0, aim_up = 0, aim_out = 0;
-};
-
-struct Pose {
-  double facing = 0;        // degrees: 0 towards the viewer, 90 to the right, 180 away
-  double head_turn = 0;     // degrees the head is turned further than the body
-  double nod = 0;           // degrees the face looks down
-  double hip_y = 97;        // height of the hip joints
-  double hip_shift = 0;     // hips moved forwards (+) or backwards (-) along the facing
-  double hip_sway = 0;      // hips moved to his left (+) or right (-)
-  double lean = 0.03;       // torso leaning forwards, radians
-  // Ankles: forwards along the facing, sideways (to his left), lifted.
-  double foot_fwd[2] = {0, 0};
-  double foot_side[2] = {7.5, -7.5};
-  double foot_lift[2] = {0, 0};
-  Arm arm[2];               // 0 his left arm, 1 his right arm
-  double mouth = 0;         // 0 closed .. 1 wide open
-  bool smile = true;
-};
-
 // The body's directions for a facing.
 struct Frame3 {
   V3 fwd;   // the way he looks
@@ -536,6 +504,31 @@ void draw_nose(cairo_t* cr, const Head& h) {
   }
 }
 
+// Big protective glasses over both eyes, held by a strap round the head.
+void draw_glasses(cairo_t* cr, const Head& h) {
+  if (h.facing_us(0) < -0.2) {  // from behind only the strap shows
+    line(cr, h.at(-100, 2, 1.03), h.at(100, 2, 1.03), kInk, 2.2);
+    return;
+  }
+  line(cr, h.at(-h.facing - 88, 2, 1.02), h.at(-h.facing + 88, 2, 1.02), kInk, 2.0);
+  for (double a : {27.0, -27.0}) {
+    if (h.facing_us(a) < 0.1) continue;
+    P2 p = h.at(a, 2, 1.04);
+    double w = 5.6 * h.facing_us(a) + 1.2;
+    cairo_save(cr);
+    cairo_translate(cr, p.x, p.y);
+    cairo_scale(cr, w, 5.0);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+    cairo_set_source_rgba(cr, 0.55, 0.85, 0.45, 0.75);
+    cairo_fill_preserve(cr);
+    set_rgb(cr, kInk);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+  }
+}
+
 void draw_head(cairo_t* cr, const Body& b, const Pose& p) {
   // Neck first, the head over it.
   capsule(cr, b.neck - b.torso_up * 2, 5.5, b.neck + b.torso_up * 8, 5.5, shade(kSkin, 0.9));
@@ -626,11 +619,12 @@ void draw_head(cairo_t* cr, const Body& b, const Pose& p) {
   draw_eye(cr, h, -27);
   draw_nose(cr, h);
   draw_mouth(cr, h, p.mouth, p.smile);
+  if (p.glasses) draw_glasses(cr, h);
 }
 
 // ---------------------------------------------------------------- the whole figure
 
-void draw_pose(cairo_t* cr, const Pose& p) {
+Joints draw_pose(cairo_t* cr, const Pose& p) {
   Body b = build(p);
   const Frame3& f = b.f;
   cairo_save(cr);
@@ -665,6 +659,16 @@ void draw_pose(cairo_t* cr, const Pose& p) {
   std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& c) { return a.depth < c.depth; });
   for (auto& it : items) it.draw();
   cairo_restore(cr);
+  Joints out;
+  for (int k = 0; k < 2; ++k) {
+    P2 h = project(b.wrist[k] + b.fore_dir[k] * 4.0);
+    out.hand_x[k] = h.x;
+    out.hand_y[k] = h.y;
+  }
+  P2 head = project(b.head);
+  out.head_x = head.x;
+  out.head_y = head.y;
+  return out;
 }
 
 double facing_for_code(int code) {
@@ -696,13 +700,15 @@ Arm rest_arm() { return Arm{}; }
 
 // ---------------------------------------------------------------- the frames
 
-void stand(cairo_t* cr) {
+Pose stand_pose() {
   Pose p;
   p.arm[0] = p.arm[1] = rest_arm();
-  draw_pose(cr, p);
+  return p;
 }
 
-void walk(cairo_t* cr, int code, int frame) {
+void stand(cairo_t* cr) { draw_pose(cr, stand_pose()); }
+
+Pose walk_pose(int code, int frame) {
   Pose p;
   p.facing = facing_for_code(code);
   p.lean = 0.07;
@@ -738,10 +744,12 @@ void walk(cairo_t* cr, int code, int frame) {
   double reach = 0.985 * (kThigh + kShin);
   p.hip_y = kAnkleY - std::sqrt(reach * reach - stance_fwd * stance_fwd) + 1.0;
   p.nod = code == 1 || code == 5 || code == 6 ? 0 : 4;
-  draw_pose(cr, p);
+  return p;
 }
 
-void talk_front(cairo_t* cr, int frame) {
+void walk(cairo_t* cr, int code, int frame) { draw_pose(cr, walk_pose(code, frame)); }
+
+Pose talk_front_pose(int frame) {
   static const double kMouth[15] = {0.2, 0.8, 0.5, 1.0, 0.3, 0.0, 0.7, 0.4, 0.9, 0.6, 0.1, 0.8, 0.3, 0.6, 0.0};
   frame = ((frame % 15) + 15) % 15;
   Pose p;
@@ -756,8 +764,10 @@ void talk_front(cairo_t* cr, int frame) {
   a.fore_swing = 0.25 + 1.35 * g;
   a.fore_spread = 0.05 + 0.55 * g;
   a.hand = g > 0.5 ? Hand::open : Hand::relaxed;
-  draw_pose(cr, p);
+  return p;
 }
+
+void talk_front(cairo_t* cr, int frame) { draw_pose(cr, talk_front_pose(frame)); }
 
 void talk_side(cairo_t* cr, bool right, int frame) {
   static const double kMouth[30] = {0.0, 0.6, 0.9, 0.4, 0.8, 0.2, 0.0, 0.7, 1.0, 0.5, 0.3, 0.8, 0.4, 0.0, 0.6,
@@ -782,9 +792,7 @@ void talk_side(cairo_t* cr, bool right, int frame) {
   draw_pose(cr, p);
 }
 
-void take(cairo_t* cr, bool left, int frame) {
-  frame = std::clamp(frame, 0, 14);
-  double t = 0.5 - 0.5 * std::cos(2 * kPi * frame / 14.0);  // 0 upright .. 1 lowest at frame 7
+Pose bend_pose(bool left, double t) {
   Pose p;
   p.facing = left ? -60 : 60;
   p.foot_fwd[0] = p.foot_fwd[1] = 0;
@@ -802,13 +810,42 @@ void take(cairo_t* cr, bool left, int frame) {
   r.aim_fwd = 7 + 36 * t;
   r.aim_up = 63 - 43 * t;
   r.aim_out = 19 - 9 * t;
-  r.hand = frame >= 7 ? Hand::fist : (frame >= 3 ? Hand::open : Hand::relaxed);
   Arm& o = p.arm[1 - near];
   o.aim = true;
   o.aim_fwd = 7 + 14 * t;
   o.aim_up = 63 - 22 * t;
   o.aim_out = 19 - 7 * t;
-  draw_pose(cr, p);
+  return p;
 }
+
+Pose take_pose(bool left, int frame) {
+  frame = std::clamp(frame, 0, 14);
+  double t = 0.5 - 0.5 * std::cos(2 * kPi * frame / 14.0);  // 0 upright .. 1 lowest at frame 7
+  Pose p = bend_pose(left, t);
+  p.arm[left ? 0 : 1].hand = frame >= 7 ? Hand::fist : (frame >= 3 ? Hand::open : Hand::relaxed);
+  return p;
+}
+
+void take(cairo_t* cr, bool left, int frame) { draw_pose(cr, take_pose(left, frame)); }
+
+void aim_arm(Pose& p, int side, double x, double y, double ahead) {
+  const Frame3 f = frame_for(p.facing);
+  const V3 out = f.left * (side == 0 ? 1.0 : -1.0);
+  Arm& a = p.arm[side];
+  a.aim = true;
+  // Across the picture: forwards where he is turned sideways, outwards where
+  // he faces the viewer or turns his back.
+  double fwd = ahead, wide = 0;
+  if (std::fabs(f.fwd.x) > 0.45)
+    fwd = (x - kCentreX - wide * out.x) / f.fwd.x;
+  else
+    wide = std::fabs(out.x) > 1e-6 ? (x - kCentreX - fwd * f.fwd.x) / out.x : 0;
+  const double z = fwd * f.fwd.z + wide * out.z;
+  a.aim_fwd = fwd;
+  a.aim_out = wide;
+  a.aim_up = kAnkleY + kTilt * z - y;
+}
+
+Joints draw(cairo_t* cr, const Pose& p) { return draw_pose(cr, p); }
 
 }  // namespace hero_art

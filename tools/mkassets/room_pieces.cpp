@@ -1417,19 +1417,22 @@ const PieceArt& art_of(PieceKind kind) {
 
 }  // namespace
 
-Image16 draw_piece(const PieceUse& u) {
-  Canvas c(u.w, u.h);
-  cairo_t* cr = c.cr();
+void paint_piece(cairo_t* cr, const PieceUse& u) {
   if (u.person) {
     if (lying(u))
       lying_person(cr, u);
     else
       person(cr, u);
-    return cut(c);
+    return;
   }
   const PieceArt& art = art_of(u.piece_kind);
   art.paint(cr, u);
   if (!art.animated) glint(cr, u);
+}
+
+Image16 draw_piece(const PieceUse& u) {
+  Canvas c(u.w, u.h);
+  paint_piece(c.cr(), u);
   return cut(c);
 }
 

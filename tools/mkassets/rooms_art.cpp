@@ -910,9 +910,7 @@ void make_room(const Context& ctx, const RoomScript& r) {
   p.kind = kind_of(r.name);
   sample_floor(p);
 
-  std::map<int, rooms::PieceUse> uses;
-  collect(r, r.furniture, false, uses);
-  collect(r, r.persons, true, uses);
+  const std::map<int, rooms::PieceUse> uses = rooms::piece_uses(r);
 
   int count = r.highest_object + 1;
   count = std::max(count, r.background + 1);
@@ -944,6 +942,13 @@ void make_room(const Context& ctx, const RoomScript& r) {
 }
 
 }  // namespace
+
+std::map<int, rooms::PieceUse> rooms::piece_uses(const RoomScript& r) {
+  std::map<int, rooms::PieceUse> uses;
+  collect(r, r.furniture, false, uses);
+  collect(r, r.persons, true, uses);
+  return uses;
+}
 
 void make_rooms(const Context& ctx) {
   for (const RoomScript* r : kRooms) make_room(ctx, *r);

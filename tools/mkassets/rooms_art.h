@@ -2,6 +2,7 @@
 // room_pieces.cpp (furniture and persons) share.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "image.h"
@@ -38,5 +39,13 @@ void piece_size(PieceUse& use, const SizeHint& hint);
 
 // Draws the piece: a picture of `use.w` x `use.h`.
 Image16 draw_piece(const PieceUse& use);
+// Paints the piece onto `cr` with its top-left corner at the origin, uncut:
+// for pictures that show a room's piece together with other things (a cut
+// scene's hero holding it).
+void paint_piece(cairo_t* cr, const PieceUse& use);
+
+// Every picture the room's furniture and person tables show, by its object
+// index in the room's datafile, as the room's datafile draws it.
+std::map<int, PieceUse> piece_uses(const RoomScript& room);
 
 }  // namespace mkassets::rooms
