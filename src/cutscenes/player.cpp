@@ -6,6 +6,7 @@
 #include "hero/hero.h"
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
+#include "rooms/registry.h"
 #include "shell/cursor.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
@@ -15,6 +16,7 @@
 namespace {
 
 bool skipping = false;
+int shots = 0;
 
 // Escape fast-forwards; any other key pressed during a sequence is dropped
 // so that it does not act on the room afterwards.
@@ -89,7 +91,10 @@ std::vector<std::string>& sequence_faults() {
   return faults;
 }
 
+int shots_played() { return shots; }
+
 void play_the_video() {
+  ++shots;
   reset_shot_counters();
   read_keys();
   while (!skipping && video_loop < video_duration) {
@@ -149,7 +154,16 @@ BITMAP* Sequence::entry(DATAFILE* file, const manifest::File* described, int ind
   return empty;
 }
 
-BITMAP* Sequence::picture(int index) { return entry(overlay_dat_, overlay_file_, index); }
+BITMAP* Sequence::picture(int index) {
+  if (room_overlay_) {
+    const RoomScript* room = current_room();
+    const manifest::File file{room ? room->data_file : "the room's datafile", 0};
+    return entry(room_dat, &file, index);
+  }
+  return entry(overlay_dat_, overlay_file_, index);
+}
+
+void Sequence::overlay_from_room() { room_overlay_ = true; }
 BITMAP* Sequence::hero_picture(int index) {
   return entry(hero_dat_ ? hero_dat_ : overlay_dat_, hero_file_, index);
 }
