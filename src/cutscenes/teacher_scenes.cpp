@@ -25,7 +25,7 @@ using manifest::at;
 // The hero's take frames: he turns, leans over and goes down to the floor by
 // frame 7. Leaning over to someone's hand, he goes as far as kReachFrame.
 constexpr int kTakeFrames = 15;
-constexpr int kReachFrame = 3;
+constexpr int kReachFrame = 2;
 // A teacher walks 6 px a frame; Dori with the telescope staggers 3 px.
 constexpr int kWalkStep = 6;
 constexpr int kStaggerStep = 3;

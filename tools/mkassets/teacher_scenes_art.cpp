@@ -123,7 +123,7 @@ class Entries {
 };
 
 // The arm held out towards the hero, low to high.
-constexpr double kOffer[3] = {0.3, 0.55, 0.75};
+constexpr double kOffer[3] = {0.2, 0.35, 0.5};
 
 // Walking, then the arm held out holding `item`, then the same empty.
 void teacher_handing(const Context& ctx, const manifest::File& file, std::span<const manifest::Run> runs,
