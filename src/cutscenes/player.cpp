@@ -6,6 +6,7 @@
 #include "hero/hero.h"
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
+#include "rooms/registry.h"
 #include "shell/cursor.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
@@ -86,8 +87,6 @@ void end_of_sequence() {
 bool sequence_skipping() { return skipping; }
 int shots_played() { return shot_count; }
 
-int shots_played() { return shot_count; }
-
 std::vector<std::string>& sequence_faults() {
   static std::vector<std::string> faults;
   return faults;
@@ -154,7 +153,16 @@ BITMAP* Sequence::entry(DATAFILE* file, const manifest::File* described, int ind
   return empty;
 }
 
-BITMAP* Sequence::picture(int index) { return entry(overlay_dat_, overlay_file_, index); }
+BITMAP* Sequence::picture(int index) {
+  if (room_overlay_) {
+    const RoomScript* room = current_room();
+    const manifest::File file{room ? room->data_file : "the room's datafile", 0};
+    return entry(room_dat, &file, index);
+  }
+  return entry(overlay_dat_, overlay_file_, index);
+}
+
+void Sequence::overlay_from_room() { room_overlay_ = true; }
 BITMAP* Sequence::hero_picture(int index) {
   return entry(hero_dat_ ? hero_dat_ : overlay_dat_, hero_file_, index);
 }

@@ -32,7 +32,8 @@ constexpr int at(Entry e, int k = 0) {
 }
 
 // A list X(entry, "LABEL", count) becomes: enum class Type of the entries'
-// positions (and Type::count), kTypeRuns for the generator, kTypeFile.
+// positions (and Type::count), kTypeRuns for the generator, kTypeFile. The
+// cut scenes' headers declare their datafiles with it too.
 #define PELVARO_ENTRY_ENUM(entry, label, n) entry, entry##_last = entry + (n) - 1,
 #define PELVARO_ENTRY_RUN(entry, label, n) Run{label, n},
 #define PELVARO_DATAFILE(Type, file, LIST)                                 \

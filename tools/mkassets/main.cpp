@@ -29,7 +29,7 @@ const std::vector<Module>& modules() {
       {"objects", make_objects}, {"hero", make_hero},         {"font", make_font},
       {"menu", make_menu},     {"inventar", make_inventory}, {"intro", make_intro},
       {"music", make_music},   {"jingle", make_jingle},       {"film", make_film},
-      {"rooms", make_rooms},   {"hero_scenes", make_hero_scenes},
+      {"rooms", make_rooms},   {"hero_scenes", make_hero_scenes}, {"teachers", make_teacher_scenes},
       {"sums", make_sums},
   };
   return list;

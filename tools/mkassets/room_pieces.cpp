@@ -132,29 +132,63 @@ Look look_of(const PieceUse& u) {
   throw std::runtime_error(u.room + ", person " + u.name + ": no kind of person given");
 }
 
+// The proportions of a standing person in the box of `u`.
+struct Figure {
+  double W, H, swing, cx, head, hy, shoulder, hip, foot, bw;
+  explicit Figure(const PieceUse& u) : W(u.w), H(u.h) {
+    const double t = u.phases > 1 ? u.phase / double(u.phases) : 0.0;
+    swing = std::sin(t * 2 * kPi);
+    cx = W / 2 + swing * W * 0.02;
+    head = H * 0.13;  // head radius... a head is about 1/7 of the height
+    hy = head * 1.05;
+    shoulder = H * 0.25, hip = H * 0.55, foot = H * 0.97;
+    bw = W * 0.36;
+  }
+  // The arm on side s (-1 left, +1 right): from its shoulder (ax, ay) to the
+  // end of the sleeve (ex, ey), the hand at (hx, hy). Hanging, it swings with
+  // the phase; raised (a cut scene's pose), it turns about the shoulder.
+  void arm(const PieceUse& u, int s, double& ax, double& ay, double& ex, double& ey, double& hx,
+           double& hy2) const {
+    ax = cx + s * bw * 0.5;
+    ay = shoulder + H * 0.03;
+    const double raise = s < 0 ? u.arm_left : u.arm_right;
+    if (raise <= 0) {
+      const double lift = (s > 0 ? swing : -swing) * H * 0.05;
+      ex = ax + s * W * 0.1;
+      ey = hip - H * 0.04 - lift;
+      hx = ex;
+      hy2 = hip - H * 0.02 - lift;
+      return;
+    }
+    const double dx = W * 0.1, dy = hip - H * 0.04 - ay;
+    const double len = std::hypot(dx, dy), rest = std::atan2(dx, dy);
+    const double angle = rest + std::min(raise, 2.0) * (kPi / 2 - rest);
+    ex = ax + s * len * std::sin(angle);
+    ey = ay + len * std::cos(angle);
+    hx = ax + s * (len + H * 0.02) * std::sin(angle);
+    hy2 = ay + (len + H * 0.02) * std::cos(angle);
+  }
+};
+
 // A person facing the viewer, standing in the box; the phase moves the mouth,
 // the arms and the weight from foot to foot.
 void person(cairo_t* cr, const PieceUse& u) {
   const Look l = look_of(u);
-  const double W = u.w, H = u.h;
-  const double t = u.phases > 1 ? u.phase / double(u.phases) : 0.0;
-  const double swing = std::sin(t * 2 * kPi);
-  const double cx = W / 2 + swing * W * 0.02;
-  const double head = H * 0.13;  // head radius... a head is about 1/7 of the height
-  const double hy = head * 1.05;
-  const double shoulder = H * 0.25, hip = H * 0.55, foot = H * 0.97;
-  const double bw = W * 0.36;
+  const Figure f(u);
+  const double H = f.H, cx = f.cx, head = f.head, hy = f.hy;
+  const double shoulder = f.shoulder, hip = f.hip, foot = f.foot, bw = f.bw;
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   const double lw = std::max(1.0, H / 120.0);
   // legs
   for (int s = -1; s <= 1; s += 2) {
     const double lx = cx + s * bw * 0.28;
-    rounded_rect(cr, lx - bw * 0.16, hip - H * 0.02, bw * 0.32, foot - hip - H * 0.02, bw * 0.08);
+    const double up = u.stride * s > 0 ? std::abs(u.stride) * H * 0.04 : 0.0;  // the foot lifted in a stride
+    rounded_rect(cr, lx - bw * 0.16, hip - H * 0.02, bw * 0.32, foot - hip - H * 0.02 - up, bw * 0.08);
     rgb(cr, l.legs);
     fill_stroke(cr, 0x101018, lw);
     cairo_save(cr);
-    cairo_translate(cr, lx + s * bw * 0.05, foot - H * 0.02);
+    cairo_translate(cr, lx + s * bw * 0.05, foot - H * 0.02 - up);
     cairo_scale(cr, bw * 0.24, H * 0.025);
     cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
     cairo_restore(cr);
@@ -163,14 +197,14 @@ void person(cairo_t* cr, const PieceUse& u) {
   }
   // arms, swinging with the phase
   for (int s = -1; s <= 1; s += 2) {
-    const double ax = cx + s * bw * 0.5;
-    const double lift = (s > 0 ? swing : -swing) * H * 0.05;
-    cairo_move_to(cr, ax, shoulder + H * 0.03);
-    cairo_line_to(cr, ax + s * W * 0.1, hip - H * 0.04 - lift);
+    double ax, ay, ex, ey, hx, hy2;
+    f.arm(u, s, ax, ay, ex, ey, hx, hy2);
+    cairo_move_to(cr, ax, ay);
+    cairo_line_to(cr, ex, ey);
     rgb(cr, l.top);
     cairo_set_line_width(cr, bw * 0.24);
     cairo_stroke_preserve(cr);
-    cairo_arc(cr, ax + s * W * 0.1, hip - H * 0.02 - lift, bw * 0.11, 0, 2 * kPi);
+    cairo_arc(cr, hx, hy2, bw * 0.11, 0, 2 * kPi);
     rgb(cr, l.skin);
     cairo_fill(cr);
     cairo_new_path(cr);
@@ -1434,6 +1468,11 @@ Image16 draw_piece(const PieceUse& u) {
   Canvas c(u.w, u.h);
   paint_piece(c.cr(), u);
   return cut(c);
+}
+
+void hand_of(const PieceUse& u, int side, double& x, double& y) {
+  double ax, ay, ex, ey;
+  Figure(u).arm(u, side < 0 ? -1 : 1, ax, ay, ex, ey, x, y);
 }
 
 }  // namespace mkassets::rooms

@@ -24,6 +24,12 @@ struct PieceUse {
   int w = 0, h = 0;     // picture size, the same for every frame of the row
   int phase = 0;        // index of this picture among the row's distinct pictures
   int phases = 1;       // how many distinct pictures the row cycles through
+  // A person's pose beyond standing (the cut scenes' figures): how far each
+  // arm is raised, from 0 hanging at the side to 1 held out level and 2
+  // straight up, on the picture's left and right; a stride that lifts the
+  // right foot (> 0) or the left one (< 0), up to 1.
+  double arm_left = 0, arm_right = 0;
+  double stride = 0;
 };
 
 // Scale of the hero at standing line y in a room.
@@ -41,11 +47,14 @@ void piece_size(PieceUse& use, const SizeHint& hint);
 Image16 draw_piece(const PieceUse& use);
 // Paints the piece onto `cr` with its top-left corner at the origin, uncut:
 // for pictures that show a room's piece together with other things (a cut
-// scene's hero holding it).
+// scene's hero holding it, a teacher handing something over).
 void paint_piece(cairo_t* cr, const PieceUse& use);
 
 // Every picture the room's furniture and person tables show, by its object
 // index in the room's datafile, as the room's datafile draws it.
 std::map<int, PieceUse> piece_uses(const RoomScript& room);
+// Where the hand of a standing person's arm on the picture's left (side -1)
+// or right (+1) is, in the person's picture.
+void hand_of(const PieceUse& use, int side, double& x, double& y);
 
 }  // namespace mkassets::rooms

@@ -9,6 +9,7 @@
 #include "draw.h"
 #include "generator.h"
 #include "hero_art.h"
+#include "item_art.h"
 
 namespace mkassets {
 namespace {
@@ -606,6 +607,11 @@ constexpr ItemArt kItems[] = {
 };
 
 }  // namespace
+
+void paint_item(cairo_t* cr, manifest::Objects entry) {
+  for (const ItemArt& item : kItems)
+    if (item.entry == entry) item.paint(cr);
+}
 
 void make_title(const Context& ctx) {
   Datafile df;
