@@ -15,6 +15,7 @@
 namespace {
 
 bool skipping = false;
+int shots = 0;
 
 // Escape fast-forwards; any other key pressed during a sequence is dropped
 // so that it does not act on the room afterwards.
@@ -89,7 +90,10 @@ std::vector<std::string>& sequence_faults() {
   return faults;
 }
 
+int shots_played() { return shots; }
+
 void play_the_video() {
+  ++shots;
   reset_shot_counters();
   read_keys();
   while (!skipping && video_loop < video_duration) {
