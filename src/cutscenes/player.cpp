@@ -92,6 +92,7 @@ std::vector<std::string>& sequence_faults() {
   return faults;
 }
 
+
 void play_the_video() {
   ++shot_count;
   reset_shot_counters();

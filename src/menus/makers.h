@@ -13,5 +13,7 @@ inline constexpr const char* kProgrammer = "Jonas Weber";
 inline constexpr const char* kArtists[3] = {"Lea Hoffmann", "Tim Brandt", "Ines Moreau"};
 // Music and sound.
 inline constexpr const char* kComposer = "Nora Feld";
+// Where the players find more about the game (the closing screen).
+inline constexpr const char* kWebsite = "www.tinfox-studio.lu/pelvaro";
 
 }  // namespace makers
