@@ -31,9 +31,6 @@
 
 // Play one shot as set up in the video_ globals, then return.
 void play_the_video();
-// How many shots play_the_video has been asked to play since the program
-// started (skipped ones too): a sequence's shots can be counted.
-int shots_played();
 // Draw the three subtitle lines (video_text) with a dark outline into the
 // frame buffer; an empty line is not drawn.
 void show_text_video();
