@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "bench_util.h"
+#include "dialogue/talk_data.h"
 #include "interaction/inventory.h"
+#include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
@@ -99,11 +101,22 @@ int main() {
 
   // Where the time goes.
   std::string text, why;
+  const double room_file = median_us(kRuns, [] {
+    set_temp_file();
+    save_temp();
+  });
   const double gather = median_us(kRuns, [&] { write_game_state(text, why); });
   std::string packed;
   const double pack = median_us(kRuns, [&] { packed = pack_game_state(text); });
-  const double unpack = median_us(kRuns, [&] { unpack_game_state(packed, text, why); });
-  const double check = median_us(kRuns, [&] { game_state_sound(text, why); });
+  bool unpacked = true, sound = true;
+  std::string again;
+  const double unpack = median_us(kRuns, [&] { unpacked = unpack_game_state(packed, again, why) && unpacked; });
+  const double check = median_us(kRuns, [&] { sound = game_state_sound(again, why) && sound; });
+  if (!unpacked || !sound || again != text) std::printf("the packed game did not come back: %s\n", why.c_str());
+  const double apply = median_us(kRuns, [&] { read_game_state(again, why); });
+  const double pictures = median_us(kRuns, [] { invent_bitmaps(); });
+  const double options = median_us(kRuns, [] { save_options(); });
+  const double synced = median_us(kRuns, [&] { spill("sav/game00.sav", slot, true); });
   const double rebuild = median_us(kRuns, [] {
     set_temp_file();
     load_temp();
@@ -114,8 +127,13 @@ int main() {
     set_temp_file();
     load_temp();
   });
-  std::printf("parts: gathering the state %.1f ms, packing %.1f ms, unpacking %.1f ms, checking %.1f ms, "
-              "rebuilding the room %.1f ms\n",
-              gather / 1000, pack / 1000, unpack / 1000, check / 1000, rebuild / 1000);
+  std::printf("parts: gathering the state %.1f ms, packing %.1f ms, unpacking %.1f ms, checking %.1f ms,\n"
+              "  checking and taking over the state %.1f ms, of it rebuilding the room %.1f ms and the "
+              "inventory's pictures %.1f ms\n",
+              gather / 1000, pack / 1000, unpack / 1000, check / 1000, apply / 1000, rebuild / 1000,
+              pictures / 1000);
+  std::printf("  the current room's state file %.1f ms,", room_file / 1000);
+  std::printf("  writing the options (synced) %.1f ms, the slot alone synced %.1f ms\n", options / 1000,
+              synced / 1000);
   return 0;
 }

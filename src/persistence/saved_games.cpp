@@ -1,5 +1,6 @@
 #include "persistence/saved_games.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "dialogue/talk_data.h"
 #include "hero/hero.h"
@@ -117,7 +119,7 @@ void set_new_game_value(const char* which) {
 
 // Reads a game state text front to back; every read checks what it finds.
 struct Scanner {
-  const std::string& text;
+  std::string_view text;
   size_t at = 0;
 
   void skip_blanks() {
@@ -133,7 +135,8 @@ struct Scanner {
     at = static_cast<size_t>(next - text.data());
     return true;
   }
-  // `count` numbers; "0 " and "1 ", most of a room's state, are taken at once.
+  // `count` numbers, each with the blank after it; "0 " and "1 ", most of a
+  // room's state, are taken at once.
   bool numbers(int count) {
     const char* p = text.data() + at;
     const char* const end = text.data() + text.size();
@@ -145,7 +148,7 @@ struct Scanner {
       }
       at = static_cast<size_t>(p - text.data());
       if (!number(value)) return false;
-      p = text.data() + at;
+      p = text.data() + at + 1;  // past its blank, as for "0 "
     }
     at = static_cast<size_t>(p - text.data());
     return true;
@@ -169,40 +172,50 @@ const char* keep_name(const std::string& name) {
   return names.insert(name).first->c_str();
 }
 
-bool read_whole_file(const char* path, std::string& text, std::string& why) {
-  FILE* f = open_regular_file(path, why);
-  if (!f) return false;
-  text.clear();
-  char chunk[1 << 16];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-    text.append(chunk, got);
-    if (text.size() > kMaxGameStateBytes) {
-      std::fclose(f);
+// Reads the whole of `path` onto the end of `text` (after clearing it unless
+// `append`), straight into the string's own room.
+bool read_whole_file(const char* path, std::string& text, std::string& why, bool append = false) {
+  const int fd = open_regular_fd(path, why);
+  if (fd < 0) return false;
+  if (!append) text.clear();
+  const size_t start = text.size();
+  struct stat st;
+  size_t room = fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16;
+  size_t got = 0;
+  for (;;) {
+    if (got + start > kMaxGameStateBytes) {
+      close(fd);
+      text.resize(start);
       why = "it is far too large";
       return false;
     }
+    text.resize(start + got + room);
+    const ssize_t n = read(fd, text.data() + start + got, room);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      close(fd);
+      text.resize(start);
+      why = "it cannot be read";
+      return false;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+    room = size_t{1} << 16;  // a file that grew while it was read
   }
-  const bool failed = std::ferror(f);
-  std::fclose(f);
-  if (failed) {
-    why = "it cannot be read";
-    return false;
-  }
+  close(fd);
+  text.resize(start + got);
   return true;
 }
 
 // Counts the numbers of one room's state as the state file holds them.
-bool whole_room_state(const std::string& text) {
+bool whole_room_state(std::string_view text) {
   Scanner s{text};
-  int v;
-  for (int i = 0; i < kStateNumbers; ++i)
-    if (!s.number(v)) return false;
+  if (!s.numbers(kStateNumbers)) return false;
   s.skip_blanks();
   return s.at == text.size();
 }
 
-// The rebuilding of the current room after a save or a load: as entering a
+// The rebuilding of the current room after a load: as entering a
 // room does, from the script and then the state file, every piece and person
 // defined for its stored state.
 void rebuild_current_room() {
@@ -305,7 +318,9 @@ bool unpack_game_state(std::string_view packed, std::string& text, std::string& 
     why = "it ends before its end mark";
     return false;
   }
-  text.reserve(packed.size() * 8);
+  // A game's state is about as large as its 43 rooms' numbers written "0 ":
+  // made room for at once, it is not copied again while it grows.
+  text.reserve(std::min(kMaxGameStateBytes, size_t{kRoomCount} * kStateNumbers * 2 + packed.size() * 8));
   const size_t size = packed.size();
   size_t i = 0;
   while (i < size) {
@@ -399,14 +414,14 @@ bool write_game_state(std::string& text, std::string& why) {
     }
     put_name(text, name);
   }
-  std::string block;
   for (int r = 0; r < kRoomCount; ++r) {
     const char* file = kRooms[r]->state_file;
-    if (!read_whole_file(file, block, why) || !whole_room_state(block)) {
+    const size_t start = text.size();
+    if (!read_whole_file(file, text, why, true) ||
+        !whole_room_state(std::string_view(text).substr(start))) {
       why = std::string(file) + ": " + (why.empty() ? "it does not hold a room's state" : why);
       return false;
     }
-    text += block;
     if (text.back() != ' ') text += ' ';
   }
   text += "#\n";
@@ -596,10 +611,10 @@ bool read_game_state(const std::string& text, std::string& why) {
   std::vector<std::string> staged;
   for (int r = 0; r < kRoomCount; ++r) {
     const std::string path = std::string(kRooms[r]->state_file) + ".new";
-    std::string block = text.substr(blocks[r][0], blocks[r][1] - blocks[r][0]);
-    if (block.empty() || block.back() != ' ') block += ' ';
+    // A block ends with the blank after its last number.
+    const size_t length = blocks[r][1] - blocks[r][0];
     std::string write_why;
-    if (write_file_replacing(path.c_str(), block.data(), block.size(), false, write_why) != 0) {
+    if (write_file_replacing(path.c_str(), text.data() + blocks[r][0], length, false, write_why) != 0) {
       for (const std::string& p : staged) std::remove(p.c_str());
       why = "the state of the rooms cannot be written (" + path + ": " + write_why + ")";
       report_failed_write("the state of a room", path.c_str(), write_why);
@@ -640,13 +655,22 @@ bool read_game_state(const std::string& text, std::string& why) {
 
 namespace {
 
-// Stores the running game in the slot file `path`; with `rebuild`, the
-// current room is built again from its state file afterwards, as after any
-// save the player asked for.
-int save_to(const std::string& path, bool rebuild) {
+// Stores the running game in the slot file `path`. The rooms' states are read
+// from their files into the text, never into the tables of the room on
+// screen, so the game goes on as it stood, without a rebuild of the room.
+// A game's state is some 20 MB of text. Its buffer is kept from one save or
+// load to the next, so its memory is made ready once in a run instead of
+// page by page every time (which costs more than reading and writing it).
+std::string& state_text() {
+  static std::string text;
+  return text;
+}
+
+int save_to(const std::string& path) {
   set_temp_file();
   save_temp();
-  std::string text, why;
+  std::string& text = state_text();
+  std::string why;
   const bool stored = write_game_state(text, why);
   if (!stored) {
     report_failed_write("the game", path.c_str(), why);
@@ -661,12 +685,12 @@ int save_to(const std::string& path, bool rebuild) {
   save_path = nullptr;
   const bool written = stored && write_file_replacing(path.c_str(), packed.data(), packed.size(), true, why) == 0;
   if (stored && !written) report_failed_write("the game", path.c_str(), why);
-  if (rebuild) rebuild_current_room();
   return written ? 0 : -1;
 }
 
 int load_from(const std::string& path) {
-  std::string packed, text, why;
+  std::string packed, why;
+  std::string& text = state_text();
   if (!read_whole_file(path.c_str(), packed, why) || !unpack_game_state(packed, text, why) ||
       !read_game_state(text, why)) {
     note_in_bug_report("saved game %s: %s; nothing was loaded", path.c_str(), why.c_str());
@@ -683,7 +707,7 @@ int load_from(const std::string& path) {
 int save_game() {
   const int slot = counter7;
   if (slot < 0 || slot >= kSaveSlots) return -1;
-  if (save_to(slot_path(slot), true) != 0) return -1;
+  if (save_to(slot_path(slot)) != 0) return -1;
   // The slot's name is kept with the options.
   save_options();
   return 0;
@@ -703,7 +727,7 @@ bool game_in_progress() {
 
 int save_autosave() {
   if (!game_in_progress()) return 0;
-  return save_to(kAutosaveFile, false);
+  return save_to(kAutosaveFile);
 }
 
 int load_autosave() {
