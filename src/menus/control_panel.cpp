@@ -158,6 +158,8 @@ void panel_load_button(bool pressed) {
 }
 
 void quit_from_panel() {
+  // The game is kept for the main menu's Continue.
+  save_autosave();
   platform_stop_midi();
   const bool saved = save_options() == 0;
   clear_bitmap(memory_screen);

@@ -15,7 +15,8 @@ void game_options();
 // when its knob is pressed; the slider's working value follows on release.
 void game_controlling();
 
-// Quit from the panel: write the options, leave graphics mode, exit status 1.
+// Quit from the panel: keep the game in the autosave, write the options,
+// leave graphics mode, exit status 1.
 [[noreturn]] void quit_from_panel();
 
 // The Save and Load buttons: drawn with the panel; what a press on them opens

@@ -1,6 +1,7 @@
 #include "menus/main_menu.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "dialogue/talk.h"
 #include "menus/makers.h"
@@ -34,9 +35,9 @@ void label(BITMAP* picture, MenuButton b, bool highlight) {
   label_at(picture, kMenuHot[b], highlight ? kMenuHighlightPos[b] : Point{0, 0}, menu_label(b));
 }
 
-// Continue / Load game: its face and lit face are New game's, moved down into
-// the free band, with New game's icon covered by the face beside it and an
-// arrow of its own.
+// Load game: its face and lit face are New game's, moved down into the free
+// band, with New game's icon covered by the face beside it and an arrow of
+// its own.
 BITMAP* mm_load = nullptr;
 constexpr int kLoadShift = kMenuLoadHot.y1 - kMenuHot[kMenuNew].y1;
 constexpr Point kMenuLoadHighlightPos{kMenuHighlightPos[kMenuNew].x, kMenuHighlightPos[kMenuNew].y + kLoadShift};
@@ -59,15 +60,84 @@ void make_load_button() {
   load_button_icon(mm_load, kMenuLoadHighlightPos);
 }
 
+// Continue and Load game side by side: each a narrow copy of New game's face
+// (its ends as they are, its plain middle stretched between them), with the
+// label alone. A face is taken with a margin of kFaceMargin around its area.
+constexpr int kFaceMargin = 3;
+BITMAP* mm_continue = nullptr;
+BITMAP* mm_load_beside = nullptr;
+BITMAP* continue_face = nullptr;
+BITMAP* load_beside_face = nullptr;
+
+Point face_origin(const Rect& hot) {
+  return {hot.x1 - kFaceMargin, hot.y1 - kFaceMargin};
+}
+
+// New game's face `from` (its area with the margin) made as wide as `hot`.
+BITMAP* narrow_face(BITMAP* from, const Rect& hot, const char* words) {
+  const int w = hot.width() + 2 * kFaceMargin, h = from->h;
+  constexpr int kLeftEnd = kFaceMargin + 4;  // the icon begins 4 pixels into the face
+  constexpr int kRightEnd = kFaceMargin + 10;
+  BITMAP* face = create_bitmap(w, h);
+  blit(from, face, 0, 0, 0, 0, kLeftEnd, h);
+  blit(from, face, from->w - kRightEnd, 0, w - kRightEnd, 0, kRightEnd, h);
+  stretch_blit(from, face, from->w / 2, 0, 4, h, kLeftEnd, 0, w - kLeftEnd - kRightEnd, h);
+  BITMAP* keep = memory_screen;
+  memory_screen = face;
+  outlined_text(words, (w - text_length(pv_font, words)) / 2, (h - text_height(pv_font)) / 2, makecol(255, 236, 170));
+  memory_screen = keep;
+  return face;
+}
+
+void make_buttons_side_by_side() {
+  const Rect& new_hot = kMenuHot[kMenuNew];
+  const Point from = face_origin(new_hot);
+  const int w = new_hot.width() + 2 * kFaceMargin, h = new_hot.height() + 2 * kFaceMargin;
+  BITMAP* plain = create_bitmap(w, h);
+  blit(menu_bmp, plain, from.x, from.y, 0, 0, w, h);
+  BITMAP* lit = create_bitmap(w, h);
+  clear_to_color(lit, bitmap_mask_color(lit));
+  draw_sprite(lit, mm_new, kMenuHighlightPos[kMenuNew].x - from.x, kMenuHighlightPos[kMenuNew].y - from.y);
+  continue_face = narrow_face(plain, kMenuContinueHot, menu_continue_label());
+  load_beside_face = narrow_face(plain, kMenuLoadBesideHot, menu_load_label());
+  mm_continue = narrow_face(lit, kMenuContinueHot, menu_continue_label());
+  mm_load_beside = narrow_face(lit, kMenuLoadBesideHot, menu_load_label());
+  for (auto [face, hot] : {std::pair{continue_face, kMenuContinueHot}, std::pair{load_beside_face, kMenuLoadBesideHot}})
+    blit(face, menu_bmp, 0, 0, face_origin(hot).x, face_origin(hot).y, face->w, face->h);
+  destroy_bitmap(plain);
+  destroy_bitmap(lit);
+}
+
+void forget_band_pictures() {
+  for (BITMAP** b : {&mm_load, &mm_continue, &mm_load_beside, &continue_face, &load_beside_face}) {
+    if (*b) destroy_bitmap(*b);
+    *b = nullptr;
+  }
+}
+
+bool offers_continue = false;
+
 void label_menu_pictures() {
-  make_load_button();
-  label_at(menu_bmp, kMenuLoadHot, {0, 0}, menu_load_label());
-  label_at(mm_load, kMenuLoadHot, kMenuLoadHighlightPos, menu_load_label());
+  if (offers_continue) {
+    make_buttons_side_by_side();
+  } else {
+    make_load_button();
+    label_at(menu_bmp, kMenuLoadHot, {0, 0}, menu_load_label());
+    label_at(mm_load, kMenuLoadHot, kMenuLoadHighlightPos, menu_load_label());
+  }
   BITMAP* const lit[kMenuButtonCount] = {mm_new, mm_inst, mm_opti, mm_cred, mm_quit};
   for (int b = 0; b < kMenuButtonCount; ++b) {
     label(menu_bmp, static_cast<MenuButton>(b), false);
     label(lit[b], static_cast<MenuButton>(b), true);
   }
+}
+
+// A failed Continue is said under the title for as long as the menu is up.
+void say_on_menu(const char* words) {
+  BITMAP* keep = memory_screen;
+  memory_screen = menu_bmp;
+  outlined_text(words, (kScreenWidth - text_length(pv_font, words)) / 2, 110, makecol(255, 150, 120));
+  memory_screen = keep;
 }
 
 void present_with_pointer() {
@@ -92,6 +162,18 @@ bool mouse_over(MenuButton b) {
 
 const char* menu_load_label() {
   return TR("Spiel laden", "Load game");
+}
+
+const char* menu_continue_label() {
+  return TR("Fortsetzen", "Continue");
+}
+
+bool menu_offers_continue() {
+  return offers_continue;
+}
+
+const Rect& menu_load_area() {
+  return offers_continue ? kMenuLoadBesideHot : kMenuLoadHot;
 }
 
 bool loaded_from_menu = false;
@@ -134,14 +216,15 @@ bool mouse_in(const Rect& a) {
 
 void main_menu() {
   load_menu_data();
+  offers_continue = autosave_exists();
+  loaded_from_menu = false;
   label_menu_pictures();
   platform_set_pointer(cursor);
   clear_bitmap(memory_screen);
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
   show_menu();
   unload_menu_data();
-  if (mm_load) destroy_bitmap(mm_load);
-  mm_load = nullptr;
+  forget_band_pictures();
 }
 
 void show_menu() {
@@ -153,9 +236,27 @@ void show_menu() {
     if (mouse_over(kMenuNew)) {
       draw_highlight(mm_new, kMenuNew);
       if (left) counter = 1000;
-    } else if (mouse_in(kMenuLoadHot)) {
+    } else if (offers_continue && mouse_in(kMenuContinueHot)) {
       restore_background();  // New game lies close above: no highlight of it may stay
-      draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
+      draw_sprite(memory_screen, mm_continue, face_origin(kMenuContinueHot).x, face_origin(kMenuContinueHot).y);
+      if (left) {
+        loaded_from_menu = load_autosave() == 0;
+        if (loaded_from_menu) {
+          counter = 1000;
+        } else {
+          say_on_menu(TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
+                         "The game played last is damaged and was not loaded."));
+          wait_mouse_release();
+          restore_background();
+        }
+      }
+    } else if (mouse_in(menu_load_area())) {
+      restore_background();
+      if (offers_continue)
+        draw_sprite(memory_screen, mm_load_beside, face_origin(kMenuLoadBesideHot).x,
+                    face_origin(kMenuLoadBesideHot).y);
+      else
+        draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
       if (left) {
         loaded_from_menu = game_load() == 1;
         if (loaded_from_menu) {

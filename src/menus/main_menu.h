@@ -23,9 +23,17 @@ void show_main_options();
 enum MenuButton { kMenuNew, kMenuInstructions, kMenuOptions, kMenuCredits, kMenuQuit };
 // The words the game writes on a button, beside its icon.
 const char* menu_label(MenuButton b);
-// The label of Continue / Load game (the band between New game and the second
-// button), which opens the load screen.
+// The band between New game and the second button (y 192 to 250) holds Load
+// game, which opens the load screen; when a game left without saving can be
+// taken up again (an autosave exists), Continue and Load game share it, side
+// by side.
+inline constexpr screen_layout::Rect kMenuContinueHot{61, 204, 163, 237};
+inline constexpr screen_layout::Rect kMenuLoadBesideHot{170, 204, 272, 237};
 const char* menu_load_label();
+const char* menu_continue_label();
+// Whether this showing of the menu offers Continue, and where Load game is.
+bool menu_offers_continue();
+const screen_layout::Rect& menu_load_area();
 // True when the menu was left by loading a saved game: the game goes on in
 // the loaded room instead of starting anew.
 bool game_loaded_from_menu();

@@ -113,6 +113,14 @@ int save_options() {
     for (char c : name) text += (c == '\0') ? ' ' : c;
   }
   std::string why;
+  // A file that holds these settings already stays (every save of a game
+  // comes here, mostly with nothing changed).
+  if (FILE* f = open_regular_file(kOptionsFile, why)) {
+    char old[512];
+    const size_t n = std::fread(old, 1, sizeof old, f);
+    std::fclose(f);
+    if (std::string_view(old, n) == text) return 0;
+  }
   if (write_file_replacing(kOptionsFile, text.data(), text.size(), true, why) != 0) {
     report_failed_write("the settings", kOptionsFile, why);
     return -1;

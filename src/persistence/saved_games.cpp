@@ -1,5 +1,7 @@
 #include "persistence/saved_games.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +10,9 @@
 #include <set>
 #include <type_traits>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "dialogue/talk_data.h"
 #include "hero/hero.h"
@@ -114,7 +119,7 @@ void set_new_game_value(const char* which) {
 
 // Reads a game state text front to back; every read checks what it finds.
 struct Scanner {
-  const std::string& text;
+  std::string_view text;
   size_t at = 0;
 
   void skip_blanks() {
@@ -128,6 +133,24 @@ struct Scanner {
     const auto [next, ec] = std::from_chars(begin, end, value);
     if (ec != std::errc() || next == end || !is_blank(*next)) return false;
     at = static_cast<size_t>(next - text.data());
+    return true;
+  }
+  // `count` numbers, each with the blank after it; "0 " and "1 ", most of a
+  // room's state, are taken at once.
+  bool numbers(int count) {
+    const char* p = text.data() + at;
+    const char* const end = text.data() + text.size();
+    int value;
+    for (int n = 0; n < count; ++n) {
+      if (end - p >= 2 && (p[0] == '0' || p[0] == '1') && p[1] == ' ') {
+        p += 2;
+        continue;
+      }
+      at = static_cast<size_t>(p - text.data());
+      if (!number(value)) return false;
+      p = text.data() + at + 1;  // past its blank, as for "0 "
+    }
+    at = static_cast<size_t>(p - text.data());
     return true;
   }
   // A name: its length, the blanks after it, then exactly that many characters.
@@ -149,40 +172,50 @@ const char* keep_name(const std::string& name) {
   return names.insert(name).first->c_str();
 }
 
-bool read_whole_file(const char* path, std::string& text, std::string& why) {
-  FILE* f = open_regular_file(path, why);
-  if (!f) return false;
-  text.clear();
-  char chunk[1 << 16];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-    text.append(chunk, got);
-    if (text.size() > kMaxGameStateBytes) {
-      std::fclose(f);
+// Reads the whole of `path` onto the end of `text` (after clearing it unless
+// `append`), straight into the string's own room.
+bool read_whole_file(const char* path, std::string& text, std::string& why, bool append = false) {
+  const int fd = open_regular_fd(path, why);
+  if (fd < 0) return false;
+  if (!append) text.clear();
+  const size_t start = text.size();
+  struct stat st;
+  size_t room = fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16;
+  size_t got = 0;
+  for (;;) {
+    if (got + start > kMaxGameStateBytes) {
+      close(fd);
+      text.resize(start);
       why = "it is far too large";
       return false;
     }
+    text.resize(start + got + room);
+    const ssize_t n = read(fd, text.data() + start + got, room);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      close(fd);
+      text.resize(start);
+      why = "it cannot be read";
+      return false;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+    room = size_t{1} << 16;  // a file that grew while it was read
   }
-  const bool failed = std::ferror(f);
-  std::fclose(f);
-  if (failed) {
-    why = "it cannot be read";
-    return false;
-  }
+  close(fd);
+  text.resize(start + got);
   return true;
 }
 
 // Counts the numbers of one room's state as the state file holds them.
-bool whole_room_state(const std::string& text) {
+bool whole_room_state(std::string_view text) {
   Scanner s{text};
-  int v;
-  for (int i = 0; i < kStateNumbers; ++i)
-    if (!s.number(v)) return false;
+  if (!s.numbers(kStateNumbers)) return false;
   s.skip_blanks();
   return s.at == text.size();
 }
 
-// The rebuilding of the current room after a save or a load: as entering a
+// The rebuilding of the current room after a load: as entering a
 // room does, from the script and then the state file, every piece and person
 // defined for its stored state.
 void rebuild_current_room() {
@@ -280,7 +313,14 @@ std::string pack_game_state(std::string_view text) {
 
 bool unpack_game_state(std::string_view packed, std::string& text, std::string& why) {
   text.clear();
-  text.reserve(packed.size() * 8);
+  // A file cut short is refused before anything is unpacked.
+  if (packed.find('#') == std::string_view::npos) {
+    why = "it ends before its end mark";
+    return false;
+  }
+  // A game's state is about as large as its 43 rooms' numbers written "0 ":
+  // made room for at once, it is not copied again while it grows.
+  text.reserve(std::min(kMaxGameStateBytes, size_t{kRoomCount} * kStateNumbers * 2 + packed.size() * 8));
   const size_t size = packed.size();
   size_t i = 0;
   while (i < size) {
@@ -308,8 +348,17 @@ bool unpack_game_state(std::string_view packed, std::string& text, std::string& 
       why = "it unpacks to more than a saved game can hold";
       return false;
     }
-    const char* token = c == kZeroRunMark ? "0 " : "1 ";
-    for (int t = 0; t < count; ++t) text.append(token, 2);
+    static const std::string zeros = [] {
+      std::string run;
+      for (int t = 0; t < kMaxRun; ++t) run += "0 ";
+      return run;
+    }();
+    static const std::string ones = [] {
+      std::string run;
+      for (int t = 0; t < kMaxRun; ++t) run += "1 ";
+      return run;
+    }();
+    text.append(c == kZeroRunMark ? zeros : ones, 0, size_t{2} * static_cast<size_t>(count));
   }
   why = "it ends before its end mark";
   return false;
@@ -365,14 +414,14 @@ bool write_game_state(std::string& text, std::string& why) {
     }
     put_name(text, name);
   }
-  std::string block;
   for (int r = 0; r < kRoomCount; ++r) {
     const char* file = kRooms[r]->state_file;
-    if (!read_whole_file(file, block, why) || !whole_room_state(block)) {
+    const size_t start = text.size();
+    if (!read_whole_file(file, text, why, true) ||
+        !whole_room_state(std::string_view(text).substr(start))) {
       why = std::string(file) + ": " + (why.empty() ? "it does not hold a room's state" : why);
       return false;
     }
-    text += block;
     if (text.back() != ' ') text += ' ';
   }
   text += "#\n";
@@ -404,64 +453,24 @@ bool write_game_state(std::string& text, std::string& why) {
   return true;
 }
 
-bool read_game_state(const std::string& text, std::string& why) {
-  Scanner s{text};
-  int x, y, items;
-  std::string room, name;
-  const char* names[kInventorySlots];
-  if (!s.number(x) || !s.number(y) || !s.number(items)) {
-    why = "its first numbers are damaged";
-    return false;
-  }
-  if (x < 0 || x >= 640 || y < 0 || y >= 480) {
-    why = "the hero stands outside the screen";
-    return false;
-  }
-  if (items < 0 || items > kInventorySlots) {
-    why = "it holds more items than the inventory";
-    return false;
-  }
-  if (!s.name(room) || room_index(room.c_str()) < 0) {
-    why = "its room is not one of the game's rooms";
-    return false;
-  }
-  for (int k = 0; k < kInventorySlots; ++k) {
-    if (!s.name(name)) {
-      why = "an item's name is damaged";
-      return false;
-    }
-    // The items fill the first slots; the rest are empty.
-    if ((k < items) == (name == kEmptySlot)) {
-      why = "its inventory does not match its count";
-      return false;
-    }
-    names[k] = k < items ? nullptr : kEmptySlot;
-    if (k < items) names[k] = keep_name(name);
-  }
-  size_t blocks[kRoomCount][2];
-  int v;
-  for (int r = 0; r < kRoomCount; ++r) {
-    s.skip_blanks();
-    blocks[r][0] = s.at;
-    for (int n = 0; n < kStateNumbers; ++n)
-      if (!s.number(v)) {
-        why = "the state of a room is damaged or cut short";
-        return false;
-      }
-    blocks[r][1] = s.at;
-  }
-  s.skip_blanks();
-  if (s.at >= text.size() || text[s.at] != '#') {
-    why = "it has no end mark";
-    return false;
-  }
-  ++s.at;
+namespace {
 
-  // After the end mark: the rest of the saved state, when the file has it.
+// A game state text taken apart and found sound, not yet made the game.
+struct ParsedGame {
+  int x = 0, y = 0, items = 0;
+  std::string room;
+  const char* names[kInventorySlots] = {};
+  size_t blocks[kRoomCount][2] = {};
   std::map<std::string, std::vector<int>> rest;
-  s.skip_blanks();
-  if (s.at < text.size()) {
-    size_t line_start = s.at;
+};
+
+// What follows the end mark (from `at`): nothing, or the tagged lines of the
+// SAVED entries with the right number of values each.
+bool parse_rest(const std::string& text, size_t at, ParsedGame& game, std::string& why) {
+  auto& rest = game.rest;
+  while (at < text.size() && is_blank(text[at])) ++at;
+  if (at < text.size()) {
+    size_t line_start = at;
     bool tagged = false, ended = false;
     while (line_start < text.size() && !ended) {
       size_t line_end = text.find('\n', line_start);
@@ -519,17 +528,93 @@ bool read_game_state(const std::string& text, std::string& why) {
     why = "a value after its end mark has the wrong count";
     return false;
   }
+  return true;
+}
 
+// Checks a game state text whole. The end mark is the first "#" (no number
+// or stored name holds one), so the short part after it is checked first and
+// a damaged tail is found without reading ten million numbers.
+bool parse_game_state(const std::string& text, ParsedGame& game, std::string& why) {
+  const size_t mark = text.find('#');
+  if (mark == std::string::npos) {
+    why = "it has no end mark";
+    return false;
+  }
+  if (!parse_rest(text, mark + 1, game, why)) return false;
+  Scanner s{text};
+  std::string name;
+  if (!s.number(game.x) || !s.number(game.y) || !s.number(game.items)) {
+    why = "its first numbers are damaged";
+    return false;
+  }
+  if (game.x < 0 || game.x >= 640 || game.y < 0 || game.y >= 480) {
+    why = "the hero stands outside the screen";
+    return false;
+  }
+  if (game.items < 0 || game.items > kInventorySlots) {
+    why = "it holds more items than the inventory";
+    return false;
+  }
+  if (!s.name(game.room) || room_index(game.room.c_str()) < 0) {
+    why = "its room is not one of the game's rooms";
+    return false;
+  }
+  for (int k = 0; k < kInventorySlots; ++k) {
+    if (!s.name(name)) {
+      why = "an item's name is damaged";
+      return false;
+    }
+    // The items fill the first slots; the rest are empty.
+    if ((k < game.items) == (name == kEmptySlot)) {
+      why = "its inventory does not match its count";
+      return false;
+    }
+    game.names[k] = k < game.items ? keep_name(name) : kEmptySlot;
+  }
+  for (int r = 0; r < kRoomCount; ++r) {
+    s.skip_blanks();
+    game.blocks[r][0] = s.at;
+    if (!s.numbers(kStateNumbers)) {
+      why = "the state of a room is damaged or cut short";
+      return false;
+    }
+    game.blocks[r][1] = s.at;
+  }
+  s.skip_blanks();
+  if (s.at != mark) {
+    why = s.at < mark ? "it holds more than the rooms' states before its end mark" : "it has no end mark";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool game_state_sound(const std::string& text, std::string& why) {
+  ParsedGame game;
+  return parse_game_state(text, game, why);
+}
+
+bool slot_file_sound(const char* path, std::string& why) {
+  std::string packed, text;
+  return read_whole_file(path, packed, why) && unpack_game_state(packed, text, why) && game_state_sound(text, why);
+}
+
+bool read_game_state(const std::string& text, std::string& why) {
+  ParsedGame game;
+  if (!parse_game_state(text, game, why)) return false;
+  const auto& blocks = game.blocks;
+  const auto& rest = game.rest;
   // All of it is sound. The rooms' state files first, all or none: each is
   // written beside its file, and only when all 43 are there do they replace
   // the old ones.
   std::vector<std::string> staged;
   for (int r = 0; r < kRoomCount; ++r) {
     const std::string path = std::string(kRooms[r]->state_file) + ".new";
-    std::string block = text.substr(blocks[r][0], blocks[r][1] - blocks[r][0]);
-    if (block.empty() || block.back() != ' ') block += ' ';
+    // A block ends with the blank after its last number.
+    const size_t length = blocks[r][1] - blocks[r][0];
     std::string write_why;
-    if (write_file_replacing(path.c_str(), block.data(), block.size(), false, write_why) != 0) {
+    if (write_file_replacing(path.c_str(), text.data() + blocks[r][0], length, false, write_why) != 0) {
       for (const std::string& p : staged) std::remove(p.c_str());
       why = "the state of the rooms cannot be written (" + path + ": " + write_why + ")";
       report_failed_write("the state of a room", path.c_str(), write_why);
@@ -546,11 +631,11 @@ bool read_game_state(const std::string& text, std::string& why) {
   std::memcpy(pictures, inventory_obj_bmp, sizeof pictures);
   set_new_game_values();
   std::memcpy(inventory_obj_bmp, pictures, sizeof pictures);
-  hero_x = x;
-  hero_y = y;
-  invent_nr = items;
-  room_name = kRooms[room_index(room.c_str())]->name;
-  for (int k = 0; k < kInventorySlots; ++k) inventory_obj[k] = names[k];
+  hero_x = game.x;
+  hero_y = game.y;
+  invent_nr = game.items;
+  room_name = kRooms[room_index(game.room.c_str())]->name;
+  for (int k = 0; k < kInventorySlots; ++k) inventory_obj[k] = game.names[k];
   visit_saved_game([&](const char* entry, auto& variable) {
     using T = std::remove_reference_t<decltype(variable)>;
     if (in_old_part(entry)) return;
@@ -568,41 +653,44 @@ bool read_game_state(const std::string& text, std::string& why) {
   return true;
 }
 
-int save_game() {
-  const int slot = counter7;
-  if (slot < 0 || slot >= kSaveSlots) return -1;
-  const std::string path = slot_path(slot);
-  set_temp_file();
-  save_temp();
-  std::string text, why;
-  if (!write_game_state(text, why)) {
-    report_failed_write("the game", path.c_str(), why);
-    rebuild_current_room();
-    return -1;
-  }
-  // The unpacked game stays beside the rooms' files, as the last game state
-  // that passed through; the slot is what counts.
-  std::string temp_why;
-  if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
-    note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
-  const std::string packed = pack_game_state(text);
-  save_path = nullptr;
-  if (write_file_replacing(path.c_str(), packed.data(), packed.size(), true, why) != 0) {
-    report_failed_write("the game", path.c_str(), why);
-    rebuild_current_room();
-    return -1;
-  }
-  // The slot's name is kept with the options.
-  save_options();
-  rebuild_current_room();
-  return 0;
+namespace {
+
+// Stores the running game in the slot file `path`. The rooms' states are read
+// from their files into the text, never into the tables of the room on
+// screen, so the game goes on as it stood, without a rebuild of the room.
+// A game's state is some 20 MB of text. Its buffer is kept from one save or
+// load to the next, so its memory is made ready once in a run instead of
+// page by page every time (which costs more than reading and writing it).
+std::string& state_text() {
+  static std::string text;
+  return text;
 }
 
-int load_game() {
-  const int slot = counter7;
-  if (slot < 0 || slot >= kSaveSlots) return -1;
-  const std::string path = slot_path(slot);
-  std::string packed, text, why;
+int save_to(const std::string& path) {
+  set_temp_file();
+  save_temp();
+  std::string& text = state_text();
+  std::string why;
+  const bool stored = write_game_state(text, why);
+  if (!stored) {
+    report_failed_write("the game", path.c_str(), why);
+  } else {
+    // The unpacked game stays beside the rooms' files, as the last game state
+    // that passed through; the slot is what counts.
+    std::string temp_why;
+    if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
+      note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  }
+  const std::string packed = stored ? pack_game_state(text) : std::string();
+  save_path = nullptr;
+  const bool written = stored && write_file_replacing(path.c_str(), packed.data(), packed.size(), true, why) == 0;
+  if (stored && !written) report_failed_write("the game", path.c_str(), why);
+  return written ? 0 : -1;
+}
+
+int load_from(const std::string& path) {
+  std::string packed, why;
+  std::string& text = state_text();
   if (!read_whole_file(path.c_str(), packed, why) || !unpack_game_state(packed, text, why) ||
       !read_game_state(text, why)) {
     note_in_bug_report("saved game %s: %s; nothing was loaded", path.c_str(), why.c_str());
@@ -612,4 +700,46 @@ int load_game() {
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
   return 0;
+}
+
+}  // namespace
+
+int save_game() {
+  const int slot = counter7;
+  if (slot < 0 || slot >= kSaveSlots) return -1;
+  if (save_to(slot_path(slot)) != 0) return -1;
+  // The slot's name is kept with the options.
+  save_options();
+  return 0;
+}
+
+int load_game() {
+  const int slot = counter7;
+  if (slot < 0 || slot >= kSaveSlots) return -1;
+  return load_from(slot_path(slot));
+}
+
+bool game_in_progress() {
+  // The main loop counts its passes from the first one on; before that the
+  // player is in the menus or the opening of a new game.
+  return game > 0;
+}
+
+int save_autosave() {
+  if (!game_in_progress()) return 0;
+  return save_to(kAutosaveFile);
+}
+
+int load_autosave() {
+  return load_from(kAutosaveFile);
+}
+
+bool autosave_exists() {
+  struct stat st;
+  return stat(kAutosaveFile, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void remove_autosave() {
+  if (std::remove(kAutosaveFile) != 0 && errno != ENOENT)
+    note_in_bug_report("%s could not be removed: %s", kAutosaveFile, std::strerror(errno));
 }

@@ -28,6 +28,10 @@
 #include <string_view>
 
 inline constexpr const char* kGameStateFile = "sav/tmp/temp.sav";
+// The game as it was when the player last left it without saving (closing the
+// window, Quit in the control panel), beside the ten slots and never one of
+// them.
+inline constexpr const char* kAutosaveFile = "sav/autosave.sav";
 // A stored name (the room's or an item's) has 1 to 19 characters.
 inline constexpr int kMaxStoredName = 19;
 // The longest run one marker stands for.
@@ -60,10 +64,29 @@ bool write_game_state(std::string& text, std::string& why);
 // and nothing changed otherwise.
 bool read_game_state(const std::string& text, std::string& why);
 
+// Whether a game state text, or a slot file, would load: the checks of
+// read_game_state without changing anything.
+bool game_state_sound(const std::string& text, std::string& why);
+bool slot_file_sound(const char* path, std::string& why);
+
 // Save the running game into slot `counter7` / load slot `counter7`. 0 on
 // success; on failure the game is unchanged, and the reason is in bugs.txt.
 int save_game();
 int load_game();
+
+// The way out of a game: save_autosave stores the running game in
+// kAutosaveFile, packed and written like a slot (it does nothing, and returns
+// 0, while no game is running: in the menus, or before a new game's first
+// pass). The room is not rebuilt afterwards, since the program ends. 0 on
+// success; on failure the older autosave stays as it was.
+int save_autosave();
+// The main menu's Continue: loads kAutosaveFile as load_game loads a slot.
+int load_autosave();
+bool autosave_exists();
+// A game finished with the closing screen leaves nothing to continue.
+void remove_autosave();
+// True from the main loop's first pass of a new or loaded game on.
+bool game_in_progress();
 
 // Typing the name of slot `counter7` on the slot screen: letters, digits and
 // blanks are written at the cursor, Backspace takes back one, Enter ends it

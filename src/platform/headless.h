@@ -46,6 +46,10 @@ void key_at(int at_ms, int key);
 void key_down(int at_ms, int scancode);
 void key_up(int at_ms, int scancode);
 
+// The player closes the window at `at_ms`: the close handler runs at the
+// game's next mouse poll, as with the real backend.
+void close_window_at(int at_ms);
+
 // Called after every present with the clock already advanced; may call stop().
 void on_present(std::function<void()> probe);
 [[noreturn]] void stop();

@@ -15,7 +15,7 @@ namespace {
 
 struct Event {
   int at;
-  int kind;  // 0 mouse, 1 key typed, 2 key down, 3 key up
+  int kind;  // 0 mouse, 1 key typed, 2 key down, 3 key up, 4 window closed
   int mx, my, buttons, key;
 };
 
@@ -50,6 +50,9 @@ struct {
   bool latched = false;
 } player_mouse;
 bool install_fails = false;
+// The player has closed the window; the game hears of it at its next poll.
+bool close_pending = false;
+void (*close_handler)() = nullptr;
 
 void apply_due_events() {
   while (next_event < script.size() && script[next_event].at <= clock_ms) {
@@ -62,6 +65,8 @@ void apply_due_events() {
       player_mouse.news = true;
     } else if (e.kind == 1) {
       keys.push_back(e.key);
+    } else if (e.kind == 4) {
+      close_pending = true;
     } else if (e.key > 0 && e.key < KEY_MAX) {
       held[e.key] = e.kind == 2;
     }
@@ -139,6 +144,7 @@ void reset(int step_ms) {
   desktop_h = 600;
   player_mouse = {};
   install_fails = false;
+  close_pending = false;
   mouse_x = 0;
   mouse_y = 0;
   mouse_b = 0;
@@ -157,6 +163,10 @@ void click(int at_ms, int mx, int my, int hold_ms) {
 
 void key_at(int at_ms, int key) {
   add(Event{at_ms, 1, 0, 0, 0, key});
+}
+
+void close_window_at(int at_ms) {
+  add(Event{at_ms, 4, 0, 0, 0, 0});
 }
 
 void key_down(int at_ms, int scancode) {
@@ -265,6 +275,10 @@ int platform_clock_ms() {
 
 void platform_poll_mouse() {
   tick();
+  if (close_pending && close_handler) {
+    close_pending = false;
+    close_handler();
+  }
   if (!player_mouse.news && !player_mouse.latched) return;
   mouse_x = player_mouse.x;
   mouse_y = player_mouse.y;
@@ -324,7 +338,9 @@ void platform_play_sample(SAMPLE* sample, int, int, int, int) {
   if (sample) ++log.samples_played;
 }
 
-void platform_set_close_handler(void (*)()) {}
+void platform_set_close_handler(void (*handler)()) {
+  close_handler = handler;
+}
 
 void platform_exit(int status) {
   throw headless::ProgramEnded{status};

@@ -22,6 +22,7 @@
 #include "persistence/files.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -36,8 +37,10 @@
 
 namespace {
 
-// Closing the window ends the game like a quit, keeping the player's settings.
+// Closing the window ends the game like a quit, keeping the player's settings
+// and the game being played (the main menu's Continue takes it up again).
 void quit_from_window() {
+  save_autosave();
   platform_stop_midi();
   save_options();
   platform_exit(1);
