@@ -187,6 +187,10 @@ void story_gear() {
   piece_verb(Verb::use, gear_object);
 }
 
+// The item must still hang on the pointer: one put back into the bag on the
+// way is used on nothing (else it would be used, or even turned into
+// another, while it also lies in the bag).
 void story_use() {
+  if (!carrying_item() || !arrow_obj || !use_obj || std::strcmp(arrow_obj, use_obj) != 0) return;
   piece_verb(Verb::use_item, use_object);
 }

@@ -2,6 +2,8 @@
 // a person that its room has no rule of its own for.
 #pragma once
 
+#include <span>
+
 #include "rooms/room_script.h"
 
 // The hero says up to three lines over his head, facing the viewer, once the
@@ -20,3 +22,7 @@ void cannottake();
 // on: taking a piece that can be taken, talking to a person who talks.
 bool standard_piece_answer(Verb verb, int slot);
 bool standard_person_answer(Verb verb, int slot);
+
+// The rules that hold in every room and come before the room's own: the
+// rolling pin is refused on every piece, the showcase included.
+std::span<const VerbRule> shared_piece_rules();

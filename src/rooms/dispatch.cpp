@@ -86,18 +86,26 @@ const VerbRule* rule_for(std::span<const VerbRule> rules, Verb verb, const char*
   return nullptr;
 }
 
+// True when one of `rules` is for it and that rule answered.
+bool rules_answer(std::span<const VerbRule> rules, Verb verb, const char* name, int slot) {
+  const VerbRule* rule = rule_for(rules, verb, name);
+  return rule && rule->run(slot);
+}
+
 // True when the current room has a rule for it and the rule answered.
 bool room_answers(std::span<const VerbRule> RoomScript::*rules, Verb verb, const char* name, int slot) {
   const RoomScript* room = current_room();
-  const VerbRule* rule = room ? rule_for(room->*rules, verb, name) : nullptr;
-  return rule && rule->run(slot);
+  return room && rules_answer(room->*rules, verb, name, slot);
 }
 
 }  // namespace
 
+// The rules every room shares come first, then the room's own, then the
+// standard answer.
 bool piece_verb(Verb verb, int slot) {
   if (slot < 0 || slot >= kMaxFurni) return true;
-  return room_answers(&RoomScript::piece_rules, verb, furni_name[slot], slot) || standard_piece_answer(verb, slot);
+  return rules_answer(shared_piece_rules(), verb, furni_name[slot], slot) ||
+         room_answers(&RoomScript::piece_rules, verb, furni_name[slot], slot) || standard_piece_answer(verb, slot);
 }
 
 bool person_verb(Verb verb, int slot) {
@@ -106,8 +114,9 @@ bool person_verb(Verb verb, int slot) {
          standard_person_answer(verb, slot);
 }
 
-// A gift needs an item on the pointer: without one there is nothing to give.
+// A gift needs an item on the pointer: without one (none taken, or put back
+// into the bag on the way) there is nothing to give.
 void give_room() {
-  if (!arrow_obj || !arrow_obj[0]) return;
+  if (!carrying_item() || !arrow_obj || !arrow_obj[0]) return;
   person_verb(Verb::give, talk_nr);
 }

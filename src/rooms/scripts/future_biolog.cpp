@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cutscenes/videos.h"
+#include "interaction/items.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
@@ -144,6 +145,16 @@ bool give_future_biolog(int slot) {
 
 constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_biolog}};
 
+// With Mrs Sand asleep the gas bottle can be taken (while she is awake, the
+// take errand plays her scolding instead and never comes here).
+bool take_gas_bottle(int) {
+  video_take_gaz();
+  hold_item("Gaz");
+  return true;
+}
+
+constexpr VerbRule kPieceRules[] = {{Verb::take, "gaz", nullptr, take_gas_bottle}};
+
 }  // namespace
 
 extern const RoomScript room_future_biolog = {
@@ -167,6 +178,7 @@ extern const RoomScript room_future_biolog = {
     .area = area_biolog,
     .allow_walk = allow_walk_biolog,
     .extra_click = extra_click_biolog,
+    .piece_rules = kPieceRules,
     .person_rules = kGiftRules,
     .talk_lines = kFutureBiologTalk,
     .talk_overrides = kFutureBiologTalkOverrides,

@@ -5,10 +5,12 @@
 // them holds the diamond.
 #include <cstring>
 
-#include "interaction/items.h"
 #include "cutscenes/videos.h"
+#include "dialogue/talk.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
+#include "interaction/items.h"
+#include "interaction/remarks.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
@@ -315,6 +317,87 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_ch
 
 }  // namespace
 
+// ---- The story -------------------------------------------------------------------
+
+namespace {
+
+// With the glasses fetched and the solution promised, Mr Rurura is back at his
+// counter (person 0), where the finished solution can be asked for (4) and
+// what protects against radiation (2) is no longer a question. Until he has
+// handed the solution over.
+void story_future_chimie() {
+  if (story_gotblei != 0 || story_bleiloesung != 1) return;
+  talk_node(0, talk_path("4")).s_present = 1;
+  talk_node(0, talk_path("2")).s_present = 0;
+  person_present[0] = 1;
+  person_present[1] = 0;
+}
+
+// The alarm levers are pieces 6, 7 and 8, each at position 0, 1 or 2 (its
+// animation number; the room's table names it after the position). The alarm
+// is off while lever 1 stands at 2, lever 2 at 1 and lever 3 at 2: the three
+// lights (pieces 3, 4, 5) then show green.
+constexpr int kFirstLever = 6;
+constexpr int kLevers = 3;
+constexpr int kFirstLight = 3;
+constexpr int kSilentPositions[kLevers] = {2, 1, 2};
+
+void set_piece_state(int slot, int state) {
+  furni_anim[slot] = state;
+  load_furni_anim();
+}
+
+// A lever moves on from 0 to 2, from 2 to 1, from 1 back to 0; after every
+// move the whole combination is tested again.
+bool use_lever(int slot) {
+  static constexpr int kNext[] = {2, 0, 1};
+  set_piece_state(slot, kNext[furni_anim[slot] % 3]);
+  bool silent = true;
+  for (int l = 0; l < kLevers; ++l) silent = silent && furni_anim[kFirstLever + l] == kSilentPositions[l];
+  story_alarm = silent ? 1 : 0;
+  for (int l = 0; l < kLevers; ++l) set_piece_state(kFirstLight + l, story_alarm);
+  return true;
+}
+
+// Broken open, the showcase opens; until then it is locked.
+bool use_showcase(int) {
+  if (story_brokencase == 1)
+    video_open_case();
+  else
+    hero_remark(TR("Die Vitrine ist abgeschlossen.", "The vitrine is locked up."));
+  return true;
+}
+
+// The screwdriver breaks the lock, once the alarm is off; it stays in his
+// hand. On a broken showcase it does nothing special.
+bool screwdriver_on_showcase(int) {
+  if (story_brokencase != 0) return false;
+  if (story_alarm == 1) {
+    video_brakeup_case();
+    story_brokencase = 1;
+    mouse_status = kModeItem;
+  } else {
+    hero_remark(TR("Ich sollte zuerst den Alarm ausschalten.", "I should switch off the alarm device first."));
+  }
+  return true;
+}
+
+constexpr VerbRule kPieceRules[] = {
+    {Verb::use, "case00", nullptr, use_showcase},
+    {Verb::use, "schalter1a", nullptr, use_lever},
+    {Verb::use, "schalter1b", nullptr, use_lever},
+    {Verb::use, "schalter1c", nullptr, use_lever},
+    {Verb::use, "schalter2a", nullptr, use_lever},
+    {Verb::use, "schalter2b", nullptr, use_lever},
+    {Verb::use, "schalter2c", nullptr, use_lever},
+    {Verb::use, "schalter3a", nullptr, use_lever},
+    {Verb::use, "schalter3b", nullptr, use_lever},
+    {Verb::use, "schalter3c", nullptr, use_lever},
+    {Verb::use_item, "case00", "tool", screwdriver_on_showcase},
+};
+
+}  // namespace
+
 extern const RoomScript room_future_chimie = {
     .name = "future_chimie",
     .title = TR("Chemiesaal", "Chemistry room"),
@@ -334,7 +417,9 @@ extern const RoomScript room_future_chimie = {
     .exits = kExits,
     .area = area_future_chimie,
     .allow_walk = allow_walk_future_chimie,
+    .piece_rules = kPieceRules,
     .person_rules = kGiftRules,
+    .story = story_future_chimie,
     .talk_lines = kFutureChimieTalk,
     .talk_overrides = kFutureChimieTalkOverrides,
     .detect_cons = detect_cons_future_chimie,

@@ -2,9 +2,13 @@
 // in the middle with its glassware, a Bunsen burner and a book; a bottle of
 // alcohol on the left; the emergency shower with its tank at the back left;
 // a fire extinguisher by the door.
+#include "cutscenes/videos.h"
+#include "interaction/remarks.h"
 #include "rooms/room_script.h"
+#include "rooms/rooms.h"
 #include "rooms/scripts/shared_walks.h"
 #include "shell/tr.h"
+#include "shell/world.h"
 
 namespace {
 
@@ -75,6 +79,51 @@ constexpr FurniState kFurniture[] = {
      .interact = 1, .goto_x = 450, .goto_y = 250, .frames = kFlask2.view()},
 };
 
+// ---- The story -------------------------------------------------------------------
+
+// The exit the story takes the hero through after the shower, and where he
+// arrives: at the time machine in future_physiktp.
+constexpr int kShowerExit = 1;
+constexpr int kMachineX = 565;
+constexpr int kMachineY = 360;
+
+// The shower: with lead solution in the tank, the telescope set up and the
+// diamond in the machine, the hero showers and goes next door to the machine,
+// which starts on the next pass.
+bool use_shower(int) {
+  if (story_bleitank == 1 && story_teleskop == 1 && story_diamant == 1) {
+    video_douche();
+    story_douche = 1;
+    change_room = kShowerExit;
+    new_hero_x[kShowerExit] = kMachineX;
+    new_hero_y[kShowerExit] = kMachineY;
+    enter_new_room();
+  } else if (story_bleitank == 0) {
+    hero_remark(TR("Nicht ohne mein Quietscheentchen!", "I'm clean enough."));
+  } else {
+    hero_remark(TR("Ich sollte erst noch eine Energiequelle", "I should first complete the time machine of Mister"),
+                TR("fuer die Zeitmaschine auftreiben.", "Zirud."));
+  }
+  return true;
+}
+
+// The lead solution goes into the shower's tank; the rest stays in the
+// hero's hand, now to be showered with.
+bool fill_tank(int) {
+  video_blei_douche();
+  story_bleitank = 1;
+  arrow_describe[0] = TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation.");
+  arrow_describe[1] = TR("Strahlung schuetzt.", "");
+  arrow_describe[2] = "";
+  mouse_status = kModeItem;
+  return true;
+}
+
+constexpr VerbRule kPieceRules[] = {
+    {Verb::use, "douche", nullptr, use_shower},
+    {Verb::use_item, "tank", "bleiloesung", fill_tank},
+};
+
 }  // namespace
 
 extern const RoomScript room_future_chimietp = {
@@ -96,4 +145,5 @@ extern const RoomScript room_future_chimietp = {
     .area = area_chimietp,
     .allow_walk = allow_walk_chimietp,
     .extra_click = extra_click_chimietp,
+    .piece_rules = kPieceRules,
 };

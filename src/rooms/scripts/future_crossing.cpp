@@ -3,9 +3,10 @@
 // passing; he has the protective glasses.
 #include <cstring>
 
-#include "interaction/items.h"
 #include "cutscenes/videos.h"
+#include "dialogue/talk.h"
 #include "interaction/inventory.h"
+#include "interaction/items.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
@@ -142,6 +143,12 @@ bool give_future_crossing(int slot) {
 
 constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_crossing}};
 
+// Once the lead is delivered, Mr Rarozir can be asked for the glasses (5),
+// until he has handed them over.
+void story_future_crossing() {
+  if (story_gotglasses == 0 && story_blei == 1) talk_node(0, talk_path("5")).s_present = 1;
+}
+
 }  // namespace
 
 extern const RoomScript room_future_crossing = {
@@ -166,6 +173,7 @@ extern const RoomScript room_future_crossing = {
     .allow_walk = allow_walk_crossing,
     .extra_click = extra_click_crossing,
     .person_rules = kGiftRules,
+    .story = story_future_crossing,
     .talk_lines = kFutureCrossingTalk,
     .talk_overrides = kFutureCrossingTalkOverrides,
     .detect_cons = detect_cons_future_crossing,

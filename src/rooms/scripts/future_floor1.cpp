@@ -82,6 +82,17 @@ void extra_click_future_floor1() {
   if (true_y >= hero_y + 30) via(320, true_y - 30);
 }
 
+namespace {
+
+// The access card opens the doors to future_crossing and future_physik.
+void story_future_floor1() {
+  if (story_gotaccesscard != 1) return;
+  go_through[1] = 1;
+  go_through[4] = 1;
+}
+
+}  // namespace
+
 extern const RoomScript room_future_floor1 = {
     .name = "future_floor1",
     .title = TR("Gang", "Corridor"),
@@ -102,4 +113,5 @@ extern const RoomScript room_future_floor1 = {
     .area = area_future_floor1,
     .allow_walk = allow_walk_future_floor1,
     .extra_click = extra_click_future_floor1,
+    .story = story_future_floor1,
 };

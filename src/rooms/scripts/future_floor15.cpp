@@ -2,7 +2,10 @@
 // row 295 down, a straight left wall at x 200 and a right wall that leans in
 // towards the back. Cupboards of the caretaker, a lead pipe on the right wall
 // and a heap of rubbish. Here the welding torch cuts the pipe.
+#include "cutscenes/videos.h"
 #include "hero/hero.h"
+#include "interaction/items.h"
+#include "interaction/remarks.h"
 #include "rooms/room_script.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -104,6 +107,53 @@ void allow_walk_future_floor15() {
     walk_f2();
 }
 
+// ---- The story -------------------------------------------------------------------
+
+namespace {
+
+// The access card opens the door to future_biolog.
+void story_future_floor15() {
+  if (story_gotaccesscard == 1) go_through[2] = 1;
+}
+
+// The caretaker's first cupboard has a wobbly lock: it opens, once.
+bool open_cupboard(int) {
+  if (story_schrankoffen != 0) return false;
+  video_oeffne_schrank();
+  story_schrankoffen = 1;
+  return true;
+}
+
+bool locked_cupboard(int) {
+  hero_remark(TR("Der Schrank ist abgeschlossen.", "The closet is locked up."));
+  return true;
+}
+
+bool take_screwdriver(int) {
+  video_take_tool();
+  hold_item("tool");
+  return true;
+}
+
+// The welding torch cuts a piece off the lead pipe: the hero now holds the lead.
+bool cut_pipe(int) {
+  video_take_rohr();
+  hold_item("Blei");
+  mouse_status = kModeItem;
+  return true;
+}
+
+constexpr VerbRule kPieceRules[] = {
+    {Verb::use, "schrank", nullptr, open_cupboard},
+    {Verb::use, "schrank2", nullptr, locked_cupboard},
+    {Verb::use, "schrank3", nullptr, locked_cupboard},
+    {Verb::use, "schrank4", nullptr, locked_cupboard},
+    {Verb::take, "tool", nullptr, take_screwdriver},
+    {Verb::use_item, "rohr", "Schweissbrenner", cut_pipe},
+};
+
+}  // namespace
+
 extern const RoomScript room_future_floor15 = {
     .name = "future_floor15",
     .title = TR("Gang", "Corridor"),
@@ -121,4 +171,6 @@ extern const RoomScript room_future_floor15 = {
     .exits = kExits,
     .area = area_future_floor15,
     .allow_walk = allow_walk_future_floor15,
+    .piece_rules = kPieceRules,
+    .story = story_future_floor15,
 };

@@ -4,6 +4,7 @@
 
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
+#include "interaction/items.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
@@ -208,6 +209,28 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_ph
 
 }  // namespace
 
+// ---- The story -------------------------------------------------------------------
+
+namespace {
+
+// Once Dori has carried the telescope to the physics lab, neither is here.
+void story_future_physik() {
+  if (story_adyteleskop != 1) return;
+  furni_present[2] = 0;
+  person_present[0] = 0;
+}
+
+// The guitar that stood behind the telescope.
+bool take_guitar(int) {
+  video_take_guitar();
+  hold_item("guitar");
+  return true;
+}
+
+constexpr VerbRule kPieceRules[] = {{Verb::take, "guitar", nullptr, take_guitar}};
+
+}  // namespace
+
 extern const RoomScript room_future_physik = {
     .name = "future_physik",
     .title = TR("Physiksaal", "Physics room"),
@@ -229,7 +252,9 @@ extern const RoomScript room_future_physik = {
     .area = area_physik,
     .allow_walk = allow_walk_physik,
     .extra_click = extra_click_physik,
+    .piece_rules = kPieceRules,
     .person_rules = kGiftRules,
+    .story = story_future_physik,
     .talk_lines = kFuturePhysikTalk,
     .talk_overrides = kFuturePhysikTalkOverrides,
     .detect_cons = detect_cons_future_physik,

@@ -3,9 +3,10 @@
 // later the telescope as the energy source and the diamond in the machine.
 #include <cstring>
 
-#include "interaction/items.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
+#include "interaction/items.h"
+#include "interaction/remarks.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
@@ -278,6 +279,32 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_ph
 
 }  // namespace
 
+// ---- The story -------------------------------------------------------------------
+
+namespace {
+
+// The access card opens the door to future_physik; the telescope Dori carried
+// over stands here, and Dori with it.
+void story_future_physiktp() {
+  if (story_gotaccesscard == 1) go_through[1] = 1;
+  if (story_adyteleskop == 1) {
+    furni_present[0] = 1;
+    person_present[1] = 1;
+  }
+}
+
+bool hands_off(int) {
+  hero_remark(TR("Daran sollte ich besser nicht herumspielen.", "Maybe I shouldn't play with this lever."));
+  return true;
+}
+
+constexpr VerbRule kPieceRules[] = {
+    {Verb::use, "hebel2", nullptr, hands_off},
+    {Verb::use, "buttons", nullptr, hands_off},
+};
+
+}  // namespace
+
 extern const RoomScript room_future_physiktp = {
     .name = "future_physiktp",
     .title = TR("Physiklabor", "Physics lab"),
@@ -298,7 +325,9 @@ extern const RoomScript room_future_physiktp = {
     // The room shares the floor plan of physiktp, and with it its walking rules.
     .area = area_physiktp,
     .allow_walk = allow_walk_physiktp,
+    .piece_rules = kPieceRules,
     .person_rules = kGiftRules,
+    .story = story_future_physiktp,
     .talk_lines = kFuturePhysiktpTalk,
     .talk_overrides = kFuturePhysiktpTalkOverrides,
     .detect_cons = detect_cons_future_physiktp,
