@@ -30,8 +30,9 @@ constexpr int kReachFrame = 2;
 constexpr int kWalkStep = 6;
 constexpr int kStaggerStep = 3;
 // Where a teacher stops to hand something to the hero: his frame's corner
-// this far from the hero's standing point, across (towards the hero's side
-// the take frames turn to) and in depth (his feet level with the hero's).
+// this far across from the hero's standing point, towards the side the
+// hero's take frames turn him to. Mr Zirud and Mr Rurura also come forward
+// until their feet are level with the hero's; Mr Rarozir only steps aside.
 constexpr int kZirudBeside = 130;
 constexpr int kRururaBeside = 142;
 constexpr int kRarozirBeside = -8;
