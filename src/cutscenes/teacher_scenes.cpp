@@ -30,8 +30,9 @@ constexpr int kReachFrame = 2;
 constexpr int kWalkStep = 6;
 constexpr int kStaggerStep = 3;
 // Where a teacher stops to hand something to the hero: his frame's corner
-// this far from the hero's standing point, across (towards the hero's side
-// the take frames turn to) and in depth (his feet level with the hero's).
+// this far across from the hero's standing point, towards the side the
+// hero's take frames turn him to. Mr Zirud and Mr Rurura also come forward
+// until their feet are level with the hero's; Mr Rarozir only steps aside.
 constexpr int kZirudBeside = 130;
 constexpr int kRururaBeside = 142;
 constexpr int kRarozirBeside = -8;
@@ -122,11 +123,20 @@ void overlay_row(Sequence& s, const Slot& who, int state) {
       for (int k = 0; k < std::max<int>(1, f.duration); ++k) s.overlay_add(f.object, f.object, f.x, f.y);
 }
 
-// Subtitle line `line`, centred on x = `centre` and kept on the screen.
-void say_centred(Sequence& s, int line, const char* text, int centre, int y) {
-  const int w = text && text[0] ? text_length(pv_font, text) : 0;
-  const int right = std::max(kSubtitleMargin, screen_layout::kScreenWidth - kSubtitleMargin - w);
-  s.say(line, text, std::clamp(centre - w / 2, kSubtitleMargin, right), y);
+// A subtitle screen of up to three lines, one under the other from row
+// `top`, starting at one left edge: the block centred on x = `centre` and
+// kept on the screen.
+void say_block(Sequence& s, const char* const (&lines)[kTextLines], int centre, int top) {
+  int widest = 0;
+  for (const char* line : lines)
+    if (line && line[0]) widest = std::max(widest, text_length(pv_font, line));
+  const int right = std::max(kSubtitleMargin, screen_layout::kScreenWidth - kSubtitleMargin - widest);
+  const int left = std::clamp(centre - widest / 2, kSubtitleMargin, right);
+  for (int i = 0; i < kTextLines; ++i) s.say(i, lines[i], left, top + 20 * i);
+}
+void say_one(Sequence& s, const char* line, int centre, int top) {
+  const char* const lines[kTextLines] = {line, "", ""};
+  say_block(s, lines, centre, top);
 }
 
 // The height of a picture the overlay shows (0 for a missing one).
@@ -248,14 +258,14 @@ void video_ady_teleskop() {
   s.no_overlay();
   pose(s, at(Adytele::lift), at(Adytele::lift, 3), at_scope, 4);
   hold_to(30);
-  say_centred(s, 0, "Hrrrrggh ! Hmpf !", at_scope.x + w / 2, head);
+  say_one(s, "Hrrrrggh ! Hmpf !", at_scope.x + w / 2, head);
   s.play(30);
 
   s.caption(at(Adytele::caption), TR("Spaeter...", "Later..."));
   const Spot later = {at_scope.x + 12, at_scope.y};
   s.no_overlay();
   for (int k = 0; k < 9; ++k) pose(s, carry + 1 + (k % 2) * 2, carry + 1 + (k % 2) * 2, later, 4);
-  say_centred(s, 0, TR("Pffffuh ! Ist das schwer !", "Pffffuh ! It's heavy !"), later.x + w / 2, head);
+  say_one(s, TR("Pffffuh ! Ist das schwer !", "Pffffuh ! It's heavy !"), later.x + w / 2, head);
   s.play(36);
   const Spot further = {later.x + 60, later.y};
   s.play(walk(s, carry, later, further, kStaggerStep));
@@ -264,7 +274,7 @@ void video_ady_teleskop() {
   const Spot nearly = {further.x + 90, further.y};
   s.no_overlay();
   for (int k = 0; k < 9; ++k) pose(s, carry + 1 + (k % 2) * 2, carry + 1 + (k % 2) * 2, nearly, 4);
-  say_centred(s, 0, "Urrrkss ! Hnnggh !", nearly.x + w / 2, head);
+  say_one(s, "Urrrkss ! Hnnggh !", nearly.x + w / 2, head);
   s.play(36);
 
   // Into the doorway: his feet at the door's walking point.
@@ -294,18 +304,20 @@ void video_ady_teleskop2() {
   s.subtitle_colour(kOtherSubtitle);
   const int centre = zirud.x + (video_bmp_nr > 0 ? video_bmp[0]->w / 2 : 0);
   if (story_diamant == 1) {
-    say_centred(s, 0, TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
-                         "Ok, the time machine is finished now. Now you have to protect"), centre, 50);
-    say_centred(s, 1, TR("du dich nur noch gegen die radioaktive Strahlung", "yourself against the radiation."),
-                centre, 70);
-    say_centred(s, 2, TR("schuetzen.", ""), centre, 90);
+    const char* const lines[kTextLines] = {
+        TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
+           "Ok, the time machine is finished now. Now you have to protect"),
+        TR("du dich nur noch gegen die radioaktive Strahlung", "yourself against the radiation."),
+        TR("schuetzen.", "")};
+    say_block(s, lines, centre, 50);
   } else {
-    say_centred(s, 0, TR("Ok, das Teleskop koennen wir schon mal als Strahlenbuendler",
-                         "Ok we can use the telescope with the sun rays. That gives us"), centre, 50);
-    say_centred(s, 1, TR("benutzen. Jetzt fehlt uns noch ein Diamant und du musst dich",
-                         "a high energy source. Now we still need a diamond and you have"), centre, 70);
-    say_centred(s, 2, TR("gegen die radioaktive Strahlung schuetzen.", "to protect yourself against the radiation."),
-                centre, 90);
+    const char* const lines[kTextLines] = {
+        TR("Ok, das Teleskop koennen wir schon mal als Strahlenbuendler",
+           "Ok we can use the telescope with the sun rays. That gives us"),
+        TR("benutzen. Jetzt fehlt uns noch ein Diamant und du musst dich",
+           "a high energy source. Now we still need a diamond and you have"),
+        TR("gegen die radioaktive Strahlung schuetzen.", "to protect yourself against the radiation.")};
+    say_block(s, lines, centre, 50);
   }
   s.play(100);
   overlay_row(s, kZirud, 3);

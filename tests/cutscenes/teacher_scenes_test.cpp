@@ -262,3 +262,25 @@ TEST(TeacherScenes, EveryTeacherFrameIsTheSizeOfHisPictureInTheRoom) {
     unload_datafile(df);
   }
 }
+
+TEST(TeacherScenes, EscapeSkipsTheRestButTheRoomStillChangesAsInTheWholeScene) {
+  const int esc = (KEY_ESC << 8) | 27;
+  const Seen whole = play("future_physiktp", 470, 365, video_give_dia, [] { furni_present[1] = 0; });
+  const Seen skipped = play("future_physiktp", 470, 365, video_give_dia, [esc] {
+    furni_present[1] = 0;
+    headless::key_at(headless::now() + 300, esc);
+  });
+  expect_over(skipped, 470, 365);
+  EXPECT_EQ(skipped.shots, 9) << "every shot still makes its changes";
+  EXPECT_LT(skipped.hero_x.size(), whole.hero_x.size() / 2) << "but shows nothing after the key";
+  EXPECT_EQ(furni_present[1], 1);
+  EXPECT_EQ(person_present[0], 1);
+
+  const Seen telescope = play("future_physik", 370, 390, video_ady_teleskop,
+                              [esc] { headless::key_at(headless::now() + 300, esc); });
+  expect_over(telescope, 370, 390);
+  EXPECT_TRUE(telescope.captions.empty()) << "no caption after the key";
+  EXPECT_EQ(person_present[0], 0);
+  EXPECT_EQ(furni_present[2], 0);
+  EXPECT_EQ(furni_present[3], 1);
+}
