@@ -77,9 +77,8 @@ TEST_F(Verbs, TheHeroReachesAPieceWithin8PixelsAcrossAnd4UpOrDown) {
     input_text[0][0] = "";
     run([] { furni_room(); });
     EXPECT_EQ(gear_object == -1, c.arrives) << c.dx << ", " << c.dy;
-    // Using the shower without the tank filled: the story has no rule for it yet here,
-    // so the standard answer comes.
-    if (c.arrives) EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "It doesn't work like that."));
+    // Using the shower before the tank is filled: the hero's answer comes.
+    if (c.arrives) EXPECT_EQ(said_by_hero(), TR("Nicht ohne mein Quietscheentchen!", "I'm clean enough."));
   }
 }
 
@@ -255,13 +254,13 @@ TEST_F(Verbs, TheGasBottleStaysWhileTheTeacherIsAwake) {
   EXPECT_STREQ(output_text[0][0],
                TR("He, was wird das denn wenns fertig ist ?", "Hey, what are you doing there. Leave that gas"));
   EXPECT_EQ(talk_nr, -1);
-  // Once she sleeps, the story hands the bottle over; until it has a rule for
-  // that, the hero says he cannot take it and carries nothing.
+  // Once she sleeps, the story hands the bottle over.
   story_sandalkohol = 1;
   take_object = gas;
   run([] { furni_room(); });
-  EXPECT_EQ(said_by_hero(), TR("Das kann ich nicht nehmen.", "I can't take it."));
-  EXPECT_LE(mouse_status, kModeUse);
+  EXPECT_EQ(furni_present[gas], 0);
+  EXPECT_STREQ(arrow_obj, "Gaz");
+  EXPECT_EQ(mouse_status, kModeItem);
 }
 
 TEST_F(Verbs, ANewErrandReplacesTheOldOne) {
