@@ -241,3 +241,50 @@ TEST_F(HeroScenes, TheShowerPlaysItsSubtitlesInOrderAndHidesPieceNineMeanwhile) 
   // Walking in and out, the hero's frames never outnumber the list.
   EXPECT_LE(seen.most_hero_frames, kVideoFrames);
 }
+
+// The frames are shown unscaled, so each is drawn at the hero's size where the
+// scene places him: the gas bottle's at (165, 335) in future_biolog
+// (perspective 0.275 + y / 500), reaching 8 px left and right and 4 px above
+// and below his picture; the shower's at (260, 240) in future_chimietp
+// (-0.2 + y / 250).
+TEST_F(HeroScenes, TheHerosFramesAreDrawnAtHisSizeWhereTheScenePlacesHim) {
+  enter("future_biolog");
+  auto size_at = [](float scale) {
+    return std::make_pair(static_cast<int>(static_cast<double>(scale) * 125),
+                          static_cast<int>(static_cast<double>(scale) * 200));
+  };
+  DATAFILE* gaz = load_datafile("herogaz.dat");
+  ASSERT_NE(gaz, nullptr);
+  const auto [gw, gh] = size_at(335 / 500.0f + 0.275f);
+  for (int k = 0; k < 30; ++k) {
+    const BITMAP* b = static_cast<BITMAP*>(gaz[k].dat);
+    EXPECT_EQ(b->w, gw + 16) << k;
+    EXPECT_EQ(b->h, gh + 8) << k;
+  }
+  unload_datafile(gaz);
+  DATAFILE* douche = load_datafile("douche.dat");
+  ASSERT_NE(douche, nullptr);
+  const auto [dw, dh] = size_at(240 / 250.0f - 0.2f);
+  // the glasses, talking and both walks: the first 51 entries
+  for (int k = 0; k < 51; ++k) {
+    const BITMAP* b = static_cast<BITMAP*>(douche[k].dat);
+    EXPECT_GT(b->w, dw) << k;
+    EXPECT_GT(b->h, dh) << k;
+    EXPECT_LT(b->w, dw + 40) << k;
+    EXPECT_LT(b->h, dh + 40) << k;
+  }
+  unload_datafile(douche);
+}
+
+// Escape early in the shower: the rest is not shown, but all 49 shots still
+// pass and the room ends as after the whole scene.
+TEST_F(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappen) {
+  enter("future_chimietp");
+  const int start = headless::now();
+  headless::key_at(start + 300, (KEY_ESC << 8) | 27);
+  EXPECT_EQ(play(video_douche), 49);
+  EXPECT_LT(headless::now() - start, 5000);
+  EXPECT_EQ(furni_present[9], 1);
+  EXPECT_LE(seen.screens.size(), 1u);
+  expect_standing_at(260, 240);
+}
