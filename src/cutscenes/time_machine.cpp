@@ -193,7 +193,7 @@ void play_machine(Sequence& s) {
   s.subtitle_colour(kTeacherLines);
   s.say(0, TR("Gut. Dann stell dich jetzt in die Maschine.", "Good. Then step into the machine now."), 230, 90);
   s.say(1, TR("Ich starte sie, sobald du drin bist.", "I'll start it once you're inside."), 230, 110);
-  s.say(2, TR("Viel Glueck bei der Suche nach Dossel!", "Good luck finding Dossel!"), 260, 130);
+  s.say(2, TR("Viel Glueck bei der Suche nach Herrn Dossel!", "Good luck finding headmaster Dossel!"), 260, 130);
   s.play(120);
 
   // He climbs the steps onto the pedestal, 4 pixels a frame, and turns round.
