@@ -1,9 +1,256 @@
 // The end of the game: the time machine and its energy effect.
+//
+// The hero has showered in the lead solution and stands at the machine in
+// future_physiktp. He climbs onto its pedestal, the glass tube rises around
+// him, Mr Zirud starts it with his remote, the energy builds up in beams, the
+// screen flashes, turns white and fades to black, the years run backwards from
+// 2027, and a closing screen thanks the player. The program then ends.
+#include <cstdint>
+
 #include "cutscenes/player.h"
+#include "cutscenes/time_machine_data.h"
 #include "cutscenes/videos.h"
+#include "dialogue/talk.h"
+#include "menus/makers.h"
+#include "menus/screen_layout.h"
 #include "platform/platform.h"
+#include "rooms/rooms.h"
+#include "shell/data_manifest.h"
+#include "shell/datafiles.h"
+#include "shell/game.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
-void time_travel() {}
+namespace {
 
-void video_time_machine() { platform_exit(1); }
+// The effect's colours: pure blue, a light blue, white.
+constexpr int kBlue = 31;
+constexpr int kLightBlue = 33823;
+constexpr int kWhite = 65535;
+// One step of the fade: 2 in red and blue, 4 in green.
+constexpr int kFadeStep = 4226;
+// Where the energy gathers in the machine.
+constexpr int kGlowX = 346, kGlowY = 200;
+
+// A beam: two edge lines in blue around a white centre line.
+void beam(int ax1, int ay1, int ax2, int ay2, int bx1, int by1, int bx2, int by2, int cx1, int cy1, int cx2,
+          int cy2) {
+  line(memory_screen, ax1, ay1, ax2, ay2, kBlue);
+  line(memory_screen, bx1, by1, bx2, by2, kBlue);
+  line(memory_screen, cx1, cy1, cx2, cy2, kWhite);
+}
+
+// Each channel moved 16 down (or up), stopping at 0 (or its top). Green is
+// read by the upper five of its six bits; its lowest bit goes along
+// unchanged, unless the channel is cleared or filled whole.
+inline std::uint16_t darken(std::uint16_t c) {
+  const int b = c & 31;
+  const int g = (c >> 6) & 31;
+  const int r = c >> 11;
+  int out = b > 16 ? b - 16 : 0;
+  out |= g > 16 ? (c & 0x07E0) - (16 << 6) : 0;
+  out |= (r > 16 ? r - 16 : 0) << 11;
+  return static_cast<std::uint16_t>(out);
+}
+
+inline std::uint16_t brighten(std::uint16_t c) {
+  const int b = c & 31;
+  const int g = (c >> 6) & 31;
+  const int r = c >> 11;
+  int out = b < 16 ? b + 16 : 31;
+  out |= g < 16 ? (c & 0x07E0) + (16 << 6) : 0x07E0;
+  out |= (r < 16 ? r + 16 : 31) << 11;
+  return static_cast<std::uint16_t>(out);
+}
+
+// Every pixel of the buffer darkened (odd stages) or brightened (even ones).
+// The buffer is a memory bitmap: its rows are worked on directly.
+void flash(bool dark) {
+  BITMAP* b = memory_screen;
+  const int w = b->w;
+  for (int y = 0; y < b->h; ++y) {
+    auto* row = reinterpret_cast<std::uint16_t*>(b->line[y]);
+    if (dark)
+      for (int x = 0; x < w; ++x) row[x] = darken(row[x]);
+    else
+      for (int x = 0; x < w; ++x) row[x] = brighten(row[x]);
+  }
+  counter = w;
+  counter2 = b->h;
+}
+
+}  // namespace
+
+void time_travel() {
+  const int s = video_timetravel;
+  const int f = video_loop;
+  if (s >= 2) {
+    circlefill(memory_screen, kGlowX, kGlowY, 5, kBlue);
+    circlefill(memory_screen, kGlowX, kGlowY, 4, kLightBlue);
+    circlefill(memory_screen, kGlowX, kGlowY, 3, kWhite);
+  }
+  beam(0, 164, 20, 174, 0, 166, 20, 176, 0, 165, 20, 175);
+  if (s >= 2 || f > 4) beam(174, 230, 189, 200, 176, 230, 191, 200, 175, 230, 190, 200);
+  if (s >= 2 || f > 9) beam(210, 199, 342, 199, 210, 201, 342, 201, 210, 200, 342, 200);
+  if ((s == 2 && f > 4) || s >= 3) beam(345, 204, 345, 250, 347, 204, 347, 250, 346, 204, 346, 252);
+  if ((s == 2 && f > 9) || s >= 3) {
+    line(memory_screen, 316, 248, 344, 250, kBlue);
+    line(memory_screen, 348, 250, 375, 254, kBlue);
+    line(memory_screen, 315, 256, 375, 262, kBlue);
+    line(memory_screen, 319, 273, 373, 280, kBlue);
+    line(memory_screen, 320, 282, 374, 287, kBlue);
+  }
+  if (s >= 3 && s <= 99) {
+    flash(s % 2 == 1);
+    video_timetravel = s + 1;
+    hue = kWhite;
+  }
+  if (s == 100) clear_to_color(memory_screen, hue);
+  if (s == 200) {
+    clear_to_color(memory_screen, hue);
+    hue = hue - kFadeStep >= 0 ? hue - kFadeStep : 0;
+  }
+}
+
+namespace {
+
+using namespace manifest;
+
+// Escape pressed since the last look: the time machine goes on to the
+// closing screen.
+bool escape_pressed() {
+  bool escape = false;
+  while (platform_keypressed())
+    if ((platform_readkey() >> 8) == KEY_ESC) escape = true;
+  return escape;
+}
+
+// The years run backwards, four a second, for two to three seconds.
+void year_counter(BITMAP* background) {
+  const int start = platform_clock_ms();
+  int now = start;
+  while (now / 1000 < start / 1000 + 3) {
+    blit(background, memory_screen, 0, 0, 0, 0, background->w, background->h);
+    textout_ex(memory_screen, pv_font, TR("Jahr:", "Year:"), 300, 210, kPersonColour, -1);
+    textprintf_ex(memory_screen, pv_font, 300, 230, kPersonColour, -1, "%d", 2027 - (now - start) / 250);
+    platform_poll_mouse();
+    platform_hide_pointer();
+    platform_new_frame();
+    show_frame();
+    if (escape_pressed()) return;
+    now = platform_clock_ms();
+  }
+}
+
+void centred_line(const char* text, int row) {
+  outlined_text(text, (screen_layout::kScreenWidth - text_length(pv_font, text)) / 2, row, kPersonColour);
+}
+
+// The thanks for playing, over the introduction's background, until a click.
+void closing_screen() {
+  wait_mouse_release();
+  intro_dat = load_datafile_checked(kIntroFile.name, kIntroFile.entries);
+  blit(datafile_bitmap(intro_dat, at(Intro::background), kIntroFile.name), memory_screen, 0, 0, 0, 0,
+       screen_layout::kScreenWidth, screen_layout::kScreenHeight);
+  centred_line(TR("Vielen Dank, dass Sie die Demo von \"Pelvaro\" gespielt haben!",
+                  "Thank you for playing the demo of \"Pelvaro\"!"),
+               190);
+  centred_line(TR("Mehr Informationen ueber das Spiel finden Sie unter:",
+                  "You will find more about the game at:"),
+               210);
+  centred_line(makers::kWebsite, 230);
+  centred_line(TR("Bitte druecken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 270);
+  platform_new_frame();
+  do {
+    platform_poll_mouse();
+    platform_hide_pointer();
+    show_frame();
+  } while (!(mouse_b & 3));
+  unload_datafile(intro_dat);
+  intro_dat = nullptr;
+}
+
+constexpr int kHeroLines = 2016;     // green
+constexpr int kTeacherLines = 63488;  // red
+
+void play_machine(Sequence& s) {
+  person_present[0] = 0;  // Mr Zirud is drawn by the scene from here on
+
+  // "A bit later": the hero stands at the machine, Mr Zirud beside it.
+  s.hero_at(kTmHeroX, kTmHeroY);
+  s.hero_run(at(Timemach::hero_talk), at(Timemach::hero_talk, 29));
+  s.overlay_run(at(Timemach::teacher_talk), at(Timemach::teacher_talk), kTmTeacherX, kTmTeacherY);
+  hero_foreground = 1;
+  s.subtitle_colour(kHeroLines);
+  s.say(0, TR("Ich habe mit Bleiloesung geduscht.", "I've had a shower in lead solution."), 280, 90);
+  s.say(1, TR("Herr Rurura sagt, die schuetzt mich", "Mister Rurura says it will keep me"), 260, 110);
+  s.say(2, TR("vor der Strahlung. Hoffentlich...", "safe from the radiation. I hope..."), 280, 130);
+  s.caption(at(Timemach::caption), TR("Etwas spaeter...", "A bit later..."));
+  s.play(120);
+
+  s.hero_run(at(Timemach::hero_talk), at(Timemach::hero_talk));
+  s.overlay_run(at(Timemach::teacher_talk), at(Timemach::teacher_talk, 18), kTmTeacherX, kTmTeacherY);
+  s.subtitle_colour(kTeacherLines);
+  s.say(0, TR("Gut. Dann stell dich jetzt in die Maschine.", "Good. Then step into the machine now."), 230, 90);
+  s.say(1, TR("Ich starte sie, sobald du drin bist.", "I'll start it once you're inside."), 230, 110);
+  s.say(2, TR("Viel Glueck bei der Suche nach Herrn Dossel!", "Good luck finding headmaster Dossel!"), 260, 130);
+  s.play(120);
+
+  // He climbs the steps onto the pedestal, 4 pixels a frame, and turns round.
+  s.overlay_run(at(Timemach::teacher_talk), at(Timemach::teacher_talk), kTmTeacherX, kTmTeacherY);
+  for (int k = 0; k < 15; ++k) {
+    s.hero_at(kTmHeroX, kTmClimbY0 - kTmClimbStep * k);
+    s.hero_run(at(Timemach::climb, k), at(Timemach::climb, k));
+    s.play(1);
+  }
+  s.hero_at(kTmInMachineX, kTmInMachineY);
+  s.hero_run(at(Timemach::in_machine), at(Timemach::in_machine));
+  s.play(20);
+
+  // The tube rises around him while Mr Zirud watches from his place.
+  person_present[0] = 1;
+  load_person_anim();
+  hero_foreground = 0;
+  s.overlay_run(at(Timemach::tube), at(Timemach::tube, 37), kTmTubeX, kTmTubeY);
+  s.play(38);
+  person_present[0] = 0;
+
+  // Closed in; Mr Zirud takes out his remote and starts the machine.
+  hero_foreground = 1;
+  s.hero_at(kTmCapsuleX, kTmCapsuleY);
+  s.hero_run(at(Timemach::capsule), at(Timemach::capsule, 3));
+  s.overlay_run(at(Timemach::remote), at(Timemach::remote, 14), kTmTeacherX, kTmTeacherY);
+  s.play(15);
+  s.overlay_run(at(Timemach::start), at(Timemach::start, 14), kTmTeacherX, kTmTeacherY);
+  s.play(15);
+  furni_present[2] = 1;
+
+  // The energy: building up, charged, flashing, white, fading to black.
+  s.overlay_run(at(Timemach::start, 14), at(Timemach::start, 14), kTmTeacherX, kTmTeacherY);
+  video_timetravel = 1;
+  s.play(15);
+  video_timetravel = 2;
+  s.play(15);
+  video_timetravel = 3;
+  s.play(12);
+  video_timetravel = 100;
+  s.play(8);
+  video_timetravel = 200;
+  s.play(16);
+  video_timetravel = 0;
+
+  if (!sequence_skipping()) year_counter(s.picture(at(Timemach::years)));
+}
+
+}  // namespace
+
+void video_time_machine() {
+  {
+    Sequence s("video_time_machine", &kTimemachFile);
+    play_machine(s);
+  }  // timemach.dat is released here, the buttons are up
+  video_timetravel = 0;
+  closing_screen();
+  // The end of the story: the options are not written on this way out.
+  platform_exit(1);
+}

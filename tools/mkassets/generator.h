@@ -42,6 +42,7 @@ void make_film(const Context&);        // flc/proud.flc
 void make_rooms(const Context&);       // <room>.dat for the 43 rooms
 void make_hero_scenes(const Context&); // herogaz, heroguit, herotool, herorohr, herocase, bleidouc, douche .dat
 void make_teacher_scenes(const Context&);  // frizzacc, frizzdia, adytele, gergetpb, gergivpb, schbrell .dat
+void make_time_machine(const Context&);  // timemach.dat, the last scene
 void make_sums(const Context&);        // checksums.txt: every data file of the folder, runs last
 
 }  // namespace mkassets
