@@ -68,6 +68,9 @@ class Sequence {
   // sequence (see sequence_faults) and gives an empty picture.
   BITMAP* picture(int index);
   BITMAP* hero_picture(int index);
+  // Entry `index` of the current room's datafile (a person's or piece's own
+  // frames), checked the same way.
+  BITMAP* room_picture(int index);
   // A copy of `frame` stretched to the hero's current size (hero_width x
   // hero_length), released when the sequence ends.
   BITMAP* scaled(BITMAP* frame);
@@ -94,6 +97,8 @@ class Sequence {
   // appends; no_overlay leaves the shots without one.
   void overlay_run(int first, int last, int x, int y);
   void overlay_add(int first, int last, int x, int y);
+  // One more overlay frame: `frame` at (x, y).
+  void overlay_add(BITMAP* frame, int x, int y);
   void no_overlay();
 
   // Subtitle line `line` (0..2) of the next shot, and the colour of all three.
@@ -108,7 +113,7 @@ class Sequence {
   void caption(int picture, const char* text);
 
  private:
-  BITMAP* entry(DATAFILE* file, const manifest::File* described, int index);
+  BITMAP* entry(DATAFILE* file, const char* file_name, int index);
   void add_hero_frame(BITMAP* frame);
 
   const char* name_;
@@ -118,6 +123,10 @@ class Sequence {
   DATAFILE* hero_dat_ = nullptr;
   std::vector<BITMAP*> owned_;  // scaled frames and empty pictures
 };
+
+// The shots played so far in this process (calls of play_the_video, also
+// those that Escape skips).
+int shots_played();
 
 // Faults noted by the sequences played so far in this process ("video_x:
 // herogaz.dat has no entry 31"), for the test that plays every sequence.

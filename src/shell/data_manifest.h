@@ -195,8 +195,7 @@ PELVARO_DATAFILE(Menu, "menu.dat", PELVARO_MENU_DAT)
   X(background, "INTRO_BACKGROUND", 1)
 PELVARO_DATAFILE(Intro, "intro.dat", PELVARO_INTRO_DAT)
 
-#undef PELVARO_DATAFILE
-#undef PELVARO_ENTRY_RUN
-#undef PELVARO_ENTRY_ENUM
+// PELVARO_DATAFILE stays defined: the cut scenes' groups declare their
+// datafiles with it in headers of their own (cutscenes/*_data.h).
 
 }  // namespace manifest
