@@ -132,9 +132,13 @@ Look look_of(const PieceUse& u) {
   throw std::runtime_error(u.room + ", person " + u.name + ": no kind of person given");
 }
 
+}  // namespace
+
 // A person facing the viewer, standing in the box; the phase moves the mouth,
-// the arms and the weight from foot to foot.
-void person(cairo_t* cr, const PieceUse& u) {
+// the arms and the weight from foot to foot. A pose raises the arms, shuts
+// the eyes or sets the mouth.
+PersonHands paint_person(cairo_t* cr, const PieceUse& u, const PersonPose& pose) {
+  PersonHands hands;
   const Look l = look_of(u);
   const double W = u.w, H = u.h;
   const double t = u.phases > 1 ? u.phase / double(u.phases) : 0.0;
@@ -161,20 +165,37 @@ void person(cairo_t* cr, const PieceUse& u) {
     rgb(cr, l.shoes);
     fill_stroke(cr, 0x101018, lw);
   }
-  // arms, swinging with the phase
-  for (int s = -1; s <= 1; s += 2) {
-    const double ax = cx + s * bw * 0.5;
+  // arms, swinging with the phase; an arm the pose raises turns about the
+  // shoulder and is drawn over the body
+  auto arm = [&](int s) {
+    const double ax = cx + s * bw * 0.5, ay = shoulder + H * 0.03;
     const double lift = (s > 0 ? swing : -swing) * H * 0.05;
-    cairo_move_to(cr, ax, shoulder + H * 0.03);
-    cairo_line_to(cr, ax + s * W * 0.1, hip - H * 0.04 - lift);
+    double ex = ax + s * W * 0.1, ey = hip - H * 0.04 - lift;
+    double hx = ex, hy = hip - H * 0.02 - lift;
+    const double raise = pose.arm[s > 0 ? 1 : 0];
+    if (raise != 0) {
+      const double len = std::hypot(ex - ax, ey - ay);
+      const double a = std::atan2((ex - ax) * s, ey - ay) + raise;
+      ex = ax + s * len * std::sin(a);
+      ey = ay + len * std::cos(a);
+      hx = ax + s * (len + H * 0.02) * std::sin(a);
+      hy = ay + (len + H * 0.02) * std::cos(a);
+    }
+    cairo_move_to(cr, ax, ay);
+    cairo_line_to(cr, ex, ey);
     rgb(cr, l.top);
     cairo_set_line_width(cr, bw * 0.24);
     cairo_stroke_preserve(cr);
-    cairo_arc(cr, ax + s * W * 0.1, hip - H * 0.02 - lift, bw * 0.11, 0, 2 * kPi);
+    cairo_new_path(cr);
+    cairo_arc(cr, hx, hy, bw * 0.11, 0, 2 * kPi);
     rgb(cr, l.skin);
     cairo_fill(cr);
     cairo_new_path(cr);
-  }
+    hands.x[s > 0 ? 1 : 0] = hx;
+    hands.y[s > 0 ? 1 : 0] = hy;
+  };
+  for (int s = -1; s <= 1; s += 2)
+    if (pose.arm[s > 0 ? 1 : 0] == 0) arm(s);
   // body
   cairo_move_to(cr, cx - bw / 2, shoulder + H * 0.04);
   cairo_curve_to(cr, cx - bw / 2, shoulder - H * 0.01, cx + bw / 2, shoulder - H * 0.01, cx + bw / 2, shoulder + H * 0.04);
@@ -230,7 +251,7 @@ void person(cairo_t* cr, const PieceUse& u) {
     cairo_fill(cr);
   }
   // eyes (blinking on one phase), glasses, mouth
-  const bool blink = u.phases > 4 && u.phase == u.phases / 2;
+  const bool blink = pose.eyes_shut || (u.phases > 4 && u.phase == u.phases / 2);
   for (int s = -1; s <= 1; s += 2) {
     const double ex = cx + s * head * 0.35, ey = hy - head * 0.05;
     if (blink) {
@@ -257,7 +278,7 @@ void person(cairo_t* cr, const PieceUse& u) {
     cairo_set_line_width(cr, head * 0.3);
     cairo_stroke(cr);
   }
-  const double open = u.phases > 1 ? 0.5 + 0.5 * std::sin(u.phase * 2.1) : 0.0;
+  const double open = pose.mouth >= 0 ? pose.mouth : u.phases > 1 ? 0.5 + 0.5 * std::sin(u.phase * 2.1) : 0.0;
   cairo_save(cr);
   cairo_translate(cr, cx, hy + head * 0.5);
   cairo_scale(cr, head * 0.3, head * (0.05 + 0.2 * open));
@@ -265,7 +286,14 @@ void person(cairo_t* cr, const PieceUse& u) {
   cairo_restore(cr);
   rgb(cr, 0x801818);
   cairo_fill(cr);
+  for (int s = -1; s <= 1; s += 2)
+    if (pose.arm[s > 0 ? 1 : 0] != 0) arm(s);
+  return hands;
 }
+
+namespace {
+
+void person(cairo_t* cr, const PieceUse& u) { paint_person(cr, u); }
 
 // ------------------------------------------------------------- furniture ----
 
@@ -493,9 +521,11 @@ void crate(cairo_t* cr, const PieceUse& u) {
     icon_star(cr, W / 2, H / 2, s, era(u).crate_star);
 }
 
+}  // namespace
+
 // A person lying on the floor, asleep or knocked out: the same figure on
 // its side, the phase lifting the chest.
-void lying_person(cairo_t* cr, const PieceUse& u) {
+void paint_lying_person(cairo_t* cr, const PieceUse& u) {
   PieceUse up = u;
   up.w = u.h * 11 / 20 + 1;
   up.h = u.w;
@@ -516,6 +546,10 @@ void lying_person(cairo_t* cr, const PieceUse& u) {
       fill_stroke(cr, 0x404060, 0.8);
     }
 }
+
+namespace {
+
+void lying_person(cairo_t* cr, const PieceUse& u) { paint_lying_person(cr, u); }
 
 double phase_t(const PieceUse& u) { return u.phases > 1 ? u.phase / double(u.phases) : 0.0; }
 std::uint32_t metal(const PieceUse& u) { return era(u).metal; }

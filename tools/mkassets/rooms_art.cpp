@@ -903,6 +903,17 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
   }
 }
 
+}  // namespace
+
+std::map<int, rooms::PieceUse> rooms::piece_uses(const RoomScript& r) {
+  std::map<int, rooms::PieceUse> uses;
+  collect(r, r.furniture, false, uses);
+  collect(r, r.persons, true, uses);
+  return uses;
+}
+
+namespace {
+
 void make_room(const Context& ctx, const RoomScript& r) {
   Plan p;
   p.room = &r;
@@ -910,9 +921,7 @@ void make_room(const Context& ctx, const RoomScript& r) {
   p.kind = kind_of(r.name);
   sample_floor(p);
 
-  std::map<int, rooms::PieceUse> uses;
-  collect(r, r.furniture, false, uses);
-  collect(r, r.persons, true, uses);
+  const std::map<int, rooms::PieceUse> uses = rooms::piece_uses(r);
 
   int count = r.highest_object + 1;
   count = std::max(count, r.background + 1);
