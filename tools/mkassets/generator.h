@@ -40,6 +40,7 @@ void make_music(const Context&);       // sfx/track01.mid, sfx/track02.mid
 void make_jingle(const Context&);      // sfx/logo.wav
 void make_film(const Context&);        // flc/proud.flc
 void make_rooms(const Context&);       // <room>.dat for the 43 rooms
+void make_encounter_scenes(const Context&);  // herodatz, betodatz, sandslee, sandsle2, poliexit, polikf .dat
 void make_sums(const Context&);        // checksums.txt: every data file of the folder, runs last
 
 }  // namespace mkassets

@@ -29,7 +29,8 @@ const std::vector<Module>& modules() {
       {"objects", make_objects}, {"hero", make_hero},         {"font", make_font},
       {"menu", make_menu},     {"inventar", make_inventory}, {"intro", make_intro},
       {"music", make_music},   {"jingle", make_jingle},       {"film", make_film},
-      {"rooms", make_rooms},   {"sums", make_sums},
+      {"rooms", make_rooms},   {"encounter", make_encounter_scenes},
+      {"sums", make_sums},
   };
   return list;
 }
