@@ -295,6 +295,7 @@ void video_exit_floor2() {
     const int gx = person_x[0][0] - manifest::kGuardLeft, gy = person_y[0][0] - manifest::kGuardTop;
     s.place_hero(hero_x, hero_y);
     s.hero_scaled_run(&stand_frame, 0, 0);
+    hero_foreground = 1;  // the hero at the door stands in front of the guard's post
 
     // 1. Up goes his hand.
     const int raise = at(Poliexit::guard_raise);

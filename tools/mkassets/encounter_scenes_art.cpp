@@ -361,7 +361,7 @@ void make_opening(const Context& ctx) {
   const int th = at.h, tw = at.h * 11 / 20;
   const int feet = kHeroStartY;
   const PieceUse up = standing(out, kBetongCentre - tw / 2, static_cast<int>(feet - 0.97 * th), tw, th);
-  const Box box{kBetodatzX, kBetodatzY, 240, 190};
+  const Box box{kBetodatzX, kBetodatzY, 264, 190};
   Writer beto;
   beto.add("BETONG_TALK", 10, [&](int k) {
     return frame(box, [&](cairo_t* cr) {
@@ -489,7 +489,7 @@ void make_sand(const Context& ctx) {
   w2.add("SAND_YAWN", 5, [&](int k) {
     PersonPose pose;
     const double t = k / 4.0;
-    pose.arm[0] = pose.arm[1] = 0.4 + 2.4 * t;
+    pose.arm[0] = pose.arm[1] = 0.4 + 2.1 * t;
     pose.mouth = 0.3 + 0.7 * t;
     pose.eyes_shut = true;
     return frame(box, [&](cairo_t* cr) { person(cr, sand, pose, -0.32 * (1 - t), hip_x, hip_y); });
