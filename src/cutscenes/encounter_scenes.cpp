@@ -167,7 +167,7 @@ void video_sand_mecker() {
   Sequence s("video_sand_mecker");
   person_present[0] = 0;
   s.place_hero(hero_x, hero_y);
-  s.hero_scaled_run(go2_frame, 0, 0);  // he turns to her
+  s.hero_scaled_run(&stand_frame, 0, 0);  // caught in the act, he freezes
   video_object = s.room_picture(1);
   video_object_x = 526;
   video_object_y = 290;
@@ -189,10 +189,9 @@ void video_sand_mecker() {
             40);
   s.play(80);
 
-  // ... the hero takes his hand away ...
+  // ... she glares at him a moment longer ...
   s.no_overlay();
   room_person_frames(s, 0, 0);
-  s.hero_scaled_run(&stand_frame, 0, 0);
   s.play(8);
 
   // ... and she goes back to her tests.
