@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cutscenes/encounter_scenes_data.h"
 #include "cutscenes/player.h"
 #include "cutscenes/videos.h"
 #include "rooms/registry.h"
@@ -301,6 +302,54 @@ TEST_F(EncounterScenes, TheHeroWalksFourteenStepsToTheLeftToGetHisBreathBack) {
   EXPECT_EQ(hero_x, 515 - 14 * 8);
   EXPECT_EQ(hero_y, 415);
   expect_over();
+}
+
+// Where a scene hands a person back to the room, its last picture is the
+// room's own picture at the room's own place, so nothing jumps.
+TEST_F(EncounterScenes, ScenesEndWithThePersonsAsTheRoomsShowThem) {
+  using namespace manifest;
+  // The picture of frame 0 of (slot, state) of the current room, and where it stands.
+  struct Placed {
+    BITMAP* picture;
+    int x, y;
+  };
+  auto room_frame = [](int slot, int state) {
+    for (const PersonState& row : current_room()->persons)
+      if (row.slot == slot && row.state == state)
+        return Placed{static_cast<BITMAP*>(room_dat[row.frames[0].object].dat), row.frames[0].x, row.frames[0].y};
+    ADD_FAILURE() << "no person " << slot << " in state " << state;
+    return Placed{nullptr, 0, 0};
+  };
+  // The share of the room's picture that `entry` of `file`, drawn at (x, y), shows.
+  auto share = [](const File& file, int entry, int x, int y, const Placed& room) {
+    DATAFILE* dat = load_datafile(file.name);
+    EXPECT_NE(dat, nullptr) << file.name;
+    if (!dat || !room.picture) return 0.0;
+    BITMAP* screen_copy = create_bitmap(640, 480);
+    clear_to_color(screen_copy, bitmap_mask_color(screen_copy));
+    draw_sprite(screen_copy, static_cast<BITMAP*>(dat[entry].dat), x, y);
+    const double shown = shown_share(screen_copy, room.picture, room.x, room.y);
+    destroy_bitmap(screen_copy);
+    unload_datafile(dat);
+    return shown;
+  };
+
+  load_room_named("future_floor1");
+  EXPECT_GT(share(kBetodatzFile, at(Betodatz::betong_out), kBetodatzX, kBetodatzY, room_frame(0, 0)), 0.99);
+
+  load_room_named("future_biolog");
+  EXPECT_GT(share(kSandsle2File, at(Sandsle2::sand_asleep), kSandX, kSandY, room_frame(1, 0)), 0.99);
+  const Placed desk{static_cast<BITMAP*>(room_dat[1].dat), 526, 290};  // her desk, object 1 at (526, 290)
+  EXPECT_GT(share(kSandsleeFile, at(Sandslee::sand_desk), 526, 290, desk), 0.99);
+  EXPECT_GT(share(kSandsle2File, at(Sandsle2::sand_desk2), 526, 290, desk), 0.99);
+  // Her first reach starts from her standing picture (an arm moves).
+  EXPECT_GT(share(kSandsleeFile, at(Sandslee::sand_reach), kSandX, kSandY, room_frame(0, 0)), 0.8);
+
+  load_room_named("future_floor2");
+  const Placed guard = room_frame(0, 0);
+  const int gx = guard.x - kGuardLeft, gy = guard.y - kGuardTop;
+  EXPECT_GT(share(kPolikfFile, at(Polikf::kf_angry), gx, gy, guard), 0.85);
+  EXPECT_GT(share(kPoliexitFile, at(Poliexit::guard_raise), gx, gy, guard), 0.8);
 }
 
 }  // namespace

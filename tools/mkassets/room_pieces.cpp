@@ -186,7 +186,6 @@ PersonHands paint_person(cairo_t* cr, const PieceUse& u, const PersonPose& pose)
     rgb(cr, l.top);
     cairo_set_line_width(cr, bw * 0.24);
     cairo_stroke_preserve(cr);
-    cairo_new_path(cr);
     cairo_arc(cr, hx, hy, bw * 0.11, 0, 2 * kPi);
     rgb(cr, l.skin);
     cairo_fill(cr);
