@@ -393,7 +393,7 @@ void video_police_kungfu() {
     // 35-40: ... and throws him out of the corridor, to the left.
     const int arc[6] = {-40, -70, -80, -70, -45, -10};
     for (int k = 0; k < 6; ++k) {
-      x -= 60;
+      x -= 75;
       hero_frames(s, {fly + k % 4});
       s.hero_at(x, hy + arc[k]);
       guard({k < 2 ? lift : stance});
