@@ -92,7 +92,6 @@ std::vector<std::string>& sequence_faults() {
   return faults;
 }
 
-
 void play_the_video() {
   ++shot_count;
   reset_shot_counters();
@@ -141,11 +140,11 @@ Sequence::~Sequence() {
   video_move_dat = nullptr;
 }
 
-BITMAP* Sequence::entry(DATAFILE* file, const manifest::File* described, int index) {
+BITMAP* Sequence::entry(DATAFILE* file, const char* file_name, int index) {
   if (file && index >= 0 && index < datafile_entry_count(file) && file[index].type == DAT_BITMAP)
     return static_cast<BITMAP*>(file[index].dat);
   char fault[160];
-  std::snprintf(fault, sizeof fault, "%s: %s has no picture %d", name_, described ? described->name : "(no datafile)",
+  std::snprintf(fault, sizeof fault, "%s: %s has no picture %d", name_, file_name ? file_name : "(no datafile)",
                 index);
   sequence_faults().push_back(fault);
   BITMAP* empty = create_bitmap(1, 1);
@@ -155,18 +154,16 @@ BITMAP* Sequence::entry(DATAFILE* file, const manifest::File* described, int ind
 }
 
 BITMAP* Sequence::picture(int index) {
-  if (room_overlay_) {
-    const RoomScript* room = current_room();
-    const manifest::File file{room ? room->data_file : "the room's datafile", 0};
-    return entry(room_dat, &file, index);
-  }
-  return entry(overlay_dat_, overlay_file_, index);
+  if (room_overlay_) return room_picture(index);
+  return entry(overlay_dat_, overlay_file_ ? overlay_file_->name : nullptr, index);
 }
 
 void Sequence::overlay_from_room() { room_overlay_ = true; }
+
 BITMAP* Sequence::hero_picture(int index) {
-  return entry(hero_dat_ ? hero_dat_ : overlay_dat_, hero_file_, index);
+  return entry(hero_dat_ ? hero_dat_ : overlay_dat_, hero_file_ ? hero_file_->name : nullptr, index);
 }
+BITMAP* Sequence::room_picture(int index) { return entry(room_dat, room_name, index); }
 
 BITMAP* Sequence::scaled(BITMAP* frame) {
   const int w = hero_width > 0 ? hero_width : 1;
@@ -238,17 +235,25 @@ void Sequence::overlay_add(int first, int last, int x, int y) {
   const int step = last >= first ? 1 : -1;
   for (int o = first;; o += step) {
     if (video_bmp_nr >= kVideoFrames) {
-      char fault[120];
-      std::snprintf(fault, sizeof fault, "%s: more than %d overlay frames in one shot", name_, kVideoFrames);
-      sequence_faults().push_back(fault);
+      overlay_add(static_cast<BITMAP*>(nullptr), x, y);  // notes the fault
       return;
     }
-    video_bmp[video_bmp_nr] = picture(o);
-    video_x[video_bmp_nr] = x;
-    video_y[video_bmp_nr] = y;
-    ++video_bmp_nr;
+    overlay_add(picture(o), x, y);
     if (o == last) break;
   }
+}
+
+void Sequence::overlay_add(BITMAP* frame, int x, int y) {
+  if (video_bmp_nr >= kVideoFrames) {
+    char fault[120];
+    std::snprintf(fault, sizeof fault, "%s: more than %d overlay frames in one shot", name_, kVideoFrames);
+    sequence_faults().push_back(fault);
+    return;
+  }
+  video_bmp[video_bmp_nr] = frame;
+  video_x[video_bmp_nr] = x;
+  video_y[video_bmp_nr] = y;
+  ++video_bmp_nr;
 }
 
 void Sequence::no_overlay() { video_bmp_nr = 0; }

@@ -68,6 +68,9 @@ class Sequence {
   // sequence (see sequence_faults) and gives an empty picture.
   BITMAP* picture(int index);
   BITMAP* hero_picture(int index);
+  // Entry `index` of the current room's datafile (a person's or piece's own
+  // frames), checked the same way.
+  BITMAP* room_picture(int index);
   // A copy of `frame` stretched to the hero's current size (hero_width x
   // hero_length), released when the sequence ends.
   BITMAP* scaled(BITMAP* frame);
@@ -94,6 +97,8 @@ class Sequence {
   // appends; no_overlay leaves the shots without one.
   void overlay_run(int first, int last, int x, int y);
   void overlay_add(int first, int last, int x, int y);
+  // One more overlay frame: `frame` at (x, y).
+  void overlay_add(BITMAP* frame, int x, int y);
   void no_overlay();
   // From now on picture() and the overlay read the current room's datafile
   // (room_dat), not released by the sequence: for a sequence without a
@@ -112,7 +117,7 @@ class Sequence {
   void caption(int picture, const char* text);
 
  private:
-  BITMAP* entry(DATAFILE* file, const manifest::File* described, int index);
+  BITMAP* entry(DATAFILE* file, const char* file_name, int index);
   void add_hero_frame(BITMAP* frame);
 
   const char* name_;

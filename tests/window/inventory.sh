@@ -8,7 +8,8 @@ wait_for_menu
 click_at 150 175
 sleep 1
 click_at 320 240
-# The first line, then the main loop.
+# The opening scene, the first line, then the main loop.
+sit_out_the_opening
 sleep 6
 kill -0 "$GPID" 2>/dev/null || fail "the game ended in the first room"
 move 600 20

@@ -17,7 +17,8 @@ for _ in $(seq 50); do
 done
 sleep 0.5
 shot first-line >/dev/null
-# After the first line the main loop runs.
+# After the opening scene and the first line the main loop runs.
+sit_out_the_opening
 sleep 4
 kill -0 "$GPID" 2>/dev/null || fail "the game ended in the first room"
 xdotool mousemove --window "$WID" 200 250

@@ -43,6 +43,7 @@ void make_rooms(const Context&);       // <room>.dat for the 43 rooms
 void make_hero_scenes(const Context&); // herogaz, heroguit, herotool, herorohr, herocase, bleidouc, douche .dat
 void make_teacher_scenes(const Context&);  // frizzacc, frizzdia, adytele, gergetpb, gergivpb, schbrell .dat
 void make_time_machine(const Context&);  // timemach.dat, the last scene
+void make_encounter_scenes(const Context&);  // herodatz, betodatz, sandslee, sandsle2, poliexit, polikf .dat
 void make_sums(const Context&);        // checksums.txt: every data file of the folder, runs last
 
 }  // namespace mkassets

@@ -30,7 +30,7 @@ const std::vector<Module>& modules() {
       {"menu", make_menu},     {"inventar", make_inventory}, {"intro", make_intro},
       {"music", make_music},   {"jingle", make_jingle},       {"film", make_film},
       {"rooms", make_rooms},   {"hero_scenes", make_hero_scenes}, {"teachers", make_teacher_scenes},
-      {"time_machine", make_time_machine},
+      {"time_machine", make_time_machine}, {"encounter", make_encounter_scenes},
       {"sums", make_sums},
   };
   return list;

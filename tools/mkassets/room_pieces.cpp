@@ -146,9 +146,11 @@ struct Figure {
   }
   // The arm on side s (-1 left, +1 right): from its shoulder (ax, ay) to the
   // end of the sleeve (ex, ey), the hand at (hx, hy). Hanging, it swings with
-  // the phase; raised (a cut scene's pose), it turns about the shoulder.
+  // the phase; raised (a cut scene's pose), it turns about the shoulder:
+  // by the use's arm_left / arm_right (0 hanging .. 1 level .. 2 up), or by
+  // `turn` radians from hanging (negative: across the body).
   void arm(const PieceUse& u, int s, double& ax, double& ay, double& ex, double& ey, double& hx,
-           double& hy2) const {
+           double& hy2, double turn = 0) const {
     ax = cx + s * bw * 0.5;
     ay = shoulder + H * 0.03;
     const double raise = s < 0 ? u.arm_left : u.arm_right;
@@ -158,6 +160,14 @@ struct Figure {
       ey = hip - H * 0.04 - lift;
       hx = ex;
       hy2 = hip - H * 0.02 - lift;
+      if (turn != 0) {
+        const double len = std::hypot(ex - ax, ey - ay);
+        const double a = std::atan2((ex - ax) * s, ey - ay) + turn;
+        ex = ax + s * len * std::sin(a);
+        ey = ay + len * std::cos(a);
+        hx = ax + s * (len + H * 0.02) * std::sin(a);
+        hy2 = ay + (len + H * 0.02) * std::cos(a);
+      }
       return;
     }
     const double dx = W * 0.1, dy = hip - H * 0.04 - ay;
@@ -170,9 +180,13 @@ struct Figure {
   }
 };
 
+}  // namespace
+
 // A person facing the viewer, standing in the box; the phase moves the mouth,
-// the arms and the weight from foot to foot.
-void person(cairo_t* cr, const PieceUse& u) {
+// the arms and the weight from foot to foot. A pose raises the arms, shuts
+// the eyes or sets the mouth.
+PersonHands paint_person(cairo_t* cr, const PieceUse& u, const PersonPose& pose) {
+  PersonHands hands;
   const Look l = look_of(u);
   const Figure f(u);
   const double H = f.H, cx = f.cx, head = f.head, hy = f.hy;
@@ -195,10 +209,11 @@ void person(cairo_t* cr, const PieceUse& u) {
     rgb(cr, l.shoes);
     fill_stroke(cr, 0x101018, lw);
   }
-  // arms, swinging with the phase
-  for (int s = -1; s <= 1; s += 2) {
+  // arms, swinging with the phase; an arm the pose raises turns about the
+  // shoulder and is drawn over the body
+  auto arm = [&](int s) {
     double ax, ay, ex, ey, hx, hy2;
-    f.arm(u, s, ax, ay, ex, ey, hx, hy2);
+    f.arm(u, s, ax, ay, ex, ey, hx, hy2, pose.arm[s > 0 ? 1 : 0]);
     cairo_move_to(cr, ax, ay);
     cairo_line_to(cr, ex, ey);
     rgb(cr, l.top);
@@ -208,7 +223,11 @@ void person(cairo_t* cr, const PieceUse& u) {
     rgb(cr, l.skin);
     cairo_fill(cr);
     cairo_new_path(cr);
-  }
+    hands.x[s > 0 ? 1 : 0] = hx;
+    hands.y[s > 0 ? 1 : 0] = hy2;
+  };
+  for (int s = -1; s <= 1; s += 2)
+    if (pose.arm[s > 0 ? 1 : 0] == 0) arm(s);
   // body
   cairo_move_to(cr, cx - bw / 2, shoulder + H * 0.04);
   cairo_curve_to(cr, cx - bw / 2, shoulder - H * 0.01, cx + bw / 2, shoulder - H * 0.01, cx + bw / 2, shoulder + H * 0.04);
@@ -264,7 +283,7 @@ void person(cairo_t* cr, const PieceUse& u) {
     cairo_fill(cr);
   }
   // eyes (blinking on one phase), glasses, mouth
-  const bool blink = u.phases > 4 && u.phase == u.phases / 2;
+  const bool blink = pose.eyes_shut || (u.phases > 4 && u.phase == u.phases / 2);
   for (int s = -1; s <= 1; s += 2) {
     const double ex = cx + s * head * 0.35, ey = hy - head * 0.05;
     if (blink) {
@@ -291,7 +310,7 @@ void person(cairo_t* cr, const PieceUse& u) {
     cairo_set_line_width(cr, head * 0.3);
     cairo_stroke(cr);
   }
-  const double open = u.phases > 1 ? 0.5 + 0.5 * std::sin(u.phase * 2.1) : 0.0;
+  const double open = pose.mouth >= 0 ? pose.mouth : u.phases > 1 ? 0.5 + 0.5 * std::sin(u.phase * 2.1) : 0.0;
   cairo_save(cr);
   cairo_translate(cr, cx, hy + head * 0.5);
   cairo_scale(cr, head * 0.3, head * (0.05 + 0.2 * open));
@@ -299,7 +318,14 @@ void person(cairo_t* cr, const PieceUse& u) {
   cairo_restore(cr);
   rgb(cr, 0x801818);
   cairo_fill(cr);
+  for (int s = -1; s <= 1; s += 2)
+    if (pose.arm[s > 0 ? 1 : 0] != 0) arm(s);
+  return hands;
 }
+
+namespace {
+
+void person(cairo_t* cr, const PieceUse& u) { paint_person(cr, u); }
 
 // ------------------------------------------------------------- furniture ----
 
@@ -527,9 +553,11 @@ void crate(cairo_t* cr, const PieceUse& u) {
     icon_star(cr, W / 2, H / 2, s, era(u).crate_star);
 }
 
+}  // namespace
+
 // A person lying on the floor, asleep or knocked out: the same figure on
 // its side, the phase lifting the chest.
-void lying_person(cairo_t* cr, const PieceUse& u) {
+void paint_lying_person(cairo_t* cr, const PieceUse& u) {
   PieceUse up = u;
   up.w = u.h * 11 / 20 + 1;
   up.h = u.w;
@@ -550,6 +578,10 @@ void lying_person(cairo_t* cr, const PieceUse& u) {
       fill_stroke(cr, 0x404060, 0.8);
     }
 }
+
+namespace {
+
+void lying_person(cairo_t* cr, const PieceUse& u) { paint_lying_person(cr, u); }
 
 double phase_t(const PieceUse& u) { return u.phases > 1 ? u.phase / double(u.phases) : 0.0; }
 std::uint32_t metal(const PieceUse& u) { return era(u).metal; }

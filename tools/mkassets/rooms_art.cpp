@@ -903,6 +903,17 @@ void collect(const RoomScript& r, std::span<const Row> rows, bool person, std::m
   }
 }
 
+}  // namespace
+
+std::map<int, rooms::PieceUse> rooms::piece_uses(const RoomScript& r) {
+  std::map<int, rooms::PieceUse> uses;
+  collect(r, r.furniture, false, uses);
+  collect(r, r.persons, true, uses);
+  return uses;
+}
+
+namespace {
+
 void make_room(const Context& ctx, const RoomScript& r) {
   Plan p;
   p.room = &r;

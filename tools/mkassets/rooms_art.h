@@ -57,4 +57,28 @@ std::map<int, PieceUse> piece_uses(const RoomScript& room);
 // or right (+1) is, in the person's picture.
 void hand_of(const PieceUse& use, int side, double& x, double& y);
 
+// For the cut scenes, which show the rooms' persons moving in ways their
+// room never shows.
+//
+// The pictures of a room's pieces and persons by object index, placed and
+// sized as the room's datafile holds them.
+std::map<int, PieceUse> piece_uses(const RoomScript& room);
+// A standing person's pose: each arm (0 on the viewer's left, 1 on the right)
+// raised about the shoulder by an angle in radians, outwards (0 hangs as in
+// the room, pi/2 held out level, pi straight up; negative across the body);
+// the eyes shut; the mouth from 0 closed to 1 open (-1: as the phase says).
+struct PersonPose {
+  double arm[2] = {0, 0};
+  bool eyes_shut = false;
+  double mouth = -1;
+};
+// Where the person's hands are, in the picture's coordinates.
+struct PersonHands {
+  double x[2] = {0, 0}, y[2] = {0, 0};
+};
+// The painters of draw_piece for persons, on any cairo context: standing in
+// the box use.w x use.h from (0, 0), or lying on the floor in it.
+PersonHands paint_person(cairo_t* cr, const PieceUse& use, const PersonPose& pose = {});
+void paint_lying_person(cairo_t* cr, const PieceUse& use);
+
 }  // namespace mkassets::rooms
