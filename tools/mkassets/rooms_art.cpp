@@ -954,13 +954,6 @@ void make_room(const Context& ctx, const RoomScript& r) {
 
 }  // namespace
 
-std::map<int, rooms::PieceUse> rooms::piece_uses(const RoomScript& r) {
-  std::map<int, rooms::PieceUse> uses;
-  collect(r, r.furniture, false, uses);
-  collect(r, r.persons, true, uses);
-  return uses;
-}
-
 void make_rooms(const Context& ctx) {
   for (const RoomScript* r : kRooms) make_room(ctx, *r);
 }

@@ -58,13 +58,9 @@ std::map<int, PieceUse> piece_uses(const RoomScript& room);
 void hand_of(const PieceUse& use, int side, double& x, double& y);
 
 // For the cut scenes, which show the rooms' persons moving in ways their
-// room never shows.
-//
-// The pictures of a room's pieces and persons by object index, placed and
-// sized as the room's datafile holds them.
-std::map<int, PieceUse> piece_uses(const RoomScript& room);
-// A standing person's pose: each arm (0 on the viewer's left, 1 on the right)
-// raised about the shoulder by an angle in radians, outwards (0 hangs as in
+// room never shows. A standing person's pose: each arm (0 on the viewer's left, 1 on the right)
+// raised about the shoulder by an angle in radians (beside the use's own
+// arm_left / arm_right), outwards (0 hangs as in
 // the room, pi/2 held out level, pi straight up; negative across the body);
 // the eyes shut; the mouth from 0 closed to 1 open (-1: as the phase says).
 struct PersonPose {
