@@ -130,6 +130,13 @@ ItemLook look_up_item(const char* name) {
     const char* line = own_lines ? item->lines[l] : (piece ? piece->text[l] : nullptr);
     look.lines[l] = line ? line : "";
   }
+  // What is left of the lead solution once the tank is filled is described
+  // anew; the story's flag says so, so a loaded game tells it the same way.
+  if (same(look.name, "bleiloesung") && story_bleitank == 1) {
+    look.lines[0] = TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation.");
+    look.lines[1] = TR("Strahlung schuetzt.", "");
+    look.lines[2] = "";
+  }
   return look;
 }
 

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "interaction/items.h"
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
 #include "shell/game.h"
@@ -293,4 +294,24 @@ TEST(Story, SavedHalfwayAndLoadedAfterTheProgramStartsAgainItPlaysToTheEnd) {
     the_time_machine(p);
   });
   EXPECT_EQ(status, 1) << "last move: " << p.move();
+}
+
+// The rest of the lead solution, once poured into the tank, keeps its new
+// description through a saved game.
+TEST(Story, TheLeadSolutionPouredIntoTheTankIsDescribedSoAfterALoad) {
+  new_game();
+  give_item("bleiloesung");
+  story_bleitank = 1;
+  counter7 = 5;
+  ASSERT_EQ(save_game(), 0);
+  const std::string slot = test_support::read_file("sav/game05.sav");
+  new_game();
+  test_support::write_file("sav/game05.sav", slot);
+  counter7 = 5;
+  ASSERT_EQ(load_game(), 0);
+  const int s = bag_slot("bleiloesung");
+  ASSERT_GE(s, 0);
+  EXPECT_STREQ(inv_obj_describe[s][0],
+               TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
+  EXPECT_STREQ(inv_obj_describe[s][1], TR("Strahlung schuetzt.", ""));
 }

@@ -3,6 +3,7 @@
 // alcohol on the left; the emergency shower with its tank at the back left;
 // a fire extinguisher by the door.
 #include "cutscenes/videos.h"
+#include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
@@ -112,9 +113,8 @@ bool use_shower(int) {
 bool fill_tank(int) {
   video_blei_douche();
   story_bleitank = 1;
-  arrow_describe[0] = TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation.");
-  arrow_describe[1] = TR("Strahlung schuetzt.", "");
-  arrow_describe[2] = "";
+  const ItemLook look = look_up_item("bleiloesung");  // described anew now
+  for (int l = 0; l < kTextLines; ++l) arrow_describe[l] = look.lines[l];
   mouse_status = kModeItem;
   return true;
 }
