@@ -19,7 +19,8 @@ menu_without=$(region 212 34 61 204)
 click_at 150 175
 sleep 1
 click_at 320 240
-sleep 6
+sit_out_the_opening
+sleep 4
 kill -0 "$GPID" 2>/dev/null || fail "the game ended in the first room"
 # Walk somewhere, so that the hero stands where a new game does not put him.
 click_at 420 330
