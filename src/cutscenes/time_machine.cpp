@@ -13,6 +13,7 @@
 #include "dialogue/talk.h"
 #include "menus/makers.h"
 #include "menus/screen_layout.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
 #include "shell/data_manifest.h"
@@ -251,6 +252,8 @@ void video_time_machine() {
   }  // timemach.dat is released here, the buttons are up
   video_timetravel = 0;
   closing_screen();
-  // The end of the story: the options are not written on this way out.
+  // The end of the story: nothing is left to continue, and the options are
+  // not written on this way out.
+  remove_autosave();
   platform_exit(1);
 }

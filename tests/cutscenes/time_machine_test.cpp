@@ -6,11 +6,13 @@
 #include <allegro.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cutscenes/player.h"
 #include "cutscenes/videos.h"
+#include "persistence/saved_games.h"
 #include "interaction/interaction.h"
 #include "rooms/rooms.h"
 #include "shell/tr.h"
@@ -173,6 +175,10 @@ TEST_F(TimeMachine, PlaysItsShotsAndSubtitlesThenTheYearsAndEndsWithStatusOneAft
 }
 
 TEST_F(TimeMachine, EscapeSkipsToTheClosingScreenWhichStillWaitsForAClick) {
+  // A game kept by closing the window earlier is finished now: no Continue.
+  std::filesystem::create_directories("sav");
+  test_support::write_file(kAutosaveFile, "a game kept earlier");
+  ASSERT_TRUE(autosave_exists());
   const int start = headless::now();
   const Played r = play(800, 4000);
   EXPECT_EQ(r.status, 1);
@@ -182,6 +188,7 @@ TEST_F(TimeMachine, EscapeSkipsToTheClosingScreenWhichStillWaitsForAClick) {
   // Nothing but the click ended it, four seconds later.
   EXPECT_GE(headless::now(), r.click_at);
   EXPECT_EQ(r.shots, 26);
+  EXPECT_FALSE(autosave_exists());
 }
 
 TEST_F(TimeMachine, TheStorylineStartsItWhenTheShowerIsDone) {
