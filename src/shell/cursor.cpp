@@ -95,7 +95,9 @@ void maus() {
   const bool over = mouse_over_sth == 1;
   if (const PointerPictures* p = pictures_of(mouse_status)) {
     wrap_cursor(p->frames * p->per);
-    picture = (over ? p->lit : p->plain)[cursor_nr / p->per];
+    // Never a picture past the animation's last, whatever cursor_nr holds.
+    const int step = cursor_nr < 0 ? 0 : cursor_nr / p->per;
+    picture = (over ? p->lit : p->plain)[step < p->frames ? step : p->frames - 1];
   } else if (mouse_status == kModeItemOnTarget) {
     wrap_cursor(2);
     blit(arrow, arrow_gear, 0, 0, 0, 0, arrow->w, arrow->h);
