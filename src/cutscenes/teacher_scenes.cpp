@@ -42,6 +42,14 @@ constexpr int kZirudLevelHand = 111;
 // Subtitles stay this far from the screen's edges.
 constexpr int kSubtitleMargin = 8;
 
+// Every scene opens alike: the teacher (person 0) leaves the room's drawing
+// for the scene's overlay, and the hero stays where he stands, in front.
+void teacher_steps_out(Sequence& s) {
+  person_present[0] = 0;
+  hero_foreground = 1;
+  s.place_hero(hero_x, hero_y);
+}
+
 struct Take {
   BITMAP* frame[kTakeFrames];
 };
@@ -183,9 +191,7 @@ void hand_over(Sequence& s, const Take& t, const Handing& h) {
 void video_zirud_give_card() {
   using manifest::Frizzacc;
   Sequence s("video_zirud_give_card", &manifest::kFrizzaccFile, &manifest::kTakelFile);
-  person_present[0] = 0;
-  hero_foreground = 1;
-  s.place_hero(hero_x, hero_y);
+  teacher_steps_out(s);
   const Take t = take_frames(s);
   const Spot home = spot_of(kZirud);
   const Spot meet = beside_hero(kZirudBeside, -1, height_of(s, at(Frizzacc::walk)));
@@ -199,9 +205,7 @@ void video_zirud_give_card() {
 void video_give_dia() {
   using manifest::Frizzdia;
   Sequence s("video_give_dia", &manifest::kFrizzdiaFile, &manifest::kTakelFile);
-  person_present[0] = 0;
-  hero_foreground = 1;
-  s.place_hero(hero_x, hero_y);
+  teacher_steps_out(s);
   const Take t = take_frames(s);
   const Spot home = spot_of(kZirud);
   const int h = height_of(s, at(Frizzdia::walk));
@@ -237,9 +241,7 @@ void video_give_dia() {
 void video_ady_teleskop() {
   using manifest::Adytele;
   Sequence s("video_ady_teleskop", &manifest::kAdyteleFile);
-  person_present[0] = 0;
-  hero_foreground = 1;
-  s.place_hero(hero_x, hero_y);
+  teacher_steps_out(s);
   hero_stands(s);
   s.subtitle_colour(kOtherSubtitle);
   const int walk_entry = at(Adytele::walk), carry = at(Adytele::carry);
@@ -331,9 +333,7 @@ void video_ady_teleskop2() {
 void video_give_blei() {
   using manifest::Gergetpb;
   Sequence s("video_give_blei", &manifest::kGergetpbFile, &manifest::kTakelFile);
-  person_present[0] = 0;
-  hero_foreground = 1;
-  s.place_hero(hero_x, hero_y);
+  teacher_steps_out(s);
   const Take t = take_frames(s);
   const Spot home = spot_of(kRurura);
   const int h = height_of(s, at(Gergetpb::walk));
@@ -354,9 +354,7 @@ void video_give_blei() {
 void video_get_glasses() {
   using manifest::Schbrell;
   Sequence s("video_get_glasses", &manifest::kSchbrellFile, &manifest::kTakerFile);
-  person_present[0] = 0;
-  hero_foreground = 1;
-  s.place_hero(hero_x, hero_y);
+  teacher_steps_out(s);
   const Take t = take_frames(s);
   // His frames reach out to the left of where the room draws him.
   const Spot place = spot_of(kRarozir);
@@ -372,9 +370,7 @@ void video_get_glasses() {
 void video_get_blei() {
   using manifest::Gergivpb;
   Sequence s("video_get_blei", &manifest::kGergivpbFile, &manifest::kTakelFile);
-  person_present[0] = 0;
-  hero_foreground = 1;
-  s.place_hero(hero_x, hero_y);
+  teacher_steps_out(s);
   const Take t = take_frames(s);
   const Spot home = spot_of(kRurura);
   const Spot meet = beside_hero(kRururaBeside, -1, height_of(s, at(Gergivpb::walk)));
