@@ -6,7 +6,6 @@
 #include "hero/hero.h"
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
-#include "rooms/registry.h"
 #include "shell/cursor.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
@@ -154,11 +153,8 @@ BITMAP* Sequence::entry(DATAFILE* file, const char* file_name, int index) {
 }
 
 BITMAP* Sequence::picture(int index) {
-  if (room_overlay_) return room_picture(index);
   return entry(overlay_dat_, overlay_file_ ? overlay_file_->name : nullptr, index);
 }
-
-void Sequence::overlay_from_room() { room_overlay_ = true; }
 
 BITMAP* Sequence::hero_picture(int index) {
   return entry(hero_dat_ ? hero_dat_ : overlay_dat_, hero_file_ ? hero_file_->name : nullptr, index);

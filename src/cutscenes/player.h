@@ -100,10 +100,6 @@ class Sequence {
   // One more overlay frame: `frame` at (x, y).
   void overlay_add(BITMAP* frame, int x, int y);
   void no_overlay();
-  // From now on picture() and the overlay read the current room's datafile
-  // (room_dat), not released by the sequence: for a sequence without a
-  // datafile of its own that shows a person with the room's own frames.
-  void overlay_from_room();
 
   // Subtitle line `line` (0..2) of the next shot, and the colour of all three.
   void say(int line, const char* text, int x, int y);
@@ -121,7 +117,6 @@ class Sequence {
   void add_hero_frame(BITMAP* frame);
 
   const char* name_;
-  bool room_overlay_ = false;
   const manifest::File* overlay_file_;
   const manifest::File* hero_file_;
   DATAFILE* overlay_dat_ = nullptr;

@@ -128,7 +128,7 @@ void overlay_row(Sequence& s, const Slot& who, int state) {
   s.no_overlay();
   if (const PersonState* row = row_of(who, state))
     for (const Frame& f : row->frames)
-      for (int k = 0; k < std::max<int>(1, f.duration); ++k) s.overlay_add(f.object, f.object, f.x, f.y);
+      for (int k = 0; k < std::max<int>(1, f.duration); ++k) s.overlay_add(s.room_picture(f.object), f.x, f.y);
 }
 
 // A subtitle screen of up to three lines, one under the other from row
@@ -295,7 +295,6 @@ void video_ady_teleskop() {
 // the machine already. He is shown with the room's own frames.
 void video_ady_teleskop2() {
   Sequence s("video_ady_teleskop2");
-  s.overlay_from_room();
   person_present[0] = 0;
   s.place_hero(hero_x, hero_y);
   hero_stands(s);
