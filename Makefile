@@ -24,8 +24,9 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
 
-test: build test-deps
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+# Prints, at its end, the count of tests and the time of each stage.
+test: deps test-deps
+	@tests/make_test.sh $(BUILD) $(JOBS)
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks

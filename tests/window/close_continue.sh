@@ -5,37 +5,22 @@
 . "$(dirname "$0")/common.inc"
 cc -o "$WORK/close_window" "$(dirname "$0")/helpers/close_window.c" -lX11 || fail "the close helper did not build"
 start_x
-# The first run notes its own exit status, read once its window is closed.
-(cd "$WORK" && "$GAME" >"$WORK/stdout" 2>"$WORK/stderr"; echo $? >"$WORK/status") &
-GPID=$!
-for _ in $(seq 200); do
-  WID=$(xdotool search --onlyvisible --name Pelvaro 2>/dev/null | head -n 1)
-  [ -n "$WID" ] && break
-  sleep 0.1
-done
-[ -n "$WID" ] || fail "no game window"
+start_game
 wait_for_menu
 menu_without=$(region 212 34 61 204)
-click_at 150 175
-sleep 1
-click_at 320 240
-sit_out_the_opening
-sleep 4
-kill -0 "$GPID" 2>/dev/null || fail "the game ended in the first room"
+new_game_to_main_loop
 # Walk somewhere, so that the hero stands where a new game does not put him.
+move 600 20
+wait_for 10 "the room does not stand still" still 640 340 0 0
+start=$(region 640 340 0 0)
 click_at 420 330
-sleep 4
-xdotool mousemove --window "$WID" 600 20
-sleep 0.5
+move 600 20
+wait_for 10 "the hero did not walk" changed "$start" 640 340 0 0
+wait_for 20 "the hero does not come to a stop" still 640 340 0 0
 room=$(region 640 340 0 0)
 shot before-close >/dev/null
 "$WORK/close_window" "$WID"
-for _ in $(seq 100); do
-  [ -s "$WORK/status" ] && break
-  sleep 0.1
-done
-status=$(cat "$WORK/status" 2>/dev/null)
-GPID=""
+status=$(wait_for_exit)
 [ "$status" = 1 ] || fail "closing the window ended the game with status $status"
 [ -s "$WORK/sav/autosave.sav" ] || fail "closing the window left no autosave"
 ls "$WORK"/sav/game0*.sav >/dev/null 2>&1 && fail "closing the window wrote a named slot"
@@ -43,15 +28,11 @@ ls "$WORK"/sav/game0*.sav >/dev/null 2>&1 && fail "closing the window wrote a na
 start_game
 wait_for_menu
 move 400 100
-sleep 0.3
+wait_for 10 "the menu does not offer Continue" changed "$menu_without" 212 34 61 204
 shot menu-with-continue >/dev/null
-[ "$(region 212 34 61 204)" != "$menu_without" ] || fail "the menu does not offer Continue"
 # Continue: the left half of the band between New game and the second button.
 click_at 112 220
-sleep 3
-kill -0 "$GPID" 2>/dev/null || fail "the game ended after Continue"
-xdotool mousemove --window "$WID" 600 20
-sleep 0.5
+move 600 20
+wait_for 30 "Continue did not go on where the window was closed" still_as "$room" 640 340 0 0
 shot continued >/dev/null
-[ "$(region 640 340 0 0)" = "$room" ] || fail "Continue did not go on where the window was closed"
 echo "ok"

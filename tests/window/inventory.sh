@@ -5,41 +5,28 @@
 start_x
 start_game -scale 1
 wait_for_menu
-click_at 150 175
-sleep 1
-click_at 320 240
-# The opening scene, the first line, then the main loop.
-sit_out_the_opening
-sleep 6
-kill -0 "$GPID" 2>/dev/null || fail "the game ended in the first room"
+new_game_to_main_loop
 move 600 20
-sleep 0.4
+wait_for 10 "the room does not stand still" still 520 350 60 65
 before=$(region 520 350 60 65)
 click_at 70 400
-sleep 0.6
-# Over the rolling pin in the first slot: highlighted, its description at the top.
-move 150 140
-sleep 0.6
-shot inventory >/dev/null
+wait_for 10 "the bag did not open the inventory" changed "$before" 520 350 60 65
 inv=$(region 520 350 60 65)
-[ "$before" != "$inv" ] || fail "the bag did not open the inventory"
-top=$(region 640 60 0 0)
+# Over the rolling pin in the first slot: its description at the top.
 move 500 100
-sleep 0.4
-[ "$top" != "$(region 640 60 0 0)" ] || fail "no description over the rolling pin"
+wait_for 10 "the inventory does not stand still" still 640 60 0 0
+top=$(region 640 60 0 0)
+move 150 140
+wait_for 10 "no description over the rolling pin" changed "$top" 640 60 0 0
+shot inventory >/dev/null
 # The control panel.
 click_at 200 375
-sleep 0.6
 move 500 100
-sleep 0.3
+wait_for 10 "the panel did not open" changed "$inv" 520 350 60 65
 shot panel >/dev/null
-[ "$inv" != "$(region 520 350 60 65)" ] || fail "the panel did not open"
-# Quit: the game ends (its exit status 1 is checked headless) and keeps the settings.
+# Quit: the game ends with status 1 and keeps the settings.
 click_at 300 330
-for _ in $(seq 100); do
-  kill -0 "$GPID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$GPID" 2>/dev/null && fail "Quit on the panel did not end the game"
+status=$(wait_for_exit)
+[ "$status" = 1 ] || fail "Quit on the panel ended the game with status $status"
 [ -f "$WORK/options.sav" ] || fail "no options.sav after quitting from the panel"
 echo "ok"

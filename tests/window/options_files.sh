@@ -1,39 +1,40 @@
 #!/bin/bash
-# The real program with an options.sav it cannot use: a FIFO in its place is
-# not read (the menu appears instead of a black window) and Quit puts a
-# regular file there; with a full disk, Quit says on the console why the
-# settings could not be saved, before the farewell, and keeps the old file.
+# Quit in the real program's main menu ends it with status 1, the farewell on
+# the console, and options.sav rewritten with its settings and slot names.
+# An options.sav it cannot use: a FIFO in its place is not read (the menu
+# appears instead of a black window) and Quit puts a regular file there; with
+# a full disk, Quit says on the console why the settings could not be saved,
+# before the farewell, and keeps the old file.
 . "$(dirname "$0")/common.inc"
 start_x
 
-# The game with standard output and error in one file, in the order written.
-start_game_console() {
-  (cd "$WORK" && exec "$GAME" >"$WORK/console" 2>&1) &
-  GPID=$!
-  WID=""
-  for _ in $(seq 200); do
-    WID=$(xdotool search --onlyvisible --name Pelvaro 2>/dev/null | head -n 1)
-    [ -n "$WID" ] && break
-    kill -0 "$GPID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$WORK/console")"
-    sleep 0.1
-  done
-  [ -n "$WID" ] || fail "no game window"
+quit_from_menu() {
+  start_game --console
+  wait_for_menu
+  click_at 160 420
+  status=$(wait_for_exit)
+  [ "$status" = 1 ] || fail "exit status $status ($1), expected 1"
 }
 
+printf '1 2 3 1 \r\n  kept slot name' >"$WORK/options.sav"
+quit_from_menu "a usable options.sav"
+grep -q "Credits:" "$WORK/console" || fail "no farewell on the console"
+size=$(stat -c %s "$WORK/options.sav")
+[ "$size" = 328 ] || fail "options.sav has $size bytes, expected 328"
+head -c 24 "$WORK/options.sav" | grep -q "^1 2 3 1 " || fail "options.sav lost its settings"
+grep -q "  kept slot name" "$WORK/options.sav" || fail "options.sav lost a slot name"
+
+rm "$WORK/options.sav"
 mkfifo "$WORK/options.sav"
-start_game_console
-wait_for_menu
+quit_from_menu "a FIFO for options.sav"
 grep -q "options.sav: it is not a regular file" "$WORK/console" || fail "the FIFO was not reported"
-click_at 160 420
-status=$(wait_for_exit)
-[ "$status" = 1 ] || fail "exit status $status after the FIFO, expected 1"
 [ -f "$WORK/options.sav" ] && [ ! -p "$WORK/options.sav" ] || fail "options.sav is not a regular file after Quit"
 numbers=$(head -n 1 "$WORK/options.sav" | tr -d '\r')
 [ "$(stat -c %s "$WORK/options.sav")" = $((${#numbers} + 10 * 32)) ] || fail "options.sav is not four numbers and ten names"
 
 printf '1 2 3 1 \r\nkept slot name' >"$WORK/options.sav"
 ln -s /dev/full "$WORK/options.sav.tmp"
-start_game_console
+start_game --console
 wait_for_menu
 click_at 160 420
 status=$(wait_for_exit)

@@ -10,20 +10,15 @@ geometry=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: *//p')
 SCALE=2
 wait_for_menu
 shot menu >/dev/null
+move 150 175
 menu=$(region 640 480 0 0)
 quick_click_at 150 175
-for _ in $(seq 50); do
-  [ "$(region 640 480 0 0)" != "$menu" ] && break
-  sleep 0.1
-done
-sleep 0.5
+wait_for 30 "New game at its doubled place did not start the game" changed "$menu" 640 480 0 0
 shot intro >/dev/null
-[ "$(region 640 480 0 0)" != "$menu" ] || fail "New game at its doubled place did not start the game"
 kill -9 "$GPID"
 wait "$GPID" 2>/dev/null
 GPID=""
 # The same screen with "-scale 1".
-sleep 0.5
 start_game -scale 1
 geometry=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: *//p')
 [ "$geometry" = "640x480" ] || fail "with -scale 1 the window is $geometry, expected 640x480"
