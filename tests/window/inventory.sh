@@ -11,6 +11,7 @@ wait_for 10 "the room does not stand still" still 520 350 60 65
 before=$(region 520 350 60 65)
 click_at 70 400
 wait_for 10 "the bag did not open the inventory" changed "$before" 520 350 60 65
+wait_for 10 "the inventory does not stand still" still 520 350 60 65
 inv=$(region 520 350 60 65)
 # Over the rolling pin in the first slot: its description at the top.
 move 500 100

@@ -11,9 +11,10 @@ SCALE=2
 wait_for_menu
 shot menu >/dev/null
 move 150 175
-menu=$(region 640 480 0 0)
+wait_for 10 "the menu does not stand still" still 200 50 60 10
+title=$(region 200 50 60 10)
 quick_click_at 150 175
-wait_for 30 "New game at its doubled place did not start the game" changed "$menu" 640 480 0 0
+wait_for 30 "New game at its doubled place did not start the game" changed "$title" 200 50 60 10
 shot intro >/dev/null
 kill -9 "$GPID"
 wait "$GPID" 2>/dev/null
