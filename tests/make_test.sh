@@ -25,7 +25,7 @@ rm -rf "$build/test-times"
 start=$(now)
 (cd "$build" && ctest --output-on-failure -j8 --resource-spec-file "$here/resources.json")
 status=$?
-stages+=("ctest in all|$(($(now) - start))")
+stages+=("all tests (one ctest run)|$(($(now) - start))")
 
 echo
 echo "make test: stage times"
