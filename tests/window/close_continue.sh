@@ -20,7 +20,7 @@ wait_for 20 "the hero does not come to a stop" still 640 340 0 0
 room=$(region 640 340 0 0)
 shot before-close >/dev/null
 "$WORK/close_window" "$WID"
-status=$(wait_for_exit)
+wait_for_exit
 [ "$status" = 1 ] || fail "closing the window ended the game with status $status"
 [ -s "$WORK/sav/autosave.sav" ] || fail "closing the window left no autosave"
 ls "$WORK"/sav/game0*.sav >/dev/null 2>&1 && fail "closing the window wrote a named slot"

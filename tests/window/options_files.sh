@@ -12,7 +12,7 @@ quit_from_menu() {
   start_game --console
   wait_for_menu
   click_at 160 420
-  status=$(wait_for_exit)
+  wait_for_exit
   [ "$status" = 1 ] || fail "exit status $status ($1), expected 1"
 }
 
@@ -37,7 +37,7 @@ ln -s /dev/full "$WORK/options.sav.tmp"
 start_game --console
 wait_for_menu
 click_at 160 420
-status=$(wait_for_exit)
+wait_for_exit
 [ "$status" = 1 ] || fail "exit status $status with a full disk, expected 1"
 failure=$(grep -n "the settings could not be saved to options.sav: No space left on device" "$WORK/console" | cut -d: -f1)
 farewell=$(grep -n "Credits:" "$WORK/console" | cut -d: -f1)
