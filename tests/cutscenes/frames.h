@@ -18,7 +18,7 @@ namespace frames {
 
 // One frame presented while a sequence plays (video_active 1).
 struct Seen {
-  int at, shot, loop, duration;          // the clock; shot 1 is the first recorded
+  int at, shot, duration;                // the clock; shot 1 is the first recorded
   std::vector<std::string> lines;        // the subtitle lines shown, empty ones left out
   std::vector<int> line_x, line_y;
   int colour;
@@ -98,7 +98,6 @@ inline Recording record(const std::function<void()>& scene, const std::function<
     Seen f{};
     f.at = headless::now();
     f.shot = shots_played() - shots + 1;
-    f.loop = video_loop;
     f.duration = video_duration;
     for (int i = 0; i < kTextLines; ++i)
       if (video_text[i] && video_text[i][0]) {
