@@ -13,10 +13,7 @@
 
 namespace {
 
-constexpr int kRed = 0xF800;
-constexpr int kGreen = 0x07E0;
-constexpr int kBlue = 0x001F;
-constexpr int kYellow = 0xFFE0;
+constexpr int kRed = 0xF800, kGreen = 0x07E0, kBlue = 0x001F, kYellow = 0xFFE0;
 
 // A plain 16-bit picture of one colour (the game's pixel format).
 struct Swatch {
@@ -28,11 +25,15 @@ struct Swatch {
 // The colour of (x, y) of the frame last presented.
 int shown(int x, int y) { return getpixel(headless::last_frame(), x, y); }
 
-// Overlay frame i of the next shot, at (x, y).
-void overlay(int i, BITMAP* b, int x, int y) {
-  video_bmp[i] = b;
-  video_x[i] = x;
-  video_y[i] = y;
+// The next shot: its overlay frames at (x, y), the hero's frames at (bmp_x, bmp_y).
+void shot(int duration, std::vector<BITMAP*> over, int x, int y, std::vector<BITMAP*> hero, int hx, int hy) {
+  for (size_t i = 0; i < over.size(); ++i) video_bmp[i] = over[i], video_x[i] = x, video_y[i] = y;
+  for (size_t i = 0; i < hero.size(); ++i) video_move[i] = hero[i];
+  video_bmp_nr = over.size();
+  hero_move_frame_nr = hero.size();
+  bmp_x = hx;
+  bmp_y = hy;
+  video_duration = duration;
 }
 
 class Player : public testing::Test {
@@ -46,8 +47,8 @@ class Player : public testing::Test {
     video_active = video_bmp_nr = hero_move_frame_nr = 0;
     for (int i = 0; i < kVideoFrames; ++i) video_move[i] = video_bmp[i] = nullptr;
   }
-  // Plays one shot, calling `look` when each composed frame is presented
-  // for the first time, and returns the frames seen.
+  // Plays one shot, calling `look` at each composed frame's first showing;
+  // returns the frames seen.
   static int play_watching(const std::function<void()>& look) {
     int seen = 0;
     const frames::Recording r = frames::record(play_the_video, [&] {
@@ -73,16 +74,7 @@ class Player : public testing::Test {
 TEST_F(Player, OverlayAndHeroCycleIndependentlyOneFramePer55Ms) {
   Swatch over_a(8, 8, kRed), over_b(8, 8, kGreen);
   Swatch hero_a(8, 8, kBlue), hero_b(8, 8, kYellow), hero_c(8, 8, kRed);
-  overlay(0, over_a.bmp, 300, 40);
-  overlay(1, over_b.bmp, 300, 40);
-  video_bmp_nr = 2;
-  video_move[0] = hero_a.bmp;
-  video_move[1] = hero_b.bmp;
-  video_move[2] = hero_c.bmp;
-  hero_move_frame_nr = 3;
-  bmp_x = 100;
-  bmp_y = 40;
-  video_duration = 7;
+  shot(7, {over_a.bmp, over_b.bmp}, 300, 40, {hero_a.bmp, hero_b.bmp, hero_c.bmp}, 100, 40);
   std::vector<int> over, hero;
   const int start = headless::now();
   EXPECT_EQ(play_watching([&] {
@@ -96,21 +88,14 @@ TEST_F(Player, OverlayAndHeroCycleIndependentlyOneFramePer55Ms) {
   // Seven frames of 55 ms each: at least six whole intervals after the first.
   EXPECT_GE(headless::now() - start, 6 * 55);
   // The counters the shot used are back at 0.
-  EXPECT_EQ(video_loop, 0);
-  EXPECT_EQ(move_frame_nr, 0);
-  EXPECT_EQ(video_frame_nr, 0);
+  EXPECT_TRUE(video_loop == 0 && move_frame_nr == 0 && video_frame_nr == 0);
   EXPECT_EQ(mouse_status, kModeBusy);
 }
 
 TEST_F(Player, WithoutOverlayOnlyTheRoomAndTheHeroAreDrawn) {
   Swatch stale(8, 8, kRed), hero_a(8, 8, kBlue);
-  overlay(0, stale.bmp, 300, 40);  // left over from an earlier shot
-  video_bmp_nr = 0;
-  video_move[0] = hero_a.bmp;
-  hero_move_frame_nr = 1;
-  bmp_x = 100;
-  bmp_y = 40;
-  video_duration = 2;
+  shot(2, {stale.bmp}, 300, 40, {hero_a.bmp}, 100, 40);
+  video_bmp_nr = 0;  // the overlay is left over from an earlier shot
   play_watching([] {
     EXPECT_EQ(shown(102, 42), kBlue);
     EXPECT_NE(shown(302, 42), kRed) << "the stale overlay is drawn";
@@ -119,16 +104,10 @@ TEST_F(Player, WithoutOverlayOnlyTheRoomAndTheHeroAreDrawn) {
 
 TEST_F(Player, ForegroundFlagsLayerHeroObjectAndOverlayInOrder) {
   Swatch over(20, 20, kRed), hero_a(20, 20, kBlue), object(10, 10, kYellow);
-  overlay(0, over.bmp, 200, 100);
-  video_bmp_nr = 1;
-  video_move[0] = hero_a.bmp;
-  hero_move_frame_nr = 1;
-  bmp_x = 210;  // overlaps the overlay's right half
-  bmp_y = 100;
+  shot(1, {over.bmp}, 200, 100, {hero_a.bmp}, 210, 100);  // the hero over the overlay's right half
   video_object = object.bmp;
   video_object_x = 215;
   video_object_y = 105;
-  video_duration = 1;
   // What shows where all three overlap, and where only the object and the overlay do.
   auto layers = [] {
     std::pair<int, int> seen;
@@ -199,11 +178,8 @@ TEST_F(Player, ASequenceIgnoresClicksWaitsForTheButtonAndLeavesTheHeroStanding) 
   });
   EXPECT_EQ(shots_played() - before, 2);
   EXPECT_GE(headless::now(), release_at) << "it waited for the button to come up";
-  EXPECT_EQ(video_active, 0);
-  EXPECT_EQ(hero_foreground, 0);
-  EXPECT_EQ(mov_nr, kStanding);
+  EXPECT_TRUE(video_active == 0 && hero_foreground == 0 && mov_nr == kStanding && video_dat == nullptr);
   EXPECT_STREQ(video_text[0], "");
-  EXPECT_TRUE(video_dat == nullptr);
   EXPECT_TRUE(sequence_faults().empty());
 }
 
@@ -249,13 +225,10 @@ TEST_F(Player, ScaledHeroFramesTakeTheHerosSizeAtHisPlace) {
   sequence([](Sequence& s) {
     s.place_hero(165, 335, -8, -4);
     const frames::Placed at = frames::hero_picture_at(165, 335, 200, -0.575f);
-    EXPECT_EQ(hero_length, at.h);
-    EXPECT_EQ(hero_width, at.w);
-    EXPECT_EQ(bmp_x, at.x - 8);
-    EXPECT_EQ(bmp_y, at.y - 4);
+    EXPECT_TRUE(hero_length == at.h && hero_width == at.w) << hero_width << "x" << hero_length;
+    EXPECT_TRUE(bmp_x == at.x - 8 && bmp_y == at.y - 4) << bmp_x << "," << bmp_y;
     BITMAP* sized = s.scaled(s.hero_picture(7));
-    EXPECT_EQ(sized->w, hero_width);
-    EXPECT_EQ(sized->h, hero_length);
+    EXPECT_TRUE(sized->w == hero_width && sized->h == hero_length);
   });
 }
 
