@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,9 +30,8 @@ struct Seen {
   std::vector<int> furni, persons;       // furni_present, person_present
   int object_foreground;
   BITMAP* object;
-  BITMAP* hero0;                         // video_move[0]
-  int hero_w = 0, hero_h = 0;            // its size and a sum of its pixels, at
-  long hero_sum = 0;                     // the first frame of each shot
+  int hero_w = 0, hero_h = 0;            // video_move[0]'s size and a sum of its
+  long hero_sum = 0;                     // pixels, at the first frame of each shot
 };
 
 struct Screen {
@@ -63,18 +63,13 @@ struct Recording {
       if (!f.caption.empty() && (out.empty() || out.back() != f.caption)) out.push_back(f.caption);
     return out;
   }
-  // The first frame of every shot.
   std::vector<const Seen*> shot_starts() const {
     std::vector<const Seen*> out;
     for (const Seen& f : frames)
       if (out.empty() || out.back()->shot != f.shot) out.push_back(&f);
     return out;
   }
-  bool ever(const std::function<bool(const Seen&)>& p) const {
-    for (const Seen& f : frames)
-      if (p(f)) return true;
-    return false;
-  }
+  bool ever(const std::function<bool(const Seen&)>& p) const { return std::any_of(frames.begin(), frames.end(), p); }
 };
 
 // A fresh game standing in `room` with the hero's standing point at (x, y).
@@ -107,23 +102,18 @@ inline Recording record(const std::function<void()>& scene, const std::function<
       }
     f.colour = video_text_color;
     f.caption = story_text ? story_text : "";
-    f.bmp_x = bmp_x;
-    f.bmp_y = bmp_y;
-    f.hero_frames = hero_move_frame_nr;
+    f.bmp_x = bmp_x, f.bmp_y = bmp_y, f.hero_frames = hero_move_frame_nr;
     if (video_bmp_nr > 0) {
       f.overlay_x = video_x[0], f.overlay_y = video_y[0];
       f.last_x = video_x[video_bmp_nr - 1], f.last_y = video_y[video_bmp_nr - 1];
     }
     f.furni.assign(furni_present, furni_present + kMaxFurni);
     f.persons.assign(person_present, person_present + kMaxPersons);
-    f.object_foreground = object_foreground;
-    f.object = video_object;
-    f.hero0 = video_move[0];
-    if (f.hero0 && (r.frames.empty() || r.frames.back().shot != f.shot)) {
-      f.hero_w = f.hero0->w;
-      f.hero_h = f.hero0->h;
-      for (int y = 0; y < f.hero_h; ++y)
-        for (int x = 0; x < f.hero_w; ++x) f.hero_sum += getpixel(f.hero0, x, y) * (1 + x % 7 + y % 5);
+    f.object_foreground = object_foreground, f.object = video_object;
+    if (BITMAP* h = video_move[0]; h && (r.frames.empty() || r.frames.back().shot != f.shot)) {
+      f.hero_w = h->w, f.hero_h = h->h;
+      for (int y = 0; y < h->h; ++y)
+        for (int x = 0; x < h->w; ++x) f.hero_sum += getpixel(h, x, y) * (1 + x % 7 + y % 5);
     }
     r.frames.push_back(std::move(f));
   });
@@ -149,17 +139,12 @@ inline void expect_over(const Recording& r, int shots, int x, int y) {
       EXPECT_LE(f.line_x[i] + text_length(pv_font, f.lines[i].c_str()), 640) << f.lines[i];
       EXPECT_TRUE(f.line_y[i] >= 0 && f.line_y[i] + 20 <= 480) << f.lines[i];
     }
-  EXPECT_EQ(video_active, 0);
-  EXPECT_EQ(hero_foreground, 0);
-  EXPECT_EQ(object_foreground, 0);
-  EXPECT_EQ(video_foreground, 0);
-  EXPECT_EQ(let_video_text, 0);
-  EXPECT_EQ(video_bmp_nr, 0);
+  EXPECT_EQ(std::vector<int>({video_active, hero_foreground, object_foreground, video_foreground, let_video_text,
+                              video_bmp_nr, mov_nr, hero_x, hero_y}),
+            std::vector<int>({0, 0, 0, 0, 0, 0, kStanding, x, y}))
+      << "video_active, the foregrounds, let_video_text, video_bmp_nr, mov_nr, the hero's place";
   for (int i = 0; i < kTextLines; ++i) EXPECT_STREQ(video_text[i], "") << i;
-  EXPECT_EQ(mov_nr, kStanding);
   for (int a : hero_action) EXPECT_EQ(a, kStepStand);
-  EXPECT_EQ(hero_x, x);
-  EXPECT_EQ(hero_y, y);
   EXPECT_TRUE(video_dat == nullptr && video_move_dat == nullptr);
 }
 
@@ -178,10 +163,7 @@ inline Placed hero_picture_at(int x, int y, float rate, float min_length) {
 // Every frame drew the hero's frames at `at`'s corner.
 inline void expect_hero_drawn_at(const Recording& r, Placed at) {
   ASSERT_FALSE(r.frames.empty());
-  for (const Seen& f : r.frames) {
-    ASSERT_EQ(f.bmp_x, at.x) << "shot " << f.shot;
-    ASSERT_EQ(f.bmp_y, at.y) << "shot " << f.shot;
-  }
+  for (const Seen& f : r.frames) ASSERT_TRUE(f.bmp_x == at.x && f.bmp_y == at.y) << "shot " << f.shot;
 }
 
 }  // namespace frames

@@ -31,14 +31,9 @@ TEST(HeroScenes, TheGasBottleIsTakenInTwoShotsFromItsOwnFrames) {
   const frames::Placed at = frames::hero_picture_at(165, 335, 500, 0.275f);
   const auto shots = r.shot_starts();
   ASSERT_EQ(shots.size(), 2u);
-  for (int s = 0; s < 2; ++s) {
-    SCOPED_TRACE(s);
-    EXPECT_EQ(shots[s]->duration, s ? 25 : 5);
-    EXPECT_EQ(shots[s]->hero_frames, s ? 25 : 5);
-    EXPECT_EQ(shots[s]->bmp_x, at.x - 8);
-    EXPECT_EQ(shots[s]->bmp_y, at.y - 4);
-    EXPECT_EQ(shots[s]->furni[1], s ? 0 : 1) << "the bottle leaves at the second shot";
-  }
+  for (int s = 0; s < 2; ++s)  // the bottle leaves at the second shot
+    EXPECT_EQ(std::vector<int>({shots[s]->duration, shots[s]->hero_frames, shots[s]->bmp_x, shots[s]->bmp_y, shots[s]->furni[1]}),
+              std::vector<int>({s ? 25 : 5, s ? 25 : 5, at.x - 8, at.y - 4, !s})) << "shot " << s;
   EXPECT_TRUE(order_seen && order_ok);
   EXPECT_EQ(furni_present[1], 0);
 }
@@ -49,21 +44,27 @@ TEST(HeroScenes, TheCupboardOpensAndTheScrewdriverIsTaken) {
   stand("future_floor15", 220, 420);
   ASSERT_EQ(furni_present[1], 0);
   frames::expect_over(record(video_oeffne_schrank), 22, 220, 420);
-  EXPECT_EQ(furni_present[0], 0);
-  EXPECT_EQ(furni_present[1], 1);
+  EXPECT_TRUE(furni_present[0] == 0 && furni_present[1] == 1);
   const frames::Recording r = record(video_take_tool);
   frames::expect_over(r, 21, 220, 420);
   EXPECT_TRUE(r.ever([](const Seen& f) { return f.furni[1] == 1; })) << "it lies there until his hand closes on it";
-  EXPECT_EQ(furni_present[1], 0);
-  EXPECT_EQ(furni_present[0], 0);
+  EXPECT_TRUE(furni_present[0] == 0 && furni_present[1] == 0);
 }
 
-TEST(HeroScenes, TheGuitarIsTakenInTwoShots) {
+// The guitar (piece 3 of future_physik, there once the story puts it) is
+// taken in two shots; the solution poured in three leaves the room as it was.
+TEST(HeroScenes, TheGuitarIsTakenInTwoShotsAndTheSolutionPouredInThree) {
   stand("future_physik", 260, 380);
-  ASSERT_EQ(furni_present[3], 0) << "it shows only once the story puts it there";
+  ASSERT_EQ(furni_present[3], 0);
   furni_present[3] = 1;
   frames::expect_over(record(video_take_guitar), 2, 260, 380);
   EXPECT_EQ(furni_present[3], 0);
+  stand("future_chimietp", 260, 240);
+  const std::vector<int> before(furni_present, furni_present + kMaxFurni);
+  const frames::Recording r = record(video_blei_douche);
+  frames::expect_over(r, 3, 260, 240);
+  EXPECT_EQ(std::vector<int>(furni_present, furni_present + kMaxFurni), before);
+  EXPECT_TRUE(r.screens().empty());
 }
 
 // The lead pipe: 9 shots; the torch and both bursts of sparks are shown in
@@ -85,22 +86,10 @@ TEST(HeroScenes, TheShowcaseIsBrokenOpenThenOpened) {
   stand("future_chimie", 330, 370);
   BITMAP* whole = furniture[0][0];
   frames::expect_over(record(video_brakeup_case), 3, 330, 370);
-  EXPECT_EQ(furni_anim[0], 1);
-  EXPECT_EQ(old_furni_anim[0], 1) << "reloaded";
-  EXPECT_NE(furniture[0][0], whole);
+  EXPECT_TRUE(furni_anim[0] == 1 && old_furni_anim[0] == 1 && furniture[0][0] != whole) << "broken, reloaded";
   EXPECT_EQ(furni_present[0], 1);
   frames::expect_over(record(video_open_case), 4, 330, 370);
-  EXPECT_EQ(furni_present[0], 0);
-  EXPECT_EQ(furni_present[1], 1);
-}
-
-TEST(HeroScenes, TheSolutionIsPouredInThreeShotsAndTheRoomStaysAsItWas) {
-  stand("future_chimietp", 260, 240);
-  const std::vector<int> before(furni_present, furni_present + kMaxFurni);
-  const frames::Recording r = record(video_blei_douche);
-  frames::expect_over(r, 3, 260, 240);
-  EXPECT_EQ(std::vector<int>(furni_present, furni_present + kMaxFurni), before);
-  EXPECT_TRUE(r.screens().empty());
+  EXPECT_TRUE(furni_present[0] == 0 && furni_present[1] == 1);
 }
 
 // Escape early in the shower: the rest is not shown, but all 49 shots pass
@@ -113,10 +102,7 @@ TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappen) {
   EXPECT_EQ(r.shots, 49);
   EXPECT_LT(r.end - r.start, 5000);
   EXPECT_LE(r.screens().size(), 1u);
-  EXPECT_EQ(furni_present[9], 1);
-  EXPECT_EQ(mov_nr, kStanding);
-  EXPECT_EQ(hero_x, 260);
-  EXPECT_EQ(hero_y, 240);
+  EXPECT_TRUE(furni_present[9] == 1 && mov_nr == kStanding && hero_x == 260 && hero_y == 240);
   EXPECT_FALSE(sequence_skipping()) << "the next sequence plays again";
 }
 

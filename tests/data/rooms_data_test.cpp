@@ -19,14 +19,10 @@
 
 namespace {
 
-struct DatafileDeleter {
-  void operator()(DATAFILE* d) const { unload_datafile(d); }
-};
-using Datafile = std::unique_ptr<DATAFILE, DatafileDeleter>;
-
+using Datafile = std::unique_ptr<DATAFILE, decltype(&unload_datafile)>;
 Datafile load_room_data(const RoomScript& r) {
   test_support::ensure_allegro();
-  return Datafile(load_datafile((std::string(PELVARO_DATA_DIR) + "/" + r.data_file).c_str()));
+  return Datafile(load_datafile((std::string(PELVARO_DATA_DIR) + "/" + r.data_file).c_str()), &unload_datafile);
 }
 
 BITMAP* pic(const Datafile& d, int i) { return static_cast<BITMAP*>(d.get()[i].dat); }
@@ -65,36 +61,16 @@ std::span<const ExitDef> exits_of(const RoomScript& r) {
   return r.exits.first(std::min<size_t>(r.exits.size(), static_cast<size_t>(r.exit_nr)));
 }
 
-bool in_exit(const RoomScript& r, int x, int y) {
-  for (const ExitDef& e : exits_of(r))
-    if (x >= e.x && x < e.x2 && y >= e.y && y < e.y2) return true;
-  return false;
-}
-
-// The objects of the room that any row of its tables shows.
-std::set<int> used_objects(const RoomScript& r) {
-  std::set<int> used;
-  for (const FurniState& s : r.furniture)
-    for (const Frame& f : s.frames) used.insert(f.object);
-  for (const PersonState& s : r.persons)
-    for (const Frame& f : s.frames) used.insert(f.object);
-  return used;
-}
-
-bool red_lamp(int c) { return getr16(c) >= 200 && getg16(c) <= 90 && getb16(c) <= 90; }
-bool green_lamp(int c) { return getg16(c) >= 200 && getr16(c) <= 120 && getb16(c) <= 150; }
-
 class RoomData : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    d = load_room_data(r);
     ASSERT_NE(d, nullptr) << r.data_file;
     while (d.get()[n].type != DAT_END) ++n;
     ASSERT_GT(n, r.background);
     bg = pic(d, r.background);
   }
   const RoomScript& r = *kRooms[GetParam()];
-  Datafile d;
+  Datafile d = load_room_data(r);
   int n = 0;
   BITMAP* bg = nullptr;
 };
@@ -103,7 +79,11 @@ class RoomData : public ::testing::TestWithParam<int> {
 // single empty pixel; an animated row moves; a standing person is about the
 // hero's size where he stands; the background covers the screen.
 TEST_P(RoomData, HoldsEveryPictureItsTablesShowAndNothingElse) {
-  const std::set<int> used = used_objects(r);
+  std::set<int> used;
+  for (const FurniState& s : r.furniture)
+    for (const Frame& f : s.frames) used.insert(f.object);
+  for (const PersonState& s : r.persons)
+    for (const Frame& f : s.frames) used.insert(f.object);
   EXPECT_GE(n, r.highest_object + 1);
   for (int i = 0; i < n; ++i) {
     ASSERT_EQ(d.get()[i].type, DAT_BITMAP) << "entry " << i;
@@ -147,7 +127,9 @@ TEST_P(RoomData, TheFloorIsPaintedExactlyWhereTheHeroMayStand) {
   std::string first_wrong;
   for (int y = 3; y < 480; y += 7)
     for (int x = 2; x < 640; x += 9) {
-      if (in_exit(r, x, y)) continue;
+      if (std::any_of(exits_of(r).begin(), exits_of(r).end(),
+                      [&](const ExitDef& e) { return x >= e.x && x < e.x2 && y >= e.y && y < e.y2; }))
+        continue;
       const bool inside = walkable(r, x, y);
       const int c = getpixel(bg, x, y);
       ++checked;
@@ -172,8 +154,9 @@ TEST_P(RoomData, ShutDoorsShowARedLampAndOpenDoorsAGreenOne) {
     int red = 0, green = 0;
     for (int y = std::max(0, e.y); y < std::min(480, e.y2); ++y)
       for (int x = std::max(0, e.x); x < std::min(640, e.x2); ++x) {
-        red += red_lamp(getpixel(bg, x, y));
-        green += green_lamp(getpixel(bg, x, y));
+        const int c = getpixel(bg, x, y);
+        red += getr16(c) >= 200 && getg16(c) <= 90 && getb16(c) <= 90;
+        green += getg16(c) >= 200 && getr16(c) <= 120 && getb16(c) <= 150;
       }
     if (room_floor::edge_passage(e.open, e.x, e.y, e.x2, e.y2))
       EXPECT_EQ(red, 0) << "an open passage";
@@ -187,24 +170,17 @@ TEST_P(RoomData, ShutDoorsShowARedLampAndOpenDoorsAGreenOne) {
 INSTANTIATE_TEST_SUITE_P(AllRooms, RoomData, ::testing::Range(0, kRoomCount),
                          [](const ::testing::TestParamInfo<int>& info) { return std::string(kRooms[info.param]->name); });
 
-int room_number(const char* name) {
-  const int i = room_index(name);
-  EXPECT_GE(i, 0) << name;
-  return i;
-}
-
 // The alarm lever of future_chimie (piece 6) stands in three positions.
 TEST(RoomPieces, TheLeverStandsInThreeDifferentPositions) {
-  const RoomScript& r = *kRooms[room_number("future_chimie")];
+  ASSERT_GE(room_index("future_chimie"), 0);
+  const RoomScript& r = *kRooms[room_index("future_chimie")];
   Datafile d = load_room_data(r);
   ASSERT_NE(d, nullptr);
   std::vector<int> objects;
   for (const FurniState& s : r.furniture)
     if (s.slot == 6 && !s.frames.empty()) objects.push_back(s.frames[0].object);
   ASSERT_EQ(objects.size(), 3u);
-  EXPECT_FALSE(same_picture(pic(d, objects[0]), pic(d, objects[1])));
-  EXPECT_FALSE(same_picture(pic(d, objects[1]), pic(d, objects[2])));
-  EXPECT_FALSE(same_picture(pic(d, objects[0]), pic(d, objects[2])));
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(same_picture(pic(d, objects[i]), pic(d, objects[(i + 1) % 3]))) << i;
 }
 
 }  // namespace
