@@ -3,12 +3,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
-
 #include "cutscenes/player.h"
 #include "platform/headless.h"
 #include "shell/world.h"

@@ -3,9 +3,7 @@
 // the hero standing there again afterwards. (The shower speaks: its words
 // are checked with the other spoken scenes.)
 #include <gtest/gtest.h>
-
 #include <vector>
-
 #include "cutscenes/frames.h"
 #include "cutscenes/videos.h"
 

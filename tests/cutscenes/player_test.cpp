@@ -2,11 +2,9 @@
 // the subtitles and their outline, clicks and keys during a sequence, and
 // the faults a sequence notes when it addresses a picture its datafile lacks.
 #include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <vector>
-
 #include "cutscenes/frames.h"
 #include "shell/data_manifest.h"
 #include "shell/game.h"

@@ -4,10 +4,8 @@
 // else these scenes do. The silent scenes have files of their own, which
 // are built once.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
 #include "cutscenes/videos.h"
 #include "cutscenes/frames.h"
 #include "rooms/registry.h"

@@ -5,7 +5,6 @@
 // spot throughout. (Dori's telescope scenes speak: they are checked with
 // the other spoken scenes.)
 #include <gtest/gtest.h>
-
 #include "cutscenes/frames.h"
 #include "cutscenes/videos.h"
 

@@ -4,15 +4,12 @@
 // given a damaged file, stops the game with status 2 and the message naming
 // the file, and nothing else in its folder changes.
 #include <gtest/gtest.h>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <fstream>
 #include <string>
 #include <vector>
-
 #include "hero/hero.h"
 #include "platform/headless.h"
 #include "shell/datafile_check.h"

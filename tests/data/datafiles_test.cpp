@@ -6,12 +6,10 @@
 // checked against the rooms in rooms_data_test.cpp.)
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <tuple>
-
 #include "menus/screen_layout.h"
 #include "support/test_support.h"
 

@@ -4,14 +4,12 @@
 // open ones open, and animated rows really move.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
-
 #include "../../tools/mkassets/room_floor.h"
 #include "rooms/registry.h"
 #include "shell/world.h"

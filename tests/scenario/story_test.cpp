@@ -6,13 +6,11 @@
 // lab, and that only the shower starts the time machine. Games saved on the
 // way are loaded after the program has started again.
 #include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
-
 #include "cutscenes/player.h"
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
