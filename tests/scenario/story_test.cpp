@@ -1,10 +1,5 @@
-// The game's story played headless by a scripted player, with the clicks a
-// player would make, once from New game to the closing screen, which ends
-// the program with exit status 1 (the game's regression test), checking on
-// the way the knock-out that opens it, Mr Zirud's deal and the doors the card
-// opens, the telescope set up two passes after Dori leads the hero to the
-// lab, and that only the shower starts the time machine. Games saved on the
-// way are loaded after the program has started again.
+// The story played headless by a scripted player, with a player's clicks, from New game to the closing screen,
+// which ends the program with exit status 1; the games saved on the way load in a new program.
 #include <gtest/gtest.h>
 #include <chrono>
 #include <cstdio>
@@ -25,9 +20,7 @@ using test_support::run_program;
 
 namespace {
 
-// From the program's start through the main menu's New game and the
-// introduction (the knock-out, 11 shots) into the first room, with the
-// quickest text speed; every clock read, poll and frame moves the game on
+// New game from the menu: the knock-out (11 shots) leads into the first room. Every clock read moves the game on
 // 3 ms, so walks and speeches keep their pace while the story takes seconds.
 void new_game() {
   test_support::fresh_game(3);
@@ -48,34 +41,26 @@ bool holds(const char* item) {
   return bag_slot(item) >= 0 || (mouse_status > kModeUse && std::strcmp(arrow_obj, item) == 0);
 }
 
-// Save the game into `slot` and return the slot file.
 std::string saved(int slot) {
   counter7 = slot;
   EXPECT_EQ(save_game(), 0);
   return test_support::read_file("sav/game0" + std::to_string(slot) + ".sav");
 }
 
-
-// In the physics lab Mr Zirud wants help with his time machine; accepting the
-// deal gets the hero the access card. Until then the doors to
-// future_crossing (1) and future_physik (4) of the first corridor are shut.
+// Mr Zirud's deal gets the hero the access card (and the rolling pin); until then the doors to future_crossing (1)
+// and future_physik (4) are shut.
 void the_access_card(story::Player& p) {
   EXPECT_TRUE(go_through[1] == 0 && go_through[4] == 0);
   p.exit_to("future_physiktp");
-  p.look("Atomkraft"); p.use("hebel2");
-  p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"});
+  p.look("Atomkraft"); p.use("hebel2"); p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"});
   EXPECT_EQ(story_gotaccesscard, 1);
-  // The rolling pin and the card, with its picture and description.
-  ASSERT_EQ(invent_nr, 2);
-  EXPECT_TRUE(holds("rolle"));
   const int card = bag_slot("access");
-  ASSERT_GE(card, 0);
+  ASSERT_TRUE(invent_nr == 2 && holds("rolle") && card >= 0);
   EXPECT_STREQ(inv_obj_describe[card][0], TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."));
   EXPECT_NE(getpixel(inventory_obj_bmp[card], 20, 20), bitmap_mask_color(inventory_obj_bmp[card]));
 }
 
-// The screwdriver from the caretaker's cupboard, the alarm levers, the
-// showcase, and the diamond for the machine.
+// The screwdriver from the caretaker's cupboard, the alarm levers, the showcase, and the diamond for the machine.
 void the_diamond(story::Player& p) {
   p.exit_to("future_floor1");
   main_loop_pass();  // the story's checks of the room
@@ -83,8 +68,7 @@ void the_diamond(story::Player& p) {
   p.exit_to("future_floor15");
   p.use("schrank"); p.take("tool");
   walk(p, {"future_floor1", "future_crossing", "future_chimie"});
-  p.use_item("rolle", "case00");
-  p.use_item("tool", "case00");
+  p.use_item("rolle", "case00"); p.use_item("tool", "case00");
   EXPECT_EQ(story_brokencase, 0) << "the alarm is on";
   p.use("schalter1a"); p.use("schalter2a"); p.use("schalter2c"); p.use("schalter3a");
   EXPECT_EQ(story_alarm, 1);
@@ -93,24 +77,19 @@ void the_diamond(story::Player& p) {
   p.use("case00"); p.take("dia");
   walk(p, {"future_crossing", "future_floor1", "future_physiktp"});
   p.give("diamond", "FrizzeRol");
-  EXPECT_EQ(story_diamant, 1);
-  EXPECT_FALSE(holds("diamond"));
+  EXPECT_TRUE(story_diamant == 1 && !holds("diamond"));
 }
 
-// Dori carries the telescope over for the energy the machine needs. The
-// pass in which the talk ends has played the conversation and its
-// consequence, Dori leading the hero to the lab; the next pass draws the lab
-// once, the one after sets up the telescope.
+// Dori leads the hero to the lab when the talk ends; the next pass draws the lab once, the one after sets up the
+// telescope.
 void the_telescope(story::Player& p) {
   p.exit_to("future_physik");
   p.talk("dori_future", {"4", "4.4", "4.4.1"});
-  EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_EQ(story_zirud_talk, 2);
+  EXPECT_TRUE(std::strcmp(room_name, "future_physiktp") == 0 && story_zirud_talk == 2) << room_name;
   BITMAP* before = create_bitmap(640, 480);
   blit(headless::last_frame(), before, 0, 0, 0, 0, 640, 480);
   main_loop_pass();
-  EXPECT_EQ(story_zirud_talk, 1);
-  EXPECT_EQ(story_teleskop, 0);
+  EXPECT_TRUE(story_zirud_talk == 1 && story_teleskop == 0);
   int changed = 0;
   for (int y = 0; y < 480; y += 4)
     for (int x = 0; x < 640; x += 4) changed += getpixel(before, x, y) != getpixel(headless::last_frame(), x, y);
@@ -118,8 +97,7 @@ void the_telescope(story::Player& p) {
   destroy_bitmap(before);
   EXPECT_TRUE(furni_present[0] == 1 && person_present[1] == 1) << "the telescope stands in the lab, Dori with it";
   main_loop_pass();
-  EXPECT_EQ(story_zirud_talk, 0);
-  EXPECT_EQ(story_teleskop, 1);
+  EXPECT_TRUE(story_zirud_talk == 0 && story_teleskop == 1);
   p.settle();
   EXPECT_EQ(story_teleskop, 1);
 }
@@ -128,23 +106,21 @@ void the_telescope(story::Player& p) {
 void the_guard(story::Player& p) {
   walk(p, {"future_floor1", "future_floor15", "future_floor2"});
   p.try_exit(1);
-  EXPECT_STREQ(room_name, "future_floor2");
+  EXPECT_STREQ(room_name, "future_floor2") << "the guard lets him pass";
   p.talk("Policeman", {"1"});
   EXPECT_STREQ(room_name, "future_floor15");
   p.settle();
   EXPECT_EQ(story_hero_uff, 0);
 }
 
-// Alcohol for Mrs Sand, her gas bottle, the welding torch, the lead pipe cut,
-// and the lead for Mr Rurura.
+// Alcohol for Mrs Sand, her gas bottle, the welding torch, the lead pipe cut, and the lead for Mr Rurura.
 void the_lead(story::Player& p) {
   walk(p, {"future_floor1", "future_crossing", "future_chimietp"});
   p.take("alkohol"); p.take("bunsen");
   walk(p, {"future_crossing", "future_floor1", "future_floor15", "future_biolog"});
   p.give("Alkohol", "sand");
   EXPECT_EQ(story_sandalkohol, 1);
-  p.take("gaz"); p.take("schlauch");
-  p.combine("Gaz", "schlauch"); p.combine("Gaz_Schlauch", "Bunsenbrenner");
+  p.take("gaz"); p.take("schlauch"); p.combine("Gaz", "schlauch"); p.combine("Gaz_Schlauch", "Bunsenbrenner");
   EXPECT_TRUE(holds("Schweissbrenner"));
   p.exit_to("future_floor15");
   p.use_item("Schweissbrenner", "rohr");
@@ -154,26 +130,21 @@ void the_lead(story::Player& p) {
   EXPECT_EQ(story_blei, 1);
 }
 
-// The glasses from Mr Rarozir, the lead solution from Mr Rurura, the tank,
-// and the shower that starts the machine.
+// The glasses from Mr Rarozir, the lead solution from Mr Rurura, the tank, and the shower that starts the machine.
 void the_time_machine(story::Player& p, std::string& poured) {
   p.exit_to("future_crossing");
   p.talk("rarozir", {"5"});
   EXPECT_TRUE(holds("glasses"));
   p.exit_to("future_chimie");
   // In game_en asking for the solution does not end the talk: he says goodbye.
-  if (TR(0, 1))
-    p.talk("Rurura", {"4", "3"});
-  else
-    p.talk("Rurura", {"4"});
+  if (TR(0, 1)) p.talk("Rurura", {"4", "3"}); else p.talk("Rurura", {"4"});
   EXPECT_TRUE(holds("bleiloesung"));
   walk(p, {"future_crossing", "future_chimietp"});
   p.use_item("bleiloesung", "tank");
   EXPECT_EQ(story_bleitank, 1);
   poured = saved(5);  // the rest of the solution, described as poured
   p.use("douche");
-  // The next pass starts the time machine; its closing screen waits for a
-  // click (the player gives it), and the click ends the program.
+  // The next pass starts the time machine; the player's click on its closing screen ends the program.
   main_loop_pass();
   ADD_FAILURE() << "the shower did not start the time machine";
 }
@@ -202,8 +173,7 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
               std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
               headless::now() / 1000.0);
 
-  // A new program, a new game; then the game saved at the tank, whose rest
-  // of the lead solution keeps its new description.
+  // A new program; the game saved at the tank keeps the poured solution's new description.
   new_game();
   ASSERT_FALSE(poured.empty());
   test_support::write_file("sav/game05.sav", poured);
@@ -211,12 +181,10 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
   ASSERT_EQ(load_game(), 0);
   const int s = bag_slot("bleiloesung");
   ASSERT_GE(s, 0);
-  EXPECT_STREQ(inv_obj_describe[s][0],
-               TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
+  EXPECT_STREQ(inv_obj_describe[s][0], TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
   EXPECT_STREQ(inv_obj_describe[s][1], TR("Strahlung schuetzt.", ""));
 
-  // Then the game saved halfway, over it: the story so far, the bag, and the
-  // rooms as the hero left them.
+  // Then the game saved halfway, over it: the story so far, the bag, and the rooms as the hero left them.
   test_support::write_file("sav/game04.sav", halfway);
   counter7 = 4;
   ASSERT_EQ(load_game(), 0);
