@@ -1,6 +1,5 @@
-// The encounter scenes without words of the build's language, played in
-// their rooms: the shots, the persons they hide and give back, the hero's
-// flight and his walk, the persons' last pictures matching the rooms' own.
+// The encounter scenes without words of the build's language, played in their rooms: the shots, the persons they
+// hide and give back, the hero's flight and walk, the persons' last pictures matching the rooms' own.
 #include <gtest/gtest.h>
 #include <vector>
 #include "cutscenes/encounter_scenes_data.h"
@@ -31,12 +30,10 @@ TEST(EncounterScenes, MrsSandDrinksAndFallsAsleepBehindHerDesk) {
     EXPECT_EQ(f.object_foreground, 1) << "her desk in front of her";
     EXPECT_GT(f.object->w, 1);
   }
-  EXPECT_EQ(person_present[0], 0);
-  EXPECT_EQ(person_present[1], 1) << "asleep at her desk";
+  EXPECT_TRUE(person_present[0] == 0 && person_present[1] == 1) << "asleep at her desk";
 }
 
-// 44 shots: the battle cry stays up across shots, then goes; the hero flies
-// off the screen to the left.
+// The battle cry stays up across shots, then goes; the hero flies off the screen to the left.
 TEST(EncounterScenes, TheGuardThrowsTheHeroOut) {
   stand("future_floor2", 410, 345);  // where the conversation with the guard leaves him
   const frames::Recording r = frames::record(video_police_kungfu);
@@ -64,8 +61,7 @@ TEST(EncounterScenes, TheInsultEndsInFutureFloor15AndTheHeroGetsHisBreathBackThe
   EXPECT_TRUE(sequence_faults().empty());
 }
 
-// One frame a shot, each 8 px left of the one before, each a picture of its
-// own, stretched to his size.
+// One frame a shot, each 8 px left of the one before, each a picture of its own, stretched to his size.
 TEST(EncounterScenes, TheHeroWalksFourteenStepsToTheLeftToGetHisBreathBack) {
   stand("future_floor15", 515, 415);  // where the guard's throw lands him
   const frames::Recording r = frames::record(video_hero_uff);
@@ -74,29 +70,23 @@ TEST(EncounterScenes, TheHeroWalksFourteenStepsToTheLeftToGetHisBreathBack) {
   EXPECT_TRUE(r.screens().empty());
   ASSERT_EQ(shots.size(), 14u);
   for (size_t i = 0; i < shots.size(); ++i) {
-    EXPECT_EQ(shots[i]->hero_w, hero_width);
-    EXPECT_EQ(shots[i]->hero_h, hero_length);
+    EXPECT_TRUE(shots[i]->hero_w == hero_width && shots[i]->hero_h == hero_length) << i;
     if (i == 0) continue;
     EXPECT_EQ(shots[i]->bmp_x, shots[i - 1]->bmp_x - 8);
     EXPECT_NE(shots[i]->hero_sum, shots[i - 1]->hero_sum) << "step " << i << " shows the step before";
   }
 }
 
-// Where a scene hands a person back to the room, its last picture is the
-// room's own picture at the room's own place, so nothing jumps: Mr Betong
-// lying at (372, 214) in future_floor1 (object 0), Mrs Sand at (540, 160) in
-// future_biolog standing (object 6) and asleep (object 30) behind her desk
-// (object 1 at (526, 290)), the guard at (418, 134) in future_floor2 (object 2).
+// Where a scene hands a person back to the room, its last picture is the room's own at the room's place, so
+// nothing jumps (columns: the scene's picture and place, the room's object and place).
 TEST(EncounterScenes, ScenesEndWithThePersonsAsTheRoomsShowThem) {
   using namespace manifest;
   const int gx = 418 - kGuardLeft, gy = 134 - kGuardTop;
-  // Her first reach starts from her standing picture (an arm moves): 0.8.
   const struct {
     const char* room;
     const File& file;
-    int entry, x, y;  // the scene's picture and where it is drawn
-    int object, rx, ry;  // the room's
-    double share;        // at least this much of the room's picture shows
+    int entry, x, y, object, rx, ry;
+    double share;  // at least this much of the room's picture shows (her reach moves an arm)
   } cases[] = {
       {"future_floor1", kBetodatzFile, at(Betodatz::betong_out), kBetodatzX, kBetodatzY, 0, 372, 214, 0.99},
       {"future_biolog", kSandsle2File, at(Sandsle2::sand_asleep), kSandX, kSandY, 30, 540, 160, 0.99},

@@ -1,7 +1,5 @@
-// The scenes in which the hero handles things, played in their rooms from
-// the spot the hero walks to: their shots, what they change in the room, and
-// the hero standing there again afterwards. (The shower speaks: its words
-// are checked with the other spoken scenes.)
+// The scenes in which the hero handles things, played in their rooms from the spot he walks to: their shots, what
+// they change in the room, and the hero standing there again afterwards.
 #include <gtest/gtest.h>
 #include <vector>
 #include "cutscenes/frames.h"
@@ -13,9 +11,8 @@ using frames::Seen;
 using frames::record;
 using frames::stand;
 
-// The gas bottle (piece 1 of future_biolog): the hero placed at (165, 335),
-// his frames reaching 8 px left and 4 up beyond his picture; 5 frames
-// bending (entries 15..29 of herogaz.dat), then 25 rising (9 down to 0 after them).
+// The gas bottle (piece 1): 5 frames bending (herogaz.dat 15..29), then 25 rising (9 down to 0 after them), drawn
+// 8 px left and 4 up of the hero's picture.
 TEST(HeroScenes, TheGasBottleIsTakenInTwoShotsFromItsOwnFrames) {
   stand("future_biolog", 165, 335);
   bool order_ok = true, order_seen = false;
@@ -36,8 +33,6 @@ TEST(HeroScenes, TheGasBottleIsTakenInTwoShotsFromItsOwnFrames) {
   EXPECT_EQ(furni_present[1], 0);
 }
 
-// The cupboard (piece 0 of future_floor15) opens in 22 shots and shows the
-// screwdriver (piece 1), which is taken in 21.
 TEST(HeroScenes, TheCupboardOpensAndTheScrewdriverIsTaken) {
   stand("future_floor15", 220, 420);
   ASSERT_EQ(furni_present[1], 0);
@@ -49,8 +44,6 @@ TEST(HeroScenes, TheCupboardOpensAndTheScrewdriverIsTaken) {
   EXPECT_TRUE(furni_present[0] == 0 && furni_present[1] == 0);
 }
 
-// The guitar (piece 3 of future_physik, there once the story puts it) is
-// taken in two shots; the solution poured in three leaves the room as it was.
 TEST(HeroScenes, TheGuitarIsTakenInTwoShotsAndTheSolutionPouredInThree) {
   stand("future_physik", 260, 380);
   ASSERT_EQ(furni_present[3], 0);
@@ -65,8 +58,7 @@ TEST(HeroScenes, TheGuitarIsTakenInTwoShotsAndTheSolutionPouredInThree) {
   EXPECT_TRUE(r.screens().empty());
 }
 
-// The lead pipe: 9 shots; the torch and both bursts of sparks are shown in
-// turn, and at the end the pipe (2), the torch (3) and the sparks (4, 5) are gone.
+// The pipe (2), the torch (3) and the sparks (4, 5) each show during the scene and are gone after it.
 TEST(HeroScenes, ThePipeIsCutWithTheTorchAndItsSparksInTurn) {
   stand("future_floor15", 440, 360);
   const frames::Recording r = record(video_take_rohr);
@@ -78,8 +70,6 @@ TEST(HeroScenes, ThePipeIsCutWithTheTorchAndItsSparksInTurn) {
   EXPECT_TRUE(r.ever([](const Seen& f) { return f.furni[4] != f.furni[5]; })) << "the sparks alternate";
 }
 
-// The showcase: broken open in 3 shots (its state becomes the broken one,
-// reloaded), opened in 4 (the case goes, the diamond, piece 1, shows).
 TEST(HeroScenes, TheShowcaseIsBrokenOpenThenOpened) {
   stand("future_chimie", 330, 370);
   BITMAP* whole = furniture[0][0];
@@ -90,42 +80,33 @@ TEST(HeroScenes, TheShowcaseIsBrokenOpenThenOpened) {
   EXPECT_TRUE(furni_present[0] == 0 && furni_present[1] == 1);
 }
 
-// Escape early in the shower: the rest is not shown, but all 49 shots pass
-// and the room ends as after the whole scene.
 TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappen) {
   stand("future_chimietp", 260, 240);
   headless::key_at(headless::now() + 300, (KEY_ESC << 8) | 27);
   const frames::Recording r = record(video_douche);
-  EXPECT_EQ(r.status, -1);
-  EXPECT_EQ(r.shots, 49);
-  EXPECT_LT(r.end - r.start, 5000);
+  EXPECT_TRUE(r.status == -1 && r.shots == 49 && r.end - r.start < 5000) << r.shots;
   EXPECT_LE(r.screens().size(), 1u);
   EXPECT_TRUE(furni_present[9] == 1 && mov_nr == kStanding && hero_x == 260 && hero_y == 240);
   EXPECT_FALSE(sequence_skipping()) << "the next sequence plays again";
 }
 
-// The frames are shown unscaled, so each is drawn at the hero's size where
-// the scene places him: the gas bottle's at (165, 335) in future_biolog
-// (0.275 + y / 500), reaching 8 px beyond his picture left and right and 4
-// above and below; the shower's at (260, 240) in future_chimietp (-0.2 + y / 250).
+// The frames are drawn unscaled: the gas bottle's at (165, 335) in future_biolog (0.275 + y / 500), 8 px beyond
+// his picture at each side and 4 above and below; the shower's at (260, 240) in future_chimietp (-0.2 + y / 250).
 TEST(HeroScenes, TheHerosFramesAreDrawnAtHisSizeWhereTheScenePlacesHim) {
   test_support::fresh_game();
-  DATAFILE* gaz = load_datafile("herogaz.dat");
-  DATAFILE* douche = load_datafile("douche.dat");
+  DATAFILE *gaz = load_datafile("herogaz.dat"), *douche = load_datafile("douche.dat");
   ASSERT_TRUE(gaz && douche);
   const frames::Placed g = frames::hero_picture_at(165, 335, 500, 0.275f);
   for (int k = 0; k < 30; ++k) {
     const BITMAP* b = static_cast<BITMAP*>(gaz[k].dat);
-    EXPECT_EQ(b->w, g.w + 16) << k;
-    EXPECT_EQ(b->h, g.h + 8) << k;
+    EXPECT_TRUE(b->w == g.w + 16 && b->h == g.h + 8) << k;
   }
   const frames::Placed d = frames::hero_picture_at(260, 240, 250, -0.2f);
   for (int k = 0; k < 51; ++k) {  // the glasses, talking and both walks
     const BITMAP* b = static_cast<BITMAP*>(douche[k].dat);
     EXPECT_TRUE(b->w > d.w && b->w < d.w + 40 && b->h > d.h && b->h < d.h + 40) << k;
   }
-  unload_datafile(gaz);
-  unload_datafile(douche);
+  unload_datafile(gaz), unload_datafile(douche);
 }
 
 }  // namespace
