@@ -1,8 +1,5 @@
-// The scenes with words, played in their rooms: the exact subtitle screens
-// and captions of the build's language, in the colours of who speaks (the
-// hero 16000, everyone else and the written sounds 128000), with everything
-// else these scenes do. The silent scenes have files of their own, which
-// are built once.
+// The scenes with words, played in their rooms: the exact subtitle screens and captions of the build's language,
+// in the speaker's colour (the hero 16000, everyone and everything else 128000), and what else the scenes do.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,7 +15,7 @@ using frames::Screen;
 
 constexpr int kHero = 16000, kOthers = 128000;
 
-// A TR pair whose English text has fewer lines: the empty lines left out.
+// The empty lines of a text that has fewer lines in this language left out.
 std::vector<std::string> lines(std::vector<std::string> l) {
   std::erase(l, std::string());
   return l;
@@ -28,13 +25,11 @@ bool person0_shown(const Seen& f) { return f.persons[0] == 1; }
 
 }  // namespace
 
-// The shower in future_chimietp: 49 shots, piece 9 hidden while it plays.
 TEST(SpokenScenes, TheShowerSpeaksItsEightScreensAndHidesPieceNineMeanwhile) {
   frames::stand("future_chimietp", 260, 240);  // at the shower
   const frames::Recording r = frames::record(video_douche);
   frames::expect_over(r, 49, 260, 240);
-  EXPECT_TRUE(r.ever([](const Seen& f) { return f.furni[9] == 0; }));
-  EXPECT_EQ(furni_present[9], 1);
+  EXPECT_TRUE(r.ever([](const Seen& f) { return f.furni[9] == 0; }) && furni_present[9] == 1);
   EXPECT_FALSE(r.ever([](const Seen& f) { return f.hero_frames > kVideoFrames; }));
   const std::vector<Screen> want = {
       {{TR("So, noch schnell die Brille aufsetzen.", "I need to wear the glasses first.")}, kHero},
@@ -45,13 +40,11 @@ TEST(SpokenScenes, TheShowerSpeaksItsEightScreensAndHidesPieceNineMeanwhile) {
       {{"Ammmmoooorreee", "miiiiooo..."}, kHero},
       {{"*ssccchhhhh* *platsch*", "*blubbelubb*"}, kOthers},
       {lines({TR("So und jetzt hinueber zu Herr Zirud", "Ok, now let's go to Mister Zirud"),
-              TR("", "and his time machine.")}),
-       kHero},
+              TR("", "and his time machine.")}), kHero},
   };
   EXPECT_EQ(r.screens(), want);
 }
 
-// Dori carries the telescope out of future_physik: three groans, two captions.
 TEST(SpokenScenes, DoriGroansThreeTimesUnderTheTelescopeBetweenTwoCaptions) {
   frames::stand("future_physik", 370, 390);  // where the hero talks to him
   const frames::Recording r = frames::record(video_ady_teleskop);
@@ -62,12 +55,10 @@ TEST(SpokenScenes, DoriGroansThreeTimesUnderTheTelescopeBetweenTwoCaptions) {
                         {"Hrrrrggh ! Hmpf !"}, {TR("Pffffuh ! Ist das schwer !", "Pffffuh ! It's heavy !")}, {"Urrrkss ! Hnnggh !"}}));
   EXPECT_EQ(r.captions(),
             (std::vector<std::string>{TR("Spaeter...", "Later..."), TR("Viel, viel spaeter...", "Much, much later...")}));
-  EXPECT_EQ(person_present[0], 0) << "Dori is gone to the physics lab";
-  EXPECT_EQ(furni_present[2], 0) << "he took the telescope along";
-  EXPECT_EQ(furni_present[3], 1) << "the guitar comes to light";
+  // Dori is gone with the telescope (2), the guitar (3) comes to light.
+  EXPECT_TRUE(person_present[0] == 0 && furni_present[2] == 0 && furni_present[3] == 1);
   ASSERT_FALSE(r.frames.empty());
-  EXPECT_EQ(r.frames[0].overlay_x, 395) << "he starts where the room draws him";
-  EXPECT_EQ(r.frames[0].overlay_y, 151);
+  EXPECT_TRUE(r.frames[0].overlay_x == 395 && r.frames[0].overlay_y == 151) << "he starts where the room draws him";
   frames::expect_hero_drawn_at(r, frames::hero_picture_at(370, 390, 500, 0.325f));
 }
 
@@ -92,14 +83,11 @@ TEST(SpokenScenes, MrZirudSaysWhatIsStillMissingByWhetherTheDiamondIsIn) {
     ASSERT_EQ(r.screens().size(), 1u);
     EXPECT_EQ(r.screens()[0].lines, diamond ? with : without);
     EXPECT_EQ(r.screens()[0].colour, kOthers);
-    EXPECT_FALSE(r.ever(person0_shown)) << "the overlay draws him";
-    EXPECT_EQ(person_present[0], 1);
-    EXPECT_EQ(r.frames[0].overlay_x, 467) << "he talks where the room draws him";
-    EXPECT_EQ(r.frames[0].overlay_y, 155);
+    EXPECT_TRUE(!r.ever(person0_shown) && person_present[0] == 1) << "the overlay draws him";
+    EXPECT_TRUE(r.frames[0].overlay_x == 467 && r.frames[0].overlay_y == 155) << "he talks where the room draws him";
   }
 }
 
-// A new game opens with Mr Betong's verdict and the hero's knock-out.
 TEST(SpokenScenes, TheOpeningKnockOutInTheFirstCorridor) {
   frames::stand("future_floor1", 298, 267);  // where a new game puts the hero
   const frames::Recording r = frames::record(video_hero_beton_ko);
@@ -107,8 +95,7 @@ TEST(SpokenScenes, TheOpeningKnockOutInTheFirstCorridor) {
   const std::vector<Screen> want = {
       {lines({TR("Hmmm... du bist ein schwacher Schueler. Das war", "Hmmm... you're a weak student. Again this was not good"),
               TR("wieder nicht genug. Ich hoffe diese 5,0 ist dir eine", "enough. I hope this 6- is a lesson to you."),
-              TR("Lehre.", "")}),
-       kOthers},
+              TR("Lehre.", "")}), kOthers},
       {{"Grrrrmbll !!!!"}, kHero},
       {{"Arggggghhh !!!"}, kOthers},
   };
@@ -124,21 +111,16 @@ TEST(SpokenScenes, MrsSandScoldsAtTheGasBottleBehindHerDesk) {
   const std::vector<Screen> want = {
       {lines({TR("He, was wird das denn wenns fertig ist ?", "Hey, what are you doing there. Leave that gas"),
               TR("Lass die Gasflasche stehen. Die wird hier", " bottle alone, we still need it here."),
-              TR("noch gebraucht.", "")}),
-       kOthers}};
+              TR("noch gebraucht.", "")}), kOthers}};
   EXPECT_EQ(r.screens(), want);
   ASSERT_FALSE(r.frames.empty());
   for (const Seen& f : r.frames) {
-    EXPECT_EQ(f.persons[0], 0);
-    EXPECT_EQ(f.object_foreground, 1) << "her desk, object 1 of the room, in front of her";
-    EXPECT_EQ(f.object, static_cast<BITMAP*>(room_dat[1].dat));
+    EXPECT_TRUE(f.persons[0] == 0 && f.object_foreground == 1 && f.object == room_dat[1].dat) << "her desk in front";
   }
-  EXPECT_EQ(person_present[0], 1);
-  EXPECT_EQ(furni_present[1], 1) << "the bottle stays";
+  EXPECT_TRUE(person_present[0] == 1 && furni_present[1] == 1) << "she and the bottle stay";
 }
 
-// Doors 1 to 3 of future_floor2 are the teachers': the guard stops the hero
-// where he reaches them. Door 0, back to future_floor15, is free.
+// Doors 1 to 3 of future_floor2 are the teachers': the guard stops the hero there. Door 0 is free.
 TEST(SpokenScenes, TheGuardStopsTheHeroAtTheTeachersDoors) {
   const Screen stop = {{TR("Sofort stehn bleiben !!! Nur Lehrern ist der", "Stop immediately ! Only teachers are allowed to"),
                         TR("Zugang zu dieser Tuer gestattet!", "enter this room.")},
@@ -150,14 +132,11 @@ TEST(SpokenScenes, TheGuardStopsTheHeroAtTheTeachersDoors) {
     change_room = door;
     const frames::Recording r = frames::record(story_exit);
     if (door == 0) {
-      EXPECT_EQ(r.shots, 0);
-      EXPECT_EQ(change_room, 0);
+      EXPECT_TRUE(r.shots == 0 && change_room == 0);
       continue;
     }
     frames::expect_over(r, 2, points[door][0], points[door][1]);
-    EXPECT_EQ(change_room, -1);
     EXPECT_EQ(r.screens(), std::vector<Screen>{stop});
-    EXPECT_FALSE(r.ever(person0_shown));
-    EXPECT_EQ(person_present[0], 1);
+    EXPECT_TRUE(change_room == -1 && !r.ever(person0_shown) && person_present[0] == 1);
   }
 }

@@ -1,9 +1,5 @@
-// The scenes in which the teachers hand things over and take them, played in
-// their rooms from where the hero talks to them: their shots, the room's
-// pieces and persons they change, the teacher starting (and where he comes
-// back, ending) at the place the room draws him, and the hero kept on his
-// spot throughout. (Dori's telescope scenes speak: they are checked with
-// the other spoken scenes.)
+// The scenes in which the teachers hand things over and take them, played in their rooms from where the hero talks
+// to them: their shots, what they change, the teacher starting (and ending) where the room draws him.
 #include <gtest/gtest.h>
 #include "cutscenes/frames.h"
 #include "cutscenes/videos.h"
@@ -24,9 +20,7 @@ struct Handover {
   int person0_after;       // 1: back in the room's drawing, 0: gone
 };
 
-// Mr Zirud stands at (467, 155) in future_physiktp, Mr Rurura at (505, 143)
-// at his counter in future_chimie, Mr Rarozir at (422, 184) in
-// future_crossing, his frames reaching 40 px to his left.
+// Mr Rarozir's frames reach 40 px to the left of his place in the room.
 const Handover kHandovers[] = {
     {"the access card", video_zirud_give_card, "future_physiktp", 470, 365, 500, 0.2f, 4, 467, 155, 467, 155, 1},
     {"the diamond", video_give_dia, "future_physiktp", 470, 365, 500, 0.2f, 9, 467, 155, 467, 155, 1},
@@ -47,18 +41,15 @@ TEST(TeacherScenes, EachTeacherStartsAndEndsWhereTheRoomDrawsHimWithTheHeroOnHis
     EXPECT_FALSE(r.ever([](const Seen& f) { return f.persons[0] == 1; })) << "the overlay draws him";
     EXPECT_EQ(person_present[0], h.person0_after);
     if (diamond) EXPECT_EQ(furni_present[1], 1) << "set into the machine, piece 1";
-    const Seen* first = nullptr;
-    const Seen* last = nullptr;
+    const Seen *first = nullptr, *last = nullptr;
     for (const Seen& f : r.frames)
       if (f.overlay_x >= 0) {
         if (!first) first = &f;
         last = &f;
       }
     ASSERT_TRUE(first && last);
-    EXPECT_EQ(first->overlay_x, h.first_x);
-    EXPECT_EQ(first->overlay_y, h.first_y);
-    EXPECT_EQ(last->last_x, h.last_x);
-    if (h.last_y >= 0) EXPECT_EQ(last->last_y, h.last_y);
+    EXPECT_TRUE(first->overlay_x == h.first_x && first->overlay_y == h.first_y) << first->overlay_x << "," << first->overlay_y;
+    EXPECT_TRUE(last->last_x == h.last_x && (h.last_y < 0 || last->last_y == h.last_y)) << last->last_x << "," << last->last_y;
     frames::expect_hero_drawn_at(r, frames::hero_picture_at(h.hx, h.hy, h.rate, h.min_length));
   }
 }
@@ -67,10 +58,8 @@ TEST(TeacherScenes, EachTeacherStartsAndEndsWhereTheRoomDrawsHimWithTheHeroOnHis
 // reaches out (Dori's 24 px taller for the telescope's feet), so nothing jumps.
 TEST(TeacherScenes, EveryTeacherFrameIsTheSizeOfHisPictureInTheRoom) {
   struct Case {
-    const char* room;
-    const char* file;
-    int first, count;   // the teacher's frames in the file
-    int wider, taller;  // beyond his picture of the room
+    const char *room, *file;
+    int first, count, wider, taller;  // the teacher's frames in the file, and how much bigger than his room picture
   };
   const Case cases[] = {
       {"future_physiktp", "frizzacc.dat", 0, 10, 40, 0}, {"future_physiktp", "frizzdia.dat", 0, 16, 40, 0},
@@ -85,8 +74,7 @@ TEST(TeacherScenes, EveryTeacherFrameIsTheSizeOfHisPictureInTheRoom) {
     ASSERT_NE(df, nullptr);
     for (int i = c.first; i < c.first + c.count; ++i) {
       const BITMAP* b = static_cast<BITMAP*>(df[i].dat);
-      EXPECT_EQ(b->w, person[0][0]->w + c.wider) << "entry " << i;
-      EXPECT_EQ(b->h, person[0][0]->h + c.taller) << "entry " << i;
+      EXPECT_TRUE(b->w == person[0][0]->w + c.wider && b->h == person[0][0]->h + c.taller) << "entry " << i;
     }
     unload_datafile(df);
   }
@@ -99,21 +87,16 @@ TEST(TeacherScenes, EscapeShowsNothingMoreButTheRoomStillChangesAsInTheWholeScen
   const int key_at = headless::now() + 300;
   headless::key_at(key_at, esc);
   const frames::Recording dia = frames::record(video_give_dia);
-  EXPECT_EQ(dia.status, -1);
-  EXPECT_EQ(dia.shots, 9) << "every shot still makes its changes";
-  EXPECT_TRUE(dia.faults.empty());
+  EXPECT_TRUE(dia.status == -1 && dia.shots == 9 && dia.faults.empty()) << "every shot still makes its changes";
   EXPECT_FALSE(dia.ever([&](const Seen& f) { return f.at > key_at + 120; })) << "a frame shown after the key";
-  EXPECT_EQ(furni_present[1], 1);
-  EXPECT_EQ(person_present[0], 1);
+  EXPECT_TRUE(furni_present[1] == 1 && person_present[0] == 1);
 
   frames::stand("future_physik", 370, 390);
   headless::key_at(headless::now() + 300, esc);
   const frames::Recording telescope = frames::record(video_ady_teleskop);
   EXPECT_EQ(telescope.shots, 8);
   EXPECT_TRUE(telescope.captions().empty()) << "no caption after the key";
-  EXPECT_EQ(person_present[0], 0);
-  EXPECT_EQ(furni_present[2], 0);
-  EXPECT_EQ(furni_present[3], 1);
+  EXPECT_TRUE(person_present[0] == 0 && furni_present[2] == 0 && furni_present[3] == 1);
 }
 
 }  // namespace
