@@ -1,8 +1,5 @@
-// Damaged data files. Every file the build lists in checksums.txt is refused
-// by name when it is cut short or has a byte changed, before any loader of
-// the library reads it. Through the whole game, each place that loads data,
-// given a damaged file, stops the game with status 2 and the message naming
-// the file, and nothing else in its folder changes.
+// Damaged data files: every file listed in checksums.txt is refused by name when cut short or changed; each place
+// that loads data stops the game with status 2 and the file's name, and changes nothing else in its folder.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,11 +45,8 @@ void flip_byte(const std::string& name, long offset) {
 
 }  // namespace
 
-// Seven start-up datafiles, the two screens', the hero's four special
-// animations, 43 rooms, the scenes' 20, the introduction, two tracks, the
-// jingle, the film and the patch set of the music driver, with their sizes.
-// Cut short (to nothing, half, one byte less) or with a byte changed (in the
-// header, the middle, the very last), every listed file is refused by name.
+// Listed: 7 start-up datafiles, 2 screens', the hero's 4 special moves, 43 rooms, the scenes' 20, the introduction,
+// 2 tracks, the jingle, the film and the music driver's patches.
 TEST(DamagedData, EveryListedFileCutShortOrChangedIsRefusedByName) {
   fresh_game();
   const std::vector<Listed> files = listed_files();
@@ -60,20 +54,17 @@ TEST(DamagedData, EveryListedFileCutShortOrChangedIsRefusedByName) {
   for (const Listed& l : files) {
     SCOPED_TRACE(l.name);
     struct stat st;
-    ASSERT_EQ(stat((std::string(PELVARO_DATA_DIR) + "/" + l.name).c_str(), &st), 0);
-    EXPECT_EQ(st.st_size, l.size);
+    ASSERT_TRUE(stat((std::string(PELVARO_DATA_DIR) + "/" + l.name).c_str(), &st) == 0 && st.st_size == l.size);
     std::string file, why;
     for (long length : {0L, l.size / 2, l.size - 1}) {
       copy_data_file(l.name, length);
-      EXPECT_EQ(check_data_file(l.name.c_str(), file, why), -1) << "cut to " << length;
-      EXPECT_EQ(file, l.name);
+      EXPECT_TRUE(check_data_file(l.name.c_str(), file, why) == -1 && file == l.name) << "cut to " << length;
       EXPECT_NE(why.find("damaged (" + std::to_string(length) + " bytes"), std::string::npos) << why;
     }
     copy_data_file(l.name);
     for (long offset : {8L, l.size / 2 + 3, l.size - 1}) {
       flip_byte(l.name, offset);
-      EXPECT_EQ(check_data_file(l.name.c_str(), file, why), -1) << "changed at " << offset;
-      EXPECT_EQ(file, l.name);
+      EXPECT_TRUE(check_data_file(l.name.c_str(), file, why) == -1 && file == l.name) << "changed at " << offset;
       EXPECT_NE(why.find("damaged"), std::string::npos) << why;
       flip_byte(l.name, offset);
     }
@@ -81,11 +72,9 @@ TEST(DamagedData, EveryListedFileCutShortOrChangedIsRefusedByName) {
   }
 }
 
-// One damaged file for each place the game loads data (every room through the
-// same loader, both tracks through the same line): cut to `cut` bytes or
-// with byte `flip` changed, damaged before the start (0), or once the main
-// menu is up (1), also when it is loaded later: by the inventory screen (2),
-// by the hero's first special move (3).
+// One damaged file for each place the game loads data (all rooms share a loader), cut to `cut` bytes or with byte
+// `flip` changed, before the start (0) or in the main menu, found there (1), by the inventory screen (2) or by the
+// hero's first special move (3).
 TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChangesNothingElse) {
   struct Damage {
     const char* file;
@@ -127,8 +116,7 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
         headless::stop();
       }
     });
-    // Everything but what the run writes by design (bugs.txt, the room
-    // states) and the damaged file.
+    // Everything but what the run writes by design (bugs.txt, the room states) and the damaged file.
     const std::string file = d.file;
     const std::vector<std::string> except = {"bugs.txt", "sav/tmp", file.substr(0, file.find('/'))};
     const auto before = folder_snapshot(except);

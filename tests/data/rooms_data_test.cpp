@@ -1,7 +1,5 @@
-// The rooms' generated datafiles against the rooms' own tables: every room's
-// datafile holds the pictures its tables address, the background's floor lies
-// exactly where the area hook lets the hero stand, shut doors look shut and
-// open ones open, and animated rows really move.
+// Every room's datafile against the room's tables: it holds the pictures they address, the floor is painted where
+// the area hook lets the hero stand, shut doors look shut and open ones open, animated rows move.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -33,22 +31,17 @@ int opaque_pixels(BITMAP* b) {
 }
 
 bool same_picture(BITMAP* a, BITMAP* b) {
-  if (a->w != b->w || a->h != b->h) return false;
-  for (int y = 0; y < a->h; ++y)
-    for (int x = 0; x < a->w; ++x)
-      if (getpixel(a, x, y) != getpixel(b, x, y)) return false;
-  return true;
+  bool same = a->w == b->w && a->h == b->h;
+  for (int y = 0; y < a->h && same; ++y)
+    for (int x = 0; x < a->w && same; ++x) same = getpixel(a, x, y) == getpixel(b, x, y);
+  return same;
 }
 
-// The walkable rule as the game uses it: a target the area hook leaves where
-// it is, whichever probe position the hero has.
+// Walkable as the game has it: a target the area hook leaves where it is, wherever the hero stands.
 bool walkable(const RoomScript& r, int x, int y) {
   if (!r.area) return room_floor::fallback_walkable(x, y);
   for (const auto& probe : room_floor::kHeroProbes) {
-    hero_x = probe[0];
-    hero_y = probe[1];
-    true_x = x;
-    true_y = y;
+    hero_x = probe[0], hero_y = probe[1], true_x = x, true_y = y;
     apply_area(r);
     if (true_x != x || true_y != y) return false;
   }
@@ -73,9 +66,8 @@ class RoomData : public ::testing::TestWithParam<int> {
   BITMAP* bg = nullptr;
 };
 
-// Every object any row shows is a drawn 16-bit picture, every other one a
-// single empty pixel; an animated row moves; a standing person is about the
-// hero's size where he stands; the background covers the screen.
+// Every object a row shows is a drawn 16-bit picture, every other one a single empty pixel; an animated row moves;
+// a standing person is about the hero's size where he stands; the background covers the screen.
 TEST_P(RoomData, HoldsEveryPictureItsTablesShowAndNothingElse) {
   std::set<int> used;
   for (const FurniState& s : r.furniture)
@@ -116,8 +108,7 @@ TEST_P(RoomData, HoldsEveryPictureItsTablesShowAndNothingElse) {
   }
 }
 
-// The floor is painted exactly where the area hook lets the hero stand; the
-// walls of the present school are warm, those of the school of 2027 cool.
+// The walls of the present school are warm, those of the school of 2027 cool.
 TEST_P(RoomData, TheFloorIsPaintedExactlyWhereTheHeroMayStand) {
   const bool future = room_floor::is_future(r.name);
   int checked = 0, floor_seen = 0, wrong = 0;
@@ -137,12 +128,8 @@ TEST_P(RoomData, TheFloorIsPaintedExactlyWhereTheHeroMayStand) {
         first_wrong = std::to_string(x) + "," + std::to_string(y);
     }
   EXPECT_EQ(wrong, 0) << "first disagreement at " << first_wrong;
-  EXPECT_GT(floor_seen, checked / 50) << "a floor to walk on";
-  EXPECT_LT(floor_seen, checked) << "walls around it";
-  if (future)
-    EXPECT_GT(blue, red * 11 / 10);
-  else
-    EXPECT_GT(red, blue);
+  EXPECT_TRUE(floor_seen > checked / 50 && floor_seen < checked) << "a floor to walk on, walls around it";
+  EXPECT_TRUE(future ? blue > red * 11 / 10 : red > blue) << red << " red, " << blue << " blue";
 }
 
 TEST_P(RoomData, ShutDoorsShowARedLampAndOpenDoorsAGreenOne) {
