@@ -1,6 +1,5 @@
-// The last scene: the time machine's energy effect drawn on a buffer of its
-// own, and the whole scene played in the physics lab: its shots, subtitles,
-// year counter, the closing screen that waits for a click, the program's end.
+// The last scene: the time machine's energy effect drawn on a buffer of its own, and the whole scene in the
+// physics lab: its shots, subtitles, year counter, the closing screen that waits for a click, the program's end.
 #include <gtest/gtest.h>
 #include <allegro.h>
 #include <filesystem>
@@ -32,14 +31,10 @@ class TimeTravel : public testing::Test {
     video_timetravel = video_loop = 0;
   }
   // One frame of the effect at stage `s`, frame `f` of its shot.
-  static void frame(int s, int f) {
-    video_timetravel = s;
-    video_loop = f;
-    time_travel();
-  }
+  static void frame(int s, int f) { video_timetravel = s, video_loop = f, time_travel(); }
   static int px(int x, int y) { return getpixel(memory_screen, x, y); }
-  // What of the effect shows on a black buffer after one frame, as a
-  // string: g the glow at (346, 200), 1..4 the beams, l the five blue lines.
+  // What of the effect shows on a black buffer after one frame: g the glow at (346, 200), 1..4 the beams, l the
+  // five blue lines.
   static std::string seen_at(int s, int f) {
     clear_to_color(memory_screen, 0);
     frame(s, f);
@@ -61,29 +56,22 @@ class TimeTravel : public testing::Test {
   BITMAP* saved_ = nullptr;
 };
 
-// Stage 1: beam 1 from the first frame, 2 from the fifth, 3 from the tenth.
-// Stage 2: the glow and beams 1 to 3 at once, beam 4 from the fifth frame,
-// the five lines from the tenth. Flashing stages draw everything first.
+// Stage 1: beam 1 from the first frame, 2 from the fifth, 3 from the tenth. Stage 2: the glow and beams 1 to 3 at
+// once, beam 4 from the fifth frame, the five lines from the tenth. Flashing stages draw everything first.
 TEST_F(TimeTravel, TheBeamsBuildUpByStageAndByFrameOfTheShot) {
   const std::pair<std::pair<int, int>, const char*> cases[] = {
       {{1, 1}, "1"},      {{1, 4}, "1"},      {{1, 5}, "12"},      {{1, 10}, "123"},   {{2, 1}, "g123"},
       {{2, 4}, "g123"},   {{2, 5}, "g1234"},  {{2, 9}, "g1234"},   {{2, 10}, "g1234l"}, {{4, 1}, "g1234l"},
   };
   for (const auto& [at, want] : cases) EXPECT_EQ(seen_at(at.first, at.second), want) << at.first << "/" << at.second;
-  // The glow's rings: white inside, light blue, then blue at the rim.
-  seen_at(2, 1);
-  EXPECT_EQ(px(350, 200), 33823);
-  EXPECT_EQ(px(351, 200), kBlue);
-  EXPECT_EQ(px(352, 200), 0);
+  seen_at(2, 1);  // the glow's rings: white inside, light blue, then blue at the rim
+  EXPECT_EQ(std::vector<int>({px(350, 200), px(351, 200), px(352, 200)}), std::vector<int>({33823, kBlue, 0}));
 }
 
-// Every channel moves 16 down (odd stages) or up (even ones), stopping at 0
-// or its top; green is read by its upper five bits, its lowest bit goes
-// along unless the channel is cleared or filled whole. The stage moves on.
+// Every channel moves 16 down (odd stages) or up (even ones), stopping at 0 or its top; green is read by its upper
+// five bits, its lowest bit goes along unless the channel is cleared or filled whole. The stage moves on.
 TEST_F(TimeTravel, AFlashDarkensOddStagesAndBrightensEvenOnesChannelByChannel) {
-  struct Case {
-    int stage, before, after;
-  };
+  struct Case { int stage, before, after; };
   const Case cases[] = {
       {3, kWhite, rgb16(15, 31, 15)},                       {4, 0, rgb16(16, 32, 16)},
       {5, rgb16(20, 0b110001, 10), rgb16(4, 0b010001, 0)},  {5, rgb16(17, 0b100001, 16), rgb16(1, 0, 0)},
@@ -93,14 +81,12 @@ TEST_F(TimeTravel, AFlashDarkensOddStagesAndBrightensEvenOnesChannelByChannel) {
     clear_to_color(memory_screen, c.before);
     frame(c.stage, 3);
     for (auto [x, y] : {std::pair{0, 0}, {600, 400}, {639, 479}}) EXPECT_EQ(px(x, y), c.after) << c.stage << " " << c.before;
-    EXPECT_EQ(video_timetravel, c.stage + 1);
-    EXPECT_EQ(hue, kWhite);
+    EXPECT_TRUE(video_timetravel == c.stage + 1 && hue == kWhite) << c.stage;
   }
 }
 
-// Flashing ends at stage 100, which stays and fills the screen with white;
-// the fade (stage 200) takes 16 frames from white down to nearly black, 2 in
-// red and blue and 4 in green a frame, never below 0.
+// Flashing ends at stage 100, which stays and fills the screen with white; the fade (stage 200) takes 16 frames
+// from white to nearly black, 2 in red and blue and 4 in green a frame, never below 0.
 TEST_F(TimeTravel, TheScreenTurnsWhiteThenFadesToBlackInSixteenFrames) {
   clear_to_color(memory_screen, 1234);
   for (int f = 0; f <= 3; ++f) {
@@ -136,16 +122,14 @@ class TimeMachine : public testing::Test {
     if (dat_) unload_datafile(dat_);
     if (intro_) unload_datafile(intro_);
   }
-  // Whether the frame shows entry `i` of `d` (a full screen) at a few points
-  // that the texts written over it never reach.
+  // Whether the frame shows the full screen entry `i` of `d` at points the texts over it never reach.
   static bool shows(BITMAP* frame, DATAFILE* d, int i) {
     static const int kPoints[][2] = {{5, 5}, {630, 10}, {20, 460}, {620, 470}, {100, 300}, {540, 120}};
     for (const auto& p : kPoints)
       if (getpixel(frame, p[0], p[1]) != getpixel(static_cast<BITMAP*>(d[i].dat), p[0], p[1])) return false;
     return true;
   }
-  // The year the counter's frame shows: the one whose writing, orange at
-  // (300, 230) over the counter's background (entry 102), matches the frame.
+  // The year whose writing, orange at (300, 230) over the counter's background (entry 102), matches the frame.
   int year_in(BITMAP* frame) {
     BITMAP* expect = create_bitmap_ex(16, 640, 480);
     int found = -1;
@@ -160,8 +144,8 @@ class TimeMachine : public testing::Test {
     destroy_bitmap(expect);
     return found;
   }
-  // Plays the scene; Escape is pressed at `escape_at` (never when -1); the
-  // closing screen (entry 2 of intro.dat) is clicked `click_after` ms after it appears.
+  // Plays the scene, Escape pressed at `escape_at` (-1: never), the closing screen (intro.dat 2) clicked
+  // `click_after` ms after it appears.
   Played play(int escape_at, int click_after) {
     Played r;
     if (escape_at >= 0) headless::key_at(headless::now() + escape_at, KEY_ESC << 8 | 27);
@@ -170,9 +154,7 @@ class TimeMachine : public testing::Test {
       const int t = headless::now();
       if (shows(frame, dat_, 102)) r.years.emplace_back(t, year_in(frame));
       if (r.closing_at < 0 && shows(frame, intro_, 2)) {
-        r.closing_at = t;
-        r.person0_at_closing = person_present[0];
-        r.lever_at_closing = furni_present[2];
+        r.closing_at = t, r.person0_at_closing = person_present[0], r.lever_at_closing = furni_present[2];
         r.click_at = t + click_after;
         headless::click(r.click_at, 320, 240);
       }
@@ -185,11 +167,9 @@ class TimeMachine : public testing::Test {
 
 TEST_F(TimeMachine, PlaysItsShotsAndSubtitlesThenTheYearsAndEndsWithStatusOneAfterAClick) {
   const Played r = play(-1, 1500);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.shots, 26);
+  EXPECT_TRUE(r.status == 1 && r.shots == 26) << r.status << " " << r.shots;
   EXPECT_FALSE(std::filesystem::exists("options.sav")) << "the options are not written on this way out";
-  // A caption; the hero's three lines in green, then the teacher's three in
-  // red, at their places, within the screen.
+  // A caption; the hero's three lines in green, then the teacher's three in red, at their places, on the screen.
   EXPECT_EQ(r.captions().size(), 1u);
   std::vector<std::tuple<int, int, int>> lines;  // colour and place of each line of each new screen
   std::vector<std::string> last;
@@ -202,25 +182,21 @@ TEST_F(TimeMachine, PlaysItsShotsAndSubtitlesThenTheYearsAndEndsWithStatusOneAft
   EXPECT_EQ(lines, (std::vector<std::tuple<int, int, int>>{{2016, 280, 90}, {2016, 260, 110}, {2016, 280, 130},
                                                             {63488, 230, 90}, {63488, 230, 110}, {63488, 260, 130}}));
 
-  // The counter starts at 2027 and loses a year every 250 ms for two to
-  // three seconds.
+  // The counter starts at 2027 and loses a year every 250 ms for two to three seconds.
   ASSERT_FALSE(r.years.empty());
   EXPECT_EQ(r.years.front().second, 2027);
   const int first = r.years.front().first, run_ms = r.years.back().first - first;
-  EXPECT_GE(run_ms, 2000 - 60);
-  EXPECT_LE(run_ms, 3000);
+  EXPECT_TRUE(run_ms >= 2000 - 60 && run_ms <= 3000) << run_ms;
   for (const auto& [t, year] : r.years) {
     const int want = 2027 - (t - first) / 250;
     EXPECT_TRUE(year == want || year == want - 1) << year << " at " << t - first << " ms";
   }
   EXPECT_LE(r.years.back().second, 2027 - 7);
 
-  // The closing screen comes after the counter and stays until the click;
-  // by then Mr Zirud is the scene's and the lever is down.
+  // The closing screen comes after the counter and stays until the click; Mr Zirud is the scene's, the lever down.
   ASSERT_GT(r.closing_at, r.years.back().first);
   EXPECT_GE(headless::now(), r.click_at);
-  EXPECT_EQ(r.person0_at_closing, 0);
-  EXPECT_EQ(r.lever_at_closing, 1);
+  EXPECT_TRUE(r.person0_at_closing == 0 && r.lever_at_closing == 1);
 }
 
 TEST_F(TimeMachine, EscapeSkipsToTheClosingScreenWhichStillWaitsForAClickAndTheGameIsOver) {
@@ -230,11 +206,8 @@ TEST_F(TimeMachine, EscapeSkipsToTheClosingScreenWhichStillWaitsForAClickAndTheG
   ASSERT_TRUE(autosave_exists());
   const int start = headless::now();
   const Played r = play(800, 4000);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.shots, 26);
-  EXPECT_TRUE(r.years.empty());
-  ASSERT_GE(r.closing_at, 0);
-  EXPECT_LT(r.closing_at - start, 2000);
+  EXPECT_TRUE(r.status == 1 && r.shots == 26 && r.years.empty()) << r.status << " " << r.shots;
+  EXPECT_TRUE(r.closing_at >= 0 && r.closing_at - start < 2000) << r.closing_at - start;
   EXPECT_GE(headless::now(), r.click_at) << "nothing but the click ended it, four seconds later";
   EXPECT_FALSE(autosave_exists());
 }
