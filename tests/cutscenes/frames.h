@@ -1,5 +1,5 @@
-// What a player sees of a cut scene, frame by frame, and what every scene
-// must leave behind: the one frame recorder of the cut-scene tests.
+// The cut-scene tests' frame recorder: what a player sees of a scene, frame by frame, and what every scene must
+// leave behind.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ struct Seen {
   long hero_sum = 0;                     // pixels, at the first frame of each shot
 };
 
-struct Screen {
+struct Screen {  // a subtitle screen: its lines and colour
   std::vector<std::string> lines;
   int colour;
   bool operator==(const Screen&) const = default;
@@ -47,7 +47,6 @@ struct Recording {
   std::vector<Seen> frames;
   std::vector<std::string> faults;
 
-  // Each new subtitle screen, in order.
   std::vector<Screen> screens() const {
     std::vector<Screen> out;
     for (const Seen& f : frames)
@@ -73,13 +72,11 @@ struct Recording {
 // A fresh game standing in `room` with the hero's standing point at (x, y).
 inline void stand(const char* room, int x, int y) {
   dialogue_support::stand_in_room(room);
-  hero_x = x;
-  hero_y = y;
+  hero_x = x, hero_y = y;
   sequence_faults().clear();
 }
 
-// Plays `scene` as the program would (its end caught), noting every frame;
-// `each` runs after every presented frame too.
+// Plays `scene` as the program would (its end caught), noting every frame; `each` runs at every frame too.
 inline Recording record(const std::function<void()>& scene, const std::function<void()>& each = {}) {
   Recording r;
   const int shots = shots_played();
@@ -123,19 +120,16 @@ inline Recording record(const std::function<void()>& scene, const std::function<
   return r;
 }
 
-// After every scene: it returned after its shots of 55 ms frames, addressed
-// no picture its datafiles lack, showed every subtitle line on the screen,
-// and left nothing of itself: the hero stands where he stood.
+// After every scene: it returned after its shots of 55 ms frames, addressed no picture its datafiles lack, showed
+// every subtitle line on the screen, and left nothing of itself: the hero stands where he stood.
 inline void expect_over(const Recording& r, int shots, int x, int y) {
-  EXPECT_EQ(r.status, -1);
   EXPECT_EQ(r.shots, shots);
-  EXPECT_GE(r.end - r.start, (shots - 1) * 55);
+  EXPECT_TRUE(r.status == -1 && r.end - r.start >= (shots - 1) * 55) << r.status << ", " << r.end - r.start << " ms";
   for (const std::string& fault : r.faults) ADD_FAILURE() << fault;
   for (const Seen& f : r.frames)
     for (size_t i = 0; i < f.lines.size(); ++i) {
-      EXPECT_GE(f.line_x[i], 0) << f.lines[i];
-      EXPECT_LE(f.line_x[i] + text_length(pv_font, f.lines[i].c_str()), 640) << f.lines[i];
-      EXPECT_TRUE(f.line_y[i] >= 0 && f.line_y[i] + 20 <= 480) << f.lines[i];
+      EXPECT_TRUE(f.line_x[i] >= 0 && f.line_x[i] + text_length(pv_font, f.lines[i].c_str()) <= 640 && f.line_y[i] >= 0 &&
+                  f.line_y[i] + 20 <= 480) << f.lines[i];
     }
   EXPECT_EQ(std::vector<int>({video_active, hero_foreground, object_foreground, video_foreground, let_video_text,
                               video_bmp_nr, mov_nr, hero_x, hero_y}),
@@ -146,11 +140,8 @@ inline void expect_over(const Recording& r, int shots, int x, int y) {
   EXPECT_TRUE(video_dat == nullptr && video_move_dat == nullptr);
 }
 
-// Where the room's perspective draws the hero's standing picture for his
-// point (x, y): its top-left corner and size.
-struct Placed {
-  int x, y, w, h;
-};
+// Where the room's perspective draws the hero's standing picture for his point (x, y): its corner and size.
+struct Placed { int x, y, w, h; };
 inline Placed hero_picture_at(int x, int y, float rate, float min_length) {
   const float f = y / rate + min_length;
   const float scale = f > 1.3f ? 1.3f : f;
