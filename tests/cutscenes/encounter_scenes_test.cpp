@@ -40,8 +40,7 @@ TEST(EncounterScenes, TheGuardThrowsTheHeroOut) {
   frames::expect_over(r, 44, 410, 345);
   EXPECT_EQ(r.screens(), (std::vector<Screen>{{{"Aiiiikkkaaaa !"}, 128000}}));
   std::vector<int> cry;
-  for (const Seen& f : r.frames)
-    if (!f.lines.empty() && (cry.empty() || cry.back() != f.shot)) cry.push_back(f.shot);
+  for (const Seen& f : r.frames) if (!f.lines.empty() && (cry.empty() || cry.back() != f.shot)) cry.push_back(f.shot);
   ASSERT_GE(cry.size(), 2u);
   for (size_t i = 1; i < cry.size(); ++i) EXPECT_EQ(cry[i], cry[i - 1] + 1);
   EXPECT_LT(cry.back(), 44);

@@ -62,8 +62,7 @@ struct Recording {
   }
   std::vector<const Seen*> shot_starts() const {
     std::vector<const Seen*> out;
-    for (const Seen& f : frames)
-      if (out.empty() || out.back()->shot != f.shot) out.push_back(&f);
+    for (const Seen& f : frames) if (out.empty() || out.back()->shot != f.shot) out.push_back(&f);
     return out;
   }
   bool ever(const std::function<bool(const Seen&)>& p) const { return std::any_of(frames.begin(), frames.end(), p); }
@@ -128,8 +127,8 @@ inline void expect_over(const Recording& r, int shots, int x, int y) {
   for (const std::string& fault : r.faults) ADD_FAILURE() << fault;
   for (const Seen& f : r.frames)
     for (size_t i = 0; i < f.lines.size(); ++i) {
-      EXPECT_TRUE(f.line_x[i] >= 0 && f.line_x[i] + text_length(pv_font, f.lines[i].c_str()) <= 640 && f.line_y[i] >= 0 &&
-                  f.line_y[i] + 20 <= 480) << f.lines[i];
+      const int right = f.line_x[i] + text_length(pv_font, f.lines[i].c_str());
+      EXPECT_TRUE(f.line_x[i] >= 0 && right <= 640 && f.line_y[i] >= 0 && f.line_y[i] + 20 <= 480) << f.lines[i];
     }
   EXPECT_EQ(std::vector<int>({video_active, hero_foreground, object_foreground, video_foreground, let_video_text,
                               video_bmp_nr, mov_nr, hero_x, hero_y}),

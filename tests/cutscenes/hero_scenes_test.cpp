@@ -11,25 +11,27 @@ using frames::Seen;
 using frames::record;
 using frames::stand;
 
-// The gas bottle (piece 1): 5 frames bending (herogaz.dat 15..29), then 25 rising (9 down to 0 after them), drawn
-// 8 px left and 4 up of the hero's picture.
-TEST(HeroScenes, TheGasBottleIsTakenInTwoShotsFromItsOwnFrames) {
+// The gas bottle (piece 1): 5 frames bending (herogaz.dat 15..29), then 25 rising (9 down to 0 after them). The
+// frames are drawn unscaled, 8 px beyond his picture (0.275 + y / 500) at each side and 4 above and below.
+TEST(HeroScenes, TheGasBottleIsTakenInTwoShotsFromItsOwnFramesAtTheHerosSize) {
   stand("future_biolog", 165, 335);
-  bool order_ok = true, order_seen = false;
+  const frames::Placed at = frames::hero_picture_at(165, 335, 500, 0.275f);
+  bool order_ok = true, order_seen = false, sized = true;
   const frames::Recording r = record(video_take_gaz, [&] {
-    if (video_active != 1 || hero_move_frame_nr != 25 || !video_move_dat) return;
+    if (video_active != 1) return;
+    for (int k = 0; k < hero_move_frame_nr; ++k) sized &= video_move[k]->w == at.w + 16 && video_move[k]->h == at.h + 8;
+    if (hero_move_frame_nr != 25 || !video_move_dat) return;
     order_seen = true;
     for (int k = 0; k < 15; ++k) order_ok &= video_move[k] == video_move_dat[15 + k].dat;
     for (int k = 0; k < 10; ++k) order_ok &= video_move[15 + k] == video_move_dat[9 - k].dat;
   });
   frames::expect_over(r, 2, 165, 335);
-  const frames::Placed at = frames::hero_picture_at(165, 335, 500, 0.275f);
   const auto shots = r.shot_starts();
   ASSERT_EQ(shots.size(), 2u);
   for (int s = 0; s < 2; ++s)  // the bottle leaves at the second shot
     EXPECT_EQ(std::vector<int>({shots[s]->duration, shots[s]->hero_frames, shots[s]->bmp_x, shots[s]->bmp_y, shots[s]->furni[1]}),
               std::vector<int>({s ? 25 : 5, s ? 25 : 5, at.x - 8, at.y - 4, !s})) << "shot " << s;
-  EXPECT_TRUE(order_seen && order_ok);
+  EXPECT_TRUE(order_seen && order_ok && sized);
   EXPECT_EQ(furni_present[1], 0);
 }
 
@@ -80,7 +82,7 @@ TEST(HeroScenes, TheShowcaseIsBrokenOpenThenOpened) {
   EXPECT_TRUE(furni_present[0] == 0 && furni_present[1] == 1);
 }
 
-TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappen) {
+TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappenAndItsFramesFitTheHero) {
   stand("future_chimietp", 260, 240);
   headless::key_at(headless::now() + 300, (KEY_ESC << 8) | 27);
   const frames::Recording r = record(video_douche);
@@ -88,25 +90,15 @@ TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappen) {
   EXPECT_LE(r.screens().size(), 1u);
   EXPECT_TRUE(furni_present[9] == 1 && mov_nr == kStanding && hero_x == 260 && hero_y == 240);
   EXPECT_FALSE(sequence_skipping()) << "the next sequence plays again";
-}
-
-// The frames are drawn unscaled: the gas bottle's at (165, 335) in future_biolog (0.275 + y / 500), 8 px beyond
-// his picture at each side and 4 above and below; the shower's at (260, 240) in future_chimietp (-0.2 + y / 250).
-TEST(HeroScenes, TheHerosFramesAreDrawnAtHisSizeWhereTheScenePlacesHim) {
-  test_support::fresh_game();
-  DATAFILE *gaz = load_datafile("herogaz.dat"), *douche = load_datafile("douche.dat");
-  ASSERT_TRUE(gaz && douche);
-  const frames::Placed g = frames::hero_picture_at(165, 335, 500, 0.275f);
-  for (int k = 0; k < 30; ++k) {
-    const BITMAP* b = static_cast<BITMAP*>(gaz[k].dat);
-    EXPECT_TRUE(b->w == g.w + 16 && b->h == g.h + 8) << k;
-  }
+  // Its frames (glasses, talking, both walks) are drawn unscaled, a little bigger than him there (-0.2 + y / 250).
+  DATAFILE* douche = load_datafile("douche.dat");
+  ASSERT_NE(douche, nullptr);
   const frames::Placed d = frames::hero_picture_at(260, 240, 250, -0.2f);
-  for (int k = 0; k < 51; ++k) {  // the glasses, talking and both walks
+  for (int k = 0; k < 51; ++k) {
     const BITMAP* b = static_cast<BITMAP*>(douche[k].dat);
     EXPECT_TRUE(b->w > d.w && b->w < d.w + 40 && b->h > d.h && b->h < d.h + 40) << k;
   }
-  unload_datafile(gaz), unload_datafile(douche);
+  unload_datafile(douche);
 }
 
 }  // namespace

@@ -48,8 +48,8 @@ TEST(TeacherScenes, EachTeacherStartsAndEndsWhereTheRoomDrawsHimWithTheHeroOnHis
         last = &f;
       }
     ASSERT_TRUE(first && last);
-    EXPECT_TRUE(first->overlay_x == h.first_x && first->overlay_y == h.first_y) << first->overlay_x << "," << first->overlay_y;
-    EXPECT_TRUE(last->last_x == h.last_x && (h.last_y < 0 || last->last_y == h.last_y)) << last->last_x << "," << last->last_y;
+    EXPECT_TRUE(first->overlay_x == h.first_x && first->overlay_y == h.first_y) << "first frame";
+    EXPECT_TRUE(last->last_x == h.last_x && (h.last_y < 0 || last->last_y == h.last_y)) << "last frame";
     frames::expect_hero_drawn_at(r, frames::hero_picture_at(h.hx, h.hy, h.rate, h.min_length));
   }
 }

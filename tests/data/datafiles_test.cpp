@@ -133,16 +133,17 @@ TEST(DataPictures, TheTitlesBarFillsStepByStep) {
 // Every button's lit picture, drawn where the game draws it, covers the area the pointer is tested against.
 TEST(DataPictures, EveryLitButtonCoversItsHotArea) {
   struct Button { const char* file; int entry; L::Point at; L::Rect area; int slack = 0; };
+  const char *G = "general.dat", *I = "inventar.dat", *M = "menu.dat";
+  const L::Rect off{376, 176, 470, 205};  // the switch's off mark and its lit picture
   const Button buttons[] = {
-      {"general.dat", 0, L::kBagPos, L::kBagHit}, {"general.dat", 6, L::kVerbPanelPos, L::Rect{541, 351, 596, 439}},
-      {"inventar.dat", 9, L::kInventoryPanelButtonPos, L::kInventoryPanelButton},
-      {"inventar.dat", 3, L::kPanelInventoryPos, L::kPanelInventory}, {"inventar.dat", 10, L::kPanelQuitPos, L::kPanelQuit, 2},
-      {"inventar.dat", 11, L::kPanelSavePos, L::kPanelSave}, {"inventar.dat", 4, L::kPanelLoadPos, L::kPanelLoad},
-      {"inventar.dat", 7, L::kSlotOkPos, L::kSlotOk}, {"inventar.dat", 2, L::kSlotBackPos, L::kSlotBack},
-      {"inventar.dat", 5, L::kPanelOffPos, L::Rect{376, 176, 470, 205}}, {"inventar.dat", 6, L::kPanelOffPos, L::Rect{376, 176, 470, 205}},
-      {"menu.dat", 12, L::kMenuHighlightPos[0], L::kMenuHot[0]}, {"menu.dat", 11, L::kMenuHighlightPos[1], L::kMenuHot[1]},
-      {"menu.dat", 13, L::kMenuHighlightPos[2], L::kMenuHot[2]}, {"menu.dat", 10, L::kMenuHighlightPos[3], L::kMenuHot[3]},
-      {"menu.dat", 14, L::kMenuHighlightPos[4], L::kMenuHot[4]},
+      {G, 0, L::kBagPos, L::kBagHit}, {G, 6, L::kVerbPanelPos, L::Rect{541, 351, 596, 439}},
+      {I, 9, L::kInventoryPanelButtonPos, L::kInventoryPanelButton}, {I, 3, L::kPanelInventoryPos, L::kPanelInventory},
+      {I, 10, L::kPanelQuitPos, L::kPanelQuit, 2}, {I, 11, L::kPanelSavePos, L::kPanelSave},
+      {I, 4, L::kPanelLoadPos, L::kPanelLoad}, {I, 7, L::kSlotOkPos, L::kSlotOk}, {I, 2, L::kSlotBackPos, L::kSlotBack},
+      {I, 5, L::kPanelOffPos, off}, {I, 6, L::kPanelOffPos, off},
+      {M, 12, L::kMenuHighlightPos[0], L::kMenuHot[0]}, {M, 11, L::kMenuHighlightPos[1], L::kMenuHot[1]},
+      {M, 13, L::kMenuHighlightPos[2], L::kMenuHot[2]}, {M, 10, L::kMenuHighlightPos[3], L::kMenuHot[3]},
+      {M, 14, L::kMenuHighlightPos[4], L::kMenuHot[4]},
   };
   for (const Button& b : buttons) {
     Datafile d = load(b.file);
@@ -218,7 +219,8 @@ TEST(DataPictures, TheFontIsAMonochromeFontForTwentyPixelRows) {
   EXPECT_TRUE(is_mono_font(f) && text_height(f) >= 16 && text_height(f) <= 18);
   EXPECT_TRUE(get_font_range_begin(f, -1) == 32 && get_font_range_end(f, -1) == 255);
   // proportional: an "m" is wider than an "i", and the alphabet fits a line
-  EXPECT_TRUE(text_length(f, "m") > text_length(f, "i") && text_length(f, "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ") < 600);
+  EXPECT_GT(text_length(f, "m"), text_length(f, "i"));
+  EXPECT_LT(text_length(f, "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 600);
   BITMAP* b = create_bitmap_ex(16, 40, 30);
   clear_to_color(b, bitmap_mask_color(b));
   textout_ex(b, f, "H", 2, 2, makecol16(255, 128, 0), -1);
@@ -238,7 +240,8 @@ TEST(DataPictures, TheMenusButtonFacesLieUnderTheHotAreasAndTheEyesBlink) {
     EXPECT_NE(getpixel(menu, r.x1 + 3, cy), getpixel(menu, r.x1 - 6, cy)) << "button " << b;
     EXPECT_NE(getpixel(menu, r.x2 - 3, cy), getpixel(menu, r.x2 + 6, cy)) << "button " << b;
     const L::Point p = L::kMenuHighlightPos[b];
-    EXPECT_NE(getpixel(bmp(d, highlight_entry[b]), (r.x1 + r.x2) / 2 - p.x, cy - p.y), getpixel(menu, (r.x1 + r.x2) / 2, cy)) << b;
+    const int cx = (r.x1 + r.x2) / 2;
+    EXPECT_NE(getpixel(bmp(d, highlight_entry[b]), cx - p.x, cy - p.y), getpixel(menu, cx, cy)) << "button " << b;
   }
   // the eyes open and close in the same place: the open ones are the menu's
   BITMAP *closed = bmp(d, 0), *open = bmp(d, 1);
@@ -246,8 +249,8 @@ TEST(DataPictures, TheMenusButtonFacesLieUnderTheHotAreasAndTheEyesBlink) {
   EXPECT_GT(count(open, closed), 100);
   EXPECT_EQ(count(open, menu, L::kMenuEyesPos.x, L::kMenuEyesPos.y), 0);
   for (int full : {6, 8, 22}) EXPECT_TRUE(bmp(d, full)->w == 640 && bmp(d, full)->h == 480) << "entry " << full;
-  for (const auto& [entry, at] : {std::pair{16, L::kCreditsCodingPos}, {15, L::kCreditsGraphicsPos}, {17, L::kCreditsSoundPos}})
-    EXPECT_TRUE(at.x + bmp(d, entry)->w <= 640 && at.y + bmp(d, entry)->h <= 480) << "credits panel " << entry;
+  for (auto [i, at] : {std::pair{16, L::kCreditsCodingPos}, {15, L::kCreditsGraphicsPos}, {17, L::kCreditsSoundPos}})
+    EXPECT_TRUE(at.x + bmp(d, i)->w <= 640 && at.y + bmp(d, i)->h <= 480) << "credits panel " << i;
   EXPECT_TRUE(bmp(d, 4)->w == L::kKnobWidth && bmp(d, 4)->h == L::kKnobHeight);
 }
 

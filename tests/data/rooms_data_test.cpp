@@ -3,7 +3,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <set>
 #include <string>
@@ -25,8 +24,7 @@ BITMAP* pic(const Datafile& d, int i) { return static_cast<BITMAP*>(d.get()[i].d
 
 int opaque_pixels(BITMAP* b) {
   int n = 0;
-  for (int y = 0; y < b->h; ++y)
-    for (int x = 0; x < b->w; ++x) n += getpixel(b, x, y) != bitmap_mask_color(b);
+  for (int y = 0; y < b->h; ++y) for (int x = 0; x < b->w; ++x) n += getpixel(b, x, y) != bitmap_mask_color(b);
   return n;
 }
 
@@ -70,10 +68,8 @@ class RoomData : public ::testing::TestWithParam<int> {
 // a standing person is about the hero's size where he stands; the background covers the screen.
 TEST_P(RoomData, HoldsEveryPictureItsTablesShowAndNothingElse) {
   std::set<int> used;
-  for (const FurniState& s : r.furniture)
-    for (const Frame& f : s.frames) used.insert(f.object);
-  for (const PersonState& s : r.persons)
-    for (const Frame& f : s.frames) used.insert(f.object);
+  for (const FurniState& s : r.furniture) for (const Frame& f : s.frames) used.insert(f.object);
+  for (const PersonState& s : r.persons) for (const Frame& f : s.frames) used.insert(f.object);
   EXPECT_GE(n, r.highest_object + 1);
   for (int i = 0; i < n; ++i) {
     ASSERT_EQ(d.get()[i].type, DAT_BITMAP) << "entry " << i;
@@ -98,10 +94,8 @@ TEST_P(RoomData, HoldsEveryPictureItsTablesShowAndNothingElse) {
   for (const FurniState& s : r.furniture) check_row(s.name, s.frames);
   for (const PersonState& s : r.persons) {
     check_row(s.name, s.frames);
-    const std::string name = s.name;
-    if (s.frames.empty() || s.mouse_y2 >= 0 || name.find("sleep") != std::string::npos ||
-        name.find("doud") != std::string::npos)
-      continue;  // lying down
+    const std::string n = s.name;  // skipped: the ones lying down
+    if (s.frames.empty() || s.mouse_y2 >= 0 || n.find("sleep") != n.npos || n.find("doud") != n.npos) continue;
     BITMAP* b = pic(d, s.frames[0].object);
     const double hero = 200.0 * std::min(1.3, (s.frames[0].y + b->h) / r.increase_rate + static_cast<double>(r.min_hero_length));
     if (hero >= 40) EXPECT_NEAR(b->h, hero, hero * 0.25 + 4) << s.name << " next to the hero";
@@ -143,12 +137,8 @@ TEST_P(RoomData, ShutDoorsShowARedLampAndOpenDoorsAGreenOne) {
         red += getr16(c) >= 200 && getg16(c) <= 90 && getb16(c) <= 90;
         green += getg16(c) >= 200 && getr16(c) <= 120 && getb16(c) <= 150;
       }
-    if (room_floor::edge_passage(e.open, e.x, e.y, e.x2, e.y2))
-      EXPECT_EQ(red, 0) << "an open passage";
-    else if (e.open)
-      EXPECT_TRUE(green > 3 && red == 0) << "open";
-    else
-      EXPECT_TRUE(red > 3 && green == 0) << "shut";
+    if (room_floor::edge_passage(e.open, e.x, e.y, e.x2, e.y2)) EXPECT_EQ(red, 0) << "an open passage";
+    else EXPECT_TRUE(e.open ? green > 3 && red == 0 : red > 3 && green == 0) << (e.open ? "open" : "shut");
   }
 }
 
@@ -162,8 +152,7 @@ TEST(RoomPieces, TheLeverStandsInThreeDifferentPositions) {
   Datafile d = load_room_data(r);
   ASSERT_NE(d, nullptr);
   std::vector<int> objects;
-  for (const FurniState& s : r.furniture)
-    if (s.slot == 6 && !s.frames.empty()) objects.push_back(s.frames[0].object);
+  for (const FurniState& s : r.furniture) if (s.slot == 6 && !s.frames.empty()) objects.push_back(s.frames[0].object);
   ASSERT_EQ(objects.size(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(same_picture(pic(d, objects[i]), pic(d, objects[(i + 1) % 3]))) << i;
 }

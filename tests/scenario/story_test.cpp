@@ -181,7 +181,8 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
   ASSERT_EQ(load_game(), 0);
   const int s = bag_slot("bleiloesung");
   ASSERT_GE(s, 0);
-  EXPECT_STREQ(inv_obj_describe[s][0], TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
+  EXPECT_STREQ(inv_obj_describe[s][0],
+               TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
   EXPECT_STREQ(inv_obj_describe[s][1], TR("Strahlung schuetzt.", ""));
 
   // Then the game saved halfway, over it: the story so far, the bag, and the rooms as the hero left them.
