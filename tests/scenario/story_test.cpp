@@ -46,6 +46,11 @@ std::string saved(int slot) {
   EXPECT_EQ(save_game(), 0);
   return test_support::read_file("sav/game0" + std::to_string(slot) + ".sav");
 }
+int load(int slot, const std::string& game) {
+  test_support::write_file("sav/game0" + std::to_string(slot) + ".sav", game);
+  counter7 = slot;
+  return load_game();
+}
 
 // Mr Zirud's deal gets the hero the access card (and the rolling pin); until then the doors to future_crossing (1)
 // and future_physik (4) are shut.
@@ -175,10 +180,7 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
 
   // A new program; the game saved at the tank keeps the poured solution's new description.
   new_game();
-  ASSERT_FALSE(poured.empty());
-  test_support::write_file("sav/game05.sav", poured);
-  counter7 = 5;
-  ASSERT_EQ(load_game(), 0);
+  ASSERT_TRUE(!poured.empty() && load(5, poured) == 0);
   const int s = bag_slot("bleiloesung");
   ASSERT_GE(s, 0);
   EXPECT_STREQ(inv_obj_describe[s][0],
@@ -186,21 +188,17 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
   EXPECT_STREQ(inv_obj_describe[s][1], TR("Strahlung schuetzt.", ""));
 
   // Then the game saved halfway, over it: the story so far, the bag, and the rooms as the hero left them.
-  test_support::write_file("sav/game04.sav", halfway);
-  counter7 = 4;
-  ASSERT_EQ(load_game(), 0);
+  ASSERT_EQ(load(4, halfway), 0);
   EXPECT_STREQ(room_name, "future_physiktp");
   EXPECT_EQ(std::vector<int>({story_gotaccesscard, story_brokencase, story_diamant, story_teleskop, story_bleitank}),
             std::vector<int>({1, 1, 1, 1, 0}));
   EXPECT_TRUE(holds("access") && holds("tool") && !holds("diamond") && !holds("bleiloesung"));
   story::Player p;
   EXPECT_EQ(run_program([&] {
-              p.exit_to("future_floor1");  // through the doors the card opened
-              walk(p, {"future_crossing", "future_chimie"});
+              walk(p, {"future_floor1", "future_crossing", "future_chimie"});  // through the doors the card opened
               EXPECT_LT(story::piece_slot("dia"), 0) << "the diamond stays taken";
               walk(p, {"future_crossing", "future_chimietp"});
-              p.take("alkohol");
-              p.stow();
+              p.take("alkohol"); p.stow();
               EXPECT_GE(bag_slot("Alkohol"), 0) << "put into the bag";
             }),
             -1)
