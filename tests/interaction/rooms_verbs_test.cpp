@@ -1,7 +1,5 @@
-// What every room's tables give the verbs and the player: the talk
-// animations of the persons who talk, the names the Tab key shows, look texts
-// that fit the screen; the markers themselves; and a scenario that takes,
-// stows, looks and talks through the real main loop.
+// The markers the Tab key shows, and a scenario that takes, stows, looks and
+// talks through the real main loop.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -16,69 +14,6 @@
 #include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
-
-namespace {
-
-const char* const kTalkingRooms[] = {"future_physiktp", "future_physik", "future_chimie",
-                                     "future_crossing", "future_floor2",  "future_biolog",
-                                     "biolog",          "class",          "physik"};
-
-const PersonState* person_row(const RoomScript& room, int slot, int state) {
-  for (const PersonState& p : room.persons)
-    if (p.slot == slot && p.state == state) return &p;
-  return nullptr;
-}
-
-}  // namespace
-
-TEST(RoomTables, EveryoneWhoTalksHasTheFourTalkAnimationsAndAFrameToStartFrom) {
-  for (const char* name : kTalkingRooms) {
-    const RoomScript* room = kRooms[room_index(name)];
-    int talkers = 0;
-    for (const PersonState& p : room->persons) {
-      if (p.state != 0 || p.talk != 1) continue;
-      ++talkers;
-      for (int state = 1; state <= 3; ++state) {
-        const PersonState* row = person_row(*room, p.slot, state);
-        EXPECT_TRUE(row && !row->frames.empty()) << name << ", person " << p.slot << ": no animation " << state;
-      }
-      bool marked = false;
-      for (const Frame& f : p.frames) marked = marked || f.talk == 1;
-      EXPECT_TRUE(marked) << name << ", person " << p.slot << ": no idle frame marked to start talking from";
-    }
-    EXPECT_GT(talkers, 0) << name;
-  }
-}
-
-TEST(RoomTables, EveryPieceAndPersonThePlayerCanActOnAndEveryRoomHasANameAndEveryTakeAPose) {
-  for (const RoomScript* room : kRooms) {
-    EXPECT_TRUE(room->title && room->title[0]) << room->name;
-    for (const FurniState& f : room->furniture) {
-      if (f.interact == 1) EXPECT_TRUE(f.label && f.label[0]) << room->name << ", piece " << f.name;
-      if (f.take == 1)
-        EXPECT_TRUE(f.take_dir == kMoveTakeLeft || f.take_dir == kMoveTakeRight)
-            << room->name << ", piece " << f.name << " can be taken but names no taking pose";
-    }
-    for (const PersonState& p : room->persons)
-      if (p.interact == 1) EXPECT_TRUE(p.label && p.label[0]) << room->name << ", person " << p.name;
-  }
-}
-
-TEST(RoomTables, EveryLookTextFitsTheBandFrom40To600) {
-  dialogue_support::load_font();
-  std::vector<std::string> problems;
-  auto check = [&](const char* room, const std::string& what, const char* const (&lines)[3]) {
-    for (int l = 0; l < 3; ++l) {
-      std::string p = dialogue_support::line_problem(room, what + ", line " + std::to_string(l), lines[l]);
-      if (!p.empty()) problems.push_back(p);
-    }
-  };
-  for (const RoomScript* room : kRooms) {
-    for (const FurniState& f : room->furniture) check(room->name, std::string("piece ") + f.name, f.text);
-    for (const PersonState& p : room->persons) check(room->name, std::string("person ") + p.name, p.text);
-  }
-  for (const std::string& p : problems) ADD_FAILURE() << p;
-}
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The room catalogue: the 43 rooms of the registry in their order with their
 // files, each room's record as loading it sets it (background, perspective,
 // counts, highest picture used), and every exit slot as the room sets it.
-// The numbers are the catalogue's, row for row.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -212,34 +212,44 @@ TEST(Catalogue, TheRegistryHoldsTheRoomsInTheirOrderWithTheirFiles) {
     EXPECT_STREQ(kRooms[i]->name, want.name) << i;
     EXPECT_STREQ(kRooms[i]->data_file, want.data_file) << i;
     EXPECT_STREQ(kRooms[i]->state_file, want.state_file) << i;
-    EXPECT_EQ(room_index(want.name), i);
-  }
-}
-
-TEST(Catalogue, LoadingEachRoomSetsItsRecord) {
-  for (const RoomRow& want : kRoomRows) {
-    SCOPED_TRACE(want.name);
-    test_support::fresh_game();
-    test_support::load_room_named(want.name);
-    ASSERT_NE(room_dat, nullptr);
-    EXPECT_EQ(room_graph, room_dat[want.background].dat);
-    EXPECT_GE(datafile_entry_count(room_dat), want.highest_object + 1);
-    EXPECT_FLOAT_EQ(min_hero_length, want.min_hero_length);
-    EXPECT_FLOAT_EQ(increase_rate, want.increase_rate);
-    EXPECT_EQ(furni_nr, want.furni_nr);
-    EXPECT_EQ(person_nr, want.person_nr);
-    EXPECT_EQ(exit_nr, want.exit_nr);
     // The datafile is checked to hold the highest picture the room's hooks take.
-    EXPECT_EQ(kRooms[room_index(want.name)]->highest_object, want.highest_object);
+    EXPECT_EQ(kRooms[i]->highest_object, want.highest_object) << i;
+    std::string copy = want.name;  // compared by contents, never by address
+    EXPECT_EQ(room_index(copy.c_str()), i);
   }
+  EXPECT_EQ(room_index("bio3"), -1);
 }
 
-TEST(Catalogue, LoadingEachRoomSetsEveryExitSlot) {
+TEST(Catalogue, TheStateFileGoesByTheRoomsIndexOrName) {
+  reset_world();
+  counter7 = 0;
+  save_temp_files();
+  EXPECT_STREQ(temp_file, "sav/tmp/physik.sav");
+  counter7 = 43;
+  save_temp_files();
+  EXPECT_STREQ(temp_file, "sav/tmp/physik.sav") << "an index outside the rooms leaves the path";
+  room_name = "future_floor";
+  set_temp_file();
+  EXPECT_STREQ(temp_file, "sav/tmp/ffloor.sav");
+  room_name = "nowhere";
+  set_temp_file();
+  EXPECT_STREQ(temp_file, "sav/tmp/ffloor.sav");
+}
+
+TEST(Catalogue, LoadingEachRoomSetsItsRecordAndEveryExitSlot) {
+  test_support::fresh_game();
   int rows_seen = 0;
   for (const RoomRow& room : kRoomRows) {
     SCOPED_TRACE(room.name);
-    test_support::fresh_game();
     test_support::load_room_named(room.name);
+    ASSERT_NE(room_dat, nullptr);
+    EXPECT_EQ(room_graph, room_dat[room.background].dat);
+    EXPECT_GE(datafile_entry_count(room_dat), room.highest_object + 1);
+    EXPECT_FLOAT_EQ(min_hero_length, room.min_hero_length);
+    EXPECT_FLOAT_EQ(increase_rate, room.increase_rate);
+    EXPECT_EQ(furni_nr, room.furni_nr);
+    EXPECT_EQ(person_nr, room.person_nr);
+    EXPECT_EQ(exit_nr, room.exit_nr);
     int slots = 0;
     for (const ExitRow& e : kExitRows) {
       if (std::strcmp(e.room, room.name) != 0) continue;
@@ -249,10 +259,8 @@ TEST(Catalogue, LoadingEachRoomSetsEveryExitSlot) {
       SCOPED_TRACE(k);
       EXPECT_STREQ(new_room[k], e.target);
       EXPECT_EQ(go_through[k], e.open);
-      EXPECT_EQ(exit_x[k], e.x);
-      EXPECT_EQ(exit_y[k], e.y);
-      EXPECT_EQ(exit_x2[k], e.x2);
-      EXPECT_EQ(exit_y2[k], e.y2);
+      EXPECT_EQ((std::vector<int>{exit_x[k], exit_y[k], exit_x2[k], exit_y2[k]}),
+                (std::vector<int>{e.x, e.y, e.x2, e.y2}));
       EXPECT_EQ(goto_exit_x[k], e.goto_x);
       EXPECT_EQ(goto_exit_y[k], e.goto_y);
       EXPECT_EQ(new_hero_x[k], e.arrive_x);
@@ -261,8 +269,10 @@ TEST(Catalogue, LoadingEachRoomSetsEveryExitSlot) {
     EXPECT_EQ(slots, room.exit_nr);
   }
   EXPECT_EQ(rows_seen, 117);
-  // The one slot only the story uses: future_chimietp's way to future_physiktp.
+  // The one slot only the story uses: future_chimietp's way to future_physiktp, arriving at (565, 360).
   test_support::load_room_named("future_chimietp");
   EXPECT_EQ(exit_nr, 1);
   EXPECT_STREQ(new_room[1], "future_physiktp");
+  EXPECT_EQ(new_hero_x[1], 565);
+  EXPECT_EQ(new_hero_y[1], 360);
 }
