@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "shell/game.h"
 #include "shell/tr.h"
 #include "shell/world.h"
+#include "support/dialogue_support.h"
 #include "support/test_support.h"
 
 using namespace test_support;
@@ -21,7 +23,15 @@ namespace {
 
 class InGame : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(stand_in_main_loop(3), -2); }
+  void SetUp() override {
+    dialogue_support::stand_in_room("future_floor1");
+    std::filesystem::create_directories("sav/tmp");  // as the game's start makes it
+    hero_x = 298;  // where a new game starts
+    hero_y = 267;
+    mouse_x = 320;
+    mouse_y = 300;
+    for (int i = 0; i < 3; ++i) main_loop_pass();
+  }
   // Main-loop passes until `done` holds or `ms` of virtual time have gone.
   static bool run_until(const std::function<bool()>& done, int ms = 30000) {
     const int start = headless::now();
