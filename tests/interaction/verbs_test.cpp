@@ -1,9 +1,11 @@
-// The verbs on pieces and persons: the errands to a standing point and how
-// close the hero must come, a verb from the panel serving one click, the
-// refusals, the taking animation, and the gas bottle the teacher guards.
+// The verbs on pieces and persons: the standard answers where a room has no
+// rule, the errands to a standing point and how close the hero must come, a
+// verb from the panel serving one click, the refusals, the taking animation,
+// the gas bottle the teacher guards, and the doors the policeman guards.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "cutscenes/player.h"
@@ -15,6 +17,7 @@
 #include "shell/game.h"
 #include "shell/tr.h"
 #include "shell/world.h"
+#include "rooms/rooms.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
@@ -22,6 +25,12 @@ namespace {
 
 std::string said_by_hero() {
   return input_text[0][0] ? input_text[0][0] : "";
+}
+
+// All three lines the hero said last.
+std::string said_lines() {
+  auto line = [](int l) { return std::string(input_text[0][l] ? input_text[0][l] : ""); };
+  return line(0) + "|" + line(1) + "|" + line(2);
 }
 
 // The mouse far from everything, no button down.
@@ -51,6 +60,14 @@ class Verbs : public testing::Test {
       for (int i = 0; i < passes; ++i) main_loop_pass();
       // The press is let go again before the next click.
       while (mouse_b != 0 || click != kClickFree) main_loop_pass();
+    });
+  }
+  // Chooses the verb whose panel button is at (x, y).
+  static void choose_verb(int x, int y) {
+    headless::click(headless::now() + 1, x, y, 30);
+    run([] {
+      do main_loop_pass();
+      while (click != kClickFree);
     });
   }
   static int slot_named(const char* name) {
@@ -107,11 +124,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClick) {
   const int hx = (furni_mouse_x[flask] + furni_mouse_x2[flask]) / 2;
   const int hy = (furni_mouse_y[flask] + furni_mouse_y2[flask]) / 2;
   // The take verb on the panel (its button from (541, 383)).
-  headless::click(headless::now() + 1, 550, 395, 30);
-  run([] {
-    do main_loop_pass();
-    while (click != kClickFree);
-  });
+  choose_verb(550, 395);  // take
   EXPECT_EQ(mouse_status, kModeTake);
   EXPECT_EQ(force_cursor, kVerbChosen);
   // Clicked on the flask, the take verb is refused with the chemist's reason...
@@ -133,21 +146,13 @@ TEST_F(Verbs, AVerbThatDoesNotApplyAndAPendingActionCancelledByAWalkClick) {
   const int hx = (furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2;
   const int hy = (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2;
   // Talking to a piece.
-  headless::click(headless::now() + 1, 590, 430, 30);
-  run([] {
-    do main_loop_pass();
-    while (click != kClickFree);
-  });
+  choose_verb(590, 430);  // talk
   ASSERT_EQ(mouse_status, kModeTalk);
   click_at_hot_spot(hx, hy, 5);
   EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "That doesn't work."));
   // The take verb sends the hero; a click on the bare floor before he gets
   // there cancels the errand.
-  headless::click(headless::now() + 1, 550, 395, 30);
-  run([] {
-    do main_loop_pass();
-    while (click != kClickFree);
-  });
+  choose_verb(550, 395);  // take
   click_at_hot_spot(hx, hy, 1);
   EXPECT_EQ(take_object, burner);
   EXPECT_EQ(true_x, goto_furni_x[burner]);
@@ -268,13 +273,71 @@ TEST_F(Verbs, ANewErrandReplacesTheOldOne) {
   stand("future_chimietp");
   gear_object = slot_named("douche");
   const int burner = slot_named("bunsen");
-  headless::click(headless::now() + 1, 550, 395, 30);
-  run([] {
-    do main_loop_pass();
-    while (click != kClickFree);
-  });
+  choose_verb(550, 395);  // take
   click_at_hot_spot((furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2,
                     (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2, 1);
   EXPECT_EQ(take_object, burner);
   EXPECT_EQ(gear_object, -1) << "the hero does not also use the shower on his way";
+}
+
+TEST_F(Verbs, WithoutARuleLookingSaysTheLinesOrTheStandardAnswerAndTheOtherVerbsDoNotWork) {
+  stand("future_floor1");
+  const int aquarium = 1;
+  EXPECT_TRUE(piece_verb(Verb::look, aquarium));
+  EXPECT_EQ(said_lines(), std::string(furni_text[aquarium][0]) + "|" + furni_text[aquarium][1] + "|");
+  furni_text[aquarium][0] = "";
+  EXPECT_TRUE(piece_verb(Verb::look, aquarium));
+  EXPECT_EQ(said_lines(), TR("Ein Prachtexemplar seiner Gattung.||", "Beautiful !||"));
+  person_text[0][0] = "";
+  EXPECT_TRUE(person_verb(Verb::look, 0));
+  EXPECT_EQ(said_lines(), TR("Ein Prachtexemplar seiner Gattung.||", "Beautiful !||"));
+  EXPECT_TRUE(piece_verb(Verb::use, aquarium));
+  EXPECT_EQ(said_lines(), TR("Das geht so nicht.||", "It doesn't work like that.||"));
+  EXPECT_TRUE(person_verb(Verb::use, 0));
+  EXPECT_EQ(said_lines(), TR("Das geht so nicht.||", "That doesn't work.||"));
+  // Mr Betong is out cold: he does not talk.
+  ASSERT_EQ(person_talk[0], 0);
+  EXPECT_TRUE(person_verb(Verb::talk, 0));
+  EXPECT_EQ(said_lines(), TR("Das geht so nicht.||", "That doesn't work.||"));
+  // A person who talks is left to the conversation, a takeable piece to the taking: nothing is said.
+  stand("future_floor2");
+  ASSERT_EQ(person_talk[0], 1);
+  input_text[0][0] = nullptr;
+  EXPECT_FALSE(person_verb(Verb::talk, 0));
+  EXPECT_EQ(input_text[0][0], nullptr);
+  stand("future_biolog");
+  const int hose = slot_named("schlauch");
+  ASSERT_EQ(furni_take[hose], 1);
+  input_text[0][0] = nullptr;
+  EXPECT_FALSE(piece_verb(Verb::take, hose));
+  EXPECT_EQ(input_text[0][0], nullptr);
+}
+
+TEST_F(Verbs, ThePolicemanKeepsTheHeroFromTheDoorsHeGuardsAndNoOtherRoomKeepsHim) {
+  stand("future_floor2");
+  std::filesystem::create_directories("sav/tmp");
+  for (int k = 1; k <= 3; ++k) {
+    go_through[k] = 1;  // even a door the story opened
+    change_room = k;
+    hero_x = goto_exit_x[k];
+    hero_y = goto_exit_y[k];
+    leave_room();
+    EXPECT_STREQ(room_name, "future_floor2") << k;
+    EXPECT_EQ(change_room, -1) << k;
+  }
+  // The way back to future_floor15 is free.
+  change_room = 0;
+  hero_x = goto_exit_x[0];
+  hero_y = goto_exit_y[0];
+  leave_room();
+  EXPECT_STREQ(room_name, "future_floor15");
+  for (const RoomScript* room : kRooms) {
+    if (std::strcmp(room->name, "future_floor2") == 0) continue;
+    room_name = room->name;
+    for (int k = 0; k < room->exit_nr; ++k) {
+      change_room = k;
+      story_exit();
+      EXPECT_EQ(change_room, k) << room->name << " keeps the hero at door " << k;
+    }
+  }
 }
