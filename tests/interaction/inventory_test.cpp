@@ -131,14 +131,8 @@ TEST_F(Inventory, TheSeventhItemIsDrawnAt130_180AndPointingAtItShowsItsDescripti
 
 TEST_F(Inventory, HighlightSquareIsInclusiveFromXToXPlus40) {
   record();
-  EXPECT_EQ(run_invent({{30, 130, 120, 0},
-                        {40, 170, 160, 0},
-                        {40, 129, 140, 0},
-                        {40, 171, 140, 0},
-                        {40, 150, 119, 0},
-                        {40, 150, 161, 0},
-                        {40, 150, 140, 2},
-                        {60, 150, 140, 0}}),
+  EXPECT_EQ(run_invent({{30, 130, 120, 0}, {40, 170, 160, 0}, {40, 129, 140, 0}, {40, 171, 140, 0}, {40, 150, 119, 0},
+                       {40, 150, 161, 0}, {40, 150, 140, 2}, {60, 150, 140, 0}}),
             -1);
   EXPECT_TRUE(was_over(130, 120));
   EXPECT_TRUE(was_over(170, 160));
@@ -154,13 +148,8 @@ TEST_F(Inventory, PickedUpItemRidesThePointerAndComesBackAtItsSortedPlace) {
   give({"Gaz"});
   sort_inventory();  // Gaz, rolle
   // Pick up the rolling pin (slot 1 at 190, 120), then put it back beside the grid.
-  EXPECT_EQ(run_invent({{30, 200, 130, 1},
-                        {80, 200, 130, 0},
-                        {60, 500, 300, 0},
-                        {40, 500, 300, 1},
-                        {80, 500, 300, 0},
-                        {60, 500, 300, 2},
-                        {60, 500, 300, 0}}),
+  EXPECT_EQ(run_invent({{30, 200, 130, 1}, {80, 200, 130, 0}, {60, 500, 300, 0}, {40, 500, 300, 1}, {80, 500, 300, 0},
+                       {60, 500, 300, 2}, {60, 500, 300, 0}}),
             -1);
   EXPECT_EQ(names_held(), (std::vector<std::string>{"Gaz", "rolle"}));
   EXPECT_FALSE(carrying_item());
@@ -224,16 +213,9 @@ TEST_F(Inventory, GasOnHoseThenOnBurnerMakesTheTorchOnThePointer) {
   sort_inventory();  // Bunsenbrenner, Gaz, rolle, schlauch
   // Pick up Gaz (slot 1); the others move up: click the hose (now slot 2),
   // then the burner (slot 0), then a non-matching click on the rolling pin.
-  EXPECT_EQ(run_invent({{30, 200, 130, 1},
-                        {80, 200, 130, 0},
-                        {60, 260, 130, 1},
-                        {80, 260, 130, 0},
-                        {60, 140, 130, 1},
-                        {80, 140, 130, 0},
-                        {60, 140, 130, 1},
-                        {80, 140, 130, 0},
-                        {60, 400, 300, 2},
-                        {60, 400, 300, 0}}),
+  EXPECT_EQ(run_invent({{30, 200, 130, 1}, {80, 200, 130, 0}, {60, 260, 130, 1}, {80, 260, 130, 0}, {60, 140, 130, 1},
+                       {80, 140, 130, 0}, {60, 140, 130, 1}, {80, 140, 130, 0}, {60, 400, 300, 2},
+                       {60, 400, 300, 0}}),
             -1);
   EXPECT_STREQ(arrow_obj, "Schweissbrenner");
   EXPECT_TRUE(carrying_item());
@@ -263,9 +245,8 @@ TEST_F(Inventory, ControlPanelButtonIs151To309By357To395) {
   });
   // Outside by one pixel on each side: nothing; then its two corners each open the panel.
   EXPECT_EQ(run_invent({{30, 150, 370, 1}, {60, 150, 370, 0}, {40, 310, 370, 1}, {60, 310, 370, 0},
-                        {40, 200, 356, 1}, {60, 200, 356, 0}, {40, 200, 396, 1}, {60, 200, 396, 0},
-                        {40, 151, 357, 1}, {60, 151, 357, 0},
-                        // The panel's inventory button leads back; then the other corner.
+                       {40, 200, 356, 1}, {60, 200, 356, 0}, {40, 200, 396, 1}, {60, 200, 396, 0},
+                       {40, 151, 357, 1}, {60, 151, 357, 0},
                         {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 309, 395, 1}, {60, 309, 395, 0},
                         {60, 300, 150, 2}, {60, 300, 150, 0}}),
             -1);
