@@ -140,7 +140,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClick) {
   EXPECT_EQ(said_by_hero(), furni_text[flask][0]);
 }
 
-TEST_F(Verbs, AVerbThatDoesNotApplyAndAPendingActionCancelledByAWalkClick) {
+TEST_F(Verbs, AVerbThatDoesNotApplyAndAnErrandReplacedByTheNextOrCancelledByAWalkClick) {
   stand("future_chimietp");
   const int burner = slot_named("bunsen");
   const int hx = (furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2;
@@ -150,11 +150,13 @@ TEST_F(Verbs, AVerbThatDoesNotApplyAndAPendingActionCancelledByAWalkClick) {
   ASSERT_EQ(mouse_status, kModeTalk);
   click_at_hot_spot(hx, hy, 5);
   EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "That doesn't work."));
-  // The take verb sends the hero; a click on the bare floor before he gets
-  // there cancels the errand.
+  // The take verb sends the hero, in place of the errand he was on; a click
+  // on the bare floor before he gets there cancels it.
+  gear_object = slot_named("douche");
   choose_verb(550, 395);  // take
   click_at_hot_spot(hx, hy, 1);
   EXPECT_EQ(take_object, burner);
+  EXPECT_EQ(gear_object, -1) << "the hero does not also use the shower on his way";
   EXPECT_EQ(true_x, goto_furni_x[burner]);
   click_at_hot_spot(300 + 20, 330 + 15, 1);
   EXPECT_EQ(take_object, -1);
@@ -163,23 +165,17 @@ TEST_F(Verbs, AVerbThatDoesNotApplyAndAPendingActionCancelledByAWalkClick) {
 
 TEST_F(Verbs, TheRefusalsOfATake) {
   stand("future_chimietp");
+  const char* const chemistry = TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments.");
+  const char* const no_fire = TR("Es brennt doch gar nicht.", "It doesn't burn in here.");
+  const char* const waste[] = {TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+                               TR("andere Karriere als die des Muellmanns vor.", "")};
   const struct {
-    const char* name;
-    const char* line0;
-    const char* line1;
+    const char *name, *line0, *line1;
   } cases[] = {
-      {"erlenmeier", TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."), ""},
-      {"erlenmeier2", TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."), ""},
-      {"reagenz", TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."), ""},
-      {"feuerloescher", TR("Es brennt doch gar nicht.", "It doesn't burn in here."), ""},
-      {"feuerloescher2", TR("Es brennt doch gar nicht.", "It doesn't burn in here."), ""},
+      {"erlenmeier", chemistry, ""}, {"erlenmeier2", chemistry, ""}, {"reagenz", chemistry, ""},
+      {"feuerloescher", no_fire, ""}, {"feuerloescher2", no_fire, ""},
       {"book", TR("Davon habe ich selbst ein Exemplar zuhause.", "I've got the same book at home already."), ""},
-      {"Muelleimer", TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
-       TR("andere Karriere als die des Muellmanns vor.", "")},
-      {"Muell", TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
-       TR("andere Karriere als die des Muellmanns vor.", "")},
-      {"Eimer", TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
-       TR("andere Karriere als die des Muellmanns vor.", "")},
+      {"Muelleimer", waste[0], waste[1]}, {"Muell", waste[0], waste[1]}, {"Eimer", waste[0], waste[1]},
       {"labo_desk2", TR("Das kann ich nicht nehmen.", "I can't take it."), ""},
   };
   for (const auto& c : cases) {
@@ -267,17 +263,6 @@ TEST_F(Verbs, TheGasBottleStaysWhileTheTeacherIsAwake) {
   EXPECT_EQ(furni_present[gas], 0);
   EXPECT_STREQ(arrow_obj, "Gaz");
   EXPECT_EQ(mouse_status, kModeItem);
-}
-
-TEST_F(Verbs, ANewErrandReplacesTheOldOne) {
-  stand("future_chimietp");
-  gear_object = slot_named("douche");
-  const int burner = slot_named("bunsen");
-  choose_verb(550, 395);  // take
-  click_at_hot_spot((furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2,
-                    (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2, 1);
-  EXPECT_EQ(take_object, burner);
-  EXPECT_EQ(gear_object, -1) << "the hero does not also use the shower on his way";
 }
 
 TEST_F(Verbs, WithoutARuleLookingSaysTheLinesOrTheStandardAnswerAndTheOtherVerbsDoNotWork) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -12,12 +13,9 @@
 
 namespace {
 
-// Loads `room` the way a room change does.
 class Loading : public testing::Test {
  protected:
-  void SetUp() override {
-    test_support::fresh_game();
-  }
+  void SetUp() override { test_support::fresh_game(); }
 };
 
 }  // namespace
@@ -97,35 +95,9 @@ TEST_F(Loading, AnAbsentPieceIsSkippedWhenTheReloadLooksForAChange) {
   EXPECT_EQ(old_furni_anim[6], 1);
 }
 
-TEST_F(Loading, OnlyTheBoundsLeftAtMinusOneComeFromFrameZero) {
+TEST_F(Loading, MrFriobsTalkingFramesAndWhatErasingKeeps) {
   test_support::load_room_named("class");
-  counter = 0;
-  erase_furni_data();
-  furni_x[0][0] = 100;
-  furni_y[0][0] = 200;
-  furni_mouse_x2[0] = 500;
-  furni_mouse_y2[0] = 400;
-  set_furni_coor();
-  EXPECT_EQ(furni_mouse_x[0], 100);
-  EXPECT_EQ(furni_mouse_y[0], 200);
-  EXPECT_EQ(furni_mouse_x2[0], 500);
-  EXPECT_EQ(furni_mouse_y2[0], 400);
-}
-
-TEST_F(Loading, ErasingAPersonKeepsWhetherItReactsButNotWhetherItTalks) {
-  test_support::load_room_named("class");
-  ASSERT_EQ(person_interact[0], 1);
-  ASSERT_EQ(person_talk[0], 1);
-  counter = 0;
-  erase_person_data();
-  EXPECT_EQ(person_interact[0], 1);
-  EXPECT_EQ(person_talk[0], 0);
-  EXPECT_STREQ(person_name[0], "");
-  EXPECT_EQ(person_mouse_x[0], -1);
-}
-
-TEST_F(Loading, ATalkingStateSwapsMrFriobsFramesAndBack) {
-  test_support::load_room_named("class");
+  // A talking state swaps Mr Friob's frames, and back.
   person_anim[0] = 1;
   load_person_anim();
   EXPECT_EQ(person_frame_nr[0], 13);
@@ -134,6 +106,23 @@ TEST_F(Loading, ATalkingStateSwapsMrFriobsFramesAndBack) {
   person_anim[0] = 0;
   load_person_anim();
   EXPECT_EQ(person_frame_nr[0], 58);
+  // Erasing a person keeps whether it reacts but not whether it talks.
+  ASSERT_EQ(person_talk[0], 1);
+  counter = 0;
+  erase_person_data();
+  EXPECT_EQ(person_interact[0], 1);
+  EXPECT_EQ(person_talk[0], 0);
+  EXPECT_STREQ(person_name[0], "");
+  EXPECT_EQ(person_mouse_x[0], -1);
+  // Only the mouse bounds left at -1 come from frame 0.
+  erase_furni_data();
+  furni_x[0][0] = 100;
+  furni_y[0][0] = 200;
+  furni_mouse_x2[0] = 500;
+  furni_mouse_y2[0] = 400;
+  set_furni_coor();
+  EXPECT_EQ((std::vector<int>{furni_mouse_x[0], furni_mouse_y[0], furni_mouse_x2[0], furni_mouse_y2[0]}),
+            (std::vector<int>{100, 200, 500, 400}));
 }
 
 TEST_F(Loading, ARoomStateWithValuesTheRoomDoesNotKnowLeavesItUsable) {
