@@ -20,10 +20,7 @@ class Path : public testing::Test {
     click_x2 = click_y2 = -1000;
   }
   static void walk(int hx, int hy, int tx, int ty) {
-    hero_x = hx;
-    hero_y = hy;
-    true_x = tx;
-    true_y = ty;
+    hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
     calc_coor();
   }
 };
@@ -33,11 +30,7 @@ using StepRun = std::pair<int, int>;  // a step code, how many times in a row
 }  // namespace
 
 TEST_F(Path, StepsGoDiagonallyUntilOneCoordinateIsPassedThenStraight) {
-  const struct {
-    int tx, ty;
-    std::vector<StepRun> steps;
-    int end_x, end_y;
-  } cases[] = {
+  const struct { int tx, ty; std::vector<StepRun> steps; int end_x, end_y; } cases[] = {
       {300, 260, {{kStepUpLeft, 1}, {kStepUp, 10}}, 292, 256},  // straight up starts with an up-left step
       {380, 340, {{kStepDownRight, 11}}, 388, 344},
       {300, 300, {{kStepUpLeft, 1}}, 292, 296},  // the target under his feet: one step
@@ -54,18 +47,14 @@ TEST_F(Path, StepsGoDiagonallyUntilOneCoordinateIsPassedThenStraight) {
       else got.push_back({hero_action[i], 1});
     EXPECT_EQ(got, c.steps);
     ASSERT_GT(mov_nr, 0);
-    EXPECT_EQ(movement_x[mov_nr - 1], c.end_x);
-    EXPECT_EQ(movement_y[mov_nr - 1], c.end_y);
+    EXPECT_EQ(std::make_pair(movement_x[mov_nr - 1], movement_y[mov_nr - 1]), std::make_pair(c.end_x, c.end_y));
     EXPECT_EQ(movement_x[mov_nr], 300) << "after the path the start position is kept";
   }
 }
 
 TEST_F(Path, AClickWithin8AcrossAnd4DownOfTheLastTargetStartsNoNewPath) {
-  const struct {
-    int tx, ty;
-    bool new_path;
-  } cases[] = {{387, 343, false}, {373, 337, false}, {388, 340, true}, {372, 340, true},
-               {380, 344, true},  {380, 336, true}};
+  const struct { int tx, ty; bool new_path; } cases[] = {
+      {387, 343, false}, {373, 337, false}, {388, 340, true}, {372, 340, true}, {380, 344, true}, {380, 336, true}};
   for (const auto& c : cases) {
     click_x2 = click_y2 = -1000;
     walk(300, 300, 380, 340);
@@ -78,38 +67,26 @@ TEST_F(Path, AClickWithin8AcrossAnd4DownOfTheLastTargetStartsNoNewPath) {
 TEST_F(Path, APathOf200StepsOrMoreIsNotWalkedAtAll) {
   walk(0, 300, 1700, 300);  // 213 steps right
   EXPECT_EQ(mov_nr, kStanding);
-  for (int i = 0; i < kPathSteps; ++i) {
-    ASSERT_EQ(hero_action[i], kStepStand) << i;
-    ASSERT_EQ(movement_x[i], 0) << i;
-  }
+  for (int i = 0; i < kPathSteps; ++i) ASSERT_EQ(std::make_pair(hero_action[i], movement_x[i]), std::make_pair(+kStepStand, 0)) << i;
   EXPECT_EQ(click_x2, 1700);
   // 199 steps still go (and 199 is the count that means standing).
   walk(0, 300, 1585, 304);
   EXPECT_EQ(mov_nr, 199);
-  EXPECT_EQ(hero_action[198], kStepRight);
-  EXPECT_EQ(movement_x[198], 1592);
+  EXPECT_EQ(std::make_pair(hero_action[198], movement_x[198]), std::make_pair(+kStepRight, 1592));
 }
 
-TEST_F(Path, SmoothingMakesZigZagPairsStraightInOneDirectionOnly) {
+TEST_F(Path, SmoothingMakesZigZagPairsStraightInOneDirectionOnlyAndDropsARefusedStepButNotItsCount) {
   const int before[] = {kStepUpLeft,   kStepUpRight,   kStepUpRight,  kStepUpLeft,    kStepDownLeft,
                         kStepDownRight, kStepUpLeft,   kStepDownLeft, kStepUpRight,   kStepDownRight};
   const int after[] = {kStepUp,   kStepUp,   kStepUpRight, kStepUpLeft, kStepDown,
                        kStepDown, kStepLeft, kStepLeft,    kStepRight,  kStepRight};
-  for (int i = 0; i < 10; ++i) {
-    hero_action[i] = before[i];
-    movement_x[i] = i * 8;
-  }
+  for (int i = 0; i < 10; ++i) hero_action[i] = before[i], movement_x[i] = i * 8;
   make_fluent();
   for (int i = 0; i < 10; ++i) EXPECT_EQ(hero_action[i], after[i]) << i;
-}
-
-TEST_F(Path, SmoothingTakesARefusedStepOutOfThePositionsButKeepsTheCount) {
   // Steps to 8, 16, 16 (refused), 24; the rest hold the start position 0.
   const int xs[] = {8, 16, 16, 24};
-  for (int i = 0; i < 4; ++i) {
-    hero_action[i] = kStepRight;
-    movement_x[i] = xs[i];
-  }
+  for (int i = 0; i < kPathSteps; ++i) hero_action[i] = kStepStand, movement_x[i] = i < 4 ? xs[i] : 0;
+  for (int i = 0; i < 4; ++i) hero_action[i] = kStepRight;
   mov_nr = 4;
   make_fluent();
   EXPECT_EQ(mov_nr, 4);
@@ -120,14 +97,8 @@ TEST_F(Path, SmoothingTakesARefusedStepOutOfThePositionsButKeepsTheCount) {
 // Each wall response changes the codes it names (to the new code and by the
 // shift given) and leaves every other step as it is.
 TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
-  struct Change {
-    int code, new_code, dx, dy;
-  };
-  const struct {
-    const char* name;
-    void (*response)();
-    std::vector<Change> changes;
-  } responses[] = {
+  struct Change { int code, new_code, dx, dy; };
+  const struct { const char* name; void (*response)(); std::vector<Change> changes; } responses[] = {
       {"a1", walk_a1, {{kStepDownLeft, kStepDownLeft, 0, -4}, {kStepDownRight, kStepDownRight, 0, -4}}},
       {"a2", walk_a2, {{kStepUpLeft, kStepUpLeft, 0, 4}, {kStepUpRight, kStepUpRight, 0, 4}}},
       {"b1", walk_b1, {{kStepUpLeft, kStepUpLeft, 8, 0}, {kStepDownLeft, kStepDownLeft, 8, 0}}},
@@ -156,54 +127,37 @@ TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
         if (c.code == code) want = c;
       mov_nr = 3;
       hero_action[3] = code;
-      x = 100;
-      y = 100;
+      x = y = 100;
       r.response();
-      EXPECT_EQ(hero_action[3], want.new_code) << "walk_" << r.name << ", code " << code;
-      EXPECT_EQ(x, 100 + want.dx) << "walk_" << r.name << ", code " << code;
-      EXPECT_EQ(y, 100 + want.dy) << "walk_" << r.name << ", code " << code;
+      EXPECT_EQ((std::vector<int>{hero_action[3], x, y}), (std::vector<int>{want.new_code, 100 + want.dx, 100 + want.dy}))
+          << "walk_" << r.name << ", code " << code;
     }
 }
 
-TEST(HeroSprite, IsKeptInsideTheScreenAndShiftedForTheLeftTalk) {
+TEST(HeroSprite, IsKeptInsideTheScreenAndDrawn7PixelsFurtherLeftWhenTalkingLeft) {
   test_support::fresh_game();
   test_support::ensure_allegro();
   float_y = 1.0f;
   hero_width = 125;
   hero_length = 200;
   place_hero_sprite(630, 300);
-  EXPECT_EQ(bmp_x, 510);
-  EXPECT_EQ(bmp_y, 130);
+  EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(510, 130));
   place_hero_sprite(10, 100);
-  EXPECT_EQ(bmp_x, 5);
-  EXPECT_EQ(bmp_y, 5);
-
-  // The talking-left animation is drawn 7 pixels left of where the others go.
+  EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(5, 5));
   memory_screen = create_bitmap(640, 480);
-  BITMAP* frame = create_bitmap(125, 200);
-  clear_to_color(frame, makecol(255, 255, 0));
-  move[0] = frame;
+  move[0] = create_bitmap(125, 200);
+  clear_to_color(move[0], makecol(255, 255, 0));
   hero_move_frame_nr = 1;
-  hero_x = 300;
-  hero_y = 300;
-  auto leftmost_drawn = [] {
+  hero_x = hero_y = 300;
+  for (int shift : {0, 1}) {
     clear_bitmap(memory_screen);
-    mov_nr = 5;
-    mov_nr1 = 0;
-    move_frame_nr = 0;
-    hero_action[0] = kStepSpecial;
+    mov_nr = 5, mov_nr1 = 0, move_frame_nr = 0, hero_action[0] = kStepSpecial, hero_talkl_korrektur = shift;
     hero_frame();
-    for (int px = 0; px < 640; ++px)
-      if (getpixel(memory_screen, px, 250) != 0) return px;
-    return -1;
-  };
-  hero_talkl_korrektur = 0;
-  const int plain = leftmost_drawn();
-  EXPECT_EQ(plain, 300 - 125 / 2);
-  hero_talkl_korrektur = 1;
-  EXPECT_EQ(leftmost_drawn(), plain - 7);
-  move[0] = nullptr;
-  destroy_bitmap(frame);
+    int leftmost = 0;
+    while (leftmost < 640 && getpixel(memory_screen, leftmost, 250) == 0) ++leftmost;
+    EXPECT_EQ(leftmost, 300 - 125 / 2 - 7 * shift);
+  }
+  destroy_bitmap(move[0]);
   destroy_bitmap(memory_screen);
-  memory_screen = nullptr;
+  move[0] = nullptr, memory_screen = nullptr;
 }
