@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cutscenes/player.h"
 #include "interaction/interaction.h"
@@ -94,8 +95,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   stand("future_chimietp");
   const int flask = piece_slot("erlenmeier"), burner = piece_slot("bunsen");
   click_at(550, 395, 1);  // the take verb (its button from (541, 383))
-  EXPECT_EQ(mouse_status, kModeTake);
-  EXPECT_EQ(force_cursor, kVerbChosen);
+  EXPECT_EQ(std::make_pair(mouse_status, force_cursor), std::make_pair(+kModeTake, +kVerbChosen));
   // Clicked on the flask, the take verb is refused with the chemist's reason...
   click_at(mid_x(flask), mid_y(flask), 5);
   EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit fuer chemische Experimente.",
@@ -118,8 +118,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   EXPECT_EQ(gear_object, -1) << "the hero does not also use the shower on his way";
   EXPECT_EQ(true_x, goto_furni_x[burner]);
   click_at(300, 330, 1);  // the bare floor
-  EXPECT_EQ(take_object, -1);
-  EXPECT_EQ(furni_present[burner], 1);
+  EXPECT_EQ(std::make_pair(take_object, furni_present[burner]), std::make_pair(-1, 1));
   // The refusals of a take, by the piece's name.
   const char* const chemistry = TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments.");
   const char* const no_fire = TR("Es brennt doch gar nicht.", "It doesn't burn in here.");
@@ -161,9 +160,7 @@ TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBu
   EXPECT_EQ(lifted_at, 8);
   EXPECT_GT(hero_move_frame_nr, 9) << "the animation is longer than the lift";
   EXPECT_EQ(last_frame, hero_move_frame_nr - 1);
-  EXPECT_EQ(took_object, 1);
-  EXPECT_EQ(take_object, -1);
-  EXPECT_EQ(mouse_status, kModeItem);
+  EXPECT_EQ((std::vector<int>{took_object, take_object, mouse_status}), (std::vector<int>{1, -1, kModeItem}));
   EXPECT_STREQ(arrow_obj, "book");
   for (int l = 0; l < 3; ++l) EXPECT_EQ(arrow_describe[l], furni_text[book][l]);
   pointer_shows(furniture[book][0]);
