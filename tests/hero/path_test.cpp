@@ -1,6 +1,10 @@
-// The hero's path: steps, waypoints, the 200-step limit, smoothing and the
-// wall responses.
+// The hero's path: steps of 8 px across and 4 px down, the 200-step limit,
+// smoothing and the wall responses, asked directly on an open floor (a room
+// name no room has: every step stands, the walk goes straight to the target).
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 #include "hero/hero.h"
 #include "shell/world.h"
@@ -8,172 +12,152 @@
 
 namespace {
 
-// A room that lets every step stand and walks straight to the target.
-class OpenFloor : public testing::Test {
+class Path : public testing::Test {
  protected:
   void SetUp() override {
-    test_support::fresh_game();
-    room_name = "open floor";  // no room: every step stands, straight to the target
-    hero_x = 300;
-    hero_y = 300;
+    reset_world();
+    room_name = "open floor";
     click_x2 = click_y2 = -1000;
   }
-  static void walk_to(int tx, int ty) {
-    true_x = tx;
-    true_y = ty;
+  static void walk(int hx, int hy, int tx, int ty) {
+    hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
     calc_coor();
   }
 };
 
+using StepRun = std::pair<int, int>;  // a step code, how many times in a row
+
 }  // namespace
 
-TEST_F(OpenFloor, StraightUpIsOneUpLeftStepThenUpStepsEnding8PixelsLeft) {
-  walk_to(300, 260);
-  ASSERT_GE(mov_nr, 2);
-  EXPECT_EQ(hero_action[0], kStepUpLeft);
-  for (int i = 1; i < mov_nr; ++i) EXPECT_EQ(hero_action[i], kStepUp) << i;
-  EXPECT_EQ(movement_x[mov_nr - 1], 292);
-  EXPECT_EQ(movement_y[mov_nr - 1], 256);
-}
-
-TEST_F(OpenFloor, EightyRightFortyDownIsElevenDownRightSteps) {
-  walk_to(380, 340);
-  EXPECT_EQ(mov_nr, 11);
-  for (int i = 0; i < 11; ++i) EXPECT_EQ(hero_action[i], kStepDownRight);
-  EXPECT_EQ(movement_x[10], 388);
-  EXPECT_EQ(movement_y[10], 344);
-}
-
-TEST_F(OpenFloor, AWaypointEqualToThePositionIsReachedWithOneUpLeftStep) {
-  walk_to(300, 300);
-  EXPECT_EQ(mov_nr, 1);
-  EXPECT_EQ(hero_action[0], kStepUpLeft);
-}
-
-TEST_F(OpenFloor, AClickNearThePreviousTargetStartsNoNewPath) {
-  walk_to(380, 340);
-  reset_hero();  // even when the hero was stopped since
-  walk_to(387, 343);
-  EXPECT_EQ(mov_nr, kStanding);
-  walk_to(388, 343);  // 8 px away: a new path
-  EXPECT_LT(mov_nr, kStanding);
-}
-
-TEST_F(OpenFloor, APathOf200StepsOrMoreIsNotWalkedAtAll) {
-  hero_x = 0;
-  hero_y = 300;
-  walk_to(1700, 300);  // 213 steps right
-  EXPECT_EQ(mov_nr, kStanding);
-  for (int i = 0; i < kPathSteps; ++i) {
-    ASSERT_EQ(hero_action[i], kStepStand);
-    ASSERT_EQ(movement_x[i], 0);
+TEST_F(Path, StepsGoDiagonallyUntilOneCoordinateIsPassedThenStraight) {
+  const struct { int tx, ty; std::vector<StepRun> steps; int end_x, end_y; } cases[] = {
+      {300, 260, {{kStepUpLeft, 1}, {kStepUp, 10}}, 292, 256},  // straight up starts with an up-left step
+      {380, 340, {{kStepDownRight, 11}}, 388, 344},
+      {300, 300, {{kStepUpLeft, 1}}, 292, 296},  // the target under his feet: one step
+      {200, 320, {{kStepDownLeft, 6}, {kStepLeft, 7}}, 196, 324},
+      {400, 280, {{kStepUpRight, 6}, {kStepRight, 7}}, 404, 276},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "to " << c.tx << ", " << c.ty);
+    click_x2 = click_y2 = -1000;
+    walk(300, 300, c.tx, c.ty);
+    std::vector<StepRun> got;
+    for (int i = 0; i < mov_nr; ++i)
+      if (!got.empty() && got.back().first == hero_action[i]) ++got.back().second;
+      else got.push_back({hero_action[i], 1});
+    EXPECT_EQ(got, c.steps);
+    ASSERT_GT(mov_nr, 0);
+    EXPECT_EQ(std::make_pair(movement_x[mov_nr - 1], movement_y[mov_nr - 1]), std::make_pair(c.end_x, c.end_y));
+    EXPECT_EQ(movement_x[mov_nr], 300) << "after the path the start position is kept";
   }
-  EXPECT_EQ(click_x2, 1700);
-  // 199 steps still go.
-  hero_x = 0;
-  walk_to(1585, 304);
-  EXPECT_EQ(mov_nr, kStanding);
-  EXPECT_EQ(hero_action[198], kStepRight);
 }
 
-TEST(Smoothing, ZigZagPairsBecomeStraightStepsInOneDirectionOnly) {
-  test_support::fresh_game();
+TEST_F(Path, AClickWithin8AcrossAnd4DownOfTheLastTargetStartsNoNewPath) {
+  const struct { int tx, ty; bool new_path; } cases[] = {
+      {387, 343, false}, {373, 337, false}, {388, 340, true}, {372, 340, true}, {380, 344, true}, {380, 336, true}};
+  for (const auto& c : cases) {
+    click_x2 = click_y2 = -1000;
+    walk(300, 300, 380, 340);
+    reset_hero();  // even when the hero was stopped since
+    walk(300, 300, c.tx, c.ty);
+    EXPECT_EQ(mov_nr < kStanding, c.new_path) << c.tx << ", " << c.ty;
+  }
+}
+
+TEST_F(Path, APathOf200StepsOrMoreIsNotWalkedAtAll) {
+  walk(0, 300, 1700, 300);  // 213 steps right
+  EXPECT_EQ(mov_nr, kStanding);
+  for (int i = 0; i < kPathSteps; ++i) ASSERT_EQ(std::make_pair(hero_action[i], movement_x[i]), std::make_pair(+kStepStand, 0)) << i;
+  EXPECT_EQ(click_x2, 1700);
+  // 199 steps still go (and 199 is the count that means standing).
+  walk(0, 300, 1585, 304);
+  EXPECT_EQ(mov_nr, 199);
+  EXPECT_EQ(std::make_pair(hero_action[198], movement_x[198]), std::make_pair(+kStepRight, 1592));
+}
+
+TEST_F(Path, SmoothingMakesZigZagPairsStraightInOneDirectionOnlyAndDropsARefusedStepButNotItsCount) {
   const int before[] = {kStepUpLeft,   kStepUpRight,   kStepUpRight,  kStepUpLeft,    kStepDownLeft,
-                         kStepDownRight, kStepUpLeft,   kStepDownLeft, kStepUpRight,   kStepDownRight};
+                        kStepDownRight, kStepUpLeft,   kStepDownLeft, kStepUpRight,   kStepDownRight};
   const int after[] = {kStepUp,   kStepUp,   kStepUpRight, kStepUpLeft, kStepDown,
                        kStepDown, kStepLeft, kStepLeft,    kStepRight,  kStepRight};
-  for (int i = 0; i < 10; ++i) {
-    hero_action[i] = before[i];
-    movement_x[i] = i * 8;
-    movement_y[i] = 0;
-  }
+  for (int i = 0; i < 10; ++i) hero_action[i] = before[i], movement_x[i] = i * 8;
   make_fluent();
   for (int i = 0; i < 10; ++i) EXPECT_EQ(hero_action[i], after[i]) << i;
-}
-
-TEST(Smoothing, ARefusedStepIsTakenOutOfThePositionsButKeepsItsCount) {
-  test_support::fresh_game();
   // Steps to 8, 16, 16 (refused), 24; the rest hold the start position 0.
   const int xs[] = {8, 16, 16, 24};
-  for (int i = 0; i < kPathSteps; ++i) {
-    hero_action[i] = i < 4 ? kStepRight : kStepStand;
-    movement_x[i] = i < 4 ? xs[i] : 0;
-    movement_y[i] = 0;
-  }
+  for (int i = 0; i < kPathSteps; ++i) hero_action[i] = kStepStand, movement_x[i] = i < 4 ? xs[i] : 0;
+  for (int i = 0; i < 4; ++i) hero_action[i] = kStepRight;
   mov_nr = 4;
   make_fluent();
   EXPECT_EQ(mov_nr, 4);
-  EXPECT_EQ(movement_x[0], 8);
-  EXPECT_EQ(movement_x[1], 16);
-  EXPECT_EQ(movement_x[2], 24);
-  EXPECT_EQ(movement_x[3], 0);  // the position stored after the path's end
+  EXPECT_EQ((std::vector<int>{movement_x[0], movement_x[1], movement_x[2], movement_x[3]}),
+            (std::vector<int>{8, 16, 24, 0}));
 }
 
-TEST(WallResponses, EachChangesOnlyTheCodesItNames) {
-  test_support::fresh_game();
-  struct Case {
-    void (*response)();
-    int code, new_code, dx, dy;
+// Each wall response changes the codes it names (to the new code and by the
+// shift given) and leaves every other step as it is.
+TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
+  struct Change { int code, new_code, dx, dy; };
+  const struct { const char* name; void (*response)(); std::vector<Change> changes; } responses[] = {
+      {"a1", walk_a1, {{kStepDownLeft, kStepDownLeft, 0, -4}, {kStepDownRight, kStepDownRight, 0, -4}}},
+      {"a2", walk_a2, {{kStepUpLeft, kStepUpLeft, 0, 4}, {kStepUpRight, kStepUpRight, 0, 4}}},
+      {"b1", walk_b1, {{kStepUpLeft, kStepUpLeft, 8, 0}, {kStepDownLeft, kStepDownLeft, 8, 0}}},
+      {"b2", walk_b2, {{kStepUpRight, kStepUpRight, -8, 0}, {kStepDownRight, kStepDownRight, -8, 0}}},
+      {"c1", walk_c1, {{kStepDown, kStepDownLeft, -8, -4}, {kStepDownLeft, kStepDownLeft, 0, -4},
+                       {kStepDownRight, kStepDownRight, 0, -8}, {kStepRight, kStepRight, 0, -4}}},
+      {"c2", walk_c2, {{kStepUp, kStepUpRight, 8, 4}, {kStepUpRight, kStepUpRight, 0, 4},
+                       {kStepUpLeft, kStepUpLeft, 0, 8}, {kStepLeft, kStepLeft, 0, 4}}},
+      {"d1", walk_d1, {{kStepRight, kStepUpRight, -8, -4}, {kStepUpRight, kStepUpRight, -8, 0},
+                       {kStepDownRight, kStepDownRight, -16, 0}, {kStepDown, kStepDown, -8, 0}}},
+      {"d2", walk_d2, {{kStepLeft, kStepDownLeft, 8, 4}, {kStepDownLeft, kStepDownLeft, 8, 0},
+                       {kStepUpLeft, kStepUpLeft, 16, 0}, {kStepUp, kStepUp, 8, 0}}},
+      {"e1", walk_e1, {{kStepDown, kStepDownRight, 8, -4}, {kStepDownRight, kStepDownRight, 0, -4},
+                       {kStepDownLeft, kStepDownLeft, 0, -8}, {kStepLeft, kStepLeft, 0, -4}}},
+      {"e2", walk_e2, {{kStepUp, kStepUpLeft, -8, 4}, {kStepUpLeft, kStepUpLeft, 0, 4},
+                       {kStepUpRight, kStepUpRight, 0, 8}, {kStepRight, kStepRight, 0, 4}}},
+      {"f1", walk_f1, {{kStepLeft, kStepUpLeft, 8, -4}, {kStepUpLeft, kStepUpLeft, 8, 0},
+                       {kStepDownLeft, kStepDownLeft, 16, 0}, {kStepDown, kStepDown, 8, 0}}},
+      {"f2", walk_f2, {{kStepRight, kStepDownRight, -8, 4}, {kStepDownRight, kStepDownRight, -8, 0},
+                       {kStepUpRight, kStepUpRight, -16, 0}, {kStepUp, kStepUp, -8, 0}}},
   };
-  const Case cases[] = {
-      {walk_a1, kStepDownLeft, kStepDownLeft, 0, -4},  {walk_a1, kStepDownRight, kStepDownRight, 0, -4},   {walk_a1, kStepUpLeft, kStepUpLeft, 0, 0},   {walk_a2, kStepUpRight, kStepUpRight, 0, 4},
-      {walk_b1, kStepDownLeft, kStepDownLeft, 8, 0},   {walk_b2, kStepUpRight, kStepUpRight, -8, 0},   {walk_b2, kStepDownLeft, kStepDownLeft, 0, 0},   {walk_c1, kStepDown, kStepDownLeft, -8, -4},
-      {walk_c1, kStepDownRight, kStepDownRight, 0, -8},  {walk_c2, kStepUp, kStepUpRight, 8, 4},    {walk_c2, kStepUpLeft, kStepUpLeft, 0, 8},   {walk_d1, kStepRight, kStepUpRight, -8, -4},
-      {walk_d1, kStepDownRight, kStepDownRight, -16, 0}, {walk_d2, kStepLeft, kStepDownLeft, 8, 4},    {walk_d2, kStepUpLeft, kStepUpLeft, 16, 0},  {walk_e1, kStepDown, kStepDownRight, 8, -4},
-      {walk_e1, kStepDownLeft, kStepDownLeft, 0, -8},  {walk_e2, kStepUp, kStepUpLeft, -8, 4},   {walk_e2, kStepUpRight, kStepUpRight, 0, 8},   {walk_f1, kStepLeft, kStepUpLeft, 8, -4},
-      {walk_f1, kStepDownLeft, kStepDownLeft, 16, 0},  {walk_f2, kStepRight, kStepDownRight, -8, 4},   {walk_f2, kStepUpRight, kStepUpRight, -16, 0}, {walk_f2, kStepDown, kStepDown, 0, 0},
-  };
-  for (const Case& c : cases) {
-    mov_nr = 3;
-    hero_action[3] = c.code;
-    x = 100;
-    y = 100;
-    c.response();
-    EXPECT_EQ(hero_action[3], c.new_code) << c.code;
-    EXPECT_EQ(x, 100 + c.dx) << c.code;
-    EXPECT_EQ(y, 100 + c.dy) << c.code;
-  }
+  for (const auto& r : responses)
+    for (int code = kStepStand; code <= kStepDownRight; ++code) {
+      Change want{code, code, 0, 0};
+      for (const Change& c : r.changes)
+        if (c.code == code) want = c;
+      mov_nr = 3;
+      hero_action[3] = code;
+      x = y = 100;
+      r.response();
+      EXPECT_EQ((std::vector<int>{hero_action[3], x, y}), (std::vector<int>{want.new_code, 100 + want.dx, 100 + want.dy}))
+          << "walk_" << r.name << ", code " << code;
+    }
 }
 
-TEST(HeroSprite, IsKeptInsideTheScreenAndShiftedForTheLeftTalk) {
+TEST(HeroSprite, IsKeptInsideTheScreenAndDrawn7PixelsFurtherLeftWhenTalkingLeft) {
   test_support::fresh_game();
   test_support::ensure_allegro();
   float_y = 1.0f;
   hero_width = 125;
   hero_length = 200;
   place_hero_sprite(630, 300);
-  EXPECT_EQ(bmp_x, 510);
-  EXPECT_EQ(bmp_y, 130);
+  EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(510, 130));
   place_hero_sprite(10, 100);
-  EXPECT_EQ(bmp_x, 5);
-  EXPECT_EQ(bmp_y, 5);
-
-  // The talking-left animation is drawn 7 pixels left of where the others go.
+  EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(5, 5));
   memory_screen = create_bitmap(640, 480);
-  BITMAP* frame = create_bitmap(125, 200);
-  clear_to_color(frame, makecol(255, 255, 0));
-  move[0] = frame;
+  move[0] = create_bitmap(125, 200);
+  clear_to_color(move[0], makecol(255, 255, 0));
   hero_move_frame_nr = 1;
-  hero_x = 300;
-  hero_y = 300;
-  auto leftmost_drawn = [] {
+  hero_x = hero_y = 300;
+  for (int shift : {0, 1}) {
     clear_bitmap(memory_screen);
-    mov_nr = 5;
-    mov_nr1 = 0;
-    move_frame_nr = 0;
-    hero_action[0] = kStepSpecial;
+    mov_nr = 5, mov_nr1 = 0, move_frame_nr = 0, hero_action[0] = kStepSpecial, hero_talkl_korrektur = shift;
     hero_frame();
-    for (int px = 0; px < 640; ++px)
-      if (getpixel(memory_screen, px, 250) != 0) return px;
-    return -1;
-  };
-  hero_talkl_korrektur = 0;
-  const int plain = leftmost_drawn();
-  EXPECT_EQ(plain, 300 - 125 / 2);
-  hero_talkl_korrektur = 1;
-  EXPECT_EQ(leftmost_drawn(), plain - 7);
-  move[0] = nullptr;
-  destroy_bitmap(frame);
+    int leftmost = 0;
+    while (leftmost < 640 && getpixel(memory_screen, leftmost, 250) == 0) ++leftmost;
+    EXPECT_EQ(leftmost, 300 - 125 / 2 - 7 * shift);
+  }
+  destroy_bitmap(move[0]);
   destroy_bitmap(memory_screen);
-  memory_screen = nullptr;
+  move[0] = nullptr, memory_screen = nullptr;
 }
