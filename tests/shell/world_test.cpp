@@ -10,34 +10,22 @@
 #include "shell/world.h"
 #include "support/test_support.h"
 
-TEST(WorldCodes, KeepTheNumbersOfTheStoredFiles) {
-  // Cursor modes: -1 busy, 0 exit, 1 walk, 2 look, 3 talk, 4 take, 5 use,
-  // 6 item carried, 7 carried item over a target.
-  const int modes[] = {kModeBusy, kModeExit, kModeWalk, kModeLook, kModeTalk,
-                       kModeTake, kModeUse,  kModeItem, kModeItemOnTarget};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(modes[i], i - 1);
-  // On-screen buttons: -1 none, 0 bag, 1 walk, 2 take, 3 use, 4 look, 5 talk.
-  const int buttons[] = {kButtonNone, kButtonBag, kButtonWalk, kButtonTake, kButtonUse, kButtonLook, kButtonTalk};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(buttons[i], i - 1);
-  // Path steps: -2 special animation, -1 talking to the viewer, 0 stand, 1 up,
-  // 2 down, 3 left, 4 right, 5 up-left, 6 up-right, 7 down-left, 8 down-right.
-  const int steps[] = {kStepSpecial, kStepTalkFront, kStepStand,   kStepUp,       kStepDown,     kStepLeft,
-                       kStepRight,   kStepUpLeft,    kStepUpRight, kStepDownLeft, kStepDownRight};
-  for (int i = 0; i < 11; ++i) EXPECT_EQ(steps[i], i - 2);
-  EXPECT_EQ(kClickFree, 0);
-  EXPECT_EQ(kClickNow, 1);
-  EXPECT_EQ(kClickHeld, 2);
-  EXPECT_EQ(kVerbFree, 0);
-  EXPECT_EQ(kVerbChosen, 1);
-  EXPECT_EQ(kMoveTalkRight, 1);
-  EXPECT_EQ(kMoveTalkLeft, 2);
-  EXPECT_EQ(kMoveTakeLeft, 3);
-  EXPECT_EQ(kMoveTakeRight, 4);
-  EXPECT_EQ(kTalkFront, 0);
-  EXPECT_EQ(kTalkRight, 1);
-  EXPECT_EQ(kTalkLeft, 2);
-  EXPECT_EQ(kStanding, 199);
-}
+// The numbers the stored files and the rooms' tables rely on.
+// Cursor modes: -1 busy, 0 exit, 1 walk, 2 look, 3 talk, 4 take, 5 use,
+// 6 item carried, 7 carried item over a target.
+static_assert(kModeBusy == -1 && kModeExit == 0 && kModeWalk == 1 && kModeLook == 2 && kModeTalk == 3 &&
+              kModeTake == 4 && kModeUse == 5 && kModeItem == 6 && kModeItemOnTarget == 7);
+// On-screen buttons: -1 none, 0 bag, 1 walk, 2 take, 3 use, 4 look, 5 talk.
+static_assert(kButtonNone == -1 && kButtonBag == 0 && kButtonWalk == 1 && kButtonTake == 2 && kButtonUse == 3 &&
+              kButtonLook == 4 && kButtonTalk == 5);
+// Path steps: -2 special animation, -1 talking to the viewer, 0 stand, 1 up,
+// 2 down, 3 left, 4 right, 5 up-left, 6 up-right, 7 down-left, 8 down-right.
+static_assert(kStepSpecial == -2 && kStepTalkFront == -1 && kStepStand == 0 && kStepUp == 1 && kStepDown == 2 &&
+              kStepLeft == 3 && kStepRight == 4 && kStepUpLeft == 5 && kStepUpRight == 6 && kStepDownLeft == 7 &&
+              kStepDownRight == 8);
+static_assert(kClickFree == 0 && kClickNow == 1 && kClickHeld == 2 && kVerbFree == 0 && kVerbChosen == 1);
+static_assert(kMoveTalkRight == 1 && kMoveTalkLeft == 2 && kMoveTakeLeft == 3 && kMoveTakeRight == 4);
+static_assert(kTalkFront == 0 && kTalkRight == 1 && kTalkLeft == 2 && kStanding == 199);
 
 TEST(WorldLifetimes, ANewGameSetsTheGameAndKeepsTheProcessAndTheRooms) {
   test_support::fresh_game();
