@@ -2,7 +2,9 @@
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menus/main_menu.h"
@@ -18,72 +20,38 @@ using screen_layout::Rect;
 
 // ---- Slider conversions ---------------------------------------------------------
 
-TEST(Sliders, TextSpeedRunsFrom320To470AndTruncates) {
-  EXPECT_EQ(sliders::text_speed_to_x(0), 320);
-  EXPECT_EQ(sliders::text_speed_to_x(100), 470);
-  EXPECT_EQ(sliders::text_speed_to_x(50), 395);
-  EXPECT_EQ(sliders::text_speed_to_x(1), 321);  // 321.5
-  EXPECT_EQ(sliders::x_to_text_speed(320), 0);
-  EXPECT_EQ(sliders::x_to_text_speed(470), 100);
-  EXPECT_EQ(sliders::x_to_text_speed(321), 0);  // 0.67
-  EXPECT_EQ(sliders::x_to_text_speed(322), 1);  // 1.33
-  EXPECT_EQ(sliders::x_to_text_speed(395), 50);
-}
-
-TEST(Sliders, VolumeEndsAndTheHalfWayPoint) {
-  EXPECT_EQ(sliders::volume_to_x(0), 320);
-  EXPECT_EQ(sliders::volume_to_x(255), 470) << "a stored 255 shows the knob at the right end";
-  EXPECT_EQ(sliders::volume_to_x(128), 395);
-  EXPECT_EQ(sliders::x_to_volume(395), 127);
-  EXPECT_EQ(sliders::x_to_volume(320), 0);
-  EXPECT_EQ(sliders::x_to_volume(470), 254) << "150 / 1.5 x 2.55 falls just short of 255";
-  EXPECT_EQ(sliders::x_to_volume(340), 34);
-}
-
-TEST(Sliders, ConversionsAreMonotonicAndLoseAtMostOneStepOnTheWayBack) {
-  for (int v = 0; v < 100; ++v) {
-    EXPECT_LE(sliders::text_speed_to_x(v), sliders::text_speed_to_x(v + 1));
-    const int back = sliders::x_to_text_speed(sliders::text_speed_to_x(v));
-    EXPECT_TRUE(back == v || back == v - 1) << v;
+TEST(Sliders, ValuesAndKnobPlacesConvertByTheRulesAndTruncate) {
+  using sliders::Kind;
+  // Text speed 0..100 over x 320..470 (1.5 px a step); volume 0..255 over the
+  // same track (x = v / 2.55 x 1.5 + 320, v = (x - 320) / 1.5 x 2.55).
+  const struct {
+    Kind kind;
+    int value, x, back;  // value -> x, and x read back
+  } rows[] = {
+      {Kind::kTextSpeed, 0, 320, 0},  {Kind::kTextSpeed, 100, 470, 100}, {Kind::kTextSpeed, 50, 395, 50},
+      {Kind::kTextSpeed, 1, 321, 0},  {Kind::kVolume, 0, 320, 0},         {Kind::kVolume, 255, 470, 254},
+      {Kind::kVolume, 128, 395, 127}, {Kind::kVolume, 34, 340, 34},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::Message() << (r.kind == Kind::kVolume ? "volume " : "text speed ") << r.value);
+    EXPECT_EQ(sliders::value_to_x(r.kind, r.value), r.x);
+    EXPECT_EQ(sliders::x_to_value(r.kind, r.x), r.back);
   }
-  for (int v = 0; v < 255; ++v) {
-    EXPECT_LE(sliders::volume_to_x(v), sliders::volume_to_x(v + 1));
-    const int back = sliders::x_to_volume(sliders::volume_to_x(v));
-    EXPECT_LE(back, v) << v;
-    EXPECT_GE(back, v - 2) << v;
-  }
-  for (int x = 320; x <= 470; ++x) {
-    EXPECT_GE(sliders::x_to_volume(x), 0);
-    EXPECT_LE(sliders::x_to_volume(x), 254);
-    EXPECT_LE(sliders::x_to_text_speed(x), 100);
-  }
+  EXPECT_EQ(sliders::x_to_text_speed(322), 1) << "1.33";
+  for (int v = 0; v < 100; ++v) EXPECT_LE(sliders::text_speed_to_x(v), sliders::text_speed_to_x(v + 1)) << v;
+  for (int v = 0; v < 255; ++v) EXPECT_LE(sliders::volume_to_x(v), sliders::volume_to_x(v + 1)) << v;
 }
 
-TEST(Sliders, TheKnobFollowsThePointerAndStopsAtTheEnds) {
-  EXPECT_EQ(sliders::knob_x_for_pointer(340), 330);
-  EXPECT_EQ(sliders::knob_x_for_pointer(330), 320);
-  EXPECT_EQ(sliders::knob_x_for_pointer(329), 320);
-  EXPECT_EQ(sliders::knob_x_for_pointer(0), 320);
-  EXPECT_EQ(sliders::knob_x_for_pointer(480), 470);
-  EXPECT_EQ(sliders::knob_x_for_pointer(481), 470);
-  EXPECT_EQ(sliders::knob_x_for_pointer(639), 470);
-  // Dragged past either end: text speed 0 or 100, volume 0 or 254.
-  EXPECT_EQ(sliders::x_to_text_speed(sliders::knob_x_for_pointer(10)), 0);
-  EXPECT_EQ(sliders::x_to_text_speed(sliders::knob_x_for_pointer(630)), 100);
-  EXPECT_EQ(sliders::x_to_volume(sliders::knob_x_for_pointer(630)), 254);
-}
-
-TEST(Sliders, OnlyThePointerStrictlyInsideTheKnobHoldsIt) {
+TEST(Sliders, TheKnobFollowsThePointerStopsAtTheEndsAndIsHeldOnlyStrictlyInside) {
+  // The knob's left edge is 10 px left of the pointer, from 320 to 470.
+  for (auto [pointer, knob] : std::initializer_list<std::pair<int, int>>{
+           {340, 330}, {330, 320}, {329, 320}, {0, 320}, {480, 470}, {481, 470}, {639, 470}})
+    EXPECT_EQ(sliders::knob_x_for_pointer(pointer), knob) << pointer;
+  // The knob at (395, 170), 20 x 10.
   EXPECT_TRUE(sliders::pointer_on_knob(395, 170, 396, 171));
   EXPECT_TRUE(sliders::pointer_on_knob(395, 170, 414, 179));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 395, 175));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 415, 175));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 400, 170));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 400, 180));
-  EXPECT_EQ(sliders::value_to_x(sliders::Kind::kTextSpeed, 100), 470);
-  EXPECT_EQ(sliders::value_to_x(sliders::Kind::kVolume, 128), 395);
-  EXPECT_EQ(sliders::x_to_value(sliders::Kind::kVolume, 395), 127);
-  EXPECT_EQ(sliders::x_to_value(sliders::Kind::kTextSpeed, 395), 50);
+  for (auto [x, y] : std::initializer_list<std::pair<int, int>>{{395, 175}, {415, 175}, {400, 170}, {400, 180}})
+    EXPECT_FALSE(sliders::pointer_on_knob(395, 170, x, y)) << x << "," << y;
 }
 
 // ---- Laying out the instructions -----------------------------------------------
@@ -427,11 +395,12 @@ void change_then_leave(const std::function<void(int)>& leave) {
 
 }  // namespace
 
-TEST(MenuOptions, CancelRestoresEverythingAndWritesNothing) {
-  change_then_leave([](int at) { headless::click(at, 440, 420); });
-}
-
-TEST(MenuOptions, ARightClickCancels) {
+TEST(MenuOptions, CancelOrARightClickRestoresEverythingAndWritesNothing) {
+  {
+    SCOPED_TRACE("cancel");
+    change_then_leave([](int at) { headless::click(at, 440, 420); });
+  }
+  SCOPED_TRACE("right click");
   change_then_leave([](int at) {
     headless::mouse_at(at, 300, 100, 2);
     headless::mouse_at(at + 60, 300, 100, 0);
@@ -575,8 +544,8 @@ std::vector<int> choose_scale(int clicks, int leave_x, int leave_y) {
 
 }  // namespace
 
-TEST(MenuOptions, OkKeepsTheWindowSizeInItsOwnFileAndResizesAtOnce) {
-  const std::vector<int> seen = choose_scale(2, 200, 420);
+TEST(MenuOptions, OkKeepsTheWindowSizeInItsOwnFileAndResizesAtOnceCancelLeavesItAsItWas) {
+  std::vector<int> seen = choose_scale(2, 200, 420);
   EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(window_scale, 2);
   EXPECT_EQ(headless::requested_scale(), 2) << "the window changes without a restart";
@@ -584,10 +553,8 @@ TEST(MenuOptions, OkKeepsTheWindowSizeInItsOwnFileAndResizesAtOnce) {
   const std::string options = read_file("options.sav");
   EXPECT_EQ(options.size(), 13u + 10 * 32) << "options.sav keeps its format";
   EXPECT_EQ(options.substr(0, 13), "180 220 50 1 ");
-}
 
-TEST(MenuOptions, CancelLeavesTheWindowSizeAsItWas) {
-  const std::vector<int> seen = choose_scale(3, 440, 420);
+  seen = choose_scale(3, 440, 420);
   EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 0}));
   EXPECT_EQ(window_scale, 0);
   EXPECT_EQ(headless::requested_scale(), 0);
