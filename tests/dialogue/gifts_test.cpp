@@ -61,8 +61,8 @@ struct Gift {
 
 }  // namespace
 
-TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeld) {
-  const std::vector<Gift> gifts = {
+TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAllButTheCanister) {
+  std::vector<Gift> gifts = {
       {"biolog", "kanister", kCanisterAnswer},
       {"class", "kanister", kCanisterAnswer},
       {"future_biolog", "kanister", kCanisterAnswer},
@@ -78,32 +78,24 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeld) {
       {"future_physiktp", "rolle",
        {TR("Das hilft mir nicht weiter bei der Zeitmaschine.", "That doesn't help me with the time machine."), "", ""}},
   };
+  // In the old school anything but the canister gets no reaction at all.
+  for (const char* room : {"biolog", "class", "physik"})
+    for (const char* item : {"rolle", "Alkohol", "diamond"}) gifts.push_back({room, item, {"", "", ""}});
   for (const Gift& g : gifts) {
     SCOPED_TRACE(std::string(g.room) + " <- " + g.item);
     enter(g.room);
     const int before = headless::present_count();
     EXPECT_EQ(give(g.item), -1);
     EXPECT_EQ(answer(), g.answer);
-    EXPECT_GT(headless::present_count(), before) << "the person said it";
+    if (g.answer[0].empty())
+      EXPECT_EQ(headless::present_count(), before) << "nothing is said";
+    else
+      EXPECT_GT(headless::present_count(), before) << "the person said it";
     EXPECT_STREQ(arrow_obj, g.item);
     EXPECT_EQ(mouse_status, kModeItem);
+    if (g.answer[0].empty()) continue;
     EXPECT_EQ(talk_nr, -1);
     EXPECT_EQ(talk_goto, -1);
-  }
-}
-
-TEST(Gifts, InTheOldSchoolAnythingButTheCanisterGetsNoReaction) {
-  for (const char* room : {"biolog", "class", "physik"}) {
-    for (const char* item : {"rolle", "Alkohol", "diamond"}) {
-      SCOPED_TRACE(std::string(room) + " <- " + item);
-      enter(room);
-      const int before = headless::present_count();
-      EXPECT_EQ(give(item), -1);
-      EXPECT_EQ(answer(), (std::vector<std::string>{"", "", ""}));
-      EXPECT_EQ(headless::present_count(), before);
-      EXPECT_STREQ(arrow_obj, item);
-      EXPECT_EQ(mouse_status, kModeItem);
-    }
   }
 }
 

@@ -5,7 +5,9 @@
 // builds, and what a few choices leave offered.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -71,25 +73,14 @@ TEST(DerivedCounts, EveryLeafCountsOnceUpwardsAndGapsCountAsTheRuleSays) {
   check_s_present();
   check_s_call_nr();
 
-  EXPECT_EQ(node(0, "1").s_call_nr, 2) << "two leaves; the gap at 1.2 adds nothing";
-  EXPECT_EQ(node(0, "1.1").s_call_nr, 1);
-  EXPECT_EQ(node(0, "1.2").s_call_nr, 0);
-  EXPECT_EQ(node(0, "1.3").s_call_nr, 1);
-  // A sentence whose first follow-up is missing counts 1 at that gap, then
-  // adds the leaf after it.
-  EXPECT_EQ(node(0, "2").s_call_nr, 2);
-  EXPECT_EQ(node(0, "2.2").s_call_nr, 1);
-  // The fifth level is counted up to its first gap; what follows gets nothing.
-  EXPECT_EQ(node(0, "3.1.1.1.1").s_call_nr, 1);
-  EXPECT_EQ(node(0, "3.1.1.1.2").s_call_nr, 1);
-  EXPECT_EQ(node(0, "3.1.1.1.4").s_call_nr, 0);
-  EXPECT_EQ(node(0, "3.1.1.1").s_call_nr, 2);
-  EXPECT_EQ(node(0, "3.1.1.2").s_call_nr, 1);
-  EXPECT_EQ(node(0, "3.1.1").s_call_nr, 3);
-  EXPECT_EQ(node(0, "3.1").s_call_nr, 3);
-  EXPECT_EQ(node(0, "3").s_call_nr, 3);
-  EXPECT_EQ(node(0, "4").s_call_nr, 1) << "a top-level leaf";
-  EXPECT_EQ(node(0, "5").s_call_nr, 0);
+  // 1: two leaves, the gap at 1.2 adds nothing. 2: a sentence whose first
+  // follow-up is missing counts 1 at that gap, then adds the leaf after it.
+  // 3: the fifth level is counted up to its first gap; what follows gets
+  // nothing. 4: a top-level leaf.
+  for (auto [path, uses] : std::initializer_list<std::pair<const char*, int>>{
+           {"1", 2}, {"1.1", 1}, {"1.2", 0}, {"1.3", 1}, {"2", 2}, {"2.2", 1}, {"3.1.1.1.1", 1}, {"3.1.1.1.2", 1},
+           {"3.1.1.1.4", 0}, {"3.1.1.1", 2}, {"3.1.1.2", 1}, {"3.1.1", 3}, {"3.1", 3}, {"3", 3}, {"4", 1}, {"5", 0}})
+    EXPECT_EQ(node(0, path).s_call_nr, uses) << path;
   EXPECT_EQ(node(7, "1").s_call_nr, 2) << "every person's tree";
   // Presence follows the sentences alone.
   EXPECT_EQ(node(0, "3.1.1.1.4").s_present, 1);
