@@ -23,6 +23,8 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 // The hero in `room` with its conversations built, the state-file folders
 // there, speeches one unit long.
 void enter(const char* room) {
@@ -34,41 +36,40 @@ void enter(const char* room) {
   headless::set_time_limit(headless::now() + 600000);
 }
 
-// The hero holds `item` out to `person` and has reached him.
-int give(const char* item, int person = 0) {
+// The hero holds `item` out to person 0 and has reached him.
+int give(const char* item) {
   arrow_obj = item;
   arrow_describe[0] = "held";
   arrow_describe[1] = arrow_describe[2] = "";
   mouse_status = kModeItem;
   output_text[0][0] = output_text[0][1] = output_text[0][2] = "";
-  talk_nr = talk_goto = person;
+  talk_nr = talk_goto = 0;
   action = kModeItemOnTarget;  // give
   return test_support::run_program([] { give_room(); });
 }
 
-std::vector<std::string> answer() {
-  return {output_text[0][0], output_text[0][1], output_text[0][2]};
+Lines answer() { return {output_text[0][0], output_text[0][1], output_text[0][2]}; }
+
+// The bag holds `item` alone, described by `line` first.
+void expect_bag(const char* item, const char* line) {
+  ASSERT_EQ(invent_nr, 1);
+  EXPECT_STREQ(inventory_obj[0], item);
+  EXPECT_STREQ(inv_obj_describe[0][0], line);
 }
-
-const std::vector<std::string> kCanisterAnswer = {"Aaah ! Dat ass genee dat wat ech elo brauch",
-                                                  "fir nees a Form ze kommen.", ""};
-
-struct Gift {
-  const char* room;
-  const char* item;
-  std::vector<std::string> answer;
-};
 
 }  // namespace
 
 TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAllButTheCanister) {
+  const Lines canister = {"Aaah ! Dat ass genee dat wat ech elo brauch", "fir nees a Form ze kommen.", ""};
+  struct Gift {
+    const char* room;
+    const char* item;
+    Lines answer;
+  };
   std::vector<Gift> gifts = {
-      {"biolog", "kanister", kCanisterAnswer},
-      {"class", "kanister", kCanisterAnswer},
-      {"future_biolog", "kanister", kCanisterAnswer},
-      {"future_crossing", "kanister", kCanisterAnswer},
-      {"future_physik", "kanister", kCanisterAnswer},
-      {"future_physiktp", "kanister", kCanisterAnswer},
+      {"biolog", "kanister", canister},          {"class", "kanister", canister},
+      {"future_biolog", "kanister", canister},   {"future_crossing", "kanister", canister},
+      {"future_physik", "kanister", canister},   {"future_physiktp", "kanister", canister},
       {"physik", "kanister", {"Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !"}},
       {"future_biolog", "rolle", {TR("Das will ich nicht.", "I don't want it."), "", ""}},
       {"future_chimie", "rolle", {TR("Das hilft mir hier nicht weiter.", "That doesn't help me."), "", ""}},
@@ -87,19 +88,15 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
     const int before = headless::present_count();
     EXPECT_EQ(give(g.item), -1);
     EXPECT_EQ(answer(), g.answer);
-    if (g.answer[0].empty())
-      EXPECT_EQ(headless::present_count(), before) << "nothing is said";
-    else
-      EXPECT_GT(headless::present_count(), before) << "the person said it";
+    EXPECT_EQ(headless::present_count() > before, !g.answer[0].empty()) << "the person said it, or nothing";
     EXPECT_STREQ(arrow_obj, g.item);
     EXPECT_EQ(mouse_status, kModeItem);
-    if (g.answer[0].empty()) continue;
-    EXPECT_EQ(talk_nr, -1);
-    EXPECT_EQ(talk_goto, -1);
+    if (!g.answer[0].empty()) EXPECT_EQ(talk_nr + talk_goto, -2);
   }
 }
 
-TEST(Gifts, TheDiamondGoesIntoTheMachineAndTheTeacherSaysWhatIsStillMissing) {
+TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
+  // The diamond goes into the machine; the teacher says what is still missing.
   for (int teleskop : {0, 1}) {
     SCOPED_TRACE(teleskop);
     enter("future_physiktp");
@@ -109,44 +106,35 @@ TEST(Gifts, TheDiamondGoesIntoTheMachineAndTheTeacherSaysWhatIsStillMissing) {
     EXPECT_STREQ(arrow_obj, "") << "the teacher keeps it";
     EXPECT_STREQ(arrow_describe[0], "");
     EXPECT_EQ(mouse_status, kModeWalk);
-    if (teleskop == 1)
-      EXPECT_EQ(answer(), (std::vector<std::string>{
-                              TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
-                                 "Ok the time machine is finished now. But you still have"),
-                              TR("du dich nur noch gegen die radioaktive Strahlung",
-                                 "to find a way to protect yourself against the radiation."),
-                              TR("schuetzen.", "")}));
-    else
-      EXPECT_EQ(answer(), (std::vector<std::string>{
-                              TR("Was wir jetzt noch brauchen ist ein Strahlenbuendler.",
-                                 "Well done. We still need a high energy source and you've"),
-                              TR("Ausserdem musst du dich gegen die radioaktive Strahlung",
-                                 "to find a way to protect yourself against the radiation."),
-                              TR("schuetzen.", "")}));
+    EXPECT_EQ(answer(), (teleskop ? Lines{TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
+                                            "Ok the time machine is finished now. But you still have"),
+                                         TR("du dich nur noch gegen die radioaktive Strahlung",
+                                            "to find a way to protect yourself against the radiation."),
+                                         TR("schuetzen.", "")}
+                                 : Lines{TR("Was wir jetzt noch brauchen ist ein Strahlenbuendler.",
+                                            "Well done. We still need a high energy source and you've"),
+                                         TR("Ausserdem musst du dich gegen die radioaktive Strahlung",
+                                            "to find a way to protect yourself against the radiation."),
+                                         TR("schuetzen.", "")}));
   }
-}
-
-TEST(Gifts, TheAlcoholSendsMrsSandToSleepAndLeavesTheHeroWithLemonade) {
+  // The alcohol sends Mrs Sand to sleep and leaves the hero with lemonade, without a word.
   enter("future_biolog");
   EXPECT_EQ(give("Alkohol"), -1);
   EXPECT_EQ(story_sandalkohol, 1);
-  EXPECT_EQ(answer(), (std::vector<std::string>{"", "", ""})) << "no spoken answer";
+  EXPECT_EQ(answer(), (Lines{"", "", ""}));
   EXPECT_STREQ(arrow_obj, "Limonade");
   EXPECT_STREQ(arrow_describe[0], TR("Eine Flasche Ice-Tea.", "It's a bottle of Ice-Tea."));
   EXPECT_STREQ(arrow_describe[1], "");
   EXPECT_EQ(mouse_status, kModeItem);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(talk_goto, -1);
-}
-
-TEST(Gifts, TheLeadBringsTheSecondFigureWhichSpeaksTwice) {
+  EXPECT_EQ(talk_nr + talk_goto, -2);
+  // The lead brings the second figure, which speaks twice.
   enter("future_chimie");
   ASSERT_EQ(person_present[1], 0);
   int speeches = 0;
   bool talking = false;
   headless::on_present([&] {
     const bool now = person_anim[1] == 1 && person_present[1] == 1;
-    if (now && !talking) ++speeches;
+    speeches += now && !talking;
     talking = now;
   });
   EXPECT_EQ(give("Blei"), -1);
@@ -154,25 +142,21 @@ TEST(Gifts, TheLeadBringsTheSecondFigureWhichSpeaksTwice) {
   EXPECT_EQ(person_present[1], 1);
   EXPECT_EQ(person_anim[1], 0) << "back to its idle loop";
   EXPECT_EQ(speeches, 2);
-  EXPECT_EQ(answer(), (std::vector<std::string>{
-                          TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
-                          TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
-                          TR("Substanzen schuetzen.", "against poisonous substances.")}));
+  EXPECT_EQ(answer(), (Lines{TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
+                             TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
+                             TR("Substanzen schuetzen.", "against poisonous substances.")}));
   EXPECT_EQ(story_blei, 1);
   EXPECT_STREQ(arrow_obj, "");
   EXPECT_EQ(mouse_status, kModeWalk);
 }
 
-TEST(Consequences, TheGlassesAndTheLeadSolutionGoIntoTheInventory) {
+TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
   enter("future_crossing");
   cons_gotglasses = 1;
   cons_sent();
   EXPECT_EQ(cons_gotglasses, 0);
-  EXPECT_EQ(story_gotglasses, 1);
-  EXPECT_EQ(story_bleiloesung, 1);
-  ASSERT_EQ(invent_nr, 1);
-  EXPECT_STREQ(inventory_obj[0], "glasses");
-  EXPECT_STREQ(inv_obj_describe[0][0], TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."));
+  EXPECT_EQ(story_gotglasses + story_bleiloesung, 2);
+  expect_bag("glasses", TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."));
 
   enter("future_chimie");
   cons_sent();
@@ -181,23 +165,17 @@ TEST(Consequences, TheGlassesAndTheLeadSolutionGoIntoTheInventory) {
   cons_sent();
   EXPECT_EQ(cons_gotblei, 0);
   EXPECT_EQ(story_gotblei, 1);
-  ASSERT_EQ(invent_nr, 1);
-  EXPECT_STREQ(inventory_obj[0], "bleiloesung");
-  EXPECT_STREQ(inv_obj_describe[0][0],
-               TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
+  expect_bag("bleiloesung", TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
   EXPECT_STREQ(inv_obj_describe[0][1], TR("Strahlung.", "radiation."));
-}
 
-TEST(Consequences, TheGuardThrowsTheHeroOutAndTheAssistantLeadsHimToTheLab) {
+  // The guard throws the hero out; the assistant leads him to the lab.
   enter("future_floor2");
   cons_policemad = 1;
   cons_sent();
   EXPECT_EQ(cons_policemad, 0);
   EXPECT_EQ(story_hero_uff, 2);
   EXPECT_STREQ(room_name, "future_floor15");
-  EXPECT_EQ(hero_x, 515);
-  EXPECT_EQ(hero_y, 415);
-
+  EXPECT_EQ(hero_x * 1000 + hero_y, 515415);
   enter("future_physik");
   cons_adyteleskop = 1;
   cons_sent();
@@ -205,8 +183,7 @@ TEST(Consequences, TheGuardThrowsTheHeroOutAndTheAssistantLeadsHimToTheLab) {
   EXPECT_EQ(story_adyteleskop, 1);
   EXPECT_EQ(story_zirud_talk, 2);
   EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_EQ(hero_x, 320);
-  EXPECT_EQ(hero_y, 365);
+  EXPECT_EQ(hero_x * 1000 + hero_y, 320365);
 }
 
 TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
@@ -220,26 +197,18 @@ TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
     return [option, line] { return choice == 0 && hidebuttons == 1 && std::string(input_text[option][0]) == line; };
   };
   test_support::Player player;
-  // Four one-line options from 370: option 3 is the line from 410 to 430.
+  // Four one-line options from 370: 3 is the line from 410 to 430; then 3.1 to 3.3 from 390;
+  // then 3.1.1 alone from 430; then the two-line acceptance and the refusal from 390.
   player.click_when(menu_holds(3, TR("Wie komm ich durch die Tueren ? Die sind alle zugesperrt.",
-                                     "How can I get through the doors ? They're all locked up.")),
-                    100, 420)
-      // 3.1 to 3.3 from 390: 3.1 is the first.
-      .click_when(menu_holds(1, TR("Und wie komme ich an so eine Karte ?", "And how do I get one of those ?")), 100,
-                  400)
-      // 3.1.1 alone, from 430.
-      .click_when(menu_holds(1, TR("Wozu soll die Zeitmaschine denn gut sein ?", "And what's the time machine for ?")),
-                  100, 440)
-      // The two-line acceptance and the refusal, from 390.
+                                     "How can I get through the doors ? They're all locked up.")), 100, 420)
+      .click_when(menu_holds(1, TR("Und wie komme ich an so eine Karte ?", "And how do I get one of those ?")), 100, 400)
+      .click_when(menu_holds(1, TR("Wozu soll die Zeitmaschine denn gut sein ?", "And what's the time machine for ?")), 100, 440)
       .click_when(menu_holds(1, TR("Ok, meinetwegen... ich habe ja keine Wahl wenn ich hier lebend",
-                                   "Ok, fine... I don't have much choice if I want")),
-                  100, 400);
+                                   "Ok, fine... I don't have much choice if I want")), 100, 400);
   EXPECT_EQ(test_support::run_program([] { init_talk(); }), -1) << "the deal ends the conversation";
   EXPECT_EQ(story_gotaccesscard, 1);
   EXPECT_EQ(cons_gotaccesscard, 0);
-  ASSERT_EQ(invent_nr, 1);
-  EXPECT_STREQ(inventory_obj[0], "access");
-  EXPECT_STREQ(inv_obj_describe[0][0], TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."));
+  expect_bag("access", TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."));
   EXPECT_EQ(talk_tree[0].at(talk_path("1")).s_present, 0);
   EXPECT_EQ(talk_tree[0].at(talk_path("3")).s_present, 0);
   EXPECT_EQ(talk_tree[0].at(talk_path("2")).s_present, 1);
@@ -247,8 +216,7 @@ TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
 
 TEST(RoomState, ASingleUseSentenceStaysUsedAfterLeavingAndComingBack) {
   enter("future_crossing");
-  // The room's initial state, as the start-up writes it, for both rooms.
-  set_temp_file();
+  set_temp_file();  // the room's initial state, as the start-up writes it
   ASSERT_EQ(save_temp(), 0);
   talk_nr = 0;
   branch1 = branch2 = branch3 = branch4 = 0;
