@@ -57,6 +57,10 @@ class Conversation : public testing::Test {
  protected:
   void SetUp() override {
     dialogue_support::stand_in_room("biolog");
+    begin();
+  }
+  // The hero beside the teacher, about to talk to him.
+  static void begin() {
     text_speed = 1;
     hero_x = 200;
     hero_y = 345;
@@ -74,39 +78,32 @@ constexpr const char* kTop =
 
 }  // namespace
 
-TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenu) {
+TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDelaysTheExchange) {
   talk_fixtures::shared_conversation();
-  Script player;
-  // Five one-line options from 350: option 4 is the line from 410 to 430.
-  player.click_when(menu_offers(kTop), 100, 420)
-      // 4.1 and 4.2 from 410.
-      .click_when(menu_offers("Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||"), 100, 420)
-      // 4.2 alone, from 430.
-      .click_when(menu_offers("|Dann bleiwen ech muer doheem.|||"), 100, 440);
-  EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
-  // Every choice is an exchange, the one that opened the sub-menu too.
-  EXPECT_EQ(player.said,
-            (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
+  {
+    Script player;
+    // Five one-line options from 350: option 4 is the line from 410 to 430; 4.1 and 4.2 from 410; 4.2 alone from 430.
+    player.click_when(menu_offers(kTop), 100, 420)
+        .click_when(menu_offers("Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||"), 100, 420)
+        .click_when(menu_offers("|Dann bleiwen ech muer doheem.|||"), 100, 440);
+    EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
+    // Every choice is an exchange, the one that opened the sub-menu too.
+    EXPECT_EQ(player.said, (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
+  }
   EXPECT_EQ(talk_node(0, talk_path("4")).s_present, 0);
   EXPECT_EQ(talk_node(0, talk_path("1")).s_present, 1);
   // Everything is as it was before the talk, the pointer ignores the held click.
-  EXPECT_EQ(hidebuttons, 0);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(talk_goto, -1);
-  EXPECT_EQ(choice, -1);
-  EXPECT_EQ(click, 2);
-  EXPECT_EQ(mouse_status, 3);
-}
-
-TEST_F(Conversation, AHeldButtonDelaysTheExchangeUntilItIsLetGo) {
-  talk_fixtures::shared_conversation();
+  EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr, talk_goto, choice, click, mouse_status}),
+            (std::vector<int>{0, -1, -1, -1, 2, 3}));
+  // Again, option 5 held three seconds: the hero speaks once it is let go.
+  begin();
   int pressed_at = -1, first_speech_at = -1;
   Script player;
   player
-      .then(menu_offers(kTop),
+      .then(menu_offers("Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?||Ech muss goen. Vuri."),
             [&] {
               pressed_at = headless::now() + 2;
-              headless::click(pressed_at, 100, 440, 3000);  // option 5, held three seconds
+              headless::click(pressed_at, 100, 440, 3000);
             })
       .then([] { return hero_action[0] == -2 && choice == 5; }, [&] { first_speech_at = headless::now(); });
   EXPECT_EQ(talk(), -1);
@@ -115,9 +112,15 @@ TEST_F(Conversation, AHeldButtonDelaysTheExchangeUntilItIsLetGo) {
   EXPECT_EQ(talk_node(0, talk_path("5")).s_call_nr, 14999);
 }
 
-TEST_F(Conversation, ALevelWithNothingLeftToOfferClosesInsteadOfShowingAnEmptyMenu) {
+TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftClosesInsteadOfShowingAnEmptyMenu) {
+  const int before = headless::present_count();
+  EXPECT_EQ(talk(), -1);
+  EXPECT_EQ(headless::present_count(), before) << "no menu, no speech";
+  EXPECT_EQ(hidebuttons, 0);
+  EXPECT_EQ(talk_nr, -1);
   // Sentence 1 may be used five times but has one single-use follow-up: once
   // that is used, its level has nothing to offer while 1 itself stays.
+  begin();
   put(0, "1", "eins", "eent", 5);
   put(0, "1.1", "eins eins", "eent eent", 1);
   put(0, "2", "Ech muss goen.", "Addi.", 1, 1);
@@ -128,12 +131,4 @@ TEST_F(Conversation, ALevelWithNothingLeftToOfferClosesInsteadOfShowingAnEmptyMe
   EXPECT_EQ(talk(), -1);
   EXPECT_EQ(talk_node(0, talk_path("2")).s_present, 0);
   EXPECT_EQ(talk_node(0, talk_path("1")).s_call_nr, 4);
-}
-
-TEST_F(Conversation, APersonWithNothingToSayEndsTheTalkAtOnce) {
-  const int before = headless::present_count();
-  EXPECT_EQ(talk(), -1);
-  EXPECT_EQ(headless::present_count(), before) << "no menu, no speech";
-  EXPECT_EQ(hidebuttons, 0);
-  EXPECT_EQ(talk_nr, -1);
 }

@@ -11,6 +11,7 @@
 #include "platform/headless.h"
 #include "shell/game.h"
 #include "shell/world.h"
+#include "support/dialogue_support.h"
 #include "support/test_support.h"
 
 using namespace test_support;
@@ -18,9 +19,7 @@ using namespace test_support;
 namespace {
 
 // Share of the picture's opaque pixels found at (at_x, at_y) of the last frame.
-double shown(BITMAP* picture, int at_x, int at_y) {
-  return test_support::shown_share(headless::last_frame(), picture, at_x, at_y);
-}
+double shown(BITMAP* picture, int at_x, int at_y) { return shown_share(headless::last_frame(), picture, at_x, at_y); }
 
 int run_game() {
   static char name[] = "game";
@@ -30,13 +29,8 @@ int run_game() {
 }
 
 // Moves the pointer (buttons up) to (x, y) in a moment.
-void point(int x, int y) {
-  headless::mouse_at(headless::now() + 20, x, y, 0);
-}
-
-bool pointer_at(int x, int y) {
-  return mouse_x == x && mouse_y == y && mouse_b == 0;
-}
+void point(int x, int y) { headless::mouse_at(headless::now() + 20, x, y, 0); }
+bool pointer_at(int x, int y) { return mouse_x == x && mouse_y == y && mouse_b == 0; }
 
 }  // namespace
 
@@ -100,11 +94,7 @@ TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
   ASSERT_EQ(lit_shown.size(), std::size(lit));
   for (size_t i = 0; i < lit_shown.size(); ++i) EXPECT_GT(lit_shown[i], 0.8) << "button " << i;
   EXPECT_LT(lit_in_gap, 0.8);
-  EXPECT_GT(eyes_open_shown, 0.9);
-  EXPECT_GT(eyes_closed_shown, 0.9);
-  EXPECT_GT(credits_shown, 0.9);
-  EXPECT_GT(menu_back, 0.9) << "the menu returns without highlight";
-  EXPECT_GT(quick_credits, 0.9);
+  for (double share : {eyes_open_shown, eyes_closed_shown, credits_shown, menu_back, quick_credits}) EXPECT_GT(share, 0.9);
 }
 
 TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {
@@ -135,11 +125,8 @@ TEST(MainMenu, QuitWritesTheOptionsStopsTheMusicAndSaysFarewellWithStatusOne) {
   EXPECT_EQ(farewell[0], '\n');
 }
 
-TEST(MainMenu, EveryLabelFitsTheFaceBesideItsIcon) {
-  fresh_game();
-  DATAFILE* font = load_datafile("font.dat");
-  ASSERT_NE(font, nullptr);
-  FONT* game_font = static_cast<FONT*>(font[0].dat);
+TEST(MainMenu, EveryLabelFitsTheFaceBesideItsIconAndTheFarewellNamesTheMakers) {
+  dialogue_support::load_font();
   for (int b = 0; b < screen_layout::kMenuButtonCount; ++b) {
     const screen_layout::Rect& hot = screen_layout::kMenuHot[b];
     // The icon takes the button's left end up to 8 + 26 pixels in, then a gap.
@@ -148,13 +135,9 @@ TEST(MainMenu, EveryLabelFitsTheFaceBesideItsIcon) {
     EXPECT_LE(face.x2, hot.x2);
     const std::string label = menu_label(static_cast<MenuButton>(b));
     EXPECT_FALSE(label.empty());
-    EXPECT_LE(text_length(game_font, label.c_str()), face.width()) << label;
-    EXPECT_LE(text_height(game_font), face.height()) << label;
+    EXPECT_LE(text_length(pv_font, label.c_str()), face.width()) << label;
+    EXPECT_LE(text_height(pv_font), face.height()) << label;
   }
-  unload_datafile(font);
-}
-
-TEST(MainMenu, TheFarewellNamesTheMakersOfTheCredits) {
   const std::vector<std::string> lines = farewell_lines();
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "");

@@ -51,7 +51,7 @@ class Composition : public testing::Test {
 
 }  // namespace
 
-TEST_F(Composition, EdgesAt300And350WithTheDepthLineAt320) {
+TEST_F(Composition, TheHeroIsPaintedByTheDepthLineOfHisFeetAmongTheObjectsBesideHim) {
   hero_x = 300;
   hero_y = 290;  // D = 320
   const int upper = makecol(255, 0, 0), lower = makecol(0, 0, 255);
@@ -62,16 +62,13 @@ TEST_F(Composition, EdgesAt300And350WithTheDepthLineAt320) {
   // and before the second.
   EXPECT_EQ(at(300, 250), kHero);   // over the upper object
   EXPECT_EQ(at(300, 310), lower);   // under the lower object
-}
-
-TEST_F(Composition, AnObjectLeftOfTheHeroDoesNotHideHimAndHeIsLastBelowEverything) {
+  // An object left of him (x 100..300, lower edge 400 below his line) does not hide him.
   hero_x = 400;
   hero_y = 290;  // sprite x 338..463
-  const int left = makecol(255, 0, 0);
-  add_object(0, 100, 200, 200, 200, left);  // x 100..300, lower edge 400 below his line
+  add_object(0, 100, 200, 200, 200, upper);
   draw_room();
   EXPECT_EQ(at(400, 250), kHero);
-  EXPECT_EQ(at(150, 250), left);
+  EXPECT_EQ(at(150, 250), upper);
   // Below every object: painted over everything.
   hero_x = 200;
   hero_y = 440;
