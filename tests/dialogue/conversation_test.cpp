@@ -88,7 +88,8 @@ TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDel
         .click_when(menu_offers("|Dann bleiwen ech muer doheem.|||"), 100, 440);
     EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
     // Every choice is an exchange, the one that opened the sub-menu too.
-    EXPECT_EQ(player.said, (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
+    EXPECT_EQ(player.said,
+              (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
   }
   EXPECT_EQ(talk_node(0, talk_path("4")).s_present, 0);
   EXPECT_EQ(talk_node(0, talk_path("1")).s_present, 1);

@@ -24,6 +24,14 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+using Counts = std::vector<int>;
+
+const TalkNode& node(const char* dotted) {
+  TalkPath p;
+  parse_talk_path(dotted, p);
+  return talk_tree[0].at(p);
+}
+int present(const char* dotted) { return node(dotted).s_present; }
 
 // The hero in `room` with its conversations built, the state-file folders
 // there, speeches one unit long.
@@ -70,10 +78,12 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
       {"biolog", "kanister", canister},          {"class", "kanister", canister},
       {"future_biolog", "kanister", canister},   {"future_crossing", "kanister", canister},
       {"future_physik", "kanister", canister},   {"future_physiktp", "kanister", canister},
-      {"physik", "kanister", {"Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !"}},
+      {"physik", "kanister",
+       {"Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !"}},
       {"future_biolog", "rolle", {TR("Das will ich nicht.", "I don't want it."), "", ""}},
       {"future_chimie", "rolle", {TR("Das hilft mir hier nicht weiter.", "That doesn't help me."), "", ""}},
-      {"future_crossing", "rolle", {TR("Das ist sehr nett, aber nein danke.", "That's very kind, but no thanks."), "", ""}},
+      {"future_crossing", "rolle",
+       {TR("Das ist sehr nett, aber nein danke.", "That's very kind, but no thanks."), "", ""}},
       {"future_floor2", "kanister", {TR("Geh weg damit!", "I don't want it."), "", ""}},
       {"future_physik", "rolle", {TR("Was soll ich damit ?", "Thank you. But I don't need it."), "", ""}},
       {"future_physiktp", "rolle",
@@ -142,8 +152,10 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   EXPECT_EQ(person_present[1], 1);
   EXPECT_EQ(person_anim[1], 0) << "back to its idle loop";
   EXPECT_EQ(speeches, 2);
-  EXPECT_EQ(answer(), (Lines{TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
-                             TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
+  EXPECT_EQ(answer(), (Lines{TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer",
+                                "Now go to Mister Rarozir and ask him for"),
+                             TR("Chemiker Brille. Damit kannst du die Augen gegen giftige",
+                                "chemist's glasses. They protect your eyes"),
                              TR("Substanzen schuetzen.", "against poisonous substances.")}));
   EXPECT_EQ(story_blei, 1);
   EXPECT_STREQ(arrow_obj, "");
@@ -163,25 +175,23 @@ TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
   EXPECT_EQ(invent_nr, 0) << "nothing without a raised flag";
   cons_gotblei = 1;
   cons_sent();
-  EXPECT_EQ(cons_gotblei, 0);
-  EXPECT_EQ(story_gotblei, 1);
-  expect_bag("bleiloesung", TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
+  EXPECT_EQ((Counts{cons_gotblei, story_gotblei}), (Counts{0, 1}));
+  expect_bag("bleiloesung",
+             TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
   EXPECT_STREQ(inv_obj_describe[0][1], TR("Strahlung.", "radiation."));
 
   // The guard throws the hero out; the assistant leads him to the lab.
   enter("future_floor2");
   cons_policemad = 1;
   cons_sent();
-  EXPECT_EQ(cons_policemad, 0);
-  EXPECT_EQ(story_hero_uff, 2);
+  EXPECT_EQ((Counts{cons_policemad, story_hero_uff}), (Counts{0, 2}));
   EXPECT_STREQ(room_name, "future_floor15");
   EXPECT_EQ(hero_x * 1000 + hero_y, 515415);
   enter("future_physik");
   cons_adyteleskop = 1;
   cons_sent();
   EXPECT_EQ(cons_adyteleskop, 0);
-  EXPECT_EQ(story_adyteleskop, 1);
-  EXPECT_EQ(story_zirud_talk, 2);
+  EXPECT_EQ((Counts{story_adyteleskop, story_zirud_talk}), (Counts{1, 2}));
   EXPECT_STREQ(room_name, "future_physiktp");
   EXPECT_EQ(hero_x * 1000 + hero_y, 320365);
 }
@@ -201,17 +211,16 @@ TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
   // then 3.1.1 alone from 430; then the two-line acceptance and the refusal from 390.
   player.click_when(menu_holds(3, TR("Wie komm ich durch die Tueren ? Die sind alle zugesperrt.",
                                      "How can I get through the doors ? They're all locked up.")), 100, 420)
-      .click_when(menu_holds(1, TR("Und wie komme ich an so eine Karte ?", "And how do I get one of those ?")), 100, 400)
-      .click_when(menu_holds(1, TR("Wozu soll die Zeitmaschine denn gut sein ?", "And what's the time machine for ?")), 100, 440)
+      .click_when(menu_holds(1, TR("Und wie komme ich an so eine Karte ?", "And how do I get one of those ?")),
+                  100, 400)
+      .click_when(menu_holds(1, TR("Wozu soll die Zeitmaschine denn gut sein ?", "And what's the time machine for ?")),
+                  100, 440)
       .click_when(menu_holds(1, TR("Ok, meinetwegen... ich habe ja keine Wahl wenn ich hier lebend",
                                    "Ok, fine... I don't have much choice if I want")), 100, 400);
   EXPECT_EQ(test_support::run_program([] { init_talk(); }), -1) << "the deal ends the conversation";
-  EXPECT_EQ(story_gotaccesscard, 1);
-  EXPECT_EQ(cons_gotaccesscard, 0);
+  EXPECT_EQ((Counts{story_gotaccesscard, cons_gotaccesscard}), (Counts{1, 0}));
   expect_bag("access", TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."));
-  EXPECT_EQ(talk_tree[0].at(talk_path("1")).s_present, 0);
-  EXPECT_EQ(talk_tree[0].at(talk_path("3")).s_present, 0);
-  EXPECT_EQ(talk_tree[0].at(talk_path("2")).s_present, 1);
+  EXPECT_EQ((Counts{present("1"), present("3"), present("2")}), (Counts{0, 0, 1}));
 }
 
 TEST(RoomState, ASingleUseSentenceStaysUsedAfterLeavingAndComingBack) {
@@ -224,7 +233,7 @@ TEST(RoomState, ASingleUseSentenceStaysUsedAfterLeavingAndComingBack) {
   update_talk_tree();
   choice = 2;  // where the doors lead, again and again
   update_talk_tree();
-  ASSERT_EQ(talk_tree[0].at(talk_path("1")).s_present, 0);
+  ASSERT_EQ(present("1"), 0);
   // Out to future_floor1 through exit 0 and back through its exit 1.
   change_room = 0;
   enter_new_room();
@@ -232,12 +241,10 @@ TEST(RoomState, ASingleUseSentenceStaysUsedAfterLeavingAndComingBack) {
   change_room = 1;
   enter_new_room();
   ASSERT_STREQ(room_name, "future_crossing");
-  EXPECT_EQ(talk_tree[0].at(talk_path("1")).s_present, 0);
-  EXPECT_EQ(talk_tree[0].at(talk_path("1")).s_call_nr, 0);
-  EXPECT_EQ(talk_tree[0].at(talk_path("2")).s_call_nr, 14999);
-  EXPECT_EQ(talk_tree[0].at(talk_path("5")).s_present, 0) << "still withheld";
-  EXPECT_EQ(talk_tree[0].at(talk_path("4")).s_exit, 1);
-  EXPECT_STREQ(talk_tree[0].at(talk_path("1")).sentence[0],
+  // 1 used up, 2 used once, 5 still withheld, 4 still ends the talk.
+  EXPECT_EQ((Counts{present("1"), node("1").s_call_nr, node("2").s_call_nr, present("5"), node("4").s_exit}),
+            (Counts{0, 0, 14999, 0, 1}));
+  EXPECT_STREQ(node("1").sentence[0],
                TR("Was steht eigentlich in meiner Akte ?", "What does my file say, anyway ?"))
       << "the texts come from the room";
 }

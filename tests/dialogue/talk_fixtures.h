@@ -14,13 +14,9 @@ inline void put(int person, const char* dotted, const char* said, const char* an
   TalkPath p;
   parse_talk_path(dotted, p);
   TalkNode& n = talk_node(person, p);
-  n.sentence[0] = said;
-  n.sentence[1] = n.sentence[2] = "";
-  n.reply[0] = answer;
-  n.reply[1] = n.reply[2] = "";
-  n.s_present = 1;
-  n.s_call_nr = count;
-  n.s_exit = ends;
+  n.sentence[0] = said, n.sentence[1] = n.sentence[2] = "";
+  n.reply[0] = answer, n.reply[1] = n.reply[2] = "";
+  n.s_present = 1, n.s_call_nr = count, n.s_exit = ends;
 }
 
 // The conversation the teachers of the old school share (biolog, class and
@@ -29,11 +25,8 @@ inline void put(int person, const char* dotted, const char* said, const char* an
 // and 4.2 end it. The lines as the rooms hold them (in Luxembourgish in both
 // builds), each reply's first line only.
 struct SharedNode {
-  const char* path;
-  const char* said;
-  const char* answer;
-  int count;
-  int ends;
+  const char *path, *said, *answer;
+  int count, ends;
 };
 inline constexpr SharedNode kShared[] = {
     {"1", "Ekelbatz !!!!!", "Selwer Ekelbatz !", 1, 0},

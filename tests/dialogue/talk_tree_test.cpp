@@ -57,8 +57,7 @@ namespace {
 // whether the talk ends, and nodes as "path:uses/offered".
 struct Step {
   int choose;  // 1..5, or 0: a new conversation with the person starts
-  const char* menu;
-  const char* where;
+  const char *menu, *where;
   int ends;
   const char* nodes;
 };
@@ -104,7 +103,8 @@ void check_nodes(int person, const std::string& nodes) {
 
 constexpr const char* kTop =
     "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?|Weini ass den naechsten Test ?|Ech muss goen. Vuri.";
-constexpr const char* kTopWithout4 = "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?||Ech muss goen. Vuri.";
+constexpr const char* kTopWithout4 =
+    "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?||Ech muss goen. Vuri.";
 
 const TalkRun kRuns[] = {
     {"the worked run of the shared conversation: a sentence with follow-ups opens them and costs nothing; "
@@ -120,19 +120,14 @@ const TalkRun kRuns[] = {
       {0, kTopWithout4, "", 0, ""}}},
     {"levels left empty close, as many as are empty, and an empty top ends the talk", 3,
      "1:1 1.1:1 1.1.1:1 2:1",
-     {{0, "1|2|||", "", 0, ""},
-      {1, "1.1||||", "1", 0, "1:1/1"},
-      {1, "1.1.1||||", "1.1", 0, ""},
+     {{0, "1|2|||", "", 0, ""}, {1, "1.1||||", "1", 0, "1:1/1"}, {1, "1.1.1||||", "1.1", 0, ""},
       {1, "|2|||", "", 0, "1:0/0 1.1:0/0 1.1.1:0/0"},
       {2, nullptr, nullptr, 1, "2:0/0"}}},
     {"on the fifth level every choice costs itself and all four above and is remembered; with it made, "
      "the exit test of that level is skipped",
      0, "1:5 1.1:5 1.1.1:5 1.1.1.1:5 1.1.1.1.1:1! 1.1.1.1.2:3",
-     {{0, "1||||", "", 0, ""},
-      {1, "1.1||||", "1", 0, ""},
-      {1, "1.1.1||||", "1.1", 0, ""},
-      {1, "1.1.1.1||||", "1.1.1", 0, ""},
-      {1, "1.1.1.1.1|1.1.1.1.2|||", "1.1.1.1", 0, ""},
+     {{0, "1||||", "", 0, ""}, {1, "1.1||||", "1", 0, ""}, {1, "1.1.1||||", "1.1", 0, ""},
+      {1, "1.1.1.1||||", "1.1.1", 0, ""}, {1, "1.1.1.1.1|1.1.1.1.2|||", "1.1.1.1", 0, ""},
       {2, nullptr, "1.1.1.1.2", 0, "1.1.1.1.2:2/1 1.1.1.1:4/1 1.1.1:4/1 1.1:4/1 1:4/1"},
       {1, nullptr, nullptr, 0, ""}}},
 };

@@ -94,7 +94,8 @@ TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
   ASSERT_EQ(lit_shown.size(), std::size(lit));
   for (size_t i = 0; i < lit_shown.size(); ++i) EXPECT_GT(lit_shown[i], 0.8) << "button " << i;
   EXPECT_LT(lit_in_gap, 0.8);
-  for (double share : {eyes_open_shown, eyes_closed_shown, credits_shown, menu_back, quick_credits}) EXPECT_GT(share, 0.9);
+  for (double share : {eyes_open_shown, eyes_closed_shown, credits_shown, menu_back, quick_credits})
+    EXPECT_GT(share, 0.9);
 }
 
 TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {

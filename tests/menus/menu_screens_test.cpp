@@ -18,6 +18,7 @@
 
 using namespace test_support;
 using screen_layout::Rect;
+using V = std::vector<int>;
 
 TEST(Sliders, ValuesKnobPlacesAndThePointerConvertByTheRulesAndTruncate) {
   using sliders::Kind;
@@ -72,7 +73,8 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
   ASSERT_EQ(pages.size(), 2u);
   ASSERT_EQ(pages[0].size(), 7u);
   EXPECT_TRUE(pages[0][0].heading && !pages[0][1].heading);
-  EXPECT_EQ(pages[0][0].text + "|" + pages[0][1].text + "|" + pages[0][3].text + "|" + pages[0][4].text, "h1|aa bb||h2");
+  EXPECT_EQ(pages[0][0].text + "|" + pages[0][1].text + "|" + pages[0][3].text + "|" + pages[0][4].text,
+            "h1|aa bb||h2");
   ASSERT_EQ(pages[1].size(), 2u);
   EXPECT_EQ(pages[1][0].text + "|" + pages[1][1].text, "h3|ii") << "a new page starts without an empty line";
   // A topic longer than a page runs on.
@@ -108,7 +110,8 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
       if (!line.text.empty()) words += line.text + " ";
     }
   }
-  for (const auto& topic : menu_screens::instruction_topics()) expected += std::string(topic.heading) + " " + topic.body + " ";
+  for (const auto& topic : menu_screens::instruction_topics())
+    expected += std::string(topic.heading) + " " + topic.body + " ";
   EXPECT_EQ(words, expected);
   for (int p = 0; p < 2; ++p) {
     const auto texts = menu_screens::instructions_texts(pages, p);
@@ -128,7 +131,8 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
         EXPECT_TRUE(t.box.x2 < 279 || (t.box.x1 > 427 && (t.box.x1 > 490 || t.box.y1 > 280))) << t.text;
   }
   int shown = 0;
-  for (const auto& t : menu_screens::options_texts(7, 8, 9, 1)) shown += t.text == "7" || t.text == "8" || t.text == "9";
+  for (const auto& t : menu_screens::options_texts(7, 8, 9, 1))
+    shown += t.text == "7" || t.text == "8" || t.text == "9";
   EXPECT_EQ(shown, 3) << "each slider shows its value";
   // The window size: the label left of its icon, the value in its box 320..492 between the
   // switch (to 339) and OK (from 400).
@@ -141,7 +145,8 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
       EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 339 && texts[1].box.y2 < 400);
     }
   EXPECT_EQ(menu_screens::scale_texts(3, 4, false)[1].text, "3x");
-  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos) << "automatic names its factor";
+  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos)
+      << "automatic names its factor";
 }
 
 namespace {
@@ -198,7 +203,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   double knob_lit = -1, back_lit = -1, text_drawn = -1;
   std::vector<int> scales;
   std::string ok_options, ok_display;
-  int ok_scale = -1, ok_requested = -1, ok_music = -1, ok_effects = -1, ok_speed = -1, ok_output = -1;
+  V ok;  // music, effects, text speed, text output, window size and the window asked for after OK
   std::vector<int> page_one, page_two, page_one_again;
   const auto text_area = [](std::vector<int>& into) {
     for (int y = 60; y <= 380; ++y)
@@ -206,14 +211,9 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   };
   const auto restored = [&](const char* how) {
     SCOPED_TRACE(how);
-    EXPECT_EQ(music_vol, 34);
-    EXPECT_EQ(wave_vol, 254);
-    EXPECT_EQ(text_speed, 0);
-    EXPECT_EQ(text_output, 1);
-    EXPECT_EQ(window_scale, 2);
-    EXPECT_EQ(headless::requested_scale(), 2);
-    EXPECT_EQ(headless::sound().midi_volume, 34) << "the music is heard at its kept volume again";
-    EXPECT_EQ(headless::sound().digi_volume, 254);
+    EXPECT_EQ((V{music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()}),
+              (V{34, 254, 0, 1, 2, 2}));
+    EXPECT_EQ((V{headless::sound().midi_volume, headless::sound().digi_volume}), (V{34, 254})) << "heard as kept";
     EXPECT_EQ(read_file("options.sav"), ok_options) << "nothing is written";
     EXPECT_EQ(read_file("display.sav"), "2 ");
   };
@@ -249,8 +249,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
       .then([] { return back_in_menu_from(200); },
             [&] {
               ok_options = read_file("options.sav"), ok_display = read_file("display.sav");
-              ok_scale = window_scale, ok_requested = headless::requested_scale();
-              ok_music = music_vol, ok_effects = wave_vol, ok_speed = text_speed, ok_output = text_output;
+              ok = {music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()};
               press(150, 313);
             })
       // Again: the music up, the text output switched off, the window size to automatic; Cancel.
@@ -266,7 +265,8 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
             })
       .then([] { return back_in_menu_from(440); }, [&] { restored("cancel"), press(150, 313); })
       .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
-      .then([] { return released_at(450); }, [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
+      .then([] { return released_at(450); },
+            [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
       .then([] { return back_in_menu_from(300); }, [&] { restored("right click"), press(150, 268); })
       // The instructions: off the text onto the page button, the pages turned twice, Back lit and clicked.
       .then([] { return mouse_b == 0 && showing_instructions(); }, [] { headless::mouse_at(soon(), 139, 430, 0); })
@@ -277,7 +277,8 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
               press(140, 430);
             })
       .then([] { return released_at(140); }, [&] { text_area(page_two), press(141, 430); })
-      .then([] { return released_at(141); }, [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
+      .then([] { return released_at(141); },
+            [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
       .then([] { return mouse_x == 560; },
             [&] {
               back_lit = shown_share(headless::last_frame(), inst_back_on, 416, 406);
@@ -290,28 +291,19 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   char* argv[] = {name, nullptr};
   ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);
   EXPECT_TRUE(menu_first);
-  EXPECT_EQ(after_track, 180) << "only the knob can be dragged";
-  EXPECT_EQ(after_slide, 180);
-  EXPECT_EQ(after_knob_click, 180) << "a knob let go in place keeps its value";
+  // Only the knob can be dragged (on the track, slid onto it); a knob let go in place keeps its value.
+  EXPECT_EQ((V{after_track, after_slide, after_knob_click}), (V{180, 180, 180}));
   EXPECT_EQ(knob_x, 340);
   EXPECT_GT(knob_lit, 0.7) << "the dragged knob is drawn lit where it was let go";
   EXPECT_EQ(heard, 34) << "the new music volume is applied before OK";
-  EXPECT_EQ(effects, 254);
-  EXPECT_EQ(speed, 0);
-  EXPECT_EQ(scales, (std::vector<int>{0, 1, 2}));
-  EXPECT_EQ(ok_music, 34);
-  EXPECT_EQ(ok_effects, 254);
-  EXPECT_EQ(ok_speed, 0);
-  EXPECT_EQ(ok_output, 1);
+  EXPECT_EQ((V{effects, speed}), (V{254, 0}));
+  EXPECT_EQ(scales, (V{0, 1, 2}));
+  EXPECT_EQ(ok, (V{34, 254, 0, 1, 2, 2})) << "the window changes without a restart";
   EXPECT_EQ(ok_options.substr(0, 27), "34 254 0 1 \r\n  first save  ") << "the window size is not in options.sav";
   EXPECT_EQ(ok_options.size(), 11u + 10 * 32);
   EXPECT_EQ(ok_display, "2 ");
-  EXPECT_EQ(ok_scale, 2);
-  EXPECT_EQ(ok_requested, 2) << "the window changes without a restart";
-  EXPECT_EQ(heard_cancelled, 204) << "heard at once while the screen is open";
-  EXPECT_EQ(output_cancelled, 0);
-  EXPECT_EQ(scale_cancelled, 0);
-  EXPECT_EQ(heard_right, 204);
+  // Heard at once while the screen is open; switched and stepped there only.
+  EXPECT_EQ((V{heard_cancelled, output_cancelled, scale_cancelled, heard_right}), (V{204, 0, 0, 204}));
   EXPECT_LT(text_drawn, 0.95) << "the page carries text";
   ASSERT_FALSE(page_one.empty());
   EXPECT_NE(page_one, page_two);

@@ -2,6 +2,8 @@
 // bag: clicks, the carried item, frame pacing, the verb panel and the cursor.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "interaction/items.h"
@@ -12,6 +14,7 @@
 #include "support/test_support.h"
 
 using namespace test_support;
+using V = std::vector<int>;
 
 namespace {
 
@@ -35,35 +38,29 @@ class MainLoop : public testing::Test {
 
 TEST_F(MainLoop, AButtonPressCountsOnceHoweverLongItIsHeldOrHoweverShort) {
   // Pressed on the take verb, then slid onto the look verb still held: no new press.
+  // (new_turn, click, mouse_status) after each pass.
+  const auto state = [] { return V{new_turn, click, mouse_status}; };
   pass(550, 395, 1);
-  EXPECT_EQ(mouse_button, kButtonTake);
-  EXPECT_EQ(mouse_status, kModeTake);
-  EXPECT_EQ(force_cursor, kVerbChosen);
-  EXPECT_EQ(click, kClickHeld);
+  EXPECT_EQ(state(), (V{1, kClickHeld, kModeTake}));
+  EXPECT_EQ((V{mouse_button, force_cursor}), (V{kButtonTake, kVerbChosen}));
   for (int i = 0; i < 3; ++i) {
     pass(550, 430, 1);
-    EXPECT_EQ(new_turn, 0);
-    EXPECT_EQ(click, kClickHeld);
-    EXPECT_EQ(mouse_status, kModeTake);
+    EXPECT_EQ(state(), (V{0, kClickHeld, kModeTake})) << i;
   }
   pass(550, 430, 0);
   EXPECT_EQ(click, kClickFree) << "released: the next press counts again";
   pass(550, 430, 1);
-  EXPECT_EQ(new_turn, 1);
-  EXPECT_EQ(mouse_status, kModeLook);
+  EXPECT_EQ(state(), (V{1, kClickHeld, kModeLook}));
   pass(320, 300, 0);
-  // The take verb clicked with no hold while the last pass ran: one click.
+  // The take verb clicked with no hold while the last pass ran: one click, up in the next pass.
   headless::click(headless::now(), 550, 395, 0);
   main_loop_pass();
-  EXPECT_EQ(mouse_status, kModeTake) << "the quick click chose the verb";
-  EXPECT_EQ(click, kClickHeld);
+  EXPECT_EQ(state(), (V{1, kClickHeld, kModeTake}));
   main_loop_pass();
-  EXPECT_EQ(new_turn, 0);
-  EXPECT_EQ(click, kClickFree) << "the button reads up in the next pass";
+  EXPECT_EQ(state(), (V{0, kClickFree, kModeTake}));
   headless::click(headless::now(), 550, 430, 0);
   main_loop_pass();
-  EXPECT_EQ(new_turn, 1) << "a second quick click counts again";
-  EXPECT_EQ(mouse_status, kModeLook);
+  EXPECT_EQ(state(), (V{1, kClickHeld, kModeLook})) << "a second quick click counts again";
   // A scripted button held over many passes, sliding from take onto look, acts once.
   const int t = headless::now() + 10;
   headless::mouse_at(t, 550, 395, 1);
@@ -108,18 +105,14 @@ TEST_F(MainLoop, EachVerbChoosesItsCursorTheBagShowsUseOrWithAnItemTheGearAndARi
   EXPECT_EQ(mouse_status, kModeItemOnTarget);
   pass(550, 395, 0);
   pass(550, 395, 1);
-  EXPECT_EQ(mouse_status, kModeItem);
-  EXPECT_EQ(force_cursor, 0);
-  EXPECT_EQ(invent_nr, 1);
+  EXPECT_EQ((V{mouse_status, force_cursor, invent_nr}), (V{kModeItem, 0, 1}));
   // A right click puts the carried item back, even over the panel.
   pass(550, 395, 0);
   pass(550, 395, 2);
   EXPECT_EQ(invent_nr, 2);
   EXPECT_STREQ(inventory_obj[1], "tool");
   EXPECT_STREQ(inv_obj_describe[1][0], "a screwdriver");
-  EXPECT_EQ(mouse_status, kModeWalk);
-  EXPECT_EQ(click, kClickHeld);
-  EXPECT_EQ(force_cursor, 0);
+  EXPECT_EQ((V{mouse_status, click, force_cursor}), (V{kModeWalk, kClickHeld, 0}));
 }
 
 TEST_F(MainLoop, AFrameEvery55VirtualMillisecondsThePassCounterWrapsFrom990To10AndTheTalkCursorAnimates) {
@@ -139,9 +132,9 @@ TEST_F(MainLoop, AFrameEvery55VirtualMillisecondsThePassCounterWrapsFrom990To10A
   EXPECT_LE(frames, 100);
   game = 989;
   main_loop_pass();
-  EXPECT_EQ(game, 990);
+  const int after_989 = game;
   main_loop_pass();
-  EXPECT_EQ(game, 11);
+  EXPECT_EQ((V{after_989, game}), (V{990, 11}));
   force_cursor = kVerbChosen;
   mouse_status = kModeTalk;
   int seen[3] = {0, 0, 0};

@@ -40,35 +40,23 @@ int run_to_main_menu() {
 }
 
 // Standard output and standard error into one file, in the order written.
-class ConsoleCapture {
- public:
+struct ConsoleCapture {
+  FILE* file = std::tmpfile();
+  int out = dup(1), err = dup(2);
   ConsoleCapture() {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    saved_out_ = dup(1);
-    saved_err_ = dup(2);
-    file_ = std::tmpfile();
-    dup2(fileno(file_), 1);
-    dup2(fileno(file_), 2);
+    std::fflush(nullptr);
+    dup2(fileno(file), 1);
+    dup2(fileno(file), 2);
   }
   std::string text() {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    dup2(saved_out_, 1);
-    dup2(saved_err_, 2);
-    close(saved_out_);
-    close(saved_err_);
+    std::fflush(nullptr);
+    dup2(out, 1), dup2(err, 2), close(out), close(err);
+    std::rewind(file);
     std::string all;
-    std::rewind(file_);
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, file_)) > 0;) all.append(buf, n);
-    std::fclose(file_);
+    for (int c; (c = std::fgetc(file)) != EOF;) all += static_cast<char>(c);
+    std::fclose(file);
     return all;
   }
-
- private:
-  int saved_out_ = -1, saved_err_ = -1;
-  FILE* file_ = nullptr;
 };
 
 int count_of(const std::string& text, const std::string& what) {
@@ -121,7 +109,8 @@ TEST(StartUp, TheProgressBarRunsOverAllRoomsThenNewGameReachesTheFirstRoomWithTh
   EXPECT_EQ((V{hero_x, hero_y, click_x2, true_y, mouse_status}), (V{298, 267, 298, 267, kModeWalk}));
   EXPECT_EQ((V{take_object, gear_object, use_object, talk_goto, talk_nr, change_room}), (V{-1, -1, -1, -1, -1, -1}));
   // Loading the room recorded the states its tables were built for.
-  for (int i = 0; i < 10; ++i) EXPECT_EQ((V{old_furni_anim[i], old_person_anim[i]}), (V{furni_anim[i], person_anim[i]}));
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ((V{old_furni_anim[i], old_person_anim[i]}), (V{furni_anim[i], person_anim[i]})) << i;
   // The in-game music plays, looping; the title music was started once before.
   EXPECT_EQ((V{track_nr, headless::sound().midi_plays, headless::sound().midi_loop}), (V{2, 2, 1}));
   EXPECT_NE(headless::sound().playing_midi, nullptr);
@@ -253,7 +242,8 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   const int status = run_game();
   const std::string out = console.text();
   EXPECT_EQ(status, 1);
-  const size_t failure = out.find("Pelvaro: the settings could not be saved to options.sav: No space left on device.\n");
+  const size_t failure =
+      out.find("Pelvaro: the settings could not be saved to options.sav: No space left on device.\n");
   ASSERT_NE(failure, std::string::npos) << out;
   EXPECT_LT(failure, out.find("Credits:")) << out;
   EXPECT_EQ(read_file("options.sav"), "11 22 33 1 \r\n  my first save");

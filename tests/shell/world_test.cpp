@@ -87,8 +87,8 @@ TEST(WorldLifetimes, ClearingASlotGivesTheClearedValuesAndKeepsTheRest) {
                new_hero_x[2], go_through[2]}),
             V(20, 0));
   EXPECT_EQ((V{furni_mouse_x[2], furni_mouse_y2[2], person_mouse_x2[2]}), (V{-1, -1, -1}));
-  EXPECT_EQ((V{furni_present[2], person_present[2], person_interact[2], furni_anim[2], old_furni_anim[2], person_anim[2],
-               furni_frame_nr[2], person_frame_nr[2], take_furni_dir[2]}),
+  EXPECT_EQ((V{furni_present[2], person_present[2], person_interact[2], furni_anim[2], old_furni_anim[2],
+               person_anim[2], furni_frame_nr[2], person_frame_nr[2], take_furni_dir[2]}),
             (V{1, 1, 1, 2, 2, 2, 4, 4, kMoveTakeRight}));
   EXPECT_TRUE(furniture[2][0] == picture && person[2][0] == picture);
   // The slot next to it is untouched.
@@ -101,7 +101,8 @@ TEST(WorldLifetimes, ASavedGameHoldsTheHeroTheRoomTheInventoryAndTheStory) {
   visit_saved_game([&](const char* name, auto&) { held.insert(name); });
   EXPECT_EQ(held, (std::set<std::string>{
                       "hero_x", "hero_y", "invent_nr", "room_name", "inventory_obj", "story_gotaccesscard",
-                      "story_adyteleskop", "story_schrankoffen", "story_sandalkohol", "story_brokencase", "story_diamant",
+                      "story_adyteleskop", "story_schrankoffen", "story_sandalkohol", "story_brokencase",
+                      "story_diamant",
                       "story_teleskop", "story_gotglasses", "story_blei", "story_bleiloesung", "story_gotblei",
                       "story_douche", "story_bleitank", "story_alarm", "story_zirud_talk", "story_hero_uff"}));
 }
