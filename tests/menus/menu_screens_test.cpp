@@ -2,9 +2,7 @@
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "menus/main_menu.h"
@@ -45,10 +43,8 @@ TEST(Sliders, ValuesKnobPlacesAndThePointerConvertByTheRulesAndTruncate) {
   for (auto [pointer, knob] : Points{{340, 330}, {330, 320}, {329, 320}, {0, 320}, {480, 470}, {481, 470}})
     EXPECT_EQ(sliders::knob_x_for_pointer(pointer), knob) << pointer;
   // The knob at (395, 170), 20 x 10, is held strictly inside.
-  EXPECT_TRUE(sliders::pointer_on_knob(395, 170, 396, 171));
-  EXPECT_TRUE(sliders::pointer_on_knob(395, 170, 414, 179));
-  for (auto [x, y] : Points{{395, 175}, {415, 175}, {400, 170}, {400, 180}})
-    EXPECT_FALSE(sliders::pointer_on_knob(395, 170, x, y)) << x << "," << y;
+  for (auto [x, y] : Points{{396, 171}, {414, 179}, {395, 175}, {415, 175}, {400, 170}, {400, 180}})
+    EXPECT_EQ(sliders::pointer_on_knob(395, 170, x, y), x == 396 || x == 414) << x << "," << y;
 }
 
 TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPage) {
@@ -82,12 +78,10 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_EQ(pages[0].size(), 3u);
   EXPECT_EQ(pages[2].back().text, "g");
-  EXPECT_EQ(menu_screens::next_scale(0, 2), 1);
-  EXPECT_EQ(menu_screens::next_scale(1, 2), 2);
-  EXPECT_EQ(menu_screens::next_scale(2, 2), 0);
-  EXPECT_EQ(menu_screens::next_scale(0, 1), 1);
-  EXPECT_EQ(menu_screens::next_scale(1, 1), 0);
-  EXPECT_EQ(menu_screens::next_scale(5, 2), 0) << "a factor chosen on a larger desktop goes back to automatic";
+  // The window size steps automatic, 1x .. the largest, automatic; a factor from a larger desktop goes to automatic.
+  using menu_screens::next_scale;
+  EXPECT_EQ((V{next_scale(0, 2), next_scale(1, 2), next_scale(2, 2), next_scale(0, 1), next_scale(1, 1),
+               next_scale(5, 2)}), (V{1, 2, 0, 1, 0, 0}));
 }
 
 TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
@@ -145,8 +139,7 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
       EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 339 && texts[1].box.y2 < 400);
     }
   EXPECT_EQ(menu_screens::scale_texts(3, 4, false)[1].text, "3x");
-  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos)
-      << "automatic names its factor";
+  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos) << "automatic's factor";
 }
 
 namespace {
@@ -201,10 +194,8 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   int after_track = -1, after_slide = -1, after_knob_click = -1, knob_x = -1, heard = -1, effects = -1, speed = -1;
   int heard_cancelled = -1, output_cancelled = -1, scale_cancelled = -1, heard_right = -1;
   double knob_lit = -1, back_lit = -1, text_drawn = -1;
-  std::vector<int> scales;
   std::string ok_options, ok_display;
-  V ok;  // music, effects, text speed, text output, window size and the window asked for after OK
-  std::vector<int> page_one, page_two, page_one_again;
+  V scales, ok, page_one, page_two, page_one_again;  // ok: music, effects, text speed, output, size, window asked
   const auto text_area = [](std::vector<int>& into) {
     for (int y = 60; y <= 380; ++y)
       for (int x = 60; x <= 580; ++x) into.push_back(getpixel(headless::last_frame(), x, y));
@@ -219,16 +210,10 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   };
   Player player;
   player.then([] { return in_main_menu() && showing_menu(); },
-              [&] {
-                menu_first = !showing_options() && !showing_instructions();
-                press(150, 313);
-              })
+              [&] { menu_first = !showing_options() && !showing_instructions(), press(150, 313); })
       // The music knob shows 180 at 425. Pressed on the track beside it and moved: nothing.
       .then([] { return mouse_b == 0 && showing_options(); },
-            [&] {
-              scales.push_back(tmp_window_scale);
-              drag(460, 340, 225);
-            })
+            [&] { scales.push_back(tmp_window_scale), drag(460, 340, 225); })
       // Pressed beside the knob, then slid onto it with the button held: nothing.
       .then([] { return released_at(340); }, [&] { after_track = tmp_music_vol, drag(410, 345, 225, 435); })
       // A click on the knob without moving it keeps 180 (reading 425 back would give 178).
@@ -237,8 +222,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
             [&] { after_knob_click = tmp_music_vol, drag(435, 350, 225); })
       .then([] { return released_at(350) && !showing_menu(); },
             [&] {
-              heard = headless::sound().midi_volume;
-              knob_x = controller_x;
+              heard = headless::sound().midi_volume, knob_x = controller_x;
               knob_lit = shown_share(headless::last_frame(), controller_on, 340, 220);
               drag(459, 630, 275);  // sound effects (knob at 449) past the right end
             })
@@ -258,10 +242,8 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
       .then([] { return released_at(370) && mouse_y == 325; }, [] { press(402, 366); })
       .then([] { return released_at(402); },
             [&] {
-              heard_cancelled = headless::sound().midi_volume;
-              output_cancelled = tmp_text_output;
-              scale_cancelled = tmp_window_scale;
-              press(440, 420);
+              heard_cancelled = headless::sound().midi_volume, output_cancelled = tmp_text_output;
+              scale_cancelled = tmp_window_scale, press(440, 420);
             })
       .then([] { return back_in_menu_from(440); }, [&] { restored("cancel"), press(150, 313); })
       .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
@@ -272,18 +254,14 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
       .then([] { return mouse_b == 0 && showing_instructions(); }, [] { headless::mouse_at(soon(), 139, 430, 0); })
       .then([] { return mouse_x == 139 && mouse_y == 430; },
             [&] {
-              text_area(page_one);
+              text_area(page_one), press(140, 430);
               text_drawn = frame_share(main_instruct_bmp, {60, 60, 580, 380});
-              press(140, 430);
             })
       .then([] { return released_at(140); }, [&] { text_area(page_two), press(141, 430); })
       .then([] { return released_at(141); },
             [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
       .then([] { return mouse_x == 560; },
-            [&] {
-              back_lit = shown_share(headless::last_frame(), inst_back_on, 416, 406);
-              press(560, 440);
-            })
+            [&] { back_lit = shown_share(headless::last_frame(), inst_back_on, 416, 406), press(560, 440); })
       .then([] { return back_in_menu_from(560); }, [&] { instructions_back = true, press(151, 268); })
       .then([] { return released_at(151) && showing_instructions(); }, [] { right_click(500, 200); })
       .then([] { return back_in_menu_from(500); }, [&] { menu_after_right_click = true, headless::stop(); });
@@ -309,6 +287,5 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   EXPECT_NE(page_one, page_two);
   EXPECT_EQ(page_one, page_one_again);
   EXPECT_GT(back_lit, 0.7);
-  EXPECT_TRUE(instructions_back);
-  EXPECT_TRUE(menu_after_right_click);
+  EXPECT_TRUE(instructions_back && menu_after_right_click);
 }
