@@ -27,9 +27,7 @@ class MainLoop : public testing::Test {
   }
   // `n` passes with the mouse at (mx, my) and the given buttons.
   static void pass(int mx, int my, int buttons, int n = 1) {
-    mouse_x = mx;
-    mouse_y = my;
-    mouse_b = buttons;
+    mouse_x = mx, mouse_y = my, mouse_b = buttons;
     for (int i = 0; i < n; ++i) main_loop_pass();
   }
 };
@@ -38,7 +36,6 @@ class MainLoop : public testing::Test {
 
 TEST_F(MainLoop, AButtonPressCountsOnceHoweverLongItIsHeldOrHoweverShort) {
   // Pressed on the take verb, then slid onto the look verb still held: no new press.
-  // (new_turn, click, mouse_status) after each pass.
   const auto state = [] { return V{new_turn, click, mouse_status}; };
   pass(550, 395, 1);
   EXPECT_EQ(state(), (V{1, kClickHeld, kModeTake}));
@@ -54,25 +51,18 @@ TEST_F(MainLoop, AButtonPressCountsOnceHoweverLongItIsHeldOrHoweverShort) {
   pass(320, 300, 0);
   // The take verb clicked with no hold while the last pass ran: one click, up in the next pass.
   headless::click(headless::now(), 550, 395, 0);
-  main_loop_pass();
-  EXPECT_EQ(state(), (V{1, kClickHeld, kModeTake}));
-  main_loop_pass();
-  EXPECT_EQ(state(), (V{0, kClickFree, kModeTake}));
+  std::vector<V> states;
+  for (int i = 0; i < 2; ++i) main_loop_pass(), states.push_back(state());
   headless::click(headless::now(), 550, 430, 0);
-  main_loop_pass();
-  EXPECT_EQ(state(), (V{1, kClickHeld, kModeLook})) << "a second quick click counts again";
-  // A scripted button held over many passes, sliding from take onto look, acts once.
+  main_loop_pass(), states.push_back(state());  // a second quick click counts again
+  EXPECT_EQ(states,
+            (std::vector<V>{{1, kClickHeld, kModeTake}, {0, kClickFree, kModeTake}, {1, kClickHeld, kModeLook}}));
+  // A scripted button held over many passes, sliding from take onto look, acts once; the verb of the press stays.
   const int t = headless::now() + 10;
-  headless::mouse_at(t, 550, 395, 1);
-  headless::mouse_at(t + 30, 550, 430, 1);
-  headless::mouse_at(t + 200, 550, 430, 0);
+  headless::mouse_at(t, 550, 395, 1), headless::mouse_at(t + 30, 550, 430, 1), headless::mouse_at(t + 200, 550, 430, 0);
   int fresh = 0;
-  while (headless::now() < t + 190) {
-    main_loop_pass();
-    fresh += new_turn;
-  }
-  EXPECT_EQ(fresh, 1);
-  EXPECT_EQ(mouse_status, kModeTake) << "the verb of the press stays";
+  while (headless::now() < t + 190) main_loop_pass(), fresh += new_turn;
+  EXPECT_EQ((V{fresh, mouse_status}), (V{1, kModeTake}));
   while (headless::now() < t + 210) main_loop_pass();
   EXPECT_EQ(click, kClickFree);
 }
@@ -85,30 +75,24 @@ TEST_F(MainLoop, EachVerbChoosesItsCursorTheBagShowsUseOrWithAnItemTheGearAndARi
   for (const auto& v : verbs) {
     SCOPED_TRACE(v.button);
     pass(v.mx, v.my, 0);
-    EXPECT_EQ(mouse_button, v.button);
-    EXPECT_EQ(mouse_status, kModeWalk) << "hovering a verb shows the walk cursor";
+    const V hovered = {mouse_button, mouse_status};  // hovering a verb shows the walk cursor
     pass(v.mx, v.my, 1);
-    EXPECT_EQ(mouse_status, v.mode);
-    pass(v.mx, v.my, 0);
-    EXPECT_EQ(mouse_status, v.mode) << "the chosen verb stays while forced";
+    const int chosen = mouse_status;
+    pass(v.mx, v.my, 0);  // the chosen verb stays while forced
+    EXPECT_EQ((V{hovered[0], hovered[1], chosen, mouse_status}), (V{v.button, kModeWalk, v.mode, v.mode}));
     force_cursor = kVerbFree;
   }
   pass(70, 400, 0);
-  EXPECT_EQ(mouse_button, kButtonBag);
-  EXPECT_EQ(mouse_status, kModeUse) << "over the bag the use cursor";
+  EXPECT_EQ((V{mouse_button, mouse_status}), (V{kButtonBag, kModeUse})) << "over the bag the use cursor";
   // With an item carried the bag shows the gear and the panel does not react.
-  arrow_obj = "tool";
-  arrow_describe[0] = "a screwdriver";
-  arrow_describe[1] = arrow_describe[2] = "";
+  arrow_obj = "tool", arrow_describe[0] = "a screwdriver", arrow_describe[1] = arrow_describe[2] = "";
   mouse_status = kModeItem;
   pass(70, 400, 1);
   EXPECT_EQ(mouse_status, kModeItemOnTarget);
-  pass(550, 395, 0);
-  pass(550, 395, 1);
+  pass(550, 395, 0), pass(550, 395, 1);
   EXPECT_EQ((V{mouse_status, force_cursor, invent_nr}), (V{kModeItem, 0, 1}));
   // A right click puts the carried item back, even over the panel.
-  pass(550, 395, 0);
-  pass(550, 395, 2);
+  pass(550, 395, 0), pass(550, 395, 2);
   EXPECT_EQ(invent_nr, 2);
   EXPECT_STREQ(inventory_obj[1], "tool");
   EXPECT_STREQ(inv_obj_describe[1][0], "a screwdriver");
@@ -128,8 +112,7 @@ TEST_F(MainLoop, AFrameEvery55VirtualMillisecondsThePassCounterWrapsFrom990To10A
     }
   }
   // 5500 ms hold 100 frame intervals; passes take a few virtual ms each.
-  EXPECT_GE(frames, 95);
-  EXPECT_LE(frames, 100);
+  EXPECT_TRUE(frames >= 95 && frames <= 100) << frames;
   game = 989;
   main_loop_pass();
   const int after_989 = game;
@@ -151,8 +134,7 @@ TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
   auto shown_is = [](BITMAP* want) {
     platform_hide_pointer();
     clear_bitmap(memory_screen);
-    mouse_x = 0;
-    mouse_y = 0;
+    mouse_x = mouse_y = 0;
     platform_show_pointer(memory_screen);
     BITMAP* expected = create_bitmap(want->w, want->h);
     clear_bitmap(expected);
@@ -177,12 +159,9 @@ TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "mode " << c.mode << " count " << c.count);
-    mouse_status = c.mode;
-    cursor_nr = c.count;
-    mouse_over_sth = c.over;
+    mouse_status = c.mode, cursor_nr = c.count, mouse_over_sth = c.over;
     maus();
-    EXPECT_EQ(cursor_nr, c.count_after);
-    EXPECT_EQ(mouse_over_sth, 0);
+    EXPECT_EQ((V{cursor_nr, mouse_over_sth}), (V{c.count_after, 0}));
     EXPECT_TRUE(shown_is(c.want));
   }
 }
@@ -197,18 +176,13 @@ TEST(HoverTest, ThingsAreFoundByTheirHotSpotWithInclusiveBoundsAndOnlyWhenPresen
     int x, y, present, over;
   } furni[] = {{80, 60, 1, 1}, {81, 60, 1, 0}, {30, 60, 1, 1}, {30, 60, 2, 0}};
   for (const auto& f : furni) {
-    furni_present[0] = f.present;
-    mouse_x = f.x;
-    mouse_y = f.y;
-    mouse_over_sth = 0;
+    furni_present[0] = f.present, mouse_x = f.x, mouse_y = f.y, mouse_over_sth = 0;
     mouse_over_furni();
-    EXPECT_EQ(furni_mouse_over[0], f.over) << f.x << "," << f.y << " present " << f.present;
-    EXPECT_EQ(mouse_over_sth, f.over);
+    EXPECT_EQ((V{furni_mouse_over[0], mouse_over_sth}), (V{f.over, f.over})) << f.x << "," << f.y << " " << f.present;
   }
   person_present[3] = 1;
   person_mouse_x[3] = 200, person_mouse_x2[3] = 250, person_mouse_y[3] = 100, person_mouse_y2[3] = 115;
-  counter = 3;
-  mouse_x = 180;
+  counter = 3, mouse_x = 180;
   for (int y : {100, 101}) {
     mouse_y = y;
     mouse_over_person();
@@ -220,10 +194,8 @@ TEST(WaitRelease, OnlyPollsWithoutAButtonCount) {
   fresh_game();
   // Down for 30 ms, up for 3 polls, down again for 30 ms, then up for good:
   // the polls with a button down do not count, the three free ones do.
-  headless::mouse_at(0, 0, 0, 1);
-  headless::mouse_at(30, 0, 0, 0);
-  headless::mouse_at(33, 0, 0, 2);
-  headless::mouse_at(63, 0, 0, 0);
+  headless::mouse_at(0, 0, 0, 1), headless::mouse_at(30, 0, 0, 0);
+  headless::mouse_at(33, 0, 0, 2), headless::mouse_at(63, 0, 0, 0);
   wait_mouse_release();
   EXPECT_EQ(headless::now(), 63 + 6);
 }
