@@ -1,13 +1,12 @@
-// The whole program, headless, from its start to the main loop of a new game,
-// and where something fails around it: no display, a missing datafile, state
-// files that cannot be written, a Quit whose options cannot be saved. Each
-// run ends as it should, says why on the console and changes no other file.
+// The whole program, headless, from its start to a new game's main loop, and its failures (no display, a missing
+// datafile, state files that cannot be written): each run ends as it should, says why and changes no other file.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -38,6 +37,8 @@ int run_to_main_menu() {
   player.then(in_main_menu, [] { headless::stop(); });
   return run_game();
 }
+
+void make_save_folders() { mkdir("sav", 0755), mkdir("sav/tmp", 0755); }
 
 // Standard output and standard error into one file, in the order written.
 struct ConsoleCapture {
@@ -86,23 +87,18 @@ TEST(StartUp, TheProgressBarRunsOverAllRoomsThenNewGameReachesTheFirstRoomWithTh
       .then([] { return video_active == 1; }, [] { headless::key_at(headless::now() + 1, KEY_ESC << 8 | 27); })
       .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
-  EXPECT_EQ(presents_with_bar, 43);
-  EXPECT_EQ(loop_at_menu, 34) << "43 steps, the bar stays on its last picture from the 34th";
+  // 43 steps, the bar on its last picture from the 34th; the title music started once.
+  EXPECT_EQ((V{presents_with_bar, loop_at_menu, plays_at_menu}), (V{43, 34, 1}));
   EXPECT_EQ(room_at_menu, "future_chimietp");
-  EXPECT_EQ(plays_at_menu, 1) << "the title music, started once";
-  EXPECT_TRUE(title_released);
-  EXPECT_TRUE(folders_made);
-
+  EXPECT_TRUE(title_released && folders_made);
   EXPECT_STREQ(room_name, "future_floor1");
   EXPECT_EQ(invent_nr, 1);
   EXPECT_STREQ(inventory_obj[0], "rolle");
   EXPECT_STREQ(inv_obj_describe[0][0], TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.",
                                           "Mum's rolling pin is my allrounder tool."));
   EXPECT_STREQ(inv_obj_describe[0][1], "");
-  for (int i = 1; i < kInventorySlots; ++i) {
-    ASSERT_STREQ(inventory_obj[i], "z") << i;
-    ASSERT_NE(inventory_obj_bmp[i], nullptr);
-  }
+  for (int i = 1; i < kInventorySlots; ++i)
+    ASSERT_TRUE(inventory_obj[i] == std::string("z") && inventory_obj_bmp[i]) << "slot " << i << " empty";
   // The first line was spoken over the hero's head.
   EXPECT_STREQ(input_text[0][0], TR("So. Jetzt aber schnell weg hier.", "Ok, let's get the hell out of here."));
   EXPECT_EQ((V{sentence_x, talk_direction}), (V{298, kTalkFront}));
@@ -170,8 +166,7 @@ TEST(Failures, AMissingOrGarbledDatafileStopsWithItsNameInsteadOfCrashing) {
 
 TEST(Failures, AStateFileBlockedAtStartUpIsRemovedAndReported) {
   fresh_game();
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
+  make_save_folders();
   // An earlier run's state, and a folder where the new one's temporary file goes.
   write_file("sav/tmp/physik.sav", "1 1 1 ");
   mkdir("sav/tmp/physik.sav.tmp", 0755);
@@ -194,8 +189,7 @@ TEST(Failures, OnAFullDiskTheFirstRoomStartsFromItsScriptNotFromAnEarlierRun) {
   // An earlier run left the first room's pieces 0..9 hidden in state 7; this
   // run cannot write the room's file (the temporary file leads to /dev/full).
   fresh_game();
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
+  make_save_folders();
   std::string earlier;
   for (int i = 0; i < kStateNumbers; ++i) earlier += i < 20 && i % 2 ? "7 " : "0 ";
   write_file("sav/tmp/ffloor1.sav", earlier);
@@ -205,10 +199,8 @@ TEST(Failures, OnAFullDiskTheFirstRoomStartsFromItsScriptNotFromAnEarlierRun) {
   const std::string err = testing::internal::GetCapturedStderr();
   // The room's script shows its first pieces, none in state 7.
   int shown = 0;
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_NE(furni_anim[i], 7) << "piece " << i;
-    shown += furni_present[i] == 1;
-  }
+  for (int i = 0; i < 10; ++i) shown += furni_present[i] == 1 && furni_anim[i] != 7;
+  EXPECT_EQ(std::count(furni_anim, furni_anim + 10, 7), 0);
   EXPECT_GT(shown, 0);
   EXPECT_NE(access("sav/tmp/ffloor1.sav", F_OK), 0);
   EXPECT_EQ(count_of(err, "could not be saved to sav/tmp/ffloor1.sav: No space left on device"), 1) << err;
@@ -232,8 +224,7 @@ TEST(Failures, AFolderWhereNothingCanBeWrittenIsReportedOnceAndTheGameStillRuns)
 TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   fresh_game();
   write_file("options.sav", "11 22 33 1 \r\n  my first save");
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
+  make_save_folders();
   ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);  // a full disk
   const auto before = folder_snapshot({"bugs.txt", "sav/tmp", "options.sav.tmp"});
   Player player;
@@ -242,8 +233,7 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   const int status = run_game();
   const std::string out = console.text();
   EXPECT_EQ(status, 1);
-  const size_t failure =
-      out.find("Pelvaro: the settings could not be saved to options.sav: No space left on device.\n");
+  const size_t failure = out.find("Pelvaro: the settings could not be saved to options.sav: No space left on device.");
   ASSERT_NE(failure, std::string::npos) << out;
   EXPECT_LT(failure, out.find("Credits:")) << out;
   EXPECT_EQ(read_file("options.sav"), "11 22 33 1 \r\n  my first save");
