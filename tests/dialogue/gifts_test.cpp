@@ -1,8 +1,5 @@
-// Gifts and the consequences of conversations, in the rooms with the game's
-// data: every answer of the gift table, the items taken or exchanged, the
-// flags raised, the hero thrown out or following the assistant, the access
-// card played through the teacher's menu, and a single-use sentence that
-// stays used after the hero has left the room and come back.
+// Gifts and the consequences of conversations in the game's rooms: every answer to a gift, the items taken or
+// exchanged, the flags raised and what they do, and a used-up sentence that stays used across a room change.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -37,8 +34,7 @@ int present(const char* dotted) { return node(dotted).s_present; }
 // there, speeches one unit long.
 void enter(const char* room) {
   dialogue_support::stand_in_room(room);
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
+  mkdir("sav", 0755), mkdir("sav/tmp", 0755);
   load_new_talking();
   text_speed = 1;
   headless::set_time_limit(headless::now() + 600000);
@@ -46,13 +42,9 @@ void enter(const char* room) {
 
 // The hero holds `item` out to person 0 and has reached him.
 int give(const char* item) {
-  arrow_obj = item;
-  arrow_describe[0] = "held";
-  arrow_describe[1] = arrow_describe[2] = "";
-  mouse_status = kModeItem;
+  arrow_obj = item, arrow_describe[0] = "held", arrow_describe[1] = arrow_describe[2] = "";
   output_text[0][0] = output_text[0][1] = output_text[0][2] = "";
-  talk_nr = talk_goto = 0;
-  action = kModeItemOnTarget;  // give
+  mouse_status = kModeItem, talk_nr = talk_goto = 0, action = kModeItemOnTarget;  // give
   return test_support::run_program([] { give_room(); });
 }
 
@@ -101,7 +93,7 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
     EXPECT_EQ(headless::present_count() > before, !g.answer[0].empty()) << "the person said it, or nothing";
     EXPECT_STREQ(arrow_obj, g.item);
     EXPECT_EQ(mouse_status, kModeItem);
-    if (!g.answer[0].empty()) EXPECT_EQ(talk_nr + talk_goto, -2);
+    if (!g.answer[0].empty()) EXPECT_EQ(talk_nr + talk_goto, -2) << "the talk is over";
   }
 }
 
@@ -112,10 +104,8 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
     enter("future_physiktp");
     story_teleskop = teleskop;
     EXPECT_EQ(give("diamond"), -1);
-    EXPECT_EQ(story_diamant, 1);
-    EXPECT_STREQ(arrow_obj, "") << "the teacher keeps it";
-    EXPECT_STREQ(arrow_describe[0], "");
-    EXPECT_EQ(mouse_status, kModeWalk);
+    EXPECT_EQ((Counts{story_diamant, mouse_status}), (Counts{1, kModeWalk}));
+    EXPECT_EQ(std::string(arrow_obj) + arrow_describe[0], "") << "the teacher keeps it";
     EXPECT_EQ(answer(), (teleskop ? Lines{TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
                                             "Ok the time machine is finished now. But you still have"),
                                          TR("du dich nur noch gegen die radioaktive Strahlung",
@@ -130,13 +120,10 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   // The alcohol sends Mrs Sand to sleep and leaves the hero with lemonade, without a word.
   enter("future_biolog");
   EXPECT_EQ(give("Alkohol"), -1);
-  EXPECT_EQ(story_sandalkohol, 1);
   EXPECT_EQ(answer(), (Lines{"", "", ""}));
-  EXPECT_STREQ(arrow_obj, "Limonade");
-  EXPECT_STREQ(arrow_describe[0], TR("Eine Flasche Ice-Tea.", "It's a bottle of Ice-Tea."));
-  EXPECT_STREQ(arrow_describe[1], "");
-  EXPECT_EQ(mouse_status, kModeItem);
-  EXPECT_EQ(talk_nr + talk_goto, -2);
+  EXPECT_EQ((Lines{arrow_obj, arrow_describe[0], arrow_describe[1]}),
+            (Lines{"Limonade", TR("Eine Flasche Ice-Tea.", "It's a bottle of Ice-Tea."), ""}));
+  EXPECT_EQ((Counts{story_sandalkohol, mouse_status, talk_nr + talk_goto}), (Counts{1, kModeItem, -2}));
   // The lead brings the second figure, which speaks twice.
   enter("future_chimie");
   ASSERT_EQ(person_present[1], 0);
@@ -149,25 +136,21 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   });
   EXPECT_EQ(give("Blei"), -1);
   headless::on_present(nullptr);
-  EXPECT_EQ(person_present[1], 1);
-  EXPECT_EQ(person_anim[1], 0) << "back to its idle loop";
-  EXPECT_EQ(speeches, 2);
+  EXPECT_EQ((Counts{person_present[1], person_anim[1], speeches}), (Counts{1, 0, 2})) << "back to its idle loop";
   EXPECT_EQ(answer(), (Lines{TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer",
                                 "Now go to Mister Rarozir and ask him for"),
                              TR("Chemiker Brille. Damit kannst du die Augen gegen giftige",
                                 "chemist's glasses. They protect your eyes"),
                              TR("Substanzen schuetzen.", "against poisonous substances.")}));
-  EXPECT_EQ(story_blei, 1);
+  EXPECT_EQ((Counts{story_blei, mouse_status}), (Counts{1, kModeWalk}));
   EXPECT_STREQ(arrow_obj, "");
-  EXPECT_EQ(mouse_status, kModeWalk);
 }
 
 TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
   enter("future_crossing");
   cons_gotglasses = 1;
   cons_sent();
-  EXPECT_EQ(cons_gotglasses, 0);
-  EXPECT_EQ(story_gotglasses + story_bleiloesung, 2);
+  EXPECT_EQ((Counts{cons_gotglasses, story_gotglasses, story_bleiloesung}), (Counts{0, 1, 1}));
   expect_bag("glasses", TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."));
 
   enter("future_chimie");
@@ -190,19 +173,14 @@ TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
   enter("future_physik");
   cons_adyteleskop = 1;
   cons_sent();
-  EXPECT_EQ(cons_adyteleskop, 0);
-  EXPECT_EQ((Counts{story_adyteleskop, story_zirud_talk}), (Counts{1, 2}));
+  EXPECT_EQ((Counts{cons_adyteleskop, story_adyteleskop, story_zirud_talk}), (Counts{0, 1, 2}));
   EXPECT_STREQ(room_name, "future_physiktp");
   EXPECT_EQ(hero_x * 1000 + hero_y, 320365);
 }
 
 TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
   enter("future_physiktp");
-  hero_x = 470;
-  hero_y = 365;
-  talk_nr = talk_goto = 0;
-  talk_direction = talk_pers_dir[0];
-  action = kModeTalk;
+  hero_x = 470, hero_y = 365, talk_nr = talk_goto = 0, talk_direction = talk_pers_dir[0], action = kModeTalk;
   auto menu_holds = [](int option, const char* line) {
     return [option, line] { return choice == 0 && hidebuttons == 1 && std::string(input_text[option][0]) == line; };
   };
@@ -227,19 +205,13 @@ TEST(RoomState, ASingleUseSentenceStaysUsedAfterLeavingAndComingBack) {
   enter("future_crossing");
   set_temp_file();  // the room's initial state, as the start-up writes it
   ASSERT_EQ(save_temp(), 0);
-  talk_nr = 0;
-  branch1 = branch2 = branch3 = branch4 = 0;
-  choice = 1;  // "what does my file say", once only
-  update_talk_tree();
-  choice = 2;  // where the doors lead, again and again
-  update_talk_tree();
+  talk_nr = branch1 = branch2 = branch3 = branch4 = 0;
+  for (int c : {1, 2}) choice = c, update_talk_tree();  // "what does my file say" once; where the doors lead
   ASSERT_EQ(present("1"), 0);
   // Out to future_floor1 through exit 0 and back through its exit 1.
-  change_room = 0;
-  enter_new_room();
+  change_room = 0, enter_new_room();
   ASSERT_STREQ(room_name, "future_floor1");
-  change_room = 1;
-  enter_new_room();
+  change_room = 1, enter_new_room();
   ASSERT_STREQ(room_name, "future_crossing");
   // 1 used up, 2 used once, 5 still withheld, 4 still ends the talk.
   EXPECT_EQ((Counts{present("1"), node("1").s_call_nr, node("2").s_call_nr, present("5"), node("4").s_exit}),
