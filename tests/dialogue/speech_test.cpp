@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
-#include <utility>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -50,9 +48,7 @@ void offer(int c, const char* l0, const char* l1 = "", const char* l2 = "") {
 // One menu pass with the mouse at (mx, my) and the given buttons.
 int pass(int mx, int my, int buttons = 0) {
   clear_to_color(memory_screen, background());
-  mouse_x = mx;
-  mouse_y = my;
-  mouse_b = buttons;
+  mouse_x = mx, mouse_y = my, mouse_b = buttons;
   return talk_menu_pass();
 }
 
@@ -79,15 +75,12 @@ TEST(Menu, OptionsStackUpTo450TwentyPixelsALineAndTheHoverBandIsStrict) {
     EXPECT_EQ(pass(mx, my, 1), 0) << mx << "," << my;
     EXPECT_EQ(ink(kOrange).count, 0) << mx << "," << my;
   }
-  EXPECT_EQ(pass(41, 351, 1), 1);
-  EXPECT_EQ(pass(600, 449, 1), 5);
-  EXPECT_EQ(pass(600, 449, 0), 0) << "hovering alone picks nothing";
+  EXPECT_EQ((std::vector<int>{pass(41, 351, 1), pass(600, 449, 1), pass(600, 449, 0)}), (std::vector<int>{1, 5, 0}))
+      << "hovering alone picks nothing";
   // Options 1, 3 and 5 alone from 390: 3 is the line from 410 to 430.
   talk_node(0, talk_path("2")).s_present = talk_node(0, talk_path("4")).s_present = 0;
   manage_talk();
-  EXPECT_EQ(pass(100, 420, 1), 3);
-  EXPECT_EQ(pass(100, 395, 1), 1);
-  EXPECT_EQ(pass(100, 385, 1), 0);
+  EXPECT_EQ((std::vector<int>{pass(100, 420, 1), pass(100, 395, 1), pass(100, 385, 1)}), (std::vector<int>{3, 1, 0}));
   // A three-line sentence takes 60 pixels: seven lines start at 450 - 7 x 20 = 310, option 2 runs 330..390.
   for (int c : {2, 4}) talk_node(0, TalkPath{}.child(c)).s_present = 1;
   offer(2, "eins", "zwei", "drei");
@@ -111,8 +104,7 @@ TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrange
   choice = 0;
   const auto said = [](const char* l0, const char* l2, int ax, int ay) {
     clear_to_color(memory_screen, background());
-    input_text[0][0] = l0, input_text[0][1] = "", input_text[0][2] = l2;
-    sentence_x = ax, sentence_y = ay;
+    input_text[0][0] = l0, input_text[0][1] = "", input_text[0][2] = l2, sentence_x = ax, sentence_y = ay;
     show_text_hero();
     return ink(kGreen);
   };
@@ -134,9 +126,7 @@ TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrange
     for (int x = 0; x < 640; ++x) ASSERT_NE(getpixel(memory_screen, x, y), kGreen) << "line 1 is empty";
   // A person's reply.
   clear_to_color(memory_screen, background());
-  choice = 3;
-  output_text[3][0] = "Ok, bis geschwenn.";
-  reply_x = 45, reply_y = 300;
+  choice = 3, output_text[3][0] = "Ok, bis geschwenn.", reply_x = 45, reply_y = 300;
   show_text_npc();
   const Ink orange = ink(kOrange);
   EXPECT_TRUE(orange.left >= 40 && orange.left < 45 && orange.top >= 300 && orange.bottom < 320);
@@ -156,13 +146,11 @@ TEST(Speaking, ASpeechLastsTextSpeedTimes40PassesAndAClickOfEitherButtonSkipsThe
   const int start = headless::now();
   headless::click(start + 300, 320, 240, 200);
   standard_remark("Das geht so nicht.");
-  EXPECT_GT(talking_passes, 10);
-  EXPECT_LT(talking_passes, 200) << "the speech ended at the click";
+  EXPECT_TRUE(talking_passes > 10 && talking_passes < 200) << "the speech ended at the click: " << talking_passes;
   EXPECT_GE(headless::now(), start + 500) << "and returned only once the button was let go";
   EXPECT_EQ(hero_action[0], 0) << "the hero stands again";
   talking_passes = 0;
-  headless::mouse_at(headless::now() + 300, 320, 240, 2);
-  headless::mouse_at(headless::now() + 400, 320, 240, 0);
+  headless::mouse_at(headless::now() + 300, 320, 240, 2), headless::mouse_at(headless::now() + 400, 320, 240, 0);
   standard_remark("Das geht so nicht.");
   EXPECT_LT(talking_passes, 200) << "the right button skips too";
 }
@@ -173,17 +161,15 @@ TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBac
   // Mrs Sand may start talking from idle frames 0 and 7; she is at frame 1.
   std::vector<std::pair<int, int>> seen;  // animation, frame
   headless::on_present([&] { seen.emplace_back(person_anim[0], mov_person_nr[0]); });
-  talk_nr = 0;
-  mov_person_nr[0] = 1;
+  talk_nr = 0, mov_person_nr[0] = 1;
   prepare_person_talk();
   const auto turn = std::find_if(seen.begin(), seen.end(), [](const auto& s) { return s.first == 2; });
   ASSERT_NE(turn, seen.end());
   ASSERT_NE(turn, seen.begin());
   EXPECT_EQ((turn - 1)->second, 7) << "the turn starts from the marked frame";
   for (auto it = seen.begin(); it != turn; ++it) EXPECT_EQ(it->first, 0);
-  EXPECT_EQ(person_anim[0], 2);
-  EXPECT_EQ(mov_person_nr[0], 3) << "the four frames of the turn played to the last";
-  EXPECT_EQ(mouse_status, 1);
+  EXPECT_EQ((std::vector<int>{person_anim[0], mov_person_nr[0], mouse_status}), (std::vector<int>{2, 3, 1}))
+      << "the four frames of the turn played to the last";
   // A reply is framed by the turn to the hero, the talking loop and the turn back.
   dialogue_support::stand_in_room("biolog");
   std::vector<int> anims;
@@ -192,9 +178,7 @@ TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBac
     if (anims.empty() || anims.back() != person_anim[0]) anims.push_back(person_anim[0]);
     talking_passes += person_anim[0] == 1;
   });
-  text_speed = 3;
-  talk_nr = choice = 0;
-  output_text[0][0] = "Ok, bis geschwenn.";
+  text_speed = 3, talk_nr = choice = 0, output_text[0][0] = "Ok, bis geschwenn.";
   talking_npc();
   EXPECT_EQ(anims, (std::vector<int>{0, 2, 1, 3}));
   EXPECT_GE(talking_passes, 120);
@@ -208,26 +192,19 @@ TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimatio
   for (int& mark : start_talk[0]) mark = 0;
   std::vector<int> anims;
   headless::on_present([&] { anims.push_back(person_anim[0]); });
-  talk_nr = 0;
-  mov_person_nr[0] = 5;
+  talk_nr = 0, mov_person_nr[0] = 5;
   prepare_person_talk();
-  ASSERT_FALSE(anims.empty());
-  EXPECT_EQ(anims.front(), 2);
-  EXPECT_EQ(person_anim[0], 2);
-  EXPECT_EQ(mov_person_nr[0], person_frame_nr[0] - 1);
-  EXPECT_LT(anims.size(), 2000u);
+  ASSERT_TRUE(!anims.empty() && anims.size() < 2000u);
+  EXPECT_EQ((std::vector<int>{anims.front(), person_anim[0], mov_person_nr[0]}),
+            (std::vector<int>{2, 2, person_frame_nr[0] - 1}));
   // Dori in the physics lab, back from carrying the telescope, has only his idle frames.
   dialogue_support::stand_in_room("future_physiktp");
   person_present[1] = 1;
   const int idle_frames = person_frame_nr[1];
-  text_speed = 2;
-  talk_nr = 1;
-  output_text[0][0] = "Hey ... wou hues de deen hier ?";
+  text_speed = 2, talk_nr = 1, output_text[0][0] = "Hey ... wou hues de deen hier ?";
   const int before = headless::present_count();
   npc_describe();
   EXPECT_EQ(headless::present_count() - before, 80) << "only the passes of the speech";
-  EXPECT_EQ(person_anim[1], 0);
-  EXPECT_EQ(person_frame_nr[1], idle_frames);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(talk_goto, -1);
+  EXPECT_EQ((std::vector<int>{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}),
+            (std::vector<int>{0, idle_frames, -1, -1}));
 }
