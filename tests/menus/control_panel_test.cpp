@@ -1,10 +1,10 @@
-// The in-game control panel, reached from the inventory in the first room with
-// the rolling pin in the bag, and the whole road from the bag to the panel
-// and back into the room.
+// The in-game control panel, reached from the inventory in the first room with the rolling pin in the bag,
+// and the whole road from the bag to the panel and back into the room.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "interaction/inventory.h"
 #include "interaction/items.h"
@@ -20,16 +20,12 @@ using namespace test_support;
 namespace {
 
 struct Ev {
-  int dt;
-  int x, y, buttons;
+  int dt, x, y, buttons;
 };
 
 int schedule(std::initializer_list<Ev> events) {
   int t = headless::now();
-  for (const Ev& e : events) {
-    t += e.dt;
-    headless::mouse_at(t, e.x, e.y, e.buttons);
-  }
+  for (const Ev& e : events) headless::mouse_at(t += e.dt, e.x, e.y, e.buttons);
   headless::set_time_limit(t + 20000);
   return t;
 }
@@ -60,10 +56,7 @@ class Panel : public testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_floor1");
     give_item("rolle");
-    text_output = 1;
-    mouse_x = 320;
-    mouse_y = 300;
-    mouse_b = 0;
+    text_output = 1, mouse_x = 320, mouse_y = 300, mouse_b = 0;
     main_loop_pass();
   }
 };
@@ -73,14 +66,12 @@ class Panel : public testing::Test {
 TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLeadsBack) {
   // Text speed and music from 0: text speed pulled to the far right, the music
   // dropped with its left edge at 395 (the pointer at 405), which reads 127.
-  text_speed = 0;
-  music_vol = 0;
+  text_speed = music_vol = 0;
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 224, 1}, {40, 640, 224, 1}, {40, 640, 224, 0},
                         {60, 330, 250, 1}, {40, 405, 250, 1}, {40, 405, 250, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
             -1);
-  EXPECT_EQ(text_speed, 100);
-  EXPECT_EQ(music_vol, 127);
-  EXPECT_EQ(headless::sound().midi_volume, 127);
+  EXPECT_EQ((std::vector<int>{text_speed, music_vol, headless::sound().midi_volume}),
+            (std::vector<int>{100, 127, 127}));
 
   text_speed = 50;  // knob at 395
   music_vol = 255;  // knob at 470
@@ -107,13 +98,10 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLead
   headless::on_present(nullptr);
   EXPECT_TRUE(music_at_470) << "a stored volume of 255 shows its knob at 470";
   EXPECT_TRUE(effects_at_395) << "a volume of 128 shows its knob at 395";
-  EXPECT_EQ(text_speed, 0);
-  EXPECT_EQ(wave_vol, 254) << "a volume read back from the right end is 254";
-  EXPECT_EQ(music_vol, 255);
-  EXPECT_EQ(headless::sound().digi_volume, 254);
-  EXPECT_EQ(text_output, 0);
+  // A volume read back from the right end is 254; the right click closed the inventory.
+  EXPECT_EQ((std::vector<int>{text_speed, wave_vol, music_vol, headless::sound().digi_volume, text_output, inv_menu}),
+            (std::vector<int>{0, 254, 255, 254, 0, 0}));
   EXPECT_EQ(states, "121");
-  EXPECT_EQ(inv_menu, 0) << "the right click closed the inventory";
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 11), "255 254 0 0") << "kept on the way out of the panel";
 }
 
@@ -139,17 +127,12 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
     picked = picked || (inv_menu == 1 && carrying_item() && invent_nr == 0);
     in_panel = in_panel || inv_menu == 2;
   });
-  const int status = run_program([&] {
-    while (headless::now() < end + 500) main_loop_pass();
-  });
+  EXPECT_EQ(run_program([&] { while (headless::now() < end + 500) main_loop_pass(); }), -1);
   headless::on_present(nullptr);
-  EXPECT_EQ(status, -1);
-  EXPECT_TRUE(opened && picked && in_panel);
-  EXPECT_EQ(inv_menu, 0);
-  EXPECT_EQ(invent_nr, 1);
+  EXPECT_TRUE(opened && picked && in_panel && !carrying_item());
+  EXPECT_EQ((std::vector<int>{inv_menu, invent_nr}), (std::vector<int>{0, 1}));
   EXPECT_STREQ(inventory_obj[0], "rolle");
-  EXPECT_FALSE(carrying_item());
-  EXPECT_EQ(music_vol, 102) << "a knob let go at 380 reads (380 - 320) / 1.5 x 2.55";
-  EXPECT_EQ(headless::sound().midi_volume, music_vol);
+  // A knob let go at 380 reads (380 - 320) / 1.5 x 2.55.
+  EXPECT_EQ((std::vector<int>{music_vol, headless::sound().midi_volume}), (std::vector<int>{102, 102}));
   EXPECT_EQ(invent_dat, nullptr) << "the inventory's pictures are released when it closes";
 }
