@@ -1,12 +1,9 @@
-// Whole conversations in biolog, played by a scripted player clicking the
-// menu: the shared conversation of the old school's teachers, a button held
-// on an option, a level left with nothing to offer, a person with nothing to
-// say.
+// Whole conversations in biolog played by clicking the menu: the old school's shared conversation, a button held
+// on an option, a level left with nothing to offer, a person with nothing to say.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "dialogue/talk.h"
@@ -20,38 +17,21 @@ using talk_fixtures::put;
 
 namespace {
 
-// The menu is up (no choice made yet) and offers exactly these rows.
-std::function<bool()> menu_offers(std::string rows) {
-  return [rows] { return choice == 0 && hidebuttons == 1 && talk_fixtures::menu_rows() == rows; };
+std::vector<std::string> said;  // who spoke, in turn: "hero:<option>", "person:<option>"
+
+// Notes who speaks now; a step of the scripted player that never acts, so it can watch every present.
+bool note_speaker() {
+  std::string now;
+  if (hero_action[0] == -2 && choice > 0) now = "hero:" + std::to_string(choice);
+  if (person_anim[0] == 1 && choice > 0) now = "person:" + std::to_string(choice);
+  if (!now.empty() && (said.empty() || said.back() != now)) said.push_back(now);
+  return false;
 }
 
-// A scripted player (each step acts once its condition holds, checked after
-// every present) that also notes who speaks: "hero:<option>", "person:<option>".
-class Script {
- public:
-  Script() {
-    headless::on_present([this] {
-      std::string now;
-      if (hero_action[0] == -2 && choice > 0) now = "hero:" + std::to_string(choice);
-      if (person_anim[0] == 1 && choice > 0) now = "person:" + std::to_string(choice);
-      if (!now.empty() && (said.empty() || said.back() != now)) said.push_back(now);
-      if (next_ < steps_.size() && steps_[next_].first()) steps_[next_++].second();
-    });
-  }
-  ~Script() { headless::on_present(nullptr); }
-  Script& then(std::function<bool()> when, std::function<void()> act) {
-    steps_.emplace_back(std::move(when), std::move(act));
-    return *this;
-  }
-  Script& click_when(std::function<bool()> when, int x, int y) {
-    return then(std::move(when), [x, y] { headless::click(headless::now() + 2, x, y, 60); });
-  }
-  std::vector<std::string> said;
-
- private:
-  std::vector<std::pair<std::function<bool()>, std::function<void()>>> steps_;
-  size_t next_ = 0;
-};
+// The menu is up (no choice made yet) and offers exactly these rows.
+std::function<bool()> menu_offers(std::string rows) {
+  return [rows] { return !note_speaker() && choice == 0 && hidebuttons == 1 && talk_fixtures::menu_rows() == rows; };
+}
 
 class Conversation : public testing::Test {
  protected:
@@ -61,13 +41,8 @@ class Conversation : public testing::Test {
   }
   // The hero beside the teacher, about to talk to him.
   static void begin() {
-    text_speed = 1;
-    hero_x = 200;
-    hero_y = 345;
-    talk_goto = talk_nr = 0;
-    talk_direction = talk_pers_dir[0];
-    action = 3;
-    mouse_status = 3;
+    text_speed = 1, hero_x = 200, hero_y = 345, talk_goto = talk_nr = 0, talk_direction = talk_pers_dir[0];
+    action = mouse_status = 3;
     headless::set_time_limit(headless::now() + 60000);
   }
   static int talk() { return test_support::run_program([] { init_talk(); }); }
@@ -80,32 +55,28 @@ constexpr const char* kTop =
 
 TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDelaysTheExchange) {
   talk_fixtures::shared_conversation();
-  {
-    Script player;
-    // Five one-line options from 350: option 4 is the line from 410 to 430; 4.1 and 4.2 from 410; 4.2 alone from 430.
-    player.click_when(menu_offers(kTop), 100, 420)
-        .click_when(menu_offers("Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||"), 100, 420)
-        .click_when(menu_offers("|Dann bleiwen ech muer doheem.|||"), 100, 440);
-    EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
-    // Every choice is an exchange, the one that opened the sub-menu too.
-    EXPECT_EQ(player.said,
-              (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
-  }
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("1")).s_present, 1);
+  said.clear();
+  test_support::Player player;
+  // Five one-line options from 350: option 4 is the line from 410 to 430; 4.1 and 4.2 from 410; 4.2 alone from 430.
+  player.click_when(menu_offers(kTop), 100, 420, 60)
+      .click_when(menu_offers("Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||"), 100, 420, 60)
+      .click_when(menu_offers("|Dann bleiwen ech muer doheem.|||"), 100, 440, 60)
+      .then(note_speaker, [] {});
+  EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
+  // Every choice is an exchange, the one that opened the sub-menu too.
+  EXPECT_EQ(said, (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
+  EXPECT_EQ((std::vector<int>{talk_node(0, talk_path("4")).s_present, talk_node(0, talk_path("1")).s_present}),
+            (std::vector<int>{0, 1})) << "4 used up, 1 kept";
   // Everything is as it was before the talk, the pointer ignores the held click.
   EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr, talk_goto, choice, click, mouse_status}),
             (std::vector<int>{0, -1, -1, -1, 2, 3}));
   // Again, option 5 held three seconds: the hero speaks once it is let go.
   begin();
   int pressed_at = -1, first_speech_at = -1;
-  Script player;
-  player
+  test_support::Player again;
+  again
       .then(menu_offers("Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?||Ech muss goen. Vuri."),
-            [&] {
-              pressed_at = headless::now() + 2;
-              headless::click(pressed_at, 100, 440, 3000);
-            })
+            [&] { headless::click(pressed_at = headless::now() + 2, 100, 440, 3000); })
       .then([] { return hero_action[0] == -2 && choice == 5; }, [&] { first_speech_at = headless::now(); });
   EXPECT_EQ(talk(), -1);
   ASSERT_GE(pressed_at, 0);
@@ -117,19 +88,18 @@ TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftCl
   const int before = headless::present_count();
   EXPECT_EQ(talk(), -1);
   EXPECT_EQ(headless::present_count(), before) << "no menu, no speech";
-  EXPECT_EQ(hidebuttons, 0);
-  EXPECT_EQ(talk_nr, -1);
+  EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr}), (std::vector<int>{0, -1}));
   // Sentence 1 may be used five times but has one single-use follow-up: once
   // that is used, its level has nothing to offer while 1 itself stays.
   begin();
   put(0, "1", "eins", "eent", 5);
   put(0, "1.1", "eins eins", "eent eent", 1);
   put(0, "2", "Ech muss goen.", "Addi.", 1, 1);
-  Script player;
+  test_support::Player player;
   player.click_when(menu_offers("eins|Ech muss goen.|||"), 100, 420)
       .click_when(menu_offers("eins eins||||"), 100, 440)
       .click_when(menu_offers("eins|Ech muss goen.|||"), 100, 440);
   EXPECT_EQ(talk(), -1);
-  EXPECT_EQ(talk_node(0, talk_path("2")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("1")).s_call_nr, 4);
+  EXPECT_EQ((std::vector<int>{talk_node(0, talk_path("2")).s_present, talk_node(0, talk_path("1")).s_call_nr}),
+            (std::vector<int>{0, 4}));
 }
