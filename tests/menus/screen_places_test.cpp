@@ -1,9 +1,5 @@
-// Where the game looks for the pointer, screen by screen, in numbers written
-// here by hand: each area is given as the pixels the pointer may be on, and
-// is probed at its four corners and one pixel outside each side. The main
-// menu and its two screens take the pointer strictly inside their areas'
-// top and left edges (x1 < x <= x2); the game's buttons and the control
-// panel take the edges too.
+// Where the game looks for the pointer, screen by screen: each area, written here by hand as the pixels the
+// pointer may be on, is probed at its four corners and one pixel outside each side.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,8 +21,7 @@ using screen_layout::Rect;
 
 namespace {
 
-// An area as the pixels the pointer may be on (inclusive), and what the game
-// takes it to be when the pointer is at (x, y).
+// An area as the pixels the pointer may be on (inclusive), and whether the game takes (x, y) to be in it.
 struct Place {
   const char* name;
   int x1, y1, x2, y2;
@@ -43,19 +38,11 @@ void probe(const Place& p) {
 }
 
 std::function<bool(int, int)> menu_area(const Rect& r) {
-  return [&r](int x, int y) {
-    mouse_x = x;
-    mouse_y = y;
-    return mouse_in(r);
-  };
+  return [&r](int x, int y) { return mouse_x = x, mouse_y = y, mouse_in(r); };
 }
 
 std::function<bool(int, int)> game_button(int b) {
-  return [b](int x, int y) {
-    mouse_x = x;
-    mouse_y = y;
-    return button_under_mouse() == b;
-  };
+  return [b](int x, int y) { return mouse_x = x, mouse_y = y, button_under_mouse() == b; };
 }
 
 }  // namespace
@@ -94,9 +81,7 @@ TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachT
 
 TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
   dialogue_support::stand_in_room("future_floor1");
-  const auto shown = [](BITMAP* picture, int x, int y) {
-    return test_support::shown_share(memory_screen, picture, x, y);
-  };
+  const auto shown = [](BITMAP* pic, int x, int y) { return test_support::shown_share(memory_screen, pic, x, y); };
   // Pointer inside each button; where its lit picture goes (the bag's at (40, 360)).
   const struct {
     int mx, my, x, y;
@@ -104,16 +89,14 @@ TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
               {587, 395, 576, 383}, {550, 430, 541, 418}, {587, 430, 576, 419}};
   for (int b = 0; b < 6; ++b) {
     SCOPED_TRACE(b);
-    mouse_x = lit[b].mx;
-    mouse_y = lit[b].my;
+    mouse_x = lit[b].mx, mouse_y = lit[b].my;
     main_loop_pass();
     platform_hide_pointer();  // what the pass drew, without the pointer over it
     ASSERT_EQ(mouse_button, b);
     EXPECT_GT(shown(b == 0 ? inventory_button_on : navi_butt_on[b - 1], lit[b].x, lit[b].y), 0.99);
   }
   // The panel itself stands at (540, 350), the bag at (40, 360).
-  mouse_x = 320;
-  mouse_y = 300;
+  mouse_x = 320, mouse_y = 300;
   main_loop_pass();
   platform_hide_pointer();
   EXPECT_GT(std::min(shown(navi_button, 540, 350), shown(inventory_button, 40, 360)), 0.99);

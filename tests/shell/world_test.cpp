@@ -11,16 +11,11 @@
 #include "shell/world.h"
 #include "support/test_support.h"
 
-// The numbers the stored files and the rooms' tables rely on.
-// Cursor modes: -1 busy, 0 exit, 1 walk, 2 look, 3 talk, 4 take, 5 use,
-// 6 item carried, 7 carried item over a target.
+// The numbers the stored files and the rooms' tables rely on: cursor modes, buttons, path steps, moves.
 static_assert(kModeBusy == -1 && kModeExit == 0 && kModeWalk == 1 && kModeLook == 2 && kModeTalk == 3 &&
               kModeTake == 4 && kModeUse == 5 && kModeItem == 6 && kModeItemOnTarget == 7);
-// On-screen buttons: -1 none, 0 bag, 1 walk, 2 take, 3 use, 4 look, 5 talk.
 static_assert(kButtonNone == -1 && kButtonBag == 0 && kButtonWalk == 1 && kButtonTake == 2 && kButtonUse == 3 &&
               kButtonLook == 4 && kButtonTalk == 5);
-// Path steps: -2 special animation, -1 talking to the viewer, 0 stand, 1 up,
-// 2 down, 3 left, 4 right, 5 up-left, 6 up-right, 7 down-left, 8 down-right.
 static_assert(kStepSpecial == -2 && kStepTalkFront == -1 && kStepStand == 0 && kStepUp == 1 && kStepDown == 2 &&
               kStepLeft == 3 && kStepRight == 4 && kStepUpLeft == 5 && kStepUpRight == 6 && kStepDownLeft == 7 &&
               kStepDownRight == 8);
@@ -39,12 +34,9 @@ TEST(WorldLifetimes, ANewGameSetsTheGameAndKeepsTheProcessAndTheRooms) {
   invent_nr = 4, inventory_obj[2] = "tool", hero_action[5] = kStepLeft, force_cursor = kVerbChosen;
   furni_present[3] = 1, person_anim[1] = 2;
   init_general_variables();
-  for (int i = 0; i < 100; ++i) {
-    ASSERT_STREQ(inventory_obj[i], "z") << i;
-    ASSERT_STREQ(inv_obj_describe[i][2], "") << i;
-    ASSERT_NE(inventory_obj_bmp[i], nullptr) << i;
-    ASSERT_EQ(inventory_obj_bmp[i]->w, 40);
-  }
+  for (int i = 0; i < 100; ++i)
+    ASSERT_TRUE(inventory_obj[i] == std::string("z") && inv_obj_describe[i][2] == std::string("") &&
+                inventory_obj_bmp[i] && inventory_obj_bmp[i]->w == 40) << "slot " << i << " empty";
   EXPECT_STREQ(room_name, "future_floor1");
   EXPECT_EQ((V{invent_nr, mouse_status, hero_x, hero_y, click_x2, true_x, click_y2, true_y, mov_nr1}),
             (V{0, 1, 298, 267, 298, 298, 267, 267, -1}));
@@ -76,9 +68,7 @@ TEST(WorldLifetimes, ClearingASlotGivesTheClearedValuesAndKeepsTheRest) {
     furniture[i][0] = person[i][0] = picture;
   }
   counter = 2;
-  erase_furni_data();
-  erase_person_data();
-  erase_exit_data();
+  erase_furni_data(), erase_person_data(), erase_exit_data();
   for (const char* text : {furni_name[2], furni_text[2][2], person_name[2], person_text[2][1], new_room[2]})
     EXPECT_STREQ(text, "");
   EXPECT_EQ((V{furni_x[2][59], furni_y2[2][0], furni_blit[2][7], furni_blitted[2][7], mov_furni_nr[2], goto_furni_x[2],
@@ -102,7 +92,7 @@ TEST(WorldLifetimes, ASavedGameHoldsTheHeroTheRoomTheInventoryAndTheStory) {
   EXPECT_EQ(held, (std::set<std::string>{
                       "hero_x", "hero_y", "invent_nr", "room_name", "inventory_obj", "story_gotaccesscard",
                       "story_adyteleskop", "story_schrankoffen", "story_sandalkohol", "story_brokencase",
-                      "story_diamant",
-                      "story_teleskop", "story_gotglasses", "story_blei", "story_bleiloesung", "story_gotblei",
-                      "story_douche", "story_bleitank", "story_alarm", "story_zirud_talk", "story_hero_uff"}));
+                      "story_diamant", "story_teleskop", "story_gotglasses", "story_blei", "story_bleiloesung",
+                      "story_gotblei", "story_douche", "story_bleitank", "story_alarm", "story_zirud_talk",
+                      "story_hero_uff"}));
 }
