@@ -26,11 +26,7 @@ TalkPath path_of(const std::string& dotted) {
 TalkNode& node(int person, const std::string& dotted) { return talk_tree[person].at(path_of(dotted)); }
 
 // The room's conversations built as entering the room builds them.
-void build_talk(const char* room) {
-  reset_world();
-  room_name = room;
-  load_new_talking();
-}
+void build_talk(const char* room) { reset_world(), room_name = room, load_new_talking(); }
 
 // The conversation's choices, one after the other from the top level, each
 // followed by the room's detection and the tree updates.
@@ -173,7 +169,7 @@ TEST(RoomConversations, OnlyTheNineRoomsTalkAndEveryLineFitsTheBandNoTreeIsDeepe
                                          "future_physiktp"};
   for (const RoomScript* room : kRooms) {
     SCOPED_TRACE(room->name);
-    build_talk(room->name), dialogue_support::load_font();
+    build_talk(room->name), dialogue_support::load_font();  // after the world's reset
     std::set<int> persons;
     for (int p = 0; p < kMaxPersons; ++p)
       for_each_talk_path([&](const TalkPath& path) {
