@@ -14,16 +14,12 @@ inline void put(int person, const char* dotted, const char* said, const char* an
   TalkPath p;
   parse_talk_path(dotted, p);
   TalkNode& n = talk_node(person, p);
-  n.sentence[0] = said, n.sentence[1] = n.sentence[2] = "";
-  n.reply[0] = answer, n.reply[1] = n.reply[2] = "";
+  n.sentence[0] = said, n.sentence[1] = n.sentence[2] = "", n.reply[0] = answer, n.reply[1] = n.reply[2] = "";
   n.s_present = 1, n.s_call_nr = count, n.s_exit = ends;
 }
 
-// The conversation the teachers of the old school share (biolog, class and
-// physik, person 0): five top-level sentences, 4 opening 4.1 and 4.2; 1, 2,
-// 3, 4.1 and 4.2 are used once, 4 twice (once per leaf), 5 15000 times; 5
-// and 4.2 end it. The lines as the rooms hold them (in Luxembourgish in both
-// builds), each reply's first line only.
+// The conversation the old school's teachers share (biolog, class, physik; person 0), as the rooms hold it in
+// both builds (each reply's first line): 4 opens 4.1 and 4.2 and counts a use per leaf; 5 and 4.2 end it.
 struct SharedNode {
   const char *path, *said, *answer;
   int count, ends;
