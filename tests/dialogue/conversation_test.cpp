@@ -95,8 +95,7 @@ TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftCl
   put(0, "1", "eins", "eent", 5);
   put(0, "1.1", "eins eins", "eent eent", 1);
   put(0, "2", "Ech muss goen.", "Addi.", 1, 1);
-  test_support::Player player;
-  player.click_when(menu_offers("eins|Ech muss goen.|||"), 100, 420)
+  test_support::Player().click_when(menu_offers("eins|Ech muss goen.|||"), 100, 420)
       .click_when(menu_offers("eins eins||||"), 100, 440)
       .click_when(menu_offers("eins|Ech muss goen.|||"), 100, 440);
   EXPECT_EQ(talk(), -1);

@@ -91,8 +91,7 @@ TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
 
 TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {
   fresh_game();
-  Player player;
-  player.then(in_main_menu, [] {
+  Player().then(in_main_menu, [] {
     headless::mouse_at(headless::now() + 1, 400, 100, 1);
     headless::mouse_at(headless::now() + 40, 150, 175, 1);
     headless::mouse_at(headless::now() + 80, 150, 175, 0);
@@ -103,8 +102,7 @@ TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {
 TEST(MainMenu, QuitWritesTheOptionsStopsTheMusicAndSaysFarewellWithStatusOne) {
   fresh_game();
   write_file("options.sav", "11 22 33 1 \r\n  my first save");
-  Player player;
-  player.click_when(in_main_menu, 160, 420);
+  Player().click_when(in_main_menu, 160, 420);
   testing::internal::CaptureStdout();
   const int status = run_game();
   const std::string farewell = testing::internal::GetCapturedStdout();
