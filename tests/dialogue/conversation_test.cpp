@@ -1,170 +1,104 @@
-// Whole conversations, played by a scripted player clicking the menu: the
-// shared conversation of the old school's teachers in biolog, a button held
-// on an option, a level left with nothing to offer, a person with nothing
-// to say.
+// Whole conversations in biolog played by clicking the menu: the old school's shared conversation, a button held
+// on an option, a level left with nothing to offer, a person with nothing to say.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "dialogue/talk.h"
+#include "dialogue/talk_fixtures.h"
 #include "platform/headless.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
+using talk_fixtures::put;
+
 namespace {
 
-void put(const TalkPath& path, const char* said, const char* answer, int count, int ends = 0) {
-  TalkNode& n = talk_node(0, path);
-  n.sentence[0] = said;
-  n.sentence[1] = n.sentence[2] = "";
-  n.reply[0] = answer;
-  n.reply[1] = n.reply[2] = "";
-  n.s_present = 1;
-  n.s_call_nr = count;
-  n.s_exit = ends;
+std::vector<std::string> said;  // who spoke, in turn: "hero:<option>", "person:<option>"
+
+// Notes who speaks now; a step of the scripted player that never acts, so it can watch every present.
+bool note_speaker() {
+  std::string now;
+  if (hero_action[0] == -2 && choice > 0) now = "hero:" + std::to_string(choice);
+  if (person_anim[0] == 1 && choice > 0) now = "person:" + std::to_string(choice);
+  if (!now.empty() && (said.empty() || said.back() != now)) said.push_back(now);
+  return false;
 }
 
-void shared_conversation() {
-  put(talk_path("1"), "Ekelbatz !!!!!", "Wat ?", 1);
-  put(talk_path("2"), "zwei", "zwou", 1);
-  put(talk_path("3"), "drei", "draei", 1);
-  put(talk_path("4"), "vier", "veier", 2);
-  put(talk_path("4.1"), "vier eins", "veier eent", 1);
-  put(talk_path("4.2"), "vier zwei", "veier zwee", 1, 1);
-  put(talk_path("5"), "Ech muss goen. Vuri.", "Ok, bis geschwenn.", 15000, 1);
+// The menu is up (no choice made yet) and offers exactly these rows.
+std::function<bool()> menu_offers(std::string rows) {
+  return [rows] { return !note_speaker() && choice == 0 && hidebuttons == 1 && talk_fixtures::menu_rows() == rows; };
 }
-
-// The menu is up (no choice made yet) and offers exactly these sentences.
-std::function<bool()> menu_offers(std::vector<std::string> rows) {
-  return [rows] {
-    if (choice != 0 || hidebuttons != 1) return false;
-    for (int c = 1; c <= 5; ++c)
-      if (std::string(input_text[c][0] ? input_text[c][0] : "") != rows[c - 1]) return false;
-    return true;
-  };
-}
-
-// A scripted player: after every present it notes who is speaking, and
-// runs its next step once that step's condition holds.
-class Script {
- public:
-  Script() {
-    headless::on_present([this] {
-      note_voices();
-      if (next_ < steps_.size() && steps_[next_].first()) {
-        const auto act = steps_[next_].second;
-        ++next_;
-        act();
-      }
-    });
-  }
-  ~Script() { headless::on_present(nullptr); }
-  Script& then(std::function<bool()> when, std::function<void()> act) {
-    steps_.emplace_back(std::move(when), std::move(act));
-    return *this;
-  }
-  Script& click_when(std::function<bool()> when, int x, int y, int hold_ms = 60) {
-    return then(std::move(when), [x, y, hold_ms] { headless::click(headless::now() + 2, x, y, hold_ms); });
-  }
-  // Who spoke, in order: "hero:<option>" and "person:<option>".
-  std::vector<std::string> said;
-
- private:
-  void note_voices() {
-    std::string now;
-    if (hero_action[0] == -2 && choice > 0) now = "hero:" + std::to_string(choice);
-    if (person_anim[0] == 1 && choice > 0) now = "person:" + std::to_string(choice);
-    if (!now.empty() && (said.empty() || said.back() != now)) said.push_back(now);
-  }
-  std::vector<std::pair<std::function<bool()>, std::function<void()>>> steps_;
-  size_t next_ = 0;
-};
 
 class Conversation : public testing::Test {
  protected:
   void SetUp() override {
     dialogue_support::stand_in_room("biolog");
-    text_speed = 1;
-    hero_x = 200;
-    hero_y = 345;
-    talk_goto = talk_nr = 0;
-    talk_direction = talk_pers_dir[0];
-    action = 3;
-    mouse_status = 3;
+    begin();
   }
+  // The hero beside the teacher, about to talk to him.
+  static void begin() {
+    text_speed = 1, hero_x = 200, hero_y = 345, talk_goto = talk_nr = 0, talk_direction = talk_pers_dir[0];
+    action = mouse_status = 3;
+    headless::set_time_limit(headless::now() + 60000);
+  }
+  static int talk() { return test_support::run_program([] { init_talk(); }); }
 };
+
+constexpr const char* kTop =
+    "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?|Weini ass den naechsten Test ?|Ech muss goen. Vuri.";
 
 }  // namespace
 
-TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenu) {
-  shared_conversation();
-  Script player;
-  // Five one-line options from 350: option 4 is the line from 410 to 430.
-  player.click_when(menu_offers({"Ekelbatz !!!!!", "zwei", "drei", "vier", "Ech muss goen. Vuri."}), 100, 420)
-      // 4.1 and 4.2 from 410.
-      .click_when(menu_offers({"vier eins", "vier zwei", "", "", ""}), 100, 420)
-      // 4.2 alone, from 430.
-      .click_when(menu_offers({"", "vier zwei", "", "", ""}), 100, 440);
-  EXPECT_EQ(test_support::run_program([] { init_talk(); }), -1) << "the conversation ended by itself";
+TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDelaysTheExchange) {
+  talk_fixtures::shared_conversation();
+  said.clear();
+  test_support::Player player;
+  // Five one-line options from 350: option 4 is the line from 410 to 430; 4.1 and 4.2 from 410; 4.2 alone from 430.
+  player.click_when(menu_offers(kTop), 100, 420, 60)
+      .click_when(menu_offers("Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||"), 100, 420, 60)
+      .click_when(menu_offers("|Dann bleiwen ech muer doheem.|||"), 100, 440, 60)
+      .then(note_speaker, [] {});
+  EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
   // Every choice is an exchange, the one that opened the sub-menu too.
-  EXPECT_EQ(player.said,
-            (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_call_nr, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4.1")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4.2")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("1")).s_present, 1);
+  EXPECT_EQ(said, (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
+  EXPECT_EQ((std::vector<int>{talk_node(0, talk_path("4")).s_present, talk_node(0, talk_path("1")).s_present}),
+            (std::vector<int>{0, 1})) << "4 used up, 1 kept";
   // Everything is as it was before the talk, the pointer ignores the held click.
-  EXPECT_EQ(hidebuttons, 0);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(talk_goto, -1);
-  EXPECT_EQ(choice, -1);
-  EXPECT_EQ(click, 2);
-  EXPECT_EQ(mouse_status, 3);
-}
-
-TEST_F(Conversation, AHeldButtonDelaysTheExchangeUntilItIsLetGo) {
-  shared_conversation();
-  int pressed_at = -1;
-  int first_speech_at = -1;
-  Script player;
-  player
-      .then(menu_offers({"Ekelbatz !!!!!", "zwei", "drei", "vier", "Ech muss goen. Vuri."}),
-            [&] {
-              pressed_at = headless::now() + 2;
-              headless::click(pressed_at, 100, 440, 3000);  // option 5, held three seconds
-            })
+  EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr, talk_goto, choice, click, mouse_status}),
+            (std::vector<int>{0, -1, -1, -1, 2, 3}));
+  // Again, option 5 held three seconds: the hero speaks once it is let go.
+  begin();
+  int pressed_at = -1, first_speech_at = -1;
+  test_support::Player again;
+  again
+      .then(menu_offers("Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?||Ech muss goen. Vuri."),
+            [&] { headless::click(pressed_at = headless::now() + 2, 100, 440, 3000); })
       .then([] { return hero_action[0] == -2 && choice == 5; }, [&] { first_speech_at = headless::now(); });
-  EXPECT_EQ(test_support::run_program([] { init_talk(); }), -1);
+  EXPECT_EQ(talk(), -1);
   ASSERT_GE(pressed_at, 0);
   EXPECT_GE(first_speech_at, pressed_at + 3000);
   EXPECT_EQ(talk_node(0, talk_path("5")).s_call_nr, 14999);
 }
 
-TEST_F(Conversation, ALevelWithNothingLeftToOfferClosesInsteadOfShowingAnEmptyMenu) {
+TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftClosesInsteadOfShowingAnEmptyMenu) {
+  const int before = headless::present_count();
+  EXPECT_EQ(talk(), -1);
+  EXPECT_EQ(headless::present_count(), before) << "no menu, no speech";
+  EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr}), (std::vector<int>{0, -1}));
   // Sentence 1 may be used five times but has one single-use follow-up: once
   // that is used, its level has nothing to offer while 1 itself stays.
-  put(talk_path("1"), "eins", "eent", 5);
-  put(talk_path("1.1"), "eins eins", "eent eent", 1);
-  put(talk_path("2"), "Ech muss goen.", "Addi.", 1, 1);
-  Script player;
-  player.click_when(menu_offers({"eins", "Ech muss goen.", "", "", ""}), 100, 420)
-      .click_when(menu_offers({"eins eins", "", "", "", ""}), 100, 440)
-      .click_when(menu_offers({"eins", "Ech muss goen.", "", "", ""}), 100, 440);
-  headless::set_time_limit(headless::now() + 60000);
-  EXPECT_EQ(test_support::run_program([] { init_talk(); }), -1);
-  EXPECT_EQ(talk_node(0, talk_path("2")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("1")).s_call_nr, 4);
-}
-
-TEST_F(Conversation, APersonWithNothingToSayEndsTheTalkAtOnce) {
-  const int before = headless::present_count();
-  headless::set_time_limit(headless::now() + 60000);
-  EXPECT_EQ(test_support::run_program([] { init_talk(); }), -1);
-  EXPECT_EQ(headless::present_count(), before) << "no menu, no speech";
-  EXPECT_EQ(hidebuttons, 0);
-  EXPECT_EQ(talk_nr, -1);
+  begin();
+  put(0, "1", "eins", "eent", 5);
+  put(0, "1.1", "eins eins", "eent eent", 1);
+  put(0, "2", "Ech muss goen.", "Addi.", 1, 1);
+  test_support::Player().click_when(menu_offers("eins|Ech muss goen.|||"), 100, 420)
+      .click_when(menu_offers("eins eins||||"), 100, 440)
+      .click_when(menu_offers("eins|Ech muss goen.|||"), 100, 440);
+  EXPECT_EQ(talk(), -1);
+  EXPECT_EQ((std::vector<int>{talk_node(0, talk_path("2")).s_present, talk_node(0, talk_path("1")).s_call_nr}),
+            (std::vector<int>{0, 4}));
 }

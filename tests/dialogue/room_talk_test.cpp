@@ -1,7 +1,5 @@
-// The conversations of the nine rooms as a room set-up builds them: the
-// counts derived from each tree's shape, the rooms' overrides against the
-// table of the game's conversations, the differences between the builds,
-// and what a few choices leave offered.
+// The nine rooms' conversations as entering a room builds them: counts derived from a tree's shape, the rooms'
+// overrides against a table written here, the builds' differences, and what a few choices leave offered.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,6 +8,7 @@
 
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
+#include "dialogue/talk_fixtures.h"
 #include "rooms/registry.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -27,24 +26,14 @@ TalkPath path_of(const std::string& dotted) {
 TalkNode& node(int person, const std::string& dotted) { return talk_tree[person].at(path_of(dotted)); }
 
 // The room's conversations built as entering the room builds them.
-void build_talk(const char* room) {
-  test_support::fresh_game();
-  room_name = room;
-  load_new_talking();
-}
+void build_talk(const char* room) { reset_world(), room_name = room, load_new_talking(); }
 
 // The conversation's choices, one after the other from the top level, each
 // followed by the room's detection and the tree updates.
 void choose(int person, const std::string& dotted) {
-  talk_nr = person;
-  branch1 = branch2 = branch3 = branch4 = branch5 = 0;
-  exit_talk = 0;
+  talk_nr = person, branch1 = branch2 = branch3 = branch4 = branch5 = exit_talk = 0;
   const TalkPath p = path_of(dotted);
-  for (int level = 0; level < p.depth(); ++level) {
-    choice = p.c[level];
-    detect_cons_sent();
-    update_talk_tree();
-  }
+  for (int level = 0; level < p.depth(); ++level) choice = p.c[level], detect_cons_sent(), update_talk_tree();
 }
 
 // The top-level sentences the next conversation with `person` offers.
@@ -68,51 +57,36 @@ TEST(DerivedCounts, EveryLeafCountsOnceUpwardsAndGapsCountAsTheRuleSays) {
   node(7, "1").sentence[0] = node(7, "1.1").sentence[0] = node(7, "1.2").sentence[0] = "y";
   check_s_present();
   check_s_call_nr();
-
-  EXPECT_EQ(node(0, "1").s_call_nr, 2) << "two leaves; the gap at 1.2 adds nothing";
-  EXPECT_EQ(node(0, "1.1").s_call_nr, 1);
-  EXPECT_EQ(node(0, "1.2").s_call_nr, 0);
-  EXPECT_EQ(node(0, "1.3").s_call_nr, 1);
-  // A sentence whose first follow-up is missing counts 1 at that gap, then
-  // adds the leaf after it.
-  EXPECT_EQ(node(0, "2").s_call_nr, 2);
-  EXPECT_EQ(node(0, "2.2").s_call_nr, 1);
-  // The fifth level is counted up to its first gap; what follows gets nothing.
-  EXPECT_EQ(node(0, "3.1.1.1.1").s_call_nr, 1);
-  EXPECT_EQ(node(0, "3.1.1.1.2").s_call_nr, 1);
-  EXPECT_EQ(node(0, "3.1.1.1.4").s_call_nr, 0);
-  EXPECT_EQ(node(0, "3.1.1.1").s_call_nr, 2);
-  EXPECT_EQ(node(0, "3.1.1.2").s_call_nr, 1);
-  EXPECT_EQ(node(0, "3.1.1").s_call_nr, 3);
-  EXPECT_EQ(node(0, "3.1").s_call_nr, 3);
-  EXPECT_EQ(node(0, "3").s_call_nr, 3);
-  EXPECT_EQ(node(0, "4").s_call_nr, 1) << "a top-level leaf";
-  EXPECT_EQ(node(0, "5").s_call_nr, 0);
+  // 1: two leaves, the gap at 1.2 adds nothing. 2: a missing first follow-up counts 1, then
+  // the leaf after it. 3: the fifth level counts up to its first gap. 4: a top-level leaf.
+  for (auto [path, uses] : std::initializer_list<std::pair<const char*, int>>{
+           {"1", 2}, {"1.1", 1}, {"1.2", 0}, {"1.3", 1}, {"2", 2}, {"2.2", 1}, {"3.1.1.1.1", 1}, {"3.1.1.1.2", 1},
+           {"3.1.1.1.4", 0}, {"3.1.1.1", 2}, {"3.1.1.2", 1}, {"3.1.1", 3}, {"3.1", 3}, {"3", 3}, {"4", 1}, {"5", 0}})
+    EXPECT_EQ(node(0, path).s_call_nr, uses) << path;
   EXPECT_EQ(node(7, "1").s_call_nr, 2) << "every person's tree";
-  // Presence follows the sentences alone.
-  EXPECT_EQ(node(0, "3.1.1.1.4").s_present, 1);
-  EXPECT_EQ(node(0, "1.2").s_present, 0);
-  EXPECT_EQ(talk_tree[0].node[0][0][0][0][0].s_present, 0) << "the root";
+  // Presence follows the sentences alone: 3.1.1.1.4 yes, 1.2 and the root no.
+  EXPECT_EQ((std::vector<int>{node(0, "3.1.1.1.4").s_present, node(0, "1.2").s_present,
+                              talk_tree[0].node[0][0][0][0][0].s_present}), (std::vector<int>{1, 0, 0}));
 }
 
-TEST(DerivedCounts, TheTeachersGreetingInFuturePhysiktpDerives7Or6AndIsOverriddenTo1) {
+TEST(DerivedCounts, ThePhysicsTeachersGreetingDerives7Or6AndIsOverriddenTo1AndTheBuildsDifferInIt) {
   test_support::fresh_game();
   room_name = "future_physiktp";
   erase_talk_data();
   talking_room();
   check_s_present();
   check_s_call_nr();
-  EXPECT_EQ(node(0, "1").s_call_nr, TR(7, 6));
-  EXPECT_EQ(node(0, "1.1").s_call_nr, TR(3, 2)) << "game_en has two frightened answers";
-  EXPECT_EQ(node(0, "1.2").s_call_nr, 3);
-  EXPECT_EQ(node(0, "2").s_call_nr, 4);
-  EXPECT_EQ(node(0, "3").s_call_nr, 4);
-  EXPECT_EQ(node(0, "3.1.1").s_call_nr, 2);
+  // game_en has two frightened answers at 1.1, game_de three (the third ends the talk).
+  for (auto [path, uses] : std::initializer_list<std::pair<const char*, int>>{
+           {"1", TR(7, 6)}, {"1.1", TR(3, 2)}, {"1.2", 3}, {"2", 4}, {"3", 4}, {"3.1.1", 2}})
+    EXPECT_EQ(node(0, path).s_call_nr, uses) << path;
+  EXPECT_EQ(has_sentence(node(0, "1.1.3")), de());
+  EXPECT_STREQ(node(0, "1").sentence[0], TR("Hallo Herr Zirud !", "Hello Mister Zirud !"));
+  EXPECT_STREQ(node(0, "3").reply[0], TR("Dazu brauchst du eine Zugangskarte.", "You need an access card."));
   s_extra();
-  EXPECT_EQ(node(0, "1").s_call_nr, 1);
-  EXPECT_EQ(node(0, "1.1").s_call_nr, TR(3, 2)) << "overriding a parent leaves its children";
-  EXPECT_EQ(node(0, "2").s_call_nr, 10000);
-  EXPECT_EQ(node(0, "2.2").s_call_nr, 1);
+  for (auto [path, uses] : std::initializer_list<std::pair<const char*, int>>{
+           {"1", 1}, {"1.1", TR(3, 2)}, {"2", 10000}, {"2.2", 1}})  // overriding a parent leaves its children
+    EXPECT_EQ(node(0, path).s_call_nr, uses) << path;
 }
 
 namespace {
@@ -120,25 +94,18 @@ namespace {
 // One row of the table of the game's conversations.
 struct Row {
   const char* room;
-  int person;
-  int top;
-  int deepest;
-  std::vector<std::string> repeatable;
+  int person, top, deepest;
+  std::set<std::string> repeatable;
   int repeat_count;
-  std::vector<std::string> endings;
-  std::vector<std::string> withheld;
+  std::set<std::string> endings, withheld;
 };
 
 std::vector<Row> conversation_table() {
-  std::vector<std::string> physiktp_endings = {"4",     "2.4",   "3.3",   "1.3",     "1.1.1",  "1.1.2",
-                                               "1.2.1", "1.2.2", "1.2.3", "3.1.1.1", "3.1.1.2"};
-  if (de()) physiktp_endings.push_back("1.1.3");
-  std::vector<std::string> chimie_endings = {"3"};
-  if (de()) chimie_endings.push_back("4");
+  std::set<std::string> physiktp_endings = {"4",     "2.4",   "3.3",   "1.3",     "1.1.1",  "1.1.2",
+                                            "1.2.1", "1.2.2", "1.2.3", "3.1.1.1", "3.1.1.2"};
+  std::set<std::string> chimie_endings = {"3"};
+  if (de()) physiktp_endings.insert("1.1.3"), chimie_endings.insert("4");
   return {
-      {"biolog", 0, 5, 2, {"5"}, 15000, {"5", "4.2"}, {}},
-      {"class", 0, 5, 2, {"5"}, 15000, {"5", "4.2"}, {}},
-      {"physik", 0, 5, 2, {"5"}, 10000, {"5", "4.2"}, {}},
       {"future_biolog", 0, 5, 1, {"5"}, 15000, {"5"}, {}},
       {"future_chimie", 0, 4, 1, {"3"}, 15000, chimie_endings, {"4"}},
       {"future_chimie", 1, 2, 1, {"1", "2"}, 15000, {"2"}, {}},
@@ -150,8 +117,6 @@ std::vector<Row> conversation_table() {
        physiktp_endings, {}},
   };
 }
-
-std::set<std::string> as_set(const std::vector<std::string>& v) { return {v.begin(), v.end()}; }
 
 }  // namespace
 
@@ -174,95 +139,53 @@ TEST(RoomConversations, EveryPersonsTreeHasTheCountsEndingsAndWithheldSentencesO
       }
       if (n.s_present == 0) withheld.insert(name);
     });
-    EXPECT_EQ(top, row.top);
-    EXPECT_EQ(deepest, row.deepest);
-    EXPECT_EQ(repeatable, as_set(row.repeatable));
-    EXPECT_EQ(endings, as_set(row.endings));
-    EXPECT_EQ(withheld, as_set(row.withheld));
+    EXPECT_EQ(top * 10 + deepest, row.top * 10 + row.deepest) << "top-level sentences, levels";
+    EXPECT_EQ((std::vector<std::set<std::string>>{repeatable, endings, withheld}),
+              (std::vector<std::set<std::string>>{row.repeatable, row.endings, row.withheld}));
   }
 }
 
-TEST(RoomConversations, TheSharedConversationStartsWithTheCountsOfItsWorkedRun) {
+TEST(RoomConversations, TheOldSchoolsTeachersShareTheConversationTheTestsWriteByHand) {
   for (const char* room : {"biolog", "class", "physik"}) {
     SCOPED_TRACE(room);
     build_talk(room);
-    for (const char* single : {"1", "2", "3", "4.1", "4.2"}) EXPECT_EQ(node(0, single).s_call_nr, 1) << single;
-    EXPECT_EQ(node(0, "4").s_call_nr, 2);
-    EXPECT_STREQ(node(0, "1").sentence[0], "Ekelbatz !!!!!");
-    EXPECT_STREQ(node(0, "5").sentence[0], "Ech muss goen. Vuri.");
-    EXPECT_STREQ(node(0, "5").reply[0], "Ok, bis geschwenn.");
+    int nodes = 0;
+    for_each_talk_path([&](const TalkPath& p) { nodes += has_sentence(talk_tree[0].at(p)); });
+    EXPECT_EQ(nodes, 7);
+    for (const talk_fixtures::SharedNode& want : talk_fixtures::kShared) {
+      SCOPED_TRACE(want.path);
+      const TalkNode& n = node(0, want.path);
+      EXPECT_EQ(std::string(n.sentence[0]) + "|" + n.reply[0], std::string(want.said) + "|" + want.answer);
+      // The physics teacher lets the hero take his leave 10000 times only.
+      const int count = std::string(room) == "physik" && want.count == 15000 ? 10000 : want.count;
+      EXPECT_EQ((std::vector<int>{n.s_call_nr, n.s_present, n.s_exit}), (std::vector<int>{count, 1, want.ends}));
+    }
   }
 }
 
-TEST(RoomConversations, OnlyTheNineRoomsTalkAndOnlyTheirTalkingPersonsHaveTrees) {
+TEST(RoomConversations, OnlyTheNineRoomsTalkAndEveryLineFitsTheBandNoTreeIsDeeperThanFourAndNoOverrideMisses) {
   const std::set<std::string> talking = {"biolog",        "class",           "physik",        "future_biolog",
                                          "future_chimie", "future_crossing", "future_floor2", "future_physik",
                                          "future_physiktp"};
   for (const RoomScript* room : kRooms) {
-    build_talk(room->name);
+    SCOPED_TRACE(room->name);
+    build_talk(room->name), dialogue_support::load_font();  // after the world's reset
     std::set<int> persons;
     for (int p = 0; p < kMaxPersons; ++p)
       for_each_talk_path([&](const TalkPath& path) {
         if (has_sentence(talk_tree[p].at(path))) persons.insert(p);
       });
     if (!talking.count(room->name))
-      EXPECT_TRUE(persons.empty()) << room->name;
-    else if (std::string(room->name) == "future_chimie")
-      EXPECT_EQ(persons, (std::set<int>{0, 1}));
+      EXPECT_TRUE(persons.empty());
     else
-      EXPECT_EQ(persons, (std::set<int>{0})) << room->name;
-  }
-}
-
-TEST(RoomConversations, EveryLineFitsTheBandNoTreeIsDeeperThanFourAndNoOverrideMissesItsNode) {
-  for (const RoomScript* room : kRooms) {
-    build_talk(room->name);
-    dialogue_support::load_font();
+      EXPECT_EQ(persons, (std::string(room->name) == "future_chimie" ? std::set<int>{0, 1} : std::set<int>{0}));
     for (const std::string& problem : dialogue_support::talk_tree_problems(room->name)) ADD_FAILURE() << problem;
     for (const std::string& problem : dialogue_support::talk_override_problems(room->name)) ADD_FAILURE() << problem;
   }
 }
 
-TEST(RoomConversations, TheChecksNameANodeLeftWithoutUsesAndAnOverrideOfAnEmptyNode) {
-  build_talk("future_biolog");
-  dialogue_support::load_font();
-  node(0, "2").s_call_nr = 0;
-  const auto problems = dialogue_support::talk_tree_problems("future_biolog");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_NE(problems[0].find("person 0, node 2: counts 0"), std::string::npos) << problems[0];
-  // In game_en the third frightened answer of future_physiktp is no node, and
-  // its row changes nothing there.
-  EXPECT_TRUE(dialogue_support::talk_override_problems("future_physiktp").empty());
-}
-
-TEST(RoomConversations, TheBuildsDifferInThePhysicsTeachersGreetingAndTheLeadSolution) {
-  build_talk("future_physiktp");
-  EXPECT_EQ(has_sentence(node(0, "1.1.3")), de());
-  EXPECT_EQ(node(0, "1.1.3").s_exit, de() ? 1 : 0);
-  EXPECT_STREQ(node(0, "1").sentence[0], TR("Hallo Herr Zirud !", "Hello Mister Zirud !"));
-  EXPECT_STREQ(node(0, "3").reply[0], TR("Dazu brauchst du eine Zugangskarte.", "You need an access card."));
-  build_talk("future_chimie");
-  EXPECT_EQ(node(0, "4").s_exit, de() ? 1 : 0);
-}
-
-TEST(RoomConversations, AfterTheAccessCardTheTeacherOffersOnly2And4AndTheirFollowUps) {
-  build_talk("future_physiktp");
-  choose(0, "3.1.1.1");
-  EXPECT_EQ(cons_gotaccesscard, 1);
-  EXPECT_EQ(exit_talk, 1) << "accepting ends the conversation";
-  EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "4"}));
-  // 2 still opens all its follow-ups.
-  for (const char* follow : {"2.1", "2.2", "2.3", "2.4"}) EXPECT_EQ(node(0, follow).s_present, 1) << follow;
-  // The next conversation's menu holds 2 and 4 only.
-  branch1 = branch2 = branch3 = branch4 = 0;
-  manage_talk();
-  EXPECT_STREQ(input_text[1][0], "");
-  EXPECT_STREQ(input_text[2][0], node(0, "2").sentence[0]);
-  EXPECT_STREQ(input_text[3][0], "");
-  EXPECT_STREQ(input_text[4][0], node(0, "4").sentence[0]);
-}
-
-TEST(RoomConversations, InFuturePhysiktpTheGreetingAllowsOneLeafOnly) {
+TEST(RoomConversations, TheDetectedChoicesRaiseTheirFlagsAndLeaveTheirSentencesOffered) {
+  // The greeting in future_physiktp allows one leaf only.
   std::vector<std::string> leaves = {"1.1.1", "1.1.2", "1.2.1", "1.2.2", "1.2.3", "1.3"};
   if (de()) leaves.push_back("1.1.3");
   for (const std::string& leaf : leaves) {
@@ -272,16 +195,23 @@ TEST(RoomConversations, InFuturePhysiktpTheGreetingAllowsOneLeafOnly) {
     EXPECT_EQ(exit_talk, 1);
     EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "3", "4"}));
   }
-}
-
-TEST(RoomConversations, TheOtherDetectedChoicesRaiseTheirFlags) {
+  // After the access card the teacher offers only 2 and 4, and 2 still opens all its follow-ups.
+  build_talk("future_physiktp");
+  choose(0, "3.1.1.1");
+  EXPECT_EQ(cons_gotaccesscard + exit_talk, 2) << "accepting ends the conversation";
+  EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "4"}));
+  for (const char* follow : {"2.1", "2.2", "2.3", "2.4"}) EXPECT_EQ(node(0, follow).s_present, 1) << follow;
+  branch1 = branch2 = branch3 = branch4 = 0;
+  manage_talk();
+  EXPECT_EQ(talk_fixtures::menu_rows(),
+            std::string("|") + node(0, "2").sentence[0] + "||" + node(0, "4").sentence[0] + "|");
+  // The others.
   build_talk("future_physik");
   choose(0, "4.4.2");
   EXPECT_EQ(cons_adyteleskop, 0) << "just curious";
   choose(0, "4.4.1");
   EXPECT_EQ(cons_adyteleskop, 1);
-  build_talk("future_floor2");
-  choose(0, "1");
+  build_talk("future_floor2"), choose(0, "1");
   EXPECT_EQ(cons_policemad, 1);
   build_talk("future_crossing");
   node(0, "5").s_present = 1;  // offered by the story once the lead is delivered

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialogue/talk.h"
@@ -19,18 +20,11 @@ namespace {
 constexpr int kGreen = 0x3E80;   // 16000
 constexpr int kOrange = 0xF400;  // 128000 kept to 16 bits
 
-int background() {
-  return makecol(40, 40, 120);
-}
+int background() { return makecol(40, 40, 120); }
 
-// Where the frame buffer holds pixels of `colour` (or, with `other_than`,
-// of any colour but it).
+// Where the frame buffer holds pixels of `colour` (or, with `other_than`, of any colour but it).
 struct Ink {
-  int top = 10000;
-  int bottom = -1;
-  int left = 10000;
-  int right = -1;
-  int count = 0;
+  int top = 10000, bottom = -1, left = 10000, right = -1, count = 0;
 };
 
 Ink ink(int colour, bool other_than = false) {
@@ -38,10 +32,8 @@ Ink ink(int colour, bool other_than = false) {
   for (int y = 0; y < memory_screen->h; ++y)
     for (int x = 0; x < memory_screen->w; ++x)
       if ((getpixel(memory_screen, x, y) == colour) != other_than) {
-        k.top = std::min(k.top, y);
-        k.bottom = std::max(k.bottom, y);
-        k.left = std::min(k.left, x);
-        k.right = std::max(k.right, x);
+        k.top = std::min(k.top, y), k.bottom = std::max(k.bottom, y);
+        k.left = std::min(k.left, x), k.right = std::max(k.right, x);
         ++k.count;
       }
   return k;
@@ -49,295 +41,170 @@ Ink ink(int colour, bool other_than = false) {
 
 void offer(int c, const char* l0, const char* l1 = "", const char* l2 = "") {
   TalkNode& n = talk_node(0, TalkPath{}.child(c));
-  n.sentence[0] = l0;
-  n.sentence[1] = l1;
-  n.sentence[2] = l2;
-  n.s_present = 1;
-  n.s_call_nr = 1;
+  n.sentence[0] = l0, n.sentence[1] = l1, n.sentence[2] = l2;
+  n.s_present = n.s_call_nr = 1;
 }
 
-class Menu : public testing::Test {
- protected:
-  void SetUp() override {
-    test_support::fresh_game();
-    dialogue_support::load_font();
-    talk_nr = 0;
-    for (int c = 1; c <= 5; ++c) offer(c, "Eine Frage");
-    manage_talk();
-  }
-  // One menu pass with the mouse at (mx, my) and the given buttons.
-  int pass(int mx, int my, int buttons = 0) {
-    clear_to_color(memory_screen, background());
-    mouse_x = mx;
-    mouse_y = my;
-    mouse_b = buttons;
-    return talk_menu_pass();
-  }
-};
+// One menu pass with the mouse at (mx, my) and the given buttons.
+int pass(int mx, int my, int buttons = 0) {
+  clear_to_color(memory_screen, background());
+  mouse_x = mx, mouse_y = my, mouse_b = buttons;
+  return talk_menu_pass();
+}
+
+using Points = std::initializer_list<std::pair<int, int>>;
 
 }  // namespace
 
-TEST_F(Menu, FiveOneLineOptionsFill350To450AndTheHoveredOneIsOrange) {
+TEST(Menu, OptionsStackUpTo450TwentyPixelsALineAndTheHoverBandIsStrict) {
+  test_support::fresh_game();
+  dialogue_support::load_font();
+  talk_nr = 0;
+  for (int c = 1; c <= 5; ++c) offer(c, "Eine Frage");
+  manage_talk();
+  // Five one-line options: 1 is the line from 350 to 370, the other four follow down to 450.
   EXPECT_EQ(pass(100, 360), 0);
   EXPECT_EQ(text_y, 450) << "the menu ends at 450";
   const Ink hovered = ink(kOrange), plain = ink(kGreen), all = ink(background(), true);
-  // Option 1 is the line from 350 to 370, the other four follow down to 450.
-  EXPECT_GE(hovered.top, 350);
-  EXPECT_LT(hovered.bottom, 370);
-  EXPECT_GE(plain.top, 370);
-  EXPECT_LT(plain.bottom, 450);
+  EXPECT_TRUE(hovered.top >= 350 && hovered.bottom < 370 && hovered.left >= 40) << "option 1 is orange";
+  EXPECT_TRUE(plain.top >= 370 && plain.bottom < 450);
   // The black outline reaches one pixel further; nothing else is drawn.
-  EXPECT_GE(all.top, 349);
-  EXPECT_LE(all.bottom, 450);
-  EXPECT_GE(all.left, 39);
-  EXPECT_GE(hovered.left, 40);
-}
-
-TEST_F(Menu, AThreeLineSentenceTakes60Pixels) {
-  offer(2, "eins", "zwei", "drei");
-  manage_talk();
-  // Seven lines: the menu starts at 450 - 7 x 20 = 310; option 2 runs from 330 to 390.
-  EXPECT_EQ(pass(100, 360), 0);
-  const Ink hovered = ink(kOrange);
-  EXPECT_GE(hovered.top, 330);
-  EXPECT_GT(hovered.bottom, 370) << "all three lines are orange";
-  EXPECT_LT(hovered.bottom, 390);
-  const Ink plain = ink(kGreen);
-  EXPECT_GE(plain.top, 310);
-  EXPECT_LT(plain.top, 330);
-  EXPECT_LT(plain.bottom, 450);
-}
-
-TEST_F(Menu, TheHoverBandIsStrict) {
-  // Exactly on the top of option 1, on its bottom (the top of option 2), and
-  // at x 40: nothing is hovered.
-  for (auto [mx, my] : {std::pair{100, 350}, std::pair{100, 370}, std::pair{40, 360}, std::pair{100, 450}}) {
+  EXPECT_TRUE(all.top >= 349 && all.bottom <= 450 && all.left >= 39);
+  // Exactly on the top of option 1, on its bottom, at x 40, at 450: nothing is hovered.
+  for (auto [mx, my] : Points{{100, 350}, {100, 370}, {40, 360}, {100, 450}}) {
     EXPECT_EQ(pass(mx, my, 1), 0) << mx << "," << my;
     EXPECT_EQ(ink(kOrange).count, 0) << mx << "," << my;
   }
-  EXPECT_EQ(pass(41, 351, 1), 1);
-  EXPECT_GT(ink(kOrange).count, 0);
-  EXPECT_EQ(pass(600, 449, 1), 5);
-  EXPECT_EQ(pass(600, 449, 0), 0) << "hovering alone picks nothing";
-}
-
-TEST_F(Menu, AbsentOptionsTakeNoRoom) {
-  talk_node(0, talk_path("2")).s_present = 0;
-  talk_node(0, talk_path("4")).s_present = 0;
+  EXPECT_EQ((std::vector<int>{pass(41, 351, 1), pass(600, 449, 1), pass(600, 449, 0)}), (std::vector<int>{1, 5, 0}))
+      << "hovering alone picks nothing";
+  // Options 1, 3 and 5 alone from 390: 3 is the line from 410 to 430.
+  talk_node(0, talk_path("2")).s_present = talk_node(0, talk_path("4")).s_present = 0;
   manage_talk();
-  // Options 1, 3 and 5 from 390: 3 is the line from 410 to 430.
-  EXPECT_EQ(pass(100, 420, 1), 3);
-  EXPECT_EQ(pass(100, 395, 1), 1);
-  EXPECT_EQ(pass(100, 385, 1), 0);
+  EXPECT_EQ((std::vector<int>{pass(100, 420, 1), pass(100, 395, 1), pass(100, 385, 1)}), (std::vector<int>{3, 1, 0}));
+  // A three-line sentence takes 60 pixels: seven lines start at 450 - 7 x 20 = 310, option 2 runs 330..390.
+  for (int c : {2, 4}) talk_node(0, TalkPath{}.child(c)).s_present = 1;
+  offer(2, "eins", "zwei", "drei");
+  manage_talk();
+  EXPECT_EQ(pass(100, 360), 0);
+  const Ink three = ink(kOrange), rest = ink(kGreen);
+  EXPECT_TRUE(three.top >= 330 && three.bottom > 370 && three.bottom < 390) << "all three lines are orange";
+  EXPECT_TRUE(rest.top >= 310 && rest.top < 330 && rest.bottom < 450);
 }
 
 TEST(SpeechLayout, ALineIsCentredOnItsAnchorUnlessThatLeavesTheBandFrom40To600) {
-  EXPECT_EQ(speech_line_x(320, 200), 220);
-  EXPECT_EQ(speech_line_x(60, 200), 40) << "left edge held at 40";
-  EXPECT_EQ(speech_line_x(580, 200), 400) << "right edge held at 600";
-  EXPECT_EQ(speech_line_x(500, 250), 350);
-  EXPECT_EQ(speech_line_x(320, 560), 40) << "a line of 560 fits exactly";
-  // Wider than the band: it runs past one edge.
-  EXPECT_EQ(speech_line_x(320, 580), 40);
-  EXPECT_EQ(speech_line_x(400, 580), 20);
+  for (auto [anchor, width, x] : std::initializer_list<std::tuple<int, int, int>>{
+           {320, 200, 220}, {60, 200, 40}, {580, 200, 400}, {500, 250, 350}, {320, 560, 40},
+           {320, 580, 40}, {400, 580, 20}})  // wider than the band: it runs past one edge
+    EXPECT_EQ(speech_line_x(anchor, width), x) << anchor << " " << width;
 }
 
-namespace {
-
-class Speech : public testing::Test {
- protected:
-  void SetUp() override {
-    test_support::fresh_game();
-    dialogue_support::load_font();
-    choice = 0;
-  }
-  // The hero's row 0 drawn once with the speech anchored at (ax, ay).
-  BITMAP* said(const char* line, int ax, int ay) {
+TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrangeAtItsAnchor) {
+  test_support::fresh_game();
+  dialogue_support::load_font();
+  choice = 0;
+  const auto said = [](const char* l0, const char* l2, int ax, int ay) {
     clear_to_color(memory_screen, background());
-    input_text[0][0] = line;
-    input_text[0][1] = input_text[0][2] = "";
-    sentence_x = ax;
-    sentence_y = ay;
+    input_text[0][0] = l0, input_text[0][1] = "", input_text[0][2] = l2, sentence_x = ax, sentence_y = ay;
     show_text_hero();
-    BITMAP* copy = create_bitmap(640, 480);
-    blit(memory_screen, copy, 0, 0, 0, 0, 640, 480);
-    return copy;
-  }
-  // The same line drawn with the outline at (x, y) in the hero's colour.
-  BITMAP* at(const char* line, int x, int y) {
-    clear_to_color(memory_screen, background());
-    outlined_text(line, x, y, 16000);
-    BITMAP* copy = create_bitmap(640, 480);
-    blit(memory_screen, copy, 0, 0, 0, 0, 640, 480);
-    return copy;
-  }
-  static bool same(BITMAP* a, BITMAP* b) {
-    for (int y = 0; y < 480; ++y)
-      for (int x = 0; x < 640; ++x)
-        if (getpixel(a, x, y) != getpixel(b, x, y)) return false;
-    return true;
-  }
-};
-
-}  // namespace
-
-TEST_F(Speech, TheHerosLinesLandWhereTheClampingRulePutsThem) {
+    return ink(kGreen);
+  };
   const char* line = "Da komm ich nicht durch.";
   const int w = text_length(pv_font, line);
-  ASSERT_GT(w, 100);
-  ASSERT_LT(w, 400);
-  EXPECT_TRUE(same(said(line, 320, 200), at(line, 320 - w / 2, 200)));
-  EXPECT_TRUE(same(said(line, 50, 200), at(line, 40, 200)));
-  EXPECT_TRUE(same(said(line, 630, 200), at(line, 600 - w, 200)));
-  const Ink right = (said(line, 630, 200), ink(kGreen));
-  EXPECT_LE(right.right, 600);
-}
-
-TEST_F(Speech, AnAnchorNearTheTopIsLoweredTo40AndEmptyLinesKeepTheirPlace) {
-  clear_to_color(memory_screen, background());
-  input_text[0][0] = "oben";
-  input_text[0][1] = "";
-  input_text[0][2] = "unten";
-  sentence_x = 320;
-  sentence_y = 10;
-  show_text_hero();
+  ASSERT_TRUE(w > 100 && w < 400);
+  // The letters start at the line's x (or up to 3 px right of it) and end before x + w.
+  for (auto [anchor, x] : Points{{320, 320 - w / 2}, {50, 40}, {630, 600 - w}}) {
+    SCOPED_TRACE(anchor);
+    const Ink k = said(line, "", anchor, 200);
+    EXPECT_TRUE(k.left >= x && k.left <= x + 3 && k.right < x + w && k.right > x + w - 6);
+    EXPECT_TRUE(k.top >= 200 && k.bottom < 220);
+  }
+  // An anchor near the top is lowered to 40; the empty line 1 keeps its place.
+  const Ink green = said("oben", "unten", 320, 10);
   EXPECT_EQ(sentence_y, 40) << "the stored anchor is changed";
-  const Ink green = ink(kGreen);
-  EXPECT_GE(green.top, 40);
-  EXPECT_GE(green.bottom, 80) << "line 2 starts at 40 + 2 x 20";
-  EXPECT_LT(green.bottom, 100);
+  EXPECT_TRUE(green.top >= 40 && green.bottom >= 80 && green.bottom < 100) << "line 2 starts at 40 + 2 x 20";
   for (int y = 60; y < 80; ++y)
     for (int x = 0; x < 640; ++x) ASSERT_NE(getpixel(memory_screen, x, y), kGreen) << "line 1 is empty";
-}
-
-TEST_F(Speech, APersonsReplyIsOrangeAtItsOwnAnchor) {
+  // A person's reply.
   clear_to_color(memory_screen, background());
-  choice = 3;
-  output_text[3][0] = "Ok, bis geschwenn.";
-  reply_x = 45;
-  reply_y = 300;
+  choice = 3, output_text[3][0] = "Ok, bis geschwenn.", reply_x = 45, reply_y = 300;
   show_text_npc();
   const Ink orange = ink(kOrange);
-  EXPECT_GE(orange.left, 40);
-  EXPECT_LT(orange.left, 45);
-  EXPECT_GE(orange.top, 300);
-  EXPECT_LT(orange.bottom, 320);
+  EXPECT_TRUE(orange.left >= 40 && orange.left < 45 && orange.top >= 300 && orange.bottom < 320);
   EXPECT_EQ(ink(kGreen).count, 0);
 }
 
-namespace {
-
-class Speaking : public testing::Test {
- protected:
-  void SetUp() override { dialogue_support::stand_in_room("biolog"); }
-};
-
-}  // namespace
-
-TEST_F(Speaking, ASpeechLastsTextSpeedTimes40Passes) {
+TEST(Speaking, ASpeechLastsTextSpeedTimes40PassesAndAClickOfEitherButtonSkipsTheRest) {
+  dialogue_support::stand_in_room("biolog");
   for (int speed : {1, 5, 50}) {
     text_speed = speed;
     const int before = headless::present_count();
     standard_remark("Ein Prachtexemplar seiner Gattung.");
     EXPECT_EQ(headless::present_count() - before, speed * 40) << speed;
   }
-}
-
-TEST_F(Speaking, AClickSkipsTheRestOfASpeechAndTheHeroStandsAgain) {
-  text_speed = 50;
   int talking_passes = 0;
   headless::on_present([&] { talking_passes += hero_action[0] == -1; });
   const int start = headless::now();
   headless::click(start + 300, 320, 240, 200);
   standard_remark("Das geht so nicht.");
-  EXPECT_GT(talking_passes, 10);
-  EXPECT_LT(talking_passes, 200) << "the speech ended at the click";
+  EXPECT_TRUE(talking_passes > 10 && talking_passes < 200) << "the speech ended at the click: " << talking_passes;
   EXPECT_GE(headless::now(), start + 500) << "and returned only once the button was let go";
-  EXPECT_EQ(hero_action[0], 0);
-  // The right button skips too.
+  EXPECT_EQ(hero_action[0], 0) << "the hero stands again";
   talking_passes = 0;
-  headless::mouse_at(headless::now() + 300, 320, 240, 2);
-  headless::mouse_at(headless::now() + 400, 320, 240, 0);
+  headless::mouse_at(headless::now() + 300, 320, 240, 2), headless::mouse_at(headless::now() + 400, 320, 240, 0);
   standard_remark("Das geht so nicht.");
-  EXPECT_LT(talking_passes, 200);
+  EXPECT_LT(talking_passes, 200) << "the right button skips too";
 }
 
-namespace {
-
-struct Seen {
-  int anim;
-  int frame;
-};
-
-}  // namespace
-
-TEST_F(Speaking, APersonFinishesItsIdleMovementToATalkFrameThenTurns) {
+TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBack) {
+  dialogue_support::stand_in_room("biolog");
+  const int idle_frames = person_frame_nr[0];
   // Mrs Sand may start talking from idle frames 0 and 7; she is at frame 1.
-  std::vector<Seen> seen;
-  headless::on_present([&] { seen.push_back({person_anim[0], mov_person_nr[0]}); });
-  talk_nr = 0;
-  mov_person_nr[0] = 1;
+  std::vector<std::pair<int, int>> seen;  // animation, frame
+  headless::on_present([&] { seen.emplace_back(person_anim[0], mov_person_nr[0]); });
+  talk_nr = 0, mov_person_nr[0] = 1;
   prepare_person_talk();
-  ASSERT_FALSE(seen.empty());
-  const auto turn = std::find_if(seen.begin(), seen.end(), [](const Seen& s) { return s.anim == 2; });
+  const auto turn = std::find_if(seen.begin(), seen.end(), [](const auto& s) { return s.first == 2; });
   ASSERT_NE(turn, seen.end());
   ASSERT_NE(turn, seen.begin());
-  EXPECT_EQ((turn - 1)->frame, 7) << "the turn starts from the marked frame";
-  for (auto it = seen.begin(); it != turn; ++it) EXPECT_EQ(it->anim, 0);
-  EXPECT_EQ(person_anim[0], 2);
-  EXPECT_EQ(mov_person_nr[0], 3) << "the four frames of the turn played to the last";
-  EXPECT_EQ(mouse_status, 1);
-}
-
-TEST(PersonTalk, APersonWhoseAnimationMarksNoTalkFrameTurnsAtOnce) {
-  dialogue_support::stand_in_room("class");
-  // Mr Friob with his idle frames unmarked.
-  for (int& mark : start_talk[0]) mark = 0;
-  std::vector<Seen> seen;
-  headless::on_present([&] { seen.push_back({person_anim[0], mov_person_nr[0]}); });
-  talk_nr = 0;
-  mov_person_nr[0] = 5;
-  prepare_person_talk();
-  ASSERT_FALSE(seen.empty());
-  EXPECT_EQ(seen.front().anim, 2);
-  EXPECT_EQ(person_anim[0], 2);
-  EXPECT_EQ(mov_person_nr[0], person_frame_nr[0] - 1);
-  EXPECT_LT(seen.size(), 2000u);
-}
-
-TEST(PersonTalk, APersonWithoutTalkAnimationsSpeaksAtOnceAndKeepsItsIdleFrames) {
-  // Dori in the physics lab, back from carrying the telescope, has only his
-  // idle frames.
-  dialogue_support::stand_in_room("future_physiktp");
-  person_present[1] = 1;
-  const int idle_frames = person_frame_nr[1];
-  text_speed = 2;
-  talk_nr = 1;
-  output_text[0][0] = "Hey ... wou hues de deen hier ?";
-  const int before = headless::present_count();
-  npc_describe();
-  EXPECT_EQ(headless::present_count() - before, 80) << "only the passes of the speech";
-  EXPECT_EQ(person_anim[1], 0);
-  EXPECT_EQ(person_frame_nr[1], idle_frames);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(talk_goto, -1);
-}
-
-TEST_F(Speaking, AReplyIsFramedByTheTurnToTheHeroTheTalkingLoopAndTheTurnBack) {
-  const int idle_frames = person_frame_nr[0];
+  EXPECT_EQ((turn - 1)->second, 7) << "the turn starts from the marked frame";
+  for (auto it = seen.begin(); it != turn; ++it) EXPECT_EQ(it->first, 0);
+  EXPECT_EQ((std::vector<int>{person_anim[0], mov_person_nr[0], mouse_status}), (std::vector<int>{2, 3, 1}))
+      << "the four frames of the turn played to the last";
+  // A reply is framed by the turn to the hero, the talking loop and the turn back.
+  dialogue_support::stand_in_room("biolog");
   std::vector<int> anims;
   int talking_passes = 0;
   headless::on_present([&] {
     if (anims.empty() || anims.back() != person_anim[0]) anims.push_back(person_anim[0]);
     talking_passes += person_anim[0] == 1;
   });
-  text_speed = 3;
-  talk_nr = 0;
-  choice = 0;
-  output_text[0][0] = "Ok, bis geschwenn.";
+  text_speed = 3, talk_nr = choice = 0, output_text[0][0] = "Ok, bis geschwenn.";
   talking_npc();
   EXPECT_EQ(anims, (std::vector<int>{0, 2, 1, 3}));
   EXPECT_GE(talking_passes, 120);
   EXPECT_EQ(person_anim[0], 0) << "back to the animation it had";
   EXPECT_EQ(person_frame_nr[0], idle_frames) << "with its frames reloaded";
+}
+
+TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimationsSpeaksAtOnce) {
+  // Mr Friob with his idle frames unmarked.
+  dialogue_support::stand_in_room("class");
+  for (int& mark : start_talk[0]) mark = 0;
+  std::vector<int> anims;
+  headless::on_present([&] { anims.push_back(person_anim[0]); });
+  talk_nr = 0, mov_person_nr[0] = 5;
+  prepare_person_talk();
+  ASSERT_TRUE(!anims.empty() && anims.size() < 2000u);
+  EXPECT_EQ((std::vector<int>{anims.front(), person_anim[0], mov_person_nr[0]}),
+            (std::vector<int>{2, 2, person_frame_nr[0] - 1}));
+  // Dori in the physics lab, back from carrying the telescope, has only his idle frames.
+  dialogue_support::stand_in_room("future_physiktp");
+  person_present[1] = 1;
+  const int idle_frames = person_frame_nr[1];
+  text_speed = 2, talk_nr = 1, output_text[0][0] = "Hey ... wou hues de deen hier ?";
+  const int before = headless::present_count();
+  npc_describe();
+  EXPECT_EQ(headless::present_count() - before, 80) << "only the passes of the speech";
+  EXPECT_EQ((std::vector<int>{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}),
+            (std::vector<int>{0, idle_frames, -1, -1}));
 }

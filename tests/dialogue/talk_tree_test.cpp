@@ -1,78 +1,29 @@
 // The conversation tree: dotted paths, where a node sits in a room's state
-// file, the tree rules after a choice, and the checks over a room's tables.
+// file, and the tree rules after each choice, run step by step on trees
+// written by hand (no game is started).
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "dialogue/talk.h"
+#include "dialogue/talk_fixtures.h"
 #include "persistence/room_state.h"
 #include "shell/world.h"
-#include "support/dialogue_support.h"
 #include "support/test_support.h"
 
-namespace {
+static_assert(talk_path("1.2.3") == TalkPath{{1, 2, 3, 0, 0}});
+static_assert(talk_path("").depth() == 0);
+static_assert(talk_path("5.5.5.5.5").depth() == 5);
+static_assert(talk_path("3.1").child(2) == talk_path("3.1.2"));
+static_assert(talk_path("5.5.5.5.5").child(1) == talk_path("5.5.5.5.5"));
+static_assert(talk_path("3.1.2").first(1) == talk_path("3"));
 
-// A node with a one-line sentence and reply, offered, with `count` uses.
-void put(int person, const TalkPath& path, const char* said, int count, int ends = 0) {
-  TalkNode& n = talk_node(person, path);
-  n.sentence[0] = said;
-  n.sentence[1] = n.sentence[2] = "";
-  n.reply[0] = "reply";
-  n.reply[1] = n.reply[2] = "";
-  n.s_present = 1;
-  n.s_call_nr = count;
-  n.s_exit = ends;
-}
-
-// The sentences the current menu offers, by option (rows 1..5; "" = none).
-std::vector<std::string> offered() {
-  std::vector<std::string> rows;
-  for (int c = 1; c <= 5; ++c) rows.push_back(input_text[c][0] ? input_text[c][0] : "");
-  return rows;
-}
-
-void choose(int c) {
-  choice = c;
-  update_talk_tree();
-  manage_talk();
-}
-
-void start_conversation(int person) {
-  talk_nr = person;
-  branch1 = branch2 = branch3 = branch4 = branch5 = 0;
-  exit_talk = 0;
-  manage_talk();
-}
-
-// The conversation shared by three rooms of the old school (person 0): five
-// top-level sentences, 4 opening 4.1 and 4.2; 1, 2, 3, 4.1 and 4.2 are used
-// once, 4 twice (once per leaf), 5 15000 times; 5 and 4.2 end it.
-void shared_conversation() {
-  put(0, talk_path("1"), "Ekelbatz !!!!!", 1);
-  put(0, talk_path("2"), "zwei", 1);
-  put(0, talk_path("3"), "drei", 1);
-  put(0, talk_path("4"), "vier", 2);
-  put(0, talk_path("4.1"), "vier eins", 1);
-  put(0, talk_path("4.2"), "vier zwei", 1, 1);
-  put(0, talk_path("5"), "Ech muss goen. Vuri.", 15000, 1);
-}
-
-class TalkTreeRules : public testing::Test {
- protected:
-  void SetUp() override { reset_world(); }
-};
-
-}  // namespace
-
-TEST(TalkPath, DottedPathsNameNodesDownToTheFifthLevel) {
-  static_assert(talk_path("1.2.3") == TalkPath{{1, 2, 3, 0, 0}});
-  static_assert(talk_path("").depth() == 0);
-  static_assert(talk_path("5.5.5.5.5").depth() == 5);
-  static_assert(talk_path("3.1").child(2) == talk_path("3.1.2"));
-  static_assert(talk_path("3.1.2").first(1) == talk_path("3"));
+TEST(TalkPath, OnlyDottedChoicesOf1To5DownToTheFifthLevelAreRead) {
   TalkPath p;
   for (const char* bad : {"0", "6", "1..2", "1.", ".1", "12", "1.2.3.4.5.1", "a", "1,2"})
     EXPECT_FALSE(parse_talk_path(bad, p)) << bad;
@@ -83,11 +34,9 @@ TEST(TalkPath, DottedPathsNameNodesDownToTheFifthLevel) {
 
 TEST(TalkPath, ANodeFoundByItsPathIsWhereTheRoomStateFileHoldsIt) {
   test_support::fresh_game();
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
-  talk_node(2, talk_path("4.1.3")).s_call_nr = 77;
-  talk_node(2, talk_path("4.1.3")).s_present = 1;
-  talk_node(2, talk_path("4.1.3")).s_exit = 1;
+  mkdir("sav", 0755), mkdir("sav/tmp", 0755);
+  TalkNode& n = talk_node(2, talk_path("4.1.3"));
+  n.s_call_nr = 77, n.s_present = n.s_exit = 1;
   temp_file = "sav/tmp/path.sav";
   ASSERT_EQ(save_temp(), 0);
   const std::string text = test_support::read_file("sav/tmp/path.sav");
@@ -99,129 +48,106 @@ TEST(TalkPath, ANodeFoundByItsPathIsWhereTheRoomStateFileHoldsIt) {
   EXPECT_EQ(text.substr(pos, 8), "77 1 1 0");
 }
 
-TEST_F(TalkTreeRules, TheWorkedRunOfTheSharedConversation) {
-  shared_conversation();
-  start_conversation(0);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"Ekelbatz !!!!!", "zwei", "drei", "vier", "Ech muss goen. Vuri."}));
+namespace {
 
-  // 4 has offered follow-ups: no count changes, the menu opens them.
-  choose(4);
-  EXPECT_EQ(branch1, 4);
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_call_nr, 2);
-  EXPECT_EQ(talk_node(0, talk_path("4.1")).s_call_nr, 1);
-  EXPECT_EQ(exit_talk, 0);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"vier eins", "vier zwei", "", "", ""}));
+// One step of a conversation and what it leaves: the menu's rows, the path
+// of the open level (branch1..branch5, "" at the top; nullptr: not checked),
+// whether the talk ends, and nodes as "path:uses/offered".
+struct Step {
+  int choose;  // 1..5, or 0: a new conversation with the person starts
+  const char *menu, *where;
+  int ends;
+  const char* nodes;
+};
 
-  // 4.1 is a leaf: it and 4 each lose one use; 4.1 goes, the level stays.
-  choose(1);
-  EXPECT_EQ(talk_node(0, talk_path("4.1")).s_call_nr, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_call_nr, 1);
-  EXPECT_EQ(talk_node(0, talk_path("4.1")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_present, 1);
-  EXPECT_EQ(branch1, 4);
-  EXPECT_EQ(exit_talk, 0);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"", "vier zwei", "", "", ""}));
+struct TalkRun {
+  const char* rule;
+  int person;
+  // The tree as "path:uses" with "!" for a sentence that ends the talk; each
+  // sentence reads as its path. "shared": the old school's conversation.
+  const char* tree;
+  std::vector<Step> steps;
+};
 
-  // 4.2: both drop to 0 and go, 4.2 ends the conversation, level (4) closes.
-  choose(2);
-  EXPECT_EQ(talk_node(0, talk_path("4.2")).s_call_nr, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_call_nr, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4.2")).s_present, 0);
-  EXPECT_EQ(talk_node(0, talk_path("4")).s_present, 0);
-  EXPECT_EQ(exit_talk, 1);
-  EXPECT_EQ(branch1, 0);
-
-  // The next conversation with the same person.
-  start_conversation(0);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"Ekelbatz !!!!!", "zwei", "drei", "", "Ech muss goen. Vuri."}));
-  EXPECT_EQ(talk_node(0, talk_path("5")).s_call_nr, 15000);
+void build(int person, const std::string& tree) {
+  if (tree == "shared") return talk_fixtures::shared_conversation(person);
+  static std::set<std::string> names;  // the nodes' texts must outlive the test
+  std::istringstream in(tree);
+  for (std::string item; in >> item;) {
+    const size_t colon = item.find(':');
+    const char* path = names.insert(item.substr(0, colon)).first->c_str();
+    talk_fixtures::put(person, path, path, "reply", std::stoi(item.substr(colon + 1)), item.back() == '!');
+  }
 }
 
-TEST_F(TalkTreeRules, ARepeatableSentenceEndsTheConversationAndStaysOffered) {
-  shared_conversation();
-  start_conversation(0);
-  choose(5);
-  EXPECT_EQ(exit_talk, 1);
-  EXPECT_EQ(talk_node(0, talk_path("5")).s_call_nr, 14999);
-  start_conversation(0);
-  EXPECT_EQ(offered()[4], "Ech muss goen. Vuri.");
+std::string where() {
+  std::string w;
+  for (int b : {branch1, branch2, branch3, branch4, branch5})
+    if (b) w += (w.empty() ? "" : ".") + std::to_string(b);
+  return w;
 }
 
-TEST_F(TalkTreeRules, EmptyLevelsCloseAsManyAsAreEmptyAndAnEmptyTopEndsTheTalk) {
-  // 1 -> 1.1 -> 1.1.1 (each single use) and 2; from (1, 1) the last leaf
-  // empties both levels above it.
-  put(3, talk_path("1"), "eins", 1);
-  put(3, talk_path("1.1"), "eins eins", 1);
-  put(3, talk_path("1.1.1"), "eins eins eins", 1);
-  put(3, talk_path("2"), "zwei", 1);
-  start_conversation(3);
-  choose(1);
-  choose(1);
-  EXPECT_EQ(branch1, 1);
-  EXPECT_EQ(branch2, 1);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"eins eins eins", "", "", "", ""}));
-  choose(1);
-  EXPECT_EQ(branch1, 0);
-  EXPECT_EQ(branch2, 0);
-  EXPECT_EQ(exit_talk, 0);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"", "zwei", "", "", ""}));
-  // The last top-level sentence used: nothing is left, the talk ends.
-  choose(2);
-  EXPECT_EQ(exit_talk, 1);
+void check_nodes(int person, const std::string& nodes) {
+  std::istringstream in(nodes);
+  for (std::string item; in >> item;) {
+    const size_t colon = item.find(':'), slash = item.find('/');
+    TalkPath p;
+    ASSERT_TRUE(parse_talk_path(item.substr(0, colon), p)) << item;
+    const TalkNode& n = talk_node(person, p);
+    EXPECT_EQ(std::to_string(n.s_call_nr) + "/" + std::to_string(n.s_present), item.substr(colon + 1)) << item;
+  }
 }
 
-TEST_F(TalkTreeRules, OnTheFifthLevelEveryChoiceCostsAndIsRemembered) {
-  put(0, talk_path("1"), "a", 5);
-  put(0, talk_path("1.1"), "b", 5);
-  put(0, talk_path("1.1.1"), "c", 5);
-  put(0, talk_path("1.1.1.1"), "d", 5);
-  put(0, talk_path("1.1.1.1.1"), "e", 1, 1);
-  put(0, talk_path("1.1.1.1.2"), "f", 3);
-  start_conversation(0);
-  for (int i = 0; i < 4; ++i) choose(1);
-  ASSERT_EQ(talk_depth(), 4);
-  EXPECT_EQ(offered(), (std::vector<std::string>{"e", "f", "", "", ""}));
-  choose(2);  // costs 1.1.1.1.2 and all four above, children or not
-  EXPECT_EQ(branch5, 2);
-  EXPECT_EQ(talk_node(0, talk_path("1.1.1.1.2")).s_call_nr, 2);
-  EXPECT_EQ(talk_node(0, talk_path("1")).s_call_nr, 4);
-  EXPECT_EQ(talk_node(0, talk_path("1.1.1.1")).s_call_nr, 4);
-  // With a fifth-level choice made, the exit test at this level is skipped.
-  choose(1);
-  EXPECT_EQ(exit_talk, 0);
-}
+constexpr const char* kTop =
+    "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?|Weini ass den naechsten Test ?|Ech muss goen. Vuri.";
+constexpr const char* kTopWithout4 =
+    "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?||Ech muss goen. Vuri.";
 
-TEST(TalkTreeChecks, AFifthLevelAWideLineAndAnOrphanAreReportedByNode) {
-  test_support::fresh_game();
-  dialogue_support::load_font();
-  put(0, talk_path("1"), "Hallo", 1);
-  put(0, talk_path("1.1"), "Wie geht's ?", 1);
-  put(2, talk_path("1"), "a", 1);
-  put(2, talk_path("1.1"), "b", 1);
-  put(2, talk_path("1.1.1"), "c", 1);
-  put(2, talk_path("1.1.1.1"), "d", 1);
-  EXPECT_TRUE(dialogue_support::talk_tree_problems("biolog").empty()) << "four levels and short lines are fine";
+const TalkRun kRuns[] = {
+    {"the worked run of the shared conversation: a sentence with follow-ups opens them and costs nothing; "
+     "a leaf costs itself and every sentence above it; used up, it goes",
+     0, "shared",
+     {{0, kTop, "", 0, "4:2/1 5:15000/1"},
+      {4, "Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||", "4", 0, "4:2/1 4.1:1/1"},
+      {1, "|Dann bleiwen ech muer doheem.|||", "4", 0, "4.1:0/0 4:1/1"},
+      {2, nullptr, "", 1, "4.2:0/0 4:0/0 1:1/1"},
+      {0, kTopWithout4, "", 0, ""},
+      // A repeatable sentence ends the talk and stays offered.
+      {5, nullptr, "", 1, "5:14999/1"},
+      {0, kTopWithout4, "", 0, ""}}},
+    {"levels left empty close, as many as are empty, and an empty top ends the talk", 3,
+     "1:1 1.1:1 1.1.1:1 2:1",
+     {{0, "1|2|||", "", 0, ""}, {1, "1.1||||", "1", 0, "1:1/1"}, {1, "1.1.1||||", "1.1", 0, ""},
+      {1, "|2|||", "", 0, "1:0/0 1.1:0/0 1.1.1:0/0"},
+      {2, nullptr, nullptr, 1, "2:0/0"}}},
+    {"on the fifth level every choice costs itself and all four above and is remembered; with it made, "
+     "the exit test of that level is skipped",
+     0, "1:5 1.1:5 1.1.1:5 1.1.1.1:5 1.1.1.1.1:1! 1.1.1.1.2:3",
+     {{0, "1||||", "", 0, ""}, {1, "1.1||||", "1", 0, ""}, {1, "1.1.1||||", "1.1", 0, ""},
+      {1, "1.1.1.1||||", "1.1.1", 0, ""}, {1, "1.1.1.1.1|1.1.1.1.2|||", "1.1.1.1", 0, ""},
+      {2, nullptr, "1.1.1.1.2", 0, "1.1.1.1.2:2/1 1.1.1.1:4/1 1.1.1:4/1 1.1:4/1 1:4/1"},
+      {1, nullptr, nullptr, 0, ""}}},
+};
 
-  put(2, talk_path("1.1.1.1.1"), "e", 1);
-  const std::string wide(80, 'W');
-  talk_node(0, talk_path("1.1")).reply[1] = wide.c_str();
-  put(0, talk_path("3.2"), "x", 1);
-  const auto problems = dialogue_support::talk_tree_problems("biolog");
-  ASSERT_EQ(problems.size(), 3u);
-  EXPECT_NE(problems[0].find("room biolog, person 0, node 1.1, reply line 1"), std::string::npos) << problems[0];
-  EXPECT_NE(problems[0].find("wider than the band from 40 to 600"), std::string::npos);
-  EXPECT_NE(problems[1].find("person 0, node 3.2: its parent holds no sentence"), std::string::npos) << problems[1];
-  EXPECT_NE(problems[2].find("person 2, node 1.1.1.1.1: a sentence on level 5"), std::string::npos) << problems[2];
-}
+}  // namespace
 
-TEST(TalkTreeChecks, TheBandIs560PixelsWide) {
-  test_support::fresh_game();
-  dialogue_support::load_font();
-  // Grow a line to the widest that fits; one more letter does not.
-  std::string line;
-  while (dialogue_support::line_width((line + "m").c_str()) <= 560) line += "m";
-  EXPECT_EQ(dialogue_support::line_problem("class", "a look", line.c_str()), "");
-  line += "m";
-  EXPECT_NE(dialogue_support::line_problem("class", "a look", line.c_str()).find("room class, a look"),
-            std::string::npos);
+TEST(TalkTreeRules, EachChoiceLeavesTheCountsTheMenuAndTheEndAsTheRulesSay) {
+  for (const TalkRun& run : kRuns) {
+    SCOPED_TRACE(run.rule);
+    reset_world();
+    build(run.person, run.tree);
+    int n = 0;
+    for (const Step& s : run.steps) {
+      SCOPED_TRACE(testing::Message() << "step " << ++n << ", choice " << s.choose);
+      if (s.choose == 0)
+        talk_nr = run.person, branch1 = branch2 = branch3 = branch4 = branch5 = exit_talk = 0;
+      else
+        choice = s.choose, update_talk_tree();
+      manage_talk();
+      if (s.menu) EXPECT_EQ(talk_fixtures::menu_rows(), s.menu);
+      if (s.where) EXPECT_EQ(where(), s.where);
+      EXPECT_EQ(exit_talk, s.ends);
+      check_nodes(run.person, s.nodes);
+    }
+  }
 }

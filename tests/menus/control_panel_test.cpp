@@ -1,15 +1,18 @@
-// The in-game control panel, reached from the inventory of a new game, and the
-// whole road from the bag to the panel and back into the room.
+// The in-game control panel, reached from the inventory in the first room with the rolling pin in the bag,
+// and the whole road from the bag to the panel and back into the room.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "interaction/inventory.h"
+#include "interaction/items.h"
 #include "platform/headless.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/world.h"
+#include "support/dialogue_support.h"
 #include "support/test_support.h"
 
 using namespace test_support;
@@ -17,16 +20,12 @@ using namespace test_support;
 namespace {
 
 struct Ev {
-  int dt;
-  int x, y, buttons;
+  int dt, x, y, buttons;
 };
 
 int schedule(std::initializer_list<Ev> events) {
   int t = headless::now();
-  for (const Ev& e : events) {
-    t += e.dt;
-    headless::mouse_at(t, e.x, e.y, e.buttons);
-  }
+  for (const Ev& e : events) headless::mouse_at(t += e.dt, e.x, e.y, e.buttons);
   headless::set_time_limit(t + 20000);
   return t;
 }
@@ -38,14 +37,6 @@ int run_invent(std::initializer_list<Ev> events) {
 
 // The panel button of the inventory, pressed and let go.
 constexpr Ev kOpenPanel[] = {{30, 200, 375, 1}, {60, 200, 375, 0}};
-
-// The panel's conversions, written out here from its rules: knob x from a value and back.
-int volume_x(int v) {
-  return static_cast<int>(v / 2.55 * 1.5 + 320);
-}
-int x_volume(int x) {
-  return static_cast<int>((x - 320) / 1.5 * 2.55);
-}
 
 // The knob picture's opaque pixels found in the frame at (x, y).
 bool knob_drawn_at(BITMAP* frame, BITMAP* knob, int x, int y) {
@@ -62,74 +53,56 @@ bool knob_drawn_at(BITMAP* frame, BITMAP* knob, int x, int y) {
 
 class Panel : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(stand_in_main_loop(3), -2); }
-  void TearDown() override { headless::on_present(nullptr); }
+  void SetUp() override {
+    dialogue_support::stand_in_room("future_floor1");
+    give_item("rolle");
+    text_output = 1, mouse_x = 320, mouse_y = 300, mouse_b = 0;
+    main_loop_pass();
+  }
 };
 
 }  // namespace
 
-TEST_F(Panel, KnobsShowTheSettingsAndDragToTheEnds) {
-  text_speed = 50;   // knob at 395
-  music_vol = 255;   // knob at 470
-  wave_vol = 128;    // knob at 395
+TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLeadsBack) {
+  // Text speed and music from 0: text speed pulled to the far right, the music
+  // dropped with its left edge at 395 (the pointer at 405), which reads 127.
+  text_speed = music_vol = 0;
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 224, 1}, {40, 640, 224, 1}, {40, 640, 224, 0},
+                        {60, 330, 250, 1}, {40, 405, 250, 1}, {40, 405, 250, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
+            -1);
+  EXPECT_EQ((std::vector<int>{text_speed, music_vol, headless::sound().midi_volume}),
+            (std::vector<int>{100, 127, 127}));
+
+  text_speed = 50;  // knob at 395
+  music_vol = 255;  // knob at 470
+  wave_vol = 128;   // knob at 395
   bool music_at_470 = false, effects_at_395 = false;
-  headless::on_present([&] {
-    if (inv_menu != 2 || !controller_bmp || mouse_y < 300) return;
-    music_at_470 = music_at_470 || knob_drawn_at(headless::last_frame(), controller_bmp, 470, 245);
-    effects_at_395 = effects_at_395 || knob_drawn_at(headless::last_frame(), controller_bmp, volume_x(128), 271);
-  });
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1],
-                        {60, 300, 320, 0},
-                        // Text speed: grab the knob at 395 and pull it far left.
-                        {60, 405, 224, 1}, {40, 200, 224, 1}, {40, 200, 224, 0},
-                        // Sound effects: grab at 395, pull far right.
-                        {60, volume_x(128) + 10, 276, 1}, {40, 630, 276, 1}, {40, 630, 276, 0},
-                        // A click on the music track beside its knob does nothing.
-                        {60, 350, 250, 1}, {40, 350, 250, 0},
-                        {60, 300, 320, 0},
-                        {60, 300, 320, 2}, {60, 300, 320, 0}}),
-            -1);
-  EXPECT_TRUE(music_at_470) << "a stored volume of 255 shows its knob at 470";
-  EXPECT_TRUE(effects_at_395) << "a volume of 128 shows its knob at 395";
-  EXPECT_EQ(text_speed, 0);
-  EXPECT_EQ(wave_vol, 254) << "a volume read back from the right end is 254";
-  EXPECT_EQ(music_vol, 255);
-  EXPECT_EQ(headless::sound().digi_volume, 254);
-  EXPECT_EQ(inv_menu, 0) << "the right click closed the inventory as well";
-  // Kept in the options file on the way out of the panel.
-  EXPECT_EQ(read_file(here("options.sav")).substr(0, 11), "255 254 0 1");
-}
-
-TEST_F(Panel, TextSpeedRunsTo100AndAKnobDroppedAt395Reads127) {
-  text_speed = 0;
-  music_vol = 0;
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1],
-                        {60, 330, 224, 1}, {40, 640, 224, 1}, {40, 640, 224, 0},
-                        // Music from 320: the pointer at 405 puts the knob's left edge at 395.
-                        {60, 330, 250, 1}, {40, 405, 250, 1}, {40, 405, 250, 0},
-                        {60, 300, 150, 2}, {60, 300, 150, 0}}),
-            -1);
-  EXPECT_EQ(text_speed, 100);
-  EXPECT_EQ(music_vol, 127);
-  EXPECT_EQ(music_vol, x_volume(395));
-  EXPECT_EQ(headless::sound().midi_volume, 127);
-}
-
-TEST_F(Panel, TheSwitchFlipsTextOutputAndTheBagButtonLeadsBack) {
-  text_output = 1;
   std::string states;
   headless::on_present([&] {
     const char c = static_cast<char>('0' + inv_menu);
     if (states.empty() || states.back() != c) states += c;
+    if (inv_menu != 2 || !controller_bmp || mouse_y < 300) return;
+    music_at_470 = music_at_470 || knob_drawn_at(headless::last_frame(), controller_bmp, 470, 245);
+    effects_at_395 = effects_at_395 || knob_drawn_at(headless::last_frame(), controller_bmp, 395, 271);
   });
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1],
-                        {60, 376, 176, 1}, {60, 376, 176, 0},  // switch, its top-left corner
-                        {60, 420, 395, 1}, {60, 420, 395, 0},  // inventory button, bottom edge
-                        {60, 300, 300, 2}, {60, 300, 300, 0}}),
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 300, 320, 0},
+                        // Text speed: grab the knob at 395 and pull it far left; sound effects far right.
+                        {60, 405, 224, 1}, {40, 200, 224, 1}, {40, 200, 224, 0},
+                        {60, 405, 276, 1}, {40, 630, 276, 1}, {40, 630, 276, 0},
+                        // A click on the music track beside its knob does nothing.
+                        {60, 350, 250, 1}, {40, 350, 250, 0}, {60, 300, 320, 0},
+                        {60, 376, 176, 1}, {60, 376, 176, 0},  // the switch, its top-left corner
+                        {60, 420, 395, 1}, {60, 420, 395, 0},  // back to the inventory, its bottom edge
+                        {60, 300, 320, 2}, {60, 300, 320, 0}}),
             -1);
-  EXPECT_EQ(text_output, 0);
+  headless::on_present(nullptr);
+  EXPECT_TRUE(music_at_470) << "a stored volume of 255 shows its knob at 470";
+  EXPECT_TRUE(effects_at_395) << "a volume of 128 shows its knob at 395";
+  // A volume read back from the right end is 254; the right click closed the inventory.
+  EXPECT_EQ((std::vector<int>{text_speed, wave_vol, music_vol, headless::sound().digi_volume, text_output, inv_menu}),
+            (std::vector<int>{0, 254, 255, 254, 0, 0}));
   EXPECT_EQ(states, "121");
-  EXPECT_EQ(inv_menu, 0);
+  EXPECT_EQ(read_file(here("options.sav")).substr(0, 11), "255 254 0 0") << "kept on the way out of the panel";
 }
 
 TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {
@@ -140,15 +113,12 @@ TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {
 }
 
 TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
-  // Bag, pick the rolling pin, put it back, the panel, the music knob moved,
+  // Bag, pick the rolling pin, put it back, the panel, the music knob (at 470) moved,
   // back to the inventory, closed with the right button.
-  const int knob = volume_x(music_vol);
-  const int end = schedule({{30, 70, 400, 0},
-                            {60, 70, 400, 1}, {60, 70, 400, 0},
-                            {80, 140, 130, 1}, {60, 140, 130, 0},
-                            {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0},
-                            {60, 200, 375, 1}, {60, 200, 375, 0},
-                            {60, knob + 10, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
+  music_vol = 255;
+  const int end = schedule({{30, 70, 400, 0}, {60, 70, 400, 1}, {60, 70, 400, 0}, {80, 140, 130, 1}, {60, 140, 130, 0},
+                            {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0}, {60, 200, 375, 1},
+                            {60, 200, 375, 0}, {60, 480, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
                             {60, 420, 375, 1}, {60, 420, 375, 0},
                             {60, 400, 300, 2}, {60, 400, 300, 0}});
   bool opened = false, picked = false, in_panel = false;
@@ -157,18 +127,12 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
     picked = picked || (inv_menu == 1 && carrying_item() && invent_nr == 0);
     in_panel = in_panel || inv_menu == 2;
   });
-  const int status = run_program([&] {
-    while (headless::now() < end + 500) main_loop_pass();
-  });
-  EXPECT_EQ(status, -1);
-  EXPECT_TRUE(opened);
-  EXPECT_TRUE(picked);
-  EXPECT_TRUE(in_panel);
-  EXPECT_EQ(inv_menu, 0);
-  EXPECT_EQ(invent_nr, 1);
+  EXPECT_EQ(run_program([&] { while (headless::now() < end + 500) main_loop_pass(); }), -1);
+  headless::on_present(nullptr);
+  EXPECT_TRUE(opened && picked && in_panel && !carrying_item());
+  EXPECT_EQ((std::vector<int>{inv_menu, invent_nr}), (std::vector<int>{0, 1}));
   EXPECT_STREQ(inventory_obj[0], "rolle");
-  EXPECT_FALSE(carrying_item());
-  EXPECT_EQ(music_vol, x_volume(380));
-  EXPECT_EQ(headless::sound().midi_volume, music_vol);
+  // A knob let go at 380 reads (380 - 320) / 1.5 x 2.55.
+  EXPECT_EQ((std::vector<int>{music_vol, headless::sound().midi_volume}), (std::vector<int>{102, 102}));
   EXPECT_EQ(invent_dat, nullptr) << "the inventory's pictures are released when it closes";
 }

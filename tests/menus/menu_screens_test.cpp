@@ -11,253 +11,140 @@
 #include "platform/headless.h"
 #include "shell/game.h"
 #include "shell/world.h"
+#include "support/dialogue_support.h"
 #include "support/test_support.h"
 
 using namespace test_support;
 using screen_layout::Rect;
+using V = std::vector<int>;
 
-// ---- Slider conversions ---------------------------------------------------------
-
-TEST(Sliders, TextSpeedRunsFrom320To470AndTruncates) {
-  EXPECT_EQ(sliders::text_speed_to_x(0), 320);
-  EXPECT_EQ(sliders::text_speed_to_x(100), 470);
-  EXPECT_EQ(sliders::text_speed_to_x(50), 395);
-  EXPECT_EQ(sliders::text_speed_to_x(1), 321);  // 321.5
-  EXPECT_EQ(sliders::x_to_text_speed(320), 0);
-  EXPECT_EQ(sliders::x_to_text_speed(470), 100);
-  EXPECT_EQ(sliders::x_to_text_speed(321), 0);  // 0.67
-  EXPECT_EQ(sliders::x_to_text_speed(322), 1);  // 1.33
-  EXPECT_EQ(sliders::x_to_text_speed(395), 50);
-}
-
-TEST(Sliders, VolumeEndsAndTheHalfWayPoint) {
-  EXPECT_EQ(sliders::volume_to_x(0), 320);
-  EXPECT_EQ(sliders::volume_to_x(255), 470) << "a stored 255 shows the knob at the right end";
-  EXPECT_EQ(sliders::volume_to_x(128), 395);
-  EXPECT_EQ(sliders::x_to_volume(395), 127);
-  EXPECT_EQ(sliders::x_to_volume(320), 0);
-  EXPECT_EQ(sliders::x_to_volume(470), 254) << "150 / 1.5 x 2.55 falls just short of 255";
-  EXPECT_EQ(sliders::x_to_volume(340), 34);
-}
-
-TEST(Sliders, ConversionsAreMonotonicAndLoseAtMostOneStepOnTheWayBack) {
-  for (int v = 0; v < 100; ++v) {
-    EXPECT_LE(sliders::text_speed_to_x(v), sliders::text_speed_to_x(v + 1));
-    const int back = sliders::x_to_text_speed(sliders::text_speed_to_x(v));
-    EXPECT_TRUE(back == v || back == v - 1) << v;
+TEST(Sliders, ValuesKnobPlacesAndThePointerConvertByTheRulesAndTruncate) {
+  using sliders::Kind;
+  // Text speed 0..100 over x 320..470 (1.5 px a step); volume 0..255 over the
+  // same track (x = v / 2.55 x 1.5 + 320, v = (x - 320) / 1.5 x 2.55).
+  const struct {
+    Kind kind;
+    int value, x, back;  // value -> x, and x read back
+  } rows[] = {
+      {Kind::kTextSpeed, 0, 320, 0},  {Kind::kTextSpeed, 100, 470, 100}, {Kind::kTextSpeed, 50, 395, 50},
+      {Kind::kTextSpeed, 1, 321, 0},  {Kind::kVolume, 0, 320, 0},         {Kind::kVolume, 255, 470, 254},
+      {Kind::kVolume, 128, 395, 127}, {Kind::kVolume, 34, 340, 34},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::Message() << (r.kind == Kind::kVolume ? "volume " : "text speed ") << r.value);
+    EXPECT_EQ(sliders::value_to_x(r.kind, r.value), r.x);
+    EXPECT_EQ(sliders::x_to_value(r.kind, r.x), r.back);
   }
-  for (int v = 0; v < 255; ++v) {
-    EXPECT_LE(sliders::volume_to_x(v), sliders::volume_to_x(v + 1));
-    const int back = sliders::x_to_volume(sliders::volume_to_x(v));
-    EXPECT_LE(back, v) << v;
-    EXPECT_GE(back, v - 2) << v;
-  }
-  for (int x = 320; x <= 470; ++x) {
-    EXPECT_GE(sliders::x_to_volume(x), 0);
-    EXPECT_LE(sliders::x_to_volume(x), 254);
-    EXPECT_LE(sliders::x_to_text_speed(x), 100);
-  }
+  EXPECT_EQ(sliders::x_to_text_speed(322), 1) << "1.33";
+  for (int v = 0; v < 100; ++v) EXPECT_LE(sliders::text_speed_to_x(v), sliders::text_speed_to_x(v + 1)) << v;
+  for (int v = 0; v < 255; ++v) EXPECT_LE(sliders::volume_to_x(v), sliders::volume_to_x(v + 1)) << v;
+  // The knob's left edge is 10 px left of the pointer, from 320 to 470.
+  using Points = std::initializer_list<std::pair<int, int>>;
+  for (auto [pointer, knob] : Points{{340, 330}, {330, 320}, {329, 320}, {0, 320}, {480, 470}, {481, 470}})
+    EXPECT_EQ(sliders::knob_x_for_pointer(pointer), knob) << pointer;
+  // The knob at (395, 170), 20 x 10, is held strictly inside.
+  for (auto [x, y] : Points{{396, 171}, {414, 179}, {395, 175}, {415, 175}, {400, 170}, {400, 180}})
+    EXPECT_EQ(sliders::pointer_on_knob(395, 170, x, y), x == 396 || x == 414) << x << "," << y;
 }
 
-TEST(Sliders, TheKnobFollowsThePointerAndStopsAtTheEnds) {
-  EXPECT_EQ(sliders::knob_x_for_pointer(340), 330);
-  EXPECT_EQ(sliders::knob_x_for_pointer(330), 320);
-  EXPECT_EQ(sliders::knob_x_for_pointer(329), 320);
-  EXPECT_EQ(sliders::knob_x_for_pointer(0), 320);
-  EXPECT_EQ(sliders::knob_x_for_pointer(480), 470);
-  EXPECT_EQ(sliders::knob_x_for_pointer(481), 470);
-  EXPECT_EQ(sliders::knob_x_for_pointer(639), 470);
-  // Dragged past either end: text speed 0 or 100, volume 0 or 254.
-  EXPECT_EQ(sliders::x_to_text_speed(sliders::knob_x_for_pointer(10)), 0);
-  EXPECT_EQ(sliders::x_to_text_speed(sliders::knob_x_for_pointer(630)), 100);
-  EXPECT_EQ(sliders::x_to_volume(sliders::knob_x_for_pointer(630)), 254);
-}
-
-TEST(Sliders, OnlyThePointerStrictlyInsideTheKnobHoldsIt) {
-  EXPECT_TRUE(sliders::pointer_on_knob(395, 170, 396, 171));
-  EXPECT_TRUE(sliders::pointer_on_knob(395, 170, 414, 179));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 395, 175));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 415, 175));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 400, 170));
-  EXPECT_FALSE(sliders::pointer_on_knob(395, 170, 400, 180));
-  EXPECT_EQ(sliders::value_to_x(sliders::Kind::kTextSpeed, 100), 470);
-  EXPECT_EQ(sliders::value_to_x(sliders::Kind::kVolume, 128), 395);
-  EXPECT_EQ(sliders::x_to_value(sliders::Kind::kVolume, 395), 127);
-  EXPECT_EQ(sliders::x_to_value(sliders::Kind::kTextSpeed, 395), 50);
-}
-
-// ---- Laying out the instructions -----------------------------------------------
-
-namespace {
-
-// Ten pixels a character: easy to count.
-int ten_per_char(const std::string& s) {
-  return static_cast<int>(s.size()) * 10;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-  std::string all;
-  for (const std::string& l : lines) all += (all.empty() ? "" : "|") + l;
-  return all;
-}
-
-}  // namespace
-
-TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidth) {
-  EXPECT_EQ(joined(menu_screens::wrap_words("aaa bbb ccc dd", 70, ten_per_char)), "aaa bbb|ccc dd");
-  EXPECT_EQ(joined(menu_screens::wrap_words("aaa bbb ccc dd", 69, ten_per_char)), "aaa|bbb|ccc dd");
-  EXPECT_EQ(joined(menu_screens::wrap_words("aaa bbb ccc dd", 59, ten_per_char)), "aaa|bbb|ccc|dd");
-  EXPECT_EQ(joined(menu_screens::wrap_words("  aaa   bbb  ", 200, ten_per_char)), "aaa bbb");
-  EXPECT_EQ(joined(menu_screens::wrap_words("a verylongword b", 50, ten_per_char)), "a|verylongword|b");
-  EXPECT_TRUE(menu_screens::wrap_words("", 50, ten_per_char).empty());
-  EXPECT_TRUE(menu_screens::wrap_words("   ", 50, ten_per_char).empty());
-}
-
-TEST(InstructionsLayout, TopicsStayWholeOnAPageWithAnEmptyLineBetween) {
-  using menu_screens::Topic;
-  // Width 50: "h1" heading, body of two lines each.
-  const std::vector<Topic> topics = {{"h1", "aa bb cc dd"}, {"h2", "ee ff gg hh"}, {"h3", "ii"}};
-  const auto pages = menu_screens::paginate(topics, 50, 7, ten_per_char);
+TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPage) {
+  // Ten pixels a character: easy to count.
+  const auto ten = [](const std::string& s) { return static_cast<int>(s.size()) * 10; };
+  const auto joined = [](const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& l : lines) all += (all.empty() ? "" : "|") + l;
+    return all;
+  };
+  const struct {
+    const char* text;
+    int width;
+    const char* lines;
+  } wraps[] = {{"aaa bbb ccc dd", 70, "aaa bbb|ccc dd"}, {"aaa bbb ccc dd", 69, "aaa|bbb|ccc dd"},
+               {"aaa bbb ccc dd", 59, "aaa|bbb|ccc|dd"}, {"  aaa   bbb  ", 200, "aaa bbb"},
+               {"a verylongword b", 50, "a|verylongword|b"}, {"", 50, ""}, {"   ", 50, ""}};
+  for (const auto& w : wraps)
+    EXPECT_EQ(joined(menu_screens::wrap_words(w.text, w.width, ten)), w.lines) << w.text << " in " << w.width;
+  // Width 50, 7 lines: h1 (3 lines), empty, h2 (3 lines) fill page one; h3 would need 3 more.
+  auto pages = menu_screens::paginate({{"h1", "aa bb cc dd"}, {"h2", "ee ff gg hh"}, {"h3", "ii"}}, 50, 7, ten);
   ASSERT_EQ(pages.size(), 2u);
-  // Page one: h1 (3 lines), empty, h2 (3 lines) = 7. h3 would need 3 more.
   ASSERT_EQ(pages[0].size(), 7u);
-  EXPECT_TRUE(pages[0][0].heading);
-  EXPECT_EQ(pages[0][0].text, "h1");
-  EXPECT_EQ(pages[0][1].text, "aa bb");
-  EXPECT_FALSE(pages[0][1].heading);
-  EXPECT_EQ(pages[0][3].text, "");
-  EXPECT_EQ(pages[0][4].text, "h2");
+  EXPECT_TRUE(pages[0][0].heading && !pages[0][1].heading);
+  EXPECT_EQ(pages[0][0].text + "|" + pages[0][1].text + "|" + pages[0][3].text + "|" + pages[0][4].text,
+            "h1|aa bb||h2");
   ASSERT_EQ(pages[1].size(), 2u);
-  EXPECT_EQ(pages[1][0].text, "h3") << "a new page starts without an empty line";
-  EXPECT_EQ(pages[1][1].text, "ii");
-}
-
-TEST(InstructionsLayout, ATopicLongerThanAPageRunsOn) {
-  const std::vector<menu_screens::Topic> topics = {{"h", "a b c d e f g"}};
-  const auto pages = menu_screens::paginate(topics, 10, 3, ten_per_char);
+  EXPECT_EQ(pages[1][0].text + "|" + pages[1][1].text, "h3|ii") << "a new page starts without an empty line";
+  // A topic longer than a page runs on.
+  pages = menu_screens::paginate({{"h", "a b c d e f g"}}, 10, 3, ten);
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_EQ(pages[0].size(), 3u);
   EXPECT_EQ(pages[2].back().text, "g");
+  // The window size steps automatic, 1x .. the largest, automatic; a factor from a larger desktop goes to automatic.
+  using menu_screens::next_scale;
+  EXPECT_EQ((V{next_scale(0, 2), next_scale(1, 2), next_scale(2, 2), next_scale(0, 1), next_scale(1, 1),
+               next_scale(5, 2)}), (V{1, 2, 0, 1, 0, 0}));
 }
 
-// ---- Every text fits, in the game font ------------------------------------------
-
-namespace {
-
-class ScreenTexts : public testing::Test {
- protected:
-  void SetUp() override {
-    fresh_game();
-    font_dat = load_datafile("font.dat");
-    ASSERT_NE(font_dat, nullptr);
-    pv_font = static_cast<FONT*>(font_dat[0].dat);
-  }
-  void TearDown() override {
-    if (font_dat) unload_datafile(font_dat);
-    font_dat = nullptr;
-    pv_font = nullptr;
-  }
-
-  static void expect_fits(const std::vector<menu_screens::TextBox>& texts) {
+TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
+  dialogue_support::load_font();
+  const auto fits = [](const std::vector<menu_screens::TextBox>& texts) {
     for (const auto& t : texts) {
       EXPECT_LE(text_length(pv_font, t.text.c_str()), t.box.width()) << t.text;
       EXPECT_LE(text_height(pv_font), t.box.height()) << t.text;
-      EXPECT_GE(t.box.x1, 0);
-      EXPECT_LE(t.box.x2, 639);
-      EXPECT_GE(t.box.y1, 0);
-      EXPECT_LE(t.box.y2, 479);
+      EXPECT_TRUE(t.box.x1 >= 0 && t.box.x2 <= 639 && t.box.y1 >= 0 && t.box.y2 <= 479) << t.text;
     }
-  }
-};
-
-}  // namespace
-
-TEST_F(ScreenTexts, TheInstructionsTakeTwoPagesInsideTheTextArea) {
+  };
+  // The instructions: two pages, every topic's words on them in order, inside the text area 60..580 x 60..380.
   const auto pages = menu_screens::instruction_pages();
   ASSERT_EQ(pages.size(), 2u);
-  std::string words;
+  std::string words, expected;
   for (const auto& page : pages) {
-    EXPECT_LE(static_cast<int>(page.size()), menu_screens::kInstructLinesPerPage);
+    EXPECT_LE(page.size(), 14u);
     for (const auto& line : page) {
-      EXPECT_LE(text_length(pv_font, line.text.c_str()), menu_screens::kInstructLineWidth) << line.text;
+      EXPECT_LE(text_length(pv_font, line.text.c_str()), 480) << line.text;
       if (!line.text.empty()) words += line.text + " ";
     }
   }
-  // Nothing is lost on the way: every topic's words are on a page, in order.
-  std::string expected;
   for (const auto& topic : menu_screens::instruction_topics())
     expected += std::string(topic.heading) + " " + topic.body + " ";
   EXPECT_EQ(words, expected);
   for (int p = 0; p < 2; ++p) {
     const auto texts = menu_screens::instructions_texts(pages, p);
-    expect_fits(texts);
-    for (const auto& t : texts) {
-      if (t.tone == menu_screens::Tone::kBody || t.tone == menu_screens::Tone::kHeading) {
-        EXPECT_GE(t.box.x1, screen_layout::kInstructText.x1);
-        EXPECT_LE(t.box.x2, screen_layout::kInstructText.x2);
-        EXPECT_GE(t.box.y1, screen_layout::kInstructText.y1);
-        EXPECT_LE(t.box.y2, screen_layout::kInstructText.y2);
-      }
-    }
+    fits(texts);
+    for (const auto& t : texts)
+      if (t.tone == menu_screens::Tone::kBody || t.tone == menu_screens::Tone::kHeading)
+        EXPECT_TRUE(t.box.x1 >= 60 && t.box.x2 <= 580 && t.box.y1 >= 60 && t.box.y2 <= 380) << t.text;
+    EXPECT_NE(texts.back().text.find(p == 0 ? '2' : '1'), std::string::npos) << "the page button names its page";
   }
-  // The page button names the page it turns to.
-  EXPECT_NE(menu_screens::instructions_texts(pages, 0).back().text.find('2'), std::string::npos);
-  EXPECT_NE(menu_screens::instructions_texts(pages, 1).back().text.find('1'), std::string::npos);
-}
-
-TEST_F(ScreenTexts, TheOptionsLabelsFitBesideTheSliders) {
+  // The options: labels left of the row icons (x 279) or right of the switch (to 427) and the
+  // tracks (knob to 490), or below the last track (270 + 10).
   for (int output = 0; output <= 1; ++output) {
     const auto texts = menu_screens::options_texts(100, 255, 0, output);
-    expect_fits(texts);
-    for (const auto& t : texts) {
-      const bool in_a_row = t.box.y1 > 120 && t.box.y2 < 370;
-      if (!in_a_row) continue;
-      // Left of the row icons (x 279 and beyond) or right of the tracks and the switch.
-      EXPECT_TRUE(t.box.x2 < 279 || t.box.x1 > screen_layout::kMenuOptSwitch.x2) << t.text;
-      EXPECT_TRUE(t.box.x2 < 279 || t.box.x1 > screen_layout::kMenuSliderX2 + screen_layout::kKnobWidth ||
-                  t.box.y1 > screen_layout::kMenuSliderY[2] + screen_layout::kKnobHeight)
-          << t.text;
-    }
+    fits(texts);
+    for (const auto& t : texts)
+      if (t.box.y1 > 120 && t.box.y2 < 370)
+        EXPECT_TRUE(t.box.x2 < 279 || (t.box.x1 > 427 && (t.box.x1 > 490 || t.box.y1 > 280))) << t.text;
   }
-  const auto texts = menu_screens::options_texts(7, 8, 9, 1);
   int shown = 0;
-  for (const auto& t : texts) shown += t.text == "7" || t.text == "8" || t.text == "9";
+  for (const auto& t : menu_screens::options_texts(7, 8, 9, 1))
+    shown += t.text == "7" || t.text == "8" || t.text == "9";
   EXPECT_EQ(shown, 3) << "each slider shows its value";
-}
-
-TEST_F(ScreenTexts, TheWindowSizeRowFitsBesideItsIconAndInItsBox) {
+  // The window size: the label left of its icon, the value in its box 320..492 between the
+  // switch (to 339) and OK (from 400).
   for (int largest = 1; largest <= 8; ++largest)
     for (int setting = 0; setting <= 8; ++setting) {
       const auto texts = menu_screens::scale_texts(setting, largest, setting == 2);
       ASSERT_EQ(texts.size(), 2u);
-      expect_fits(texts);
-      EXPECT_LT(texts[0].box.x2, 279) << "the label stays left of the row icon";
-      EXPECT_GE(texts[1].box.x1, screen_layout::kMenuOptScale.x1);
-      EXPECT_LE(texts[1].box.x2, screen_layout::kMenuOptScale.x2);
-      EXPECT_GT(texts[1].box.y1, screen_layout::kMenuOptSwitch.y2) << "below the text-output switch";
-      EXPECT_LT(texts[1].box.y2, screen_layout::kMenuOptOk.y1) << "above OK and Cancel";
+      fits(texts);
+      EXPECT_LT(texts[0].box.x2, 279);
+      EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 339 && texts[1].box.y2 < 400);
     }
   EXPECT_EQ(menu_screens::scale_texts(3, 4, false)[1].text, "3x");
-  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos)
-      << "the automatic choice names the factor it gives";
+  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos) << "automatic's factor";
 }
-
-TEST(MenuOptions, TheWindowSizeStepsFromTheLargestThatFitsThroughEachFactorAndBack) {
-  EXPECT_EQ(menu_screens::next_scale(0, 2), 1);
-  EXPECT_EQ(menu_screens::next_scale(1, 2), 2);
-  EXPECT_EQ(menu_screens::next_scale(2, 2), 0);
-  EXPECT_EQ(menu_screens::next_scale(0, 1), 1);
-  EXPECT_EQ(menu_screens::next_scale(1, 1), 0);
-  // A factor chosen on a larger desktop goes back to the automatic choice.
-  EXPECT_EQ(menu_screens::next_scale(5, 2), 0);
-}
-
-// ---- Scenarios with the scripted player ------------------------------------------
 
 namespace {
 
-// Share of the pixels of `area` in the last frame that equal `picture` there
-// (a full-screen picture).
+// Share of the pixels of `area` in the last frame that equal `picture` there.
 double frame_share(BITMAP* picture, const Rect& area) {
   BITMAP* frame = headless::last_frame();
   if (!picture || !frame) return 0.0;
@@ -267,329 +154,130 @@ double frame_share(BITMAP* picture, const Rect& area) {
   return static_cast<double>(same) / (area.width() * area.height());
 }
 
-// Share of a sprite's opaque pixels shown at (at_x, at_y).
-double sprite_share(BITMAP* sprite, int at_x, int at_y) {
-  return test_support::shown_share(headless::last_frame(), sprite, at_x, at_y);
-}
-
 // Areas without text where the three screens differ.
-constexpr Rect kOptionsProbe{44, 124, 160, 160};  // the options plate, above the first row
-constexpr Rect kInstructProbe{230, 392, 410, 470};  // between the instructions buttons
-constexpr Rect kMenuProbe{300, 120, 400, 470};      // beside the robot
-
-bool showing_options() {
-  return frame_share(main_options_bmp, kOptionsProbe) > 0.99;
-}
-bool showing_instructions() {
-  return frame_share(main_instruct_bmp, kInstructProbe) > 0.99;
-}
-bool showing_menu() {
-  return frame_share(menu_bmp, kMenuProbe) > 0.99;
-}
-
-int run_game() {
-  static char name[] = "game";
-  char* argv[] = {name, nullptr};
-  return run_program([&] { game_main(1, argv); });
-}
-
-constexpr int kOptionsButtonY = 313;
-constexpr int kInstructionsButtonY = 268;
-constexpr int kMusicKnobY = 225;  // row 220
+bool showing_options() { return frame_share(main_options_bmp, {44, 124, 160, 160}) > 0.99; }
+bool showing_instructions() { return frame_share(main_instruct_bmp, {230, 392, 410, 470}) > 0.99; }
+bool showing_menu() { return frame_share(menu_bmp, {300, 120, 400, 470}) > 0.99; }
 
 // A moment after the screen has taken the last release: every action waits
-// for both buttons to be up for ten polls, and a click within them is not seen
-// (as a player's would not be).
-int soon() {
-  return headless::now() + 30;
-}
-
-// Drags from (x0, y) to (x1, y + 3) in a few steps.
-void drag(int x0, int x1, int y) {
+// for both buttons to be up for ten polls, and a click within them is not seen.
+int soon() { return headless::now() + 30; }
+void press(int x, int y) { headless::click(soon(), x, y); }
+void right_click(int x, int y) { headless::mouse_at(soon(), x, y, 2), headless::mouse_at(soon() + 60, x, y, 0); }
+// Pressed at x0, through `via`, let go at x1 (on row y, the last two 3 px lower).
+void drag(int x0, int x1, int y, int via = -1) {
   const int t = soon();
-  headless::mouse_at(t, x0, y, 0);
-  headless::mouse_at(t + 20, x0, y, 1);
-  headless::mouse_at(t + 40, (x0 + x1) / 2, y + 3, 1);
-  headless::mouse_at(t + 60, x1, y + 3, 1);
-  headless::mouse_at(t + 80, x1, y + 3, 0);
+  headless::mouse_at(t, x0, y, 0), headless::mouse_at(t + 20, x0, y, 1);
+  headless::mouse_at(t + 40, via < 0 ? (x0 + x1) / 2 : via, y + 3, 1);
+  headless::mouse_at(t + 60, x1, y + 3, 1), headless::mouse_at(t + 80, x1, y + 3, 0);
 }
-
-// Starts a scenario with the options file `options` and a time limit, so a
-// step the game never reaches fails the test instead of hanging it.
-void start(const char* options) {
-  fresh_game();
-  if (options) write_file("options.sav", options);
-  headless::set_time_limit(300000);
-}
-
-bool released_at(int x) {
-  return mouse_b == 0 && mouse_x == x;
-}
-
-const char* const kStartOptions = "180 220 50 1 \r\n  first save";
+bool released_at(int x) { return mouse_b == 0 && mouse_x == x; }
+bool back_in_menu_from(int x) { return released_at(x) && showing_menu(); }
 
 }  // namespace
 
-TEST(MenuOptions, DraggingAKnobIsHeardAtOnceAndOkWritesTheOptions) {
-  start(kStartOptions);
-  bool options_seen = false, menu_seen_first = false, menu_back = false;
-  int heard_while_open = -1, knob_x_seen = -1, effects_seen = -1, speed_seen = -1;
-  double knob_lit = -1;
+// One run from the main menu: the options changed by dragging and kept with
+// OK, changed again and cancelled, changed again and left with a right click;
+// then the instructions' pages turned and left with Back and a right click.
+TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheInstructions) {
+  fresh_game();
+  const std::string start_options = "180 220 50 1 \r\n  first save";
+  write_file("options.sav", start_options);
+  headless::set_desktop(1920, 1080);
+  headless::set_time_limit(600000);
+  bool menu_first = false, instructions_back = false, menu_after_right_click = false;
+  int after_track = -1, after_slide = -1, after_knob_click = -1, knob_x = -1, heard = -1, effects = -1, speed = -1;
+  int heard_cancelled = -1, output_cancelled = -1, scale_cancelled = -1, heard_right = -1;
+  double knob_lit = -1, back_lit = -1, text_drawn = -1;
+  std::string ok_options, ok_display;
+  V scales, ok, page_one, page_two, page_one_again;  // ok: music, effects, text speed, output, size, window asked
+  const auto text_area = [](std::vector<int>& into) {
+    for (int y = 60; y <= 380; ++y)
+      for (int x = 60; x <= 580; ++x) into.push_back(getpixel(headless::last_frame(), x, y));
+  };
+  const auto restored = [&](const char* how) {
+    SCOPED_TRACE(how);
+    EXPECT_EQ((V{music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()}),
+              (V{34, 254, 0, 1, 2, 2}));
+    EXPECT_EQ((V{headless::sound().midi_volume, headless::sound().digi_volume}), (V{34, 254})) << "heard as kept";
+    EXPECT_EQ(read_file("options.sav"), ok_options) << "nothing is written";
+    EXPECT_EQ(read_file("display.sav"), "2 ");
+  };
   Player player;
   player.then([] { return in_main_menu() && showing_menu(); },
-              [&] { menu_seen_first = !showing_options() && !showing_instructions(); })
-      .click_when(in_main_menu, 150, kOptionsButtonY)
+              [&] { menu_first = !showing_options() && !showing_instructions(), press(150, 313); })
+      // The music knob shows 180 at 425. Pressed on the track beside it and moved: nothing.
       .then([] { return mouse_b == 0 && showing_options(); },
-            [&] {
-              options_seen = true;
-              // The music knob: 180 shows at 425.
-              drag(435, 350, kMusicKnobY);
-            })
+            [&] { scales.push_back(tmp_window_scale), drag(460, 340, 225); })
+      // Pressed beside the knob, then slid onto it with the button held: nothing.
+      .then([] { return released_at(340); }, [&] { after_track = tmp_music_vol, drag(410, 345, 225, 435); })
+      // A click on the knob without moving it keeps 180 (reading 425 back would give 178).
+      .then([] { return released_at(345); }, [&] { after_slide = tmp_music_vol, press(435, 225); })
+      .then([] { return released_at(435) && headless::now() > 0; },
+            [&] { after_knob_click = tmp_music_vol, drag(435, 350, 225); })
       .then([] { return released_at(350) && !showing_menu(); },
             [&] {
-              heard_while_open = headless::sound().midi_volume;
-              knob_x_seen = controller_x;
-              knob_lit = sprite_share(controller_on, 340, 220);
-              // Sound effects past the right end, text speed past the left one.
-              drag(sliders::volume_to_x(220) + 10, 630, 275);
+              heard = headless::sound().midi_volume, knob_x = controller_x;
+              knob_lit = shown_share(headless::last_frame(), controller_on, 340, 220);
+              drag(459, 630, 275);  // sound effects (knob at 449) past the right end
             })
-      .then([] { return released_at(630); },
+      .then([] { return released_at(630); }, [&] { effects = tmp_wave_vol, drag(405, 5, 175); })
+      .then([] { return released_at(5); }, [&] { speed = tmp_text_speed, press(400, 366); })  // the window size
+      .then([] { return released_at(400); }, [&] { scales.push_back(tmp_window_scale), press(401, 366); })
+      .then([] { return released_at(401); }, [&] { scales.push_back(tmp_window_scale), press(200, 420); })  // OK
+      .then([] { return back_in_menu_from(200); },
             [&] {
-              effects_seen = tmp_wave_vol;
-              drag(sliders::text_speed_to_x(50) + 10, 5, 175);
+              ok_options = read_file("options.sav"), ok_display = read_file("display.sav");
+              ok = {music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()};
+              press(150, 313);
             })
-      .then([] { return released_at(5); },
+      // Again: the music up, the text output switched off, the window size to automatic; Cancel.
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
+      .then([] { return released_at(450); }, [] { press(370, 325); })
+      .then([] { return released_at(370) && mouse_y == 325; }, [] { press(402, 366); })
+      .then([] { return released_at(402); },
             [&] {
-              speed_seen = tmp_text_speed;
-              headless::click(soon(), 200, 420);  // OK
+              heard_cancelled = headless::sound().midi_volume, output_cancelled = tmp_text_output;
+              scale_cancelled = tmp_window_scale, press(440, 420);
             })
-      .then([] { return mouse_b == 0 && mouse_x == 200 && showing_menu(); },
-            [&] {
-              menu_back = true;
-              headless::stop();
-            });
-  ASSERT_EQ(run_game(), -2);
-  EXPECT_TRUE(menu_seen_first);
-  EXPECT_TRUE(options_seen);
-  EXPECT_EQ(knob_x_seen, 340);
-  EXPECT_GT(knob_lit, 0.7) << "the dragged knob is drawn lit where it was let go";
-  EXPECT_EQ(heard_while_open, 34) << "the new music volume is applied before OK";
-  EXPECT_EQ(effects_seen, 254);
-  EXPECT_EQ(speed_seen, 0);
-  EXPECT_TRUE(menu_back);
-  EXPECT_EQ(music_vol, 34);
-  EXPECT_EQ(wave_vol, 254);
-  EXPECT_EQ(text_speed, 0);
-  EXPECT_EQ(text_output, 1);
-  EXPECT_EQ(headless::sound().midi_volume, 34);
-  EXPECT_EQ(headless::sound().digi_volume, 254);
-  const std::string disk = read_file("options.sav");
-  EXPECT_EQ(disk.substr(0, 27), "34 254 0 1 \r\n  first save  ");
-  EXPECT_EQ(disk.size(), 11u + 10 * 32);
-}
-
-namespace {
-
-// Opens the options, drags the music down, switches the text output off, then
-// leaves with `leave` (which acts at the given time).
-void change_then_leave(const std::function<void(int)>& leave) {
-  start(kStartOptions);
-  int heard_while_open = -1, output_while_open = -1;
-  bool menu_back = false;
-  Player player;
-  player.click_when(in_main_menu, 150, kOptionsButtonY)
-      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(435, 350, kMusicKnobY); })
-      .then([] { return released_at(350); },
-            [] { headless::click(soon(), 370, 325); })  // the text-output switch
-      .then([] { return released_at(370) && mouse_y == 325; },
-            [&] {
-              heard_while_open = headless::sound().midi_volume;
-              output_while_open = tmp_text_output;
-              leave(soon());
-            })
-      .then([] { return mouse_b == 0 && headless::now() > 0 && showing_menu(); },
-            [&] {
-              menu_back = true;
-              headless::stop();
-            });
-  ASSERT_EQ(run_game(), -2);
-  EXPECT_EQ(heard_while_open, 34);
-  EXPECT_EQ(output_while_open, 0);
-  EXPECT_TRUE(menu_back);
-  EXPECT_EQ(music_vol, 180);
-  EXPECT_EQ(wave_vol, 220);
-  EXPECT_EQ(text_speed, 50);
-  EXPECT_EQ(text_output, 1);
-  EXPECT_EQ(headless::sound().midi_volume, 180) << "the music is heard at its old volume again";
-  EXPECT_EQ(headless::sound().digi_volume, 220);
-  EXPECT_EQ(read_file("options.sav"), kStartOptions) << "nothing is written";
-}
-
-}  // namespace
-
-TEST(MenuOptions, CancelRestoresEverythingAndWritesNothing) {
-  change_then_leave([](int at) { headless::click(at, 440, 420); });
-}
-
-TEST(MenuOptions, ARightClickCancels) {
-  change_then_leave([](int at) {
-    headless::mouse_at(at, 300, 100, 2);
-    headless::mouse_at(at + 60, 300, 100, 0);
-  });
-}
-
-TEST(MenuOptions, OnlyTheKnobCanBeDraggedAndAKnobLetGoInPlaceKeepsItsValue) {
-  start("128 220 50 1 \r\n");
-  int after_track = -1, after_slide = -1, after_knob_click = -1;
-  Player player;
-  player.click_when(in_main_menu, 150, kOptionsButtonY)
-      .then([] { return mouse_b == 0 && showing_options(); },
-            [] {
-              // Pressed on the track beside the knob (at 395) and moved.
-              drag(460, 340, kMusicKnobY);
-            })
-      .then([] { return released_at(340); },
-            [&] {
-              after_track = tmp_music_vol;
-              // Pressed beside the knob, then slid onto it with the button held.
-              const int t = soon();
-              headless::mouse_at(t, 380, kMusicKnobY, 1);
-              headless::mouse_at(t + 20, 405, kMusicKnobY, 1);
-              headless::mouse_at(t + 40, 345, kMusicKnobY, 1);
-              headless::mouse_at(t + 60, 345, kMusicKnobY, 0);
-            })
-      .then([] { return released_at(345); },
-            [&] {
-              after_slide = tmp_music_vol;
-              // A click on the knob without moving it.
-              headless::click(soon(), 405, kMusicKnobY);
-            })
-      .then([] { return released_at(405) && headless::now() > 0; },
-            [&] {
-              after_knob_click = tmp_music_vol;
-              headless::stop();
-            });
-  ASSERT_EQ(run_game(), -2);
-  EXPECT_EQ(after_track, 128);
-  EXPECT_EQ(after_slide, 128);
-  EXPECT_EQ(after_knob_click, 128) << "reading 395 back would give 127";
-}
-
-TEST(MenuInstructions, OpenTurnThePagesAndGoBack) {
-  start(nullptr);
-  std::vector<int> page_one, page_two, page_one_again;
-  auto text_area = [](std::vector<int>& into) {
-    into.clear();
-    BITMAP* frame = headless::last_frame();
-    for (int y = screen_layout::kInstructText.y1; y <= screen_layout::kInstructText.y2; ++y)
-      for (int x = screen_layout::kInstructText.x1; x <= screen_layout::kInstructText.x2; ++x)
-        into.push_back(getpixel(frame, x, y));
-  };
-  double back_lit = -1, text_drawn = -1;
-  bool menu_back = false, menu_back_after_right_click = false;
-  Player player;
-  player.click_when(in_main_menu, 150, kInstructionsButtonY)
-      .then([] { return mouse_b == 0 && showing_instructions(); },
-            [] { headless::mouse_at(soon(), 139, 430, 0); })  // off the text, onto the page button
+      .then([] { return back_in_menu_from(440); }, [&] { restored("cancel"), press(150, 313); })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
+      .then([] { return released_at(450); },
+            [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
+      .then([] { return back_in_menu_from(300); }, [&] { restored("right click"), press(150, 268); })
+      // The instructions: off the text onto the page button, the pages turned twice, Back lit and clicked.
+      .then([] { return mouse_b == 0 && showing_instructions(); }, [] { headless::mouse_at(soon(), 139, 430, 0); })
       .then([] { return mouse_x == 139 && mouse_y == 430; },
             [&] {
-              text_area(page_one);
-              text_drawn = frame_share(main_instruct_bmp, screen_layout::kInstructText);
-              headless::click(soon(), 140, 430);  // the page button
+              text_area(page_one), press(140, 430);
+              text_drawn = frame_share(main_instruct_bmp, {60, 60, 580, 380});
             })
-      .then([] { return released_at(140); },
-            [&] {
-              text_area(page_two);
-              headless::click(soon(), 141, 430);
-            })
+      .then([] { return released_at(140); }, [&] { text_area(page_two), press(141, 430); })
       .then([] { return released_at(141); },
-            [&] {
-              text_area(page_one_again);
-              headless::mouse_at(soon(), 560, 440, 0);
-            })
+            [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
       .then([] { return mouse_x == 560; },
-            [&] {
-              back_lit = sprite_share(inst_back_on, screen_layout::kInstructBackHighlightPos.x,
-                                      screen_layout::kInstructBackHighlightPos.y);
-              headless::click(soon(), 560, 440);
-            })
-      .then([] { return released_at(560) && showing_menu(); },
-            [&] {
-              menu_back = true;
-              headless::click(soon(), 151, kInstructionsButtonY);
-            })
-      .then([] { return released_at(151) && showing_instructions(); },
-            [] {
-              headless::mouse_at(soon(), 500, 200, 2);
-              headless::mouse_at(soon() + 60, 500, 200, 0);
-            })
-      .then([] { return mouse_b == 0 && mouse_x == 500 && showing_menu(); },
-            [&] {
-              menu_back_after_right_click = true;
-              headless::stop();
-            });
-  ASSERT_EQ(run_game(), -2);
+            [&] { back_lit = shown_share(headless::last_frame(), inst_back_on, 416, 406), press(560, 440); })
+      .then([] { return back_in_menu_from(560); }, [&] { instructions_back = true, press(151, 268); })
+      .then([] { return released_at(151) && showing_instructions(); }, [] { right_click(500, 200); })
+      .then([] { return back_in_menu_from(500); }, [&] { menu_after_right_click = true, headless::stop(); });
+  static char name[] = "game";
+  char* argv[] = {name, nullptr};
+  ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);
+  EXPECT_TRUE(menu_first && instructions_back && menu_after_right_click);
+  // Only the knob can be dragged (on the track, slid onto it); a knob let go in place keeps its value.
+  EXPECT_EQ((V{after_track, after_slide, after_knob_click}), (V{180, 180, 180}));
+  EXPECT_EQ(knob_x, 340);
+  EXPECT_GT(knob_lit, 0.7) << "the dragged knob is drawn lit where it was let go";
+  EXPECT_EQ((V{heard, effects, speed}), (V{34, 254, 0})) << "the new music volume is applied before OK";
+  EXPECT_EQ(scales, (V{0, 1, 2}));
+  EXPECT_EQ(ok, (V{34, 254, 0, 1, 2, 2})) << "the window changes without a restart";
+  EXPECT_EQ(ok_options.substr(0, 27), "34 254 0 1 \r\n  first save  ") << "the window size is not in options.sav";
+  EXPECT_EQ(ok_options.size(), 11u + 10 * 32);
+  EXPECT_EQ(ok_display, "2 ");
+  // Heard at once while the screen is open; switched and stepped there only.
+  EXPECT_EQ((V{heard_cancelled, output_cancelled, scale_cancelled, heard_right}), (V{204, 0, 0, 204}));
   EXPECT_LT(text_drawn, 0.95) << "the page carries text";
   ASSERT_FALSE(page_one.empty());
-  EXPECT_NE(page_one, page_two);
-  EXPECT_EQ(page_one, page_one_again);
+  EXPECT_TRUE(page_one != page_two && page_one == page_one_again) << "the pages turned twice";
   EXPECT_GT(back_lit, 0.7);
-  EXPECT_TRUE(menu_back);
-  EXPECT_TRUE(menu_back_after_right_click);
-}
-
-namespace {
-
-constexpr int kScaleBoxX = 400;
-constexpr int kScaleBoxY = 366;
-
-// Opens the options on a 1920 x 1080 desktop, clicks the window-size box
-// `clicks` times, then leaves with a click at (x, y).
-std::vector<int> choose_scale(int clicks, int leave_x, int leave_y) {
-  start(kStartOptions);
-  headless::set_desktop(1920, 1080);
-  std::vector<int> seen;
-  Player player;
-  player.click_when(in_main_menu, 150, kOptionsButtonY)
-      .then([] { return mouse_b == 0 && showing_options(); },
-            [&] {
-              seen.push_back(tmp_window_scale);
-              headless::click(soon(), kScaleBoxX, kScaleBoxY);
-            });
-  for (int i = 1; i < clicks; ++i)
-    player.then([i] { return released_at(kScaleBoxX + i - 1); },
-                [&seen, i] {
-                  seen.push_back(tmp_window_scale);
-                  headless::click(soon(), kScaleBoxX + i, kScaleBoxY);
-                });
-  player
-      .then([clicks] { return released_at(kScaleBoxX + clicks - 1); },
-            [&seen, leave_x, leave_y] {
-              seen.push_back(tmp_window_scale);
-              headless::click(soon(), leave_x, leave_y);
-            })
-      .then([leave_x] { return released_at(leave_x) && showing_menu(); }, [] { headless::stop(); });
-  EXPECT_EQ(run_game(), -2);
-  return seen;
-}
-
-}  // namespace
-
-TEST(MenuOptions, OkKeepsTheWindowSizeInItsOwnFileAndResizesAtOnce) {
-  const std::vector<int> seen = choose_scale(2, 200, 420);
-  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
-  EXPECT_EQ(window_scale, 2);
-  EXPECT_EQ(headless::requested_scale(), 2) << "the window changes without a restart";
-  EXPECT_EQ(read_file("display.sav"), "2 ");
-  const std::string options = read_file("options.sav");
-  EXPECT_EQ(options.size(), 13u + 10 * 32) << "options.sav keeps its format";
-  EXPECT_EQ(options.substr(0, 13), "180 220 50 1 ");
-}
-
-TEST(MenuOptions, CancelLeavesTheWindowSizeAsItWas) {
-  const std::vector<int> seen = choose_scale(3, 440, 420);
-  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 0}));
-  EXPECT_EQ(window_scale, 0);
-  EXPECT_EQ(headless::requested_scale(), 0);
-  EXPECT_EQ(read_file("display.sav"), "") << "nothing is written";
 }

@@ -21,9 +21,7 @@ class Composition : public testing::Test {
     stand_frame = make(125, 200, kHero);
     min_hero_length = 1.0f;
     increase_rate = 1e9f;  // scale 1.0 everywhere
-    mov_nr = kStanding;
-    mov_nr1 = 0;
-    hidebuttons = 1;
+    mov_nr = kStanding, mov_nr1 = 0, hidebuttons = 1;
   }
   void TearDown() override {
     for (BITMAP* b : made_) destroy_bitmap(b);
@@ -35,13 +33,8 @@ class Composition : public testing::Test {
     return b;
   }
   void add_object(int i, int x0, int y0, int w, int h, int colour) {
-    furni_nr = i + 1;
-    furni_present[i] = 1;
-    furniture[i][0] = make(w, h, colour);
-    furni_x[i][0] = x0;
-    furni_y[i][0] = y0;
-    furni_frame_nr[i] = 1;
-    furni_blit[i][0] = 1;
+    furni_nr = i + 1, furni_present[i] = 1, furniture[i][0] = make(w, h, colour);
+    furni_x[i][0] = x0, furni_y[i][0] = y0, furni_frame_nr[i] = furni_blit[i][0] = 1;
   }
   static int at(int px, int py) { return getpixel(memory_screen, px, py); }
 
@@ -51,9 +44,8 @@ class Composition : public testing::Test {
 
 }  // namespace
 
-TEST_F(Composition, EdgesAt300And350WithTheDepthLineAt320) {
-  hero_x = 300;
-  hero_y = 290;  // D = 320
+TEST_F(Composition, TheHeroIsPaintedByTheDepthLineOfHisFeetAmongTheObjectsBesideHim) {
+  hero_x = 300, hero_y = 290;  // D = 320
   const int upper = makecol(255, 0, 0), lower = makecol(0, 0, 255);
   add_object(0, 200, 200, 200, 100, upper);  // 200..300: the hero's line is below it
   add_object(1, 200, 300, 200, 50, lower);   // 300..350: contains 320
@@ -62,19 +54,14 @@ TEST_F(Composition, EdgesAt300And350WithTheDepthLineAt320) {
   // and before the second.
   EXPECT_EQ(at(300, 250), kHero);   // over the upper object
   EXPECT_EQ(at(300, 310), lower);   // under the lower object
-}
-
-TEST_F(Composition, AnObjectLeftOfTheHeroDoesNotHideHimAndHeIsLastBelowEverything) {
-  hero_x = 400;
-  hero_y = 290;  // sprite x 338..463
-  const int left = makecol(255, 0, 0);
-  add_object(0, 100, 200, 200, 200, left);  // x 100..300, lower edge 400 below his line
+  // An object left of him (x 100..300, lower edge 400 below his line) does not hide him.
+  hero_x = 400, hero_y = 290;  // sprite x 338..463
+  add_object(0, 100, 200, 200, 200, upper);
   draw_room();
   EXPECT_EQ(at(400, 250), kHero);
-  EXPECT_EQ(at(150, 250), left);
+  EXPECT_EQ(at(150, 250), upper);
   // Below every object: painted over everything.
-  hero_x = 200;
-  hero_y = 440;
+  hero_x = 200, hero_y = 440;
   draw_room();
   EXPECT_EQ(at(200, 350), kHero);
 }
@@ -82,30 +69,20 @@ TEST_F(Composition, AnObjectLeftOfTheHeroDoesNotHideHimAndHeIsLastBelowEverythin
 TEST_F(Composition, TheHeroIsKeptOnScreenAndHisScaleIsHeldAt1Point3) {
   min_hero_length = 0.0f;
   increase_rate = 100.0f;  // scale 4.4 at y 440 before the clamp
-  hero_x = 3;
-  hero_y = 500;
+  hero_x = 3, hero_y = 500;
   draw_room();
-  EXPECT_EQ(hero_y, 440);
-  EXPECT_EQ(hero_x, 5);
+  EXPECT_EQ((std::vector<int>{hero_x, hero_y, hero_length, hero_width}), (std::vector<int>{5, 440, 259, 162}));
   EXPECT_FLOAT_EQ(float_y, 1.3f);
-  EXPECT_EQ(hero_length, 259);
-  EXPECT_EQ(hero_width, 162);
 }
 
 TEST_F(Composition, FrameDurationsDriveTheAnimationsEvenOfAbsentThings) {
   add_object(0, 0, 0, 10, 10, makecol(1, 2, 3));
   furni_frame_nr[0] = 3;
-  for (int f = 1; f < 3; ++f) {
-    furniture[0][f] = furniture[0][0];
-    furni_blit[0][f] = 1;
-  }
+  for (int f = 1; f < 3; ++f) furniture[0][f] = furniture[0][0], furni_blit[0][f] = 1;
   furni_blit[0][0] = 2;
   furni_present[0] = 0;  // absent: not drawn, but its animation runs
   std::vector<int> frames;
-  for (int i = 0; i < 6; ++i) {
-    draw_room();
-    frames.push_back(mov_furni_nr[0]);
-  }
+  for (int i = 0; i < 6; ++i) draw_room(), frames.push_back(mov_furni_nr[0]);
   EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 0, 0, 1}));
   EXPECT_NE(at(5, 5), makecol(1, 2, 3));
   // A duration of 0 holds its frame for good.
@@ -117,14 +94,10 @@ TEST_F(Composition, FrameDurationsDriveTheAnimationsEvenOfAbsentThings) {
 TEST_F(Composition, TenObjectsAndTenPersonsFillTheDrawListExactly) {
   for (int i = 0; i < 10; ++i) {
     add_object(i, i * 20, 10, 10, 10, makecol(5, 5, 5));
-    person_nr = i + 1;
-    person_present[i] = 1;
-    person[i][0] = furniture[i][0];
-    person_frame_nr[i] = 1;
-    person_blit[i][0] = 1;
+    person_nr = i + 1, person[i][0] = furniture[i][0];
+    person_present[i] = person_frame_nr[i] = person_blit[i][0] = 1;
   }
   mix_nr = 0;
-  manage_furniture();
-  non_player_characters();
+  manage_furniture(), non_player_characters();
   EXPECT_EQ(mix_nr, 20);
 }

@@ -4,93 +4,47 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "shell/hardware.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
 #include "support/test_support.h"
 
-TEST(WorldCodes, KeepTheNumbersOfTheStoredFiles) {
-  // Cursor modes: -1 busy, 0 exit, 1 walk, 2 look, 3 talk, 4 take, 5 use,
-  // 6 item carried, 7 carried item over a target.
-  const int modes[] = {kModeBusy, kModeExit, kModeWalk, kModeLook, kModeTalk,
-                       kModeTake, kModeUse,  kModeItem, kModeItemOnTarget};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(modes[i], i - 1);
-  // On-screen buttons: -1 none, 0 bag, 1 walk, 2 take, 3 use, 4 look, 5 talk.
-  const int buttons[] = {kButtonNone, kButtonBag, kButtonWalk, kButtonTake, kButtonUse, kButtonLook, kButtonTalk};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(buttons[i], i - 1);
-  // Path steps: -2 special animation, -1 talking to the viewer, 0 stand, 1 up,
-  // 2 down, 3 left, 4 right, 5 up-left, 6 up-right, 7 down-left, 8 down-right.
-  const int steps[] = {kStepSpecial, kStepTalkFront, kStepStand,   kStepUp,       kStepDown,     kStepLeft,
-                       kStepRight,   kStepUpLeft,    kStepUpRight, kStepDownLeft, kStepDownRight};
-  for (int i = 0; i < 11; ++i) EXPECT_EQ(steps[i], i - 2);
-  EXPECT_EQ(kClickFree, 0);
-  EXPECT_EQ(kClickNow, 1);
-  EXPECT_EQ(kClickHeld, 2);
-  EXPECT_EQ(kVerbFree, 0);
-  EXPECT_EQ(kVerbChosen, 1);
-  EXPECT_EQ(kMoveTalkRight, 1);
-  EXPECT_EQ(kMoveTalkLeft, 2);
-  EXPECT_EQ(kMoveTakeLeft, 3);
-  EXPECT_EQ(kMoveTakeRight, 4);
-  EXPECT_EQ(kTalkFront, 0);
-  EXPECT_EQ(kTalkRight, 1);
-  EXPECT_EQ(kTalkLeft, 2);
-  EXPECT_EQ(kStanding, 199);
-}
+// The numbers the stored files and the rooms' tables rely on: cursor modes, buttons, path steps, moves.
+static_assert(kModeBusy == -1 && kModeExit == 0 && kModeWalk == 1 && kModeLook == 2 && kModeTalk == 3 &&
+              kModeTake == 4 && kModeUse == 5 && kModeItem == 6 && kModeItemOnTarget == 7);
+static_assert(kButtonNone == -1 && kButtonBag == 0 && kButtonWalk == 1 && kButtonTake == 2 && kButtonUse == 3 &&
+              kButtonLook == 4 && kButtonTalk == 5);
+static_assert(kStepSpecial == -2 && kStepTalkFront == -1 && kStepStand == 0 && kStepUp == 1 && kStepDown == 2 &&
+              kStepLeft == 3 && kStepRight == 4 && kStepUpLeft == 5 && kStepUpRight == 6 && kStepDownLeft == 7 &&
+              kStepDownRight == 8);
+static_assert(kClickFree == 0 && kClickNow == 1 && kClickHeld == 2 && kVerbFree == 0 && kVerbChosen == 1);
+static_assert(kMoveTalkRight == 1 && kMoveTalkLeft == 2 && kMoveTakeLeft == 3 && kMoveTakeRight == 4);
+static_assert(kTalkFront == 0 && kTalkRight == 1 && kTalkLeft == 2 && kStanding == 199);
+
+using V = std::vector<int>;
 
 TEST(WorldLifetimes, ANewGameSetsTheGameAndKeepsTheProcessAndTheRooms) {
   test_support::fresh_game();
   test_support::ensure_allegro();
   // What an earlier game and the start-up left behind.
-  music_vol = 77;
-  text_speed = 3;
-  story_blei = 1;
-  story_hero_uff = 2;
-  cons_gotblei = 1;
-  invent_nr = 4;
-  inventory_obj[2] = "tool";
-  hero_action[5] = kStepLeft;
-  force_cursor = kVerbChosen;
-  furni_present[3] = 1;
-  person_anim[1] = 2;
+  music_vol = 77, text_speed = 3;
+  story_blei = 1, story_hero_uff = 2, cons_gotblei = 1;
+  invent_nr = 4, inventory_obj[2] = "tool", hero_action[5] = kStepLeft, force_cursor = kVerbChosen;
+  furni_present[3] = 1, person_anim[1] = 2;
   init_general_variables();
-
-  for (int i = 0; i < 100; ++i) {
-    ASSERT_STREQ(inventory_obj[i], "z") << i;
-    ASSERT_STREQ(inv_obj_describe[i][2], "") << i;
-    ASSERT_NE(inventory_obj_bmp[i], nullptr) << i;
-    ASSERT_EQ(inventory_obj_bmp[i]->w, 40);
-  }
-  EXPECT_EQ(invent_nr, 0);
-  EXPECT_EQ(mouse_status, 1);
+  for (int i = 0; i < 100; ++i)
+    ASSERT_TRUE(inventory_obj[i] == std::string("z") && inv_obj_describe[i][2] == std::string("") &&
+                inventory_obj_bmp[i] && inventory_obj_bmp[i]->w == 40) << "slot " << i << " empty";
   EXPECT_STREQ(room_name, "future_floor1");
-  EXPECT_EQ(hero_x, 298);
-  EXPECT_EQ(hero_y, 267);
-  EXPECT_EQ(click_x2, 298);
-  EXPECT_EQ(true_x, 298);
-  EXPECT_EQ(click_y2, 267);
-  EXPECT_EQ(true_y, 267);
-  EXPECT_EQ(mov_nr1, -1);
-  EXPECT_EQ(take_object, -1);
-  EXPECT_EQ(gear_object, -1);
-  EXPECT_EQ(use_object, -1);
-  EXPECT_EQ(talk_goto, -1);
-  EXPECT_EQ(talk_nr, -1);
-  EXPECT_EQ(change_room, 0);
-  EXPECT_EQ(hero_length, 200);
-  EXPECT_EQ(hero_width, 125);
-  EXPECT_EQ(hero_action[5], 0);
-  EXPECT_EQ(force_cursor, 0);
-  // A new game starts the story afresh.
-  EXPECT_EQ(story_blei, 0);
-  EXPECT_EQ(story_hero_uff, 0);
-  EXPECT_EQ(cons_gotblei, 0);
-  // The options and the rooms' tables are not the game's to reset.
-  EXPECT_EQ(music_vol, 77);
-  EXPECT_EQ(text_speed, 3);
-  EXPECT_EQ(furni_present[3], 1);
-  EXPECT_EQ(person_anim[1], 2);
+  EXPECT_EQ((V{invent_nr, mouse_status, hero_x, hero_y, click_x2, true_x, click_y2, true_y, mov_nr1}),
+            (V{0, 1, 298, 267, 298, 298, 267, 267, -1}));
+  EXPECT_EQ((V{take_object, gear_object, use_object, talk_goto, talk_nr, change_room}), (V{-1, -1, -1, -1, -1, 0}));
+  EXPECT_EQ((V{hero_length, hero_width, hero_action[5], force_cursor}), (V{200, 125, 0, 0}));
+  EXPECT_EQ((V{story_blei, story_hero_uff, cons_gotblei}), (V{0, 0, 0})) << "the story starts afresh";
+  EXPECT_EQ((V{music_vol, text_speed, furni_present[3], person_anim[1]}), (V{77, 3, 1, 2}))
+      << "the options and the rooms' tables are not the game's to reset";
 }
 
 TEST(WorldLifetimes, ClearingASlotGivesTheClearedValuesAndKeepsTheRest) {
@@ -114,55 +68,31 @@ TEST(WorldLifetimes, ClearingASlotGivesTheClearedValuesAndKeepsTheRest) {
     furniture[i][0] = person[i][0] = picture;
   }
   counter = 2;
-  erase_furni_data();
-  erase_person_data();
-  erase_exit_data();
-
-  EXPECT_STREQ(furni_name[2], "");
-  EXPECT_STREQ(furni_text[2][2], "");
-  EXPECT_EQ(furni_x[2][59], 0);
-  EXPECT_EQ(furni_y2[2][0], 0);
-  EXPECT_EQ(furni_blit[2][7], 0);
-  EXPECT_EQ(furni_blitted[2][7], 0);
-  EXPECT_EQ(mov_furni_nr[2] + goto_furni_x[2] + goto_furni_y[2] + furni_interact[2] + furni_take[2], 0);
-  EXPECT_EQ(furni_mouse_x[2], -1);
-  EXPECT_EQ(furni_mouse_y2[2], -1);
-  EXPECT_STREQ(person_name[2], "");
-  EXPECT_STREQ(person_text[2][1], "");
-  EXPECT_EQ(person_x2[2][3] + person_blit[2][59] + start_talk[2][4], 0);
-  EXPECT_EQ(mov_person_nr[2] + goto_person_y[2] + person_talk[2] + talk_pers_dir[2], 0);
-  EXPECT_EQ(person_mouse_x2[2], -1);
-  EXPECT_STREQ(new_room[2], "");
-  EXPECT_EQ(exit_x[2] + goto_exit_y[2] + new_hero_x[2] + go_through[2], 0);
-
-  EXPECT_EQ(furni_present[2], 1);
-  EXPECT_EQ(person_present[2], 1);
-  EXPECT_EQ(person_interact[2], 1);
-  EXPECT_EQ(furni_anim[2], 2);
-  EXPECT_EQ(old_furni_anim[2], 2);
-  EXPECT_EQ(person_anim[2], 2);
-  EXPECT_EQ(furni_frame_nr[2], 4);
-  EXPECT_EQ(person_frame_nr[2], 4);
-  EXPECT_EQ(take_furni_dir[2], kMoveTakeRight);
-  EXPECT_EQ(furniture[2][0], picture);
-  EXPECT_EQ(person[2][0], picture);
-
+  erase_furni_data(), erase_person_data(), erase_exit_data();
+  for (const char* text : {furni_name[2], furni_text[2][2], person_name[2], person_text[2][1], new_room[2]})
+    EXPECT_STREQ(text, "");
+  EXPECT_EQ((V{furni_x[2][59], furni_y2[2][0], furni_blit[2][7], furni_blitted[2][7], mov_furni_nr[2], goto_furni_x[2],
+               goto_furni_y[2], furni_interact[2], furni_take[2], person_x2[2][3], person_blit[2][59], start_talk[2][4],
+               mov_person_nr[2], goto_person_y[2], person_talk[2], talk_pers_dir[2], exit_x[2], goto_exit_y[2],
+               new_hero_x[2], go_through[2]}),
+            V(20, 0));
+  EXPECT_EQ((V{furni_mouse_x[2], furni_mouse_y2[2], person_mouse_x2[2]}), (V{-1, -1, -1}));
+  EXPECT_EQ((V{furni_present[2], person_present[2], person_interact[2], furni_anim[2], old_furni_anim[2],
+               person_anim[2], furni_frame_nr[2], person_frame_nr[2], take_furni_dir[2]}),
+            (V{1, 1, 1, 2, 2, 2, 4, 4, kMoveTakeRight}));
+  EXPECT_TRUE(furniture[2][0] == picture && person[2][0] == picture);
   // The slot next to it is untouched.
   EXPECT_STREQ(furni_name[3], "x");
-  EXPECT_EQ(furni_x[3][59], 5);
-  EXPECT_EQ(talk_pers_dir[3], kTalkLeft);
-  EXPECT_EQ(go_through[3], 5);
-  EXPECT_EQ(furni_mouse_x[3], 5);
+  EXPECT_EQ((V{furni_x[3][59], talk_pers_dir[3], go_through[3], furni_mouse_x[3]}), (V{5, kTalkLeft, 5, 5}));
 }
 
 TEST(WorldLifetimes, ASavedGameHoldsTheHeroTheRoomTheInventoryAndTheStory) {
   std::set<std::string> held;
   visit_saved_game([&](const char* name, auto&) { held.insert(name); });
-  const std::set<std::string> expected = {
-      "hero_x",          "hero_y",           "invent_nr",           "room_name",        "inventory_obj",
-      "story_gotaccesscard", "story_adyteleskop", "story_schrankoffen", "story_sandalkohol", "story_brokencase",
-      "story_diamant",   "story_teleskop",   "story_gotglasses",    "story_blei",       "story_bleiloesung",
-      "story_gotblei",   "story_douche",     "story_bleitank",      "story_alarm",      "story_zirud_talk",
-      "story_hero_uff"};
-  EXPECT_EQ(held, expected);
+  EXPECT_EQ(held, (std::set<std::string>{
+                      "hero_x", "hero_y", "invent_nr", "room_name", "inventory_obj", "story_gotaccesscard",
+                      "story_adyteleskop", "story_schrankoffen", "story_sandalkohol", "story_brokencase",
+                      "story_diamant", "story_teleskop", "story_gotglasses", "story_blei", "story_bleiloesung",
+                      "story_gotblei", "story_douche", "story_bleitank", "story_alarm", "story_zirud_talk",
+                      "story_hero_uff"}));
 }
