@@ -1,20 +1,93 @@
 #include "support/test_support.h"
 
 #include <dirent.h>
+#include <dlfcn.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <unordered_set>
 
 #include "rooms/rooms.h"
+#include "shell/game.h"
 #include "shell/world.h"
+
+#ifndef PELVARO_REAL_DATAFILE_LOADER
+// A whole-game start loads some sixty compressed datafiles (the 43 rooms
+// among them, for their first state files); unpacking them is most of its
+// time. The tests load the generated data files through a cache instead: each
+// file is unpacked once per process, and every load gets its own copies of
+// the pictures (the game may draw on them), fonts shared. A file that is not
+// one of the generated data files (a test's damaged copy) is loaded by the
+// library as usual, and so is every file with PELVARO_NO_DATA_CACHE set. The
+// benchmarks build without it.
+namespace {
+
+using Loader = DATAFILE* (*)(const char*);
+using Unloader = void (*)(DATAFILE*);
+
+std::unordered_set<DATAFILE*> copies;
+
+DATAFILE* copy_of(const DATAFILE* from) {
+  int n = 0;
+  while (from[n].type != DAT_END) ++n;
+  auto* to = static_cast<DATAFILE*>(std::malloc(sizeof(DATAFILE) * (n + 1)));
+  for (int i = 0; i <= n; ++i) {
+    to[i] = from[i];
+    if (from[i].type == DAT_BITMAP) {
+      BITMAP* b = static_cast<BITMAP*>(from[i].dat);
+      BITMAP* c = create_bitmap_ex(bitmap_color_depth(b), b->w, b->h);
+      blit(b, c, 0, 0, 0, 0, b->w, b->h);
+      to[i].dat = c;
+    } else if (from[i].type == DAT_FILE) {
+      to[i].dat = copy_of(static_cast<DATAFILE*>(from[i].dat));
+    }
+  }
+  copies.insert(to);
+  return to;
+}
+
+void free_copy(DATAFILE* dat) {
+  for (DATAFILE* d = dat; d->type != DAT_END; ++d) {
+    if (d->type == DAT_BITMAP) destroy_bitmap(static_cast<BITMAP*>(d->dat));
+    if (d->type == DAT_FILE) free_copy(static_cast<DATAFILE*>(d->dat));
+  }
+  copies.erase(dat);
+  std::free(dat);
+}
+
+}  // namespace
+
+extern "C" DATAFILE* load_datafile(const char* name) {
+  static const auto real = reinterpret_cast<Loader>(dlsym(RTLD_NEXT, "load_datafile"));
+  static std::map<std::string, DATAFILE*> unpacked;
+  static const std::string data_dir = std::filesystem::weakly_canonical(PELVARO_DATA_DIR).string() + "/";
+  char path[PATH_MAX];
+  struct stat st;
+  if (std::getenv("PELVARO_NO_DATA_CACHE") || !name || !realpath(name, path) || std::string(path).rfind(data_dir, 0) != 0 || stat(path, &st) != 0)
+    return real(name);
+  const std::string key = std::string(path) + " " + std::to_string(st.st_size) + " " +
+                          std::to_string(st.st_mtim.tv_sec) + " " + std::to_string(get_color_depth());
+  DATAFILE*& dat = unpacked[key];
+  if (!dat) dat = real(name);
+  return dat ? copy_of(dat) : nullptr;
+}
+
+extern "C" void unload_datafile(DATAFILE* dat) {
+  static const auto real = reinterpret_cast<Unloader>(dlsym(RTLD_NEXT, "unload_datafile"));
+  if (copies.count(dat))
+    free_copy(dat);
+  else
+    real(dat);
+}
+#endif
 
 namespace test_support {
 
@@ -27,16 +100,17 @@ namespace {
 // The per-test folders: one at a time per process, named after the process,
 // removed when the next one is made and when the process ends, also after a
 // failed test. A process that crashed cannot clean up: its folder is removed
-// by the next test process that finds it.
+// by the next test process that finds it. They lie in memory (/dev/shm)
+// unless $TMPDIR says otherwise: a game writes some 25 MB of state files.
 std::string current_dir;
 std::string home_dir;
 pid_t owner = 0;
 
 std::string temp_root() {
   const char* t = std::getenv("TMPDIR");
-  return (t && *t) ? t : "/tmp";
+  if (t && *t) return t;
+  return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
 }
-
 void remove_current_dir() {
   // A child forked by a death test shares the folder with its parent.
   if (current_dir.empty() || getpid() != owner) return;
@@ -190,7 +264,6 @@ int run_program(const std::function<void()>& body) {
 
 }  // namespace test_support
 
-#include "shell/game.h"
 
 namespace test_support {
 
