@@ -5,10 +5,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "bench_util.h"
 #include "dialogue/talk_data.h"
 #include "interaction/inventory.h"
@@ -16,23 +12,11 @@
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
-#include "rooms/rooms.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 using namespace test_support;
 
 namespace {
-
-std::string slurp(const char* path) {
-  std::string s;
-  const int fd = open(path, O_RDONLY);
-  char buf[1 << 16];
-  ssize_t n;
-  while ((n = read(fd, buf, sizeof buf)) > 0) s.append(buf, static_cast<size_t>(n));
-  close(fd);
-  return s;
-}
 
 void spill(const std::string& path, const std::string& bytes, bool sync) {
   const std::string temp = path + ".raw";
@@ -132,8 +116,7 @@ int main() {
               "inventory's pictures %.1f ms\n",
               gather / 1000, pack / 1000, unpack / 1000, check / 1000, apply / 1000, rebuild / 1000,
               pictures / 1000);
-  std::printf("  the current room's state file %.1f ms,", room_file / 1000);
-  std::printf("  writing the options (synced) %.1f ms, the slot alone synced %.1f ms\n", options / 1000,
-              synced / 1000);
+  std::printf("  the current room's state file %.1f ms,  writing the options (synced) %.1f ms, the slot alone synced "
+              "%.1f ms\n", room_file / 1000, options / 1000, synced / 1000);
   return 0;
 }

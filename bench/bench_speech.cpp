@@ -1,19 +1,14 @@
 // How long one spoken line stays on screen at the default text speed, and
 // how many passes per second the conversation menu runs, in a real window
 // (run it under X or Xvfb; without a display it says so and stops).
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 
+#include "bench_util.h"
 #include "dialogue/talk.h"
 #include "persistence/options.h"
 #include "platform/platform.h"
-#include "rooms/rooms.h"
-#include "shell/datafiles.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
-#include "shell/hardware.h"
-#include "shell/world.h"
 
 namespace {
 
@@ -28,17 +23,7 @@ int main() {
     std::printf("bench_speech: no display (run it under X or Xvfb); nothing measured\n");
     return 0;
   }
-  walk_dat = load_datafile_checked("walk.dat", 112);
-  talkf_dat = load_datafile_checked("talkf.dat", 15);
-  general_dat = load_datafile_checked("general.dat", 12);
-  cursor_dat = load_datafile_checked("cursor.dat", 32);
-  objects_dat = load_datafile_checked("objects.dat", 15);
-  font_dat = load_datafile_checked("font.dat", 1);
-  load_general_data();
-  init_general_variables();
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
+  stand_in_room("future_floor1");
   text_speed = kDefaultTextSpeed;
 
   // One short line, three times.

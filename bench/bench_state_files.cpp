@@ -3,17 +3,11 @@
 // file; and one room change (save, load, rebuild).
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "bench_util.h"
 #include "persistence/room_state.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
-#include "rooms/rooms.h"
 #include "shell/game.h"
-#include "shell/world.h"
 
 namespace {
 
@@ -46,14 +40,7 @@ int main() {
   const double fprintf_writer = median_us(5, [] {
     for (int r = 0; r < kRoomCount; ++r) write_with_fprintf(kRooms[r]->state_file);
   });
-  std::string bytes;
-  {
-    FILE* f = std::fopen(kRooms[0]->state_file, "rb");
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
-  }
+  const std::string bytes = slurp(kRooms[0]->state_file);
   const double floor = median_us(5, [&] {
     for (int r = 0; r < kRoomCount; ++r) {
       FILE* f = std::fopen(kRooms[r]->state_file, "wb");

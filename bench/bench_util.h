@@ -1,20 +1,56 @@
-// Timing helpers of the benchmarks: wall-clock medians.
+// What the benchmarks share: wall-clock medians, reading a file whole, and a
+// headless game standing in a room with the start-up data loaded.
 #pragma once
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <string>
 #include <vector>
+
+#include "rooms/rooms.h"
+#include "shell/data_manifest.h"
+#include "shell/datafiles.h"
+#include "shell/hardware.h"
+#include "shell/world.h"
 
 template <typename F>
 double median_us(int runs, F&& body) {
   std::vector<double> t;
-  t.reserve(runs);
   for (int i = 0; i < runs; ++i) {
     const auto a = std::chrono::steady_clock::now();
     body();
-    const auto b = std::chrono::steady_clock::now();
-    t.push_back(std::chrono::duration<double, std::micro>(b - a).count());
+    t.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - a).count());
   }
   std::sort(t.begin(), t.end());
   return t[t.size() / 2];
+}
+
+inline std::string slurp(const char* path) {
+  std::string s;
+  if (FILE* f = std::fopen(path, "rb")) {
+    char buf[1 << 16];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
+    std::fclose(f);
+  }
+  return s;
+}
+
+// The start-up datafiles loaded, the new game's variables set and `room`
+// loaded as a room change loads it (the hardware already started).
+inline void stand_in_room(const char* room) {
+  using namespace manifest;
+  walk_dat = load_datafile_checked(kWalkFile.name, kWalkFile.entries);
+  talkf_dat = load_datafile_checked(kTalkfFile.name, kTalkfFile.entries);
+  general_dat = load_datafile_checked(kGeneralFile.name, kGeneralFile.entries);
+  cursor_dat = load_datafile_checked(kCursorFile.name, kCursorFile.entries);
+  objects_dat = load_datafile_checked(kObjectsFile.name, kObjectsFile.entries);
+  font_dat = load_datafile_checked(kFontFile.name, kFontFile.entries);
+  load_general_data();
+  init_general_variables();
+  room_name = room;
+  change_room = 0;
+  forget_loaded_animations();
+  load_new_room();
+  change_room = -1;
 }

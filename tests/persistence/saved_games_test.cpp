@@ -252,56 +252,33 @@ struct Rng {
   size_t below(size_t n) { return n == 0 ? 0 : next() % n; }
 };
 
-template <size_t N>
-const char* any_of(const char* const (&list)[N], Rng& rng) {
-  return list[rng.below(N)];
-}
-
-// One damaged copy of `good`, of the kind `kind`.
+// One damaged copy of `good`, of the kind `kind` (cuts, names and counts
+// have cases of their own).
 std::string mutate(std::string s, int kind, Rng& rng) {
   static const char kSpecial[] = {'#', '$', '\xA7', '-', '+', '0', '1', '9', ' ', '\n', '\0', '\xFF', 'z', '.'};
+  static const char* const kCounts[] = {"0", "-1", "-32000", "32001", "2147483647", "2147483648",
+                                        "99999999999999999999", "", "x", "1e5", "-0"};
+  const size_t at = rng.below(s.size()), len = 1 + rng.below(std::min<size_t>(64, s.size() - at));
   switch (kind) {
-    case 0:  // cut short
-      return s.substr(0, rng.below(s.size()));
-    case 1:  // any byte, any value
-      s[rng.below(s.size())] = static_cast<char>(rng.next() & 0xff);
+    case 0:  // any byte, any value
+      s[at] = static_cast<char>(rng.next() & 0xff);
       return s;
-    case 2:  // a byte that means something to the packing or the reader
-      s[rng.below(s.size())] = kSpecial[rng.below(sizeof kSpecial)];
+    case 1:  // a byte that means something to the packing or the reader
+      s[at] = kSpecial[rng.below(sizeof kSpecial)];
       return s;
-    case 3: {  // a run count made huge, negative, empty or not a number
-      static const char* const kCounts[] = {"0", "-1", "-32000", "32001", "2147483647", "2147483648",
-                                            "99999999999999999999", "", "x", "1e5", "-0"};
+    case 2: {  // a run count made huge, negative, empty or not a number
       std::vector<size_t> marks;
       for (size_t i = 0; i < s.size() && s[i] != '#'; ++i)
         if (s[i] == '$' || s[i] == '\xA7') marks.push_back(i);
-      const size_t at = marks[rng.below(marks.size())] + 2;
-      s.replace(at, s.find(' ', at) - at, any_of(kCounts, rng));
-      return s;
+      const size_t count = marks[rng.below(marks.size())] + 2;
+      return s.replace(count, s.find(' ', count) - count, kCounts[rng.below(std::size(kCounts))]);
     }
-    case 4:  // "#", "$" or the marker inside a name
-      s.insert(14 + rng.below(s.find("z1 z") - 10), 1, "#$\xA7"[rng.below(3)]);
-      return s;
-    case 5: {  // the number of items
-      static const char* const kItems[] = {"101", "-1", "1000000", "100", "3"};
-      const size_t second = s.find(' ', s.find(' ') + 1), third = s.find(' ', second + 1);
-      s.replace(second + 1, third - second - 1, any_of(kItems, rng));
-      return s;
-    }
-    case 6: {  // a room that is not a room, or a name longer than 19
-      static const char* const kRooms[] = {"15 future_physikxx", "4 hall", "20 future_physiktpxxx",
-                                           "15 ../../etc/pas", "0 ", "-15 future_physiktp"};
-      s.replace(s.find("15 future_physiktp"), 18, any_of(kRooms, rng));
-      return s;
-    }
-    default: {  // a span taken out or doubled
-      const size_t at = rng.below(s.size()), len = 1 + rng.below(std::min<size_t>(64, s.size() - at));
-      if (rng.next() & 1)
-        s.erase(at, len);
-      else
-        s.insert(at, s.substr(at, len));
-      return s;
-    }
+    case 3:  // "#", "$" or the marker inside a name
+      return s.insert(14 + rng.below(s.find("z1 z") - 10), 1, "#$\xA7"[rng.below(3)]);
+    case 4:  // a span taken out
+      return s.erase(at, len);
+    default:  // a span doubled
+      return s.insert(at, s.substr(at, len));
   }
 }
 
@@ -355,7 +332,11 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
     std::string slot;
   } bad[] = {
       {"not a room", replaced("15 future_physiktp", "15 future_physikxx")},
+      {"a path for a room", replaced("15 future_physiktp", "16 ../../etc/passwd")},
+      {"a room's name too long", replaced("15 future_physiktp", "20 future_physiktpxxx")},
+      {"a negative length", replaced("15 future_physiktp", "-15 future_physiktp")},
       {"more than 100 items", replaced("300 350 2", "300 350 101")},
+      {"a negative number of items", replaced("300 350 2", "300 350 -1")},
       {"count and names differ", replaced("300 350 2", "300 350 3")},
       {"a 20-character name", replaced("3 Gaz1 z", "20 GazGazGazGazGazGazGa1 z")},
       {"the end mark in a name", replaced("3 Gaz", "3 G#z")},
@@ -378,7 +359,7 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
   const int random_cases = wanted ? std::atoi(wanted) : 160;
   Rng rng{0x5eed5a7e2027ull};
   for (int i = 0; i < random_cases && !HasFailure(); ++i)
-    one_case(mutate(good, i % 8, rng), "case " + std::to_string(i) + " of kind " + std::to_string(i % 8));
+    one_case(mutate(good, i % 6, rng), "case " + std::to_string(i) + " of kind " + std::to_string(i % 6));
   const size_t mark = good.find('#');
   for (size_t cut = 0; cut < good.size() && !HasFailure(); ++cut) {
     const bool near_edge = (cut < 300 && cut % 3 == 0) || (cut + 40 > mark && cut < mark + 40) || cut + 40 > good.size();

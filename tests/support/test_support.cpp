@@ -1,6 +1,5 @@
 #include "support/test_support.h"
 
-#include <dirent.h>
 #include <dlfcn.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -19,19 +18,16 @@
 #include "shell/game.h"
 #include "shell/world.h"
 
-#ifndef PELVARO_REAL_DATAFILE_LOADER
-// A whole-game start loads some sixty compressed datafiles (the 43 rooms
-// among them, for their first state files); unpacking them is most of its
-// time. The tests load the generated data files through a cache instead: each
-// file is unpacked once per process, and every load gets its own copies of
-// the pictures (the game may draw on them), fonts shared. A file that is not
-// one of the generated data files (a test's damaged copy) is loaded by the
-// library as usual, and so is every file with PELVARO_NO_DATA_CACHE set. The
-// benchmarks build without it.
+#ifndef PELVARO_BENCH
+// A whole-game start loads some sixty compressed datafiles (the 43 rooms among
+// them, for their first state files); unpacking them was most of its time. The
+// tests load the generated data files through a cache instead: each file is
+// unpacked once per process, and every load gets its own copies of the
+// pictures (the game may draw on them), fonts shared. Any other file (a test's
+// damaged copy), and every file with PELVARO_NO_DATA_CACHE set, is loaded by
+// the library as usual. The benchmarks build with PELVARO_BENCH: the library's
+// loader, and their folder on disk.
 namespace {
-
-using Loader = DATAFILE* (*)(const char*);
-using Unloader = void (*)(DATAFILE*);
 
 std::unordered_set<DATAFILE*> copies;
 
@@ -41,17 +37,14 @@ DATAFILE* copy_of(const DATAFILE* from) {
   auto* to = static_cast<DATAFILE*>(std::malloc(sizeof(DATAFILE) * (n + 1)));
   for (int i = 0; i <= n; ++i) {
     to[i] = from[i];
-    if (from[i].type == DAT_BITMAP) {
-      BITMAP* b = static_cast<BITMAP*>(from[i].dat);
-      BITMAP* c = create_bitmap_ex(bitmap_color_depth(b), b->w, b->h);
-      blit(b, c, 0, 0, 0, 0, b->w, b->h);
-      to[i].dat = c;
+    if (auto* b = static_cast<BITMAP*>(from[i].dat); from[i].type == DAT_BITMAP) {
+      to[i].dat = create_bitmap_ex(bitmap_color_depth(b), b->w, b->h);
+      blit(b, static_cast<BITMAP*>(to[i].dat), 0, 0, 0, 0, b->w, b->h);
     } else if (from[i].type == DAT_FILE) {
       to[i].dat = copy_of(static_cast<DATAFILE*>(from[i].dat));
     }
   }
-  copies.insert(to);
-  return to;
+  return *copies.insert(to).first;
 }
 
 void free_copy(DATAFILE* dat) {
@@ -66,26 +59,23 @@ void free_copy(DATAFILE* dat) {
 }  // namespace
 
 extern "C" DATAFILE* load_datafile(const char* name) {
-  static const auto real = reinterpret_cast<Loader>(dlsym(RTLD_NEXT, "load_datafile"));
+  static const auto real = reinterpret_cast<DATAFILE* (*)(const char*)>(dlsym(RTLD_NEXT, "load_datafile"));
   static std::map<std::string, DATAFILE*> unpacked;
   static const std::string data_dir = std::filesystem::weakly_canonical(PELVARO_DATA_DIR).string() + "/";
   char path[PATH_MAX];
   struct stat st;
-  if (std::getenv("PELVARO_NO_DATA_CACHE") || !name || !realpath(name, path) || std::string(path).rfind(data_dir, 0) != 0 || stat(path, &st) != 0)
+  if (std::getenv("PELVARO_NO_DATA_CACHE") || !name || !realpath(name, path) ||
+      std::string(path).rfind(data_dir, 0) != 0 || stat(path, &st) != 0)
     return real(name);
-  const std::string key = std::string(path) + " " + std::to_string(st.st_size) + " " +
-                          std::to_string(st.st_mtim.tv_sec) + " " + std::to_string(get_color_depth());
-  DATAFILE*& dat = unpacked[key];
+  DATAFILE*& dat = unpacked[std::string(path) + " " + std::to_string(st.st_size) + " " +
+                           std::to_string(st.st_mtim.tv_sec) + " " + std::to_string(get_color_depth())];
   if (!dat) dat = real(name);
   return dat ? copy_of(dat) : nullptr;
 }
 
 extern "C" void unload_datafile(DATAFILE* dat) {
-  static const auto real = reinterpret_cast<Unloader>(dlsym(RTLD_NEXT, "unload_datafile"));
-  if (copies.count(dat))
-    free_copy(dat);
-  else
-    real(dat);
+  static const auto real = reinterpret_cast<void (*)(DATAFILE*)>(dlsym(RTLD_NEXT, "unload_datafile"));
+  copies.count(dat) ? free_copy(dat) : real(dat);
 }
 #endif
 
@@ -109,8 +99,13 @@ pid_t owner = 0;
 std::string temp_root() {
   const char* t = std::getenv("TMPDIR");
   if (t && *t) return t;
+#ifdef PELVARO_BENCH
+  return "/tmp";
+#else
   return access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+#endif
 }
+
 void remove_current_dir() {
   // A child forked by a death test shares the folder with its parent.
   if (current_dir.empty() || getpid() != owner) return;
@@ -155,23 +150,16 @@ void fresh_game(int step_ms) {
   }
   remove_current_dir();
   remove_folders_of_ended_processes();
-  std::string dir_template = temp_root() + "/pelvaro-test-" + std::to_string(getpid()) + "-XXXXXX";
-  const char* dir = mkdtemp(dir_template.data());
-  if (!dir) std::abort();
+  std::string dir = temp_root() + "/pelvaro-test-" + std::to_string(getpid()) + "-XXXXXX";
+  if (!mkdtemp(dir.data())) std::abort();
   current_dir = dir;
-  if (DIR* d = opendir(PELVARO_DATA_DIR)) {
-    while (dirent* e = readdir(d)) {
-      const std::string name = e->d_name;
-      if (name == "." || name == ".." || name == "sav" || name == "options.sav" || name == "display.sav" ||
-          name == "bugs.txt")
-        continue;
-      const std::string from = std::string(PELVARO_DATA_DIR) + "/" + name;
-      const std::string to = std::string(dir) + "/" + name;
-      if (symlink(from.c_str(), to.c_str()) != 0) std::abort();
-    }
-    closedir(d);
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator(PELVARO_DATA_DIR, ec)) {
+    const std::string name = e.path().filename().string();
+    if (name == "sav" || name == "options.sav" || name == "display.sav" || name == "bugs.txt") continue;
+    if (symlink(e.path().c_str(), (current_dir + "/" + name).c_str()) != 0) std::abort();
   }
-  if (chdir(dir) != 0) std::abort();
+  if (chdir(current_dir.c_str()) != 0) std::abort();
 }
 
 double shown_share(BITMAP* frame, BITMAP* picture, int at_x, int at_y) {
