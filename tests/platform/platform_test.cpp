@@ -42,8 +42,8 @@ TEST(WindowFit, TheMouseInTheScaledWindowOrOnTheBorderStandsOnThePicture) {
       // 1920 x 1080 full screen, the picture doubled at (320, 60): on the
       // black border the mouse stands on the nearest edge.
       {0, 320, 2, 640, 0},    {320, 320, 2, 640, 0},  {321, 320, 2, 640, 0},  {322, 320, 2, 640, 1},
-      {1599, 320, 2, 640, 639}, {1919, 320, 2, 640, 639}, {59, 60, 2, 480, 0}, {1019, 60, 2, 480, 479},
-      {1079, 60, 2, 480, 479},
+      {1599, 320, 2, 640, 639}, {1600, 320, 2, 640, 639}, {1919, 320, 2, 640, 639}, {59, 60, 2, 480, 0},
+      {1019, 60, 2, 480, 479}, {1020, 60, 2, 480, 479}, {1079, 60, 2, 480, 479},
   };
   for (const auto& c : cases)
     EXPECT_EQ(to_game(c.at, c.offset, c.scale, c.size), c.game) << c.at << " at " << c.offset << ", scale " << c.scale;
