@@ -241,16 +241,10 @@ TEST(SavedGames, ASaveThatFailsOrIsKilledLeavesAWholeSlot) {
 
 namespace {
 
-struct Rng {
-  uint64_t state;
-  uint32_t next() {
-    state ^= state << 13;
-    state ^= state >> 7;
-    state ^= state << 17;
-    return static_cast<uint32_t>(state >> 11);
-  }
-  size_t below(size_t n) { return n == 0 ? 0 : next() % n; }
-};
+using Rng = std::mt19937_64;
+size_t below(Rng& rng, size_t n) {
+  return n == 0 ? 0 : rng() % n;
+}
 
 // One damaged copy of `good`, of the kind `kind` (cuts, names and counts
 // have cases of their own).
@@ -258,23 +252,23 @@ std::string mutate(std::string s, int kind, Rng& rng) {
   static const char kSpecial[] = {'#', '$', '\xA7', '-', '+', '0', '1', '9', ' ', '\n', '\0', '\xFF', 'z', '.'};
   static const char* const kCounts[] = {"0", "-1", "-32000", "32001", "2147483647", "2147483648",
                                         "99999999999999999999", "", "x", "1e5", "-0"};
-  const size_t at = rng.below(s.size()), len = 1 + rng.below(std::min<size_t>(64, s.size() - at));
+  const size_t at = below(rng, s.size()), len = 1 + below(rng, std::min<size_t>(64, s.size() - at));
   switch (kind) {
     case 0:  // any byte, any value
-      s[at] = static_cast<char>(rng.next() & 0xff);
+      s[at] = static_cast<char>(rng() & 0xff);
       return s;
     case 1:  // a byte that means something to the packing or the reader
-      s[at] = kSpecial[rng.below(sizeof kSpecial)];
+      s[at] = kSpecial[below(rng, sizeof kSpecial)];
       return s;
     case 2: {  // a run count made huge, negative, empty or not a number
       std::vector<size_t> marks;
       for (size_t i = 0; i < s.size() && s[i] != '#'; ++i)
         if (s[i] == '$' || s[i] == '\xA7') marks.push_back(i);
-      const size_t count = marks[rng.below(marks.size())] + 2;
-      return s.replace(count, s.find(' ', count) - count, kCounts[rng.below(std::size(kCounts))]);
+      const size_t count = marks[below(rng, marks.size())] + 2;
+      return s.replace(count, s.find(' ', count) - count, kCounts[below(rng, std::size(kCounts))]);
     }
     case 3:  // "#", "$" or the marker inside a name
-      return s.insert(14 + rng.below(s.find("z1 z") - 10), 1, "#$\xA7"[rng.below(3)]);
+      return s.insert(14 + below(rng, s.find("z1 z") - 10), 1, "#$\xA7"[below(rng, 3)]);
     case 4:  // a span taken out
       return s.erase(at, len);
     default:  // a span doubled
@@ -357,7 +351,7 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
   // or around the names, the end mark and the end (the normal run).
   const char* wanted = std::getenv("PELVARO_FUZZ_CASES");
   const int random_cases = wanted ? std::atoi(wanted) : 160;
-  Rng rng{0x5eed5a7e2027ull};
+  Rng rng(0x5eed5a7e2027ull);
   for (int i = 0; i < random_cases && !HasFailure(); ++i)
     one_case(mutate(good, i % 6, rng), "case " + std::to_string(i) + " of kind " + std::to_string(i % 6));
   const size_t mark = good.find('#');
