@@ -8,14 +8,12 @@
 
 int main() {
   std::vector<double> runs;
+  static char name[] = "game";
+  char* argv[] = {name, nullptr};
   for (int i = 0; i < 5; ++i) {
     reset_world();
     headless::reset();
-    headless::on_present([] {
-      if (menu_dat) headless::stop();
-    });
-    static char name[] = "game";
-    char* argv[] = {name, nullptr};
+    headless::on_present([] { menu_dat ? headless::stop() : void(); });
     runs.push_back(median_us(1, [&] {
       try {
         game_main(1, argv);

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,18 @@
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/hardware.h"
+#include "platform/platform.h"
 #include "shell/world.h"
+
+// Allegro at 16 bits, through the real backend (`real`) or with no system.
+inline bool start_allegro(bool real) {
+  if (real ? platform_install() != 0 : install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
+    std::printf("Allegro did not start\n");
+    return false;
+  }
+  set_color_depth(16);
+  return true;
+}
 
 template <typename F>
 double median_us(int runs, F&& body) {

@@ -9,11 +9,11 @@
 
 namespace {
 
-const std::string Z = "\xA7";  // the marker of a run of "0 "
+const std::string Z = "\xA7";  // the marker of a run of "0 "; "$" marks a run of "1 "
 
 std::string times(const std::string& token, int count) {
   std::string s;
-  for (int i = 0; i < count; ++i) s += token;
+  while (count-- > 0) s += token;
   return s;
 }
 
@@ -50,14 +50,12 @@ TEST(Packing, RunsOfSixToThirtyTwoThousandTokensBecomeAMarkerAndUnpackAgain) {
     EXPECT_TRUE(unpack_game_state(c.packed, text, why)) << why;
     EXPECT_EQ(text, c.text);
   }
-  // Mixed texts come back as they were.
-  for (const std::string& t :
-       {"298 267 1 13 future_floor1" + times("1 z", 3) + times("0 ", 11) + "-1 -1 " + times("1 ", 7) + "0 1 #",
-        "0 1 0 1 0 1 " + times("0 ", 6) + times("1 ", 6) + times("0 ", 31999) + "01 10 #x", std::string("1 0 #")}) {
-    std::string text, why;
-    EXPECT_TRUE(unpack_game_state(pack_game_state(t), text, why)) << why;
-    EXPECT_EQ(text, t);
-  }
+  // A mixed text comes back as it was.
+  const std::string t = "298 267 1 13 future_floor1" + times("1 z", 3) + times("0 ", 11) + "-1 -1 " + times("1 ", 7) +
+                        "0 1 0 1 0 1 " + times("1 ", 6) + times("0 ", 31999) + "01 10 #x";
+  std::string text, why;
+  EXPECT_TRUE(unpack_game_state(pack_game_state(t), text, why)) << why;
+  EXPECT_EQ(text, t);
 }
 
 TEST(Packing, UnpackingTakesAnyBlanksAroundACountAndRefusesDamagedPacks) {

@@ -262,7 +262,7 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
   // Random damage of every kind, then cuts: at every length (the long run),
   // or around the names, the end mark and the end.
   const char* wanted = std::getenv("PELVARO_FUZZ_CASES");
-  const int random_cases = wanted ? std::atoi(wanted) : 120;
+  const int random_cases = wanted ? std::atoi(wanted) : 60;
   std::mt19937_64 rng(0x5eed5a7e2027ull);
   for (int i = 0; i < random_cases && !HasFailure(); ++i)
     one_case(mutate(good, i % 5, rng), "case " + std::to_string(i) + " of kind " + std::to_string(i % 5));

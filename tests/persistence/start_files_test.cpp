@@ -75,26 +75,11 @@ TEST(StartFiles, TheFilesOfAFreshStartAreThoseRecordedWithTheConversationsCounts
   ASSERT_EQ(run_program([&] { start_up(1, argv); }), -2);
   EXPECT_EQ(checksums(".", expected), expected);
 
-  // The physics teacher: the greeting (derived 7, or 6 in game_en) may lead to
-  // one answer only; the way to the office has three frightened answers, two
-  // in game_en.
-  using N = std::vector<int>;
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1"), (N{1, 1, 0}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1"), (N{TR(3, 2), 1, 0}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1.3"), (N{TR(1, 0), TR(1, 0), TR(1, 0)}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.2"), (N{3, 1, 0}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "3.1.1.1"), (N{1, 1, 1}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "3.1.1.2"), (N{10000, 1, 1}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 1, "1"), (N{0, 0, 0})) << "Dori says nothing there";
-  // Withheld sentences: counted, not offered.
-  EXPECT_EQ(node_in_file("sav/tmp/fchimie.sav", 0, "4"), (N{1, 0, TR(1, 0)}));
-  EXPECT_EQ(node_in_file("sav/tmp/fcross.sav", 0, "5"), (N{1, 0, 1}));
-  // The assistant's telescope question: 4.4.1 and 4.4.2 under it, 4 repeatable.
-  EXPECT_EQ(node_in_file("sav/tmp/fphysik.sav", 0, "4"), (N{10000, 1, 0}));
-  EXPECT_EQ(node_in_file("sav/tmp/fphysik.sav", 0, "4.3"), (N{1, 1, 0}));
-  // The shared conversation: 4 counts its two leaves; the goodbye 15000 or 10000.
-  EXPECT_EQ(node_in_file("sav/tmp/biolog.sav", 0, "4"), (N{2, 1, 0}));
-  EXPECT_EQ(node_in_file("sav/tmp/biolog.sav", 0, "5"), (N{15000, 1, 1}));
-  EXPECT_EQ(node_in_file("sav/tmp/physik.sav", 0, "5"), (N{10000, 1, 1}));
-  EXPECT_EQ(node_in_file("sav/tmp/kicker.sav", 0, "1"), (N{0, 0, 0})) << "a room without conversations";
+  // What the checksums stand for, in the physics teacher's state file: the
+  // greeting's answer counts 3 (2 in game_en), and the way to the office has a
+  // third frightened answer only in game_de. (These build-dependent checks also
+  // make this file run in both builds, each against its own checksums.)
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1"), (std::vector<int>{TR(3, 2), 1, 0}));
+  EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1.3"), (std::vector<int>{TR(1, 0), TR(1, 0), TR(1, 0)}));
+  EXPECT_EQ(node_in_file("sav/tmp/fchimie.sav", 0, "4"), (std::vector<int>{1, 0, TR(1, 0)})) << "withheld";
 }

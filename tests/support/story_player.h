@@ -1,17 +1,10 @@
-// A scripted player for the story tests: the game is played headless through
-// its own main loop with real clicks, one verb at a time:
-//
-//   story::Player p;
-//   p.exit_to("future_physiktp");
-//   p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"});
-//   p.use_item("tool", "case00");
-//
-// Every move clicks where the player would (a piece, person or door at a
-// point that is on it and on nothing else), then runs main-loop passes until
-// the hero stands still again. Conversation menus and the inventory screen are
-// answered by a probe after every frame. A move that cannot be made, or is not
-// finished within its time, fails the test with the move's name and stops the
-// play (headless::Stopped).
+// A scripted player for the story tests: the game played headless through its
+// own main loop with real clicks, one move at a time (p.exit_to("kicker");
+// p.talk("FrizzeRol", {"3", "3.1"}); p.use_item("tool", "case00")). Every move
+// clicks where a player would (on the thing and on nothing else) and runs
+// passes until the hero stands still again; a probe answers conversation menus
+// and the bag after every frame. A move that cannot be made or does not end in
+// time fails the test with the move's name and stops the play (headless::Stopped).
 #pragma once
 
 #include <functional>
@@ -27,8 +20,6 @@ class Player {
   Player();
   ~Player();
   Player(const Player&) = delete;
-  Player& operator=(const Player&) = delete;
-
   void walk(int x, int y);           // a click on the floor
   void exit_to(const char* room);    // through the open door that leads to `room`
   void try_exit(int k);              // through door k, open or not; back in control after
