@@ -1,5 +1,5 @@
-// What the benchmarks share: wall-clock medians, reading a file whole, and a
-// headless game standing in a room with the start-up data loaded.
+// What the benchmarks share: Allegro's start, wall-clock medians, reading a
+// file whole, and a headless game standing in a room with its start-up data.
 #pragma once
 
 #include <algorithm>
@@ -10,19 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "rooms/rooms.h"
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/hardware.h"
-#include "platform/platform.h"
 #include "shell/world.h"
 
 // Allegro at 16 bits, through the real backend (`real`) or with no system.
 inline bool start_allegro(bool real) {
-  if (real ? platform_install() != 0 : install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
-    std::printf("Allegro did not start\n");
-    return false;
-  }
+  if (real ? platform_install() != 0 : install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0)
+    return std::printf("Allegro did not start\n"), false;
   set_color_depth(16);
   return true;
 }
@@ -53,12 +51,9 @@ inline std::string slurp(const char* path) {
 // loaded as a room change loads it (the hardware already started).
 inline void stand_in_room(const char* room) {
   using namespace manifest;
-  walk_dat = load_datafile_checked(kWalkFile.name, kWalkFile.entries);
-  talkf_dat = load_datafile_checked(kTalkfFile.name, kTalkfFile.entries);
-  general_dat = load_datafile_checked(kGeneralFile.name, kGeneralFile.entries);
-  cursor_dat = load_datafile_checked(kCursorFile.name, kCursorFile.entries);
-  objects_dat = load_datafile_checked(kObjectsFile.name, kObjectsFile.entries);
-  font_dat = load_datafile_checked(kFontFile.name, kFontFile.entries);
+  DATAFILE** to[] = {&walk_dat, &talkf_dat, &general_dat, &cursor_dat, &objects_dat, &font_dat};
+  const File* from[] = {&kWalkFile, &kTalkfFile, &kGeneralFile, &kCursorFile, &kObjectsFile, &kFontFile};
+  for (int i = 0; i < 6; ++i) *to[i] = load_datafile_checked(from[i]->name, from[i]->entries);
   load_general_data();
   init_general_variables();
   room_name = room;

@@ -151,18 +151,19 @@ TEST(Autosave, ContinueAndLoadGameLightUpAndLoadGameOpensTheSlots) {
   bool message_before = true, message = false;
   // A line of a message in the hero's colour under the slot screen's title.
   auto message_shown = [] { return game_load_bmp && said_under_title(16000, 105, 145) > 0; };
+  auto hover = [](const screen_layout::Rect& r) { headless::mouse_at(headless::now() + 1, mid_x(r), mid_y(r), 0); };
   Player player;
   player.then(in_main_menu, [] { headless::mouse_at(headless::now() + 1, 400, 100, 0); })
       .then([] { return mouse_x == 400; },
             [&] {
               continue_off = face(kMenuContinueHot);
               load_off = face(kMenuLoadBesideHot);
-              headless::mouse_at(headless::now() + 1, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 0);
+              hover(kMenuContinueHot);
             })
       .then([] { return mouse_x == mid_x(kMenuContinueHot); },
             [&] {
               continue_on = face(kMenuContinueHot);
-              headless::mouse_at(headless::now() + 1, mid_x(kMenuLoadBesideHot), mid_y(kMenuLoadBesideHot), 0);
+              hover(kMenuLoadBesideHot);
             })
       .then([] { return mouse_x == mid_x(kMenuLoadBesideHot); },
             [&] {
