@@ -4,10 +4,6 @@
 // what the check adds to every start. Compare with bench_startup.
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "bench_util.h"
 #include "rooms/registry.h"
 #include "shell/datafile_check.h"
@@ -26,7 +22,7 @@ int main() {
   const double us = median_us(9, [&] {
     for (const std::string& f : files) {
       std::string file, why;
-      if (check_data_file(f.c_str(), file, why) != 0) ++failed;
+      failed += check_data_file(f.c_str(), file, why) != 0;
     }
   });
   std::printf("data file check of the start-up's %zu files (%.1f MB): median %.1f ms over 9 runs (%.2f GB/s)%s\n",

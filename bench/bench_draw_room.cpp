@@ -1,11 +1,8 @@
 // One composed room frame at 640 x 480 with 10 objects and 10 persons, against
 // a plain blit of the background alone.
-#include <cstdio>
-
 #include "bench_util.h"
 #include "platform/headless.h"
 #include "shell/draw_room.h"
-#include "shell/world.h"
 
 int main() {
   headless::reset();
@@ -22,21 +19,15 @@ int main() {
     furni_frame_nr[i] = person_frame_nr[i] = 4;
     for (int f = 0; f < 4; ++f) {
       furniture[i][f] = person[i][f] = piece;
-      furni_x[i][f] = 20 + i * 60;
-      furni_y[i][f] = 150 + (i % 3) * 60;
-      person_x[i][f] = 40 + i * 55;
-      person_y[i][f] = 200 + (i % 4) * 50;
+      furni_x[i][f] = 20 + i * 60, furni_y[i][f] = 150 + (i % 3) * 60;
+      person_x[i][f] = 40 + i * 55, person_y[i][f] = 200 + (i % 4) * 50;
       furni_blit[i][f] = person_blit[i][f] = 2;
     }
   }
   furni_nr = person_nr = 10;
-  min_hero_length = -0.575f;
-  increase_rate = 200.0f;
-  hero_x = 320;
-  hero_y = 300;
-  mov_nr = 199;
+  min_hero_length = -0.575f, increase_rate = 200.0f;
+  hero_x = 320, hero_y = 300, mov_nr = 199;
   inventory_button = navi_button = piece;
-
   const double frame = median_us(1000, [] { draw_room(); });
   const double blit_only = median_us(1000, [] { blit(room_graph, memory_screen, 0, 0, 0, 0, 640, 480); });
   std::printf("draw_room, 10 objects + 10 persons + hero: median %.1f us over 1000 frames\n", frame);

@@ -5,10 +5,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "bench_util.h"
 #include "dialogue/talk_data.h"
 #include "interaction/inventory.h"
@@ -16,23 +12,9 @@
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
-#include "rooms/rooms.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
-using namespace test_support;
-
 namespace {
-
-std::string slurp(const char* path) {
-  std::string s;
-  const int fd = open(path, O_RDONLY);
-  char buf[1 << 16];
-  ssize_t n;
-  while ((n = read(fd, buf, sizeof buf)) > 0) s.append(buf, static_cast<size_t>(n));
-  close(fd);
-  return s;
-}
 
 void spill(const std::string& path, const std::string& bytes, bool sync) {
   const std::string temp = path + ".raw";
@@ -43,97 +25,71 @@ void spill(const std::string& path, const std::string& bytes, bool sync) {
   rename(temp.c_str(), path.c_str());
 }
 
-// A game some way into the story: three rooms visited, items in the bag,
-// flags set, pieces taken.
-void play_into_the_story() {
-  for (int exit : {3, 0, 3}) {
-    change_room = exit;
-    enter_new_room();
-  }
-  add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
-  add_to_inventory(objects_bmp[13], "glasses", "Brille", "", "");
-  story_schrankoffen = story_alarm = story_gotaccesscard = 1;
-  furni_present[0] = 0;
-  talk_tree[0].node[1][0][0][0][0].s_present = 0;
+// Median of seven runs, in ms.
+template <typename F>
+double ms(F&& body) {
+  return median_us(7, body) / 1000;
 }
 
 }  // namespace
 
 int main() {
-  if (stand_in_main_loop(3) != -2) {
-    std::printf("the game did not reach its main loop\n");
-    return 1;
-  }
-  play_into_the_story();
+  if (test_support::stand_in_main_loop(3) != -2) return std::printf("the game did not reach its main loop\n"), 1;
+  // Some way into the story: three rooms visited, items in the bag, flags set, pieces taken.
+  for (int exit : {3, 0, 3}) change_room = exit, enter_new_room();
+  add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
+  add_to_inventory(objects_bmp[13], "glasses", "Brille", "", "");
+  story_schrankoffen = story_alarm = story_gotaccesscard = 1;
+  furni_present[0] = 0;
+  talk_tree[0].node[1][0][0][0][0].s_present = 0;
   counter7 = 0;
   save_game();
-  const std::string slot = slurp("sav/game00.sav");
-  const std::string state = slurp(kGameStateFile);
+  const std::string slot = slurp("sav/game00.sav"), state = slurp(kGameStateFile);
   std::vector<std::string> rooms;
   for (int r = 0; r < kRoomCount; ++r) rooms.push_back(slurp(kRooms[r]->state_file));
   std::printf("mid-story game: slot file %zu bytes (%.1f KB), game state %zu bytes (%.1f MB), packed to %.3f%%\n",
               slot.size(), slot.size() / 1024.0, state.size(), state.size() / 1048576.0,
               100.0 * static_cast<double>(slot.size()) / static_cast<double>(state.size()));
 
-  constexpr int kRuns = 7;
-  const double save = median_us(kRuns, [] {
-    counter7 = 0;
-    save_game();
-  });
-  const double raw_save = median_us(kRuns, [&] {
+  const double save = ms([] { counter7 = 0, save_game(); });
+  const double raw_save = ms([&] {
     for (int r = 0; r < kRoomCount; ++r) slurp(kRooms[r]->state_file);
     spill(kGameStateFile, state, false);
     spill("sav/game00.sav", slot, true);
   });
-  const double load = median_us(kRuns, [] {
-    counter7 = 0;
-    load_game();
-  });
-  const double raw_load = median_us(kRuns, [&] {
+  const double load = ms([] { counter7 = 0, load_game(); });
+  const double raw_load = ms([&] {
     slurp("sav/game00.sav");
     for (int r = 0; r < kRoomCount; ++r) spill(kRooms[r]->state_file, rooms[static_cast<size_t>(r)], false);
     spill(kGameStateFile, state, false);
   });
-  std::printf("save: %.1f ms, the same bytes raw %.1f ms: %.2fx (target at most 2x)\n", save / 1000, raw_save / 1000,
-              save / raw_save);
-  std::printf("load: %.1f ms, the same bytes raw %.1f ms: %.2fx (target at most 2x)\n", load / 1000, raw_load / 1000,
-              load / raw_load);
+  for (const auto& [what, game, raw] : {std::tuple{"save", save, raw_save}, {"load", load, raw_load}})
+    std::printf("%s: %.1f ms, the same bytes raw %.1f ms: %.2fx (target at most 2x)\n", what, game, raw, game / raw);
 
   // Where the time goes.
-  std::string text, why;
-  const double room_file = median_us(kRuns, [] {
-    set_temp_file();
-    save_temp();
-  });
-  const double gather = median_us(kRuns, [&] { write_game_state(text, why); });
-  std::string packed;
-  const double pack = median_us(kRuns, [&] { packed = pack_game_state(text); });
-  bool unpacked = true, sound = true;
-  std::string again;
-  const double unpack = median_us(kRuns, [&] { unpacked = unpack_game_state(packed, again, why) && unpacked; });
-  const double check = median_us(kRuns, [&] { sound = game_state_sound(again, why) && sound; });
-  if (!unpacked || !sound || again != text) std::printf("the packed game did not come back: %s\n", why.c_str());
-  const double apply = median_us(kRuns, [&] { read_game_state(again, why); });
-  const double pictures = median_us(kRuns, [] { invent_bitmaps(); });
-  const double options = median_us(kRuns, [] { save_options(); });
-  const double synced = median_us(kRuns, [&] { spill("sav/game00.sav", slot, true); });
-  const double rebuild = median_us(kRuns, [] {
-    set_temp_file();
-    load_temp();
-    change_room = 0;
-    load_new_room();
-    change_room = -1;
+  std::string text, why, packed, again;
+  bool sound = true;
+  const double room_file = ms([] { set_temp_file(), save_temp(); });
+  const double gather = ms([&] { write_game_state(text, why); });
+  const double pack = ms([&] { packed = pack_game_state(text); });
+  const double unpack = ms([&] { sound = unpack_game_state(packed, again, why) && sound; });
+  const double check = ms([&] { sound = game_state_sound(again, why) && sound; });
+  if (!sound || again != text) std::printf("the packed game did not come back: %s\n", why.c_str());
+  const double apply = ms([&] { read_game_state(again, why); });
+  const double pictures = ms([] { invent_bitmaps(); });
+  const double options = ms([] { save_options(); });
+  const double synced = ms([&] { spill("sav/game00.sav", slot, true); });
+  const double rebuild = ms([] {
+    set_temp_file(), load_temp();
+    change_room = 0, load_new_room(), change_room = -1;
     load_new_talking();
-    set_temp_file();
-    load_temp();
+    set_temp_file(), load_temp();
   });
   std::printf("parts: gathering the state %.1f ms, packing %.1f ms, unpacking %.1f ms, checking %.1f ms,\n"
               "  checking and taking over the state %.1f ms, of it rebuilding the room %.1f ms and the "
               "inventory's pictures %.1f ms\n",
-              gather / 1000, pack / 1000, unpack / 1000, check / 1000, apply / 1000, rebuild / 1000,
-              pictures / 1000);
-  std::printf("  the current room's state file %.1f ms,", room_file / 1000);
-  std::printf("  writing the options (synced) %.1f ms, the slot alone synced %.1f ms\n", options / 1000,
-              synced / 1000);
+              gather, pack, unpack, check, apply, rebuild, pictures);
+  std::printf("  the current room's state file %.1f ms,  writing the options (synced) %.1f ms, the slot alone synced "
+              "%.1f ms\n", room_file, options, synced);
   return 0;
 }

@@ -1,55 +1,21 @@
 // How long one spoken line stays on screen at the default text speed, and
 // how many passes per second the conversation menu runs, in a real window
 // (run it under X or Xvfb; without a display it says so and stops).
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-
+#include "bench_util.h"
 #include "dialogue/talk.h"
 #include "persistence/options.h"
-#include "platform/platform.h"
-#include "rooms/rooms.h"
-#include "shell/datafiles.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
-#include "shell/hardware.h"
-#include "shell/world.h"
-
-namespace {
-
-double seconds_since(std::chrono::steady_clock::time_point t0) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-}  // namespace
 
 int main() {
-  if (!std::getenv("DISPLAY") || platform_install() != 0 || platform_set_gfx_mode(0) != 0) {
-    std::printf("bench_speech: no display (run it under X or Xvfb); nothing measured\n");
-    return 0;
-  }
-  walk_dat = load_datafile_checked("walk.dat", 112);
-  talkf_dat = load_datafile_checked("talkf.dat", 15);
-  general_dat = load_datafile_checked("general.dat", 12);
-  cursor_dat = load_datafile_checked("cursor.dat", 32);
-  objects_dat = load_datafile_checked("objects.dat", 15);
-  font_dat = load_datafile_checked("font.dat", 1);
-  load_general_data();
-  init_general_variables();
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
+  if (!std::getenv("DISPLAY") || platform_install() != 0 || platform_set_gfx_mode(0) != 0)
+    return std::printf("bench_speech: no display (run it under X or Xvfb); nothing measured\n"), 0;
+  stand_in_room("future_floor1");
   text_speed = kDefaultTextSpeed;
-
   // One short line, three times.
-  double total = 0;
-  for (int i = 0; i < 3; ++i) {
-    const auto t0 = std::chrono::steady_clock::now();
-    standard_remark("Ok, let's get the hell out of here.");
-    total += seconds_since(t0);
-  }
+  const double us = median_us(3, [] { standard_remark("Ok, let's get the hell out of here."); });
   std::printf("one spoken line at text speed %d (%d passes): %.2f s on screen (aim: 2 to 4 s)\n", text_speed,
-              text_speed * kSpeechPassesPerUnit, total / 3);
+              text_speed * kSpeechPassesPerUnit, us / 1e6);
 
   // The menu of five sentences, open for three seconds with the pointer still.
   static const char* const kLines[5] = {"Hallo !", "Wie komm ich durch die Tueren ?", "Was bauen Sie da ?",
@@ -59,27 +25,21 @@ int main() {
     TalkNode& n = talk_node(0, TalkPath{}.child(c));
     n.sentence[0] = kLines[c - 1];
     n.sentence[1] = n.sentence[2] = "";
-    n.s_present = 1;
-    n.s_call_nr = 1;
+    n.s_present = n.s_call_nr = 1;
   }
-  hidebuttons = 1;
-  mouse_status = 1;
+  hidebuttons = mouse_status = 1;
   manage_talk();
   int passes = 0, frames = 0;
   const auto t0 = std::chrono::steady_clock::now();
-  while (seconds_since(t0) < 3.0) {
+  while (std::chrono::steady_clock::now() - t0 < std::chrono::seconds(3)) {
     platform_poll_mouse();
-    if (frame_due()) {
-      platform_hide_pointer();
-      draw_room();
-      ++frames;
-    }
+    if (frame_due()) platform_hide_pointer(), draw_room(), ++frames;
     platform_hide_pointer();
     talk_menu_pass();
     present_pass();
     ++passes;
   }
-  const double s = seconds_since(t0);
+  const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
   std::printf("conversation menu open: %.0f passes/s, %.1f composed frames/s\n", passes / s, frames / s);
   return 0;
 }

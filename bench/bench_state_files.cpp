@@ -3,27 +3,11 @@
 // file; and one room change (save, load, rebuild).
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "bench_util.h"
 #include "persistence/room_state.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
-#include "rooms/rooms.h"
 #include "shell/game.h"
-#include "shell/world.h"
-
-namespace {
-
-void write_with_fprintf(const char* path) {
-  FILE* f = std::fopen(path, "w");
-  visit_room_state([&](int v) { std::fprintf(f, "%d ", v); });
-  std::fclose(f);
-}
-
-}  // namespace
 
 int main() {
   headless::reset();
@@ -32,48 +16,40 @@ int main() {
   memory_screen = create_bitmap(640, 480);
   pv_logo = create_bitmap(640, 480);
   for (BITMAP*& bar : red_bar) bar = create_bitmap(210, 24);
-
-  const double build_all = median_us(5, [] { select_init_temp(); });
   std::printf("building and writing the 43 initial state files (rooms loaded): median %.1f ms\n",
-              build_all / 1000);
+              median_us(5, [] { select_init_temp(); }) / 1000);
 
-  const double game_writer = median_us(5, [] {
-    for (int r = 0; r < kRoomCount; ++r) {
-      temp_file = kRooms[r]->state_file;
-      save_temp();
-    }
-  });
-  const double fprintf_writer = median_us(5, [] {
-    for (int r = 0; r < kRoomCount; ++r) write_with_fprintf(kRooms[r]->state_file);
-  });
-  std::string bytes;
-  {
-    FILE* f = std::fopen(kRooms[0]->state_file, "rb");
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+  // Every room's file written by `write`.
+  auto all = [](auto write) {
+    return median_us(5, [&] {
+      for (int r = 0; r < kRoomCount; ++r) write(kRooms[r]->state_file);
+    });
+  };
+  const double game_writer = all([](const char* path) { temp_file = path, save_temp(); });
+  const double fprintf_writer = all([](const char* path) {
+    FILE* f = std::fopen(path, "w");
+    visit_room_state([&](int v) { std::fprintf(f, "%d ", v); });
     std::fclose(f);
-  }
-  const double floor = median_us(5, [&] {
-    for (int r = 0; r < kRoomCount; ++r) {
-      FILE* f = std::fopen(kRooms[r]->state_file, "wb");
-      std::fwrite(bytes.data(), 1, bytes.size(), f);
-      std::fclose(f);
-    }
+  });
+  const std::string bytes = slurp(kRooms[0]->state_file);
+  const double floor = all([&](const char* path) {
+    FILE* f = std::fopen(path, "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
   });
   std::printf("writing 43 state files: game's writer %.1f ms, fprintf(\"%%d \") %.1f ms, one fwrite each %.1f ms\n",
               game_writer / 1000, fprintf_writer / 1000, floor / 1000);
   std::printf("game's writer / floor: %.2fx (target at most 2x)\n", game_writer / floor);
 
-  // One room change: future_floor1 to future_floor15 and back.
+  // One room change: future_floor1 to future_floor15 (door 5) and back (door 0).
   room_name = "future_floor1";
   change_room = 0;
   load_new_room();
   change_room = -1;
   const double change = median_us(21, [] {
-    change_room = 5;  // future_floor15
+    change_room = 5;
     enter_new_room();
-    change_room = 0;  // back to future_floor1
+    change_room = 0;
     enter_new_room();
   });
   std::printf("one room change (save, load, rebuild): median %.2f ms (target under 20 ms)\n", change / 2000);

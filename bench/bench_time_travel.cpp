@@ -1,42 +1,23 @@
 // The time machine's flash: every pixel of the 640 x 480 buffer darkened or
-// brightened once per frame. The frame clock gives a frame 55 ms; the flash
-// should take under 2 ms of it. Also the white and fading frames, and a
-// charging frame (beams only), for comparison.
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-
-#include <allegro.h>
-
+// brightened once per frame; it should take under 2 ms of the 55 ms frame.
+// Also the white and fading frames, and a charging frame (beams only).
 #include "bench_util.h"
 #include "cutscenes/player.h"
-#include "shell/world.h"
 
 int main() {
-  if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
-    std::printf("Allegro did not start\n");
-    return 1;
-  }
-  set_color_depth(16);
+  if (!start_allegro(false)) return 1;
   memory_screen = create_bitmap_ex(16, 640, 480);
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) _putpixel16(memory_screen, x, y, (x * 97 + y * 31) & 0xFFFF);
-
   auto stage = [](int s, int f) {
     video_timetravel = s;
     video_loop = f;
     time_travel();
   };
   int s = 3;
-  const double flash = median_us(400, [&] {
-    stage(s, 1);
-    s = s >= 99 ? 3 : s + 1;
-  });
+  const double flash = median_us(400, [&] { stage(s, 1), s = s >= 99 ? 3 : s + 1; });
   const double white = median_us(200, [&] { stage(100, 1); });
-  const double fade = median_us(200, [&] {
-    hue = 65535;
-    stage(200, 1);
-  });
+  const double fade = median_us(200, [&] { hue = 65535, stage(200, 1); });
   const double charge = median_us(200, [&] { stage(2, 10); });
   std::printf("time travel, one flash frame at 640x480:  median %8.1f us  (%.1f%% of the 55 ms frame; target under 2 ms)\n",
               flash, flash / 550.0);

@@ -1,20 +1,64 @@
-// Timing helpers of the benchmarks: wall-clock medians.
+// What the benchmarks share: Allegro's start, wall-clock medians, reading a
+// file whole, and a headless game standing in a room with its start-up data.
 #pragma once
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "platform/platform.h"
+#include "rooms/rooms.h"
+#include "shell/data_manifest.h"
+#include "shell/datafiles.h"
+#include "shell/hardware.h"
+#include "shell/world.h"
+
+// Allegro at 16 bits, through the real backend (`real`) or with no system.
+inline bool start_allegro(bool real) {
+  if (real ? platform_install() != 0 : install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0)
+    return std::printf("Allegro did not start\n"), false;
+  set_color_depth(16);
+  return true;
+}
 
 template <typename F>
 double median_us(int runs, F&& body) {
   std::vector<double> t;
-  t.reserve(runs);
   for (int i = 0; i < runs; ++i) {
     const auto a = std::chrono::steady_clock::now();
     body();
-    const auto b = std::chrono::steady_clock::now();
-    t.push_back(std::chrono::duration<double, std::micro>(b - a).count());
+    t.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - a).count());
   }
   std::sort(t.begin(), t.end());
   return t[t.size() / 2];
+}
+
+inline std::string slurp(const char* path) {
+  std::string s;
+  if (FILE* f = std::fopen(path, "rb")) {
+    char buf[1 << 16];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
+    std::fclose(f);
+  }
+  return s;
+}
+
+// The start-up datafiles loaded, the new game's variables set and `room`
+// loaded as a room change loads it (the hardware already started).
+inline void stand_in_room(const char* room) {
+  using namespace manifest;
+  DATAFILE** to[] = {&walk_dat, &talkf_dat, &general_dat, &cursor_dat, &objects_dat, &font_dat};
+  const File* from[] = {&kWalkFile, &kTalkfFile, &kGeneralFile, &kCursorFile, &kObjectsFile, &kFontFile};
+  for (int i = 0; i < 6; ++i) *to[i] = load_datafile_checked(from[i]->name, from[i]->entries);
+  load_general_data();
+  init_general_variables();
+  room_name = room;
+  change_room = 0;
+  forget_loaded_animations();
+  load_new_room();
+  change_room = -1;
 }

@@ -7,14 +7,12 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 GAME=$(realpath "$1")
 DATA=$(realpath "$2")
 shift 2
-SCALES=${*:-1 2}
-# Its screenshots are not wanted: they go to a folder removed at the end.
-SHOTS=$(mktemp -d)
+SHOTS=$(mktemp -d)  # its screenshots are not wanted
 . "$HERE/../tests/window/common.inc" "$GAME" "$DATA" "$SHOTS" en
 trap 'cleanup; rm -rf "$SHOTS"' EXIT
 start_x 1920x1080
 ticks() { awk '{print $14 + $15}' "/proc/$GPID/stat"; }
-for s in $SCALES; do
+for s in ${*:-1 2}; do
   SCALE=1
   start_game -scale "$s"
   SCALE=$s
@@ -28,8 +26,7 @@ for s in $SCALES; do
   a=$(ticks)
   sleep 10
   b=$(ticks)
-  hz=$(getconf CLK_TCK)
-  echo "scale $s: $(awk -v t=$((b - a)) -v hz="$hz" 'BEGIN { printf "%.1f", t * 100 / hz / 10 }') % of one core over 10 s in the main loop"
+  echo "scale $s: $(awk -v t=$((b - a)) -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.1f", t * 100 / hz / 10 }') % of one core over 10 s in the main loop"
   kill -9 "$GPID"
   wait "$GPID" 2>/dev/null
   GPID=""

@@ -1,10 +1,12 @@
 // Nothing is lost on the way out: closing the window and Quit in the control
 // panel keep the game in the autosave, the main menu's Continue takes it up
-// again, and the ten named slots are never touched by it.
+// again; the named slots are never touched by it. Load game opens the slots.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
 
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
@@ -14,27 +16,20 @@
 #include "rooms/rooms.h"
 #include "shell/game.h"
 #include "shell/world.h"
+#include "old_slot.h"
 #include "support/test_support.h"
 
 using namespace test_support;
 
+// Continue and Load game share the band between New game (y 158..191) and
+// the second button (y 251..284), side by side within New game's x 61..272.
+static_assert(kMenuContinueHot.y1 > 191 && kMenuContinueHot.y2 < 251 && kMenuContinueHot.x1 >= 61);
+static_assert(kMenuLoadBesideHot.y1 > 191 && kMenuLoadBesideHot.y2 < 251 && kMenuLoadBesideHot.x2 <= 272);
+static_assert(kMenuContinueHot.x2 < kMenuLoadBesideHot.x1);
+
 namespace {
 
-bool exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
-
-// In the physics lab with two more items and the alarm set.
-void play_a_little() {
-  change_room = 3;  // future_floor1's door to future_physiktp
-  enter_new_room();
-  ASSERT_STREQ(room_name, "future_physiktp");
-  add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
-  story_alarm = 1;
-  hero_x = 410;
-  hero_y = 390;
-}
+bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 int run_game() {
   static char name[] = "game";
@@ -49,34 +44,64 @@ void new_run_with(const std::string& autosave) {
   write_file("sav/autosave.sav", autosave);
 }
 
-// The middle of a screen area, as the pointer is put there.
-int mid_x(const screen_layout::Rect& r) {
-  return (r.x1 + r.x2) / 2;
+int mid_x(const screen_layout::Rect& r) { return (r.x1 + r.x2) / 2; }
+int mid_y(const screen_layout::Rect& r) { return (r.y1 + r.y2) / 2; }
+
+// The pixels of a screen area, to see its face change.
+std::string face(const screen_layout::Rect& r) {
+  std::string pixels;
+  for (int y = r.y1 + 2; y < r.y2 - 1; y += 3)
+    for (int x = r.x1 + 2; x < r.x2 - 1; x += 3) pixels += std::to_string(getpixel(headless::last_frame(), x, y)) + ",";
+  return pixels;
 }
-int mid_y(const screen_layout::Rect& r) {
-  return (r.y1 + r.y2) / 2;
+
+// How many pixels of `colour` the last frame shows in the band under the title.
+int said_under_title(int colour, int y1, int y2) {
+  int n = 0;
+  for (int y = y1; y < y2; ++y)
+    for (int x = 100; x < 540; ++x) n += getpixel(headless::last_frame(), x, y) == colour;
+  return n;
 }
 
 }  // namespace
 
-TEST(Autosave, ClosingTheWindowKeepsTheGameAndContinueTakesItUp) {
+TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   ASSERT_EQ(stand_in_main_loop(3), -2);
-  play_a_little();
+  ASSERT_EQ(save_autosave(), 0);
+  const std::string first = read_file("sav/autosave.sav");
+  // In the physics lab with one more item and the alarm set.
+  change_room = 3;  // future_floor1's door to future_physiktp
+  enter_new_room();
+  ASSERT_STREQ(room_name, "future_physiktp");
+  add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
+  story_alarm = 1;
+  hero_x = 410;
+  hero_y = 390;
+  // An autosave that cannot be written keeps the older one.
+  mkdir("sav/autosave.sav.tmp", 0755);
+  EXPECT_EQ(save_autosave(), -1);
+  EXPECT_EQ(read_file("sav/autosave.sav"), first);
+  rmdir("sav/autosave.sav.tmp");
+
+  // Quit in the control panel keeps the game.
+  EXPECT_EQ(run_program([] { quit_from_panel(); }), 1);
+  story_alarm = 0;
+  change_room = 0;
+  enter_new_room();
+  ASSERT_EQ(load_autosave(), 0);
+  EXPECT_STREQ(room_name, "future_physiktp");
+  EXPECT_EQ(story_alarm, 1);
+
+  // Closing the window keeps what was played after the last named save too.
   counter7 = 4;
   ASSERT_EQ(save_game(), 0);
   const std::string named = read_file("sav/game04.sav");
-  story_bleitank = 1;  // played on after the save
+  story_bleitank = 1;
   headless::close_window_at(headless::now() + 5);
-  EXPECT_EQ(run_program([] {
-              for (;;) main_loop_pass();
-            }),
-            1);
-  ASSERT_TRUE(exists("sav/autosave.sav"));
+  EXPECT_EQ(run_program([] { for (;;) main_loop_pass(); }), 1);
   EXPECT_EQ(read_file("sav/game04.sav"), named) << "the autosave never writes a named slot";
   for (int s = 0; s < 10; ++s)
     if (s != 4) EXPECT_FALSE(exists("sav/game0" + std::to_string(s) + ".sav")) << s;
-  std::string why;
-  EXPECT_TRUE(slot_file_sound("sav/autosave.sav", why)) << why;
 
   new_run_with(read_file("sav/autosave.sav"));
   bool offered = false;
@@ -87,32 +112,21 @@ TEST(Autosave, ClosingTheWindowKeepsTheGameAndContinueTakesItUp) {
   ASSERT_EQ(run_game(), -2);
   EXPECT_TRUE(offered);
   EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_EQ(hero_x, 410);
-  EXPECT_EQ(hero_y, 390);
-  EXPECT_EQ(invent_nr, 2);
   EXPECT_STREQ(inventory_obj[1], "Gaz");
-  EXPECT_EQ(story_alarm, 1);
-  EXPECT_EQ(story_bleitank, 1) << "what was played after the last save is kept too";
-  EXPECT_EQ(track_nr, 2);
+  EXPECT_EQ(std::vector<int>({hero_x, hero_y, invent_nr, story_alarm, story_bleitank, track_nr}),
+            std::vector<int>({410, 390, 2, 1, 1, 2}));
   EXPECT_EQ(headless::sound().playing_midi, track);
-}
 
-TEST(Autosave, QuitInTheControlPanelKeepsTheGame) {
-  ASSERT_EQ(stand_in_main_loop(3), -2);
-  play_a_little();
-  EXPECT_EQ(run_program([] { quit_from_panel(); }), 1);
-  std::string why;
-  ASSERT_TRUE(slot_file_sound("sav/autosave.sav", why)) << why;
-  story_alarm = 0;
-  change_room = 0;
-  enter_new_room();
-  ASSERT_EQ(load_autosave(), 0);
+  // The end of the story leaves nothing to continue.
+  EXPECT_TRUE(autosave_exists());
+  remove_autosave();
+  EXPECT_FALSE(autosave_exists());
+  remove_autosave();  // twice is harmless
+  EXPECT_EQ(load_autosave(), -1);
   EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_EQ(story_alarm, 1);
 }
 
 TEST(Autosave, NoGameNoAutosaveAndTheMenuOffersLoadGameAlone) {
-  // Closing the window in the main menu: there is no game to keep.
   fresh_game();
   bool offered = true;
   Player player;
@@ -123,48 +137,33 @@ TEST(Autosave, NoGameNoAutosaveAndTheMenuOffersLoadGameAlone) {
   EXPECT_EQ(run_game(), 1);
   EXPECT_FALSE(offered);
   EXPECT_FALSE(exists("sav/autosave.sav"));
-  // Without Continue, Load game has the whole band between New game
-  // (y 158..191) and the second button (y 251..284).
+  // Load game alone has the whole band.
   const screen_layout::Rect& load = menu_load_area();
-  EXPECT_GT(load.y1, 191);
-  EXPECT_LT(load.y2, 251);
-  EXPECT_EQ(load.x1, 61);
-  EXPECT_EQ(load.x2, 272);
+  EXPECT_TRUE(load.y1 > 191 && load.y2 < 251);
+  EXPECT_EQ(std::vector<int>({load.x1, load.x2}), std::vector<int>({61, 272}));
 }
 
-TEST(Autosave, ContinueAndLoadGameShareTheBandWithHighlights) {
-  // Both lie in the band, side by side, within New game's width (x 61..272).
-  for (const screen_layout::Rect& r : {kMenuContinueHot, kMenuLoadBesideHot}) {
-    EXPECT_GT(r.y1, 191);
-    EXPECT_LT(r.y2, 251);
-    EXPECT_GE(r.x1, 61);
-    EXPECT_LE(r.x2, 272);
-  }
-  EXPECT_LT(kMenuContinueHot.x2, kMenuLoadBesideHot.x1);
-
-  ASSERT_EQ(stand_in_main_loop(3), -2);
-  ASSERT_EQ(run_program([] { quit_from_panel(); }), 1);
-  new_run_with(read_file("sav/autosave.sav"));
-  // The face under the pointer changes when the pointer comes onto it.
-  auto face = [](const screen_layout::Rect& r) {
-    std::string pixels;
-    for (int y = r.y1 + 2; y < r.y2 - 1; y += 3)
-      for (int x = r.x1 + 2; x < r.x2 - 1; x += 3) pixels += std::to_string(getpixel(headless::last_frame(), x, y)) + ",";
-    return pixels;
-  };
-  std::string continue_off, continue_on, load_off, load_on, load_screen_title;
+TEST(Autosave, ContinueAndLoadGameLightUpAndLoadGameOpensTheSlots) {
+  new_run_with(old_format_slot());
+  write_file("sav/game02.sav", old_format_slot());
+  write_file("sav/game03.sav", old_format_slot().substr(0, 5000));
+  std::string continue_off, continue_on, load_off, load_on;
+  bool message_before = true, message = false;
+  // A line of a message in the hero's colour under the slot screen's title.
+  auto message_shown = [] { return game_load_bmp && said_under_title(16000, 105, 145) > 0; };
+  auto hover = [](const screen_layout::Rect& r) { headless::mouse_at(headless::now() + 1, mid_x(r), mid_y(r), 0); };
   Player player;
   player.then(in_main_menu, [] { headless::mouse_at(headless::now() + 1, 400, 100, 0); })
       .then([] { return mouse_x == 400; },
             [&] {
               continue_off = face(kMenuContinueHot);
               load_off = face(kMenuLoadBesideHot);
-              headless::mouse_at(headless::now() + 1, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 0);
+              hover(kMenuContinueHot);
             })
       .then([] { return mouse_x == mid_x(kMenuContinueHot); },
             [&] {
               continue_on = face(kMenuContinueHot);
-              headless::mouse_at(headless::now() + 1, mid_x(kMenuLoadBesideHot), mid_y(kMenuLoadBesideHot), 0);
+              hover(kMenuLoadBesideHot);
             })
       .then([] { return mouse_x == mid_x(kMenuLoadBesideHot); },
             [&] {
@@ -172,19 +171,27 @@ TEST(Autosave, ContinueAndLoadGameShareTheBandWithHighlights) {
               EXPECT_EQ(face(kMenuContinueHot), continue_off) << "Continue's highlight goes with the pointer";
             })
       .click_when([] { return true; }, mid_x(kMenuLoadBesideHot), mid_y(kMenuLoadBesideHot))
-      .then([] { return game_load_bmp != nullptr; }, [] { headless::stop(); });
+      .then([] { return game_load_bmp != nullptr && mouse_b == 0; }, [&] { message_before = message_shown(); })
+      .click_when([] { return true; }, 200, 150 + 15 * 3 + 8)  // the damaged slot
+      .then(message_shown, [&] { message = true; })
+      .click_when([] { return mouse_b == 0; }, 200, 150 + 15 * 2 + 8)
+      .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
   EXPECT_NE(continue_on, continue_off);
   EXPECT_NE(load_on, load_off);
+  EXPECT_FALSE(message_before);
+  EXPECT_TRUE(message) << "a damaged slot says so on the screen";
+  EXPECT_STREQ(room_name, "future_physiktp");
+  EXPECT_STREQ(inventory_obj[1], "Gaz");
+  EXPECT_EQ(std::vector<int>({hero_x, invent_nr, track_nr}), std::vector<int>({300, 2, 2}));
+  EXPECT_EQ(headless::sound().playing_midi, track);
 }
 
 TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
-  ASSERT_EQ(stand_in_main_loop(3), -2);
-  ASSERT_EQ(run_program([] { quit_from_panel(); }), 1);
-  const std::string good = read_file("sav/autosave.sav");
+  const std::string good = old_format_slot();
   new_run_with(good.substr(0, good.size() / 2));
   bool menu_still_up = false;
-  int clicked_at = 0;
+  int clicked_at = 0, said = 0;
   Player player;
   player
       .then(in_main_menu,
@@ -196,36 +203,14 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
             [&] {
               menu_still_up = in_main_menu();
               // The reason is written under the title, in a colour of its own.
-              int said = 0;
-              for (int y = 108; y < 132; ++y)
-                for (int x = 100; x < 540; ++x)
-                  if (getpixel(headless::last_frame(), x, y) == makecol(255, 150, 120)) ++said;
-              EXPECT_GT(said, 50);
+              said = said_under_title(makecol(255, 150, 120), 108, 132);
             })
       .click_when([] { return true; }, 150, 175)  // New game
       .click_when(in_intro, 320, 240)
       .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
   EXPECT_TRUE(menu_still_up);
+  EXPECT_GT(said, 50);
   EXPECT_STREQ(room_name, "future_floor1");
   EXPECT_EQ(invent_nr, 1);
-}
-
-TEST(Autosave, AFailedAutosaveKeepsTheOlderOneAndTheEndOfTheStoryRemovesIt) {
-  ASSERT_EQ(stand_in_main_loop(3), -2);
-  ASSERT_EQ(save_autosave(), 0);
-  const std::string first = read_file("sav/autosave.sav");
-  play_a_little();
-  mkdir("sav/autosave.sav.tmp", 0755);  // the temporary file cannot be made
-  EXPECT_EQ(save_autosave(), -1);
-  EXPECT_EQ(read_file("sav/autosave.sav"), first);
-  rmdir("sav/autosave.sav.tmp");
-  EXPECT_EQ(save_autosave(), 0);
-  EXPECT_NE(read_file("sav/autosave.sav"), first);
-  EXPECT_TRUE(autosave_exists());
-  remove_autosave();
-  EXPECT_FALSE(autosave_exists());
-  remove_autosave();  // twice is harmless
-  EXPECT_EQ(load_autosave(), -1);
-  EXPECT_STREQ(room_name, "future_physiktp");
 }

@@ -1,13 +1,16 @@
-// The options file: round trips, the on-disk format, damaged files.
+// The options file (volumes, text speed, the ten slot names) and the window's
+// scale (display.sav, "-scale N"): the format, round trips, damaged files,
+// files that cannot be read or written.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
+
+#include "persistence/display_options.h"
 #include "persistence/options.h"
-#include "platform/headless.h"
+#include "shell/game.h"
 #include "shell/world.h"
 #include "support/test_support.h"
 
@@ -15,211 +18,184 @@ using namespace test_support;
 
 namespace {
 
-void set_name(int slot, const char* name) {
-  std::memset(save_name[slot], ' ', kSlotNameLen);
-  std::memcpy(save_name[slot], name, std::strlen(name) < 30 ? std::strlen(name) : 30);
+std::string padded(const std::string& s) { return s + std::string(30 - s.size(), ' '); }
+
+// The four numbers and the ten names as the game holds them.
+std::string options_now() {
+  std::string s = std::to_string(music_vol) + " " + std::to_string(wave_vol) + " " + std::to_string(text_speed) +
+                  " " + std::to_string(text_output);
+  for (int k = 0; k < 10; ++k) s += "|" + std::string(save_name[k], 30);
+  return s;
 }
 
-std::string name_of(int slot) {
-  return std::string(save_name[slot], kSlotNameLen);
+std::string names(std::vector<std::string> ten) {
+  std::string s;
+  ten.resize(10);
+  for (const std::string& n : ten) s += "|" + padded(n);
+  return s;
 }
 
-std::string padded(const std::string& s) {
-  return s + std::string(30 - s.size(), ' ');
-}
+const std::string kDefaults = "180 220 50 1" + names({});
 
 }  // namespace
 
-TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactly) {
+TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   fresh_game();
   music_vol = 0;
   wave_vol = 255;
   text_speed = 7;
   text_output = 1;
-  for (int s = 0; s < 10; ++s) set_name(s, "");
-  set_name(0, "   leading blanks");
-  set_name(1, "");  // all blanks
-  set_name(2, "abcdefghijklmnopqrstuvwxyz0123");  // 30 characters
-  set_name(9, "last slot");
+  std::memset(save_name, ' ', sizeof save_name);
+  std::memcpy(save_name[0], "   leading blanks", 17);
+  std::memcpy(save_name[2], "abcdefghijklmnopqrstuvwxyz0123", 30);
+  std::memcpy(save_name[9], "last slot", 9);
   ASSERT_EQ(save_options(), 0);
-
   const std::string disk = read_file("options.sav");
-  EXPECT_EQ(disk.substr(0, 10), "0 255 7 1 ");
-  EXPECT_EQ(disk.size(), 10 + 10 * (2 + 30));  // no line break after the last name
-  EXPECT_EQ(disk.substr(10, 2), "\r\n");
-  EXPECT_EQ(disk.substr(12, 30), padded("   leading blanks"));
-
+  EXPECT_EQ(disk.substr(0, 12 + 30), "0 255 7 1 \r\n" + padded("   leading blanks"));
+  EXPECT_EQ(disk.size(), 10u + 10 * (2 + 30)) << "no line break after the last name";
+  EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
   reset_world();
   load_options();
-  EXPECT_EQ(music_vol, 0);
-  EXPECT_EQ(wave_vol, 255);
-  EXPECT_EQ(text_speed, 7);
-  EXPECT_EQ(text_output, 1);
-  EXPECT_EQ(name_of(0), padded("   leading blanks"));
-  EXPECT_EQ(name_of(1), padded(""));
-  EXPECT_EQ(name_of(2), "abcdefghijklmnopqrstuvwxyz0123");
-  EXPECT_EQ(name_of(9), padded("last slot"));
+  EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "", "",
+                                                "", "", "", "last slot"}));
   // The volumes are applied as soon as they are read.
   EXPECT_EQ(headless::sound().midi_volume, 0);
   EXPECT_EQ(headless::sound().digi_volume, 255);
 }
 
-TEST(Options, LineBreaksAreReadWhicheverWayTheyCome) {
-  for (const std::string& br : {std::string("\r\n"), std::string("\n"), std::string("\r")}) {
-    fresh_game();
-    std::string file = "10 20 30 0 ";
-    for (int s = 0; s < 10; ++s) file += br + padded(" slot " + std::to_string(s));
-    write_file("options.sav", file);
-    load_options();
-    EXPECT_EQ(music_vol, 10);
-    EXPECT_EQ(text_output, 0);
-    for (int s = 0; s < 10; ++s) EXPECT_EQ(name_of(s), padded(" slot " + std::to_string(s)));
-  }
-}
-
-TEST(Options, MissingOrDamagedFilesGiveDefaultsAndTheNextWriteRepairsThem) {
+TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
+  std::vector<std::string> slots;
+  for (int k = 0; k < 10; ++k) slots.push_back(" slot " + std::to_string(k));
+  std::vector<std::string> long_lines = slots, cut = slots;  // names of 29, 30, 31 and more, cut at 30
+  long_lines[1] = cut[1] = std::string(29, 'a');
+  long_lines[2] = cut[2] = std::string(30, 'b');
+  long_lines[3] = std::string(31, 'c') + "y";
+  cut[3] = std::string(30, 'c');
+  long_lines[4] = "a name that runs on well past thirty characters";
+  cut[4] = "a name that runs on well past ";
+  auto lines = [](const std::string& numbers, const std::string& br, const std::vector<std::string>& ten) {
+    std::string s = numbers;
+    for (const std::string& n : ten) s += br.empty() ? padded(n) : br + n;
+    return s;
+  };
   const struct {
-    const char* content;
-    int music, wave, speed, output;
+    const char* what;
+    std::string content, expected;  // content "-": no file
   } cases[] = {
-      {nullptr, kDefaultMusicVol, kDefaultWaveVol, kDefaultTextSpeed, kDefaultTextOutput},
-      {"garbage!\r\n&&&", kDefaultMusicVol, kDefaultWaveVol, kDefaultTextSpeed, kDefaultTextOutput},
-      {"12 34", 12, 34, kDefaultTextSpeed, kDefaultTextOutput},
-      {"999 -5 1000 7 \r\nshort", 255, 0, 100, 1},
-      {"", kDefaultMusicVol, kDefaultWaveVol, kDefaultTextSpeed, kDefaultTextOutput},
+      {"missing", "-", kDefaults},
+      {"empty", "", kDefaults},
+      {"garbage", "garbage!\r\n&&&", "180 220 50 1" + names({"&&&"})},
+      {"two numbers", "12 34", "12 34 50 1" + names({})},
+      {"out of range, clamped", "999 -5 1000 7 \r\nshort", "255 0 100 1" + names({"short"})},
+      {"CR LF", lines("10 20 30 0 ", "\r\n", slots), "10 20 30 0" + names(slots)},
+      {"LF", lines("10 20 30 0 ", "\n", slots), "10 20 30 0" + names(slots)},
+      {"CR", lines("10 20 30 0 ", "\r", slots), "10 20 30 0" + names(slots)},
+      {"names of 29, 30, 31 and more", lines("10 20 30 1 ", "\r\n", long_lines), "10 20 30 1" + names(cut)},
+      {"line breaks lost", lines("40 50 60 0 ", "", slots), "40 50 60 0" + names(slots)},
+      {"line breaks lost, three names", "40 50 60 0 " + padded("one") + padded("two") + "three",
+       "40 50 60 0" + names({"one", "two", "three"})},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     fresh_game();
-    if (c.content) write_file("options.sav", c.content);
+    if (c.content != "-") write_file("options.sav", c.content);
     load_options();
-    EXPECT_EQ(music_vol, c.music) << (c.content ? c.content : "(missing)");
-    EXPECT_EQ(wave_vol, c.wave);
-    EXPECT_EQ(text_speed, c.speed);
-    EXPECT_EQ(text_output, c.output);
-    for (int s = 0; s < 10; ++s)
-      for (int i = 0; i < 30; ++i) ASSERT_GE(save_name[s][i], ' ');
-    ASSERT_EQ(save_options(), 0);
-    EXPECT_EQ(read_file("options.sav").size() - read_file("options.sav").find("\r\n"), 10u * 32);
+    EXPECT_EQ(options_now(), c.expected);
+    ASSERT_EQ(save_options(), 0);  // the next save writes the whole file again
+    reset_world();
+    load_options();
+    EXPECT_EQ(options_now(), c.expected);
   }
-  // A short name keeps what it has and is padded; the slots after it are blank.
-  fresh_game();
-  write_file("options.sav", "1 2 3 0 \r\nshort");
-  load_options();
-  EXPECT_EQ(name_of(0), padded("short"));
-  EXPECT_EQ(name_of(1), padded(""));
 }
 
-TEST(Options, WritingGoesThroughATemporaryFileAndLeavesNoneBehind) {
+TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   fresh_game();
-  write_file("options.sav", "1 2 3 0 ");
-  music_vol = 77;
-  ASSERT_EQ(save_options(), 0);
-  EXPECT_EQ(read_file("options.sav").substr(0, 3), "77 ");
-  EXPECT_EQ(read_file("options.sav.tmp"), "");
-}
-
-TEST(Options, ALongSlotLineIsCutAndTheSlotsAfterItKeepTheirNames) {
-  fresh_game();
-  std::string file = "10 20 30 1 ";
-  for (int s = 0; s < 10; ++s) {
-    std::string name = "slot " + std::to_string(s);
-    if (s == 2) name = "a name that runs on well past thirty characters";
-    if (s == 9) name = std::string(31, 'x') + "y";
-    file += "\r\n" + name;
-  }
-  write_file("options.sav", file);
-  load_options();
-  EXPECT_EQ(name_of(2), "a name that runs on well past ");
-  EXPECT_EQ(name_of(9), std::string(30, 'x'));
-  for (int s : {0, 1, 3, 4, 5, 6, 7, 8}) EXPECT_EQ(name_of(s), padded("slot " + std::to_string(s))) << s;
-  // The next save writes every name back.
-  ASSERT_EQ(save_options(), 0);
-  reset_world();
-  load_options();
-  for (int s : {0, 1, 3, 8}) EXPECT_EQ(name_of(s), padded("slot " + std::to_string(s))) << s;
-  EXPECT_EQ(name_of(2), "a name that runs on well past ");
-}
-
-TEST(Options, AFileWithoutLineBreaksKeepsItsNumbersAndNames) {
-  fresh_game();
-  // The layout of the file with its line breaks lost: the names follow the
-  // four numbers, 30 characters each.
-  std::string file = "40 50 60 0 ";
-  for (int s = 0; s < 10; ++s) file += padded("  game " + std::to_string(s));
-  write_file("options.sav", file);
-  load_options();
-  EXPECT_EQ(music_vol, 40);
-  EXPECT_EQ(text_output, 0);
-  for (int s = 0; s < 10; ++s) EXPECT_EQ(name_of(s), padded("  game " + std::to_string(s))) << s;
-  // Only three names: the other slots are blank.
-  fresh_game();
-  write_file("options.sav", "40 50 60 0 " + padded("one") + padded("two") + "three");
-  load_options();
-  EXPECT_EQ(name_of(0), padded("one"));
-  EXPECT_EQ(name_of(2), padded("three"));
-  EXPECT_EQ(name_of(3), padded(""));
-}
-
-TEST(Options, AFifoOrAFolderInItsPlaceIsNotReadButReported) {
-  fresh_game();
-  // A FIFO would block the game for ever on opening it; give up after a while.
-  alarm(60);
+  alarm(60);  // a FIFO would block the game for ever on opening it
   ASSERT_EQ(mkfifo("options.sav", 0644), 0);
   testing::internal::CaptureStderr();
   load_options();
-  std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(music_vol, kDefaultMusicVol);
-  EXPECT_EQ(name_of(0), padded(""));
-  EXPECT_NE(err.find("options.sav: it is not a regular file; the default settings are used."), std::string::npos)
-      << err;
-  // Saving puts a regular file in its place.
+  EXPECT_EQ(options_now(), kDefaults);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Pelvaro: options.sav: it is not a regular file; the default settings are used.\n");
   ASSERT_EQ(save_options(), 0);
-  struct stat st;
-  ASSERT_EQ(stat("options.sav", &st), 0);
-  EXPECT_TRUE(S_ISREG(st.st_mode));
   alarm(0);
+  struct stat st;
+  EXPECT_TRUE(stat("options.sav", &st) == 0 && S_ISREG(st.st_mode)) << "saving puts a regular file in its place";
 
-  fresh_game();
-  ASSERT_EQ(mkdir("options.sav", 0755), 0);
-  write_file("options.sav/keep", "mine");
-  testing::internal::CaptureStderr();
-  load_options();
-  EXPECT_EQ(save_options(), -1);
-  err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find("options.sav: it is not a regular file"), std::string::npos) << err;
-  EXPECT_NE(err.find("the settings could not be saved to options.sav: Is a directory."), std::string::npos) << err;
-  EXPECT_EQ(read_file("options.sav/keep"), "mine");
-  EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
-}
-
-TEST(Options, AFailedSaveSaysWhyAndLeavesTheOldFileAsItWas) {
-  const std::string old = "1 2 3 1 \r\nthe old file";
-  const struct {
-    const char* in_the_way;
-    const char* reason;
-  } cases[] = {
-      {"full disk", "No space left on device"},  // the temporary file leads to /dev/full
-      {"folder", "Is a directory"},              // a folder where the temporary file goes
-  };
-  for (const auto& c : cases) {
+  // A folder in the file's place, a full disk, a folder in the temporary file's place.
+  const char* const reasons[] = {"Is a directory", "No space left on device", "Is a directory"};
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(k);
     fresh_game();
     bug_report = std::fopen("bugs.txt", "w");
-    write_file("options.sav", old);
-    if (std::string(c.in_the_way) == "folder") {
-      ASSERT_EQ(mkdir("options.sav.tmp", 0755), 0);
-      write_file("options.sav.tmp/x", "");
-    } else {
-      ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);
-    }
+    const std::string old = "1 2 3 1 \r\nthe old file", kept = k == 0 ? "options.sav/keep" : "options.sav";
+    if (k == 0) ASSERT_EQ(mkdir("options.sav", 0755), 0);
+    if (k == 1) ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);
+    if (k == 2) ASSERT_EQ(mkdir("options.sav.tmp", 0755), 0);
+    write_file(kept, old);
     music_vol = 99;
     testing::internal::CaptureStderr();
-    EXPECT_EQ(save_options(), -1) << c.in_the_way;
-    const std::string err = testing::internal::GetCapturedStderr();
-    const std::string line = std::string("Pelvaro: the settings could not be saved to options.sav: ") + c.reason + ".\n";
-    EXPECT_EQ(err, line);
-    EXPECT_EQ(read_file("options.sav"), old);
+    EXPECT_EQ(save_options(), -1);
+    const std::string line = std::string("Pelvaro: the settings could not be saved to options.sav: ") + reasons[k] + ".\n";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), line);
+    EXPECT_EQ(read_file(kept), old);
     std::fclose(bug_report);
     bug_report = nullptr;
     EXPECT_EQ(read_file("bugs.txt"), line);
+    if (k == 0) EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
   }
+}
+
+TEST(DisplayOptions, TheFileKeepsOneFactorAndAnythingElseMeansTheLargestThatFits) {
+  fresh_game();
+  const std::pair<const char*, int> cases[] = {{nullptr, 0}, {"2 ", 2}, {"3", 3},   {"1 \r\n", 1}, {"0 ", 0}, {"8 ", 8},
+                                               {"9 ", 0},     {"-2 ", 0}, {"two", 0}, {"", 0},       {"2 3 ", 0}};
+  for (const auto& [content, expected] : cases) {
+    window_scale = 5;
+    if (content) write_file("display.sav", content);
+    load_display_options();
+    EXPECT_EQ(window_scale, expected) << '"' << (content ? content : "no file") << '"';
+  }
+  window_scale = 3;
+  ASSERT_EQ(save_display_options(), 0);
+  EXPECT_EQ(read_file("display.sav"), "3 ");
+}
+
+TEST(DisplayOptions, MinusScaleTakesAWholeFactorFromOneToEightAndOnlyAWrongOneIsReported) {
+  const std::pair<std::vector<const char*>, int> cases[] = {
+      {{"game"}, 0},           {{"game", "-scale", "2"}, 2}, {{"game", "-fullscreen", "-scale", "3"}, 3},
+      {{"game", "-scale", "1"}, 1}, {{"game", "-scale", "8"}, 8}, {{"game", "-scale"}, 0},
+      {{"game", "-scale", "0"}, 0}, {{"game", "-scale", "9"}, 0}, {{"game", "-scale", "2x"}, 0},
+      {{"game", "-Scale", "2"}, 0}};
+  for (const auto& [args, scale] : cases) {
+    std::vector<char*> argv;
+    for (const char* a : args) argv.push_back(const_cast<char*>(a));
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(scale_from_command_line(static_cast<int>(argv.size()), argv.data()), scale) << argv.back();
+    const bool wrong = scale == 0 && args.size() > 1 && std::strcmp(args[1], "-Scale") != 0;
+    EXPECT_EQ(testing::internal::GetCapturedStdout().find("-scale") != std::string::npos, wrong) << argv.back();
+  }
+}
+
+TEST(DisplayOptions, StartUpAsksForTheCommandLineFactorElseThePlayersChoice) {
+  auto start_with = [](const char* display_sav, std::vector<const char*> argv) {
+    fresh_game();
+    if (display_sav) write_file("display.sav", display_sav);
+    argv.insert(argv.begin(), "game");
+    argv.push_back(nullptr);
+    Player player;
+    player.then([] { return true; }, [] { headless::stop(); });
+    EXPECT_EQ(run_program([&] { game_main(static_cast<int>(argv.size()) - 1, const_cast<char**>(argv.data())); }), -2);
+  };
+  start_with(nullptr, {});
+  EXPECT_EQ(headless::requested_scale(), 0) << "no choice: the largest that fits";
+  start_with("3 ", {});
+  EXPECT_EQ(headless::requested_scale(), 3);
+  start_with("3 ", {"-scale", "1"});
+  EXPECT_EQ(headless::requested_scale(), 1) << "the command line wins for this run";
+  EXPECT_EQ(window_scale, 3) << "and does not change the player's choice";
+  EXPECT_EQ(read_file("display.sav"), "3 ");
+  start_with(nullptr, {"-fullscreen", "-scale", "2"});
+  EXPECT_EQ(headless::requested_fullscreen(), 1);
+  EXPECT_EQ(headless::requested_scale(), 2);
 }

@@ -9,83 +9,68 @@
 
 namespace {
 
-const std::string kMark = "\xA7";
+const std::string Z = "\xA7";  // the marker of a run of "0 "; "$" marks a run of "1 "
 
-std::string tokens(const char* token, int count) {
+std::string times(const std::string& token, int count) {
   std::string s;
-  for (int i = 0; i < count; ++i) s += token;
+  while (count-- > 0) s += token;
   return s;
-}
-
-std::string unpacked(const std::string& packed) {
-  std::string text, why;
-  EXPECT_TRUE(unpack_game_state(packed, text, why)) << why;
-  return text;
 }
 
 }  // namespace
 
-TEST(Packing, RunsOfSixOrMoreBecomeAMarkerAndTheDigitAfterARunStartsNothing) {
-  // 5, seven zeros, 1, 1: the 1 after the run is copied, the last one is a run of one.
-  const std::string text = "5 " + tokens("0 ", 7) + "1 1 #";
-  EXPECT_EQ(pack_game_state(text), "5 " + kMark + " 7 1 1 #");
-  EXPECT_EQ(pack_game_state(tokens("0 ", 5) + "#"), tokens("0 ", 5) + "#");
-  EXPECT_EQ(pack_game_state(tokens("0 ", 6) + "#"), kMark + " 6 #");
-  EXPECT_EQ(pack_game_state(tokens("1 ", 6) + "#"), "$ 6 #");
-  EXPECT_EQ(pack_game_state(tokens("1 ", 5) + "2 #"), tokens("1 ", 5) + "2 #");
-}
-
-TEST(Packing, NumbersWithZerosAndOnesStayAsTheyAre) {
-  EXPECT_EQ(pack_game_state("10 100 11 101 0 1 #"), "10 100 11 101 0 1 #");
-  // 20 lends its zero to the five zeros after it: a run of six.
-  const std::string twenty = "20 " + tokens("0 ", 5) + "#";
-  EXPECT_EQ(pack_game_state(twenty), "2" + kMark + " 6 #");
-  EXPECT_EQ(unpacked(pack_game_state(twenty)), twenty);
-  // A name right after a count, and a run that ends in a longer number.
-  const std::string names = "3 hof1 z" + tokens("0 ", 8) + "10 #";
-  EXPECT_EQ(pack_game_state(names), "3 hof1 z" + kMark + " 8 10 #");
-  EXPECT_EQ(unpacked(pack_game_state(names)), names);
-}
-
-TEST(Packing, RunsStopAt32000) {
-  EXPECT_EQ(pack_game_state(tokens("0 ", 32000) + "#"), kMark + " 32000 #");
-  EXPECT_EQ(pack_game_state(tokens("0 ", 32001) + "#"), kMark + " 32000 0 #");
-  // 40,000: a run of 32,000, one token as it stands, a run of 7,999.
-  const std::string forty = tokens("0 ", 40000) + "#";
-  EXPECT_EQ(pack_game_state(forty), kMark + " 32000 0 " + kMark + " 7999 #");
-  EXPECT_EQ(unpacked(pack_game_state(forty)), forty);
-  EXPECT_EQ(pack_game_state(tokens("1 ", 40000) + "#"), "$ 32000 1 $ 7999 #");
-}
-
-TEST(Packing, EverythingFromTheEndMarkOnIsCopied) {
-  const std::string text = tokens("0 ", 9) + "#\npelvaro_saved 1\nstory_alarm 1 0 0 0 0 0 0 0\nend\n";
-  const std::string packed = pack_game_state(text);
-  EXPECT_EQ(packed, kMark + " 9 #\npelvaro_saved 1\nstory_alarm 1 0 0 0 0 0 0 0\nend\n");
-  EXPECT_EQ(unpacked(packed), text);
-}
-
-TEST(Packing, UnpackingTakesAnyBlanksAroundACount) {
-  EXPECT_EQ(unpacked(kMark + "  3\n\n7 #"), "0 0 0 7 #");
-  EXPECT_EQ(unpacked("$3 #"), "1 1 1 #");
-}
-
-TEST(Packing, DamagedPacksAreRefused) {
-  std::string text, why;
-  for (const std::string& bad : std::vector<std::string>{kMark + " -5 #", kMark + " 0 #", kMark + " 32001 #", "$ x #", "$ #",
-                                 kMark + " 99999999999 #", "5 0 0 0", kMark + " 6 ", std::string()}) {
-    EXPECT_FALSE(unpack_game_state(bad, text, why)) << bad;
-    EXPECT_FALSE(why.empty());
+TEST(Packing, RunsOfSixToThirtyTwoThousandTokensBecomeAMarkerAndUnpackAgain) {
+  const struct {
+    std::string text, packed;
+  } cases[] = {
+      // Six or more; the digit after a run is copied and starts nothing.
+      {"5 " + times("0 ", 7) + "1 1 #", "5 " + Z + " 7 1 1 #"},
+      {times("0 ", 5) + "#", times("0 ", 5) + "#"},
+      {times("0 ", 6) + "#", Z + " 6 #"},
+      {times("1 ", 6) + "#", "$ 6 #"},
+      {times("1 ", 5) + "2 #", times("1 ", 5) + "2 #"},
+      // Numbers with zeros and ones stay as they are; 20 lends its zero to
+      // the five zeros after it.
+      {"10 100 11 101 0 1 #", "10 100 11 101 0 1 #"},
+      {"20 " + times("0 ", 5) + "#", "2" + Z + " 6 #"},
+      {"3 hof1 z" + times("0 ", 8) + "10 #", "3 hof1 z" + Z + " 8 10 #"},
+      // At most 32,000 in a run: 40,000 are a run, one token as it stands, a run.
+      {times("0 ", 32000) + "#", Z + " 32000 #"},
+      {times("0 ", 32001) + "#", Z + " 32000 0 #"},
+      {times("0 ", 40000) + "#", Z + " 32000 0 " + Z + " 7999 #"},
+      {times("1 ", 40000) + "#", "$ 32000 1 $ 7999 #"},
+      // Everything from the end mark on is copied.
+      {times("0 ", 9) + "#\npelvaro_saved 1\nstory_alarm 1 0 0 0 0 0 0 0\nend\n",
+       Z + " 9 #\npelvaro_saved 1\nstory_alarm 1 0 0 0 0 0 0 0\nend\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 40));
+    EXPECT_EQ(pack_game_state(c.text), c.packed);
+    std::string text, why;
+    EXPECT_TRUE(unpack_game_state(c.packed, text, why)) << why;
+    EXPECT_EQ(text, c.text);
   }
+  // A mixed text comes back as it was.
+  const std::string t = "298 267 1 13 future_floor1" + times("1 z", 3) + times("0 ", 11) + "-1 -1 " + times("1 ", 7) +
+                        "0 1 0 1 0 1 " + times("1 ", 6) + times("0 ", 31999) + "01 10 #x";
+  std::string text, why;
+  EXPECT_TRUE(unpack_game_state(pack_game_state(t), text, why)) << why;
+  EXPECT_EQ(text, t);
+}
+
+TEST(Packing, UnpackingTakesAnyBlanksAroundACountAndRefusesDamagedPacks) {
+  std::string text, why;
+  EXPECT_TRUE(unpack_game_state(Z + "  3\n\n7 #", text, why));
+  EXPECT_EQ(text, "0 0 0 7 #");
+  EXPECT_TRUE(unpack_game_state("$3 #", text, why));
+  EXPECT_EQ(text, "1 1 1 #");
   // Markers that would unpack to more than any saved game holds.
   std::string bomb;
-  for (int i = 0; i < 4000; ++i) bomb += kMark + " 32000 ";
-  EXPECT_FALSE(unpack_game_state(bomb + "#", text, why));
-}
-
-TEST(Packing, RoundTripsOfMixedTexts) {
-  const std::string texts[] = {
-      "298 267 1 13 future_floor1" + tokens("1 z", 3) + tokens("0 ", 11) + "-1 -1 " + tokens("1 ", 7) + "0 1 #",
-      "0 1 0 1 0 1 " + tokens("0 ", 6) + tokens("1 ", 6) + tokens("0 ", 31999) + "01 10 #x",
-      "1 0 #"};
-  for (const std::string& t : texts) EXPECT_EQ(unpacked(pack_game_state(t)), t);
+  for (int i = 0; i < 4000; ++i) bomb += Z + " 32000 ";
+  for (const std::string& bad : {Z + " -5 #", Z + " 0 #", Z + " 32001 #", std::string("$ x #"), std::string("$ #"),
+                                 Z + " 99999999999 #", std::string("5 0 0 0"), Z + " 6 ", std::string(), bomb + "#"}) {
+    why.clear();
+    EXPECT_FALSE(unpack_game_state(bad, text, why)) << bad.substr(0, 40);
+    EXPECT_FALSE(why.empty());
+  }
 }

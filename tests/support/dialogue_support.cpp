@@ -14,112 +14,80 @@ namespace dialogue_support {
 
 namespace {
 
-// The start-up datafiles, loaded once per test process: reset_world()
-// forgets the pointers, and the data never changes.
-struct StartupData {
-  DATAFILE* walk = nullptr;
-  DATAFILE* talkf = nullptr;
-  DATAFILE* general = nullptr;
-  DATAFILE* cursor = nullptr;
-  DATAFILE* objects = nullptr;
-  DATAFILE* font = nullptr;
-};
-
-StartupData& startup_data() {
-  static StartupData d;
-  if (!d.font) {
-    d.walk = load_datafile_checked("walk.dat", 112);
-    d.talkf = load_datafile_checked("talkf.dat", 15);
-    d.general = load_datafile_checked("general.dat", 12);
-    d.cursor = load_datafile_checked("cursor.dat", 32);
-    d.objects = load_datafile_checked("objects.dat", 15);
-    d.font = load_datafile_checked("font.dat", 1);
+// The start-up datafiles, loaded once per test process (reset_world() forgets
+// the pointers; the data never changes): walk, talkf, general, cursor, objects, font.
+DATAFILE** startup_data() {
+  static DATAFILE* d[6] = {};
+  if (!d[5]) {
+    const std::pair<const char*, int> files[6] = {{"walk.dat", 112},  {"talkf.dat", 15},  {"general.dat", 12},
+                                                  {"cursor.dat", 32}, {"objects.dat", 15}, {"font.dat", 1}};
+    for (int i = 0; i < 6; ++i) d[i] = load_datafile_checked(files[i].first, files[i].second);
   }
   return d;
 }
 
-std::string quoted(const char* line) {
-  return std::string("\"") + line + "\"";
-}
+std::string where(const char* room, const std::string& what) { return std::string("room ") + room + ", " + what; }
 
 }  // namespace
 
 void stand_in_room(const char* room) {
   test_support::fresh_game();
   init_hardware();
-  const StartupData& d = startup_data();
-  walk_dat = d.walk;
-  talkf_dat = d.talkf;
-  general_dat = d.general;
-  cursor_dat = d.cursor;
-  objects_dat = d.objects;
-  font_dat = d.font;
+  DATAFILE** d = startup_data();
+  walk_dat = d[0], talkf_dat = d[1], general_dat = d[2], cursor_dat = d[3], objects_dat = d[4], font_dat = d[5];
   load_general_data();
   init_general_variables();
   text_speed = 50;
-  room_name = room;
-  change_room = 0;
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
+  test_support::load_room_named(room);
 }
 
 void load_font() {
   test_support::ensure_allegro();
-  pv_font = static_cast<FONT*>(startup_data().font[0].dat);
+  pv_font = static_cast<FONT*>(startup_data()[5][0].dat);
   if (!memory_screen) memory_screen = create_bitmap(640, 480);
 }
 
-int line_width(const char* line) {
-  return (line && line[0]) ? text_length(pv_font, line) : 0;
-}
+int line_width(const char* line) { return (line && line[0]) ? text_length(pv_font, line) : 0; }
 
 std::string line_problem(const char* room, const std::string& what, const char* line) {
   const int w = line_width(line);
-  if (w <= kBandRight - kBandLeft) return "";
-  return std::string("room ") + room + ", " + what + ": " + quoted(line) + " is " + std::to_string(w) +
+  if (w <= 600 - 40) return "";
+  return where(room, what) + ": \"" + line + "\" is " + std::to_string(w) +
          " px wide, wider than the band from 40 to 600";
 }
 
 std::vector<std::string> talk_tree_problems(const char* room) {
   std::vector<std::string> problems;
-  for (int p = 0; p < kMaxPersons; ++p) {
-    const std::string person = "person " + std::to_string(p) + ", node ";
+  for (int p = 0; p < kMaxPersons; ++p)
     for_each_talk_path([&](const TalkPath& path) {
       const TalkNode& n = talk_node(p, path);
-      const std::string node = person + talk_path_name(path);
+      const std::string node = "person " + std::to_string(p) + ", node " + talk_path_name(path);
       if (has_sentence(n) && path.depth() > 4)
-        problems.push_back(std::string("room ") + room + ", " + node + ": a sentence on level " +
-                           std::to_string(path.depth()) + ", deeper than four levels");
+        problems.push_back(where(room, node) + ": a sentence on level " + std::to_string(path.depth()) +
+                           ", deeper than four levels");
       if (has_sentence(n) && path.depth() > 1 && !has_sentence(talk_node(p, path.first(path.depth() - 1))))
-        problems.push_back(std::string("room ") + room + ", " + node +
-                           ": its parent holds no sentence, so it is never offered");
+        problems.push_back(where(room, node) + ": its parent holds no sentence, so it is never offered");
       if (has_sentence(n) && n.s_call_nr < 1)
-        problems.push_back(std::string("room ") + room + ", " + node + ": counts " + std::to_string(n.s_call_nr) +
-                           ", so it is never offered");
-      for (int l = 0; l < kTalkLines; ++l) {
-        std::string s = line_problem(room, node + ", sentence line " + std::to_string(l), n.sentence[l]);
-        if (!s.empty()) problems.push_back(s);
-        s = line_problem(room, node + ", reply line " + std::to_string(l), n.reply[l]);
-        if (!s.empty()) problems.push_back(s);
-      }
+        problems.push_back(where(room, node) + ": counts " + std::to_string(n.s_call_nr) + ", so it is never offered");
+      for (int l = 0; l < kTalkLines; ++l)
+        for (const auto& [kind, line] : {std::pair{", sentence line ", n.sentence[l]}, {", reply line ", n.reply[l]}})
+          if (std::string s = line_problem(room, node + kind + std::to_string(l), line); !s.empty())
+            problems.push_back(s);
     });
-  }
   return problems;
 }
 
 std::vector<std::string> talk_override_problems(const char* room) {
-  std::vector<std::string> problems;
   const int r = room_index(room);
   if (r < 0) return {std::string("no room ") + room};
+  std::vector<std::string> problems;
   for (const TalkOverride& o : kRooms[r]->talk_overrides) {
-    const bool changes = o.call_nr >= 0 || o.exit != 0 || o.withheld != 0;
     bool sentence = false;
     for (const TalkLine& line : kRooms[r]->talk_lines)
-      if (line.person == o.person && line.path == o.path && line.sentence[0] && line.sentence[0][0]) sentence = true;
-    if (changes && !sentence)
-      problems.push_back(std::string("room ") + room + ", person " + std::to_string(o.person) + ", node " +
-                         talk_path_name(o.path) + ": an override of a node without a sentence");
+      sentence = sentence || (line.person == o.person && line.path == o.path && line.sentence[0] && line.sentence[0][0]);
+    if ((o.call_nr >= 0 || o.exit != 0 || o.withheld != 0) && !sentence)
+      problems.push_back(where(room, "person " + std::to_string(o.person) + ", node " + talk_path_name(o.path)) +
+                         ": an override of a node without a sentence");
   }
   return problems;
 }

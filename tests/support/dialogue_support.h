@@ -8,30 +8,22 @@
 namespace dialogue_support {
 
 // A fresh headless game with the start-up data loaded (pictures, pointer,
-// font), the new game's variables set and `room` loaded as a room change
-// loads it.
+// font), the new game's variables set and `room` loaded as a room change does.
 void stand_in_room(const char* room);
 // Just the game font in pv_font (and a frame buffer), for text checks.
 void load_font();
-
-// The band every spoken line and menu line must fit: from x 40 to x 600.
-inline constexpr int kBandLeft = 40;
-inline constexpr int kBandRight = 600;
 // Width of `line` in the game font (load_font() first).
 int line_width(const char* line);
 
 // What is wrong with the conversation trees now in the tables, one message
-// per fault naming the room, the person, the node and the line:
-//  - a sentence deeper than four levels (the menus stop at the fourth);
-//  - a sentence or reply line wider than the band from 40 to 600;
-//  - a sentence whose parent holds none (it could never be offered);
-//  - a sentence that counts below 1 (it is withdrawn before it is offered).
+// per fault naming the room, the person, the node and the line: a sentence
+// deeper than four levels, a line wider than the band from x 40 to x 600, a
+// sentence whose parent holds none, or one that counts below 1.
 std::vector<std::string> talk_tree_problems(const char* room);
-// What is wrong with a room's override table as it stands in this build: a
-// row that would change a node which holds no sentence.
+// A row of the room's override table that changes a node without a sentence.
 std::vector<std::string> talk_override_problems(const char* room);
-// The same width check for one line of any other text said in `room`
-// (`what` says whose text it is); "" when it fits.
+// The width check for one line of any other text said in `room` (`what` says
+// whose text it is); "" when it fits.
 std::string line_problem(const char* room, const std::string& what, const char* line);
 
 }  // namespace dialogue_support

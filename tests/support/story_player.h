@@ -1,23 +1,17 @@
-// A scripted player for the story tests: the game is played headless through
-// its own main loop with real clicks, one verb at a time, so a scenario reads
-// as a player's moves:
-//
-//   story::Player p;
-//   p.exit_to("future_physiktp");
-//   p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"});
-//   p.use_item("tool", "case00");
-//
-// Every move clicks where the player would (a piece, person or door is
-// clicked at a point that is on it and on nothing else), then runs main-loop
-// passes until the hero has done what he was sent to do and stands still
-// again. What happens inside a pass (a conversation's menus, the inventory
-// screen) is answered by a probe after every frame presented. A move that
-// cannot be made, or that the game does not finish within its time, fails
-// the test with the move's name and stops the play (headless::Stopped).
+// A scripted player for the story tests: the game played headless through its
+// own main loop with real clicks, one move at a time (p.exit_to("kicker");
+// p.talk("FrizzeRol", {"3", "3.1"}); p.use_item("tool", "case00")). Every move
+// clicks where a player would (on the thing and on nothing else) and runs
+// passes until the hero stands still again; a probe answers conversation menus
+// and the bag after every frame. A move that cannot be made or does not end in
+// time fails the test with the move's name and stops the play (headless::Stopped).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace story {
 
@@ -26,56 +20,37 @@ class Player {
   Player();
   ~Player();
   Player(const Player&) = delete;
-  Player& operator=(const Player&) = delete;
-
-  // A click on the floor at (x, y); the hero walks there (or as near as the
-  // room lets him).
-  void walk(int x, int y);
-  // Through the open door of this room that leads to `room`.
-  void exit_to(const char* room);
-  // Through door `k` of this room, open or not; back in control afterwards
-  // (a closed door, or the guard, may keep the hero in the room).
-  void try_exit(int k);
-  // The default verb on a piece (look).
-  void look(const char* piece);
-  // The take verb from the panel on a piece; the carried item is put into
-  // the bag first, and what he takes stays on the pointer.
-  void take(const char* piece);
-  // The use verb from the panel on a piece.
-  void use(const char* piece);
-  // From the bag: pick `item` up, close the bag, click the piece with it.
-  void use_item(const char* item, const char* piece);
-  // From the bag: pick `item` up, close the bag, click the person with it.
-  void give(const char* item, const char* person);
+  void walk(int x, int y);           // a click on the floor
+  void exit_to(const char* room);    // through the open door that leads to `room`
+  void try_exit(int k);              // through door k, open or not; back in control after
+  void look(const char* piece);      // the default verb
+  void take(const char* piece);      // the take verb; what he takes stays on the pointer
+  void use(const char* piece);       // the use verb
+  void use_item(const char* item, const char* piece);   // from the bag onto the piece
+  void give(const char* item, const char* person);      // from the bag onto the person
   // Talk to a person and choose the sentences at these paths ("3", "3.1",
-  // ...), each in the menu it is offered in; the conversation must end with
-  // the last.
+  // ...), each in the menu it is offered in; the conversation ends with the last.
   void talk(const char* person, std::initializer_list<const char*> path);
-  // In the bag: pick `held` up and click it on `on`; the product is put back.
-  void combine(const char* held, const char* on);
-  // A right click in the room: the carried item goes back into the bag.
-  void stow();
-  // Main-loop passes until the story's pending scenes have played (two-pass
-  // counters) and nothing is going on.
-  void settle();
-
-  // Which move is running (for failure messages).
-  const std::string& move() const { return move_; }
+  void combine(const char* held, const char* on);  // in the bag; the product goes back
+  void stow();    // a right click: the carried item back into the bag
+  void settle();  // passes until the story's pending scenes have played
+  const std::string& move() const { return move_; }  // the move running
 
  private:
-  void begin(const std::string& what);
+  void begin(const std::string& what, bool keep = false);
   void fail(const std::string& why);
-  void press(int x, int y);
+  void press(int x, int y, int button = 1);
   void click_thing(bool person, int slot);
+  void click_on(bool person, const char* name, int verb = -1, int mode = 0);
+  void in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan);
   void pick_from_bag(const char* item);
-  void wait_idle(int ms = 120000);
+  void wait_idle(int ms = 120000, bool scenes = false);
   std::string move_;
 };
 
-// Slot of the present piece / person called `name` in the current room, -1 for none.
+// The slot of the present piece / person, or the bag's slot, holding `name`; -1 for none.
 int piece_slot(const char* name);
 int person_slot(const char* name);
-// Inventory slot holding `name`, -1 for none.
 int bag_slot(const char* name);
 
 }  // namespace story
