@@ -1,5 +1,4 @@
-// One pass of the inventory screen with ten items in the bag: the pointer
-// over an item (its description drawn), against the 55 ms frame.
+// One pass of the inventory screen, ten items in the bag and the pointer over one, against the 55 ms frame.
 #include "bench_util.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
@@ -10,10 +9,8 @@ int main() {
   init_hardware();
   stand_in_room("future_floor1");
   for (const char* item : {"access", "tool", "Gaz", "schlauch", "Bunsenbrenner", "Alkohol", "glasses", "diamond",
-                           "kanister", "Limonade"})
-    give_item(item);
-  // The pointer rests on the first item; a right click after 20 virtual
-  // seconds closes the screen.
+                           "kanister", "Limonade"}) give_item(item);
+  // The pointer rests on the first item; a right click after 20 virtual seconds closes the screen.
   headless::mouse_at(1, 140, 190, 0);
   headless::mouse_at(20000, 140, 190, 2);
   headless::mouse_at(20100, 140, 190, 0);
