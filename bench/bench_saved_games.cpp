@@ -1,10 +1,7 @@
-// Saved games: saving and loading a game in the middle of the story against
-// reading and writing the same bytes raw (one read or write per file, the slot
-// synced to the disk as the game's save does), where the time goes, and the
-// slot file's size.
+// Saving and loading a mid-story game against the same bytes read and written raw (one call per file, the
+// slot synced as the game's save does), where the time goes, and the slot file's size.
 #include <fcntl.h>
 #include <unistd.h>
-
 #include "bench_util.h"
 #include "dialogue/talk_data.h"
 #include "interaction/inventory.h"
@@ -14,9 +11,7 @@
 #include "rooms/registry.h"
 #include "support/test_support.h"
 
-namespace {
-
-void spill(const std::string& path, const std::string& bytes, bool sync) {
+static void spill(const std::string& path, const std::string& bytes, bool sync) {
   const std::string temp = path + ".raw";
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::perror(path.c_str());
@@ -26,12 +21,7 @@ void spill(const std::string& path, const std::string& bytes, bool sync) {
 }
 
 // Median of seven runs, in ms.
-template <typename F>
-double ms(F&& body) {
-  return median_us(7, body) / 1000;
-}
-
-}  // namespace
+template <typename F> static double ms(F&& body) { return median_us(7, body) / 1000; }
 
 int main() {
   if (test_support::stand_in_main_loop(3) != -2) return std::printf("the game did not reach its main loop\n"), 1;
@@ -39,11 +29,8 @@ int main() {
   for (int exit : {3, 0, 3}) change_room = exit, enter_new_room();
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
   add_to_inventory(objects_bmp[13], "glasses", "Brille", "", "");
-  story_schrankoffen = story_alarm = story_gotaccesscard = 1;
-  furni_present[0] = 0;
-  talk_tree[0].node[1][0][0][0][0].s_present = 0;
-  counter7 = 0;
-  save_game();
+  story_schrankoffen = story_alarm = story_gotaccesscard = 1, furni_present[0] = 0;
+  talk_tree[0].node[1][0][0][0][0].s_present = 0, counter7 = 0, save_game();
   const std::string slot = slurp("sav/game00.sav"), state = slurp(kGameStateFile);
   std::vector<std::string> rooms;
   for (int r = 0; r < kRoomCount; ++r) rooms.push_back(slurp(kRooms[r]->state_file));
@@ -80,10 +67,8 @@ int main() {
   const double options = ms([] { save_options(); });
   const double synced = ms([&] { spill("sav/game00.sav", slot, true); });
   const double rebuild = ms([] {
-    set_temp_file(), load_temp();
-    change_room = 0, load_new_room(), change_room = -1;
-    load_new_talking();
-    set_temp_file(), load_temp();
+    set_temp_file(), load_temp(), change_room = 0, load_new_room(), change_room = -1;
+    load_new_talking(), set_temp_file(), load_temp();
   });
   std::printf("parts: gathering the state %.1f ms, packing %.1f ms, unpacking %.1f ms, checking %.1f ms,\n"
               "  checking and taking over the state %.1f ms, of it rebuilding the room %.1f ms and the "
