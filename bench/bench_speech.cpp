@@ -1,6 +1,5 @@
-// How long one spoken line stays on screen at the default text speed, and
-// how many passes per second the conversation menu runs, in a real window
-// (run it under X or Xvfb; without a display it says so and stops).
+// How long one spoken line stays on screen at the default text speed, and the conversation menu's passes per
+// second, in a real window (under X or Xvfb; without a display it says so and stops).
 #include "bench_util.h"
 #include "dialogue/talk.h"
 #include "persistence/options.h"
@@ -12,7 +11,6 @@ int main() {
     return std::printf("bench_speech: no display (run it under X or Xvfb); nothing measured\n"), 0;
   stand_in_room("future_floor1");
   text_speed = kDefaultTextSpeed;
-  // One short line, three times.
   const double us = median_us(3, [] { standard_remark("Ok, let's get the hell out of here."); });
   std::printf("one spoken line at text speed %d (%d passes): %.2f s on screen (aim: 2 to 4 s)\n", text_speed,
               text_speed * kSpeechPassesPerUnit, us / 1e6);
@@ -24,20 +22,15 @@ int main() {
   for (int c = 1; c <= 5; ++c) {
     TalkNode& n = talk_node(0, TalkPath{}.child(c));
     n.sentence[0] = kLines[c - 1];
-    n.sentence[1] = n.sentence[2] = "";
-    n.s_present = n.s_call_nr = 1;
+    n.sentence[1] = n.sentence[2] = "", n.s_present = n.s_call_nr = 1;
   }
-  hidebuttons = mouse_status = 1;
-  manage_talk();
+  hidebuttons = mouse_status = 1, manage_talk();
   int passes = 0, frames = 0;
   const auto t0 = std::chrono::steady_clock::now();
   while (std::chrono::steady_clock::now() - t0 < std::chrono::seconds(3)) {
     platform_poll_mouse();
     if (frame_due()) platform_hide_pointer(), draw_room(), ++frames;
-    platform_hide_pointer();
-    talk_menu_pass();
-    present_pass();
-    ++passes;
+    platform_hide_pointer(), talk_menu_pass(), present_pass(), ++passes;
   }
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
   std::printf("conversation menu open: %.0f passes/s, %.1f composed frames/s\n", passes / s, frames / s);
