@@ -1,7 +1,5 @@
-// Start-up to the main menu, without the time the logo film takes to play:
-// the headless backend plays the film against its virtual clock, so the wall
-// time measured here is the work of the start-up itself (hardware, options,
-// datafiles, the 43 room state files).
+// Start-up to the main menu: the headless backend plays the logo film on its virtual clock, so the wall time
+// is the start-up's own work (hardware, options, datafiles, the 43 room state files).
 #include "bench_util.h"
 #include "platform/headless.h"
 #include "shell/game.h"
@@ -11,8 +9,7 @@ int main() {
   static char name[] = "game";
   char* argv[] = {name, nullptr};
   for (int i = 0; i < 5; ++i) {
-    reset_world();
-    headless::reset();
+    reset_world(), headless::reset();
     headless::on_present([] { menu_dat ? headless::stop() : void(); });
     runs.push_back(median_us(1, [&] {
       try {
