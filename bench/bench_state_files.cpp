@@ -1,5 +1,4 @@
-// Room state files: the 43 initial files as the game builds them at start-up,
-// the game's writer against a plain fprintf("%d ") writer and one fwrite per
+// Room state files: the 43 built at start-up, the game's writer against fprintf("%d ") and one fwrite per
 // file; and one room change (save, load, rebuild).
 #include <sys/stat.h>
 
@@ -10,11 +9,8 @@
 #include "shell/game.h"
 
 int main() {
-  headless::reset();
-  mkdir("sav", 0755);
-  mkdir("sav/tmp", 0755);
-  memory_screen = create_bitmap(640, 480);
-  pv_logo = create_bitmap(640, 480);
+  headless::reset(), mkdir("sav", 0755), mkdir("sav/tmp", 0755);
+  memory_screen = create_bitmap(640, 480), pv_logo = create_bitmap(640, 480);
   for (BITMAP*& bar : red_bar) bar = create_bitmap(210, 24);
   std::printf("building and writing the 43 initial state files (rooms loaded): median %.1f ms\n",
               median_us(5, [] { select_init_temp(); }) / 1000);
@@ -42,16 +38,8 @@ int main() {
   std::printf("game's writer / floor: %.2fx (target at most 2x)\n", game_writer / floor);
 
   // One room change: future_floor1 to future_floor15 (door 5) and back (door 0).
-  room_name = "future_floor1";
-  change_room = 0;
-  load_new_room();
-  change_room = -1;
-  const double change = median_us(21, [] {
-    change_room = 5;
-    enter_new_room();
-    change_room = 0;
-    enter_new_room();
-  });
+  room_name = "future_floor1", change_room = 0, load_new_room(), change_room = -1;
+  const double change = median_us(21, [] { change_room = 5, enter_new_room(), change_room = 0, enter_new_room(); });
   std::printf("one room change (save, load, rebuild): median %.2f ms (target under 20 ms)\n", change / 2000);
   return 0;
 }
