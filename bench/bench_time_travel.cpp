@@ -1,6 +1,5 @@
-// The time machine's flash: every pixel of the 640 x 480 buffer darkened or
-// brightened once per frame; it should take under 2 ms of the 55 ms frame.
-// Also the white and fading frames, and a charging frame (beams only).
+// The time machine's flash, every pixel darkened or brightened once per frame (target under 2 ms of the 55 ms
+// frame); also the white, fading and charging (beams only) frames.
 #include "bench_util.h"
 #include "cutscenes/player.h"
 
@@ -9,11 +8,7 @@ int main() {
   memory_screen = create_bitmap_ex(16, 640, 480);
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) _putpixel16(memory_screen, x, y, (x * 97 + y * 31) & 0xFFFF);
-  auto stage = [](int s, int f) {
-    video_timetravel = s;
-    video_loop = f;
-    time_travel();
-  };
+  auto stage = [](int s, int f) { video_timetravel = s, video_loop = f, time_travel(); };
   int s = 3;
   const double flash = median_us(400, [&] { stage(s, 1), s = s >= 99 ? 3 : s + 1; });
   const double white = median_us(200, [&] { stage(100, 1); });
