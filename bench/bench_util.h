@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -38,13 +40,8 @@ double median_us(int runs, F&& body) {
 }
 
 inline std::string slurp(const char* path) {
-  std::string s;
-  if (FILE* f = std::fopen(path, "rb")) {
-    char buf[1 << 16];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
-    std::fclose(f);
-  }
-  return s;
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The start-up datafiles loaded, the new game's variables set and `room`
