@@ -24,8 +24,7 @@ int main() {
   if (platform_set_gfx_mode(0) != 0) return std::printf("no window: %s\n", allegro_error), 1;
   for (int s = 1; s <= 3; ++s) {
     if (platform_set_scale(s) != 0 || platform_scale() != s) {
-      std::printf("scale %d: the window could not be opened\n", s);
-      continue;
+      std::printf("scale %d: the window could not be opened\n", s); continue;
     }
     BITMAP* buffer = create_bitmap(640, 480);
     int seed = 0, px = 0;
@@ -36,9 +35,7 @@ int main() {
     const double paint_only = median_us(100, [&] { paint(buffer, ++seed); });
     const double same = median_us(100, present);
     const double pointer = median_us(100, [&] {
-      px = (px + 7) % 600;
-      rectfill(buffer, px, 200, px + 39, 239, makecol(px & 255, 40, 200));
-      present();
+      px = (px + 7) % 600, rectfill(buffer, px, 200, px + 39, 239, makecol(px & 255, 40, 200)), present();
     });
     std::printf("present at %dx (%4d x %4d window), beyond the 1 ms yield (unchanged frame %.0f us):\n"
                 "    whole picture changed %7.1f us, a pointer moved %7.1f us; the frame is 55000 us\n",
