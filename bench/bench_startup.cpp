@@ -12,10 +12,7 @@ int main() {
     reset_world(), headless::reset();
     headless::on_present([] { menu_dat ? headless::stop() : void(); });
     runs.push_back(median_us(1, [&] {
-      try {
-        game_main(1, argv);
-      } catch (const headless::Stopped&) {
-      }
+      try { game_main(1, argv); } catch (const headless::Stopped&) {}
     }));
   }
   std::sort(runs.begin(), runs.end());
