@@ -17,9 +17,7 @@ int main() {
 
   // Every room's file written by `write`.
   auto all = [](auto write) {
-    return median_us(5, [&] {
-      for (int r = 0; r < kRoomCount; ++r) write(kRooms[r]->state_file);
-    });
+    return median_us(5, [&] { for (int r = 0; r < kRoomCount; ++r) write(kRooms[r]->state_file); });
   };
   const double game_writer = all([](const char* path) { temp_file = path, save_temp(); });
   const double fprintf_writer = all([](const char* path) {
