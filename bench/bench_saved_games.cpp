@@ -54,8 +54,7 @@ int main() {
     std::printf("%s: %.1f ms, the same bytes raw %.1f ms: %.2fx (target at most 2x)\n", what, game, raw, game / raw);
 
   // Where the time goes.
-  std::string text, why, packed, again;
-  bool sound = true;
+  std::string text, why, packed, again; bool sound = true;
   const double room_file = ms([] { set_temp_file(), save_temp(); });
   const double gather = ms([&] { write_game_state(text, why); });
   const double pack = ms([&] { packed = pack_game_state(text); });
