@@ -5,8 +5,7 @@
 
 int main() {
   headless::reset();
-  memory_screen = create_bitmap(640, 480), room_graph = create_bitmap(640, 480);
-  stand_frame = create_bitmap(125, 200);
+  memory_screen = create_bitmap(640, 480), room_graph = create_bitmap(640, 480), stand_frame = create_bitmap(125, 200);
   BITMAP* piece = create_bitmap(80, 120);
   clear_to_color(room_graph, makecol(60, 70, 90)), clear_to_color(stand_frame, makecol(200, 150, 120));
   clear_to_color(piece, makecol(120, 90, 60));
