@@ -8,21 +8,13 @@
 namespace room_probe {
 
 P area_of(const char* room, int tx, int ty, int hx, int hy) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
+  room_name = room, hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
   allow_click();
   return {true_x, true_y};
 }
 
 std::vector<P> waypoints_of(const char* room, int hx, int hy, int tx, int ty) {
-  room_name = room;
-  hero_x = hx;
-  hero_y = hy;
-  true_x = tx;
-  true_y = ty;
+  room_name = room, hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
   for (int k = 0; k < kWaypoints; ++k) click_x[k] = click_y[k] = -1;
   extra_click();
   std::vector<P> w;
