@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
 namespace room_probe {
 
 using P = std::pair<int, int>;
