@@ -1,24 +1,18 @@
-// Helpers of the dialogue tests: a headless game standing in a room, and the
-// checks every conversation table must pass.
+// Helpers of the dialogue tests: a headless game standing in a room, and the checks every conversation table
+// must pass.
 #pragma once
-
 #include <string>
 #include <vector>
-
 namespace dialogue_support {
 
-// A fresh headless game with the start-up data loaded (pictures, pointer,
-// font), the new game's variables set and `room` loaded as a room change does.
+// A fresh headless game with the start-up data loaded, the new game's variables set and `room` loaded as a
+// room change does.
 void stand_in_room(const char* room);
-// Just the game font in pv_font (and a frame buffer), for text checks.
-void load_font();
-// Width of `line` in the game font (load_font() first).
-int line_width(const char* line);
+void load_font();  // just the game font in pv_font (and a frame buffer), for text checks
 
-// What is wrong with the conversation trees now in the tables, one message
-// per fault naming the room, the person, the node and the line: a sentence
-// deeper than four levels, a line wider than the band from x 40 to x 600, a
-// sentence whose parent holds none, or one that counts below 1.
+// What is wrong with the conversation trees in the tables, one message per fault naming room, person, node
+// and line: a sentence deeper than four levels, a line wider than the band from x 40 to x 600, a sentence
+// whose parent holds none, or one that counts below 1.
 std::vector<std::string> talk_tree_problems(const char* room);
 // A row of the room's override table that changes a node without a sentence.
 std::vector<std::string> talk_override_problems(const char* room);
