@@ -1,7 +1,5 @@
 #include "support/dialogue_support.h"
-
 #include <allegro.h>
-
 #include "dialogue/talk.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -14,8 +12,8 @@ namespace dialogue_support {
 
 namespace {
 
-// The start-up datafiles, loaded once per test process (reset_world() forgets
-// the pointers; the data never changes): walk, talkf, general, cursor, objects, font.
+// The start-up datafiles (walk, talkf, general, cursor, objects, font), loaded once per test process:
+// reset_world() forgets the pointers, the data never changes.
 DATAFILE** startup_data() {
   static DATAFILE* d[6] = {};
   if (!d[5]) {
@@ -27,6 +25,7 @@ DATAFILE** startup_data() {
 }
 
 std::string where(const char* room, const std::string& what) { return std::string("room ") + room + ", " + what; }
+int line_width(const char* line) { return (line && line[0]) ? text_length(pv_font, line) : 0; }
 
 }  // namespace
 
@@ -35,9 +34,7 @@ void stand_in_room(const char* room) {
   init_hardware();
   DATAFILE** d = startup_data();
   walk_dat = d[0], talkf_dat = d[1], general_dat = d[2], cursor_dat = d[3], objects_dat = d[4], font_dat = d[5];
-  load_general_data();
-  init_general_variables();
-  text_speed = 50;
+  load_general_data(), init_general_variables(), text_speed = 50;
   test_support::load_room_named(room);
 }
 
@@ -47,13 +44,11 @@ void load_font() {
   if (!memory_screen) memory_screen = create_bitmap(640, 480);
 }
 
-int line_width(const char* line) { return (line && line[0]) ? text_length(pv_font, line) : 0; }
-
 std::string line_problem(const char* room, const std::string& what, const char* line) {
   const int w = line_width(line);
-  if (w <= 600 - 40) return "";
-  return where(room, what) + ": \"" + line + "\" is " + std::to_string(w) +
-         " px wide, wider than the band from 40 to 600";
+  return w <= 600 - 40 ? ""
+                       : where(room, what) + ": \"" + line + "\" is " + std::to_string(w) +
+                             " px wide, wider than the band from 40 to 600";
 }
 
 std::vector<std::string> talk_tree_problems(const char* room) {
