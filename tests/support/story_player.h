@@ -1,18 +1,13 @@
-// A scripted player for the story tests: the game played headless through its
-// own main loop with real clicks, one move at a time (p.exit_to("kicker");
-// p.talk("FrizzeRol", {"3", "3.1"}); p.use_item("tool", "case00")). Every move
-// clicks where a player would (on the thing and on nothing else) and runs
-// passes until the hero stands still again; a probe answers conversation menus
-// and the bag after every frame. A move that cannot be made or does not end in
-// time fails the test with the move's name and stops the play (headless::Stopped).
+// A scripted player for the story tests: the game played headless through its main loop with real clicks,
+// one move at a time (p.exit_to("kicker"); p.talk("FrizzeRol", {"3", "3.1"}); p.use_item("tool", "case00")),
+// each clicking where a player would and running passes until the hero stands still; a probe answers menus
+// and the bag. A move that cannot be made or end in time fails the test, named, and stops the play.
 #pragma once
-
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
-
 namespace story {
 
 class Player {
@@ -28,8 +23,8 @@ class Player {
   void use(const char* piece);       // the use verb
   void use_item(const char* item, const char* piece);   // from the bag onto the piece
   void give(const char* item, const char* person);      // from the bag onto the person
-  // Talk to a person and choose the sentences at these paths ("3", "3.1",
-  // ...), each in the menu it is offered in; the conversation ends with the last.
+  // Talk to a person and choose the sentences at these paths ("3", "3.1", ...), each in the menu it is
+  // offered in; the conversation ends with the last.
   void talk(const char* person, std::initializer_list<const char*> path);
   void combine(const char* held, const char* on);  // in the bag; the product goes back
   void stow();    // a right click: the carried item back into the bag
