@@ -1,10 +1,7 @@
 #include "support/story_player.h"
-
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
-
 #include "dialogue/talk.h"
 #include "interaction/inventory.h"
 #include "menus/screen_layout.h"
@@ -17,15 +14,11 @@ namespace story {
 
 namespace {
 
-using screen_layout::kBagHit;
-using screen_layout::kCursorHotSpot;
-using screen_layout::kVerbHit;
+using screen_layout::kBagHit, screen_layout::kCursorHotSpot, screen_layout::kVerbHit;
 using Box = screen_layout::Rect;
 
-// A press is held 40 ms; one move may take three minutes of game time; the
-// hand rests 120 ms between two clicks, so the screens see the button up.
-constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120;
-constexpr int kTakeVerb = 1, kUseVerb = 2;
+// A press is held 40 ms; a move may take three minutes of game time; the hand rests 120 ms between clicks.
+constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120, kTakeVerb = 1, kUseVerb = 2;
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 int mid_x(const Box& b) { return (b.x1 + b.x2) / 2; }
@@ -66,15 +59,14 @@ bool idle() {
          change_room == -1 && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) && click == kClickFree;
 }
 
-// What the probe answers inside a pass, after every frame: the conversation's
-// menu (the options still to choose), the open bag (steps run in order). A
-// new player starts it afresh, with the clock of a new game.
+// What the probe answers after every frame of a pass: the conversation's menu (the options still to choose)
+// and the open bag (steps run in order). A new player starts it afresh.
 struct Probe {
   std::vector<std::string> menu;
   size_t menu_next = 0, bag_next = 0;
-  bool menu_clicked = false;
   std::vector<std::pair<std::function<bool()>, std::function<void()>>> bag;
   std::string failure;
+  bool menu_clicked = false;
   int released_at = 0;  // when its last click is let go; the next waits for it
 } probe;
 
@@ -85,8 +77,7 @@ void fails(const std::string& why) {
 
 void click_at(int mx, int my, int button = 1) {
   const int t = headless::now() + 2;
-  headless::mouse_at(t, mx, my, button);
-  headless::mouse_at(probe.released_at = t + kHoldMs, mx, my, 0);
+  headless::mouse_at(t, mx, my, button), headless::mouse_at(probe.released_at = t + kHoldMs, mx, my, 0);
 }
 
 bool button_free() { return headless::now() > probe.released_at + kPauseMs && !(mouse_b & 3); }
@@ -107,20 +98,16 @@ void on_frame() {
     if (p.menu_next >= p.menu.size()) fails("the conversation goes on after the last sentence chosen");
     const int c = p.menu[p.menu_next].back() - '0';
     if (rows_before(c + 1) == rows_before(c)) fails("the menu does not offer " + p.menu[p.menu_next]);
-    ++p.menu_next;
-    p.menu_clicked = true;
+    ++p.menu_next, p.menu_clicked = true;
     // The middle of the option's first line: the options stack up from the bottom.
     click_at(100, kMenuBottom - kTextRow * (all - rows_before(c)) + kTextRow / 2);
   }
   if (inv_menu == 1 && p.bag_next < p.bag.size() && button_free() && p.bag[p.bag_next].first())
     p.bag[p.bag_next++].second();
-  // After the shower the time machine's closing screen waits for a click
-  // (and Escape) until the program ends.
+  // After the shower the time machine's closing screen waits for a click (and Escape) until the program ends.
   if (story_douche == 1 && button_free()) {
-    click_at(320, 240);
-    headless::key_at(headless::now() + 2, (KEY_ESC << 8) | 27);
-    headless::key_down(headless::now() + 2, KEY_ESC);
-    headless::key_up(headless::now() + 20, KEY_ESC);
+    click_at(320, 240), headless::key_at(headless::now() + 2, (KEY_ESC << 8) | 27);
+    headless::key_down(headless::now() + 2, KEY_ESC), headless::key_up(headless::now() + 20, KEY_ESC);
   }
 }
 
@@ -128,8 +115,7 @@ void click_bag_slot(const std::string& item) {
   const int i = bag_slot(item.c_str());
   if (i < 0) fails("the bag holds no " + item);
   int sx = 0, sy = 0;
-  inventory_slot_position(i, &sx, &sy);
-  click_at(sx + 20, sy + 20);
+  inventory_slot_position(i, &sx, &sy), click_at(sx + 20, sy + 20);
 }
 
 int slot_in(const char* name, int n, const int* present, const text* names) {
@@ -147,20 +133,18 @@ int bag_slot(const char* name) { return slot_in(name, invent_nr, nullptr, invent
 Player::Player() { probe = Probe{}; headless::on_present(on_frame); }
 Player::~Player() { headless::on_present(nullptr); }
 
-// One pass first, so the story's checks have set up the room as the player
-// sees it; then the carried item back into the bag, unless `keep` it.
+// One pass first, so the story's checks have set up the room as the player sees it; then the carried item
+// back into the bag, unless `keep` it.
 void Player::begin(const std::string& what, bool keep) {
   move_ = what;
   if (!probe.failure.empty()) headless::stop();
-  headless::set_time_limit(headless::now() + kMoveMs);
-  main_loop_pass();
+  headless::set_time_limit(headless::now() + kMoveMs), main_loop_pass();
   if (!keep) stow();
 }
 
 void Player::fail(const std::string& why) { fails(move_ + ": " + why); }
 
-// Passes until the hero stands still and nothing goes on (with `scenes`, also
-// until the story's two-pass scenes have played).
+// Passes until the hero stands still and nothing goes on (with `scenes`, until the two-pass scenes played).
 void Player::wait_idle(int ms, bool scenes) {
   const int until = headless::now() + ms;
   while (!idle() || (scenes && (story_zirud_talk != 0 || story_hero_uff != 0))) {
@@ -180,8 +164,7 @@ void Player::press(int x, int y, int button) {
   if (!probe.failure.empty()) headless::stop();
 }
 
-// From the middle of the box outwards, the first hot spot on this thing alone
-// whose pointer is on no door and no button.
+// From the middle of the box outwards, the first hot spot on this thing alone, its pointer on no door or button.
 void Player::click_thing(bool person, int slot) {
   const Box box = box_of(person, slot);
   const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
@@ -193,24 +176,21 @@ void Player::click_thing(bool person, int slot) {
         if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(hx, hy) || mx < 0 || my < 0 || mx >= 640 ||
             my >= 480 || over_button(mx, my) || on_exit(mx, my) || on_other_thing(hx, hy, person, slot))
           continue;
-        press(mx, my);
-        return;
+        return press(mx, my);
       }
   fail("no point to click that is on it alone");
 }
 
 void Player::stow() {
   if (mouse_status <= kModeUse) return;
-  press(std::clamp(hero_x, 100, 500), std::clamp(hero_y - 60, 100, 300), 2);
-  wait_idle();
+  press(std::clamp(hero_x, 100, 500), std::clamp(hero_y - 60, 100, 300), 2), wait_idle();
   if (carrying_item()) fail("the carried item did not go back into the bag");
 }
 
 void Player::walk(int x, int y) {
   begin("walk to " + std::to_string(x) + ", " + std::to_string(y));
   if (on_exit(x, y) || !free_floor(x, y)) fail("that is not a point on the floor");
-  press(x, y);
-  wait_idle();
+  press(x, y), wait_idle();
 }
 
 void Player::try_exit(int k) {
@@ -218,11 +198,8 @@ void Player::try_exit(int k) {
   if (k < 0 || k >= exit_nr) fail("the room has no such door");
   for (int my = exit_y[k] + 1; my < exit_y2[k]; my += 3)
     for (int mx = exit_x[k] + 1; mx < exit_x2[k]; mx += 3)
-      if (free_floor(mx, my) && !on_exit(mx, my, k + 1)) {  // a later door wins where two overlap
-        press(mx, my);
-        wait_idle();
-        return;
-      }
+      if (free_floor(mx, my) && !on_exit(mx, my, k + 1))  // a later door wins where two overlap
+        return press(mx, my), wait_idle();
   fail("no point of the door is free to click");
 }
 
@@ -233,20 +210,18 @@ void Player::exit_to(const char* room) {
   for (int e = 0; e < exit_nr; ++e)
     if (same(new_room[e], room) && go_through[e] == 1) k = e;
   if (k < 0) fail("no open door leads there");
-  try_exit(k);
-  move_ = what;
+  try_exit(k), move_ = what;
   if (!same(room_name, room)) fail("still in " + from);
 }
 
-// A click on the piece or person `name` (after the panel's verb `verb`, which
-// puts the pointer in `mode`), then passes until the hero has done it.
+// A click on the piece or person `name` (after the panel's verb `verb`, which puts the pointer in `mode`),
+// then passes until the hero has done it.
 void Player::click_on(bool person, const char* name, int verb, int mode) {
   const int i = person ? person_slot(name) : piece_slot(name);
   if (i < 0) fail(person ? "no such person here" : "no such piece here");
   if (verb >= 0) press(mid_x(kVerbHit[verb]), mid_y(kVerbHit[verb]));
   if (verb >= 0 && mouse_status != mode) fail("the verb was not chosen");
-  click_thing(person, i);
-  wait_idle();
+  click_thing(person, i), wait_idle();
 }
 
 void Player::look(const char* piece) { begin(std::string("look at ") + piece); click_on(false, piece); }
@@ -255,10 +230,8 @@ void Player::use(const char* piece) { begin(std::string("use ") + piece); click_
 
 // Opens the bag, runs `plan` in it and waits until it is closed again.
 void Player::in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan) {
-  probe.bag = std::move(plan);
-  probe.bag_next = 0;
-  press(mid_x(kBagHit), mid_y(kBagHit));
-  wait_idle();
+  probe.bag = std::move(plan), probe.bag_next = 0;
+  press(mid_x(kBagHit), mid_y(kBagHit)), wait_idle();
 }
 
 // `item` out of the bag onto the pointer (unless it is there already).
@@ -273,24 +246,18 @@ void Player::pick_from_bag(const char* item) {
 }
 
 void Player::use_item(const char* item, const char* piece) {
-  begin(std::string("use ") + item + " on " + piece, true);
-  pick_from_bag(item);
-  click_on(false, piece);
+  begin(std::string("use ") + item + " on " + piece, true), pick_from_bag(item), click_on(false, piece);
 }
 void Player::give(const char* item, const char* person) {
-  begin(std::string("give ") + item + " to " + person, true);
-  pick_from_bag(item);
-  click_on(true, person);
+  begin(std::string("give ") + item + " to " + person, true), pick_from_bag(item), click_on(true, person);
 }
 
 void Player::talk(const char* person, std::initializer_list<const char*> path) {
   std::string what = std::string("talk to ") + person + ", choose";
   for (const char* p : path) what += std::string(" ") + p;
   probe.menu.assign(path.begin(), path.end());
-  probe.menu_next = 0;
-  probe.menu_clicked = false;
-  begin(what);
-  click_on(true, person);
+  probe.menu_next = 0, probe.menu_clicked = false;
+  begin(what), click_on(true, person);
   if (probe.menu_next != path.size()) fail("the conversation ended before " + probe.menu[probe.menu_next]);
 }
 
@@ -298,8 +265,7 @@ void Player::combine(const char* held, const char* on) {
   begin(std::string("combine ") + held + " with " + on);
   if (bag_slot(held) < 0 || bag_slot(on) < 0) fail("the bag does not hold both");
   const std::string a = held, b = on;
-  // The product goes back into the bag (a click where no item and no button
-  // is), and the bag is closed.
+  // The product goes back into the bag (a click on no item and no button), and the bag is closed.
   in_bag({{[] { return !carrying_item(); }, [a] { click_bag_slot(a); }},
           {[a] { return carrying_item() && same(arrow_obj, a.c_str()); }, [b] { click_bag_slot(b); }},
           {[a] { return carrying_item() && !same(arrow_obj, a.c_str()); }, [] { click_at(600, 60); }},
@@ -307,9 +273,6 @@ void Player::combine(const char* held, const char* on) {
   if (probe.bag_next != probe.bag.size()) fail("the two did not combine");
 }
 
-void Player::settle() {
-  begin("wait", true);
-  wait_idle(kMoveMs, true);
-}
+void Player::settle() { begin("wait", true), wait_idle(kMoveMs, true); }
 
 }  // namespace story
