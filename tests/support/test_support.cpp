@@ -1,10 +1,8 @@
 #include "support/test_support.h"
-
 #include <dlfcn.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -13,17 +11,14 @@
 #include <fstream>
 #include <system_error>
 #include <unordered_set>
-
 #include "rooms/rooms.h"
 #include "shell/game.h"
 #include "shell/world.h"
 
 #ifndef PELVARO_BENCH
-// Unpacking some sixty datafiles was most of a whole-game start's time: the
-// generated data files are unpacked once per test process, and every load gets
-// its own copies of the pictures (the game may draw on them), fonts shared. A
-// test's damaged copy, and any file with PELVARO_NO_DATA_CACHE set, goes to the
-// library's loader, as everything does in the benchmarks (PELVARO_BENCH).
+// The generated data files are unpacked once per test process (that was most of a game's start), each load
+// getting its own copies of the pictures, fonts shared. A test's damaged copy, any file with
+// PELVARO_NO_DATA_CACHE set, and everything in the benchmarks (PELVARO_BENCH) go to the library's loader.
 namespace {
 
 std::unordered_set<DATAFILE*> copies;
@@ -49,8 +44,7 @@ void free_copy(DATAFILE* dat) {
     if (d->type == DAT_BITMAP) destroy_bitmap(static_cast<BITMAP*>(d->dat));
     if (d->type == DAT_FILE) free_copy(static_cast<DATAFILE*>(d->dat));
   }
-  copies.erase(dat);
-  std::free(dat);
+  copies.erase(dat), std::free(dat);
 }
 
 }  // namespace
@@ -82,16 +76,14 @@ void ensure_allegro() { headless::ensure_allegro(); }
 
 namespace {
 
-// The per-test folders: one at a time per process, named after the process,
-// removed when the next one is made and when the process ends (a crashed
-// process's folder by the next test process that finds it). They lie in memory
-// (/dev/shm) unless $TMPDIR says otherwise: a game writes 25 MB of state files.
+// One per-test folder at a time per process, named after it, removed when the next is made, when the process
+// ends, or (after a crash) by the next test process. In /dev/shm unless $TMPDIR says otherwise: a game writes
+// 25 MB of state files.
 std::string current_dir, home_dir;
 pid_t owner = 0;
 
 std::string temp_root() {
-  const char* t = std::getenv("TMPDIR");
-  if (t && *t) return t;
+  if (const char* t = std::getenv("TMPDIR"); t && *t) return t;
 #ifdef PELVARO_BENCH
   return "/tmp";
 #else
@@ -103,16 +95,14 @@ void remove_current_dir() {
   if (current_dir.empty() || getpid() != owner) return;  // a forked child shares its parent's
   if (!home_dir.empty()) (void)!chdir(home_dir.c_str());
   std::error_code ec;
-  std::filesystem::remove_all(current_dir, ec);
-  current_dir.clear();
+  std::filesystem::remove_all(current_dir, ec), current_dir.clear();
 }
 
 // Only "pelvaro-test-<pid>-XXXXXX", and only when that process is gone.
 void remove_folders_of_ended_processes() {
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(temp_root(), ec)) {
-    long pid = 0;
-    char dash = 0;
+    long pid = 0; char dash = 0;
     if (std::sscanf(entry.path().filename().c_str(), "pelvaro-test-%ld%c", &pid, &dash) == 2 && dash == '-' &&
         pid > 0 && pid != getpid() && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
       std::filesystem::remove_all(entry.path(), ec);
@@ -122,16 +112,12 @@ void remove_folders_of_ended_processes() {
 }  // namespace
 
 void fresh_game(int step_ms) {
-  reset_world();
-  headless::reset(step_ms);
+  reset_world(), headless::reset(step_ms);
   if (owner != getpid()) {
-    owner = getpid();
-    home_dir = std::filesystem::current_path().string();
-    current_dir.clear();
+    owner = getpid(), home_dir = std::filesystem::current_path().string(), current_dir.clear();
     std::atexit(remove_current_dir);
   }
-  remove_current_dir();
-  remove_folders_of_ended_processes();
+  remove_current_dir(), remove_folders_of_ended_processes();
   std::string dir = temp_root() + "/pelvaro-test-" + std::to_string(getpid()) + "-XXXXXX";
   if (!mkdtemp(dir.data())) std::abort();
   current_dir = dir;
@@ -149,19 +135,14 @@ double shown_share(BITMAP* frame, BITMAP* picture, int at_x, int at_y) {
   for (int yy = 0; yy < picture->h; ++yy)
     for (int xx = 0; xx < picture->w; ++xx) {
       const int want = getpixel(picture, xx, yy);
-      if (want == bitmap_mask_color(picture)) continue;
-      ++opaque;
-      same += getpixel(frame, at_x + xx, at_y + yy) == want;
+      if (want != bitmap_mask_color(picture)) ++opaque, same += getpixel(frame, at_x + xx, at_y + yy) == want;
     }
   return opaque ? static_cast<double>(same) / opaque : 0.0;
 }
 
 void load_room_named(const char* room) {
-  room_name = room;
-  change_room = 0;
-  forget_loaded_animations();
-  load_new_room();
-  change_room = -1;
+  room_name = room, change_room = 0;
+  forget_loaded_animations(), load_new_room(), change_room = -1;
 }
 
 std::string here(const std::string& name) { return std::filesystem::current_path().string() + "/" + name; }
@@ -171,21 +152,19 @@ std::string read_file(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void write_file(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
+void write_file(const std::string& path, const std::string& c) { std::ofstream(path, std::ios::binary) << c; }
 
 void copy_data_file(const std::string& name, long length) {
   namespace fs = std::filesystem;
   const std::string dir = name.substr(0, name.find('/'));
   if (dir != name && fs::is_symlink(dir)) {
-    fs::remove(dir);
-    fs::create_directory(dir);
+    fs::remove(dir), fs::create_directory(dir);
     for (const auto& e : fs::directory_iterator(std::string(PELVARO_DATA_DIR) + "/" + dir))
       fs::create_symlink(e.path(), dir + "/" + e.path().filename().string());
   }
   std::string content = read_file(std::string(PELVARO_DATA_DIR) + "/" + name);
   if (length >= 0) content.resize(std::min(content.size(), static_cast<size_t>(length)));
-  unlink(name.c_str());
-  write_file(name, content);
+  unlink(name.c_str()), write_file(name, content);
 }
 
 std::map<std::string, std::string> folder_snapshot(const std::vector<std::string>& except) {
@@ -206,15 +185,10 @@ std::map<std::string, std::string> folder_snapshot(const std::vector<std::string
 }
 
 int run_program(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const headless::ProgramEnded& e) {
-    return e.status;
-  } catch (const headless::Stopped&) {
-    return -2;
-  } catch (const headless::TimedOut&) {
-    return -3;
-  }
+  try { body(); }
+  catch (const headless::ProgramEnded& e) { return e.status; }
+  catch (const headless::Stopped&) { return -2; }
+  catch (const headless::TimedOut&) { return -3; }
   return -1;
 }
 
@@ -231,8 +205,7 @@ Player& Player::click_when(std::function<bool()> when, int x, int y, int hold_ms
 }
 
 Player& Player::then(std::function<bool()> when, std::function<void()> act) {
-  steps_->push_back(Step{std::move(when), std::move(act)});
-  return *this;
+  return steps_->push_back(Step{std::move(when), std::move(act)}), *this;
 }
 
 bool in_main_menu() { return menu_dat != nullptr; }
@@ -243,8 +216,7 @@ int play_to_main_loop(int argc, const char* arg1) {
   Player player;
   player.click_when(in_main_menu, 150, 175)
       .click_when(in_intro, 320, 240)
-      // The opening scene has tests of its own; here Escape hurries it on,
-      // as a player may, and every change it makes is still made.
+      // The opening scene has tests of its own; Escape hurries it on, and all its changes are still made.
       .then([] { return video_active == 1; }, [] { headless::key_at(headless::now() + 1, KEY_ESC << 8 | 27); })
       .then(in_main_loop, [] { headless::stop(); });
   static char name[] = "game";
@@ -256,9 +228,7 @@ int stand_in_main_loop(int passes) {
   fresh_game();
   const int status = play_to_main_loop();
   headless::on_present(nullptr);
-  mouse_x = 320;
-  mouse_y = 300;
-  mouse_b = 0;
+  mouse_x = 320; mouse_y = 300; mouse_b = 0;
   for (int i = 0; i < passes && status == -2; ++i) main_loop_pass();
   return status;
 }
