@@ -1,8 +1,6 @@
-// The window fitted to the desktop, the mouse taken back into the 640 x 480
-// picture, and the mouse as the game sees it: steady between polls, and no
-// press lost between two of them.
+// The window fitted to the desktop, the mouse taken back into the 640 x 480 picture, and the mouse as the
+// game sees it: steady between polls, and no press lost between two of them.
 #include <gtest/gtest.h>
-
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/window_fit.h"
@@ -11,30 +9,20 @@
 using namespace window_fit;
 
 TEST(WindowFit, TheLargestWholeScaleWhoseWindowFitsTheDesktop) {
-  const struct {
-    int w, h, window, screen;
-  } cases[] = {
-      {800, 600, 1, 1},   {1366, 768, 1, 1},   {1920, 1080, 2, 2}, {3840, 2160, 4, 4},
-      // The window's frame needs room that the full screen does not.
-      {1280, 960, 1, 2},  {2560, 1440, 2, 3},  {640, 480, 1, 1},
-      // Smaller than the picture, or unknown: the plain window.
-      {640, 400, 1, 1},   {0, 0, 1, 1},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(largest_window_scale(c.w, c.h), c.window) << c.w << " x " << c.h;
-    EXPECT_EQ(largest_screen_scale(c.w, c.h), c.screen) << c.w << " x " << c.h;
-  }
+  const struct { int w, h, window, screen; } cases[] = {
+      {800, 600, 1, 1}, {1366, 768, 1, 1}, {1920, 1080, 2, 2}, {3840, 2160, 4, 4}, {640, 480, 1, 1},
+      // The window's frame needs room that the full screen does not; smaller or unknown: the plain window.
+      {1280, 960, 1, 2}, {2560, 1440, 2, 3}, {640, 400, 1, 1}, {0, 0, 1, 1}};
+  for (const auto& c : cases)
+    EXPECT_EQ(std::pair(largest_window_scale(c.w, c.h), largest_screen_scale(c.w, c.h)), std::pair(c.window, c.screen))
+        << c.w << " x " << c.h;
   EXPECT_EQ(largest_window_scale(100000, 100000), 8) << "never more than the largest factor offered";
-  const auto p = centred(1920, 1080, 2);
-  EXPECT_EQ(std::vector<int>({p.scale, p.x, p.y}), std::vector<int>({2, 320, 60}));
-  const auto q = centred(640, 480, 1);
-  EXPECT_EQ(std::vector<int>({q.x, q.y}), std::vector<int>({0, 0}));
+  const auto p = centred(1920, 1080, 2), q = centred(640, 480, 1);
+  EXPECT_EQ(std::vector<int>({p.scale, p.x, p.y, q.x, q.y}), std::vector<int>({2, 320, 60, 0, 0}));
 }
 
 TEST(WindowFit, TheMouseInTheScaledWindowOrOnTheBorderStandsOnThePicture) {
-  const struct {
-    int at, offset, scale, size, game;
-  } cases[] = {
+  const struct { int at, offset, scale, size, game; } cases[] = {
       // A 1280 x 960 window (scale 2), a 1920 x 1440 window (scale 3), the plain one.
       {0, 0, 2, 640, 0},      {1, 0, 2, 640, 0},      {1279, 0, 2, 640, 639}, {959, 0, 2, 480, 479},
       {1919, 0, 3, 640, 639}, {1439, 0, 3, 480, 479}, {3, 0, 3, 640, 1},      {639, 0, 1, 640, 639},
@@ -43,16 +31,13 @@ TEST(WindowFit, TheMouseInTheScaledWindowOrOnTheBorderStandsOnThePicture) {
       // black border the mouse stands on the nearest edge.
       {0, 320, 2, 640, 0},    {320, 320, 2, 640, 0},  {321, 320, 2, 640, 0},  {322, 320, 2, 640, 1},
       {1599, 320, 2, 640, 639}, {1600, 320, 2, 640, 639}, {1919, 320, 2, 640, 639}, {59, 60, 2, 480, 0},
-      {1019, 60, 2, 480, 479}, {1020, 60, 2, 480, 479}, {1079, 60, 2, 480, 479},
-  };
+      {1019, 60, 2, 480, 479}, {1020, 60, 2, 480, 479}, {1079, 60, 2, 480, 479}};
   for (const auto& c : cases)
     EXPECT_EQ(to_game(c.at, c.offset, c.scale, c.size), c.game) << c.at << " at " << c.offset << ", scale " << c.scale;
 }
 
 // Moves the clock past `ms` without polling the mouse.
-static void wait_until(int ms) {
-  while (headless::now() < ms) platform_clock_ms();
-}
+static void wait_until(int ms) { while (headless::now() < ms) platform_clock_ms(); }
 
 TEST(MouseLatch, APressBetweenTwoPollsReadsAsDownInOnePollAndAHeldOneUntilLetGo) {
   test_support::fresh_game();
@@ -68,21 +53,18 @@ TEST(MouseLatch, APressBetweenTwoPollsReadsAsDownInOnePollAndAHeldOneUntilLetGo)
   headless::mouse_at(headless::now() + 6, 100, 200, 0);
   wait_until(headless::now() + 10);
   platform_poll_mouse();
-  EXPECT_EQ(mouse_b, 2);
+  const int right = mouse_b;
   platform_poll_mouse();
-  EXPECT_EQ(mouse_b, 0);
+  EXPECT_EQ(std::pair(right, mouse_b), std::pair(2, 0));
 
   // Held from 200 to 300: down at every poll, up at the first after.
-  headless::mouse_at(200, 50, 60, 1);
-  headless::mouse_at(300, 50, 60, 0);
-  wait_until(200);
+  headless::mouse_at(200, 50, 60, 1), headless::mouse_at(300, 50, 60, 0), wait_until(200);
   int polls = 0;
   for (; headless::now() < 299; ++polls) {
     platform_poll_mouse();
     ASSERT_EQ(mouse_b, 1) << "at " << headless::now();
   }
   EXPECT_GT(polls, 40);
-  wait_until(300);
-  platform_poll_mouse();
+  wait_until(300), platform_poll_mouse();
   EXPECT_EQ(mouse_b, 0) << "a release with no press since the last poll shows at once";
 }
