@@ -1,11 +1,9 @@
 // Whole conversations in biolog played by clicking the menu: the old school's shared conversation, a button held
 // on an option, a level left with nothing to offer, a person with nothing to say.
 #include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <vector>
-
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
 #include "platform/headless.h"
@@ -14,9 +12,9 @@
 #include "support/test_support.h"
 
 using talk_fixtures::put;
+using V = std::vector<int>;
 
 namespace {
-
 std::vector<std::string> said;  // who spoke, in turn: "hero:<option>", "person:<option>"
 
 // Notes who speaks now; a step of the scripted player that never acts, so it can watch every present.
@@ -35,22 +33,17 @@ std::function<bool()> menu_offers(std::string rows) {
 
 class Conversation : public testing::Test {
  protected:
-  void SetUp() override {
-    dialogue_support::stand_in_room("biolog");
-    begin();
-  }
+  void SetUp() override { dialogue_support::stand_in_room("biolog"), begin(); }
   // The hero beside the teacher, about to talk to him.
   static void begin() {
     text_speed = 1, hero_x = 200, hero_y = 345, talk_goto = talk_nr = 0, talk_direction = talk_pers_dir[0];
-    action = mouse_status = 3;
-    headless::set_time_limit(headless::now() + 60000);
+    action = mouse_status = 3, headless::set_time_limit(headless::now() + 60000);
   }
   static int talk() { return test_support::run_program([] { init_talk(); }); }
 };
 
 constexpr const char* kTop =
     "Ekelbatz !!!!!|Wei geet et ?|Wat gett et haut an der Kantin ?|Weini ass den naechsten Test ?|Ech muss goen. Vuri.";
-
 }  // namespace
 
 TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDelaysTheExchange) {
@@ -65,11 +58,10 @@ TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDel
   EXPECT_EQ(talk(), -1) << "the conversation ended by itself";
   // Every choice is an exchange, the one that opened the sub-menu too.
   EXPECT_EQ(said, (std::vector<std::string>{"hero:4", "person:4", "hero:1", "person:1", "hero:2", "person:2"}));
-  EXPECT_EQ((std::vector<int>{talk_node(0, talk_path("4")).s_present, talk_node(0, talk_path("1")).s_present}),
-            (std::vector<int>{0, 1})) << "4 used up, 1 kept";
+  EXPECT_EQ((V{talk_node(0, talk_path("4")).s_present, talk_node(0, talk_path("1")).s_present}),
+            (V{0, 1})) << "4 used up, 1 kept";
   // Everything is as it was before the talk, the pointer ignores the held click.
-  EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr, talk_goto, choice, click, mouse_status}),
-            (std::vector<int>{0, -1, -1, -1, 2, 3}));
+  EXPECT_EQ((V{hidebuttons, talk_nr, talk_goto, choice, click, mouse_status}), (V{0, -1, -1, -1, 2, 3}));
   // Again, option 5 held three seconds: the hero speaks once it is let go.
   begin();
   int pressed_at = -1, first_speech_at = -1;
@@ -88,7 +80,7 @@ TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftCl
   const int before = headless::present_count();
   EXPECT_EQ(talk(), -1);
   EXPECT_EQ(headless::present_count(), before) << "no menu, no speech";
-  EXPECT_EQ((std::vector<int>{hidebuttons, talk_nr}), (std::vector<int>{0, -1}));
+  EXPECT_EQ((V{hidebuttons, talk_nr}), (V{0, -1}));
   // Sentence 1 may be used five times but has one single-use follow-up: once
   // that is used, its level has nothing to offer while 1 itself stays.
   begin();
@@ -99,6 +91,5 @@ TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftCl
       .click_when(menu_offers("eins eins||||"), 100, 440)
       .click_when(menu_offers("eins|Ech muss goen.|||"), 100, 440);
   EXPECT_EQ(talk(), -1);
-  EXPECT_EQ((std::vector<int>{talk_node(0, talk_path("2")).s_present, talk_node(0, talk_path("1")).s_call_nr}),
-            (std::vector<int>{0, 4}));
+  EXPECT_EQ((V{talk_node(0, talk_path("2")).s_present, talk_node(0, talk_path("1")).s_call_nr}), (V{0, 4}));
 }

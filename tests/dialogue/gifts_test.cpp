@@ -1,12 +1,9 @@
 // Gifts and the consequences of conversations in the game's rooms: every answer to a gift, the items taken or
 // exchanged, the flags raised and what they do, and a used-up sentence that stays used across a room change.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
-
 #include <string>
 #include <vector>
-
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "persistence/room_state.h"
@@ -19,7 +16,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 using Lines = std::vector<std::string>;
 using Counts = std::vector<int>;
 
@@ -35,8 +31,7 @@ int present(const char* dotted) { return node(dotted).s_present; }
 void enter(const char* room) {
   dialogue_support::stand_in_room(room);
   mkdir("sav", 0755), mkdir("sav/tmp", 0755);
-  load_new_talking();
-  text_speed = 1;
+  load_new_talking(), text_speed = 1;
   headless::set_time_limit(headless::now() + 600000);
 }
 
@@ -56,20 +51,12 @@ void expect_bag(const char* item, const char* line) {
   EXPECT_STREQ(inventory_obj[0], item);
   EXPECT_STREQ(inv_obj_describe[0][0], line);
 }
-
 }  // namespace
 
 TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAllButTheCanister) {
   const Lines canister = {"Aaah ! Dat ass genee dat wat ech elo brauch", "fir nees a Form ze kommen.", ""};
-  struct Gift {
-    const char* room;
-    const char* item;
-    Lines answer;
-  };
+  struct Gift { const char *room, *item; Lines answer; };
   std::vector<Gift> gifts = {
-      {"biolog", "kanister", canister},          {"class", "kanister", canister},
-      {"future_biolog", "kanister", canister},   {"future_crossing", "kanister", canister},
-      {"future_physik", "kanister", canister},   {"future_physiktp", "kanister", canister},
       {"physik", "kanister",
        {"Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !"}},
       {"future_biolog", "rolle", {TR("Das will ich nicht.", "I don't want it."), "", ""}},
@@ -81,6 +68,8 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
       {"future_physiktp", "rolle",
        {TR("Das hilft mir nicht weiter bei der Zeitmaschine.", "That doesn't help me with the time machine."), "", ""}},
   };
+  for (const char* room : {"biolog", "class", "future_biolog", "future_crossing", "future_physik", "future_physiktp"})
+    gifts.push_back({room, "kanister", canister});
   // In the old school anything but the canister gets no reaction at all.
   for (const char* room : {"biolog", "class", "physik"})
     for (const char* item : {"rolle", "Alkohol", "diamond"}) gifts.push_back({room, item, {"", "", ""}});
@@ -101,8 +90,7 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   // The diamond goes into the machine; the teacher says what is still missing.
   for (int teleskop : {0, 1}) {
     SCOPED_TRACE(teleskop);
-    enter("future_physiktp");
-    story_teleskop = teleskop;
+    enter("future_physiktp"), story_teleskop = teleskop;
     EXPECT_EQ(give("diamond"), -1);
     EXPECT_EQ((Counts{story_diamant, mouse_status}), (Counts{1, kModeWalk}));
     EXPECT_EQ(std::string(arrow_obj) + arrow_describe[0], "") << "the teacher keeps it";
@@ -147,32 +135,22 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
 }
 
 TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
-  enter("future_crossing");
-  cons_gotglasses = 1;
-  cons_sent();
+  enter("future_crossing"), cons_gotglasses = 1, cons_sent();
   EXPECT_EQ((Counts{cons_gotglasses, story_gotglasses, story_bleiloesung}), (Counts{0, 1, 1}));
   expect_bag("glasses", TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."));
-
-  enter("future_chimie");
-  cons_sent();
+  enter("future_chimie"), cons_sent();
   EXPECT_EQ(invent_nr, 0) << "nothing without a raised flag";
-  cons_gotblei = 1;
-  cons_sent();
+  cons_gotblei = 1, cons_sent();
   EXPECT_EQ((Counts{cons_gotblei, story_gotblei}), (Counts{0, 1}));
   expect_bag("bleiloesung",
              TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
   EXPECT_STREQ(inv_obj_describe[0][1], TR("Strahlung.", "radiation."));
-
   // The guard throws the hero out; the assistant leads him to the lab.
-  enter("future_floor2");
-  cons_policemad = 1;
-  cons_sent();
+  enter("future_floor2"), cons_policemad = 1, cons_sent();
   EXPECT_EQ((Counts{cons_policemad, story_hero_uff}), (Counts{0, 2}));
   EXPECT_STREQ(room_name, "future_floor15");
   EXPECT_EQ(hero_x * 1000 + hero_y, 515415);
-  enter("future_physik");
-  cons_adyteleskop = 1;
-  cons_sent();
+  enter("future_physik"), cons_adyteleskop = 1, cons_sent();
   EXPECT_EQ((Counts{cons_adyteleskop, story_adyteleskop, story_zirud_talk}), (Counts{0, 1, 2}));
   EXPECT_STREQ(room_name, "future_physiktp");
   EXPECT_EQ(hero_x * 1000 + hero_y, 320365);

@@ -1,11 +1,9 @@
 // The nine rooms' conversations as entering a room builds them: counts derived from a tree's shape, the rooms'
 // overrides against a table written here, the builds' differences, and what a few choices leave offered.
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
-
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "dialogue/talk_fixtures.h"
@@ -16,7 +14,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 TalkPath path_of(const std::string& dotted) {
   TalkPath p;
   EXPECT_TRUE(parse_talk_path(dotted, p)) << dotted;
@@ -45,18 +42,15 @@ std::set<std::string> offered_at_top(int person) {
 }
 
 bool de() { return std::string(kLanguage) == "de"; }
-
 }  // namespace
 
 TEST(DerivedCounts, EveryLeafCountsOnceUpwardsAndGapsCountAsTheRuleSays) {
-  test_support::fresh_game();
-  erase_talk_data();
+  test_support::fresh_game(), erase_talk_data();
   for (const char* d : {"1", "1.1", "1.3", "2", "2.2", "3", "3.1", "3.1.1", "3.1.1.1", "3.1.1.1.1", "3.1.1.1.2",
                         "3.1.1.1.4", "3.1.1.2", "4"})
     node(0, d).sentence[0] = "x";
   node(7, "1").sentence[0] = node(7, "1.1").sentence[0] = node(7, "1.2").sentence[0] = "y";
-  check_s_present();
-  check_s_call_nr();
+  check_s_present(), check_s_call_nr();
   // 1: two leaves, the gap at 1.2 adds nothing. 2: a missing first follow-up counts 1, then
   // the leaf after it. 3: the fifth level counts up to its first gap. 4: a top-level leaf.
   for (auto [path, uses] : std::initializer_list<std::pair<const char*, int>>{
@@ -70,12 +64,8 @@ TEST(DerivedCounts, EveryLeafCountsOnceUpwardsAndGapsCountAsTheRuleSays) {
 }
 
 TEST(DerivedCounts, ThePhysicsTeachersGreetingDerives7Or6AndIsOverriddenTo1AndTheBuildsDifferInIt) {
-  test_support::fresh_game();
-  room_name = "future_physiktp";
-  erase_talk_data();
-  talking_room();
-  check_s_present();
-  check_s_call_nr();
+  test_support::fresh_game(), room_name = "future_physiktp", erase_talk_data(), talking_room();
+  check_s_present(), check_s_call_nr();
   // game_en has two frightened answers at 1.1, game_de three (the third ends the talk).
   for (auto [path, uses] : std::initializer_list<std::pair<const char*, int>>{
            {"1", TR(7, 6)}, {"1.1", TR(3, 2)}, {"1.2", 3}, {"2", 4}, {"3", 4}, {"3.1.1", 2}})
@@ -90,15 +80,9 @@ TEST(DerivedCounts, ThePhysicsTeachersGreetingDerives7Or6AndIsOverriddenTo1AndTh
 }
 
 namespace {
-
 // One row of the table of the game's conversations.
-struct Row {
-  const char* room;
-  int person, top, deepest;
-  std::set<std::string> repeatable;
-  int repeat_count;
-  std::set<std::string> endings, withheld;
-};
+struct Row { const char* room; int person, top, deepest; std::set<std::string> repeatable; int repeat_count;
+             std::set<std::string> endings, withheld; };
 
 std::vector<Row> conversation_table() {
   std::set<std::string> physiktp_endings = {"4",     "2.4",   "3.3",   "1.3",     "1.1.1",  "1.1.2",
@@ -117,7 +101,6 @@ std::vector<Row> conversation_table() {
        physiktp_endings, {}},
   };
 }
-
 }  // namespace
 
 TEST(RoomConversations, EveryPersonsTreeHasTheCountsEndingsAndWithheldSentencesOfTheTable) {
@@ -196,8 +179,7 @@ TEST(RoomConversations, TheDetectedChoicesRaiseTheirFlagsAndLeaveTheirSentencesO
     EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "3", "4"}));
   }
   // After the access card the teacher offers only 2 and 4, and 2 still opens all its follow-ups.
-  build_talk("future_physiktp");
-  choose(0, "3.1.1.1");
+  build_talk("future_physiktp"), choose(0, "3.1.1.1");
   EXPECT_EQ(cons_gotaccesscard + exit_talk, 2) << "accepting ends the conversation";
   EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "4"}));
   for (const char* follow : {"2.1", "2.2", "2.3", "2.4"}) EXPECT_EQ(node(0, follow).s_present, 1) << follow;
@@ -206,8 +188,7 @@ TEST(RoomConversations, TheDetectedChoicesRaiseTheirFlagsAndLeaveTheirSentencesO
   EXPECT_EQ(talk_fixtures::menu_rows(),
             std::string("|") + node(0, "2").sentence[0] + "||" + node(0, "4").sentence[0] + "|");
   // The others.
-  build_talk("future_physik");
-  choose(0, "4.4.2");
+  build_talk("future_physik"), choose(0, "4.4.2");
   EXPECT_EQ(cons_adyteleskop, 0) << "just curious";
   choose(0, "4.4.1");
   EXPECT_EQ(cons_adyteleskop, 1);
@@ -217,11 +198,9 @@ TEST(RoomConversations, TheDetectedChoicesRaiseTheirFlagsAndLeaveTheirSentencesO
   node(0, "5").s_present = 1;  // offered by the story once the lead is delivered
   choose(0, "5");
   EXPECT_EQ(cons_gotglasses, 1);
-  build_talk("future_chimie");
-  choose(1, "1");
+  build_talk("future_chimie"), choose(1, "1");
   EXPECT_EQ(cons_gotblei, 0) << "the teacher at the bench";
-  node(0, "4").s_present = 1;
-  choose(0, "4");
+  node(0, "4").s_present = 1, choose(0, "4");
   EXPECT_EQ(cons_gotblei, 1);
   EXPECT_EQ(exit_talk, de() ? 1 : 0) << "the solution ends the conversation in game_de only";
 }

@@ -1,13 +1,10 @@
-// What the dialogue shows: the menu's layout and hover band, where a spoken
-// line goes, how long a speech lasts and that a click skips it, and a
-// person's turn towards the hero and back around its reply.
+// What the dialogue shows: the menu's layout and hover band, where a spoken line goes, how long a speech lasts
+// and that a click skips it, and a person's turn towards the hero and back around its reply.
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
-
 #include "dialogue/talk.h"
 #include "interaction/people.h"
 #include "platform/headless.h"
@@ -15,17 +12,16 @@
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
-namespace {
+using V = std::vector<int>;
 
+namespace {
 constexpr int kGreen = 0x3E80;   // 16000
 constexpr int kOrange = 0xF400;  // 128000 kept to 16 bits
 
 int background() { return makecol(40, 40, 120); }
 
 // Where the frame buffer holds pixels of `colour` (or, with `other_than`, of any colour but it).
-struct Ink {
-  int top = 10000, bottom = -1, left = 10000, right = -1, count = 0;
-};
+struct Ink { int top = 10000, bottom = -1, left = 10000, right = -1, count = 0; };
 
 Ink ink(int colour, bool other_than = false) {
   Ink k;
@@ -41,8 +37,7 @@ Ink ink(int colour, bool other_than = false) {
 
 void offer(int c, const char* l0, const char* l1 = "", const char* l2 = "") {
   TalkNode& n = talk_node(0, TalkPath{}.child(c));
-  n.sentence[0] = l0, n.sentence[1] = l1, n.sentence[2] = l2;
-  n.s_present = n.s_call_nr = 1;
+  n.sentence[0] = l0, n.sentence[1] = l1, n.sentence[2] = l2, n.s_present = n.s_call_nr = 1;
 }
 
 // One menu pass with the mouse at (mx, my) and the given buttons.
@@ -53,13 +48,10 @@ int pass(int mx, int my, int buttons = 0) {
 }
 
 using Points = std::initializer_list<std::pair<int, int>>;
-
 }  // namespace
 
 TEST(Menu, OptionsStackUpTo450TwentyPixelsALineAndTheHoverBandIsStrict) {
-  test_support::fresh_game();
-  dialogue_support::load_font();
-  talk_nr = 0;
+  test_support::fresh_game(), dialogue_support::load_font(), talk_nr = 0;
   for (int c = 1; c <= 5; ++c) offer(c, "Eine Frage");
   manage_talk();
   // Five one-line options: 1 is the line from 350 to 370, the other four follow down to 450.
@@ -75,12 +67,12 @@ TEST(Menu, OptionsStackUpTo450TwentyPixelsALineAndTheHoverBandIsStrict) {
     EXPECT_EQ(pass(mx, my, 1), 0) << mx << "," << my;
     EXPECT_EQ(ink(kOrange).count, 0) << mx << "," << my;
   }
-  EXPECT_EQ((std::vector<int>{pass(41, 351, 1), pass(600, 449, 1), pass(600, 449, 0)}), (std::vector<int>{1, 5, 0}))
+  EXPECT_EQ((V{pass(41, 351, 1), pass(600, 449, 1), pass(600, 449, 0)}), (V{1, 5, 0}))
       << "hovering alone picks nothing";
   // Options 1, 3 and 5 alone from 390: 3 is the line from 410 to 430.
   talk_node(0, talk_path("2")).s_present = talk_node(0, talk_path("4")).s_present = 0;
   manage_talk();
-  EXPECT_EQ((std::vector<int>{pass(100, 420, 1), pass(100, 395, 1), pass(100, 385, 1)}), (std::vector<int>{3, 1, 0}));
+  EXPECT_EQ((V{pass(100, 420, 1), pass(100, 395, 1), pass(100, 385, 1)}), (V{3, 1, 0}));
   // A three-line sentence takes 60 pixels: seven lines start at 450 - 7 x 20 = 310, option 2 runs 330..390.
   for (int c : {2, 4}) talk_node(0, TalkPath{}.child(c)).s_present = 1;
   offer(2, "eins", "zwei", "drei");
@@ -99,9 +91,7 @@ TEST(SpeechLayout, ALineIsCentredOnItsAnchorUnlessThatLeavesTheBandFrom40To600) 
 }
 
 TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrangeAtItsAnchor) {
-  test_support::fresh_game();
-  dialogue_support::load_font();
-  choice = 0;
+  test_support::fresh_game(), dialogue_support::load_font(), choice = 0;
   const auto said = [](const char* l0, const char* l2, int ax, int ay) {
     clear_to_color(memory_screen, background());
     input_text[0][0] = l0, input_text[0][1] = "", input_text[0][2] = l2, sentence_x = ax, sentence_y = ay;
@@ -164,11 +154,10 @@ TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBac
   talk_nr = 0, mov_person_nr[0] = 1;
   prepare_person_talk();
   const auto turn = std::find_if(seen.begin(), seen.end(), [](const auto& s) { return s.first == 2; });
-  ASSERT_NE(turn, seen.end());
-  ASSERT_NE(turn, seen.begin());
+  ASSERT_TRUE(turn != seen.end() && turn != seen.begin());
   EXPECT_EQ((turn - 1)->second, 7) << "the turn starts from the marked frame";
   for (auto it = seen.begin(); it != turn; ++it) EXPECT_EQ(it->first, 0);
-  EXPECT_EQ((std::vector<int>{person_anim[0], mov_person_nr[0], mouse_status}), (std::vector<int>{2, 3, 1}))
+  EXPECT_EQ((V{person_anim[0], mov_person_nr[0], mouse_status}), (V{2, 3, 1}))
       << "the four frames of the turn played to the last";
   // A reply is framed by the turn to the hero, the talking loop and the turn back.
   dialogue_support::stand_in_room("biolog");
@@ -180,10 +169,10 @@ TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBac
   });
   text_speed = 3, talk_nr = choice = 0, output_text[0][0] = "Ok, bis geschwenn.";
   talking_npc();
-  EXPECT_EQ(anims, (std::vector<int>{0, 2, 1, 3}));
+  EXPECT_EQ(anims, (V{0, 2, 1, 3}));
   EXPECT_GE(talking_passes, 120);
-  EXPECT_EQ(person_anim[0], 0) << "back to the animation it had";
-  EXPECT_EQ(person_frame_nr[0], idle_frames) << "with its frames reloaded";
+  EXPECT_EQ((V{person_anim[0], person_frame_nr[0]}), (V{0, idle_frames}))
+      << "back to the animation it had, with its frames reloaded";
 }
 
 TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimationsSpeaksAtOnce) {
@@ -195,16 +184,13 @@ TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimatio
   talk_nr = 0, mov_person_nr[0] = 5;
   prepare_person_talk();
   ASSERT_TRUE(!anims.empty() && anims.size() < 2000u);
-  EXPECT_EQ((std::vector<int>{anims.front(), person_anim[0], mov_person_nr[0]}),
-            (std::vector<int>{2, 2, person_frame_nr[0] - 1}));
+  EXPECT_EQ((V{anims.front(), person_anim[0], mov_person_nr[0]}), (V{2, 2, person_frame_nr[0] - 1}));
   // Dori in the physics lab, back from carrying the telescope, has only his idle frames.
-  dialogue_support::stand_in_room("future_physiktp");
-  person_present[1] = 1;
+  dialogue_support::stand_in_room("future_physiktp"), person_present[1] = 1;
   const int idle_frames = person_frame_nr[1];
   text_speed = 2, talk_nr = 1, output_text[0][0] = "Hey ... wou hues de deen hier ?";
   const int before = headless::present_count();
   npc_describe();
   EXPECT_EQ(headless::present_count() - before, 80) << "only the passes of the speech";
-  EXPECT_EQ((std::vector<int>{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}),
-            (std::vector<int>{0, idle_frames, -1, -1}));
+  EXPECT_EQ((V{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}), (V{0, idle_frames, -1, -1}));
 }

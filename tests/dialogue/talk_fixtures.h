@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-
 #include "dialogue/talk.h"
 #include "shell/world.h"
 
@@ -20,10 +19,7 @@ inline void put(int person, const char* dotted, const char* said, const char* an
 
 // The conversation the old school's teachers share (biolog, class, physik; person 0), as the rooms hold it in
 // both builds (each reply's first line): 4 opens 4.1 and 4.2 and counts a use per leaf; 5 and 4.2 end it.
-struct SharedNode {
-  const char *path, *said, *answer;
-  int count, ends;
-};
+struct SharedNode { const char *path, *said, *answer; int count, ends; };
 inline constexpr SharedNode kShared[] = {
     {"1", "Ekelbatz !!!!!", "Selwer Ekelbatz !", 1, 0},
     {"2", "Wei geet et ?", "Et geet. E bessen ze vill Schoul haut.", 1, 0},
@@ -43,5 +39,4 @@ inline std::string menu_rows() {
   for (int c = 1; c <= 5; ++c) rows += std::string(c > 1 ? "|" : "") + (input_text[c][0] ? input_text[c][0] : "");
   return rows;
 }
-
 }  // namespace talk_fixtures

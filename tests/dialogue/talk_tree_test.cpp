@@ -1,15 +1,11 @@
-// The conversation tree: dotted paths, where a node sits in a room's state
-// file, and the tree rules after each choice, run step by step on trees
-// written by hand (no game is started).
+// The conversation tree: dotted paths, where a node sits in a room's state file, and the tree rules after each
+// choice, run step by step on trees written by hand (no game is started).
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
-
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
-
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
 #include "persistence/room_state.h"
@@ -49,25 +45,14 @@ TEST(TalkPath, ANodeFoundByItsPathIsWhereTheRoomStateFileHoldsIt) {
 }
 
 namespace {
+// One step of a conversation (a choice 1..5, or 0: a new conversation with the person starts) and what it leaves:
+// the menu's rows, the path of the open level (branch1..branch5, "" at the top; nullptr: not checked), whether the
+// talk ends, and nodes as "path:uses/offered".
+struct Step { int choose; const char *menu, *where; int ends; const char* nodes; };
 
-// One step of a conversation and what it leaves: the menu's rows, the path
-// of the open level (branch1..branch5, "" at the top; nullptr: not checked),
-// whether the talk ends, and nodes as "path:uses/offered".
-struct Step {
-  int choose;  // 1..5, or 0: a new conversation with the person starts
-  const char *menu, *where;
-  int ends;
-  const char* nodes;
-};
-
-struct TalkRun {
-  const char* rule;
-  int person;
-  // The tree as "path:uses" with "!" for a sentence that ends the talk; each
-  // sentence reads as its path. "shared": the old school's conversation.
-  const char* tree;
-  std::vector<Step> steps;
-};
+// The tree as "path:uses" with "!" for a sentence that ends the talk; each sentence reads as its path.
+// "shared": the old school's conversation.
+struct TalkRun { const char* rule; int person; const char* tree; std::vector<Step> steps; };
 
 void build(int person, const std::string& tree) {
   if (tree == "shared") return talk_fixtures::shared_conversation(person);
@@ -105,30 +90,23 @@ constexpr const char* kTopWithout4 =
 
 const TalkRun kRuns[] = {
     {"the worked run of the shared conversation: a sentence with follow-ups opens them and costs nothing; "
-     "a leaf costs itself and every sentence above it; used up, it goes",
-     0, "shared",
+     "a leaf costs itself and every sentence above it; used up, it goes", 0, "shared",
      {{0, kTop, "", 0, "4:2/1 5:15000/1"},
       {4, "Wat kennt dann dran ?|Dann bleiwen ech muer doheem.|||", "4", 0, "4:2/1 4.1:1/1"},
       {1, "|Dann bleiwen ech muer doheem.|||", "4", 0, "4.1:0/0 4:1/1"},
-      {2, nullptr, "", 1, "4.2:0/0 4:0/0 1:1/1"},
-      {0, kTopWithout4, "", 0, ""},
+      {2, nullptr, "", 1, "4.2:0/0 4:0/0 1:1/1"}, {0, kTopWithout4, "", 0, ""},
       // A repeatable sentence ends the talk and stays offered.
-      {5, nullptr, "", 1, "5:14999/1"},
-      {0, kTopWithout4, "", 0, ""}}},
-    {"levels left empty close, as many as are empty, and an empty top ends the talk", 3,
-     "1:1 1.1:1 1.1.1:1 2:1",
+      {5, nullptr, "", 1, "5:14999/1"}, {0, kTopWithout4, "", 0, ""}}},
+    {"levels left empty close, as many as are empty, and an empty top ends the talk", 3, "1:1 1.1:1 1.1.1:1 2:1",
      {{0, "1|2|||", "", 0, ""}, {1, "1.1||||", "1", 0, "1:1/1"}, {1, "1.1.1||||", "1.1", 0, ""},
-      {1, "|2|||", "", 0, "1:0/0 1.1:0/0 1.1.1:0/0"},
-      {2, nullptr, nullptr, 1, "2:0/0"}}},
+      {1, "|2|||", "", 0, "1:0/0 1.1:0/0 1.1.1:0/0"}, {2, nullptr, nullptr, 1, "2:0/0"}}},
     {"on the fifth level every choice costs itself and all four above and is remembered; with it made, "
-     "the exit test of that level is skipped",
-     0, "1:5 1.1:5 1.1.1:5 1.1.1.1:5 1.1.1.1.1:1! 1.1.1.1.2:3",
+     "the exit test of that level is skipped", 0, "1:5 1.1:5 1.1.1:5 1.1.1.1:5 1.1.1.1.1:1! 1.1.1.1.2:3",
      {{0, "1||||", "", 0, ""}, {1, "1.1||||", "1", 0, ""}, {1, "1.1.1||||", "1.1", 0, ""},
       {1, "1.1.1.1||||", "1.1.1", 0, ""}, {1, "1.1.1.1.1|1.1.1.1.2|||", "1.1.1.1", 0, ""},
       {2, nullptr, "1.1.1.1.2", 0, "1.1.1.1.2:2/1 1.1.1.1:4/1 1.1.1:4/1 1.1:4/1 1:4/1"},
       {1, nullptr, nullptr, 0, ""}}},
 };
-
 }  // namespace
 
 TEST(TalkTreeRules, EachChoiceLeavesTheCountsTheMenuAndTheEndAsTheRulesSay) {

@@ -1,11 +1,9 @@
 // The in-game control panel, reached from the inventory in the first room with the rolling pin in the bag,
 // and the whole road from the bag to the panel and back into the room.
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string>
 #include <vector>
-
 #include "interaction/inventory.h"
 #include "interaction/items.h"
 #include "platform/headless.h"
@@ -16,12 +14,10 @@
 #include "support/test_support.h"
 
 using namespace test_support;
+using V = std::vector<int>;
 
 namespace {
-
-struct Ev {
-  int dt, x, y, buttons;
-};
+struct Ev { int dt, x, y, buttons; };
 
 int schedule(std::initializer_list<Ev> events) {
   int t = headless::now();
@@ -30,10 +26,7 @@ int schedule(std::initializer_list<Ev> events) {
   return t;
 }
 
-int run_invent(std::initializer_list<Ev> events) {
-  schedule(events);
-  return run_program([] { main_invent(); });
-}
+int run_invent(std::initializer_list<Ev> events) { return schedule(events), run_program([] { main_invent(); }); }
 
 // The panel button of the inventory, pressed and let go.
 constexpr Ev kOpenPanel[] = {{30, 200, 375, 1}, {60, 200, 375, 0}};
@@ -55,12 +48,10 @@ class Panel : public testing::Test {
  protected:
   void SetUp() override {
     dialogue_support::stand_in_room("future_floor1");
-    give_item("rolle");
-    text_output = 1, mouse_x = 320, mouse_y = 300, mouse_b = 0;
+    give_item("rolle"), text_output = 1, mouse_x = 320, mouse_y = 300, mouse_b = 0;
     main_loop_pass();
   }
 };
-
 }  // namespace
 
 TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLeadsBack) {
@@ -70,12 +61,8 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLead
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 224, 1}, {40, 640, 224, 1}, {40, 640, 224, 0},
                         {60, 330, 250, 1}, {40, 405, 250, 1}, {40, 405, 250, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
             -1);
-  EXPECT_EQ((std::vector<int>{text_speed, music_vol, headless::sound().midi_volume}),
-            (std::vector<int>{100, 127, 127}));
-
-  text_speed = 50;  // knob at 395
-  music_vol = 255;  // knob at 470
-  wave_vol = 128;   // knob at 395
+  EXPECT_EQ((V{text_speed, music_vol, headless::sound().midi_volume}), (V{100, 127, 127}));
+  text_speed = 50, music_vol = 255, wave_vol = 128;  // knobs at 395, 470 and 395
   bool music_at_470 = false, effects_at_395 = false;
   std::string states;
   headless::on_present([&] {
@@ -96,18 +83,16 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLead
                         {60, 300, 320, 2}, {60, 300, 320, 0}}),
             -1);
   headless::on_present(nullptr);
-  EXPECT_TRUE(music_at_470) << "a stored volume of 255 shows its knob at 470";
-  EXPECT_TRUE(effects_at_395) << "a volume of 128 shows its knob at 395";
+  EXPECT_TRUE(music_at_470 && effects_at_395) << "stored volumes of 255 and 128 show their knobs at 470 and 395";
   // A volume read back from the right end is 254; the right click closed the inventory.
-  EXPECT_EQ((std::vector<int>{text_speed, wave_vol, music_vol, headless::sound().digi_volume, text_output, inv_menu}),
-            (std::vector<int>{0, 254, 255, 254, 0, 0}));
+  EXPECT_EQ((V{text_speed, wave_vol, music_vol, headless::sound().digi_volume, text_output, inv_menu}),
+            (V{0, 254, 255, 254, 0, 0}));
   EXPECT_EQ(states, "121");
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 11), "255 254 0 0") << "kept on the way out of the panel";
 }
 
 TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {
-  music_vol = 77;
-  std::remove(here("options.sav").c_str());
+  music_vol = 77, std::remove(here("options.sav").c_str());
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 300, 330, 1}, {60, 300, 330, 0}}), 1);
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 3), "77 ");
 }
@@ -119,20 +104,18 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
   const int end = schedule({{30, 70, 400, 0}, {60, 70, 400, 1}, {60, 70, 400, 0}, {80, 140, 130, 1}, {60, 140, 130, 0},
                             {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0}, {60, 200, 375, 1},
                             {60, 200, 375, 0}, {60, 480, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
-                            {60, 420, 375, 1}, {60, 420, 375, 0},
-                            {60, 400, 300, 2}, {60, 400, 300, 0}});
+                            {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 400, 300, 2}, {60, 400, 300, 0}});
   bool opened = false, picked = false, in_panel = false;
   headless::on_present([&] {
-    opened = opened || inv_menu == 1;
+    opened = opened || inv_menu == 1, in_panel = in_panel || inv_menu == 2;
     picked = picked || (inv_menu == 1 && carrying_item() && invent_nr == 0);
-    in_panel = in_panel || inv_menu == 2;
   });
   EXPECT_EQ(run_program([&] { while (headless::now() < end + 500) main_loop_pass(); }), -1);
   headless::on_present(nullptr);
   EXPECT_TRUE(opened && picked && in_panel && !carrying_item());
-  EXPECT_EQ((std::vector<int>{inv_menu, invent_nr}), (std::vector<int>{0, 1}));
+  EXPECT_EQ((V{inv_menu, invent_nr}), (V{0, 1}));
   EXPECT_STREQ(inventory_obj[0], "rolle");
   // A knob let go at 380 reads (380 - 320) / 1.5 x 2.55.
-  EXPECT_EQ((std::vector<int>{music_vol, headless::sound().midi_volume}), (std::vector<int>{102, 102}));
+  EXPECT_EQ((V{music_vol, headless::sound().midi_volume}), (V{102, 102}));
   EXPECT_EQ(invent_dat, nullptr) << "the inventory's pictures are released when it closes";
 }

@@ -1,10 +1,9 @@
 // The main menu played from the program's start: the highlights, the eyes, the credits, starting a game with a
 // quick click or a held button, quitting; and the words on its buttons and in the farewell.
 #include <gtest/gtest.h>
-
+#include <functional>
 #include <string>
 #include <vector>
-
 #include "menus/main_menu.h"
 #include "menus/makers.h"
 #include "platform/headless.h"
@@ -16,7 +15,6 @@
 using namespace test_support;
 
 namespace {
-
 // Share of the picture's opaque pixels found at (at_x, at_y) of the last frame.
 double shown(BITMAP* picture, int at_x, int at_y) { return shown_share(headless::last_frame(), picture, at_x, at_y); }
 
@@ -30,17 +28,13 @@ int run_game() {
 // Moves the pointer (buttons up) to (x, y) in a moment.
 void point(int x, int y) { headless::mouse_at(headless::now() + 20, x, y, 0); }
 bool pointer_at(int x, int y) { return mouse_x == x && mouse_y == y && mouse_b == 0; }
-
+std::function<bool()> at(int x, int y) { return [x, y] { return pointer_at(x, y); }; }
 }  // namespace
 
 TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
   fresh_game();
   // Where the pointer goes and the lit button picture that must show there.
-  struct Lit {
-    int x, y;
-    BITMAP** picture;
-    int at_x, at_y;
-  };
+  struct Lit { int x, y; BITMAP** picture; int at_x, at_y; };
   const Lit lit[] = {{150, 175, &mm_new, 56, 152},  {150, 268, &mm_inst, 56, 245}, {150, 313, &mm_opti, 56, 291},
                      {150, 360, &mm_cred, 56, 339}, {160, 420, &mm_quit, 104, 396}};
   std::vector<double> lit_shown;
@@ -56,30 +50,27 @@ TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
                   else point(150, 198);
                 });
   player
-      .then([] { return pointer_at(150, 198); },
-            [&] {
-              lit_in_gap = shown(mm_new, 56, 152);
-              eyes_open_shown = shown(eyes_open, 440, 270);
-              // The left button pressed in the gap between two areas.
+      .then(at(150, 198),
+            [&] {  // then the left button pressed in the gap between two areas
+              lit_in_gap = shown(mm_new, 56, 152), eyes_open_shown = shown(eyes_open, 440, 270);
               headless::mouse_at(headless::now() + 1, 150, 199, 1);
             })
       .then([] { return mouse_b == 1; },
             [&] { eyes_closed_shown = shown(eyes_closed, 440, 270), point(150, 360); })
       // Credits, held: they show until the next click.
-      .click_when([] { return pointer_at(150, 360); }, 152, 360)
-      .then([] { return pointer_at(152, 360); },
+      .click_when(at(150, 360), 152, 360)
+      .then(at(152, 360),
             [&] {
               credits_shown = std::min(shown(credits_coding, 2, 150), shown(credits_sound, 1, 310));
               headless::click(headless::now() + 50, 400, 100);
             })
-      .then([] { return pointer_at(400, 100); }, [] { point(400, 101); })
-      .then([] { return pointer_at(400, 101); },
-            [&] {  // credits again, with clicks that are not held
-              menu_back = shown(menu_bmp, 0, 0), headless::click(headless::now() + 20, 151, 360, 0);
-            })
-      .then([] { return pointer_at(151, 360); },
+      .then(at(400, 100), [] { point(400, 101); })
+      // Credits again, with clicks that are not held.
+      .then(at(400, 101),
+            [&] { menu_back = shown(menu_bmp, 0, 0), headless::click(headless::now() + 20, 151, 360, 0); })
+      .then(at(151, 360),
             [&] { quick_credits = shown(credits_coding, 2, 150), headless::click(headless::now() + 50, 401, 100, 0); })
-      .then([] { return pointer_at(401, 100); }, [] { headless::click(headless::now() + 50, 151, 175, 0); })
+      .then(at(401, 100), [] { headless::click(headless::now() + 50, 151, 175, 0); })
       .then(in_intro, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2) << "the quick click on New game started the game";
   ASSERT_EQ(lit_shown.size(), std::size(lit));

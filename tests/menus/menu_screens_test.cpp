@@ -1,10 +1,9 @@
 // The main menu's instructions and options screens, and the slider
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
-
+#include <functional>
 #include <string>
 #include <vector>
-
 #include "menus/main_menu.h"
 #include "menus/menu_screens.h"
 #include "menus/sliders.h"
@@ -22,10 +21,7 @@ TEST(Sliders, ValuesKnobPlacesAndThePointerConvertByTheRulesAndTruncate) {
   using sliders::Kind;
   // Text speed 0..100 over x 320..470 (1.5 px a step); volume 0..255 over the
   // same track (x = v / 2.55 x 1.5 + 320, v = (x - 320) / 1.5 x 2.55).
-  const struct {
-    Kind kind;
-    int value, x, back;  // value -> x, and x read back
-  } rows[] = {
+  const struct { Kind kind; int value, x, back; } rows[] = {  // value -> x, and x read back
       {Kind::kTextSpeed, 0, 320, 0},  {Kind::kTextSpeed, 100, 470, 100}, {Kind::kTextSpeed, 50, 395, 50},
       {Kind::kTextSpeed, 1, 321, 0},  {Kind::kVolume, 0, 320, 0},         {Kind::kVolume, 255, 470, 254},
       {Kind::kVolume, 128, 395, 127}, {Kind::kVolume, 34, 340, 34},
@@ -55,19 +51,15 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
     for (const std::string& l : lines) all += (all.empty() ? "" : "|") + l;
     return all;
   };
-  const struct {
-    const char* text;
-    int width;
-    const char* lines;
-  } wraps[] = {{"aaa bbb ccc dd", 70, "aaa bbb|ccc dd"}, {"aaa bbb ccc dd", 69, "aaa|bbb|ccc dd"},
-               {"aaa bbb ccc dd", 59, "aaa|bbb|ccc|dd"}, {"  aaa   bbb  ", 200, "aaa bbb"},
-               {"a verylongword b", 50, "a|verylongword|b"}, {"", 50, ""}, {"   ", 50, ""}};
+  const struct { const char *text; int width; const char* lines; } wraps[] = {
+      {"aaa bbb ccc dd", 70, "aaa bbb|ccc dd"}, {"aaa bbb ccc dd", 69, "aaa|bbb|ccc dd"},
+      {"aaa bbb ccc dd", 59, "aaa|bbb|ccc|dd"}, {"  aaa   bbb  ", 200, "aaa bbb"},
+      {"a verylongword b", 50, "a|verylongword|b"}, {"", 50, ""}, {"   ", 50, ""}};
   for (const auto& w : wraps)
     EXPECT_EQ(joined(menu_screens::wrap_words(w.text, w.width, ten)), w.lines) << w.text << " in " << w.width;
   // Width 50, 7 lines: h1 (3 lines), empty, h2 (3 lines) fill page one; h3 would need 3 more.
   auto pages = menu_screens::paginate({{"h1", "aa bb cc dd"}, {"h2", "ee ff gg hh"}, {"h3", "ii"}}, 50, 7, ten);
-  ASSERT_EQ(pages.size(), 2u);
-  ASSERT_EQ(pages[0].size(), 7u);
+  ASSERT_EQ((std::vector<size_t>{pages.size(), pages[0].size()}), (std::vector<size_t>{2, 7}));
   EXPECT_TRUE(pages[0][0].heading && !pages[0][1].heading);
   EXPECT_EQ(pages[0][0].text + "|" + pages[0][1].text + "|" + pages[0][3].text + "|" + pages[0][4].text,
             "h1|aa bb||h2");
@@ -75,8 +67,7 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
   EXPECT_EQ(pages[1][0].text + "|" + pages[1][1].text, "h3|ii") << "a new page starts without an empty line";
   // A topic longer than a page runs on.
   pages = menu_screens::paginate({{"h", "a b c d e f g"}}, 10, 3, ten);
-  ASSERT_EQ(pages.size(), 3u);
-  EXPECT_EQ(pages[0].size(), 3u);
+  ASSERT_EQ((std::vector<size_t>{pages.size(), pages[0].size()}), (std::vector<size_t>{3, 3}));
   EXPECT_EQ(pages[2].back().text, "g");
   // The window size steps automatic, 1x .. the largest, automatic; a factor from a larger desktop goes to automatic.
   using menu_screens::next_scale;
@@ -143,7 +134,6 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
 }
 
 namespace {
-
 // Share of the pixels of `area` in the last frame that equal `picture` there.
 double frame_share(BITMAP* picture, const Rect& area) {
   BITMAP* frame = headless::last_frame();
@@ -173,7 +163,8 @@ void drag(int x0, int x1, int y, int via = -1) {
 }
 bool released_at(int x) { return mouse_b == 0 && mouse_x == x; }
 bool back_in_menu_from(int x) { return released_at(x) && showing_menu(); }
-
+std::function<bool()> up_at(int x) { return [x] { return released_at(x); }; }
+std::function<bool()> menu_from(int x) { return [x] { return back_in_menu_from(x); }; }
 }  // namespace
 
 // One run from the main menu: the options changed by dragging and kept with
@@ -191,7 +182,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   double knob_lit = -1, back_lit = -1, text_drawn = -1;
   std::string ok_options, ok_display;
   V scales, ok, page_one, page_two, page_one_again;  // ok: music, effects, text speed, output, size, window asked
-  const auto text_area = [](std::vector<int>& into) {
+  const auto text_area = [](V& into) {
     for (int y = 60; y <= 380; ++y)
       for (int x = 60; x <= 580; ++x) into.push_back(getpixel(headless::last_frame(), x, y));
   };
@@ -210,56 +201,51 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
       .then([] { return mouse_b == 0 && showing_options(); },
             [&] { scales.push_back(tmp_window_scale), drag(460, 340, 225); })
       // Pressed beside the knob, then slid onto it with the button held: nothing.
-      .then([] { return released_at(340); }, [&] { after_track = tmp_music_vol, drag(410, 345, 225, 435); })
+      .then(up_at(340), [&] { after_track = tmp_music_vol, drag(410, 345, 225, 435); })
       // A click on the knob without moving it keeps 180 (reading 425 back would give 178).
-      .then([] { return released_at(345); }, [&] { after_slide = tmp_music_vol, press(435, 225); })
+      .then(up_at(345), [&] { after_slide = tmp_music_vol, press(435, 225); })
       .then([] { return released_at(435) && headless::now() > 0; },
             [&] { after_knob_click = tmp_music_vol, drag(435, 350, 225); })
       .then([] { return released_at(350) && !showing_menu(); },
-            [&] {
-              heard = headless::sound().midi_volume, knob_x = controller_x;
+            [&] {  // then sound effects (knob at 449) past the right end
+              heard = headless::sound().midi_volume, knob_x = controller_x, drag(459, 630, 275);
               knob_lit = shown_share(headless::last_frame(), controller_on, 340, 220);
-              drag(459, 630, 275);  // sound effects (knob at 449) past the right end
             })
-      .then([] { return released_at(630); }, [&] { effects = tmp_wave_vol, drag(405, 5, 175); })
-      .then([] { return released_at(5); }, [&] { speed = tmp_text_speed, press(400, 366); })  // the window size
-      .then([] { return released_at(400); }, [&] { scales.push_back(tmp_window_scale), press(401, 366); })
-      .then([] { return released_at(401); }, [&] { scales.push_back(tmp_window_scale), press(200, 420); })  // OK
-      .then([] { return back_in_menu_from(200); },
+      .then(up_at(630), [&] { effects = tmp_wave_vol, drag(405, 5, 175); })
+      .then(up_at(5), [&] { speed = tmp_text_speed, press(400, 366); })  // the window size
+      .then(up_at(400), [&] { scales.push_back(tmp_window_scale), press(401, 366); })
+      .then(up_at(401), [&] { scales.push_back(tmp_window_scale), press(200, 420); })  // OK
+      .then(menu_from(200),
             [&] {
-              ok_options = read_file("options.sav"), ok_display = read_file("display.sav");
+              ok_options = read_file("options.sav"), ok_display = read_file("display.sav"), press(150, 313);
               ok = {music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()};
-              press(150, 313);
             })
       // Again: the music up, the text output switched off, the window size to automatic; Cancel.
       .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
-      .then([] { return released_at(450); }, [] { press(370, 325); })
+      .then(up_at(450), [] { press(370, 325); })
       .then([] { return released_at(370) && mouse_y == 325; }, [] { press(402, 366); })
-      .then([] { return released_at(402); },
+      .then(up_at(402),
             [&] {
               heard_cancelled = headless::sound().midi_volume, output_cancelled = tmp_text_output;
               scale_cancelled = tmp_window_scale, press(440, 420);
             })
-      .then([] { return back_in_menu_from(440); }, [&] { restored("cancel"), press(150, 313); })
+      .then(menu_from(440), [&] { restored("cancel"), press(150, 313); })
       .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
-      .then([] { return released_at(450); },
-            [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
-      .then([] { return back_in_menu_from(300); }, [&] { restored("right click"), press(150, 268); })
+      .then(up_at(450), [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
+      .then(menu_from(300), [&] { restored("right click"), press(150, 268); })
       // The instructions: off the text onto the page button, the pages turned twice, Back lit and clicked.
       .then([] { return mouse_b == 0 && showing_instructions(); }, [] { headless::mouse_at(soon(), 139, 430, 0); })
       .then([] { return mouse_x == 139 && mouse_y == 430; },
             [&] {
-              text_area(page_one), press(140, 430);
-              text_drawn = frame_share(main_instruct_bmp, {60, 60, 580, 380});
+              text_area(page_one), press(140, 430), text_drawn = frame_share(main_instruct_bmp, {60, 60, 580, 380});
             })
-      .then([] { return released_at(140); }, [&] { text_area(page_two), press(141, 430); })
-      .then([] { return released_at(141); },
-            [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
+      .then(up_at(140), [&] { text_area(page_two), press(141, 430); })
+      .then(up_at(141), [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
       .then([] { return mouse_x == 560; },
             [&] { back_lit = shown_share(headless::last_frame(), inst_back_on, 416, 406), press(560, 440); })
-      .then([] { return back_in_menu_from(560); }, [&] { instructions_back = true, press(151, 268); })
+      .then(menu_from(560), [&] { instructions_back = true, press(151, 268); })
       .then([] { return released_at(151) && showing_instructions(); }, [] { right_click(500, 200); })
-      .then([] { return back_in_menu_from(500); }, [&] { menu_after_right_click = true, headless::stop(); });
+      .then(menu_from(500), [&] { menu_after_right_click = true, headless::stop(); });
   static char name[] = "game";
   char* argv[] = {name, nullptr};
   ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);

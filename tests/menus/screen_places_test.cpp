@@ -1,12 +1,10 @@
 // Where the game looks for the pointer, screen by screen: each area, written here by hand as the pixels the
 // pointer may be on, is probed at its four corners and one pixel outside each side.
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <string>
-
 #include "menus/main_menu.h"
 #include "menus/screen_layout.h"
 #include "platform/headless.h"
@@ -20,13 +18,9 @@
 using screen_layout::Rect;
 
 namespace {
-
 // An area as the pixels the pointer may be on (inclusive), and whether the game takes (x, y) to be in it.
-struct Place {
-  const char* name;
-  int x1, y1, x2, y2;
-  std::function<bool(int, int)> hit;
-};
+using Hit = std::function<bool(int, int)>;
+struct Place { const char* name; int x1, y1, x2, y2; Hit hit; };
 
 void probe(const Place& p) {
   SCOPED_TRACE(p.name);
@@ -37,14 +31,8 @@ void probe(const Place& p) {
     EXPECT_FALSE(p.hit(x, y)) << "outside at " << x << "," << y;
 }
 
-std::function<bool(int, int)> menu_area(const Rect& r) {
-  return [&r](int x, int y) { return mouse_x = x, mouse_y = y, mouse_in(r); };
-}
-
-std::function<bool(int, int)> game_button(int b) {
-  return [b](int x, int y) { return mouse_x = x, mouse_y = y, button_under_mouse() == b; };
-}
-
+Hit menu_area(const Rect& r) { return [&r](int x, int y) { return mouse_x = x, mouse_y = y, mouse_in(r); }; }
+Hit game_button(int b) { return [b](int x, int y) { return mouse_x = x, mouse_y = y, button_under_mouse() == b; }; }
 }  // namespace
 
 TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachTakeTheirArea) {
@@ -83,9 +71,7 @@ TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
   dialogue_support::stand_in_room("future_floor1");
   const auto shown = [](BITMAP* pic, int x, int y) { return test_support::shown_share(memory_screen, pic, x, y); };
   // Pointer inside each button; where its lit picture goes (the bag's at (40, 360)).
-  const struct {
-    int mx, my, x, y;
-  } lit[6] = {{75, 400, 40, 360},   {570, 360, 559, 350}, {550, 395, 541, 383},
+  const struct { int mx, my, x, y; } lit[6] = {{75, 400, 40, 360},   {570, 360, 559, 350}, {550, 395, 541, 383},
               {587, 395, 576, 383}, {550, 430, 541, 418}, {587, 430, 576, 419}};
   for (int b = 0; b < 6; ++b) {
     SCOPED_TRACE(b);

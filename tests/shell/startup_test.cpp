@@ -1,16 +1,13 @@
 // The whole program, headless, from its start to a new game's main loop, and its failures (no display, a missing
 // datafile, state files that cannot be written): each run ends as it should, says why and changes no other file.
 #include <gtest/gtest.h>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
-
 #include "persistence/room_state.h"
 #include "platform/headless.h"
 #include "shell/game.h"
@@ -21,7 +18,6 @@
 using namespace test_support;
 
 namespace {
-
 using V = std::vector<int>;
 
 int run_game(std::vector<const char*> args = {}) {
@@ -43,15 +39,9 @@ void make_save_folders() { mkdir("sav", 0755), mkdir("sav/tmp", 0755); }
 struct ConsoleCapture {
   FILE* file = std::tmpfile();
   int out = dup(1), err = dup(2);
-  ConsoleCapture() {
-    std::fflush(nullptr);
-    dup2(fileno(file), 1);
-    dup2(fileno(file), 2);
-  }
+  ConsoleCapture() { std::fflush(nullptr), dup2(fileno(file), 1), dup2(fileno(file), 2); }
   std::string text() {
-    std::fflush(nullptr);
-    dup2(out, 1), dup2(err, 2), close(out), close(err);
-    std::rewind(file);
+    std::fflush(nullptr), dup2(out, 1), dup2(err, 2), close(out), close(err), std::rewind(file);
     std::string all;
     for (int c; (c = std::fgetc(file)) != EOF;) all += static_cast<char>(c);
     std::fclose(file);
@@ -64,7 +54,6 @@ int count_of(const std::string& text, const std::string& what) {
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
   return n;
 }
-
 }  // namespace
 
 TEST(StartUp, TheProgressBarRunsOverAllRoomsThenNewGameReachesTheFirstRoomWithTheRollingPin) {
@@ -114,10 +103,8 @@ TEST(StartUp, TheProgressBarRunsOverAllRoomsThenNewGameReachesTheFirstRoomWithTh
 }
 
 TEST(StartUp, OnlyExactlyMinusFullscreenAsFirstArgumentAsksForTheFullScreen) {
-  const struct {
-    std::vector<const char*> args;
-    int fullscreen;
-  } cases[] = {{{}, 0}, {{"-fullscreen"}, 1}, {{"-Fullscreen"}, 0}, {{"fullscreen"}, 0}, {{"-x", "-fullscreen"}, 0}};
+  const struct { std::vector<const char*> args; int fullscreen; } cases[] = {
+      {{}, 0}, {{"-fullscreen"}, 1}, {{"-Fullscreen"}, 0}, {{"fullscreen"}, 0}, {{"-x", "-fullscreen"}, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.back());
     fresh_game();
@@ -162,12 +149,10 @@ TEST(Failures, AMissingOrGarbledDatafileStopsWithItsNameInsteadOfCrashing) {
 }
 
 TEST(Failures, AStateFileBlockedAtStartUpIsRemovedAndReported) {
-  fresh_game();
-  make_save_folders();
+  fresh_game(), make_save_folders();
   // An earlier run's state, and a folder where the new one's temporary file goes.
   write_file("sav/tmp/physik.sav", "1 1 1 ");
-  mkdir("sav/tmp/physik.sav.tmp", 0755);
-  write_file("sav/tmp/physik.sav.tmp/x", "");
+  mkdir("sav/tmp/physik.sav.tmp", 0755), write_file("sav/tmp/physik.sav.tmp/x", "");
   write_file("options.sav", "1 2 3 1 ");
   const auto before = folder_snapshot({"bugs.txt", "sav/tmp"});
   testing::internal::CaptureStderr();
@@ -185,8 +170,7 @@ TEST(Failures, AStateFileBlockedAtStartUpIsRemovedAndReported) {
 TEST(Failures, OnAFullDiskTheFirstRoomStartsFromItsScriptNotFromAnEarlierRun) {
   // An earlier run left the first room's pieces 0..9 hidden in state 7; this
   // run cannot write the room's file (the temporary file leads to /dev/full).
-  fresh_game();
-  make_save_folders();
+  fresh_game(), make_save_folders();
   std::string earlier;
   for (int i = 0; i < kStateNumbers; ++i) earlier += i < 20 && i % 2 ? "7 " : "0 ";
   write_file("sav/tmp/ffloor1.sav", earlier);
@@ -206,8 +190,7 @@ TEST(Failures, OnAFullDiskTheFirstRoomStartsFromItsScriptNotFromAnEarlierRun) {
 TEST(Failures, AFolderWhereNothingCanBeWrittenIsReportedOnceAndTheGameStillRuns) {
   fresh_game();
   // bugs.txt cannot be created and the save folders cannot be made.
-  mkdir("bugs.txt", 0755);
-  write_file("sav", "not a folder");
+  mkdir("bugs.txt", 0755), write_file("sav", "not a folder");
   const auto before = folder_snapshot();
   testing::internal::CaptureStderr();
   ASSERT_EQ(run_to_main_menu(), -2);
@@ -220,8 +203,7 @@ TEST(Failures, AFolderWhereNothingCanBeWrittenIsReportedOnceAndTheGameStillRuns)
 
 TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   fresh_game();
-  write_file("options.sav", "11 22 33 1 \r\n  my first save");
-  make_save_folders();
+  write_file("options.sav", "11 22 33 1 \r\n  my first save"), make_save_folders();
   ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);  // a full disk
   const auto before = folder_snapshot({"bugs.txt", "sav/tmp", "options.sav.tmp"});
   Player().click_when(in_main_menu, 160, 420);  // Quit

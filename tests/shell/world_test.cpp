@@ -1,11 +1,9 @@
 // The world state's codes and lifetimes: the numbers stored files rely on, what
 // a new game sets, what clearing a room slot clears, what a saved game holds.
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
-
 #include "shell/hardware.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
@@ -26,8 +24,7 @@ static_assert(kTalkFront == 0 && kTalkRight == 1 && kTalkLeft == 2 && kStanding 
 using V = std::vector<int>;
 
 TEST(WorldLifetimes, ANewGameSetsTheGameAndKeepsTheProcessAndTheRooms) {
-  test_support::fresh_game();
-  test_support::ensure_allegro();
+  test_support::fresh_game(), test_support::ensure_allegro();
   // What an earlier game and the start-up left behind.
   music_vol = 77, text_speed = 3;
   story_blei = 1, story_hero_uff = 2, cons_gotblei = 1;
@@ -56,19 +53,16 @@ TEST(WorldLifetimes, ClearingASlotGivesTheClearedValuesAndKeepsTheRest) {
     furni_x[i][59] = furni_y2[i][0] = furni_blit[i][7] = furni_blitted[i][7] = 5;
     person_x2[i][3] = person_blit[i][59] = start_talk[i][4] = 5;
     mov_furni_nr[i] = goto_furni_x[i] = goto_furni_y[i] = furni_interact[i] = furni_take[i] = 5;
-    mov_person_nr[i] = goto_person_y[i] = person_talk[i] = 5;
-    talk_pers_dir[i] = kTalkLeft;
+    mov_person_nr[i] = goto_person_y[i] = person_talk[i] = 5, talk_pers_dir[i] = kTalkLeft;
     furni_mouse_x[i] = furni_mouse_y2[i] = person_mouse_x2[i] = 5;
     exit_x[i] = goto_exit_y[i] = new_hero_x[i] = go_through[i] = 5;
     // Kept when the slot is cleared:
     furni_present[i] = person_present[i] = person_interact[i] = 1;
     furni_anim[i] = old_furni_anim[i] = person_anim[i] = 2;
-    furni_frame_nr[i] = person_frame_nr[i] = 4;
-    take_furni_dir[i] = kMoveTakeRight;
+    furni_frame_nr[i] = person_frame_nr[i] = 4, take_furni_dir[i] = kMoveTakeRight;
     furniture[i][0] = person[i][0] = picture;
   }
-  counter = 2;
-  erase_furni_data(), erase_person_data(), erase_exit_data();
+  counter = 2, erase_furni_data(), erase_person_data(), erase_exit_data();
   for (const char* text : {furni_name[2], furni_text[2][2], person_name[2], person_text[2][1], new_room[2]})
     EXPECT_STREQ(text, "");
   EXPECT_EQ((V{furni_x[2][59], furni_y2[2][0], furni_blit[2][7], furni_blitted[2][7], mov_furni_nr[2], goto_furni_x[2],
@@ -90,9 +84,8 @@ TEST(WorldLifetimes, ASavedGameHoldsTheHeroTheRoomTheInventoryAndTheStory) {
   std::set<std::string> held;
   visit_saved_game([&](const char* name, auto&) { held.insert(name); });
   EXPECT_EQ(held, (std::set<std::string>{
-                      "hero_x", "hero_y", "invent_nr", "room_name", "inventory_obj", "story_gotaccesscard",
-                      "story_adyteleskop", "story_schrankoffen", "story_sandalkohol", "story_brokencase",
-                      "story_diamant", "story_teleskop", "story_gotglasses", "story_blei", "story_bleiloesung",
-                      "story_gotblei", "story_douche", "story_bleitank", "story_alarm", "story_zirud_talk",
-                      "story_hero_uff"}));
+      "hero_x", "hero_y", "invent_nr", "room_name", "inventory_obj", "story_gotaccesscard", "story_adyteleskop",
+      "story_schrankoffen", "story_sandalkohol", "story_brokencase", "story_diamant", "story_teleskop",
+      "story_gotglasses", "story_blei", "story_bleiloesung", "story_gotblei", "story_douche", "story_bleitank",
+      "story_alarm", "story_zirud_talk", "story_hero_uff"}));
 }
