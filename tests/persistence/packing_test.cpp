@@ -1,10 +1,7 @@
-// The packing of saved games: hand-written examples of the run-length scheme
-// and its limits, and unpacking of damaged packs.
+// The packing of saved games: hand-written examples of the run-length scheme and its limits, damaged packs.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
 #include "persistence/saved_games.h"
 
 namespace {
@@ -29,8 +26,7 @@ TEST(Packing, RunsOfSixToThirtyTwoThousandTokensBecomeAMarkerAndUnpackAgain) {
       {times("0 ", 6) + "#", Z + " 6 #"},
       {times("1 ", 6) + "#", "$ 6 #"},
       {times("1 ", 5) + "2 #", times("1 ", 5) + "2 #"},
-      // Numbers with zeros and ones stay as they are; 20 lends its zero to
-      // the five zeros after it.
+      // Numbers with zeros and ones stay as they are; 20 lends its zero to the five zeros after it.
       {"10 100 11 101 0 1 #", "10 100 11 101 0 1 #"},
       {"20 " + times("0 ", 5) + "#", "2" + Z + " 6 #"},
       {"3 hof1 z" + times("0 ", 8) + "10 #", "3 hof1 z" + Z + " 8 10 #"},
@@ -60,10 +56,8 @@ TEST(Packing, RunsOfSixToThirtyTwoThousandTokensBecomeAMarkerAndUnpackAgain) {
 
 TEST(Packing, UnpackingTakesAnyBlanksAroundACountAndRefusesDamagedPacks) {
   std::string text, why;
-  EXPECT_TRUE(unpack_game_state(Z + "  3\n\n7 #", text, why));
-  EXPECT_EQ(text, "0 0 0 7 #");
-  EXPECT_TRUE(unpack_game_state("$3 #", text, why));
-  EXPECT_EQ(text, "1 1 1 #");
+  EXPECT_TRUE(unpack_game_state(Z + "  3\n\n7 #", text, why) && text == "0 0 0 7 #") << text;
+  EXPECT_TRUE(unpack_game_state("$3 #", text, why) && text == "1 1 1 #") << text;
   // Markers that would unpack to more than any saved game holds.
   std::string bomb;
   for (int i = 0; i < 4000; ++i) bomb += Z + " 32000 ";
