@@ -28,8 +28,7 @@ void new_game() {
   ASSERT_EQ(test_support::play_to_main_loop(), -2);
   headless::on_present(nullptr);
   EXPECT_EQ(shots_played() - shots, 11) << "a new game opens with the knock-out";
-  EXPECT_STREQ(room_name, "future_floor1");
-  EXPECT_EQ(person_present[0], 1) << "Mr Betong lies in the corridor";
+  EXPECT_TRUE(std::strcmp(room_name, "future_floor1") == 0 && person_present[0] == 1) << "Mr Betong lies there";
   text_speed = 1;
 }
 
@@ -48,8 +47,7 @@ std::string saved(int slot) {
 }
 int load(int slot, const std::string& game) {
   test_support::write_file("sav/game0" + std::to_string(slot) + ".sav", game);
-  counter7 = slot;
-  return load_game();
+  return counter7 = slot, load_game();
 }
 
 // Mr Zirud's deal gets the hero the access card (and the rolling pin); until then the doors to future_crossing (1)
@@ -183,9 +181,9 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
   ASSERT_TRUE(!poured.empty() && load(5, poured) == 0);
   const int s = bag_slot("bleiloesung");
   ASSERT_GE(s, 0);
-  EXPECT_STREQ(inv_obj_describe[s][0],
-               TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
-  EXPECT_STREQ(inv_obj_describe[s][1], TR("Strahlung schuetzt.", ""));
+  EXPECT_EQ(std::string(inv_obj_describe[s][0]) + "|" + inv_obj_describe[s][1],
+            TR("Eine Bleiloesung die gegen radioaktive|Strahlung schuetzt.",
+               "A lead dilution that protects against radiation.|"));
 
   // Then the game saved halfway, over it: the story so far, the bag, and the rooms as the hero left them.
   ASSERT_EQ(load(4, halfway), 0);
