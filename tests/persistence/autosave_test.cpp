@@ -28,8 +28,7 @@ namespace {
 bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 int run_game() {
-  static char name[] = "game";
-  char* argv[] = {name, nullptr};
+  static char name[] = "game"; char* argv[] = {name, nullptr};
   return run_program([&] { game_main(1, argv); });
 }
 
@@ -79,8 +78,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   story_alarm = change_room = 0;
   enter_new_room();
   ASSERT_EQ(load_autosave(), 0);
-  EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_EQ(story_alarm, 1);
+  EXPECT_EQ(std::string(room_name) + " " + std::to_string(story_alarm), "future_physiktp 1");
 
   // Closing the window keeps what was played after the last named save too.
   counter7 = 4;
@@ -119,10 +117,7 @@ TEST(Autosave, NoGameNoAutosaveAndTheMenuOffersLoadGameAlone) {
   fresh_game();
   bool offered = true;
   Player player;
-  player.then(in_main_menu, [&] {
-    offered = menu_offers_continue();
-    headless::close_window_at(headless::now() + 1);
-  });
+  player.then(in_main_menu, [&] { offered = menu_offers_continue(), headless::close_window_at(headless::now() + 1); });
   EXPECT_EQ(run_game(), 1);
   EXPECT_FALSE(offered || exists("sav/autosave.sav"));
   // Load game alone has the whole band.
@@ -173,11 +168,9 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
   int clicked_at = 0, said = 0;
   Player player;
   player
-      .then(in_main_menu,
-            [&] {
-              clicked_at = headless::now();
-              headless::click(clicked_at + 2, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 60);
-            })
+      .then(in_main_menu, [&] {
+        headless::click((clicked_at = headless::now()) + 2, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 60);
+      })
       .then([&] { return mouse_b == 0 && headless::now() > clicked_at + 500; },
             [&] {
               menu_still_up = in_main_menu();

@@ -47,8 +47,7 @@ TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   EXPECT_EQ(disk.substr(0, 12 + 30), "0 255 7 1 \r\n" + padded("   leading blanks"));
   EXPECT_EQ(disk.size(), 10u + 10 * (2 + 30)) << "no line break after the last name";
   EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
-  reset_world();
-  load_options();
+  reset_world(), load_options();
   EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "", "",
                                                 "", "", "", "last slot"}));
   // The volumes are applied as soon as they are read.
@@ -68,10 +67,7 @@ TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
     for (const std::string& n : ten) s += br.empty() ? padded(n) : br + n;
     return s;
   };
-  const struct {
-    const char* what;
-    std::string content, expected;  // content "-": no file
-  } cases[] = {
+  const struct { const char* what; std::string content, expected; } cases[] = {  // content "-": no file
       {"missing", "-", kDefaults},
       {"empty", "", kDefaults},
       {"garbage", "garbage!\r\n&&&", "180 220 50 1" + names({"&&&"})},
@@ -92,8 +88,7 @@ TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
     load_options();
     EXPECT_EQ(options_now(), c.expected);
     ASSERT_EQ(save_options(), 0);  // the next save writes the whole file again
-    reset_world();
-    load_options();
+    reset_world(), load_options();
     EXPECT_EQ(options_now(), c.expected);
   }
 }
@@ -116,8 +111,7 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   const char* const reasons[] = {"Is a directory", "No space left on device", "Is a directory"};
   for (int k = 0; k < 3; ++k) {
     SCOPED_TRACE(k);
-    fresh_game();
-    bug_report = std::fopen("bugs.txt", "w");
+    fresh_game(), bug_report = std::fopen("bugs.txt", "w");
     const std::string old = "1 2 3 1 \r\nthe old file", kept = k == 0 ? "options.sav/keep" : "options.sav";
     if (k == 0) ASSERT_EQ(mkdir("options.sav", 0755), 0);
     if (k == 1) ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);

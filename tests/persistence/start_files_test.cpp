@@ -64,8 +64,7 @@ TEST(StartFiles, TheFilesOfAFreshStartAreThoseRecordedWithTheConversationsCounts
   fresh_game();
   Player stop_at_menu;
   stop_at_menu.then(in_main_menu, [] { headless::stop(); });
-  static char name[] = "game";
-  char* argv[] = {name, nullptr};
+  static char name[] = "game"; char* argv[] = {name, nullptr};
   ASSERT_EQ(run_program([&] { start_up(1, argv); }), -2);
   EXPECT_EQ(checksums(".", expected), expected);
 
