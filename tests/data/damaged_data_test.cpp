@@ -82,8 +82,7 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
   };
   for (const Damage& d : damages) {
     SCOPED_TRACE(d.file);
-    fresh_game();
-    write_file("options.sav", "1 2 3 1 \r\nmy saved game");
+    fresh_game(), write_file("options.sav", "1 2 3 1 \r\nmy saved game");
     mkdir("sav", 0755), mkdir("sav/tmp", 0755);
     auto damage = [&] { copy_data_file(d.file, d.cut); if (d.flip >= 0) flip_byte(d.file, d.flip); };
     if (d.when == 0) damage();
@@ -105,8 +104,7 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
     const std::vector<std::string> except = {"bugs.txt", "sav/tmp", file.substr(0, file.find('/'))};
     const auto before = folder_snapshot(except);
     testing::internal::CaptureStderr();
-    static char name[] = "game";
-    char* argv[] = {name, nullptr};
+    static char name[] = "game"; char* argv[] = {name, nullptr};
     const int status = run_program([&] { game_main(1, argv); });
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, 2);

@@ -69,8 +69,7 @@ TEST(Datafiles, EveryDatafileHoldsItsEntriesAs16BitPicturesWithoutAPinkFringe) {
     for (int i = 0; i < n; ++i) {
       ASSERT_EQ(d.get()[i].type, DAT_BITMAP) << "entry " << i;
       BITMAP* b = bmp(d, i);
-      EXPECT_EQ(bitmap_color_depth(b), 16) << "entry " << i;
-      if (e.w) EXPECT_TRUE(b->w == e.w && b->h == e.h) << "entry " << i;
+      EXPECT_TRUE(bitmap_color_depth(b) == 16 && (!e.w || (b->w == e.w && b->h == e.h))) << "entry " << i;
       int pink = 0;  // close to magenta but not the mask colour: a pink fringe
       for (int y = 0; y < b->h; ++y)
         for (int x = 0; x < b->w; ++x) {
@@ -214,8 +213,7 @@ TEST(DataPictures, TheFontIsAMonochromeFontForTwentyPixelRows) {
   EXPECT_TRUE(text_length(f, "m") > text_length(f, "i") &&
               text_length(f, "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ") < 600);
   BITMAP* b = create_bitmap_ex(16, 40, 30);
-  clear_to_color(b, bitmap_mask_color(b));
-  textout_ex(b, f, "H", 2, 2, makecol16(255, 128, 0), -1);
+  clear_to_color(b, bitmap_mask_color(b)), textout_ex(b, f, "H", 2, 2, makecol16(255, 128, 0), -1);
   EXPECT_GT(count(b), 15) << "writing an H sets pixels";
   destroy_bitmap(b);
 }
