@@ -106,7 +106,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   ASSERT_EQ(invent_nr, 4);
   EXPECT_TRUE(std::string(inventory_obj[3]) == "tool" && mouse_status == kModeWalk) << inventory_obj[3];
 
-  // A slot of the older format loads; without the part after the end mark the story starts where a new game
+  // A slot of the older format loads; without what follows the end mark the story starts where a new game
   // does. The unpacked game is left beside the rooms' files.
   write_file("sav/game03.sav", old_format_slot());
   ASSERT_EQ(load_slot(3), 0);
