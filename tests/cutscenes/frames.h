@@ -1,7 +1,5 @@
-// The cut-scene tests' frame recorder: what a player sees of a scene, frame by frame, and what every scene must
-// leave behind.
+// The cut-scene tests' frame recorder: what a player sees of a scene, frame by frame, and what it must leave behind.
 #pragma once
-
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -20,16 +18,14 @@ struct Seen {
   int at, shot, duration;                // the clock; shot 1 is the first recorded
   std::vector<std::string> lines;        // the subtitle lines shown, empty ones left out
   std::vector<int> line_x, line_y;
-  int colour;
+  int colour, object_foreground;
   std::string caption;                   // story_text
   int bmp_x, bmp_y, hero_frames;         // the hero's frames: where, how many
-  int overlay_x = -1, overlay_y = -1;    // the first and last overlay frame's places
-  int last_x = -1, last_y = -1;
+  int overlay_x = -1, overlay_y = -1, last_x = -1, last_y = -1;  // the first and last overlay frame's places
   std::vector<int> furni, persons;       // furni_present, person_present
-  int object_foreground;
   BITMAP* object;
-  int hero_w = 0, hero_h = 0;            // video_move[0]'s size and a sum of its
-  long hero_sum = 0;                     // pixels, at the first frame of each shot
+  int hero_w = 0, hero_h = 0;  // video_move[0]'s size and a sum of its pixels, at the first frame of each shot
+  long hero_sum = 0;
 };
 
 struct Screen {  // a subtitle screen: its lines and colour
@@ -71,8 +67,7 @@ struct Recording {
 // A fresh game standing in `room` with the hero's standing point at (x, y).
 inline void stand(const char* room, int x, int y) {
   dialogue_support::stand_in_room(room);
-  hero_x = x, hero_y = y;
-  sequence_faults().clear();
+  hero_x = x, hero_y = y, sequence_faults().clear();
 }
 
 // Plays `scene` as the program would (its end caught), noting every frame; `each` runs at every frame too.
@@ -85,17 +80,11 @@ inline Recording record(const std::function<void()>& scene, const std::function<
     if (each) each();
     if (video_active != 1) return;
     Seen f{};
-    f.at = headless::now();
-    f.shot = shots_played() - shots + 1;
-    f.duration = video_duration;
+    f.at = headless::now(), f.shot = shots_played() - shots + 1, f.duration = video_duration;
     for (int i = 0; i < kTextLines; ++i)
-      if (video_text[i] && video_text[i][0]) {
-        f.lines.push_back(video_text[i]);
-        f.line_x.push_back(video_text_x[i]);
-        f.line_y.push_back(video_text_y[i]);
-      }
-    f.colour = video_text_color;
-    f.caption = story_text ? story_text : "";
+      if (video_text[i] && video_text[i][0])
+        f.lines.push_back(video_text[i]), f.line_x.push_back(video_text_x[i]), f.line_y.push_back(video_text_y[i]);
+    f.colour = video_text_color, f.caption = story_text ? story_text : "";
     f.bmp_x = bmp_x, f.bmp_y = bmp_y, f.hero_frames = hero_move_frame_nr;
     if (video_bmp_nr > 0) {
       f.overlay_x = video_x[0], f.overlay_y = video_y[0];
@@ -113,8 +102,7 @@ inline Recording record(const std::function<void()>& scene, const std::function<
   });
   r.status = test_support::run_program(scene);
   headless::on_present(nullptr);
-  r.end = headless::now();
-  r.shots = shots_played() - shots;
+  r.end = headless::now(), r.shots = shots_played() - shots;
   r.faults.assign(sequence_faults().begin() + faults, sequence_faults().end());
   return r;
 }
@@ -142,8 +130,7 @@ inline void expect_over(const Recording& r, int shots, int x, int y) {
 // Where the room's perspective draws the hero's standing picture for his point (x, y): its corner and size.
 struct Placed { int x, y, w, h; };
 inline Placed hero_picture_at(int x, int y, float rate, float min_length) {
-  const float f = y / rate + min_length;
-  const float scale = f > 1.3f ? 1.3f : f;
+  const float f = y / rate + min_length, scale = f > 1.3f ? 1.3f : f;
   const int w = static_cast<int>(static_cast<double>(scale) * 125);
   return {x - w / 2, static_cast<int>(y - scale * 170), w, static_cast<int>(static_cast<double>(scale) * 200)};
 }

@@ -20,16 +20,10 @@ class TimeTravel : public testing::Test {
  protected:
   void SetUp() override {
     test_support::ensure_allegro();
-    saved_ = memory_screen;
-    memory_screen = create_bitmap_ex(16, 640, 480);
-    clear_to_color(memory_screen, 0);
-    hue = 0;
+    saved_ = memory_screen, memory_screen = create_bitmap_ex(16, 640, 480);
+    clear_to_color(memory_screen, 0), hue = 0;
   }
-  void TearDown() override {
-    destroy_bitmap(memory_screen);
-    memory_screen = saved_;
-    video_timetravel = video_loop = 0;
-  }
+  void TearDown() override { destroy_bitmap(memory_screen), memory_screen = saved_, video_timetravel = video_loop = 0; }
   // One frame of the effect at stage `s`, frame `f` of its shot.
   static void frame(int s, int f) { video_timetravel = s, video_loop = f, time_travel(); }
   static int px(int x, int y) { return getpixel(memory_screen, x, y); }
@@ -118,10 +112,7 @@ class TimeMachine : public testing::Test {
     dat_ = load_datafile("timemach.dat"), intro_ = load_datafile("intro.dat");
     ASSERT_TRUE(dat_ && intro_);
   }
-  void TearDown() override {
-    if (dat_) unload_datafile(dat_);
-    if (intro_) unload_datafile(intro_);
-  }
+  void TearDown() override { if (dat_) unload_datafile(dat_); if (intro_) unload_datafile(intro_); }
   // Whether the frame shows the full screen entry `i` of `d` at points the texts over it never reach.
   static bool shows(BITMAP* frame, DATAFILE* d, int i) {
     static const int kPoints[][2] = {{5, 5}, {630, 10}, {20, 460}, {620, 470}, {100, 300}, {540, 120}};
@@ -155,8 +146,7 @@ class TimeMachine : public testing::Test {
       if (shows(frame, dat_, 102)) r.years.emplace_back(t, year_in(frame));
       if (r.closing_at < 0 && shows(frame, intro_, 2)) {
         r.closing_at = t, r.person0_at_closing = person_present[0], r.lever_at_closing = furni_present[2];
-        r.click_at = t + click_after;
-        headless::click(r.click_at, 320, 240);
+        headless::click(r.click_at = t + click_after, 320, 240);
       }
     });
     for (const std::string& fault : r.faults) ADD_FAILURE() << fault;

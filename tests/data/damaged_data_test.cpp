@@ -19,10 +19,7 @@ using namespace test_support;
 
 namespace {
 
-struct Listed {
-  std::string name;
-  long size;
-};
+struct Listed { std::string name; long size; };
 
 std::vector<Listed> listed_files() {
   std::vector<Listed> files;
@@ -76,11 +73,7 @@ TEST(DamagedData, EveryListedFileCutShortOrChangedIsRefusedByName) {
 // `flip` changed, before the start (0) or in the main menu, found there (1), by the inventory screen (2) or by the
 // hero's first special move (3).
 TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChangesNothingElse) {
-  struct Damage {
-    const char* file;
-    long cut, flip;
-    int when;
-  };
+  struct Damage { const char* file; long cut, flip; int when; };
   const Damage damages[] = {
       {"patches.dat", 4000000, -1, 0}, {"flc/proud.flc", 100000, -1, 0}, {"sfx/logo.wav", -1, 30, 0},
       {"title.dat", 12, -1, 0},        {"walk.dat", 2801911, -1, 0},     {"font.dat", -1, 40, 0},
@@ -89,14 +82,9 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
   };
   for (const Damage& d : damages) {
     SCOPED_TRACE(d.file);
-    fresh_game();
-    write_file("options.sav", "1 2 3 1 \r\nmy saved game");
-    mkdir("sav", 0755);
-    mkdir("sav/tmp", 0755);
-    auto damage = [&] {
-      copy_data_file(d.file, d.cut);
-      if (d.flip >= 0) flip_byte(d.file, d.flip);
-    };
+    fresh_game(), write_file("options.sav", "1 2 3 1 \r\nmy saved game");
+    mkdir("sav", 0755), mkdir("sav/tmp", 0755);
+    auto damage = [&] { copy_data_file(d.file, d.cut); if (d.flip >= 0) flip_byte(d.file, d.flip); };
     if (d.when == 0) damage();
     Player player;
     bool damaged_in_menu = false;
@@ -107,22 +95,16 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
     });
     player.click_when(in_intro, 320, 240);
     player.then(in_main_loop, [&] {
-      if (d.when == 2) {
-        load_invent_data();  // what the inventory screen does when it opens
-      } else if (d.when == 3) {
-        select_move = 3;
-        new_hero_move();
-      } else {
-        headless::stop();
-      }
+      if (d.when == 2) load_invent_data();  // what the inventory screen does when it opens
+      else if (d.when == 3) select_move = 3, new_hero_move();
+      else headless::stop();
     });
     // Everything but what the run writes by design (bugs.txt, the room states) and the damaged file.
     const std::string file = d.file;
     const std::vector<std::string> except = {"bugs.txt", "sav/tmp", file.substr(0, file.find('/'))};
     const auto before = folder_snapshot(except);
     testing::internal::CaptureStderr();
-    static char name[] = "game";
-    char* argv[] = {name, nullptr};
+    static char name[] = "game"; char* argv[] = {name, nullptr};
     const int status = run_program([&] { game_main(1, argv); });
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, 2);

@@ -115,8 +115,7 @@ TEST_P(RoomData, TheFloorIsPaintedExactlyWhereTheHeroMayStand) {
         continue;
       const bool inside = walkable(r, x, y);
       const int c = getpixel(bg, x, y);
-      ++checked;
-      floor_seen += inside;
+      ++checked, floor_seen += inside;
       if (!inside) red += getr16(c), blue += getb16(c);
       if (room_floor::is_floor_colour(future, getr16(c), getg16(c), getb16(c)) != inside && !wrong++)
         first_wrong = std::to_string(x) + "," + std::to_string(y);

@@ -1,13 +1,9 @@
-// Nothing is lost on the way out: closing the window and Quit in the control
-// panel keep the game in the autosave, the main menu's Continue takes it up
-// again; the named slots are never touched by it. Load game opens the slots.
+// Closing the window and Quit in the control panel keep the game in the autosave, the main menu's Continue
+// takes it up again; the named slots are never touched by it. Load game opens the slots.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <string>
-
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
@@ -21,8 +17,8 @@
 
 using namespace test_support;
 
-// Continue and Load game share the band between New game (y 158..191) and
-// the second button (y 251..284), side by side within New game's x 61..272.
+// Continue and Load game share the band between New game (y 158..191) and the second button (y 251..284),
+// side by side within New game's x 61..272.
 static_assert(kMenuContinueHot.y1 > 191 && kMenuContinueHot.y2 < 251 && kMenuContinueHot.x1 >= 61);
 static_assert(kMenuLoadBesideHot.y1 > 191 && kMenuLoadBesideHot.y2 < 251 && kMenuLoadBesideHot.x2 <= 272);
 static_assert(kMenuContinueHot.x2 < kMenuLoadBesideHot.x1);
@@ -32,22 +28,18 @@ namespace {
 bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 int run_game() {
-  static char name[] = "game";
-  char* argv[] = {name, nullptr};
+  static char name[] = "game"; char* argv[] = {name, nullptr};
   return run_program([&] { game_main(1, argv); });
 }
 
 // A new run of the program in a fresh folder that holds only `autosave`.
 void new_run_with(const std::string& autosave) {
-  fresh_game();
-  mkdir("sav", 0755);
-  write_file("sav/autosave.sav", autosave);
+  fresh_game(), mkdir("sav", 0755), write_file("sav/autosave.sav", autosave);
 }
 
 int mid_x(const screen_layout::Rect& r) { return (r.x1 + r.x2) / 2; }
 int mid_y(const screen_layout::Rect& r) { return (r.y1 + r.y2) / 2; }
 
-// The pixels of a screen area, to see its face change.
 std::string face(const screen_layout::Rect& r) {
   std::string pixels;
   for (int y = r.y1 + 2; y < r.y2 - 1; y += 3)
@@ -74,9 +66,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   enter_new_room();
   ASSERT_STREQ(room_name, "future_physiktp");
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
-  story_alarm = 1;
-  hero_x = 410;
-  hero_y = 390;
+  story_alarm = 1, hero_x = 410, hero_y = 390;
   // An autosave that cannot be written keeps the older one.
   mkdir("sav/autosave.sav.tmp", 0755);
   EXPECT_EQ(save_autosave(), -1);
@@ -85,12 +75,10 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
 
   // Quit in the control panel keeps the game.
   EXPECT_EQ(run_program([] { quit_from_panel(); }), 1);
-  story_alarm = 0;
-  change_room = 0;
+  story_alarm = change_room = 0;
   enter_new_room();
   ASSERT_EQ(load_autosave(), 0);
-  EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_EQ(story_alarm, 1);
+  EXPECT_EQ(std::string(room_name) + " " + std::to_string(story_alarm), "future_physiktp 1");
 
   // Closing the window keeps what was played after the last named save too.
   counter7 = 4;
@@ -111,8 +99,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
       .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
   EXPECT_TRUE(offered);
-  EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_STREQ(inventory_obj[1], "Gaz");
+  EXPECT_EQ(std::string(room_name) + " " + inventory_obj[1], "future_physiktp Gaz");
   EXPECT_EQ(std::vector<int>({hero_x, hero_y, invent_nr, story_alarm, story_bleitank, track_nr}),
             std::vector<int>({410, 390, 2, 1, 1, 2}));
   EXPECT_EQ(headless::sound().playing_midi, track);
@@ -130,13 +117,9 @@ TEST(Autosave, NoGameNoAutosaveAndTheMenuOffersLoadGameAlone) {
   fresh_game();
   bool offered = true;
   Player player;
-  player.then(in_main_menu, [&] {
-    offered = menu_offers_continue();
-    headless::close_window_at(headless::now() + 1);
-  });
+  player.then(in_main_menu, [&] { offered = menu_offers_continue(), headless::close_window_at(headless::now() + 1); });
   EXPECT_EQ(run_game(), 1);
-  EXPECT_FALSE(offered);
-  EXPECT_FALSE(exists("sav/autosave.sav"));
+  EXPECT_FALSE(offered || exists("sav/autosave.sav"));
   // Load game alone has the whole band.
   const screen_layout::Rect& load = menu_load_area();
   EXPECT_TRUE(load.y1 > 191 && load.y2 < 251);
@@ -155,16 +138,9 @@ TEST(Autosave, ContinueAndLoadGameLightUpAndLoadGameOpensTheSlots) {
   Player player;
   player.then(in_main_menu, [] { headless::mouse_at(headless::now() + 1, 400, 100, 0); })
       .then([] { return mouse_x == 400; },
-            [&] {
-              continue_off = face(kMenuContinueHot);
-              load_off = face(kMenuLoadBesideHot);
-              hover(kMenuContinueHot);
-            })
+          [&] { continue_off = face(kMenuContinueHot), load_off = face(kMenuLoadBesideHot), hover(kMenuContinueHot); })
       .then([] { return mouse_x == mid_x(kMenuContinueHot); },
-            [&] {
-              continue_on = face(kMenuContinueHot);
-              hover(kMenuLoadBesideHot);
-            })
+            [&] { continue_on = face(kMenuContinueHot), hover(kMenuLoadBesideHot); })
       .then([] { return mouse_x == mid_x(kMenuLoadBesideHot); },
             [&] {
               load_on = face(kMenuLoadBesideHot);
@@ -177,12 +153,10 @@ TEST(Autosave, ContinueAndLoadGameLightUpAndLoadGameOpensTheSlots) {
       .click_when([] { return mouse_b == 0; }, 200, 150 + 15 * 2 + 8)
       .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
-  EXPECT_NE(continue_on, continue_off);
-  EXPECT_NE(load_on, load_off);
+  EXPECT_TRUE(continue_on != continue_off && load_on != load_off);
   EXPECT_FALSE(message_before);
   EXPECT_TRUE(message) << "a damaged slot says so on the screen";
-  EXPECT_STREQ(room_name, "future_physiktp");
-  EXPECT_STREQ(inventory_obj[1], "Gaz");
+  EXPECT_EQ(std::string(room_name) + " " + inventory_obj[1], "future_physiktp Gaz");
   EXPECT_EQ(std::vector<int>({hero_x, invent_nr, track_nr}), std::vector<int>({300, 2, 2}));
   EXPECT_EQ(headless::sound().playing_midi, track);
 }
@@ -194,11 +168,9 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
   int clicked_at = 0, said = 0;
   Player player;
   player
-      .then(in_main_menu,
-            [&] {
-              clicked_at = headless::now();
-              headless::click(clicked_at + 2, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 60);
-            })
+      .then(in_main_menu, [&] {
+        headless::click((clicked_at = headless::now()) + 2, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 60);
+      })
       .then([&] { return mouse_b == 0 && headless::now() > clicked_at + 500; },
             [&] {
               menu_still_up = in_main_menu();
@@ -209,8 +181,6 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
       .click_when(in_intro, 320, 240)
       .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
-  EXPECT_TRUE(menu_still_up);
-  EXPECT_GT(said, 50);
-  EXPECT_STREQ(room_name, "future_floor1");
-  EXPECT_EQ(invent_nr, 1);
+  EXPECT_TRUE(menu_still_up && said > 50) << said;
+  EXPECT_EQ(std::string(room_name) + " " + std::to_string(invent_nr), "future_floor1 1");
 }

@@ -1,9 +1,7 @@
-// A slot file of the older format, written by hand: the hero at (300, 350) in
-// future_physiktp with "rolle" and "Gaz", 43 room blocks given as runs, the end
-// mark and nothing after it. Room 0 starts with a run of six ones, room 38
-// (future_physiktp) shows its ten pieces, persons 0..2 are shown everywhere.
+// A hand-written slot of the older format: the hero at (300, 350) in future_physiktp with "rolle" and "Gaz", 43
+// room blocks as runs, the end mark, nothing after. Room 0 starts with six ones, room 38 (future_physiktp) shows
+// its ten pieces, persons 0..2 are shown everywhere.
 #pragma once
-
 #include <string>
 
 inline std::string old_format_slot() {

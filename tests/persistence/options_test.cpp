@@ -1,13 +1,9 @@
-// The options file (volumes, text speed, the ten slot names) and the window's
-// scale (display.sav, "-scale N"): the format, round trips, damaged files,
-// files that cannot be read or written.
+// The options file (volumes, text speed, the ten slot names) and the window's scale (display.sav, "-scale N"):
+// the format, round trips, damaged files, files that cannot be read or written.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <cstring>
-
 #include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "shell/game.h"
@@ -41,10 +37,7 @@ const std::string kDefaults = "180 220 50 1" + names({});
 
 TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   fresh_game();
-  music_vol = 0;
-  wave_vol = 255;
-  text_speed = 7;
-  text_output = 1;
+  music_vol = 0, wave_vol = 255, text_speed = 7, text_output = 1;
   std::memset(save_name, ' ', sizeof save_name);
   std::memcpy(save_name[0], "   leading blanks", 17);
   std::memcpy(save_name[2], "abcdefghijklmnopqrstuvwxyz0123", 30);
@@ -54,13 +47,11 @@ TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   EXPECT_EQ(disk.substr(0, 12 + 30), "0 255 7 1 \r\n" + padded("   leading blanks"));
   EXPECT_EQ(disk.size(), 10u + 10 * (2 + 30)) << "no line break after the last name";
   EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
-  reset_world();
-  load_options();
+  reset_world(), load_options();
   EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "", "",
                                                 "", "", "", "last slot"}));
   // The volumes are applied as soon as they are read.
-  EXPECT_EQ(headless::sound().midi_volume, 0);
-  EXPECT_EQ(headless::sound().digi_volume, 255);
+  EXPECT_EQ(std::make_pair(headless::sound().midi_volume, headless::sound().digi_volume), std::make_pair(0, 255));
 }
 
 TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
@@ -69,19 +60,14 @@ TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
   std::vector<std::string> long_lines = slots, cut = slots;  // names of 29, 30, 31 and more, cut at 30
   long_lines[1] = cut[1] = std::string(29, 'a');
   long_lines[2] = cut[2] = std::string(30, 'b');
-  long_lines[3] = std::string(31, 'c') + "y";
-  cut[3] = std::string(30, 'c');
-  long_lines[4] = "a name that runs on well past thirty characters";
-  cut[4] = "a name that runs on well past ";
+  long_lines[3] = std::string(31, 'c') + "y", cut[3] = std::string(30, 'c');
+  long_lines[4] = "a name that runs on well past thirty characters", cut[4] = "a name that runs on well past ";
   auto lines = [](const std::string& numbers, const std::string& br, const std::vector<std::string>& ten) {
     std::string s = numbers;
     for (const std::string& n : ten) s += br.empty() ? padded(n) : br + n;
     return s;
   };
-  const struct {
-    const char* what;
-    std::string content, expected;  // content "-": no file
-  } cases[] = {
+  const struct { const char* what; std::string content, expected; } cases[] = {  // content "-": no file
       {"missing", "-", kDefaults},
       {"empty", "", kDefaults},
       {"garbage", "garbage!\r\n&&&", "180 220 50 1" + names({"&&&"})},
@@ -102,8 +88,7 @@ TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
     load_options();
     EXPECT_EQ(options_now(), c.expected);
     ASSERT_EQ(save_options(), 0);  // the next save writes the whole file again
-    reset_world();
-    load_options();
+    reset_world(), load_options();
     EXPECT_EQ(options_now(), c.expected);
   }
 }
@@ -126,8 +111,7 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   const char* const reasons[] = {"Is a directory", "No space left on device", "Is a directory"};
   for (int k = 0; k < 3; ++k) {
     SCOPED_TRACE(k);
-    fresh_game();
-    bug_report = std::fopen("bugs.txt", "w");
+    fresh_game(), bug_report = std::fopen("bugs.txt", "w");
     const std::string old = "1 2 3 1 \r\nthe old file", kept = k == 0 ? "options.sav/keep" : "options.sav";
     if (k == 0) ASSERT_EQ(mkdir("options.sav", 0755), 0);
     if (k == 1) ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);
@@ -136,11 +120,11 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
     music_vol = 99;
     testing::internal::CaptureStderr();
     EXPECT_EQ(save_options(), -1);
-    const std::string line = std::string("Pelvaro: the settings could not be saved to options.sav: ") + reasons[k] + ".\n";
+    const std::string line =
+        std::string("Pelvaro: the settings could not be saved to options.sav: ") + reasons[k] + ".\n";
     EXPECT_EQ(testing::internal::GetCapturedStderr(), line);
     EXPECT_EQ(read_file(kept), old);
-    std::fclose(bug_report);
-    bug_report = nullptr;
+    std::fclose(bug_report), bug_report = nullptr;
     EXPECT_EQ(read_file("bugs.txt"), line);
     if (k == 0) EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
   }
@@ -191,11 +175,9 @@ TEST(DisplayOptions, StartUpAsksForTheCommandLineFactorElseThePlayersChoice) {
   EXPECT_EQ(headless::requested_scale(), 0) << "no choice: the largest that fits";
   start_with("3 ", {});
   EXPECT_EQ(headless::requested_scale(), 3);
-  start_with("3 ", {"-scale", "1"});
-  EXPECT_EQ(headless::requested_scale(), 1) << "the command line wins for this run";
-  EXPECT_EQ(window_scale, 3) << "and does not change the player's choice";
+  start_with("3 ", {"-scale", "1"});  // the command line wins for this run, and the player's choice stays
+  EXPECT_EQ(std::vector<int>({headless::requested_scale(), window_scale}), std::vector<int>({1, 3}));
   EXPECT_EQ(read_file("display.sav"), "3 ");
   start_with(nullptr, {"-fullscreen", "-scale", "2"});
-  EXPECT_EQ(headless::requested_fullscreen(), 1);
-  EXPECT_EQ(headless::requested_scale(), 2);
+  EXPECT_EQ(std::make_pair(headless::requested_fullscreen(), headless::requested_scale()), std::make_pair(1, 2));
 }

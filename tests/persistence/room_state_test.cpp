@@ -1,16 +1,12 @@
-// Room state files: the format, round trips, damaged files and files that
-// cannot be read or written.
+// Room state files: the format, round trips, damaged files and files that cannot be read or written.
 #include <gtest/gtest.h>
-
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
-
 #include "persistence/room_state.h"
 #include "shell/world.h"
 #include "support/test_support.h"
@@ -60,10 +56,8 @@ TEST(RoomStateFile, IsWrittenInItsOrderWithOneBlankAfterEveryNumberAndReadBackEx
   fresh_game();
   std::filesystem::create_directories("sav/tmp");
   for (int k = 0; k < 10; ++k) {
-    furni_present[k] = k % 2;
-    furni_anim[k] = 10 + k;
-    person_present[k] = (k + 1) % 2;
-    person_anim[k] = k == 3 ? -1 : 20 + k;
+    furni_present[k] = k % 2, furni_anim[k] = 10 + k;
+    person_present[k] = (k + 1) % 2, person_anim[k] = k == 3 ? -1 : 20 + k;
   }
   // A value that differs by every subscript shows a wrong loop order or a swapped array.
   every_node([](TalkNode& n, int v) { n.s_call_nr = v - 5; n.s_present = v % 2; n.s_exit = v % 3; });
@@ -76,13 +70,11 @@ TEST(RoomStateFile, IsWrittenInItsOrderWithOneBlankAfterEveryNumberAndReadBackEx
   EXPECT_NE(text.find("1 20 0 21 1 22 0 -1 "), std::string::npos);
   // 233,320 numbers, each followed by exactly one blank, nothing else.
   EXPECT_EQ(std::count(text.begin(), text.end(), ' '), 233320);
-  EXPECT_EQ(text.back(), ' ');
-  EXPECT_EQ(text.find_first_of("\n\r\t"), std::string::npos);
-  EXPECT_EQ(text.find("  "), std::string::npos);
+  EXPECT_TRUE(text.back() == ' ' && text.find_first_of("\n\r\t") == std::string::npos &&
+              text.find("  ") == std::string::npos);
   EXPECT_NE(access("sav/tmp/test.sav.tmp", F_OK), 0) << "no temporary file left behind";
 
-  reset_world();
-  temp_file = "sav/tmp/test.sav";
+  reset_world(), temp_file = "sav/tmp/test.sav";
   ASSERT_EQ(load_temp(), 0);
   for (int k = 0; k < 10; ++k)
     EXPECT_EQ(std::vector<int>({furni_present[k], furni_anim[k], person_present[k], person_anim[k]}),
@@ -91,20 +83,16 @@ TEST(RoomStateFile, IsWrittenInItsOrderWithOneBlankAfterEveryNumberAndReadBackEx
   every_node([&](TalkNode& n, int v) { wrong += n.s_call_nr != v - 5 || n.s_present != v % 2 || n.s_exit != v % 3; });
   EXPECT_EQ(wrong, 0);
 
-  // A hand-made file, any white space between the numbers: every number 0 but
-  // furniture slot 2's state 7, person slot 1 absent (-1), and the call number
-  // 9 of person 1's node 2.0.0.0.3.
+  // A hand-made file, any white space between the numbers: every number 0 but furniture slot 2's state 7,
+  // person slot 1 absent (-1), and the call number 9 of person 1's node 2.0.0.0.3.
   std::string hand;
   for (int i = 0; i < 233320; ++i)
     hand += (i == 5 ? "7" : i == 22 ? "-1" : i == 40 + (1 * 7776 + 2 * 1296 + 3) * 3 ? "9" : "0") +
             std::string(i % 7 == 0 ? "\r\n" : " ");
-  write_file("hand.sav", hand);
-  temp_file = "hand.sav";
+  write_file("hand.sav", hand), temp_file = "hand.sav";
   ASSERT_EQ(load_temp(), 0);
-  EXPECT_EQ(furni_anim[2], 7);
-  EXPECT_EQ(person_present[1], -1);
-  EXPECT_EQ(talk_tree[1].node[2][0][0][0][3].s_call_nr, 9);
-  EXPECT_EQ(talk_tree[1].node[3][0][0][0][2].s_call_nr, 0) << "subscripts swapped";
+  EXPECT_EQ(std::vector<int>({furni_anim[2], person_present[1], talk_tree[1].node[2][0][0][0][3].s_call_nr,
+                              talk_tree[1].node[3][0][0][0][2].s_call_nr}), std::vector<int>({7, -1, 9, 0}));
 }
 
 TEST(RoomStateFile, DamagedFilesAndFifosChangeNothingAndAreReported) {
@@ -125,20 +113,16 @@ TEST(RoomStateFile, DamagedFilesAndFifosChangeNothingAndAreReported) {
     EXPECT_TRUE(markers_kept()) << name;
   }
   alarm(0);
-  std::fclose(bug_report);
-  bug_report = nullptr;
+  std::fclose(bug_report), bug_report = nullptr;
   const std::string report = read_file("bugs.txt");
   for (const auto& c : cases) EXPECT_NE(report.find(c.first), std::string::npos) << c.first;
   EXPECT_NE(report.find("fifo.sav: it is not a regular file"), std::string::npos);
-  write_file("good.sav", kAllThrees);
-  temp_file = "good.sav";
-  EXPECT_EQ(load_temp(), 0) << "a sound file reads";
-  EXPECT_EQ(furni_anim[0], 3);
+  write_file("good.sav", kAllThrees), temp_file = "good.sav";
+  EXPECT_TRUE(load_temp() == 0 && furni_anim[0] == 3) << "a sound file reads";
 }
 
 TEST(RoomStateFile, AFileThatCannotBeWrittenIsNotReadBackSoTheRoomKeepsItsScriptsState) {
-  fresh_game();
-  bug_report = std::fopen("bugs.txt", "w");
+  fresh_game(), bug_report = std::fopen("bugs.txt", "w");
   std::filesystem::create_directories("sav/tmp");
   temp_file = "sav/tmp/test.sav";
   write_file("sav/tmp/test.sav", kAllThrees);  // an earlier state
@@ -149,31 +133,24 @@ TEST(RoomStateFile, AFileThatCannotBeWrittenIsNotReadBackSoTheRoomKeepsItsScript
   EXPECT_EQ(save_temp(), -1);
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_NE(access("sav/tmp/test.sav", F_OK), 0) << "the earlier state is gone";
-  EXPECT_EQ(load_temp(), -1);
-  EXPECT_TRUE(markers_kept());
+  EXPECT_TRUE(load_temp() == -1 && markers_kept());
   EXPECT_NE(err.find("could not be saved to sav/tmp/test.sav: No space left on device"), std::string::npos) << err;
-  std::fclose(bug_report);
-  bug_report = nullptr;
+  std::fclose(bug_report), bug_report = nullptr;
   EXPECT_NE(read_file("bugs.txt").find("sav/tmp/test.sav: cannot be written (No space left on device)"),
             std::string::npos);
 
-  // An earlier file that can neither be replaced nor removed is not read back
-  // until it is written again.
+  // An earlier file that can neither be replaced nor removed is not read back until it is written again.
   write_file("sav/tmp/stuck.sav", kAllThrees);
   if (!set_immutable("sav/tmp/stuck.sav", true)) GTEST_SKIP() << "the immutable attribute needs root";
-  struct Unstick {
-    ~Unstick() { set_immutable("sav/tmp/stuck.sav", false); }
-  } unstick;
+  struct Unstick { ~Unstick() { set_immutable("sav/tmp/stuck.sav", false); } } unstick;
   temp_file = "sav/tmp/stuck.sav";
   testing::internal::CaptureStderr();
   EXPECT_EQ(save_temp(), -1);
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(access("sav/tmp/stuck.sav", F_OK), 0) << "the file could not be removed";
-  EXPECT_EQ(load_temp(), -1) << "an earlier state must not be read back";
-  EXPECT_TRUE(markers_kept());
+  EXPECT_TRUE(load_temp() == -1 && markers_kept()) << "an earlier state must not be read back";
   ASSERT_TRUE(set_immutable("sav/tmp/stuck.sav", false));
   EXPECT_EQ(save_temp(), 0);
   furni_anim[0] = 4;
-  EXPECT_EQ(load_temp(), 0);
-  EXPECT_EQ(furni_anim[0], 0);
+  EXPECT_TRUE(load_temp() == 0 && furni_anim[0] == 0);
 }

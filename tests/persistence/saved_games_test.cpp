@@ -1,19 +1,13 @@
-// Saved games in a running game: saving and loading in the middle of the
-// story, in the same run and after a restart; slots of the older format;
-// damaged, cut short, missing and half-written slots; typing a slot's name.
-// Under AddressSanitizer (make asan) no read of a damaged slot may leave a
-// buffer; there PELVARO_FUZZ_CASES=N tries N random slots and every cut.
+// Saved games mid-story, in the same run and after a restart; older-format, damaged, cut, missing and
+// half-written slots; typing a slot's name. Under make asan, PELVARO_FUZZ_CASES=N tries N random slots and every cut.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
 #include <chrono>
 #include <cstring>
 #include <random>
-
 #include "interaction/inventory.h"
 #include "old_slot.h"
 #include "persistence/saved_games.h"
@@ -44,8 +38,7 @@ std::string game_now() {
 // physics lab; two items and two flags more, a piece gone, a sentence used.
 void play_some_story() {
   ASSERT_EQ(stand_in_main_loop(3), -2);
-  furni_present[0] = 1;
-  furni_present[1] = 0;
+  furni_present[0] = 1, furni_present[1] = 0;
   change_room = 3;  // future_floor1's door to future_physiktp
   enter_new_room();
   ASSERT_STREQ(room_name, "future_physiktp");
@@ -53,10 +46,8 @@ void play_some_story() {
   add_to_inventory(objects_bmp[13], "glasses", "Brille", "", "");
   story_schrankoffen = story_alarm = 1;
   invent_bitmaps();  // the items' own descriptions, as the story gives them
-  furni_present[0] = 0;
-  talk_tree[0].node[1][0][0][0][0].s_present = 0;
-  hero_x = 400;
-  hero_y = 380;
+  furni_present[0] = talk_tree[0].node[1][0][0][0][0].s_present = 0;
+  hero_x = 400, hero_y = 380;
 }
 
 int load_slot(int slot) { counter7 = slot; return load_game(); }
@@ -70,8 +61,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   ASSERT_EQ(save_slot(9), 0);
   EXPECT_EQ(game_now(), before) << "the save leaves the game as it was";
   const std::string room_file = read_file("sav/tmp/fphystp.sav"), floor1_file = read_file("sav/tmp/ffloor1.sav");
-  // The story flags travel after the end mark, one line each, in the slot as
-  // in the game state file.
+  // The story flags travel after the end mark, one line each, in the slot as in the game state file.
   const std::string temp = read_file(kGameStateFile), slot = read_file("sav/game09.sav");
   const std::string after = temp.substr(temp.find('#'));
   EXPECT_EQ(after.substr(0, 17), "#\npelvaro_saved 1");
@@ -85,9 +75,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   // Played on: another room, a flag, an item used up; the load brings it back.
   change_room = 0;
   enter_new_room();
-  story_schrankoffen = 0;
-  story_bleitank = 1;
-  invent_nr = 1;
+  story_schrankoffen = 0, story_bleitank = 1, invent_nr = 1;
   inventory_obj[1] = inventory_obj[2] = kEmptySlot;
   ASSERT_EQ(load_slot(9), 0);
   EXPECT_EQ(game_now(), before);
@@ -96,10 +84,8 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   // Pictures come back from the item pictures (descriptions from the catalogue).
   EXPECT_NE(getpixel(inventory_obj_bmp[1], 20, 20), bitmap_mask_color(inventory_obj_bmp[1]));
 
-  // A new program, a new game: the slot brings back the game and the rooms
-  // not on screen (future_floor1 as it was left). This game runs on a disk,
-  // where a slot's new file takes its time (in memory a kill would hardly
-  // ever fall into the write).
+  // A new program, a new game: the slot brings back the game and the rooms not on screen (future_floor1 as
+  // left). Run on a disk, where a slot's new file takes its time (in memory a kill would hardly hit the write).
   const char* tmpdir = std::getenv("TMPDIR");
   const std::string was = tmpdir ? tmpdir : "";
   setenv("TMPDIR", "/tmp", 1);
@@ -112,20 +98,16 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   EXPECT_EQ(game_now(), before);
   EXPECT_EQ(read_file("sav/tmp/ffloor1.sav"), floor1_file);
 
-  // The item carried on the pointer is saved in the bag; the running game
-  // keeps it on the pointer.
-  arrow_obj = "tool";
-  mouse_status = kModeItem;
+  // The item carried on the pointer is saved in the bag; the running game keeps it on the pointer.
+  arrow_obj = "tool", mouse_status = kModeItem;
   ASSERT_EQ(save_slot(0), 0);
   EXPECT_EQ(invent_nr, 3);
   ASSERT_EQ(load_slot(0), 0);
   ASSERT_EQ(invent_nr, 4);
-  EXPECT_STREQ(inventory_obj[3], "tool");
-  EXPECT_EQ(mouse_status, kModeWalk);
+  EXPECT_TRUE(std::string(inventory_obj[3]) == "tool" && mouse_status == kModeWalk) << inventory_obj[3];
 
-  // A slot of the older format loads; without the part after the end mark
-  // the story starts where a new game does. The unpacked game is left beside
-  // the rooms' files.
+  // A slot of the older format loads; without what follows the end mark the story starts where a new game
+  // does. The unpacked game is left beside the rooms' files.
   write_file("sav/game03.sav", old_format_slot());
   ASSERT_EQ(load_slot(3), 0);
   EXPECT_STREQ(room_name, "future_physiktp");
@@ -143,8 +125,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   // A folder where the temporary file goes: the write fails, the slot stays.
   mkdir("sav/game03.sav.tmp", 0755);
   EXPECT_EQ(save_slot(3), -1);
-  EXPECT_EQ(read_file("sav/game03.sav"), without_alarm);
-  EXPECT_EQ(story_alarm, 1);
+  EXPECT_TRUE(read_file("sav/game03.sav") == without_alarm && story_alarm == 1);
   rmdir("sav/game03.sav.tmp");
   const auto a = std::chrono::steady_clock::now();
   ASSERT_EQ(save_slot(3), 0);
@@ -153,9 +134,8 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   const std::string with_alarm = read_file("sav/game03.sav");
   ASSERT_NE(without_alarm, with_alarm);
 
-  // A saver killed again and again, at any moment of its saves (even rounds)
-  // or while it writes the slot's new file (odd): the slot holds one of the
-  // two games whole, never a piece of one.
+  // A saver killed again and again, at any moment of its saves (even rounds) or while it writes the slot's
+  // new file (odd): the slot holds one of the two games whole, never a piece of one.
   std::mt19937 rng(2027);
   std::uniform_int_distribution<long> moment(0, save_us + 1000), in_write(0, 100);
   int mid_write = 0;
@@ -183,15 +163,13 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   story_alarm = 0;
   EXPECT_EQ(save_slot(3), 0) << "a file left by a killed save is no hindrance";
   story_alarm = 1;
-  EXPECT_EQ(load_slot(3), 0);
-  EXPECT_EQ(story_alarm, 0);
+  EXPECT_TRUE(load_slot(3) == 0 && story_alarm == 0);
 }
 
 namespace {
 
-// One damaged copy of `s`: a byte (any, or one that means something to the
-// packing or the reader), a marker inside a name, a span taken out or doubled.
-// Cuts, and run counts out of range, have cases of their own.
+// One damaged copy of `s`: a byte (any, or one meaningful to the packing or the reader), a marker inside a
+// name, a span taken out or doubled. Cuts, and run counts out of range, have cases of their own.
 std::string mutate(std::string s, int kind, std::mt19937_64& rng) {
   static const char kSpecial[] = "#$\xA7-+019 \n\xFFz.";
   auto below = [&](size_t n) { return n == 0 ? 0 : static_cast<size_t>(rng() % n); };
@@ -259,8 +237,7 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
   for (const auto& [what, slot] : bad) one_case(slot, what);
   EXPECT_EQ(loaded, 0);
 
-  // Random damage of every kind, then cuts: at every length (the long run),
-  // or around the names, the end mark and the end.
+  // Random damage of every kind, then cuts: at every length (the long run), or around names, end mark and end.
   const char* wanted = std::getenv("PELVARO_FUZZ_CASES");
   const int random_cases = wanted ? std::atoi(wanted) : 60;
   std::mt19937_64 rng(0x5eed5a7e2027ull);
@@ -284,12 +261,10 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
 TEST(SlotNames, TypingANameThroughKeys) {
   fresh_game();
   ensure_allegro();
-  memory_screen = create_bitmap(640, 480);
+  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15);
   pv_font = font;
-  erase_savegame = create_bitmap(310, 15);
   std::memset(save_name, ' ', sizeof save_name);
-  std::memcpy(save_name[4], "Old name", 8);
-  std::memcpy(save_name[5], "Next slot", 9);
+  std::memcpy(save_name[4], "Old name", 8), std::memcpy(save_name[5], "Next slot", 9);
   counter7 = 4;
   int t = 10;
   auto type = [&](std::vector<int> keys) {
@@ -297,20 +272,17 @@ TEST(SlotNames, TypingANameThroughKeys) {
     return select_file();
   };
   auto name = [](int slot) { return std::string(save_name[slot], 30); };
-  // Letters, digits and blanks; not "#" nor a letter outside ASCII;
-  // Backspace takes one back; Enter blanks the rest of the older name.
+  // Letters, digits and blanks; not "#" nor a letter outside ASCII; Backspace takes one back; Enter blanks the rest.
   EXPECT_EQ(type({'A', 'b', '7', ' ', '#', 0xE4, 'x', 8, 8, 'y', 13}), 1);
   EXPECT_EQ(name(4), "Ab7y" + std::string(26, ' '));
   // Backspace at the first place stays there; 40 letters stop at 30.
-  std::vector<int> keys{8};
-  keys.resize(40, 'q');
-  keys.push_back(13);
+  std::vector<int> keys(41, 'q');
+  keys.front() = 8, keys.back() = 13;
   EXPECT_EQ(type(keys), 1);
   EXPECT_EQ(name(4), std::string(30, 'q'));
   EXPECT_EQ(name(5).substr(0, 10), "Next slot ");
   // Escape puts the old name back.
   EXPECT_EQ(type({'Z', 'Z', 27}), 0);
   EXPECT_EQ(name(4), std::string(30, 'q'));
-  destroy_bitmap(erase_savegame);
-  destroy_bitmap(memory_screen);
+  destroy_bitmap(erase_savegame), destroy_bitmap(memory_screen);
 }

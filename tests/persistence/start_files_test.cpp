@@ -1,16 +1,10 @@
-// The files a fresh start leaves behind, against checksums recorded from a
-// known-good build: the 43 room state files the start-up writes into sav/tmp,
-// and the 43 room datafiles the generator makes. A change that only
-// reorganises code must leave every one of them byte for byte. After a change
-// meant to alter them, record the list anew (cd build/data && sha256sum
-// sav/tmp/*.sav <the room datafiles>) and say why in the commit; a state file
-// that differs between the builds is listed once per build, with its language.
+// The 43 room state files a fresh start writes and the 43 room datafiles, against checksums of a known-good
+// build. To alter them on purpose, record anew (cd build/data && sha256sum sav/tmp/*.sav <the room datafiles>)
+// and say why in the commit; a state file that differs between the builds is listed per build, with its language.
 #include <gtest/gtest.h>
-
 #include <fstream>
 #include <map>
 #include <sstream>
-
 #include "rooms/registry.h"
 #include "shell/game.h"
 #include "shell/tr.h"
@@ -48,8 +42,8 @@ Sums checksums(const std::string& dir, const Sums& list) {
   return sums;
 }
 
-// Count, presence and exit of node `dotted` of `person` in a state file: after
-// the 40 numbers of pieces and persons, three per node, c1 outermost.
+// Count, presence and exit of node `dotted` of `person` in a state file: after the 40 numbers of pieces and
+// persons, three per node, c1 outermost.
 std::vector<int> node_in_file(const std::string& file, int person, const std::string& dotted) {
   std::istringstream in(read_file(file));
   std::vector<int> numbers;
@@ -70,15 +64,12 @@ TEST(StartFiles, TheFilesOfAFreshStartAreThoseRecordedWithTheConversationsCounts
   fresh_game();
   Player stop_at_menu;
   stop_at_menu.then(in_main_menu, [] { headless::stop(); });
-  static char name[] = "game";
-  char* argv[] = {name, nullptr};
+  static char name[] = "game"; char* argv[] = {name, nullptr};
   ASSERT_EQ(run_program([&] { start_up(1, argv); }), -2);
   EXPECT_EQ(checksums(".", expected), expected);
 
-  // What the checksums stand for, in the physics teacher's state file: the
-  // greeting's answer counts 3 (2 in game_en), and the way to the office has a
-  // third frightened answer only in game_de. (These build-dependent checks also
-  // make this file run in both builds, each against its own checksums.)
+  // What the checksums stand for, in the physics teacher's file: the greeting's answer counts 3 (2 in game_en),
+  // the way to the office has a third frightened answer only in game_de. (These also put this file in both builds.)
   EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1"), (std::vector<int>{TR(3, 2), 1, 0}));
   EXPECT_EQ(node_in_file("sav/tmp/fphystp.sav", 0, "1.1.3"), (std::vector<int>{TR(1, 0), TR(1, 0), TR(1, 0)}));
   EXPECT_EQ(node_in_file("sav/tmp/fchimie.sav", 0, "4"), (std::vector<int>{1, 0, TR(1, 0)})) << "withheld";

@@ -28,8 +28,7 @@ void new_game() {
   ASSERT_EQ(test_support::play_to_main_loop(), -2);
   headless::on_present(nullptr);
   EXPECT_EQ(shots_played() - shots, 11) << "a new game opens with the knock-out";
-  EXPECT_STREQ(room_name, "future_floor1");
-  EXPECT_EQ(person_present[0], 1) << "Mr Betong lies in the corridor";
+  EXPECT_TRUE(std::strcmp(room_name, "future_floor1") == 0 && person_present[0] == 1) << "Mr Betong lies there";
   text_speed = 1;
 }
 
@@ -48,8 +47,7 @@ std::string saved(int slot) {
 }
 int load(int slot, const std::string& game) {
   test_support::write_file("sav/game0" + std::to_string(slot) + ".sav", game);
-  counter7 = slot;
-  return load_game();
+  return counter7 = slot, load_game();
 }
 
 // Mr Zirud's deal gets the hero the access card (and the rolling pin); until then the doors to future_crossing (1)
@@ -58,9 +56,8 @@ void the_access_card(story::Player& p) {
   EXPECT_TRUE(go_through[1] == 0 && go_through[4] == 0);
   p.exit_to("future_physiktp");
   p.look("Atomkraft"); p.use("hebel2"); p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"});
-  EXPECT_EQ(story_gotaccesscard, 1);
   const int card = bag_slot("access");
-  ASSERT_TRUE(invent_nr == 2 && holds("rolle") && card >= 0);
+  ASSERT_TRUE(story_gotaccesscard == 1 && invent_nr == 2 && holds("rolle") && card >= 0);
   EXPECT_STREQ(inv_obj_describe[card][0], TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card."));
   EXPECT_NE(getpixel(inventory_obj_bmp[card], 20, 20), bitmap_mask_color(inventory_obj_bmp[card]));
 }
@@ -70,8 +67,7 @@ void the_diamond(story::Player& p) {
   p.exit_to("future_floor1");
   main_loop_pass();  // the story's checks of the room
   EXPECT_TRUE(go_through[1] == 1 && go_through[4] == 1) << "the card opens the doors";
-  p.exit_to("future_floor15");
-  p.use("schrank"); p.take("tool");
+  p.exit_to("future_floor15"); p.use("schrank"); p.take("tool");
   walk(p, {"future_floor1", "future_crossing", "future_chimie"});
   p.use_item("rolle", "case00"); p.use_item("tool", "case00");
   EXPECT_EQ(story_brokencase, 0) << "the alarm is on";
@@ -88,8 +84,7 @@ void the_diamond(story::Player& p) {
 // Dori leads the hero to the lab when the talk ends; the next pass draws the lab once, the one after sets up the
 // telescope.
 void the_telescope(story::Player& p) {
-  p.exit_to("future_physik");
-  p.talk("dori_future", {"4", "4.4", "4.4.1"});
+  p.exit_to("future_physik"); p.talk("dori_future", {"4", "4.4", "4.4.1"});
   EXPECT_TRUE(std::strcmp(room_name, "future_physiktp") == 0 && story_zirud_talk == 2) << room_name;
   BITMAP* before = create_bitmap(640, 480);
   blit(headless::last_frame(), before, 0, 0, 0, 0, 640, 480);
@@ -127,8 +122,7 @@ void the_lead(story::Player& p) {
   EXPECT_EQ(story_sandalkohol, 1);
   p.take("gaz"); p.take("schlauch"); p.combine("Gaz", "schlauch"); p.combine("Gaz_Schlauch", "Bunsenbrenner");
   EXPECT_TRUE(holds("Schweissbrenner"));
-  p.exit_to("future_floor15");
-  p.use_item("Schweissbrenner", "rohr");
+  p.exit_to("future_floor15"); p.use_item("Schweissbrenner", "rohr");
   EXPECT_TRUE(holds("Blei"));
   walk(p, {"future_floor1", "future_crossing", "future_chimie"});
   p.give("Blei", "Rurura");
@@ -137,8 +131,7 @@ void the_lead(story::Player& p) {
 
 // The glasses from Mr Rarozir, the lead solution from Mr Rurura, the tank, and the shower that starts the machine.
 void the_time_machine(story::Player& p, std::string& poured) {
-  p.exit_to("future_crossing");
-  p.talk("rarozir", {"5"});
+  p.exit_to("future_crossing"); p.talk("rarozir", {"5"});
   EXPECT_TRUE(holds("glasses"));
   p.exit_to("future_chimie");
   // In game_en asking for the solution does not end the talk: he says goodbye.
@@ -183,9 +176,9 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
   ASSERT_TRUE(!poured.empty() && load(5, poured) == 0);
   const int s = bag_slot("bleiloesung");
   ASSERT_GE(s, 0);
-  EXPECT_STREQ(inv_obj_describe[s][0],
-               TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
-  EXPECT_STREQ(inv_obj_describe[s][1], TR("Strahlung schuetzt.", ""));
+  EXPECT_EQ(std::string(inv_obj_describe[s][0]) + "|" + inv_obj_describe[s][1],
+            TR("Eine Bleiloesung die gegen radioaktive|Strahlung schuetzt.",
+               "A lead dilution that protects against radiation.|"));
 
   // Then the game saved halfway, over it: the story so far, the bag, and the rooms as the hero left them.
   ASSERT_EQ(load(4, halfway), 0);
