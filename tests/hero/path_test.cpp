@@ -1,6 +1,5 @@
-// The hero's path: steps of 8 px across and 4 px down, the 200-step limit,
-// smoothing and the wall responses, asked directly on an open floor (a room
-// name no room has: every step stands, the walk goes straight to the target).
+// The hero's path: steps of 8 px across and 4 px down, the 200-step limit, smoothing and the wall responses, asked
+// on an open floor (a room name no room has: every step stands, the walk goes straight to the target).
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -12,13 +11,8 @@
 
 namespace {
 
-class Path : public testing::Test {
- protected:
-  void SetUp() override {
-    reset_world();
-    room_name = "open floor";
-    click_x2 = click_y2 = -1000;
-  }
+struct Path : testing::Test {
+  void SetUp() override { reset_world(), room_name = "open floor", click_x2 = click_y2 = -1000; }
   static void walk(int hx, int hy, int tx, int ty) {
     hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
     calc_coor();
@@ -76,10 +70,9 @@ TEST_F(Path, APathOf200StepsOrMoreIsNotWalkedAtAll) {
 }
 
 TEST_F(Path, SmoothingMakesZigZagPairsStraightInOneDirectionOnlyAndDropsARefusedStepButNotItsCount) {
-  const int before[] = {kStepUpLeft,   kStepUpRight,   kStepUpRight,  kStepUpLeft,    kStepDownLeft,
-                        kStepDownRight, kStepUpLeft,   kStepDownLeft, kStepUpRight,   kStepDownRight};
-  const int after[] = {kStepUp,   kStepUp,   kStepUpRight, kStepUpLeft, kStepDown,
-                       kStepDown, kStepLeft, kStepLeft,    kStepRight,  kStepRight};
+  constexpr int U = kStepUp, D = kStepDown, L = kStepLeft, R = kStepRight;
+  constexpr int UL = kStepUpLeft, UR = kStepUpRight, DL = kStepDownLeft, DR = kStepDownRight;
+  const int before[] = {UL, UR, UR, UL, DL, DR, UL, DL, UR, DR}, after[] = {U, U, UR, UL, D, D, L, L, R, R};
   for (int i = 0; i < 10; ++i) hero_action[i] = before[i], movement_x[i] = i * 8;
   make_fluent();
   for (int i = 0; i < 10; ++i) EXPECT_EQ(hero_action[i], after[i]) << i;
@@ -89,36 +82,26 @@ TEST_F(Path, SmoothingMakesZigZagPairsStraightInOneDirectionOnlyAndDropsARefused
   for (int i = 0; i < 4; ++i) hero_action[i] = kStepRight;
   mov_nr = 4;
   make_fluent();
-  EXPECT_EQ(mov_nr, 4);
-  EXPECT_EQ((std::vector<int>{movement_x[0], movement_x[1], movement_x[2], movement_x[3]}),
-            (std::vector<int>{8, 16, 24, 0}));
+  EXPECT_EQ((std::vector<int>{mov_nr, movement_x[0], movement_x[1], movement_x[2], movement_x[3]}),
+            (std::vector<int>{4, 8, 16, 24, 0}));
 }
 
-// Each wall response changes the codes it names (to the new code and by the
-// shift given) and leaves every other step as it is.
+// Each wall response changes the codes it names (to the new code and by the shift given) and leaves the others.
 TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
+  constexpr int U = kStepUp, D = kStepDown, L = kStepLeft, R = kStepRight;
+  constexpr int UL = kStepUpLeft, UR = kStepUpRight, DL = kStepDownLeft, DR = kStepDownRight;
   struct Change { int code, new_code, dx, dy; };
   const struct { const char* name; void (*response)(); std::vector<Change> changes; } responses[] = {
-      {"a1", walk_a1, {{kStepDownLeft, kStepDownLeft, 0, -4}, {kStepDownRight, kStepDownRight, 0, -4}}},
-      {"a2", walk_a2, {{kStepUpLeft, kStepUpLeft, 0, 4}, {kStepUpRight, kStepUpRight, 0, 4}}},
-      {"b1", walk_b1, {{kStepUpLeft, kStepUpLeft, 8, 0}, {kStepDownLeft, kStepDownLeft, 8, 0}}},
-      {"b2", walk_b2, {{kStepUpRight, kStepUpRight, -8, 0}, {kStepDownRight, kStepDownRight, -8, 0}}},
-      {"c1", walk_c1, {{kStepDown, kStepDownLeft, -8, -4}, {kStepDownLeft, kStepDownLeft, 0, -4},
-                       {kStepDownRight, kStepDownRight, 0, -8}, {kStepRight, kStepRight, 0, -4}}},
-      {"c2", walk_c2, {{kStepUp, kStepUpRight, 8, 4}, {kStepUpRight, kStepUpRight, 0, 4},
-                       {kStepUpLeft, kStepUpLeft, 0, 8}, {kStepLeft, kStepLeft, 0, 4}}},
-      {"d1", walk_d1, {{kStepRight, kStepUpRight, -8, -4}, {kStepUpRight, kStepUpRight, -8, 0},
-                       {kStepDownRight, kStepDownRight, -16, 0}, {kStepDown, kStepDown, -8, 0}}},
-      {"d2", walk_d2, {{kStepLeft, kStepDownLeft, 8, 4}, {kStepDownLeft, kStepDownLeft, 8, 0},
-                       {kStepUpLeft, kStepUpLeft, 16, 0}, {kStepUp, kStepUp, 8, 0}}},
-      {"e1", walk_e1, {{kStepDown, kStepDownRight, 8, -4}, {kStepDownRight, kStepDownRight, 0, -4},
-                       {kStepDownLeft, kStepDownLeft, 0, -8}, {kStepLeft, kStepLeft, 0, -4}}},
-      {"e2", walk_e2, {{kStepUp, kStepUpLeft, -8, 4}, {kStepUpLeft, kStepUpLeft, 0, 4},
-                       {kStepUpRight, kStepUpRight, 0, 8}, {kStepRight, kStepRight, 0, 4}}},
-      {"f1", walk_f1, {{kStepLeft, kStepUpLeft, 8, -4}, {kStepUpLeft, kStepUpLeft, 8, 0},
-                       {kStepDownLeft, kStepDownLeft, 16, 0}, {kStepDown, kStepDown, 8, 0}}},
-      {"f2", walk_f2, {{kStepRight, kStepDownRight, -8, 4}, {kStepDownRight, kStepDownRight, -8, 0},
-                       {kStepUpRight, kStepUpRight, -16, 0}, {kStepUp, kStepUp, -8, 0}}},
+      {"a1", walk_a1, {{DL, DL, 0, -4}, {DR, DR, 0, -4}}}, {"a2", walk_a2, {{UL, UL, 0, 4}, {UR, UR, 0, 4}}},
+      {"b1", walk_b1, {{UL, UL, 8, 0}, {DL, DL, 8, 0}}}, {"b2", walk_b2, {{UR, UR, -8, 0}, {DR, DR, -8, 0}}},
+      {"c1", walk_c1, {{D, DL, -8, -4}, {DL, DL, 0, -4}, {DR, DR, 0, -8}, {R, R, 0, -4}}},
+      {"c2", walk_c2, {{U, UR, 8, 4}, {UR, UR, 0, 4}, {UL, UL, 0, 8}, {L, L, 0, 4}}},
+      {"d1", walk_d1, {{R, UR, -8, -4}, {UR, UR, -8, 0}, {DR, DR, -16, 0}, {D, D, -8, 0}}},
+      {"d2", walk_d2, {{L, DL, 8, 4}, {DL, DL, 8, 0}, {UL, UL, 16, 0}, {U, U, 8, 0}}},
+      {"e1", walk_e1, {{D, DR, 8, -4}, {DR, DR, 0, -4}, {DL, DL, 0, -8}, {L, L, 0, -4}}},
+      {"e2", walk_e2, {{U, UL, -8, 4}, {UL, UL, 0, 4}, {UR, UR, 0, 8}, {R, R, 0, 4}}},
+      {"f1", walk_f1, {{L, UL, 8, -4}, {UL, UL, 8, 0}, {DL, DL, 16, 0}, {D, D, 8, 0}}},
+      {"f2", walk_f2, {{R, DR, -8, 4}, {DR, DR, -8, 0}, {UR, UR, -16, 0}, {U, U, -8, 0}}},
   };
   for (const auto& r : responses)
     for (int code = kStepStand; code <= kStepDownRight; ++code) {
@@ -137,9 +120,7 @@ TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
 TEST(HeroSprite, IsKeptInsideTheScreenAndDrawn7PixelsFurtherLeftWhenTalkingLeft) {
   test_support::fresh_game();
   test_support::ensure_allegro();
-  float_y = 1.0f;
-  hero_width = 125;
-  hero_length = 200;
+  float_y = 1.0f, hero_width = 125, hero_length = 200;
   place_hero_sprite(630, 300);
   EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(510, 130));
   place_hero_sprite(10, 100);
@@ -147,8 +128,7 @@ TEST(HeroSprite, IsKeptInsideTheScreenAndDrawn7PixelsFurtherLeftWhenTalkingLeft)
   memory_screen = create_bitmap(640, 480);
   move[0] = create_bitmap(125, 200);
   clear_to_color(move[0], makecol(255, 255, 0));
-  hero_move_frame_nr = 1;
-  hero_x = hero_y = 300;
+  hero_move_frame_nr = 1, hero_x = hero_y = 300;
   for (int shift : {0, 1}) {
     clear_bitmap(memory_screen);
     mov_nr = 5, mov_nr1 = 0, move_frame_nr = 0, hero_action[0] = kStepSpecial, hero_talkl_korrektur = shift;
@@ -157,7 +137,6 @@ TEST(HeroSprite, IsKeptInsideTheScreenAndDrawn7PixelsFurtherLeftWhenTalkingLeft)
     while (leftmost < 640 && getpixel(memory_screen, leftmost, 250) == 0) ++leftmost;
     EXPECT_EQ(leftmost, 300 - 125 / 2 - 7 * shift);
   }
-  destroy_bitmap(move[0]);
-  destroy_bitmap(memory_screen);
+  destroy_bitmap(move[0]), destroy_bitmap(memory_screen);
   move[0] = nullptr, memory_screen = nullptr;
 }

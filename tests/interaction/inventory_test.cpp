@@ -21,10 +21,7 @@ using namespace test_support;
 
 namespace {
 
-struct Ev {
-  int dt;  // ms after the event before
-  int x, y, buttons;
-};
+struct Ev { int dt, x, y, buttons; };  // dt: ms after the event before
 
 // Schedules the events from now and runs the inventory (bag already pressed): -1 when it returned.
 int run_invent(const std::vector<Ev>& events) {
@@ -38,12 +35,9 @@ void give(std::initializer_list<const char*> names) {
   for (const char* n : names) ASSERT_TRUE(give_item(n)) << n;
 }
 
-std::vector<std::string> names_held() {
-  return std::vector<std::string>(inventory_obj, inventory_obj + invent_nr);
-}
+std::vector<std::string> names_held() { return std::vector<std::string>(inventory_obj, inventory_obj + invent_nr); }
 
-class Inventory : public testing::Test {
- protected:
+struct Inventory : testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_floor1");
     ASSERT_TRUE(give_item("rolle"));  // the hero starts with the rolling pin
@@ -68,8 +62,7 @@ TEST(InventoryGrid, SixToARowFrom130By60) {
   for (int i = 0; i < 18; ++i) {
     int x = 0, y = 0;
     inventory_slot_position(i, &x, &y);
-    EXPECT_EQ(x, xs[i % 6]) << i;
-    EXPECT_EQ(y, 120 + 60 * (i / 6)) << i;
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(xs[i % 6], 120 + 60 * (i / 6))) << i;
   }
 }
 
@@ -104,8 +97,7 @@ TEST_F(Inventory, HighlightSquareIsInclusiveFromXToXPlus40) {
     if (inv_menu == 1) over[{mouse_x, mouse_y}] = over[{mouse_x, mouse_y}] || mouse_over_obj == 1;
   });
   EXPECT_EQ(run_invent({{30, 130, 120, 0}, {40, 170, 160, 0}, {40, 129, 140, 0}, {40, 171, 140, 0}, {40, 150, 119, 0},
-                        {40, 150, 161, 0}, {40, 150, 140, 2}, {60, 150, 140, 0}}),
-            -1);
+                        {40, 150, 161, 0}, {40, 150, 140, 2}, {60, 150, 140, 0}}), -1);
   const std::map<std::pair<int, int>, bool> want = {{{130, 120}, true},  {{170, 160}, true},  {{129, 140}, false},
                                                     {{171, 140}, false}, {{150, 119}, false}, {{150, 161}, false}};
   for (const auto& [at, is_over] : want) {
@@ -119,8 +111,7 @@ TEST_F(Inventory, PickedUpItemRidesThePointerAndComesBackAtItsSortedPlace) {
   sort_inventory();  // Gaz, rolle
   // Pick up the rolling pin (slot 1 at 190, 120), then put it back beside the grid.
   EXPECT_EQ(run_invent({{30, 200, 130, 1}, {80, 200, 130, 0}, {60, 500, 300, 0}, {40, 500, 300, 1}, {80, 500, 300, 0},
-                       {60, 500, 300, 2}, {60, 500, 300, 0}}),
-            -1);
+                       {60, 500, 300, 2}, {60, 500, 300, 0}}), -1);
   EXPECT_EQ(names_held(), (std::vector<std::string>{"Gaz", "rolle"}));
   EXPECT_FALSE(carrying_item());
   EXPECT_STREQ(inv_obj_describe[1][0],
@@ -129,31 +120,26 @@ TEST_F(Inventory, PickedUpItemRidesThePointerAndComesBackAtItsSortedPlace) {
 
 TEST_F(Inventory, ClosingWithAnItemPickedUpKeepsItOnThePointer) {
   EXPECT_EQ(run_invent({{30, 140, 130, 1}, {80, 140, 130, 0}, {60, 400, 300, 2}, {60, 400, 300, 0}}), -1);
-  EXPECT_EQ(invent_nr, 0);
+  EXPECT_EQ(std::make_pair(invent_nr, carrying_item()), std::make_pair(0, true));
   EXPECT_STREQ(arrow_obj, "rolle");
-  EXPECT_TRUE(carrying_item());
   // A right click in the room puts it back.
   mouse_x = 400, mouse_y = 300, mouse_b = 2;
   ASSERT_EQ(run_program([] { main_loop_pass(); }), -1);
-  EXPECT_EQ(invent_nr, 1);
+  EXPECT_EQ(std::make_pair(invent_nr, mouse_status), std::make_pair(1, +kModeWalk));
   EXPECT_STREQ(inventory_obj[0], "rolle");
-  EXPECT_EQ(mouse_status, kModeWalk);
 }
 
 TEST(Combinations, EveryOrderOfTheEightRulesAndNothingElse) {
-  const struct {
-    const char *held, *on, *product;
-  } rules[] = {{"schlauch", "Gaz", "Gaz_Schlauch"}, {"Gaz", "schlauch", "Gaz_Schlauch"},
-               {"schlauch", "Bunsenbrenner", "Bunsen_Schlauch"}, {"Bunsenbrenner", "schlauch", "Bunsen_Schlauch"},
-               {"Gaz_Schlauch", "Bunsenbrenner", "Schweissbrenner"}, {"Bunsenbrenner", "Gaz_Schlauch", "Schweissbrenner"},
-               {"Bunsen_Schlauch", "Gaz", "Schweissbrenner"}, {"Gaz", "Bunsen_Schlauch", "Schweissbrenner"}};
+  const struct { const char *held, *on, *product; } rules[] = {
+      {"schlauch", "Gaz", "Gaz_Schlauch"}, {"Gaz", "schlauch", "Gaz_Schlauch"},
+      {"schlauch", "Bunsenbrenner", "Bunsen_Schlauch"}, {"Bunsenbrenner", "schlauch", "Bunsen_Schlauch"},
+      {"Gaz_Schlauch", "Bunsenbrenner", "Schweissbrenner"}, {"Bunsenbrenner", "Gaz_Schlauch", "Schweissbrenner"},
+      {"Bunsen_Schlauch", "Gaz", "Schweissbrenner"}, {"Gaz", "Bunsen_Schlauch", "Schweissbrenner"}};
   ensure_allegro();
   reset_world();
   arrow = create_bitmap(40, 40);
   auto combine = [](const char* held, const char* on) {
-    arrow_obj = held;
-    buffer_obj = on;
-    counter2 = 0;
+    arrow_obj = held, buffer_obj = on, counter2 = 0;
     story_invent();
     return std::string(arrow_obj) + (counter2 ? " made" : "");
   };
@@ -173,8 +159,7 @@ TEST_F(Inventory, GasOnHoseThenOnBurnerMakesTheTorchOnThePointer) {
   // then the burner (slot 0), then a non-matching click on the rolling pin.
   EXPECT_EQ(run_invent({{30, 200, 130, 1}, {80, 200, 130, 0}, {60, 260, 130, 1}, {80, 260, 130, 0}, {60, 140, 130, 1},
                        {80, 140, 130, 0}, {60, 140, 130, 1}, {80, 140, 130, 0}, {60, 400, 300, 2},
-                       {60, 400, 300, 0}}),
-            -1);
+                       {60, 400, 300, 0}}), -1);
   EXPECT_STREQ(arrow_obj, "Schweissbrenner");
   EXPECT_TRUE(carrying_item());
   EXPECT_EQ(names_held(), (std::vector<std::string>{"rolle"}));
@@ -198,22 +183,15 @@ TEST_F(Inventory, ControlPanelButtonIs151To309By357To395) {
     if (menus.empty() || menus.back() != inv_menu) menus.push_back(inv_menu);
   });
   // Outside by one pixel on each side: nothing; then its two corners each open the panel.
-  EXPECT_EQ(run_invent({{30, 150, 370, 1}, {60, 150, 370, 0}, {40, 310, 370, 1}, {60, 310, 370, 0},
-                       {40, 200, 356, 1}, {60, 200, 356, 0}, {40, 200, 396, 1}, {60, 200, 396, 0},
-                       {40, 151, 357, 1}, {60, 151, 357, 0},
-                        {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 309, 395, 1}, {60, 309, 395, 0},
-                        {60, 300, 150, 2}, {60, 300, 150, 0}}),
-            -1);
+  EXPECT_EQ(run_invent({{30, 150, 370, 1}, {60, 150, 370, 0}, {40, 310, 370, 1}, {60, 310, 370, 0}, {40, 200, 356, 1},
+                       {60, 200, 356, 0}, {40, 200, 396, 1}, {60, 200, 396, 0}, {40, 151, 357, 1}, {60, 151, 357, 0},
+                       {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 309, 395, 1}, {60, 309, 395, 0}, {60, 300, 150, 2},
+                       {60, 300, 150, 0}}), -1);
   EXPECT_EQ(menus, (std::vector<int>{1, 2, 1, 2, 0}));
 }
 
-// A representative set of the catalogue: the item's picture (its entry of
-// "objects.dat") and first description line.
-struct CatalogueRow {
-  const char* name;
-  int entry;
-  const char* line0;
-};
+// A representative set of the catalogue: the item's picture (its entry of "objects.dat") and first description line.
+struct CatalogueRow { const char* name; int entry; const char* line0; };
 const CatalogueRow kCatalogue[] = {
     {"access", 0, TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card.")},
     {"kanister", 11, TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside.")},
@@ -267,11 +245,10 @@ TEST_F(Inventory, AFullBagRefusesTheItemWithoutWritingPastTheTable) {
   for (int i = 2; i < 100; ++i) inventory_obj[i] = "glasses";
   invent_nr = 100;
   EXPECT_FALSE(give_item("access"));
-  EXPECT_EQ(invent_nr, 100);
   for (int i = 0; i < 100; ++i) ASSERT_STRNE(inventory_obj[i], "access");
+  EXPECT_EQ(invent_nr, 100);
   // A carried item stays on the pointer when the bag is full.
-  arrow_obj = "diamond";
-  mouse_status = kModeItem;
+  arrow_obj = "diamond", mouse_status = kModeItem;
   EXPECT_FALSE(return_carried_item());
   EXPECT_EQ(invent_nr, 100);
 }

@@ -1,5 +1,4 @@
-// The markers the Tab key shows, and a scenario that takes, stows, looks and
-// talks through the real main loop.
+// The markers the Tab key shows, and a scenario that takes, stows, looks and talks through the real main loop.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,16 +16,11 @@
 
 namespace {
 
-class InRoom : public testing::Test {
- protected:
+struct InRoom : testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_chimietp");
-    text_speed = 1;
-    mouse_x = 5;
-    mouse_y = 5;
-    mouse_b = 0;
-    hero_x = true_x = 320;
-    hero_y = true_y = 330;
+    text_speed = 1; mouse_x = 5; mouse_y = 5; mouse_b = 0;
+    hero_x = true_x = 320, hero_y = true_y = 330;
   }
   static void passes(int n) {
     ASSERT_EQ(test_support::run_program([n] { for (int i = 0; i < n; ++i) main_loop_pass(); }), -1);

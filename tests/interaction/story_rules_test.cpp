@@ -29,22 +29,16 @@ Lines said() {
 }
 Lines one(const char* line) { return {line, "", ""}; }
 
-class StoryRules : public testing::Test {
- protected:
+struct StoryRules : testing::Test {
   void stand(const char* room) {
     dialogue_support::stand_in_room(room);
-    text_speed = 1;
-    mouse_x = 5;
-    mouse_y = 5;
-    mouse_b = 0;
+    text_speed = 1; mouse_x = 5; mouse_y = 5; mouse_b = 0;
   }
   // The hero arrives at piece `slot` for an errand (`pending`: take_object, gear_object or use_object).
   static void arrive(int slot, int& pending) {
     ASSERT_GE(slot, 0);
     for (text& line : input_text[0]) line = "";
-    pending = slot;
-    hero_x = goto_furni_x[slot];
-    hero_y = goto_furni_y[slot];
+    pending = slot, hero_x = goto_furni_x[slot], hero_y = goto_furni_y[slot];
     ASSERT_EQ(test_support::run_program([] { furni_room(); }), -1);
     EXPECT_EQ(pending, -1);
   }
@@ -59,9 +53,7 @@ class StoryRules : public testing::Test {
   // `in_hand` false: a right click put it back into the bag on the way.
   static void use_item(const char* item, const char* piece, bool in_hand = true) {
     hold_item(item);
-    mouse_status = kModeItem;
-    use_obj = arrow_obj;
-    if (!in_hand) mouse_status = kModeWalk;
+    use_obj = arrow_obj, mouse_status = in_hand ? kModeItem : kModeWalk;
     arrive(piece_slot(piece), use_object);
   }
 };
@@ -95,9 +87,7 @@ TEST_F(StoryRules, TheAlarmIsOffOnlyWhileTheLeversStandAt2_1_2AndThenTheScrewdri
   EXPECT_EQ(story_brokencase, 0);
   EXPECT_EQ(said(), one(""));
   EXPECT_EQ(mouse_status, kModeWalk);
-  hold_item("Blei");  // nor is it given away
-  mouse_status = kModeWalk;
-  talk_nr = 0;
+  hold_item("Blei"), mouse_status = kModeWalk, talk_nr = 0;  // nor is it given away
   ASSERT_EQ(test_support::run_program([] { give_room(); }), -1);
   EXPECT_EQ(story_blei, 0);
   talk_nr = -1;
@@ -195,8 +185,7 @@ TEST_F(StoryRules, TheCaretakersCupboardTheLeadPipeAndTheGuitarAreHandedOver) {
   stand("future_floor15");
   EXPECT_EQ(furni_present[1], 0) << "the screwdriver is behind the door";
   use("schrank");
-  EXPECT_EQ(story_schrankoffen, 1);
-  EXPECT_EQ(furni_present[1], 1);
+  EXPECT_EQ(std::make_pair(story_schrankoffen, furni_present[1]), std::make_pair(1, 1));
   // Once open, the first cupboard is like anything else.
   furni_present[0] = 1;
   use("schrank");

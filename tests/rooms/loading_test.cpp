@@ -12,8 +12,7 @@
 
 namespace {
 
-class Loading : public testing::Test {
- protected:
+struct Loading : testing::Test {
   void SetUp() override { test_support::fresh_game(); }
 };
 
@@ -39,9 +38,8 @@ TEST_F(Loading, ARoomFillsItsTablesFrameZeroGivesTheDefaultMouseBoxAndMrFriobsTa
   // A talking state swaps Mr Friob's frames, and back.
   person_anim[0] = 1;
   load_person_anim();
-  EXPECT_EQ(person_frame_nr[0], 13);
+  EXPECT_EQ((Ints{person_frame_nr[0], person_interact[0]}), (Ints{13, 1}));
   EXPECT_EQ(person[0][0], static_cast<BITMAP*>(room_dat[37].dat));
-  EXPECT_EQ(person_interact[0], 1);
   person_anim[0] = 0;
   load_person_anim();
   EXPECT_EQ(person_frame_nr[0], 58);
@@ -77,9 +75,7 @@ TEST_F(Loading, TheLeverReloadRedefinesOnlyTheChangedSlotOnceFollowsAbsentOnesAn
   load_furni_anim();
   EXPECT_STREQ(furni_name[6], "schalter1c");
   EXPECT_EQ(furniture[6][0], static_cast<BITMAP*>(room_dat[129].dat));
-  EXPECT_EQ(furni_y[6][0], 170);
-  EXPECT_EQ(furni_mouse_x[6], 350);  // the lever's own box, not frame 0's
-  EXPECT_EQ(old_furni_anim[6], 2);
+  EXPECT_EQ((Ints{furni_y[6][0], furni_mouse_x[6], old_furni_anim[6]}), (Ints{170, 350, 2}));  // its own box
   EXPECT_EQ(furniture[5][0], before5);
   furni_name[6] = "untouched";
   load_furni_anim();
@@ -98,13 +94,10 @@ TEST_F(Loading, TheLeverReloadRedefinesOnlyTheChangedSlotOnceFollowsAbsentOnesAn
   EXPECT_EQ(old_furni_anim[6], 0);
   furni_present[6] = 1;
   load_furni_anim();  // no row for state 9: the slot keeps its pictures
-  EXPECT_GE(furni_frame_nr[6], 1);
-  EXPECT_NE(furniture[6][0], nullptr);
+  EXPECT_TRUE(furni_frame_nr[6] >= 1 && furniture[6][0] != nullptr);
   EXPECT_EQ(old_furni_anim[6], 9);
   memory_screen = create_bitmap(640, 480);  // and the room still draws
-  hidebuttons = 1;
-  mov_nr = kStanding;
+  hidebuttons = 1, mov_nr = kStanding;
   draw_room();
-  destroy_bitmap(memory_screen);
-  memory_screen = nullptr;
+  destroy_bitmap(memory_screen), memory_screen = nullptr;
 }

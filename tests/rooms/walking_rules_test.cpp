@@ -20,33 +20,22 @@ using Way = std::vector<P>;
 
 // What the room's walk rule makes of a first step `code` from (lx, ly) to (sx, sy): {code, x, y}.
 std::vector<int> step_of(const char* room, int lx, int ly, int code, int sx, int sy) {
-  room_name = room;
-  hero_x = lx;
-  hero_y = ly;
-  mov_nr = 0;
-  hero_action[0] = code;
-  buffer_x = sx;
-  buffer_y = sy;
+  room_name = room, hero_x = lx, hero_y = ly, mov_nr = 0, hero_action[0] = code, buffer_x = sx, buffer_y = sy;
   allow_walk();
   return {hero_action[0], buffer_x, buffer_y};
 }
 
 // Where a walk click from `from` to `to` ends (area, waypoints, path); {-1, -1} when it is given up.
 P walk_end(const char* room, P from, P to) {
-  room_name = room;
-  hero_x = from.first;
-  hero_y = from.second;
+  room_name = room, hero_x = from.first, hero_y = from.second, true_x = to.first, true_y = to.second;
   click_x2 = click_y2 = -1000;
-  true_x = to.first;
-  true_y = to.second;
   allow_click();
   calc_coor();
   if (mov_nr >= kStanding) return {-1, -1};
   return {movement_x[mov_nr - 1], movement_y[mov_nr - 1]};
 }
 
-class WalkingRules : public testing::Test {
- protected:
+struct WalkingRules : testing::Test {
   void SetUp() override { reset_world(); }
 };
 
@@ -59,10 +48,7 @@ TEST_F(WalkingRules, TheWalkableAreaMovesAClickOntoTheFloor) {
     int tx, ty, x, y;        // the click, and where the area puts it
     int hx = 320, hy = 300;  // where the hero stands
   };
-  const struct {
-    const char* room;
-    std::vector<Click> clicks;
-  } rooms[] = {
+  const struct { const char* room; std::vector<Click> clicks; } rooms[] = {
       // future_floor: back edge row 225 between the walls, the corners beyond them, the walls' lines.
       {"future_floor", {{320, 100, 320, 225}, {286, 219, 286, 225}, {285, 219, 290, 225}, {358, 219, 358, 225},
           {359, 219, 355, 225}, {320, 220, 320, 220}, {100, 400, (111876 - 170 * 400) / 261, 400},
@@ -72,10 +58,9 @@ TEST_F(WalkingRules, TheWalkableAreaMovesAClickOntoTheFloor) {
           {200, 400, 210, 400}, {201, 400, 201, 400}, {543, 400, 543, 400}, {544, 400, (235 * 400 + 12000) / 195, 400}}},
       // future_chimie: corners, the left wall, the front edge, the alcove and the counter, in the order of its rules.
       {"future_chimie", {{200, 200, 285, 360}, {200, 470, 285, 420}, {200, 390, (2 * 390 + 21000) / 78, 390},
-          {279, 390, 279, 390}, {560, 450, 500, 380}, {400, 470, 400, (177656 - 60 * 400) / 376},
-          {400, 408, 400, 408}, {400, 409, 400, 408}, {350, 342, 420, 345}, {350, 343, 350, 343},
-          {560, 200, 500, 270}, {560, 300, 500, 300}, {509, 300, 509, 300}, {450, 200, 450, (35089 - 9 * 450) / 116},
-          {450, 267, 450, 267}, {450, 266, 450, 267}}},
+          {279, 390, 279, 390}, {560, 450, 500, 380}, {400, 470, 400, (177656 - 60 * 400) / 376}, {400, 408, 400, 408},
+          {400, 409, 400, 408}, {350, 342, 420, 345}, {350, 343, 350, 343}, {560, 200, 500, 270}, {560, 300, 500, 300},
+          {509, 300, 509, 300}, {450, 200, 450, (35089 - 9 * 450) / 116}, {450, 267, 450, 267}, {450, 266, 450, 267}}},
       // future_floor1: the back corners, the back row 160, the walls 320x + 245y = 130400 and 320x = 230y + 75200.
       {"future_floor1", {{100, 100, 295, 170}, {600, 100, 340, 170}, {320, 150, 320, 170}, {320, 161, 320, 161},
           {600, 300, 450, 300}, {100, 300, (130400 - 245 * 300) / 320, 300}, {320, 400, 320, 400}}},
@@ -119,14 +104,8 @@ TEST_F(WalkingRules, TheWalkableAreaMovesAClickOntoTheFloor) {
 TEST_F(WalkingRules, TheWalkRuleTurnsOrCutsAStepIntoAWall) {
   constexpr int U = kStepUp, D = kStepDown, L = kStepLeft, R = kStepRight;
   constexpr int UL = kStepUpLeft, UR = kStepUpRight, DL = kStepDownLeft, DR = kStepDownRight;
-  struct Step {
-    int lx, ly, code, sx, sy;  // from (lx, ly), step `code` to (sx, sy)
-    std::vector<int> left;     // code, x, y as the rule leaves the step
-  };
-  const struct {
-    const char* room;
-    std::vector<Step> steps;
-  } rooms[] = {
+  struct Step { int lx, ly, code, sx, sy; std::vector<int> left; };  // from (lx, ly), step `code` to (sx, sy): left
+  const struct { const char* room; std::vector<Step> steps; } rooms[] = {
       {"future_floor", {{328, 223, UL, 320, 219, {UL, 320, 223}}, {328, 224, UL, 320, 220, {UL, 320, 220}},
           {180, 400, L, 172, 400, {L, 172, 400}}, {176, 400, L, 168, 400, {DL, 176, 404}},
           {452, 400, R, 460, 400, {DR, 452, 404}}, {444, 400, R, 452, 400, {R, 452, 400}}}},
@@ -150,14 +129,8 @@ TEST_F(WalkingRules, TheWalkRuleTurnsOrCutsAStepIntoAWall) {
 }
 
 TEST_F(WalkingRules, WaypointsLeadRoundWhatStandsInTheWay) {
-  struct Walk {
-    int hx, hy, tx, ty;  // from the hero to the click
-    Way way;
-  };
-  const struct {
-    const char* room;
-    std::vector<Walk> walks;
-  } rooms[] = {
+  struct Walk { int hx, hy, tx, ty; Way way; };  // from the hero to the click
+  const struct { const char* room; std::vector<Walk> walks; } rooms[] = {
       // future_floor1: a target well below the hero is reached through the middle of the corridor.
       {"future_floor1", {{298, 267, 320, 400, {{320, 370}, {320, 400}}}, {298, 267, 320, 290, {{320, 290}}}}},
       {"future_chimie", {{470, 275, 300, 400, {{300, 400}}}}},
@@ -194,10 +167,7 @@ TEST_F(WalkingRules, WaypointsLeadRoundWhatStandsInTheWay) {
 
 // The school of 2027 walks on the floors of the old one; a few old rooms share a rule with their neighbour.
 TEST_F(WalkingRules, RoomsOnTheSameFloorPlanWalkAlike) {
-  const struct {
-    const char *a, *b;
-    bool area, walk, waypoints;
-  } twins[] = {
+  const struct { const char *a, *b; bool area, walk, waypoints; } twins[] = {
       {"future_physik", "physik", true, true, true},       {"future_crossing", "crossing", true, true, true},
       {"future_biolog", "biolog", true, true, true},       {"future_physiktp", "physiktp", true, true, false},
       {"future_floor2", "floor2", true, true, true},       {"future_chimietp", "chimietp", true, true, true},

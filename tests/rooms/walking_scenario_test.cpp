@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "platform/headless.h"
 #include "rooms/rooms.h"
@@ -15,8 +16,7 @@
 
 namespace {
 
-class InGame : public testing::Test {
- protected:
+struct InGame : testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_floor1");
     std::filesystem::create_directories("sav/tmp");  // as the game's start makes it
@@ -27,10 +27,8 @@ class InGame : public testing::Test {
   // Main-loop passes until `done` holds or `ms` of virtual time have gone.
   static bool run_until(const std::function<bool()>& done, int ms = 30000) {
     const int start = headless::now();
-    while (!done()) {
+    for (; !done(); main_loop_pass())
       if (headless::now() - start > ms) return false;
-      main_loop_pass();
-    }
     return true;
   }
   static void click_and_walk(int cx, int cy) {
@@ -64,17 +62,14 @@ TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
 
 TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
   // Exit 5 (to future_floor15), the aquarium (hover box 545,135 to 640,320, tested 20/15 px right/down), Mr Betong.
-  const struct {
-    int x, y, mode;
-  } spots[] = {{320, 440, kModeExit}, {560, 200, kModeLook}, {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeTalk}};
+  const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 200, kModeLook},
+                                               {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeTalk}};
   for (const auto& s : spots) {
     mouse_x = s.x, mouse_y = s.y;
     main_loop_pass();
     EXPECT_EQ(mouse_status, s.mode) << s.x << ", " << s.y;
   }
-  // A verb chosen on the panel is not changed by hovering.
-  force_cursor = kVerbChosen;
-  mouse_status = kModeTake;
+  force_cursor = kVerbChosen, mouse_status = kModeTake;  // a verb chosen on the panel is not changed by hovering
   mouse_x = 560, mouse_y = 200;
   main_loop_pass();
   EXPECT_EQ(mouse_status, kModeTake);
@@ -104,25 +99,18 @@ TEST_F(InGame, AClickOnAnOpenDoorLeadsOutAndBack) {
 }
 
 TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
-  furni_present[0] = 1;  // the picture shows, the aquarium is gone, as the story would have it
-  furni_present[1] = 0;
-  arrow_obj = "rolle";  // the rolling pin on the pointer
-  arrow_describe[0] = "pin";
-  arrow_describe[1] = arrow_describe[2] = "";
-  invent_nr = 0;
-  mouse_status = kModeItem;
+  furni_present[0] = 1, furni_present[1] = 0;  // the picture shows, the aquarium is gone, as the story would have it
+  arrow_obj = "rolle", arrow_describe[0] = "pin", arrow_describe[1] = arrow_describe[2] = "";  // on the pointer
+  invent_nr = 0, mouse_status = kModeItem;
   change_room = 5;  // to future_floor15, as if the hero had reached the exit
   enter_new_room();
   EXPECT_TRUE(in("future_floor15"));
-  EXPECT_EQ(invent_nr, 1);
   EXPECT_STREQ(inventory_obj[0], "rolle");
-  EXPECT_EQ(mouse_status, kModeExit);
-  EXPECT_EQ(std::make_pair(hero_x, hero_y), std::make_pair(210, 295));
+  EXPECT_EQ((std::vector<int>{invent_nr, mouse_status, hero_x, hero_y}), (std::vector<int>{1, kModeExit, 210, 295}));
   change_room = 0;  // back
   enter_new_room();
   EXPECT_TRUE(in("future_floor1"));
-  EXPECT_EQ(furni_present[0], 1);
-  EXPECT_EQ(furni_present[1], 0);
+  EXPECT_EQ(std::make_pair(furni_present[0], furni_present[1]), std::make_pair(1, 0));
 }
 
 TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
@@ -134,10 +122,8 @@ TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
   main_loop_pass();
   EXPECT_EQ(mouse_status, kModeExit);
   // 11 px short of the walk point: nothing happens; 10 px: the change.
-  mouse_x = 320, mouse_y = 300;
-  change_room = 3;
+  mouse_x = 320; mouse_y = 300; change_room = 3, mov_nr = kStanding;
   hero_x = 280 + 11, hero_y = 185;
-  mov_nr = kStanding;
   leave_room();
   EXPECT_TRUE(in("future_floor1"));
   hero_x = 280 + 10, hero_y = 185 - 10;
@@ -152,8 +138,8 @@ TEST_F(InGame, AnUnknownRoomNameIsRefusedAndTheRoomStays) {
   load_new_room();
   EXPECT_EQ(room_dat, shown) << "nothing of the room on screen is cleared or replaced";
   EXPECT_EQ(furni_name[1], piece);
-  EXPECT_EQ(exit_nr, 6);
   EXPECT_STREQ(new_room[0], "bio3");
+  EXPECT_EQ(exit_nr, 6);
   room_name = "future_floor1";
   change_room = 0;  // an exit to "bio3", a place that is no room, changes nothing either
   enter_new_room();
