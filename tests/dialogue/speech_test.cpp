@@ -43,7 +43,7 @@ void offer(int c, const char* l0, const char* l1 = "", const char* l2 = "") {
 // One menu pass with the mouse at (mx, my) and the given buttons.
 int pass(int mx, int my, int buttons = 0) {
   clear_to_color(memory_screen, background());
-  mouse_x = mx, mouse_y = my, mouse_b = buttons;
+  mouse_x = mx; mouse_y = my; mouse_b = buttons;
   return talk_menu_pass();
 }
 

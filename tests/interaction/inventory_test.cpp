@@ -21,15 +21,10 @@ using namespace test_support;
 
 namespace {
 
-struct Ev { int dt, x, y, buttons; };  // dt: ms after the event before
+using Ev = MouseStep;  // dt: ms after the event before
 
 // Schedules the events from now and runs the inventory (bag already pressed): -1 when it returned.
-int run_invent(const std::vector<Ev>& events) {
-  int t = headless::now();
-  for (const Ev& e : events) headless::mouse_at(t += e.dt, e.x, e.y, e.buttons);
-  headless::set_time_limit(t + 20000);
-  return run_program([] { main_invent(); });
-}
+int run_invent(const std::vector<Ev>& events) { return schedule_mouse(events), run_program([] { main_invent(); }); }
 
 void give(std::initializer_list<const char*> names) {
   for (const char* n : names) ASSERT_TRUE(give_item(n)) << n;
@@ -123,7 +118,7 @@ TEST_F(Inventory, ClosingWithAnItemPickedUpKeepsItOnThePointer) {
   EXPECT_EQ(std::make_pair(invent_nr, carrying_item()), std::make_pair(0, true));
   EXPECT_STREQ(arrow_obj, "rolle");
   // A right click in the room puts it back.
-  mouse_x = 400, mouse_y = 300, mouse_b = 2;
+  mouse_x = 400; mouse_y = 300; mouse_b = 2;
   ASSERT_EQ(run_program([] { main_loop_pass(); }), -1);
   EXPECT_EQ(std::make_pair(invent_nr, mouse_status), std::make_pair(1, +kModeWalk));
   EXPECT_STREQ(inventory_obj[0], "rolle");

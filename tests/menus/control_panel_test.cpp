@@ -1,7 +1,6 @@
 // The in-game control panel, reached from the inventory in the first room with the rolling pin in the bag,
 // and the whole road from the bag to the panel and back into the room.
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <string>
 #include <vector>
 #include "interaction/inventory.h"
@@ -17,38 +16,20 @@ using namespace test_support;
 using V = std::vector<int>;
 
 namespace {
-struct Ev { int dt, x, y, buttons; };
-
-int schedule(std::initializer_list<Ev> events) {
-  int t = headless::now();
-  for (const Ev& e : events) headless::mouse_at(t += e.dt, e.x, e.y, e.buttons);
-  headless::set_time_limit(t + 20000);
-  return t;
-}
-
-int run_invent(std::initializer_list<Ev> events) { return schedule(events), run_program([] { main_invent(); }); }
+using Ev = MouseStep;
+int run_invent(const std::vector<Ev>& events) { return schedule_mouse(events), run_program([] { main_invent(); }); }
 
 // The panel button of the inventory, pressed and let go.
 constexpr Ev kOpenPanel[] = {{30, 200, 375, 1}, {60, 200, 375, 0}};
 
-// The knob picture's opaque pixels found in the frame at (x, y).
-bool knob_drawn_at(BITMAP* frame, BITMAP* knob, int x, int y) {
-  int opaque = 0, same = 0;
-  for (int yy = 0; yy < knob->h; ++yy)
-    for (int xx = 0; xx < knob->w; ++xx) {
-      const int want = getpixel(knob, xx, yy);
-      if (want == bitmap_mask_color(knob)) continue;
-      ++opaque;
-      same += getpixel(frame, x + xx, y + yy) == want;
-    }
-  return opaque > 0 && same == opaque;
-}
+// Every opaque pixel of the knob picture found in the frame at (x, y).
+bool knob_drawn_at(BITMAP* frame, BITMAP* knob, int x, int y) { return shown_share(frame, knob, x, y) == 1.0; }
 
 class Panel : public testing::Test {
  protected:
   void SetUp() override {
     dialogue_support::stand_in_room("future_floor1");
-    give_item("rolle"), text_output = 1, mouse_x = 320, mouse_y = 300, mouse_b = 0;
+    give_item("rolle"), text_output = 1; mouse_x = 320; mouse_y = 300; mouse_b = 0;
     main_loop_pass();
   }
 };
@@ -101,7 +82,7 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
   // Bag, pick the rolling pin, put it back, the panel, the music knob (at 470) moved,
   // back to the inventory, closed with the right button.
   music_vol = 255;
-  const int end = schedule({{30, 70, 400, 0}, {60, 70, 400, 1}, {60, 70, 400, 0}, {80, 140, 130, 1}, {60, 140, 130, 0},
+  const int end = schedule_mouse({{30, 70, 400, 0}, {60, 70, 400, 1}, {60, 70, 400, 0}, {80, 140, 130, 1}, {60, 140, 130, 0},
                             {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0}, {60, 200, 375, 1},
                             {60, 200, 375, 0}, {60, 480, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
                             {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 400, 300, 2}, {60, 400, 300, 0}});
@@ -123,7 +104,7 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be saved
   // Save (from (91, 317)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
-  const int t = schedule({kOpenPanel[0], kOpenPanel[1], {60, 130, 328, 1}, {60, 130, 328, 0}, {60, 200, 155, 1},
+  const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 130, 328, 1}, {60, 130, 328, 0}, {60, 200, 155, 1},
                           {60, 200, 155, 0}, {300, 230, 375, 1}, {60, 230, 375, 0}});
   headless::key_at(t - 300, 'a'), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
   EXPECT_EQ(run_program([] { main_invent(); }), -1);

@@ -31,8 +31,8 @@ void probe(const Place& p) {
     EXPECT_FALSE(p.hit(x, y)) << "outside at " << x << "," << y;
 }
 
-Hit menu_area(const Rect& r) { return [&r](int x, int y) { return mouse_x = x, mouse_y = y, mouse_in(r); }; }
-Hit game_button(int b) { return [b](int x, int y) { return mouse_x = x, mouse_y = y, button_under_mouse() == b; }; }
+Hit menu_area(const Rect& r) { return [&r](int x, int y) { mouse_x = x; mouse_y = y; return mouse_in(r); }; }
+Hit game_button(int b) { return [b](int x, int y) { mouse_x = x; mouse_y = y; return button_under_mouse() == b; }; }
 }  // namespace
 
 TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachTakeTheirArea) {
@@ -75,14 +75,14 @@ TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
               {587, 395, 576, 383}, {550, 430, 541, 418}, {587, 430, 576, 419}};
   for (int b = 0; b < 6; ++b) {
     SCOPED_TRACE(b);
-    mouse_x = lit[b].mx, mouse_y = lit[b].my;
+    mouse_x = lit[b].mx; mouse_y = lit[b].my;
     main_loop_pass();
     platform_hide_pointer();  // what the pass drew, without the pointer over it
     ASSERT_EQ(mouse_button, b);
     EXPECT_GT(shown(b == 0 ? inventory_button_on : navi_butt_on[b - 1], lit[b].x, lit[b].y), 0.99);
   }
   // The panel itself stands at (540, 350), the bag at (40, 360).
-  mouse_x = 320, mouse_y = 300;
+  mouse_x = 320; mouse_y = 300;
   main_loop_pass();
   platform_hide_pointer();
   EXPECT_GT(std::min(shown(navi_button, 540, 350), shown(inventory_button, 40, 360)), 0.99);

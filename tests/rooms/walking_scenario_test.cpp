@@ -21,7 +21,7 @@ struct InGame : testing::Test {
     dialogue_support::stand_in_room("future_floor1");
     std::filesystem::create_directories("sav/tmp");  // as the game's start makes it
     hero_x = 298, hero_y = 267;                      // where a new game starts
-    mouse_x = 320, mouse_y = 300;
+    mouse_x = 320; mouse_y = 300;
     for (int i = 0; i < 3; ++i) main_loop_pass();
   }
   // Main-loop passes until `done` holds or `ms` of virtual time have gone.
@@ -65,12 +65,12 @@ TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
   const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 200, kModeLook},
                                                {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeTalk}};
   for (const auto& s : spots) {
-    mouse_x = s.x, mouse_y = s.y;
+    mouse_x = s.x; mouse_y = s.y;
     main_loop_pass();
     EXPECT_EQ(mouse_status, s.mode) << s.x << ", " << s.y;
   }
   force_cursor = kVerbChosen, mouse_status = kModeTake;  // a verb chosen on the panel is not changed by hovering
-  mouse_x = 560, mouse_y = 200;
+  mouse_x = 560; mouse_y = 200;
   main_loop_pass();
   EXPECT_EQ(mouse_status, kModeTake);
 }
@@ -115,7 +115,7 @@ TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
 
 TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
   // Exit 3 of future_floor1: (240,110)-(260,185), walk point (280,185).
-  mouse_x = 240, mouse_y = 150;
+  mouse_x = 240; mouse_y = 150;
   main_loop_pass();
   EXPECT_NE(mouse_status, kModeExit);
   mouse_x = 241;

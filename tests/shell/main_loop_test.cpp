@@ -24,7 +24,7 @@ class MainLoop : public testing::Test {
   }
   // `n` passes with the mouse at (mx, my) and the given buttons.
   static void pass(int mx, int my, int buttons, int n = 1) {
-    mouse_x = mx, mouse_y = my, mouse_b = buttons;
+    mouse_x = mx; mouse_y = my; mouse_b = buttons;
     for (int i = 0; i < n; ++i) main_loop_pass();
   }
 };
@@ -122,7 +122,7 @@ TEST_F(MainLoop, AFrameEvery55VirtualMillisecondsThePassCounterWrapsFrom990To10A
 TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
   // The picture the pointer shows: drawn onto a cleared frame buffer at (0, 0).
   auto shown_is = [](BITMAP* want) {
-    platform_hide_pointer(), clear_bitmap(memory_screen), mouse_x = mouse_y = 0, platform_show_pointer(memory_screen);
+    platform_hide_pointer(), clear_bitmap(memory_screen); mouse_x = 0; mouse_y = 0; platform_show_pointer(memory_screen);
     BITMAP* expected = create_bitmap(want->w, want->h);
     clear_bitmap(expected), draw_sprite(expected, want, 0, 0);
     bool same = true;
@@ -152,12 +152,12 @@ TEST(HoverTest, ThingsAreFoundByTheirHotSpotWithInclusiveBoundsAndOnlyWhenPresen
   // The pointer's hot spot is 20 px right of and 15 px below (mouse_x, mouse_y).
   const struct { int x, y, present, over; } furni[] = {{80, 60, 1, 1}, {81, 60, 1, 0}, {30, 60, 1, 1}, {30, 60, 2, 0}};
   for (const auto& f : furni) {
-    furni_present[0] = f.present, mouse_x = f.x, mouse_y = f.y, mouse_over_sth = 0, mouse_over_furni();
+    furni_present[0] = f.present; mouse_x = f.x; mouse_y = f.y; mouse_over_sth = 0; mouse_over_furni();
     EXPECT_EQ((V{furni_mouse_over[0], mouse_over_sth}), (V{f.over, f.over})) << f.x << "," << f.y << " " << f.present;
   }
   person_present[3] = 1;
   person_mouse_x[3] = 200, person_mouse_x2[3] = 250, person_mouse_y[3] = 100, person_mouse_y2[3] = 115;
-  counter = 3, mouse_x = 180;
+  counter = 3; mouse_x = 180;
   for (int y : {100, 101}) {
     mouse_y = y, mouse_over_person();
     EXPECT_EQ(person_mouse_over[3], y == 100) << y;

@@ -184,6 +184,13 @@ std::map<std::string, std::string> folder_snapshot(const std::vector<std::string
   return files;
 }
 
+int schedule_mouse(const std::vector<MouseStep>& steps) {
+  int t = headless::now();
+  for (const MouseStep& e : steps) headless::mouse_at(t += e.dt, e.x, e.y, e.buttons);
+  headless::set_time_limit(t + 20000);
+  return t;
+}
+
 int run_program(const std::function<void()>& body) {
   try { body(); }
   catch (const headless::ProgramEnded& e) { return e.status; }

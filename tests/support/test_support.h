@@ -33,6 +33,11 @@ void load_room_named(const char* room);
 // -3 when it timed out.
 int run_program(const std::function<void()>& body);
 
+// A scripted mouse: each step `dt` ms after the one before, from now. Returns the time of the last step;
+// the run may go on 20 s past it.
+struct MouseStep { int dt, x, y, buttons; };
+int schedule_mouse(const std::vector<MouseStep>& steps);
+
 // A scripted player acting on what the game shows: each step waits (checked after every present) until its
 // condition holds, then acts once.
 class Player {
