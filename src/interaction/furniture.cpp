@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cutscenes/videos.h"
 #include "dialogue/talk.h"
 #include "hero/hero.h"
 #include "interaction/interaction.h"
+#include "interaction/inventory.h"
 #include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "platform/platform.h"
@@ -33,10 +33,6 @@ constexpr int kLiftFrame = 8;
 
 bool valid_piece(int i) {
   return i >= 0 && i < kMaxFurni;
-}
-
-bool named(int i, const char* name) {
-  return furni_name[i] && std::strcmp(furni_name[i], name) == 0;
 }
 
 void put_on_pointer(BITMAP* picture) {
@@ -102,15 +98,23 @@ bool hero_at_piece(int i) {
          std::abs(hero_y - goto_furni_y[i]) <= kPieceReachY;
 }
 
-// The take the hero was sent for, now that he stands at the piece.
+// The hero's hands must be free for a take: an item he picked from the bag
+// on the way goes back into it first, so no take ever replaces it on the
+// pointer. With the bag full he says so and takes nothing.
+bool free_hands() {
+  if (!carrying_item()) return true;
+  if (!return_carried_item()) return false;
+  arrow_obj = "";
+  for (text& line : arrow_describe) line = "";
+  mouse_status = kModeWalk;
+  return true;
+}
+
+// The take the hero was sent for, now that he stands at the piece: the
+// room's rule for the piece, else the taking animation lifts it.
 void take_arrived() {
-  const int i = take_object;
-  if (named(i, "tool") || named(i, "guitar") || (named(i, "gaz") && story_sandalkohol == 1)) {
-    story_take();
-  } else if (named(i, "gaz")) {
-    video_sand_mecker();  // the teacher stops him; nothing is taken
-  } else {
-    take_direction = take_furni_dir[i];
+  if (free_hands() && !story_take()) {
+    take_direction = take_furni_dir[take_object];
     taking();
   }
   take_object = -1;
@@ -168,19 +172,17 @@ void taking() {
 // ---- The story's answers to what the hero does on arrival ---------------------
 // Each asks the room's own rules first; without one the hero refuses.
 
-void story_take() {
+bool story_take() {
   const int i = take_object;
   const text before = arrow_obj;
   arrow_obj = nullptr;
-  if (!piece_verb(Verb::take, i)) {
-    cannottake_nr = i;
-    cannottake();
-  }
+  const bool answered = piece_rule_answers(Verb::take, i);
   // Only a rule that handed him something puts it on the pointer.
   if (arrow_obj)
     mouse_status = kModeItem;
   else
     arrow_obj = before;
+  return answered;
 }
 
 void story_gear() {

@@ -10,10 +10,11 @@ void people_room(); // pointing at and clicking the room's persons, and the erra
 // plays to its end.
 void taking();
 
-// What the story does when the hero arrives at a piece: taking one of the
-// pieces the story hands over itself (take_object), using a piece
-// (gear_object), using the carried item use_obj on a piece (use_object).
-// Each asks the room's rules first; without one the hero refuses.
-void story_take();
+// What the story does when the hero arrives at a piece: taking a piece
+// (take_object; false when no rule is for it and the ordinary take goes on),
+// using a piece (gear_object), using the carried item use_obj on a piece
+// (use_object). Each asks the room's rules first; without one the hero
+// refuses a use.
+bool story_take();
 void story_gear();
 void story_use();

@@ -105,18 +105,9 @@ bool standard_person_answer(Verb verb, int slot) {
 
 namespace {
 
-// Mum's rolling pin breaks nothing: not the pieces, and not the showcase,
-// which is far too solid for it anyway.
-bool rolling_pin_on_piece(int slot) {
-  if (furni_name[slot] && std::strcmp(furni_name[slot], "case00") == 0)
-    hero_remark(TR("Das ist zu stabil um es so kaputtzuschlagen.", "The vitrine is too stable to open it like that."));
-  else
-    hero_remark(TR("Ich will es nicht kaputt machen.", "I don't want to damage it."));
-  return true;
-}
-
+// Mum's rolling pin breaks nothing (the showcase's own answer is in its room).
 constexpr VerbRule kSharedPieceRules[] = {
-    {Verb::use_item, nullptr, "rolle", rolling_pin_on_piece},
+    {Verb::use_item, nullptr, "rolle", nullptr, {TR("Ich will es nicht kaputt machen.", "I don't want to damage it.")}},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "dialogue/talk_data.h"
 #include "interaction/remarks.h"
+#include "rooms/scripts/shared_talk.h"
 #include "shell/cursor.h"
 #include "shell/world.h"
 
@@ -87,30 +88,52 @@ const VerbRule* rule_for(std::span<const VerbRule> rules, Verb verb, const char*
 }
 
 // True when one of `rules` is for it and that rule answered.
-bool rules_answer(std::span<const VerbRule> rules, Verb verb, const char* name, int slot) {
+bool rules_answer(std::span<const VerbRule> rules, Verb verb, const char* name, int slot, bool person) {
   const VerbRule* rule = rule_for(rules, verb, name);
-  return rule && rule->run(slot);
+  if (!rule) return false;
+  if (rule->run) return rule->run(slot);
+  // A row that names fewer than three lines leaves the others null.
+  auto line = [rule](int l) { return rule->says[l] ? rule->says[l] : ""; };
+  (person ? person_answer : hero_remark)(line(0), line(1), line(2));
+  return true;
 }
 
 // True when the current room has a rule for it and the rule answered.
 bool room_answers(std::span<const VerbRule> RoomScript::*rules, Verb verb, const char* name, int slot) {
   const RoomScript* room = current_room();
-  return room && rules_answer(room->*rules, verb, name, slot);
+  return room && rules_answer(room->*rules, verb, name, slot, rules == &RoomScript::person_rules);
+}
+
+// A person's rules name him as his idle row does (his other rows may be
+// named after a pose: "rarozir_talk").
+const char* person_rule_name(int slot) {
+  if (const RoomScript* room = current_room())
+    for (const PersonState& s : room->persons)
+      if (s.slot == slot && s.state == 0) return s.name;
+  return person_name[slot];
 }
 
 }  // namespace
 
-// The rules every room shares come first, then the room's own, then the
-// standard answer.
-bool piece_verb(Verb verb, int slot) {
-  if (slot < 0 || slot >= kMaxFurni) return true;
-  return rules_answer(shared_piece_rules(), verb, furni_name[slot], slot) ||
-         room_answers(&RoomScript::piece_rules, verb, furni_name[slot], slot) || standard_piece_answer(verb, slot);
+// The room's own rules come first, then the rules every room shares, then
+// the standard answer.
+bool piece_rule_answers(Verb verb, int slot) {
+  if (slot < 0 || slot >= kMaxFurni) return false;
+  return room_answers(&RoomScript::piece_rules, verb, furni_name[slot], slot) ||
+         rules_answer(shared_piece_rules(), verb, furni_name[slot], slot, false);
 }
 
+bool piece_verb(Verb verb, int slot) {
+  if (slot < 0 || slot >= kMaxFurni) return true;
+  return piece_rule_answers(verb, slot) || standard_piece_answer(verb, slot);
+}
+
+// Someone who cannot talk (asleep, knocked out) answers nothing a room has
+// planned for him: a gift to him gets the standard refusal.
 bool person_verb(Verb verb, int slot) {
   if (slot < 0 || slot >= kMaxPersons) return true;
-  return room_answers(&RoomScript::person_rules, verb, person_name[slot], slot) ||
+  if (verb == Verb::give && person_talk[slot] != 1) return standard_person_answer(verb, slot);
+  return room_answers(&RoomScript::person_rules, verb, person_rule_name(slot), slot) ||
          standard_person_answer(verb, slot);
 }
 

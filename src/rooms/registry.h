@@ -48,6 +48,9 @@ void give_room();
 // (taking a piece that can be taken, talking to a person who talks).
 bool piece_verb(Verb verb, int slot);
 bool person_verb(Verb verb, int slot);
+// Only the rules (the room's own, then those every room shares) for piece
+// `slot`: true when one answered, false when none is for it.
+bool piece_rule_answers(Verb verb, int slot);
 // The room's own story checks, its rule on entering, and its rule for the
 // exit the hero has reached (story_exit: it may set change_room to -1).
 void room_story();

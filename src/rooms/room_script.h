@@ -174,15 +174,18 @@ struct TalkOverride {
 enum class Verb { look, take, use, use_item, give, talk };
 
 // One rule of a room: what `verb` does to the piece or person named `name`
-// (furni_name / person_name), with the carried item `item` (arrow_obj; null:
-// whatever is carried, or nothing). The first rule that matches runs; `run`
-// gets the slot and returns false to hand the action on to the standard
-// answer (see rooms/registry.h: piece_verb, person_verb).
+// (furni_name / person_name; null: any), with the carried item `item`
+// (arrow_obj; null: whatever is carried, or nothing). The first rule that
+// matches answers: `run` gets the slot and returns false to hand the action
+// on to the standard answer (see rooms/registry.h: piece_verb, person_verb);
+// a rule without `run` just says its lines, spoken by the person for a
+// person, by the hero for a piece.
 struct VerbRule {
   Verb verb;
   const char* name;
   const char* item;
-  bool (*run)(int slot);
+  bool (*run)(int slot) = nullptr;
+  const char* says[kTextLines] = {};
 };
 
 struct RoomScript {

@@ -177,11 +177,20 @@ TEST_F(Verbs, ATakeablePieceIsLeftToTheTakingButTheGasBottleStaysWhileTheTeacher
   EXPECT_LE(mouse_status, kModeUse) << "nothing on the pointer";
   EXPECT_EQ(shots_played() - shots, 4) << "her scolding scene plays";
   EXPECT_EQ(talk_nr, -1);
-  // Once she sleeps, the story hands the bottle over.
+  // Once she sleeps, the story hands the bottle over. An item picked from the bag on the way goes back into
+  // it first; with the bag full he takes nothing and keeps it.
   story_sandalkohol = 1;
+  auto hold_pin = [] { arrow_obj = "rolle", arrow_describe[0] = "pin", mouse_status = kModeItem; };
+  hold_pin(), invent_nr = 100;
+  take_from_standing_point(gas);
+  EXPECT_EQ(std::make_pair(furni_present[gas], std::string(arrow_obj)), std::make_pair(1, std::string("rolle")));
+  EXPECT_EQ(said_by_hero(), TR("Meine Tasche ist voll. Da passt nichts mehr rein.", "My bag is full. Nothing else fits in."));
+  hold_pin(), invent_nr = 0;
   take_from_standing_point(gas);
   EXPECT_EQ(std::make_pair(furni_present[gas], mouse_status), std::make_pair(0, +kModeItem));
   EXPECT_STREQ(arrow_obj, "Gaz");
+  EXPECT_EQ((std::vector<std::string>{inventory_obj[0], inv_obj_describe[0][0]}), (std::vector<std::string>{"rolle", "pin"}));
+  EXPECT_EQ(invent_nr, 1);
 }
 
 TEST_F(Verbs, WithoutARuleLookingSaysTheLinesOrTheStandardAnswerAndTheOtherVerbsDoNotWork) {
@@ -200,6 +209,12 @@ TEST_F(Verbs, WithoutARuleLookingSaysTheLinesOrTheStandardAnswerAndTheOtherVerbs
   EXPECT_EQ(said(person_verb(Verb::use, 0)), TR("Das geht so nicht.||", "That doesn't work.||"));
   ASSERT_EQ(person_talk[0], 0) << "Mr Betong is out cold: he does not talk";
   EXPECT_EQ(said(person_verb(Verb::talk, 0)), TR("Das geht so nicht.||", "That doesn't work.||"));
+  // Nor does a person take a gift who cannot talk, whatever her room's gift rules say: Mrs Sand asleep.
+  stand("future_biolog");
+  arrow_obj = "Alkohol", mouse_status = kModeItem;
+  EXPECT_EQ(said(person_verb(Verb::give, 1 /* asleep */)), TR("Das geht so nicht.||", "That doesn't work.||"));
+  EXPECT_EQ(story_sandalkohol, 0);
+  EXPECT_STREQ(arrow_obj, "Alkohol");
 }
 
 TEST_F(Verbs, ThePolicemanTalksAndKeepsTheHeroFromTheDoorsHeGuardsAndNoOtherRoomKeepsHim) {

@@ -1,5 +1,4 @@
 // Room biolog.
-#include <cstring>
 
 #include "hero/hero.h"
 #include "rooms/room_script.h"
@@ -130,12 +129,7 @@ namespace {
 // Person 0 holds the conversation of the old school (shared_talk.h).
 
 // Only the canister gets an answer; anything else, nothing happens.
-bool give_biolog(int slot) {
-  if (slot == 0 && std::strcmp(arrow_obj, "kanister") == 0) canister_answer();
-  return true;
-}
-
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_biolog}};
+constexpr VerbRule kGiftRules[] = {canister_gift("sand")};
 
 }  // namespace
 

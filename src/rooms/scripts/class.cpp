@@ -1,5 +1,4 @@
 // Room class: a classroom of the old school with its teacher, Mr Friob.
-#include <cstring>
 
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_talk.h"
@@ -76,12 +75,7 @@ namespace {
 // Person 0 holds the conversation of the old school (shared_talk.h).
 
 // Only the canister gets an answer; anything else, nothing happens.
-bool give_class(int slot) {
-  if (slot == 0 && std::strcmp(arrow_obj, "kanister") == 0) canister_answer();
-  return true;
-}
-
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_class}};
+constexpr VerbRule kGiftRules[] = {canister_gift("friob")};
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 // Room future_biolog: the biology room of the future school. Mrs Sand sits
 // behind her desk at the right; the gas bottle stands at the back on the
 // left, the hose lies by the back wall.
-#include <cstring>
 
 #include "cutscenes/videos.h"
 #include "interaction/items.h"
@@ -127,27 +126,28 @@ constexpr TalkOverride kFutureBiologTalkOverrides[] = {
 
 // The alcohol sends Mrs Sand to sleep; the hero is left holding the bottle
 // of lemonade it was hidden in.
-bool give_future_biolog(int slot) {
-  if (slot != 0) return true;
-  if (std::strcmp(arrow_obj, "kanister") == 0) {
-    canister_answer();
-  } else if (std::strcmp(arrow_obj, "Alkohol") == 0) {
-    video_sand_sleep();
-    video_sand_sleep2();
-    talk_nr = talk_goto = -1;
-    story_sandalkohol = 1;
-    exchange_carried_item("Limonade");
-  } else {
-    person_answer(TR("Das will ich nicht.", "I don't want it."));
-  }
+bool sand_drinks(int) {
+  video_sand_sleep();
+  video_sand_sleep2();
+  talk_nr = talk_goto = -1;
+  story_sandalkohol = 1;
+  exchange_carried_item("Limonade");
   return true;
 }
 
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_biolog}};
+constexpr VerbRule kGiftRules[] = {
+    canister_gift("sand"),
+    {Verb::give, "sand", "Alkohol", sand_drinks},
+    {Verb::give, "sand", nullptr, nullptr, {TR("Das will ich nicht.", "I don't want it.")}},
+};
 
-// With Mrs Sand asleep the gas bottle can be taken (while she is awake, the
-// take errand plays her scolding instead and never comes here).
+// With Mrs Sand asleep the gas bottle can be taken; while she is awake she
+// scolds the hero and he takes nothing.
 bool take_gas_bottle(int) {
+  if (story_sandalkohol != 1) {
+    video_sand_mecker();
+    return true;
+  }
   video_take_gaz();
   hold_item("Gaz");
   return true;

@@ -3,7 +3,6 @@
 // right by the door, and a counter at the right where Mr Rurura stands. On
 // the back wall the three alarm levers with their lights; the showcase below
 // them holds the diamond.
-#include <cstring>
 
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
@@ -289,31 +288,29 @@ void cons_future_chimie() {
 
 // The lead goes to Mr Rurura at his counter; he sets to work at his lab bench
 // (person 1) and tells the hero what to do meanwhile, in two speeches.
-bool give_future_chimie(int slot) {
-  if (slot != 0) return true;
-  if (std::strcmp(arrow_obj, "Blei") == 0) {
-    video_give_blei();
-    take_carried_item();
-    mov_person_nr[1] = 0;
-    person_anim[1] = 0;
-    person_present[1] = 1;
-    old_person_anim[1] = -1;
-    load_person_anim();
-    talk_nr = 1;
-    person_answer(TR("Das ist genau was ich brauche. Jetzt kann ich", "That's exactly what I need. Now I can make"),
-                  TR("das Anti-Strahlungsmittel herstellen.", "the remedy against the radiation."));
-    talk_nr = 1;
-    person_answer(TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
-                  TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
-                  TR("Substanzen schuetzen.", "against poisonous substances."));
-    story_blei = 1;
-  } else {
-    person_answer(TR("Das hilft mir hier nicht weiter.", "That doesn't help me."));
-  }
+bool give_lead(int) {
+  video_give_blei();
+  take_carried_item();
+  mov_person_nr[1] = 0;
+  person_anim[1] = 0;
+  person_present[1] = 1;
+  old_person_anim[1] = -1;
+  load_person_anim();
+  talk_nr = 1;
+  person_answer(TR("Das ist genau was ich brauche. Jetzt kann ich", "That's exactly what I need. Now I can make"),
+                TR("das Anti-Strahlungsmittel herstellen.", "the remedy against the radiation."));
+  talk_nr = 1;
+  person_answer(TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
+                TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
+                TR("Substanzen schuetzen.", "against poisonous substances."));
+  story_blei = 1;
   return true;
 }
 
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_chimie}};
+constexpr VerbRule kGiftRules[] = {
+    {Verb::give, "Rurura", "Blei", give_lead},
+    {Verb::give, "Rurura", nullptr, nullptr, {TR("Das hilft mir hier nicht weiter.", "That doesn't help me.")}},
+};
 
 }  // namespace
 
@@ -394,6 +391,8 @@ constexpr VerbRule kPieceRules[] = {
     {Verb::use, "schalter3b", nullptr, use_lever},
     {Verb::use, "schalter3c", nullptr, use_lever},
     {Verb::use_item, "case00", "tool", screwdriver_on_showcase},
+    {Verb::use_item, "case00", "rolle", nullptr,
+     {TR("Das ist zu stabil um es so kaputtzuschlagen.", "The vitrine is too stable to open it like that.")}},
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Room future_crossing: where the corridors of the future school meet, with
 // the doors to both chemistry rooms. Mr Rarozir keeps an eye on everybody
 // passing; he has the protective glasses.
-#include <cstring>
 
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
@@ -132,16 +131,10 @@ void cons_future_crossing() {
   story_bleiloesung = 1;
 }
 
-bool give_future_crossing(int slot) {
-  if (slot != 0) return true;
-  if (std::strcmp(arrow_obj, "kanister") == 0)
-    canister_answer();
-  else
-    person_answer(TR("Das ist sehr nett, aber nein danke.", "That's very kind, but no thanks."));
-  return true;
-}
-
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_crossing}};
+constexpr VerbRule kGiftRules[] = {
+    canister_gift("rarozir"),
+    {Verb::give, "rarozir", nullptr, nullptr, {TR("Das ist sehr nett, aber nein danke.", "That's very kind, but no thanks.")}},
+};
 
 // Once the lead is delivered, Mr Rarozir can be asked for the glasses (5),
 // until he has handed them over.

@@ -1,6 +1,5 @@
 // Room future_floor2: a corridor of the future school that a policeman
 // guards; only teachers may pass its doors.
-#include <cstring>
 
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
@@ -129,12 +128,7 @@ void cons_future_floor2() {
 }
 
 // Whatever the hero holds out, to whoever.
-bool give_future_floor2(int) {
-  person_answer(TR("Geh weg damit!", "I don't want it."));
-  return true;
-}
-
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_floor2}};
+constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, nullptr, {TR("Geh weg damit!", "I don't want it.")}}};
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 // Room future_physik: the physics room of the future school, where Dori
 // keeps watch over Mr Zirud's big telescope.
-#include <cstring>
 
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
@@ -196,16 +195,10 @@ void cons_future_physik() {
   enter_new_room();
 }
 
-bool give_future_physik(int slot) {
-  if (slot != 0) return true;
-  if (std::strcmp(arrow_obj, "kanister") == 0)
-    canister_answer();
-  else
-    person_answer(TR("Was soll ich damit ?", "Thank you. But I don't need it."));
-  return true;
-}
-
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_physik}};
+constexpr VerbRule kGiftRules[] = {
+    canister_gift("dori_future"),
+    {Verb::give, "dori_future", nullptr, nullptr, {TR("Was soll ich damit ?", "Thank you. But I don't need it.")}},
+};
 
 }  // namespace
 

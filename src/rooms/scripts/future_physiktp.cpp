@@ -1,7 +1,6 @@
 // Room future_physiktp: the physics lab of the future school, where Mr Zirud
 // builds his time machine: the reactor with its levers, buttons and display,
 // later the telescope as the energy source and the diamond in the machine.
-#include <cstring>
 
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
@@ -249,33 +248,31 @@ void cons_future_physiktp() {
 }
 
 // Mr Zirud takes the diamond for his machine and says what is still missing.
-bool give_future_physiktp(int slot) {
-  if (slot != 0) return true;
-  if (std::strcmp(arrow_obj, "kanister") == 0) {
-    canister_answer();
-  } else if (std::strcmp(arrow_obj, "diamond") == 0) {
-    story_diamant = 1;
-    video_give_dia();
-    take_carried_item();
-    if (story_teleskop == 1)
-      person_answer(TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
-                       "Ok the time machine is finished now. But you still have"),
-                    TR("du dich nur noch gegen die radioaktive Strahlung",
-                       "to find a way to protect yourself against the radiation."),
-                    TR("schuetzen.", ""));
-    else
-      person_answer(TR("Was wir jetzt noch brauchen ist ein Strahlenbuendler.",
-                       "Well done. We still need a high energy source and you've"),
-                    TR("Ausserdem musst du dich gegen die radioaktive Strahlung",
-                       "to find a way to protect yourself against the radiation."),
-                    TR("schuetzen.", ""));
-  } else {
-    person_answer(TR("Das hilft mir nicht weiter bei der Zeitmaschine.", "That doesn't help me with the time machine."));
-  }
+bool give_diamond(int) {
+  story_diamant = 1;
+  video_give_dia();
+  take_carried_item();
+  if (story_teleskop == 1)
+    person_answer(TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
+                     "Ok the time machine is finished now. But you still have"),
+                  TR("du dich nur noch gegen die radioaktive Strahlung",
+                     "to find a way to protect yourself against the radiation."),
+                  TR("schuetzen.", ""));
+  else
+    person_answer(TR("Was wir jetzt noch brauchen ist ein Strahlenbuendler.",
+                     "Well done. We still need a high energy source and you've"),
+                  TR("Ausserdem musst du dich gegen die radioaktive Strahlung",
+                     "to find a way to protect yourself against the radiation."),
+                  TR("schuetzen.", ""));
   return true;
 }
 
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_physiktp}};
+constexpr VerbRule kGiftRules[] = {
+    canister_gift("FrizzeRol"),
+    {Verb::give, "FrizzeRol", "diamond", give_diamond},
+    {Verb::give, "FrizzeRol", nullptr, nullptr,
+     {TR("Das hilft mir nicht weiter bei der Zeitmaschine.", "That doesn't help me with the time machine.")}},
+};
 
 }  // namespace
 

@@ -1,5 +1,4 @@
 // Room physik: the physics room of the old school.
-#include <cstring>
 
 #include "hero/hero.h"
 #include "rooms/room_script.h"
@@ -141,13 +140,10 @@ namespace {
 // Person 0 holds the conversation of the old school (shared_talk.h).
 
 // The canister is someone's emergency supply; anything else, nothing happens.
-bool give_physik(int slot) {
-  if (slot == 0 && std::strcmp(arrow_obj, "kanister") == 0)
-    person_answer("Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !");
-  return true;
-}
-
-constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_physik}};
+constexpr VerbRule kGiftRules[] = {
+    {Verb::give, "dori", "kanister", nullptr,
+     {"Hey ... wou hues de deen hier ?", "Dat ass dem VedadiDov seng Ice Tea", "Noutreserve !"}},
+};
 
 }  // namespace
 

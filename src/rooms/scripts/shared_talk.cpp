@@ -29,9 +29,6 @@ void exchange_carried_item(const char* item) {
   mouse_status = kModeItem;
 }
 
-void canister_answer() {
-  person_answer("Aaah ! Dat ass genee dat wat ech elo brauch", "fir nees a Form ze kommen.");
-}
 
 bool chosen(int person, const TalkPath& path) {
   return talk_nr == person && choice >= 1 && choice <= kTalkOptions && talk_branch_path().child(choice) == path;

@@ -16,8 +16,12 @@ void take_carried_item();
 // (object picture `picture`); the pointer carries it.
 void exchange_carried_item(const char* item);
 // Offered the canister, a person of the school answers the same thing in
-// Luxembourgish in both builds, and the hero keeps it.
-void canister_answer();
+// Luxembourgish in both builds, and the hero keeps it: the gift row for the
+// person named `person`.
+constexpr VerbRule canister_gift(const char* person) {
+  return {Verb::give, person, "kanister", nullptr,
+          {"Aaah ! Dat ass genee dat wat ech elo brauch", "fir nees a Form ze kommen.", ""}};
+}
 
 // The conversation of the old school: the teacher (or classmate) in biolog,
 // class and physik, in Luxembourgish in both builds.
