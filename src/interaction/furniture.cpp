@@ -20,6 +20,7 @@
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -51,6 +52,7 @@ void put_on_pointer(BITMAP* picture) {
 void lift_piece(int i) {
   mouse_status = kModeItem;
   furni_present[i] = 0;
+  play_sound(manifest::Sounds::take);
   if (const char* item = item_of_piece(room_name, furni_name[i])) {
     hold_item(item);
     load_furni_anim();
@@ -177,9 +179,10 @@ void story_take() {
     cannottake();
   }
   // Only a rule that handed him something puts it on the pointer.
-  if (arrow_obj)
+  if (arrow_obj) {
     mouse_status = kModeItem;
-  else
+    play_sound(manifest::Sounds::take);
+  } else
     arrow_obj = before;
 }
 
