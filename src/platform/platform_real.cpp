@@ -367,10 +367,15 @@ int platform_install_sound(const char* patches) {
   } else {
     std::snprintf(no_music, sizeof no_music, "the patch set %s is missing", patches);
   }
-  if (result != 0) result = install_sound_quietly(MIDI_NONE);
+  if (result != 0) {
+    // Without a sound card the library takes its silent driver, which has
+    // no voices to reserve.
+    reserve_voices(-1, -1);
+    result = install_sound_quietly(MIDI_NONE);
+  }
   if (result != 0 || digi_card == DIGI_NONE) {
-    std::snprintf(sound_report, sizeof sound_report, "no sound and no music: no sound device (%s)",
-                  result != 0 && allegro_error[0] ? allegro_error : "none found");
+    std::snprintf(sound_report, sizeof sound_report, "no sound and no music: %s",
+                  result != 0 && allegro_error[0] ? allegro_error : "no sound device found");
     if (result == 0) remove_sound();
     return -1;
   }

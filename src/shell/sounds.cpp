@@ -10,7 +10,7 @@ DATAFILE* sounds_dat = nullptr;
 
 // Every effect at the same level: their loudness is in the samples, made to
 // sit under the music.
-constexpr int kEffectVolume = 200;
+constexpr int kEffectVolume = 150;
 
 }  // namespace
 

@@ -181,7 +181,7 @@ void make_sounds(const Context& ctx) {
   dat.add_sample("BAG_OPEN", kRate, finish(bag_open(), 0.30));
   dat.add_sample("LEVER", kRate, finish(lever(), 0.34));
   dat.add_sample("GLASS_BREAK", kRate, finish(glass_break(), 0.45));
-  dat.add_sample("MACHINE_HUM", kRate, finish(machine_hum(), 0.40));
+  dat.add_sample("MACHINE_HUM", kRate, finish(machine_hum(), 0.30));
   dat.add_sample("MACHINE_FLASH", kRate, finish(machine_flash(), 0.45));
   dat.write(ctx.data_dir, manifest::kSoundsFile, manifest::kSoundsRuns);
 }
