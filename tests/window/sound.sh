@@ -53,7 +53,7 @@ start_game
 wait_for_menu
 new_game_to_main_loop
 before=$(captured)
-after_jingle=$(loudness | awk '$1 > 1000 { loud = 1 } loud && $1 < 30 { quiet = 1 } quiet && $1 >= 30 { print NR; exit }')
+after_jingle=$(loudness | awk '$1 > 1000 { loud = 1 } loud && $1 < 30 { quiet = 1 } quiet && $1 >= 100 { print NR; exit }')
 jingle_first && [ -z "$after_jingle" ] || fail "music volume 0 is heard from window $after_jingle"
 click_at 70 400
 wait_for 60 "the capture does not grow" grown_past $((before + 2000000))
