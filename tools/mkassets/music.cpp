@@ -197,7 +197,11 @@ Song title_track() {
   return s;
 }
 
-// The in-game track: calm and curious, D minor, 84 bpm, 24 bars.
+// The in-game track: calm and curious, D minor, 84 bpm, 32 bars in four
+// parts, so that an hour of it does not wear: the theme on electric piano
+// over strings; the flute's answer; the theme with the flute's second
+// voice; then a quiet part without drums, the piano in half time, that
+// leads back to the start.
 Song game_track() {
   Song s(84);
   s.program(0, 4, 80, 56);    // electric piano
@@ -208,8 +212,9 @@ Song game_track() {
   const Chord Dm{50, true}, Bb{46 + 12, false}, F{53, false}, C{48 + 12, false}, Gm{55, true}, A{57, false};
   const std::vector<Chord> a = {Dm, Bb, F, C, Dm, Gm, A, A};
   const std::vector<Chord> b = {Gm, Dm, Bb, A, Gm, Dm, Bb, C};
+  const std::vector<Chord> quiet = {Bb, F, Gm, Dm, Bb, C, A, A};
   std::vector<Chord> bars;
-  for (const auto* part : {&a, &b, &a}) bars.insert(bars.end(), part->begin(), part->end());
+  for (const auto* part : {&a, &b, &a, &quiet}) bars.insert(bars.end(), part->begin(), part->end());
   const int e = kDivision / 2;
   const int piano[8] = {0, 2, 1, 2, 3, 2, 1, 2};
   const std::vector<Figure> flute[3] = {
@@ -220,15 +225,24 @@ Song game_track() {
   for (size_t i = 0; i < bars.size(); ++i) {
     const int t = static_cast<int>(i) * kBar;
     const Chord& c = bars[i];
-    for (int k = 0; k < 8; ++k) s.note(0, t + k * e, k == 7 ? e - 10 : e + 60, c.tone(piano[k]), k % 2 ? 58 : 70);
-    for (int k = 0; k < 3; ++k) s.note(1, t, kBar - 10, c.tone(k) - 12, 50);
-    s.note(2, t, 3 * e - 20, (c.root % 12) + 38, 88);
-    s.note(2, t + 3 * e, e - 20, (c.root % 12) + 38, 72);
-    s.note(2, t + 4 * e, 4 * e - 20, (c.root % 12) + 38 + 7, 80);
+    const bool calm = i >= 24;
+    if (calm) {
+      for (int k = 0; k < 4; ++k) s.note(0, t + k * 2 * e, 2 * e - 10, c.tone(piano[2 * k]), k % 2 ? 54 : 64);
+      s.note(2, t, 8 * e - 20, (c.root % 12) + 38, 76);
+    } else {
+      for (int k = 0; k < 8; ++k) s.note(0, t + k * e, k == 7 ? e - 10 : e + 60, c.tone(piano[k]), k % 2 ? 58 : 70);
+      s.note(2, t, 3 * e - 20, (c.root % 12) + 38, 88);
+      s.note(2, t + 3 * e, e - 20, (c.root % 12) + 38, 72);
+      s.note(2, t + 4 * e, 4 * e - 20, (c.root % 12) + 38 + 7, 80);
+    }
+    for (int k = 0; k < 3; ++k) s.note(1, t, kBar - 10, c.tone(k) - 12, calm ? 58 : 50);
     if (i >= 8 && i < 16) {
       for (const Figure& f : flute[i % 3]) s.note(3, t + f.start * e, f.length * e - 30, c.tone(f.tone) + 12, 76);
+    } else if (i >= 16 && i < 24 && i % 2 == 1) {
+      // the second voice: lower and softer, every other bar
+      for (const Figure& f : flute[(i + 1) % 3]) s.note(3, t + f.start * e, f.length * e - 30, c.tone(f.tone), 64);
     }
-    drums_bar(s, t, false, true);
+    if (!calm || i >= 30) drums_bar(s, t, false, true);
   }
   s.set_end(static_cast<int>(bars.size()) * kBar);
   return s;
