@@ -7,7 +7,7 @@
 
 int main() {
   std::vector<std::string> files = {"patches.dat", "flc/proud.flc", "sfx/logo.wav", "title.dat", "sfx/track01.mid",
-      "intro.dat", "walk.dat", "talkf.dat", "general.dat", "cursor.dat", "objects.dat", "font.dat", "menu.dat"};
+      "intro.dat", "walk.dat", "talkf.dat", "general.dat", "cursor.dat", "objects.dat", "font.dat", "menu.dat", "sounds.dat"};
   for (const RoomScript* room : kRooms) files.push_back(room->data_file);
   long long bytes = 0;
   for (const std::string& f : files) {

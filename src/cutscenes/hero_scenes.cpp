@@ -11,6 +11,7 @@
 #include "cutscenes/videos.h"
 #include "menus/screen_layout.h"
 #include "rooms/rooms.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -252,6 +253,7 @@ void video_brakeup_case() {
   s.hero_run(pry, pry + 5);
   s.play(18);
   // The lock gives way.
+  play_sound(manifest::Sounds::glass_break);
   furni_anim[kShowcaseSlot] = kShowcaseBroken;
   load_furni_anim();
   over_piece(s, at(Herocase::case_broken), at(Herocase::case_broken), kShowcaseSlot, kShowcasePad);

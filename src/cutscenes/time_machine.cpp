@@ -19,6 +19,7 @@
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/game.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -229,10 +230,12 @@ void play_machine(Sequence& s) {
   // The energy: building up, charged, flashing, white, fading to black.
   s.overlay_run(at(Timemach::start, 14), at(Timemach::start, 14), kTmTeacherX, kTmTeacherY);
   video_timetravel = 1;
+  play_sound(manifest::Sounds::machine_hum);
   s.play(15);
   video_timetravel = 2;
   s.play(15);
   video_timetravel = 3;
+  play_sound(manifest::Sounds::machine_flash);
   s.play(12);
   video_timetravel = 100;
   s.play(8);

@@ -20,6 +20,7 @@
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -47,6 +48,7 @@ void put_on_pointer(BITMAP* picture) {
 void lift_piece(int i) {
   mouse_status = kModeItem;
   furni_present[i] = 0;
+  play_sound(manifest::Sounds::take);
   if (const char* item = item_of_piece(room_name, furni_name[i])) {
     hold_item(item);
     load_furni_anim();
@@ -178,9 +180,10 @@ bool story_take() {
   arrow_obj = nullptr;
   const bool answered = piece_rule_answers(Verb::take, i);
   // Only a rule that handed him something puts it on the pointer.
-  if (arrow_obj)
+  if (arrow_obj) {
     mouse_status = kModeItem;
-  else
+    play_sound(manifest::Sounds::take);
+  } else
     arrow_obj = before;
   return answered;
 }

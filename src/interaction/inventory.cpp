@@ -12,6 +12,7 @@
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -85,6 +86,7 @@ void pick_up(int slot) {
 
 void put_back() {
   if (!return_carried_item()) return;
+  play_sound(manifest::Sounds::bag_drop);
   arrow_obj = "";
   for (text& line : arrow_describe) line = "";
   mouse_status = kModeWalk;
@@ -270,6 +272,7 @@ void inventory() {
 void main_invent() {
   inv_menu = 1;
   load_invent_data();
+  play_sound(manifest::Sounds::bag_open);
   while (inv_menu != 0) {
     if (inv_menu == 1)
       inventory();

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <allegro.h>
 
@@ -69,6 +71,9 @@ struct SoundLog {
   int digi_volume = -1;
   int midi_volume = -1;
   int samples_played = 0;
+  std::vector<SAMPLE*> samples;  // every sample played, in order
+  int sample_volume = -1;         // the last one's volume after the effects volume
+  std::string patches;            // the patch set given to the sound set-up
   int films_played = 0;
 };
 const SoundLog& sound();

@@ -43,11 +43,18 @@ int platform_scale();
 // The largest factor whose window fits this desktop (1 when none larger does).
 int platform_largest_scale();
 
-// Digital sound and MIDI music (with the patch set "patches.dat" of the
-// working directory); 0 on success. Without a sound card the game runs silent;
-// the sound libraries' chatter while they look for one is not shown, anything
+// Digital sound, and MIDI music through the library's software synthesiser
+// playing the patch set at `patches` (a full path: the library looks a
+// relative one up beside the program, not in the working directory). 0 when
+// digital sound works, with or without music. Without a sound card the game
+// runs silent; without the patch set it runs without music (no other MIDI
+// driver is tried: with no synthesiser behind it, it would play nothing). The
+// sound libraries' chatter while they look for a card is not shown, anything
 // else they print is.
-int platform_install_sound();
+int platform_install_sound(const char* patches);
+// One line: the digital and MIDI drivers chosen, or why there is no sound or
+// no music.
+const char* platform_sound_report();
 // Leave graphics mode so that the console shows text again.
 void platform_text_mode();
 
@@ -75,7 +82,11 @@ void platform_new_frame();
 // for about a millisecond, so that a waiting loop does not hold a core.
 void platform_present(BITMAP* buffer, int w, int h);
 
-// Music and sound.
+// Music and sound. The synthesiser plays the music on the library's digital
+// voices, which the library's own digital volume would scale too; so the
+// digital volume given here scales only the samples (each at `vol` x
+// `digi_volume` / 255), and the music follows the MIDI volume alone. Both
+// reach what is playing at once.
 void platform_play_midi(MIDI* midi, int loop);
 void platform_stop_midi();
 void platform_set_volume(int digi_volume, int midi_volume);

@@ -247,9 +247,14 @@ int platform_set_gfx_mode(int fullscreen) {
   return gfx_fails ? -1 : 0;
 }
 
-int platform_install_sound() {
+int platform_install_sound(const char* patches) {
   log.sound_installed = 1;
+  log.patches = patches ? patches : "";
   return 0;
+}
+
+const char* platform_sound_report() {
+  return "";  // nothing to say: there is no sound card to choose
 }
 
 void platform_text_mode() {}
@@ -334,8 +339,11 @@ void platform_set_volume(int digi_volume, int midi_volume) {
   log.midi_volume = midi_volume;
 }
 
-void platform_play_sample(SAMPLE* sample, int, int, int, int) {
-  if (sample) ++log.samples_played;
+void platform_play_sample(SAMPLE* sample, int vol, int, int, int) {
+  if (!sample) return;
+  ++log.samples_played;
+  log.samples.push_back(sample);
+  log.sample_volume = vol * (log.digi_volume < 0 ? 255 : log.digi_volume) / 255;
 }
 
 void platform_set_close_handler(void (*handler)()) {

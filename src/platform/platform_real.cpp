@@ -302,10 +302,12 @@ bool is_sound_chatter(const char* line) {
 
 }  // namespace
 
-int platform_install_sound() {
-  // DIGMID plays the music through the patch set made at build time; the
-  // game finds it in its working directory without any setting.
-  set_config_string("sound", "patches", "patches.dat");
+namespace {
+
+char sound_report[600] = "no sound: not set up";
+
+// install_sound with the library's chatter kept off the console.
+int install_sound_quietly(int midi_card) {
   std::fflush(stderr);
   FILE* capture = std::tmpfile();
   saved_stderr = capture ? dup(2) : -1;
@@ -317,8 +319,7 @@ int platform_install_sound() {
     sigemptyset(&quiet.sa_mask);
     for (int sig : kCrashSignals) sigaction(sig, &quiet, &crash_actions[sig]);
   }
-  int result = install_sound(DIGI_AUTODETECT, MIDI_DIGMID, nullptr);
-  if (result != 0) result = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr);
+  const int result = install_sound(DIGI_AUTODETECT, midi_card, nullptr);
   std::fflush(stderr);
   if (saved_stderr >= 0) {
     for (int sig : kCrashSignals) sigaction(sig, &crash_actions[sig], nullptr);
@@ -332,7 +333,63 @@ int platform_install_sound() {
       if (!is_sound_chatter(line)) std::fputs(line, stderr);
   }
   if (capture) std::fclose(capture);
-  return result == 0 ? 0 : -1;
+  return result;
+}
+
+// The effects volume, applied to each sample as it starts, and the samples
+// started, so that a new volume reaches those still playing.
+int effects_volume = 255;
+struct Playing {
+  SAMPLE* sample;
+  int vol, pan, freq, loop;
+};
+Playing playing[8];
+int next_playing = 0;
+
+int effective_volume(int vol) {
+  return vol * effects_volume / 255;
+}
+
+}  // namespace
+
+int platform_install_sound(const char* patches) {
+  set_config_string("sound", "patches", patches);
+  // 8 voices for the effects and 32 for the music: the synthesiser takes one
+  // voice per sounding note, and a note beyond them cuts another short.
+  reserve_voices(8, 32);
+  const bool have_patches = access(patches, R_OK) == 0;
+  char no_music[400];
+  int result = -1;
+  if (have_patches) {
+    result = install_sound_quietly(MIDI_DIGMID);
+    std::snprintf(no_music, sizeof no_music, "the music driver refused the patch set %s (%s)", patches,
+                  allegro_error);
+  } else {
+    std::snprintf(no_music, sizeof no_music, "the patch set %s is missing", patches);
+  }
+  if (result != 0) {
+    // Without a sound card the library takes its silent driver, which has
+    // no voices to reserve.
+    reserve_voices(-1, -1);
+    result = install_sound_quietly(MIDI_NONE);
+  }
+  if (result != 0 || digi_card == DIGI_NONE) {
+    std::snprintf(sound_report, sizeof sound_report, "no sound and no music: %s",
+                  result != 0 && allegro_error[0] ? allegro_error : "no sound device found");
+    if (result == 0) remove_sound();
+    return -1;
+  }
+  if (midi_card == MIDI_DIGMID)
+    std::snprintf(sound_report, sizeof sound_report, "sound: %s digital, %s music from %s", digi_driver->ascii_name,
+                  midi_driver->ascii_name, patches);
+  else
+    std::snprintf(sound_report, sizeof sound_report, "sound: %s digital, no music: %s", digi_driver->ascii_name,
+                  no_music);
+  return 0;
+}
+
+const char* platform_sound_report() {
+  return sound_report;
 }
 
 const char* platform_error() {
@@ -410,11 +467,21 @@ void platform_stop_midi() {
 }
 
 void platform_set_volume(int digi_volume, int midi_volume) {
-  set_volume(digi_volume, midi_volume);
+  // The library's digital volume is never set (it stays at full): the
+  // music's voices are digital voices too. Setting it would also cut short
+  // the fading notes of the music, whose volumes it sets again.
+  set_volume(-1, midi_volume);
+  if (digi_volume < 0 || digi_volume == effects_volume) return;
+  effects_volume = digi_volume > 255 ? 255 : digi_volume;
+  for (const Playing& p : playing)
+    if (p.sample) adjust_sample(p.sample, effective_volume(p.vol), p.pan, p.freq, p.loop);
 }
 
 void platform_play_sample(SAMPLE* sample, int vol, int pan, int freq, int loop) {
-  if (sample) play_sample(sample, vol, pan, freq, loop);
+  if (!sample) return;
+  play_sample(sample, effective_volume(vol), pan, freq, loop);
+  playing[next_playing] = {sample, vol, pan, freq, loop};
+  next_playing = (next_playing + 1) % 8;
 }
 
 void platform_set_close_handler(void (*handler)()) {

@@ -15,6 +15,7 @@
 #include "rooms/rooms.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -79,6 +80,7 @@ void enter_new_room() {
     change_room = -1;
     return;
   }
+  play_sound(manifest::Sounds::door);
   set_temp_file();
   save_temp();
   if (carrying_item()) return_carried_item();

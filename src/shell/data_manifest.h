@@ -196,6 +196,18 @@ PELVARO_DATAFILE(Menu, "menu.dat", PELVARO_MENU_DAT)
   X(background, "INTRO_BACKGROUND", 1)
 PELVARO_DATAFILE(Intro, "intro.dat", PELVARO_INTRO_DAT)
 
+// "sounds.dat": the sound effects, played at the sound-effects volume.
+#define PELVARO_SOUNDS_DAT(X)            \
+  X(door, "DOOR", 1)                     \
+  X(take, "TAKE", 1)                     \
+  X(bag_drop, "BAG_DROP", 1)             \
+  X(bag_open, "BAG_OPEN", 1)             \
+  X(lever, "LEVER", 1)                   \
+  X(glass_break, "GLASS_BREAK", 1)       \
+  X(machine_hum, "MACHINE_HUM", 1)       \
+  X(machine_flash, "MACHINE_FLASH", 1)
+PELVARO_DATAFILE(Sounds, "sounds.dat", PELVARO_SOUNDS_DAT)
+
 }  // namespace manifest
 
 // PELVARO_DATAFILE stays defined: the cut scenes' groups declare their own

@@ -1,13 +1,17 @@
 #include "shell/hardware.h"
 
 #include <cstdio>
+#include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "menus/screen_layout.h"
+#include "persistence/files.h"
 #include "platform/platform.h"
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
+#include "shell/sounds.h"
 #include "shell/world.h"
 
 namespace {
@@ -30,10 +34,18 @@ void init_hardware() {
     no_video_mode(reason && *reason ? reason : "the graphics library does not start (is there a display?)");
   }
   // The library's music driver reads the patch set by itself: it is checked
-  // like every data file. Without one, the library's other drivers are tried.
+  // like every data file, and given by its full path (the library would look
+  // for a relative one beside the program). Without it the game plays no music.
   struct stat patches;
   if (stat("patches.dat", &patches) == 0) verify_data_file("patches.dat");
-  bad_sndmode = platform_install_sound();
+  char folder[4096];
+  const std::string patch_set = std::string(getcwd(folder, sizeof folder) ? folder : ".") + "/patches.dat";
+  bad_sndmode = platform_install_sound(patch_set.c_str());
+  // Which drivers play, or why nothing does: not an error, but worth a line.
+  if (const char* report = platform_sound_report(); *report) {
+    std::fprintf(stderr, "Pelvaro: %s.\n", report);
+    note_in_bug_report("%s.", report);
+  }
   bad_gfxmode = platform_set_gfx_mode(fullscreen);
   if (bad_gfxmode != 0) no_video_mode(platform_error());
 }
@@ -111,6 +123,8 @@ void load_general_data() {
 
   for (int i = 0; i < 15; ++i)
     objects_bmp[i] = datafile_bitmap(objects_dat, at(manifest::kObjectsBmp[i]), manifest::kObjectsFile.name);
+
+  load_sounds();
 
   const int font = at(manifest::Font::pv_font);
   if (font_dat[font].type != DAT_FONT) fatal_data_error(manifest::kFontFile.name, "entry 0 is not a font");

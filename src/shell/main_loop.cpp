@@ -13,6 +13,7 @@
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
+#include "shell/sounds.h"
 #include "shell/world.h"
 
 int frame_due() {
@@ -67,7 +68,10 @@ void main_loop_pass() {
 
   // A right click puts the carried item back into the bag (unless the bag is full).
   if ((mouse_b & 2) && carrying_item()) {
-    if (return_carried_item()) mouse_status = kModeWalk;
+    if (return_carried_item()) {
+      mouse_status = kModeWalk;
+      play_sound(manifest::Sounds::bag_drop);
+    }
     click = kClickHeld;
   }
 

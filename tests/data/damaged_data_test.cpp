@@ -43,11 +43,11 @@ void flip_byte(const std::string& name, long offset) {
 }  // namespace
 
 // Listed: 7 start-up datafiles, 2 screens', the hero's 4 special moves, 43 rooms, the scenes' 20, the introduction,
-// 2 tracks, the jingle, the film and the music driver's patches.
+// 2 tracks, the jingle, the sound effects, the film and the music driver's patches.
 TEST(DamagedData, EveryListedFileCutShortOrChangedIsRefusedByName) {
   fresh_game();
   const std::vector<Listed> files = listed_files();
-  EXPECT_EQ(files.size(), 7u + 2 + 4 + 43 + 20 + 1 + 2 + 1 + 1 + 1);
+  EXPECT_EQ(files.size(), 7u + 2 + 4 + 43 + 20 + 1 + 2 + 1 + 1 + 1 + 1);
   for (const Listed& l : files) {
     SCOPED_TRACE(l.name);
     struct stat st;
@@ -75,7 +75,7 @@ TEST(DamagedData, EveryListedFileCutShortOrChangedIsRefusedByName) {
 TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChangesNothingElse) {
   struct Damage { const char* file; long cut, flip; int when; };
   const Damage damages[] = {
-      {"patches.dat", 4000000, -1, 0}, {"flc/proud.flc", 100000, -1, 0}, {"sfx/logo.wav", -1, 30, 0},
+      {"patches.dat", 1000000, -1, 0}, {"flc/proud.flc", 100000, -1, 0}, {"sfx/logo.wav", -1, 30, 0},
       {"title.dat", 12, -1, 0},        {"walk.dat", 2801911, -1, 0},     {"font.dat", -1, 40, 0},
       {"menu.dat", -1, 24, 0},         {"sfx/track01.mid", -1, 20, 0},   {"intro.dat", 16, -1, 1},
       {"ffloor1.dat", -1, 100, 1},     {"inventar.dat", 700000, -1, 2},  {"takel.dat", -1, 8, 3},

@@ -2,8 +2,12 @@
 // draws them at, with the buttons under their hot areas; the music and the logo film load and play to their ends.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include "menus/screen_layout.h"
@@ -267,13 +271,69 @@ TEST(DataPictures, TheIntroductionsBackgroundIsDimBehindTheText) {
   EXPECT_LT(sum / (81 * 320), 70) << "orange text would not read on it";
 }
 
+// The programs (0-based) and drum keys a track plays: its program changes and its notes on channel 10.
+std::set<int> played_by(const MIDI* m) {
+  std::set<int> used;
+  for (const auto& t : m->track) {
+    const unsigned char *p = t.data, *end = t.data + t.len;
+    int status = 0;
+    while (p && p < end) {
+      while (*p++ & 0x80) {}  // the delta time
+      if (*p & 0x80) status = *p++;
+      if (status == 0xFF || status == 0xF0 || status == 0xF7) {
+        p += status == 0xFF;  // the meta event's type
+        int len = 0;
+        do len = (len << 7) | (*p & 0x7F); while (*p++ & 0x80);
+        p += len, status = 0;
+      } else {
+        if ((status & 0xF0) == 0xC0) used.insert(p[0]);
+        if ((status & 0xF0) == 0x90 && (status & 0x0F) == 9 && p[1]) used.insert(1000 + p[0]);
+        p += (status & 0xE0) == 0xC0 ? 1 : 2;
+      }
+    }
+  }
+  return used;
+}
+
+// Both tracks last at least a minute, and the patch set holds every program and drum they play (and nothing else),
+// indexed as the music driver reads it: "N name" is program N - 1, "K name" in the drum block drum key K.
 TEST(DataSound, TheMusicTheJingleAndTheLogoFilmLoadAndPlayToTheirEnds) {
   test_support::ensure_allegro();
+  std::set<int> played;
   for (const char* name : {"sfx/track01.mid", "sfx/track02.mid"}) {
     MIDI* m = load_midi(data_path(name).c_str());
     ASSERT_NE(m, nullptr) << name;
-    EXPECT_TRUE(get_midi_length(m) >= 55 && get_midi_length(m) <= 95) << name;
+    EXPECT_TRUE(get_midi_length(m) >= 60 && get_midi_length(m) <= 95) << name;
+    played.merge(played_by(m));
     destroy_midi(m);
+  }
+  const Datafile patches = load("patches.dat");
+  std::set<std::string> names;
+  for (const DATAFILE* d = patches.get() + 1; d->type != DAT_END; ++d)
+    if (d->type == DAT_PATCH) names.insert(get_datafile_property(d, DAT_NAME));
+  ASSERT_EQ(patches.get()[0].type, DAT_DATA);
+  std::istringstream index(std::string(static_cast<const char*>(patches.get()[0].dat), patches.get()[0].size));
+  std::set<int> held;
+  bool drums = false;
+  for (std::string line; std::getline(index, line);) {
+    std::istringstream words(line);
+    std::string number, name;
+    if (!(words >> number >> name) || number[0] == '#') continue;
+    if (name == "begin_multipatch") drums = true;
+    else if (number == "end_multipatch") drums = false;
+    else EXPECT_TRUE(names.count(name) && held.insert(drums ? 1000 + std::stoi(number) : std::stoi(number) - 1).second) << line;
+  }
+  EXPECT_EQ(held, played);
+  EXPECT_EQ(played.size(), 8u + 6) << "four instruments in each track, six drums";
+
+  const Datafile sounds = load("sounds.dat");
+  for (int i = 0; i < 8; ++i) {
+    const auto* e = static_cast<const SAMPLE*>(sounds.get()[i].dat);
+    ASSERT_EQ(sounds.get()[i].type, DAT_SAMPLE) << i;
+    EXPECT_TRUE(e->bits == 16 && !e->stereo && e->len >= e->freq / 10 && e->len <= 2 * e->freq) << i;
+    int peak = 0;
+    for (unsigned k = 0; k < e->len; ++k) peak = std::max(peak, std::abs(static_cast<const uint16_t*>(e->data)[k] - 32768));
+    EXPECT_TRUE(peak > 6000 && peak < 16384) << i << ": heard, but under half of full scale";
   }
   SAMPLE* s = load_sample(data_path("sfx/logo.wav").c_str());
   ASSERT_NE(s, nullptr);

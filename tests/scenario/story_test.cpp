@@ -10,6 +10,7 @@
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
 #include "shell/game.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 #include "support/story_player.h"
@@ -30,6 +31,18 @@ void new_game() {
   EXPECT_EQ(shots_played() - shots, 11) << "a new game opens with the knock-out";
   EXPECT_TRUE(std::strcmp(room_name, "future_floor1") == 0 && person_present[0] == 1) << "Mr Betong lies there";
   text_speed = 1;
+}
+
+// The effects played since the last look, by their names in sounds.dat.
+std::string heard() {
+  static size_t seen = 0;
+  const std::vector<SAMPLE*>& played = headless::sound().samples;
+  std::string names;
+  for (seen = std::min(seen, played.size()); seen < played.size(); ++seen)
+    for (int i = 0; i < static_cast<int>(manifest::Sounds::count); ++i)
+      if (played[seen] == sound_sample(static_cast<manifest::Sounds>(i)))
+        names += std::string(names.empty() ? "" : " ") + manifest::kSoundsRuns[i].label;
+  return names;
 }
 
 void walk(story::Player& p, std::initializer_list<const char*> rooms) {
@@ -71,11 +84,15 @@ void the_diamond(story::Player& p) {
   walk(p, {"future_floor1", "future_crossing", "future_chimie"});
   p.use_item("rolle", "case00"); p.use_item("tool", "case00");
   EXPECT_EQ(story_brokencase, 0) << "the alarm is on";
+  heard();
   p.use("schalter1a"); p.use("schalter2a"); p.use("schalter2c"); p.use("schalter3a");
   EXPECT_EQ(story_alarm, 1);
+  EXPECT_EQ(heard(), "BAG_DROP LEVER LEVER LEVER LEVER") << "the screwdriver put away, four levers";
   p.use_item("tool", "case00");
   EXPECT_EQ(story_brokencase, 1);
+  EXPECT_EQ(heard(), "BAG_OPEN GLASS_BREAK");
   p.use("case00"); p.take("dia");
+  EXPECT_EQ(heard(), "BAG_DROP TAKE");
   walk(p, {"future_crossing", "future_floor1", "future_physiktp"});
   p.give("diamond", "FrizzeRol");
   EXPECT_TRUE(story_diamant == 1 && !holds("diamond"));
@@ -165,6 +182,7 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
       the_time_machine(p, poured);
     });
     EXPECT_EQ(status, 1) << "last move: " << p.move();
+    EXPECT_TRUE(heard().ends_with("BAG_DROP DOOR MACHINE_HUM MACHINE_FLASH")) << "the time machine charges, flashes";
     EXPECT_EQ(p.move(), "use douche") << "the time machine started before the shower";
   }
   std::printf("[ figures  ] the whole story in %.2f s real time, %.1f s of game time\n",
@@ -187,12 +205,17 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
             std::vector<int>({1, 1, 1, 1, 0}));
   EXPECT_TRUE(holds("access") && holds("tool") && !holds("diamond") && !holds("bleiloesung"));
   story::Player p;
+  heard();
   EXPECT_EQ(run_program([&] {
               walk(p, {"future_floor1", "future_crossing", "future_chimie"});  // through the doors the card opened
               EXPECT_LT(story::piece_slot("dia"), 0) << "the diamond stays taken";
+              EXPECT_EQ(heard(), "DOOR DOOR DOOR");
               walk(p, {"future_crossing", "future_chimietp"});
+              heard();
               p.take("alkohol"); p.stow();
               EXPECT_GE(bag_slot("Alkohol"), 0) << "put into the bag";
+              EXPECT_EQ(heard(), "TAKE BAG_DROP") << "each at the effects volume";
+              EXPECT_EQ(headless::sound().sample_volume, 150 * wave_vol / 255);
             }),
             -1)
       << p.move();

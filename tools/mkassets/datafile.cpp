@@ -48,6 +48,20 @@ void Datafile::add_font(const std::string& name, const MonoFont& font) {
   objects_.push_back(std::move(o));
 }
 
+void Datafile::add_sample(const std::string& name, int frequency, const std::vector<std::int16_t>& samples) {
+  Object o{static_cast<std::uint32_t>(DAT_SAMPLE), name, {}};
+  put16(o.data, 16);  // bits; negative would be stereo
+  put16(o.data, frequency);
+  put32(o.data, static_cast<long>(samples.size()));
+  // The library's samples are unsigned, low byte first.
+  for (std::int16_t v : samples) {
+    const auto u = static_cast<std::uint16_t>(v ^ 0x8000);
+    o.data.push_back(static_cast<std::uint8_t>(u & 0xFF));
+    o.data.push_back(static_cast<std::uint8_t>(u >> 8));
+  }
+  objects_.push_back(std::move(o));
+}
+
 void Datafile::write(const std::string& path) const {
   PACKFILE* f = pack_fopen(path.c_str(), F_WRITE_NOPACK);
   if (!f) throw std::runtime_error("cannot write " + path);

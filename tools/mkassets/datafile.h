@@ -32,6 +32,8 @@ class Datafile {
  public:
   void add_bitmap(const std::string& name, const Image16& image);
   void add_font(const std::string& name, const MonoFont& font);
+  // A mono 16-bit sample.
+  void add_sample(const std::string& name, int frequency, const std::vector<std::int16_t>& samples);
   size_t count() const { return objects_.size(); }
   // Writes the file uncompressed; throws on failure.
   void write(const std::string& path) const;

@@ -36,8 +36,9 @@ void make_font(const Context&);        // font.dat
 void make_menu(const Context&);        // menu.dat
 void make_inventory(const Context&);   // inventar.dat
 void make_intro(const Context&);       // intro.dat
-void make_music(const Context&);       // sfx/track01.mid, sfx/track02.mid
+void make_music(const Context&);       // sfx/track01.mid, sfx/track02.mid, patches.dat
 void make_jingle(const Context&);      // sfx/logo.wav
+void make_sounds(const Context&);      // sounds.dat, the sound effects
 void make_film(const Context&);        // flc/proud.flc
 void make_rooms(const Context&);       // <room>.dat for the 43 rooms
 void make_hero_scenes(const Context&); // herogaz, heroguit, herotool, herorohr, herocase, bleidouc, douche .dat

@@ -13,6 +13,7 @@
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
+#include "shell/sounds.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -348,6 +349,7 @@ void set_piece_state(int slot, int state) {
 // move the whole combination is tested again.
 bool use_lever(int slot) {
   static constexpr int kNext[] = {2, 0, 1};
+  play_sound(manifest::Sounds::lever);
   set_piece_state(slot, kNext[furni_anim[slot] % 3]);
   bool silent = true;
   for (int l = 0; l < kLevers; ++l) silent = silent && furni_anim[kFirstLever + l] == kSilentPositions[l];

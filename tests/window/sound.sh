@@ -1,0 +1,62 @@
+#!/bin/bash
+# What a player hears, captured from the real program: ALSA's default device
+# is a file (every mixed sample, 16-bit stereo) in a HOME of the test's own.
+# A fresh start plays the logo's jingle, then the title music at the menu;
+# with the music volume 0 in options.sav all is silent after the jingle until
+# the bag opens in the first room, which is heard.
+. "$(dirname "$0")/common.inc"
+export HOME="$WORK/home"
+mkdir -p "$HOME"
+CAPTURE="$WORK/heard.raw"
+cat >"$HOME/.asoundrc" <<EOF
+pcm.!default { type plug; slave { pcm "capture"; format S16_LE; rate 44100; channels 2 } }
+pcm.capture { type file; slave.pcm "null"; file "$CAPTURE"; format "raw" }
+EOF
+start_x
+
+# The loudness (root mean square) of each quarter second of the capture from
+# byte $1 on, one number a window.
+loudness() {
+  tail -c +$((${1:-0} + 1)) "$CAPTURE" | od -An -v -td2 -w2 |
+    awk '{ s += $1 * $1; if (++n == 22050) { printf "%d\n", sqrt(s / n); s = n = 0 } }'
+}
+captured() { stat -c %s "$CAPTURE" 2>/dev/null || echo 0; }
+grown_past() { [ "$(captured)" -gt "$1" ]; }
+# The jingle: the first sound, loud for a second or more.
+jingle_first() {
+  loudness | awk '$1 > 1000 { loud++ } $1 < 30 && loud { exit } END { exit !(loud >= 4) }'
+}
+stop_game() {
+  kill "$GPID"
+  wait_for_exit
+}
+# Music measured from the recordings: about 2000 to 3000 a window.
+FLOOR=400
+
+# A fresh start: the jingle, then the title music under the menu.
+start_game
+wait_for_menu
+grep -q "DIGMID music from $DATA/patches.dat\|DIGMID music from $WORK/patches.dat" "$WORK/bugs.txt" ||
+  fail "bugs.txt does not name the music driver: $(cat "$WORK/bugs.txt")"
+size=$(captured)
+wait_for 60 "the capture does not grow" grown_past $((size + 2000000))
+stop_game
+jingle_first || fail "no jingle at the start: $(loudness | head -n 40 | tr '\n' ' ')"
+loud=$(loudness "$size" | awk -v f=$FLOOR '$1 > f { n++ } END { print n + 0 }')
+[ "$loud" -ge 16 ] || fail "no title music at the menu: $(loudness "$size" | tr '\n' ' ')"
+
+# Music volume 0: silence after the jingle, at the menu and into the game,
+# until the bag opens.
+rm -f "$CAPTURE"
+printf '0 255 50 1 \r\n' >"$WORK/options.sav"
+start_game
+wait_for_menu
+new_game_to_main_loop
+before=$(captured)
+after_jingle=$(loudness | awk '$1 > 1000 { loud = 1 } loud && $1 < 30 { quiet = 1 } quiet && $1 >= 100 { print NR; exit }')
+jingle_first && [ -z "$after_jingle" ] || fail "music volume 0 is heard from window $after_jingle"
+click_at 70 400
+wait_for 60 "the capture does not grow" grown_past $((before + 2000000))
+stop_game
+loudness "$before" | awk '$1 > 300 { heard = 1 } END { exit !heard }' || fail "the bag was not heard opening"
+echo "ok"
