@@ -32,7 +32,7 @@ void init_hardware() {
   // The library's music driver reads the patch set by itself: it is checked
   // like every data file. Without one, the library's other drivers are tried.
   struct stat patches;
-  if (stat("patches.dat", &patches) == 0) verify_data_file("patches.dat");
+  if (stat(data_file_path("patches.dat").c_str(), &patches) == 0) verify_data_file("patches.dat");
   bad_sndmode = platform_install_sound();
   bad_gfxmode = platform_set_gfx_mode(fullscreen);
   if (bad_gfxmode != 0) no_video_mode(platform_error());
