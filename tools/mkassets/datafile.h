@@ -33,7 +33,7 @@ class Datafile {
   void add_bitmap(const std::string& name, const Image16& image);
   void add_font(const std::string& name, const MonoFont& font);
   size_t count() const { return objects_.size(); }
-  // Writes the file uncompressed; throws on failure.
+  // Writes the file packed with the library's compression; throws on failure.
   void write(const std::string& path) const;
   // Writes the datafile `file` into the folder `dir`, after checking that its
   // entries are exactly those of the game's manifest, in that order; throws
