@@ -15,7 +15,12 @@ endif
 BUILD_PACKAGES := cmake g++ make pkg-config liballegro4-dev libcairo2-dev libfreetype-dev fonts-dejavu-core freepats googletest libgtest-dev
 TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 
-.PHONY: play test build deps test-deps bench asan clean
+# Installing: `make install` (PREFIX=/usr/local, DESTDIR honoured), `make
+# uninstall` with the same two, `make deb` for build/pelvaro_<version>_<arch>.deb.
+PREFIX ?= /usr/local
+PACKAGE_TOOLS := dpkg-dev
+
+.PHONY: play test build deps test-deps bench asan clean install uninstall deb
 
 play: build
 	cd $(BUILD)/data && ../game_$(GAME_LANG)
@@ -44,6 +49,16 @@ deps:
 
 test-deps:
 	@./tools/install-packages $(TEST_PACKAGES)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	@packaging/uninstall.sh "$(DESTDIR)$(PREFIX)"
+
+deb: build
+	@./tools/install-packages $(PACKAGE_TOOLS)
+	@packaging/make-deb.sh $(BUILD) $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan

@@ -10,6 +10,8 @@
 
 namespace {
 
+bool pictures_wanted = true;
+
 // A room table that points outside the tables or the datafile is a fault of
 // the room's script; it stops the program with the room and slot named.
 [[noreturn]] void bad_table(const RoomScript& room, const char* kind, int slot, const char* why) {
@@ -19,6 +21,7 @@ namespace {
 }
 
 BITMAP* room_picture(const RoomScript& room, const char* kind, int slot, int object) {
+  if (!pictures_wanted) return nullptr;
   if (!room_dat || object < 0 || object >= datafile_entry_count(room_dat) || room_dat[object].type != DAT_BITMAP)
     bad_table(room, kind, slot, "names a picture its datafile lacks");
   return static_cast<BITMAP*>(room_dat[object].dat);
@@ -174,10 +177,12 @@ void load_people_room() {
   record_person_states();
 }
 
+void load_room_pictures(bool wanted) { pictures_wanted = wanted; }
+
 void set_data_file() {
   if (room_dat) unload_datafile(room_dat);
   room_dat = nullptr;
-  if (const RoomScript* room = current_room())
+  if (const RoomScript* room = current_room(); room && pictures_wanted)
     room_dat = load_datafile_checked(room->data_file, room->highest_object + 1);
 }
 

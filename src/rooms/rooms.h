@@ -10,6 +10,12 @@ void forget_loaded_animations();
 // Replace the shown room by the room named `room_name`. A name outside the
 // registry is refused and the current room stays.
 void load_new_room();
+// Whether load_new_room loads the room's pictures (the default). Building the
+// rooms' first state files at start-up needs none of them: what a state file
+// holds never depends on a picture, and unpacking 43 rooms' pictures would
+// cost most of the start-up. Without them a room's frames are null and it is
+// not drawn until it is loaded again.
+void load_room_pictures(bool wanted);
 // Clear slot `counter` of the furniture, person or exit tables.
 void erase_furni_data();
 void erase_person_data();

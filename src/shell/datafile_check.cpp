@@ -11,6 +11,7 @@
 
 #include "persistence/files.h"
 #include "shell/data_sums.h"
+#include "shell/datafiles.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ struct Listed {
 // so it always describes the folder the game runs in.
 int find_listed(const char* name, Listed& listed, std::string& file, std::string& why) {
   std::string reason;
-  FILE* f = open_regular_file(kDataSumsFile, reason);
+  FILE* f = open_regular_file(data_file_path(kDataSumsFile).c_str(), reason);
   if (!f) {
     file = kDataSumsFile;
     why = reason == kFileMissing ? "missing or unreadable" : reason;
@@ -69,7 +70,7 @@ int check_data_file(const char* name, std::string& file, std::string& why) {
   if (find_listed(name, listed, file, why) != 0) return -1;
   file = name;
   std::string reason;
-  const int fd = open_regular_fd(name, reason);
+  const int fd = open_regular_fd(data_file_path(name).c_str(), reason);
   if (fd < 0) {
     why = "missing or unreadable";
     return -1;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// Returns 0 when `name` (relative to the working folder, '/' as separator)
+// Returns 0 when `name` (relative to the data folder, '/' as separator)
 // is whole. Otherwise returns -1, sets `file` to the file to blame (`name`,
 // or the list itself when it is missing or damaged) and `why` to what is
 // wrong with it.

@@ -6,6 +6,11 @@
 
 #include "platform/platform.h"
 #include "shell/datafile_check.h"
+#include "shell/folders.h"
+
+std::string data_file_path(const char* name) {
+  return data_folder().empty() ? std::string(name) : data_folder() + "/" + name;
+}
 
 void fatal_data_error(const char* name, const char* why) {
   platform_text_mode();
@@ -13,6 +18,9 @@ void fatal_data_error(const char* name, const char* why) {
   // make does not rebuild a file that is there, damaged or not.
   if (std::string_view(why).starts_with("it is damaged"))
     std::fprintf(stderr, "Generate the data again: remove the data folder (build/data), then make play.\n");
+  else if (!data_folder().empty())
+    std::fprintf(stderr, "The game's data folder %s is incomplete: install the game again.\n",
+                 data_folder().c_str());
   else
     std::fprintf(stderr, "Run the game from its data folder (make play builds it).\n");
   platform_exit(2);
@@ -33,7 +41,7 @@ void verify_data_file(const char* name) {
 
 DATAFILE* load_datafile_checked(const char* name, int min_entries) {
   verify_data_file(name);
-  DATAFILE* dat = load_datafile(name);
+  DATAFILE* dat = load_datafile(data_file_path(name).c_str());
   if (!dat) fatal_data_error(name, "missing or unreadable");
   if (datafile_entry_count(dat) < min_entries) {
     unload_datafile(dat);
@@ -50,19 +58,19 @@ BITMAP* datafile_bitmap(const DATAFILE* dat, int index, const char* name) {
 
 MIDI* load_midi_checked(const char* name) {
   verify_data_file(name);
-  MIDI* midi = load_midi(name);
+  MIDI* midi = load_midi(data_file_path(name).c_str());
   if (!midi) fatal_data_error(name, "missing or unreadable");
   return midi;
 }
 
 SAMPLE* load_sample_checked(const char* name) {
   verify_data_file(name);
-  SAMPLE* sample = load_sample(name);
+  SAMPLE* sample = load_sample(data_file_path(name).c_str());
   if (!sample) fatal_data_error(name, "missing or unreadable");
   return sample;
 }
 
 void play_film_checked(const char* name, BITMAP* buffer) {
   verify_data_file(name);
-  if (platform_play_film(name, buffer) != 0) fatal_data_error(name, "missing or unreadable");
+  if (platform_play_film(data_file_path(name).c_str(), buffer) != 0) fatal_data_error(name, "missing or unreadable");
 }

@@ -7,6 +7,14 @@
 
 #include <allegro.h>
 
+#include <string>
+
+// The full path of the data file `name` (relative to the data folder, '/' as
+// separator, as checksums.txt lists it): the name itself when the game runs
+// in its data folder, else the installed data folder's path before it
+// (shell/folders.h). Every reader of a data file opens it by this path.
+std::string data_file_path(const char* name);
+
 // Stops the program (as fatal_data_error) unless `name` is whole.
 void verify_data_file(const char* name);
 

@@ -37,10 +37,12 @@ void init_hardware() {
   // like every data file, and given by its full path (the library would look
   // for a relative one beside the program). Without it the game plays no music.
   struct stat patches;
-  if (stat("patches.dat", &patches) == 0) verify_data_file("patches.dat");
+  const std::string patch_set = data_file_path("patches.dat");
+  if (stat(patch_set.c_str(), &patches) == 0) verify_data_file("patches.dat");
   char folder[4096];
-  const std::string patch_set = std::string(getcwd(folder, sizeof folder) ? folder : ".") + "/patches.dat";
-  bad_sndmode = platform_install_sound(patch_set.c_str());
+  const std::string full_path =
+      patch_set.starts_with('/') ? patch_set : std::string(getcwd(folder, sizeof folder) ? folder : ".") + "/" + patch_set;
+  bad_sndmode = platform_install_sound(full_path.c_str());
   // Which drivers play, or why nothing does: not an error, but worth a line.
   if (const char* report = platform_sound_report(); *report) {
     std::fprintf(stderr, "Pelvaro: %s.\n", report);

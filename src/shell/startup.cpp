@@ -30,6 +30,7 @@
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
+#include "shell/folders.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
 #include "shell/tr.h"
@@ -66,6 +67,9 @@ void loading() {
 }
 
 void start_up(int argc, char** argv) {
+  // First of all: every file the game writes from here on lands in the
+  // player's folder.
+  use_game_folders();
   fullscreen = (argc > 1 && argv[1] && std::strcmp(argv[1], "-fullscreen") == 0) ? 1 : 0;
   std::string why;
   bug_report = create_text_file("bugs.txt", why);
@@ -95,7 +99,15 @@ void start_up(int argc, char** argv) {
   maus();
   for (int i = 0; i < screen_layout::kProgressSteps; ++i)
     red_bar[i] = datafile_bitmap(title_dat, at(Title::red_bar, i), kTitleFile.name);
-  select_init_temp();
+  {
+    // The first state files need no pictures (rooms.h); the pictures are
+    // wanted again however this ends, a stop of the program included.
+    struct WithoutRoomPictures {
+      WithoutRoomPictures() { load_room_pictures(false); }
+      ~WithoutRoomPictures() { load_room_pictures(true); }
+    } without_pictures;
+    select_init_temp();
+  }
   unload_datafile(title_dat);
   title_dat = nullptr;
   pv_logo = nullptr;

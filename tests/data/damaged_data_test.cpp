@@ -76,9 +76,9 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
   struct Damage { const char* file; long cut, flip; int when; };
   const Damage damages[] = {
       {"patches.dat", 1000000, -1, 0}, {"flc/proud.flc", 100000, -1, 0}, {"sfx/logo.wav", -1, 30, 0},
-      {"title.dat", 12, -1, 0},        {"walk.dat", 2801911, -1, 0},     {"font.dat", -1, 40, 0},
+      {"title.dat", 12, -1, 0},        {"walk.dat", 500000, -1, 0},     {"font.dat", -1, 40, 0},
       {"menu.dat", -1, 24, 0},         {"sfx/track01.mid", -1, 20, 0},   {"intro.dat", 16, -1, 1},
-      {"ffloor1.dat", -1, 100, 1},     {"inventar.dat", 700000, -1, 2},  {"takel.dat", -1, 8, 3},
+      {"ffloor1.dat", -1, 100, 1},     {"inventar.dat", 100000, -1, 2},  {"takel.dat", -1, 8, 3},
   };
   for (const Damage& d : damages) {
     SCOPED_TRACE(d.file);

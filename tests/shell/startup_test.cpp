@@ -5,11 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 #include <string>
 #include <vector>
 #include "persistence/room_state.h"
 #include "platform/headless.h"
+#include "shell/folders.h"
 #include "shell/game.h"
 #include "shell/tr.h"
 #include "shell/world.h"
@@ -216,4 +218,34 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   EXPECT_LT(failure, out.find("Credits:")) << out;
   EXPECT_EQ(read_file("options.sav"), "11 22 33 1 \r\n  my first save");
   EXPECT_EQ(folder_snapshot({"bugs.txt", "sav/tmp", "options.sav.tmp"}), before);
+}
+
+// Where the data is read and the player's files are written, for a program installed (in lib/games/pelvaro
+// beside share/games/pelvaro), in the build folder (data/ beside it) or elsewhere, started in a data folder
+// or not.
+TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElseOneFolderIsBoth) {
+  fresh_game();
+  const std::string here = std::filesystem::current_path().string(), root = here + "/layout";
+  const std::string installed = root + "/usr/lib/games/pelvaro", shared = root + "/usr/share/games/pelvaro";
+  for (const std::string& d : {installed, shared, root + "/build/data", root + "/elsewhere"})
+    std::filesystem::create_directories(d);
+  write_file(shared + "/checksums.txt", ""), write_file(root + "/build/data/checksums.txt", "");
+  struct Case { std::string program, cwd; const char *xdg, *home; std::string data, player; };
+  const std::vector<Case> cases = {
+      {installed, here, "/x/data", "/h", shared, "/x/data/pelvaro"},
+      {installed, root, nullptr, "/h", shared, "/h/.local/share/pelvaro"},
+      {installed, root, "", "/h", shared, "/h/.local/share/pelvaro"},
+      {installed, root, "relative", "/h", shared, "/h/.local/share/pelvaro"},
+      {root + "/build", here, "/x/data", "/h", "", ""},
+      {root + "/build", root, "/x/data", "/h", root + "/build/data", root + "/build/data"},
+      {root + "/elsewhere", root, "/x/data", "/h", "", ""},
+      {"", root, "/x/data", "/h", "", ""},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(chdir(c.cwd.c_str()), 0);
+    const GameFolders found = find_game_folders(c.program, c.xdg, c.home);
+    EXPECT_EQ(found.data, c.data) << c.program << " started in " << c.cwd;
+    EXPECT_EQ(found.player, c.player) << c.program << " started in " << c.cwd << " with " << (c.xdg ? c.xdg : "-");
+  }
+  ASSERT_EQ(chdir(here.c_str()), 0);
 }

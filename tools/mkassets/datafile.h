@@ -35,7 +35,7 @@ class Datafile {
   // A mono 16-bit sample.
   void add_sample(const std::string& name, int frequency, const std::vector<std::int16_t>& samples);
   size_t count() const { return objects_.size(); }
-  // Writes the file uncompressed; throws on failure.
+  // Writes the file packed with the library's compression; throws on failure.
   void write(const std::string& path) const;
   // Writes the datafile `file` into the folder `dir`, after checking that its
   // entries are exactly those of the game's manifest, in that order; throws

@@ -47,4 +47,7 @@ void make_time_machine(const Context&);  // timemach.dat, the last scene
 void make_encounter_scenes(const Context&);  // herodatz, betodatz, sandslee, sandsle2, poliexit, polikf .dat
 void make_sums(const Context&);        // checksums.txt: every data file of the folder, runs last
 
+// The desktop icons pelvaro-<size>.png into `dir` (not game data: no module).
+void write_icons(const std::string& dir);
+
 }  // namespace mkassets

@@ -2,9 +2,11 @@
 // data folder given on the command line.
 //
 //   mkassets DATA_DIR [--sheets DIR] [--only NAME]
+//   mkassets --icons DIR
 //
 // --sheets writes PNG contact sheets of the pictures to DIR; --only runs one
-// module (by the names printed while running).
+// module (by the names printed while running). --icons writes only the
+// desktop icons, pelvaro-<size>.png, to DIR (they are not game data).
 #include <allegro.h>
 
 #include <chrono>
@@ -43,20 +45,32 @@ int main(int argc, char** argv) {
   using namespace mkassets;
   Context ctx;
   std::string only;
+  std::string icons_dir;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--sheets") && i + 1 < argc)
       ctx.sheet_dir = argv[++i];
+    else if (!std::strcmp(argv[i], "--icons") && i + 1 < argc)
+      icons_dir = argv[++i];
     else if (!std::strcmp(argv[i], "--only") && i + 1 < argc)
       only = argv[++i];
     else if (ctx.data_dir.empty() && argv[i][0] != '-')
       ctx.data_dir = argv[i];
     else {
-      std::fprintf(stderr, "usage: %s DATA_DIR [--sheets DIR] [--only MODULE]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s DATA_DIR [--sheets DIR] [--only MODULE] | --icons DIR\n", argv[0]);
       return 2;
     }
   }
+  if (!icons_dir.empty() && ctx.data_dir.empty()) {
+    try {
+      write_icons(icons_dir);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "mkassets: %s\n", e.what());
+      return 1;
+    }
+    return 0;
+  }
   if (ctx.data_dir.empty()) {
-    std::fprintf(stderr, "usage: %s DATA_DIR [--sheets DIR] [--only MODULE]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s DATA_DIR [--sheets DIR] [--only MODULE] | --icons DIR\n", argv[0]);
     return 2;
   }
   // The datafile writer uses Allegro's packfiles; no display is needed.
