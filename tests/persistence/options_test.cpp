@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstring>
+#include "persistence/files.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "shell/game.h"
@@ -46,7 +47,7 @@ TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   const std::string disk = read_file("options.sav");
   EXPECT_EQ(disk.substr(0, 12 + 30), "0 255 7 1 \r\n" + padded("   leading blanks"));
   EXPECT_EQ(disk.size(), 10u + 10 * (2 + 30)) << "no line break after the last name";
-  EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
+  EXPECT_NE(access(temporary_name("options.sav").c_str(), F_OK), 0) << "no temporary file left behind";
   reset_world(), load_options();
   EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "", "",
                                                 "", "", "", "last slot"}));
@@ -114,8 +115,8 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
     fresh_game(), bug_report = std::fopen("bugs.txt", "w");
     const std::string old = "1 2 3 1 \r\nthe old file", kept = k == 0 ? "options.sav/keep" : "options.sav";
     if (k == 0) ASSERT_EQ(mkdir("options.sav", 0755), 0);
-    if (k == 1) ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);
-    if (k == 2) ASSERT_EQ(mkdir("options.sav.tmp", 0755), 0);
+    if (k == 1) ASSERT_EQ(symlink("/dev/full", temporary_name("options.sav").c_str()), 0);
+    if (k == 2) ASSERT_EQ(mkdir(temporary_name("options.sav").c_str(), 0755), 0);
     write_file(kept, old);
     music_vol = 99;
     testing::internal::CaptureStderr();
@@ -126,7 +127,7 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
     EXPECT_EQ(read_file(kept), old);
     std::fclose(bug_report), bug_report = nullptr;
     EXPECT_EQ(read_file("bugs.txt"), line);
-    if (k == 0) EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
+    if (k == 0) EXPECT_NE(access(temporary_name("options.sav").c_str(), F_OK), 0) << "no temporary file left behind";
   }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "persistence/files.h"
 #include "persistence/room_state.h"
 #include "platform/headless.h"
 #include "shell/game.h"
@@ -204,8 +205,8 @@ TEST(Failures, AFolderWhereNothingCanBeWrittenIsReportedOnceAndTheGameStillRuns)
 TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   fresh_game();
   write_file("options.sav", "11 22 33 1 \r\n  my first save"), make_save_folders();
-  ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);  // a full disk
-  const auto before = folder_snapshot({"bugs.txt", "sav/tmp", "options.sav.tmp"});
+  ASSERT_EQ(symlink("/dev/full", temporary_name("options.sav").c_str()), 0);  // a full disk
+  const auto before = folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str()});
   Player().click_when(in_main_menu, 160, 420);  // Quit
   ConsoleCapture console;
   const int status = run_game();
@@ -215,5 +216,5 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   ASSERT_NE(failure, std::string::npos) << out;
   EXPECT_LT(failure, out.find("Credits:")) << out;
   EXPECT_EQ(read_file("options.sav"), "11 22 33 1 \r\n  my first save");
-  EXPECT_EQ(folder_snapshot({"bugs.txt", "sav/tmp", "options.sav.tmp"}), before);
+  EXPECT_EQ(folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str()}), before);
 }
