@@ -240,12 +240,15 @@ void show_menu() {
       restore_background();  // New game lies close above: no highlight of it may stay
       draw_sprite(memory_screen, mm_continue, face_origin(kMenuContinueHot).x, face_origin(kMenuContinueHot).y);
       if (left) {
-        loaded_from_menu = load_autosave() == 0;
+        const int result = load_autosave();
+        loaded_from_menu = result == 0;
         if (loaded_from_menu) {
           counter = 1000;
         } else {
-          say_on_menu(TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
-                         "The game played last is damaged and was not loaded."));
+          say_on_menu(result == kLoadCannotWrite
+                          ? load_failure_text(result)
+                          : TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
+                               "The game played last is damaged and was not loaded."));
           wait_mouse_release();
           restore_background();
         }

@@ -167,13 +167,17 @@ int select_file() {
 
 void game_save() {
   InventPictures pictures;
-  const Leave leave = slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), [](int, std::string& message) {
+  const Leave leave = slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), [](int slot, std::string& message) {
+    char old_name[kSlotNameLen];
+    std::memcpy(old_name, save_name[slot], kSlotNameLen);
     if (!select_file()) {
       message.clear();
       return false;
     }
-    message = save_game() == 0 ? TR("Das Spiel ist gespeichert.", "The game is saved.")
-                               : TR("Das Spiel konnte nicht gespeichert werden.", "The game could not be saved.");
+    const int result = save_game();
+    // A slot that still holds its old game keeps its old name.
+    if (result != 0) std::memcpy(save_name[slot], old_name, kSlotNameLen);
+    message = result == 0 ? TR("Das Spiel ist gespeichert.", "The game is saved.") : save_failure_text(result);
     return false;
   });
   inv_menu = leave == Leave::to_panel ? 2 : 0;
@@ -188,9 +192,8 @@ int game_load() {
           message = TR("Auf diesem Platz ist kein Spiel gespeichert.", "There is no saved game in this slot.");
           return false;
         }
-        if (load_game() != 0) {
-          message = TR("Dieser Spielstand ist beschaedigt und wurde nicht geladen.",
-                       "This saved game is damaged and was not loaded.");
+        if (const int result = load_game(); result != 0) {
+          message = load_failure_text(result);
           return false;
         }
         loaded = true;

@@ -3,14 +3,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "persistence/files.h"
 #include "platform/window_fit.h"
 #include "shell/world.h"
 
 namespace {
 
 const char* const kDisplayFile = "display.sav";
-const char* const kDisplayTemp = "display.sav.tmp";
 
 // A whole number from 0 to window_fit::kMaxScale, or -1.
 int parse_scale(const char* text) {
@@ -37,16 +38,12 @@ void load_display_options() {
 }
 
 int save_display_options() {
-  FILE* f = std::fopen(kDisplayTemp, "wb");
-  if (!f) return -1;
-  std::fprintf(f, "%d ", window_scale);
-  const bool written = std::fflush(f) == 0 && !std::ferror(f);
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed || std::rename(kDisplayTemp, kDisplayFile) != 0) {
-    std::remove(kDisplayTemp);
-    return -1;
-  }
-  return 0;
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "%d ", window_scale);
+  std::string why;
+  if (write_file_replacing(kDisplayFile, text, static_cast<size_t>(length), false, why) == 0) return 0;
+  report_failed_write("the window's size", kDisplayFile, why);
+  return -1;
 }
 
 int scale_from_command_line(int argc, char** argv) {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "shell/tr.h"
 #include "shell/world.h"
 
 int open_regular_fd(const char* path, std::string& why) {
@@ -53,8 +54,12 @@ FILE* create_text_file(const char* path, std::string& why) {
   return f;
 }
 
+std::string temporary_name(const char* path, long pid) {
+  return std::string(path) + "." + std::to_string(pid) + ".tmp";
+}
+
 int write_file_replacing(const char* path, const void* data, size_t length, bool durable, std::string& why) {
-  const std::string temp = std::string(path) + ".tmp";
+  const std::string temp = temporary_name(path);
   // O_NONBLOCK: a FIFO in the temporary file's place fails at once instead of
   // waiting for a reader.
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -109,11 +114,42 @@ void report_unusable_file(const char* path, const std::string& why, const char* 
 }
 
 void note_in_bug_report(const char* format, ...) {
-  if (!bug_report) return;
   va_list args;
   va_start(args, format);
-  std::vfprintf(bug_report, format, args);
+  if (bug_report) {
+    std::vfprintf(bug_report, format, args);
+    std::fputc('\n', bug_report);
+    std::fflush(bug_report);
+  } else {
+    std::fflush(stdout);
+    std::fputs("Pelvaro: ", stderr);
+    std::vfprintf(stderr, format, args);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+  }
   va_end(args);
-  std::fputc('\n', bug_report);
-  std::fflush(bug_report);
+}
+
+namespace {
+
+// The caption stays for about ten seconds of room frames (55 ms each).
+constexpr int kCaptionFrames = 180;
+
+}  // namespace
+
+void storage_failed() {
+  if (storage_told) return;
+  storage_told = 1;
+  storage_caption_frames = kCaptionFrames;
+}
+
+void storage_works() {
+  storage_told = 0;
+}
+
+const char* storage_caption() {
+  if (storage_caption_frames <= 0) return nullptr;
+  --storage_caption_frames;
+  return TR("Achtung: Hier kann ich nichts speichern, der Ordner ist voll oder gesperrt.",
+            "Watch out: I can't save anything here, the folder is full or read-only.");
 }

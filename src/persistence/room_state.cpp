@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,12 +25,14 @@ void report(const char* file, const char* what) {
                      what);
 }
 
-// State files that hold an earlier state than the one last stored and could
-// not be removed (by absolute path, so a change of working folder starts
-// afresh): they are not read until they are written again.
-std::set<std::string>& stale_files() {
-  static std::set<std::string> files;
-  return files;
+// The states of rooms whose files could not be written, by the file's
+// absolute path (so a change of working folder starts afresh), kept here
+// until a write succeeds: a room reads its state from here before its file,
+// and a saved game takes it from here too. Nothing is ever removed from the
+// disk for a failed write.
+std::map<std::string, std::string>& unwritten() {
+  static std::map<std::string, std::string> states;
+  return states;
 }
 
 std::string absolute(const char* path) {
@@ -38,15 +41,43 @@ std::string absolute(const char* path) {
   return std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/" + path;
 }
 
-// A state file that could not be written must not be read back with what it
-// held before: it is removed, or marked when it cannot be. Every failure goes
-// to bugs.txt; the console hears of each reason once per working folder.
-void forget_unwritten(const char* file, const std::string& why) {
-  if (unlink(file) != 0 && errno != ENOENT) stale_files().insert(absolute(file));
-  note_in_bug_report("room state file %s: cannot be written (%s); the room will start as its script sets it up",
+// Every failure goes to bugs.txt; the console hears of each reason once per
+// working folder; the room on screen says once that nothing can be kept.
+void tell_unwritten(const char* file, const std::string& why) {
+  note_in_bug_report("room state file %s: cannot be written (%s); its state is kept in memory until it can be",
                      file, why.c_str());
   static std::set<std::string> told;
   if (told.insert(absolute(".") + "\n" + why).second) report_failed_write("the state of a room", file, why);
+  storage_failed();
+}
+
+// Writes a state text to its file; on failure keeps it in memory.
+int write_state(const char* file, std::string text) {
+  std::string why;
+  const std::string key = absolute(file);
+  if (write_file_replacing(file, text.data(), text.size(), false, why) != 0) {
+    tell_unwritten(file, why);
+    text.shrink_to_fit();
+    unwritten()[key] = std::move(text);
+    return -1;
+  }
+  unwritten().erase(key);
+  storage_works();
+  return 0;
+}
+
+// Another try for every state still kept in memory (of this working folder).
+void retry_unwritten() {
+  const std::string here = absolute(".");
+  std::vector<std::string> files;
+  for (const auto& [path, text] : unwritten())
+    if (path.compare(0, here.size() - 1, here, 0, here.size() - 1) == 0) files.push_back(path);
+  for (const std::string& path : files) {
+    std::string why;
+    const std::string& text = unwritten()[path];
+    if (write_file_replacing(path.c_str(), text.data(), text.size(), false, why) != 0) return;  // not yet
+    unwritten().erase(path);
+  }
 }
 
 // Parses the numbers of a state file: exactly kStateNumbers integers
@@ -85,7 +116,7 @@ int save_temp() {
   if (!temp_file) return -1;
   // Most numbers are single digits: they are written directly, the rest
   // through to_chars. Each takes at most 12 characters with its blank.
-  static std::vector<char> text(static_cast<size_t>(kStateNumbers) * 12);
+  std::string text(static_cast<size_t>(kStateNumbers) * 12, '\0');
   char* p = text.data();
   visit_room_state([&](int v) {
     if (v >= 0 && v < 10) {
@@ -95,34 +126,19 @@ int save_temp() {
     }
     *p++ = ' ';
   });
-  const size_t length = static_cast<size_t>(p - text.data());
-  std::string why;
-  if (write_file_replacing(temp_file, text.data(), length, false, why) != 0) {
-    forget_unwritten(temp_file, why);
-    return -1;
-  }
-  stale_files().erase(absolute(temp_file));
-  return 0;
+  text.resize(static_cast<size_t>(p - text.data()));
+  const int result = write_state(temp_file, std::move(text));
+  if (result == 0) retry_unwritten();
+  return result;
 }
 
 int load_temp() {
   if (!temp_file) return -1;
-  if (stale_files().count(absolute(temp_file))) {
-    report(temp_file, "holds an earlier state that could not be replaced");
+  std::string text, why;
+  if (!room_state_text(temp_file, text, why)) {
+    report(temp_file, why.c_str());
     return -1;
   }
-  std::string why;
-  load_file = open_regular_file(temp_file, why);
-  if (!load_file) {
-    report(temp_file, why == kFileMissing ? "is missing" : why.c_str());
-    return -1;
-  }
-  std::string text;
-  char chunk[65536];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, load_file)) > 0) text.append(chunk, got);
-  std::fclose(load_file);
-  load_file = nullptr;
   std::vector<int> numbers;
   const char* problem = "";
   if (!parse_state(text, numbers, problem)) {
@@ -132,6 +148,31 @@ int load_temp() {
   size_t n = 0;
   visit_room_state([&](int& v) { v = numbers[n++]; });
   return 0;
+}
+
+bool room_state_text(const char* file, std::string& text, std::string& why) {
+  const auto kept = unwritten().find(absolute(file));
+  if (kept != unwritten().end()) {
+    text += kept->second;
+    return true;
+  }
+  load_file = open_regular_file(file, why);
+  if (!load_file) {
+    if (why == kFileMissing) why = "is missing";
+    return false;
+  }
+  char chunk[65536];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, load_file)) > 0) text.append(chunk, got);
+  const bool read = !std::ferror(load_file);
+  std::fclose(load_file);
+  load_file = nullptr;
+  if (!read) why = "it cannot be read";
+  return read;
+}
+
+void forget_unwritten_room_states() {
+  unwritten().clear();
 }
 
 void init_temp() {

@@ -6,6 +6,8 @@
 //   node's s_call_nr, s_present, s_exit.
 #pragma once
 
+#include <string>
+
 #include "shell/world.h"
 
 inline constexpr int kStateNumbers = 233320;
@@ -37,15 +39,22 @@ void visit_room_state(F&& f) {
 
 
 // Write the current room's state to `temp_file` (through a temporary file and
-// a rename). Returns 0 on success. When it cannot be written, the file is
-// removed (or, when even that fails, never read again until it is written),
-// so the room starts from its script; the failure goes to bugs.txt and, once
-// per reason, to the console.
+// a rename). Returns 0 on success, and then tries again every state still
+// kept in memory. When it cannot be written, the file on disk is left alone
+// and the state is kept in memory, where the room and a saved game find it,
+// until a later write succeeds; the failure goes to bugs.txt, once per reason
+// to the console, and once to the screen (storage_failed).
 int save_temp();
-// Read `temp_file` over the current room's state. A missing, short, long or
-// garbled file, anything but a regular file, and a file left from before a
-// failed write change nothing, are reported in bugs.txt, and return -1.
+// Read the state of `temp_file` (kept in memory, else the file) over the
+// current room's state. A missing, short, long or garbled file, and anything
+// but a regular file, change nothing, are reported in bugs.txt, and return -1.
 int load_temp();
+// Appends the text of a room's state to `text`: the one kept in memory after
+// a failed write, else the file's. False, with `why`, when there is neither.
+bool room_state_text(const char* file, std::string& text, std::string& why);
+// A loaded game has replaced every room's state file: what memory kept of
+// the game before is dropped.
+void forget_unwritten_room_states();
 // Build the initial state of the room named `room_name` and write it to the
 // room's state file; one step of the start-up progress bar.
 void init_temp();

@@ -17,6 +17,7 @@
 #include "dialogue/talk_data.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
+#include "interaction/items.h"
 #include "persistence/files.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
@@ -24,6 +25,7 @@
 #include "rooms/rooms.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
+#include "shell/tr.h"
 #include "shell/world.h"
 
 namespace {
@@ -32,6 +34,9 @@ namespace {
 // characters and a blank, the names, the part after the end mark.
 constexpr size_t kMaxGameStateBytes = size_t{kRoomCount} * kStateNumbers * 12 + (1 << 20);
 constexpr const char* kSavedTag = "pelvaro_saved";
+// The item on the pointer when the bag is full, after the end mark:
+// "held_item <name>".
+constexpr const char* kHeldTag = "held_item";
 constexpr int kSavedVersion = 1;
 
 bool is_blank(char c) {
@@ -395,9 +400,16 @@ bool write_game_state(std::string& text, std::string& why) {
   text.clear();
   text.reserve(size_t{kRoomCount} * kStateNumbers * 2 + 4096);
   // The item on the pointer belongs to the inventory: a right click would put
-  // it back there.
-  const bool carried = carrying_item() && arrow_obj && *arrow_obj && invent_nr >= 0 && invent_nr < kInventorySlots;
-  const int items = carried ? invent_nr + 1 : invent_nr;
+  // it back there. With the bag full it is stored apart, after the end mark,
+  // and a load hangs it on the pointer again.
+  const bool carried = carrying_item() && arrow_obj && *arrow_obj;
+  const bool in_bag = carried && invent_nr >= 0 && invent_nr < kInventorySlots;
+  const char* held_apart = carried && !in_bag ? arrow_obj : nullptr;
+  if (held_apart && !storable_name(held_apart)) {
+    why = std::string("the item name \"") + held_apart + "\" cannot be stored";
+    return false;
+  }
+  const int items = in_bag ? invent_nr + 1 : invent_nr;
   put_number(text, hero_x);
   put_number(text, hero_y);
   put_number(text, items);
@@ -407,7 +419,7 @@ bool write_game_state(std::string& text, std::string& why) {
   }
   put_name(text, room_name);
   for (int s = 0; s < kInventorySlots; ++s) {
-    const char* name = (carried && s == invent_nr) ? arrow_obj : inventory_obj[s];
+    const char* name = (in_bag && s == invent_nr) ? arrow_obj : inventory_obj[s];
     if (!storable_name(name)) {
       why = std::string("the item name \"") + (name ? name : "") + "\" cannot be stored";
       return false;
@@ -417,8 +429,7 @@ bool write_game_state(std::string& text, std::string& why) {
   for (int r = 0; r < kRoomCount; ++r) {
     const char* file = kRooms[r]->state_file;
     const size_t start = text.size();
-    if (!read_whole_file(file, text, why, true) ||
-        !whole_room_state(std::string_view(text).substr(start))) {
+    if (!room_state_text(file, text, why) || !whole_room_state(std::string_view(text).substr(start))) {
       why = std::string(file) + ": " + (why.empty() ? "it does not hold a room's state" : why);
       return false;
     }
@@ -445,6 +456,7 @@ bool write_game_state(std::string& text, std::string& why) {
     }
     text += '\n';
   });
+  if (held_apart) text += std::string(kHeldTag) + " " + held_apart + "\n";
   text += "end\n";
   if (!unstorable.empty()) {
     why = "the saved game has no way to hold " + unstorable;
@@ -460,6 +472,7 @@ struct ParsedGame {
   int x = 0, y = 0, items = 0;
   std::string room;
   const char* names[kInventorySlots] = {};
+  const char* held = nullptr;  // the item on the pointer, stored apart
   size_t blocks[kRoomCount][2] = {};
   std::map<std::string, std::vector<int>> rest;
 };
@@ -495,6 +508,14 @@ bool parse_rest(const std::string& text, size_t at, ParsedGame& game, std::strin
       }
       if (words.size() == 1 && words[0] == "end") {
         ended = true;
+        continue;
+      }
+      if (words[0] == kHeldTag) {
+        if (words.size() != 2 || !storable_name(words[1].c_str()) || game.held) {
+          why = "the item on the pointer is damaged";
+          return false;
+        }
+        game.held = keep_name(words[1]);
         continue;
       }
       std::vector<int> values;
@@ -600,29 +621,72 @@ bool slot_file_sound(const char* path, std::string& why) {
   return read_whole_file(path, packed, why) && unpack_game_state(packed, text, why) && game_state_sound(text, why);
 }
 
-bool read_game_state(const std::string& text, std::string& why) {
-  ParsedGame game;
-  if (!parse_game_state(text, game, why)) return false;
-  const auto& blocks = game.blocks;
-  const auto& rest = game.rest;
-  // All of it is sound. The rooms' state files first, all or none: each is
-  // written beside its file, and only when all 43 are there do they replace
-  // the old ones.
-  std::vector<std::string> staged;
+namespace {
+
+// The 43 rooms' state files replaced by the blocks of a game state text, all
+// or none. Each block is first written beside its file ("<file>.<pid>.new");
+// then each old file is moved aside ("<file>.<pid>.old") and the new one put
+// in its place. Should any step fail, every file is put back as it was. Only
+// files this process wrote are ever removed.
+bool replace_room_files(const std::string& text, const size_t (&blocks)[kRoomCount][2], std::string& why) {
+  const std::string pid = std::to_string(getpid());
+  struct Room {
+    std::string file, staged, kept;
+    bool had_old = false, in_place = false;
+  };
+  std::vector<Room> rooms(kRoomCount);
+  auto undo = [&](const std::string& what, const std::string& path, int error) {
+    why = "the rooms' states cannot be written (" + path + ": " + std::strerror(error) + ")";
+    report_failed_write(what.c_str(), path.c_str(), std::strerror(error));
+    for (int r = kRoomCount - 1; r >= 0; --r) {
+      Room& room = rooms[static_cast<size_t>(r)];
+      if (room.in_place && !room.had_old) unlink(room.file.c_str());  // ours: there was none before
+      if (room.had_old && std::rename(room.kept.c_str(), room.file.c_str()) != 0)
+        report_failed_write("the state of a room", room.file.c_str(),
+                            std::string("it stays in ") + room.kept + ": " + std::strerror(errno));
+      if (!room.in_place && !room.staged.empty()) unlink(room.staged.c_str());
+    }
+    return false;
+  };
   for (int r = 0; r < kRoomCount; ++r) {
-    const std::string path = std::string(kRooms[r]->state_file) + ".new";
+    Room& room = rooms[static_cast<size_t>(r)];
+    room.file = kRooms[r]->state_file;
+    const std::string staged = room.file + "." + pid + ".new";
     // A block ends with the blank after its last number.
-    const size_t length = blocks[r][1] - blocks[r][0];
     std::string write_why;
-    if (write_file_replacing(path.c_str(), text.data() + blocks[r][0], length, false, write_why) != 0) {
-      for (const std::string& p : staged) std::remove(p.c_str());
-      why = "the state of the rooms cannot be written (" + path + ": " + write_why + ")";
-      report_failed_write("the state of a room", path.c_str(), write_why);
+    if (write_file_replacing(staged.c_str(), text.data() + blocks[r][0], blocks[r][1] - blocks[r][0], false,
+                             write_why) != 0) {
+      why = "the rooms' states cannot be written (" + staged + ": " + write_why + ")";
+      report_failed_write("the state of a room", staged.c_str(), write_why);
+      for (const Room& done : rooms)
+        if (!done.staged.empty()) unlink(done.staged.c_str());
       return false;
     }
-    staged.push_back(path);
+    room.staged = staged;
+    room.kept = room.file + "." + pid + ".old";
   }
-  for (int r = 0; r < kRoomCount; ++r) std::rename(staged[static_cast<size_t>(r)].c_str(), kRooms[r]->state_file);
+  for (Room& room : rooms) {
+    if (std::rename(room.file.c_str(), room.kept.c_str()) == 0)
+      room.had_old = true;
+    else if (errno != ENOENT)
+      return undo("the state of a room", room.file, errno);
+    if (std::rename(room.staged.c_str(), room.file.c_str()) != 0) return undo("the state of a room", room.file, errno);
+    room.in_place = true;
+  }
+  for (const Room& room : rooms)
+    if (room.had_old) std::remove(room.kept.c_str());
+  return true;
+}
+
+// Checks a game state text whole and makes it the running game.
+LoadResult load_state_text(const std::string& text, std::string& why) {
+  ParsedGame game;
+  if (!parse_game_state(text, game, why)) return kLoadDamaged;
+  if (!replace_room_files(text, game.blocks, why)) return kLoadCannotWrite;
+  // The files now hold the loaded game: what memory kept of the game before
+  // (states that could not be written) is no longer the rooms'.
+  forget_unwritten_room_states();
+  const auto& rest = game.rest;
 
   // Then the game itself: what belonged to the game before is dropped (the
   // walk, the pending actions, the item on the pointer), the inventory's
@@ -650,7 +714,17 @@ bool read_game_state(const std::string& text, std::string& why) {
   mouse_status = kModeWalk;
   rebuild_current_room();
   invent_bitmaps();
-  return true;
+  if (game.held && arrow) {
+    hold_item(game.held);
+    mouse_status = kModeItem;
+  }
+  return kLoadDone;
+}
+
+}  // namespace
+
+bool read_game_state(const std::string& text, std::string& why) {
+  return load_state_text(text, why) == kLoadDone;
 }
 
 namespace {
@@ -666,57 +740,84 @@ std::string& state_text() {
   return text;
 }
 
-int save_to(const std::string& path) {
+SaveResult save_to(const std::string& path) {
   set_temp_file();
-  save_temp();
+  save_temp();  // a room that cannot be written is kept in memory and saved from there
   std::string& text = state_text();
   std::string why;
-  const bool stored = write_game_state(text, why);
-  if (!stored) {
-    report_failed_write("the game", path.c_str(), why);
-  } else {
-    // The unpacked game stays beside the rooms' files, as the last game state
-    // that passed through; the slot is what counts.
-    std::string temp_why;
-    if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
-      note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  // What is written must load again: the reader's own checks are run on it.
+  if (!write_game_state(text, why) || !game_state_sound(text, why)) {
+    report_failed_write("the game", path.c_str(), "it would not load again: " + why);
+    return kSaveRefused;
   }
-  const std::string packed = stored ? pack_game_state(text) : std::string();
+  // The unpacked game stays beside the rooms' files, as the last game state
+  // that passed through; the slot is what counts.
+  std::string temp_why;
+  if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
+    note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  const std::string packed = pack_game_state(text);
   save_path = nullptr;
-  const bool written = stored && write_file_replacing(path.c_str(), packed.data(), packed.size(), true, why) == 0;
-  if (stored && !written) report_failed_write("the game", path.c_str(), why);
-  return written ? 0 : -1;
+  if (write_file_replacing(path.c_str(), packed.data(), packed.size(), true, why) != 0) {
+    report_failed_write("the game", path.c_str(), why);
+    storage_failed();
+    return kSaveCannotWrite;
+  }
+  return kSaveDone;
 }
 
-int load_from(const std::string& path) {
+LoadResult load_from(const std::string& path) {
   std::string packed, why;
   std::string& text = state_text();
-  if (!read_whole_file(path.c_str(), packed, why) || !unpack_game_state(packed, text, why) ||
-      !read_game_state(text, why)) {
+  LoadResult result = kLoadDone;
+  if (!read_whole_file(path.c_str(), packed, why))
+    result = why == kFileMissing || why == "it is not a regular file" ? kLoadMissing : kLoadDamaged;
+  else if (!unpack_game_state(packed, text, why))
+    result = kLoadDamaged;
+  else
+    result = load_state_text(text, why);
+  if (result != kLoadDone) {
     note_in_bug_report("saved game %s: %s; nothing was loaded", path.c_str(), why.c_str());
-    return -1;
+    return result;
   }
   std::string temp_why;
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
-  return 0;
+  return kLoadDone;
 }
 
 }  // namespace
 
 int save_game() {
   const int slot = counter7;
-  if (slot < 0 || slot >= kSaveSlots) return -1;
-  if (save_to(slot_path(slot)) != 0) return -1;
+  if (slot < 0 || slot >= kSaveSlots) return kSaveRefused;
+  const SaveResult result = save_to(slot_path(slot));
+  if (result != kSaveDone) return result;
   // The slot's name is kept with the options.
   save_options();
-  return 0;
+  return kSaveDone;
 }
 
 int load_game() {
   const int slot = counter7;
-  if (slot < 0 || slot >= kSaveSlots) return -1;
+  if (slot < 0 || slot >= kSaveSlots) return kLoadMissing;
   return load_from(slot_path(slot));
+}
+
+const char* save_failure_text(int result) {
+  return result == kSaveRefused ? TR("Nicht gespeichert: dieser Spielstand waere nicht ladbar.",
+                                     "Not saved: this game could not be loaded again.")
+                                : TR("Nicht gespeichert: der Ordner sav ist voll oder gesperrt.",
+                                     "Not saved: the folder sav is full or read-only.");
+}
+
+const char* load_failure_text(int result) {
+  if (result == kLoadMissing)
+    return TR("Auf diesem Platz ist kein Spiel gespeichert.", "There is no saved game in this slot.");
+  if (result == kLoadCannotWrite)
+    return TR("Nicht geladen: der Spielstand ist heil, aber sav/tmp ist gesperrt.",
+              "Not loaded: the game is whole, but sav/tmp cannot be written.");
+  return TR("Dieser Spielstand ist beschaedigt und wurde nicht geladen.",
+            "This saved game is damaged and was not loaded.");
 }
 
 bool game_in_progress() {

@@ -19,9 +19,10 @@
 // digit after a run (the first that is not the run's digit) is copied as it
 // stands and starts no run of its own. Everything from "#" on is copied.
 //
-// A load checks the whole file before it changes anything; a save writes
-// every file through a temporary file and a rename. Either way a failure
-// leaves the running game as it was and is said on the screen.
+// A load checks the whole file before it changes anything; a save runs the
+// same checks on what it is about to store and writes every file through a
+// temporary file and a rename. Either way a failure leaves the running game
+// as it was and is said on the screen.
 #pragma once
 
 #include <string>
@@ -54,11 +55,14 @@ int zip_files();
 int unzip_files();
 
 // The running game as a game state text. False (with `why`) when it cannot
-// be stored: a room's state file that cannot be read, or a name that a load
-// would refuse. The item carried on the pointer is stored in the inventory.
+// be stored: a room's state that cannot be read, or a name that a load
+// would refuse. The item carried on the pointer is stored in the inventory,
+// or, when the bag is full, after the end mark ("held_item <name>"), and a
+// load hangs it on the pointer again.
 bool write_game_state(std::string& text, std::string& why);
 // Checks a game state text whole and, only when all of it is sound, makes it
-// the running game: writes the 43 room state files (all or none), takes the
+// the running game: replaces the 43 room state files (all or none: a failure
+// puts back the old ones) and drops what memory kept of them, takes the
 // hero's place, the room, the inventory and the rest, rebuilds the room as
 // entering it does and gives the inventory its pictures. False (with `why`)
 // and nothing changed otherwise.
@@ -69,10 +73,27 @@ bool read_game_state(const std::string& text, std::string& why);
 bool game_state_sound(const std::string& text, std::string& why);
 bool slot_file_sound(const char* path, std::string& why);
 
-// Save the running game into slot `counter7` / load slot `counter7`. 0 on
-// success; on failure the game is unchanged, and the reason is in bugs.txt.
+// What a save or a load came to; the screens tell the player which.
+enum SaveResult : int {
+  kSaveDone = 0,
+  kSaveCannotWrite = -1,  // the slot's file cannot be written (a full disk, a read-only folder)
+  kSaveRefused = -2,      // the game as it stands would not load again, so it is not stored
+};
+enum LoadResult : int {
+  kLoadDone = 0,
+  kLoadMissing = -1,      // no saved game there
+  kLoadDamaged = -2,      // the saved game is damaged
+  kLoadCannotWrite = -3,  // the saved game is whole, but the rooms' files in sav/tmp cannot be written
+};
+
+// Save the running game into slot `counter7` / load slot `counter7`: a
+// SaveResult / LoadResult. On failure the game is unchanged, and the reason
+// is in bugs.txt (on the console when bugs.txt could not be opened).
 int save_game();
 int load_game();
+// What the screens say when a save or a load failed, by its result.
+const char* save_failure_text(int result);
+const char* load_failure_text(int result);
 
 // The way out of a game: save_autosave stores the running game in
 // kAutosaveFile, packed and written like a slot (it does nothing, and returns

@@ -1,6 +1,8 @@
 #include "shell/draw_room.h"
 
+#include "dialogue/talk.h"
 #include "hero/hero.h"
+#include "persistence/files.h"
 #include "shell/cursor.h"
 #include "shell/world.h"
 
@@ -80,4 +82,8 @@ void draw_room() {
   if (hero_blitted == 0) hero_frame();
   if (hidebuttons != 1) draw_buttons();
   mix_nr = 0;
+  // The game cannot keep its state on the disk: one line over the room says so.
+  const char* caption = storage_caption();
+  if (caption && pv_font)
+    outlined_text(caption, (640 - text_length(pv_font, caption)) / 2, 455, makecol(255, 150, 120));
 }

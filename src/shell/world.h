@@ -475,6 +475,8 @@ inline constexpr text kEmptySlot = "z";
   V(PROCESS, FILE*, save_file, , )                                                              \
   V(PROCESS, FILE*, load_file, , )                                                              \
   V(PROCESS, FILE*, options_file, , )                                                           \
+  V(PROCESS, int, storage_told, , )                /* the failure to keep the state was told */ \
+  V(PROCESS, int, storage_caption_frames, , )      /* room frames the caption still stays */   \
                                                                                                 \
   /* 17. Cut scenes, saved games, option screens, person animations */                        \
   V(WORK, int, video_active, , )                                                                \

@@ -1,10 +1,13 @@
 // The in-game control panel, reached from the inventory in the first room with the rolling pin in the bag,
 // and the whole road from the bag to the panel and back into the room.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "persistence/files.h"
 #include "platform/headless.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
@@ -104,12 +107,21 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be saved
   // Save (from (91, 317)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
-  const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 130, 328, 1}, {60, 130, 328, 0}, {60, 200, 155, 1},
-                          {60, 200, 155, 0}, {300, 230, 375, 1}, {60, 230, 375, 0}});
-  headless::key_at(t - 300, 'a'), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
-  EXPECT_EQ(run_program([] { main_invent(); }), -1);
+  auto save_as = [](int key) {
+    const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 130, 328, 1}, {60, 130, 328, 0},
+                                  {60, 200, 155, 1}, {60, 200, 155, 0}, {300, 230, 375, 1}, {60, 230, 375, 0}});
+    headless::key_at(t - 300, key), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
+    return run_program([] { main_invent(); });
+  };
+  EXPECT_EQ(save_as('a'), -1);
   EXPECT_EQ(save_name[0][0], 'a');
   ASSERT_FALSE(read_file(here("sav/game00.sav")).empty()) << "Save did not write slot 0";
+  // A save that fails (a folder in the way of the slot's new file) leaves the slot its old name.
+  const std::string in_the_way = here(temporary_name("sav/game00.sav"));
+  mkdir(in_the_way.c_str(), 0755);
+  EXPECT_EQ(save_as('b'), -1);
+  EXPECT_EQ(save_name[0][0], 'a');
+  rmdir(in_the_way.c_str());
   // Load (from (176, 317)): a click on slot 0 loads it and goes back into the game.
   story_diamant = 1;
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 215, 328, 1}, {60, 215, 328, 0}, {60, 200, 155, 1},

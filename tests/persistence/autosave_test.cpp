@@ -7,6 +7,7 @@
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
+#include "persistence/files.h"
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
 #include "rooms/rooms.h"
@@ -68,10 +69,10 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
   story_alarm = 1, hero_x = 410, hero_y = 390;
   // An autosave that cannot be written keeps the older one.
-  mkdir("sav/autosave.sav.tmp", 0755);
+  mkdir(temporary_name("sav/autosave.sav").c_str(), 0755);
   EXPECT_EQ(save_autosave(), -1);
   EXPECT_EQ(read_file("sav/autosave.sav"), first);
-  rmdir("sav/autosave.sav.tmp");
+  rmdir(temporary_name("sav/autosave.sav").c_str());
 
   // Quit in the control panel keeps the game.
   EXPECT_EQ(run_program([] { quit_from_panel(); }), 1);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstring>
+#include "persistence/files.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "shell/game.h"
@@ -42,11 +43,14 @@ TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   std::memcpy(save_name[0], "   leading blanks", 17);
   std::memcpy(save_name[2], "abcdefghijklmnopqrstuvwxyz0123", 30);
   std::memcpy(save_name[9], "last slot", 9);
+  // Another copy of the game in this folder writes through a temporary file of its own, which stays alone.
+  write_file(temporary_name("options.sav", 1), "theirs"), write_file("options.sav.tmp", "theirs");
   ASSERT_EQ(save_options(), 0);
+  EXPECT_EQ(read_file(temporary_name("options.sav", 1)) + read_file("options.sav.tmp"), "theirstheirs");
   const std::string disk = read_file("options.sav");
   EXPECT_EQ(disk.substr(0, 12 + 30), "0 255 7 1 \r\n" + padded("   leading blanks"));
   EXPECT_EQ(disk.size(), 10u + 10 * (2 + 30)) << "no line break after the last name";
-  EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
+  EXPECT_NE(access(temporary_name("options.sav").c_str(), F_OK), 0) << "no temporary file left behind";
   reset_world(), load_options();
   EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "", "",
                                                 "", "", "", "last slot"}));
@@ -114,19 +118,19 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
     fresh_game(), bug_report = std::fopen("bugs.txt", "w");
     const std::string old = "1 2 3 1 \r\nthe old file", kept = k == 0 ? "options.sav/keep" : "options.sav";
     if (k == 0) ASSERT_EQ(mkdir("options.sav", 0755), 0);
-    if (k == 1) ASSERT_EQ(symlink("/dev/full", "options.sav.tmp"), 0);
-    if (k == 2) ASSERT_EQ(mkdir("options.sav.tmp", 0755), 0);
-    write_file(kept, old);
+    if (k == 1) ASSERT_EQ(symlink("/dev/full", temporary_name("options.sav").c_str()), 0);
+    if (k == 2) ASSERT_EQ(mkdir(temporary_name("options.sav").c_str(), 0755), 0);
+    write_file(kept, old), write_file(temporary_name("options.sav", 1), "theirs");
     music_vol = 99;
     testing::internal::CaptureStderr();
     EXPECT_EQ(save_options(), -1);
     const std::string line =
         std::string("Pelvaro: the settings could not be saved to options.sav: ") + reasons[k] + ".\n";
     EXPECT_EQ(testing::internal::GetCapturedStderr(), line);
-    EXPECT_EQ(read_file(kept), old);
+    EXPECT_EQ(read_file(kept) + read_file(temporary_name("options.sav", 1)), old + "theirs");
     std::fclose(bug_report), bug_report = nullptr;
     EXPECT_EQ(read_file("bugs.txt"), line);
-    if (k == 0) EXPECT_NE(access("options.sav.tmp", F_OK), 0) << "no temporary file left behind";
+    if (k == 0) EXPECT_NE(access(temporary_name("options.sav").c_str(), F_OK), 0) << "no temporary file left behind";
   }
 }
 

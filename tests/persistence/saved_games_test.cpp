@@ -10,7 +10,10 @@
 #include <random>
 #include "interaction/inventory.h"
 #include "old_slot.h"
+#include "persistence/files.h"
+#include "persistence/room_state.h"
 #include "persistence/saved_games.h"
+#include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
 #include "support/test_support.h"
@@ -105,6 +108,17 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   ASSERT_EQ(load_slot(0), 0);
   ASSERT_EQ(invent_nr, 4);
   EXPECT_TRUE(std::string(inventory_obj[3]) == "tool" && mouse_status == kModeWalk) << inventory_obj[3];
+  // With the bag full (100 items) it comes back on the pointer.
+  std::fill(inventory_obj + invent_nr, inventory_obj + 100, "Blei"), invent_nr = 100;
+  arrow_obj = "guitar", mouse_status = kModeItem;
+  ASSERT_EQ(save_slot(0), 0);
+  ASSERT_EQ(load_slot(0), 0);
+  EXPECT_TRUE(invent_nr == 100 && mouse_status == kModeItem && std::string(arrow_obj) == "guitar") << arrow_obj;
+  // What the reader would refuse is not saved: the slot keeps its game.
+  const std::string full_bag = read_file("sav/game00.sav");
+  hero_x = 700;
+  EXPECT_EQ(save_slot(0), kSaveRefused);
+  EXPECT_EQ(read_file("sav/game00.sav"), full_bag);
 
   // A slot of the older format loads; without what follows the end mark the story starts where a new game
   // does. The unpacked game is left beside the rooms' files.
@@ -123,10 +137,10 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   const std::string without_alarm = read_file("sav/game03.sav");
   story_alarm = 1;
   // A folder where the temporary file goes: the write fails, the slot stays.
-  mkdir("sav/game03.sav.tmp", 0755);
+  mkdir(temporary_name("sav/game03.sav").c_str(), 0755);
   EXPECT_EQ(save_slot(3), -1);
   EXPECT_TRUE(read_file("sav/game03.sav") == without_alarm && story_alarm == 1);
-  rmdir("sav/game03.sav.tmp");
+  rmdir(temporary_name("sav/game03.sav").c_str());
   const auto a = std::chrono::steady_clock::now();
   ASSERT_EQ(save_slot(3), 0);
   const long save_us =
@@ -139,8 +153,9 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   std::mt19937 rng(2027);
   std::uniform_int_distribution<long> moment(0, save_us + 1000), in_write(0, 100);
   int mid_write = 0;
+  pid_t last_saver = 0;
   for (int round = 0; round < 12 && !HasFailure(); ++round) {
-    unlink("sav/game03.sav.tmp");  // left by the last round's saver
+    unlink(temporary_name("sav/game03.sav", last_saver).c_str());  // left by the last round's saver
     std::fflush(nullptr);
     const pid_t saver = fork();
     ASSERT_GE(saver, 0);
@@ -149,13 +164,14 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
       save_slot(3);
     }
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::microseconds(3 * save_us + 100000);
-    while (round % 2 && access("sav/game03.sav.tmp", F_OK) != 0 && std::chrono::steady_clock::now() < give_up) continue;
+    const std::string its_temp = temporary_name("sav/game03.sav", last_saver = saver);
+    while (round % 2 && access(its_temp.c_str(), F_OK) != 0 && std::chrono::steady_clock::now() < give_up) continue;
     usleep(static_cast<useconds_t>(round % 2 ? in_write(rng) : moment(rng)));
     kill(saver, SIGKILL);
     int status = 0;
     waitpid(saver, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
-    mid_write += access("sav/game03.sav.tmp", F_OK) == 0;
+    mid_write += access(its_temp.c_str(), F_OK) == 0;
     const std::string slot = read_file("sav/game03.sav");
     EXPECT_TRUE(slot == without_alarm || slot == with_alarm) << "round " << round << ": " << slot.size() << " bytes";
   }
@@ -164,6 +180,39 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   EXPECT_EQ(save_slot(3), 0) << "a file left by a killed save is no hindrance";
   story_alarm = 1;
   EXPECT_TRUE(load_slot(3) == 0 && story_alarm == 0);
+}
+
+TEST(SavedGames, AFailedWriteBlocksNoLaterSaveAndALoadIsAllOrNothing) {
+  play_some_story();
+  ASSERT_EQ(save_slot(9), 0);
+  const std::string before = game_now(), room_file = read_file("sav/tmp/fphystp.sav");
+  // The room's file cannot be written for a moment as the hero leaves: the next save still works and writes it.
+  const std::string in_the_way = temporary_name("sav/tmp/fphystp.sav");
+  mkdir(in_the_way.c_str(), 0755);
+  change_room = 0;
+  enter_new_room();
+  rmdir(in_the_way.c_str());
+  EXPECT_EQ(save_slot(8), 0);
+  EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);
+
+  // A room whose file can be neither replaced nor removed (a folder in its place) is replaced by a load.
+  ASSERT_EQ(load_slot(9), 0);
+  unlink("sav/tmp/fphystp.sav"), mkdir("sav/tmp/fphystp.sav", 0755);
+  furni_present[0] = 1, set_temp_file();
+  EXPECT_EQ(save_temp(), -1);
+  ASSERT_EQ(load_slot(9), 0);
+  EXPECT_EQ(game_now(), before);
+  EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);
+
+  // A rename failing halfway (the last room's old file cannot be put aside): every file and the game stay.
+  story_alarm = 0;
+  const std::string now = game_now(), aside = "sav/tmp/fchimtp.sav." + std::to_string(getpid()) + ".old";
+  mkdir(aside.c_str(), 0755);
+  auto files = [&] { auto f = folder_snapshot({"bugs.txt", aside}); f.erase("sav/tmp"); return f; };
+  const auto before_load = files();
+  EXPECT_EQ(load_slot(9), kLoadCannotWrite);
+  EXPECT_EQ(game_now(), now);
+  EXPECT_TRUE(files() == before_load);
 }
 
 namespace {

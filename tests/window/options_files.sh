@@ -33,9 +33,9 @@ numbers=$(head -n 1 "$WORK/options.sav" | tr -d '\r')
 [ "$(stat -c %s "$WORK/options.sav")" = $((${#numbers} + 10 * 32)) ] || fail "options.sav is not four numbers and ten names"
 
 printf '1 2 3 1 \r\nkept slot name' >"$WORK/options.sav"
-ln -s /dev/full "$WORK/options.sav.tmp"
 start_game --console
 wait_for_menu
+ln -s /dev/full "$WORK/options.sav.$GPID.tmp"  # the file the game replaces options.sav through
 click_at 160 420
 wait_for_exit
 [ "$status" = 1 ] || fail "exit status $status with a full disk, expected 1"
