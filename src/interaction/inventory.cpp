@@ -8,6 +8,7 @@
 #include "interaction/remarks.h"
 #include "menus/control_panel.h"
 #include "menus/screen_layout.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
@@ -267,9 +268,14 @@ void inventory() {
   destroy_bitmap(background);
 }
 
-void main_invent() {
+namespace {
+
+// The inventory's screens, starting with the one `first` opens, in turn until
+// the player closes them.
+void invent_screens(void (*first)()) {
   inv_menu = 1;
   load_invent_data();
+  if (first) first();
   while (inv_menu != 0) {
     if (inv_menu == 1)
       inventory();
@@ -282,6 +288,19 @@ void main_invent() {
   wait_mouse_release();
   force_cursor = kVerbFree;
   cpu_delay = 0;
+}
+
+}  // namespace
+
+void main_invent() {
+  invent_screens(nullptr);
+}
+
+void slot_screen_in_play(bool save) {
+  if (save)
+    invent_screens([] { game_save(); });
+  else
+    invent_screens([] { game_load(); });
 }
 
 void invent_bitmaps() {

@@ -1,6 +1,6 @@
 // The main loop, and the pacing every loop of the game shares.
 //
-// Each pass: the story rules, the buttons under the pointer, a new frame when
+// Each pass: the story rules, the keys (shell/play_keys.h), the buttons under the pointer, a new frame when
 // 55 ms have passed, the scene (exits, pieces, persons, then the walk click:
 // rooms/walk_click.cpp), the bag and verb panel, the pointer, the frame on
 // the screen.
@@ -13,6 +13,7 @@
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
+#include "shell/play_keys.h"
 #include "shell/world.h"
 
 int frame_due() {
@@ -42,6 +43,7 @@ void show_frame() {
 void main_loop_pass() {
   if (game == 990) game = 10;
   storyline();
+  play_keys();
   mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();
