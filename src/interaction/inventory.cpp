@@ -13,6 +13,7 @@
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
+#include "shell/play_keys.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -288,6 +289,7 @@ void invent_screens(void (*first)()) {
   wait_mouse_release();
   force_cursor = kVerbFree;
   cpu_delay = 0;
+  drop_keys();  // the keys of play act in play only
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ CommandLine read_command_line(int argc, char** argv) {
     }
     if (is(arg, "-fullscreen", "--fullscreen")) {
       line.fullscreen = 1;
-    } else if (is(arg, "-scale", "--scale")) {
+    } else if (is(arg, "-scale")) {
       // The factor follows; a missing or wrong one is reported and left out.
       if (i + 1 < argc && argv[i + 1] && argv[i + 1][0] != '-') ++i;
     } else if (line.ask == CommandLine::Ask::play) {

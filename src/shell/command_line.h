@@ -14,8 +14,7 @@ struct CommandLine {
 
 // The options, in any order: -fullscreen, -scale N (the factor itself is
 // read by scale_from_command_line, which also says when it is left out),
-// --help (-h), --version; the GNU spellings --fullscreen and --scale work too.
-// Anything else is a mistake.
+// --help (-h), --version; --fullscreen works too. Anything else is a mistake.
 CommandLine read_command_line(int argc, char** argv);
 
 // Acts on --help, --version and a mistake: the usage or the version on
