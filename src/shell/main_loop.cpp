@@ -1,9 +1,9 @@
 // The main loop, and the pacing every loop of the game shares.
 //
-// Each pass: the story rules, the keys (shell/play_keys.h), the buttons under the pointer, a new frame when
-// 55 ms have passed, the scene (exits, pieces, persons, then the walk click:
-// rooms/walk_click.cpp), the bag and verb panel, the pointer, the frame on
-// the screen.
+// Each pass: the story rules, the keys (play_keys.h), the buttons under the
+// pointer, a new frame when 55 ms have passed, the scene (exits, pieces,
+// persons, then the walk click: rooms/walk_click.cpp), the bag and verb
+// panel, the pointer, the frame on the screen.
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
 #include "interaction/markers.h"
