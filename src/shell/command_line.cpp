@@ -59,12 +59,13 @@ void answer_command_line(const CommandLine& line, const char* program) {
       std::fputs(TR("Pelvaro, ein Abenteuerspiel mit Zeigen und Klicken.\n"
                     "\n"
                     "  -fullscreen   auf dem ganzen Bildschirm spielen\n"
-                    "  -scale N      das Bild von 640 x 480 fuer diesen Lauf N-fach vergroessern (1 bis 8)\n"
+                    "  -scale N      das Bild von 640 x 480 in diesem Lauf N-fach zeigen (1 bis 8)\n"
                     "  --help        diese Hilfe zeigen und enden\n"
                     "  --version     Name und Version zeigen und enden\n"
                     "\n"
-                    "Tasten im Spiel: F5 speichern, F7 laden, P oder Pause haelt an, Escape ueberspringt eine\n"
-                    "Rede oder eine Szene, F11 oder Alt+Eingabe wechselt zwischen Fenster und ganzem Bildschirm.\n",
+                    "Tasten im Spiel: F5 speichern, F7 laden, P oder Pause haelt an, Escape\n"
+                    "ueberspringt eine Rede oder eine Szene, F11 oder Alt+Eingabe wechselt\n"
+                    "zwischen Fenster und ganzem Bildschirm.\n",
                     "Pelvaro, a point-and-click adventure.\n"
                     "\n"
                     "  -fullscreen   play on the whole screen\n"
