@@ -23,8 +23,10 @@ void centred(const char* line, int y, int colour) {
   outlined_text(line, (screen_layout::kScreenWidth - text_length(pv_font, line)) / 2, y, colour);
 }
 
+// (Not the Pause key: the library flips its state at each press instead of
+// reporting it held.)
 bool pause_key_held() {
-  return platform_key_held(KEY_P) || platform_key_held(KEY_PAUSE);
+  return platform_key_held(KEY_P);
 }
 
 }  // namespace
@@ -55,6 +57,7 @@ void pause_game() {
   platform_new_frame();
   bool was_down = (mouse_b & 3) != 0;
   bool clicked = false;
+  bool let_go = false;  // the P that paused has come up
   for (;;) {
     platform_poll_mouse();
     const bool down = (mouse_b & 3) != 0;
@@ -65,10 +68,10 @@ void pause_game() {
     was_down = down;
     // The key that paused repeats while it is held: only a key typed after
     // it was let go goes on.
-    const bool held = pause_key_held();
+    let_go = let_go || !pause_key_held();
     if (platform_keypressed()) {
       platform_readkey();
-      if (!held) break;
+      if (let_go) break;
     }
     platform_present(memory_screen, kScreenWidth, kScreenHeight);
   }
