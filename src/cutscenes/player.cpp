@@ -10,6 +10,7 @@
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
+#include "shell/play_keys.h"
 #include "shell/world.h"
 
 namespace {
@@ -17,11 +18,14 @@ namespace {
 bool skipping = false;
 int shot_count = 0;
 
-// Escape fast-forwards; any other key pressed during a sequence is dropped
-// so that it does not act on the room afterwards.
+// Escape fast-forwards and P pauses; any other key pressed during a sequence
+// is dropped so that it does not act on the room afterwards.
 void read_keys() {
-  while (platform_keypressed())
-    if ((platform_readkey() >> 8) == KEY_ESC) skipping = true;
+  while (platform_keypressed()) {
+    const KeyAsk ask = key_ask(platform_readkey());
+    if (ask == KeyAsk::skip) skipping = true;
+    if (ask == KeyAsk::pause) pause_game();
+  }
 }
 
 // The state the player resets before and after a shot.

@@ -1,5 +1,7 @@
 #include "dialogue/talk.h"
 
+#include <cstring>
+
 #include "hero/hero.h"
 #include "interaction/people.h"
 #include "platform/platform.h"
@@ -8,6 +10,7 @@
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
+#include "shell/play_keys.h"
 #include "shell/world.h"
 
 namespace {
@@ -73,10 +76,23 @@ void show_speech(text (&rows)[kTalkRows][kTextLines], int anchor_x, int& anchor_
   }
 }
 
-// The display loop of one speech: text_speed x 40 passes, the room redrawn
-// every 55 ms under the text; a pass with a mouse button down ends it.
-void speech_loop(void (*show)(), bool hero_talks) {
-  for (talk_loop = 0; talk_loop < text_speed * kSpeechPassesPerUnit; ++talk_loop) {
+// The characters a speech row holds, its empty lines left out.
+int spoken_chars(text (&rows)[kTalkRows][kTextLines]) {
+  const int row = (choice >= 0 && choice < kTalkRows) ? choice : 0;
+  int n = 0;
+  for (const char* line : rows[row])
+    if (!is_empty(line)) n += static_cast<int>(std::strlen(line));
+  return n;
+}
+
+// The display loop of one speech: for speech_ms of its characters, the room
+// redrawn every 55 ms under the text; a pass with a mouse button down, or
+// Escape, ends it, and P pauses it (the pause does not count).
+void speech_loop(void (*show)(), bool hero_talks, int chars) {
+  drop_keys();
+  const int lasts = speech_ms(chars, text_speed);
+  const int start = platform_clock_ms();
+  for (talk_loop = 0; lasts > 0; ++talk_loop) {
     platform_poll_mouse();
     if (frame_due()) {
       platform_hide_pointer();
@@ -90,6 +106,8 @@ void speech_loop(void (*show)(), bool hero_talks) {
     show();
     present_pass();
     if (mouse_b & 3) break;
+    if (speech_keys()) break;
+    if (delay - start >= lasts) break;  // delay: the clock as frame_due read it
   }
 }
 
@@ -290,6 +308,11 @@ void update_talk_tree() {
 
 // ---- Speech ------------------------------------------------------------------
 
+int speech_ms(int chars, int speed) {
+  if (chars < 0) chars = 0;
+  return (kSpeechBaseMs + kSpeechMsPerChar * chars) * speed / kSpeechNormalSpeed;
+}
+
 void present_pass() {
   maus();
   if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
@@ -330,7 +353,7 @@ void talking_hero() {
     new_hero_move();
     for (int& a : hero_action) a = kStepSpecial;
   }
-  speech_loop(show_text_hero, true);
+  speech_loop(show_text_hero, true, spoken_chars(input_text));
   wait_mouse_release();
   reset_hero();
   draw_room();
@@ -339,7 +362,7 @@ void talking_hero() {
 void talking_npc() {
   const int j = talk_nr;
   if (j < 0 || j >= kMaxPersons) {
-    speech_loop(show_text_npc, false);
+    speech_loop(show_text_npc, false, spoken_chars(output_text));
     wait_mouse_release();
     return;
   }
@@ -349,7 +372,7 @@ void talking_npc() {
   mouse_status = status;
   person_anim[j] = kPersonTalking;
   load_person_anim();
-  speech_loop(show_text_npc, false);
+  speech_loop(show_text_npc, false, spoken_chars(output_text));
   status = mouse_status;
   end_person_talk();
   mouse_status = status;

@@ -8,11 +8,13 @@
 #include "interaction/remarks.h"
 #include "menus/control_panel.h"
 #include "menus/screen_layout.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
 #include "shell/sounds.h"
+#include "shell/play_keys.h"
 #include "shell/tr.h"
 #include "shell/world.h"
 
@@ -269,10 +271,18 @@ void inventory() {
   destroy_bitmap(background);
 }
 
-void main_invent() {
+namespace {
+
+// The inventory's screens, starting with the one `first` opens, in turn until
+// the player closes them.
+void invent_screens(void (*first)()) {
   inv_menu = 1;
   load_invent_data();
-  play_sound(manifest::Sounds::bag_open);
+  // The bag opens with its sound; F5 and F7 go straight to a slot screen.
+  if (first)
+    first();
+  else
+    play_sound(manifest::Sounds::bag_open);
   while (inv_menu != 0) {
     if (inv_menu == 1)
       inventory();
@@ -285,6 +295,20 @@ void main_invent() {
   wait_mouse_release();
   force_cursor = kVerbFree;
   cpu_delay = 0;
+  drop_keys();  // the keys of play act in play only
+}
+
+}  // namespace
+
+void main_invent() {
+  invent_screens(nullptr);
+}
+
+void slot_screen_in_play(bool save) {
+  if (save)
+    invent_screens([] { game_save(); });
+  else
+    invent_screens([] { game_load(); });
 }
 
 void invent_bitmaps() {

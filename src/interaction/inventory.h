@@ -11,6 +11,10 @@
 // Open the inventory screen (from the bag): the inventory and the control
 // panel in turn until the player closes them.
 void main_invent();
+// F5 (save) and F7 (load) in play: that slot screen at once, as the control
+// panel opens it; its Back button leads to the panel, and on from there as
+// from the bag.
+void slot_screen_in_play(bool save);
 // The inventory screen loop; leaves with inv_menu 0 (closed) or 2 (panel).
 void inventory();
 // The held item (arrow_obj) used on the item named buffer_obj: on a match the

@@ -103,6 +103,13 @@ const std::vector<Topic>& instruction_topics() {
           "The button at the bottom of the inventory opens the control panel. There you set the text speed and the "
           "volume of music and sound, save and load your game, and quit. A right click closes the inventory and "
           "the panel.")},
+      {TR("Tasten", "Keys"),
+       TR("F5 speichert, F7 laedt ein Spiel. P oder Pause haelt das Spiel an, eine Taste oder ein Klick geht "
+          "weiter. Escape ueberspringt eine Rede oder eine Szene. F11 oder Alt+Eingabe wechselt zwischen Fenster "
+          "und ganzem Bildschirm. Solange Tab gedrueckt ist, zeigt der Raum, was sich anklicken laesst.",
+          "F5 saves the game, F7 loads one. P or Pause pauses the game; a key or a click goes on. Escape skips a "
+          "speech or a scene. F11 or Alt+Enter switches between a window and the whole screen. While Tab is "
+          "held, the room shows what can be clicked.")},
       {TR("Tipps", "Tips"),
        TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum, und manche "
           "Gegenstaende lassen sich verbinden.",

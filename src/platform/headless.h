@@ -78,7 +78,8 @@ struct SoundLog {
 };
 const SoundLog& sound();
 
-// The gfx request of the last platform_set_gfx_mode: 1 full screen.
+// The gfx request of the last platform_set_gfx_mode: 1 full screen; F11
+// and Alt+Enter (KEY_ALT held) flip it as they switch a real window.
 int requested_fullscreen();
 // Make the next platform_set_gfx_mode fail (as without a display).
 void fail_gfx_mode(bool fail);

@@ -58,8 +58,12 @@ const char* platform_sound_report();
 // Leave graphics mode so that the console shows text again.
 void platform_text_mode();
 
-// Milliseconds from a monotonic clock (the virtual clock when headless).
+// Milliseconds from a monotonic clock (the virtual clock when headless),
+// less the time the clock was held.
 int platform_clock_ms();
+// Hold the clock (1) while the game is paused, and let it run on (0) from
+// where it stood, so that nothing timed counts the pause.
+void platform_hold_clock(int hold);
 
 // Bring mouse_x, mouse_y and mouse_b up to date.
 void platform_poll_mouse();
@@ -96,6 +100,12 @@ void platform_play_sample(SAMPLE* sample, int vol, int pan, int freq, int loop);
 // film's own speed. Returns 0 when the film was played, -1 when it could not
 // be opened.
 int platform_play_film(const char* path, BITMAP* buffer);
+
+// F11, and Enter with Alt held, switch between the window and the whole
+// screen wherever the game is: the backends take these keys before the game
+// sees them (`alt`: an Alt key is held). Where the other mode cannot be had,
+// the game stays in the one it has and says so on the console.
+bool is_screen_switch_key(int key, bool alt);
 
 // What to do when the player closes the window (the real backend only).
 void platform_set_close_handler(void (*handler)());

@@ -21,6 +21,11 @@ void forget_under() {
 
 }  // namespace
 
+bool is_screen_switch_key(int key, bool alt) {
+  const int scancode = (key >> 8) & 0xff;
+  return scancode == KEY_F11 || (alt && (scancode == KEY_ENTER || scancode == KEY_ENTER_PAD));
+}
+
 void platform_set_pointer(BITMAP* sprite) {
   pointer_sprite = sprite;
 }

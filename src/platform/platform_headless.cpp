@@ -36,6 +36,9 @@ bool gfx_fails = false;
 int scale_request = 0;
 int desktop_w = 800;
 int desktop_h = 600;
+// The game's clock while held (a pause), and the time held so far.
+int clock_held_at = -1;
+int clock_held_total = 0;
 
 // The mouse as the scripted player moves it, and every button it has had
 // down since the last poll; the game sees it at its next poll, as with the
@@ -63,6 +66,9 @@ void apply_due_events() {
       player_mouse.b = e.buttons;
       player_mouse.seen |= e.buttons;
       player_mouse.news = true;
+    } else if (e.kind == 1 && is_screen_switch_key(e.key, held[KEY_ALT] || held[KEY_ALTGR])) {
+      // Taken by the backend, as with a real window; the game never sees it.
+      fullscreen_request = fullscreen_request == 1 ? 0 : 1;
     } else if (e.kind == 1) {
       keys.push_back(e.key);
     } else if (e.kind == 4) {
@@ -142,6 +148,8 @@ void reset(int step_ms) {
   scale_request = 0;
   desktop_w = 800;
   desktop_h = 600;
+  clock_held_at = -1;
+  clock_held_total = 0;
   player_mouse = {};
   install_fails = false;
   close_pending = false;
@@ -275,7 +283,16 @@ int platform_largest_scale() {
 
 int platform_clock_ms() {
   tick();
-  return clock_ms;
+  return (clock_held_at >= 0 ? clock_held_at : clock_ms) - clock_held_total;
+}
+
+void platform_hold_clock(int hold) {
+  if (hold && clock_held_at < 0) {
+    clock_held_at = clock_ms;
+  } else if (!hold && clock_held_at >= 0) {
+    clock_held_total += clock_ms - clock_held_at;
+    clock_held_at = -1;
+  }
 }
 
 void platform_poll_mouse() {

@@ -23,6 +23,14 @@ namespace {
 using steady = std::chrono::steady_clock;
 const steady::time_point started = steady::now();
 
+int wall_ms() {
+  return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(steady::now() - started).count());
+}
+
+// The game's clock stands while it is held (a pause); the time held is left out.
+int clock_held_at = -1;
+int clock_held_total = 0;
+
 // Presenting: a copy to the screen costs an enlargement and a colour
 // conversion of what it copies, so a pass copies only when something can have
 // changed (a frame was composed, the mouse moved or a button changed, or 50 ms
@@ -160,6 +168,19 @@ void latch_mouse_buttons() {
 #endif
 }
 
+// F11 or Alt+Enter, noted by the keyboard thread and carried out at the next
+// mouse poll. A key held down repeats; a switch follows the last one only
+// after a pause of the key.
+std::atomic<int> switch_wanted{0};
+std::atomic<int> last_switch_key_ms{-1000};
+
+int take_screen_switch_keys(int key) {
+  if (!is_screen_switch_key(key, (key_shifts & KB_ALT_FLAG) != 0)) return key;
+  const int now = wall_ms();
+  if (now - last_switch_key_ms.exchange(now) > 400) switch_wanted = 1;
+  return 0;  // the game never sees it
+}
+
 // What every new graphics mode needs before the first frame.
 void after_mode_set() {
   set_window_title("Pelvaro");
@@ -207,6 +228,7 @@ int platform_install() {
   if (allegro_init() != 0) return -1;
   install_timer();
   install_keyboard();
+  keyboard_callback = take_screen_switch_keys;
   install_mouse();
   return 0;
 }
@@ -225,6 +247,31 @@ int platform_set_gfx_mode(int fullscreen) {
   if (result == 0) after_mode_set();
   return result;
 }
+
+namespace {
+
+// From the window to the whole screen or back. set_gfx_mode closes the mode
+// it leaves, so when the other one cannot be had the one before is opened
+// again.
+void switch_screen() {
+  const bool was_full = full_screen;
+  const int old_scale = shown.scale;
+  if ((was_full ? open_window(window_scale_wanted()) : open_full_screen()) == 0) {
+    after_mode_set();
+    return;
+  }
+  std::printf(was_full ? "The window could not be opened; the game stays on the whole screen.\n"
+                       : "The full screen is not available here; the game stays in its window.\n");
+  std::fflush(stdout);
+  const int back = was_full ? open_full_screen() : open_window(old_scale);
+  if (back != 0 && open_window(1) != 0) {
+    std::fprintf(stderr, "Pelvaro: no graphics mode is left after the switch: %s\n", allegro_error);
+    platform_exit(3);
+  }
+  after_mode_set();
+}
+
+}  // namespace
 
 int platform_set_scale(int scale) {
   if (scale < 0 || scale > window_fit::kMaxScale) return -1;
@@ -402,8 +449,16 @@ void platform_text_mode() {
 }
 
 int platform_clock_ms() {
-  return static_cast<int>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(steady::now() - started).count());
+  return (clock_held_at >= 0 ? clock_held_at : wall_ms()) - clock_held_total;
+}
+
+void platform_hold_clock(int hold) {
+  if (hold && clock_held_at < 0) {
+    clock_held_at = wall_ms();
+  } else if (!hold && clock_held_at >= 0) {
+    clock_held_total += wall_ms() - clock_held_at;
+    clock_held_at = -1;
+  }
 }
 
 void platform_poll_mouse() {
@@ -416,6 +471,7 @@ void platform_poll_mouse() {
     mouse_pos = (x << 16) | y;
     mouse_b = mouse_b | buttons_seen.exchange(0);
   }
+  if (switch_wanted.exchange(0) && graphics_up) switch_screen();
   if (close_requested && close_handler) {
     close_requested = 0;
     close_handler();
@@ -441,7 +497,7 @@ void platform_new_frame() {
 }
 
 void platform_present(BITMAP* buffer, int w, int h) {
-  const int now = platform_clock_ms();
+  const int now = wall_ms();
   const bool mouse_changed = mouse_x != last_mouse_x || mouse_y != last_mouse_y || mouse_b != last_mouse_b;
   if (frame_pending || mouse_changed || now - last_present_ms >= 50) {
     const Rows rows = changed_rows(buffer, w, h);

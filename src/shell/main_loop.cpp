@@ -1,9 +1,9 @@
 // The main loop, and the pacing every loop of the game shares.
 //
-// Each pass: the story rules, the buttons under the pointer, a new frame when
-// 55 ms have passed, the scene (exits, pieces, persons, then the walk click:
-// rooms/walk_click.cpp), the bag and verb panel, the pointer, the frame on
-// the screen.
+// Each pass: the story rules, the keys (play_keys.h), the buttons under the
+// pointer, a new frame when 55 ms have passed, the scene (exits, pieces,
+// persons, then the walk click: rooms/walk_click.cpp), the bag and verb
+// panel, the pointer, the frame on the screen.
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
 #include "interaction/markers.h"
@@ -14,6 +14,7 @@
 #include "shell/draw_room.h"
 #include "shell/game.h"
 #include "shell/sounds.h"
+#include "shell/play_keys.h"
 #include "shell/world.h"
 
 int frame_due() {
@@ -43,6 +44,7 @@ void show_frame() {
 void main_loop_pass() {
   if (game == 990) game = 10;
   storyline();
+  play_keys();
   mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();

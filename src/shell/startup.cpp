@@ -27,6 +27,7 @@
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/cursor.h"
+#include "shell/command_line.h"
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
@@ -67,10 +68,12 @@ void loading() {
 }
 
 void start_up(int argc, char** argv) {
-  // First of all: every file the game writes from here on lands in the
-  // player's folder.
+  const CommandLine line = read_command_line(argc, argv);
+  answer_command_line(line, argc > 0 ? argv[0] : nullptr);  // --help, --version and mistakes end here
+  // Then every file the game writes from here on lands in the player's
+  // folder.
   use_game_folders();
-  fullscreen = (argc > 1 && argv[1] && std::strcmp(argv[1], "-fullscreen") == 0) ? 1 : 0;
+  fullscreen = line.fullscreen;
   std::string why;
   bug_report = create_text_file("bugs.txt", why);
   if (!bug_report) report_unusable_file("bugs.txt", why, "faults are reported on the console only");

@@ -8,6 +8,7 @@
 #include "dialogue/talk.h"
 #include "interaction/people.h"
 #include "platform/headless.h"
+#include "platform/platform.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
@@ -123,14 +124,34 @@ TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrange
   EXPECT_EQ(ink(kGreen).count, 0);
 }
 
-TEST(Speaking, ASpeechLastsTextSpeedTimes40PassesAndAClickOfEitherButtonSkipsTheRest) {
+// A line stays 1500 ms and 40 ms a character at text speed 50, twice that at 100, not at all at 0; a pause (P)
+// does not count, a click of either button or Escape skips the rest.
+TEST(Speaking, ALineStaysForItsLengthScaledByTheTextSpeedAndAClickOrEscapeSkipsTheRest) {
   dialogue_support::stand_in_room("biolog");
-  for (int speed : {1, 5, 50}) {
-    text_speed = speed;
-    const int before = headless::present_count();
-    standard_remark("Ein Prachtexemplar seiner Gattung.");
-    EXPECT_EQ(headless::present_count() - before, speed * 40) << speed;
+  const char* aquarium[] = {"An empty aquarium. The new headmaster", "must have cut the fish from the budget."};
+  const struct { const char *l0, *l1; int speed, ms, pause_at; } lines[] = {
+      {"Beautiful !", "", 50, 1940, -1}, {"Beautiful !", "", 100, 3880, -1}, {aquarium[0], aquarium[1], 50, 4540, -1},
+      {aquarium[0], aquarium[1], 100, 9080, -1}, {"Beautiful !", "", 0, 0, -1}, {"Beautiful !", "", 50, 1940, 300}};
+  for (const auto& l : lines) {
+    SCOPED_TRACE(std::to_string(l.speed) + " " + l.l0);
+    text_speed = l.speed;
+    int first = -1, last = -1, paused = 0, game_first = 0, game_last = 0;
+    headless::on_present([&] {  // every present of standard_remark is one of the speech
+      const int game = platform_clock_ms();
+      paused += first >= 0 && game == game_last;  // the game's clock stands
+      if (first < 0) first = headless::now(), game_first = game;
+      last = headless::now(), game_last = game;
+    });
+    if (l.pause_at >= 0) {
+      headless::key_at(headless::now() + l.pause_at, KEY_P << 8 | 'p');
+      headless::click(headless::now() + l.pause_at + 3000, 320, 240);
+    }
+    standard_remark(l.l0, l.l1);
+    EXPECT_NEAR(game_last - game_first, l.ms, 12);
+    EXPECT_NEAR(last - first, l.ms + (l.pause_at >= 0 ? 3100 : 0), 60) << "the time paused does not count";
+    EXPECT_EQ(paused > 0, l.pause_at >= 0);
   }
+  headless::on_present(nullptr);
   int talking_passes = 0;
   headless::on_present([&] { talking_passes += hero_action[0] == -1; });
   const int start = headless::now();
@@ -143,6 +164,10 @@ TEST(Speaking, ASpeechLastsTextSpeedTimes40PassesAndAClickOfEitherButtonSkipsThe
   headless::mouse_at(headless::now() + 300, 320, 240, 2), headless::mouse_at(headless::now() + 400, 320, 240, 0);
   standard_remark("Das geht so nicht.");
   EXPECT_LT(talking_passes, 200) << "the right button skips too";
+  talking_passes = 0;
+  headless::key_at(headless::now() - 5, KEY_ESC << 8 | 27), headless::key_at(headless::now() + 300, KEY_ESC << 8 | 27);
+  standard_remark("Das geht so nicht.");
+  EXPECT_TRUE(talking_passes > 10 && talking_passes < 200) << "Escape skips, typed before the line it does not";
 }
 
 TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBack) {
@@ -189,8 +214,9 @@ TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimatio
   dialogue_support::stand_in_room("future_physiktp"), person_present[1] = 1;
   const int idle_frames = person_frame_nr[1];
   text_speed = 2, talk_nr = 1, output_text[0][0] = "Hey ... wou hues de deen hier ?";
-  const int before = headless::present_count();
+  int first = -1, last = -1;
+  headless::on_present([&] { (first < 0 ? first : last) = headless::now(); });
   npc_describe();
-  EXPECT_EQ(headless::present_count() - before, 80) << "only the passes of the speech";
+  EXPECT_NEAR(last - first, 109, 8) << "only the speech: 31 characters at text speed 2";
   EXPECT_EQ((V{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}), (V{0, idle_frames, -1, -1}));
 }

@@ -1,6 +1,7 @@
 // The in-game control panel, reached from the inventory in the first room with the rolling pin in the bag,
 // and the whole road from the bag to the panel and back into the room.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <string>
@@ -9,6 +10,7 @@
 #include "interaction/items.h"
 #include "persistence/files.h"
 #include "platform/headless.h"
+#include "platform/platform.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/world.h"
@@ -73,6 +75,42 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLead
             (V{0, 254, 255, 254, 0, 0}));
   EXPECT_EQ(states, "121");
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 11), "255 254 0 0") << "kept on the way out of the panel";
+}
+
+// The keys in play: F5 opens the save screen over the room (OK leads back), F7 the load screen (Back leads to
+// the panel, as from the panel); P pauses under its caption, the game's clock held, until a click that does
+// nothing else.
+TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
+  const int t = headless::now();
+  for (auto [at, key] : {std::pair{10, KEY_F5 << 8}, {1000, KEY_F7 << 8}, {2000, KEY_P << 8 | 'p'}})
+    headless::key_at(t + at, key);
+  const int end = schedule_mouse({{300, 230, 375, 1}, {60, 230, 375, 0},                 // OK
+                                  {940, 420, 375, 1}, {60, 420, 375, 0},                 // Back
+                                  {240, 300, 150, 2}, {60, 300, 150, 0}, {3000, 320, 300, 1}, {100, 320, 300, 0}});
+  std::string screens;
+  int paused = 0, held_clock = -1, clock_moved = 0;
+  headless::on_present([&] {
+    BITMAP* f = headless::last_frame();
+    const double save = game_save_bmp ? shown_share(f, game_save_bmp, 60, 65) : 0;
+    const double load = game_load_bmp ? shown_share(f, game_load_bmp, 60, 65) : 0;
+    const char c = std::max(save, load) > 0.9 ? (save > load ? 'S' : 'L') : inv_menu == 2 ? 'P' : 'r';
+    if (screens.empty() || screens.back() != c) screens += c;
+    const bool caption = [&] {
+      for (int y = 215; y < 235; ++y)
+        for (int x = 280; x < 360; ++x)
+          if (getpixel(f, x, y) == 0xF400) return true;  // orange, which no dimmed pixel can be
+      return false;
+    }();
+    if (!caption || screens.back() != 'r') return;
+    const int game = platform_clock_ms();
+    clock_moved += paused++ > 0 && game != held_clock, held_clock = game;
+  });
+  EXPECT_EQ(run_program([&] { while (headless::now() < end + 300) main_loop_pass(); }), -1);
+  headless::on_present(nullptr);
+  EXPECT_EQ(screens, "rSrLPr");
+  EXPECT_TRUE(paused > 100 && clock_moved == 0) << paused << " " << clock_moved;
+  EXPECT_EQ((V{inv_menu, click, hero_action[0]}), (V{0, kClickFree, 0})) << "the click that went on did nothing else";
+  EXPECT_EQ(invent_dat, nullptr);
 }
 
 TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {

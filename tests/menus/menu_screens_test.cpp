@@ -84,9 +84,9 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
       EXPECT_TRUE(t.box.x1 >= 0 && t.box.x2 <= 639 && t.box.y1 >= 0 && t.box.y2 <= 479) << t.text;
     }
   };
-  // The instructions: two pages, every topic's words on them in order, inside the text area 60..580 x 60..380.
+  // The instructions: three pages, every topic's words on them in order, inside the text area 60..580 x 60..380.
   const auto pages = menu_screens::instruction_pages();
-  ASSERT_EQ(pages.size(), 2u);
+  ASSERT_EQ(pages.size(), 3u);
   std::string words, expected;
   for (const auto& page : pages) {
     EXPECT_LE(page.size(), 14u);
@@ -98,13 +98,13 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
   for (const auto& topic : menu_screens::instruction_topics())
     expected += std::string(topic.heading) + " " + topic.body + " ";
   EXPECT_EQ(words, expected);
-  for (int p = 0; p < 2; ++p) {
+  for (int p = 0; p < 3; ++p) {
     const auto texts = menu_screens::instructions_texts(pages, p);
     fits(texts);
     for (const auto& t : texts)
       if (t.tone == menu_screens::Tone::kBody || t.tone == menu_screens::Tone::kHeading)
         EXPECT_TRUE(t.box.x1 >= 60 && t.box.x2 <= 580 && t.box.y1 >= 60 && t.box.y2 <= 380) << t.text;
-    EXPECT_NE(texts.back().text.find(p == 0 ? '2' : '1'), std::string::npos) << "the page button names its page";
+    EXPECT_NE(texts.back().text.find("231"[p]), std::string::npos) << "the page button names its page";
   }
   // The options: labels left of the row icons (x 279) or right of the switch (to 427) and the
   // tracks (knob to 490), or below the last track (270 + 10).
@@ -181,7 +181,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   int heard_cancelled = -1, output_cancelled = -1, scale_cancelled = -1, heard_right = -1;
   double knob_lit = -1, back_lit = -1, text_drawn = -1;
   std::string ok_options, ok_display;
-  V scales, ok, page_one, page_two, page_one_again;  // ok: music, effects, text speed, output, size, window asked
+  V scales, ok, page_one, page_two, page_three, page_one_again;  // ok: music, effects, text speed, output, size, window asked
   const auto text_area = [](V& into) {
     for (int y = 60; y <= 380; ++y)
       for (int x = 60; x <= 580; ++x) into.push_back(getpixel(headless::last_frame(), x, y));
@@ -233,14 +233,15 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
       .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
       .then(up_at(450), [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
       .then(menu_from(300), [&] { restored("right click"), press(150, 268); })
-      // The instructions: off the text onto the page button, the pages turned twice, Back lit and clicked.
+      // The instructions: off the text onto the page button, the pages turned thrice, Back lit and clicked.
       .then([] { return mouse_b == 0 && showing_instructions(); }, [] { headless::mouse_at(soon(), 139, 430, 0); })
       .then([] { return mouse_x == 139 && mouse_y == 430; },
             [&] {
               text_area(page_one), press(140, 430), text_drawn = frame_share(main_instruct_bmp, {60, 60, 580, 380});
             })
       .then(up_at(140), [&] { text_area(page_two), press(141, 430); })
-      .then(up_at(141), [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
+      .then(up_at(141), [&] { text_area(page_three), press(142, 430); })
+      .then(up_at(142), [&] { text_area(page_one_again), headless::mouse_at(soon(), 560, 440, 0); })
       .then([] { return mouse_x == 560; },
             [&] { back_lit = shown_share(headless::last_frame(), inst_back_on, 416, 406), press(560, 440); })
       .then(menu_from(560), [&] { instructions_back = true, press(151, 268); })
@@ -264,6 +265,6 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   EXPECT_EQ((V{heard_cancelled, output_cancelled, scale_cancelled, heard_right}), (V{204, 0, 0, 204}));
   EXPECT_LT(text_drawn, 0.95) << "the page carries text";
   ASSERT_FALSE(page_one.empty());
-  EXPECT_TRUE(page_one != page_two && page_one == page_one_again) << "the pages turned twice";
+  EXPECT_TRUE(page_one != page_two && page_two != page_three && page_one == page_one_again) << "turned thrice";
   EXPECT_GT(back_lit, 0.7);
 }

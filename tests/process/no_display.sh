@@ -1,8 +1,11 @@
 #!/bin/bash
 # The real program without a display (DISPLAY unset, as over ssh, or naming
 # no server): the two console lines, the reason, exit status 3, never a
-# crash, and no file changed but bugs.txt. Arguments: game binary, data
-# folder, (screenshot folder), language.
+# crash, and no file changed but bugs.txt. The command line is answered
+# before the display is looked for: --help and --version on standard output
+# with status 0, an unknown option named on standard error with status 2,
+# and not even bugs.txt written. Arguments: game binary, data folder,
+# (screenshot folder), language.
 set -u
 GAME=$1
 DATA=$2
@@ -34,5 +37,18 @@ for display in unset ":$free"; do
   grep -q '^Pelvaro: .*display' "$WORK/err" || fail "DISPLAY $display: no reason given: $(cat "$WORK/err")"
   rm -f "$WORK/out" "$WORK/err"
   [ "$(snapshot)" = "$before" ] || fail "DISPLAY $display: files changed: $(diff <(echo "$before") <(snapshot))"
+done
+rm -f "$WORK/bugs.txt"
+before=$(snapshot)
+for args in "--help:0:-fullscreen" "--version:0:Pelvaro 1.0" "-Fullscreen:2:\"-Fullscreen\"" "-scale 2 oops:2:\"oops\""; do
+  IFS=: read -r line want says <<<"$args"
+  # shellcheck disable=SC2086
+  (cd "$WORK" && exec env -u DISPLAY timeout 60 "$GAME" $line >"$WORK/out" 2>"$WORK/err")
+  status=$?
+  [ "$status" = "$want" ] || fail "$line: exit status $status, expected $want; $(cat "$WORK/err")"
+  if [ "$want" = 0 ]; then where=out; else where=err; fi
+  grep -qF -- "$says" "$WORK/$where" || fail "$line: no $says in $(cat "$WORK/$where")"
+  rm -f "$WORK/out" "$WORK/err"
+  [ "$(snapshot)" = "$before" ] && [ ! -e "$WORK/bugs.txt" ] || fail "$line: files changed"
 done
 echo ok

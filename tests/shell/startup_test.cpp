@@ -105,15 +105,23 @@ TEST(StartUp, TheProgressBarRunsOverAllRoomsThenNewGameReachesTheFirstRoomWithTh
   EXPECT_TRUE(title_dat == nullptr && menu_dat == nullptr && intro_dat == nullptr);
 }
 
-TEST(StartUp, OnlyExactlyMinusFullscreenAsFirstArgumentAsksForTheFullScreen) {
-  const struct { std::vector<const char*> args; int fullscreen; } cases[] = {
-      {{}, 0}, {{"-fullscreen"}, 1}, {{"-Fullscreen"}, 0}, {{"fullscreen"}, 0}, {{"-x", "-fullscreen"}, 0}};
+// The command line before anything starts: options in any order; --help, --version and a mistake end the
+// program at once (status 0, 0, 2) without asking for a screen (-1: never asked).
+TEST(StartUp, TheCommandLineAsksForTheFullScreenOrEndsTheProgramBeforeTheHardwareStarts) {
+  const struct { std::vector<const char*> args; int fullscreen, status; } cases[] = {
+      {{}, 0, -2}, {{"-fullscreen"}, 1, -2}, {{"-scale", "2", "-fullscreen"}, 1, -2}, {{"--fullscreen"}, 1, -2},
+      {{"--help"}, -1, 0}, {{"-fullscreen", "--version"}, -1, 0}, {{"-Fullscreen"}, -1, 2}, {{"fullscreen"}, -1, 2},
+      {{"-x", "-fullscreen"}, -1, 2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.back());
     fresh_game();
     Player().then([] { return true; }, [] { headless::stop(); });
-    ASSERT_EQ(run_game(c.args), -2);
+    testing::internal::CaptureStdout(), testing::internal::CaptureStderr();
+    EXPECT_EQ(run_game(c.args), c.status);
+    const std::string out = testing::internal::GetCapturedStdout(), err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(headless::requested_fullscreen(), c.fullscreen);
+    if (c.status == 2) EXPECT_NE(err.find(std::string("\"") + c.args[0] + "\""), std::string::npos) << err;
+    if (c.status == 0) EXPECT_TRUE(out.find("Pelvaro") != std::string::npos && err.empty()) << out;
   }
 }
 

@@ -1,0 +1,28 @@
+// The keys of the game. The mouse plays it; the keys are short cuts that
+// players of the genre expect:
+//   F5 the save screen, F7 the load screen (in play, as the control panel
+//   opens them), P or Pause pauses (any key or click goes on), Escape skips
+//   a spoken line and fast-forwards a scene (cutscenes/player.cpp).
+// F11 and Alt+Enter, which switch between window and full screen, are taken
+// by the platform seam wherever the game is.
+#pragma once
+
+enum class KeyAsk { none, skip, pause, save, load };
+
+// What a key from platform_readkey (scancode in the high byte) asks for.
+KeyAsk key_ask(int key);
+
+// The pause: the frame dimmed under the caption "Pause", the game's clock
+// held, until a key is typed or a button goes down; the click that ends it
+// does nothing else.
+void pause_game();
+
+// The main loop's keys: those typed since its last pass, each done in turn.
+void play_keys();
+
+// While a line is spoken: true when Escape asks to skip it; P pauses.
+bool speech_keys();
+
+// Forget the keys typed so far (before a line begins, so that a key typed
+// earlier does not skip it).
+void drop_keys();
