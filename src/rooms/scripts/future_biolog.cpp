@@ -148,8 +148,9 @@ constexpr VerbRule kGiftRules[] = {{Verb::give, nullptr, nullptr, give_future_bi
 // With Mrs Sand asleep the gas bottle can be taken (while she is awake, the
 // take errand plays her scolding instead and never comes here).
 bool take_gas_bottle(int) {
-  video_take_gaz();
+  // Held before the scene hides it: no way out of the scene leaves it hidden and not held.
   hold_item("Gaz");
+  video_take_gaz();
   return true;
 }
 
