@@ -15,6 +15,7 @@
 #include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
+#include "shell/closing.h"
 #include "rooms/rooms.h"
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
@@ -138,7 +139,7 @@ void year_counter(BITMAP* background) {
     platform_hide_pointer();
     platform_new_frame();
     show_frame();
-    if (escape_pressed()) return;
+    if (escape_pressed() || close_pending()) return;
     now = platform_clock_ms();
   }
 }
@@ -166,7 +167,7 @@ void closing_screen() {
     platform_poll_mouse();
     platform_hide_pointer();
     show_frame();
-  } while (!(mouse_b & 3));
+  } while (!(mouse_b & 3) && !close_pending());
   unload_datafile(intro_dat);
   intro_dat = nullptr;
 }

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
@@ -89,7 +90,7 @@ void speech_loop(void (*show)(), bool hero_talks) {
     platform_hide_pointer();
     show();
     present_pass();
-    if (mouse_b & 3) break;
+    if ((mouse_b & 3) || close_pending()) break;
   }
 }
 
@@ -173,6 +174,11 @@ void select_talk() {
     return;
   }
   while (choice == 0) {
+    // A close request leaves the conversation here, as its goodbye would.
+    if (close_pending()) {
+      exit_talk = 1;
+      return;
+    }
     platform_poll_mouse();
     if (frame_due()) redraw_room();
     platform_hide_pointer();

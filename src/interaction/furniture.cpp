@@ -15,6 +15,7 @@
 #include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "platform/platform.h"
+#include "shell/closing.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/cursor.h"
@@ -145,6 +146,12 @@ void taking() {
   for (int& a : hero_action) a = kStepSpecial;
   took_object = 0;
   while (move_frame_nr < hero_move_frame_nr - 1) {
+    // A close request ends the taking at once, with the piece in his hand.
+    if (close_pending()) {
+      if (took_object == 0 && valid_piece(i)) lift_piece(i);
+      took_object = 1;
+      break;
+    }
     platform_poll_mouse();
     if (frame_due()) {
       ++move_frame_nr;
