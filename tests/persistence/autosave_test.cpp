@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <functional>
 #include <string>
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
+#include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
 #include "shell/world.h"
@@ -55,7 +57,80 @@ int said_under_title(int colour, int y1, int y2) {
   return n;
 }
 
+// A fresh run of the program on the autosave left behind, Continue clicked (held `hold_ms`), then `ms` of the
+// main loop played.
+int continue_for(int ms, int hold_ms = 60) {
+  new_run_with(read_file("sav/autosave.sav"));
+  int until = 0;
+  Player player;
+  player.click_when(in_main_menu, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), hold_ms)
+      .then(in_main_loop, [&] { until = headless::now() + ms; })
+      .then([&] { return until && headless::now() > until; }, [] { headless::stop(); });
+  return run_game();
+}
+
+// A game in `room`, entered as through a door, the hero arriving at (x, y).
+void stand_in(const char* room, int x, int y) {
+  ASSERT_EQ(stand_in_main_loop(3), -2);
+  new_room[0] = room, new_hero_x[0] = x, new_hero_y[0] = y, change_room = 0;
+  enter_new_room();
+}
+
+bool in_bag(const char* item) {
+  for (int i = 0; i < invent_nr; ++i)
+    if (std::string(inventory_obj[i]) == item) return true;
+  return false;
+}
+
 }  // namespace
+
+// The window closed 1.5 s into a scene: the scene is played out (fast) first, and Continue finds what the story
+// still needs.
+TEST(Autosave, ACloseInAStorySceneKeepsTheGameOnlyOnceTheSceneIsOver) {
+  const struct {
+    const char* what;
+    const char* room;
+    std::function<void()> begin;
+    std::function<bool()> kept;
+  } cases[] = {
+      {"the cupboard opens", "future_floor15",
+       [] { hero_x = goto_furni_x[0], hero_y = goto_furni_y[0], gear_object = 0; },
+       [] { return story_schrankoffen == 1 && furni_present[0] == 0 && furni_present[1] == 1; }},
+      {"the screwdriver taken", "future_floor15",
+       [] {
+         story_schrankoffen = 1, furni_present[0] = 0, furni_present[1] = 1;
+         hero_x = goto_furni_x[1], hero_y = goto_furni_y[1], take_object = 1;
+       },
+       [] { return in_bag("tool") && furni_present[1] == 0; }},
+      {"the access card handed over", "future_physiktp",
+       [] { talk_nr = 0, cons_gotaccesscard = 1, cons_sent(), talk_nr = -1; },
+       [] { return in_bag("access") && story_gotaccesscard == 1 && person_present[0] == 1; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    stand_in(c.room, 320, 400);
+    const int close_at = headless::now() + 1500;
+    int in_scene = -1;
+    headless::on_present([&] { if (in_scene < 0 && headless::now() >= close_at) in_scene = video_active; });
+    headless::close_window_at(close_at);
+    EXPECT_EQ(run_program([&] { c.begin(); for (;;) main_loop_pass(); }), 1);
+    headless::on_present(nullptr);
+    EXPECT_EQ(in_scene, 1) << "the window was closed in the scene";
+    ASSERT_EQ(continue_for(100), -2);
+    EXPECT_STREQ(room_name, c.room);
+    EXPECT_TRUE(c.kept());
+  }
+}
+
+// The click on Continue ends in the menu: the hero kept in future_crossing stays where he stood.
+TEST(Autosave, TheContinueClickDoesNotWalkTheHero) {
+  stand_in("future_crossing", 320, 400);
+  ASSERT_EQ(save_autosave(), 0);
+  const int x = hero_x, y = hero_y;
+  ASSERT_EQ(continue_for(3000, 400), -2);
+  EXPECT_EQ(std::string(room_name) + " " + std::to_string(hero_x) + " " + std::to_string(hero_y),
+            "future_crossing " + std::to_string(x) + " " + std::to_string(y));
+}
 
 TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   ASSERT_EQ(stand_in_main_loop(3), -2);

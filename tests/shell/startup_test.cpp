@@ -2,6 +2,7 @@
 // datafile, state files that cannot be written): each run ends as it should, says why and changes no other file.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
@@ -216,4 +217,20 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   EXPECT_LT(failure, out.find("Credits:")) << out;
   EXPECT_EQ(read_file("options.sav"), "11 22 33 1 \r\n  my first save");
   EXPECT_EQ(folder_snapshot({"bugs.txt", "sav/tmp", "options.sav.tmp"}), before);
+}
+
+TEST(StartUp, ASecondCopyInTheSameFolderSaysSoAndTouchesNothing) {
+  fresh_game();
+  write_file("options.sav", "1 2 3 1 ");
+  const int first = open("pelvaro.lock", O_RDWR | O_CREAT, 0644);  // what the copy already running holds
+  ASSERT_EQ(flock(first, LOCK_EX | LOCK_NB), 0);
+  const auto before = folder_snapshot();
+  ConsoleCapture console;
+  EXPECT_EQ(run_game(), 4);
+  EXPECT_EQ(console.text(), "Pelvaro is already running.\n");
+  EXPECT_EQ(folder_snapshot(), before);
+  EXPECT_NE(access("bugs.txt", F_OK), 0);
+  close(first);  // that copy has ended: the next one starts
+  Player().then(in_main_menu, [] { headless::stop(); });
+  EXPECT_EQ(run_game(), -2);
 }
