@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <functional>
 #include <string>
+#include "dialogue/talk.h"
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
@@ -84,8 +85,8 @@ bool in_bag(const char* item) {
 
 }  // namespace
 
-// The window closed 1.5 s into a scene: the scene is played out (fast) first, and Continue finds what the story
-// still needs.
+// The window closed 1.5 s into a scene or a conversation: the scene is played out (fast) first, the conversation
+// left, and Continue finds what the story still needs.
 TEST(Autosave, ACloseInAStorySceneKeepsTheGameOnlyOnceTheSceneIsOver) {
   const struct {
     const char* what;
@@ -105,17 +106,21 @@ TEST(Autosave, ACloseInAStorySceneKeepsTheGameOnlyOnceTheSceneIsOver) {
       {"the access card handed over", "future_physiktp",
        [] { talk_nr = 0, cons_gotaccesscard = 1, cons_sent(), talk_nr = -1; },
        [] { return in_bag("access") && story_gotaccesscard == 1 && person_present[0] == 1; }},
+      {"a conversation's menu", "future_physiktp", [] { action = kModeTalk, talk_nr = 0, init_talk(); },
+       [] { return person_present[0] == 1 && !in_bag("access") && hidebuttons == 0; }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     stand_in(c.room, 320, 400);
     const int close_at = headless::now() + 1500;
     int in_scene = -1;
-    headless::on_present([&] { if (in_scene < 0 && headless::now() >= close_at) in_scene = video_active; });
+    headless::on_present([&] {
+      if (in_scene < 0 && headless::now() >= close_at) in_scene = video_active == 1 || talk_nr != -1;
+    });
     headless::close_window_at(close_at);
     EXPECT_EQ(run_program([&] { c.begin(); for (;;) main_loop_pass(); }), 1);
     headless::on_present(nullptr);
-    EXPECT_EQ(in_scene, 1) << "the window was closed in the scene";
+    EXPECT_EQ(in_scene, 1) << "the window was closed in the scene or conversation";
     ASSERT_EQ(continue_for(100), -2);
     EXPECT_STREQ(room_name, c.room);
     EXPECT_TRUE(c.kept());
