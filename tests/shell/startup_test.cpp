@@ -230,7 +230,6 @@ TEST(StartUp, ASecondCopyInTheSameFolderSaysSoAndTouchesNothing) {
   EXPECT_EQ(console.text(), "Pelvaro is already running.\n");
   EXPECT_EQ(folder_snapshot(), before);
   EXPECT_NE(access("bugs.txt", F_OK), 0);
-  close(first);  // that copy has ended: the next one starts
-  Player().then(in_main_menu, [] { headless::stop(); });
+  close(first), Player().then(in_main_menu, [] { headless::stop(); });  // that copy has ended: the next one starts
   EXPECT_EQ(run_game(), -2);
 }

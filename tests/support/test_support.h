@@ -22,8 +22,7 @@ void write_file(const std::string& path, const std::string& content);
 void copy_data_file(const std::string& name, long length = -1);
 
 // Each file of the current folder (type, size, inode, time; a link's target) by path, but for paths starting
-// with one of `except` (and the game's lock, pelvaro.lock): two snapshots differ when any other file was
-// created, removed, replaced or changed.
+// with one of `except`: two snapshots differ when any other file was created, removed, replaced or changed.
 std::map<std::string, std::string> folder_snapshot(const std::vector<std::string>& except = {});
 
 // Share of the picture's opaque pixels found at (at_x, at_y) of `frame`.

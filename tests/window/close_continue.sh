@@ -36,8 +36,7 @@ move 600 20
 wait_for 30 "Continue did not go on where the window was closed" still_as "$room" 640 340 0 0
 shot continued >/dev/null
 
-# SIGTERM, as a desktop sends it at logout, keeps the game as the close button
-# does (the library's own handler used to end it unkept, at times in a core dump).
+# SIGTERM, as a desktop sends it at logout, keeps the game as the close button does.
 rm -f "$WORK/sav/autosave.sav"
 kill -TERM "$GPID"
 wait_for_exit
