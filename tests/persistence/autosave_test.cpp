@@ -82,8 +82,8 @@ bool in_bag(const std::string& item) { return std::count(inventory_obj, inventor
 
 }  // namespace
 
-// The window closed 1.5 s into a scene or a conversation: the scene is played out (fast) first, the conversation
-// left, and Continue (its click held 0.4 s) finds what the story still needs, and the hero where he stood.
+// The window closed 1.5 s into a scene, a conversation or the bag: the scene is played out (fast) first, the
+// conversation left, the bag closed; Continue (its click held 0.4 s) finds what the story needs, the hero in place.
 TEST(Autosave, ACloseInASceneOrAConversationKeepsTheGameOnceItIsOver) {
   const struct { const char* what; const char* room; std::function<void()> begin, kept_ok; } cases[] = {
       {"the cupboard", "future_floor15", [] { hero_x = goto_furni_x[0], hero_y = goto_furni_y[0], gear_object = 0; },
@@ -97,6 +97,7 @@ TEST(Autosave, ACloseInASceneOrAConversationKeepsTheGameOnceItIsOver) {
        [] { EXPECT_TRUE(in_bag("access") && story_gotaccesscard == 1 && person_present[0] == 1); }},
       {"a conversation's menu", "future_crossing", [] { action = kModeTalk, talk_nr = 0, init_talk(); },
        [] { EXPECT_TRUE(!in_bag("glasses") && hidebuttons == 0); }},
+      {"the bag open", "future_floor1", [] { main_invent(); }, [] { EXPECT_TRUE(in_bag("rolle") && inv_menu == 0); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -104,14 +105,14 @@ TEST(Autosave, ACloseInASceneOrAConversationKeepsTheGameOnceItIsOver) {
     const int close_at = headless::now() + 1500;
     int busy = -1;
     headless::on_present([&] {
-      if (busy < 0 && headless::now() >= close_at) busy = video_active == 1 || talk_nr != -1;
+      if (busy < 0 && headless::now() >= close_at) busy = video_active == 1 || talk_nr != -1 || inv_menu;
     });
     headless::close_window_at(close_at);
     EXPECT_EQ(run_program([&] { c.begin(); for (;;) main_loop_pass(); }), 1);
     headless::on_present(nullptr);
     const std::string kept = std::string(c.room) + " " + std::to_string(hero_x) + "," + std::to_string(hero_y);
     ASSERT_EQ(continue_for(3000, 400), -2);
-    EXPECT_EQ(busy, 1) << "closed in the scene or conversation";
+    EXPECT_EQ(busy, 1) << "closed in the scene, conversation or bag";
     EXPECT_EQ(std::string(room_name) + " " + std::to_string(hero_x) + "," + std::to_string(hero_y), kept);
     c.kept_ok();
   }
