@@ -11,7 +11,6 @@
 #include "hero/hero.h"
 #include "menus/control_panel.h"
 #include "persistence/options.h"
-#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "shell/world.h"
 
