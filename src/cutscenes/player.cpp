@@ -6,6 +6,7 @@
 #include "hero/hero.h"
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/datafiles.h"
 #include "shell/draw_room.h"
@@ -18,14 +19,16 @@ namespace {
 bool skipping = false;
 int shot_count = 0;
 
-// Escape fast-forwards and P pauses; any other key pressed during a sequence
-// is dropped so that it does not act on the room afterwards.
+// Escape fast-forwards, and so does a close request (the game is kept once
+// the scene is over); P pauses; any other key pressed during a sequence is
+// dropped so that it does not act on the room afterwards.
 void read_keys() {
   while (platform_keypressed()) {
     const KeyAsk ask = key_ask(platform_readkey());
     if (ask == KeyAsk::skip) skipping = true;
     if (ask == KeyAsk::pause) pause_game();
   }
+  if (close_pending()) skipping = true;
 }
 
 // The state the player resets before and after a shot.

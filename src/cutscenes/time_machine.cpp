@@ -16,6 +16,7 @@
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
+#include "shell/closing.h"
 #include "shell/data_manifest.h"
 #include "shell/datafiles.h"
 #include "shell/game.h"
@@ -139,7 +140,7 @@ void year_counter(BITMAP* background) {
     platform_hide_pointer();
     platform_new_frame();
     show_frame();
-    if (escape_pressed()) return;
+    if (escape_pressed() || close_pending()) return;
     now = platform_clock_ms();
   }
 }
@@ -167,7 +168,7 @@ void closing_screen() {
     platform_poll_mouse();
     platform_hide_pointer();
     show_frame();
-  } while (!(mouse_b & 3));
+  } while (!(mouse_b & 3) && !close_pending());
   unload_datafile(intro_dat);
   intro_dat = nullptr;
 }

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
@@ -105,7 +106,7 @@ void speech_loop(void (*show)(), bool hero_talks, int chars) {
     platform_hide_pointer();
     show();
     present_pass();
-    if (mouse_b & 3) break;
+    if ((mouse_b & 3) || close_pending()) break;
     if (speech_keys()) break;
     if (delay - start >= lasts) break;  // delay: the clock as frame_due read it
   }
@@ -191,6 +192,11 @@ void select_talk() {
     return;
   }
   while (choice == 0) {
+    // A close request leaves the conversation here, as its goodbye would.
+    if (close_pending()) {
+      exit_talk = 1;
+      return;
+    }
     platform_poll_mouse();
     if (frame_due()) redraw_room();
     platform_hide_pointer();

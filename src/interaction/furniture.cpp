@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
@@ -151,6 +152,12 @@ void taking() {
   for (int& a : hero_action) a = kStepSpecial;
   took_object = 0;
   while (move_frame_nr < hero_move_frame_nr - 1) {
+    // A close request ends the taking at once, with the piece in his hand.
+    if (close_pending()) {
+      if (took_object == 0 && valid_piece(i)) lift_piece(i);
+      took_object = 1;
+      break;
+    }
     platform_poll_mouse();
     if (frame_due()) {
       ++move_frame_nr;

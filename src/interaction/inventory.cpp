@@ -10,6 +10,7 @@
 #include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
@@ -219,7 +220,7 @@ void inventory() {
       draw_sprite(memory_screen, inventory_obj_bmp[i], invent_obj_x, invent_obj_y);
     }
 
-    if (right) {
+    if (right || close_pending()) {
       inv_menu = 0;
       break;
     }

@@ -10,6 +10,7 @@
 #include "persistence/options.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
 #include "shell/tr.h"
@@ -131,7 +132,7 @@ void game_controlling() {
       if (k != i) draw_sprite(memory_screen, controller_bmp, knob_x(k), kPanelSliderY[k]);
     draw_sprite(memory_screen, controller_on, controller_x, controller_y);
     present_with_pointer();
-  } while (mouse_b & 1);
+  } while ((mouse_b & 1) && !close_pending());
   // A knob let go where it was picked up keeps its setting: reading the
   // position back would round a volume down (128 shows at 395, which reads 127).
   *slider_setting(i) = controller_x == start_x ? start_value : sliders::x_to_value(slider_kind(i), controller_x);
@@ -213,16 +214,17 @@ void game_options() {
     }
     if (!leave && kPanelQuit.contains(mouse_x, mouse_y)) {
       draw_at(game_quit_on, kPanelQuitPos);
+      // The game is kept at the main loop's next quiet point.
       if (click) {
         wait_mouse_release();
-        quit_from_panel();
+        request_quit();
       }
     }
     panel_save_button(click);
     panel_load_button(click);
     if (inv_menu == 0) leave = true;  // a game was loaded
     apply_volumes();
-    if (!leave && right) {
+    if (!leave && (right || close_pending())) {
       inv_menu = 0;
       leave = true;
     }

@@ -15,8 +15,9 @@ void game_options();
 // when its knob is pressed; the slider's working value follows on release.
 void game_controlling();
 
-// Quit from the panel: keep the game in the autosave, write the options,
-// leave graphics mode, exit status 1.
+// The way out of a game that keeps it: the autosave, the options, graphics
+// mode left, exit status 1. Run by the main loop at the quiet point that
+// follows the panel's Quit or a close request (shell/closing.h).
 [[noreturn]] void quit_from_panel();
 
 // The Save and Load buttons: drawn with the panel; what a press on them opens

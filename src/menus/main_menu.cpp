@@ -223,6 +223,9 @@ void main_menu() {
   clear_bitmap(memory_screen);
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
   show_menu();
+  // The click that left the menu (New game, Continue, a loaded slot) ends
+  // here: the game must not take it for a click into the room.
+  wait_mouse_release();
   unload_menu_data();
   forget_band_pictures();
 }

@@ -15,6 +15,7 @@
 #include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
+#include "shell/closing.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
 #include "shell/tr.h"
@@ -105,7 +106,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
       was_down = true;
       continue;
     }
-    if (mouse_b & 2) leave = Leave::to_game;
+    if ((mouse_b & 2) || close_pending()) leave = Leave::to_game;
     present_with_pointer();
   }
   destroy_bitmap(background);
@@ -142,7 +143,13 @@ int select_file() {
   int cursor = 0;
   redraw(cursor);
   for (;;) {
-    key_nr = platform_readkey();
+    // Waits for a key with the mouse polled, so that a close request is heard
+    // (and leaves the name as it was, as Escape does).
+    while (!platform_keypressed() && !close_pending()) {
+      platform_poll_mouse();
+      platform_present(memory_screen, kScreenWidth, kScreenHeight);
+    }
+    key_nr = close_pending() ? kKeyEscape : platform_readkey();
     const int c = key_nr & 0xff;
     const bool name_char = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ';
     if (c == kKeyEnter) break;

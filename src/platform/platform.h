@@ -107,8 +107,16 @@ int platform_play_film(const char* path, BITMAP* buffer);
 // the game stays in the one it has and says so on the console.
 bool is_screen_switch_key(int key, bool alt);
 
-// What to do when the player closes the window (the real backend only).
+// What to do when the player closes the window, or the program is asked to
+// end by SIGTERM, SIGHUP, SIGINT or SIGQUIT (the signal handlers only note
+// the request). The handler runs at the next mouse poll, once per request.
+// Headless, headless::close_window_at stands for both.
 void platform_set_close_handler(void (*handler)());
+
+// Say `words` on the screen in a small window of its own for a few seconds
+// (or until a click or a key), before the game's own graphics are set up.
+// Headless: nothing (the caller has said it on the console).
+void platform_tell(const char* words);
 
 // End the process with this status (the library is shut down first).
 [[noreturn]] void platform_exit(int status);

@@ -367,6 +367,8 @@ void platform_set_close_handler(void (*handler)()) {
   close_handler = handler;
 }
 
+void platform_tell(const char*) {}
+
 void platform_exit(int status) {
   throw headless::ProgramEnded{status};
 }

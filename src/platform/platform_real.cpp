@@ -11,6 +11,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+
 #include "platform/platform.h"
 #include "platform/window_fit.h"
 
@@ -75,10 +77,41 @@ void remember_on_screen(BITMAP* buffer, int w, int h) {
 }
 
 void (*close_handler)() = nullptr;
-volatile int close_requested = 0;
+// Set by the close button (Allegro's input thread) and by the signals that
+// ask the program to end; read at the next poll.
+volatile std::sig_atomic_t close_requested = 0;
 
 void on_close_button() {
   close_requested = 1;
+}
+
+// SIGTERM and SIGHUP (a desktop's logout), SIGINT and SIGQUIT (the terminal)
+// are a request to close, like the close button. allegro_init puts a handler
+// of its own on SIGINT, SIGQUIT and SIGTERM (and on the crash signals, whose
+// handler puts the screen back and stays) that shuts the library down inside
+// the signal and aborts when the library is busy: ours replace it.
+const int kCloseSignals[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+
+void on_close_signal(int) {
+  close_requested = 1;
+}
+
+void take_close_signals() {
+  struct sigaction request = {};
+  request.sa_handler = on_close_signal;
+  sigemptyset(&request.sa_mask);
+  request.sa_flags = SA_RESTART;
+  for (int sig : kCloseSignals) sigaction(sig, &request, nullptr);
+}
+
+// A lost display (the X server gone, the connection broken): Xlib calls this
+// and ends the process when it returns, and whatever the library drew next
+// would crash. The game ends here, plainly; the files it writes are always
+// replaced whole, so none is left half-written.
+int on_display_lost(Display*) {
+  static const char words[] = "Pelvaro: the display is gone; the game ends.\n";
+  if (write(2, words, sizeof words - 1) < 0) {}
+  _exit(1);
 }
 
 void forget_on_screen() {
@@ -194,6 +227,7 @@ void after_mode_set() {
   enlarged = nullptr;
   latch_mouse_buttons();
   poll_mouse();  // from now on the mouse moves only when polled
+  XSetIOErrorHandler(on_display_lost);
   graphics_up = true;
 }
 
@@ -226,6 +260,8 @@ int platform_install() {
   // Without a display (and no console driver) the library does not start;
   // nothing else of it may be used then.
   if (allegro_init() != 0) return -1;
+  take_close_signals();
+  XSetIOErrorHandler(on_display_lost);
   install_timer();
   install_keyboard();
   keyboard_callback = take_screen_switch_keys;
@@ -542,6 +578,32 @@ void platform_play_sample(SAMPLE* sample, int vol, int pan, int freq, int loop) 
 
 void platform_set_close_handler(void (*handler)()) {
   close_handler = handler;
+}
+
+void platform_tell(const char* words) {
+  if (allegro_init() != 0) return;
+  install_timer();
+  install_keyboard();
+  install_mouse();
+  set_color_depth(16);
+  const int w = text_length(font, words) + 64, h = 72;
+  if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, w, h, 0, 0) != 0) {
+    allegro_exit();
+    return;
+  }
+  set_window_title("Pelvaro");
+  close_requested = 0;
+  set_close_button_callback(on_close_button);
+  clear_to_color(screen, makecol(24, 28, 48));
+  textout_centre_ex(screen, font, words, w / 2, h / 2 - text_height(font) / 2, makecol(255, 236, 170), -1);
+  // Five seconds, or until a click, a key or the close button.
+  const int until = platform_clock_ms() + 5000;
+  while (platform_clock_ms() < until && !close_requested && !keypressed()) {
+    poll_mouse();
+    if (mouse_b & 3) break;
+    rest(10);
+  }
+  allegro_exit();
 }
 
 void platform_exit(int status) {

@@ -10,6 +10,7 @@
 #include "menus/screen_layout.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
@@ -29,7 +30,7 @@ int frame_due() {
 
 void wait_mouse_release() {
   int free_polls = 0;
-  while (free_polls < 10) {
+  while (free_polls < 10 && !close_pending()) {
     platform_poll_mouse();
     if (!(mouse_b & 3)) ++free_polls;
   }
@@ -45,6 +46,7 @@ void main_loop_pass() {
   if (game == 990) game = 10;
   storyline();
   play_keys();
+  honour_close_request();
   mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();

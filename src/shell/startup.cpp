@@ -26,6 +26,7 @@
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "shell/closing.h"
 #include "shell/cursor.h"
 #include "shell/command_line.h"
 #include "shell/data_manifest.h"
@@ -38,15 +39,6 @@
 #include "shell/world.h"
 
 namespace {
-
-// Closing the window ends the game like a quit, keeping the player's settings
-// and the game being played (the main menu's Continue takes it up again).
-void quit_from_window() {
-  save_autosave();
-  platform_stop_midi();
-  save_options();
-  platform_exit(1);
-}
 
 // The folders of the state files and saved games.
 void make_save_folders() {
@@ -74,6 +66,7 @@ void start_up(int argc, char** argv) {
   // folder.
   use_game_folders();
   fullscreen = line.fullscreen;
+  take_folder_lock();
   std::string why;
   bug_report = create_text_file("bugs.txt", why);
   if (!bug_report) report_unusable_file("bugs.txt", why, "faults are reported on the console only");
@@ -82,7 +75,7 @@ void start_up(int argc, char** argv) {
   const int scale_for_this_run = scale_from_command_line(argc, argv);
   platform_set_scale(scale_for_this_run > 0 ? scale_for_this_run : window_scale);
   init_hardware();
-  platform_set_close_handler(quit_from_window);
+  platform_set_close_handler(on_close_request);
   make_save_folders();
   load_options();
   video_logo();
@@ -121,6 +114,7 @@ void start_up(int argc, char** argv) {
 void start_new_game() {
   init_general_variables();
   video_intro();
+  begin_game();
   build_room_from_state();
   track_nr = 2;
   music();
@@ -132,6 +126,7 @@ void start_new_game() {
 }
 
 void continue_loaded_game() {
+  begin_game();
   mouse_status = kModeWalk;
   track_nr = 2;
   music();

@@ -359,6 +359,8 @@ inline constexpr text kEmptySlot = "z";
   V(WORK, int, counter6, , )                                                                    \
   V(WORK, int, counter7, , )                                                                    \
   V(PROCESS, int, load_loop, , )                    /* step of the start-up progress bar, 0..33 */ \
+  V(PROCESS, int, game_under_way, , )               /* 1 from a game's first room on (closing.h) */ \
+  V(PROCESS, int, close_request, , )                /* 1: a close waits for the next quiet point */ \
   V(WORK, int, prepare_loop, , )                                                                \
   V(WORK, int, video_loop, , )                                                                  \
                                                                                                 \

@@ -115,7 +115,9 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
 
 TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {
   music_vol = 77, std::remove(here("options.sav").c_str());
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 300, 330, 1}, {60, 300, 330, 0}}), 1);
+  // The panel closes; the main loop keeps the game and ends.
+  schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 300, 330, 1}, {60, 300, 330, 0}});
+  EXPECT_EQ(run_program([] { main_invent(), main_loop_pass(), main_loop_pass(); }), 1);
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 3), "77 ");
 }
 

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <functional>
 #include <string>
+#include "dialogue/talk.h"
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
 #include "persistence/files.h"
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
+#include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
 #include "shell/world.h"
@@ -56,7 +60,64 @@ int said_under_title(int colour, int y1, int y2) {
   return n;
 }
 
+// A fresh run of the program on the autosave left behind, Continue clicked (held `hold_ms`), then `ms` of the
+// main loop played.
+int continue_for(int ms, int hold_ms = 60) {
+  new_run_with(read_file("sav/autosave.sav"));
+  int until = 0;
+  Player player;
+  player.click_when(in_main_menu, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), hold_ms)
+      .then(in_main_loop, [&] { until = headless::now() + ms; })
+      .then([&] { return until && headless::now() > until; }, [] { headless::stop(); });
+  return run_game();
+}
+
+// A game in `room`, entered as through a door, the hero arriving at (x, y).
+void stand_in(const char* room, int x, int y) {
+  ASSERT_EQ(stand_in_main_loop(3), -2);
+  new_room[0] = room, new_hero_x[0] = x, new_hero_y[0] = y, change_room = 0;
+  enter_new_room();
+}
+
+bool in_bag(const std::string& item) { return std::count(inventory_obj, inventory_obj + invent_nr, item) > 0; }
+
 }  // namespace
+
+// The window closed 1.5 s into a scene, a conversation or the bag: the scene is played out (fast) first, the
+// conversation left, the bag closed; Continue (its click held 0.4 s) finds what the story needs, the hero in place.
+TEST(Autosave, ACloseInASceneOrAConversationKeepsTheGameOnceItIsOver) {
+  const struct { const char* what; const char* room; std::function<void()> begin, kept_ok; } cases[] = {
+      {"the cupboard", "future_floor15", [] { hero_x = goto_furni_x[0], hero_y = goto_furni_y[0], gear_object = 0; },
+       [] { EXPECT_TRUE(story_schrankoffen == 1 && furni_present[0] == 0 && furni_present[1] == 1); }},
+      {"the screwdriver taken", "future_floor15",
+       [] { story_schrankoffen = furni_present[1] = 1, furni_present[0] = 0, take_object = 1;
+            hero_x = goto_furni_x[1], hero_y = goto_furni_y[1]; },
+       [] { EXPECT_TRUE(in_bag("tool") && furni_present[1] == 0); }},
+      {"the access card handed over", "future_physiktp",
+       [] { talk_nr = 0, cons_gotaccesscard = 1, cons_sent(), talk_nr = -1; },
+       [] { EXPECT_TRUE(in_bag("access") && story_gotaccesscard == 1 && person_present[0] == 1); }},
+      {"a conversation's menu", "future_crossing", [] { action = kModeTalk, talk_nr = 0, init_talk(); },
+       [] { EXPECT_TRUE(!in_bag("glasses") && hidebuttons == 0); }},
+      {"the bag open", "future_floor1", [] { main_invent(); }, [] { EXPECT_TRUE(in_bag("rolle") && inv_menu == 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    stand_in(c.room, 320, 400);
+    const int close_at = headless::now() + 1500;
+    int busy = -1;
+    headless::on_present([&] {
+      if (busy < 0 && headless::now() >= close_at) busy = video_active == 1 || talk_nr != -1 || inv_menu;
+    });
+    headless::close_window_at(close_at);
+    EXPECT_EQ(run_program([&] { c.begin(); for (;;) main_loop_pass(); }), 1);
+    headless::on_present(nullptr);
+    const std::string kept = std::string(c.room) + " " + std::to_string(hero_x) + "," + std::to_string(hero_y);
+    ASSERT_EQ(continue_for(3000, 400), -2);
+    EXPECT_EQ(busy, 1) << "closed in the scene, conversation or bag";
+    EXPECT_EQ(std::string(room_name) + " " + std::to_string(hero_x) + "," + std::to_string(hero_y), kept);
+    c.kept_ok();
+  }
+}
 
 TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   ASSERT_EQ(stand_in_main_loop(3), -2);

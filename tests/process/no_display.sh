@@ -19,7 +19,7 @@ for f in "$DATA"/*; do
   case $(basename "$f") in sav|options.sav|bugs.txt) ;; *) ln -s "$f" "$WORK/" ;; esac
 done
 printf '1 2 3 1 \r\nmy game' >"$WORK/options.sav"
-snapshot() { (cd "$WORK" && find . -mindepth 1 -path ./bugs.txt -prune -o -printf '%p %y %s %i %T@ %l\n' | sort); }
+snapshot() { (cd "$WORK" && find . -mindepth 1 \( -path ./bugs.txt -o -path ./pelvaro.lock \) -prune -o -printf '%p %y %s %i %T@ %l\n' | sort); }
 before=$(snapshot)
 # A display number that no server has.
 free=99

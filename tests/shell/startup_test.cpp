@@ -2,6 +2,7 @@
 // datafile, state files that cannot be written): each run ends as it should, says why and changes no other file.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
@@ -259,4 +260,19 @@ TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElse
     EXPECT_EQ(found.player, c.player) << c.program << " started in " << c.cwd << " with " << (c.xdg ? c.xdg : "-");
   }
   ASSERT_EQ(chdir(here.c_str()), 0);
+}
+
+TEST(StartUp, ASecondCopyInTheSameFolderSaysSoAndTouchesNothing) {
+  fresh_game();
+  write_file("options.sav", "1 2 3 1 ");
+  const int first = open("pelvaro.lock", O_RDWR | O_CREAT, 0644);  // what the copy already running holds
+  ASSERT_EQ(flock(first, LOCK_EX | LOCK_NB), 0);
+  const auto before = folder_snapshot();
+  ConsoleCapture console;
+  EXPECT_EQ(run_game(), 4);
+  EXPECT_EQ(console.text(), "Pelvaro is already running.\n");
+  EXPECT_EQ(folder_snapshot(), before);
+  EXPECT_NE(access("bugs.txt", F_OK), 0);
+  close(first), Player().then(in_main_menu, [] { headless::stop(); });  // that copy has ended: the next one starts
+  EXPECT_EQ(run_game(), -2);
 }

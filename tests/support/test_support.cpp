@@ -173,7 +173,9 @@ std::map<std::string, std::string> folder_snapshot(const std::vector<std::string
   for (auto it = std::filesystem::recursive_directory_iterator(".", ec); it != decltype(it)(); it.increment(ec)) {
     const std::string path = it->path().lexically_relative(".").generic_string();
     struct stat st;
-    if (std::any_of(except.begin(), except.end(), [&](const std::string& e) { return path.rfind(e, 0) == 0; }) ||
+    // The lock a running game holds in its folder is no file of the player's.
+    if (path == "pelvaro.lock" ||
+        std::any_of(except.begin(), except.end(), [&](const std::string& e) { return path.rfind(e, 0) == 0; }) ||
         lstat(it->path().c_str(), &st) != 0)
       continue;
     std::string what = std::to_string(st.st_mode) + " " + std::to_string(st.st_size) + " " + std::to_string(st.st_ino) +

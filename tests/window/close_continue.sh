@@ -1,7 +1,7 @@
 #!/bin/bash
 # Closing the window in the middle of a game keeps it: the game ends, the next
 # start's menu offers Continue beside Load game, and Continue goes on in the
-# room where the window was closed.
+# room where the window was closed; SIGTERM keeps it the same way.
 . "$(dirname "$0")/common.inc"
 cc -o "$WORK/close_window" "$(dirname "$0")/helpers/close_window.c" -lX11 || fail "the close helper did not build"
 start_x
@@ -35,4 +35,11 @@ click_at 112 220
 move 600 20
 wait_for 30 "Continue did not go on where the window was closed" still_as "$room" 640 340 0 0
 shot continued >/dev/null
+
+# SIGTERM, as a desktop sends it at logout, keeps the game as the close button does.
+rm -f "$WORK/sav/autosave.sav"
+kill -TERM "$GPID"
+wait_for_exit
+[ "$status" = 1 ] || fail "SIGTERM ended the game with status $status"
+[ -s "$WORK/sav/autosave.sav" ] || fail "SIGTERM left no autosave"
 echo "ok"

@@ -148,8 +148,9 @@ bool take_gas_bottle(int) {
     video_sand_mecker();
     return true;
   }
-  video_take_gaz();
+  // Held before the scene hides it: no way out of the scene leaves it hidden and not held.
   hold_item("Gaz");
+  video_take_gaz();
   return true;
 }
 

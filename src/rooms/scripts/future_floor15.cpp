@@ -130,15 +130,16 @@ bool locked_cupboard(int) {
 }
 
 bool take_screwdriver(int) {
-  video_take_tool();
+  // Held before the scene hides it: no way out of the scene leaves it hidden and not held.
   hold_item("tool");
+  video_take_tool();
   return true;
 }
 
 // The welding torch cuts a piece off the lead pipe: the hero now holds the lead.
 bool cut_pipe(int) {
+  hold_item("Blei");  // before the scene, as the screwdriver
   video_take_rohr();
-  hold_item("Blei");
   mouse_status = kModeItem;
   return true;
 }

@@ -215,8 +215,9 @@ void story_future_physik() {
 
 // The guitar that stood behind the telescope.
 bool take_guitar(int) {
-  video_take_guitar();
+  // Held before the scene hides it: no way out of the scene leaves it hidden and not held.
   hold_item("guitar");
+  video_take_guitar();
   return true;
 }
 
