@@ -15,7 +15,7 @@ endif
 BUILD_PACKAGES := cmake g++ make pkg-config liballegro4-dev libcairo2-dev libfreetype-dev fonts-dejavu-core freepats googletest libgtest-dev
 TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 
-.PHONY: play test build deps test-deps bench asan clean
+.PHONY: play test build deps test-deps bench asan clean gallery
 
 play: build
 	cd $(BUILD)/data && ../game_$(GAME_LANG)
@@ -27,6 +27,11 @@ build: deps
 # Prints, at its end, the count of tests and the time of each stage.
 test: deps test-deps
 	@tests/make_test.sh $(BUILD) $(JOBS)
+
+# Every picture of the game, headless, into build/gallery/index.html.
+gallery: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target gallery
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
