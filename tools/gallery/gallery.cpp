@@ -164,7 +164,7 @@ void start_and_menus() {
         keep(headless::last_frame(), "future_floor1 when the game begins");
         headless::stop();
       });
-  scene_cause = "opening scene (video_hero_beton_ko)";
+  scene_cause = "opening scene";
   with_shot_watch();
   static char name[] = "game";
   char* argv[2] = {name, nullptr};
@@ -227,12 +227,15 @@ std::vector<BITMAP*> poses(DATAFILE* d, int count, std::span<const Frame> frames
   return out;
 }
 
+// The mouse boxes as the loaded room has them (pieces yellow, persons cyan,
+// exits green).
 void boxes_over(BITMAP* b, const RoomScript& r) {
   const int yellow = makecol(255, 230, 0), cyan = makecol(0, 230, 255), green = makecol(60, 255, 60);
-  for (const FurniState& f : r.furniture)
-    if (f.mouse_x >= 0) rect(b, f.mouse_x, f.mouse_y, f.mouse_x2, f.mouse_y2, yellow);
-  for (const PersonState& p : r.persons)
-    if (p.mouse_x >= 0) rect(b, p.mouse_x, p.mouse_y, p.mouse_x2, p.mouse_y2, cyan);
+  for (int i = 0; i < furni_nr; ++i)
+    if (furni_interact[i] == 1) rect(b, furni_mouse_x[i], furni_mouse_y[i], furni_mouse_x2[i], furni_mouse_y2[i], yellow);
+  for (int i = 0; i < person_nr; ++i)
+    if (person_interact[i] == 1)
+      rect(b, person_mouse_x[i], person_mouse_y[i], person_mouse_x2[i], person_mouse_y2[i], cyan);
   for (int i = 0; i < r.exit_nr && i < static_cast<int>(r.exits.size()); ++i)
     rect(b, r.exits[i].x, r.exits[i].y, r.exits[i].x2, r.exits[i].y2, green);
 }
@@ -260,7 +263,7 @@ void rooms_at_start() {
       if (!p.frames.empty() && piece_picture(d, count, p.frames[0].object))
         draw_sprite(all, piece_picture(d, count, p.frames[0].object), p.frames[0].x, p.frames[0].y);
     boxes_over(all, *r);
-    keep(all, std::string(r->name) + ": every piece and person in its first state, with the mouse boxes");
+    keep(all, std::string(r->name) + ": every piece and person in its first state, the boxes of those there at the start");
     destroy_bitmap(all);
     std::vector<Cell> cells;
     for (const FurniState& f : r->furniture)

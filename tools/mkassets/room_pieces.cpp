@@ -600,8 +600,7 @@ void paint_slumped_person(cairo_t* cr, const PieceUse& u) {
   cairo_scale(cr, bw * 0.8, head * 1.9 + breath);
   cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
   cairo_restore(cr);
-  const std::uint32_t dim = (l.top >> 1 & 0x7F7F7F) + (l.top >> 2 & 0x3F3F3F);  // three quarters as bright
-  vgrad(cr, desk - head * 2.3, desk, l.top, dim);
+  rgb(cr, l.top);
   fill_stroke(cr, 0x101018, lw);
   cairo_restore(cr);
   if (own_desk) {

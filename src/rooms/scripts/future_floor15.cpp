@@ -49,8 +49,11 @@ constexpr FurniState kFurniture[] = {
      .text = {TR("Ein Schrank vom Hausmeister. Das Schloss", "A cupboard of the caretaker. The lock"),
               TR("sieht ziemlich klapprig aus.", "looks rather wobbly."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 420, .frames = kSchrank.view()},
+    // Open: looked at above the screwdriver on its floor, which has a box of its own.
     {.slot = 0, .state = 1, .name = "schrank", .kind = PieceKind::locker_open, .label = TR("Schrank", "Locker"),
-     .text = {TR("Der Schrank vom Hausmeister, jetzt offen.", "The caretaker's cupboard, open now."), "", ""},
+     .text = {TR("Der Schrank vom Hausmeister. Das Schloss", "The caretaker's cupboard. The lock"),
+              TR("hat nicht lange gehalten.", "did not hold out for long."), ""},
+     .interact = 1, .goto_x = 220, .goto_y = 420, .mouse_x = 110, .mouse_y = 300, .mouse_x2 = 245, .mouse_y2 = 455,
      .frames = kSchrankOpen.view()},
     {.slot = 1, .state = 0, .name = "tool", .kind = PieceKind::screwdriver, .label = TR("Schraubenzieher", "Screwdriver"),
      .text = {TR("Ein Schraubenzieher. Damit kriegt man", "A screwdriver. It opens more than"),
