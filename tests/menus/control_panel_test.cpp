@@ -103,16 +103,16 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
 
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be saved
-  // Save (from (91, 317)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
-  const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 130, 328, 1}, {60, 130, 328, 0}, {60, 200, 155, 1},
+  // Save (from (91, 357)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
+  const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 150, 376, 1}, {60, 150, 376, 0}, {60, 200, 155, 1},
                           {60, 200, 155, 0}, {300, 230, 375, 1}, {60, 230, 375, 0}});
   headless::key_at(t - 300, 'a'), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
   EXPECT_EQ(run_program([] { main_invent(); }), -1);
   EXPECT_EQ(save_name[0][0], 'a');
   ASSERT_FALSE(read_file(here("sav/game00.sav")).empty()) << "Save did not write slot 0";
-  // Load (from (176, 317)): a click on slot 0 loads it and goes back into the game.
+  // Load (from (231, 357)): a click on slot 0 loads it and goes back into the game.
   story_diamant = 1;
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 215, 328, 1}, {60, 215, 328, 0}, {60, 200, 155, 1},
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 290, 376, 1}, {60, 290, 376, 0}, {60, 200, 155, 1},
                         {60, 200, 155, 0}}), -1);
   EXPECT_EQ((V{story_diamant, invent_nr, inv_menu}), (V{0, 1, 0}));
 }

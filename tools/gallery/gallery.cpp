@@ -53,6 +53,7 @@ std::string out_dir;
 std::ofstream listing;
 int picture_nr = 0;
 std::string chapter;  // the heading the next pictures are listed under
+int trouble = 0;      // a part that did not run as planned: the gallery is incomplete
 
 // ---- Writing pictures -----------------------------------------------------------
 
@@ -169,7 +170,7 @@ void start_and_menus() {
   static char name[] = "game";
   char* argv[2] = {name, nullptr};
   const int status = run_program([&] { game_main(1, argv); });
-  if (status != -2) std::fprintf(stderr, "gallery: the start ended with %d\n", status);
+  if (status != -2) ++trouble, std::fprintf(stderr, "gallery: the start ended with %d\n", status);
   headless::on_present(nullptr);
 }
 
@@ -294,7 +295,7 @@ void play_story() {
   chapter = "The story as a player plays it: rooms after each step that changes them, every shot";
   test_support::fresh_game(3);
   scene_cause = "start";
-  if (test_support::play_to_main_loop() != -2) std::fprintf(stderr, "gallery: no new game\n");
+  if (test_support::play_to_main_loop() != -2) ++trouble, std::fprintf(stderr, "gallery: no new game\n");
   headless::on_present(nullptr);
   text_speed = 1;
   std::map<std::string, std::string> seen;  // room -> its look when last kept
@@ -362,7 +363,7 @@ void play_story() {
     step("the shower", [&] { p.use("douche"); });
     main_loop_pass();
   });
-  if (status != 1) std::fprintf(stderr, "gallery: the story ended with %d at %s\n", status, p.move().c_str());
+  if (status != 1) ++trouble, std::fprintf(stderr, "gallery: the story ended with %d at %s\n", status, p.move().c_str());
   headless::on_present(nullptr);
 }
 
@@ -381,7 +382,9 @@ void other_scenes() {
     shot_seen = shot_last_kept = -1;
     headless::on_present(watch_shots);
     for (int k = 1; k <= 10; ++k) headless::click(headless::now() + 40000 + 5000 * k, 320, 240);
-    if (run_program(s.play) == 1) keep(headless::last_frame(), "the closing screen");
+    const int status = run_program(s.play);
+    if (status == 1) keep(headless::last_frame(), "the closing screen");
+    else if (status != -1) ++trouble, std::fprintf(stderr, "gallery: %s ended with %d\n", s.name, status);
     headless::on_present(nullptr);
   }
 }
@@ -489,5 +492,5 @@ int main(int argc, char** argv) {
   other_scenes();
   bag_and_panel();
   std::printf("gallery: %d pictures of game_%s in %s\n", picture_nr, kLang, out_dir.c_str());
-  return 0;
+  return trouble ? 1 : 0;
 }
