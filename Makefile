@@ -20,7 +20,7 @@ TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 PREFIX ?= /usr/local
 PACKAGE_TOOLS := dpkg-dev
 
-.PHONY: play test build deps test-deps bench asan clean install uninstall deb
+.PHONY: play test build deps test-deps bench asan clean install uninstall deb gallery
 
 play: build
 	cd $(BUILD)/data && ../game_$(GAME_LANG)
@@ -32,6 +32,11 @@ build: deps
 # Prints, at its end, the count of tests and the time of each stage.
 test: deps test-deps
 	@tests/make_test.sh $(BUILD) $(JOBS)
+
+# Every picture of the game, headless, into build/gallery/index.html.
+gallery: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target gallery
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks

@@ -39,7 +39,7 @@ inline constexpr int kHerodatzTop = 30;
   X(betong_out, "BETONG_OUT", 1)
 PELVARO_DATAFILE(Betodatz, "betodatz.dat", PELVARO_BETODATZ_DAT)
 // Every frame of Mr Betong is drawn with its top-left corner here.
-inline constexpr int kBetodatzX = 296;
+inline constexpr int kBetodatzX = 180;
 inline constexpr int kBetodatzY = 90;
 
 // "sandslee.dat": Mrs Sand at her desk takes the bottle, drinks and nods

@@ -106,8 +106,10 @@ void video_oeffne_schrank() {
   hold(s, turn);
   s.play(6);
   s.play(4);
-  // The cupboard is open: the screwdriver lies inside.
-  furni_present[kCupboardSlot] = 0;
+  // The cupboard stays, open, with the screwdriver inside.
+  furni_present[kCupboardSlot] = 1;
+  furni_anim[kCupboardSlot] = kCupboardOpen;
+  load_furni_anim();
   furni_present[kToolSlot] = 1;
 }
 
@@ -282,7 +284,9 @@ void video_open_case() {
   s.play(4);
   hold(s, reach);
   s.play(6);
-  furni_present[kShowcaseSlot] = 0;
+  furni_present[kShowcaseSlot] = 1;
+  furni_anim[kShowcaseSlot] = kShowcaseOpen;
+  load_furni_anim();
   furni_present[kDiamondSlot] = 1;
 }
 

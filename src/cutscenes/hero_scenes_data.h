@@ -63,6 +63,7 @@ PELVARO_DATAFILE(Herotool, "herotool.dat", PELVARO_HEROTOOL_DAT)
 inline constexpr HeroStage kToolStage{"future_floor15", 220, 420, 30, 8, 8, 4};
 inline constexpr OverlayPad kCupboardPad{34, 4, 34, 0};
 inline constexpr int kCupboardSlot = 0;
+inline constexpr int kCupboardOpen = 1;  // its state once opened: it stays, open
 inline constexpr int kToolSlot = 1;
 
 // ---- "herorohr.dat": the lead pipe cut with the welding torch in
@@ -94,6 +95,7 @@ PELVARO_DATAFILE(Herocase, "herocase.dat", PELVARO_HEROCASE_DAT)
 inline constexpr HeroStage kCaseStage{"future_chimie", 330, 370, 8, 8, 8, 4};
 inline constexpr OverlayPad kShowcasePad{50, 4, 4, 4};
 inline constexpr int kShowcaseSlot = 0;
+inline constexpr int kShowcaseOpen = 2;  // its state once opened: it stays, open
 inline constexpr int kDiamondSlot = 1;
 inline constexpr int kShowcaseBroken = 1;  // the showcase's state once its lock is broken
 

@@ -1,4 +1,5 @@
 #include "cutscenes/player.h"
+#include <algorithm>
 
 #include <cstdio>
 
@@ -88,10 +89,13 @@ void end_of_sequence() {
   skipping = false;
 }
 
+const char* playing = "";  // the sequence now playing
+
 }  // namespace
 
 bool sequence_skipping() { return skipping; }
 int shots_played() { return shot_count; }
+const char* sequence_playing() { return playing; }
 
 std::vector<std::string>& sequence_faults() {
   static std::vector<std::string> faults;
@@ -124,6 +128,7 @@ void show_text_video() {
 
 Sequence::Sequence(const char* name, const manifest::File* overlay, const manifest::File* hero)
     : name_(name), overlay_file_(overlay), hero_file_(hero ? hero : overlay) {
+  playing = name;
   video_active = 1;
   hero_foreground = 0;
   skipping = false;
@@ -138,6 +143,7 @@ Sequence::Sequence(const char* name, const manifest::File* overlay, const manife
 }
 
 Sequence::~Sequence() {
+  playing = "";
   end_of_sequence();
   for (BITMAP* b : owned_) destroy_bitmap(b);
   if (hero_dat_) unload_datafile(hero_dat_);
@@ -169,8 +175,12 @@ BITMAP* Sequence::hero_picture(int index) {
 BITMAP* Sequence::room_picture(int index) { return entry(room_dat, room_name, index); }
 
 BITMAP* Sequence::scaled(BITMAP* frame) {
-  const int w = hero_width > 0 ? hero_width : 1;
-  const int h = hero_length > 0 ? hero_length : 1;
+  return stretched(frame, hero_width, hero_length);
+}
+
+BITMAP* Sequence::stretched(BITMAP* frame, int w, int h) {
+  w = std::max(w, 1);
+  h = std::max(h, 1);
   BITMAP* b = create_bitmap(w, h);
   clear_to_color(b, bitmap_mask_color(b));
   if (frame) stretch_blit(frame, b, 0, 0, frame->w, frame->h, 0, 0, w, h);

@@ -74,6 +74,8 @@ class Sequence {
   // A copy of `frame` stretched to the hero's current size (hero_width x
   // hero_length), released when the sequence ends.
   BITMAP* scaled(BITMAP* frame);
+  // A copy of `frame` stretched to w x h, released when the sequence ends.
+  BITMAP* stretched(BITMAP* frame, int w, int h);
 
   // Put the hero's standing point at (x, y): his size follows the room's
   // perspective as when walking, and the top-left corner of his frames
@@ -127,6 +129,8 @@ class Sequence {
 // How many shots play_the_video has played in this process (skipped ones
 // included), so that a sequence's shots can be counted.
 int shots_played();
+// The name of the sequence playing now, "" between sequences.
+const char* sequence_playing();
 
 // Faults noted by the sequences played so far in this process ("video_x:
 // herogaz.dat has no entry 31"), for the test that plays every sequence.

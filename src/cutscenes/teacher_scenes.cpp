@@ -345,7 +345,18 @@ void video_give_blei() {
   const float shrink = 1.0f - 200.0f / increase_rate;
   const int bench_h = shrink > 0.1f ? static_cast<int>(200.0f * (bench.y / increase_rate + min_hero_length) / shrink)
                                     : h;
-  s.play(walk(s, at(Gergetpb::off), meet, {bench.x, bench.y + bench_h - h}));
+  // He grows with the perspective as he comes nearer, to the room's size there.
+  const int n = std::clamp(std::max(std::abs(bench.x - meet.x), std::abs(bench.y - meet.y)) / kWalkStep + 1, 2,
+                           kVideoFrames);
+  s.no_overlay();
+  for (int k = 0; k < n; ++k) {
+    BITMAP* pic = s.picture(at(Gergetpb::off) + k % 4);
+    const int hk = h + (bench_h - h) * k / (n - 1), wk = pic->w * hk / std::max(h, 1);
+    const int x = meet.x + (bench.x - meet.x) * k / (n - 1);
+    const int feet = meet.y + h + (bench.y + bench_h - meet.y - h) * k / (n - 1);
+    s.overlay_add(s.stretched(pic, wk, hk), x, feet - hk);
+  }
+  s.play(n);
 }
 
 // Mr Rarozir (person 0 of future_crossing) steps out to the hero's right and

@@ -32,15 +32,32 @@ constexpr int kLightBlue = 33823;
 constexpr int kWhite = 65535;
 // One step of the fade: 2 in red and blue, 4 in green.
 constexpr int kFadeStep = 4226;
-// Where the energy gathers in the machine.
+// The effect is laid out for a machine whose glow is at (346, 200) with the
+// energy coming in from the left edge of the screen (x 0, y 165). This room
+// has its machine right of the reactor and the telescope at the right, so
+// every point is carried over: the glow onto the machine, the beams' run from
+// the screen's edge onto the telescope's lens (mirrored and shortened, their
+// rise kept), and what lies about the glow keeps its offset from it.
 constexpr int kGlowX = 346, kGlowY = 200;
+constexpr int kEdgeY = 165;
+int run_x(int x) { return manifest::kTmGlowX + (x - kGlowX) * (manifest::kTmGlowX - manifest::kTmLensX) / kGlowX; }
+int run_y(int x, int y) {
+  return manifest::kTmGlowY + (y - kGlowY) + (kGlowX - x) * (manifest::kTmLensY - manifest::kTmGlowY - (kEdgeY - kGlowY)) / kGlowX;
+}
+int near_x(int x) { return manifest::kTmGlowX + (x - kGlowX); }
+int near_y(int y) { return manifest::kTmGlowY + (y - kGlowY); }
 
-// A beam: two edge lines in blue around a white centre line.
+// A beam on its run from the telescope: two edge lines in blue around a white
+// centre line.
 void beam(int ax1, int ay1, int ax2, int ay2, int bx1, int by1, int bx2, int by2, int cx1, int cy1, int cx2,
           int cy2) {
-  line(memory_screen, ax1, ay1, ax2, ay2, kBlue);
-  line(memory_screen, bx1, by1, bx2, by2, kBlue);
-  line(memory_screen, cx1, cy1, cx2, cy2, kWhite);
+  line(memory_screen, run_x(ax1), run_y(ax1, ay1), run_x(ax2), run_y(ax2, ay2), kBlue);
+  line(memory_screen, run_x(bx1), run_y(bx1, by1), run_x(bx2), run_y(bx2, by2), kBlue);
+  line(memory_screen, run_x(cx1), run_y(cx1, cy1), run_x(cx2), run_y(cx2, cy2), kWhite);
+}
+// A line by the glow, kept at its offset from it.
+void near_line(int x1, int y1, int x2, int y2, int colour) {
+  line(memory_screen, near_x(x1), near_y(y1), near_x(x2), near_y(y2), colour);
 }
 
 // Each channel moved 16 down (or up), stopping at 0 (or its top). Green is
@@ -88,20 +105,24 @@ void time_travel() {
   const int s = video_timetravel;
   const int f = video_loop;
   if (s >= 2) {
-    circlefill(memory_screen, kGlowX, kGlowY, 5, kBlue);
-    circlefill(memory_screen, kGlowX, kGlowY, 4, kLightBlue);
-    circlefill(memory_screen, kGlowX, kGlowY, 3, kWhite);
+    circlefill(memory_screen, near_x(kGlowX), near_y(kGlowY), 5, kBlue);
+    circlefill(memory_screen, near_x(kGlowX), near_y(kGlowY), 4, kLightBlue);
+    circlefill(memory_screen, near_x(kGlowX), near_y(kGlowY), 3, kWhite);
   }
   beam(0, 164, 20, 174, 0, 166, 20, 176, 0, 165, 20, 175);
   if (s >= 2 || f > 4) beam(174, 230, 189, 200, 176, 230, 191, 200, 175, 230, 190, 200);
   if (s >= 2 || f > 9) beam(210, 199, 342, 199, 210, 201, 342, 201, 210, 200, 342, 200);
-  if ((s == 2 && f > 4) || s >= 3) beam(345, 204, 345, 250, 347, 204, 347, 250, 346, 204, 346, 252);
+  if ((s == 2 && f > 4) || s >= 3) {  // down from the glow into the tube
+    near_line(345, 204, 345, 250, kBlue);
+    near_line(347, 204, 347, 250, kBlue);
+    near_line(346, 204, 346, 252, kWhite);
+  }
   if ((s == 2 && f > 9) || s >= 3) {
-    line(memory_screen, 316, 248, 344, 250, kBlue);
-    line(memory_screen, 348, 250, 375, 254, kBlue);
-    line(memory_screen, 315, 256, 375, 262, kBlue);
-    line(memory_screen, 319, 273, 373, 280, kBlue);
-    line(memory_screen, 320, 282, 374, 287, kBlue);
+    near_line(316, 248, 344, 250, kBlue);
+    near_line(348, 250, 375, 254, kBlue);
+    near_line(315, 256, 375, 262, kBlue);
+    near_line(319, 273, 373, 280, kBlue);
+    near_line(320, 282, 374, 287, kBlue);
   }
   if (s >= 3 && s <= 99) {
     flash(s % 2 == 1);

@@ -37,5 +37,10 @@ inline constexpr int kTmInMachineX = 425, kTmInMachineY = 140;
 inline constexpr int kTmCapsuleX = 420, kTmCapsuleY = 120;
 inline constexpr int kTmTubeX = 440, kTmTubeY = 125;
 inline constexpr int kTmTeacherX = 467, kTmTeacherY = 155;
+// Where the energy gathers: in the tube, above the hero's head, on the
+// machine's axis (x 482). The beams come from the telescope's lens at the
+// right (the telescope stands at (545, 150) in the room).
+inline constexpr int kTmGlowX = 482, kTmGlowY = 132;
+inline constexpr int kTmLensX = 626, kTmLensY = 172;
 
 }  // namespace manifest

@@ -87,6 +87,8 @@ void draw_labels() {
   label(tmp_text_output ? TR("An", "On") : TR("Aus", "Off"), row(kPanelSwitch.x2 + 10, 556, kPanelSwitch.y1, kPanelSwitch.y2),
         Align::kLeft, value);
   label(TR("Ende", "Quit"), label_space(kPanelQuit), Align::kCentre, title);
+  label(TR("Speichern", "Save"), label_space(kPanelSave), Align::kCentre, title);
+  label(TR("Laden", "Load"), label_space(kPanelLoad), Align::kCentre, title);
   label(TR("Inventar", "Bag"), label_space(kPanelInventory), Align::kCentre, title);
 }
 

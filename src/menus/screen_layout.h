@@ -147,11 +147,13 @@ inline constexpr Rect kPanelInventory{371, 357, 479, 395};
 inline constexpr Point kPanelInventoryPos{365, 355};  // game_inv_on
 inline constexpr Rect kPanelQuit{261, 317, 369, 340};
 inline constexpr Point kPanelQuitPos{263, 316};  // game_quit_on
-// The panel's save and load buttons open the two slot screens.
-inline constexpr Rect kPanelSave{91, 317, 169, 340};
-inline constexpr Point kPanelSavePos{89, 315};  // game_save_on
-inline constexpr Rect kPanelLoad{176, 317, 254, 340};
-inline constexpr Point kPanelLoadPos{174, 315};  // game_load_on
+// The panel's save and load buttons open the two slot screens; they sit in
+// the row of the inventory button, wide enough for their words in both
+// builds ("Speichern" beside its icon).
+inline constexpr Rect kPanelSave{91, 357, 224, 395};
+inline constexpr Point kPanelSavePos{89, 355};  // game_save_on
+inline constexpr Rect kPanelLoad{231, 357, 364, 395};
+inline constexpr Point kPanelLoadPos{229, 355};  // game_load_on
 
 // ---- Save and load screens (game_save_bmp / game_load_bmp at kInventoryPos) -----
 // Slot s's name is written from (150, 150 + 15 s); a line is under the pointer

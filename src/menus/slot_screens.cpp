@@ -8,6 +8,7 @@
 // opened a screen does not press what lies under it there.
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -64,6 +65,17 @@ void draw_screen(BITMAP* background, BITMAP* panel, const char* title, const std
                   kInventoryPos.y + 50, kHeroColour);
 }
 
+// The buttons' words beside their icons, over the buttons lit or not.
+void draw_button_words() {
+  const int words = makecol(255, 236, 170);
+  const std::pair<const char*, Rect> buttons[] = {{TR("OK", "OK"), kSlotOk}, {TR("Zurueck", "Back"), kSlotBack}};
+  for (const auto& [text, button] : buttons) {
+    const Rect r = label_space(button);
+    outlined_text(text, r.x1 + (r.width() - text_length(pv_font, text)) / 2,
+                  r.y1 + (r.height() - text_height(pv_font)) / 2, words);
+  }
+}
+
 void present_with_pointer() {
   platform_show_pointer(memory_screen);
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
@@ -107,6 +119,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
       continue;
     }
     if ((mouse_b & 2) || close_pending()) leave = Leave::to_game;
+    draw_button_words();
     present_with_pointer();
   }
   destroy_bitmap(background);

@@ -54,6 +54,8 @@ void close_window_at(int at_ms);
 
 // Called after every present with the clock already advanced; may call stop().
 void on_present(std::function<void()> probe);
+// The probe now installed (empty when none), so another can run before it.
+std::function<void()> present_probe();
 [[noreturn]] void stop();
 void set_time_limit(int ms);
 

@@ -189,6 +189,8 @@ void on_present(std::function<void()> p) {
   probe = std::move(p);
 }
 
+std::function<void()> present_probe() { return probe; }
+
 void stop() {
   throw Stopped{};
 }

@@ -78,7 +78,7 @@ enum class PieceKind : unsigned char {
   switch_up, switch_middle, switch_down, lever,
   aquarium, picture, portrait_over_tank, map, globe,
   stairs, banister, pillar, pole,
-  showcase_rocks, showcase_fossils, showcase_jewel, showcase_broken,
+  showcase_rocks, showcase_fossils, showcase_jewel, showcase_broken, showcase_open,
   pavilion, hoop, diamond, periodic_table, alarm_light, fan, telescope, guitar,
   reactor, display, buttons, gas_bottle, hose, flask_green, flask_pink, bunsen_burner,
   book, test_tube, bottle, shower, tank, extinguisher, bin, rubbish_heap,

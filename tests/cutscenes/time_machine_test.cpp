@@ -27,8 +27,9 @@ class TimeTravel : public testing::Test {
   // One frame of the effect at stage `s`, frame `f` of its shot.
   static void frame(int s, int f) { video_timetravel = s, video_loop = f, time_travel(); }
   static int px(int x, int y) { return getpixel(memory_screen, x, y); }
-  // What of the effect shows on a black buffer after one frame: g the glow at (346, 200), 1..4 the beams, l the
-  // five blue lines.
+  // What of the effect shows on a black buffer after one frame: g the glow on the machine in the tube's cap
+  // (482, 132), 1..4 the beams (from the telescope's lens at (626, 172) to the glow, and down from it), l the five
+  // blue lines over the hero.
   static std::string seen_at(int s, int f) {
     clear_to_color(memory_screen, 0);
     frame(s, f);
@@ -39,12 +40,12 @@ class TimeTravel : public testing::Test {
       return false;
     };
     std::string out;
-    if (px(346, 200) == kWhite) out += 'g';
-    if (any(0, 164, 20, 176, kWhite)) out += '1';
-    if (any(174, 200, 191, 230, kWhite)) out += '2';
-    if (any(210, 199, 342, 201, kWhite)) out += '3';
-    if (any(345, 210, 347, 250, kWhite)) out += '4';
-    if (any(316, 248, 344, 250, s >= 3 ? rgb16(16, 32, 31) : kBlue)) out += 'l';
+    if (px(482, 132) == kWhite) out += 'g';
+    if (any(617, 172, 626, 177, kWhite)) out += '1';
+    if (any(546, 165, 553, 199, kWhite)) out += '2';
+    if (any(490, 135, 538, 161, kWhite)) out += '3';
+    if (any(481, 142, 483, 182, kWhite)) out += '4';
+    if (any(452, 180, 480, 182, s >= 3 ? rgb16(16, 32, 31) : kBlue)) out += 'l';
     return out;
   }
   BITMAP* saved_ = nullptr;
@@ -59,7 +60,7 @@ TEST_F(TimeTravel, TheBeamsBuildUpByStageAndByFrameOfTheShot) {
   };
   for (const auto& [at, want] : cases) EXPECT_EQ(seen_at(at.first, at.second), want) << at.first << "/" << at.second;
   seen_at(2, 1);  // the glow's rings: white inside, light blue, then blue at the rim
-  EXPECT_EQ(std::vector<int>({px(350, 200), px(351, 200), px(352, 200)}), std::vector<int>({33823, kBlue, 0}));
+  EXPECT_EQ(std::vector<int>({px(486, 132), px(487, 132), px(488, 132)}), std::vector<int>({33823, kBlue, 0}));
 }
 
 // Every channel moves 16 down (odd stages) or up (even ones), stopping at 0 or its top; green is read by its upper
@@ -87,7 +88,7 @@ TEST_F(TimeTravel, TheScreenTurnsWhiteThenFadesToBlackInSixteenFrames) {
     frame(f ? 100 : 99, f ? f : 7);
     EXPECT_EQ(video_timetravel, 100);
   }
-  for (auto [x, y] : {std::pair{0, 0}, {346, 200}, {639, 479}}) EXPECT_EQ(px(x, y), kWhite);
+  for (auto [x, y] : {std::pair{0, 0}, {482, 132}, {639, 479}}) EXPECT_EQ(px(x, y), kWhite);
   std::vector<int> shown;
   for (int f = 1; f <= 17; ++f) {
     frame(200, f);

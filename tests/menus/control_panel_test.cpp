@@ -146,9 +146,9 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
 
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be saved
-  // Save (from (91, 317)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
+  // Save (from (91, 357)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
   auto save_as = [](int key) {
-    const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 130, 328, 1}, {60, 130, 328, 0},
+    const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 150, 376, 1}, {60, 150, 376, 0},
                                   {60, 200, 155, 1}, {60, 200, 155, 0}, {300, 230, 375, 1}, {60, 230, 375, 0}});
     headless::key_at(t - 300, key), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
     return run_program([] { main_invent(); });
@@ -162,9 +162,9 @@ TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   EXPECT_EQ(save_as('b'), -1);
   EXPECT_EQ(save_name[0][0], 'a');
   rmdir(in_the_way.c_str());
-  // Load (from (176, 317)): a click on slot 0 loads it and goes back into the game.
+  // Load (from (231, 357)): a click on slot 0 loads it and goes back into the game.
   story_diamant = 1;
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 215, 328, 1}, {60, 215, 328, 0}, {60, 200, 155, 1},
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 290, 376, 1}, {60, 290, 376, 0}, {60, 200, 155, 1},
                         {60, 200, 155, 0}}), -1);
   EXPECT_EQ((V{story_diamant, invent_nr, inv_menu}), (V{0, 1, 0}));
 }

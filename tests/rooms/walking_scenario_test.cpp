@@ -53,7 +53,7 @@ TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
   EXPECT_NEAR(hero_y, 330, 12);
   // The walk is paced: 8 x 4 px per composed frame of 55 ms.
   const int x0 = hero_x, t0 = headless::now();
-  headless::click(headless::now() + 2, 200, 300, 40);
+  headless::click(headless::now() + 2, 200, 380, 40);  // the floor left of Mr Betong
   run_until([&] { return headless::now() > t0 + 1100; });
   const int frames = (headless::now() - t0) / 55;
   EXPECT_LE(x0 - hero_x, 8 * frames);

@@ -221,6 +221,33 @@ void lying(cairo_t* cr, const PieceUse& use) {
   cairo_restore(cr);
 }
 
+// A person standing in `up` sinking forward onto the desk in front of her, as
+// `down` shows her asleep (both boxes the same): the upper body bends down
+// and the picture fades over into the slumped one.
+void slump(cairo_t* cr, const PieceUse& up, const PieceUse& down, double t, const PersonPose& pose) {
+  const double hip = up.h * 0.55, bend = 1 - 0.5 * t;
+  cairo_save(cr);
+  cairo_translate(cr, up.x, up.y);
+  cairo_rectangle(cr, 0, hip, up.w, up.h - hip);  // the legs stay
+  cairo_clip(cr);
+  PieceUse u = up;
+  u.x = u.y = 0;
+  rooms::paint_person(cr, u, pose);
+  cairo_reset_clip(cr);
+  cairo_rectangle(cr, 0, 0, up.w, hip);  // the upper body sinks
+  cairo_clip(cr);
+  cairo_translate(cr, 0, hip * (1 - bend));
+  cairo_scale(cr, 1, bend);
+  rooms::paint_person(cr, u, pose);
+  cairo_restore(cr);
+  if (t > 0.5) {
+    cairo_push_group(cr);
+    lying(cr, down);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, (t - 0.5) * 2);
+  }
+}
+
 // A person toppling from standing (`up`) to lying as `down` shows him, head
 // first to the left, t from 0 to 1. At t = 1 the figure is `down`'s.
 void topple(cairo_t* cr, const PieceUse& up, const PieceUse& down, double t, const PersonPose& pose = {}) {
@@ -228,16 +255,20 @@ void topple(cairo_t* cr, const PieceUse& up, const PieceUse& down, double t, con
     lying(cr, down);
     return;
   }
-  // the lying picture is the upright figure of this size turned a quarter left
-  const double dw = down.h * 11 / 20 + 1, dh = down.w;
+  if (down.person_kind == PersonKind::sand_asleep) return slump(cr, up, down, t, pose);
+  // the lying picture is the upright figure of this size turned a quarter
+  // left and flattened to the lying box's height
+  const double dw = rooms::lying_figure_width(down), dh = down.w;
   const double sx = up.x + up.w / 2.0, sy = up.y + 0.97 * up.h;
-  const double ex = down.x + 0.97 * dh, ey = down.y + down.h - dw / 2;
+  const double ex = down.x + 0.97 * dh, ey = down.y + down.h / 2.0;
   const double w = up.w + (dw - up.w) * t, h = up.h + (dh - up.h) * t;
   const double e = t * t;  // falling gathers speed
   const double px = sx + (ex - sx) * t, py = sy + (ey - sy) * e;
+  const double flat = 1 + (down.h / dw - 1) * e;
   PieceUse u = standing(up, 0, 0, static_cast<int>(w), static_cast<int>(h));
   cairo_save(cr);
   cairo_translate(cr, px, py);
+  cairo_scale(cr, 1, flat);
   cairo_rotate(cr, -kPi / 2 * e);
   cairo_translate(cr, -w / 2, -0.97 * h);
   rooms::paint_person(cr, u, pose);
@@ -361,7 +392,7 @@ void make_opening(const Context& ctx) {
   const int th = at.h, tw = at.h * 11 / 20;
   const int feet = kHeroStartY;
   const PieceUse up = standing(out, kBetongCentre - tw / 2, static_cast<int>(feet - 0.97 * th), tw, th);
-  const Box box{kBetodatzX, kBetodatzY, 264, 190};
+  const Box box{kBetodatzX, kBetodatzY, 560 - kBetodatzX, 400 - kBetodatzY};  // standing, and lying in front
   Writer beto;
   beto.add("BETONG_TALK", 10, [&](int k) {
     return frame(box, [&](cairo_t* cr) {

@@ -21,12 +21,7 @@ namespace {
 using namespace draw;
 constexpr double kPi = 3.14159265358979323846;
 
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-// A varied tint for things drawn alike (crates, skin): a hash of the row's name.
+// A varied tint for things drawn alike (crates): a hash of the row's name.
 std::uint32_t name_hash(const std::string& s) {
   std::uint32_t h = 2166136261u;
   for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
@@ -49,9 +44,8 @@ struct PieceArt {
 };
 const PieceArt& art_of(PieceKind kind);
 
-bool lying(const PieceUse& u) {
-  return u.person_kind == PersonKind::sand_asleep || u.person_kind == PersonKind::betong_out_cold;
-}
+// Lying on the floor; a person asleep at her desk keeps her standing box.
+bool lying(const PieceUse& u) { return u.person_kind == PersonKind::betong_out_cold; }
 
 }  // namespace
 
@@ -67,14 +61,15 @@ void piece_size(PieceUse& use, const SizeHint& hint) {
     }
     s = {std::max(24, best * 11 / 20), best};
     if (lying(use)) {
-      // lying down: as long as the hero is tall where the body's lower edge is
+      // lying down: as long as the hero is tall where the body's middle is,
+      // the figure flattened by the floor to 0.3 of its length
       int len = 150;
       double len_err = 1e9;
       for (int l = 40; l <= 330; ++l) {
-        const double err = std::abs(l - 200.0 * hero_scale(hint.min_len, hint.rate, use.y + l * 0.35));
+        const double err = std::abs(l - 200.0 * hero_scale(hint.min_len, hint.rate, use.y + l * 0.15));
         if (err < len_err) len_err = err, len = l;
       }
-      s = {len, std::max(16, static_cast<int>(len * 0.35))};
+      s = {len, std::max(16, static_cast<int>(len * 0.3))};
     }
   } else {
     s = art_of(use.piece_kind).size;
@@ -101,7 +96,8 @@ struct Look {
   bool long_hair = false, glasses = false, beard = false, cap = false, tie = false, uniform = false;
 };
 
-// How each person looks. The skin tone comes from a hash of the row's name.
+// How each person looks: one look per person, whatever the row is called, so
+// a person keeps skin, hair and clothes in every room, pose and scene.
 struct PersonArt {
   PersonKind kind;
   Look look;
@@ -110,22 +106,20 @@ constexpr std::uint32_t kLegs = 0x2A3A5A, kShoes = 0x2A1A10;
 constexpr PersonArt kPersons[] = {
     // the physics teacher: grey, glasses, tie, beard
     {PersonKind::friob, {0xF2C8A0, 0x9A9A9A, 0x6A5A48, 0x4A4038, kShoes, false, true, true, false, true}},
-    {PersonKind::dori, {0xF2C8A0, 0xB05020, 0x3A9A6A, 0x3A3A6A, kShoes, true}},
-    {PersonKind::sand, {0xF2C8A0, 0xE8C870, 0xE86A3A, kLegs, kShoes, true}},
-    {PersonKind::sand_asleep, {0xF2C8A0, 0xE8C870, 0xE86A3A, kLegs, kShoes, true}},
-    {PersonKind::policeman, {0xF2C8A0, 0x2A1A10, 0x1A2A5A, 0x1A2040, kShoes, false, false, false, true, false, true}},
-    {PersonKind::rarozir, {0xF2C8A0, 0x1A1A1A, 0x4A4A58, 0x2A2A30, kShoes, false, true, false, false, true}},
+    {PersonKind::dori, {0xC08058, 0xB05020, 0x3A9A6A, 0x3A3A6A, kShoes, true}},
+    {PersonKind::sand, {0xF8D8B8, 0xE8C870, 0xE86A3A, kLegs, kShoes, true}},
+    {PersonKind::sand_asleep, {0xF8D8B8, 0xE8C870, 0xE86A3A, kLegs, kShoes, true}},
+    {PersonKind::policeman, {0xE0A878, 0x2A1A10, 0x1A2A5A, 0x1A2040, kShoes, false, false, false, true, false, true}},
+    {PersonKind::rarozir, {0x8A5A3A, 0x1A1A1A, 0x4A4A58, 0x2A2A30, kShoes, false, true, false, false, true}},
     {PersonKind::frizze, {0xF2C8A0, 0xF04080, 0x8A3AC8, kLegs, kShoes, true}},
-    {PersonKind::rurura, {0xF2C8A0, 0x6A6A6A, 0xD0D8E0, 0x5A6070, kShoes, false, true}},
+    {PersonKind::rurura, {0xE0A878, 0x6A6A6A, 0xD0D8E0, 0x5A6070, kShoes, false, true}},
     {PersonKind::betong_out_cold, {0xE0A878, 0x3A2414, 0xD86A9A, kLegs, kShoes}},
 };
 
 Look look_of(const PieceUse& u) {
   for (const PersonArt& p : kPersons)
     if (p.kind == u.person_kind) {
-      static const std::uint32_t kSkins[] = {0xF2C8A0, 0xE0A878, 0xC08058, 0x8A5A3A, 0xF8D8B8};
       Look l = p.look;
-      l.skin = kSkins[name_hash(lower(u.name)) % 5];
       if (u.future && !l.uniform) l.legs = 0x2A3048;
       return l;
     }
@@ -555,17 +549,21 @@ void crate(cairo_t* cr, const PieceUse& u) {
 
 }  // namespace
 
-// A person lying on the floor, asleep or knocked out: the same figure on
-// its side, the phase lifting the chest.
+// A person lying on the floor (knocked out): the standing figure, in its own
+// proportions, turned a quarter to the left (head left, feet right) and seen
+// flattened by the floor's perspective to the height of the box; the phase
+// lifts the chest. A person asleep at a desk slumps over it instead.
 void paint_lying_person(cairo_t* cr, const PieceUse& u) {
+  if (u.person_kind == PersonKind::sand_asleep) return paint_slumped_person(cr, u);
   PieceUse up = u;
-  up.w = u.h * 11 / 20 + 1;
+  up.w = lying_figure_width(u);
   up.h = u.w;
   up.phases = 1;
   Canvas c(up.w, up.h);
   person(c.cr(), up);
   cairo_save(cr);
-  cairo_translate(cr, 0, u.h);
+  cairo_scale(cr, 1, u.h / double(up.w));
+  cairo_translate(cr, 0, up.w);
   cairo_rotate(cr, -kPi / 2);
   cairo_set_source_surface(cr, c.surface(), 0, 0);
   cairo_paint(cr);
@@ -574,6 +572,74 @@ void paint_lying_person(cairo_t* cr, const PieceUse& u) {
   if (u.phases > 1)
     for (int k = 0; k <= u.phase % 3; ++k) {
       cairo_arc(cr, u.w * 0.08 + k * 6, u.h * 0.2 - k * 4, 2 + k, 0, 2 * kPi);
+      rgb(cr, 0xFFFFFF, 0.9);
+      fill_stroke(cr, 0x404060, 0.8);
+    }
+}
+
+int lying_figure_width(const PieceUse& u) { return u.w * 11 / 20 + 1; }
+
+// A person asleep over the desk in front of her, in the box she stands in:
+// her head on her folded arms on the desk's top (`rest_y`, else a desk's edge
+// of her own at the foot of the box), her back rising behind; the phase lifts
+// the back.
+void paint_slumped_person(cairo_t* cr, const PieceUse& u) {
+  const Look l = look_of(u);
+  const double W = u.w, H = u.h, cx = W / 2;
+  const double lw = std::max(1.0, H / 120.0);
+  const double breath = u.phases > 1 ? std::sin(u.phase * 2 * kPi / u.phases) * H * 0.008 : 0.0;
+  const double bw = W * 0.36, head = H * 0.13;
+  const bool own_desk = u.rest_y <= 0;
+  const double desk = own_desk ? H * 0.9 : u.rest_y + 3.0;
+  // the back and shoulders behind her head
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, W, desk);
+  cairo_clip(cr);
+  cairo_save(cr);
+  cairo_translate(cr, cx, desk - head * 0.4);
+  cairo_scale(cr, bw * 0.8, head * 1.9 + breath);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+  cairo_restore(cr);
+  rgb(cr, l.top);
+  fill_stroke(cr, 0x101018, lw);
+  cairo_restore(cr);
+  if (own_desk) {
+    rounded_rect(cr, 0, desk, W, H - desk, H * 0.01);
+    vgrad(cr, desk, H, era(u).desk_top, era(u).desk_edge);
+    fill_stroke(cr, 0x101018, lw);
+  }
+  // the folded arms on the desk, sleeves and hands
+  for (int s = -1; s <= 1; s += 2) {
+    cairo_move_to(cr, cx + s * bw * 0.85, desk - head * 0.5);
+    cairo_line_to(cr, cx + s * bw * 0.15, desk - head * 0.2);
+    rgb(cr, l.top);
+    cairo_set_line_width(cr, bw * 0.28);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx - s * bw * 0.05, desk - head * 0.2, bw * 0.12, 0, 2 * kPi);
+    rgb(cr, l.skin);
+    fill_stroke(cr, 0x101018, lw * 0.7);
+  }
+  // the head on the arms, face down: the crown of the head and the hair
+  const double hy = desk - head * 0.75 - breath;
+  if (l.long_hair) {
+    rounded_rect(cr, cx - head * 1.15, hy - head * 0.55, head * 2.3, head * 1.2, head * 0.5);
+    rgb(cr, l.hair);
+    fill_stroke(cr, 0x101018, lw);
+  }
+  cairo_save(cr);
+  cairo_translate(cr, cx, hy);
+  cairo_scale(cr, head * 0.9, head * 0.75);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+  cairo_restore(cr);
+  rgb(cr, l.hair);
+  fill_stroke(cr, 0x101018, lw);
+  cairo_arc(cr, cx + head * 0.88, hy + head * 0.15, head * 0.18, 0, 2 * kPi);  // an ear
+  rgb(cr, l.skin);
+  fill_stroke(cr, 0x101018, lw * 0.7);
+  // sleeping marks above her
+  if (u.phases > 1)
+    for (int k = 0; k <= u.phase % 3; ++k) {
+      cairo_arc(cr, cx + head * (1.2 + k * 0.5), hy - head * (1.2 + k * 0.6), 2 + k, 0, 2 * kPi);
       rgb(cr, 0xFFFFFF, 0.9);
       fill_stroke(cr, 0x404060, 0.8);
     }
@@ -689,6 +755,31 @@ void diamond(cairo_t* cr, double x, double y, double w, double h, double t) {
 }
 
 enum class Shown { rocks, fossils, jewel, nothing };
+
+// The showcase opened: its cabinet and frame, the glass front swung open to
+// the left; the inside is clear, so what lies in it (a piece of its own) shows.
+void open_showcase(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.05, H * 0.6, W * 0.9, H * 0.39);
+  rgb(cr, era(u).cabinet);
+  fill_stroke(cr, 0x101010, 1.2);
+  // the frame's posts and top rail
+  for (double x0 : {1.0, W - 5.0}) {
+    cairo_rectangle(cr, x0, 1, 4, H * 0.6);
+    rgb(cr, era(u).showcase_frame);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, 1, 1, W - 2, 4);
+  cairo_fill(cr);
+  // the glass front, open towards the viewer on its hinge at the left
+  cairo_move_to(cr, 3, 2);
+  cairo_line_to(cr, W * 0.16, -0.0 + H * 0.04);
+  cairo_line_to(cr, W * 0.16, H * 0.6);
+  cairo_line_to(cr, 3, H * 0.6);
+  cairo_close_path(cr);
+  rgb(cr, era(u).showcase_glass, 0.75);
+  fill_stroke(cr, era(u).showcase_frame, 2);
+}
 
 void showcase(cairo_t* cr, const PieceUse& u, Shown shown, bool broken) {
   const double W = u.w, H = u.h;
@@ -1439,6 +1530,7 @@ constexpr PieceArt kPieces[] = {
      [](cairo_t* cr, const PieceUse& u) { showcase(cr, u, Shown::jewel, false); }, true},
     {PieceKind::showcase_broken, {110, 120},
      [](cairo_t* cr, const PieceUse& u) { showcase(cr, u, Shown::nothing, true); }, true},
+    {PieceKind::showcase_open, {110, 120}, open_showcase, false},
     {PieceKind::pavilion, {180, 160}, pavilion, false},
     {PieceKind::hoop, {70, 200}, hoop, false},
     {PieceKind::diamond, {30, 26},
@@ -1485,8 +1577,8 @@ const PieceArt& art_of(PieceKind kind) {
 
 void paint_piece(cairo_t* cr, const PieceUse& u) {
   if (u.person) {
-    if (lying(u))
-      lying_person(cr, u);
+    if (lying(u) || u.person_kind == PersonKind::sand_asleep)
+      lying_person(cr, u);  // on the floor, or asleep over her desk
     else
       person(cr, u);
     return;

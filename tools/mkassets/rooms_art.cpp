@@ -909,6 +909,15 @@ std::map<int, rooms::PieceUse> rooms::piece_uses(const RoomScript& r) {
   std::map<int, rooms::PieceUse> uses;
   collect(r, r.furniture, false, uses);
   collect(r, r.persons, true, uses);
+  // A person asleep at a desk rests on the top of the piece drawn in front of
+  // her lower half.
+  for (auto& [i, u] : uses) {
+    if (u.person_kind != PersonKind::sand_asleep) continue;
+    for (const auto& [j, f] : uses)
+      if (!f.person && f.x < u.x + u.w && f.x + f.w > u.x && f.y > u.y + u.h / 2 && f.y < u.y + u.h &&
+          f.y + f.h > u.y + u.h)
+        u.rest_y = u.rest_y < 0 ? f.y - u.y : std::min(u.rest_y, f.y - u.y);
+  }
   return uses;
 }
 

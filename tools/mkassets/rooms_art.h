@@ -30,6 +30,9 @@ struct PieceUse {
   // right foot (> 0) or the left one (< 0), up to 1.
   double arm_left = 0, arm_right = 0;
   double stride = 0;
+  // A person asleep over a desk: the row of her picture where the top of the
+  // desk drawn in front of her lies (-1: none, she brings a desk's edge).
+  int rest_y = -1;
 };
 
 // Scale of the hero at standing line y in a room.
@@ -76,5 +79,10 @@ struct PersonHands {
 // the box use.w x use.h from (0, 0), or lying on the floor in it.
 PersonHands paint_person(cairo_t* cr, const PieceUse& use, const PersonPose& pose = {});
 void paint_lying_person(cairo_t* cr, const PieceUse& use);
+// A person asleep over a desk (the asleep kinds that keep their standing box).
+void paint_slumped_person(cairo_t* cr, const PieceUse& use);
+// The width of the standing figure a lying picture turns on its side; the
+// picture flattens it to the box's height.
+int lying_figure_width(const PieceUse& use);
 
 }  // namespace mkassets::rooms

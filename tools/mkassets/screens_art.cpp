@@ -21,7 +21,9 @@ namespace {
 namespace L = screen_layout;
 using namespace draw;
 constexpr double kPi = 3.14159265358979323846;
-constexpr std::uint32_t kSlotListColour = 0x101828;  // also the colour of erase_savegame
+// Light paper, so the names written on it in dark blue (colour 255) and in
+// orange (the line under the pointer) read well; also erase_savegame's colour.
+constexpr std::uint32_t kSlotListColour = 0xE4E8F0;
 constexpr std::uint32_t kIconColour = 0xE8F4FF;
 
 Image16 render(int w, int h, const std::function<void(cairo_t*)>& paint) {

@@ -659,7 +659,7 @@ void make_general(const Context& ctx) {
   {
     Canvas c(L::kEraseLineWidth, L::kEraseLineHeight);
     cairo_rectangle(c.cr(), 0, 0, L::kEraseLineWidth, L::kEraseLineHeight);
-    rgb(c.cr(), 0x101828);
+    rgb(c.cr(), 0xE4E8F0);  // the slot list's paper (screens_art.cpp)
     cairo_fill(c.cr());
     pics.push_back(cut(c));
   }

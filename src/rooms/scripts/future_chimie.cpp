@@ -31,6 +31,7 @@ constexpr int kPersonPresent[] = {1, 0};
 // The showcase, whole and broken open; the diamond inside.
 constexpr auto kCase = FrameList<1>{}.add(5, 285, 250);
 constexpr auto kCaseBroken = FrameList<1>{}.add(6, 285, 250);
+constexpr auto kCaseOpen = FrameList<1>{}.add(136, 285, 250);  // open, its glass front swung away
 constexpr auto kDiamond = FrameList<1>{}.add(7, 312, 300);
 constexpr auto kTable = FrameList<1>{}.add(8, 170, 110);
 
@@ -70,6 +71,12 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 1, .name = "case00", .kind = PieceKind::showcase_broken, .label = TR("Vitrine", "Showcase"),
      .text = {TR("Die Vitrine. Das Schloss ist hinueber.", "The showcase. Its lock is done for."), "", ""},
      .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCaseBroken.view()},
+    // Open: looked at by its cabinet, under the diamond's own box.
+    {.slot = 0, .state = 2, .name = "case00_offen", .kind = PieceKind::showcase_open, .label = TR("Vitrine", "Showcase"),
+     .text = {TR("Die Vitrine steht offen. Panzerglas nuetzt", "The showcase stands open. Armoured glass"),
+              TR("nichts, wenn das Schloss nichts taugt.", "is no use with a lock like that."), ""},
+     .interact = 1, .goto_x = 330, .goto_y = 370, .mouse_x = 285, .mouse_y = 326, .mouse_x2 = 395, .mouse_y2 = 370,
+     .frames = kCaseOpen.view()},
     {.slot = 1, .state = 0, .name = "dia", .kind = PieceKind::diamond, .label = TR("Diamant", "Diamond"),
      .text = {TR("Ein Diamant. Der sieht nicht gerade", "A diamond. It does not look cheap"),
               TR("billig aus.", "at all."), ""},

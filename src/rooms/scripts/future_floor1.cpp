@@ -23,7 +23,7 @@ constexpr int kFurniPresent[] = {0, 1};
 constexpr int kPersonPresent[] = {1};
 
 constexpr auto kWallFrame = FrameList<1>{}.add(2, 571, 195);
-constexpr auto kBetongFrame = FrameList<1>{}.add(0, 372, 214);
+constexpr auto kBetongFrame = FrameList<1>{}.add(0, 185, 292);
 
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::portrait_over_tank, .label = TR("Bild", "Picture"),

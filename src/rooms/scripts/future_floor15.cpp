@@ -26,7 +26,11 @@ constexpr int kFurniPresent[] = {1, 0, 1, 0, 0, 0, 1, 1, 1, 1};
 // 3 the lead pipe, 4 the welding torch, 5 and 6 two bursts of sparks,
 // 7 the rubbish.
 constexpr auto kSchrank = FrameList<1>{}.add(1, 110, 300);
-constexpr auto kTool = FrameList<1>{}.add(2, 140, 380);
+// Open, the cupboard stays (its open picture 8); the screwdriver lies on its
+// floor with its lower edge on the cupboard's (row 480), so it is drawn in
+// front of the open cupboard.
+constexpr auto kSchrankOpen = FrameList<1>{}.add(8, 110, 300);
+constexpr auto kTool = FrameList<1>{}.add(2, 152, 460);
 constexpr auto kRohr = FrameList<1>{}.add(3, 470, 215);
 constexpr auto kSchwbrenn = FrameList<1>{}.add(4, 455, 350);
 constexpr auto kFunken = FrameList<1>{}.add(5, 462, 318);
@@ -45,6 +49,12 @@ constexpr FurniState kFurniture[] = {
      .text = {TR("Ein Schrank vom Hausmeister. Das Schloss", "A cupboard of the caretaker. The lock"),
               TR("sieht ziemlich klapprig aus.", "looks rather wobbly."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 420, .frames = kSchrank.view()},
+    // Open: looked at above the screwdriver on its floor, which has a box of its own.
+    {.slot = 0, .state = 1, .name = "schrank", .kind = PieceKind::locker_open, .label = TR("Schrank", "Locker"),
+     .text = {TR("Der Schrank vom Hausmeister. Das Schloss", "The caretaker's cupboard. The lock"),
+              TR("hat nicht lange gehalten.", "did not hold out for long."), ""},
+     .interact = 1, .goto_x = 220, .goto_y = 420, .mouse_x = 110, .mouse_y = 300, .mouse_x2 = 245, .mouse_y2 = 455,
+     .frames = kSchrankOpen.view()},
     {.slot = 1, .state = 0, .name = "tool", .kind = PieceKind::screwdriver, .label = TR("Schraubenzieher", "Screwdriver"),
      .text = {TR("Ein Schraubenzieher. Damit kriegt man", "A screwdriver. It opens more than"),
               TR("mehr auf als nur Schrauben.", "just screws."), ""},

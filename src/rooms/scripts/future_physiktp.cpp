@@ -25,7 +25,8 @@ constexpr int kFurniPresent[] = {0, 0, 1, 1, 1, 1, 1};
 constexpr int kPersonPresent[] = {1, 0};
 
 constexpr auto kTelescope = FrameList<1>{}.add(9, 545, 150);
-constexpr auto kDiamond = FrameList<1>{}.add(1, 390, 190);
+// The diamond, once handed over, sits on the reactor's cap (not in the air beside it).
+constexpr auto kDiamond = FrameList<1>{}.add(1, 357, 128);
 constexpr auto kLever = FrameList<1>{}.add(2, 300, 255);
 constexpr auto kLever2 = FrameList<1>{}.add(3, 322, 255);
 constexpr auto kReactor = FrameList<1>{}.add(0, 330, 140);
