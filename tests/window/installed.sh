@@ -67,7 +67,7 @@ move 500 100
 wait_for 10 "the panel did not open" changed "$inv" 520 350 60 65
 wait_for 10 "the panel does not stand still" still 520 350 60 65
 panel=$(region 520 350 60 65)
-click_at 130 328
+click_at 150 376
 move 500 100
 wait_for 10 "Save did not open the slots" changed "$panel" 520 350 60 65
 click_at 300 160
