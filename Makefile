@@ -15,7 +15,7 @@ endif
 BUILD_PACKAGES := cmake g++ make pkg-config liballegro4-dev libcairo2-dev libfreetype-dev fonts-dejavu-core freepats googletest libgtest-dev
 TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 
-.PHONY: play test build deps test-deps bench asan clean
+.PHONY: play test build deps test-deps bench soak asan clean
 
 play: build
 	cd $(BUILD)/data && ../game_$(GAME_LANG)
@@ -31,6 +31,14 @@ test: deps test-deps
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	cd $(BUILD)/data && for b in ../bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# Seeded random runs, each finished by the scripted player, and a close of the window at every moment of the
+# story's scenes: `make soak SEEDS=50`, `make soak SEED=7` replays one seed and prints its actions.
+SEEDS ?= 200
+ACTIONS ?= 300
+soak: build
+	cmake --build $(BUILD) -j$(JOBS) --target soak
+	cd $(BUILD)/data && SOAK_SEED=$(SEED) SOAK_JOBS=$(JOBS) ../tests/soak $(SEEDS) $(ACTIONS)
 
 asan: deps test-deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DPELVARO_SANITIZE=ON
