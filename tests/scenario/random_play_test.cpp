@@ -3,8 +3,10 @@
 // the window in the middle of each scene and of each conversation that matters, then Continue, does too.
 // `make soak` runs many more of both.
 #include <gtest/gtest.h>
+
 #include <map>
 #include <string>
+
 #include "support/finisher.h"
 
 namespace {
@@ -16,7 +18,7 @@ TEST_P(RandomPlay, ThreeHundredActionsLeaveTheStoryToBeFinished) {
   std::string last;
   for (size_t i = r.log.size() > 12 ? r.log.size() - 12 : 0; i < r.log.size(); ++i) last += "\n  " + r.log[i];
   EXPECT_EQ(r.trouble, "") << "seed " << GetParam() << " (make soak SEED=" << GetParam() << "), last actions:" << last;
-  EXPECT_EQ(r.log.size(), 300u);
+  EXPECT_GE(r.log.size(), 300u);
 }
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlay, testing::Values(1u, 2u, 3u));
 

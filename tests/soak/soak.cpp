@@ -6,6 +6,7 @@
 //   SOAK_SEED=N soak          replays seed N here, printing every action
 #include <sys/wait.h>
 #include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,13 +15,17 @@
 #include <functional>
 #include <map>
 #include <string>
+
 #include "support/finisher.h"
 #include "support/test_support.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-int env(const char* name, int fallback) { const char* v = std::getenv(name); return v && *v ? std::atoi(v) : fallback; }
+int env(const char* name, int fallback) {
+  const char* v = std::getenv(name);
+  return v && *v ? std::atoi(v) : fallback;
+}
 std::string dir;
 std::string file(const std::string& id) { return dir + "/" + id; }
 
@@ -55,7 +60,8 @@ void in_children(const std::vector<std::string>& ids, const std::function<int(co
     ++t.played;
     if (s > t.slowest) t.slowest = s, t.slowest_id = id;
     if (WIFSIGNALED(status)) {
-      ++t.crashed, std::printf("CRASH  %s: signal %d (output in %s)\n", id.c_str(), WTERMSIG(status), file(id + ".out").c_str());
+      ++t.crashed,
+          std::printf("CRASH  %s: signal %d (output in %s)\n", id.c_str(), WTERMSIG(status), file(id + ".out").c_str());
     } else if (WEXITSTATUS(status) != 0) {
       ++t.dead;
       std::ifstream in(file(id + ".txt"));
@@ -65,8 +71,8 @@ void in_children(const std::vector<std::string>& ids, const std::function<int(co
 }
 
 void print(const char* what, const Tally& t) {
-  std::printf("soak %s: %d played, %d dead ends, %d crashes; slowest %s, %.1f s\n", what, t.played, t.dead,
-              t.crashed, t.slowest_id.c_str(), t.slowest);
+  std::printf("soak %s: %d played, %d dead ends, %d crashes; slowest %s, %.1f s\n", what, t.played, t.dead, t.crashed,
+              t.slowest_id.c_str(), t.slowest);
 }
 
 }  // namespace
@@ -85,40 +91,51 @@ int main(int argc, char** argv) {
   std::vector<std::string> ids;
   for (int s = first; s < first + seeds; ++s) ids.push_back("seed " + std::to_string(s));
   Tally runs;
-  in_children(ids, [actions](const std::string& id) {
-    const int seed = std::atoi(id.c_str() + 5);
-    const story::Run r = story::random_run(seed, actions);
-    std::ofstream out(file(id + ".txt"));
-    out << "  " << r.trouble << " (" << r.closes << " closes); the last actions (replay: make soak SEED=" << seed
-        << "):\n";
-    for (size_t i = r.log.size() > 12 ? r.log.size() - 12 : 0; i < r.log.size(); ++i) out << "    " << r.log[i] << "\n";
-    return r.trouble.empty() ? 0 : 3;
-  }, runs);
+  in_children(
+      ids,
+      [actions](const std::string& id) {
+        const int seed = std::atoi(id.c_str() + 5);
+        const story::Run r = story::random_run(seed, actions);
+        std::ofstream out(file(id + ".txt"));
+        out << "  " << r.trouble << " (" << r.closes << " closes); the last actions (replay: make soak SEED=" << seed
+            << "):\n";
+        for (size_t i = r.log.size() > 12 ? r.log.size() - 12 : 0; i < r.log.size(); ++i)
+          out << "    " << r.log[i] << "\n";
+        return r.trouble.empty() ? 0 : 3;
+      },
+      runs);
   print("random runs", runs);
 
   if (env("SOAK_CLOSES", 1)) {
     // The moments of each step and the game kept before it, from one child; then one child per moment.
     Tally record, closes;
-    in_children({"moments"}, [](const std::string&) {
-      std::map<std::string, std::string> kept;
-      std::ofstream list(file("moments.txt"));
-      for (const auto& [step, n] : story::close_moments(kept))
-        list << n << " " << step << "\n", test_support::write_file(file("kept " + step), kept[step]);
-      return 0;
-    }, record);
+    in_children(
+        {"moments"},
+        [](const std::string&) {
+          std::map<std::string, std::string> kept;
+          std::ofstream list(file("moments.txt"));
+          for (const auto& [step, n] : story::close_moments(kept))
+            list << n << " " << step << "\n", test_support::write_file(file("kept " + step), kept[step]);
+          return 0;
+        },
+        record);
     std::ifstream list(file("moments.txt"));
     std::vector<std::string> points;
     int n = 0;
     std::string step;
     while (list >> n && std::getline(list >> std::ws, step))
       for (int m = 0; m < n; ++m) points.push_back("close " + std::to_string(m) + " " + step);
-    in_children(points, [](const std::string& id) {
-      const size_t at = id.find(' ', 6);
-      const std::string step = id.substr(at + 1), why = story::close_and_continue(
-          test_support::read_file(file("kept " + step)), step, std::atoi(id.c_str() + 6));
-      std::ofstream(file(id + ".txt")) << "  " << why << "\n";
-      return why.empty() ? 0 : 3;
-    }, closes);
+    in_children(
+        points,
+        [](const std::string& id) {
+          const size_t at = id.find(' ', 6);
+          const std::string step = id.substr(at + 1),
+                            why = story::close_and_continue(test_support::read_file(file("kept " + step)), step,
+                                                            std::atoi(id.c_str() + 6));
+          std::ofstream(file(id + ".txt")) << "  " << why << "\n";
+          return why.empty() ? 0 : 3;
+        },
+        closes);
     print("closes", closes);
     runs.dead += closes.dead, runs.crashed += closes.crashed;
   }

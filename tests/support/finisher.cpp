@@ -1,11 +1,15 @@
 #include "support/finisher.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <deque>
 #include <random>
 #include <set>
+
 #include "cutscenes/player.h"
 #include "interaction/inventory.h"
 #include "menus/main_menu.h"
@@ -26,17 +30,18 @@ using namespace screen_layout;
 constexpr int kStepMs = 3;  // every clock read moves the game on 3 ms: walks and speeches keep their pace
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
-bool any(std::initializer_list<const char*> items) {
-  for (const char* i : items)
-    if (holds(i)) return true;
-  return false;
-}
 
+// A step is done when one of its flags is 1 or one of its items is held (what the item becomes included).
 struct Step {
   const char* name;
   const char* room;  // nullptr: anywhere (in the bag)
-  std::function<bool()> done;
+  std::vector<const int*> flags;
+  std::vector<const char*> items;
   std::function<void(Player&)> act;
+  bool done() const {
+    return std::any_of(flags.begin(), flags.end(), [](const int* f) { return *f == 1; }) ||
+           std::any_of(items.begin(), items.end(), holds);
+  }
 };
 
 // The switches of future_chimie (pieces 6, 7, 8) at 2, 1, 2 silence the alarm; a use moves one 0 -> 2 -> 1 -> 0.
@@ -53,52 +58,38 @@ void make_torch(Player& p) {
 }
 
 const std::vector<Step>& story_steps() {
+  using P = Player&;
   static const std::vector<Step> s = {
-      {"card", "future_physiktp", [] { return story_gotaccesscard == 1; },
-       [](Player& p) { p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"}); }},
-      {"cupboard", "future_floor15", [] { return story_schrankoffen == 1 || holds("tool") || story_brokencase == 1; },
-       [](Player& p) { p.use("schrank"); }},
-      {"screwdriver", "future_floor15", [] { return holds("tool") || story_brokencase == 1; },
-       [](Player& p) { p.take("tool"); }},
-      {"alarm", "future_chimie", [] { return story_alarm == 1 || story_brokencase == 1; }, set_switches},
-      {"showcase", "future_chimie", [] { return story_brokencase == 1; },
-       [](Player& p) { p.use_item("tool", "case00"); }},
-      {"diamond", "future_chimie", [] { return holds("diamond") || story_diamant == 1; },
-       [](Player& p) {
-         if (piece_slot("dia") < 0) p.use("case00");
-         p.take("dia");
-       }},
-      {"diamond given", "future_physiktp", [] { return story_diamant == 1; },
-       [](Player& p) { p.give("diamond", "FrizzeRol"); }},
-      {"telescope carried", "future_physik", [] { return story_adyteleskop == 1; },
-       [](Player& p) { p.talk("dori_future", {"4", "4.4", "4.4.1"}); }},
-      {"telescope", nullptr, [] { return story_teleskop == 1; }, [](Player& p) { p.settle(); }},
-      {"alcohol", "future_chimietp", [] { return story_sandalkohol == 1 || holds("Alkohol"); },
-       [](Player& p) { p.take("alkohol"); }},
-      {"burner", "future_chimietp",
-       [] { return story_blei == 1 || any({"Bunsenbrenner", "Bunsen_Schlauch", "Schweissbrenner", "Blei"}); },
-       [](Player& p) { p.take("bunsen"); }},
-      {"asleep", "future_biolog", [] { return story_sandalkohol == 1; },
-       [](Player& p) { p.give("Alkohol", "sand"); }},
-      {"gas", "future_biolog", [] { return story_blei == 1 || any({"Gaz", "Gaz_Schlauch", "Schweissbrenner", "Blei"}); },
-       [](Player& p) { p.take("gaz"); }},
-      {"hose", "future_biolog",
-       [] { return story_blei == 1 || any({"schlauch", "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner", "Blei"}); },
-       [](Player& p) { p.take("schlauch"); }},
-      {"torch", nullptr, [] { return story_blei == 1 || any({"Schweissbrenner", "Blei"}); }, make_torch},
-      {"lead", "future_floor15", [] { return story_blei == 1 || holds("Blei"); },
-       [](Player& p) { p.use_item("Schweissbrenner", "rohr"); }},
-      {"lead given", "future_chimie", [] { return story_blei == 1; }, [](Player& p) { p.give("Blei", "Rurura"); }},
-      {"glasses", "future_crossing", [] { return story_gotglasses == 1; },
-       [](Player& p) { p.talk("rarozir", {"5"}); }},
+      {"card", "future_physiktp", {&story_gotaccesscard}, {},
+       [](P p) { p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"}); }},
+      {"cupboard", "future_floor15", {&story_schrankoffen, &story_brokencase}, {"tool"}, [](P p) { p.use("schrank"); }},
+      {"screwdriver", "future_floor15", {&story_brokencase}, {"tool"}, [](P p) { p.take("tool"); }},
+      {"alarm", "future_chimie", {&story_alarm, &story_brokencase}, {}, set_switches},
+      {"showcase", "future_chimie", {&story_brokencase}, {}, [](P p) { p.use_item("tool", "case00"); }},
+      {"diamond", "future_chimie", {&story_diamant}, {"diamond"},
+       [](P p) { if (piece_slot("dia") < 0) p.use("case00"); p.take("dia"); }},
+      {"diamond given", "future_physiktp", {&story_diamant}, {}, [](P p) { p.give("diamond", "FrizzeRol"); }},
+      {"telescope carried", "future_physik", {&story_adyteleskop}, {},
+       [](P p) { p.talk("dori_future", {"4", "4.4", "4.4.1"}); }},
+      {"telescope", nullptr, {&story_teleskop}, {}, [](P p) { p.settle(); }},
+      {"alcohol", "future_chimietp", {&story_sandalkohol}, {"Alkohol"}, [](P p) { p.take("alkohol"); }},
+      {"burner", "future_chimietp", {&story_blei}, {"Bunsenbrenner", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
+       [](P p) { p.take("bunsen"); }},
+      {"asleep", "future_biolog", {&story_sandalkohol}, {}, [](P p) { p.give("Alkohol", "sand"); }},
+      {"gas", "future_biolog", {&story_blei}, {"Gaz", "Gaz_Schlauch", "Schweissbrenner", "Blei"},
+       [](P p) { p.take("gaz"); }},
+      {"hose", "future_biolog", {&story_blei}, {"schlauch", "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
+       [](P p) { p.take("schlauch"); }},
+      {"torch", nullptr, {&story_blei}, {"Schweissbrenner", "Blei"}, make_torch},
+      {"lead", "future_floor15", {&story_blei}, {"Blei"}, [](P p) { p.use_item("Schweissbrenner", "rohr"); }},
+      {"lead given", "future_chimie", {&story_blei}, {}, [](P p) { p.give("Blei", "Rurura"); }},
+      {"glasses", "future_crossing", {&story_gotglasses}, {}, [](P p) { p.talk("rarozir", {"5"}); }},
       // In game_en asking for the solution does not end the talk: he says goodbye.
-      {"solution", "future_chimie", [] { return story_gotblei == 1; },
-       [](Player& p) { TR(0, 1) ? p.talk("Rurura", {"4", "3"}) : p.talk("Rurura", {"4"}); }},
-      {"tank", "future_chimietp", [] { return story_bleitank == 1; },
-       [](Player& p) { p.use_item("bleiloesung", "tank"); }},
+      {"solution", "future_chimie", {&story_gotblei}, {},
+       [](P p) { TR(0, 1) ? p.talk("Rurura", {"4", "3"}) : p.talk("Rurura", {"4"}); }},
+      {"tank", "future_chimietp", {&story_bleitank}, {}, [](P p) { p.use_item("bleiloesung", "tank"); }},
       // The next pass starts the time machine; the player's click on its closing screen ends the program.
-      {"shower", "future_chimietp", [] { return false; },
-       [](Player& p) { p.use("douche"), p.settle(); }},
+      {"shower", "future_chimietp", {}, {}, [](P p) { p.use("douche"), p.settle(); }},
   };
   return s;
 }
@@ -144,27 +135,18 @@ int present_in(const char* room, int slot) {
   return n;
 }
 
-// An item the story needs until `used`: held under one of `names` (what it becomes included), lying in `room`
-// as piece `slot`, or not got yet (`to_get`).
+// An item the story needs until its flag `used` is 1: held under one of `names` (what it becomes included),
+// lying in `room` as piece `slot`, or still shut in piece `box` there.
 struct Need {
   const char* what;
-  std::function<bool()> used;
+  const int* used;
   std::vector<const char*> names;
   const char* room;
-  int slot;
-  std::function<bool()> to_get;
+  int slot, box;
 };
 
-}  // namespace
-
-std::vector<std::string> steps() {
-  std::vector<std::string> names;
-  for (const Step& s : story_steps()) names.push_back(s.name);
-  return names;
-}
-
-namespace {
 std::string step_now;  // the step the finisher plays
+
 }  // namespace
 
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after) {
@@ -181,26 +163,22 @@ void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>
 
 std::string lost_item() {
   static const std::vector<Need> needs = {
-      {"the screwdriver", [] { return story_brokencase == 1; }, {"tool"}, "future_floor15", 1,
-       [] { return story_schrankoffen == 0 && present_in("future_floor15", 0) == 1; }},
-      {"the diamond", [] { return story_diamant == 1; }, {"diamond"}, "future_chimie", 1,
-       [] { return present_in("future_chimie", 0) == 1; }},
-      {"the alcohol", [] { return story_sandalkohol == 1; }, {"Alkohol"}, "future_chimietp", 5, nullptr},
-      {"the Bunsen burner", [] { return story_blei == 1; },
-       {"Bunsenbrenner", "Bunsen_Schlauch", "Schweissbrenner", "Blei"}, "future_chimietp", 2, nullptr},
-      {"the gas bottle", [] { return story_blei == 1; }, {"Gaz", "Gaz_Schlauch", "Schweissbrenner", "Blei"},
-       "future_biolog", 1, nullptr},
-      {"the hose", [] { return story_blei == 1; },
-       {"schlauch", "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner", "Blei"}, "future_biolog", 4, nullptr},
-      {"the lead pipe", [] { return story_blei == 1; }, {"Blei"}, "future_floor15", 2, nullptr},
-      {"the lead solution", [] { return story_bleitank == 1; }, {"bleiloesung"}, nullptr, 0,
-       [] { return story_gotblei == 0; }},
+      {"the screwdriver", &story_brokencase, {"tool"}, "future_floor15", 1, 0},
+      {"the diamond", &story_diamant, {"diamond"}, "future_chimie", 1, 0},
+      {"the alcohol", &story_sandalkohol, {"Alkohol"}, "future_chimietp", 5, -1},
+      {"the Bunsen burner", &story_blei, {"Bunsenbrenner", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
+       "future_chimietp", 2, -1},
+      {"the gas bottle", &story_blei, {"Gaz", "Gaz_Schlauch", "Schweissbrenner", "Blei"}, "future_biolog", 1, -1},
+      {"the hose", &story_blei, {"schlauch", "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
+       "future_biolog", 4, -1},
+      {"the lead pipe", &story_blei, {"Blei"}, "future_floor15", 2, -1},
+      {"the lead solution", &story_bleitank, {"bleiloesung"}, nullptr, 0, -1},  // Mr Rurura's until he gives it
   };
-  for (const Need& n : needs) {
-    bool there = n.used();
-    for (const char* name : n.names) there = there || holds(name);
-    if (!there && !(n.room && present_in(n.room, n.slot) == 1) && !(n.to_get && n.to_get())) return n.what;
-  }
+  for (const Need& n : needs)
+    if (*n.used != 1 && std::none_of(n.names.begin(), n.names.end(), holds) &&
+        !(n.room ? present_in(n.room, n.slot) == 1 || (n.box >= 0 && present_in(n.room, n.box) == 1)
+                 : story_gotblei == 0))
+      return n.what;
   return "";
 }
 
@@ -250,7 +228,8 @@ struct Hand {
   void at_thing() {
     std::vector<Rect> boxes;
     for (int i = 0; i < furni_nr; ++i)
-      if (furni_present[i] == 1) boxes.push_back({furni_mouse_x[i], furni_mouse_y[i], furni_mouse_x2[i], furni_mouse_y2[i]});
+      if (furni_present[i] == 1)
+        boxes.push_back({furni_mouse_x[i], furni_mouse_y[i], furni_mouse_x2[i], furni_mouse_y2[i]});
     for (int i = 0; i < person_nr; ++i)
       if (person_present[i] == 1)
         boxes.push_back({person_mouse_x[i], person_mouse_y[i], person_mouse_x2[i], person_mouse_y2[i]});
@@ -261,7 +240,8 @@ struct Hand {
   void in_room() {
     const int k = roll(100);
     if (k < 20) return act("click", roll(640), roll(480), roll(6) == 0 ? 2 : 1);
-    if (k < 35) { const Rect& v = kVerbHit[roll(kVerbCount)]; return act("verb", (v.x1 + v.x2) / 2, (v.y1 + v.y2) / 2); }
+    const Rect& v = kVerbHit[roll(kVerbCount)];
+    if (k < 35) return act("verb", (v.x1 + v.x2) / 2, (v.y1 + v.y2) / 2);
     if (k < 65) return at_thing();
     if (k < 80 && exit_nr > 0) {
       const int e = roll(exit_nr);
@@ -291,8 +271,10 @@ struct Hand {
   void in_slots(bool save) {
     const int s = roll(kSlotCount);
     if (left <= 0 || roll(3) == 0) return act("slot screen left", 230, 375);
-    act(std::string(save ? "save in" : "load") + " slot " + std::to_string(s), 200, kSlotLineY0 + kSlotLineStep * s + 8);
-    if (save) headless::key_at(headless::now() + 150, 'a' + roll(26)), headless::key_at(headless::now() + 200, KEY_ENTER << 8 | 13);
+    act(std::string(save ? "save in" : "load") + " slot " + std::to_string(s), 200, kSlotLineY0 + 15 * s + 8);
+    if (!save) return;
+    headless::key_at(headless::now() + 150, 'a' + roll(26)),
+        headless::key_at(headless::now() + 200, KEY_ENTER << 8 | 13);
   }
   bool operator()() {
     if (story_douche == 1) return false;  // the closing screen: the player's usual click
@@ -305,7 +287,8 @@ struct Hand {
     } else if (inv_menu == 2) {
       // The slot screens run inside the panel: told apart by the panel's picture.
       test_support::shown_share(headless::last_frame(), game_options_bmp, kInventoryPos.x, kInventoryPos.y) > 0.9
-          ? in_panel() : in_slots(saving);
+          ? in_panel()
+          : in_slots(saving);
     } else if (inv_menu == 1) {
       in_bag();
     } else if (video_active == 1 || hidebuttons == 1) {
@@ -336,8 +319,7 @@ Run random_run(unsigned seed, int actions) {
         checked = hand.left;
       }
     });
-    if (status == 1 && access("sav/autosave.sav", F_OK) == 0)
-      ++run.closes, status = continue_in_new_program();
+    if (status == 1 && access("sav/autosave.sav", F_OK) == 0) ++run.closes, status = continue_in_new_program();
   }
   if (status == 1) return run.status = 1, run;  // the story ended in the random part
   if (status == -1) {
@@ -366,6 +348,8 @@ struct Moments {
   }
 };
 
+std::string kept_game() { return save_autosave(), test_support::read_file("sav/autosave.sav"); }
+
 std::string finish_in_new_program() {
   if (continue_in_new_program() != -2) return "Continue did not take the game up";
   if (const std::string lost = lost_item(); !lost.empty()) return "after Continue " + lost + " is lost";
@@ -380,12 +364,10 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
   std::map<std::string, int> counts;
   if (new_game() != -2) return counts;
   std::map<std::string, std::function<void(Player&)>> keep;
-  const std::vector<std::string> names = steps();
-  for (size_t i = 0; i + 1 < names.size(); ++i)
-    keep[names[i]] = [&kept, next = names[i + 1]](Player&) {
-      save_autosave(), kept[next] = test_support::read_file("sav/autosave.sav");
-    };
-  save_autosave(), kept[names[0]] = test_support::read_file("sav/autosave.sav");
+  const std::vector<Step>& all = story_steps();
+  for (size_t i = 0; i + 1 < all.size(); ++i)
+    keep[all[i].name] = [&kept, next = all[i + 1].name](Player&) { kept[next] = kept_game(); };
+  kept[all[0].name] = kept_game();
   Player p;
   on_frame_first(Moments{[&](int n) { counts[step_now] = n + 1; }});
   test_support::run_program([&] { finish(p, keep); });
@@ -396,13 +378,15 @@ std::string close_and_continue(const std::string& kept, const std::string& step,
   mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
   if (continue_in_new_program() != -2) return "Continue did not take the kept game up";
   Player p;
+  bool closed = false;
   on_frame_first(Moments{[&](int n) {
-    if (step_now == step && n == moment) headless::close_window_at(headless::now() + 1);
+    if (step_now == step && n == moment) closed = true, headless::close_window_at(headless::now() + 1);
   }});
   const int status = test_support::run_program([&] { finish(p); });
   if (status != 1) return "before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure());
-  if (access("sav/autosave.sav", F_OK) != 0) return "";  // the close was not needed: the step ended the story
-  return finish_in_new_program();
+  if (!closed) return "the step never came to that moment";
+  // No autosave: the story ended before the close was honoured (a close in its last scene).
+  return access("sav/autosave.sav", F_OK) != 0 ? "" : finish_in_new_program();
 }
 
 }  // namespace story

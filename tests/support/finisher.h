@@ -8,12 +8,11 @@
 #include <map>
 #include <string>
 #include <vector>
+
 #include "support/story_player.h"
 
 namespace story {
 
-// The steps' names, in the story's order.
-std::vector<std::string> steps();
 // Plays every step not done yet, in order; `after` runs after the step of its name (when it was played). Ends
 // with the program (exit status 1) when the story could be finished.
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after = {});
