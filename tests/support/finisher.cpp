@@ -311,7 +311,9 @@ Run random_run(unsigned seed, int actions) {
     Player p;
     on_frame_first(std::ref(hand));
     status = test_support::run_program([&] {
-      for (int checked = -1; hand.left > 0 || !idle();) {
+      // After the last action, a minute of game time to come to rest.
+      for (int checked = -1, rest_by = 0; hand.left > 0 || (!idle() && headless::now() < rest_by);) {
+        if (hand.left > 0) rest_by = headless::now() + 60000;
         headless::set_time_limit(headless::now() + 600000);
         main_loop_pass();
         if (lost.empty() && idle() && checked != hand.left && !(lost = lost_item()).empty())
@@ -327,7 +329,8 @@ Run random_run(unsigned seed, int actions) {
     run.status = test_support::run_program([&] { finish(p); });
     run.trouble = failure();
   }
-  if (run.status != 1 && run.trouble.empty()) run.trouble = "the run ended with status " + std::to_string(status);
+  if (run.status != 1 && run.trouble.empty())
+    run.trouble = "the run ended with status " + std::to_string(status == -1 ? run.status : status);
   if (!lost.empty()) run.trouble = lost + (run.trouble.empty() ? "" : "; " + run.trouble);
   return run;
 }
@@ -366,7 +369,7 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
   std::map<std::string, std::function<void(Player&)>> keep;
   const std::vector<Step>& all = story_steps();
   for (size_t i = 0; i + 1 < all.size(); ++i)
-    keep[all[i].name] = [&kept, next = all[i + 1].name](Player&) { kept[next] = kept_game(); };
+    keep[all[i].name] = [&kept, next = all[i + 1].name](Player& p) { p.settle(), kept[next] = kept_game(); };
   kept[all[0].name] = kept_game();
   Player p;
   on_frame_first(Moments{[&](int n) { counts[step_now] = n + 1; }});
