@@ -20,7 +20,7 @@ TEST_P(RandomPlay, ThreeHundredActionsLeaveTheStoryToBeFinished) {
   EXPECT_EQ(r.trouble, "") << "seed " << GetParam() << " (make soak SEED=" << GetParam() << "), last actions:" << last;
   EXPECT_GE(r.log.size(), 300u);
 }
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlay, testing::Values(1u, 4u, 5u));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlay, testing::Values(1u, 2u, 3u));
 
 TEST(ClosePoints, AWindowClosedInTheMiddleOfEachSceneAndTalkIsContinuedToTheClosingScreen) {
   std::map<std::string, std::string> kept;

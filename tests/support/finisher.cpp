@@ -326,7 +326,11 @@ Run random_run(unsigned seed, int actions) {
   if (status == 1) return run.status = 1, run;  // the story ended in the random part
   if (status == -1) {
     Player p;
-    run.status = test_support::run_program([&] { finish(p); });
+    run.status = test_support::run_program([&] {
+      // Still not at rest (a shut door clicked keeps its errand): a player clicks the floor where the hero stands.
+      if (!idle()) p.walk(hero_x - kCursorHotSpot.x, hero_y - 10 - kCursorHotSpot.y);
+      finish(p);
+    });
     run.trouble = failure();
   }
   if (run.status != 1 && run.trouble.empty())
