@@ -387,9 +387,16 @@ std::string close_and_continue(const std::string& kept, const std::string& step,
   Player p;
   bool closed = false;
   on_frame_first(Moments{[&](int n) {
-    if (step_now == step && n == moment) closed = true, headless::close_window_at(headless::now() + 1);
+    if (step_now != step || n != moment) return;
+    // The game may end the move it is in (a conversation) before it honours the close: no failure then.
+    closed = true, headless::close_window_at(headless::now() + 1), leave_failures_unreported();
   }});
-  const int status = test_support::run_program([&] { finish(p); });
+  int status = test_support::run_program([&] { finish(p); });
+  if (closed && status == -2)
+    status = test_support::run_program([] {
+      headless::set_time_limit(headless::now() + 60000);
+      for (;;) main_loop_pass();
+    });
   if (status != 1) return "before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure());
   if (!closed) return "the step never came to that moment";
   // No autosave: the story ended before the close was honoured (a close in its last scene).

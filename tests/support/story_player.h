@@ -59,5 +59,6 @@ int menu_options();                            // the conversation's menu now: a
 void click_option(int c);
 const std::string& failure();                  // the first move that failed, "" for none
 [[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
+void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())
 
 }  // namespace story
