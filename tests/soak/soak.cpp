@@ -30,7 +30,7 @@ std::string dir;
 std::string file(const std::string& id) { return dir + "/" + id; }
 
 struct Tally {
-  int played = 0, dead = 0, crashed = 0;
+  int played = 0, dead = 0, crashed = 0, unreached = 0;
   double slowest = 0;
   std::string slowest_id;
 };
@@ -62,6 +62,8 @@ void in_children(const std::vector<std::string>& ids, const std::function<int(co
     if (WIFSIGNALED(status)) {
       ++t.crashed,
           std::printf("CRASH  %s: signal %d (output in %s)\n", id.c_str(), WTERMSIG(status), file(id + ".out").c_str());
+    } else if (WEXITSTATUS(status) == 4) {
+      ++t.unreached;  // the continued game never came to that moment: nothing was closed
     } else if (WEXITSTATUS(status) != 0) {
       ++t.dead;
       std::ifstream in(file(id + ".txt"));
@@ -71,8 +73,8 @@ void in_children(const std::vector<std::string>& ids, const std::function<int(co
 }
 
 void print(const char* what, const Tally& t) {
-  std::printf("soak %s: %d played, %d dead ends, %d crashes; slowest %s, %.1f s\n", what, t.played, t.dead, t.crashed,
-              t.slowest_id.c_str(), t.slowest);
+  std::printf("soak %s: %d played, %d dead ends, %d crashes, %d moments not reached; slowest %s, %.1f s\n", what,
+              t.played, t.dead, t.crashed, t.unreached, t.slowest_id.c_str(), t.slowest);
 }
 
 }  // namespace
@@ -133,7 +135,7 @@ int main(int argc, char** argv) {
                             why = story::close_and_continue(test_support::read_file(file("kept " + step)), step,
                                                             std::atoi(id.c_str() + 6));
           std::ofstream(file(id + ".txt")) << "  " << why << "\n";
-          return why.empty() ? 0 : 3;
+          return why.empty() ? 0 : why == "the step never came to that moment" ? 4 : 3;
         },
         closes);
     print("closes", closes);
