@@ -20,7 +20,7 @@ TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 PREFIX ?= /usr/local
 PACKAGE_TOOLS := dpkg-dev
 
-.PHONY: play test build deps test-deps bench asan clean install uninstall deb gallery
+.PHONY: play test build deps test-deps bench soak asan clean install uninstall deb gallery
 
 play: build
 	cd $(BUILD)/data && ../game_$(GAME_LANG)
@@ -41,6 +41,14 @@ gallery: deps
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	cd $(BUILD)/data && for b in ../bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# Seeded random runs, each finished by the scripted player, and a close of the window at every moment of the
+# story's scenes: `make soak SEEDS=50`, `make soak SEED=7` replays one seed and prints its actions.
+SEEDS ?= 200
+ACTIONS ?= 300
+soak: build
+	cmake --build $(BUILD) -j$(JOBS) --target soak
+	cd $(BUILD)/data && SOAK_SEED=$(SEED) SOAK_JOBS=$(JOBS) ../tests/soak $(SEEDS) $(ACTIONS)
 
 asan: deps test-deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DPELVARO_SANITIZE=ON

@@ -54,10 +54,14 @@ bool free_floor(int mx, int my) {
   return !over_button(mx, my) && !on_other_thing(mx + kCursorHotSpot.x, my + kCursorHotSpot.y, false, -1);
 }
 
+}  // namespace
+
 bool idle() {
   return mov_nr == kStanding && take_object == -1 && gear_object == -1 && use_object == -1 && talk_goto == -1 &&
          change_room == -1 && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) && click == kClickFree;
 }
+
+namespace {
 
 // What the probe answers after every frame of a pass: the conversation's menu (the options still to choose)
 // and the open bag (steps run in order). A new player starts it afresh.
@@ -66,18 +70,16 @@ struct Probe {
   size_t menu_next = 0, bag_next = 0;
   std::vector<std::pair<std::function<bool()>, std::function<void()>>> bag;
   std::string failure;
-  bool menu_clicked = false;
+  std::function<bool()> first;
+  bool menu_clicked = false, unreported = false;
   int released_at = 0;  // when its last click is let go; the next waits for it
 } probe;
 
 void fails(const std::string& why) {
-  if (probe.failure.empty()) ADD_FAILURE() << "in " << (room_name ? room_name : "?") << ", " << (probe.failure = why);
+  if (probe.failure.empty() && !probe.unreported)
+    ADD_FAILURE() << "in " << (room_name ? room_name : "?") << ", " << why;
+  if (probe.failure.empty()) probe.failure = why;
   headless::stop();
-}
-
-void click_at(int mx, int my, int button = 1) {
-  const int t = headless::now() + 2;
-  headless::mouse_at(t, mx, my, button), headless::mouse_at(probe.released_at = t + kHoldMs, mx, my, 0);
 }
 
 bool button_free() { return headless::now() > probe.released_at + kPauseMs && !(mouse_b & 3); }
@@ -93,14 +95,13 @@ int rows_before(int c) {
 void on_frame() {
   Probe& p = probe;
   if (choice != 0) p.menu_clicked = false;
-  const int all = rows_before(kTalkRows);
-  if (hidebuttons == 1 && choice == 0 && talk_nr >= 0 && all > 0 && !p.menu_clicked && button_free()) {
+  if (p.first && p.first()) return;
+  if (menu_options() && !p.menu_clicked && button_free()) {
     if (p.menu_next >= p.menu.size()) fails("the conversation goes on after the last sentence chosen");
     const int c = p.menu[p.menu_next].back() - '0';
-    if (rows_before(c + 1) == rows_before(c)) fails("the menu does not offer " + p.menu[p.menu_next]);
-    ++p.menu_next, p.menu_clicked = true;
-    // The middle of the option's first line: the options stack up from the bottom.
-    click_at(100, kMenuBottom - kTextRow * (all - rows_before(c)) + kTextRow / 2);
+    if (!(menu_options() >> c & 1)) fails("the menu does not offer " + p.menu[p.menu_next]);
+    ++p.menu_next;
+    click_option(c);
   }
   if (inv_menu == 1 && p.bag_next < p.bag.size() && button_free() && p.bag[p.bag_next].first())
     p.bag[p.bag_next++].second();
@@ -125,6 +126,31 @@ int slot_in(const char* name, int n, const int* present, const text* names) {
 }
 
 }  // namespace
+
+void click_at(int mx, int my, int button) {
+  const int t = headless::now() + 2;
+  headless::mouse_at(t, mx, my, button), headless::mouse_at(probe.released_at = t + kHoldMs, mx, my, 0);
+}
+bool hand_free() { return button_free(); }
+void on_frame_first(std::function<bool()> hook) { probe.first = std::move(hook); }
+const std::string& failure() { return probe.failure; }
+void leave_failures_unreported() { probe.unreported = true; }
+void give_up(const std::string& why) { fails(why), headless::stop(); }
+
+int menu_options() {
+  int offered = 0;
+  if (hidebuttons == 1 && choice == 0 && talk_nr >= 0)
+    for (int c = 1; c < kTalkRows; ++c) offered |= (rows_before(c + 1) > rows_before(c)) << c;
+  return offered;
+}
+
+// The middle of the option's first line: the options stack up from the bottom.
+void click_option(int c) {
+  probe.menu_clicked = true;
+  click_at(100, kMenuBottom - kTextRow * (rows_before(kTalkRows) - rows_before(c)) + kTextRow / 2);
+}
+
+bool holds(const char* item) { return bag_slot(item) >= 0 || (carrying_item() && same(arrow_obj, item)); }
 
 int piece_slot(const char* name) { return slot_in(name, furni_nr, furni_present, furni_name); }
 int person_slot(const char* name) { return slot_in(name, person_nr, person_present, person_name); }

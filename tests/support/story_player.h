@@ -47,5 +47,18 @@ class Player {
 int piece_slot(const char* name);
 int person_slot(const char* name);
 int bag_slot(const char* name);
+bool holds(const char* item);  // in the bag or on the pointer
+
+// For players that act from the frames themselves (the random player, a close at a chosen moment): `hook` runs
+// first after every frame of the current Player; when it returns true it has taken the frame.
+void on_frame_first(std::function<bool()> hook);
+bool idle();                                   // the hero stands, nothing under way, the hand free
+bool hand_free();                              // the last click let go a while ago
+void click_at(int mx, int my, int button = 1);
+int menu_options();                            // the conversation's menu now: a bit per option offered (1 << c)
+void click_option(int c);
+const std::string& failure();                  // the first move that failed, "" for none
+[[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
+void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())
 
 }  // namespace story

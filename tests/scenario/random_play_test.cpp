@@ -1,0 +1,33 @@
+// Seeded random play from a new game (clicks, verbs, items, talks, saves and loads, closes of the window with
+// Continue) never loses an item the story needs, and the finisher still reaches the closing screen; a close of
+// the window in the middle of each scene and of each conversation that matters, then Continue, does too.
+// `make soak` runs many more of both.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "support/finisher.h"
+
+namespace {
+
+class RandomPlay : public testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomPlay, ThreeHundredActionsLeaveTheStoryToBeFinished) {
+  const story::Run r = story::random_run(GetParam(), 300);
+  std::string last;
+  for (size_t i = r.log.size() > 12 ? r.log.size() - 12 : 0; i < r.log.size(); ++i) last += "\n  " + r.log[i];
+  EXPECT_EQ(r.trouble, "") << "seed " << GetParam() << " (make soak SEED=" << GetParam() << "), last actions:" << last;
+  EXPECT_GE(r.log.size(), 300u);
+}
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlay, testing::Values(1u, 2u, 3u));
+
+TEST(ClosePoints, AWindowClosedInTheMiddleOfEachSceneAndTalkIsContinuedToTheClosingScreen) {
+  std::map<std::string, std::string> kept;
+  const std::map<std::string, int> moments = story::close_moments(kept);
+  EXPECT_GE(moments.size(), 15u);
+  for (const auto& [step, n] : moments)
+    EXPECT_EQ(story::close_and_continue(kept[step], step, n / 2), "") << step << ", moment " << n / 2 << " of " << n;
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+// The story as a list of steps, each with the room it happens in and a test of whether the world (flags, bag,
+// pointer, rooms) shows it done: the finisher takes the game up from wherever it stands and plays what is left
+// to the closing screen, walking from room to room through the open doors. The random player plays a seeded
+// run of mixed actions (clicks, verbs, items, talks, saves and loads, closes of the window and Continue) and
+// after each one checks that no item the story still needs has vanished.
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/story_player.h"
+
+namespace story {
+
+// Plays every step not done yet, in order; `after` runs after the step of its name (when it was played). Ends
+// with the program (exit status 1) when the story could be finished.
+void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after = {});
+
+// The first item the story still needs that is neither held, nor in its room, nor still to be got; "" for none.
+std::string lost_item();
+
+// A new program in a fresh folder through the main menu: New game, or Continue with the autosave of the
+// folder left behind. -2 when it stands in the main loop as planned.
+int new_game();
+int continue_in_new_program();
+
+// One random run: `actions` actions from a new game, then the finisher. The outcome: 1 when the closing screen
+// ended the program, else what went wrong; `log` holds the actions, each with the game time it was made at.
+struct Run {
+  int status = 0;
+  std::string trouble;  // "" when the finisher reached the closing screen
+  std::vector<std::string> log;
+  int closes = 0;
+};
+Run random_run(unsigned seed, int actions);
+
+// The moments to close the window at: every shot and every turn of a conversation (menu, sentence, reply),
+// counted within each step of the story played from a new game. `kept` gets, for each step, the game kept
+// (the autosave) just before it.
+std::map<std::string, int> close_moments(std::map<std::string, std::string>& kept);
+// From the game `kept` before `step`, the window closed at its moment `moment`, Continue in a new program, and
+// the finisher: "" when the closing screen ended the program, else what went wrong.
+std::string close_and_continue(const std::string& kept, const std::string& step, int moment);
+
+}  // namespace story
