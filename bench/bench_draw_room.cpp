@@ -11,8 +11,7 @@ int main() {
   clear_to_color(piece, makecol(120, 90, 60));
   rectfill(piece, 0, 0, 20, 20, bitmap_mask_color(piece));
   for (int i = 0; i < 10; ++i) {
-    furni_present[i] = person_present[i] = 1;
-    furni_frame_nr[i] = person_frame_nr[i] = 4;
+    furni_present[i] = person_present[i] = 1; furni_frame_nr[i] = person_frame_nr[i] = 4;
     for (int f = 0; f < 4; ++f) {
       furniture[i][f] = person[i][f] = piece;
       furni_x[i][f] = 20 + i * 60, furni_y[i][f] = 150 + (i % 3) * 60;

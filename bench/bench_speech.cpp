@@ -11,8 +11,7 @@
 int main() {
   if (!std::getenv("DISPLAY") || platform_install() != 0 || platform_set_gfx_mode(0) != 0)
     return std::printf("bench_speech: no display (run it under X or Xvfb); nothing measured\n"), 0;
-  stand_in_room("future_floor1");
-  text_speed = kDefaultTextSpeed;
+  stand_in_room("future_floor1"); text_speed = kDefaultTextSpeed;
   static const char* const kLine = "Ok, let's get the hell out of here.";
   const double us = median_us(3, [] { standard_remark(kLine); });
   std::printf("one spoken line of %zu characters at text speed %d (%d ms by the rule): %.2f s on screen\n",

@@ -51,8 +51,7 @@ inline void stand_in_room(const char* room) {
   DATAFILE** to[] = {&walk_dat, &talkf_dat, &general_dat, &cursor_dat, &objects_dat, &font_dat};
   const File* from[] = {&kWalkFile, &kTalkfFile, &kGeneralFile, &kCursorFile, &kObjectsFile, &kFontFile};
   for (int i = 0; i < 6; ++i) *to[i] = load_datafile_checked(from[i]->name, from[i]->entries);
-  load_general_data();
-  init_general_variables();
+  load_general_data(); init_general_variables();
   room_name = room, change_room = 0;
   forget_loaded_animations(), load_new_room(), change_room = -1;
 }

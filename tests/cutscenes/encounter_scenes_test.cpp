@@ -8,7 +8,6 @@
 #include "rooms/registry.h"
 
 namespace {
-
 using frames::Seen;
 using frames::Screen;
 using frames::stand;
@@ -45,8 +44,7 @@ TEST(EncounterScenes, TheGuardThrowsTheHeroOut) {
 }
 
 TEST(EncounterScenes, TheInsultEndsInFutureFloor15AndTheHeroGetsHisBreathBackThere) {
-  stand("future_floor2", 410, 345);
-  cons_policemad = 1;
+  stand("future_floor2", 410, 345); cons_policemad = 1;
   const int before = shots_played();
   cons_sent();
   EXPECT_EQ(std::to_string(shots_played() - before) + " " + room_name + " " + std::to_string(story_hero_uff),
@@ -87,8 +85,7 @@ TEST(EncounterScenes, ScenesEndWithThePersonsAsTheRoomsShowThem) {
   };
   frames::stand("future_floor1", 320, 300);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.file.name);
-    test_support::load_room_named(c.room);
+    SCOPED_TRACE(c.file.name); test_support::load_room_named(c.room);
     DATAFILE* dat = load_datafile(c.file.name);
     ASSERT_NE(dat, nullptr);
     BITMAP* screen_copy = create_bitmap(640, 480);
@@ -98,5 +95,4 @@ TEST(EncounterScenes, ScenesEndWithThePersonsAsTheRoomsShowThem) {
     destroy_bitmap(screen_copy), unload_datafile(dat);
   }
 }
-
 }  // namespace

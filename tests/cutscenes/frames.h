@@ -2,17 +2,12 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <functional>
-#include <string>
-#include <vector>
 #include "cutscenes/player.h"
-#include "platform/headless.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
 namespace frames {
-
 // One frame presented while a sequence plays (video_active 1).
 struct Seen {
   int at, shot, duration;                // the clock; shot 1 is the first recorded
@@ -66,8 +61,7 @@ struct Recording {
 
 // A fresh game standing in `room` with the hero's standing point at (x, y).
 inline void stand(const char* room, int x, int y) {
-  dialogue_support::stand_in_room(room);
-  hero_x = x, hero_y = y, sequence_faults().clear();
+  dialogue_support::stand_in_room(room); hero_x = x, hero_y = y, sequence_faults().clear();
 }
 
 // Plays `scene` as the program would (its end caught), noting every frame; `each` runs at every frame too.
@@ -100,8 +94,7 @@ inline Recording record(const std::function<void()>& scene, const std::function<
     }
     r.frames.push_back(std::move(f));
   });
-  r.status = test_support::run_program(scene);
-  headless::on_present(nullptr);
+  r.status = test_support::run_program(scene); headless::on_present(nullptr);
   r.end = headless::now(), r.shots = shots_played() - shots;
   r.faults.assign(sequence_faults().begin() + faults, sequence_faults().end());
   return r;
@@ -140,5 +133,4 @@ inline void expect_hero_drawn_at(const Recording& r, Placed at) {
   ASSERT_FALSE(r.frames.empty());
   for (const Seen& f : r.frames) ASSERT_TRUE(f.bmp_x == at.x && f.bmp_y == at.y) << "shot " << f.shot;
 }
-
 }  // namespace frames

@@ -6,7 +6,6 @@
 #include "cutscenes/videos.h"
 
 namespace {
-
 using frames::Seen;
 using frames::record;
 using frames::stand;
@@ -50,8 +49,7 @@ TEST(HeroScenes, TheCupboardOpensAndTheScrewdriverIsTaken) {
 TEST(HeroScenes, TheGuitarIsTakenInTwoShotsAndTheSolutionPouredInThree) {
   stand("future_physik", 260, 380);
   ASSERT_EQ(furni_present[3], 0);
-  furni_present[3] = 1;
-  frames::expect_over(record(video_take_guitar), 2, 260, 380);
+  furni_present[3] = 1; frames::expect_over(record(video_take_guitar), 2, 260, 380);
   EXPECT_EQ(furni_present[3], 0);
   stand("future_chimietp", 260, 240);
   const std::vector<int> before(furni_present, furni_present + kMaxFurni);
@@ -80,8 +78,7 @@ TEST(HeroScenes, TheShowcaseIsBrokenOpenThenOpened) {
 }
 
 TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappenAndItsFramesFitTheHero) {
-  stand("future_chimietp", 260, 240);
-  headless::key_at(headless::now() + 300, (KEY_ESC << 8) | 27);
+  stand("future_chimietp", 260, 240); headless::key_at(headless::now() + 300, (KEY_ESC << 8) | 27);
   const frames::Recording r = record(video_douche);
   EXPECT_TRUE(r.status == -1 && r.shots == 49 && r.end - r.start < 5000) << r.shots;
   EXPECT_TRUE(r.screens().size() <= 1 && furni_present[9] == 1 && mov_nr == kStanding && hero_x == 260 &&
@@ -97,5 +94,4 @@ TEST(HeroScenes, EscapeSkipsTheShowerButItsRoomChangesStillHappenAndItsFramesFit
   }
   unload_datafile(douche);
 }
-
 }  // namespace

@@ -9,7 +9,6 @@
 #include "shell/game.h"
 
 namespace {
-
 constexpr int kRed = 0xF800, kGreen = 0x07E0, kBlue = 0x001F, kYellow = 0xFFE0;
 
 struct Swatch {  // a 16-bit picture of one colour
@@ -30,8 +29,7 @@ void shot(int duration, std::vector<BITMAP*> over, int x, int y, std::vector<BIT
 class Player : public testing::Test {
  protected:
   void SetUp() override {
-    dialogue_support::stand_in_room("future_floor1");
-    video_active = 1;
+    dialogue_support::stand_in_room("future_floor1"); video_active = 1;
     for (int i = 0; i < kTextLines; ++i) video_text[i] = "";
   }
   void TearDown() override {
@@ -92,8 +90,7 @@ TEST_F(Player, ForegroundFlagsLayerHeroObjectAndOverlayInOrder) {
 }
 
 TEST_F(Player, SubtitlesHaveADarkOutlineAnEmptyLineDrawsNothingAndTheyGoAfterTheShot) {
-  dialogue_support::load_font();
-  clear_to_color(memory_screen, kBlue);
+  dialogue_support::load_font(); clear_to_color(memory_screen, kBlue);
   const char* text[] = {"Grrrrmbll !!!!", "", "Arggggghhh !!!"};
   for (int i = 0; i < 3; ++i) video_text[i] = text[i], video_text_x[i] = 100, video_text_y[i] = 50 + 50 * i;
   video_text_color = 16000, show_text_video();
@@ -102,8 +99,7 @@ TEST_F(Player, SubtitlesHaveADarkOutlineAnEmptyLineDrawsNothingAndTheyGoAfterThe
     for (int x = 90; x < 400; ++x) {
       const int p = getpixel(memory_screen, x, y);
       if (p == kBlue) continue;
-      line1 += y >= 95 && y < 120;
-      lit += p == (16000 & 0xFFFF);
+      line1 += y >= 95 && y < 120; lit += p == (16000 & 0xFFFF);
       outline += p == 0;
     }
   EXPECT_TRUE(lit > 50 && outline > lit) << "six black copies around each letter";
@@ -113,8 +109,7 @@ TEST_F(Player, SubtitlesHaveADarkOutlineAnEmptyLineDrawsNothingAndTheyGoAfterThe
   for (int i = 0; i < kTextLines; ++i) EXPECT_TRUE(*video_text[i] == 0 && video_text_x[i] + video_text_y[i] == 0) << i;
   EXPECT_EQ(video_text_color, 0);
   // Kept across shots when asked.
-  video_text[0] = "Aiiiikkkaaaa !", let_video_text = 1;
-  play_watching([] {});
+  video_text[0] = "Aiiiikkkaaaa !", let_video_text = 1; play_watching([] {});
   EXPECT_STREQ(video_text[0], "Aiiiikkkaaaa !");
 }
 
@@ -174,5 +169,4 @@ TEST_F(Player, ScaledHeroFramesTakeTheHerosSizeAtHisPlace) {
     EXPECT_TRUE(sized->w == hero_width && sized->h == hero_length);
   });
 }
-
 }  // namespace

@@ -9,7 +9,6 @@
 #include "shell/tr.h"
 
 namespace {
-
 using frames::Seen;
 using frames::Screen;
 
@@ -22,7 +21,6 @@ std::vector<std::string> lines(std::vector<std::string> l) {
 }
 
 bool person0_shown(const Seen& f) { return f.persons[0] == 1; }
-
 }  // namespace
 
 TEST(SpokenScenes, TheShowerSpeaksItsEightScreensAndHidesPieceNineMeanwhile) {
@@ -123,8 +121,7 @@ TEST(SpokenScenes, TheGuardStopsTheHeroAtTheTeachersDoors) {
                        kOthers};
   const int points[4][2] = {{30, 425}, {390, 320}, {330, 320}, {500, 425}};
   for (int door = 0; door <= 3; ++door) {
-    SCOPED_TRACE(door);
-    frames::stand("future_floor2", points[door][0], points[door][1]);
+    SCOPED_TRACE(door); frames::stand("future_floor2", points[door][0], points[door][1]);
     change_room = door;
     const frames::Recording r = frames::record(story_exit);
     if (door == 0) { EXPECT_TRUE(r.shots == 0 && change_room == 0); continue; }

@@ -5,7 +5,6 @@
 #include "cutscenes/videos.h"
 
 namespace {
-
 using frames::Seen;
 
 struct Handover {
@@ -31,8 +30,7 @@ const Handover kHandovers[] = {
 
 TEST(TeacherScenes, EachTeacherStartsAndEndsWhereTheRoomDrawsHimWithTheHeroOnHisSpot) {
   for (const Handover& h : kHandovers) {
-    SCOPED_TRACE(h.name);
-    frames::stand(h.room, h.hx, h.hy);
+    SCOPED_TRACE(h.name); frames::stand(h.room, h.hx, h.hy);
     const bool diamond = h.scene == video_give_dia;
     if (diamond) furni_present[1] = 0;  // the machine waits for its diamond
     const frames::Recording r = frames::record(h.scene);
@@ -60,8 +58,7 @@ TEST(TeacherScenes, EveryTeacherFrameIsTheSizeOfHisPictureInTheRoom) {
       {"future_chimie", "gergivpb.dat", 0, 10, 40, 0},   {"future_crossing", "schbrell.dat", 0, 10, 40, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    dialogue_support::stand_in_room(c.room);
+    SCOPED_TRACE(c.file); dialogue_support::stand_in_room(c.room);
     ASSERT_NE(person[0][0], nullptr);
     DATAFILE* df = load_datafile(c.file);
     ASSERT_NE(df, nullptr);
@@ -75,8 +72,7 @@ TEST(TeacherScenes, EveryTeacherFrameIsTheSizeOfHisPictureInTheRoom) {
 
 TEST(TeacherScenes, EscapeShowsNothingMoreButTheRoomStillChangesAsInTheWholeScene) {
   const int esc = (KEY_ESC << 8) | 27;
-  frames::stand("future_physiktp", 470, 365);
-  furni_present[1] = 0;
+  frames::stand("future_physiktp", 470, 365); furni_present[1] = 0;
   const int key_at = headless::now() + 300;
   headless::key_at(key_at, esc);
   const frames::Recording dia = frames::record(video_give_dia);
@@ -84,11 +80,9 @@ TEST(TeacherScenes, EscapeShowsNothingMoreButTheRoomStillChangesAsInTheWholeScen
   EXPECT_FALSE(dia.ever([&](const Seen& f) { return f.at > key_at + 120; })) << "a frame shown after the key";
   EXPECT_TRUE(furni_present[1] == 1 && person_present[0] == 1);
 
-  frames::stand("future_physik", 370, 390);
-  headless::key_at(headless::now() + 300, esc);
+  frames::stand("future_physik", 370, 390); headless::key_at(headless::now() + 300, esc);
   const frames::Recording telescope = frames::record(video_ady_teleskop);
   EXPECT_TRUE(telescope.shots == 8 && telescope.captions().empty()) << "no caption after the key";
   EXPECT_TRUE(person_present[0] == 0 && furni_present[2] == 0 && furni_present[3] == 1);
 }
-
 }  // namespace

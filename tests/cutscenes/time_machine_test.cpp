@@ -11,7 +11,6 @@
 #include "persistence/saved_games.h"
 
 namespace {
-
 constexpr int kWhite = 65535, kBlue = 31;
 
 int rgb16(int r, int g6, int b) { return (r << 11) | (g6 << 5) | b; }
@@ -31,8 +30,7 @@ class TimeTravel : public testing::Test {
   // (482, 132), 1..4 the beams (from the telescope's lens at (626, 172) to the glow, and down from it), l the five
   // blue lines over the hero.
   static std::string seen_at(int s, int f) {
-    clear_to_color(memory_screen, 0);
-    frame(s, f);
+    clear_to_color(memory_screen, 0); frame(s, f);
     auto any = [](int x1, int y1, int x2, int y2, int c) {
       for (int y = y1; y <= y2; ++y)
         for (int x = x1; x <= x2; ++x)
@@ -73,8 +71,7 @@ TEST_F(TimeTravel, AFlashDarkensOddStagesAndBrightensEvenOnesChannelByChannel) {
       {6, rgb16(20, 0b100001, 15), rgb16(31, 63, 31)},      {6, rgb16(15, 0b011111, 16), rgb16(31, 63, 31)},
   };
   for (const Case& c : cases) {
-    clear_to_color(memory_screen, c.before);
-    frame(c.stage, 3);
+    clear_to_color(memory_screen, c.before); frame(c.stage, 3);
     for (auto [x, y] : {std::pair{0, 0}, {600, 400}, {639, 479}}) EXPECT_EQ(px(x, y), c.after) << c.stage << " " << c.before;
     EXPECT_TRUE(video_timetravel == c.stage + 1 && hue == kWhite) << c.stage;
   }
@@ -91,8 +88,7 @@ TEST_F(TimeTravel, TheScreenTurnsWhiteThenFadesToBlackInSixteenFrames) {
   for (auto [x, y] : {std::pair{0, 0}, {482, 132}, {639, 479}}) EXPECT_EQ(px(x, y), kWhite);
   std::vector<int> shown;
   for (int f = 1; f <= 17; ++f) {
-    frame(200, f);
-    shown.push_back(px(600, 400));
+    frame(200, f); shown.push_back(px(600, 400));
     EXPECT_EQ(px(0, 0), shown.back());
   }
   EXPECT_EQ(std::vector<int>({shown[0], shown[1], shown[15], shown[16], hue, video_timetravel}),
@@ -202,5 +198,4 @@ TEST_F(TimeMachine, EscapeSkipsToTheClosingScreenWhichStillWaitsForAClickAndTheG
   EXPECT_GE(headless::now(), r.click_at) << "nothing but the click ended it, four seconds later";
   EXPECT_FALSE(autosave_exists());
 }
-
 }  // namespace

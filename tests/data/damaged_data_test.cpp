@@ -5,10 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <fstream>
-#include <string>
-#include <vector>
 #include "hero/hero.h"
-#include "platform/headless.h"
 #include "shell/datafile_check.h"
 #include "shell/game.h"
 #include "shell/hardware.h"
@@ -18,7 +15,6 @@
 using namespace test_support;
 
 namespace {
-
 struct Listed { std::string name; long size; };
 
 std::vector<Listed> listed_files() {
@@ -39,7 +35,6 @@ void flip_byte(const std::string& name, long offset) {
   ASSERT_EQ(pwrite(fd, &b, 1, offset), 1);
   close(fd);
 }
-
 }  // namespace
 
 // Listed: 7 start-up datafiles, 2 screens', the hero's 4 special moves, 43 rooms, the scenes' 20, the introduction,
@@ -81,8 +76,7 @@ TEST(DamagedData, EachPlaceThatLoadsDataStopsWithTheFilesNameAndStatusTwoAndChan
       {"ffloor1.dat", -1, 100, 1},     {"inventar.dat", 100000, -1, 2},  {"takel.dat", -1, 8, 3},
   };
   for (const Damage& d : damages) {
-    SCOPED_TRACE(d.file);
-    fresh_game(), write_file("options.sav", "1 2 3 1 \r\nmy saved game");
+    SCOPED_TRACE(d.file); fresh_game(), write_file("options.sav", "1 2 3 1 \r\nmy saved game");
     mkdir("sav", 0755), mkdir("sav/tmp", 0755);
     auto damage = [&] { copy_data_file(d.file, d.cut); if (d.flip >= 0) flip_byte(d.file, d.flip); };
     if (d.when == 0) damage();

@@ -5,16 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <set>
 #include <sstream>
 #include <stdexcept>
-#include <string>
 #include "menus/screen_layout.h"
 #include "support/test_support.h"
 
 namespace {
-
 namespace L = screen_layout;
 
 std::string data_path(const std::string& name) { return std::string(PELVARO_DATA_DIR) + "/" + name; }
@@ -304,8 +301,7 @@ TEST(DataSound, TheMusicTheJingleAndTheLogoFilmLoadAndPlayToTheirEnds) {
     MIDI* m = load_midi(data_path(name).c_str());
     ASSERT_NE(m, nullptr) << name;
     EXPECT_TRUE(get_midi_length(m) >= 60 && get_midi_length(m) <= 95) << name;
-    played.merge(played_by(m));
-    destroy_midi(m);
+    played.merge(played_by(m)); destroy_midi(m);
   }
   const Datafile patches = load("patches.dat");
   std::set<std::string> names;
@@ -355,5 +351,4 @@ TEST(DataSound, TheMusicTheJingleAndTheLogoFilmLoadAndPlayToTheirEnds) {
   EXPECT_GT(lit, 500);
   close_fli();
 }
-
 }  // namespace

@@ -4,16 +4,12 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <map>
-#include <string>
-#include <vector>
 #include "cutscenes/encounter_scenes_data.h"
 #include "cutscenes/teacher_scenes_data.h"
 #include "rooms/registry.h"
 #include "support/test_support.h"
 
 namespace {
-
 // The commonest colours of rows y1..y2 (shares of the height of what the picture shows).
 std::vector<int> commonest(BITMAP* b, double y1, double y2, size_t n) {
   int top = b->h, bottom = 0;
@@ -38,7 +34,6 @@ int pixels_of(BITMAP* b, int colour) {
 }
 // Asleep or knocked out, a person is still the person.
 PersonKind who(PersonKind k) { return k == PersonKind::sand_asleep ? PersonKind::sand : k; }
-
 }  // namespace
 
 TEST(PersonLooks, EveryPictureOfAPersonShowsHisHairSkinAndClothesAndRoomsDrawHimToTheirPerspective) {

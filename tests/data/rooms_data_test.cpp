@@ -3,17 +3,13 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <memory>
 #include <set>
-#include <string>
-#include <vector>
 #include "../../tools/mkassets/room_floor.h"
 #include "rooms/registry.h"
 #include "shell/world.h"
 #include "support/test_support.h"
 
 namespace {
-
 using Datafile = std::unique_ptr<DATAFILE, decltype(&unload_datafile)>;
 Datafile load_room_data(const RoomScript& r) {
   test_support::ensure_allegro();
@@ -39,8 +35,7 @@ bool same_picture(BITMAP* a, BITMAP* b) {
 bool walkable(const RoomScript& r, int x, int y) {
   if (!r.area) return room_floor::fallback_walkable(x, y);
   for (const auto& probe : room_floor::kHeroProbes) {
-    hero_x = probe[0], hero_y = probe[1], true_x = x, true_y = y;
-    apply_area(r);
+    hero_x = probe[0], hero_y = probe[1], true_x = x, true_y = y; apply_area(r);
     if (true_x != x || true_y != y) return false;
   }
   return true;
@@ -155,5 +150,4 @@ TEST(RoomPieces, TheLeverStandsInThreeDifferentPositions) {
   ASSERT_EQ(objects.size(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(same_picture(pic(d, objects[i]), pic(d, objects[(i + 1) % 3]))) << i;
 }
-
 }  // namespace

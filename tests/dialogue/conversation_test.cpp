@@ -1,12 +1,8 @@
 // Whole conversations in biolog played by clicking the menu: the old school's shared conversation, a button held
 // on an option, a level left with nothing to offer, a person with nothing to say.
 #include <gtest/gtest.h>
-#include <functional>
-#include <string>
-#include <vector>
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
-#include "platform/headless.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
@@ -47,8 +43,7 @@ constexpr const char* kTop =
 }  // namespace
 
 TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDelaysTheExchange) {
-  talk_fixtures::shared_conversation();
-  said.clear();
+  talk_fixtures::shared_conversation(); said.clear();
   test_support::Player player;
   // Five one-line options from 350: option 4 is the line from 410 to 430; 4.1 and 4.2 from 410; 4.2 alone from 430.
   player.click_when(menu_offers(kTop), 100, 420, 60)
@@ -83,10 +78,8 @@ TEST_F(Conversation, APersonWithNothingToSayEndsAtOnceAndALevelWithNothingLeftCl
   EXPECT_EQ((V{hidebuttons, talk_nr}), (V{0, -1}));
   // Sentence 1 may be used five times but has one single-use follow-up: once
   // that is used, its level has nothing to offer while 1 itself stays.
-  begin();
-  put(0, "1", "eins", "eent", 5);
-  put(0, "1.1", "eins eins", "eent eent", 1);
-  put(0, "2", "Ech muss goen.", "Addi.", 1, 1);
+  begin(); put(0, "1", "eins", "eent", 5);
+  put(0, "1.1", "eins eins", "eent eent", 1); put(0, "2", "Ech muss goen.", "Addi.", 1, 1);
   test_support::Player().click_when(menu_offers("eins|Ech muss goen.|||"), 100, 420)
       .click_when(menu_offers("eins eins||||"), 100, 440)
       .click_when(menu_offers("eins|Ech muss goen.|||"), 100, 440);

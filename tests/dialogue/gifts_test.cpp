@@ -2,12 +2,9 @@
 // exchanged, the flags raised and what they do, and a used-up sentence that stays used across a room change.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <string>
-#include <vector>
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "persistence/room_state.h"
-#include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/tr.h"
@@ -29,10 +26,8 @@ int present(const char* dotted) { return node(dotted).s_present; }
 // The hero in `room` with its conversations built, the state-file folders
 // there, speeches one unit long.
 void enter(const char* room) {
-  dialogue_support::stand_in_room(room);
-  mkdir("sav", 0755), mkdir("sav/tmp", 0755);
-  load_new_talking(), text_speed = 1;
-  headless::set_time_limit(headless::now() + 600000);
+  dialogue_support::stand_in_room(room); mkdir("sav", 0755), mkdir("sav/tmp", 0755);
+  load_new_talking(), text_speed = 1; headless::set_time_limit(headless::now() + 600000);
 }
 
 // The hero holds `item` out to person 0 and has reached him.
@@ -74,8 +69,7 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
   for (const char* room : {"biolog", "class", "physik"})
     for (const char* item : {"rolle", "Alkohol", "diamond"}) gifts.push_back({room, item, {"", "", ""}});
   for (const Gift& g : gifts) {
-    SCOPED_TRACE(std::string(g.room) + " <- " + g.item);
-    enter(g.room);
+    SCOPED_TRACE(std::string(g.room) + " <- " + g.item); enter(g.room);
     const int before = headless::present_count();
     EXPECT_EQ(give(g.item), -1);
     EXPECT_EQ(answer(), g.answer);
@@ -89,8 +83,7 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
 TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   // The diamond goes into the machine; the teacher says what is still missing.
   for (int teleskop : {0, 1}) {
-    SCOPED_TRACE(teleskop);
-    enter("future_physiktp"), story_teleskop = teleskop;
+    SCOPED_TRACE(teleskop); enter("future_physiktp"), story_teleskop = teleskop;
     EXPECT_EQ(give("diamond"), -1);
     EXPECT_EQ((Counts{story_diamant, mouse_status}), (Counts{1, kModeWalk}));
     EXPECT_EQ(std::string(arrow_obj) + arrow_describe[0], "") << "the teacher keeps it";
@@ -119,8 +112,7 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   bool talking = false;
   headless::on_present([&] {
     const bool now = person_anim[1] == 1 && person_present[1] == 1;
-    speeches += now && !talking;
-    talking = now;
+    speeches += now && !talking; talking = now;
   });
   EXPECT_EQ(give("Blei"), -1);
   headless::on_present(nullptr);

@@ -2,8 +2,6 @@
 // overrides against a table written here, the builds' differences, and what a few choices leave offered.
 #include <gtest/gtest.h>
 #include <set>
-#include <string>
-#include <vector>
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "dialogue/talk_fixtures.h"
@@ -130,8 +128,7 @@ TEST(RoomConversations, EveryPersonsTreeHasTheCountsEndingsAndWithheldSentencesO
 
 TEST(RoomConversations, TheOldSchoolsTeachersShareTheConversationTheTestsWriteByHand) {
   for (const char* room : {"biolog", "class", "physik"}) {
-    SCOPED_TRACE(room);
-    build_talk(room);
+    SCOPED_TRACE(room); build_talk(room);
     int nodes = 0;
     for_each_talk_path([&](const TalkPath& p) { nodes += has_sentence(talk_tree[0].at(p)); });
     EXPECT_EQ(nodes, 7);
@@ -172,8 +169,7 @@ TEST(RoomConversations, TheDetectedChoicesRaiseTheirFlagsAndLeaveTheirSentencesO
   std::vector<std::string> leaves = {"1.1.1", "1.1.2", "1.2.1", "1.2.2", "1.2.3", "1.3"};
   if (de()) leaves.push_back("1.1.3");
   for (const std::string& leaf : leaves) {
-    SCOPED_TRACE(leaf);
-    build_talk("future_physiktp");
+    SCOPED_TRACE(leaf); build_talk("future_physiktp");
     choose(0, leaf);
     EXPECT_EQ(exit_talk, 1);
     EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "3", "4"}));
@@ -183,8 +179,7 @@ TEST(RoomConversations, TheDetectedChoicesRaiseTheirFlagsAndLeaveTheirSentencesO
   EXPECT_EQ(cons_gotaccesscard + exit_talk, 2) << "accepting ends the conversation";
   EXPECT_EQ(offered_at_top(0), (std::set<std::string>{"2", "4"}));
   for (const char* follow : {"2.1", "2.2", "2.3", "2.4"}) EXPECT_EQ(node(0, follow).s_present, 1) << follow;
-  branch1 = branch2 = branch3 = branch4 = 0;
-  manage_talk();
+  branch1 = branch2 = branch3 = branch4 = 0; manage_talk();
   EXPECT_EQ(talk_fixtures::menu_rows(),
             std::string("|") + node(0, "2").sentence[0] + "||" + node(0, "4").sentence[0] + "|");
   // The others.

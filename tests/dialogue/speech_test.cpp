@@ -2,12 +2,9 @@
 // and that a click skips it, and a person's turn towards the hero and back around its reply.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <string>
 #include <tuple>
-#include <vector>
 #include "dialogue/talk.h"
 #include "interaction/people.h"
-#include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
@@ -43,8 +40,7 @@ void offer(int c, const char* l0, const char* l1 = "", const char* l2 = "") {
 
 // One menu pass with the mouse at (mx, my) and the given buttons.
 int pass(int mx, int my, int buttons = 0) {
-  clear_to_color(memory_screen, background());
-  mouse_x = mx; mouse_y = my; mouse_b = buttons;
+  clear_to_color(memory_screen, background()); mouse_x = mx; mouse_y = my; mouse_b = buttons;
   return talk_menu_pass();
 }
 
@@ -76,8 +72,7 @@ TEST(Menu, OptionsStackUpTo450TwentyPixelsALineAndTheHoverBandIsStrict) {
   EXPECT_EQ((V{pass(100, 420, 1), pass(100, 395, 1), pass(100, 385, 1)}), (V{3, 1, 0}));
   // A three-line sentence takes 60 pixels: seven lines start at 450 - 7 x 20 = 310, option 2 runs 330..390.
   for (int c : {2, 4}) talk_node(0, TalkPath{}.child(c)).s_present = 1;
-  offer(2, "eins", "zwei", "drei");
-  manage_talk();
+  offer(2, "eins", "zwei", "drei"); manage_talk();
   EXPECT_EQ(pass(100, 360), 0);
   const Ink three = ink(kOrange), rest = ink(kGreen);
   EXPECT_TRUE(three.top >= 330 && three.bottom > 370 && three.bottom < 390) << "all three lines are orange";
@@ -133,8 +128,7 @@ TEST(Speaking, ALineStaysForItsLengthScaledByTheTextSpeedAndAClickOrEscapeSkipsT
       {"Beautiful !", "", 50, 1940, -1}, {"Beautiful !", "", 100, 3880, -1}, {aquarium[0], aquarium[1], 50, 4540, -1},
       {aquarium[0], aquarium[1], 100, 9080, -1}, {"Beautiful !", "", 0, 0, -1}, {"Beautiful !", "", 50, 1940, 300}};
   for (const auto& l : lines) {
-    SCOPED_TRACE(std::to_string(l.speed) + " " + l.l0);
-    text_speed = l.speed;
+    SCOPED_TRACE(std::to_string(l.speed) + " " + l.l0); text_speed = l.speed;
     int first = -1, last = -1, paused = 0, game_first = 0, game_last = 0;
     headless::on_present([&] {  // every present of standard_remark is one of the speech
       const int game = platform_clock_ms();
@@ -155,8 +149,7 @@ TEST(Speaking, ALineStaysForItsLengthScaledByTheTextSpeedAndAClickOrEscapeSkipsT
   int talking_passes = 0;
   headless::on_present([&] { talking_passes += hero_action[0] == -1; });
   const int start = headless::now();
-  headless::click(start + 300, 320, 240, 200);
-  standard_remark("Das geht so nicht.");
+  headless::click(start + 300, 320, 240, 200); standard_remark("Das geht so nicht.");
   EXPECT_TRUE(talking_passes > 10 && talking_passes < 200) << "the speech ended at the click: " << talking_passes;
   EXPECT_GE(headless::now(), start + 500) << "and returned only once the button was let go";
   EXPECT_EQ(hero_action[0], 0) << "the hero stands again";
@@ -176,8 +169,7 @@ TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBac
   // Mrs Sand may start talking from idle frames 0 and 7; she is at frame 1.
   std::vector<std::pair<int, int>> seen;  // animation, frame
   headless::on_present([&] { seen.emplace_back(person_anim[0], mov_person_nr[0]); });
-  talk_nr = 0, mov_person_nr[0] = 1;
-  prepare_person_talk();
+  talk_nr = 0, mov_person_nr[0] = 1; prepare_person_talk();
   const auto turn = std::find_if(seen.begin(), seen.end(), [](const auto& s) { return s.first == 2; });
   ASSERT_TRUE(turn != seen.end() && turn != seen.begin());
   EXPECT_EQ((turn - 1)->second, 7) << "the turn starts from the marked frame";
@@ -192,8 +184,7 @@ TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBac
     if (anims.empty() || anims.back() != person_anim[0]) anims.push_back(person_anim[0]);
     talking_passes += person_anim[0] == 1;
   });
-  text_speed = 3, talk_nr = choice = 0, output_text[0][0] = "Ok, bis geschwenn.";
-  talking_npc();
+  text_speed = 3, talk_nr = choice = 0, output_text[0][0] = "Ok, bis geschwenn."; talking_npc();
   EXPECT_EQ(anims, (V{0, 2, 1, 3}));
   EXPECT_GE(talking_passes, 120);
   EXPECT_EQ((V{person_anim[0], person_frame_nr[0]}), (V{0, idle_frames}))
@@ -206,8 +197,7 @@ TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimatio
   for (int& mark : start_talk[0]) mark = 0;
   std::vector<int> anims;
   headless::on_present([&] { anims.push_back(person_anim[0]); });
-  talk_nr = 0, mov_person_nr[0] = 5;
-  prepare_person_talk();
+  talk_nr = 0, mov_person_nr[0] = 5; prepare_person_talk();
   ASSERT_TRUE(!anims.empty() && anims.size() < 2000u);
   EXPECT_EQ((V{anims.front(), person_anim[0], mov_person_nr[0]}), (V{2, 2, person_frame_nr[0] - 1}));
   // Dori in the physics lab, back from carrying the telescope, has only his idle frames.
@@ -215,8 +205,7 @@ TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimatio
   const int idle_frames = person_frame_nr[1];
   text_speed = 2, talk_nr = 1, output_text[0][0] = "Hey ... wou hues de deen hier ?";
   int first = -1, last = -1;
-  headless::on_present([&] { (first < 0 ? first : last) = headless::now(); });
-  npc_describe();
+  headless::on_present([&] { (first < 0 ? first : last) = headless::now(); }); npc_describe();
   EXPECT_NEAR(last - first, 109, 8) << "only the speech: 31 characters at text speed 2";
   EXPECT_EQ((V{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}), (V{0, idle_frames, -1, -1}));
 }

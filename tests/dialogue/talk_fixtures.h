@@ -7,7 +7,6 @@
 #include "shell/world.h"
 
 namespace talk_fixtures {
-
 // A node of `person` with a one-line sentence and reply, offered, `count` uses.
 inline void put(int person, const char* dotted, const char* said, const char* answer, int count, int ends = 0) {
   TalkPath p;

@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
 #include "persistence/room_state.h"
@@ -29,11 +27,9 @@ TEST(TalkPath, OnlyDottedChoicesOf1To5DownToTheFifthLevelAreRead) {
 }
 
 TEST(TalkPath, ANodeFoundByItsPathIsWhereTheRoomStateFileHoldsIt) {
-  test_support::fresh_game();
-  mkdir("sav", 0755), mkdir("sav/tmp", 0755);
+  test_support::fresh_game(); mkdir("sav", 0755), mkdir("sav/tmp", 0755);
   TalkNode& n = talk_node(2, talk_path("4.1.3"));
-  n.s_call_nr = 77, n.s_present = n.s_exit = 1;
-  temp_file = "sav/tmp/path.sav";
+  n.s_call_nr = 77, n.s_present = n.s_exit = 1; temp_file = "sav/tmp/path.sav";
   ASSERT_EQ(save_temp(), 0);
   const std::string text = test_support::read_file("sav/tmp/path.sav");
   // 40 numbers of objects and persons, then three per node: person, c1, c2,
@@ -111,8 +107,7 @@ const TalkRun kRuns[] = {
 
 TEST(TalkTreeRules, EachChoiceLeavesTheCountsTheMenuAndTheEndAsTheRulesSay) {
   for (const TalkRun& run : kRuns) {
-    SCOPED_TRACE(run.rule);
-    reset_world();
+    SCOPED_TRACE(run.rule); reset_world();
     build(run.person, run.tree);
     int n = 0;
     for (const Step& s : run.steps) {

@@ -1,26 +1,20 @@
 // The hero's path: steps of 8 px across and 4 px down, the 200-step limit, smoothing and the wall responses, asked
 // on an open floor (a room name no room has: every step stands, the walk goes straight to the target).
 #include <gtest/gtest.h>
-
 #include <utility>
-#include <vector>
-
 #include "hero/hero.h"
 #include "shell/world.h"
 #include "support/test_support.h"
 
 namespace {
-
 struct Path : testing::Test {
   void SetUp() override { reset_world(), room_name = "open floor", click_x2 = click_y2 = -1000; }
   static void walk(int hx, int hy, int tx, int ty) {
-    hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
-    calc_coor();
+    hero_x = hx, hero_y = hy, true_x = tx, true_y = ty; calc_coor();
   }
 };
 
 using StepRun = std::pair<int, int>;  // a step code, how many times in a row
-
 }  // namespace
 
 TEST_F(Path, StepsGoDiagonallyUntilOneCoordinateIsPassedThenStraight) {
@@ -32,8 +26,7 @@ TEST_F(Path, StepsGoDiagonallyUntilOneCoordinateIsPassedThenStraight) {
       {400, 280, {{kStepUpRight, 6}, {kStepRight, 7}}, 404, 276},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "to " << c.tx << ", " << c.ty);
-    click_x2 = click_y2 = -1000;
+    SCOPED_TRACE(testing::Message() << "to " << c.tx << ", " << c.ty); click_x2 = click_y2 = -1000;
     walk(300, 300, c.tx, c.ty);
     std::vector<StepRun> got;
     for (int i = 0; i < mov_nr; ++i)
@@ -50,8 +43,7 @@ TEST_F(Path, AClickWithin8AcrossAnd4DownOfTheLastTargetStartsNoNewPath) {
   const struct { int tx, ty; bool new_path; } cases[] = {
       {387, 343, false}, {373, 337, false}, {388, 340, true}, {372, 340, true}, {380, 344, true}, {380, 336, true}};
   for (const auto& c : cases) {
-    click_x2 = click_y2 = -1000;
-    walk(300, 300, 380, 340);
+    click_x2 = click_y2 = -1000; walk(300, 300, 380, 340);
     reset_hero();  // even when the hero was stopped since
     walk(300, 300, c.tx, c.ty);
     EXPECT_EQ(mov_nr < kStanding, c.new_path) << c.tx << ", " << c.ty;
@@ -80,8 +72,7 @@ TEST_F(Path, SmoothingMakesZigZagPairsStraightInOneDirectionOnlyAndDropsARefused
   const int xs[] = {8, 16, 16, 24};
   for (int i = 0; i < kPathSteps; ++i) hero_action[i] = kStepStand, movement_x[i] = i < 4 ? xs[i] : 0;
   for (int i = 0; i < 4; ++i) hero_action[i] = kStepRight;
-  mov_nr = 4;
-  make_fluent();
+  mov_nr = 4; make_fluent();
   EXPECT_EQ((std::vector<int>{mov_nr, movement_x[0], movement_x[1], movement_x[2], movement_x[3]}),
             (std::vector<int>{4, 8, 16, 24, 0}));
 }
@@ -108,27 +99,21 @@ TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
       Change want{code, code, 0, 0};
       for (const Change& c : r.changes)
         if (c.code == code) want = c;
-      mov_nr = 3;
-      hero_action[3] = code;
-      x = y = 100;
-      r.response();
+      mov_nr = 3; hero_action[3] = code;
+      x = y = 100; r.response();
       EXPECT_EQ((std::vector<int>{hero_action[3], x, y}), (std::vector<int>{want.new_code, 100 + want.dx, 100 + want.dy}))
           << "walk_" << r.name << ", code " << code;
     }
 }
 
 TEST(HeroSprite, IsKeptInsideTheScreenAndDrawn7PixelsFurtherLeftWhenTalkingLeft) {
-  test_support::fresh_game();
-  test_support::ensure_allegro();
-  float_y = 1.0f, hero_width = 125, hero_length = 200;
-  place_hero_sprite(630, 300);
+  test_support::fresh_game(); test_support::ensure_allegro();
+  float_y = 1.0f, hero_width = 125, hero_length = 200; place_hero_sprite(630, 300);
   EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(510, 130));
   place_hero_sprite(10, 100);
   EXPECT_EQ(std::make_pair(bmp_x, bmp_y), std::make_pair(5, 5));
-  memory_screen = create_bitmap(640, 480);
-  move[0] = create_bitmap(125, 200);
-  clear_to_color(move[0], makecol(255, 255, 0));
-  hero_move_frame_nr = 1, hero_x = hero_y = 300;
+  memory_screen = create_bitmap(640, 480); move[0] = create_bitmap(125, 200);
+  clear_to_color(move[0], makecol(255, 255, 0)); hero_move_frame_nr = 1, hero_x = hero_y = 300;
   for (int shift : {0, 1}) {
     clear_bitmap(memory_screen);
     mov_nr = 5, mov_nr1 = 0, move_frame_nr = 0, hero_action[0] = kStepSpecial, hero_talkl_korrektur = shift;

@@ -1,14 +1,8 @@
 // The inventory screen, the combinations and the item catalogue, played headless standing in the first room.
 #include <gtest/gtest.h>
-
 #include <cstring>
-#include <map>
-#include <string>
-#include <vector>
-
 #include "interaction/inventory.h"
 #include "interaction/items.h"
-#include "platform/headless.h"
 #include "rooms/registry.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
@@ -20,7 +14,6 @@
 using namespace test_support;
 
 namespace {
-
 using Ev = MouseStep;  // dt: ms after the event before
 
 // Schedules the events from now and runs the inventory (bag already pressed): -1 when it returned.
@@ -39,7 +32,6 @@ struct Inventory : testing::Test {
   }
   void TearDown() override { headless::on_present(nullptr); }
 };
-
 }  // namespace
 
 TEST_F(Inventory, SortPutsCapitalsBeforeSmallLettersAndTheEmptyZLast) {
@@ -68,8 +60,7 @@ TEST_F(Inventory, TheSeventhItemIsDrawnAt130_180AndPointingAtItShowsItsDescripti
   BITMAP* shot = nullptr;
   headless::on_present([&] {
     if (!shot && mouse_x == 150 && mouse_over_obj == 1) {
-      shot = create_bitmap(640, 480);
-      blit(headless::last_frame(), shot, 0, 0, 0, 0, 640, 480);
+      shot = create_bitmap(640, 480); blit(headless::last_frame(), shot, 0, 0, 0, 0, 640, 480);
     }
   });
   EXPECT_EQ(run_invent({{30, 150, 200, 0}, {100, 150, 200, 2}, {60, 150, 200, 0}}), -1);
@@ -82,8 +73,7 @@ TEST_F(Inventory, TheSeventhItemIsDrawnAt130_180AndPointingAtItShowsItsDescripti
   for (int y = 10; y < 30; ++y)
     for (int x = 0; x < 640; ++x) ink += getpixel(shot, x, y) == (128000 & 0xFFFF);
   EXPECT_GT(ink, 20);
-  destroy_bitmap(screwdriver);
-  destroy_bitmap(shot);
+  destroy_bitmap(screwdriver); destroy_bitmap(shot);
 }
 
 TEST_F(Inventory, HighlightSquareIsInclusiveFromXToXPlus40) {
@@ -130,12 +120,10 @@ TEST(Combinations, EveryOrderOfTheEightRulesAndNothingElse) {
       {"schlauch", "Bunsenbrenner", "Bunsen_Schlauch"}, {"Bunsenbrenner", "schlauch", "Bunsen_Schlauch"},
       {"Gaz_Schlauch", "Bunsenbrenner", "Schweissbrenner"}, {"Bunsenbrenner", "Gaz_Schlauch", "Schweissbrenner"},
       {"Bunsen_Schlauch", "Gaz", "Schweissbrenner"}, {"Gaz", "Bunsen_Schlauch", "Schweissbrenner"}};
-  ensure_allegro();
-  reset_world();
+  ensure_allegro(); reset_world();
   arrow = create_bitmap(40, 40);
   auto combine = [](const char* held, const char* on) {
-    arrow_obj = held, buffer_obj = on, counter2 = 0;
-    story_invent();
+    arrow_obj = held, buffer_obj = on, counter2 = 0; story_invent();
     return std::string(arrow_obj) + (counter2 ? " made" : "");
   };
   for (const auto& r : rules) EXPECT_EQ(combine(r.held, r.on), std::string(r.product) + " made") << r.held << " on " << r.on;

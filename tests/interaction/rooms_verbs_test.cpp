@@ -1,12 +1,8 @@
 // The markers the Tab key shows, and a scenario that takes, stows, looks and talks through the real main loop.
 #include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
-
 #include "dialogue/talk.h"
 #include "interaction/markers.h"
-#include "platform/headless.h"
 #include "rooms/registry.h"
 #include "shell/game.h"
 #include "shell/tr.h"
@@ -15,7 +11,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 struct InRoom : testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_chimietp");
@@ -27,7 +22,6 @@ struct InRoom : testing::Test {
   }
   static int dot_colour() { return makecol(255, 230, 80); }
 };
-
 }  // namespace
 
 TEST_F(InRoom, TabShowsAMarkerOnEveryPieceAndOpenExitWhileHeld) {
@@ -36,8 +30,7 @@ TEST_F(InRoom, TabShowsAMarkerOnEveryPieceAndOpenExitWhileHeld) {
   const int ex = (535 + 610) / 2, ey = (70 + 220) / 2;
   passes(20);
   ASSERT_NE(getpixel(headless::last_frame(), bx, by), dot_colour());
-  headless::key_down(headless::now() + 1, KEY_TAB);
-  passes(3);
+  headless::key_down(headless::now() + 1, KEY_TAB); passes(3);
   EXPECT_EQ(getpixel(headless::last_frame(), bx, by), dot_colour()) << "at once, before the next frame is due";
   passes(200);
   EXPECT_EQ(getpixel(headless::last_frame(), bx, by), dot_colour()) << "and on every frame composed meanwhile";
@@ -45,11 +38,9 @@ TEST_F(InRoom, TabShowsAMarkerOnEveryPieceAndOpenExitWhileHeld) {
   EXPECT_STREQ(piece_label(2), TR("Bunsenbrenner", "Bunsen burner"));
   EXPECT_STREQ(exit_label(0), TR("Kreuzung", "Crossing"));
   // A piece that has been taken has no marker.
-  furni_present[2] = 0;
-  passes(100);
+  furni_present[2] = 0; passes(100);
   EXPECT_NE(getpixel(headless::last_frame(), bx, by), dot_colour());
-  headless::key_up(headless::now() + 1, KEY_TAB);
-  passes(3);
+  headless::key_up(headless::now() + 1, KEY_TAB); passes(3);
   EXPECT_NE(getpixel(headless::last_frame(), ex, ey), dot_colour()) << "gone when the key is let go";
   EXPECT_EQ(mouse_status, kModeWalk) << "nothing else changes";
 }
@@ -79,8 +70,7 @@ TEST_F(InRoom, TakeStowLookAndTalkThroughTheMainLoop) {
               // The look verb on the teacher.
               look_text = person_text[0][0];
               px = (person_mouse_x[0] + person_mouse_x2[0]) / 2 - 20;
-              py = (person_mouse_y[0] + person_mouse_y2[0]) / 2 - 15;
-              press(550, 430);
+              py = (person_mouse_y[0] + person_mouse_y2[0]) / 2 - 15; press(550, 430);
             })
       .then([] { return force_cursor == kVerbChosen && click == kClickFree; }, [&] { press(px, py); })
       .then([&] {
@@ -93,8 +83,7 @@ TEST_F(InRoom, TakeStowLookAndTalkThroughTheMainLoop) {
               TalkNode& n = talk_node(0, talk_path("1"));
               n.sentence[0] = "Guten Tag.", n.sentence[1] = n.sentence[2] = "";
               n.reply[0] = "Tag.", n.reply[1] = n.reply[2] = "";
-              n.s_present = n.s_call_nr = n.s_exit = 1;
-              press(px, py);
+              n.s_present = n.s_call_nr = n.s_exit = 1; press(px, py);
             })
       .then([&] {
               return hidebuttons == 1 && choice == 0 && input_text[1][0] && std::strcmp(input_text[1][0], "Guten Tag.") == 0;

@@ -2,13 +2,10 @@
 // it hands over) and its checks of every pass (card doors, presence by the flags, two-pass scenes, time machine).
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 
 #include "dialogue/talk.h"
 #include "interaction/interaction.h"
 #include "interaction/items.h"
-#include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/tr.h"
@@ -18,7 +15,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 using Lines = std::vector<std::string>;
 using story::piece_slot;
 
@@ -31,8 +27,7 @@ Lines one(const char* line) { return {line, "", ""}; }
 
 struct StoryRules : testing::Test {
   void stand(const char* room) {
-    dialogue_support::stand_in_room(room);
-    text_speed = 1; mouse_x = 5; mouse_y = 5; mouse_b = 0;
+    dialogue_support::stand_in_room(room); text_speed = 1; mouse_x = 5; mouse_y = 5; mouse_b = 0;
   }
   // The hero arrives at piece `slot` for an errand (`pending`: take_object, gear_object or use_object).
   static void arrive(int slot, int& pending) {
@@ -52,12 +47,10 @@ struct StoryRules : testing::Test {
   }
   // `in_hand` false: a right click put it back into the bag on the way.
   static void use_item(const char* item, const char* piece, bool in_hand = true) {
-    hold_item(item);
-    use_obj = arrow_obj, mouse_status = in_hand ? kModeItem : kModeWalk;
+    hold_item(item); use_obj = arrow_obj, mouse_status = in_hand ? kModeItem : kModeWalk;
     arrive(piece_slot(piece), use_object);
   }
 };
-
 }  // namespace
 
 TEST_F(StoryRules, TheAlarmIsOffOnlyWhileTheLeversStandAt2_1_2AndThenTheScrewdriverBreaksTheShowcaseOnce) {
@@ -72,8 +65,7 @@ TEST_F(StoryRules, TheAlarmIsOffOnlyWhileTheLeversStandAt2_1_2AndThenTheScrewdri
       {"schalter1b", 6, 0, "schalter1a", 0}, {"schalter1a", 6, 2, "schalter1c", 1},
   };
   for (const auto& m : moves) {
-    SCOPED_TRACE(m.piece);
-    use(m.piece);
+    SCOPED_TRACE(m.piece); use(m.piece);
     EXPECT_STREQ(furni_name[m.slot], m.now_named);
     // The lever's state, its frames' state, the alarm and the three lights.
     EXPECT_EQ((std::vector<int>{furni_anim[m.slot], old_furni_anim[m.slot], story_alarm, furni_anim[3], furni_anim[4], furni_anim[5]}),
@@ -90,8 +82,7 @@ TEST_F(StoryRules, TheAlarmIsOffOnlyWhileTheLeversStandAt2_1_2AndThenTheScrewdri
   hold_item("Blei"), mouse_status = kModeWalk, talk_nr = 0;  // nor is it given away
   ASSERT_EQ(test_support::run_program([] { give_room(); }), -1);
   EXPECT_EQ(story_blei, 0);
-  talk_nr = -1;
-  use_item("tool", "case00");
+  talk_nr = -1; use_item("tool", "case00");
   EXPECT_EQ(story_brokencase, 1);
   holds("tool", TR("Ein stabiler Schraubenzieher.", "A screwdriver."));  // it stays in his hand
   EXPECT_EQ(said(), one(""));
@@ -138,8 +129,7 @@ TEST_F(StoryRules, APieceThatRefusesTheErrandGetsTheHerosAnswerAndTheRollingPinI
     for (int i = 0; i < furni_nr; ++i) {
       if (furni_interact[i] != 1 || furni_present[i] != 1) continue;
       const std::string name = furni_name[i];
-      SCOPED_TRACE(std::string(room->name) + ", " + name);
-      use_item("rolle", name.c_str());
+      SCOPED_TRACE(std::string(room->name) + ", " + name); use_item("rolle", name.c_str());
       EXPECT_EQ(said(), name == "case00" ? stable : damage);
       EXPECT_STREQ(arrow_obj, "rolle");
       ++pieces;
@@ -168,8 +158,7 @@ TEST_F(StoryRules, TheLeadSolutionFillsTheTankAndTheShowerAnswersByTheTankTheTel
     EXPECT_STREQ(room_name, "future_chimietp");
   }
   // All ready: he showers and is taken to the machine next door by the story's own door, arriving at (565, 360).
-  story_bleitank = story_teleskop = story_diamant = 1;
-  use("douche");
+  story_bleitank = story_teleskop = story_diamant = 1; use("douche");
   EXPECT_EQ(story_douche, 1);
   EXPECT_STREQ(room_name, "future_physiktp");
   EXPECT_EQ(std::make_pair(hero_x, hero_y), std::make_pair(565, 360));
@@ -187,17 +176,13 @@ TEST_F(StoryRules, TheCaretakersCupboardTheLeadPipeAndTheGuitarAreHandedOver) {
   use("schrank");
   EXPECT_EQ(std::make_pair(story_schrankoffen, furni_present[1]), std::make_pair(1, 1));
   // Once open, the first cupboard is like anything else.
-  furni_present[0] = 1;
-  use("schrank");
+  furni_present[0] = 1; use("schrank");
   EXPECT_EQ(said(), one(TR("Das geht so nicht.", "It doesn't work like that.")));
-  take("tool");
-  holds("tool", TR("Ein stabiler Schraubenzieher.", "A screwdriver."));
+  take("tool"); holds("tool", TR("Ein stabiler Schraubenzieher.", "A screwdriver."));
   EXPECT_EQ(furni_present[1], 0);
-  use_item("Schweissbrenner", "rohr");
-  holds("Blei", TR("Ein Rohr aus Blei.", "A lead conduit."));
+  use_item("Schweissbrenner", "rohr"); holds("Blei", TR("Ein Rohr aus Blei.", "A lead conduit."));
   EXPECT_EQ(said(), one(""));
-  stand("future_physik");
-  furni_present[3] = 1;
+  stand("future_physik"); furni_present[3] = 1;
   take("guitar");
   holds("guitar", TR("Yeah... so eine Gitarre habe ich mir schon immer", "I always wanted to own an eletric guitar."));
   EXPECT_EQ(furni_present[3], 0);
@@ -206,20 +191,16 @@ TEST_F(StoryRules, TheCaretakersCupboardTheLeadPipeAndTheGuitarAreHandedOver) {
 TEST_F(StoryRules, TheAccessCardOpensTheCardDoorsOfAllThreeRooms) {
   const struct { const char* room; std::vector<int> doors; } rooms[] = {{"future_floor1", {1, 4}}, {"future_physiktp", {1}}, {"future_floor15", {2}}};
   for (const auto& r : rooms) {
-    SCOPED_TRACE(r.room);
-    stand(r.room);
+    SCOPED_TRACE(r.room); stand(r.room);
     storyline();
     for (int k : r.doors) EXPECT_EQ(go_through[k], 0) << "door " << k << " without the card";
-    story_gotaccesscard = 1;
-    storyline();
+    story_gotaccesscard = 1; storyline();
     for (int k : r.doors) EXPECT_EQ(go_through[k], 1) << "door " << k;
     // Loaded again, the room closes its doors; the next pass opens them.
-    test_support::load_room_named(r.room);
-    storyline();
+    test_support::load_room_named(r.room); storyline();
     for (int k : r.doors) EXPECT_EQ(go_through[k], 1) << "door " << k;
   }
-  stand("future_floor2");
-  story_gotaccesscard = 1;
+  stand("future_floor2"); story_gotaccesscard = 1;
   storyline();
   EXPECT_EQ(go_through[1], 0) << "the guard's doors are not card doors";
 }
@@ -238,30 +219,25 @@ TEST_F(StoryRules, TheFlagsDecideOnEveryPassWhoAndWhatIsInTheRoomAndWhenTheHeroG
   EXPECT_EQ(glasses_question(), 0);
   story_blei = 1;
   EXPECT_EQ(glasses_question(), 1);
-  story_gotglasses = 1;
-  talk_node(0, talk_path("5")).s_present = 0;
+  story_gotglasses = 1; talk_node(0, talk_path("5")).s_present = 0;
   EXPECT_EQ(glasses_question(), 0);
   stand("future_chimie");
   person_present[0] = 0, person_present[1] = 1;  // at his lab bench, since the lead came
   storyline();
   EXPECT_EQ(person_present[1], 1);
-  story_bleiloesung = 1;
-  storyline();
+  story_bleiloesung = 1; storyline();
   EXPECT_EQ((std::vector<int>{person_present[0], person_present[1], talk_node(0, talk_path("4")).s_present,
                               talk_node(0, talk_path("2")).s_present}),
             (std::vector<int>{1, 0, 1, 0}));
-  story_gotblei = 1, person_present[1] = 1;
-  storyline();
+  story_gotblei = 1, person_present[1] = 1; storyline();
   EXPECT_EQ(person_present[1], 1) << "nothing more once the solution is handed over";
   // The telescope scene moves the telescope and Dori next door; the diamond comes only when given.
   for (const char* room : {"future_physik", "future_physiktp"}) {
-    stand(room);
-    story_adyteleskop = 1;
+    stand(room); story_adyteleskop = 1;
     storyline();
   }
   EXPECT_EQ(std::vector<int>({furni_present[0], furni_present[1], person_present[1]}), std::vector<int>({1, 0, 1}));
-  stand("future_physik");
-  story_adyteleskop = 1;
+  stand("future_physik"); story_adyteleskop = 1;
   storyline();
   EXPECT_EQ(std::make_pair(furni_present[2], person_present[0]), std::make_pair(0, 0));
 }

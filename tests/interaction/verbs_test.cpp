@@ -1,15 +1,10 @@
 // The verbs on pieces and persons: reach, the panel, refusals, taking, the
 // standard answers, and what the teacher and the policeman guard.
 #include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
-#include <string>
-#include <vector>
-
 #include "cutscenes/player.h"
 #include "interaction/interaction.h"
-#include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
@@ -20,7 +15,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 using story::piece_slot;
 
 std::string said_by_hero() { return input_text[0][0] ? input_text[0][0] : ""; }
@@ -44,8 +38,7 @@ struct Verbs : testing::Test {
   static int mid_x(int i) { return (furni_mouse_x[i] + furni_mouse_x2[i]) / 2 - 20; }
   static int mid_y(int i) { return (furni_mouse_y[i] + furni_mouse_y2[i]) / 2 - 15; }
   static void take_from_standing_point(int i) {
-    take_object = i, hero_x = goto_furni_x[i], hero_y = goto_furni_y[i];
-    run([] { furni_room(); });
+    take_object = i, hero_x = goto_furni_x[i], hero_y = goto_furni_y[i]; run([] { furni_room(); });
   }
   // The pointer shows `pic` (its middle pixel, stretched).
   static void pointer_shows(BITMAP* pic) {
@@ -54,7 +47,6 @@ struct Verbs : testing::Test {
               getpixel(pic, pic->w * (arrow->w / 2) / arrow->w, pic->h * (arrow->h / 2) / arrow->h));
   }
 };
-
 }  // namespace
 
 TEST_F(Verbs, TheHeroReachesAPieceWithin8PixelsAcrossAnd4UpOrDownAndAPersonWithin10EitherWay) {
@@ -64,8 +56,7 @@ TEST_F(Verbs, TheHeroReachesAPieceWithin8PixelsAcrossAnd4UpOrDownAndAPersonWithi
     person[] = {{10, 10, true}, {-10, -10, true}, {10, -10, true}, {11, 0, false}, {0, 11, false}, {-11, -11, false}};
   for (const auto& c : piece) {
     gear_object = shower, hero_x = goto_furni_x[shower] + c.dx, hero_y = goto_furni_y[shower] + c.dy;
-    input_text[0][0] = "";
-    run([] { furni_room(); });
+    input_text[0][0] = ""; run([] { furni_room(); });
     EXPECT_EQ(gear_object == -1, c.arrives) << c.dx << ", " << c.dy;
     // Using the shower before the tank is filled: the hero's answer comes.
     if (c.arrives) EXPECT_EQ(said_by_hero(), TR("Nicht ohne mein Quietscheentchen!", "I'm clean enough."));
@@ -121,15 +112,13 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
       {"labo_desk2", TR("Das kann ich nicht nehmen.", "I can't take it."), ""},
   };
   for (const auto& c : cases) {
-    furni_name[0] = c.name, furni_take[0] = 0;
-    run([] { piece_verb(Verb::take, 0); });
+    furni_name[0] = c.name, furni_take[0] = 0; run([] { piece_verb(Verb::take, 0); });
     EXPECT_EQ(said_by_hero(), c.line0) << c.name;
     EXPECT_EQ(std::string(input_text[0][1]), c.line1) << c.name;
     EXPECT_EQ(cannottake_nr, 0);
   }
   // Persons are never taken.
-  stand("future_crossing");
-  run([] { person_verb(Verb::take, 0); });
+  stand("future_crossing"); run([] { person_verb(Verb::take, 0); });
   EXPECT_EQ(said_by_hero(), TR("Das kann ich nicht nehmen.", "I can't take it."));
 }
 
@@ -143,8 +132,7 @@ TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBu
     if (lifted_at < 0 && furni_present[book] == 0) lifted_at = move_frame_nr;
     last_frame = move_frame_nr;
   });
-  take_from_standing_point(book);
-  headless::on_present(nullptr);
+  take_from_standing_point(book); headless::on_present(nullptr);
   EXPECT_EQ(lifted_at, 8);
   EXPECT_GT(hero_move_frame_nr, 9) << "the animation is longer than the lift";
   EXPECT_EQ(last_frame, hero_move_frame_nr - 1);
@@ -181,12 +169,10 @@ TEST_F(Verbs, ATakeablePieceIsLeftToTheTakingButTheGasBottleStaysWhileTheTeacher
   // it first; with the bag full he takes nothing and keeps it.
   story_sandalkohol = 1;
   auto hold_pin = [] { arrow_obj = "rolle", arrow_describe[0] = "pin", mouse_status = kModeItem; };
-  hold_pin(), invent_nr = 100;
-  take_from_standing_point(gas);
+  hold_pin(), invent_nr = 100; take_from_standing_point(gas);
   EXPECT_EQ(std::make_pair(furni_present[gas], std::string(arrow_obj)), std::make_pair(1, std::string("rolle")));
   EXPECT_EQ(said_by_hero(), TR("Meine Tasche ist voll. Da passt nichts mehr rein.", "My bag is full. Nothing else fits in."));
-  hold_pin(), invent_nr = 0;
-  take_from_standing_point(gas);
+  hold_pin(), invent_nr = 0; take_from_standing_point(gas);
   EXPECT_EQ(std::make_pair(furni_present[gas], mouse_status), std::make_pair(0, +kModeItem));
   EXPECT_STREQ(arrow_obj, "Gaz");
   EXPECT_EQ((std::vector<std::string>{inventory_obj[0], inv_obj_describe[0][0]}), (std::vector<std::string>{"rolle", "pin"}));
@@ -210,8 +196,7 @@ TEST_F(Verbs, WithoutARuleLookingSaysTheLinesOrTheStandardAnswerAndTheOtherVerbs
   ASSERT_EQ(person_talk[0], 0) << "Mr Betong is out cold: he does not talk";
   EXPECT_EQ(said(person_verb(Verb::talk, 0)), TR("Das geht so nicht.||", "That doesn't work.||"));
   // Nor does a person take a gift who cannot talk, whatever her room's gift rules say: Mrs Sand asleep.
-  stand("future_biolog");
-  arrow_obj = "Alkohol", mouse_status = kModeItem;
+  stand("future_biolog"); arrow_obj = "Alkohol", mouse_status = kModeItem;
   EXPECT_EQ(said(person_verb(Verb::give, 1 /* asleep */)), TR("Das geht so nicht.||", "That doesn't work.||"));
   EXPECT_EQ(story_sandalkohol, 0);
   EXPECT_STREQ(arrow_obj, "Alkohol");
@@ -234,8 +219,7 @@ TEST_F(Verbs, ThePolicemanTalksAndKeepsTheHeroFromTheDoorsHeGuardsAndNoOtherRoom
   }
   for (const RoomScript* room : kRooms)
     for (int k = 0; k < room->exit_nr && std::strcmp(room->name, "future_floor2") != 0; ++k) {
-      room_name = room->name, change_room = k;
-      story_exit();
+      room_name = room->name, change_room = k; story_exit();
       EXPECT_EQ(change_room, k) << room->name << " keeps the hero at door " << k;
     }
 }

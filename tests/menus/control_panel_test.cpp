@@ -4,12 +4,9 @@
 #include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <string>
-#include <vector>
 #include "interaction/inventory.h"
 #include "interaction/items.h"
 #include "persistence/files.h"
-#include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/cursor.h"
 #include "shell/game.h"

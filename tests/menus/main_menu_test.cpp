@@ -1,12 +1,8 @@
 // The main menu played from the program's start: the highlights, the eyes, the credits, starting a game with a
 // quick click or a held button, quitting; and the words on its buttons and in the farewell.
 #include <gtest/gtest.h>
-#include <functional>
-#include <string>
-#include <vector>
 #include "menus/main_menu.h"
 #include "menus/makers.h"
-#include "platform/headless.h"
 #include "shell/game.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
@@ -91,10 +87,8 @@ TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {
 }
 
 TEST(MainMenu, QuitWritesTheOptionsStopsTheMusicAndSaysFarewellWithStatusOne) {
-  fresh_game();
-  write_file("options.sav", "11 22 33 1 \r\n  my first save");
-  Player().click_when(in_main_menu, 160, 420);
-  testing::internal::CaptureStdout();
+  fresh_game(); write_file("options.sav", "11 22 33 1 \r\n  my first save");
+  Player().click_when(in_main_menu, 160, 420); testing::internal::CaptureStdout();
   const int status = run_game();
   const std::string farewell = testing::internal::GetCapturedStdout();
   EXPECT_EQ(status, 1);

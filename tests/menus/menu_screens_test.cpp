@@ -1,13 +1,9 @@
 // The main menu's instructions and options screens, and the slider
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
-#include <functional>
-#include <string>
-#include <vector>
 #include "menus/main_menu.h"
 #include "menus/menu_screens.h"
 #include "menus/sliders.h"
-#include "platform/headless.h"
 #include "shell/game.h"
 #include "shell/world.h"
 #include "support/dialogue_support.h"
@@ -173,8 +169,7 @@ std::function<bool()> menu_from(int x) { return [x] { return back_in_menu_from(x
 TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheInstructions) {
   fresh_game();
   const std::string start_options = "180 220 50 1 \r\n  first save";
-  write_file("options.sav", start_options);
-  headless::set_desktop(1920, 1080);
+  write_file("options.sav", start_options); headless::set_desktop(1920, 1080);
   headless::set_time_limit(600000);
   bool menu_first = false, instructions_back = false, menu_after_right_click = false;
   int after_track = -1, after_slide = -1, after_knob_click = -1, knob_x = -1, heard = -1, effects = -1, speed = -1;

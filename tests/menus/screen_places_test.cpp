@@ -2,12 +2,9 @@
 // pointer may be on, is probed at its four corners and one pixel outside each side.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <functional>
 #include <initializer_list>
-#include <string>
 #include "menus/main_menu.h"
 #include "menus/screen_layout.h"
-#include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/cursor.h"
 #include "shell/game.h"
@@ -74,16 +71,14 @@ TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
   const struct { int mx, my, x, y; } lit[6] = {{75, 400, 40, 360},   {570, 360, 559, 350}, {550, 395, 541, 383},
               {587, 395, 576, 383}, {550, 430, 541, 418}, {587, 430, 576, 419}};
   for (int b = 0; b < 6; ++b) {
-    SCOPED_TRACE(b);
-    mouse_x = lit[b].mx; mouse_y = lit[b].my;
+    SCOPED_TRACE(b); mouse_x = lit[b].mx; mouse_y = lit[b].my;
     main_loop_pass();
     platform_hide_pointer();  // what the pass drew, without the pointer over it
     ASSERT_EQ(mouse_button, b);
     EXPECT_GT(shown(b == 0 ? inventory_button_on : navi_butt_on[b - 1], lit[b].x, lit[b].y), 0.99);
   }
   // The panel itself stands at (540, 350), the bag at (40, 360).
-  mouse_x = 320; mouse_y = 300;
-  main_loop_pass();
+  mouse_x = 320; mouse_y = 300; main_loop_pass();
   platform_hide_pointer();
   EXPECT_GT(std::min(shown(navi_button, 540, 350), shown(inventory_button, 40, 360)), 0.99);
 }

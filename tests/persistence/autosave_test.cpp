@@ -4,15 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
-#include <functional>
-#include <string>
 #include "dialogue/talk.h"
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
 #include "persistence/files.h"
 #include "persistence/saved_games.h"
-#include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
@@ -29,7 +26,6 @@ static_assert(kMenuLoadBesideHot.y1 > 191 && kMenuLoadBesideHot.y2 < 251 && kMen
 static_assert(kMenuContinueHot.x2 < kMenuLoadBesideHot.x1);
 
 namespace {
-
 bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 int run_game() {
@@ -75,12 +71,10 @@ int continue_for(int ms, int hold_ms = 60) {
 // A game in `room`, entered as through a door, the hero arriving at (x, y).
 void stand_in(const char* room, int x, int y) {
   ASSERT_EQ(stand_in_main_loop(3), -2);
-  new_room[0] = room, new_hero_x[0] = x, new_hero_y[0] = y, change_room = 0;
-  enter_new_room();
+  new_room[0] = room, new_hero_x[0] = x, new_hero_y[0] = y, change_room = 0; enter_new_room();
 }
 
 bool in_bag(const std::string& item) { return std::count(inventory_obj, inventory_obj + invent_nr, item) > 0; }
-
 }  // namespace
 
 // The window closed 1.5 s into a scene, a conversation or the bag: the scene is played out (fast) first, the
@@ -101,8 +95,7 @@ TEST(Autosave, ACloseInASceneOrAConversationKeepsTheGameOnceItIsOver) {
       {"the bag open", "future_floor1", [] { main_invent(); }, [] { EXPECT_TRUE(in_bag("rolle") && inv_menu == 0); }},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    stand_in(c.room, 320, 400);
+    SCOPED_TRACE(c.what); stand_in(c.room, 320, 400);
     const int close_at = headless::now() + 1500;
     int busy = -1;
     headless::on_present([&] {
@@ -137,8 +130,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
 
   // Quit in the control panel keeps the game.
   EXPECT_EQ(run_program([] { quit_from_panel(); }), 1);
-  story_alarm = change_room = 0;
-  enter_new_room();
+  story_alarm = change_room = 0; enter_new_room();
   ASSERT_EQ(load_autosave(), 0);
   EXPECT_EQ(std::string(room_name) + " " + std::to_string(story_alarm), "future_physiktp 1");
 
@@ -146,8 +138,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   counter7 = 4;
   ASSERT_EQ(save_game(), 0);
   const std::string named = read_file("sav/game04.sav");
-  story_bleitank = 1;
-  headless::close_window_at(headless::now() + 5);
+  story_bleitank = 1; headless::close_window_at(headless::now() + 5);
   EXPECT_EQ(run_program([] { for (;;) main_loop_pass(); }), 1);
   EXPECT_EQ(read_file("sav/game04.sav"), named) << "the autosave never writes a named slot";
   for (int s = 0; s < 10; ++s)
@@ -189,8 +180,7 @@ TEST(Autosave, NoGameNoAutosaveAndTheMenuOffersLoadGameAlone) {
 }
 
 TEST(Autosave, ContinueAndLoadGameLightUpAndLoadGameOpensTheSlots) {
-  new_run_with(old_format_slot());
-  write_file("sav/game02.sav", old_format_slot());
+  new_run_with(old_format_slot()); write_file("sav/game02.sav", old_format_slot());
   write_file("sav/game03.sav", old_format_slot().substr(0, 5000));
   std::string continue_off, continue_on, load_off, load_on;
   bool message_before = true, message = false;

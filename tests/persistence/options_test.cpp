@@ -14,7 +14,6 @@
 using namespace test_support;
 
 namespace {
-
 std::string padded(const std::string& s) { return s + std::string(30 - s.size(), ' '); }
 
 // The four numbers and the ten names as the game holds them.
@@ -33,12 +32,10 @@ std::string names(std::vector<std::string> ten) {
 }
 
 const std::string kDefaults = "180 220 50 1" + names({});
-
 }  // namespace
 
 TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
-  fresh_game();
-  music_vol = 0, wave_vol = 255, text_speed = 7, text_output = 1;
+  fresh_game(); music_vol = 0, wave_vol = 255, text_speed = 7, text_output = 1;
   std::memset(save_name, ' ', sizeof save_name);
   std::memcpy(save_name[0], "   leading blanks", 17);
   std::memcpy(save_name[2], "abcdefghijklmnopqrstuvwxyz0123", 30);
@@ -86,8 +83,7 @@ TEST(Options, FilesAsTheyComeAreReadNameByNameWithDefaultsForWhatIsMissing) {
        "40 50 60 0" + names({"one", "two", "three"})},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    fresh_game();
+    SCOPED_TRACE(c.what); fresh_game();
     if (c.content != "-") write_file("options.sav", c.content);
     load_options();
     EXPECT_EQ(options_now(), c.expected);
@@ -101,8 +97,7 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   fresh_game();
   alarm(60);  // a FIFO would block the game for ever on opening it
   ASSERT_EQ(mkfifo("options.sav", 0644), 0);
-  testing::internal::CaptureStderr();
-  load_options();
+  testing::internal::CaptureStderr(); load_options();
   EXPECT_EQ(options_now(), kDefaults);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Pelvaro: options.sav: it is not a regular file; the default settings are used.\n");
@@ -114,14 +109,12 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   // A folder in the file's place, a full disk, a folder in the temporary file's place.
   const char* const reasons[] = {"Is a directory", "No space left on device", "Is a directory"};
   for (int k = 0; k < 3; ++k) {
-    SCOPED_TRACE(k);
-    fresh_game(), bug_report = std::fopen("bugs.txt", "w");
+    SCOPED_TRACE(k); fresh_game(), bug_report = std::fopen("bugs.txt", "w");
     const std::string old = "1 2 3 1 \r\nthe old file", kept = k == 0 ? "options.sav/keep" : "options.sav";
     if (k == 0) ASSERT_EQ(mkdir("options.sav", 0755), 0);
     if (k == 1) ASSERT_EQ(symlink("/dev/full", temporary_name("options.sav").c_str()), 0);
     if (k == 2) ASSERT_EQ(mkdir(temporary_name("options.sav").c_str(), 0755), 0);
-    write_file(kept, old), write_file(temporary_name("options.sav", 1), "theirs");
-    music_vol = 99;
+    write_file(kept, old), write_file(temporary_name("options.sav", 1), "theirs"); music_vol = 99;
     testing::internal::CaptureStderr();
     EXPECT_EQ(save_options(), -1);
     const std::string line =
@@ -169,8 +162,7 @@ TEST(DisplayOptions, StartUpAsksForTheCommandLineFactorElseThePlayersChoice) {
   auto start_with = [](const char* display_sav, std::vector<const char*> argv) {
     fresh_game();
     if (display_sav) write_file("display.sav", display_sav);
-    argv.insert(argv.begin(), "game");
-    argv.push_back(nullptr);
+    argv.insert(argv.begin(), "game"); argv.push_back(nullptr);
     Player player;
     player.then([] { return true; }, [] { headless::stop(); });
     EXPECT_EQ(run_program([&] { game_main(static_cast<int>(argv.size()) - 1, const_cast<char**>(argv.data())); }), -2);

@@ -5,7 +5,6 @@
 #include "persistence/saved_games.h"
 
 namespace {
-
 const std::string Z = "\xA7";  // the marker of a run of "0 "; "$" marks a run of "1 "
 
 std::string times(const std::string& token, int count) {
@@ -13,7 +12,6 @@ std::string times(const std::string& token, int count) {
   while (count-- > 0) s += token;
   return s;
 }
-
 }  // namespace
 
 TEST(Packing, RunsOfSixToThirtyTwoThousandTokensBecomeAMarkerAndUnpackAgain) {

@@ -12,7 +12,6 @@
 using namespace test_support;
 
 namespace {
-
 // Every dialogue node with its number in the file's order (c5 fastest).
 template <typename F>
 void every_node(F&& f) {
@@ -36,12 +35,10 @@ void set_markers() { furni_present[0] = 1, furni_anim[0] = 0, talk_tree[0].node[
 bool markers_kept() {
   return furni_present[0] == 1 && furni_anim[0] == 0 && talk_tree[0].node[0][0][0][0][0].s_call_nr == 5;
 }
-
 }  // namespace
 
 TEST(RoomStateFile, IsWrittenInItsOrderWithOneBlankAfterEveryNumberAndReadBackExactly) {
-  fresh_game();
-  std::filesystem::create_directories("sav/tmp");
+  fresh_game(); std::filesystem::create_directories("sav/tmp");
   for (int k = 0; k < 10; ++k) {
     furni_present[k] = k % 2, furni_anim[k] = 10 + k;
     person_present[k] = (k + 1) % 2, person_anim[k] = k == 3 ? -1 : 20 + k;
@@ -94,13 +91,11 @@ TEST(RoomStateFile, DamagedFilesAndFifosChangeNothingAndAreReported) {
   };
   for (const auto& [name, content] : cases) {
     if (content != "-") write_file(name, content);
-    set_markers();
-    temp_file = name;
+    set_markers(); temp_file = name;
     EXPECT_EQ(load_temp(), -1) << name;
     EXPECT_TRUE(markers_kept()) << name;
   }
-  alarm(0);
-  std::fclose(bug_report), bug_report = nullptr;
+  alarm(0); std::fclose(bug_report), bug_report = nullptr;
   testing::internal::CaptureStderr();  // without bugs.txt the reason goes to the console
   load_temp();
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Pelvaro: room state file fifo.sav: it is not a regular"),
@@ -114,13 +109,11 @@ TEST(RoomStateFile, DamagedFilesAndFifosChangeNothingAndAreReported) {
 
 TEST(RoomStateFile, AFileThatCannotBeWrittenIsKeptInMemoryUntilItCanBeAndNothingIsRemoved) {
   fresh_game(), bug_report = std::fopen("bugs.txt", "w");
-  std::filesystem::create_directories("sav/tmp");
-  temp_file = "sav/tmp/test.sav";
+  std::filesystem::create_directories("sav/tmp"); temp_file = "sav/tmp/test.sav";
   write_file("sav/tmp/test.sav", kAllThrees);  // an earlier state
   // A full disk: the temporary file leads to /dev/full.
   ASSERT_EQ(symlink("/dev/full", temporary_name("sav/tmp/test.sav").c_str()), 0);
-  set_markers();
-  testing::internal::CaptureStderr();
+  set_markers(); testing::internal::CaptureStderr();
   EXPECT_EQ(save_temp(), -1);
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(read_file("sav/tmp/test.sav"), kAllThrees) << "the earlier file stays";
@@ -131,8 +124,7 @@ TEST(RoomStateFile, AFileThatCannotBeWrittenIsKeptInMemoryUntilItCanBeAndNothing
   EXPECT_NE(read_file("bugs.txt").find("sav/tmp/test.sav: cannot be written (No space left on device)"),
             std::string::npos);
   // Space again: the next room written writes it too.
-  unlink(temporary_name("sav/tmp/test.sav").c_str());
-  temp_file = "sav/tmp/other.sav";
+  unlink(temporary_name("sav/tmp/test.sav").c_str()); temp_file = "sav/tmp/other.sav";
   EXPECT_EQ(save_temp(), 0);
   EXPECT_EQ(read_file("sav/tmp/test.sav"), read_file("sav/tmp/other.sav"));
 }

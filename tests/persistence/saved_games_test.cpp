@@ -21,7 +21,6 @@
 using namespace test_support;
 
 namespace {
-
 // What a player would notice of a game (and what a failed load must leave alone).
 std::string game_now() {
   std::string g = std::string(room_name) + " " + std::to_string(hero_x) + " " + std::to_string(hero_y) + " " +
@@ -55,7 +54,6 @@ void play_some_story() {
 
 int load_slot(int slot) { counter7 = slot; return load_game(); }
 int save_slot(int slot) { counter7 = slot; return save_game(); }
-
 }  // namespace
 
 TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSave) {
@@ -76,8 +74,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
     EXPECT_NE(after.find(std::string("\nstory_") + flag + "\n"), std::string::npos) << flag;
 
   // Played on: another room, a flag, an item used up; the load brings it back.
-  change_room = 0;
-  enter_new_room();
+  change_room = 0; enter_new_room();
   story_schrankoffen = 0, story_bleitank = 1, invent_nr = 1;
   inventory_obj[1] = inventory_obj[2] = kEmptySlot;
   ASSERT_EQ(load_slot(9), 0);
@@ -160,14 +157,12 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
     const pid_t saver = fork();
     ASSERT_GE(saver, 0);
     for (int i = round; saver == 0; ++i) {
-      story_alarm = i % 2;
-      save_slot(3);
+      story_alarm = i % 2; save_slot(3);
     }
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::microseconds(3 * save_us + 100000);
     const std::string its_temp = temporary_name("sav/game03.sav", last_saver = saver);
     while (round % 2 && access(its_temp.c_str(), F_OK) != 0 && std::chrono::steady_clock::now() < give_up) continue;
-    usleep(static_cast<useconds_t>(round % 2 ? in_write(rng) : moment(rng)));
-    kill(saver, SIGKILL);
+    usleep(static_cast<useconds_t>(round % 2 ? in_write(rng) : moment(rng))); kill(saver, SIGKILL);
     int status = 0;
     waitpid(saver, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
@@ -189,8 +184,7 @@ TEST(SavedGames, AFailedWriteBlocksNoLaterSaveAndALoadIsAllOrNothing) {
   // The room's file cannot be written for a moment as the hero leaves: the next save still works and writes it.
   const std::string in_the_way = temporary_name("sav/tmp/fphystp.sav");
   mkdir(in_the_way.c_str(), 0755);
-  change_room = 0;
-  enter_new_room();
+  change_room = 0; enter_new_room();
   rmdir(in_the_way.c_str());
   EXPECT_EQ(save_slot(8), 0);
   EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);
@@ -216,7 +210,6 @@ TEST(SavedGames, AFailedWriteBlocksNoLaterSaveAndALoadIsAllOrNothing) {
 }
 
 namespace {
-
 // One damaged copy of `s`: a byte (any, or one meaningful to the packing or the reader), a marker inside a
 // name, a span taken out or doubled. Cuts, and run counts out of range, have cases of their own.
 std::string mutate(std::string s, int kind, std::mt19937_64& rng) {
@@ -231,7 +224,6 @@ std::string mutate(std::string s, int kind, std::mt19937_64& rng) {
     default: return s.insert(at, s.substr(at, len));
   }
 }
-
 }  // namespace
 
 TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
@@ -250,8 +242,7 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
     if (load_slot(1) == 0) {  // a digit changed within its range, a blank doubled: a sound game
       ++loaded;
       EXPECT_TRUE(slot_file_sound("sav/game01.sav", why)) << what;
-      before = game_now();
-      files = folder_snapshot(unchecked);
+      before = game_now(); files = folder_snapshot(unchecked);
       return;
     }
     ++refused;
@@ -309,10 +300,8 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
 }
 
 TEST(SlotNames, TypingANameThroughKeys) {
-  fresh_game();
-  ensure_allegro();
-  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15);
-  pv_font = font;
+  fresh_game(); ensure_allegro();
+  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15); pv_font = font;
   std::memset(save_name, ' ', sizeof save_name);
   std::memcpy(save_name[4], "Old name", 8), std::memcpy(save_name[5], "Next slot", 9);
   counter7 = 4;

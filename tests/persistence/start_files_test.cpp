@@ -3,7 +3,6 @@
 // and say why in the commit; a state file that differs between the builds is listed per build, with its language.
 #include <gtest/gtest.h>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include "rooms/registry.h"
 #include "shell/game.h"
@@ -13,7 +12,6 @@
 using namespace test_support;
 
 namespace {
-
 using Sums = std::map<std::string, std::string>;
 
 // The recorded list's state files, or its datafiles; each room has one of each.
@@ -55,7 +53,6 @@ std::vector<int> node_in_file(const std::string& file, int person, const std::st
   if (at + 2 >= numbers.size()) return {-1, -1, -1};
   return {numbers[at], numbers[at + 1], numbers[at + 2]};
 }
-
 }  // namespace
 
 TEST(StartFiles, TheFilesOfAFreshStartAreThoseRecordedWithTheConversationsCounts) {

@@ -1,7 +1,6 @@
 // The window fitted to the desktop, the mouse taken back into the 640 x 480 picture, and the mouse as the
 // game sees it: steady between polls, and no press lost between two of them.
 #include <gtest/gtest.h>
-#include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/window_fit.h"
 #include "support/test_support.h"
@@ -40,8 +39,7 @@ TEST(WindowFit, TheMouseInTheScaledWindowOrOnTheBorderStandsOnThePicture) {
 static void wait_until(int ms) { while (headless::now() < ms) platform_clock_ms(); }
 
 TEST(MouseLatch, APressBetweenTwoPollsReadsAsDownInOnePollAndAHeldOneUntilLetGo) {
-  test_support::fresh_game();
-  headless::click(10, 100, 200, 0);
+  test_support::fresh_game(); headless::click(10, 100, 200, 0);
   wait_until(20);
   EXPECT_EQ(std::vector<int>({mouse_b, mouse_x}), std::vector<int>({0, 0})) << "the mouse changes only when polled";
   platform_poll_mouse();
@@ -50,8 +48,7 @@ TEST(MouseLatch, APressBetweenTwoPollsReadsAsDownInOnePollAndAHeldOneUntilLetGo)
   EXPECT_EQ(mouse_b, 0) << "and only once";
   // The right button the same way.
   headless::mouse_at(headless::now() + 5, 100, 200, 2);
-  headless::mouse_at(headless::now() + 6, 100, 200, 0);
-  wait_until(headless::now() + 10);
+  headless::mouse_at(headless::now() + 6, 100, 200, 0); wait_until(headless::now() + 10);
   platform_poll_mouse();
   const int right = mouse_b;
   platform_poll_mouse();

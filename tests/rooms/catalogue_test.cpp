@@ -1,11 +1,7 @@
 // The room catalogue: the 43 rooms of the registry in their order with their files, each room's record as loading
 // it sets it (background, perspective, counts, highest picture used), and every exit slot as the room sets it.
 #include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
-#include <vector>
-
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "shell/datafiles.h"
@@ -13,7 +9,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 // An exit: target, open at the start, hot rectangle, walk point, arrival.
 struct ExitRow { const char* target; int open, x, y, x2, y2, goto_x, goto_y, arrive_x, arrive_y; };
 // A room: name, datafile (its state file is named after it), background object, highest object used,
@@ -135,7 +130,6 @@ const RoomRow kRoomRows[] = {
     {"future_chimietp", "fchimtp.dat", 4, 7, -0.2f, 250.0f, 10, 0, {
         {"future_crossing", 1, 535, 70, 610, 220, 570, 250, 320, 330}}},
 };
-
 }  // namespace
 
 TEST(Catalogue, TheStateFileGoesByTheRoomsIndexOrName) {

@@ -2,7 +2,6 @@
 // state the story changed, with the rooms' generated pictures.
 #include <gtest/gtest.h>
 
-#include <vector>
 
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -11,13 +10,11 @@
 #include "support/test_support.h"
 
 namespace {
-
 struct Loading : testing::Test {
   void SetUp() override { test_support::fresh_game(); }
 };
 
 using Ints = std::vector<int>;
-
 }  // namespace
 
 TEST_F(Loading, ARoomFillsItsTablesFrameZeroGivesTheDefaultMouseBoxAndMrFriobsTalkingFramesReload) {
@@ -36,16 +33,13 @@ TEST_F(Loading, ARoomFillsItsTablesFrameZeroGivesTheDefaultMouseBoxAndMrFriobsTa
   EXPECT_EQ(old_person_anim[0], 0) << "the states are recorded as loaded";
   EXPECT_EQ(room_graph, static_cast<BITMAP*>(room_dat[0].dat));
   // A talking state swaps Mr Friob's frames, and back.
-  person_anim[0] = 1;
-  load_person_anim();
+  person_anim[0] = 1; load_person_anim();
   EXPECT_EQ((Ints{person_frame_nr[0], person_interact[0]}), (Ints{13, 1}));
   EXPECT_EQ(person[0][0], static_cast<BITMAP*>(room_dat[37].dat));
-  person_anim[0] = 0;
-  load_person_anim();
+  person_anim[0] = 0; load_person_anim();
   EXPECT_EQ(person_frame_nr[0], 58);
   // Erasing a person keeps whether it reacts but not whether it talks.
-  counter = 0;
-  erase_person_data();
+  counter = 0; erase_person_data();
   EXPECT_EQ((Ints{person_interact[0], person_talk[0], person_mouse_x[0]}), (Ints{1, 0, -1}));
   EXPECT_STREQ(person_name[0], "");
   // Only the mouse bounds left at -1 come from frame 0.
@@ -71,14 +65,12 @@ TEST_F(Loading, TheLeverReloadRedefinesOnlyTheChangedSlotOnceFollowsAbsentOnesAn
   test_support::load_room_named("future_chimie");
   ASSERT_STREQ(furni_name[6], "schalter1a");
   BITMAP* before5 = furniture[5][0];
-  furni_anim[6] = 2;
-  load_furni_anim();
+  furni_anim[6] = 2; load_furni_anim();
   EXPECT_STREQ(furni_name[6], "schalter1c");
   EXPECT_EQ(furniture[6][0], static_cast<BITMAP*>(room_dat[129].dat));
   EXPECT_EQ((Ints{furni_y[6][0], furni_mouse_x[6], old_furni_anim[6]}), (Ints{170, 350, 2}));  // its own box
   EXPECT_EQ(furniture[5][0], before5);
-  furni_name[6] = "untouched";
-  load_furni_anim();
+  furni_name[6] = "untouched"; load_furni_anim();
   EXPECT_STREQ(furni_name[6], "untouched") << "nothing left to do";
   // Slot 7 is the first present changed slot: it is erased and defined anew;
   // the room's table defines every changed slot, so the absent slot 6 follows too.
@@ -88,8 +80,7 @@ TEST_F(Loading, TheLeverReloadRedefinesOnlyTheChangedSlotOnceFollowsAbsentOnesAn
   EXPECT_STREQ(furni_name[7], "schalter2b");
   EXPECT_EQ(old_furni_anim[6], 1);
   // A presence flag of 7 and a state the lever has no row for.
-  test_support::load_room_named("future_chimie");
-  furni_present[6] = 7, furni_anim[6] = 9;
+  test_support::load_room_named("future_chimie"); furni_present[6] = 7, furni_anim[6] = 9;
   load_furni_anim();  // finds slot 6 not present (7 is not 1): nothing to do
   EXPECT_EQ(old_furni_anim[6], 0);
   furni_present[6] = 1;
@@ -98,6 +89,5 @@ TEST_F(Loading, TheLeverReloadRedefinesOnlyTheChangedSlotOnceFollowsAbsentOnesAn
   EXPECT_EQ(old_furni_anim[6], 9);
   memory_screen = create_bitmap(640, 480);  // and the room still draws
   hidebuttons = 1, mov_nr = kStanding;
-  draw_room();
-  destroy_bitmap(memory_screen), memory_screen = nullptr;
+  draw_room(); destroy_bitmap(memory_screen), memory_screen = nullptr;
 }

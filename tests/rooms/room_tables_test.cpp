@@ -13,7 +13,6 @@
 #include "support/dialogue_support.h"
 
 namespace {
-
 const RoomScript& script(const char* room) {
   const int i = room_index(room);
   EXPECT_GE(i, 0) << room;
@@ -28,7 +27,6 @@ const PersonState* person_row(const RoomScript& r, int slot, int state) {
   for (const PersonState& s : r.persons) if (s.slot == slot && s.state == state) return &s;
   return nullptr;
 }
-
 }  // namespace
 
 // Each room's pieces and persons by slot as the story names them, and which are there at the start: not yet the
@@ -101,8 +99,7 @@ TEST(RoomTables, EveryoneWhoTalksHasTheFourTalkAnimationsOnOneSpot) {
       const PersonState* idle = person_row(*r, j, 0);
       ASSERT_NE(idle, nullptr) << r->name << " person " << j;
       if (!idle->talk) continue;
-      SCOPED_TRACE(std::string(r->name) + " " + idle->name);
-      talkers.insert(r->name);
+      SCOPED_TRACE(std::string(r->name) + " " + idle->name); talkers.insert(r->name);
       int marks = 0;
       for (const Frame& f : idle->frames) marks += f.talk;
       EXPECT_GE(marks, 1) << "the idle animation marks where talking may start";

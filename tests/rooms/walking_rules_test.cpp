@@ -14,7 +14,6 @@
 #include "support/room_probe.h"
 
 namespace {
-
 using namespace room_probe;
 using Way = std::vector<P>;
 
@@ -28,8 +27,7 @@ std::vector<int> step_of(const char* room, int lx, int ly, int code, int sx, int
 // Where a walk click from `from` to `to` ends (area, waypoints, path); {-1, -1} when it is given up.
 P walk_end(const char* room, P from, P to) {
   room_name = room, hero_x = from.first, hero_y = from.second, true_x = to.first, true_y = to.second;
-  click_x2 = click_y2 = -1000;
-  allow_click();
+  click_x2 = click_y2 = -1000; allow_click();
   calc_coor();
   if (mov_nr >= kStanding) return {-1, -1};
   return {movement_x[mov_nr - 1], movement_y[mov_nr - 1]};
@@ -38,7 +36,6 @@ P walk_end(const char* room, P from, P to) {
 struct WalkingRules : testing::Test {
   void SetUp() override { reset_world(); }
 };
-
 }  // namespace
 
 // One click per branch of each room's area and one on each side of its edges; in entree, aula, crossing, floor2,

@@ -1,12 +1,7 @@
 // The first room played headless: walking, the cursor, exits, closed doors, room changes and the state rooms keep.
 #include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
-#include <functional>
-#include <vector>
-
-#include "platform/headless.h"
 #include "rooms/rooms.h"
 #include "shell/game.h"
 #include "shell/tr.h"
@@ -15,7 +10,6 @@
 #include "support/test_support.h"
 
 namespace {
-
 struct InGame : testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_floor1");
@@ -39,7 +33,6 @@ struct InGame : testing::Test {
   static void click_exit(int k) { click_and_walk((exit_x[k] + exit_x2[k]) / 2, (exit_y[k] + exit_y2[k]) / 2); }
   static bool in(const char* room) { return std::strcmp(room_name, room) == 0; }
 };
-
 }  // namespace
 
 TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
@@ -65,8 +58,7 @@ TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
   const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 200, kModeLook},
                                                {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeTalk}};
   for (const auto& s : spots) {
-    mouse_x = s.x; mouse_y = s.y;
-    main_loop_pass();
+    mouse_x = s.x; mouse_y = s.y; main_loop_pass();
     EXPECT_EQ(mouse_status, s.mode) << s.x << ", " << s.y;
   }
   force_cursor = kVerbChosen, mouse_status = kModeTake;  // a verb chosen on the panel is not changed by hovering
@@ -115,27 +107,22 @@ TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
 
 TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
   // Exit 3 of future_floor1: (240,110)-(260,185), walk point (280,185).
-  mouse_x = 240; mouse_y = 150;
-  main_loop_pass();
+  mouse_x = 240; mouse_y = 150; main_loop_pass();
   EXPECT_NE(mouse_status, kModeExit);
-  mouse_x = 241;
-  main_loop_pass();
+  mouse_x = 241; main_loop_pass();
   EXPECT_EQ(mouse_status, kModeExit);
   // 11 px short of the walk point: nothing happens; 10 px: the change.
   mouse_x = 320; mouse_y = 300; change_room = 3, mov_nr = kStanding;
-  hero_x = 280 + 11, hero_y = 185;
-  leave_room();
+  hero_x = 280 + 11, hero_y = 185; leave_room();
   EXPECT_TRUE(in("future_floor1"));
-  hero_x = 280 + 10, hero_y = 185 - 10;
-  leave_room();
+  hero_x = 280 + 10, hero_y = 185 - 10; leave_room();
   EXPECT_TRUE(in("future_physiktp"));
 }
 
 TEST_F(InGame, AnUnknownRoomNameIsRefusedAndTheRoomStays) {
   DATAFILE* const shown = room_dat;
   const char* const piece = furni_name[1];
-  room_name = "bio3";
-  load_new_room();
+  room_name = "bio3"; load_new_room();
   EXPECT_EQ(room_dat, shown) << "nothing of the room on screen is cleared or replaced";
   EXPECT_EQ(furni_name[1], piece);
   EXPECT_STREQ(new_room[0], "bio3");

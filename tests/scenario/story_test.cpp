@@ -4,13 +4,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <functional>
-#include <map>
-#include <string>
-#include <vector>
 #include "cutscenes/player.h"
 #include "persistence/saved_games.h"
-#include "platform/headless.h"
 #include "shell/game.h"
 #include "shell/sounds.h"
 #include "shell/tr.h"
@@ -23,7 +18,6 @@ using story::holds;
 using test_support::run_program;
 
 namespace {
-
 // New game from the menu: the knock-out (11 shots) leads into the first room. Every clock read moves the game on
 // 3 ms, so walks and speeches keep their pace while the story takes seconds.
 void new_game() {
@@ -88,8 +82,7 @@ std::map<std::string, std::function<void(story::Player&)>> checks(std::string& h
        [&halfway](story::Player& p) {
          EXPECT_TRUE(std::strcmp(room_name, "future_physiktp") == 0 && story_zirud_talk == 2) << room_name;
          BITMAP* before = create_bitmap(640, 480);
-         blit(headless::last_frame(), before, 0, 0, 0, 0, 640, 480);
-         main_loop_pass();
+         blit(headless::last_frame(), before, 0, 0, 0, 0, 640, 480); main_loop_pass();
          EXPECT_TRUE(story_zirud_talk == 1 && story_teleskop == 0);
          int changed = 0;
          for (int y = 0; y < 480; y += 4)
@@ -100,10 +93,8 @@ std::map<std::string, std::function<void(story::Player&)>> checks(std::string& h
          main_loop_pass();
          EXPECT_TRUE(story_zirud_talk == 0 && story_teleskop == 1);
          // Halfway, a saved game; then the guard keeps the hero in his corridor, and insulted, throws him out.
-         p.settle();
-         halfway = saved(4);
-         walk(p, {"future_floor1", "future_floor15", "future_floor2"});
-         p.try_exit(1);
+         p.settle(); halfway = saved(4);
+         walk(p, {"future_floor1", "future_floor15", "future_floor2"}); p.try_exit(1);
          EXPECT_STREQ(room_name, "future_floor2") << "the guard lets him pass";
          p.talk("Policeman", {"1"});
          EXPECT_STREQ(room_name, "future_floor15");
@@ -114,7 +105,6 @@ std::map<std::string, std::function<void(story::Player&)>> checks(std::string& h
       {"tank", [&poured](story::Player&) { poured = saved(5); }},  // the rest of the solution, described as poured
   };
 }
-
 }  // namespace
 
 TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedGamesLoad) {
@@ -153,8 +143,7 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
               walk(p, {"future_floor1", "future_crossing", "future_chimie"});  // through the doors the card opened
               EXPECT_LT(story::piece_slot("dia"), 0) << "the diamond stays taken";
               EXPECT_EQ(heard(), "DOOR DOOR DOOR");
-              walk(p, {"future_crossing", "future_chimietp"});
-              heard();
+              walk(p, {"future_crossing", "future_chimietp"}); heard();
               p.take("alkohol"); p.stow();
               EXPECT_GE(bag_slot("Alkohol"), 0) << "put into the bag";
               EXPECT_EQ(heard(), "TAKE BAG_DROP") << "each at the effects volume";

@@ -1,6 +1,5 @@
 // Composing a room frame: depth order, the hero's scale, animation timing.
 #include <gtest/gtest.h>
-#include <vector>
 #include "hero/hero.h"
 #include "shell/draw_room.h"
 #include "shell/world.h"
@@ -62,8 +61,7 @@ TEST_F(Composition, TheHeroIsKeptOnScreenAndHisScaleIsHeldAt1Point3) {
 }
 
 TEST_F(Composition, FrameDurationsDriveTheAnimationsEvenOfAbsentThings) {
-  add_object(0, 0, 0, 10, 10, makecol(1, 2, 3));
-  furni_frame_nr[0] = 3;
+  add_object(0, 0, 0, 10, 10, makecol(1, 2, 3)); furni_frame_nr[0] = 3;
   for (int f = 1; f < 3; ++f) furniture[0][f] = furniture[0][0], furni_blit[0][f] = 1;
   furni_blit[0][0] = 2, furni_present[0] = 0;  // absent: not drawn, but its animation runs
   std::vector<int> frames;

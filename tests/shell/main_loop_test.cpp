@@ -1,9 +1,6 @@
 // The main loop's bookkeeping, in the first room with the rolling pin in the
 // bag: clicks, the carried item, frame pacing, the verb panel and the cursor.
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
-#include "platform/headless.h"
 #include "platform/platform.h"
 #include "interaction/items.h"
 #include "shell/cursor.h"
@@ -19,8 +16,7 @@ namespace {
 class MainLoop : public testing::Test {
  protected:
   void SetUp() override {
-    dialogue_support::stand_in_room("future_floor1");
-    give_item("rolle"), pass(320, 300, 0, 5);
+    dialogue_support::stand_in_room("future_floor1"); give_item("rolle"), pass(320, 300, 0, 5);
   }
   // `n` passes with the mouse at (mx, my) and the given buttons.
   static void pass(int mx, int my, int buttons, int n = 1) {
@@ -68,8 +64,7 @@ TEST_F(MainLoop, EachVerbChoosesItsCursorTheBagShowsUseOrWithAnItemTheGearAndARi
       {570, 360, kButtonWalk, kModeWalk}, {550, 395, kButtonTake, kModeTake}, {587, 395, kButtonUse, kModeUse},
       {550, 430, kButtonLook, kModeLook}, {587, 430, kButtonTalk, kModeTalk}};
   for (const auto& v : verbs) {
-    SCOPED_TRACE(v.button);
-    pass(v.mx, v.my, 0);
+    SCOPED_TRACE(v.button); pass(v.mx, v.my, 0);
     const V hovered = {mouse_button, mouse_status};  // hovering a verb shows the walk cursor
     pass(v.mx, v.my, 1);
     const int chosen = mouse_status;
@@ -81,8 +76,7 @@ TEST_F(MainLoop, EachVerbChoosesItsCursorTheBagShowsUseOrWithAnItemTheGearAndARi
   EXPECT_EQ((V{mouse_button, mouse_status}), (V{kButtonBag, kModeUse})) << "over the bag the use cursor";
   // With an item carried the bag shows the gear and the panel does not react.
   arrow_obj = "tool", arrow_describe[0] = "a screwdriver", arrow_describe[1] = arrow_describe[2] = "";
-  mouse_status = kModeItem;
-  pass(70, 400, 1);
+  mouse_status = kModeItem; pass(70, 400, 1);
   EXPECT_EQ(mouse_status, kModeItemOnTarget);
   pass(550, 395, 0), pass(550, 395, 1);
   EXPECT_EQ((V{mouse_status, force_cursor, invent_nr}), (V{kModeItem, 0, 1}));
@@ -169,7 +163,6 @@ TEST(WaitRelease, OnlyPollsWithoutAButtonCount) {
   // Down for 30 ms, up for 3 polls, down again for 30 ms, then up for good:
   // the polls with a button down do not count, the three free ones do.
   headless::mouse_at(0, 0, 0, 1), headless::mouse_at(30, 0, 0, 0);
-  headless::mouse_at(33, 0, 0, 2), headless::mouse_at(63, 0, 0, 0);
-  wait_mouse_release();
+  headless::mouse_at(33, 0, 0, 2), headless::mouse_at(63, 0, 0, 0); wait_mouse_release();
   EXPECT_EQ(headless::now(), 63 + 6);
 }

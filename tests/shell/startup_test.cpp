@@ -8,11 +8,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <cstdio>
-#include <string>
-#include <vector>
 #include "persistence/files.h"
 #include "persistence/room_state.h"
-#include "platform/headless.h"
 #include "shell/folders.h"
 #include "shell/game.h"
 #include "shell/tr.h"
@@ -114,8 +111,7 @@ TEST(StartUp, TheCommandLineAsksForTheFullScreenOrEndsTheProgramBeforeTheHardwar
       {{"--help"}, -1, 0}, {{"-fullscreen", "--version"}, -1, 0}, {{"-Fullscreen"}, -1, 2}, {{"fullscreen"}, -1, 2},
       {{"-x", "-fullscreen"}, -1, 2}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.back());
-    fresh_game();
+    SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.back()); fresh_game();
     Player().then([] { return true; }, [] { headless::stop(); });
     testing::internal::CaptureStdout(), testing::internal::CaptureStderr();
     EXPECT_EQ(run_game(c.args), c.status);
@@ -128,8 +124,7 @@ TEST(StartUp, TheCommandLineAsksForTheFullScreenOrEndsTheProgramBeforeTheHardwar
 
 TEST(Failures, WithoutADisplayOrAVideoModeTheConsoleSaysWhyAndTheStatusIsThree) {
   for (bool no_display : {true, false}) {
-    SCOPED_TRACE(no_display ? "no display" : "no video mode");
-    fresh_game();
+    SCOPED_TRACE(no_display ? "no display" : "no video mode"); fresh_game();
     write_file("options.sav", "1 2 3 1 ");
     (no_display ? headless::fail_install : headless::fail_gfx_mode)(true);
     const auto before = folder_snapshot({"bugs.txt"});
@@ -147,8 +142,7 @@ TEST(Failures, WithoutADisplayOrAVideoModeTheConsoleSaysWhyAndTheStatusIsThree) 
 TEST(Failures, AMissingOrGarbledDatafileStopsWithItsNameInsteadOfCrashing) {
   for (const char* file : {"walk.dat", "cursor.dat", "font.dat", "title.dat", "menu.dat", "intro.dat",
                            "sfx/track01.mid", "flc/proud.flc", "sfx/logo.wav", "general.dat"}) {
-    SCOPED_TRACE(file);
-    fresh_game();
+    SCOPED_TRACE(file); fresh_game();
     copy_data_file(file);  // a file of its own (in a folder of its own), not a link
     ASSERT_EQ(unlink(file), 0);
     if (std::string(file) == "general.dat") write_file(file, "this is not a datafile");
@@ -216,8 +210,7 @@ TEST(Failures, AFolderWhereNothingCanBeWrittenIsReportedOnceAndTheGameStillRuns)
 }
 
 TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
-  fresh_game();
-  write_file("options.sav", "11 22 33 1 \r\n  my first save"), make_save_folders();
+  fresh_game(); write_file("options.sav", "11 22 33 1 \r\n  my first save"), make_save_folders();
   ASSERT_EQ(symlink("/dev/full", temporary_name("options.sav").c_str()), 0);  // a full disk
   const auto before = folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str()});
   Player().click_when(in_main_menu, 160, 420);  // Quit
@@ -263,8 +256,7 @@ TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElse
 }
 
 TEST(StartUp, ASecondCopyInTheSameFolderSaysSoAndTouchesNothing) {
-  fresh_game();
-  write_file("options.sav", "1 2 3 1 ");
+  fresh_game(); write_file("options.sav", "1 2 3 1 ");
   const int first = open("pelvaro.lock", O_RDWR | O_CREAT, 0644);  // what the copy already running holds
   ASSERT_EQ(flock(first, LOCK_EX | LOCK_NB), 0);
   const auto before = folder_snapshot();

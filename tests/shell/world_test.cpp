@@ -2,8 +2,6 @@
 // a new game sets, what clearing a room slot clears, what a saved game holds.
 #include <gtest/gtest.h>
 #include <set>
-#include <string>
-#include <vector>
 #include "shell/hardware.h"
 #include "rooms/rooms.h"
 #include "shell/world.h"
@@ -26,11 +24,9 @@ using V = std::vector<int>;
 TEST(WorldLifetimes, ANewGameSetsTheGameAndKeepsTheProcessAndTheRooms) {
   test_support::fresh_game(), test_support::ensure_allegro();
   // What an earlier game and the start-up left behind.
-  music_vol = 77, text_speed = 3;
-  story_blei = 1, story_hero_uff = 2, cons_gotblei = 1;
+  music_vol = 77, text_speed = 3; story_blei = 1, story_hero_uff = 2, cons_gotblei = 1;
   invent_nr = 4, inventory_obj[2] = "tool", hero_action[5] = kStepLeft, force_cursor = kVerbChosen;
-  furni_present[3] = 1, person_anim[1] = 2;
-  init_general_variables();
+  furni_present[3] = 1, person_anim[1] = 2; init_general_variables();
   for (int i = 0; i < 100; ++i)
     ASSERT_TRUE(inventory_obj[i] == std::string("z") && inv_obj_describe[i][2] == std::string("") &&
                 inventory_obj_bmp[i] && inventory_obj_bmp[i]->w == 40) << "slot " << i << " empty";

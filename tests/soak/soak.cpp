@@ -1,26 +1,17 @@
-// The soak: many seeded random runs (each a child process, so a crash is counted, not fatal), then a close of
-// the window at every moment of the story's scenes and consequential conversations, each followed by Continue
-// and the finisher. Prints the runs played, the dead ends (with their seed and last actions), the crashes and
-// the slowest run. Run in the data folder:
-//   soak [SEEDS [ACTIONS]]    (SOAK_FIRST: the first seed, 1; SOAK_JOBS: runs at once, 2; SOAK_CLOSES=0: no closes)
-//   SOAK_SEED=N soak          replays seed N here, printing every action
+// The soak: seeded random runs (each a child process: a crash is counted), then a close of the window at every
+// moment of the story's steps, Continue and the finisher. Run in the data folder: soak [SEEDS [ACTIONS]]
+// (SOAK_FIRST: first seed; SOAK_JOBS: runs at once; SOAK_CLOSES=0: no closes); SOAK_SEED=N soak replays seed N.
 #include <sys/wait.h>
 #include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
-#include <string>
-
 #include "support/finisher.h"
 #include "support/test_support.h"
 
 namespace {
-
 using Clock = std::chrono::steady_clock;
 int env(const char* name, int fallback) {
   const char* v = std::getenv(name);
@@ -76,7 +67,6 @@ void print(const char* what, const Tally& t) {
   std::printf("soak %s: %d played, %d dead ends, %d crashes, %d moments not reached; slowest %s, %.1f s\n", what,
               t.played, t.dead, t.crashed, t.unreached, t.slowest_id.c_str(), t.slowest);
 }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,8 +128,7 @@ int main(int argc, char** argv) {
           return why.empty() ? 0 : why == "the step never came to that moment" ? 4 : 3;
         },
         closes);
-    print("closes", closes);
-    runs.dead += closes.dead, runs.crashed += closes.crashed;
+    print("closes", closes); runs.dead += closes.dead, runs.crashed += closes.crashed;
   }
   std::filesystem::remove_all(dir);
   return runs.dead + runs.crashed ? 1 : 0;

@@ -9,9 +9,7 @@
 #include "support/test_support.h"
 
 namespace dialogue_support {
-
 namespace {
-
 // The start-up datafiles (walk, talkf, general, cursor, objects, font), loaded once per test process:
 // reset_world() forgets the pointers, the data never changes.
 DATAFILE** startup_data() {
@@ -26,12 +24,10 @@ DATAFILE** startup_data() {
 
 std::string where(const char* room, const std::string& what) { return std::string("room ") + room + ", " + what; }
 int line_width(const char* line) { return (line && line[0]) ? text_length(pv_font, line) : 0; }
-
 }  // namespace
 
 void stand_in_room(const char* room) {
-  test_support::fresh_game();
-  init_hardware();
+  test_support::fresh_game(); init_hardware();
   DATAFILE** d = startup_data();
   walk_dat = d[0], talkf_dat = d[1], general_dat = d[2], cursor_dat = d[3], objects_dat = d[4], font_dat = d[5];
   load_general_data(), init_general_variables(), text_speed = 50;
@@ -39,8 +35,7 @@ void stand_in_room(const char* room) {
 }
 
 void load_font() {
-  test_support::ensure_allegro();
-  pv_font = static_cast<FONT*>(startup_data()[5][0].dat);
+  test_support::ensure_allegro(); pv_font = static_cast<FONT*>(startup_data()[5][0].dat);
   if (!memory_screen) memory_screen = create_bitmap(640, 480);
 }
 
@@ -86,5 +81,4 @@ std::vector<std::string> talk_override_problems(const char* room) {
   }
   return problems;
 }
-
 }  // namespace dialogue_support

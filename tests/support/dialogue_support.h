@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 namespace dialogue_support {
-
 // A fresh headless game with the start-up data loaded, the new game's variables set and `room` loaded as a
 // room change does.
 void stand_in_room(const char* room);
@@ -19,5 +18,4 @@ std::vector<std::string> talk_override_problems(const char* room);
 // The width check for one line of any other text said in `room` (`what` says
 // whose text it is); "" when it fits.
 std::string line_problem(const char* room, const std::string& what, const char* line);
-
 }  // namespace dialogue_support

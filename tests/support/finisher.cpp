@@ -1,15 +1,12 @@
 #include "support/finisher.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <deque>
 #include <random>
 #include <set>
-
 #include "cutscenes/player.h"
 #include "interaction/inventory.h"
 #include "menus/main_menu.h"
@@ -23,9 +20,7 @@
 #include "support/test_support.h"
 
 namespace story {
-
 namespace {
-
 using namespace screen_layout;
 constexpr int kStepMs = 3;  // every clock read moves the game on 3 ms: walks and speeches keep their pace
 
@@ -44,19 +39,6 @@ struct Step {
   }
 };
 
-// The switches of future_chimie (pieces 6, 7, 8) at 2, 1, 2 silence the alarm; a use moves one 0 -> 2 -> 1 -> 0.
-void set_switches(Player& p) {
-  const int want[3] = {2, 1, 2};
-  for (int k = 0; k < 3; ++k)
-    for (int n = 0; n < 3 && furni_anim[6 + k] != want[k]; ++n) p.use(std::string(furni_name[6 + k]).c_str());
-}
-
-void make_torch(Player& p) {
-  if (holds("Bunsen_Schlauch")) return p.combine("Bunsen_Schlauch", "Gaz");
-  if (!holds("Gaz_Schlauch")) p.combine("Gaz", "schlauch");
-  p.combine("Gaz_Schlauch", "Bunsenbrenner");
-}
-
 const std::vector<Step>& story_steps() {
   using P = Player&;
   static const std::vector<Step> s = {
@@ -64,7 +46,12 @@ const std::vector<Step>& story_steps() {
        [](P p) { p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"}); }},
       {"cupboard", "future_floor15", {&story_schrankoffen, &story_brokencase}, {"tool"}, [](P p) { p.use("schrank"); }},
       {"screwdriver", "future_floor15", {&story_brokencase}, {"tool"}, [](P p) { p.take("tool"); }},
-      {"alarm", "future_chimie", {&story_alarm, &story_brokencase}, {}, set_switches},
+      {"alarm", "future_chimie", {&story_alarm, &story_brokencase}, {},
+       [](P p) {  // the switches (pieces 6, 7, 8) at 2, 1, 2 silence the alarm; a use moves one 0 -> 2 -> 1 -> 0
+         const int want[3] = {2, 1, 2};
+         for (int k = 0; k < 3; ++k)
+           for (int n = 0; n < 3 && furni_anim[6 + k] != want[k]; ++n) p.use(std::string(furni_name[6 + k]).c_str());
+       }},
       {"showcase", "future_chimie", {&story_brokencase}, {}, [](P p) { p.use_item("tool", "case00"); }},
       {"diamond", "future_chimie", {&story_diamant}, {"diamond"},
        [](P p) { if (piece_slot("dia") < 0) p.use("case00"); p.take("dia"); }},
@@ -80,7 +67,12 @@ const std::vector<Step>& story_steps() {
        [](P p) { p.take("gaz"); }},
       {"hose", "future_biolog", {&story_blei}, {"schlauch", "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
        [](P p) { p.take("schlauch"); }},
-      {"torch", nullptr, {&story_blei}, {"Schweissbrenner", "Blei"}, make_torch},
+      {"torch", nullptr, {&story_blei}, {"Schweissbrenner", "Blei"},
+       [](P p) {
+         if (holds("Bunsen_Schlauch")) return p.combine("Bunsen_Schlauch", "Gaz");
+         if (!holds("Gaz_Schlauch")) p.combine("Gaz", "schlauch");
+         p.combine("Gaz_Schlauch", "Bunsenbrenner");
+       }},
       {"lead", "future_floor15", {&story_blei}, {"Blei"}, [](P p) { p.use_item("Schweissbrenner", "rohr"); }},
       {"lead given", "future_chimie", {&story_blei}, {}, [](P p) { p.give("Blei", "Rurura"); }},
       {"glasses", "future_crossing", {&story_gotglasses}, {}, [](P p) { p.talk("rarozir", {"5"}); }},
@@ -146,14 +138,12 @@ struct Need {
 };
 
 std::string step_now;  // the step the finisher plays
-
 }  // namespace
 
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after) {
   for (const Step& s : story_steps()) {
     if (s.done()) continue;
-    step_now = s.name;
-    p.settle();
+    step_now = s.name; p.settle();
     if (s.room) go_to(p, s.room);
     s.act(p);
     if (!s.done()) give_up(std::string("the step \"") + s.name + "\" was played but is not done");
@@ -185,9 +175,7 @@ std::string lost_item() {
 int new_game() {
   test_support::fresh_game(kStepMs);
   const int status = test_support::play_to_main_loop();
-  headless::on_present(nullptr);
-  text_speed = 1;
-  return status;
+  return headless::on_present(nullptr), text_speed = 1, status;
 }
 
 int continue_in_new_program() {
@@ -201,13 +189,10 @@ int continue_in_new_program() {
   static char name[] = "game";
   char* argv[] = {name, nullptr};
   const int status = test_support::run_program([&] { game_main(1, argv); });
-  headless::on_present(nullptr);
-  text_speed = 1;
-  return status;
+  return headless::on_present(nullptr), text_speed = 1, status;
 }
 
 namespace {
-
 // The random player's hand: one action whenever the hand is free and its pause is over, chosen for the screen
 // that is up; with no actions left it only closes what is open.
 struct Hand {
@@ -299,7 +284,6 @@ struct Hand {
     return true;
   }
 };
-
 }  // namespace
 
 Run random_run(unsigned seed, int actions) {
@@ -314,8 +298,7 @@ Run random_run(unsigned seed, int actions) {
       // After the last action, a minute of game time to come to rest.
       for (int checked = -1, rest_by = 0; hand.left > 0 || (!idle() && headless::now() < rest_by);) {
         if (hand.left > 0) rest_by = headless::now() + 60000;
-        headless::set_time_limit(headless::now() + 600000);
-        main_loop_pass();
+        headless::set_time_limit(headless::now() + 600000); main_loop_pass();
         if (lost.empty() && idle() && checked != hand.left && !(lost = lost_item()).empty())
           lost += " is lost after action " + std::to_string(run.log.size());
         checked = hand.left;
@@ -344,7 +327,6 @@ Run random_run(unsigned seed, int actions) {
 }
 
 namespace {
-
 // Counts the moments of each step after every frame: a shot begun, a turn of a conversation.
 struct Moments {
   std::function<void(int)> at;
@@ -360,15 +342,6 @@ struct Moments {
 };
 
 std::string kept_game() { return save_autosave(), test_support::read_file("sav/autosave.sav"); }
-
-std::string finish_in_new_program() {
-  if (continue_in_new_program() != -2) return "Continue did not take the game up";
-  if (const std::string lost = lost_item(); !lost.empty()) return "after Continue " + lost + " is lost";
-  Player p;
-  const int status = test_support::run_program([&] { finish(p); });
-  return status == 1 ? "" : failure().empty() ? "ended with status " + std::to_string(status) : failure();
-}
-
 }  // namespace
 
 std::map<std::string, int> close_moments(std::map<std::string, std::string>& kept) {
@@ -404,7 +377,11 @@ std::string close_and_continue(const std::string& kept, const std::string& step,
   if (status != 1) return "before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure());
   if (!closed) return "the step never came to that moment";
   // No autosave: the story ended before the close was honoured (a close in its last scene).
-  return access("sav/autosave.sav", F_OK) != 0 ? "" : finish_in_new_program();
+  if (access("sav/autosave.sav", F_OK) != 0) return "";
+  if (continue_in_new_program() != -2) return "Continue did not take the game up";
+  if (const std::string lost = lost_item(); !lost.empty()) return "after Continue " + lost + " is lost";
+  Player q;
+  status = test_support::run_program([&] { finish(q); });
+  return status == 1 ? "" : failure().empty() ? "ended with status " + std::to_string(status) : failure();
 }
-
 }  // namespace story

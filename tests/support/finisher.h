@@ -1,18 +1,11 @@
-// The story as a list of steps, each with the room it happens in and a test of whether the world (flags, bag,
-// pointer, rooms) shows it done: the finisher takes the game up from wherever it stands and plays what is left
-// to the closing screen, walking from room to room through the open doors. The random player plays a seeded
-// run of mixed actions (clicks, verbs, items, talks, saves and loads, closes of the window and Continue) and
-// after each one checks that no item the story still needs has vanished.
+// The story as steps, each with its room and a test of whether the world shows it done: the finisher plays what
+// is left from any state to the closing screen. The random player plays a seeded run of mixed actions and after
+// each checks that no item the story still needs has vanished.
 #pragma once
-#include <functional>
 #include <map>
-#include <string>
-#include <vector>
-
 #include "support/story_player.h"
 
 namespace story {
-
 // Plays every step not done yet, in order; `after` runs after the step of its name (when it was played). Ends
 // with the program (exit status 1) when the story could be finished.
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after = {});
@@ -42,5 +35,4 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
 // From the game `kept` before `step`, the window closed at its moment `moment`, Continue in a new program, and
 // the finisher: "" when the closing screen ended the program, else what went wrong.
 std::string close_and_continue(const std::string& kept, const std::string& step, int moment);
-
 }  // namespace story

@@ -6,10 +6,8 @@
 #include "shell/world.h"
 
 namespace room_probe {
-
 P area_of(const char* room, int tx, int ty, int hx, int hy) {
-  room_name = room, hero_x = hx, hero_y = hy, true_x = tx, true_y = ty;
-  allow_click();
+  room_name = room, hero_x = hx, hero_y = hy, true_x = tx, true_y = ty; allow_click();
   return {true_x, true_y};
 }
 
@@ -32,5 +30,4 @@ std::vector<P> arrivals_in(const std::string& room) {
   if (room == "future_physiktp") at.insert({320, 365});  // following Dori and the telescope
   return {at.begin(), at.end()};
 }
-
 }  // namespace room_probe

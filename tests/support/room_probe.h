@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 namespace room_probe {
-
 using P = std::pair<int, int>;
 
 // The target the room's walkable area makes of a click, with the hero at (hx, hy).
@@ -15,5 +14,4 @@ std::vector<P> waypoints_of(const char* room, int hx, int hy, int tx, int ty);
 // Every place the hero can arrive at in `room`: the arrival points of all
 // exits that lead there, and the places the story puts him.
 std::vector<P> arrivals_in(const std::string& room);
-
 }  // namespace room_probe

@@ -11,9 +11,7 @@
 #include "shell/world.h"
 
 namespace story {
-
 namespace {
-
 using screen_layout::kBagHit, screen_layout::kCursorHotSpot, screen_layout::kVerbHit;
 using Box = screen_layout::Rect;
 
@@ -53,7 +51,6 @@ bool on_other_thing(int hx, int hy, bool person, int slot) {
 bool free_floor(int mx, int my) {
   return !over_button(mx, my) && !on_other_thing(mx + kCursorHotSpot.x, my + kCursorHotSpot.y, false, -1);
 }
-
 }  // namespace
 
 bool idle() {
@@ -62,7 +59,6 @@ bool idle() {
 }
 
 namespace {
-
 // What the probe answers after every frame of a pass: the conversation's menu (the options still to choose)
 // and the open bag (steps run in order). A new player starts it afresh.
 struct Probe {
@@ -124,7 +120,6 @@ int slot_in(const char* name, int n, const int* present, const text* names) {
     if ((!present || present[i] == 1) && same(names[i], name)) return i;
   return -1;
 }
-
 }  // namespace
 
 void click_at(int mx, int my, int button) {
@@ -281,8 +276,7 @@ void Player::give(const char* item, const char* person) {
 void Player::talk(const char* person, std::initializer_list<const char*> path) {
   std::string what = std::string("talk to ") + person + ", choose";
   for (const char* p : path) what += std::string(" ") + p;
-  probe.menu.assign(path.begin(), path.end());
-  probe.menu_next = 0, probe.menu_clicked = false;
+  probe.menu.assign(path.begin(), path.end()); probe.menu_next = 0, probe.menu_clicked = false;
   begin(what), click_on(true, person);
   if (probe.menu_next != path.size()) fail("the conversation ended before " + probe.menu[probe.menu_next]);
 }
@@ -300,5 +294,4 @@ void Player::combine(const char* held, const char* on) {
 }
 
 void Player::settle() { begin("wait", true), wait_idle(kMoveMs, true); }
-
 }  // namespace story

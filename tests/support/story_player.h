@@ -1,7 +1,6 @@
-// A scripted player for the story tests: the game played headless through its main loop with real clicks,
-// one move at a time (p.exit_to("kicker"); p.talk("FrizzeRol", {"3", "3.1"}); p.use_item("tool", "case00")),
-// each clicking where a player would and running passes until the hero stands still; a probe answers menus
-// and the bag. A move that cannot be made or end in time fails the test, named, and stops the play.
+// A scripted player for the story tests: the game played headless through its main loop with real clicks, one
+// move at a time (p.exit_to("kicker"); p.use_item("tool", "case00")), each running passes until the hero stands
+// still. A move that cannot be made or end in time fails the test, named, and stops the play.
 #pragma once
 #include <functional>
 #include <initializer_list>
@@ -9,7 +8,6 @@
 #include <utility>
 #include <vector>
 namespace story {
-
 class Player {
  public:
   Player();
@@ -60,5 +58,4 @@ void click_option(int c);
 const std::string& failure();                  // the first move that failed, "" for none
 [[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
 void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())
-
 }  // namespace story

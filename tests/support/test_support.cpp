@@ -20,7 +20,6 @@
 // getting its own copies of the pictures, fonts shared. A test's damaged copy, any file with
 // PELVARO_NO_DATA_CACHE set, and everything in the benchmarks (PELVARO_BENCH) go to the library's loader.
 namespace {
-
 std::unordered_set<DATAFILE*> copies;
 
 DATAFILE* copy_of(const DATAFILE* from) {
@@ -46,7 +45,6 @@ void free_copy(DATAFILE* dat) {
   }
   copies.erase(dat), std::free(dat);
 }
-
 }  // namespace
 
 extern "C" DATAFILE* load_datafile(const char* name) {
@@ -71,11 +69,9 @@ extern "C" void unload_datafile(DATAFILE* dat) {
 #endif
 
 namespace test_support {
-
 void ensure_allegro() { headless::ensure_allegro(); }
 
 namespace {
-
 // One per-test folder at a time per process, named after it, removed when the next is made, when the process
 // ends, or (after a crash) by the next test process. In /dev/shm unless $TMPDIR says otherwise: a game writes
 // 25 MB of state files.
@@ -108,7 +104,6 @@ void remove_folders_of_ended_processes() {
       std::filesystem::remove_all(entry.path(), ec);
   }
 }
-
 }  // namespace
 
 void fresh_game(int step_ms) {
@@ -236,10 +231,8 @@ int play_to_main_loop(int argc, const char* arg1) {
 int stand_in_main_loop(int passes) {
   fresh_game();
   const int status = play_to_main_loop();
-  headless::on_present(nullptr);
-  mouse_x = 320; mouse_y = 300; mouse_b = 0;
+  headless::on_present(nullptr); mouse_x = 320; mouse_y = 300; mouse_b = 0;
   for (int i = 0; i < passes && status == -2; ++i) main_loop_pass();
   return status;
 }
-
 }  // namespace test_support

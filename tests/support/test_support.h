@@ -8,7 +8,6 @@
 #include "platform/headless.h"
 
 namespace test_support {
-
 void ensure_allegro();  // Allegro headless with the game's pixel format (idempotent)
 // The world and the headless backend back at the program's start, in a fresh working folder that sees the
 // generated data files (linked) but none an earlier test wrote; removed with the next one or at exit.
@@ -62,5 +61,4 @@ int play_to_main_loop(int argc = 1, const char* arg1 = nullptr);
 // A fresh new game played to its main loop, the script player removed, the mouse up at (320, 300), `passes`
 // more passes run. -2 as planned.
 int stand_in_main_loop(int passes);
-
 }  // namespace test_support
