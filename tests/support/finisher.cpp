@@ -249,7 +249,7 @@ struct Hand {
   void in_panel() {
     const int k = roll(100);
     if (left <= 0 || k < 25) return act("back to the bag", 425, 375);
-    if (k < 75) return (saving = k < 50) ? act("save", 130, 328) : act("load", 215, 328);
+    if (k < 75) return (saving = k < 50) ? act("save", 157, 376) : act("load", 297, 376);
     if (k < 97) return act("click", roll(640), roll(480));
     act("quit", 315, 328);
   }
