@@ -1,10 +1,10 @@
 #include "shell/hardware.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "menus/screen_layout.h"
 #include "persistence/files.h"
@@ -39,10 +39,7 @@ void init_hardware() {
   struct stat patches;
   const std::string patch_set = data_file_path("patches.dat");
   if (stat(patch_set.c_str(), &patches) == 0) verify_data_file("patches.dat");
-  char folder[4096];
-  const std::string full_path =
-      patch_set.starts_with('/') ? patch_set : std::string(getcwd(folder, sizeof folder) ? folder : ".") + "/" + patch_set;
-  bad_sndmode = platform_install_sound(full_path.c_str());
+  bad_sndmode = platform_install_sound(std::filesystem::absolute(patch_set).c_str());
   // Which drivers play, or why nothing does: not an error, but worth a line.
   if (const char* report = platform_sound_report(); *report) {
     std::fprintf(stderr, "Pelvaro: %s.\n", report);

@@ -55,16 +55,8 @@ start_game -i DISPLAY="$DISPLAY" HOME="$home" LANG=$locale PATH=/usr/bin:/bin "$
 wait_for_menu
 new_game_to_main_loop
 # The bag, the control panel, Save, the first slot: a name, Enter.
-move 600 20
-wait_for 10 "the room does not stand still" still 520 350 60 65
-before=$(region 520 350 60 65)
-click_at 70 400
-wait_for 10 "the bag did not open the inventory" changed "$before" 520 350 60 65
-wait_for 10 "the inventory does not stand still" still 520 350 60 65
-inv=$(region 520 350 60 65)
-click_at 200 375
-move 500 100
-wait_for 10 "the panel did not open" changed "$inv" 520 350 60 65
+open_bag
+open_panel
 wait_for 10 "the panel does not stand still" still 520 350 60 65
 panel=$(region 520 350 60 65)
 click_at 150 376

@@ -6,13 +6,7 @@ start_x
 start_game -scale 1
 wait_for_menu
 new_game_to_main_loop
-move 600 20
-wait_for 10 "the room does not stand still" still 520 350 60 65
-before=$(region 520 350 60 65)
-click_at 70 400
-wait_for 10 "the bag did not open the inventory" changed "$before" 520 350 60 65
-wait_for 10 "the inventory does not stand still" still 520 350 60 65
-inv=$(region 520 350 60 65)
+open_bag
 # Over the rolling pin in the first slot: its description at the top.
 move 500 100
 wait_for 10 "the inventory does not stand still" still 640 60 0 0
@@ -21,9 +15,7 @@ move 150 140
 wait_for 10 "no description over the rolling pin" changed "$top" 640 60 0 0
 shot inventory >/dev/null
 # The control panel.
-click_at 200 375
-move 500 100
-wait_for 10 "the panel did not open" changed "$inv" 520 350 60 65
+open_panel
 shot panel >/dev/null
 # Quit: the game ends with status 1 and keeps the settings.
 click_at 300 330
