@@ -89,7 +89,6 @@ void pick_up(int slot) {
 
 void put_back() {
   if (!return_carried_item()) return;
-  play_sound(manifest::Sounds::bag_drop);
   arrow_obj = "";
   for (text& line : arrow_describe) line = "";
   mouse_status = kModeWalk;
@@ -151,6 +150,7 @@ bool return_carried_item() {
   inventory_obj[invent_nr] = arrow_obj;
   for (int l = 0; l < kTextLines; ++l) inv_obj_describe[invent_nr][l] = arrow_describe[l];
   invent_nr += 1;
+  play_sound(manifest::Sounds::bag_drop);
   return true;
 }
 

@@ -27,7 +27,8 @@ void story_invent();
 bool add_to_inventory(BITMAP* picture, const char* name, const char* line0, const char* line1,
                       const char* line2);
 // The item carried on the pointer goes back into the next free slot (false,
-// the item staying on the pointer, when the bag is full).
+// the item staying on the pointer, when the bag is full); it drops in with
+// its sound, wherever that happens.
 bool return_carried_item();
 // Room for one more item.
 bool inventory_has_room();

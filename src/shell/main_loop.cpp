@@ -14,7 +14,6 @@
 #include "shell/cursor.h"
 #include "shell/draw_room.h"
 #include "shell/game.h"
-#include "shell/sounds.h"
 #include "shell/play_keys.h"
 #include "shell/world.h"
 
@@ -72,10 +71,7 @@ void main_loop_pass() {
 
   // A right click puts the carried item back into the bag (unless the bag is full).
   if ((mouse_b & 2) && carrying_item()) {
-    if (return_carried_item()) {
-      mouse_status = kModeWalk;
-      play_sound(manifest::Sounds::bag_drop);
-    }
+    if (return_carried_item()) mouse_status = kModeWalk;
     click = kClickHeld;
   }
 
