@@ -5,6 +5,12 @@
 #include "shell/world.h"
 
 void reset_hero() {
+  end_walk();
+  click_x2 = hero_x;
+  click_y2 = hero_y;
+}
+
+void end_walk() {
   mov_nr = kStanding;
   mov_nr1 = 0;
   for (int i = 0; i < kPathSteps; ++i) {
@@ -54,7 +60,7 @@ void hero_frame() {
     return;
   }
   place_hero_sprite(hero_x, hero_y);
-  if (mov_nr1 >= mov_nr || mov_nr1 < 0 || mov_nr1 >= kPathSteps) reset_hero();
+  if (mov_nr1 >= mov_nr || mov_nr1 < 0 || mov_nr1 >= kPathSteps) end_walk();
   const int a = hero_action[mov_nr1];
   if (a == kStepStand) draw_stretched(stand_frame, bmp_x);
   if (a == kStepTalkFront) {

@@ -1,8 +1,13 @@
 // The hero: his path on the 8 x 4 pixel step grid, drawing him, his poses.
 #pragma once
 
-// Stop: the hero stands where he is.
+// Stop: the hero stands where he is, and the walk he was on is forgotten, so
+// a click on its target sends him there again (he may have been stopped short
+// of it by a remark, a scene or a talk).
 void reset_hero();
+// The walk is at its end or given up: the hero stands, and its target stays
+// the last one accepted (a click there again starts no new walk).
+void end_walk();
 // Draw the hero into the frame buffer at his place in the current frame and
 // move him to the position of the path step shown.
 void hero_frame();

@@ -61,7 +61,7 @@ void walk_to_waypoint(int k) {
       click_x2 = cx;
       click_y2 = cy;
       go_frame_nr = 0;
-      reset_hero();
+      end_walk();
       return;
     }
     buffer_x += s.dx;
