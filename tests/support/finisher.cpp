@@ -22,7 +22,6 @@
 namespace story {
 namespace {
 using namespace screen_layout;
-constexpr int kStepMs = 3;  // every clock read moves the game on 3 ms: walks and speeches keep their pace
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
@@ -138,7 +137,10 @@ struct Need {
 };
 
 std::string step_now;  // the step the finisher plays
+int step_ms = 3;       // every clock read moves the game on this much: walks and speeches keep their pace
 }  // namespace
+
+void set_clock_step(int ms) { step_ms = ms; }
 
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after) {
   for (const Step& s : story_steps()) {
@@ -173,14 +175,14 @@ std::string lost_item() {
 }
 
 int new_game() {
-  test_support::fresh_game(kStepMs);
+  test_support::fresh_game(step_ms);
   const int status = test_support::play_to_main_loop();
   return headless::on_present(nullptr), text_speed = 1, status;
 }
 
 int continue_in_new_program() {
   const std::string kept = test_support::read_file("sav/autosave.sav");
-  test_support::fresh_game(kStepMs);
+  test_support::fresh_game(step_ms);
   mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
   test_support::Player player;
   player.click_when(test_support::in_main_menu, 110, 220)  // Continue
@@ -207,7 +209,8 @@ struct Hand {
     note(what + " " + std::to_string(x) + "," + std::to_string(y) + (button == 2 ? " right" : ""));
   }
   void note(const std::string& what) {
-    --left, run->log.push_back(std::to_string(headless::now()) + " " + room_name + ": " + what);
+    --left, run->log.push_back(std::to_string(headless::now()) + " " + room_name + ": " + what + " (the hero at " +
+                               std::to_string(hero_x) + "," + std::to_string(hero_y) + ")");
   }
   void close() { headless::close_window_at(headless::now() + 1), note("close the window"); }
   void at_thing() {
@@ -250,7 +253,12 @@ struct Hand {
     const int k = roll(100);
     if (left <= 0 || k < 25) return act("back to the bag", 425, 375);
     if (k < 75) return (saving = k < 50) ? act("save", 157, 376) : act("load", 297, 376);
-    if (k < 97) return act("click", roll(640), roll(480));
+    if (k < 97) {
+      // A click anywhere may hit Save (91, 357)-(224, 395) or Load (231, 357)-(364, 395) too.
+      const int x = roll(640), y = roll(480);
+      if (y >= 357 && y <= 395 && x >= 91 && x <= 364 && (x <= 224 || x >= 231)) saving = x <= 224;
+      return act("click", x, y);
+    }
     act("quit", 315, 328);
   }
   void in_slots(bool save) {
@@ -296,7 +304,8 @@ Run random_run(unsigned seed, int actions) {
     on_frame_first(std::ref(hand));
     status = test_support::run_program([&] {
       // After the last action, a minute of game time to come to rest.
-      for (int checked = -1, rest_by = 0; hand.left > 0 || (!idle() && headless::now() < rest_by);) {
+      // The last click must be let go first: a bag it opens is closed again in the rest.
+      for (int checked = -1, rest_by = 0; hand.left > 0 || !hand_free() || (!idle() && headless::now() < rest_by);) {
         if (hand.left > 0) rest_by = headless::now() + 60000;
         headless::set_time_limit(headless::now() + 600000); main_loop_pass();
         if (lost.empty() && idle() && checked != hand.left && !(lost = lost_item()).empty())

@@ -16,6 +16,8 @@ std::string lost_item();
 // A new program in a fresh folder through the main menu: New game, or Continue with the autosave of the
 // folder left behind. -2 when it stands in the main loop as planned.
 int new_game();
+// How far each clock read of the programs started from now on moves the game (3 ms unless set).
+void set_clock_step(int ms);
 int continue_in_new_program();
 
 // One random run: `actions` actions from a new game, then the finisher. The outcome: 1 when the closing screen

@@ -219,8 +219,12 @@ void Player::try_exit(int k) {
   if (k < 0 || k >= exit_nr) fail("the room has no such door");
   for (int my = exit_y[k] + 1; my < exit_y2[k]; my += 3)
     for (int mx = exit_x[k] + 1; mx < exit_x2[k]; mx += 3)
-      if (free_floor(mx, my) && !on_exit(mx, my, k + 1))  // a later door wins where two overlap
-        return press(mx, my), wait_idle();
+      if (free_floor(mx, my) && !on_exit(mx, my, k + 1)) {  // a later door wins where two overlap
+        // A verb still chosen takes the first click: it only puts the pointer back, and the second goes.
+        const std::string from = room_name;
+        for (int n = 0; n < 2 && same(room_name, from.c_str()) && change_room == -1; ++n) press(mx, my);
+        return wait_idle();
+      }
   fail("no point of the door is free to click");
 }
 
