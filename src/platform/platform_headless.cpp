@@ -336,7 +336,7 @@ void platform_present(BITMAP* buffer, int w, int h) {
     if (last) destroy_bitmap(last);
     last = create_bitmap_ex(bitmap_color_depth(buffer), buffer->w, buffer->h);
   }
-  clear_bitmap(last);
+  if (w < buffer->w || h < buffer->h) clear_bitmap(last);  // a smaller room leaves black around it
   blit(buffer, last, 0, 0, 0, 0, w, h);
   ++presents;
   tick(false);
