@@ -6,8 +6,8 @@
 
 void reset_hero() {
   end_walk();
-  click_x2 = hero_x;
-  click_y2 = hero_y;
+  true_x = click_x2 = hero_x;
+  true_y = click_y2 = hero_y;
 }
 
 void end_walk() {

@@ -42,3 +42,5 @@ void enter_new_room();
 // starting a game).
 void build_room_from_state();
 void going();
+// Run after the walk click: an errand ends with the walk (see walk_click.cpp).
+void drop_stranded_errand();

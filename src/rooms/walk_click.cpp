@@ -3,7 +3,8 @@
 // walkable area, the path is computed through the room's waypoints and walk
 // rule (hero/path.cpp) and smoothed; each composed frame then moves the hero
 // one step. A click that set a pending action this pass (wait_loop) keeps it;
-// any other click cancels what the hero was about to do.
+// any other click cancels what the hero was about to do. An errand ends with
+// the walk: one the hero stands without having done is dropped.
 #include "hero/hero.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -28,4 +29,14 @@ void going() {
   make_fluent();
   click = kClickNow;
   force_cursor = kVerbFree;
+}
+
+// Once the exit, piece and person handlers have had their turn, a hero who
+// stands has done his errand or never will: a remark or a scene stopped him
+// on his way, or its place cannot be reached from where he stands. The errand
+// is dropped, so the game is quiet again and a close can keep it.
+void drop_stranded_errand() {
+  if (mov_nr != kStanding) return;
+  take_object = gear_object = use_object = change_room = talk_goto = -1;
+  wait_loop = 0;
 }

@@ -80,6 +80,7 @@ void main_loop_pass() {
     furni_room();
     people_room();
     going();
+    drop_stranded_errand();
   }
 
   blit_buttons();

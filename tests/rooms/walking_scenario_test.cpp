@@ -90,6 +90,18 @@ TEST_F(InGame, AClickOnAnOpenDoorLeadsOutAndBack) {
   ASSERT_TRUE(run_until([] { return in("future_floor1"); }));
 }
 
+TEST_F(InGame, AHeroStoppedOnHisWayToADoorDropsItAndTheNextClickOnItTakesHimThrough) {
+  // Exit 3 (240,110)-(260,185), walk point (280,185); on his way the aquarium (545,135)-(640,320) is looked at.
+  const int start = headless::now();
+  headless::click(start + 2, 250, 150, 40), headless::click(start + 300, 590, 250, 40);
+  ASSERT_TRUE(run_until([&] { return headless::now() > start + 400 && !(mouse_b & 3); }));
+  EXPECT_STREQ(input_text[0][0], TR("Ein leeres Aquarium. Die Fische hat wohl", "An empty aquarium. The new headmaster"));
+  EXPECT_EQ(std::make_pair(change_room, mov_nr), std::make_pair(-1, +kStanding)) << "no errand left standing";
+  EXPECT_GT(std::abs(hero_x - 280) + std::abs(hero_y - 185), 20);
+  click_and_walk(250, 150);
+  EXPECT_TRUE(run_until([] { return in("future_physiktp"); }, 5000));
+}
+
 TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
   furni_present[0] = 1, furni_present[1] = 0;  // the picture shows, the aquarium is gone, as the story would have it
   arrow_obj = "rolle", arrow_describe[0] = "pin", arrow_describe[1] = arrow_describe[2] = "";  // on the pointer
