@@ -161,6 +161,16 @@ void Player::begin(const std::string& what, bool keep) {
   if (!probe.failure.empty()) headless::stop();
   headless::set_time_limit(headless::now() + kMoveMs), main_loop_pass();
   if (!keep) stow();
+  put_verb_back();
+}
+
+// A verb chosen on the panel and not used yet would take the next click: a click on no thing puts it back.
+void Player::put_verb_back() {
+  if (force_cursor != kVerbChosen || carrying_item()) return;
+  for (int y = 20; y < 340; y += 8)
+    for (int x = 20; x < 620; x += 8)
+      if (free_floor(x, y) && !on_exit(x, y)) return press(x, y), wait_idle();
+  fail("no place to click that is no thing, door or button");
 }
 
 void Player::fail(const std::string& why) { fails(move_ + ": " + why); }
@@ -219,12 +229,8 @@ void Player::try_exit(int k) {
   if (k < 0 || k >= exit_nr) fail("the room has no such door");
   for (int my = exit_y[k] + 1; my < exit_y2[k]; my += 3)
     for (int mx = exit_x[k] + 1; mx < exit_x2[k]; mx += 3)
-      if (free_floor(mx, my) && !on_exit(mx, my, k + 1)) {  // a later door wins where two overlap
-        // A verb still chosen takes the first click: it only puts the pointer back, and the second goes.
-        const std::string from = room_name;
-        for (int n = 0; n < 2 && same(room_name, from.c_str()) && change_room == -1; ++n) press(mx, my);
-        return wait_idle();
-      }
+      if (free_floor(mx, my) && !on_exit(mx, my, k + 1))  // a later door wins where two overlap
+        return press(mx, my), wait_idle();
   fail("no point of the door is free to click");
 }
 

@@ -31,6 +31,7 @@ class Player {
 
  private:
   void begin(const std::string& what, bool keep = false);
+  void put_verb_back();
   void fail(const std::string& why);
   void press(int x, int y, int button = 1);
   void click_thing(bool person, int slot);
