@@ -12,7 +12,7 @@ TEST_P(RandomPlay, ThreeHundredActionsLeaveTheStoryToBeFinished) {
   const story::Run r = story::random_run(GetParam(), 300);
   std::string last;
   for (size_t i = r.log.size() > 12 ? r.log.size() - 12 : 0; i < r.log.size(); ++i) last += "\n  " + r.log[i];
-  EXPECT_EQ(r.trouble, "") << "seed " << GetParam() << " (make soak SEED=" << GetParam() << "), last actions:" << last;
+  EXPECT_EQ(r.trouble, "") << "seed " << GetParam() << " (make soak SEED=" << GetParam() << " SOAK_STEP_MS=3), last actions:" << last;
   EXPECT_GE(r.log.size(), 300u);
 }
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlay, testing::Values(1u, 2u, 3u));
