@@ -365,7 +365,8 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
 }
 
 std::string close_and_continue(const std::string& kept, const std::string& step, int moment) {
-  mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
+  // In a folder of its own: the soak runs two of these at once.
+  test_support::fresh_game(step_ms), mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
   if (continue_in_new_program() != -2) return "Continue did not take the kept game up";
   Player p;
   bool closed = false;
