@@ -2,8 +2,8 @@
 // jingle, datafiles, introduction, 43 rooms, menu): what it adds to every start. Compare with bench_startup.
 #include <sys/stat.h>
 #include "bench_util.h"
+#include "core/datafile_check.h"
 #include "rooms/registry.h"
-#include "shell/datafile_check.h"
 
 int main() {
   std::vector<std::string> files = {"patches.dat", "flc/proud.flc", "sfx/logo.wav", "title.dat", "sfx/track01.mid",

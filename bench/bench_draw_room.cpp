@@ -1,7 +1,7 @@
 // One composed 640 x 480 room frame with 10 objects and 10 persons, against a plain blit of the background.
 #include "bench_util.h"
+#include "frame/draw_room.h"
 #include "platform/headless.h"
-#include "shell/draw_room.h"
 
 int main() {
   headless::reset();

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "bench_util.h"
+#include "core/pacing.h"
 #include "dialogue/talk.h"
+#include "frame/draw_room.h"
 #include "persistence/options.h"
-#include "shell/draw_room.h"
-#include "shell/game.h"
 
 int main() {
   if (!std::getenv("DISPLAY") || platform_install() != 0 || platform_set_gfx_mode(0) != 0)

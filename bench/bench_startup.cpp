@@ -1,8 +1,8 @@
 // Start-up to the main menu: the headless backend plays the logo film on its virtual clock, so the wall time
 // is the start-up's own work (hardware, options, datafiles, the 43 room state files).
 #include "bench_util.h"
+#include "game/game.h"
 #include "platform/headless.h"
-#include "shell/game.h"
 
 int main() {
   std::vector<double> runs;

@@ -6,7 +6,6 @@
 #include "persistence/room_state.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
-#include "shell/game.h"
 
 int main() {
   headless::reset(), mkdir("sav", 0755), mkdir("sav/tmp", 0755);

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "core/data_manifest.h"
+#include "core/datafiles.h"
+#include "core/hardware.h"
+#include "core/world.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
-#include "shell/data_manifest.h"
-#include "shell/datafiles.h"
-#include "shell/hardware.h"
-#include "shell/world.h"
 
 // Allegro at 16 bits, through the real backend (`real`) or with no system.
 inline bool start_allegro(bool real) {

@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/encounter_scenes_data.h"
 #include "cutscenes/player.h"
 #include "cutscenes/videos.h"
 #include "rooms/registry.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // written once.
 #pragma once
 
-#include "shell/data_manifest.h"
+#include "core/data_manifest.h"
 
 namespace manifest {
 

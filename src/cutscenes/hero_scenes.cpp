@@ -6,14 +6,14 @@
 // Where he works at a piece that the scene draws itself (the cupboard, the
 // showcase), the piece's picture is the overlay and he is drawn in front of
 // it.
+#include "core/screen_layout.h"
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/hero_scenes_data.h"
 #include "cutscenes/player.h"
 #include "cutscenes/videos.h"
-#include "menus/screen_layout.h"
 #include "rooms/rooms.h"
-#include "shell/sounds.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

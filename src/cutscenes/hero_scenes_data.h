@@ -11,7 +11,7 @@
 // drawn `OverlayPad` pixels left of and above the piece's own picture.
 #pragma once
 
-#include "shell/data_manifest.h"
+#include "core/data_manifest.h"
 
 namespace hero_scenes_data {
 

@@ -3,17 +3,17 @@
 
 #include <cstdio>
 
+#include "core/close_request.h"
+#include "core/datafiles.h"
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
+#include "frame/draw_room.h"
+#include "frame/play_keys.h"
 #include "hero/hero.h"
-#include "menus/screen_layout.h"
 #include "platform/platform.h"
-#include "shell/closing.h"
-#include "shell/cursor.h"
-#include "shell/datafiles.h"
-#include "shell/draw_room.h"
-#include "shell/game.h"
-#include "shell/play_keys.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -27,7 +27,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/data_manifest.h"
+#include "core/data_manifest.h"
+#include "frame/text.h"
 
 // Play one shot as set up in the video_ globals, then return.
 void play_the_video();
@@ -39,8 +40,8 @@ void time_travel();
 
 // Subtitle colours: the hero's lines, and the other characters' lines and
 // the written sounds.
-inline constexpr int kHeroSubtitle = 16000;
-inline constexpr int kOtherSubtitle = 128000;
+inline constexpr int kHeroSubtitle = kHeroColour;
+inline constexpr int kOtherSubtitle = kPersonColour;
 
 // 1 after Escape was pressed in the running sequence: its remaining shots
 // and captions are skipped. Cleared when the sequence ends.

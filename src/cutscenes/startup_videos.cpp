@@ -1,14 +1,14 @@
 #include <cstdio>
 
+#include "core/data_manifest.h"
+#include "core/datafiles.h"
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
 #include "platform/platform.h"
-#include "menus/screen_layout.h"
-#include "shell/data_manifest.h"
-#include "shell/datafiles.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 void video_logo() {
   logo_wav = load_sample_checked("sfx/logo.wav");

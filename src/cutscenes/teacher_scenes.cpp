@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/screen_layout.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/player.h"
 #include "cutscenes/teacher_scenes_data.h"
 #include "cutscenes/videos.h"
-#include "menus/screen_layout.h"
 #include "rooms/rooms.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

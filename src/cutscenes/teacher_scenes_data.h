@@ -12,8 +12,8 @@
 
 #include <span>
 
+#include "core/data_manifest.h"
 #include "rooms/registry.h"
-#include "shell/data_manifest.h"
 
 namespace manifest {
 

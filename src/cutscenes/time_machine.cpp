@@ -7,22 +7,22 @@
 // 2027, and a closing screen thanks the player. The program then ends.
 #include <cstdint>
 
+#include "core/close_request.h"
+#include "core/data_manifest.h"
+#include "core/datafiles.h"
+#include "core/makers.h"
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/player.h"
 #include "cutscenes/time_machine_data.h"
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
-#include "menus/makers.h"
-#include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
-#include "shell/closing.h"
-#include "shell/data_manifest.h"
-#include "shell/datafiles.h"
-#include "shell/game.h"
-#include "shell/sounds.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 
@@ -280,5 +280,5 @@ void video_time_machine() {
   // The end of the story: nothing is left to continue, and the options are
   // not written on this way out.
   remove_autosave();
-  platform_exit(1);
+  platform_exit(ExitStatus::game_end);
 }

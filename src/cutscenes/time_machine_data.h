@@ -8,7 +8,7 @@
 // it stays put while he climbs.
 #pragma once
 
-#include "shell/data_manifest.h"
+#include "core/data_manifest.h"
 
 namespace manifest {
 

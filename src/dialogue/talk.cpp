@@ -2,17 +2,17 @@
 
 #include <cstring>
 
+#include "core/close_request.h"
+#include "core/pacing.h"
+#include "core/world.h"
+#include "frame/cursor.h"
+#include "frame/draw_room.h"
+#include "frame/play_keys.h"
 #include "hero/hero.h"
 #include "interaction/people.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/closing.h"
-#include "shell/cursor.h"
-#include "shell/draw_room.h"
-#include "shell/game.h"
-#include "shell/play_keys.h"
-#include "shell/world.h"
 
 namespace {
 
@@ -70,10 +70,7 @@ void show_speech(text (&rows)[kTalkRows][kTextLines], int anchor_x, int& anchor_
     const char* line = rows[row][l];
     if (is_empty(line)) continue;  // keeps its place
     actual_text = line;
-    counter7 = speech_line_x(anchor_x, text_length(pv_font, line));
-    counter6 = anchor_y + kTextRow * l;
-    counter5 = colour;
-    text_filter();
+    outlined_text(line, speech_line_x(anchor_x, text_length(pv_font, line)), anchor_y + kTextRow * l, colour);
   }
 }
 
@@ -228,10 +225,7 @@ int talk_menu_pass() {
     for (int l = 0; l < kTextLines; ++l) {
       if (is_empty(input_text[c][l])) continue;  // takes no room
       actual_text = input_text[c][l];
-      counter7 = kTextLeft;
-      counter6 = text_y;
-      counter5 = hovered ? kMenuHoverColour : kMenuColour;
-      text_filter();
+      outlined_text(actual_text, kTextLeft, text_y, hovered ? kMenuHoverColour : kMenuColour);
       text_y += kTextRow;
     }
     if (hovered && (mouse_b & 1)) picked = c;
@@ -324,17 +318,6 @@ void present_pass() {
   if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
   show_frame();
   platform_hide_pointer();
-}
-
-void outlined_text(const char* line, int tx, int ty, int colour) {
-  if (is_empty(line) || !pv_font) return;
-  static const int kOutline[6][2] = {{-1, -1}, {-1, 1}, {1, 1}, {1, -1}, {1, 0}, {-1, 0}};
-  for (const auto& o : kOutline) textout_ex(memory_screen, pv_font, line, tx + o[0], ty + o[1], 0, -1);
-  textout_ex(memory_screen, pv_font, line, tx, ty, colour, -1);
-}
-
-void text_filter() {
-  outlined_text(actual_text, counter7, counter6, counter5);
 }
 
 int speech_line_x(int anchor_x, int w) {

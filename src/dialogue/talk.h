@@ -7,8 +7,9 @@
 // The same speech routines serve every one-off remark of the game.
 #pragma once
 
-#include "dialogue/talk_tree.h"
-#include "shell/world.h"
+#include "core/talk_tree.h"
+#include "core/world.h"
+#include "frame/text.h"
 
 // ---- The tree of the person being talked to -------------------------------
 
@@ -68,10 +69,6 @@ void talking_npc();
 // Draw the current speech once: the three lines of row `choice`.
 void show_text_hero();
 void show_text_npc();
-// Draw actual_text with a black outline at (counter7, counter6) in colour counter5.
-void text_filter();
-// Draw `line` with the black outline at (tx, ty) in `colour` into the frame buffer.
-void outlined_text(const char* line, int tx, int ty, int colour);
 // Where a speech line of width `w` starts for a speech centred on `anchor_x`:
 // centred when it fits between 40 and 600, else against the nearer edge
 // (a line wider than the band runs past one edge).
@@ -82,8 +79,6 @@ void standard_remark(const char* line0, const char* line1 = "", const char* line
 
 // ---- Layout ------------------------------------------------------------------
 
-inline constexpr int kHeroColour = 16000;     // green: the hero's lines, the menu
-inline constexpr int kPersonColour = 128000;  // orange (stored as 0xF400): replies, the hovered option
 inline constexpr int kMenuColour = kHeroColour;
 inline constexpr int kMenuHoverColour = kPersonColour;
 inline constexpr int kMenuBottom = 450;  // the menu grows up from here

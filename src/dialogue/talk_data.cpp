@@ -1,7 +1,7 @@
 #include "dialogue/talk_data.h"
 
+#include "core/world.h"
 #include "rooms/registry.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "hero/hero.h"
 
-#include "shell/data_manifest.h"
-#include "shell/datafiles.h"
-#include "shell/world.h"
+#include "core/data_manifest.h"
+#include "core/datafiles.h"
+#include "core/world.h"
 
 void reset_hero() {
   end_walk();

@@ -1,8 +1,8 @@
 // The hero's path: computed at once for a new walk target, one step of 8
 // pixels across and/or 4 down per entry, each step checked by the room.
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/registry.h"
-#include "shell/world.h"
 
 namespace {
 

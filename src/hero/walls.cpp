@@ -1,8 +1,8 @@
 // The wall responses: what a room's walk hook does with a step (x, y and its
 // direction code hero_action[mov_nr]) that would cross one of its walls.
 // A code not named leaves the step as it is.
+#include "core/world.h"
 #include "hero/hero.h"
-#include "shell/world.h"
 
 namespace {
 

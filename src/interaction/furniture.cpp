@@ -8,7 +8,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/close_request.h"
+#include "core/pacing.h"
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
+#include "frame/draw_room.h"
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
@@ -17,13 +24,6 @@
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/closing.h"
-#include "shell/cursor.h"
-#include "shell/draw_room.h"
-#include "shell/game.h"
-#include "shell/sounds.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

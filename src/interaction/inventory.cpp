@@ -3,21 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/close_request.h"
+#include "core/hardware.h"
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
+#include "frame/play_keys.h"
 #include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "menus/control_panel.h"
-#include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
-#include "shell/closing.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/hardware.h"
-#include "shell/sounds.h"
-#include "shell/play_keys.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "core/datafiles.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "interaction/inventory.h"
 #include "rooms/registry.h"
-#include "shell/datafiles.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

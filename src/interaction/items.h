@@ -11,7 +11,7 @@
 
 #include <allegro.h>
 
-#include "shell/data_manifest.h"
+#include "core/data_manifest.h"
 
 struct RoomScript;
 struct FurniState;

@@ -5,10 +5,10 @@
 
 #include <allegro.h>
 
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 
 #include <cstdlib>
 
+#include "core/pacing.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
+#include "frame/draw_room.h"
 #include "interaction/interaction.h"
 #include "interaction/remarks.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/cursor.h"
-#include "shell/draw_room.h"
-#include "shell/game.h"
-#include "shell/world.h"
 
 namespace {
 

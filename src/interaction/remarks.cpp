@@ -2,10 +2,9 @@
 
 #include <cstring>
 
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 void hero_remark(const char* line0, const char* line1, const char* line2) {
   standard_remark(line0, line1, line2);

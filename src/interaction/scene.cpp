@@ -12,11 +12,11 @@
 // by its rule), so running them before the others changes nothing a player
 // sees. Then, in this order, the checks that hold in any room: the telescope
 // set up, the hero getting his breath back, the time machine.
+#include "core/world.h"
 #include "cutscenes/videos.h"
 #include "interaction/interaction.h"
 #include "interaction/remarks.h"
 #include "rooms/registry.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -4,17 +4,17 @@
 
 #include <cstdio>
 
+#include "core/close_request.h"
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
-#include "menus/screen_layout.h"
+#include "frame/cursor.h"
 #include "menus/sliders.h"
 #include "persistence/options.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
-#include "shell/closing.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 
@@ -169,7 +169,7 @@ void quit_from_panel() {
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
   platform_text_mode();
   if (!saved) std::fprintf(stderr, "Pelvaro: options.sav could not be written; the settings are lost.\n");
-  platform_exit(1);
+  platform_exit(ExitStatus::game_end);
 }
 
 void game_options() {

@@ -17,7 +17,7 @@ void game_controlling();
 
 // The way out of a game that keeps it: the autosave, the options, graphics
 // mode left, exit status 1. Run by the main loop at the quiet point that
-// follows the panel's Quit or a close request (shell/closing.h).
+// follows the panel's Quit or a close request (game/closing.h).
 [[noreturn]] void quit_from_panel();
 
 // The Save and Load buttons: drawn with the panel; what a press on them opens

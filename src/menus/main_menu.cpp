@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/hardware.h"
+#include "core/makers.h"
+#include "core/pacing.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
-#include "menus/makers.h"
 #include "persistence/options.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
-#include "shell/game.h"
-#include "shell/hardware.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 
@@ -336,5 +336,5 @@ void quit_from_menu() {
   platform_text_mode();
   for (const std::string& line : farewell_lines()) std::printf("%s\n", line.c_str());
   std::fflush(stdout);
-  platform_exit(1);
+  platform_exit(ExitStatus::game_end);
 }

@@ -17,7 +17,7 @@ void show_main_options();
 #include <string>
 #include <vector>
 
-#include "menus/screen_layout.h"
+#include "core/screen_layout.h"
 
 // The menu's buttons, in the order of screen_layout::kMenuHot.
 enum MenuButton { kMenuNew, kMenuInstructions, kMenuOptions, kMenuCredits, kMenuQuit };

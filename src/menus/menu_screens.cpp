@@ -10,16 +10,16 @@
 
 #include <string>
 
+#include "core/pacing.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
 #include "menus/main_menu.h"
 #include "menus/sliders.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
 #include "platform/platform.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/cursor.h"
-#include "shell/world.h"
 
 namespace menu_screens {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "menus/screen_layout.h"
+#include "core/screen_layout.h"
 
 namespace menu_screens {
 

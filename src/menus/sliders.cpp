@@ -1,6 +1,6 @@
 #include "menus/sliders.h"
 
-#include "menus/screen_layout.h"
+#include "core/screen_layout.h"
 
 namespace sliders {
 

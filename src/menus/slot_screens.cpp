@@ -12,22 +12,22 @@
 
 #include <sys/stat.h>
 
+#include "core/close_request.h"
+#include "core/hardware.h"
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
-#include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
-#include "shell/closing.h"
-#include "shell/game.h"
-#include "shell/hardware.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 
 using namespace screen_layout;
 
 constexpr int kNameColour = 255;
-constexpr int kHoverColour = 128000;
+constexpr int kHoverColour = kPersonColour;
 constexpr int kKeyBackspace = 8;
 constexpr int kKeyEnter = 13;
 constexpr int kKeyEscape = 27;

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "persistence/files.h"
+#include "core/files.h"
+#include "core/world.h"
 #include "platform/window_fit.h"
-#include "shell/world.h"
 
 namespace {
 

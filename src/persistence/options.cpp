@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "persistence/files.h"
+#include "core/files.h"
+#include "core/world.h"
 #include "platform/platform.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 
 #include <unistd.h>
 
+#include "core/files.h"
+#include "core/hardware.h"
+#include "core/world.h"
 #include "dialogue/talk_data.h"
-#include "persistence/files.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/game.h"
-#include "shell/world.h"
 
 namespace {
 

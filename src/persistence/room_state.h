@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "shell/world.h"
+#include "core/world.h"
 
 inline constexpr int kStateNumbers = 233320;
 

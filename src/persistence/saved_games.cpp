@@ -14,19 +14,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/files.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk_data.h"
+#include "frame/cursor.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
-#include "persistence/files.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -118,5 +118,14 @@ void platform_set_close_handler(void (*handler)());
 // Headless: nothing (the caller has said it on the console).
 void platform_tell(const char* words);
 
+// How the program ends, as its exit status.
+enum class ExitStatus : int {
+  ok = 0,               // --help and --version
+  game_end = 1,         // the game's own ends: Quit, a close, the end of the story, a lost display
+  bad_files = 2,        // a missing or damaged data file, a bad command line, a player's folder that cannot be made
+  no_display = 3,       // no display or video mode
+  already_running = 4,  // another copy already runs for this player
+};
+
 // End the process with this status (the library is shut down first).
-[[noreturn]] void platform_exit(int status);
+[[noreturn]] void platform_exit(ExitStatus status);

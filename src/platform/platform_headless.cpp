@@ -371,6 +371,6 @@ void platform_set_close_handler(void (*handler)()) {
 
 void platform_tell(const char*) {}
 
-void platform_exit(int status) {
-  throw headless::ProgramEnded{status};
+void platform_exit(ExitStatus status) {
+  throw headless::ProgramEnded{static_cast<int>(status)};
 }

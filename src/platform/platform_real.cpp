@@ -111,7 +111,7 @@ void take_close_signals() {
 int on_display_lost(Display*) {
   static const char words[] = "Pelvaro: the display is gone; the game ends.\n";
   if (write(2, words, sizeof words - 1) < 0) {}
-  _exit(1);
+  _exit(static_cast<int>(ExitStatus::game_end));
 }
 
 void forget_on_screen() {
@@ -302,7 +302,7 @@ void switch_screen() {
   const int back = was_full ? open_full_screen() : open_window(old_scale);
   if (back != 0 && open_window(1) != 0) {
     std::fprintf(stderr, "Pelvaro: no graphics mode is left after the switch: %s\n", allegro_error);
-    platform_exit(3);
+    platform_exit(ExitStatus::no_display);
   }
   after_mode_set();
 }
@@ -606,8 +606,8 @@ void platform_tell(const char* words) {
   allegro_exit();
 }
 
-void platform_exit(int status) {
+void platform_exit(ExitStatus status) {
   allegro_exit();
   std::fflush(stdout);
-  std::exit(status);
+  std::exit(static_cast<int>(status));
 }

@@ -5,11 +5,11 @@
 
 #include <cstring>
 
+#include "core/world.h"
 #include "dialogue/talk_data.h"
+#include "frame/cursor.h"
 #include "interaction/remarks.h"
 #include "rooms/scripts/shared_talk.h"
-#include "shell/cursor.h"
-#include "shell/world.h"
 
 namespace {
 

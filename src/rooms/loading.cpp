@@ -3,10 +3,10 @@
 // reload of one piece whose state the story changed.
 #include <cstdio>
 
+#include "core/datafiles.h"
+#include "core/world.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/datafiles.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "core/world.h"
 #include "persistence/room_state.h"
-#include "shell/world.h"
 
 extern const RoomScript room_physik;
 extern const RoomScript room_kicker;

@@ -4,8 +4,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/pacing.h"
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
+#include "frame/cursor.h"
 #include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
@@ -13,11 +18,6 @@
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/sounds.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <array>
 #include <span>
 
-#include "dialogue/talk_tree.h"
-#include "shell/world.h"
+#include "core/talk_tree.h"
+#include "core/world.h"
 
 // One animation frame: a picture of the room's datafile, where its top-left
 // corner goes, how many composed frames it stays, and the talk-start mark

@@ -5,11 +5,11 @@
 // one step. A click that set a pending action this pass (wait_loop) keeps it;
 // any other click cancels what the hero was about to do. An errand ends with
 // the walk: one the hero stands without having done is dropped.
+#include "core/world.h"
+#include "frame/cursor.h"
 #include "hero/hero.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/cursor.h"
-#include "shell/world.h"
 
 void going() {
   if (!fresh_press() || mouse_button != kButtonNone) return;

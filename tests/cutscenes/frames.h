@@ -2,8 +2,8 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <algorithm>
+#include "core/world.h"
 #include "cutscenes/player.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

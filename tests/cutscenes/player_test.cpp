@@ -4,9 +4,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "core/data_manifest.h"
 #include "cutscenes/frames.h"
-#include "shell/data_manifest.h"
-#include "shell/game.h"
 
 namespace {
 constexpr int kRed = 0xF800, kGreen = 0x07E0, kBlue = 0x001F, kYellow = 0xFFE0;

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "cutscenes/videos.h"
+#include "core/tr.h"
 #include "cutscenes/frames.h"
+#include "cutscenes/videos.h"
 #include "rooms/registry.h"
-#include "shell/tr.h"
 
 namespace {
 using frames::Seen;

@@ -5,11 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <fstream>
+#include "core/datafile_check.h"
+#include "core/hardware.h"
+#include "core/world.h"
+#include "game/game.h"
 #include "hero/hero.h"
-#include "shell/datafile_check.h"
-#include "shell/game.h"
-#include "shell/hardware.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 using namespace test_support;

@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
-#include "menus/screen_layout.h"
+#include "core/screen_layout.h"
 #include "support/test_support.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <set>
 #include "../../tools/mkassets/room_floor.h"
+#include "core/world.h"
 #include "rooms/registry.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 namespace {

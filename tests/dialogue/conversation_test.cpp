@@ -1,9 +1,9 @@
 // Whole conversations in biolog played by clicking the menu: the old school's shared conversation, a button held
 // on an option, a level left with nothing to offer, a person with nothing to say.
 #include <gtest/gtest.h>
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

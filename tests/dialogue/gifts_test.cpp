@@ -2,13 +2,13 @@
 // exchanged, the flags raised and what they do, and a used-up sentence that stays used across a room change.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -2,12 +2,12 @@
 // overrides against a table written here, the builds' differences, and what a few choices leave offered.
 #include <gtest/gtest.h>
 #include <set>
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "dialogue/talk_fixtures.h"
 #include "rooms/registry.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <tuple>
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "interaction/people.h"
 #include "platform/platform.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <string>
+#include "core/world.h"
 #include "dialogue/talk.h"
-#include "shell/world.h"
 
 namespace talk_fixtures {
 // A node of `person` with a one-line sentence and reply, offered, `count` uses.

@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <set>
 #include <sstream>
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
 #include "persistence/room_state.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 static_assert(talk_path("1.2.3") == TalkPath{{1, 2, 3, 0, 0}});

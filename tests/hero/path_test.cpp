@@ -2,8 +2,8 @@
 // on an open floor (a room name no room has: every step stands, the walk goes straight to the target).
 #include <gtest/gtest.h>
 #include <utility>
+#include "core/world.h"
 #include "hero/hero.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // The inventory screen, the combinations and the item catalogue, played headless standing in the first room.
 #include <gtest/gtest.h>
 #include <cstring>
+#include "core/tr.h"
+#include "core/world.h"
+#include "frame/cursor.h"
+#include "game/game.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
 #include "rooms/registry.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -1,12 +1,12 @@
 // The markers the Tab key shows, and a scenario that takes, stows, looks and talks through the real main loop.
 #include <gtest/gtest.h>
 #include <cstring>
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "game/game.h"
 #include "interaction/markers.h"
 #include "rooms/registry.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 
+#include "core/tr.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "interaction/interaction.h"
 #include "interaction/items.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/story_player.h"
 #include "support/test_support.h"

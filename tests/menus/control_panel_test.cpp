@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "core/files.h"
+#include "core/world.h"
+#include "frame/cursor.h"
+#include "game/game.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
-#include "persistence/files.h"
 #include "platform/platform.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -1,10 +1,10 @@
 // The main menu played from the program's start: the highlights, the eyes, the credits, starting a game with a
 // quick click or a held button, quitting; and the words on its buttons and in the farewell.
 #include <gtest/gtest.h>
+#include "core/makers.h"
+#include "core/world.h"
+#include "game/game.h"
 #include "menus/main_menu.h"
-#include "menus/makers.h"
-#include "shell/game.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

@@ -1,11 +1,11 @@
 // The main menu's instructions and options screens, and the slider
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
+#include "core/world.h"
+#include "game/game.h"
 #include "menus/main_menu.h"
 #include "menus/menu_screens.h"
 #include "menus/sliders.h"
-#include "shell/game.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

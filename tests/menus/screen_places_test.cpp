@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <initializer_list>
+#include "core/screen_layout.h"
+#include "core/world.h"
+#include "frame/cursor.h"
+#include "game/game.h"
 #include "menus/main_menu.h"
-#include "menus/screen_layout.h"
 #include "platform/platform.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

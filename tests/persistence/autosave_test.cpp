@@ -4,17 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include "core/files.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "game/game.h"
 #include "interaction/inventory.h"
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
-#include "persistence/files.h"
+#include "old_slot.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/game.h"
-#include "shell/world.h"
-#include "old_slot.h"
 #include "support/test_support.h"
 
 using namespace test_support;

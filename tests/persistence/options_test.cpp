@@ -4,11 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstring>
-#include "persistence/files.h"
+#include "core/files.h"
+#include "core/world.h"
+#include "game/game.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
-#include "shell/game.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 using namespace test_support;

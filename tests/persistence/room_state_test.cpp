@@ -4,9 +4,9 @@
 #include <unistd.h>
 #include <algorithm>
 #include <filesystem>
-#include "persistence/files.h"
+#include "core/files.h"
+#include "core/world.h"
 #include "persistence/room_state.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 using namespace test_support;

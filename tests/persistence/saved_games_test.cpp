@@ -8,14 +8,14 @@
 #include <chrono>
 #include <cstring>
 #include <random>
+#include "core/files.h"
+#include "core/world.h"
 #include "interaction/inventory.h"
 #include "old_slot.h"
-#include "persistence/files.h"
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 using namespace test_support;

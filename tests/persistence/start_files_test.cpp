@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
+#include "core/tr.h"
+#include "game/game.h"
 #include "rooms/registry.h"
-#include "shell/game.h"
-#include "shell/tr.h"
 #include "support/test_support.h"
 
 using namespace test_support;

@@ -2,10 +2,10 @@
 // it sets it (background, perspective, counts, highest picture used), and every exit slot as the room sets it.
 #include <gtest/gtest.h>
 #include <cstring>
+#include "core/datafiles.h"
+#include "core/world.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/datafiles.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 
+#include "core/world.h"
+#include "frame/draw_room.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/draw_room.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/world.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/world.h"
 #include "support/room_probe.h"
 
 namespace {

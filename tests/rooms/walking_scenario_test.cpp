@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <filesystem>
+#include "core/tr.h"
+#include "core/world.h"
+#include "game/game.h"
 #include "rooms/rooms.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 

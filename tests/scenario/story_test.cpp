@@ -4,12 +4,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/player.h"
+#include "game/game.h"
 #include "persistence/saved_games.h"
-#include "shell/game.h"
-#include "shell/sounds.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/finisher.h"
 #include "support/test_support.h"
 

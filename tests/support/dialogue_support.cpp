@@ -1,11 +1,11 @@
 #include "support/dialogue_support.h"
 #include <allegro.h>
+#include "core/datafiles.h"
+#include "core/hardware.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
-#include "shell/datafiles.h"
-#include "shell/hardware.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 namespace dialogue_support {

@@ -7,16 +7,16 @@
 #include <deque>
 #include <random>
 #include <set>
+#include "core/screen_layout.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/player.h"
+#include "frame/cursor.h"
+#include "game/game.h"
 #include "interaction/inventory.h"
 #include "menus/main_menu.h"
-#include "menus/screen_layout.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 #include "support/test_support.h"
 
 namespace story {

@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "core/world.h"
 #include "rooms/registry.h"
-#include "shell/world.h"
 
 namespace room_probe {
 P area_of(const char* room, int tx, int ty, int hx, int hy) {

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
+#include "core/screen_layout.h"
+#include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
+#include "game/game.h"
 #include "interaction/inventory.h"
-#include "menus/screen_layout.h"
 #include "platform/headless.h"
-#include "shell/cursor.h"
-#include "shell/game.h"
-#include "shell/world.h"
 
 namespace story {
 namespace {

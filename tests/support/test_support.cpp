@@ -11,9 +11,9 @@
 #include <fstream>
 #include <system_error>
 #include <unordered_set>
+#include "core/world.h"
+#include "game/game.h"
 #include "rooms/rooms.h"
-#include "shell/game.h"
-#include "shell/world.h"
 
 #ifndef PELVARO_BENCH
 // The generated data files are unpacked once per test process (that was most of a game's start), each load

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/data_manifest.h"
 #include "image.h"
-#include "shell/data_manifest.h"
 
 namespace mkassets {
 

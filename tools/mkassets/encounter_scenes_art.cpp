@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/world.h"
 #include "cutscenes/encounter_scenes_data.h"
 #include "datafile.h"
 #include "draw.h"
@@ -22,7 +23,6 @@
 #include "hero_art.h"
 #include "rooms/registry.h"
 #include "rooms_art.h"
-#include "shell/world.h"
 
 namespace mkassets {
 namespace {

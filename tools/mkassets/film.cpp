@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/screen_layout.h"
 #include "draw.h"
 #include "generator.h"
 #include "image.h"
-#include "menus/screen_layout.h"
 
 namespace mkassets {
 namespace {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <string>
 
+#include "core/world.h"
 #include "datafile.h"
 #include "generator.h"
 #include "hero_art.h"
-#include "shell/world.h"
 
 namespace mkassets {
 namespace {

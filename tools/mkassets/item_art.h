@@ -4,7 +4,7 @@
 
 #include <cairo.h>
 
-#include "shell/data_manifest.h"
+#include "core/data_manifest.h"
 
 namespace mkassets {
 

@@ -13,15 +13,15 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/screen_layout.h"
+#include "core/world.h"
 #include "datafile.h"
-#include "menus/screen_layout.h"
 #include "draw.h"
 #include "era.h"
 #include "generator.h"
 #include "room_floor.h"
 #include "rooms/registry.h"
 #include "rooms_art.h"
-#include "shell/world.h"
 
 namespace mkassets {
 namespace {

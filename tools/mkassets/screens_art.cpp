@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "menus/makers.h"
-#include "menus/screen_layout.h"
+#include "core/makers.h"
+#include "core/screen_layout.h"
 #include "datafile.h"
 #include "draw.h"
 #include "generator.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "menus/screen_layout.h"
+#include "core/screen_layout.h"
 #include "datafile.h"
 #include "draw.h"
 #include "generator.h"

@@ -1,5 +1,5 @@
 // checksums.txt: the size and checksum of every data file in the folder
-// (src/shell/data_sums.h), which the game checks before it loads a file.
+// (src/core/data_sums.h), which the game checks before it loads a file.
 // It lists whatever the folder holds with a data file's ending, so a file
 // that a new module writes is covered without being named here.
 #include <algorithm>
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/data_sums.h"
 #include "generator.h"
-#include "shell/data_sums.h"
 
 namespace mkassets {
 

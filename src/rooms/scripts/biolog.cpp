@@ -1,11 +1,11 @@
 // Room biolog.
 
+#include "core/tr.h"
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

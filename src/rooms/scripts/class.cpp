@@ -1,9 +1,9 @@
 // Room class: a classroom of the old school with its teacher, Mr Friob.
 
+#include "core/tr.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Room entree: the hall. A back part (y up to 290) and a front part (y from
 // 355) joined at both ends around a block the hero cannot cross.
+#include "core/tr.h"
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Room floor5.
+#include "core/tr.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
 
 namespace {
 

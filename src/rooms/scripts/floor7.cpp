@@ -1,6 +1,6 @@
 // Room floor7.
+#include "core/tr.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
 
 namespace {

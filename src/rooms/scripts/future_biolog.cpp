@@ -2,12 +2,12 @@
 // behind her desk at the right; the gas bottle stands at the back on the
 // left, the hose lies by the back wall.
 
+#include "core/tr.h"
 #include "cutscenes/videos.h"
 #include "interaction/items.h"
 #include "rooms/room_script.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
 
 namespace {
 

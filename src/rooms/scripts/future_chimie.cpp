@@ -4,6 +4,9 @@
 // the back wall the three alarm levers with their lights; the showcase below
 // them holds the diamond.
 
+#include "core/sounds.h"
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
 #include "hero/hero.h"
@@ -13,9 +16,6 @@
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
-#include "shell/sounds.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

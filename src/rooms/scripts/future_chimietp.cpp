@@ -2,14 +2,14 @@
 // in the middle with its glassware, a Bunsen burner and a book; a bottle of
 // alcohol on the left; the emergency shower with its tank at the back left;
 // a fire extinguisher by the door.
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/videos.h"
 #include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // the doors to both chemistry rooms. Mr Rarozir keeps an eye on everybody
 // passing; he has the protective glasses.
 
+#include "core/tr.h"
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
 #include "interaction/inventory.h"
@@ -10,7 +11,6 @@
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Room future_floor: a corridor of the future school running away from the
 // viewer; its back edge is the row y 219 between x 286 and 358, its two walls
 // lean inwards towards it. No furniture and nobody about.
+#include "core/tr.h"
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/world.h"
 
 namespace {
 

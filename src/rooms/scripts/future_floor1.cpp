@@ -1,9 +1,9 @@
 // Room future_floor1: the corridor of the future school where a new game
 // starts; a corridor in perspective with a back edge at y 170.
+#include "core/tr.h"
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

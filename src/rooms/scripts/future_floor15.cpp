@@ -2,13 +2,13 @@
 // row 295 down, a straight left wall at x 200 and a right wall that leans in
 // towards the back. Cupboards of the caretaker, a lead pipe on the right wall
 // and a heap of rubbish. Here the welding torch cuts the pipe.
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/videos.h"
 #include "hero/hero.h"
 #include "interaction/items.h"
 #include "interaction/remarks.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // Room future_floor2: a corridor of the future school that a policeman
 // guards; only teachers may pass its doors.
 
+#include "core/tr.h"
+#include "core/world.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
 #include "rooms/room_script.h"
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

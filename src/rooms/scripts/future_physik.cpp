@@ -1,6 +1,7 @@
 // Room future_physik: the physics room of the future school, where Dori
 // keeps watch over Mr Zirud's big telescope.
 
+#include "core/tr.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
@@ -8,7 +9,6 @@
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // builds his time machine: the reactor with its levers, buttons and display,
 // later the telescope as the energy source and the diamond in the machine.
 
+#include "core/tr.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
@@ -10,7 +11,6 @@
 #include "rooms/rooms.h"
 #include "rooms/scripts/shared_talk.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/tr.h"
 
 namespace {
 

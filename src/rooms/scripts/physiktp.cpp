@@ -1,9 +1,9 @@
 // Room physiktp.
+#include "core/tr.h"
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
 #include "rooms/scripts/shared_walks.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Room preau2.
+#include "core/tr.h"
+#include "core/world.h"
 #include "hero/hero.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
-#include "shell/world.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <iterator>
 
+#include "core/world.h"
 #include "dialogue/talk.h"
 #include "hero/hero.h"
 #include "interaction/items.h"
 #include "interaction/people.h"
-#include "shell/world.h"
 
 void person_answer(const char* line0, const char* line1, const char* line2) {
   reset_hero();

@@ -4,8 +4,8 @@
 // class and physik.
 #pragma once
 
+#include "core/tr.h"
 #include "rooms/room_script.h"
-#include "shell/tr.h"
 
 // The hero stands straight and person talk_nr says up to three lines (the
 // answer to a gift); talk_nr and talk_goto are -1 afterwards.

@@ -10,8 +10,8 @@
 // dispatcher fills and reads back (see rooms/room_script.h).
 #pragma once
 
+#include "core/world.h"
 #include "hero/hero.h"
-#include "shell/world.h"
 
 namespace walks {
 

@@ -1,0 +1,120 @@
+#include "frame/play_keys.h"
+
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/tr.h"
+#include "core/world.h"
+#include "frame/text.h"
+#include "interaction/inventory.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Half as bright: each 5-6-5 channel shifted down by one.
+void dim(BITMAP* b) {
+  if (bitmap_color_depth(b) != 16) return;
+  for (int y = 0; y < b->h; ++y) {
+    auto* row = reinterpret_cast<unsigned short*>(b->line[y]);
+    for (int x = 0; x < b->w; ++x) row[x] = static_cast<unsigned short>((row[x] >> 1) & 0x7BEF);
+  }
+}
+
+void centred(const char* line, int y, int colour) {
+  outlined_text(line, (screen_layout::kScreenWidth - text_length(pv_font, line)) / 2, y, colour);
+}
+
+// (Not the Pause key: the library flips its state at each press instead of
+// reporting it held.)
+bool pause_key_held() {
+  return platform_key_held(KEY_P);
+}
+
+}  // namespace
+
+KeyAsk key_ask(int key) {
+  switch ((key >> 8) & 0xff) {
+    case KEY_ESC: return KeyAsk::skip;
+    case KEY_P:
+    case KEY_PAUSE: return KeyAsk::pause;
+    case KEY_F5: return KeyAsk::save;
+    case KEY_F7: return KeyAsk::load;
+    default: return KeyAsk::none;
+  }
+}
+
+void pause_game() {
+  using screen_layout::kScreenHeight;
+  using screen_layout::kScreenWidth;
+  platform_hide_pointer();
+  BITMAP* frame = create_bitmap(memory_screen->w, memory_screen->h);
+  blit(memory_screen, frame, 0, 0, 0, 0, frame->w, frame->h);
+  dim(memory_screen);
+  if (pv_font) {
+    centred(TR("Pause", "Pause"), 215, kPersonColour);
+    centred(TR("Weiter mit einer Taste oder einem Klick", "Press a key or click to go on"), 245, kHeroColour);
+  }
+  platform_hold_clock(1);
+  platform_new_frame();
+  bool was_down = (mouse_b & 3) != 0;
+  bool clicked = false;
+  bool let_go = false;  // the P that paused has come up
+  for (;;) {
+    platform_poll_mouse();
+    const bool down = (mouse_b & 3) != 0;
+    if (down && !was_down) {
+      clicked = true;
+      break;
+    }
+    was_down = down;
+    // The key that paused repeats while it is held: only a key typed after
+    // it was let go goes on.
+    let_go = let_go || !pause_key_held();
+    if (platform_keypressed()) {
+      platform_readkey();
+      if (let_go) break;
+    }
+    platform_present(memory_screen, kScreenWidth, kScreenHeight);
+  }
+  if (clicked) {
+    wait_mouse_release();
+    click = kClickHeld;
+  }
+  platform_hold_clock(0);
+  blit(frame, memory_screen, 0, 0, 0, 0, frame->w, frame->h);
+  destroy_bitmap(frame);
+  platform_new_frame();
+}
+
+void play_keys() {
+  while (platform_keypressed()) {
+    switch (key_ask(platform_readkey())) {
+      case KeyAsk::save:
+        platform_hide_pointer();
+        slot_screen_in_play(true);
+        break;
+      case KeyAsk::load:
+        platform_hide_pointer();
+        slot_screen_in_play(false);
+        break;
+      case KeyAsk::pause:
+        pause_game();
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+bool speech_keys() {
+  bool skip = false;
+  while (platform_keypressed()) {
+    const KeyAsk ask = key_ask(platform_readkey());
+    if (ask == KeyAsk::skip) skip = true;
+    if (ask == KeyAsk::pause) pause_game();
+  }
+  return skip;
+}
+
+void drop_keys() {
+  while (platform_keypressed()) platform_readkey();
+}

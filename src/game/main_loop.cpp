@@ -1,0 +1,80 @@
+// The main loop.
+//
+// Each pass: the story rules, the keys (play_keys.h), the buttons under the
+// pointer, a new frame when 55 ms have passed, the scene (exits, pieces,
+// persons, then the walk click: rooms/walk_click.cpp), the bag and verb
+// panel, the pointer, the frame on the screen.
+#include "core/pacing.h"
+#include "core/screen_layout.h"
+#include "core/world.h"
+#include "frame/cursor.h"
+#include "frame/draw_room.h"
+#include "frame/play_keys.h"
+#include "game/closing.h"
+#include "game/game.h"
+#include "interaction/interaction.h"
+#include "interaction/inventory.h"
+#include "interaction/markers.h"
+#include "platform/platform.h"
+#include "rooms/rooms.h"
+
+void main_loop_pass() {
+  if (game == 990) game = 10;
+  storyline();
+  play_keys();
+  honour_close_request();
+  mouse_button = kButtonNone;
+  new_turn = 0;
+  platform_poll_mouse();
+  if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItem : kModeWalk;
+  mouse_button = button_under_mouse();
+  if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
+
+  const bool markers_changed = markers_wanted_changed();
+  if (frame_due()) {
+    platform_hide_pointer();
+    draw_room();
+    draw_markers();
+    ++mov_nr1;
+    ++cursor_nr;
+    ++go_frame_nr;
+  } else if (markers_changed) {
+    // The Tab key went down or came up: the markers show or go at once.
+    platform_hide_pointer();
+    draw_room();
+    draw_markers();
+    platform_new_frame();
+  }
+
+  // A right click puts the carried item back into the bag (unless the bag is full).
+  if ((mouse_b & 2) && carrying_item()) {
+    if (return_carried_item()) mouse_status = kModeWalk;
+    click = kClickHeld;
+  }
+
+  if (mouse_button == kButtonNone) {
+    leave_room();
+    furni_room();
+    people_room();
+    going();
+    drop_stranded_errand();
+  }
+
+  blit_buttons();
+  mouse_click();
+  maus();
+
+  platform_hide_pointer();
+  if (mouse_status != kModeBusy) platform_show_pointer(memory_screen);
+  show_frame();
+
+  cpu_delay += 1;
+  if (click == kClickNow) click = kClickHeld;
+  if (!(mouse_b & 3)) click = kClickFree;
+  game += 1;
+}
+
+void main_loop() {
+  for (;;) main_loop_pass();
+}
+
