@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "core/files.h"
+#include "core/screen_layout.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk_data.h"
@@ -623,7 +624,7 @@ bool parse_game_state(const std::string& text, ParsedGame& game, std::string& wh
     why = "its first numbers are damaged";
     return false;
   }
-  if (game.x < 0 || game.x >= 640 || game.y < 0 || game.y >= 480) {
+  if (game.x < 0 || game.x >= screen_layout::kScreenWidth || game.y < 0 || game.y >= screen_layout::kScreenHeight) {
     why = "the hero stands outside the screen";
     return false;
   }
