@@ -234,7 +234,7 @@ namespace {
 
 // What the menu does after a pass: goes on offering its buttons, or is left
 // for a game (a new one, the one continued, a loaded one).
-enum class MenuState { kChoosing, kLeft };
+enum class MenuState { kChoosing, kGameChosen };
 
 // Continue takes up the game played last; a damaged one is said under the
 // title and the menu stays.
@@ -244,7 +244,7 @@ MenuState continue_button(bool left) {
   if (!left) return MenuState::kChoosing;
   const int result = load_autosave();
   loaded_from_menu = result == 0;
-  if (loaded_from_menu) return MenuState::kLeft;
+  if (loaded_from_menu) return MenuState::kGameChosen;
   say_on_menu(result == kLoadCannotWrite ? load_failure_text(result)
                                          : TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
                                               "The game played last is damaged and was not loaded."));
@@ -262,7 +262,7 @@ MenuState load_button(bool left) {
     draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
   if (!left) return MenuState::kChoosing;
   loaded_from_menu = game_load() == 1;
-  if (loaded_from_menu) return MenuState::kLeft;
+  if (loaded_from_menu) return MenuState::kGameChosen;
   wait_mouse_release();
   restore_background();
   return MenuState::kChoosing;
@@ -282,7 +282,7 @@ void screen_button(MenuButton b, BITMAP* lit, bool left, void (*screen)()) {
 MenuState menu_pass(bool left) {
   if (mouse_over(kMenuNew)) {
     draw_highlight(mm_new, kMenuNew);
-    return left ? MenuState::kLeft : MenuState::kChoosing;
+    return left ? MenuState::kGameChosen : MenuState::kChoosing;
   }
   if (offers_continue && mouse_in(kMenuContinueHot)) return continue_button(left);
   if (mouse_in(menu_load_area())) return load_button(left);
