@@ -8,6 +8,8 @@
 // margin of a pixel or two.
 #pragma once
 
+#include "platform/window_fit.h"
+
 namespace screen_layout {
 
 struct Point {
@@ -26,8 +28,9 @@ struct Rect {
 };
 
 // ---- The screen ------------------------------------------------------------------
-inline constexpr int kScreenWidth = 640;
-inline constexpr int kScreenHeight = 480;
+// The picture the platform presents (its size is written in window_fit.h).
+inline constexpr int kScreenWidth = window_fit::kGameWidth;
+inline constexpr int kScreenHeight = window_fit::kGameHeight;
 
 // A button's picture puts an icon at its left end (at most 26 pixels wide,
 // from 8 pixels in); the game writes the button's label in the rest of it.

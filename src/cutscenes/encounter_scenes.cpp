@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "core/screen_layout.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "cutscenes/encounter_scenes_data.h"
@@ -23,7 +24,7 @@ void say_block(Sequence& s, std::initializer_list<const char*> lines, int y) {
   int widest = 0;
   for (const char* line : lines)
     if (pv_font) widest = std::max(widest, text_length(pv_font, line));
-  const int x = std::max(0, (640 - widest) / 2);
+  const int x = std::max(0, (screen_layout::kScreenWidth - widest) / 2);
   int i = 0;
   for (const char* line : lines) {
     s.say(i, line, x, y + 20 * i);

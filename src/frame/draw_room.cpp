@@ -1,6 +1,7 @@
 #include "frame/draw_room.h"
 
 #include "core/files.h"
+#include "core/screen_layout.h"
 #include "core/world.h"
 #include "frame/cursor.h"
 #include "frame/text.h"
@@ -30,6 +31,10 @@ void add_to_draw_list(BITMAP* frames[kMaxFrames], const int xs[kMaxFrames], cons
   // A frame counter outside the loaded frames would read past the tables.
   if (frame < 0 || frame >= kMaxFrames) frame = 0;
 }
+
+// The depth sweep goes on past the screen's bottom (480) down to this line:
+// a thing whose frame reaches below the picture is painted all the same.
+constexpr int kSweepEnd = 640;
 
 bool hero_overlaps(int j) {
   const float depth = hero_y + hero_length - 170 * float_y;
@@ -72,7 +77,7 @@ void draw_room() {
 
   // Things are painted by their lower edge, top of the screen first; the hero
   // goes in just before the first thing that covers his depth line.
-  for (int line = 0; line < 640; ++line) {
+  for (int line = 0; line < kSweepEnd; ++line) {
     for (int j = 0; j < mix_nr; ++j) {
       if (mix_y2[j] != line || mix_present[j] != 1) continue;
       if (hero_blitted == 0 && hero_overlaps(j)) hero_frame();
@@ -85,5 +90,6 @@ void draw_room() {
   // The game cannot keep its state on the disk: one line over the room says so.
   const char* caption = storage_caption();
   if (caption && pv_font)
-    outlined_text(caption, (640 - text_length(pv_font, caption)) / 2, 455, makecol(255, 150, 120));
+    outlined_text(caption, (screen_layout::kScreenWidth - text_length(pv_font, caption)) / 2, 455,
+                  makecol(255, 150, 120));
 }

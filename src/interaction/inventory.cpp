@@ -189,19 +189,80 @@ void inventory_slot_position(int i, int* x, int* y) {
   *y = py;
 }
 
-void story_invent() {
+bool story_invent() {
   for (const Combination& c : kCombinations) {
     if (std::strcmp(name_or_empty(arrow_obj), c.held) != 0 || std::strcmp(name_or_empty(buffer_obj), c.on) != 0)
       continue;
     hold_item(c.product);
-    counter2 = 1;
+    return true;
+  }
+  return false;
+}
+
+namespace {
+
+// The inventory over the room it was opened in: the items in their slots,
+// the one under the pointer on its lit square.
+void draw_inventory_screen(BITMAP* room) {
+  blit(room, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  draw_sprite(memory_screen, inventory_bmp, kInventoryPos.x, kInventoryPos.y);
+  draw_inventory_labels();
+  for (int i = 0; i < invent_nr; ++i) {
+    inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
+    if (pointer_in_square(invent_obj_x, invent_obj_y)) draw_sprite(memory_screen, inv_obj_on, invent_obj_x, invent_obj_y);
+    draw_sprite(memory_screen, inventory_obj_bmp[i], invent_obj_x, invent_obj_y);
+  }
+}
+
+// The control-panel button: lit under the pointer; true when a left press
+// asks for the panel.
+bool panel_button_pressed(bool left) {
+  if (!kInventoryPanelButton.contains(mouse_x, mouse_y)) return false;
+  draw_sprite(memory_screen, game_opt_on, kInventoryPanelButtonPos.x, kInventoryPanelButtonPos.y);
+  draw_inventory_labels();
+  return left;
+}
+
+// The item under the pointer, if any (mouse_over_obj): its description shows,
+// a left press picks it up, or uses the held item on it, the slot's item going
+// into what the two make.
+void item_under_pointer(bool left, bool held) {
+  mouse_over_obj = 0;
+  for (int i = 0; i < invent_nr; ++i) {
+    inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
+    if (!pointer_in_square(invent_obj_x, invent_obj_y)) continue;
+    draw_description(i);
+    mouse_over_obj = 1;
+    mouse_status = held ? kModeItemOnTarget : kModeTake;
+    if (left && !held) {
+      pick_up(i);
+      wait_mouse_release();
+    } else if (left && held) {
+      buffer_obj = inventory_obj[i];
+      if (story_invent()) {
+        platform_set_pointer(arrow);
+        remove_inventory_slot(i);
+      }
+      wait_mouse_release();
+    }
     return;
   }
 }
 
+// The pointer over no item: a left press puts the held item back.
+void pointer_between_items(bool left, bool held) {
+  mouse_status = held ? kModeItem : kModeWalk;
+  if (left && held) {
+    put_back();
+    wait_mouse_release();
+  }
+}
+
+}  // namespace
+
 void inventory() {
-  BITMAP* background = create_bitmap(kScreenWidth, kScreenHeight);
-  blit(memory_screen, background, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  BITMAP* room = create_bitmap(kScreenWidth, kScreenHeight);
+  blit(memory_screen, room, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   Press left_press, right_press;
   for (invent = 0; inv_menu == 1; ++invent) {
     platform_hide_pointer();
@@ -210,66 +271,24 @@ void inventory() {
     const bool right = right_press(mouse_b & 2);
     const bool held = carrying_item();
     sort_inventory();
-    blit(background, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
-    draw_sprite(memory_screen, inventory_bmp, kInventoryPos.x, kInventoryPos.y);
-    draw_inventory_labels();
-
-    for (int i = 0; i < invent_nr; ++i) {
-      inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
-      if (pointer_in_square(invent_obj_x, invent_obj_y)) draw_sprite(memory_screen, inv_obj_on, invent_obj_x, invent_obj_y);
-      draw_sprite(memory_screen, inventory_obj_bmp[i], invent_obj_x, invent_obj_y);
-    }
-
+    draw_inventory_screen(room);
     if (right || close_pending()) {
       inv_menu = 0;
       break;
     }
-    if (kInventoryPanelButton.contains(mouse_x, mouse_y)) {
-      draw_sprite(memory_screen, game_opt_on, kInventoryPanelButtonPos.x, kInventoryPanelButtonPos.y);
-      draw_inventory_labels();
-      if (left) {
-        inv_menu = 2;
-        break;
-      }
-    }
-
-    mouse_over_obj = 0;
-    for (int i = 0; i < invent_nr; ++i) {
-      inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
-      if (!pointer_in_square(invent_obj_x, invent_obj_y)) continue;
-      draw_description(i);
-      mouse_over_obj = 1;
-      mouse_status = held ? kModeItemOnTarget : kModeTake;
-      if (left && !held) {
-        pick_up(i);
-        wait_mouse_release();
-      } else if (left && held) {
-        counter2 = 0;
-        buffer_obj = inventory_obj[i];
-        story_invent();
-        if (counter2 == 1) {
-          platform_set_pointer(arrow);
-          remove_inventory_slot(i);
-        }
-        wait_mouse_release();
-      }
+    if (panel_button_pressed(left)) {
+      inv_menu = 2;
       break;
     }
-    if (mouse_over_obj == 0) {
-      mouse_status = held ? kModeItem : kModeWalk;
-      if (left && held) {
-        put_back();
-        wait_mouse_release();
-      }
-    }
-
+    item_under_pointer(left, held);
+    if (mouse_over_obj == 0) pointer_between_items(left, held);
     mouse_over_sth = mouse_over_obj;
     animate_pointer();
     platform_show_pointer(memory_screen);
     platform_present(memory_screen, kScreenWidth, kScreenHeight);
   }
   platform_hide_pointer();
-  destroy_bitmap(background);
+  destroy_bitmap(room);
 }
 
 namespace {

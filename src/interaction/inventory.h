@@ -18,8 +18,8 @@ void slot_screen_in_play(bool save);
 // The inventory screen loop; leaves with inv_menu 0 (closed) or 2 (panel).
 void inventory();
 // The held item (arrow_obj) used on the item named buffer_obj: on a match the
-// held item becomes the product and counter2 is 1 (the caller clears it).
-void story_invent();
+// held item becomes the product and the result is true.
+bool story_invent();
 
 // Put an item into the next free slot: its picture stretched into the slot,
 // its name and description lines. A full bag refuses it: the hero says so,

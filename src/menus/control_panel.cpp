@@ -172,69 +172,18 @@ void quit_from_panel() {
   platform_exit(ExitStatus::game_end);
 }
 
-void game_options() {
+namespace {
+
+// The panel works on copies of the settings; they become the game's when it
+// closes.
+void take_settings() {
   tmp_music_vol = music_vol;
   tmp_wave_vol = wave_vol;
   tmp_text_speed = text_speed;
   tmp_text_output = text_output;
-  Press left_press, right_press;
-  bool leave = false;
-  while (!leave) {
-    platform_hide_pointer();
-    platform_poll_mouse();
-    left_pressed = left_press(mouse_b & 1);
-    const bool right = right_press(mouse_b & 2);
-    const bool left = left_pressed;
+}
 
-    draw_panel();
-    for (int i = 0; i < kSliders; ++i) {
-      controller_x = knob_x(i);
-      controller_y = kPanelSliderY[i];
-      game_controlling();
-    }
-    // A drag just ended: the rest of this pass must not take its press again.
-    const bool click = left && left_pressed;
-    left_pressed = false;
-
-    if (kPanelSwitch.contains(mouse_x, mouse_y)) {
-      if (tmp_text_output)
-        draw_at(game_on_on, kPanelOnOnPos);
-      else
-        draw_at(game_off_on, kPanelOffPos);
-      if (click) {
-        tmp_text_output = tmp_text_output ? 0 : 1;
-        wait_mouse_release();
-      }
-    }
-    if (kPanelInventory.contains(mouse_x, mouse_y)) {
-      draw_at(game_inv_on, kPanelInventoryPos);
-      if (click) {
-        inv_menu = 1;
-        wait_mouse_release();
-        leave = true;
-      }
-    }
-    if (!leave && kPanelQuit.contains(mouse_x, mouse_y)) {
-      draw_at(game_quit_on, kPanelQuitPos);
-      // The game is kept at the main loop's next quiet point.
-      if (click) {
-        wait_mouse_release();
-        request_quit();
-      }
-    }
-    panel_save_button(click);
-    panel_load_button(click);
-    if (inv_menu == 0) leave = true;  // a game was loaded
-    apply_volumes();
-    if (!leave && (right || close_pending())) {
-      inv_menu = 0;
-      leave = true;
-    }
-    draw_labels();
-    mouse_status = carrying_item() ? kModeItem : kModeWalk;
-    maus();
-    present_with_pointer();
-  }
+void keep_settings() {
   music_vol = tmp_music_vol;
   wave_vol = tmp_wave_vol;
   text_speed = tmp_text_speed;
@@ -243,4 +192,88 @@ void game_options() {
   // Written at once, so that no way out of the game loses what was set here.
   if (save_options() != 0)
     std::fprintf(stderr, "Pelvaro: options.sav could not be written; the settings stay for this run only.\n");
+}
+
+// The panel with its three knobs; a knob pressed in this pass is dragged until
+// it is let go. True when the pass's left press is still a click for the
+// buttons: a drag that just ended must not be taken again.
+bool draw_panel_and_knobs(bool left) {
+  left_pressed = left;
+  draw_panel();
+  for (int i = 0; i < kSliders; ++i) {
+    controller_x = knob_x(i);
+    controller_y = kPanelSliderY[i];
+    game_controlling();
+  }
+  const bool click = left && left_pressed;
+  left_pressed = false;
+  return click;
+}
+
+void text_output_switch(bool click) {
+  if (!kPanelSwitch.contains(mouse_x, mouse_y)) return;
+  if (tmp_text_output)
+    draw_at(game_on_on, kPanelOnOnPos);
+  else
+    draw_at(game_off_on, kPanelOffPos);
+  if (!click) return;
+  tmp_text_output = tmp_text_output ? 0 : 1;
+  wait_mouse_release();
+}
+
+// Back to the inventory: true when clicked.
+bool bag_button(bool click) {
+  if (!kPanelInventory.contains(mouse_x, mouse_y)) return false;
+  draw_at(game_inv_on, kPanelInventoryPos);
+  if (!click) return false;
+  inv_menu = 1;
+  wait_mouse_release();
+  return true;
+}
+
+// The game is kept at the main loop's next quiet point.
+void quit_button(bool click) {
+  if (!kPanelQuit.contains(mouse_x, mouse_y)) return;
+  draw_at(game_quit_on, kPanelQuitPos);
+  if (!click) return;
+  wait_mouse_release();
+  request_quit();
+}
+
+// The panel's buttons under the pointer, and what a click does; true when the
+// panel is left (for the inventory, a loaded game, or closed).
+bool panel_buttons(bool click, bool right) {
+  text_output_switch(click);
+  bool leave = bag_button(click);
+  if (!leave) quit_button(click);
+  panel_save_button(click);
+  panel_load_button(click);
+  if (inv_menu == 0) leave = true;  // a game was loaded
+  apply_volumes();
+  if (!leave && (right || close_pending())) {
+    inv_menu = 0;
+    leave = true;
+  }
+  return leave;
+}
+
+}  // namespace
+
+void game_options() {
+  take_settings();
+  Press left_press, right_press;
+  bool leave = false;
+  while (!leave) {
+    platform_hide_pointer();
+    platform_poll_mouse();
+    const bool left = left_press(mouse_b & 1);
+    const bool right = right_press(mouse_b & 2);
+    const bool click = draw_panel_and_knobs(left);
+    leave = panel_buttons(click, right);
+    draw_labels();
+    mouse_status = carrying_item() ? kModeItem : kModeWalk;
+    maus();
+    present_with_pointer();
+  }
+  keep_settings();
 }

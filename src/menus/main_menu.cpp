@@ -230,81 +230,87 @@ void main_menu() {
   forget_band_pictures();
 }
 
+namespace {
+
+// What the menu does after a pass: goes on offering its buttons, or is left
+// for a game (a new one, the one continued, a loaded one).
+enum class MenuState { kChoosing, kGameChosen };
+
+// Continue takes up the game played last; a damaged one is said under the
+// title and the menu stays.
+MenuState continue_button(bool left) {
+  restore_background();  // New game lies close above: no highlight of it may stay
+  draw_sprite(memory_screen, mm_continue, face_origin(kMenuContinueHot).x, face_origin(kMenuContinueHot).y);
+  if (!left) return MenuState::kChoosing;
+  const int result = load_autosave();
+  loaded_from_menu = result == 0;
+  if (loaded_from_menu) return MenuState::kGameChosen;
+  say_on_menu(result == kLoadCannotWrite ? load_failure_text(result)
+                                         : TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
+                                              "The game played last is damaged and was not loaded."));
+  wait_mouse_release();
+  restore_background();
+  return MenuState::kChoosing;
+}
+
+// Load game opens the load screen; the menu is left when a slot was loaded.
+MenuState load_button(bool left) {
+  restore_background();
+  if (offers_continue)
+    draw_sprite(memory_screen, mm_load_beside, face_origin(kMenuLoadBesideHot).x, face_origin(kMenuLoadBesideHot).y);
+  else
+    draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
+  if (!left) return MenuState::kChoosing;
+  loaded_from_menu = game_load() == 1;
+  if (loaded_from_menu) return MenuState::kGameChosen;
+  wait_mouse_release();
+  restore_background();
+  return MenuState::kChoosing;
+}
+
+// Instructions, options and credits: a screen of its own over the menu, which
+// comes back when it closes.
+void screen_button(MenuButton b, BITMAP* lit, bool left, void (*screen)()) {
+  draw_highlight(lit, b);
+  if (!left) return;
+  screen();
+  wait_mouse_release();
+  restore_background();
+}
+
+// The button under the pointer lit, and what a left press on it does.
+MenuState menu_pass(bool left) {
+  if (mouse_over(kMenuNew)) {
+    draw_highlight(mm_new, kMenuNew);
+    return left ? MenuState::kGameChosen : MenuState::kChoosing;
+  }
+  if (offers_continue && mouse_in(kMenuContinueHot)) return continue_button(left);
+  if (mouse_in(menu_load_area())) return load_button(left);
+  if (mouse_over(kMenuInstructions)) {
+    screen_button(kMenuInstructions, mm_inst, left, show_instructions);
+  } else if (mouse_over(kMenuOptions)) {
+    screen_button(kMenuOptions, mm_opti, left, show_main_options);
+  } else if (mouse_over(kMenuCredits)) {
+    screen_button(kMenuCredits, mm_cred, left, show_credits);
+  } else if (mouse_over(kMenuQuit)) {
+    draw_highlight(mm_quit, kMenuQuit);
+    if (left) quit_from_menu();
+  } else {
+    restore_background();
+  }
+  return MenuState::kChoosing;
+}
+
+}  // namespace
+
 void show_menu() {
   restore_background();
-  counter = 0;
-  while (counter != 1000) {
+  MenuState state = MenuState::kChoosing;
+  while (state == MenuState::kChoosing) {
     platform_poll_mouse();
-    const bool left = mouse_b & 1;
-    if (mouse_over(kMenuNew)) {
-      draw_highlight(mm_new, kMenuNew);
-      if (left) counter = 1000;
-    } else if (offers_continue && mouse_in(kMenuContinueHot)) {
-      restore_background();  // New game lies close above: no highlight of it may stay
-      draw_sprite(memory_screen, mm_continue, face_origin(kMenuContinueHot).x, face_origin(kMenuContinueHot).y);
-      if (left) {
-        const int result = load_autosave();
-        loaded_from_menu = result == 0;
-        if (loaded_from_menu) {
-          counter = 1000;
-        } else {
-          say_on_menu(result == kLoadCannotWrite
-                          ? load_failure_text(result)
-                          : TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
-                               "The game played last is damaged and was not loaded."));
-          wait_mouse_release();
-          restore_background();
-        }
-      }
-    } else if (mouse_in(menu_load_area())) {
-      restore_background();
-      if (offers_continue)
-        draw_sprite(memory_screen, mm_load_beside, face_origin(kMenuLoadBesideHot).x,
-                    face_origin(kMenuLoadBesideHot).y);
-      else
-        draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
-      if (left) {
-        loaded_from_menu = game_load() == 1;
-        if (loaded_from_menu) {
-          counter = 1000;
-        } else {
-          wait_mouse_release();
-          restore_background();
-        }
-      }
-    } else if (mouse_over(kMenuInstructions)) {
-      draw_highlight(mm_inst, kMenuInstructions);
-      if (left) {
-        show_instructions();
-        wait_mouse_release();
-        restore_background();
-      }
-    } else if (mouse_over(kMenuOptions)) {
-      draw_highlight(mm_opti, kMenuOptions);
-      if (left) {
-        show_main_options();
-        wait_mouse_release();
-        restore_background();
-      }
-    } else if (mouse_over(kMenuCredits)) {
-      draw_highlight(mm_cred, kMenuCredits);
-      if (left) {
-        show_credits();
-        wait_mouse_release();
-        restore_background();
-      }
-    } else if (mouse_over(kMenuQuit)) {
-      draw_highlight(mm_quit, kMenuQuit);
-      if (left) quit_from_menu();
-    } else {
-      restore_background();
-    }
+    state = menu_pass(mouse_b & 1);
     draw_sprite(memory_screen, (mouse_b & 1) ? eyes_closed : eyes_open, kMenuEyesPos.x, kMenuEyesPos.y);
     present_with_pointer();
-    if (counter != 1000) {
-      ++counter;
-      if (counter == 990) counter = 10;
-    }
   }
 }
 

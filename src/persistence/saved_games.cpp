@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "core/files.h"
+#include "core/screen_layout.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk_data.h"
@@ -245,71 +246,80 @@ std::string slot_path(int slot) {
   return "sav/game0" + std::to_string(slot) + ".sav";
 }
 
+namespace {
+
+// A run of tokens "d " (d a 0 or a 1) starting at a digit: how many tokens,
+// whether its last digit is not followed by a blank (the first digit of a
+// longer number: then it is no token), and where that last digit stands.
+struct Run {
+  char digit;
+  int tokens;
+  bool odd_end;
+  size_t last;
+};
+
+Run count_run(std::string_view text, size_t from) {
+  auto at = [&](size_t i) { return i < text.size() ? text[i] : '\0'; };
+  Run run{text[from], 0, false, from};
+  while (at(run.last + 1) == ' ') {
+    ++run.tokens;
+    if (at(run.last + 2) != run.digit || run.tokens >= kMaxRun) return run;
+    run.last += 2;
+  }
+  run.odd_end = true;
+  return run;
+}
+
+// Six tokens or more become the run mark ("$" for ones), a blank, the count
+// and a blank; fewer stay as they stand. The digit of a longer number follows.
+void put_run(std::string& out, const Run& run) {
+  if (run.tokens >= 6) {
+    out += run.digit == '0' ? static_cast<char>(kZeroRunMark) : '$';
+    out += ' ';
+    out += std::to_string(run.tokens);
+    out += ' ';
+    if (run.odd_end) out += run.digit;
+    return;
+  }
+  const int digits = run.tokens + (run.odd_end ? 1 : 0);
+  for (int t = 0; t < digits; ++t) {
+    out += run.digit;
+    if (t < run.tokens) out += ' ';
+  }
+}
+
+// text[i] copied as it stands; the end mark is copied with all that follows
+// it. False when nothing is left to pack: the text ended or the mark was copied.
+bool copy_as_it_stands(std::string_view text, size_t i, std::string& out) {
+  if (i >= text.size()) return false;
+  if (text[i] == '#') {
+    out.append(text.substr(i));
+    return false;
+  }
+  out += text[i];
+  return true;
+}
+
+}  // namespace
+
 std::string pack_game_state(std::string_view text) {
   std::string out;
   out.reserve(text.size() / 8 + 64);
-  const size_t size = text.size();
-  auto at = [&](size_t i) { return i < size ? text[i] : '\0'; };
   size_t i = 0;
-  while (i < size) {
-    const char c = text[i];
-    if (c == '#') {
-      out.append(text.substr(i));  // the end mark and what follows it
-      return out;
-    }
-    if (c != '0' && c != '1') {
-      out += c;
+  while (i < text.size()) {
+    if (text[i] != '0' && text[i] != '1') {
+      if (!copy_as_it_stands(text, i, out)) return out;
       ++i;
       continue;
     }
-    // Count the tokens "d " of a run; `i` stays on the last digit taken.
-    const char d = c;
-    int k = 0;
-    bool odd_end = false;  // the last digit taken is not followed by a blank
-    for (;;) {
-      if (at(i + 1) != ' ') {
-        odd_end = true;
-        break;
-      }
-      ++k;
-      if (at(i + 2) == d && k < kMaxRun) {
-        i += 2;
-        continue;
-      }
-      break;
-    }
-    const int digits = k + (odd_end ? 1 : 0);
-    if (k >= 6) {
-      out += d == '0' ? static_cast<char>(kZeroRunMark) : '$';
-      out += ' ';
-      out += std::to_string(k);
-      out += ' ';
-      if (odd_end) out += d;
-    } else {
-      for (int t = 0; t < digits; ++t) {
-        out += d;
-        if (t < k) out += ' ';
-      }
-    }
-    if (odd_end) {
-      // The digit is part of a longer number: the character after it is
-      // copied, and so is the one after that, which starts nothing.
-      if (i + 1 >= size) return out;
-      if (text[i + 1] == '#') {
-        out.append(text.substr(i + 1));
-        return out;
-      }
-      out += text[i + 1];
-      i += 2;
-    } else {
-      i += 2;  // past the last token's blank
-    }
-    if (i >= size) return out;
-    if (text[i] == '#') {
-      out.append(text.substr(i));
-      return out;
-    }
-    out += text[i];
+    const Run run = count_run(text, i);
+    put_run(out, run);
+    // The character after the run's last blank starts nothing: it is copied
+    // as it stands. After the digit of a longer number the two after it are.
+    i = run.last + 1;
+    if (run.odd_end && !copy_as_it_stands(text, i, out)) return out;
+    ++i;
+    if (!copy_as_it_stands(text, i, out)) return out;
     ++i;
   }
   return out;
@@ -395,20 +405,31 @@ int unzip_files() {
   return 0;
 }
 
-bool write_game_state(std::string& text, std::string& why) {
-  text.clear();
-  text.reserve(size_t{kRoomCount} * kStateNumbers * 2 + 4096);
-  // The item on the pointer belongs to the inventory: a right click would put
-  // it back there. With the bag full it is stored apart, after the end mark,
-  // and a load hangs it on the pointer again.
+namespace {
+
+// The item on the pointer belongs to the inventory: a right click would put
+// it back there. It is stored in the slot after the bag's items, or, with the
+// bag full, apart after the end mark, and a load hangs it on the pointer again.
+struct HeldItem {
+  bool in_bag = false;
+  const char* apart = nullptr;
+};
+
+HeldItem held_item() {
   const bool carried = carrying_item() && arrow_obj && *arrow_obj;
   const bool in_bag = carried && invent_nr >= 0 && invent_nr < kInventorySlots;
-  const char* held_apart = carried && !in_bag ? arrow_obj : nullptr;
-  if (held_apart && !storable_name(held_apart)) {
-    why = std::string("the item name \"") + held_apart + "\" cannot be stored";
-    return false;
-  }
-  const int items = in_bag ? invent_nr + 1 : invent_nr;
+  return {in_bag, carried && !in_bag ? arrow_obj : nullptr};
+}
+
+bool refuse_item_name(const char* name, std::string& why) {
+  why = std::string("the item name \"") + (name ? name : "") + "\" cannot be stored";
+  return false;
+}
+
+// What a reader of the original format reads before the rooms: the hero's
+// place, the number of items, the room, the names of the 100 slots.
+bool put_hero_and_bag(std::string& text, const HeldItem& held, std::string& why) {
+  const int items = held.in_bag ? invent_nr + 1 : invent_nr;
   put_number(text, hero_x);
   put_number(text, hero_y);
   put_number(text, items);
@@ -418,13 +439,15 @@ bool write_game_state(std::string& text, std::string& why) {
   }
   put_name(text, room_name);
   for (int s = 0; s < kInventorySlots; ++s) {
-    const char* name = (in_bag && s == invent_nr) ? arrow_obj : inventory_obj[s];
-    if (!storable_name(name)) {
-      why = std::string("the item name \"") + (name ? name : "") + "\" cannot be stored";
-      return false;
-    }
+    const char* name = (held.in_bag && s == invent_nr) ? arrow_obj : inventory_obj[s];
+    if (!storable_name(name)) return refuse_item_name(name, why);
     put_name(text, name);
   }
+  return true;
+}
+
+// The 43 rooms' states, each as its state file holds it, ending in a blank.
+bool put_room_states(std::string& text, std::string& why) {
   for (int r = 0; r < kRoomCount; ++r) {
     const char* file = kRooms[r]->state_file;
     const size_t start = text.size();
@@ -434,6 +457,12 @@ bool write_game_state(std::string& text, std::string& why) {
     }
     if (text.back() != ' ') text += ' ';
   }
+  return true;
+}
+
+// The end mark, then the tag with the version, a line for each SAVED entry of
+// the part after it (its name and values), the item held apart, and "end".
+bool put_after_end_mark(std::string& text, const char* held_apart, std::string& why) {
   text += "#\n";
   text += kSavedTag;
   text += ' ';
@@ -464,6 +493,16 @@ bool write_game_state(std::string& text, std::string& why) {
   return true;
 }
 
+}  // namespace
+
+bool write_game_state(std::string& text, std::string& why) {
+  text.clear();
+  text.reserve(size_t{kRoomCount} * kStateNumbers * 2 + 4096);
+  const HeldItem held = held_item();
+  if (held.apart && !storable_name(held.apart)) return refuse_item_name(held.apart, why);
+  return put_hero_and_bag(text, held, why) && put_room_states(text, why) && put_after_end_mark(text, held.apart, why);
+}
+
 namespace {
 
 // A game state text taken apart and found sound, not yet made the game.
@@ -476,67 +515,77 @@ struct ParsedGame {
   std::map<std::string, std::vector<int>> rest;
 };
 
-// What follows the end mark (from `at`): nothing, or the tagged lines of the
-// SAVED entries with the right number of values each.
-bool parse_rest(const std::string& text, size_t at, ParsedGame& game, std::string& why) {
-  auto& rest = game.rest;
-  while (at < text.size() && is_blank(text[at])) ++at;
-  if (at < text.size()) {
-    size_t line_start = at;
-    bool tagged = false, ended = false;
-    while (line_start < text.size() && !ended) {
-      size_t line_end = text.find('\n', line_start);
-      if (line_end == std::string::npos) line_end = text.size();
-      std::string line = text.substr(line_start, line_end - line_start);
-      line_start = line_end + 1;
-      std::vector<std::string> words;
-      for (size_t p = 0; p < line.size();) {
-        while (p < line.size() && is_blank(line[p])) ++p;
-        const size_t q = p;
-        while (p < line.size() && !is_blank(line[p])) ++p;
-        if (p > q) words.push_back(line.substr(q, p - q));
-      }
-      if (words.empty()) continue;
-      if (!tagged) {
-        if (words.size() != 2 || words[0] != kSavedTag || words[1] != std::to_string(kSavedVersion)) {
-          why = "what follows its end mark is not a saved game's";
-          return false;
-        }
-        tagged = true;
-        continue;
-      }
-      if (words.size() == 1 && words[0] == "end") {
-        ended = true;
-        continue;
-      }
-      if (words[0] == kHeldTag) {
-        if (words.size() != 2 || !storable_name(words[1].c_str()) || game.held) {
-          why = "the item on the pointer is damaged";
-          return false;
-        }
-        game.held = keep_name(words[1]);
-        continue;
-      }
-      std::vector<int> values;
-      for (size_t w = 1; w < words.size(); ++w) {
-        int value;
-        const auto [p, ec] = std::from_chars(words[w].data(), words[w].data() + words[w].size(), value);
-        if (ec != std::errc() || p != words[w].data() + words[w].size()) {
-          why = "a value after its end mark is damaged";
-          return false;
-        }
-        values.push_back(value);
-      }
-      if (!rest.emplace(words[0], values).second) {
-        why = "a value after its end mark is there twice";
+// The words of a line, split at blanks.
+std::vector<std::string> words_of(const std::string& line) {
+  std::vector<std::string> words;
+  for (size_t p = 0; p < line.size();) {
+    while (p < line.size() && is_blank(line[p])) ++p;
+    const size_t q = p;
+    while (p < line.size() && !is_blank(line[p])) ++p;
+    if (p > q) words.push_back(line.substr(q, p - q));
+  }
+  return words;
+}
+
+// A line between the tag and "end": the item held apart, or a SAVED entry's
+// name and its values, each entry once.
+bool parse_entry_line(const std::vector<std::string>& words, ParsedGame& game, std::string& why) {
+  if (words[0] == kHeldTag) {
+    if (words.size() != 2 || !storable_name(words[1].c_str()) || game.held) {
+      why = "the item on the pointer is damaged";
+      return false;
+    }
+    game.held = keep_name(words[1]);
+    return true;
+  }
+  std::vector<int> values;
+  for (size_t w = 1; w < words.size(); ++w) {
+    int value;
+    const auto [p, ec] = std::from_chars(words[w].data(), words[w].data() + words[w].size(), value);
+    if (ec != std::errc() || p != words[w].data() + words[w].size()) {
+      why = "a value after its end mark is damaged";
+      return false;
+    }
+    values.push_back(value);
+  }
+  if (!game.rest.emplace(words[0], values).second) {
+    why = "a value after its end mark is there twice";
+    return false;
+  }
+  return true;
+}
+
+// The lines from `at` on: the tag with the version, the entries, "end".
+// Empty lines count for nothing; what follows "end" is not read.
+bool parse_tagged_lines(const std::string& text, size_t at, ParsedGame& game, std::string& why) {
+  bool tagged = false, ended = false;
+  for (size_t line_start = at; line_start < text.size() && !ended;) {
+    size_t line_end = text.find('\n', line_start);
+    if (line_end == std::string::npos) line_end = text.size();
+    const std::vector<std::string> words = words_of(text.substr(line_start, line_end - line_start));
+    line_start = line_end + 1;
+    if (words.empty()) continue;
+    if (!tagged) {
+      if (words.size() != 2 || words[0] != kSavedTag || words[1] != std::to_string(kSavedVersion)) {
+        why = "what follows its end mark is not a saved game's";
         return false;
       }
-    }
-    if (!ended) {
-      why = "what follows its end mark is cut short";
+      tagged = true;
+    } else if (words.size() == 1 && words[0] == "end") {
+      ended = true;
+    } else if (!parse_entry_line(words, game, why)) {
       return false;
     }
   }
+  if (!ended) {
+    why = "what follows its end mark is cut short";
+    return false;
+  }
+  return true;
+}
+
+// Every entry found after the end mark has as many values as it holds.
+bool rest_counts_fit(const std::map<std::string, std::vector<int>>& rest) {
   bool counts_fit = true;
   visit_saved_game([&](const char* entry, auto& variable) {
     using T = std::remove_reference_t<decltype(variable)>;
@@ -544,7 +593,15 @@ bool parse_rest(const std::string& text, size_t at, ParsedGame& game, std::strin
     const auto found = rest.find(entry);
     if (found != rest.end() && found->second.size() != Entry<T>::kCount) counts_fit = false;
   });
-  if (!counts_fit) {
+  return counts_fit;
+}
+
+// What follows the end mark (from `at`): nothing, or the tagged lines of the
+// SAVED entries with the right number of values each.
+bool parse_rest(const std::string& text, size_t at, ParsedGame& game, std::string& why) {
+  while (at < text.size() && is_blank(text[at])) ++at;
+  if (at < text.size() && !parse_tagged_lines(text, at, game, why)) return false;
+  if (!rest_counts_fit(game.rest)) {
     why = "a value after its end mark has the wrong count";
     return false;
   }
@@ -567,7 +624,7 @@ bool parse_game_state(const std::string& text, ParsedGame& game, std::string& wh
     why = "its first numbers are damaged";
     return false;
   }
-  if (game.x < 0 || game.x >= 640 || game.y < 0 || game.y >= 480) {
+  if (game.x < 0 || game.x >= screen_layout::kScreenWidth || game.y < 0 || game.y >= screen_layout::kScreenHeight) {
     why = "the hero stands outside the screen";
     return false;
   }

@@ -10,8 +10,8 @@
 // see headless.h). A program links exactly one of them.
 //
 // The mouse is read the way Allegro offers it, through its globals mouse_x,
-// mouse_y and mouse_b, always in the game's 640 x 480 picture whatever size
-// the window has. They change only in platform_poll_mouse(), so every loop
+// mouse_y and mouse_b, always in the game's 640 x 480 picture (its size:
+// window_fit.h) whatever size the window has. They change only in platform_poll_mouse(), so every loop
 // polls once per pass and then sees one steady state for the whole pass. A
 // button that went down since the last poll reads as down in that poll even
 // when it has been let go already: a quick click is never lost between two

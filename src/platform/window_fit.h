@@ -6,6 +6,9 @@
 
 namespace window_fit {
 
+// The game's picture: every frame is drawn and presented at this size, and the
+// mouse is read in it. The one place it is written; the game knows it as
+// screen_layout::kScreenWidth x kScreenHeight.
 inline constexpr int kGameWidth = 640;
 inline constexpr int kGameHeight = 480;
 // A larger factor than this is never offered (a 5K screen takes 8).

@@ -123,8 +123,9 @@ TEST(Combinations, EveryOrderOfTheEightRulesAndNothingElse) {
   ensure_allegro(); reset_world();
   arrow = create_bitmap(40, 40);
   auto combine = [](const char* held, const char* on) {
-    arrow_obj = held, buffer_obj = on, counter2 = 0; story_invent();
-    return std::string(arrow_obj) + (counter2 ? " made" : "");
+    arrow_obj = held, buffer_obj = on;
+    const bool made = story_invent();
+    return std::string(arrow_obj) + (made ? " made" : "");
   };
   for (const auto& r : rules) EXPECT_EQ(combine(r.held, r.on), std::string(r.product) + " made") << r.held << " on " << r.on;
   EXPECT_STREQ(arrow_describe[0], TR("Dieser improvisierte Schweissbrenner ist das Werk", "This blowpipe is the work of a genius."));

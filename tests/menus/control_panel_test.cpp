@@ -19,10 +19,17 @@ using V = std::vector<int>;
 
 namespace {
 using Ev = MouseStep;
+using screen_layout::kBagHit, screen_layout::kInventoryPanelButton, screen_layout::kPanelInventory,
+    screen_layout::kPanelLoad, screen_layout::kPanelQuit, screen_layout::kPanelSave, screen_layout::kSlotBack,
+    screen_layout::kSlotOk;
 int run_invent(const std::vector<Ev>& events) { return schedule_mouse(events), run_program([] { main_invent(); }); }
 
+// A step to the middle of a button the test only passes on its way.
+constexpr Ev on(const screen_layout::Rect& button, int dt, int buttons) {
+  return {dt, mid_x(button), mid_y(button), buttons};
+}
 // The panel button of the inventory, pressed and let go.
-constexpr Ev kOpenPanel[] = {{30, 200, 375, 1}, {60, 200, 375, 0}};
+constexpr Ev kOpenPanel[] = {on(kInventoryPanelButton, 30, 1), on(kInventoryPanelButton, 60, 0)};
 
 // Every opaque pixel of the knob picture found in the frame at (x, y).
 bool knob_drawn_at(BITMAP* frame, BITMAP* knob, int x, int y) { return shown_share(frame, knob, x, y) == 1.0; }
@@ -81,8 +88,7 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   const int t = headless::now();
   for (auto [at, key] : {std::pair{10, KEY_F5 << 8}, {1000, KEY_F7 << 8}, {2000, KEY_P << 8 | 'p'}})
     headless::key_at(t + at, key);
-  const int end = schedule_mouse({{300, 230, 375, 1}, {60, 230, 375, 0},                 // OK
-                                  {940, 420, 375, 1}, {60, 420, 375, 0},                 // Back
+  const int end = schedule_mouse({on(kSlotOk, 300, 1), on(kSlotOk, 60, 0), on(kSlotBack, 940, 1), on(kSlotBack, 60, 0),
                                   {240, 300, 150, 2}, {60, 300, 150, 0}, {3000, 320, 300, 1}, {100, 320, 300, 0}});
   std::string screens;
   int paused = 0, held_clock = -1, clock_moved = 0;
@@ -113,7 +119,7 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
 TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {
   music_vol = 77, std::remove(here("options.sav").c_str());
   // The panel closes; the main loop keeps the game and ends.
-  schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 300, 330, 1}, {60, 300, 330, 0}});
+  schedule_mouse({kOpenPanel[0], kOpenPanel[1], on(kPanelQuit, 60, 1), on(kPanelQuit, 60, 0)});
   EXPECT_EQ(run_program([] { main_invent(), main_loop_pass(), main_loop_pass(); }), 1);
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 3), "77 ");
 }
@@ -122,10 +128,12 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
   // Bag, pick the rolling pin, put it back, the panel, the music knob (at 470) moved,
   // back to the inventory, closed with the right button.
   music_vol = 255;
-  const int end = schedule_mouse({{30, 70, 400, 0}, {60, 70, 400, 1}, {60, 70, 400, 0}, {80, 140, 130, 1}, {60, 140, 130, 0},
-                            {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0}, {60, 200, 375, 1},
-                            {60, 200, 375, 0}, {60, 480, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
-                            {60, 420, 375, 1}, {60, 420, 375, 0}, {60, 400, 300, 2}, {60, 400, 300, 0}});
+  const int end = schedule_mouse({on(kBagHit, 30, 0), on(kBagHit, 60, 1), on(kBagHit, 60, 0), {80, 140, 130, 1},
+                                  {60, 140, 130, 0}, {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0},
+                                  on(kInventoryPanelButton, 60, 1), on(kInventoryPanelButton, 60, 0),
+                                  {60, 480, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
+                                  on(kPanelInventory, 60, 1), on(kPanelInventory, 60, 0), {60, 400, 300, 2},
+                                  {60, 400, 300, 0}});
   bool opened = false, picked = false, in_panel = false;
   headless::on_present([&] {
     opened = opened || inv_menu == 1, in_panel = in_panel || inv_menu == 2;
@@ -143,10 +151,10 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
 
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be saved
-  // Save (from (91, 357)): slot 0 (its line at y 150), a name typed, Enter, OK (from (151, 357)).
+  // Save: slot 0 (its line at y 150), a name typed, Enter, OK.
   auto save_as = [](int key) {
-    const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 150, 376, 1}, {60, 150, 376, 0},
-                                  {60, 200, 155, 1}, {60, 200, 155, 0}, {300, 230, 375, 1}, {60, 230, 375, 0}});
+    const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], on(kPanelSave, 60, 1), on(kPanelSave, 60, 0),
+                                  {60, 200, 155, 1}, {60, 200, 155, 0}, on(kSlotOk, 300, 1), on(kSlotOk, 60, 0)});
     headless::key_at(t - 300, key), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
     return run_program([] { main_invent(); });
   };
@@ -159,9 +167,9 @@ TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   EXPECT_EQ(save_as('b'), -1);
   EXPECT_EQ(save_name[0][0], 'a');
   rmdir(in_the_way.c_str());
-  // Load (from (231, 357)): a click on slot 0 loads it and goes back into the game.
+  // Load: a click on slot 0 loads it and goes back into the game.
   story_diamant = 1;
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 290, 376, 1}, {60, 290, 376, 0}, {60, 200, 155, 1},
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], on(kPanelLoad, 60, 1), on(kPanelLoad, 60, 0), {60, 200, 155, 1},
                         {60, 200, 155, 0}}), -1);
   EXPECT_EQ((V{story_diamant, invent_nr, inv_menu}), (V{0, 1, 0}));
 }

@@ -38,9 +38,6 @@ void new_run_with(const std::string& autosave) {
   fresh_game(), mkdir("sav", 0755), write_file("sav/autosave.sav", autosave);
 }
 
-int mid_x(const screen_layout::Rect& r) { return (r.x1 + r.x2) / 2; }
-int mid_y(const screen_layout::Rect& r) { return (r.y1 + r.y2) / 2; }
-
 std::string face(const screen_layout::Rect& r) {
   std::string pixels;
   for (int y = r.y1 + 2; y < r.y2 - 1; y += 3)

@@ -22,6 +22,7 @@
 namespace story {
 namespace {
 using namespace screen_layout;
+using test_support::mid_x, test_support::mid_y;
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
@@ -185,7 +186,7 @@ int continue_in_new_program() {
   test_support::fresh_game(step_ms);
   mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
   test_support::Player player;
-  player.click_when(test_support::in_main_menu, 110, 220)  // Continue
+  player.click_when(test_support::in_main_menu, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot))
       .then(test_support::in_main_loop, [] { headless::stop(); });
   headless::set_time_limit(60000);
   static char name[] = "game";
@@ -208,6 +209,7 @@ struct Hand {
     click_at(x, y, button);
     note(what + " " + std::to_string(x) + "," + std::to_string(y) + (button == 2 ? " right" : ""));
   }
+  void act(const std::string& what, const Rect& button) { act(what, mid_x(button), mid_y(button)); }
   void note(const std::string& what) {
     --left, run->log.push_back(std::to_string(headless::now()) + " " + room_name + ": " + what + " (the hero at " +
                                std::to_string(hero_x) + "," + std::to_string(hero_y) + ")");
@@ -229,13 +231,13 @@ struct Hand {
     const int k = roll(100);
     if (k < 20) return act("click", roll(640), roll(480), roll(6) == 0 ? 2 : 1);
     const Rect& v = kVerbHit[roll(kVerbCount)];
-    if (k < 35) return act("verb", (v.x1 + v.x2) / 2, (v.y1 + v.y2) / 2);
+    if (k < 35) return act("verb", v);
     if (k < 65) return at_thing();
     if (k < 80 && exit_nr > 0) {
       const int e = roll(exit_nr);
       return act("door", (exit_x[e] + exit_x2[e]) / 2, (exit_y[e] + exit_y2[e]) / 2);
     }
-    if (k < 97) return act("bag", 75, 400);
+    if (k < 97) return act("bag", kBagHit);
     close();
   }
   void in_bag() {
@@ -246,25 +248,25 @@ struct Hand {
       inventory_slot_position(roll(invent_nr), &x, &y);
       return act("bag slot", x + 20, y + 20);
     }
-    if (k < 85) return act("control panel", 230, 375);
+    if (k < 85) return act("control panel", kInventoryPanelButton);
     act("click", roll(640), roll(480));
   }
   void in_panel() {
     const int k = roll(100);
-    if (left <= 0 || k < 25) return act("back to the bag", 425, 375);
-    if (k < 75) return (saving = k < 50) ? act("save", 157, 376) : act("load", 297, 376);
+    if (left <= 0 || k < 25) return act("back to the bag", kPanelInventory);
+    if (k < 75) return (saving = k < 50) ? act("save", kPanelSave) : act("load", kPanelLoad);
     if (k < 97) {
-      // A click anywhere may hit Save (91, 357)-(224, 395) or Load (231, 357)-(364, 395) too.
+      // A click anywhere may hit Save or Load too.
       const int x = roll(640), y = roll(480);
-      if (y >= 357 && y <= 395 && x >= 91 && x <= 364 && (x <= 224 || x >= 231)) saving = x <= 224;
+      if (kPanelSave.contains(x, y) || kPanelLoad.contains(x, y)) saving = kPanelSave.contains(x, y);
       return act("click", x, y);
     }
-    act("quit", 315, 328);
+    act("quit", kPanelQuit);
   }
   void in_slots(bool save) {
     const int s = roll(kSlotCount);
-    if (left <= 0 || roll(3) == 0) return act("slot screen left", 230, 375);
-    act(std::string(save ? "save in" : "load") + " slot " + std::to_string(s), 200, kSlotLineY0 + 15 * s + 8);
+    if (left <= 0 || roll(3) == 0) return act("slot screen left", kSlotOk);
+    act(std::string(save ? "save in" : "load") + " slot " + std::to_string(s), 200, kSlotLineY0 + kSlotLineStep * s + 8);
     if (!save) return;
     headless::key_at(headless::now() + 150, 'a' + roll(26)),
         headless::key_at(headless::now() + 200, KEY_ENTER << 8 | 13);

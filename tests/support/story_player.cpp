@@ -9,18 +9,18 @@
 #include "game/game.h"
 #include "interaction/inventory.h"
 #include "platform/headless.h"
+#include "support/test_support.h"
 
 namespace story {
 namespace {
 using screen_layout::kBagHit, screen_layout::kCursorHotSpot, screen_layout::kVerbHit;
+using test_support::mid_x, test_support::mid_y;
 using Box = screen_layout::Rect;
 
 // A press is held 40 ms; a move may take three minutes of game time; the hand rests 120 ms between clicks.
 constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120, kTakeVerb = 1, kUseVerb = 2;
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
-int mid_x(const Box& b) { return (b.x1 + b.x2) / 2; }
-int mid_y(const Box& b) { return (b.y1 + b.y2) / 2; }
 
 Box box_of(bool person, int i) {
   return person ? Box{person_mouse_x[i], person_mouse_y[i], person_mouse_x2[i], person_mouse_y2[i]}

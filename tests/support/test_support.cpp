@@ -13,6 +13,7 @@
 #include <unordered_set>
 #include "core/world.h"
 #include "game/game.h"
+#include "menus/main_menu.h"
 #include "rooms/rooms.h"
 
 #ifndef PELVARO_BENCH
@@ -217,8 +218,9 @@ bool in_intro() { return intro_dat != nullptr; }
 bool in_main_loop() { return game > 3; }
 
 int play_to_main_loop(int argc, const char* arg1) {
+  const screen_layout::Rect& new_game = screen_layout::kMenuHot[kMenuNew];
   Player player;
-  player.click_when(in_main_menu, 150, 175)
+  player.click_when(in_main_menu, mid_x(new_game), mid_y(new_game))
       .click_when(in_intro, 320, 240)
       // The opening scene has tests of its own; Escape hurries it on, and all its changes are still made.
       .then([] { return video_active == 1; }, [] { headless::key_at(headless::now() + 1, KEY_ESC << 8 | 27); })

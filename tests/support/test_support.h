@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "core/screen_layout.h"
 #include "platform/headless.h"
 
 namespace test_support {
@@ -23,6 +24,11 @@ void copy_data_file(const std::string& name, long length = -1);
 // Each file of the current folder (type, size, inode, time; a link's target) by path, but for paths starting
 // with one of `except`: two snapshots differ when any other file was created, removed, replaced or changed.
 std::map<std::string, std::string> folder_snapshot(const std::vector<std::string>& except = {});
+
+// The middle of a screen area: where a test clicks a button it only passes on its way (where a button lies is
+// checked in tests/menus/screen_places_test.cpp).
+constexpr int mid_x(const screen_layout::Rect& r) { return (r.x1 + r.x2) / 2; }
+constexpr int mid_y(const screen_layout::Rect& r) { return (r.y1 + r.y2) / 2; }
 
 // Share of the picture's opaque pixels found at (at_x, at_y) of `frame`.
 double shown_share(BITMAP* frame, BITMAP* picture, int at_x, int at_y);
