@@ -3,7 +3,7 @@
 // each checks that no item the story still needs has vanished.
 #pragma once
 #include <map>
-#include "support/story_player.h"
+#include "headless_driver/story_player.h"
 
 namespace story {
 // Plays every step not done yet, in order; `after` runs after the step of its name (when it was played). Ends
