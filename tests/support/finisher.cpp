@@ -364,10 +364,12 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
   return counts;
 }
 
-std::string close_and_continue(const std::string& kept, const std::string& step, int moment) {
+CloseResult close_and_continue(const std::string& kept, const std::string& step, int moment) {
+  using Outcome = CloseResult::Outcome;
+  auto dead_end = [](const std::string& why) { return CloseResult{Outcome::dead_end, why}; };
   // In a folder of its own: the soak runs two of these at once.
   test_support::fresh_game(step_ms), mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
-  if (continue_in_new_program() != -2) return "Continue did not take the kept game up";
+  if (continue_in_new_program() != -2) return dead_end("Continue did not take the kept game up");
   Player p;
   bool closed = false;
   on_frame_first(Moments{[&](int n) {
@@ -381,14 +383,16 @@ std::string close_and_continue(const std::string& kept, const std::string& step,
       headless::set_time_limit(headless::now() + 60000);
       for (;;) main_loop_pass();
     });
-  if (status != 1) return "before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure());
-  if (!closed) return "the step never came to that moment";
+  if (status != 1)
+    return dead_end("before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure()));
+  if (!closed) return {Outcome::not_reached, ""};
   // No autosave: the story ended before the close was honoured (a close in its last scene).
-  if (access("sav/autosave.sav", F_OK) != 0) return "";
-  if (continue_in_new_program() != -2) return "Continue did not take the game up";
-  if (const std::string lost = lost_item(); !lost.empty()) return "after Continue " + lost + " is lost";
+  if (access("sav/autosave.sav", F_OK) != 0) return {};
+  if (continue_in_new_program() != -2) return dead_end("Continue did not take the game up");
+  if (const std::string lost = lost_item(); !lost.empty()) return dead_end("after Continue " + lost + " is lost");
   Player q;
   status = test_support::run_program([&] { finish(q); });
-  return status == 1 ? "" : failure().empty() ? "ended with status " + std::to_string(status) : failure();
+  if (status == 1) return {};
+  return dead_end(failure().empty() ? "ended with status " + std::to_string(status) : failure());
 }
 }  // namespace story
