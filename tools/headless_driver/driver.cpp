@@ -19,8 +19,9 @@
 
 #ifndef PELVARO_BENCH
 // The generated data files are unpacked once per process (that was most of a game's start), each load
-// getting its own copies of the pictures, fonts shared. A test's damaged copy (not in the data folder), any file with
-// PELVARO_NO_DATA_CACHE set, and everything in the benchmarks (PELVARO_BENCH) go to the library's loader.
+// getting its own copies of the pictures, fonts shared. A test's damaged copy (not in the data folder), any
+// file with PELVARO_NO_DATA_CACHE set, and everything in the benchmarks (PELVARO_BENCH) go to the library's
+// loader.
 namespace {
 std::unordered_set<DATAFILE*> copies;
 
@@ -188,7 +189,7 @@ int stand_in_main_loop(int passes) {
 }
 
 namespace {
-// The start-up datafiles (walk, talkf, general, cursor, objects, font), loaded once per test process:
+// The start-up datafiles (walk, talkf, general, cursor, objects, font), loaded once per process:
 // reset_world() forgets the pointers, the data never changes.
 DATAFILE** startup_data() {
   static DATAFILE* d[6] = {};
@@ -199,7 +200,6 @@ DATAFILE** startup_data() {
   }
   return d;
 }
-
 }  // namespace
 
 void stand_in_room(const char* room) {
