@@ -64,18 +64,21 @@ TEST(Catalogue, TheRegistryHoldsTheRoomsInTheirOrderEachWithItsFilesAndLoadingSe
   }
 }
 
-// Every exit slot, the clickable ones and those only the story uses, leads to another room of the registry, from a
-// hot rectangle on the screen, and the hero arrives on the screen.
-TEST(Catalogue, EveryExitLeadsToAnotherRegisteredRoomFromTheScreen) {
+// Every exit slot leads to another room. A door open from the start leads to a room of the registry (a shut one
+// may name a room that is not built: it is refused there); the clickable ones have their hot rectangle on the
+// screen, and the hero walks to and arrives at points on the screen.
+TEST(Catalogue, EveryOpenExitLeadsToAnotherRegisteredRoomFromTheScreen) {
   for (const RoomScript* room : kRooms) {
     SCOPED_TRACE(room->name);
-    EXPECT_GE(static_cast<int>(room->exits.size()), room->exit_nr);
-    for (const ExitDef& e : room->exits) {
-      SCOPED_TRACE(e.target ? e.target : "(none)");
+    ASSERT_GE(static_cast<int>(room->exits.size()), room->exit_nr);
+    for (size_t k = 0; k < room->exits.size(); ++k) {
+      const ExitDef& e = room->exits[k];
+      SCOPED_TRACE("exit " + std::to_string(k));
       ASSERT_NE(e.target, nullptr);
-      EXPECT_GE(room_index(e.target), 0);
       EXPECT_STRNE(e.target, room->name);
-      EXPECT_TRUE(e.x < e.x2 && e.y < e.y2 && on_screen(e.x, e.y) && on_screen(e.x2, e.y2));
+      if (e.open == 1) EXPECT_GE(room_index(e.target), 0) << e.target;
+      if (static_cast<int>(k) < room->exit_nr)
+        EXPECT_TRUE(e.x < e.x2 && e.y < e.y2 && on_screen(e.x, e.y) && on_screen(e.x2, e.y2));
       EXPECT_TRUE(on_screen(e.goto_x, e.goto_y) && on_screen(e.arrive_x, e.arrive_y));
     }
   }
