@@ -126,7 +126,7 @@ std::vector<Job> record_closes(Tally& record) {
   return closes;
 }
 
-Outcome close(const Job& job) {
+Outcome close_and_finish(const Job& job) {
   const story::CloseResult r =
       story::close_and_continue(test_support::read_file(kept_file(job.step)), job.step, job.number);
   std::ofstream(job.file(".txt")) << "  " << r.trouble << "\n";
@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
 
   if (env("SOAK_CLOSES", 1)) {
     Tally record, closes;
-    in_children(record_closes(record), close, closes);
+    in_children(record_closes(record), close_and_finish, closes);
     print("closes", closes); ran.dead += closes.dead, ran.crashed += closes.crashed;
   }
   std::filesystem::remove_all(dir);
