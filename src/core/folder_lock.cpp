@@ -50,14 +50,17 @@ void remove_leftovers_of_ended_processes() {
     bool load_staging;  // where a load leaves ".new" and ".old"
   };
   for (const Folder& folder : {Folder{".", false}, Folder{"sav", false}, Folder{"sav/tmp", true}}) {
+    // Never a throw at the start: every failure (a folder missing or unreadable) only ends the search there.
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path, ec)) {
-      if (!entry.is_regular_file(ec) || entry.is_symlink(ec)) continue;
-      const std::string name = entry.path().filename().string();
+    for (auto it = std::filesystem::directory_iterator(folder.path, ec); !ec && it != decltype(it)();
+         it.increment(ec)) {
+      std::error_code ignored;
+      if (!it->is_regular_file(ignored) || it->is_symlink(ignored)) continue;
+      const std::string name = it->path().filename().string();
       long pid = writer_of(name, "tmp");
       if (folder.load_staging && !pid) pid = writer_of(name, "new");
       if (folder.load_staging && !pid) pid = writer_of(name, "old");
-      if (ended(pid)) std::filesystem::remove(entry.path(), ec);
+      if (ended(pid)) std::filesystem::remove(it->path(), ignored);
     }
   }
 }
