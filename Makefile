@@ -68,7 +68,7 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 uninstall:
-	@packaging/uninstall.sh "$(DESTDIR)$(PREFIX)"
+	@packaging/uninstall.sh $(BUILD) "$(DESTDIR)$(PREFIX)"
 
 deb: build
 	@./tools/install-packages $(PACKAGE_TOOLS)

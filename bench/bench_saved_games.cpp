@@ -4,12 +4,12 @@
 #include <unistd.h>
 #include "bench_util.h"
 #include "dialogue/talk_data.h"
+#include "headless_driver/driver.h"
 #include "interaction/inventory.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
-#include "support/test_support.h"
 
 static void spill(const std::string& path, const std::string& bytes, bool sync) {
   const std::string temp = path + ".raw";
@@ -23,7 +23,7 @@ static void spill(const std::string& path, const std::string& bytes, bool sync) 
 template <typename F> static double ms(F&& body) { return median_us(7, body) / 1000; }
 
 int main() {
-  if (test_support::stand_in_main_loop(3) != -2) return std::printf("the game did not reach its main loop\n"), 1;
+  if (driver::stand_in_main_loop(3) != -2) return std::printf("the game did not reach its main loop\n"), 1;
   // Some way into the story: three rooms visited, items in the bag, flags set, pieces taken.
   for (int exit : {3, 0, 3}) change_room = exit, enter_new_room();
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");

@@ -17,3 +17,14 @@ foreach(size ${PELVARO_ICON_SIZES})
 endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/pelvaro.6 DESTINATION share/man/man6)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION share/doc/pelvaro)
+# Last: what this install put where, relative to its prefix, for `make uninstall` (packaging/uninstall.sh). It is
+# CMake's own list of the files installed above (named under the prefix, without DESTDIR), so nothing is listed
+# twice; made relative, it holds for any PREFIX and DESTDIR (the package's install into its own root writes the
+# same list).
+install(CODE "
+  set(pelvaro_installed \"\")
+  foreach(path IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    file(RELATIVE_PATH relative \"\${CMAKE_INSTALL_PREFIX}\" \"\${path}\")
+    string(APPEND pelvaro_installed \"\${relative}\\n\")
+  endforeach()
+  file(WRITE \"${CMAKE_BINARY_DIR}/installed_files.txt\" \"\${pelvaro_installed}\")")

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The newest entry of packaging/debian/changelog, as CMakeLists.txt reads it.
+constexpr const char* kGameVersion = PELVARO_VERSION;
+
 bool is(const char* arg, const char* a, const char* b = nullptr) {
   return std::strcmp(arg, a) == 0 || (b && std::strcmp(arg, b) == 0);
 }

@@ -2,8 +2,6 @@
 // --help, --version or a mistake.
 #pragma once
 
-inline constexpr const char* kGameVersion = "1.0";
-
 // What the command line asks for.
 struct CommandLine {
   enum class Ask { play, help, version, mistake };

@@ -23,6 +23,9 @@ struct Rect {
   int x2;
   int y2;
   constexpr int width() const { return x2 - x1 + 1; }
+  // The middle: where a scripted player clicks a button it only passes on its way.
+  constexpr int mid_x() const { return (x1 + x2) / 2; }
+  constexpr int mid_y() const { return (y1 + y2) / 2; }
   constexpr int height() const { return y2 - y1 + 1; }
   constexpr bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 };

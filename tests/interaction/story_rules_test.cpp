@@ -11,7 +11,7 @@
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "support/dialogue_support.h"
-#include "support/story_player.h"
+#include "headless_driver/story_player.h"
 #include "support/test_support.h"
 
 namespace {

@@ -26,7 +26,7 @@ int run_invent(const std::vector<Ev>& events) { return schedule_mouse(events), r
 
 // A step to the middle of a button the test only passes on its way.
 constexpr Ev on(const screen_layout::Rect& button, int dt, int buttons) {
-  return {dt, mid_x(button), mid_y(button), buttons};
+  return {dt, button.mid_x(), button.mid_y(), buttons};
 }
 // The panel button of the inventory, pressed and let go.
 constexpr Ev kOpenPanel[] = {on(kInventoryPanelButton, 30, 1), on(kInventoryPanelButton, 60, 0)};

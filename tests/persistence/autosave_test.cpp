@@ -59,7 +59,7 @@ int continue_for(int ms, int hold_ms = 60) {
   new_run_with(read_file("sav/autosave.sav"));
   int until = 0;
   Player player;
-  player.click_when(in_main_menu, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), hold_ms)
+  player.click_when(in_main_menu, kMenuContinueHot.mid_x(), kMenuContinueHot.mid_y(), hold_ms)
       .then(in_main_loop, [&] { until = headless::now() + ms; })
       .then([&] { return until && headless::now() > until; }, [] { headless::stop(); });
   return run_game();
@@ -145,7 +145,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   bool offered = false;
   Player player;
   player.then(in_main_menu, [&] { offered = menu_offers_continue(); })
-      .click_when([] { return true; }, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot))
+      .click_when([] { return true; }, kMenuContinueHot.mid_x(), kMenuContinueHot.mid_y())
       .then(in_main_loop, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2);
   EXPECT_TRUE(offered);
@@ -183,19 +183,19 @@ TEST(Autosave, ContinueAndLoadGameLightUpAndLoadGameOpensTheSlots) {
   bool message_before = true, message = false;
   // A line of a message in the hero's colour under the slot screen's title.
   auto message_shown = [] { return game_load_bmp && said_under_title(16000, 105, 145) > 0; };
-  auto hover = [](const screen_layout::Rect& r) { headless::mouse_at(headless::now() + 1, mid_x(r), mid_y(r), 0); };
+  auto hover = [](const screen_layout::Rect& r) { headless::mouse_at(headless::now() + 1, r.mid_x(), r.mid_y(), 0); };
   Player player;
   player.then(in_main_menu, [] { headless::mouse_at(headless::now() + 1, 400, 100, 0); })
       .then([] { return mouse_x == 400; },
           [&] { continue_off = face(kMenuContinueHot), load_off = face(kMenuLoadBesideHot), hover(kMenuContinueHot); })
-      .then([] { return mouse_x == mid_x(kMenuContinueHot); },
+      .then([] { return mouse_x == kMenuContinueHot.mid_x(); },
             [&] { continue_on = face(kMenuContinueHot), hover(kMenuLoadBesideHot); })
-      .then([] { return mouse_x == mid_x(kMenuLoadBesideHot); },
+      .then([] { return mouse_x == kMenuLoadBesideHot.mid_x(); },
             [&] {
               load_on = face(kMenuLoadBesideHot);
               EXPECT_EQ(face(kMenuContinueHot), continue_off) << "Continue's highlight goes with the pointer";
             })
-      .click_when([] { return true; }, mid_x(kMenuLoadBesideHot), mid_y(kMenuLoadBesideHot))
+      .click_when([] { return true; }, kMenuLoadBesideHot.mid_x(), kMenuLoadBesideHot.mid_y())
       .then([] { return game_load_bmp != nullptr && mouse_b == 0; }, [&] { message_before = message_shown(); })
       .click_when([] { return true; }, 200, 150 + 15 * 3 + 8)  // the damaged slot
       .then(message_shown, [&] { message = true; })
@@ -218,7 +218,7 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
   Player player;
   player
       .then(in_main_menu, [&] {
-        headless::click((clicked_at = headless::now()) + 2, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot), 60);
+        headless::click((clicked_at = headless::now()) + 2, kMenuContinueHot.mid_x(), kMenuContinueHot.mid_y(), 60);
       })
       .then([&] { return mouse_b == 0 && headless::now() > clicked_at + 500; },
             [&] {

@@ -40,7 +40,10 @@ for display in unset ":$free"; do
 done
 rm -f "$WORK/bugs.txt"
 before=$(snapshot)
-for args in "--help:0:-fullscreen" "--version:0:Pelvaro 1.0" "-Fullscreen:2:\"-Fullscreen\"" "-scale 2 oops:2:\"oops\""; do
+# The version the package has: the newest entry of its changelog, "pelvaro (1.0-1) ...".
+version=$(sed -n '1s/^pelvaro (\([0-9.]*\)-.*/\1/p' "$(dirname "$0")/../../packaging/debian/changelog")
+[ -n "$version" ] || fail "no version at the head of packaging/debian/changelog"
+for args in "--help:0:-fullscreen" "--version:0:Pelvaro $version" "-Fullscreen:2:\"-Fullscreen\"" "-scale 2 oops:2:\"oops\""; do
   IFS=: read -r line want says <<<"$args"
   # shellcheck disable=SC2086
   (cd "$WORK" && exec env -u DISPLAY timeout 60 "$GAME" $line >"$WORK/out" 2>"$WORK/err")

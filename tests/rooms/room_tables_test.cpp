@@ -39,7 +39,7 @@ TEST(RoomTables, TheNamesTheStoryComparesAndWhoIsThereAtTheStart) {
       {"future_physiktp", "teleskop diamond hebel hebel2 Atomkraft Anzeige buttons", "FrizzeRol Dori",
        {0, 0, 1, 1, 1, 1, 1}, {1, 0}},
       {"future_chimie", "case00 dia Elementetafel licht1 licht2 licht3 schalter1a schalter2a schalter3a",
-       "Rurura Rurura", {1, 0, 1, 1, 1, 1, 1, 1, 1}, {1, 0}},
+       "Rurura Rurura_bench", {1, 0, 1, 1, 1, 1, 1, 1, 1}, {1, 0}},
       {"future_floor2", "Eimer", "Policeman", {1}, {1}},
       {"future_floor15", "schrank tool rohr schwbrenn funken funken2 schrank2 schrank3 schrank4 Muell", "",
        {1, 0, 1, 0, 0, 0, 1, 1, 1, 1}, {}},

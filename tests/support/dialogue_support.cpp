@@ -10,34 +10,9 @@
 
 namespace dialogue_support {
 namespace {
-// The start-up datafiles (walk, talkf, general, cursor, objects, font), loaded once per test process:
-// reset_world() forgets the pointers, the data never changes.
-DATAFILE** startup_data() {
-  static DATAFILE* d[6] = {};
-  if (!d[5]) {
-    const std::pair<const char*, int> files[6] = {{"walk.dat", 112},  {"talkf.dat", 15},  {"general.dat", 12},
-                                                  {"cursor.dat", 32}, {"objects.dat", 15}, {"font.dat", 1}};
-    for (int i = 0; i < 6; ++i) d[i] = load_datafile_checked(files[i].first, files[i].second);
-  }
-  return d;
-}
-
 std::string where(const char* room, const std::string& what) { return std::string("room ") + room + ", " + what; }
 int line_width(const char* line) { return (line && line[0]) ? text_length(pv_font, line) : 0; }
 }  // namespace
-
-void stand_in_room(const char* room) {
-  test_support::fresh_game(); init_hardware();
-  DATAFILE** d = startup_data();
-  walk_dat = d[0], talkf_dat = d[1], general_dat = d[2], cursor_dat = d[3], objects_dat = d[4], font_dat = d[5];
-  load_general_data(), init_general_variables(), text_speed = 50;
-  test_support::load_room_named(room);
-}
-
-void load_font() {
-  test_support::ensure_allegro(); pv_font = static_cast<FONT*>(startup_data()[5][0].dat);
-  if (!memory_screen) memory_screen = create_bitmap(640, 480);
-}
 
 std::string line_problem(const char* room, const std::string& what, const char* line) {
   const int w = line_width(line);

@@ -3,11 +3,9 @@
 #pragma once
 #include <string>
 #include <vector>
+#include "headless_driver/driver.h"
 namespace dialogue_support {
-// A fresh headless game with the start-up data loaded, the new game's variables set and `room` loaded as a
-// room change does.
-void stand_in_room(const char* room);
-void load_font();  // just the game font in pv_font (and a frame buffer), for text checks
+using driver::stand_in_room, driver::load_font;  // a game standing in a room; the game font alone
 
 // What is wrong with the conversation trees in the tables, one message per fault naming room, person, node
 // and line: a sentence deeper than four levels, a line wider than the band from x 40 to x 600, a sentence

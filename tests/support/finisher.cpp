@@ -22,7 +22,6 @@
 namespace story {
 namespace {
 using namespace screen_layout;
-using test_support::mid_x, test_support::mid_y;
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
@@ -186,7 +185,7 @@ int continue_in_new_program() {
   test_support::fresh_game(step_ms);
   mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
   test_support::Player player;
-  player.click_when(test_support::in_main_menu, mid_x(kMenuContinueHot), mid_y(kMenuContinueHot))
+  player.click_when(test_support::in_main_menu, kMenuContinueHot.mid_x(), kMenuContinueHot.mid_y())
       .then(test_support::in_main_loop, [] { headless::stop(); });
   headless::set_time_limit(60000);
   static char name[] = "game";
@@ -209,7 +208,7 @@ struct Hand {
     click_at(x, y, button);
     note(what + " " + std::to_string(x) + "," + std::to_string(y) + (button == 2 ? " right" : ""));
   }
-  void act(const std::string& what, const Rect& button) { act(what, mid_x(button), mid_y(button)); }
+  void act(const std::string& what, const Rect& button) { act(what, button.mid_x(), button.mid_y()); }
   void note(const std::string& what) {
     --left, run->log.push_back(std::to_string(headless::now()) + " " + room_name + ": " + what + " (the hero at " +
                                std::to_string(hero_x) + "," + std::to_string(hero_y) + ")");
@@ -366,10 +365,12 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
   return counts;
 }
 
-std::string close_and_continue(const std::string& kept, const std::string& step, int moment) {
+CloseResult close_and_continue(const std::string& kept, const std::string& step, int moment) {
+  using Outcome = CloseResult::Outcome;
+  auto dead_end = [](const std::string& why) { return CloseResult{Outcome::dead_end, why}; };
   // In a folder of its own: the soak runs two of these at once.
   test_support::fresh_game(step_ms), mkdir("sav", 0755), test_support::write_file("sav/autosave.sav", kept);
-  if (continue_in_new_program() != -2) return "Continue did not take the kept game up";
+  if (continue_in_new_program() != -2) return dead_end("Continue did not take the kept game up");
   Player p;
   bool closed = false;
   on_frame_first(Moments{[&](int n) {
@@ -383,14 +384,16 @@ std::string close_and_continue(const std::string& kept, const std::string& step,
       headless::set_time_limit(headless::now() + 60000);
       for (;;) main_loop_pass();
     });
-  if (status != 1) return "before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure());
-  if (!closed) return "the step never came to that moment";
+  if (status != 1)
+    return dead_end("before the close: " + (failure().empty() ? "status " + std::to_string(status) : failure()));
+  if (!closed) return {Outcome::not_reached, ""};
   // No autosave: the story ended before the close was honoured (a close in its last scene).
-  if (access("sav/autosave.sav", F_OK) != 0) return "";
-  if (continue_in_new_program() != -2) return "Continue did not take the game up";
-  if (const std::string lost = lost_item(); !lost.empty()) return "after Continue " + lost + " is lost";
+  if (access("sav/autosave.sav", F_OK) != 0) return {};
+  if (continue_in_new_program() != -2) return dead_end("Continue did not take the game up");
+  if (const std::string lost = lost_item(); !lost.empty()) return dead_end("after Continue " + lost + " is lost");
   Player q;
   status = test_support::run_program([&] { finish(q); });
-  return status == 1 ? "" : failure().empty() ? "ended with status " + std::to_string(status) : failure();
+  if (status == 1) return {};
+  return dead_end(failure().empty() ? "ended with status " + std::to_string(status) : failure());
 }
 }  // namespace story

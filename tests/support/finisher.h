@@ -3,7 +3,7 @@
 // each checks that no item the story still needs has vanished.
 #pragma once
 #include <map>
-#include "support/story_player.h"
+#include "headless_driver/story_player.h"
 
 namespace story {
 // Plays every step not done yet, in order; `after` runs after the step of its name (when it was played). Ends
@@ -34,7 +34,13 @@ Run random_run(unsigned seed, int actions);
 // counted within each step of the story played from a new game. `kept` gets, for each step, the game kept
 // (the autosave) just before it.
 std::map<std::string, int> close_moments(std::map<std::string, std::string>& kept);
+// How a close and Continue ended: the closing screen reached, the step never at that moment (nothing was
+// closed), or a dead end, with what went wrong.
+struct CloseResult {
+  enum class Outcome { finished, not_reached, dead_end } outcome = Outcome::finished;
+  std::string trouble;  // for a dead end
+};
 // From the game `kept` before `step`, the window closed at its moment `moment`, Continue in a new program, and
-// the finisher: "" when the closing screen ended the program, else what went wrong.
-std::string close_and_continue(const std::string& kept, const std::string& step, int moment);
+// the finisher.
+CloseResult close_and_continue(const std::string& kept, const std::string& step, int moment);
 }  // namespace story

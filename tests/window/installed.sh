@@ -7,8 +7,9 @@
 # else.
 . "$(dirname "$0")/common.inc"
 root=$WORK/root
+build=$(dirname "$GAME")
 trap 'chmod -R u+w "$WORK" 2>/dev/null; cleanup' EXIT
-DESTDIR=$root cmake --install "$(dirname "$GAME")" --prefix /usr >"$WORK/install.log" || fail "install failed"
+DESTDIR=$root cmake --install "$build" --prefix /usr >"$WORK/install.log" || fail "install failed"
 launcher=$root/usr/games/pelvaro
 
 # The launcher's choice of language, with stand-ins for the two programs.
@@ -90,4 +91,15 @@ written_elsewhere() {
 }
 elsewhere=$(written_elsewhere 2>/dev/null)
 [ -z "$elsewhere" ] || fail "the installed game wrote outside the player's folder: $elsewhere"
+
+# Uninstalled from the same root (as `make uninstall DESTDIR=... PREFIX=/usr`): no file of the install is
+# left, nor the game's own folders; a file the install did not put there stays.
+chmod -R u+w "$root"
+touch "$root/usr/share/applications/other.desktop"
+"$(dirname "$0")/../../packaging/uninstall.sh" "$build" "$root/usr" >/dev/null || fail "uninstall failed"
+left=$(cd "$root/usr" && find . -type f -not -path ./share/applications/other.desktop)
+[ -z "$left" ] || fail "uninstall left: $left"
+for folder in games/pelvaro lib/games/pelvaro share/games/pelvaro share/doc/pelvaro; do
+  [ ! -e "$root/usr/$folder" ] || fail "uninstall left $folder"
+done
 echo "ok"

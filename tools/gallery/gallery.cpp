@@ -37,16 +37,15 @@
 #include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/room_script.h"
-#include "support/dialogue_support.h"
-#include "support/story_player.h"
-#include "support/test_support.h"
+#include "headless_driver/driver.h"
+#include "headless_driver/story_player.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace screen_layout;
-using test_support::MouseStep;
-using test_support::run_program;
+using driver::MouseStep;
+using driver::run_program;
 
 const char* const kLang = TR("de", "en");
 std::string out_dir;
@@ -134,34 +133,32 @@ std::function<bool()> after(int ms, std::function<bool()> also = [] { return tru
 std::function<void()> shoot(const std::string& title) {
   return [title] { keep(headless::last_frame(), title); };
 }
-int mid_x(const Rect& r) { return (r.x1 + r.x2) / 2; }
-int mid_y(const Rect& r) { return (r.y1 + r.y2) / 2; }
 
 void start_and_menus() {
   chapter = "Start, menus and the opening scene";
-  test_support::fresh_game();
-  test_support::Player p;
-  auto menu = test_support::in_main_menu;
+  driver::fresh_game();
+  driver::Player p;
+  auto menu = driver::in_main_menu;
   p.then(after(400, menu), shoot("main menu"))
-      .click_when(menu, mid_x(kMenuHot[2]), mid_y(kMenuHot[2]))
+      .click_when(menu, kMenuHot[2].mid_x(), kMenuHot[2].mid_y())
       .then(after(400), shoot("options screen"))
-      .click_when(after(100), mid_x(kMenuOptCancel), mid_y(kMenuOptCancel))
-      .click_when(after(400), mid_x(kMenuHot[1]), mid_y(kMenuHot[1]))
+      .click_when(after(100), kMenuOptCancel.mid_x(), kMenuOptCancel.mid_y())
+      .click_when(after(400), kMenuHot[1].mid_x(), kMenuHot[1].mid_y())
       .then(after(400), shoot("instructions, page 1"))
-      .click_when(after(100), mid_x(kInstructSecond), mid_y(kInstructSecond))
+      .click_when(after(100), kInstructSecond.mid_x(), kInstructSecond.mid_y())
       .then(after(400), shoot("instructions, page 2"))
-      .click_when(after(100), mid_x(kInstructBack), mid_y(kInstructBack))
-      .click_when(after(400), mid_x(kMenuHot[3]), mid_y(kMenuHot[3]))
+      .click_when(after(100), kInstructBack.mid_x(), kInstructBack.mid_y())
+      .click_when(after(400), kMenuHot[3].mid_x(), kMenuHot[3].mid_y())
       .then(after(1500), shoot("credits"))
       .click_when(after(100), 320, 240)
-      .click_when(after(1500), mid_x(kMenuLoadHot), mid_y(kMenuLoadHot))
+      .click_when(after(1500), kMenuLoadHot.mid_x(), kMenuLoadHot.mid_y())
       .then(after(400), shoot("load screen from the menu"))
-      .click_when(after(100), mid_x(kSlotBack), mid_y(kSlotBack))
+      .click_when(after(100), kSlotBack.mid_x(), kSlotBack.mid_y())
       .then(after(400, menu), shoot("main menu, New game under the pointer"))
-      .click_when(after(600, menu), mid_x(kMenuHot[0]), mid_y(kMenuHot[0]))
-      .then(after(300, test_support::in_intro), shoot("introduction"))
-      .click_when(test_support::in_intro, 320, 240)
-      .then(test_support::in_main_loop, [] {
+      .click_when(after(600, menu), kMenuHot[0].mid_x(), kMenuHot[0].mid_y())
+      .then(after(300, driver::in_intro), shoot("introduction"))
+      .click_when(driver::in_intro, 320, 240)
+      .then(driver::in_main_loop, [] {
         keep(headless::last_frame(), "future_floor1 when the game begins");
         headless::stop();
       });
@@ -244,7 +241,7 @@ void boxes_over(BITMAP* b, const RoomScript& r) {
 void rooms_at_start() {
   chapter = "Every room as a new game finds it; its pieces and persons in each state";
   for (const RoomScript* r : kRooms) {
-    dialogue_support::stand_in_room(r->name);
+    driver::stand_in_room(r->name);
     mouse_x = -100;
     mouse_y = -100;
     draw_room();
@@ -293,9 +290,9 @@ std::string room_look() {
 
 void play_story() {
   chapter = "The story as a player plays it: rooms after each step that changes them, every shot";
-  test_support::fresh_game(3);
+  driver::fresh_game(3);
   scene_cause = "start";
-  if (test_support::play_to_main_loop() != -2) ++trouble, std::fprintf(stderr, "gallery: no new game\n");
+  if (driver::play_to_main_loop() != -2) ++trouble, std::fprintf(stderr, "gallery: no new game\n");
   headless::on_present(nullptr);
   text_speed = 1;
   std::map<std::string, std::string> seen;  // room -> its look when last kept
@@ -376,7 +373,7 @@ void other_scenes() {
                           {"future_floor2", "video_hero_uff", video_hero_uff},
                           {"future_physiktp", "video_time_machine", [] { video_time_machine(); }}};
   for (const Scene& s : scenes) {
-    dialogue_support::stand_in_room(s.room);
+    driver::stand_in_room(s.room);
     scene_cause = s.room;
     if (std::strcmp(s.room, "future_physiktp") == 0) furni_present[0] = furni_present[1] = 1;  // telescope, diamond
     shot_seen = shot_last_kept = -1;
@@ -400,7 +397,7 @@ void invent_run(const std::vector<MouseStep>& steps, std::vector<std::pair<int, 
     if (*next < marks.size() && headless::now() >= start + marks[*next].first) keep(headless::last_frame(), marks[(*next)++].second);
     if (*next == marks.size()) headless::stop();
   });
-  test_support::schedule_mouse(steps);
+  driver::schedule_mouse(steps);
   run_program([] { main_invent(); });
   headless::on_present(nullptr);
 }
@@ -411,7 +408,7 @@ void bag_and_panel() {
   const Item* items = item_rows(&count);
   constexpr int kPage = kInventoryColumns * kInventoryRows;
   for (int first = 0; first < count; first += kPage) {
-    dialogue_support::stand_in_room("future_floor1");
+    driver::stand_in_room("future_floor1");
     mouse_x = 320;
     mouse_y = 300;
     mouse_b = 0;
@@ -420,7 +417,7 @@ void bag_and_panel() {
     invent_run({{30, 300, 440, 0}}, {{300, "the bag, items " + std::to_string(first + 1) + " to " +
                                                std::to_string(std::min(count, first + kPage))}});
   }
-  dialogue_support::stand_in_room("future_floor1");
+  driver::stand_in_room("future_floor1");
   give_item("rolle"), give_item("access");
   const char* names[] = {"Vor dem Schrank", "Die Zugangskarte", "Bei Frau Sand"};
   for (int i = 0; i < 3; ++i) {
@@ -431,11 +428,11 @@ void bag_and_panel() {
   mouse_y = 300;
   mouse_b = 0;
   main_loop_pass();
-  const int ox = mid_x(kInventoryPanelButton), oy = mid_y(kInventoryPanelButton);
-  invent_run({{30, ox, oy, 1}, {60, ox, oy, 0}, {300, mid_x(kPanelSave), mid_y(kPanelSave), 0},
-              {300, mid_x(kPanelSave), mid_y(kPanelSave), 1}, {60, 300, 150 + 15 * 2 + 8, 0},
-              {300, mid_x(kSlotOk), mid_y(kSlotOk), 0}, {300, mid_x(kSlotBack), mid_y(kSlotBack), 1},
-              {60, mid_x(kSlotBack), mid_y(kSlotBack), 0}, {300, mid_x(kPanelLoad), mid_y(kPanelLoad), 1},
+  const int ox = kInventoryPanelButton.mid_x(), oy = kInventoryPanelButton.mid_y();
+  invent_run({{30, ox, oy, 1}, {60, ox, oy, 0}, {300, kPanelSave.mid_x(), kPanelSave.mid_y(), 0},
+              {300, kPanelSave.mid_x(), kPanelSave.mid_y(), 1}, {60, 300, 150 + 15 * 2 + 8, 0},
+              {300, kSlotOk.mid_x(), kSlotOk.mid_y(), 0}, {300, kSlotBack.mid_x(), kSlotBack.mid_y(), 1},
+              {60, kSlotBack.mid_x(), kSlotBack.mid_y(), 0}, {300, kPanelLoad.mid_x(), kPanelLoad.mid_y(), 1},
               {60, 300, 150 + 15 * 2 + 8, 0}},
              {{200, "control panel"}, {500, "control panel, Save under the pointer"},
               {800, "save screen, a slot under the pointer"}, {1100, "save screen, OK under the pointer"},

@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "maths.h"
+
 namespace mkassets::draw {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 cairo_font_face_t* face(bool bold) {
   static FT_Library lib = nullptr;

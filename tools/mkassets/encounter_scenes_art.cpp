@@ -21,6 +21,7 @@
 #include "draw.h"
 #include "generator.h"
 #include "hero_art.h"
+#include "maths.h"
 #include "rooms/registry.h"
 #include "rooms_art.h"
 
@@ -30,7 +31,6 @@ namespace {
 using namespace draw;
 using rooms::PieceUse;
 using rooms::PersonPose;
-constexpr double kPi = 3.14159265358979323846;
 
 const RoomScript& room(const char* name) {
   for (const RoomScript* r : kRooms)

@@ -12,6 +12,7 @@
 #include "draw.h"
 #include "generator.h"
 #include "image.h"
+#include "maths.h"
 
 namespace mkassets {
 namespace {
@@ -20,7 +21,6 @@ using namespace draw;
 constexpr int kW = screen_layout::kScreenWidth, kH = screen_layout::kScreenHeight;
 constexpr int kFrames = 60;
 constexpr int kFrameMs = 66;  // about 15 frames a second
-constexpr double kPi = 3.14159265358979323846;
 
 // ------------------------------------------------------------ palette --------
 

@@ -13,6 +13,7 @@
 // pixels lower, as the room is seen from a little above.
 
 #include "hero_art.h"
+#include "maths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +23,8 @@
 namespace hero_art {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using mkassets::kPi;
+
 constexpr double kTilt = 0.28;
 constexpr double kAnkleY = kFootY - 4.0;  // the sole is 4 px below the ankle
 constexpr double kThigh = 37.0;
@@ -684,7 +686,6 @@ double facing_for_code(int code) {
     default: return 0;
   }
 }
-
 
 // A short bump from 0 up to 1 and back, over the frames [from, to].
 double bump(double x, double from, double to) {

@@ -20,6 +20,7 @@
 #include "draw.h"
 #include "generator.h"
 #include "hero_art.h"
+#include "maths.h"
 #include "rooms/registry.h"
 #include "rooms_art.h"
 
@@ -30,7 +31,6 @@ using namespace hero_scenes_data;
 using hero_art::Hand;
 using hero_art::Joints;
 using hero_art::Pose;
-constexpr double kPi = 3.14159265358979323846;
 
 const RoomScript& room_named(const char* name) {
   for (const RoomScript* r : kRooms)

@@ -11,11 +11,10 @@
 
 #include "draw.h"
 #include "generator.h"
+#include "maths.h"
 
 namespace mkassets {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 void paint_icon(cairo_t* cr, double s) {
   using namespace draw;

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "generator.h"
+#include "maths.h"
 
 namespace mkassets {
 namespace {
 
 constexpr int kRate = 22050;
 constexpr double kSeconds = 2.2;
-constexpr double kPi = 3.14159265358979323846;
 
 void put_le(std::vector<std::uint8_t>& d, std::uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) d.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));

@@ -13,13 +13,13 @@
 
 #include "draw.h"
 #include "era.h"
+#include "maths.h"
 #include "rooms_art.h"
 
 namespace mkassets::rooms {
 namespace {
 
 using namespace draw;
-constexpr double kPi = 3.14159265358979323846;
 
 // A varied tint for things drawn alike (crates): a hash of the row's name.
 std::uint32_t name_hash(const std::string& s) {
@@ -1499,7 +1499,6 @@ void glint(cairo_t* cr, const PieceUse& u) {
   sparkle(cr, u.w * (0.15 + 0.7 * t), u.h * (0.2 + 0.3 * std::sin(t * kPi)), std::max(3.0, std::min(u.w, u.h) * 0.12), t);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
-
 
 constexpr PieceArt kPieces[] = {
     {PieceKind::desk, {150, 70}, [](cairo_t* cr, const PieceUse& u) { desk(cr, u, false); }, false},

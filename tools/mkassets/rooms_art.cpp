@@ -19,6 +19,7 @@
 #include "draw.h"
 #include "era.h"
 #include "generator.h"
+#include "maths.h"
 #include "room_floor.h"
 #include "rooms/registry.h"
 #include "rooms_art.h"
@@ -27,7 +28,6 @@ namespace mkassets {
 namespace {
 
 using namespace draw;
-constexpr double kPi = 3.14159265358979323846;
 constexpr int W = screen_layout::kScreenWidth, H = screen_layout::kScreenHeight;
 
 // ------------------------------------------------------------ what a room is --

@@ -14,13 +14,13 @@
 #include "datafile.h"
 #include "draw.h"
 #include "generator.h"
+#include "maths.h"
 
 namespace mkassets {
 namespace {
 
 namespace L = screen_layout;
 using namespace draw;
-constexpr double kPi = 3.14159265358979323846;
 // Light paper, so the names written on it in dark blue (colour 255) and in
 // orange (the line under the pointer) read well; also erase_savegame's colour.
 constexpr std::uint32_t kSlotListColour = 0xE4E8F0;

@@ -10,12 +10,12 @@
 
 #include "datafile.h"
 #include "generator.h"
+#include "maths.h"
 
 namespace mkassets {
 namespace {
 
 constexpr int kRate = 22050;
-constexpr double kPi = 3.14159265358979323846;
 
 // Repeatable noise: the same sounds on every build.
 class Noise {

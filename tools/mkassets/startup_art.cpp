@@ -10,13 +10,13 @@
 #include "generator.h"
 #include "hero_art.h"
 #include "item_art.h"
+#include "maths.h"
 
 namespace mkassets {
 namespace {
 
 namespace L = screen_layout;
 using namespace draw;
-constexpr double kPi = 3.14159265358979323846;
 
 // ---------------------------------------------------------------- title --------
 

@@ -15,6 +15,7 @@
 #include "draw.h"
 #include "generator.h"
 #include "item_art.h"
+#include "maths.h"
 #include "room_floor.h"
 #include "rooms_art.h"
 
@@ -22,7 +23,6 @@ namespace mkassets {
 namespace {
 
 using namespace teacher_scenes;
-constexpr double kPi = 3.14159265358979323846;
 
 // The picture of a person or piece as its room draws it (size, look).
 rooms::PieceUse use_of(const Slot& s) {

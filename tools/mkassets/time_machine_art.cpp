@@ -12,6 +12,7 @@
 #include "draw.h"
 #include "generator.h"
 #include "hero_art.h"
+#include "maths.h"
 #include "rooms_art.h"
 
 namespace mkassets {
@@ -19,7 +20,6 @@ namespace {
 
 using namespace draw;
 using namespace manifest;
-constexpr double kPi = 3.14159265358979323846;
 
 // The hero's size at the machine: his scale where he stands in front of it.
 constexpr double kHeroScale = 0.92;

@@ -150,13 +150,13 @@ constexpr PersonState kPersons[] = {
      .goto_x = 490, .goto_y = 330, .frames = kCounterTurn.view()},
     {.slot = 0, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterBack.view()},
-    {.slot = 1, .state = 0, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 1, .state = 0, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchIdle.view()},
-    {.slot = 1, .state = 1, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 1, .state = 1, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchTalk.view()},
-    {.slot = 1, .state = 2, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 1, .state = 2, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchTurn.view()},
-    {.slot = 1, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
+    {.slot = 1, .state = 3, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 310, .goto_y = 400, .frames = kBenchBack.view()},
 };
 #undef COUNTER_TEXT
@@ -247,7 +247,7 @@ namespace {
 // cons_gotblei. In game_en sentence 4 does not end the conversation.
 
 // Person 0: Mister Rurura (Rurura) behind his counter.
-// Person 1: Mister Rurura (Rurura) at his lab bench.
+// Person 1: Mister Rurura (Rurura_bench) at his lab bench.
 constexpr TalkLine kFutureChimieTalk[] = {
     {0, talk_path("1"), {TR("Was ist in der Vitrine da ?", "What's in that showcase ?"), "", ""},
                         {TR("Ein Diamant, Junge. Und die Vitrine haengt an", "A diamond, boy. And the showcase is wired to"),
@@ -315,6 +315,8 @@ bool give_lead(int) {
   return true;
 }
 
+// The rules name him at his counter, where he takes the lead. At his lab bench
+// (person 1, named apart for that) he has no rule: a gift gets no answer.
 constexpr VerbRule kGiftRules[] = {
     {Verb::give, "Rurura", "Blei", give_lead},
     {Verb::give, "Rurura", nullptr, nullptr, {TR("Das hilft mir hier nicht weiter.", "That doesn't help me.")}},

@@ -1,6 +1,6 @@
-// A scripted player for the story tests: the game played headless through its main loop with real clicks, one
-// move at a time (p.exit_to("kicker"); p.use_item("tool", "case00")), each running passes until the hero stands
-// still. A move that cannot be made or end in time fails the test, named, and stops the play.
+// A scripted player for the story tests and the gallery: the game played headless through its main loop with
+// real clicks, one move at a time (p.exit_to("kicker"); p.use_item("tool", "case00")), each running passes until
+// the hero stands still. A move that cannot be made or end in time is reported, named, and stops the play.
 #pragma once
 #include <functional>
 #include <initializer_list>
@@ -59,4 +59,7 @@ void click_option(int c);
 const std::string& failure();                  // the first move that failed, "" for none
 [[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
 void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())
+// How a failed move is reported, named, besides stopping the play: on standard error unless set (the tests make
+// it a failure of the test that made the move).
+void report_failures_with(std::function<void(const std::string&)> report);
 }  // namespace story

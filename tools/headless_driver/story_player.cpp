@@ -1,6 +1,6 @@
-#include "support/story_player.h"
-#include <gtest/gtest.h>
+#include "headless_driver/story_player.h"
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include "core/screen_layout.h"
 #include "core/world.h"
@@ -9,12 +9,10 @@
 #include "game/game.h"
 #include "interaction/inventory.h"
 #include "platform/headless.h"
-#include "support/test_support.h"
 
 namespace story {
 namespace {
 using screen_layout::kBagHit, screen_layout::kCursorHotSpot, screen_layout::kVerbHit;
-using test_support::mid_x, test_support::mid_y;
 using Box = screen_layout::Rect;
 
 // A press is held 40 ms; a move may take three minutes of game time; the hand rests 120 ms between clicks.
@@ -71,9 +69,16 @@ struct Probe {
   int released_at = 0;  // when its last click is let go; the next waits for it
 } probe;
 
+std::function<void(const std::string&)>& reporter() {
+  static std::function<void(const std::string&)> report = [](const std::string& why) {
+    std::fprintf(stderr, "%s\n", why.c_str());
+  };
+  return report;
+}
+
 void fails(const std::string& why) {
   if (probe.failure.empty() && !probe.unreported)
-    ADD_FAILURE() << "in " << (room_name ? room_name : "?") << ", " << why;
+    reporter()(std::string("in ") + (room_name ? room_name : "?") + ", " + why);
   if (probe.failure.empty()) probe.failure = why;
   headless::stop();
 }
@@ -130,6 +135,7 @@ bool hand_free() { return button_free(); }
 void on_frame_first(std::function<bool()> hook) { probe.first = std::move(hook); }
 const std::string& failure() { return probe.failure; }
 void leave_failures_unreported() { probe.unreported = true; }
+void report_failures_with(std::function<void(const std::string&)> report) { reporter() = std::move(report); }
 void give_up(const std::string& why) { fails(why), headless::stop(); }
 
 int menu_options() {
@@ -202,7 +208,7 @@ void Player::click_thing(bool person, int slot) {
   for (int r = 0; r <= reach; r += 2)
     for (int dy = -r; dy <= r; dy += 2)
       for (int dx = -r; dx <= r; dx += 2) {
-        const int hx = mid_x(box) + dx, hy = mid_y(box) + dy;
+        const int hx = box.mid_x() + dx, hy = box.mid_y() + dy;
         const int mx = hx - kCursorHotSpot.x, my = hy - kCursorHotSpot.y;
         if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(hx, hy) || mx < 0 || my < 0 || mx >= 640 ||
             my >= 480 || over_button(mx, my) || on_exit(mx, my) || on_other_thing(hx, hy, person, slot))
@@ -250,7 +256,7 @@ void Player::exit_to(const char* room) {
 void Player::click_on(bool person, const char* name, int verb, int mode) {
   const int i = person ? person_slot(name) : piece_slot(name);
   if (i < 0) fail(person ? "no such person here" : "no such piece here");
-  if (verb >= 0) press(mid_x(kVerbHit[verb]), mid_y(kVerbHit[verb]));
+  if (verb >= 0) press(kVerbHit[verb].mid_x(), kVerbHit[verb].mid_y());
   if (verb >= 0 && mouse_status != mode) fail("the verb was not chosen");
   click_thing(person, i), wait_idle();
 }
@@ -262,7 +268,7 @@ void Player::use(const char* piece) { begin(std::string("use ") + piece); click_
 // Opens the bag, runs `plan` in it and waits until it is closed again.
 void Player::in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan) {
   probe.bag = std::move(plan), probe.bag_next = 0;
-  press(mid_x(kBagHit), mid_y(kBagHit)), wait_idle();
+  press(kBagHit.mid_x(), kBagHit.mid_y()), wait_idle();
 }
 
 // `item` out of the bag onto the pointer (unless it is there already).
