@@ -353,11 +353,6 @@ inline constexpr text kEmptySlot = "z";
   V(PROCESS, int, cpu_speed, , )                                                                \
   V(WORK, int, counter, , )                                                                     \
   V(WORK, int, counter2, , )                                                                    \
-  V(WORK, int, counter3, , )                                                                    \
-  V(WORK, int, counter4, , )                                                                    \
-  V(WORK, int, counter5, , )                                                                    \
-  V(WORK, int, counter6, , )                                                                    \
-  V(WORK, int, counter7, , )                                                                    \
   V(PROCESS, int, load_loop, , )                    /* step of the start-up progress bar, 0..33 */ \
   V(PROCESS, int, game_under_way, , )               /* 1 from a game's first room on (closing.h) */ \
   V(PROCESS, int, close_request, , )                /* 1: a close waits for the next quiet point */ \
