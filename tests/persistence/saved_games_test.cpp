@@ -113,6 +113,10 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   hero_x = 700;
   EXPECT_EQ(save_game(0), kSaveRefused);
   EXPECT_EQ(read_file("sav/game00.sav"), full_bag);
+  // There are ten slots, 0 to 9: a sound game is not saved outside them.
+  hero_x = 400;
+  struct stat st;
+  EXPECT_TRUE(save_game(10) == kSaveRefused && save_game(-1) == kSaveRefused && stat("sav/game010.sav", &st) != 0);
 
   // A slot of the older format loads; without what follows the end mark the story starts where a new game
   // does. The unpacked game is left beside the rooms' files.
@@ -287,8 +291,9 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
       one_case(good.substr(0, cut), "cut at " + std::to_string(cut));
   std::printf("slot files tried: %d (%d refused, %d sound and loaded)\n", refused + loaded, refused, loaded);
   EXPECT_GT(refused, 200);
-  // A missing slot, and a folder in a slot's place.
+  // A missing slot, a slot outside the ten, and a folder in a slot's place.
   EXPECT_EQ(load_game(5), -1);
+  EXPECT_TRUE(load_game(10) == -1 && load_game(-1) == -1);
   mkdir("sav/game06.sav", 0755);
   EXPECT_EQ(load_game(6), -1);
   EXPECT_EQ(game_now(), before);
@@ -319,5 +324,7 @@ TEST(SlotNames, TypingANameThroughKeys) {
   // Escape puts the old name back.
   EXPECT_EQ(type({'Z', 'Z', 27}), 0);
   EXPECT_EQ(name(4), std::string(30, 'q'));
+  // Outside the ten slots there is no name to type: it ends at once, as Escape does.
+  EXPECT_EQ(select_file(10), 0);
   destroy_bitmap(erase_savegame), destroy_bitmap(memory_screen);
 }
