@@ -29,7 +29,7 @@ int main() {
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
   add_to_inventory(objects_bmp[13], "glasses", "Brille", "", "");
   story_schrankoffen = story_alarm = story_gotaccesscard = 1, furni_present[0] = 0;
-  talk_tree[0].node[1][0][0][0][0].s_present = 0, counter7 = 0, save_game();
+  talk_tree[0].node[1][0][0][0][0].s_present = 0, save_game(0);
   const std::string slot = slurp("sav/game00.sav"), state = slurp(kGameStateFile);
   std::vector<std::string> rooms;
   for (int r = 0; r < kRoomCount; ++r) rooms.push_back(slurp(kRooms[r]->state_file));
@@ -37,12 +37,12 @@ int main() {
               slot.size(), slot.size() / 1024.0, state.size(), state.size() / 1048576.0,
               100.0 * static_cast<double>(slot.size()) / static_cast<double>(state.size()));
 
-  const double save = ms([] { counter7 = 0, save_game(); });
+  const double save = ms([] { save_game(0); });
   const double raw_save = ms([&] {
     for (int r = 0; r < kRoomCount; ++r) slurp(kRooms[r]->state_file);
     spill(kGameStateFile, state, false); spill("sav/game00.sav", slot, true);
   });
-  const double load = ms([] { counter7 = 0, load_game(); });
+  const double load = ms([] { load_game(0); });
   const double raw_load = ms([&] {
     slurp("sav/game00.sav");
     for (int r = 0; r < kRoomCount; ++r) spill(kRooms[r]->state_file, rooms[static_cast<size_t>(r)], false);

@@ -1,9 +1,10 @@
 // The game's data model: every piece of state the game keeps, by group.
 //
 // The whole game works on these named globals; operations are free functions
-// without arguments that read and write them. They are listed once, in
-// WORLD_STATE below, so that the header declares them, world.cpp defines them,
-// and every reset follows from the same list.
+// that read and write them, and take what they work on (a slot, a save slot, a
+// room, a point) as arguments. The globals are listed once, in WORLD_STATE
+// below, so that the header declares them, world.cpp defines them, and every
+// reset follows from the same list.
 //
 // Sizes: 10 objects, 10 persons and 10 exits per room, 60 animation frames per
 // object or person, 200 path steps, 5 waypoints, 100 inventory slots, 3 lines
@@ -233,8 +234,6 @@ inline constexpr text kEmptySlot = "z";
   V(GAME, int, click_y2, , kHeroStartY)                                                         \
   V(WORK, int, buffer_x, , )                        /* the path point being computed */         \
   V(WORK, int, buffer_y, , )                                                                    \
-  V(WORK, int, x, , )                               /* the point a room's walking rule works on */ \
-  V(WORK, int, y, , )                                                                           \
   V(WORK, int, last_x, , )                          /* the path point before the step tested */ \
   V(WORK, int, last_y, , )                                                                      \
   V(WORK, int, crash_alert, , )                     /* steps computed for this click, < 200 */  \
@@ -353,11 +352,6 @@ inline constexpr text kEmptySlot = "z";
   V(PROCESS, int, cpu_speed, , )                                                                \
   V(WORK, int, counter, , )                                                                     \
   V(WORK, int, counter2, , )                                                                    \
-  V(WORK, int, counter3, , )                                                                    \
-  V(WORK, int, counter4, , )                                                                    \
-  V(WORK, int, counter5, , )                                                                    \
-  V(WORK, int, counter6, , )                                                                    \
-  V(WORK, int, counter7, , )                                                                    \
   V(PROCESS, int, load_loop, , )                    /* step of the start-up progress bar, 0..33 */ \
   V(PROCESS, int, game_under_way, , )               /* 1 from a game's first room on (closing.h) */ \
   V(PROCESS, int, close_request, , )                /* 1: a close waits for the next quiet point */ \

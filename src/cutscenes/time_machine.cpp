@@ -95,8 +95,6 @@ void flash(bool dark) {
     else
       for (int x = 0; x < w; ++x) row[x] = brighten(row[x]);
   }
-  counter = w;
-  counter2 = b->h;
 }
 
 }  // namespace

@@ -119,16 +119,14 @@ int hovered(int present, int x1, int x2, int y1, int y2) {
 
 }  // namespace
 
-void mouse_over_furni() {
-  const int i = counter;
+void mouse_over_furni(int i) {
   furni_mouse_over[i] =
       hovered(furni_present[i], furni_mouse_x[i], furni_mouse_x2[i], furni_mouse_y[i], furni_mouse_y2[i]);
   if (furni_mouse_over[i]) mouse_over_sth = 1;
 }
 
-void mouse_over_person() {
-  const int i = counter;
-  person_mouse_over[i] = hovered(person_present[i], person_mouse_x[i], person_mouse_x2[i], person_mouse_y[i],
-                                 person_mouse_y2[i]);
-  if (person_mouse_over[i]) mouse_over_sth = 1;
+void mouse_over_person(int j) {
+  person_mouse_over[j] = hovered(person_present[j], person_mouse_x[j], person_mouse_x2[j], person_mouse_y[j],
+                                 person_mouse_y2[j]);
+  if (person_mouse_over[j]) mouse_over_sth = 1;
 }

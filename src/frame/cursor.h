@@ -32,8 +32,8 @@ struct Press {
 void maus();
 void blit_buttons();
 void mouse_click();
-// Hover test of object / person number `counter`, at the hot spot (+20, +15).
-void mouse_over_furni();
-void mouse_over_person();
+// Hover test of furniture slot i / person slot j, at the hot spot (+20, +15).
+void mouse_over_furni(int i);
+void mouse_over_person(int j);
 // Draw the bag and the verb panel (no highlights).
 void draw_buttons();

@@ -25,19 +25,20 @@ void calc_coor();
 // steps are taken out of the positions.
 void make_fluent();
 
-// The wall responses a room's walk hook calls on the step under test (x, y,
-// hero_action[mov_nr]): a and b cancel the part of a diagonal step that
-// crosses a horizontal or vertical wall; c to f turn steps that would cross a
-// slanted wall (8 across, 4 down) into steps along it.
-void walk_a1();
-void walk_a2();
-void walk_b1();
-void walk_b2();
-void walk_c1();
-void walk_c2();
-void walk_d1();
-void walk_d2();
-void walk_e1();
-void walk_e2();
-void walk_f1();
-void walk_f2();
+// The wall responses a room's walk hook calls on the step under test: each
+// moves the step's point (x, y) and may change its code hero_action[mov_nr].
+// a and b cancel the part of a diagonal step that crosses a horizontal or
+// vertical wall; c to f turn steps that would cross a slanted wall (8 across,
+// 4 down) into steps along it.
+void walk_a1(int& x, int& y);
+void walk_a2(int& x, int& y);
+void walk_b1(int& x, int& y);
+void walk_b2(int& x, int& y);
+void walk_c1(int& x, int& y);
+void walk_c2(int& x, int& y);
+void walk_d1(int& x, int& y);
+void walk_d2(int& x, int& y);
+void walk_e1(int& x, int& y);
+void walk_e2(int& x, int& y);
+void walk_f1(int& x, int& y);
+void walk_f2(int& x, int& y);

@@ -126,12 +126,12 @@ void take_arrived() {
 }  // namespace
 
 void furni_room() {
-  for (counter = 0; counter < furni_nr; ++counter) {
-    if (furni_interact[counter] != 1) continue;
-    mouse_over_furni();
-    if (furni_mouse_over[counter] != 1) continue;
+  for (int i = 0; i < furni_nr; ++i) {
+    if (furni_interact[i] != 1) continue;
+    mouse_over_furni(i);
+    if (furni_mouse_over[i] != 1) continue;
     if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeLook;
-    if (fresh_press()) click_piece(counter);
+    if (fresh_press()) click_piece(i);
   }
   if (take_object != -1 && hero_at_piece(take_object)) take_arrived();
   if (gear_object != -1 && hero_at_piece(gear_object)) {

@@ -109,12 +109,12 @@ bool hero_at_person(int j) {
 }  // namespace
 
 void people_room() {
-  for (counter = 0; counter < person_nr; ++counter) {
-    if (person_interact[counter] != 1) continue;
-    mouse_over_person();
-    if (person_mouse_over[counter] != 1) continue;
+  for (int j = 0; j < person_nr; ++j) {
+    if (person_interact[j] != 1) continue;
+    mouse_over_person(j);
+    if (person_mouse_over[j] != 1) continue;
     if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeTalk;
-    if (fresh_press()) click_person(counter);
+    if (fresh_press()) click_person(j);
   }
   if (talk_goto == -1 || !hero_at_person(talk_goto)) return;
   talk_nr = talk_goto;

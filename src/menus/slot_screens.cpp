@@ -113,7 +113,6 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
       draw_sprite(memory_screen, game_back_on, kSlotBackPos.x, kSlotBackPos.y);
       if (press) leave = Leave::to_panel;
     } else if (press && hovered >= 0) {
-      counter7 = hovered;
       if (act(hovered, message)) leave = Leave::to_game;
       was_down = true;
       continue;
@@ -141,8 +140,7 @@ struct InventPictures {
 
 }  // namespace
 
-int select_file() {
-  const int s = counter7;
+int select_file(int s) {
   if (s < 0 || s >= kSaveSlots) return 0;
   char old_name[kSlotNameLen];
   std::memcpy(old_name, save_name[s], kSlotNameLen);
@@ -190,11 +188,11 @@ void game_save() {
   const Leave leave = slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), [](int slot, std::string& message) {
     char old_name[kSlotNameLen];
     std::memcpy(old_name, save_name[slot], kSlotNameLen);
-    if (!select_file()) {
+    if (!select_file(slot)) {
       message.clear();
       return false;
     }
-    const int result = save_game();
+    const int result = save_game(slot);
     // A slot that still holds its old game keeps its old name.
     if (result != 0) std::memcpy(save_name[slot], old_name, kSlotNameLen);
     message = result == 0 ? TR("Das Spiel ist gespeichert.", "The game is saved.") : save_failure_text(result);
@@ -212,7 +210,7 @@ int game_load() {
           message = TR("Auf diesem Platz ist kein Spiel gespeichert.", "There is no saved game in this slot.");
           return false;
         }
-        if (const int result = load_game(); result != 0) {
+        if (const int result = load_game(slot); result != 0) {
           message = load_failure_text(result);
           return false;
         }

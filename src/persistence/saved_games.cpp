@@ -843,8 +843,7 @@ LoadResult load_from(const std::string& path) {
 
 }  // namespace
 
-int save_game() {
-  const int slot = counter7;
+int save_game(int slot) {
   if (slot < 0 || slot >= kSaveSlots) return kSaveRefused;
   const SaveResult result = save_to(slot_path(slot));
   if (result != kSaveDone) return result;
@@ -853,8 +852,7 @@ int save_game() {
   return kSaveDone;
 }
 
-int load_game() {
-  const int slot = counter7;
+int load_game(int slot) {
   if (slot < 0 || slot >= kSaveSlots) return kLoadMissing;
   return load_from(slot_path(slot));
 }

@@ -86,11 +86,11 @@ enum LoadResult : int {
   kLoadCannotWrite = -3,  // the saved game is whole, but the rooms' files in sav/tmp cannot be written
 };
 
-// Save the running game into slot `counter7` / load slot `counter7`: a
-// SaveResult / LoadResult. On failure the game is unchanged, and the reason
-// is in bugs.txt (on the console when bugs.txt could not be opened).
-int save_game();
-int load_game();
+// Save the running game into `slot` / load `slot` (0..9): a SaveResult /
+// LoadResult. On failure the game is unchanged, and the reason is in bugs.txt
+// (on the console when bugs.txt could not be opened).
+int save_game(int slot);
+int load_game(int slot);
 // What the screens say when a save or a load failed, by its result.
 const char* save_failure_text(int result);
 const char* load_failure_text(int result);
@@ -109,12 +109,12 @@ void remove_autosave();
 // True from the main loop's first pass of a new or loaded game on.
 bool game_in_progress();
 
-// Typing the name of slot `counter7` on the slot screen: letters, digits and
-// blanks are written at the cursor, Backspace takes back one, Enter ends it
-// (the rest of an older name is blanked), Escape gives up and puts the old
-// name back. The cursor stops at the 30th position. Returns 1 on Enter, 0 on
-// Escape.
-int select_file();
+// Typing the name of `slot` on the slot screen: letters, digits and blanks
+// are written at the cursor, Backspace takes back one, Enter ends it (the rest
+// of an older name is blanked), Escape gives up and puts the old name back.
+// The cursor stops at the 30th position. Returns 1 on Enter, 0 on Escape (and
+// for a slot outside 0..9).
+int select_file(int slot);
 
 // The save and load screens, drawn over the frame in `memory_screen`: the ten
 // slot names; a click on a line saves into it (after typing its name) or

@@ -24,9 +24,8 @@ int waypoints_named = 0;
 
 void apply_area(const RoomScript& room) {
   if (!room.area) return;
-  x = true_x;
-  y = true_y;
-  room.area();
+  int x = true_x, y = true_y;
+  room.area(x, y);
   true_x = x;
   true_y = y;
 }
@@ -40,9 +39,8 @@ void allow_walk() {
   if (!room || !room->allow_walk) return;
   last_x = mov_nr > 0 ? movement_x[mov_nr - 1] : hero_x;
   last_y = mov_nr > 0 ? movement_y[mov_nr - 1] : hero_y;
-  x = buffer_x;
-  y = buffer_y;
-  room->allow_walk();
+  int x = buffer_x, y = buffer_y;
+  room->allow_walk(x, y);
   buffer_x = x;
   buffer_y = y;
 }

@@ -34,8 +34,7 @@ BITMAP* room_picture(const RoomScript& room, const char* kind, int slot, int obj
 void define_furni(const RoomScript& room, const FurniState& s) {
   const int i = s.slot;
   if (s.frames.size() > kMaxFrames) bad_table(room, "furniture", i, "more than 60 frames");
-  counter = i;
-  erase_furni_data();
+  erase_furni_data(i);
   furni_name[i] = s.name;
   for (int l = 0; l < kTextLines; ++l) furni_text[i][l] = s.text[l] ? s.text[l] : "";
   furni_frame_nr[i] = static_cast<int>(s.frames.size());
@@ -55,15 +54,13 @@ void define_furni(const RoomScript& room, const FurniState& s) {
     furni_y[i][f] = fr.y;
     furni_blit[i][f] = fr.duration;
   }
-  counter = i;
-  set_furni_coor();
+  set_furni_coor(i);
 }
 
 void define_person(const RoomScript& room, const PersonState& s) {
   const int j = s.slot;
   if (s.frames.size() > kMaxFrames) bad_table(room, "person", j, "more than 60 frames");
-  counter = j;
-  erase_person_data();
+  erase_person_data(j);
   person_name[j] = s.name;
   for (int l = 0; l < kTextLines; ++l) person_text[j][l] = s.text[l] ? s.text[l] : "";
   person_frame_nr[j] = static_cast<int>(s.frames.size());
@@ -84,8 +81,7 @@ void define_person(const RoomScript& room, const PersonState& s) {
     person_blit[j][f] = fr.duration;
     start_talk[j][f] = fr.talk;
   }
-  counter = j;
-  set_person_coor();
+  set_person_coor(j);
 }
 
 // The room's load_room_ hook: only while a room change is under way.
@@ -189,18 +185,18 @@ void set_data_file() {
 // A slot's fields get the cleared values world.h gives them (names "", mouse
 // boxes -1, the rest 0); its presence, state, frame pictures and frame count
 // are kept, and a person keeps whether it reacts to the mouse.
-void erase_furni_data() { clear_room_slot(RoomTable::furni, counter); }
-void erase_person_data() { clear_room_slot(RoomTable::person, counter); }
-void erase_exit_data() { clear_room_slot(RoomTable::exit, counter); }
+void erase_furni_data(int i) { clear_room_slot(RoomTable::furni, i); }
+void erase_person_data(int j) { clear_room_slot(RoomTable::person, j); }
+void erase_exit_data(int k) { clear_room_slot(RoomTable::exit, k); }
 
-void erase_furni_anim_data() {
-  furni_anim[counter] = 0;
-  old_furni_anim[counter] = -1;
+void erase_furni_anim_data(int i) {
+  furni_anim[i] = 0;
+  old_furni_anim[i] = -1;
 }
 
-void erase_npc_anim_data() {
-  person_anim[counter] = 0;
-  old_person_anim[counter] = -1;
+void erase_npc_anim_data(int j) {
+  person_anim[j] = 0;
+  old_person_anim[j] = -1;
 }
 
 namespace {
@@ -220,14 +216,12 @@ void set_coor(BITMAP* frames[kMaxFrames], const int xs[kMaxFrames], const int ys
 
 }  // namespace
 
-void set_furni_coor() {
-  const int i = counter;
+void set_furni_coor(int i) {
   set_coor(furniture[i], furni_x[i], furni_y[i], furni_x2[i], furni_y2[i], furni_frame_nr[i], furni_mouse_x[i],
            furni_mouse_y[i], furni_mouse_x2[i], furni_mouse_y2[i]);
 }
 
-void set_person_coor() {
-  const int j = counter;
+void set_person_coor(int j) {
   set_coor(person[j], person_x[j], person_y[j], person_x2[j], person_y2[j], person_frame_nr[j], person_mouse_x[j],
            person_mouse_y[j], person_mouse_x2[j], person_mouse_y2[j]);
 }
@@ -240,11 +234,11 @@ void forget_loaded_animations() {
 void load_new_room() {
   // A name outside the registry is refused: the room on screen stays.
   if (!current_room()) return;
-  for (counter = 0; counter < furni_nr; ++counter) erase_furni_data();
-  for (counter = 0; counter < person_nr; ++counter) erase_person_data();
-  for (counter = 0; counter < kMaxExits; ++counter) erase_exit_data();
-  for (counter = 0; counter < furni_nr; ++counter) erase_furni_anim_data();
-  for (counter = 0; counter < person_nr; ++counter) erase_npc_anim_data();
+  for (int i = 0; i < furni_nr; ++i) erase_furni_data(i);
+  for (int j = 0; j < person_nr; ++j) erase_person_data(j);
+  for (int k = 0; k < kMaxExits; ++k) erase_exit_data(k);
+  for (int i = 0; i < furni_nr; ++i) erase_furni_anim_data(i);
+  for (int j = 0; j < person_nr; ++j) erase_npc_anim_data(j);
   set_data_file();
   load_room();  // each piece defined gets its corners and mouse box there
 }

@@ -111,8 +111,8 @@ void set_temp_file() {
   if (const RoomScript* room = current_room()) temp_file = room->state_file;
 }
 
-void save_temp_files() {
-  if (counter7 >= 0 && counter7 < kRoomCount) temp_file = kRooms[counter7]->state_file;
+void save_temp_files(int room) {
+  if (room >= 0 && room < kRoomCount) temp_file = kRooms[room]->state_file;
 }
 
 void select_init_temp() {

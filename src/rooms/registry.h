@@ -15,8 +15,8 @@ const RoomScript* current_room();
 
 // Set `temp_file` to the current room's state file (unchanged for an unknown room).
 void set_temp_file();
-// Set `temp_file` to the state file of room number `counter7` (unchanged outside 0..42).
-void save_temp_files();
+// Set `temp_file` to the state file of room number `room` (unchanged outside 0..42).
+void save_temp_files(int room);
 // Build and write the initial state file of every room, in canonical order,
 // one progress-bar step per room.
 void select_init_temp();

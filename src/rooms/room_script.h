@@ -209,25 +209,27 @@ struct RoomScript {
   std::span<const PersonState> persons;
   // exit_nr clickable exits, then any slots only the story uses.
   std::span<const ExitDef> exits;
-  // The walking rules. Each is a decision list over the room's lines and
-  // works on globals the dispatcher prepares, so a room writes only its own
+  // The walking rules. Each is a decision list over the room's lines; the
+  // dispatcher prepares what it works on, so a room writes only its own
   // decisions:
-  //   area         once per walk click. Reads the target in (x, y) (and may
-  //                read hero_x, hero_y); moves (x, y) into the walkable area.
-  //                The dispatcher copies true_x, true_y in and out.
-  //   allow_walk   after every tentative step of a path. Reads the step in
-  //                (x, y), the point before it in (last_x, last_y) (the hero
-  //                for a path's first step) and its code hero_action[mov_nr];
-  //                calls at most one wall response (walk_a1 .. walk_f2),
-  //                which moves (x, y) and may change the code. The
-  //                dispatcher copies buffer_x, buffer_y in and out.
+  //   area         once per walk click. Gets the target as the point (x, y)
+  //                (and may read hero_x, hero_y); moves it into the walkable
+  //                area. The dispatcher passes a copy of true_x, true_y and
+  //                stores what the rule leaves there.
+  //   allow_walk   after every tentative step of a path. Gets the step as the
+  //                point (x, y), reads the point before it in (last_x,
+  //                last_y) (the hero for a path's first step) and its code
+  //                hero_action[mov_nr]; calls at most one wall response
+  //                (walk_a1(x, y) .. walk_f2(x, y)), which moves the point and
+  //                may change the code. The dispatcher passes a copy of
+  //                buffer_x, buffer_y and stores what the rule leaves there.
   //   extra_click  once per new walk target. Reads true_x, true_y, hero_x,
   //                hero_y; names the waypoints before the target with via(),
   //                in the order they are walked. The dispatcher adds the
   //                target as the last waypoint.
   // A room without a rule walks everywhere, straight to the target.
-  void (*area)() = nullptr;
-  void (*allow_walk)() = nullptr;
+  void (*area)(int& x, int& y) = nullptr;
+  void (*allow_walk)(int& x, int& y) = nullptr;
   void (*extra_click)() = nullptr;
   // After the exits are set (the room's own exit rule, if it has one).
   void (*after_exits)() = nullptr;

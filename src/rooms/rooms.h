@@ -16,15 +16,16 @@ void load_new_room();
 // cost most of the start-up. Without them a room's frames are null and it is
 // not drawn until it is loaded again.
 void load_room_pictures(bool wanted);
-// Clear slot `counter` of the furniture, person or exit tables.
-void erase_furni_data();
-void erase_person_data();
-void erase_exit_data();
-void erase_furni_anim_data();
-void erase_npc_anim_data();
-// Frame corners and default mouse-over box of slot `counter`.
-void set_furni_coor();
-void set_person_coor();
+// Clear slot i of the furniture, slot j of the person or slot k of the exit
+// tables; the animation ones select the slot's animation 0 and mark none loaded.
+void erase_furni_data(int i);
+void erase_person_data(int j);
+void erase_exit_data(int k);
+void erase_furni_anim_data(int i);
+void erase_npc_anim_data(int j);
+// Frame corners and default mouse-over box of furniture slot i / person slot j.
+void set_furni_coor(int i);
+void set_person_coor(int j);
 // Redefine the first present piece whose state the story changed.
 void load_furni_anim();
 void load_person_anim();

@@ -58,7 +58,7 @@ TEST(WorldLifetimes, ClearingASlotGivesTheClearedValuesAndKeepsTheRest) {
     furni_frame_nr[i] = person_frame_nr[i] = 4, take_furni_dir[i] = kMoveTakeRight;
     furniture[i][0] = person[i][0] = picture;
   }
-  counter = 2, erase_furni_data(), erase_person_data(), erase_exit_data();
+  erase_furni_data(2), erase_person_data(2), erase_exit_data(2);
   for (const char* text : {furni_name[2], furni_text[2][2], person_name[2], person_text[2][1], new_room[2]})
     EXPECT_STREQ(text, "");
   EXPECT_EQ((V{furni_x[2][59], furni_y2[2][0], furni_blit[2][7], furni_blitted[2][7], mov_furni_nr[2], goto_furni_x[2],

@@ -143,18 +143,18 @@ TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
 
 TEST(HoverTest, ThingsAreFoundByTheirHotSpotWithInclusiveBoundsAndOnlyWhenPresent) {
   fresh_game();
-  furni_mouse_x[0] = 50, furni_mouse_x2[0] = 100, furni_mouse_y[0] = 50, furni_mouse_y2[0] = 100, counter = 0;
+  furni_mouse_x[0] = 50, furni_mouse_x2[0] = 100, furni_mouse_y[0] = 50, furni_mouse_y2[0] = 100;
   // The pointer's hot spot is 20 px right of and 15 px below (mouse_x, mouse_y).
   const struct { int x, y, present, over; } furni[] = {{80, 60, 1, 1}, {81, 60, 1, 0}, {30, 60, 1, 1}, {30, 60, 2, 0}};
   for (const auto& f : furni) {
-    furni_present[0] = f.present; mouse_x = f.x; mouse_y = f.y; mouse_over_sth = 0; mouse_over_furni();
+    furni_present[0] = f.present; mouse_x = f.x; mouse_y = f.y; mouse_over_sth = 0; mouse_over_furni(0);
     EXPECT_EQ((V{furni_mouse_over[0], mouse_over_sth}), (V{f.over, f.over})) << f.x << "," << f.y << " " << f.present;
   }
   person_present[3] = 1;
   person_mouse_x[3] = 200, person_mouse_x2[3] = 250, person_mouse_y[3] = 100, person_mouse_y2[3] = 115;
-  counter = 3; mouse_x = 180;
+  mouse_x = 180;
   for (int y : {100, 101}) {
-    mouse_y = y, mouse_over_person();
+    mouse_y = y, mouse_over_person(3);
     EXPECT_EQ(person_mouse_over[3], y == 100) << y;
   }
 }

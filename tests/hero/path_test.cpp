@@ -85,7 +85,7 @@ TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
   constexpr int U = kStepUp, D = kStepDown, L = kStepLeft, R = kStepRight;
   constexpr int UL = kStepUpLeft, UR = kStepUpRight, DL = kStepDownLeft, DR = kStepDownRight;
   struct Change { int code, new_code, dx, dy; };
-  const struct { const char* name; void (*response)(); std::vector<Change> changes; } responses[] = {
+  const struct { const char* name; void (*response)(int&, int&); std::vector<Change> changes; } responses[] = {
       {"a1", walk_a1, {{DL, DL, 0, -4}, {DR, DR, 0, -4}}}, {"a2", walk_a2, {{UL, UL, 0, 4}, {UR, UR, 0, 4}}},
       {"b1", walk_b1, {{UL, UL, 8, 0}, {DL, DL, 8, 0}}}, {"b2", walk_b2, {{UR, UR, -8, 0}, {DR, DR, -8, 0}}},
       {"c1", walk_c1, {{D, DL, -8, -4}, {DL, DL, 0, -4}, {DR, DR, 0, -8}, {R, R, 0, -4}}},
@@ -103,7 +103,7 @@ TEST_F(Path, EachWallResponseChangesOnlyTheStepsItNames) {
       for (const Change& c : r.changes)
         if (c.code == code) want = c;
       mov_nr = 3; hero_action[3] = code;
-      x = y = 100; r.response();
+      int x = 100, y = 100; r.response(x, y);
       EXPECT_EQ((std::vector<int>{hero_action[3], x, y}), (std::vector<int>{want.new_code, 100 + want.dx, 100 + want.dy}))
           << "walk_" << r.name << ", code " << code;
     }

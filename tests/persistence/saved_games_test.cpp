@@ -51,15 +51,12 @@ void play_some_story() {
   furni_present[0] = talk_tree[0].node[1][0][0][0][0].s_present = 0;
   hero_x = 400, hero_y = 380;
 }
-
-int load_slot(int slot) { counter7 = slot; return load_game(); }
-int save_slot(int slot) { counter7 = slot; return save_game(); }
 }  // namespace
 
 TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSave) {
   play_some_story();
   const std::string before = game_now();
-  ASSERT_EQ(save_slot(9), 0);
+  ASSERT_EQ(save_game(9), 0);
   EXPECT_EQ(game_now(), before) << "the save leaves the game as it was";
   const std::string room_file = read_file("sav/tmp/fphystp.sav"), floor1_file = read_file("sav/tmp/ffloor1.sav");
   // The story flags travel after the end mark, one line each, in the slot as in the game state file.
@@ -77,7 +74,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   change_room = 0; enter_new_room();
   story_schrankoffen = 0, story_bleitank = 1, invent_nr = 1;
   inventory_obj[1] = inventory_obj[2] = kEmptySlot;
-  ASSERT_EQ(load_slot(9), 0);
+  ASSERT_EQ(load_game(9), 0);
   EXPECT_EQ(game_now(), before);
   EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);
   EXPECT_EQ(old_furni_anim[1], furni_anim[1]) << "the room's pieces are defined for their stored state";
@@ -94,33 +91,37 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   ASSERT_EQ(status, -2);
   ASSERT_NE(read_file("sav/tmp/ffloor1.sav"), floor1_file);
   write_file("sav/game09.sav", slot);
-  ASSERT_EQ(load_slot(9), 0);
+  ASSERT_EQ(load_game(9), 0);
   EXPECT_EQ(game_now(), before);
   EXPECT_EQ(read_file("sav/tmp/ffloor1.sav"), floor1_file);
 
   // The item carried on the pointer is saved in the bag; the running game keeps it on the pointer.
   arrow_obj = "tool", mouse_status = kModeItem;
-  ASSERT_EQ(save_slot(0), 0);
+  ASSERT_EQ(save_game(0), 0);
   EXPECT_EQ(invent_nr, 3);
-  ASSERT_EQ(load_slot(0), 0);
+  ASSERT_EQ(load_game(0), 0);
   ASSERT_EQ(invent_nr, 4);
   EXPECT_TRUE(std::string(inventory_obj[3]) == "tool" && mouse_status == kModeWalk) << inventory_obj[3];
   // With the bag full (100 items) it comes back on the pointer.
   std::fill(inventory_obj + invent_nr, inventory_obj + 100, "Blei"), invent_nr = 100;
   arrow_obj = "guitar", mouse_status = kModeItem;
-  ASSERT_EQ(save_slot(0), 0);
-  ASSERT_EQ(load_slot(0), 0);
+  ASSERT_EQ(save_game(0), 0);
+  ASSERT_EQ(load_game(0), 0);
   EXPECT_TRUE(invent_nr == 100 && mouse_status == kModeItem && std::string(arrow_obj) == "guitar") << arrow_obj;
   // What the reader would refuse is not saved: the slot keeps its game.
   const std::string full_bag = read_file("sav/game00.sav");
   hero_x = 700;
-  EXPECT_EQ(save_slot(0), kSaveRefused);
+  EXPECT_EQ(save_game(0), kSaveRefused);
   EXPECT_EQ(read_file("sav/game00.sav"), full_bag);
+  // There are ten slots, 0 to 9: a sound game is not saved outside them.
+  hero_x = 400;
+  struct stat st;
+  EXPECT_TRUE(save_game(10) == kSaveRefused && save_game(-1) == kSaveRefused && stat("sav/game010.sav", &st) != 0);
 
   // A slot of the older format loads; without what follows the end mark the story starts where a new game
   // does. The unpacked game is left beside the rooms' files.
   write_file("sav/game03.sav", old_format_slot());
-  ASSERT_EQ(load_slot(3), 0);
+  ASSERT_EQ(load_game(3), 0);
   EXPECT_STREQ(room_name, "future_physiktp");
   EXPECT_EQ(std::vector<int>({hero_x, hero_y, invent_nr, story_alarm, story_schrankoffen}),
             std::vector<int>({300, 350, 2, 0, 0}));
@@ -130,16 +131,16 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   EXPECT_EQ(read_file(kGameStateFile).substr(0, 28), "300 350 2 15 future_physiktp");
 
   story_alarm = 0;
-  ASSERT_EQ(save_slot(3), 0);
+  ASSERT_EQ(save_game(3), 0);
   const std::string without_alarm = read_file("sav/game03.sav");
   story_alarm = 1;
   // A folder where the temporary file goes: the write fails, the slot stays.
   mkdir(temporary_name("sav/game03.sav").c_str(), 0755);
-  EXPECT_EQ(save_slot(3), -1);
+  EXPECT_EQ(save_game(3), -1);
   EXPECT_TRUE(read_file("sav/game03.sav") == without_alarm && story_alarm == 1);
   rmdir(temporary_name("sav/game03.sav").c_str());
   const auto a = std::chrono::steady_clock::now();
-  ASSERT_EQ(save_slot(3), 0);
+  ASSERT_EQ(save_game(3), 0);
   const long save_us =
       std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - a).count();
   const std::string with_alarm = read_file("sav/game03.sav");
@@ -157,7 +158,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
     const pid_t saver = fork();
     ASSERT_GE(saver, 0);
     for (int i = round; saver == 0; ++i) {
-      story_alarm = i % 2; save_slot(3);
+      story_alarm = i % 2; save_game(3);
     }
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::microseconds(3 * save_us + 100000);
     const std::string its_temp = temporary_name("sav/game03.sav", last_saver = saver);
@@ -172,29 +173,29 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
   }
   std::printf("saves killed: 12, %d of them while the slot's new file was being written\n", mid_write);
   story_alarm = 0;
-  EXPECT_EQ(save_slot(3), 0) << "a file left by a killed save is no hindrance";
+  EXPECT_EQ(save_game(3), 0) << "a file left by a killed save is no hindrance";
   story_alarm = 1;
-  EXPECT_TRUE(load_slot(3) == 0 && story_alarm == 0);
+  EXPECT_TRUE(load_game(3) == 0 && story_alarm == 0);
 }
 
 TEST(SavedGames, AFailedWriteBlocksNoLaterSaveAndALoadIsAllOrNothing) {
   play_some_story();
-  ASSERT_EQ(save_slot(9), 0);
+  ASSERT_EQ(save_game(9), 0);
   const std::string before = game_now(), room_file = read_file("sav/tmp/fphystp.sav");
   // The room's file cannot be written for a moment as the hero leaves: the next save still works and writes it.
   const std::string in_the_way = temporary_name("sav/tmp/fphystp.sav");
   mkdir(in_the_way.c_str(), 0755);
   change_room = 0; enter_new_room();
   rmdir(in_the_way.c_str());
-  EXPECT_EQ(save_slot(8), 0);
+  EXPECT_EQ(save_game(8), 0);
   EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);
 
   // A room whose file can be neither replaced nor removed (a folder in its place) is replaced by a load.
-  ASSERT_EQ(load_slot(9), 0);
+  ASSERT_EQ(load_game(9), 0);
   unlink("sav/tmp/fphystp.sav"), mkdir("sav/tmp/fphystp.sav", 0755);
   furni_present[0] = 1, set_temp_file();
   EXPECT_EQ(save_temp(), -1);
-  ASSERT_EQ(load_slot(9), 0);
+  ASSERT_EQ(load_game(9), 0);
   EXPECT_EQ(game_now(), before);
   EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);
 
@@ -204,7 +205,7 @@ TEST(SavedGames, AFailedWriteBlocksNoLaterSaveAndALoadIsAllOrNothing) {
   mkdir(aside.c_str(), 0755);
   auto files = [&] { auto f = folder_snapshot({"bugs.txt", aside}); f.erase("sav/tmp"); return f; };
   const auto before_load = files();
-  EXPECT_EQ(load_slot(9), kLoadCannotWrite);
+  EXPECT_EQ(load_game(9), kLoadCannotWrite);
   EXPECT_EQ(game_now(), now);
   EXPECT_TRUE(files() == before_load);
 }
@@ -228,7 +229,7 @@ std::string mutate(std::string s, int kind, std::mt19937_64& rng) {
 
 TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
   play_some_story();
-  ASSERT_EQ(save_slot(0), 0);
+  ASSERT_EQ(save_game(0), 0);
   const std::string good = read_file("sav/game00.sav");
   story_alarm = 0;  // played on, so a load would show
   const std::vector<std::string> unchecked{"bugs.txt", "sav/game01.sav", kGameStateFile};
@@ -239,7 +240,7 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
   auto one_case = [&](const std::string& slot, const std::string& what) {
     write_file("sav/game01.sav", slot);
     std::string why;
-    if (load_slot(1) == 0) {  // a digit changed within its range, a blank doubled: a sound game
+    if (load_game(1) == 0) {  // a digit changed within its range, a blank doubled: a sound game
       ++loaded;
       EXPECT_TRUE(slot_file_sound("sav/game01.sav", why)) << what;
       before = game_now(); files = folder_snapshot(unchecked);
@@ -290,12 +291,13 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
       one_case(good.substr(0, cut), "cut at " + std::to_string(cut));
   std::printf("slot files tried: %d (%d refused, %d sound and loaded)\n", refused + loaded, refused, loaded);
   EXPECT_GT(refused, 200);
-  // A missing slot, and a folder in a slot's place.
-  EXPECT_EQ(load_slot(5), -1);
+  // A missing slot, a slot outside the ten, and a folder in a slot's place.
+  EXPECT_EQ(load_game(5), -1);
+  EXPECT_TRUE(load_game(10) == -1 && load_game(-1) == -1);
   mkdir("sav/game06.sav", 0755);
-  EXPECT_EQ(load_slot(6), -1);
+  EXPECT_EQ(load_game(6), -1);
   EXPECT_EQ(game_now(), before);
-  EXPECT_EQ(load_slot(0), 0) << "the slot itself was never spoiled";
+  EXPECT_EQ(load_game(0), 0) << "the slot itself was never spoiled";
   EXPECT_EQ(story_alarm, 1);
 }
 
@@ -304,11 +306,10 @@ TEST(SlotNames, TypingANameThroughKeys) {
   memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15); pv_font = font;
   std::memset(save_name, ' ', sizeof save_name);
   std::memcpy(save_name[4], "Old name", 8), std::memcpy(save_name[5], "Next slot", 9);
-  counter7 = 4;
   int t = 10;
   auto type = [&](std::vector<int> keys) {
     for (int key : keys) headless::key_at(t += 5, key);
-    return select_file();
+    return select_file(4);
   };
   auto name = [](int slot) { return std::string(save_name[slot], 30); };
   // Letters, digits and blanks; not "#" nor a letter outside ASCII; Backspace takes one back; Enter blanks the rest.
@@ -323,5 +324,7 @@ TEST(SlotNames, TypingANameThroughKeys) {
   // Escape puts the old name back.
   EXPECT_EQ(type({'Z', 'Z', 27}), 0);
   EXPECT_EQ(name(4), std::string(30, 'q'));
+  // Outside the ten slots there is no name to type: it ends at once, as Escape does.
+  EXPECT_EQ(select_file(10), 0);
   destroy_bitmap(erase_savegame), destroy_bitmap(memory_screen);
 }

@@ -26,8 +26,7 @@ bool on_screen(int x, int y) { return 0 <= x && x <= 640 && 0 <= y && y <= 480; 
 TEST(Catalogue, TheStateFileGoesByTheRoomsIndexOrName) {
   reset_world();
   for (int index : {0, 43}) {  // an index outside the rooms leaves the path
-    counter7 = index;
-    save_temp_files();
+    save_temp_files(index);
     EXPECT_STREQ(temp_file, "sav/tmp/physik.sav") << index;
   }
   for (const char* room : {"future_floor", "nowhere"}) {  // an unknown name leaves it too

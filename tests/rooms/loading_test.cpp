@@ -39,13 +39,13 @@ TEST_F(Loading, ARoomFillsItsTablesFrameZeroGivesTheDefaultMouseBoxAndMrFriobsTa
   person_anim[0] = 0; load_person_anim();
   EXPECT_EQ(person_frame_nr[0], 58);
   // Erasing a person keeps whether it reacts but not whether it talks.
-  counter = 0; erase_person_data();
+  erase_person_data(0);
   EXPECT_EQ((Ints{person_interact[0], person_talk[0], person_mouse_x[0]}), (Ints{1, 0, -1}));
   EXPECT_STREQ(person_name[0], "");
   // Only the mouse bounds left at -1 come from frame 0.
-  erase_furni_data();
+  erase_furni_data(0);
   furni_x[0][0] = 100, furni_y[0][0] = 200, furni_mouse_x2[0] = 500, furni_mouse_y2[0] = 400;
-  set_furni_coor();
+  set_furni_coor(0);
   EXPECT_EQ((Ints{furni_mouse_x[0], furni_mouse_y[0], furni_mouse_x2[0], furni_mouse_y2[0]}), (Ints{100, 200, 500, 400}));
 }
 

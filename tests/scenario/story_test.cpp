@@ -47,13 +47,12 @@ void walk(story::Player& p, std::initializer_list<const char*> rooms) {
 }
 
 std::string saved(int slot) {
-  counter7 = slot;
-  EXPECT_EQ(save_game(), 0);
+  EXPECT_EQ(save_game(slot), 0);
   return test_support::read_file("sav/game0" + std::to_string(slot) + ".sav");
 }
 int load(int slot, const std::string& game) {
   test_support::write_file("sav/game0" + std::to_string(slot) + ".sav", game);
-  return counter7 = slot, load_game();
+  return load_game(slot);
 }
 
 // The checks made on the way, after the finisher's step of each name.

@@ -15,9 +15,9 @@ constexpr walks::Corridor kCorridor{225, 230, 255, 50, 117075, 255, 85, 98175, 4
 
 }  // namespace
 
-void area_aqua() { walks::corridor_area<kCorridor>(); }
+void area_aqua(int& x, int& y) { walks::corridor_area<kCorridor>(x, y); }
 
-void allow_walk_aqua() { walks::corridor_walk<kCorridor>(); }
+void allow_walk_aqua(int& x, int& y) { walks::corridor_walk<kCorridor>(x, y); }
 
 extern const RoomScript room_aqua = {
     .name = "aqua",

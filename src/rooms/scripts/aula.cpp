@@ -29,7 +29,7 @@ constexpr FurniState kFurniture[] = {
 
 }  // namespace
 
-void area_aula() {
+void area_aula(int& x, int& y) {
   if (x <= 455 && y <= 335) {
     x = 465;
     y = 345;
@@ -51,17 +51,17 @@ void area_aula() {
   }
 }
 
-void allow_walk_aula() {
+void allow_walk_aula(int& x, int& y) {
   if (y <= 315 || (y <= 335 && last_x <= 540))
-    walk_a2();
+    walk_a2(x, y);
   else if (x <= 540 && last_y <= 335)
-    walk_b1();
+    walk_b1(x, y);
   else if (x <= 455)
-    walk_b1();
+    walk_b1(x, y);
   else if (x >= 485 && last_y >= 355)
-    walk_b2();
+    walk_b2(x, y);
   else if (y >= 355 && last_x >= 485)
-    walk_a1();
+    walk_a1(x, y);
 }
 
 // Between the front way and the hall the hero turns at (475, 345).

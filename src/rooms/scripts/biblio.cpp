@@ -30,8 +30,8 @@ bool at_desk(int px, int py) { return px >= 300 && 362 <= py && py <= 432; }
 
 }  // namespace
 
-void area_biblio() {
-  if (walks::corridor_snap<kFloor>()) {
+void area_biblio(int& x, int& y) {
+  if (walks::corridor_snap<kFloor>(x, y)) {
   } else if (at_desk(x, y) && hero_y <= 362) {
     y = 355;
   } else if (at_desk(x, y)) {
@@ -39,14 +39,14 @@ void area_biblio() {
   }
 }
 
-void allow_walk_biblio() {
-  if (walks::corridor_step<kFloor>()) {
+void allow_walk_biblio(int& x, int& y) {
+  if (walks::corridor_step<kFloor>(x, y)) {
   } else if (at_desk(x, y) && last_y < 362) {
-    walk_a1();
+    walk_a1(x, y);
   } else if (at_desk(x, y) && last_y > 432) {
-    walk_a2();
+    walk_a2(x, y);
   } else if (at_desk(x, y)) {
-    walk_b2();
+    walk_b2(x, y);
   }
 }
 

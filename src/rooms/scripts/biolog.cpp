@@ -68,7 +68,7 @@ bool in_left_block(int px, int py) { return bench_b(px, py) >= 0 && px <= 460 &&
 
 }  // namespace
 
-void area_biolog() {
+void area_biolog(int& x, int& y) {
   if (y <= 325 && wall_a(x, y) <= 0) {
     x = 165;
     y = 335;
@@ -89,21 +89,21 @@ void area_biolog() {
   }
 }
 
-void allow_walk_biolog() {
+void allow_walk_biolog(int& x, int& y) {
   if (wall_a(x, y) <= 0)
-    walk_d2();
+    walk_d2(x, y);
   else if (y <= 325)
-    walk_a2();
+    walk_a2(x, y);
   else if (y >= 355 && 235 <= x && x <= 420 && last_y <= 355)
-    walk_a1();
+    walk_a1(x, y);
   else if (y >= 355 && x >= 500 && last_y <= 355)
-    walk_a1();
+    walk_a1(x, y);
   else if (bench_b(x, y) >= 0 && bench_b(last_x, last_y) <= 0 && y >= 355)
-    walk_d1();
+    walk_d1(x, y);
   else if (x <= 460 && last_x >= 460 && y >= 355)
-    walk_b1();
+    walk_b1(x, y);
   else if (x >= 520 && y >= 355)
-    walk_b2();
+    walk_b2(x, y);
 }
 
 // Between the front gangways the hero goes round the benches along the back.

@@ -36,9 +36,9 @@ constexpr walks::Corridor kFloor{228, 232, 5, 3, 990, 12, 5, 6230, 65, 232, 610,
 
 }  // namespace
 
-void area_cafeteria() { walks::corridor_area<kFloor>(); }
+void area_cafeteria(int& x, int& y) { walks::corridor_area<kFloor>(x, y); }
 
-void allow_walk_cafeteria() { walks::corridor_walk<kFloor>(); }
+void allow_walk_cafeteria(int& x, int& y) { walks::corridor_walk<kFloor>(x, y); }
 
 // Between the back and the front of the room the hero takes the passage the
 // straight way would have crossed nearest: by the left wall (x 100), the

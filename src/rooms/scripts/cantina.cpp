@@ -35,7 +35,7 @@ bool past_right_wall(int px, int py) { return 270 * px + 205 * py >= 94570; }
 
 }  // namespace
 
-void area_cantina() {
+void area_cantina(int& x, int& y) {
   if (past_left_wall(x, y) && y <= 190) {
     x = 125;
     y = 200;
@@ -51,13 +51,13 @@ void area_cantina() {
   }
 }
 
-void allow_walk_cantina() {
+void allow_walk_cantina(int& x, int& y) {
   if (y <= 190)
-    walk_a2();
+    walk_a2(x, y);
   else if (past_left_wall(x, y))
-    walk_c2();
+    walk_c2(x, y);
   else if (past_right_wall(x, y))
-    walk_d1();
+    walk_d1(x, y);
 }
 
 extern const RoomScript room_cantina = {

@@ -28,9 +28,9 @@ constexpr walks::Corridor kFloor{265, 275, 1, 1, 330, 3, 2, 1260, 65, 275, 595, 
 
 }  // namespace
 
-void area_chimie() { walks::corridor_area<kFloor>(); }
+void area_chimie(int& x, int& y) { walks::corridor_area<kFloor>(x, y); }
 
-void allow_walk_chimie() { walks::corridor_walk<kFloor>(); }
+void allow_walk_chimie(int& x, int& y) { walks::corridor_walk<kFloor>(x, y); }
 
 extern const RoomScript room_chimie = {
     .name = "chimie",

@@ -34,7 +34,7 @@ bool on_bench(int px, int py) { return g3(px, py) >= 0 && g4(px, py) >= 0 && px 
 
 }  // namespace
 
-void area_chimietp() {
+void area_chimietp(int& x, int& y) {
   if (g1(x, y) <= 0 && g2(x, y) <= 0 && x <= 310) {
     x = 255;
     y = 235;
@@ -51,17 +51,17 @@ void area_chimietp() {
   }
 }
 
-void allow_walk_chimietp() {
+void allow_walk_chimietp(int& x, int& y) {
   if (g1(x, y) <= 0)
-    walk_e2();
+    walk_e2(x, y);
   else if (g2(x, y) <= 0)
-    walk_c2();
+    walk_c2(x, y);
   else if (g4(x, y) >= 0 && 270 <= x && x <= 477)
-    walk_e1();
+    walk_e1(x, y);
   else if (g3(x, y) >= 0 && y >= 255 && g3(last_x, last_y) <= 0)
-    walk_d1();
+    walk_d1(x, y);
   else if (x <= 515 && y >= 280 && last_x >= 515)
-    walk_f1();
+    walk_f1(x, y);
 }
 
 // Round the lab bench by its back: from the left front corner up the left

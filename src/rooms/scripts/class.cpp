@@ -56,9 +56,9 @@ bool behind_desk4(int px, int py) { return px <= 245 && py <= 318; }
 
 }  // namespace
 
-void area_class() { walks::corridor_area<kFloor>(); }
+void area_class(int& x, int& y) { walks::corridor_area<kFloor>(x, y); }
 
-void allow_walk_class() { walks::corridor_walk<kFloor>(); }
+void allow_walk_class(int& x, int& y) { walks::corridor_walk<kFloor>(x, y); }
 
 // Past the desk by the door the hero goes in front of it, (560, 340); to the
 // place behind the left row he comes by its right end, (260, 325).

@@ -21,7 +21,7 @@ bool past_right_wall(int px, int py) { return px - py >= 140; }
 
 }  // namespace
 
-void area_crossing() {
+void area_crossing(int& x, int& y) {
   if (wall_l(x, y) <= 62400 && y <= 360) {
     x = 135;
     y = 370;
@@ -41,17 +41,17 @@ void area_crossing() {
   }
 }
 
-void allow_walk_crossing() {
+void allow_walk_crossing(int& x, int& y) {
   if (wall_l(x, y) <= 62400)
-    walk_d2();
+    walk_d2(x, y);
   else if (y <= 360 && x <= 285 && last_y >= 360)
-    walk_a2();
+    walk_a2(x, y);
   else if (x <= 285 && y <= 360 && last_x >= 285)
-    walk_b1();
+    walk_b1(x, y);
   else if (y > 320 && past_right_wall(x, y))
-    walk_f2();
+    walk_f2(x, y);
   else if (y <= 320)
-    walk_a2();
+    walk_a2(x, y);
 }
 
 // Between the back floor and the front band the hero takes the corner at

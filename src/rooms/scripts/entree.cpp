@@ -36,7 +36,7 @@ bool in_block_band(int px, int py) { return 290 <= py && py <= 355 && px <= 440 
 
 }  // namespace
 
-void area_entree() {
+void area_entree(int& x, int& y) {
   if (e1(x, y) <= 99600 && y <= 270) {
     x = 240;
     y = 280;
@@ -60,21 +60,21 @@ void area_entree() {
   }
 }
 
-void allow_walk_entree() {
+void allow_walk_entree(int& x, int& y) {
   if (e1(x, y) <= 99600)
-    walk_c2();
+    walk_c2(x, y);
   else if (y <= 270 && 240 <= x && x <= 460)
-    walk_a2();
+    walk_a2(x, y);
   else if (e2(x, y) >= 38800)
-    walk_f2();
+    walk_f2(x, y);
   else if (y >= 290 && 275 <= x && x <= 440 && last_y <= 290)
-    walk_a1();
+    walk_a1(x, y);
   else if (290 <= y && y <= 355 && x <= 440 && last_x >= 440)
-    walk_b1();
+    walk_b1(x, y);
   else if (y <= 355 && 230 <= x && x <= 440 && last_y >= 355)
-    walk_a2();
+    walk_a2(x, y);
   else if (d(x, y) >= 0 && 290 <= y && y <= 355) {
-    if (d(last_x, last_y) <= 0) walk_d1();
+    if (d(last_x, last_y) <= 0) walk_d1(x, y);
   }
 }
 

@@ -20,9 +20,9 @@ constexpr walks::Corridor kCorridor{250, 260, 230, 195, 116600, 230, 195, 30600,
 
 }  // namespace
 
-void area_floor10() { walks::corridor_area<kCorridor>(); }
+void area_floor10(int& x, int& y) { walks::corridor_area<kCorridor>(x, y); }
 
-void allow_walk_floor10() { walks::corridor_walk<kCorridor>(); }
+void allow_walk_floor10(int& x, int& y) { walks::corridor_walk<kCorridor>(x, y); }
 
 extern const RoomScript room_floor10 = {
     .name = "floor10",

@@ -15,9 +15,9 @@ constexpr walks::Corridor kCorridor{235, 245, 245, 195, 114425, 220, 265, 20225,
 
 }  // namespace
 
-void area_floor11() { walks::corridor_area<kCorridor>(); }
+void area_floor11(int& x, int& y) { walks::corridor_area<kCorridor>(x, y); }
 
-void allow_walk_floor11() { walks::corridor_walk<kCorridor>(); }
+void allow_walk_floor11(int& x, int& y) { walks::corridor_walk<kCorridor>(x, y); }
 
 extern const RoomScript room_floor11 = {
     .name = "floor11",

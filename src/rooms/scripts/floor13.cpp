@@ -34,9 +34,9 @@ constexpr walks::Corridor kCorridor{320, 330, 160, 65, 61600, 160, 115, 28000, 2
 
 }  // namespace
 
-void area_floor13() { walks::corridor_area<kCorridor>(); }
+void area_floor13(int& x, int& y) { walks::corridor_area<kCorridor>(x, y); }
 
-void allow_walk_floor13() { walks::corridor_walk<kCorridor>(); }
+void allow_walk_floor13(int& x, int& y) { walks::corridor_walk<kCorridor>(x, y); }
 
 extern const RoomScript room_floor13 = {
     .name = "floor13",

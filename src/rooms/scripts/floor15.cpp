@@ -16,9 +16,9 @@ constexpr walks::Corridor kCorridor{285, 295, 195, 230, 110400, 195, 235, 12000,
 
 }  // namespace
 
-void area_floor15() { walks::corridor_area<kCorridor>(); }
+void area_floor15(int& x, int& y) { walks::corridor_area<kCorridor>(x, y); }
 
-void allow_walk_floor15() { walks::corridor_walk<kCorridor>(); }
+void allow_walk_floor15(int& x, int& y) { walks::corridor_walk<kCorridor>(x, y); }
 
 extern const RoomScript room_floor15 = {
     .name = "floor15",

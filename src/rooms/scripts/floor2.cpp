@@ -23,7 +23,7 @@ bool past_right_wall(int px, int py) { return 175 * px - 205 * py >= 7475; }
 
 }  // namespace
 
-void area_floor2() {
+void area_floor2(int& x, int& y) {
   if (edge_f(x, y) < 0 && x <= 285 && hero_x <= 285) {
     y = (114000 - 15 * x) / 300;
   } else if (y <= 305 && x <= 285 && hero_x >= 285) {
@@ -41,15 +41,15 @@ void area_floor2() {
   }
 }
 
-void allow_walk_floor2() {
+void allow_walk_floor2(int& x, int& y) {
   if (edge_f(x, y) <= 0 && x <= 285 && edge_f(last_x, last_y) >= 0)
-    walk_c2();
+    walk_c2(x, y);
   else if (x <= 285 && y <= 365 && last_x >= 285)
-    walk_b1();
+    walk_b1(x, y);
   else if (y <= 305)
-    walk_a2();
+    walk_a2(x, y);
   else if (past_right_wall(x, y))
-    walk_e2();
+    walk_e2(x, y);
 }
 
 // The corner of the passage, (300, 380): a walk from the passage to the back

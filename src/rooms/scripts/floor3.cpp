@@ -33,7 +33,7 @@ bool on_railing(int px, int py) { return 380 <= px && px <= 500 && 395 <= py && 
 
 }  // namespace
 
-void area_floor3() {
+void area_floor3(int& x, int& y) {
   if (x <= 40 && y <= 340) {
     x = 45;
     y = 347;
@@ -53,21 +53,21 @@ void area_floor3() {
   }
 }
 
-void allow_walk_floor3() {
+void allow_walk_floor3(int& x, int& y) {
   if (y <= 340)
-    walk_a2();
+    walk_a2(x, y);
   else if (x <= 40)
-    walk_b1();
+    walk_b1(x, y);
   else if (past_right_wall(x, y))
-    walk_f2();
+    walk_f2(x, y);
   else if (on_railing(x, y) && last_y < 395)
-    walk_a1();
+    walk_a1(x, y);
   else if (on_railing(x, y) && last_y > 425)
-    walk_a2();
+    walk_a2(x, y);
   else if (on_railing(x, y) && last_x < 380)
-    walk_b2();
+    walk_b2(x, y);
   else if (on_railing(x, y))
-    walk_b1();
+    walk_b1(x, y);
 }
 
 // Past the railing the hero goes along the side of the end the straight way

@@ -48,8 +48,8 @@ bool at_showcase(int px, int py) { return 260 <= px && px <= 380 && 320 <= py &&
 
 }  // namespace
 
-void area_floor4() {
-  if (walks::corridor_snap<kFloor>()) {
+void area_floor4(int& x, int& y) {
+  if (walks::corridor_snap<kFloor>(x, y)) {
   } else if (at_showcase(x, y) && hero_y <= 332) {
     y = 312;
   } else if (at_showcase(x, y)) {
@@ -57,16 +57,16 @@ void area_floor4() {
   }
 }
 
-void allow_walk_floor4() {
-  if (walks::corridor_step<kFloor>()) {
+void allow_walk_floor4(int& x, int& y) {
+  if (walks::corridor_step<kFloor>(x, y)) {
   } else if (at_showcase(x, y) && last_y < 320) {
-    walk_a1();
+    walk_a1(x, y);
   } else if (at_showcase(x, y) && last_y > 345) {
-    walk_a2();
+    walk_a2(x, y);
   } else if (at_showcase(x, y) && last_x < 260) {
-    walk_b2();
+    walk_b2(x, y);
   } else if (at_showcase(x, y)) {
-    walk_b1();
+    walk_b1(x, y);
   }
 }
 

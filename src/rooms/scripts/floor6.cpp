@@ -35,7 +35,7 @@ bool past_right_wall(int px, int py) { return px - py >= 260; }
 
 }  // namespace
 
-void area_floor6() {
+void area_floor6(int& x, int& y) {
   if (y <= 240 && x < 265) {
     x = 265;
     y = 248;
@@ -59,19 +59,19 @@ void area_floor6() {
   }
 }
 
-void allow_walk_floor6() {
+void allow_walk_floor6(int& x, int& y) {
   if (y <= 240)
-    walk_a2();
+    walk_a2(x, y);
   else if (in_passage_row(y) && (x < 260 || x > 360) && last_y >= 300)
-    walk_a2();
+    walk_a2(x, y);
   else if (in_passage_row(y) && x < 260)
-    walk_b1();
+    walk_b1(x, y);
   else if (in_passage_row(y) && x > 360)
-    walk_b2();
+    walk_b2(x, y);
   else if (past_left_wall(x, y))
-    walk_d2();
+    walk_d2(x, y);
   else if (past_right_wall(x, y))
-    walk_f2();
+    walk_f2(x, y);
 }
 
 // Into and out of the passage through its mouth at x 310.

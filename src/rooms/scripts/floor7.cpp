@@ -19,9 +19,9 @@ constexpr walks::Corridor kCorridor{250, 260, 230, 200, 105200, 230, 235, 34400,
 
 }  // namespace
 
-void area_floor7() { walks::corridor_area<kCorridor>(); }
+void area_floor7(int& x, int& y) { walks::corridor_area<kCorridor>(x, y); }
 
-void allow_walk_floor7() { walks::corridor_walk<kCorridor>(); }
+void allow_walk_floor7(int& x, int& y) { walks::corridor_walk<kCorridor>(x, y); }
 
 extern const RoomScript room_floor7 = {
     .name = "floor7",

@@ -22,7 +22,7 @@ bool right_of_l3(int px, int py) { return 8 * px - 5 * py >= 1520; }
 
 }  // namespace
 
-void area_floor8() {
+void area_floor8(int& x, int& y) {
   if (left_of_l1(x, y) && x <= 225 && y <= 280) {
     x = 235;
     y = 290;
@@ -43,17 +43,17 @@ void area_floor8() {
   }
 }
 
-void allow_walk_floor8() {
+void allow_walk_floor8(int& x, int& y) {
   if (left_of_l1(x, y) && x <= 225)
-    walk_d2();
+    walk_d2(x, y);
   else if (y <= 280 && 225 <= x && x <= 365)
-    walk_a2();
+    walk_a2(x, y);
   else if (right_of_l3(x, y) && last_y <= 320)
-    walk_f2();
+    walk_f2(x, y);
   else if (y <= 320 && last_y >= 320)
-    walk_a2();
+    walk_a2(x, y);
   else if (right_of_l2(x, y) && y >= 320)
-    walk_f2();
+    walk_f2(x, y);
 }
 
 extern const RoomScript room_floor8 = {

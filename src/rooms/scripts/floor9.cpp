@@ -22,7 +22,7 @@ bool past_right_wall(int px, int py) { return 110 * px - 165 * py >= 4400 && px 
 
 }  // namespace
 
-void area_floor9() {
+void area_floor9(int& x, int& y) {
   if (x <= 165 && y <= 290) {
     x = 175;
     y = 300;
@@ -38,13 +38,13 @@ void area_floor9() {
   }
 }
 
-void allow_walk_floor9() {
+void allow_walk_floor9(int& x, int& y) {
   if (y <= 290 && 165 <= x && x <= 475)
-    walk_a2();
+    walk_a2(x, y);
   else if (past_left_wall(x, y))
-    walk_c2();
+    walk_c2(x, y);
   else if (past_right_wall(x, y))
-    walk_e2();
+    walk_e2(x, y);
 }
 
 extern const RoomScript room_floor9 = {

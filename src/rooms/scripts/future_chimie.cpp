@@ -175,7 +175,7 @@ constexpr int kCounter = 510;
 
 }  // namespace
 
-void area_future_chimie() {
+void area_future_chimie(int& x, int& y) {
   if (back_b(x, y) <= 0 && wall_w(x, y) <= 0) {
     x = 285;
     y = 360;
@@ -202,21 +202,21 @@ void area_future_chimie() {
   }
 }
 
-void allow_walk_future_chimie() {
+void allow_walk_future_chimie(int& x, int& y) {
   // Right of the left wall and either in the alcove or in front of its row.
   const bool open_side = wall_w(x, y) > 0 && (alcove_r(x, y) > 0 || y >= 336);
   if (front_f(x, y) >= 0) {
-    walk_c1();
+    walk_c1(x, y);
   } else if (wall_w(x, y) > 0 && back_b(x, y) <= 0 && x <= 390) {
-    walk_c2();
+    walk_c2(x, y);
   } else if (open_side && alcove_s(x, y) <= 0) {
-    walk_c2();
+    walk_c2(x, y);
   } else if (open_side && x >= kCounter) {
-    walk_b2();
+    walk_b2(x, y);
   } else if (open_side) {
     // on the floor: the step stands
   } else {
-    walk_b1();
+    walk_b1(x, y);
   }
 }
 

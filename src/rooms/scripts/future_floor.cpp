@@ -28,7 +28,7 @@ bool beyond_right_wall(int px, int py) { return 262 * px - 146 * py >= 61968; }
 
 }  // namespace
 
-void area_future_floor() {
+void area_future_floor(int& x, int& y) {
   if (y <= kBackRow && 286 <= x && x <= 358) {
     y = 225;
   } else if (y <= kBackRow && beyond_left_wall(x, y)) {
@@ -44,13 +44,13 @@ void area_future_floor() {
   }
 }
 
-void allow_walk_future_floor() {
+void allow_walk_future_floor(int& x, int& y) {
   if (y <= kBackRow)
-    walk_a2();
+    walk_a2(x, y);
   else if (beyond_left_wall(x, y))
-    walk_d2();
+    walk_d2(x, y);
   else if (beyond_right_wall(x, y))
-    walk_f2();
+    walk_f2(x, y);
 }
 
 extern const RoomScript room_future_floor = {

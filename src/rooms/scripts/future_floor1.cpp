@@ -50,7 +50,7 @@ int wall_q(int px, int py) { return 230 * py - 320 * px + 75200; }
 
 }  // namespace
 
-void area_future_floor1() {
+void area_future_floor1(int& x, int& y) {
   const int P = wall_p(x, y);
   const int Q = wall_q(x, y);
   if (P <= 0 && y <= 160) {
@@ -68,13 +68,13 @@ void area_future_floor1() {
   }
 }
 
-void allow_walk_future_floor1() {
+void allow_walk_future_floor1(int& x, int& y) {
   if (y <= 160)
-    walk_a2();
+    walk_a2(x, y);
   else if (wall_p(x, y) <= 0)
-    walk_d2();
+    walk_d2(x, y);
   else if (wall_q(x, y) <= 0)
-    walk_f2();
+    walk_f2(x, y);
 }
 
 // A target well below the hero is reached through the middle of the corridor.

@@ -92,7 +92,7 @@ bool beyond_right_wall(int px, int py) { return 195 * px - 235 * py >= 12000; }
 
 }  // namespace
 
-void area_future_floor15() {
+void area_future_floor15(int& x, int& y) {
   if (x <= kLeftWall && y <= kBackRow) {
     x = 210;
     y = 295;
@@ -108,13 +108,13 @@ void area_future_floor15() {
   }
 }
 
-void allow_walk_future_floor15() {
+void allow_walk_future_floor15(int& x, int& y) {
   if (y <= kBackRow)
-    walk_a2();
+    walk_a2(x, y);
   else if (x <= kLeftWall)
-    walk_b1();
+    walk_b1(x, y);
   else if (beyond_right_wall(x, y))
-    walk_f2();
+    walk_f2(x, y);
 }
 
 // ---- The story -------------------------------------------------------------------

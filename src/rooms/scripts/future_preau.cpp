@@ -41,7 +41,7 @@ bool on_wall(int px, int py) { return 212 <= px && px <= 238 && py >= 352; }
 
 }  // namespace
 
-void area_future_preau() {
+void area_future_preau(int& x, int& y) {
   if (x <= 30 && y <= 270) {
     x = 35;
     y = 278;
@@ -63,23 +63,23 @@ void area_future_preau() {
   }
 }
 
-void allow_walk_future_preau() {
+void allow_walk_future_preau(int& x, int& y) {
   if (x <= 30)
-    walk_b1();
+    walk_b1(x, y);
   else if (x >= 635)
-    walk_b2();
+    walk_b2(x, y);
   else if (left_back(x, y))
-    walk_a2();
+    walk_a2(x, y);
   else if (right_back(x, y) && last_x <= 225)
-    walk_b2();
+    walk_b2(x, y);
   else if (right_back(x, y))
-    walk_a2();
+    walk_a2(x, y);
   else if (on_wall(x, y) && last_x < 212)
-    walk_b2();
+    walk_b2(x, y);
   else if (on_wall(x, y) && last_x > 238)
-    walk_b1();
+    walk_b1(x, y);
   else if (on_wall(x, y))
-    walk_a1();
+    walk_a1(x, y);
 }
 
 // From one part to the other behind the low wall, by (225, 335).

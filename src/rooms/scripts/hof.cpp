@@ -37,7 +37,7 @@ bool on_lawn(int px, int py) { return 140 <= px && px <= 260 && py >= 305; }
 
 }  // namespace
 
-void area_hof() {
+void area_hof(int& x, int& y) {
   if (behind_back_edge(x, y) && x <= 20) {
     x = 25;
     y = 278;
@@ -57,19 +57,19 @@ void area_hof() {
   }
 }
 
-void allow_walk_hof() {
+void allow_walk_hof(int& x, int& y) {
   if (behind_back_edge(x, y))
-    walk_a2();
+    walk_a2(x, y);
   else if (x <= 20)
-    walk_b1();
+    walk_b1(x, y);
   else if (x >= 625)
-    walk_b2();
+    walk_b2(x, y);
   else if (on_lawn(x, y) && last_x < 140)
-    walk_b2();
+    walk_b2(x, y);
   else if (on_lawn(x, y) && last_x > 260)
-    walk_b1();
+    walk_b1(x, y);
   else if (on_lawn(x, y))
-    walk_a1();
+    walk_a1(x, y);
 }
 
 // Behind the lawn, by (200, 295).

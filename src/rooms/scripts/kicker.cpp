@@ -35,8 +35,8 @@ bool on_table(int px, int py) { return 150 <= px && px <= 330 && 372 <= py && py
 
 }  // namespace
 
-void area_kicker() {
-  if (walks::corridor_snap<kFloor>()) {
+void area_kicker(int& x, int& y) {
+  if (walks::corridor_snap<kFloor>(x, y)) {
   } else if (on_table(x, y) && hero_y <= 387) {
     y = 365;
   } else if (on_table(x, y)) {
@@ -44,16 +44,16 @@ void area_kicker() {
   }
 }
 
-void allow_walk_kicker() {
-  if (walks::corridor_step<kFloor>()) {
+void allow_walk_kicker(int& x, int& y) {
+  if (walks::corridor_step<kFloor>(x, y)) {
   } else if (on_table(x, y) && last_y < 372) {
-    walk_a1();
+    walk_a1(x, y);
   } else if (on_table(x, y) && last_y > 402) {
-    walk_a2();
+    walk_a2(x, y);
   } else if (on_table(x, y) && last_x < 150) {
-    walk_b2();
+    walk_b2(x, y);
   } else if (on_table(x, y)) {
-    walk_b1();
+    walk_b1(x, y);
   }
 }
 

@@ -71,7 +71,7 @@ int edge_k(int px, int py) { return 627 * py - 334 * px - 66830; }
 
 }  // namespace
 
-void area_physik() {
+void area_physik(int& x, int& y) {
   const int P = edge_p(x, y), Q = edge_q(x, y), R = edge_r(x, y), T = edge_t(x, y);
   const int M = edge_m(x, y);
   if (P >= 0 && Q >= 0) {
@@ -110,22 +110,22 @@ void area_physik() {
   }
 }
 
-void allow_walk_physik() {
+void allow_walk_physik(int& x, int& y) {
   const bool open_floor = edge_m(x, y) > 0 && edge_n(x, y) > 0;
   if (edge_t(x, y) >= 0)
-    walk_e1();
+    walk_e1(x, y);
   else if (edge_r(x, y) <= 0)
-    walk_b1();
+    walk_b1(x, y);
   else if (edge_p(x, y) <= 0 && x <= 472)
-    walk_e2();
+    walk_e2(x, y);
   else if (edge_q(x, y) <= 0 && y <= 356)
-    walk_b1();
+    walk_b1(x, y);
   else if (open_floor && edge_u(x, y) >= 0 && y >= 397)
-    walk_d1();
+    walk_d1(x, y);
   else if (open_floor && edge_k(x, y) >= 0 && x >= 476)
-    walk_e1();
+    walk_e1(x, y);
   else if (!open_floor)
-    walk_e2();
+    walk_e2(x, y);
 }
 
 // From the floor to the door recess behind the back edge, by (510, 380).

@@ -22,7 +22,7 @@ int wall_w(int px, int py) { return 62 * py - 68 * px + 17098; }
 
 }  // namespace
 
-void area_physiktp() {
+void area_physiktp(int& x, int& y) {
   const int U = edge_u(x, y), V = edge_v(x, y), W = wall_w(x, y);
   if (U >= 0 && x <= 275) {
     x = 285;
@@ -47,15 +47,15 @@ void area_physiktp() {
   }
 }
 
-void allow_walk_physiktp() {
+void allow_walk_physiktp(int& x, int& y) {
   if (edge_u(x, y) >= 0)
-    walk_e1();
+    walk_e1(x, y);
   else if (edge_v(x, y) <= 0)
-    walk_e2();
+    walk_e2(x, y);
   else if (x <= 275)
-    walk_b1();
+    walk_b1(x, y);
   else if (wall_w(x, y) <= 0)
-    walk_f2();
+    walk_f2(x, y);
 }
 
 extern const RoomScript room_physiktp = {

@@ -20,7 +20,7 @@ bool past_left_slant(int px, int py) { return 119 * px + 340 * py <= 162860 && p
 
 }  // namespace
 
-void area_portier() {
+void area_portier(int& x, int& y) {
   if (by_the_door(x, y))
     y = 345;
   else if (past_door_slant(x, y))
@@ -31,15 +31,15 @@ void area_portier() {
     y = (162860 - 119 * x) / 340;
 }
 
-void allow_walk_portier() {
+void allow_walk_portier(int& x, int& y) {
   if (by_the_door(x, y))
-    walk_a2();
+    walk_a2(x, y);
   else if (past_door_slant(x, y))
-    walk_c2();
+    walk_c2(x, y);
   else if (at_the_counter(x, y))
-    walk_a2();
+    walk_a2(x, y);
   else if (past_left_slant(x, y))
-    walk_c2();
+    walk_c2(x, y);
 }
 
 extern const RoomScript room_portier = {

@@ -32,7 +32,7 @@ bool behind_back_edge(int px, int py) { return px >= 205 && 435 * py - 15 * px <
 
 }  // namespace
 
-void area_preau2() {
+void area_preau2(int& x, int& y) {
   if (x <= 115 && y <= 300) {
     x = 120;
     y = 305;
@@ -45,15 +45,15 @@ void area_preau2() {
   }
 }
 
-void allow_walk_preau2() {
+void allow_walk_preau2(int& x, int& y) {
   if (x <= 115)
-    walk_b1();
+    walk_b1(x, y);
   else if (y <= 300)
-    walk_a2();
+    walk_a2(x, y);
   else if (behind_back_edge(x, y) && last_x <= 205)
-    walk_b2();
+    walk_b2(x, y);
   else if (behind_back_edge(x, y) && last_x >= 206)
-    walk_a2();
+    walk_a2(x, y);
 }
 
 extern const RoomScript room_preau2 = {

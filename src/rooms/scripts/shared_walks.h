@@ -6,8 +6,9 @@
 // storeys that repeat. Each shared rule is defined once, in the file of the
 // first room that has it, and the other rooms' records point at it.
 //
-// Like every walking rule, these work on the scratch point (x, y) that the
-// dispatcher fills and reads back (see rooms/room_script.h).
+// Like every walking rule, these work on the point (x, y) they are given: the
+// dispatcher passes the target or the step and takes it back (see
+// rooms/room_script.h).
 #pragma once
 
 #include "core/world.h"
@@ -35,7 +36,7 @@ struct Corridor {
 
 // The corridor's area rules on the target (x, y); true when one matched.
 template <Corridor C>
-bool corridor_snap() {
+bool corridor_snap(int& x, int& y) {
   if (C.left_crossed(x, y) && y <= C.y0) {
     x = C.left_corner_x;
     y = C.left_corner_y;
@@ -56,15 +57,15 @@ bool corridor_snap() {
 
 // The corridor's wall responses on the step point (x, y); true when one applied.
 template <Corridor C>
-bool corridor_step() {
+bool corridor_step(int& x, int& y) {
   if (C.left_wall_first && C.left_crossed(x, y))
-    walk_d2();
+    walk_d2(x, y);
   else if (y <= C.y0)
-    walk_a2();
+    walk_a2(x, y);
   else if (C.left_crossed(x, y))
-    walk_d2();
+    walk_d2(x, y);
   else if (C.right_crossed(x, y))
-    walk_f2();
+    walk_f2(x, y);
   else
     return false;
   return true;
@@ -72,12 +73,12 @@ bool corridor_step() {
 
 // A room that is nothing but a corridor uses these two as its area and walk rules.
 template <Corridor C>
-void corridor_area() {
-  corridor_snap<C>();
+void corridor_area(int& x, int& y) {
+  corridor_snap<C>(x, y);
 }
 template <Corridor C>
-void corridor_walk() {
-  corridor_step<C>();
+void corridor_walk(int& x, int& y) {
+  corridor_step<C>(x, y);
 }
 
 }  // namespace walks
@@ -85,32 +86,32 @@ void corridor_walk() {
 // Old school and school of 2027: future_biolog walks like biolog,
 // future_crossing like crossing, future_chimietp like chimietp, future_floor2
 // like floor2, future_physik like physik, future_physiktp like physiktp.
-void area_biolog();
-void allow_walk_biolog();
+void area_biolog(int& x, int& y);
+void allow_walk_biolog(int& x, int& y);
 void extra_click_biolog();
-void area_crossing();
-void allow_walk_crossing();
+void area_crossing(int& x, int& y);
+void allow_walk_crossing(int& x, int& y);
 void extra_click_crossing();
-void area_chimietp();
-void allow_walk_chimietp();
+void area_chimietp(int& x, int& y);
+void allow_walk_chimietp(int& x, int& y);
 void extra_click_chimietp();
-void area_floor2();
-void allow_walk_floor2();
+void area_floor2(int& x, int& y);
+void allow_walk_floor2(int& x, int& y);
 void extra_click_floor2();
-void area_physik();
-void allow_walk_physik();
+void area_physik(int& x, int& y);
+void allow_walk_physik(int& x, int& y);
 void extra_click_physik();
-void area_physiktp();
-void allow_walk_physiktp();
+void area_physiktp(int& x, int& y);
+void allow_walk_physiktp(int& x, int& y);
 // future_floor shares the waypoint rule of future_floor1.
 void extra_click_future_floor1();
 
 // The storeys that repeat: floor12 walks like floor11, floor14 like floor13,
 // floor5 like floor3.
-void area_floor11();
-void allow_walk_floor11();
-void area_floor13();
-void allow_walk_floor13();
-void area_floor3();
-void allow_walk_floor3();
+void area_floor11(int& x, int& y);
+void allow_walk_floor11(int& x, int& y);
+void area_floor13(int& x, int& y);
+void allow_walk_floor13(int& x, int& y);
+void area_floor3(int& x, int& y);
+void allow_walk_floor3(int& x, int& y);
 void extra_click_floor3();

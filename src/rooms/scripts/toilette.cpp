@@ -18,7 +18,7 @@ bool past_right_wall(int px, int py) { return 176 * px - 42 * py >= 71754; }
 
 }  // namespace
 
-void area_toilette() {
+void area_toilette(int& x, int& y) {
   if (past_left_wall(x, y) && behind_back_edge(x, y)) {
     x = 340;
     y = 300;
@@ -34,13 +34,13 @@ void area_toilette() {
   }
 }
 
-void allow_walk_toilette() {
+void allow_walk_toilette(int& x, int& y) {
   if (past_left_wall(x, y))
-    walk_c2();
+    walk_c2(x, y);
   else if (behind_back_edge(x, y))
-    walk_e2();
+    walk_e2(x, y);
   else if (past_right_wall(x, y))
-    walk_f2();
+    walk_f2(x, y);
 }
 
 extern const RoomScript room_toilette = {
