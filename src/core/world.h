@@ -344,14 +344,12 @@ inline constexpr text kEmptySlot = "z";
   V(GAME, int, cons_gotblei, , 0)                                                               \
   V(GAME, int, video_timetravel, , 0)                                                           \
                                                                                                 \
-  /* 13. Timing, pass counters and scratch counters */                                         \
+  /* 13. Timing and pass counters */                                                           \
   V(PROCESS, int, delay, , )                        /* clock reading of this pass, ms */        \
   V(PROCESS, int, current_time, , )                 /* clock reading of the last composed frame */ \
   V(PROCESS, int, game, , )                         /* main-loop pass counter, 10..989 */       \
   V(GAME, int, cpu_delay, , 0)                                                                  \
   V(PROCESS, int, cpu_speed, , )                                                                \
-  V(WORK, int, counter, , )                                                                     \
-  V(WORK, int, counter2, , )                                                                    \
   V(PROCESS, int, load_loop, , )                    /* step of the start-up progress bar, 0..33 */ \
   V(PROCESS, int, game_under_way, , )               /* 1 from a game's first room on (closing.h) */ \
   V(PROCESS, int, close_request, , )                /* 1: a close waits for the next quiet point */ \
