@@ -1,3 +1,4 @@
+#include "core/errand.h"
 #include "support/story_player.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -54,8 +55,8 @@ bool free_floor(int mx, int my) {
 }  // namespace
 
 bool idle() {
-  return mov_nr == kStanding && take_object == -1 && gear_object == -1 && use_object == -1 && talk_goto == -1 &&
-         change_room == -1 && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) && click == kClickFree;
+  return mov_nr == kStanding && !errand_pending() && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) &&
+         click == kClickFree;
 }
 
 namespace {

@@ -136,8 +136,8 @@ double shown_share(BITMAP* frame, BITMAP* picture, int at_x, int at_y) {
 }
 
 void load_room_named(const char* room) {
-  room_name = room, change_room = 0;
-  forget_loaded_animations(), load_new_room(), change_room = -1;
+  room_name = room;
+  forget_loaded_animations(), load_new_room();
 }
 
 std::string here(const std::string& name) { return std::filesystem::current_path().string() + "/" + name; }
