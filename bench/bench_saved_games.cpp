@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include "bench_util.h"
+#include "core/errand.h"
 #include "dialogue/talk_data.h"
 #include "headless_driver/driver.h"
 #include "interaction/inventory.h"
@@ -25,7 +26,7 @@ template <typename F> static double ms(F&& body) { return median_us(7, body) / 1
 int main() {
   if (driver::stand_in_main_loop(3) != -2) return std::printf("the game did not reach its main loop\n"), 1;
   // Some way into the story: three rooms visited, items in the bag, flags set, pieces taken.
-  for (int exit : {3, 0, 3}) change_room = exit, enter_new_room();
+  for (int exit : {3, 0, 3}) set_errand(ErrandKind::leave, exit), enter_new_room();
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
   add_to_inventory(objects_bmp[13], "glasses", "Brille", "", "");
   story_schrankoffen = story_alarm = story_gotaccesscard = 1, furni_present[0] = 0;
@@ -64,7 +65,7 @@ int main() {
   const double options = ms([] { save_options(); });
   const double synced = ms([&] { spill("sav/game00.sav", slot, true); });
   const double rebuild = ms([] {
-    set_temp_file(), load_temp(), change_room = 0, load_new_room(), change_room = -1;
+    set_temp_file(), load_temp(), load_new_room();
     load_new_talking(), set_temp_file(), load_temp();
   });
   std::printf("parts: gathering the state %.1f ms, packing %.1f ms, unpacking %.1f ms, checking %.1f ms,\n"

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "bench_util.h"
+#include "core/errand.h"
 #include "persistence/room_state.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
@@ -33,8 +34,10 @@ int main() {
   std::printf("game's writer / floor: %.2fx (target at most 2x)\n", game_writer / floor);
 
   // One room change: future_floor1 to future_floor15 (door 5) and back (door 0).
-  room_name = "future_floor1", change_room = 0, load_new_room(), change_room = -1;
-  const double change = median_us(21, [] { change_room = 5, enter_new_room(), change_room = 0, enter_new_room(); });
+  room_name = "future_floor1", load_new_room();
+  const double change = median_us(21, [] {
+    set_errand(ErrandKind::leave, 5), enter_new_room(), set_errand(ErrandKind::leave, 0), enter_new_room();
+  });
   std::printf("one room change (save, load, rebuild): median %.2f ms (target under 20 ms)\n", change / 2000);
   return 0;
 }

@@ -52,6 +52,6 @@ inline void stand_in_room(const char* room) {
   const File* from[] = {&kWalkFile, &kTalkfFile, &kGeneralFile, &kCursorFile, &kObjectsFile, &kFontFile};
   for (int i = 0; i < 6; ++i) *to[i] = load_datafile_checked(from[i]->name, from[i]->entries);
   load_general_data(); init_general_variables();
-  room_name = room, change_room = 0;
-  forget_loaded_animations(), load_new_room(), change_room = -1;
+  room_name = room;
+  forget_loaded_animations(), load_new_room();
 }

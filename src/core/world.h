@@ -95,6 +95,26 @@ enum SpecialMove : int { kMoveTalkRight = 1, kMoveTalkLeft = 2, kMoveTakeLeft = 
 // talk_direction and talk_pers_dir[]: the hero's pose while he speaks.
 enum TalkPose : int { kTalkFront = 0, kTalkRight = 1, kTalkLeft = 2 };
 
+// errand: what the hero walks to do, and to which piece, person or exit
+// (core/errand.h sets, clears and asks it).
+enum class ErrandKind : int {
+  none,
+  take,      // take piece `target`
+  use,       // use piece `target`
+  use_item,  // use the carried item (use_obj) on piece `target`
+  talk,      // talk to person `target`, or give him the carried item (action)
+  leave      // leave through exit `target`
+};
+struct Errand {
+  ErrandKind kind;
+  int target;  // the piece, person or exit; -1 with none
+  // Set since the last walk click. The click that sets an errand goes on to
+  // the walk click in the same pass, which keeps a fresh errand and cancels
+  // any other.
+  bool fresh;
+};
+inline constexpr Errand kNoErrand{ErrandKind::none, -1, false};
+
 // mov_nr while the hero stands (no path).
 inline constexpr int kStanding = 199;
 
@@ -197,7 +217,6 @@ inline constexpr text kEmptySlot = "z";
   V(SAVED, text, room_name, , "future_floor1")                                                  \
   V(ROOM, BITMAP*, room_graph, , )                                                              \
   V(ROOM, DATAFILE*, room_dat, , )                                                              \
-  V(GAME, int, change_room, , 0)                    /* exit being walked to, -1 none */         \
   V(ROOM, float, min_hero_length, , )                                                           \
   V(ROOM, float, increase_rate, , )                                                             \
   V(WORK, float, float_y, , )                                                                   \
@@ -238,13 +257,9 @@ inline constexpr text kEmptySlot = "z";
   V(WORK, int, last_y, , )                                                                      \
   V(WORK, int, crash_alert, , )                     /* steps computed for this click, < 200 */  \
                                                                                                 \
-  /* 6. Pending actions: what the hero does when he arrives; -1 none */                         \
-  V(GAME, int, take_object, , -1)                   /* piece to take */                         \
-  V(GAME, int, gear_object, , -1)                   /* piece to use */                          \
-  V(GAME, int, use_object, , -1)                    /* piece to use the carried item on */      \
-  V(GAME, int, talk_goto, , -1)                     /* person to talk to or give to */          \
+  /* 6. Pending actions: what the hero does when he arrives */                                 \
+  V(GAME, Errand, errand, , kNoErrand)              /* what he walks to do, and to what */      \
   V(GAME, int, action, , 0)                         /* the CursorMode of that person's click */ \
-  V(GAME, int, wait_loop, , 0)                      /* 1: this pass's click set an action */    \
   V(GAME, text, use_obj, , "")                      /* the carried item being used */           \
   V(GAME, int, took_object, , 0)                    /* 1 once the taking lifted the piece */    \
   V(WORK, int, cannottake_nr, , )                   /* the piece a refused take aimed at */     \

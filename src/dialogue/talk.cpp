@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/close_request.h"
+#include "core/errand.h"
 #include "core/pacing.h"
 #include "core/world.h"
 #include "frame/cursor.h"
@@ -172,7 +173,8 @@ void init_talk() {
   }
   mouse_status = status;
   click = kClickHeld;
-  talk_nr = talk_goto = choice = -1;
+  talk_nr = choice = -1;
+  clear_errand();  // the talk the hero walked to is done
   talk_frame_nr = move_frame_nr = 0;
   hidebuttons = 0;
 }

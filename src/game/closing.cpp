@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/errand.h"
 #include "core/world.h"
 #include "hero/hero.h"
 #include "menus/control_panel.h"
@@ -18,10 +19,6 @@ constexpr int kQuietWaitMs = 10000;
 
 bool hero_walking() {
   return mov_nr != kStanding;
-}
-
-bool errand_pending() {
-  return take_object != -1 || gear_object != -1 || use_object != -1 || talk_goto != -1 || change_room != -1;
 }
 
 bool consequence_due() {
@@ -53,8 +50,7 @@ void honour_close_request() {
   // The hero stops where he stands; what he was on his way to do is dropped.
   if (hero_walking() || errand_pending()) {
     reset_hero();
-    take_object = gear_object = use_object = talk_goto = change_room = -1;
-    wait_loop = 0;
+    clear_errand();
   }
   if (at_quiet_point()) quit_from_panel();
   if (platform_clock_ms() - close_requested_at() > kQuietWaitMs) {

@@ -1,14 +1,15 @@
 // The room's pieces: pointing at them, the verbs clicked on them, the hero's
 // errand to a piece's standing point, and the taking animation.
 //
-// A click does not act at once (except looking and the refusals): it records
-// what the hero is to do (take_object, gear_object, use_object) and sends him
-// to the piece's standing point; the action runs in the first pass in which
-// he stands within 8 pixels across and 4 up or down of it.
+// A click does not act at once (except looking and the refusals): it sets
+// the hero's errand (core/errand.h: take, use, or use the carried item on the
+// piece) and sends him to the piece's standing point; the action runs in the
+// first pass in which he stands within 8 pixels across and 4 up or down of it.
 #include <cstdlib>
 #include <cstring>
 
 #include "core/close_request.h"
+#include "core/errand.h"
 #include "core/pacing.h"
 #include "core/sounds.h"
 #include "core/tr.h"
@@ -60,21 +61,19 @@ void lift_piece(int i) {
   put_on_pointer(furniture[i][0]);
 }
 
-// Send the hero to piece i's standing point for the errand `pending`; a new
-// errand replaces whatever he was about to do.
-void send_to_piece(int i, int& pending) {
-  take_object = gear_object = use_object = talk_goto = change_room = -1;
+// Send the hero to piece i's standing point on an errand of `kind`, in place
+// of whatever he was about to do.
+void send_to_piece(int i, ErrandKind kind) {
+  set_errand(kind, i);
   true_x = goto_furni_x[i];
   true_y = goto_furni_y[i];
-  pending = i;
-  wait_loop = 1;
 }
 
 void click_piece(int i) {
   switch (mouse_status) {
     case kModeTake:
       if (furni_take[i] == 1)
-        send_to_piece(i, take_object);
+        send_to_piece(i, ErrandKind::take);
       else
         piece_verb(Verb::take, i);
       break;
@@ -82,10 +81,10 @@ void click_piece(int i) {
       piece_verb(Verb::look, i);
       break;
     case kModeUse:
-      send_to_piece(i, gear_object);
+      send_to_piece(i, ErrandKind::use);
       break;
     case kModeItemOnTarget:
-      send_to_piece(i, use_object);
+      send_to_piece(i, ErrandKind::use_item);
       use_obj = arrow_obj;
       break;
     default:
@@ -115,12 +114,12 @@ bool free_hands() {
 
 // The take the hero was sent for, now that he stands at the piece: the
 // room's rule for the piece, else the taking animation lifts it.
-void take_arrived() {
+void take_arrived(int i) {
   if (free_hands() && !story_take()) {
-    take_direction = take_furni_dir[take_object];
+    take_direction = take_furni_dir[i];
     taking();
   }
-  take_object = -1;
+  clear_errand();
 }
 
 }  // namespace
@@ -133,20 +132,20 @@ void furni_room() {
     if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeLook;
     if (fresh_press()) click_piece(i);
   }
-  if (take_object != -1 && hero_at_piece(take_object)) take_arrived();
-  if (gear_object != -1 && hero_at_piece(gear_object)) {
+  if (const int i = errand_target(ErrandKind::take); hero_at_piece(i)) take_arrived(i);
+  if (hero_at_piece(errand_target(ErrandKind::use))) {
     story_gear();
-    gear_object = -1;
+    clear_errand();
   }
-  if (use_object != -1 && hero_at_piece(use_object)) {
+  if (hero_at_piece(errand_target(ErrandKind::use_item))) {
     story_use();
-    use_object = -1;
+    clear_errand();
     use_obj = "";
   }
 }
 
 void taking() {
-  const int i = take_object;
+  const int i = errand_target(ErrandKind::take);
   select_move = take_direction;
   new_hero_move();
   for (int& a : hero_action) a = kStepSpecial;
@@ -182,7 +181,7 @@ void taking() {
 // Each asks the room's own rules first; without one the hero refuses.
 
 bool story_take() {
-  const int i = take_object;
+  const int i = errand_target(ErrandKind::take);
   const text before = arrow_obj;
   arrow_obj = nullptr;
   const bool answered = piece_rule_answers(Verb::take, i);
@@ -196,7 +195,7 @@ bool story_take() {
 }
 
 void story_gear() {
-  piece_verb(Verb::use, gear_object);
+  piece_verb(Verb::use, errand_target(ErrandKind::use));
 }
 
 // The item must still hang on the pointer: one put back into the bag on the
@@ -204,5 +203,5 @@ void story_gear() {
 // another, while it also lies in the bag).
 void story_use() {
   if (!carrying_item() || !arrow_obj || !use_obj || std::strcmp(arrow_obj, use_obj) != 0) return;
-  piece_verb(Verb::use_item, use_object);
+  piece_verb(Verb::use_item, errand_target(ErrandKind::use_item));
 }

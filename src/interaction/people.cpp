@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/errand.h"
 #include "core/pacing.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -76,12 +77,9 @@ void click_person(int j) {
     case kModeTalk:
     case kModeItemOnTarget:
       if (person_talk[j] == 1) {
-        // A new errand replaces whatever the hero was about to do.
-        take_object = gear_object = use_object = change_room = -1;
+        set_errand(ErrandKind::talk, j);
         true_x = goto_person_x[j];
         true_y = goto_person_y[j];
-        talk_goto = j;
-        wait_loop = 1;
         action = mouse_status;
       } else {
         person_verb(mouse_status == kModeTalk ? Verb::talk : Verb::give, j);
@@ -116,8 +114,9 @@ void people_room() {
     if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeTalk;
     if (fresh_press()) click_person(j);
   }
-  if (talk_goto == -1 || !hero_at_person(talk_goto)) return;
-  talk_nr = talk_goto;
+  const int j = errand_target(ErrandKind::talk);
+  if (!hero_at_person(j)) return;
+  talk_nr = j;
   if (action == kModeTalk) {
     talk_direction = talk_pers_dir[talk_nr];
     init_talk();
@@ -125,7 +124,8 @@ void people_room() {
     give_room();
   }
   // The errand is done, whatever the person made of it.
-  talk_nr = talk_goto = -1;
+  talk_nr = -1;
+  clear_errand();
 }
 
 void auto_person_anim() {
@@ -181,5 +181,6 @@ void npc_describe() {
   }
   wait_mouse_release();
   talking_npc();
-  talk_nr = talk_goto = -1;
+  talk_nr = -1;
+  clear_errand();
 }

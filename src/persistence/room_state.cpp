@@ -176,10 +176,8 @@ void forget_unwritten_room_states() {
 }
 
 void init_temp() {
-  change_room = 0;
   forget_loaded_animations();
   load_new_room();
-  change_room = -1;
   load_new_talking();
   set_temp_file();
   save_temp();

@@ -228,10 +228,8 @@ void rebuild_current_room() {
   click_x2 = true_x = hero_x;
   click_y2 = true_y = hero_y;
   reset_hero();
-  change_room = 0;
   forget_loaded_animations();
   load_new_room();
-  change_room = -1;
   load_new_talking();
   set_temp_file();
   load_temp();

@@ -84,16 +84,15 @@ void define_person(const RoomScript& room, const PersonState& s) {
   set_person_coor(j);
 }
 
-// The room's load_room_ hook: only while a room change is under way.
+// The room's load_room_ hook: its background, scale and counts, on every
+// load of the room (a door, a new game, a loaded game, the start files).
 void load_room_from_record(const RoomScript& room) {
-  if (change_room == -1) return;
   room_graph = room_picture(room, "background", 0, room.background);
   min_hero_length = room.min_hero_length;
   increase_rate = room.increase_rate;
   furni_nr = room.furni_nr;
   person_nr = room.person_nr;
   exit_nr = room.exit_nr;
-  change_room = -1;
 }
 
 // The room's init_ hook: presence at the start of a game, doors open or closed.

@@ -52,7 +52,7 @@ bool person_verb(Verb verb, int slot);
 // `slot`: true when one answered, false when none is for it.
 bool piece_rule_answers(Verb verb, int slot);
 // The room's own story checks, its rule on entering, and its rule for the
-// exit the hero has reached (story_exit: it may set change_room to -1).
+// exit the hero has reached (story_exit: it may clear the leave errand).
 void room_story();
 void room_entered();
 void story_exit();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/errand.h"
 #include "core/pacing.h"
 #include "core/sounds.h"
 #include "core/tr.h"
@@ -39,8 +40,9 @@ void leave_room() {
     if (force_cursor == kVerbFree && !carrying_item()) mouse_status = kModeExit;
     if (fresh_press()) {
       if (mouse_status == kModeExit) {
-        wait_loop = 1;
-        change_room = k;
+        // The door replaces whatever the hero was about to do: he walks past
+        // a piece he was sent to without taking or using it.
+        set_errand(ErrandKind::leave, k);
         true_x = goto_exit_x[k];
         true_y = goto_exit_y[k];
       }
@@ -48,11 +50,12 @@ void leave_room() {
       force_cursor = kVerbFree;
     }
   }
-  if (change_room < 0 || change_room >= kMaxExits || !hero_reached_exit(change_room)) return;
+  const int k = errand_target(ErrandKind::leave);
+  if (k < 0 || k >= kMaxExits || !hero_reached_exit(k)) return;
   story_exit();
-  if (change_room == -1) return;  // the room keeps the hero
-  if (go_through[change_room] == 0) {
-    change_room = -1;
+  if (!errand_pending()) return;  // the room keeps the hero
+  if (go_through[k] == 0) {
+    clear_errand();
     door_closed();
   } else {
     enter_new_room();
@@ -67,19 +70,17 @@ void door_closed() {
 void build_room_from_state() {
   forget_loaded_animations();
   load_new_room();
-  change_room = -1;
   load_new_talking();
   set_temp_file();
   load_temp();
 }
 
 void enter_new_room() {
-  const int k = change_room;
+  const int k = errand_target(ErrandKind::leave);
+  // The errand ends here, whether the hero goes through or not.
+  clear_errand();
   // A target outside the registry is refused: the hero stays where he is.
-  if (k < 0 || k >= kMaxExits || room_index(new_room[k]) < 0) {
-    change_room = -1;
-    return;
-  }
+  if (k < 0 || k >= kMaxExits || room_index(new_room[k]) < 0) return;
   play_sound(manifest::Sounds::door);
   set_temp_file();
   save_temp();

@@ -241,8 +241,8 @@ struct RoomScript {
   void (*story)() = nullptr;
   // After the hero has entered the room and its state file has been read.
   void (*entered)() = nullptr;
-  // The hero has reached exit change_room: the room may keep him there
-  // (change_room -1) before the door is tried.
+  // The hero has reached the exit of his leave errand: the room may keep
+  // him there (clear_errand) before the door is tried.
   void (*leaving)() = nullptr;
   // The conversations of the room's persons: every sentence and reply as a
   // table of nodes, read into the dialogue tables whenever the room is set

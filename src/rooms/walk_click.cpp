@@ -2,9 +2,10 @@
 // sends the hero there. The room's area rule moves the target into the
 // walkable area, the path is computed through the room's waypoints and walk
 // rule (hero/path.cpp) and smoothed; each composed frame then moves the hero
-// one step. A click that set a pending action this pass (wait_loop) keeps it;
-// any other click cancels what the hero was about to do. An errand ends with
-// the walk: one the hero stands without having done is dropped.
+// one step. A click that set the hero's errand this pass (core/errand.h)
+// sends him on it; any other click cancels what he was about to do. An errand
+// ends with the walk: one the hero stands without having done is dropped.
+#include "core/errand.h"
 #include "core/world.h"
 #include "frame/cursor.h"
 #include "hero/hero.h"
@@ -13,17 +14,14 @@
 
 void going() {
   if (!fresh_press() || mouse_button != kButtonNone) return;
-  const bool nothing_pending = take_object == -1 && gear_object == -1 && use_object == -1 && change_room == -1 &&
-                               talk_goto == -1;
-  if (nothing_pending && mouse_status == kModeWalk) {
+  if (!errand_pending() && mouse_status == kModeWalk) {
     true_x = mouse_x;
     true_y = mouse_y;
   }
-  if (wait_loop == 0) {
-    take_object = gear_object = use_object = change_room = talk_goto = -1;
-  } else {
-    wait_loop = 0;
-  }
+  if (errand.fresh)
+    errand.fresh = false;
+  else
+    clear_errand();
   allow_click();
   calc_coor();
   make_fluent();
@@ -36,7 +34,5 @@ void going() {
 // on his way, or its place cannot be reached from where he stands. The errand
 // is dropped, so the game is quiet again and a close can keep it.
 void drop_stranded_errand() {
-  if (mov_nr != kStanding) return;
-  take_object = gear_object = use_object = change_room = talk_goto = -1;
-  wait_loop = 0;
+  if (mov_nr == kStanding) clear_errand();
 }

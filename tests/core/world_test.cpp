@@ -2,6 +2,7 @@
 // a new game sets, what clearing a room slot clears, what a saved game holds.
 #include <gtest/gtest.h>
 #include <set>
+#include "core/errand.h"
 #include "core/hardware.h"
 #include "core/world.h"
 #include "rooms/rooms.h"
@@ -26,14 +27,14 @@ TEST(WorldLifetimes, ANewGameSetsTheGameAndKeepsTheProcessAndTheRooms) {
   // What an earlier game and the start-up left behind.
   music_vol = 77, text_speed = 3; story_blei = 1, story_hero_uff = 2, cons_gotblei = 1;
   invent_nr = 4, inventory_obj[2] = "tool", hero_action[5] = kStepLeft, force_cursor = kVerbChosen;
-  furni_present[3] = 1, person_anim[1] = 2; init_general_variables();
+  furni_present[3] = 1, person_anim[1] = 2, set_errand(ErrandKind::talk, 1); init_general_variables();
   for (int i = 0; i < 100; ++i)
     ASSERT_TRUE(inventory_obj[i] == std::string("z") && inv_obj_describe[i][2] == std::string("") &&
                 inventory_obj_bmp[i] && inventory_obj_bmp[i]->w == 40) << "slot " << i << " empty";
   EXPECT_STREQ(room_name, "future_floor1");
   EXPECT_EQ((V{invent_nr, mouse_status, hero_x, hero_y, click_x2, true_x, click_y2, true_y, mov_nr1}),
             (V{0, 1, 298, 267, 298, 298, 267, 267, -1}));
-  EXPECT_EQ((V{take_object, gear_object, use_object, talk_goto, talk_nr, change_room}), (V{-1, -1, -1, -1, -1, 0}));
+  EXPECT_EQ((V{errand_pending(), errand_target(ErrandKind::talk), talk_nr}), (V{0, -1, -1}));
   EXPECT_EQ((V{hero_length, hero_width, hero_action[5], force_cursor}), (V{200, 125, 0, 0}));
   EXPECT_EQ((V{story_blei, story_hero_uff, cons_gotblei}), (V{0, 0, 0})) << "the story starts afresh";
   EXPECT_EQ((V{music_vol, text_speed, furni_present[3], person_anim[1]}), (V{77, 3, 1, 2}))

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "core/errand.h"
 #include "core/tr.h"
 #include "cutscenes/frames.h"
 #include "cutscenes/videos.h"
@@ -122,11 +123,11 @@ TEST(SpokenScenes, TheGuardStopsTheHeroAtTheTeachersDoors) {
   const int points[4][2] = {{30, 425}, {390, 320}, {330, 320}, {500, 425}};
   for (int door = 0; door <= 3; ++door) {
     SCOPED_TRACE(door); frames::stand("future_floor2", points[door][0], points[door][1]);
-    change_room = door;
+    set_errand(ErrandKind::leave, door);
     const frames::Recording r = frames::record(story_exit);
-    if (door == 0) { EXPECT_TRUE(r.shots == 0 && change_room == 0); continue; }
+    if (door == 0) { EXPECT_TRUE(r.shots == 0 && errand_target(ErrandKind::leave) == 0); continue; }
     frames::expect_over(r, 2, points[door][0], points[door][1]);
     EXPECT_EQ(r.screens(), std::vector<Screen>{stop});
-    EXPECT_TRUE(change_room == -1 && !r.ever(person0_shown) && person_present[0] == 1);
+    EXPECT_TRUE(!errand_pending() && !r.ever(person0_shown) && person_present[0] == 1);
   }
 }

@@ -1,6 +1,7 @@
 // Whole conversations in biolog played by clicking the menu: the old school's shared conversation, a button held
 // on an option, a level left with nothing to offer, a person with nothing to say.
 #include <gtest/gtest.h>
+#include "core/errand.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_fixtures.h"
@@ -32,7 +33,8 @@ class Conversation : public testing::Test {
   void SetUp() override { dialogue_support::stand_in_room("biolog"), begin(); }
   // The hero beside the teacher, about to talk to him.
   static void begin() {
-    text_speed = 1, hero_x = 200, hero_y = 345, talk_goto = talk_nr = 0, talk_direction = talk_pers_dir[0];
+    text_speed = 1, hero_x = 200, hero_y = 345, talk_nr = 0, talk_direction = talk_pers_dir[0];
+    set_errand(ErrandKind::talk, 0);
     action = mouse_status = 3, headless::set_time_limit(headless::now() + 60000);
   }
   static int talk() { return test_support::run_program([] { init_talk(); }); }
@@ -56,7 +58,7 @@ TEST_F(Conversation, TheSharedConversationPlayedThroughTheMenuThenAHeldButtonDel
   EXPECT_EQ((V{talk_node(0, talk_path("4")).s_present, talk_node(0, talk_path("1")).s_present}),
             (V{0, 1})) << "4 used up, 1 kept";
   // Everything is as it was before the talk, the pointer ignores the held click.
-  EXPECT_EQ((V{hidebuttons, talk_nr, talk_goto, choice, click, mouse_status}), (V{0, -1, -1, -1, 2, 3}));
+  EXPECT_EQ((V{hidebuttons, talk_nr, errand_pending(), choice, click, mouse_status}), (V{0, -1, 0, -1, 2, 3}));
   // Again, option 5 held three seconds: the hero speaks once it is let go.
   begin();
   int pressed_at = -1, first_speech_at = -1;

@@ -2,6 +2,7 @@
 // exchanged, the flags raised and what they do, and a used-up sentence that stays used across a room change.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include "core/errand.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -34,7 +35,7 @@ void enter(const char* room) {
 int give(const char* item, int person = 0) {
   arrow_obj = item, arrow_describe[0] = "held", arrow_describe[1] = arrow_describe[2] = "";
   output_text[0][0] = output_text[0][1] = output_text[0][2] = "";
-  mouse_status = kModeItem, talk_nr = talk_goto = person, action = kModeItemOnTarget;  // give
+  mouse_status = kModeItem, talk_nr = person, set_errand(ErrandKind::talk, person), action = kModeItemOnTarget;  // give
   return test_support::run_program([] { give_room(); });
 }
 
@@ -78,7 +79,7 @@ TEST(Gifts, EveryAnswerOfTheGiftTableAndTheItemStaysHeldAndTheOldSchoolIgnoresAl
     EXPECT_EQ(headless::present_count() > before, !g.answer[0].empty()) << "the person said it, or nothing";
     EXPECT_STREQ(arrow_obj, g.item);
     EXPECT_EQ(mouse_status, kModeItem);
-    if (!g.answer[0].empty()) EXPECT_EQ(talk_nr + talk_goto, -2) << "the talk is over";
+    if (!g.answer[0].empty()) EXPECT_TRUE(talk_nr == -1 && !errand_pending()) << "the talk is over";
   }
 }
 
@@ -106,7 +107,7 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
   EXPECT_EQ(answer(), (Lines{"", "", ""}));
   EXPECT_EQ((Lines{arrow_obj, arrow_describe[0], arrow_describe[1]}),
             (Lines{"Limonade", TR("Eine Flasche Ice-Tea.", "It's a bottle of Ice-Tea."), ""}));
-  EXPECT_EQ((Counts{story_sandalkohol, mouse_status, talk_nr + talk_goto}), (Counts{1, kModeItem, -2}));
+  EXPECT_EQ((Counts{story_sandalkohol, mouse_status, talk_nr, errand_pending()}), (Counts{1, kModeItem, -1, 0}));
   // The lead brings the second figure, which speaks twice.
   enter("future_chimie");
   ASSERT_EQ(person_present[1], 0);
@@ -152,7 +153,8 @@ TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
 
 TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
   enter("future_physiktp");
-  hero_x = 470, hero_y = 365, talk_nr = talk_goto = 0, talk_direction = talk_pers_dir[0], action = kModeTalk;
+  hero_x = 470, hero_y = 365, talk_nr = 0, talk_direction = talk_pers_dir[0], action = kModeTalk;
+  set_errand(ErrandKind::talk, 0);
   auto menu_holds = [](int option, const char* line) {
     return [option, line] { return choice == 0 && hidebuttons == 1 && std::string(input_text[option][0]) == line; };
   };
@@ -181,9 +183,9 @@ TEST(RoomState, ASingleUseSentenceStaysUsedAfterLeavingAndComingBack) {
   for (int c : {1, 2}) choice = c, update_talk_tree();  // "what does my file say" once; where the doors lead
   ASSERT_EQ(present("1"), 0);
   // Out to future_floor1 through exit 0 and back through its exit 1.
-  change_room = 0, enter_new_room();
+  set_errand(ErrandKind::leave, 0), enter_new_room();
   ASSERT_STREQ(room_name, "future_floor1");
-  change_room = 1, enter_new_room();
+  set_errand(ErrandKind::leave, 1), enter_new_room();
   ASSERT_STREQ(room_name, "future_crossing");
   // 1 used up, 2 used once, 5 still withheld, 4 still ends the talk.
   EXPECT_EQ((Counts{present("1"), node("1").s_call_nr, node("2").s_call_nr, present("5"), node("4").s_exit}),

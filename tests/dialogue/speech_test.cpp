@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <tuple>
+#include "core/errand.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
 #include "interaction/people.h"
@@ -203,9 +204,9 @@ TEST(PersonTalk, WithoutAMarkedTalkFrameAPersonTurnsAtOnceAndWithoutTalkAnimatio
   // Dori in the physics lab, back from carrying the telescope, has only his idle frames.
   dialogue_support::stand_in_room("future_physiktp"), person_present[1] = 1;
   const int idle_frames = person_frame_nr[1];
-  text_speed = 2, talk_nr = 1, output_text[0][0] = "Hey ... wou hues de deen hier ?";
+  text_speed = 2, talk_nr = 1, set_errand(ErrandKind::talk, 1), output_text[0][0] = "Hey ... wou hues de deen hier ?";
   int first = -1, last = -1;
   headless::on_present([&] { (first < 0 ? first : last) = headless::now(); }); npc_describe();
   EXPECT_NEAR(last - first, 109, 8) << "only the speech: 31 characters at text speed 2";
-  EXPECT_EQ((V{person_anim[1], person_frame_nr[1], talk_nr, talk_goto}), (V{0, idle_frames, -1, -1}));
+  EXPECT_EQ((V{person_anim[1], person_frame_nr[1], talk_nr, errand_pending()}), (V{0, idle_frames, -1, 0}));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 
+#include "core/errand.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -29,16 +30,16 @@ struct StoryRules : testing::Test {
   void stand(const char* room) {
     dialogue_support::stand_in_room(room); text_speed = 1; mouse_x = 5; mouse_y = 5; mouse_b = 0;
   }
-  // The hero arrives at piece `slot` for an errand (`pending`: take_object, gear_object or use_object).
-  static void arrive(int slot, int& pending) {
+  // The hero arrives at piece `slot` on an errand of `kind` (take, use or use_item).
+  static void arrive(int slot, ErrandKind kind) {
     ASSERT_GE(slot, 0);
     for (text& line : input_text[0]) line = "";
-    pending = slot, hero_x = goto_furni_x[slot], hero_y = goto_furni_y[slot];
+    set_errand(kind, slot), hero_x = goto_furni_x[slot], hero_y = goto_furni_y[slot];
     ASSERT_EQ(test_support::run_program([] { furni_room(); }), -1);
-    EXPECT_EQ(pending, -1);
+    EXPECT_FALSE(errand_pending());
   }
-  static void use(const char* piece) { arrive(piece_slot(piece), gear_object); }
-  static void take(const char* piece) { arrive(piece_slot(piece), take_object); }
+  static void use(const char* piece) { arrive(piece_slot(piece), ErrandKind::use); }
+  static void take(const char* piece) { arrive(piece_slot(piece), ErrandKind::take); }
   // The item on the pointer, with its first look line.
   static void holds(const char* item, const char* look) {
     EXPECT_EQ(mouse_status, kModeItem);
@@ -48,7 +49,7 @@ struct StoryRules : testing::Test {
   // `in_hand` false: a right click put it back into the bag on the way.
   static void use_item(const char* item, const char* piece, bool in_hand = true) {
     hold_item(item); use_obj = arrow_obj, mouse_status = in_hand ? kModeItem : kModeWalk;
-    arrive(piece_slot(piece), use_object);
+    arrive(piece_slot(piece), ErrandKind::use_item);
   }
 };
 }  // namespace

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <filesystem>
+#include "core/errand.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "cutscenes/player.h"
 #include "game/game.h"
+#include "hero/hero.h"
 #include "interaction/interaction.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -38,7 +40,7 @@ struct Verbs : testing::Test {
   static int mid_x(int i) { return (furni_mouse_x[i] + furni_mouse_x2[i]) / 2 - 20; }
   static int mid_y(int i) { return (furni_mouse_y[i] + furni_mouse_y2[i]) / 2 - 15; }
   static void take_from_standing_point(int i) {
-    take_object = i, hero_x = goto_furni_x[i], hero_y = goto_furni_y[i]; run([] { furni_room(); });
+    set_errand(ErrandKind::take, i), hero_x = goto_furni_x[i], hero_y = goto_furni_y[i]; run([] { furni_room(); });
   }
   // The pointer shows `pic` (its middle pixel, stretched).
   static void pointer_shows(BITMAP* pic) {
@@ -55,23 +57,23 @@ TEST_F(Verbs, TheHeroReachesAPieceWithin8PixelsAcrossAnd4UpOrDownAndAPersonWithi
   const struct { int dx, dy; bool arrives; } piece[] = {{8, 4, true}, {-8, -4, true}, {8, -4, true}, {9, 0, false}, {-9, 0, false}, {0, 5, false}, {0, -5, false}},
     person[] = {{10, 10, true}, {-10, -10, true}, {10, -10, true}, {11, 0, false}, {0, 11, false}, {-11, -11, false}};
   for (const auto& c : piece) {
-    gear_object = shower, hero_x = goto_furni_x[shower] + c.dx, hero_y = goto_furni_y[shower] + c.dy;
+    set_errand(ErrandKind::use, shower), hero_x = goto_furni_x[shower] + c.dx, hero_y = goto_furni_y[shower] + c.dy;
     input_text[0][0] = ""; run([] { furni_room(); });
-    EXPECT_EQ(gear_object == -1, c.arrives) << c.dx << ", " << c.dy;
+    EXPECT_EQ(!errand_pending(), c.arrives) << c.dx << ", " << c.dy;
     // Using the shower before the tank is filled: the hero's answer comes.
     if (c.arrives) EXPECT_EQ(said_by_hero(), TR("Nicht ohne mein Quietscheentchen!", "I'm clean enough."));
   }
   stand("future_crossing");
   for (const auto& c : person) {
-    talk_goto = 0, action = kModeItemOnTarget;  // a gift nobody has a rule for: nothing is said
+    set_errand(ErrandKind::talk, 0), action = kModeItemOnTarget;  // a gift nobody has a rule for: nothing is said
     hero_x = goto_person_x[0] + c.dx, hero_y = goto_person_y[0] + c.dy;
     run([] { people_room(); });
-    EXPECT_EQ(talk_goto == -1, c.arrives) << c.dx << ", " << c.dy;
+    EXPECT_EQ(!errand_pending(), c.arrives) << c.dx << ", " << c.dy;
     EXPECT_EQ(talk_nr, -1);
   }
 }
 
-TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWalkClickAndTheRefusalsOfATake) {
+TEST_F(Verbs, AVerbFromThePanelServesOneClickAndTheRefusalsOfATake) {
   stand("future_chimietp");
   const int flask = piece_slot("erlenmeier"), burner = piece_slot("bunsen");
   click_at(550, 395, 1);  // the take verb (its button from (541, 383))
@@ -81,7 +83,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit fuer chemische Experimente.",
                                "I don't have time for chemical experiments."));
   EXPECT_EQ(force_cursor, kVerbFree);
-  EXPECT_EQ(take_object, -1) << "a refused take does not send the hero";
+  EXPECT_FALSE(errand_pending()) << "a refused take does not send the hero";
   // ... and the verb is gone: pointing at the flask offers looking again, and the next click looks.
   EXPECT_EQ(mouse_status, kModeLook);
   click_at(mid_x(flask), mid_y(flask), 5);
@@ -90,15 +92,6 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   ASSERT_EQ(mouse_status, kModeTalk);
   click_at(mid_x(burner), mid_y(burner), 5);
   EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "That doesn't work."));
-  // The take verb sends the hero, in place of his errand; a floor click before he is there cancels it.
-  gear_object = piece_slot("douche");
-  click_at(550, 395, 1);  // take
-  click_at(mid_x(burner), mid_y(burner), 1);
-  EXPECT_EQ(take_object, burner);
-  EXPECT_EQ(gear_object, -1) << "the hero does not also use the shower on his way";
-  EXPECT_EQ(true_x, goto_furni_x[burner]);
-  click_at(300, 330, 1);  // the bare floor
-  EXPECT_EQ(std::make_pair(take_object, furni_present[burner]), std::make_pair(-1, 1));
   // The refusals of a take, by the piece's name.
   const char* const chemistry = TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments.");
   const char* const no_fire = TR("Es brennt doch gar nicht.", "It doesn't burn in here.");
@@ -122,6 +115,44 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   EXPECT_EQ(said_by_hero(), TR("Das kann ich nicht nehmen.", "I can't take it."));
 }
 
+// A click on a piece or an open door sends the hero on a new errand in place of the one he was on, so he does not
+// do the old one on his way; a click on the bare floor cancels it.
+TEST_F(Verbs, TheNextClickOnAPieceOrADoorReplacesTheErrandAndAFloorClickCancelsIt) {
+  stand("future_chimietp");
+  const int burner = piece_slot("bunsen"), shower = piece_slot("douche");
+  // A click with the take (from 541,383) or use (from 578,383) verb, or none; door 0 to future_crossing is the hot
+  // area (535,70)-(610,220) with its walk point at (570,250).
+  struct Click { int verb_x, x, y; };
+  const Click take_burner{550, mid_x(burner), mid_y(burner)}, use_shower{587, mid_x(shower), mid_y(shower)},
+      door{0, 570, 100}, floor{0, 300, 330};
+  const struct { Click first, then; ErrandKind kind; int target; } clicks[] = {
+      {use_shower, take_burner, ErrandKind::take, burner}, {door, take_burner, ErrandKind::take, burner},
+      {take_burner, door, ErrandKind::leave, 0}, {use_shower, door, ErrandKind::leave, 0},
+      {take_burner, floor, ErrandKind::none, -1}, {door, floor, ErrandKind::none, -1},
+  };
+  for (const auto& c : clicks) {
+    SCOPED_TRACE(testing::Message() << c.first.x << "," << c.first.y << " then " << c.then.x << "," << c.then.y);
+    stand("future_chimietp");
+    for (const Click& k : {c.first, c.then}) {
+      if (k.verb_x) click_at(k.verb_x, 395, 1);
+      click_at(k.x, k.y, 1);
+    }
+    EXPECT_EQ(std::make_pair(errand_pending(), errand_target(c.kind)),
+              std::make_pair(c.kind != ErrandKind::none, c.target));
+  }
+  // Sent to take the burner, the hero is at it as the door is clicked: he walks on and out, the burner stays.
+  stand("future_chimietp"), std::filesystem::create_directories("sav/tmp");
+  click_at(550, 395, 1), click_at(take_burner.x, take_burner.y, 1);
+  ASSERT_EQ(errand_target(ErrandKind::take), burner);
+  hero_x = goto_furni_x[burner], hero_y = goto_furni_y[burner], reset_hero();
+  click_at(door.x, door.y, 1);
+  EXPECT_EQ(errand_target(ErrandKind::leave), 0);
+  const int until = headless::now() + 5000;
+  run([until] { while (std::strcmp(room_name, "future_chimietp") == 0 && headless::now() < until) main_loop_pass(); });
+  EXPECT_STREQ(room_name, "future_crossing");
+  EXPECT_EQ(std::make_pair(arrow_obj, invent_nr), std::make_pair(static_cast<text>(nullptr), 0)) << "nothing taken";
+}
+
 TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBurnerOneOfItsOwn) {
   stand("future_chimietp");
   // The book, made takeable here: an ordinary piece becomes the item of its own name, text and picture.
@@ -136,7 +167,7 @@ TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBu
   EXPECT_EQ(lifted_at, 8);
   EXPECT_GT(hero_move_frame_nr, 9) << "the animation is longer than the lift";
   EXPECT_EQ(last_frame, hero_move_frame_nr - 1);
-  EXPECT_EQ((std::vector<int>{took_object, take_object, mouse_status}), (std::vector<int>{1, -1, kModeItem}));
+  EXPECT_EQ((std::vector<int>{took_object, errand_pending(), mouse_status}), (std::vector<int>{1, 0, kModeItem}));
   EXPECT_STREQ(arrow_obj, "book");
   for (int l = 0; l < 3; ++l) EXPECT_EQ(arrow_describe[l], furni_text[book][l]);
   pointer_shows(furniture[book][0]);
@@ -161,7 +192,7 @@ TEST_F(Verbs, ATakeablePieceIsLeftToTheTakingButTheGasBottleStaysWhileTheTeacher
   EXPECT_EQ(input_text[0][0], nullptr);
   const int shots = shots_played();
   take_from_standing_point(gas);
-  EXPECT_EQ(std::make_pair(furni_present[gas], take_object), std::make_pair(1, -1)) << "nothing is taken";
+  EXPECT_EQ(std::make_pair(furni_present[gas], errand_pending()), std::make_pair(1, false)) << "nothing is taken";
   EXPECT_LE(mouse_status, kModeUse) << "nothing on the pointer";
   EXPECT_EQ(shots_played() - shots, 4) << "her scolding scene plays";
   EXPECT_EQ(talk_nr, -1);
@@ -212,14 +243,14 @@ TEST_F(Verbs, ThePolicemanTalksAndKeepsTheHeroFromTheDoorsHeGuardsAndNoOtherRoom
   std::filesystem::create_directories("sav/tmp");
   for (int k = 3; k >= 0; --k) {  // only the way back to future_floor15, door 0, is free
     go_through[k] = 1;  // even a door the story opened
-    change_room = k, hero_x = goto_exit_x[k], hero_y = goto_exit_y[k];
+    set_errand(ErrandKind::leave, k), hero_x = goto_exit_x[k], hero_y = goto_exit_y[k];
     leave_room();
     EXPECT_STREQ(room_name, k ? "future_floor2" : "future_floor15") << k;
-    if (k) EXPECT_EQ(change_room, -1) << k;
+    if (k) EXPECT_FALSE(errand_pending()) << k;
   }
   for (const RoomScript* room : kRooms)
     for (int k = 0; k < room->exit_nr && std::strcmp(room->name, "future_floor2") != 0; ++k) {
-      room_name = room->name, change_room = k; story_exit();
-      EXPECT_EQ(change_room, k) << room->name << " keeps the hero at door " << k;
+      room_name = room->name, set_errand(ErrandKind::leave, k); story_exit();
+      EXPECT_EQ(errand_target(ErrandKind::leave), k) << room->name << " keeps the hero at door " << k;
     }
 }

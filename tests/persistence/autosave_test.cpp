@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include "core/errand.h"
 #include "core/files.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -68,7 +69,7 @@ int continue_for(int ms, int hold_ms = 60) {
 // A game in `room`, entered as through a door, the hero arriving at (x, y).
 void stand_in(const char* room, int x, int y) {
   ASSERT_EQ(stand_in_main_loop(3), -2);
-  new_room[0] = room, new_hero_x[0] = x, new_hero_y[0] = y, change_room = 0; enter_new_room();
+  new_room[0] = room, new_hero_x[0] = x, new_hero_y[0] = y, set_errand(ErrandKind::leave, 0); enter_new_room();
 }
 
 bool in_bag(const std::string& item) { return std::count(inventory_obj, inventory_obj + invent_nr, item) > 0; }
@@ -78,10 +79,10 @@ bool in_bag(const std::string& item) { return std::count(inventory_obj, inventor
 // conversation left, the bag closed; Continue (its click held 0.4 s) finds what the story needs, the hero in place.
 TEST(Autosave, ACloseInASceneOrAConversationKeepsTheGameOnceItIsOver) {
   const struct { const char* what; const char* room; std::function<void()> begin, kept_ok; } cases[] = {
-      {"the cupboard", "future_floor15", [] { hero_x = goto_furni_x[0], hero_y = goto_furni_y[0], gear_object = 0; },
+      {"the cupboard", "future_floor15", [] { hero_x = goto_furni_x[0], hero_y = goto_furni_y[0], set_errand(ErrandKind::use, 0); },
        [] { EXPECT_TRUE(story_schrankoffen == 1 && furni_present[0] == 1 && furni_present[1] == 1); }},
       {"the screwdriver taken", "future_floor15",
-       [] { story_schrankoffen = furni_present[1] = 1, take_object = 1;
+       [] { story_schrankoffen = furni_present[1] = 1, set_errand(ErrandKind::take, 1);
             hero_x = goto_furni_x[1], hero_y = goto_furni_y[1]; },
        [] { EXPECT_TRUE(in_bag("tool") && furni_present[1] == 0); }},
       {"the access card handed over", "future_physiktp",
@@ -114,7 +115,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
   ASSERT_EQ(save_autosave(), 0);
   const std::string first = read_file("sav/autosave.sav");
   // In the physics lab with one more item and the alarm set.
-  change_room = 3;  // future_floor1's door to future_physiktp
+  set_errand(ErrandKind::leave, 3);  // future_floor1's door to future_physiktp
   enter_new_room();
   ASSERT_STREQ(room_name, "future_physiktp");
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
@@ -127,7 +128,7 @@ TEST(Autosave, TheWayOutKeepsTheGameAndContinueTakesItUp) {
 
   // Quit in the control panel keeps the game.
   EXPECT_EQ(run_program([] { quit_from_panel(); }), 1);
-  story_alarm = change_room = 0; enter_new_room();
+  story_alarm = 0, set_errand(ErrandKind::leave, 0); enter_new_room();
   ASSERT_EQ(load_autosave(), 0);
   EXPECT_EQ(std::string(room_name) + " " + std::to_string(story_alarm), "future_physiktp 1");
 

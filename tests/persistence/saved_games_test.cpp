@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <random>
+#include "core/errand.h"
 #include "core/files.h"
 #include "core/world.h"
 #include "interaction/inventory.h"
@@ -41,7 +42,7 @@ std::string game_now() {
 void play_some_story() {
   ASSERT_EQ(stand_in_main_loop(3), -2);
   furni_present[0] = 1, furni_present[1] = 0;
-  change_room = 3;  // future_floor1's door to future_physiktp
+  set_errand(ErrandKind::leave, 3);  // future_floor1's door to future_physiktp
   enter_new_room();
   ASSERT_STREQ(room_name, "future_physiktp");
   add_to_inventory(objects_bmp[1], "Gaz", "Eine Flasche", "", "");
@@ -71,7 +72,7 @@ TEST(SavedGames, ComeBackInTheSameRunAndAfterARestartAndOutliveAFailedOrKilledSa
     EXPECT_NE(after.find(std::string("\nstory_") + flag + "\n"), std::string::npos) << flag;
 
   // Played on: another room, a flag, an item used up; the load brings it back.
-  change_room = 0; enter_new_room();
+  set_errand(ErrandKind::leave, 0); enter_new_room();
   story_schrankoffen = 0, story_bleitank = 1, invent_nr = 1;
   inventory_obj[1] = inventory_obj[2] = kEmptySlot;
   ASSERT_EQ(load_game(9), 0);
@@ -185,7 +186,7 @@ TEST(SavedGames, AFailedWriteBlocksNoLaterSaveAndALoadIsAllOrNothing) {
   // The room's file cannot be written for a moment as the hero leaves: the next save still works and writes it.
   const std::string in_the_way = temporary_name("sav/tmp/fphystp.sav");
   mkdir(in_the_way.c_str(), 0755);
-  change_room = 0; enter_new_room();
+  set_errand(ErrandKind::leave, 0); enter_new_room();
   rmdir(in_the_way.c_str());
   EXPECT_EQ(save_game(8), 0);
   EXPECT_EQ(read_file("sav/tmp/fphystp.sav"), room_file);

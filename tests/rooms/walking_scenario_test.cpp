@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <filesystem>
+#include "core/errand.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "game/game.h"
@@ -78,7 +79,7 @@ TEST_F(InGame, AClosedDoorMakesTheHeroWalkThereAndSayHeLacksTheCard) {
   EXPECT_TRUE(run_until([&] { return spoke; }, 20000));
   headless::on_present(nullptr);
   EXPECT_TRUE(in("future_floor1"));
-  EXPECT_EQ(change_room, -1);
+  EXPECT_FALSE(errand_pending());
   EXPECT_STREQ(input_text[0][1], TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
 }
 
@@ -96,7 +97,7 @@ TEST_F(InGame, AHeroStoppedOnHisWayToADoorDropsItAndTheNextClickOnItTakesHimThro
   headless::click(start + 2, 250, 150, 40), headless::click(start + 300, 590, 250, 40);
   ASSERT_TRUE(run_until([&] { return headless::now() > start + 400 && !(mouse_b & 3); }));
   EXPECT_STREQ(input_text[0][0], TR("Ein leeres Aquarium. Die Fische hat wohl", "An empty aquarium. The new headmaster"));
-  EXPECT_EQ(std::make_pair(change_room, mov_nr), std::make_pair(-1, +kStanding)) << "no errand left standing";
+  EXPECT_EQ(std::make_pair(errand_pending(), mov_nr), std::make_pair(false, +kStanding)) << "no errand left standing";
   EXPECT_GT(std::abs(hero_x - 280) + std::abs(hero_y - 185), 20);
   click_and_walk(250, 150);
   EXPECT_TRUE(run_until([] { return in("future_physiktp"); }, 5000));
@@ -106,12 +107,12 @@ TEST_F(InGame, ARoomKeepsItsStateAndTheCarriedItemGoesBackOnAChange) {
   furni_present[0] = 1, furni_present[1] = 0;  // the picture shows, the aquarium is gone, as the story would have it
   arrow_obj = "rolle", arrow_describe[0] = "pin", arrow_describe[1] = arrow_describe[2] = "";  // on the pointer
   invent_nr = 0, mouse_status = kModeItem;
-  change_room = 5;  // to future_floor15, as if the hero had reached the exit
+  set_errand(ErrandKind::leave, 5);  // to future_floor15, as if the hero had reached the exit
   enter_new_room();
   EXPECT_TRUE(in("future_floor15"));
   EXPECT_STREQ(inventory_obj[0], "rolle");
   EXPECT_EQ((std::vector<int>{invent_nr, mouse_status, hero_x, hero_y}), (std::vector<int>{1, kModeExit, 210, 295}));
-  change_room = 0;  // back
+  set_errand(ErrandKind::leave, 0);  // back
   enter_new_room();
   EXPECT_TRUE(in("future_floor1"));
   EXPECT_EQ(std::make_pair(furni_present[0], furni_present[1]), std::make_pair(1, 0));
@@ -124,7 +125,7 @@ TEST_F(InGame, TheEdgeOfAnExitIsNotOnItAndTenPixelsReachIt) {
   mouse_x = 241; main_loop_pass();
   EXPECT_EQ(mouse_status, kModeExit);
   // 11 px short of the walk point: nothing happens; 10 px: the change.
-  mouse_x = 320; mouse_y = 300; change_room = 3, mov_nr = kStanding;
+  mouse_x = 320; mouse_y = 300; set_errand(ErrandKind::leave, 3), mov_nr = kStanding;
   hero_x = 280 + 11, hero_y = 185; leave_room();
   EXPECT_TRUE(in("future_floor1"));
   hero_x = 280 + 10, hero_y = 185 - 10; leave_room();
@@ -140,8 +141,8 @@ TEST_F(InGame, AnUnknownRoomNameIsRefusedAndTheRoomStays) {
   EXPECT_STREQ(new_room[0], "bio3");
   EXPECT_EQ(exit_nr, 6);
   room_name = "future_floor1";
-  change_room = 0;  // an exit to "bio3", a place that is no room, changes nothing either
+  set_errand(ErrandKind::leave, 0);  // an exit to "bio3", a place that is no room, changes nothing either
   enter_new_room();
   EXPECT_TRUE(in("future_floor1"));
-  EXPECT_EQ(change_room, -1);
+  EXPECT_FALSE(errand_pending());
 }

@@ -130,8 +130,8 @@ void fresh_game(int step_ms) {
 }
 
 void load_room_named(const char* room) {
-  room_name = room, change_room = 0;
-  forget_loaded_animations(), load_new_room(), change_room = -1;
+  room_name = room;
+  forget_loaded_animations(), load_new_room();
 }
 
 int schedule_mouse(const std::vector<MouseStep>& steps) {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include "core/errand.h"
 #include "core/screen_layout.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -52,8 +53,8 @@ bool free_floor(int mx, int my) {
 }  // namespace
 
 bool idle() {
-  return mov_nr == kStanding && take_object == -1 && gear_object == -1 && use_object == -1 && talk_goto == -1 &&
-         change_room == -1 && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) && click == kClickFree;
+  return mov_nr == kStanding && !errand_pending() && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) &&
+         click == kClickFree;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // behind her desk at the right; the gas bottle stands at the back on the
 // left, the hose lies by the back wall.
 
+#include "core/errand.h"
 #include "core/tr.h"
 #include "cutscenes/videos.h"
 #include "interaction/items.h"
@@ -129,7 +130,8 @@ constexpr TalkOverride kFutureBiologTalkOverrides[] = {
 bool sand_drinks(int) {
   video_sand_sleep();
   video_sand_sleep2();
-  talk_nr = talk_goto = -1;
+  talk_nr = -1;
+  clear_errand();
   story_sandalkohol = 1;
   exchange_carried_item("Limonade");
   return true;

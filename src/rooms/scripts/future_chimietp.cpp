@@ -2,6 +2,7 @@
 // in the middle with its glassware, a Bunsen burner and a book; a bottle of
 // alcohol on the left; the emergency shower with its tank at the back left;
 // a fire extinguisher by the door.
+#include "core/errand.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "cutscenes/videos.h"
@@ -95,7 +96,7 @@ bool use_shower(int) {
   if (story_bleitank == 1 && story_teleskop == 1 && story_diamant == 1) {
     video_douche();
     story_douche = 1;
-    change_room = kShowerExit;
+    set_errand(ErrandKind::leave, kShowerExit);
     new_hero_x[kShowerExit] = kMachineX;
     new_hero_y[kShowerExit] = kMachineY;
     enter_new_room();

@@ -1,6 +1,7 @@
 // Room future_floor2: a corridor of the future school that a policeman
 // guards; only teachers may pass its doors.
 
+#include "core/errand.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "cutscenes/videos.h"
@@ -64,9 +65,10 @@ void exit_future_floor2() {
 // The policeman lets nobody through the doors he guards (exits 1 to 3): he
 // stops the hero, who stays in the corridor.
 void leaving_future_floor2() {
-  if (change_room >= 1 && change_room <= 3) {
+  const int k = errand_target(ErrandKind::leave);
+  if (k >= 1 && k <= 3) {
     video_exit_floor2();
-    change_room = -1;
+    clear_errand();
   }
 }
 
@@ -121,7 +123,7 @@ void cons_future_floor2() {
   video_police_kungfu();
   story_hero_uff = 2;
   cons_policemad = 0;
-  change_room = 0;
+  set_errand(ErrandKind::leave, 0);
   new_hero_x[0] = 515;
   new_hero_y[0] = 415;
   enter_new_room();

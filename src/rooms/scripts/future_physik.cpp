@@ -1,6 +1,7 @@
 // Room future_physik: the physics room of the future school, where Dori
 // keeps watch over Mr Zirud's big telescope.
 
+#include "core/errand.h"
 #include "core/tr.h"
 #include "cutscenes/videos.h"
 #include "interaction/inventory.h"
@@ -189,7 +190,7 @@ void cons_future_physik() {
   story_adyteleskop = 1;
   story_zirud_talk = 2;
   cons_adyteleskop = 0;
-  change_room = 0;
+  set_errand(ErrandKind::leave, 0);
   new_hero_x[0] = 320;
   new_hero_y[0] = 365;
   enter_new_room();

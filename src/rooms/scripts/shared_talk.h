@@ -8,7 +8,7 @@
 #include "rooms/room_script.h"
 
 // The hero stands straight and person talk_nr says up to three lines (the
-// answer to a gift); talk_nr and talk_goto are -1 afterwards.
+// answer to a gift); talk_nr is -1 afterwards and the hero's errand is over.
 void person_answer(const char* line0, const char* line1 = "", const char* line2 = "");
 // The person keeps the item the hero held out: the pointer is plain again.
 void take_carried_item();
