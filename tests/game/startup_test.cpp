@@ -227,8 +227,8 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
 
 // Where the data is read and the player's files are written, for a program installed (in lib/games/pelvaro
 // beside share/games/pelvaro), in the build folder (data/ beside it) or elsewhere, started in a data folder
-// or not.
-TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElseOneFolderIsBoth) {
+// or not. The build's own data folder is never the player's: `make play` leaves it as the build made it.
+TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderInTheBuildToPlayerElseOneFolderIsBoth) {
   fresh_game();
   const std::string here = std::filesystem::current_path().string(), root = here + "/layout";
   const std::string installed = root + "/usr/lib/games/pelvaro", shared = root + "/usr/share/games/pelvaro";
@@ -242,7 +242,9 @@ TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElse
       {installed, root, "", "/h", shared, "/h/.local/share/pelvaro"},
       {installed, root, "relative", "/h", shared, "/h/.local/share/pelvaro"},
       {root + "/build", here, "/x/data", "/h", "", ""},
-      {root + "/build", root, "/x/data", "/h", root + "/build/data", root + "/build/data"},
+      {root + "/build", root, "/x/data", "/h", root + "/build/data", root + "/build/player"},
+      {root + "/build", root + "/build", nullptr, "/h", root + "/build/data", root + "/build/player"},
+      {root + "/build", root + "/build/data", "/x/data", "/h", root + "/build/data", root + "/build/player"},
       {root + "/elsewhere", root, "/x/data", "/h", "", ""},
       {"", root, "/x/data", "/h", "", ""},
   };
