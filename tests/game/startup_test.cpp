@@ -257,6 +257,28 @@ TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderInTh
   ASSERT_EQ(chdir(here.c_str()), 0);
 }
 
+// A test's folder sees the data files the build made and nothing a game played in the data folder left there:
+// a lock linked into every test's folder made the tests running side by side "already running".
+TEST(Folders, ATestsFolderLinksOnlyTheDataFilesTheBuildListedNotAGamesLeftovers) {
+  fresh_game();
+  namespace fs = std::filesystem;
+  const std::string data = here("data"), folder = here("fresh");
+  fs::create_directories(data + "/sfx"), fs::create_directories(data + "/sav/tmp"), fs::create_directory(folder);
+  write_file(data + "/checksums.txt", "0123456789abcdef 4 walk.dat\n0123456789abcdef 4 sfx/track01.mid\n");
+  for (const char* made : {"walk.dat", "sfx/track01.mid"}) write_file(data + "/" + made, "data");
+  // What a game played there leaves, and a datafile the list does not name.
+  for (const char* left : {"pelvaro.lock", "options.sav", "display.sav", "bugs.txt", "sav/game00.sav",
+                           "sav/tmp/ffloor1.sav", "options.sav.77.tmp", "stray.dat"})
+    write_file(data + "/" + left, "x");
+  driver::link_generated_data(data, folder);
+  std::map<std::string, std::string> linked;
+  for (const auto& e : fs::directory_iterator(folder))
+    linked[e.path().filename().string()] = e.is_symlink() ? fs::read_symlink(e.path()).string() : "not a link";
+  const std::map<std::string, std::string> made = {
+      {"checksums.txt", data + "/checksums.txt"}, {"sfx", data + "/sfx"}, {"walk.dat", data + "/walk.dat"}};
+  EXPECT_EQ(linked, made);
+}
+
 TEST(StartUp, ASecondCopyInTheSameFolderSaysSoAndTouchesNothing) {
   fresh_game(); write_file("options.sav", "1 2 3 1 ");
   const int first = open("pelvaro.lock", O_RDWR | O_CREAT, 0644);  // what the copy already running holds
