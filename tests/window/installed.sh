@@ -14,6 +14,16 @@ trap 'chmod -R u+w "$WORK" 2>/dev/null; cleanup' EXIT
 DESTDIR=$root cmake --install "$build" --prefix /usr >"$WORK/install.log" || fail "install failed"
 launcher=$root/usr/games/pelvaro
 
+# The AppStream metainfo and the desktop entry it launches, as a software centre reads them (Debian's appstream;
+# without it the rest is still checked).
+[ -f "$root/usr/share/metainfo/org.example.pelvaro.metainfo.xml" ] || fail "no metainfo in share/metainfo"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate-tree --no-net "$root" >"$WORK/appstream.log" 2>&1 ||
+    fail "appstreamcli validate-tree: $(cat "$WORK/appstream.log")"
+else
+  echo "appstreamcli is not installed: the metainfo was not validated (apt-get install appstream)"
+fi
+
 # The launcher's choice of language, with stand-ins for the two programs.
 fake=$WORK/fake
 mkdir -p "$fake/games" "$fake/lib/games/pelvaro"
