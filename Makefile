@@ -1,6 +1,6 @@
-# Pelvaro: `make play` builds everything and starts the game (English;
-# `make play LANG=de` for the German build); `make test` runs the whole test
-# suite, window tests included (it starts its own X server with Xvfb).
+# Pelvaro: `make play` builds the two programs and their data and starts the game (English; `make play LANG=de`
+# for the German build); `make test` builds the test programs and runs the whole test suite, window tests
+# included (it starts its own X server with Xvfb). Each command builds only what it needs.
 
 BUILD := build
 JOBS ?= 2
@@ -20,22 +20,35 @@ TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 PREFIX ?= /usr/local
 PACKAGE_TOOLS := dpkg-dev
 
-.PHONY: play test build deps test-deps bench soak asan clean install uninstall deb gallery
+.PHONY: play run test build configure deps test-deps bench soak asan clean install uninstall deb gallery
+
+# What the game needs (CMake's `all`): the two programs and the data they read.
+GAME_TARGETS := game_de game_en data
+
+# The build's program started beside its data, in the build folder: it reads build/data and keeps the player's
+# files in build/player. The game's own end (Quit, a closed window, the story's end: status 1) is no error here;
+# every other status (2, 3, 4: a failure) is passed on.
+START_GAME = cd $(BUILD) && { ./game_$(GAME_LANG); status=$$?; [ $$status = 1 ] || exit $$status; }
 
 play: build
-	cd $(BUILD)/data && ../game_$(GAME_LANG)
+	@$(START_GAME)
 
-build: deps
+# The game already built, started as `make play` starts it.
+run:
+	@$(START_GAME)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS) --target $(GAME_TARGETS)
+
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j$(JOBS)
 
 # Prints, at its end, the count of tests and the time of each stage.
 test: deps test-deps
 	@tests/make_test.sh $(BUILD) $(JOBS)
 
 # Every picture of the game, headless, into build/gallery/index.html.
-gallery: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+gallery: configure
 	cmake --build $(BUILD) -j$(JOBS) --target gallery
 
 bench: build
@@ -53,7 +66,7 @@ soak: build
 
 asan: deps test-deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DPELVARO_SANITIZE=ON
-	cmake --build $(BUILD)-asan -j$(JOBS)
+	cmake --build $(BUILD)-asan -j$(JOBS) --target test_programs
 	# The game keeps its start-up pictures and sounds until the process ends,
 	# and the tests stop whole runs of it halfway: leaks are not what this looks for.
 	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -L headless
@@ -64,7 +77,9 @@ deps:
 test-deps:
 	@./tools/install-packages $(TEST_PACKAGES)
 
+# The install holds the desktop icons too, which the game itself does not need.
 install: build
+	cmake --build $(BUILD) -j$(JOBS) --target icons
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 uninstall:
@@ -72,6 +87,7 @@ uninstall:
 
 deb: build
 	@./tools/install-packages $(PACKAGE_TOOLS)
+	cmake --build $(BUILD) -j$(JOBS) --target icons
 	@packaging/make-deb.sh $(BUILD) $(BUILD)
 
 clean:

@@ -1,6 +1,8 @@
 # `make install` (cmake --install): the launcher, the two programs, the data,
-# the desktop entry with its icons, the manual page and the copyright, in the
-# layout set in the top CMakeLists.txt. DESTDIR is honoured as usual.
+# the desktop entry with its icons, the AppStream metainfo, the manual page and
+# the copyright, in the layout set in the top CMakeLists.txt. DESTDIR is
+# honoured as usual. The desktop entry and the metainfo are named after the
+# game's AppStream id, org.example.pelvaro.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/pelvaro.in ${CMAKE_BINARY_DIR}/pelvaro @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/pelvaro DESTINATION ${PELVARO_LAUNCHER_INSTALL_DIR})
 install(TARGETS game_de game_en RUNTIME DESTINATION ${PELVARO_PROGRAMS_INSTALL_DIR})
@@ -10,7 +12,8 @@ install(DIRECTORY ${PELVARO_DATA_DIR}/ DESTINATION ${PELVARO_DATA_INSTALL_DIR}
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
         FILES_MATCHING PATTERN "*.dat" PATTERN "*.mid" PATTERN "*.wav" PATTERN "*.flc" PATTERN "checksums.txt"
         PATTERN "sav" EXCLUDE)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/pelvaro.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.pelvaro.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.example.pelvaro.metainfo.xml DESTINATION share/metainfo)
 foreach(size ${PELVARO_ICON_SIZES})
   install(FILES ${PELVARO_ICON_DIR}/pelvaro-${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
           RENAME pelvaro.png)

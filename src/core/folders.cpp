@@ -79,12 +79,14 @@ GameFolders find_game_folders(const std::string& program_dir, const char* xdg_da
     if (holds_data(installed))
       return {fs::weakly_canonical(installed).string(), player_folder(xdg_data_home, home)};
   }
-  if (holds_data(".") || program_dir.empty()) return {"", ""};
-  const fs::path beside = fs::path(program_dir) / "data";
-  if (holds_data(beside)) {
-    const std::string both = fs::weakly_canonical(beside).string();
-    return {both, both};
-  }
+  // A program of the build folder reads build/data and writes build/player, so the data stays as the build made
+  // it; only another data folder (a test's) is both.
+  const fs::path build_data = fs::path(program_dir) / "data";
+  const bool in_build = !program_dir.empty() && holds_data(build_data);
+  std::error_code ec;
+  if (holds_data(".") && !(in_build && fs::equivalent(".", build_data, ec))) return {"", ""};
+  if (in_build)
+    return {fs::weakly_canonical(build_data).string(), fs::weakly_canonical(fs::path(program_dir) / "player").string()};
   return {"", ""};
 }
 

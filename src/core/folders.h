@@ -11,10 +11,13 @@
 //   unpacked package runs where it lies); the player's folder is
 //   $XDG_DATA_HOME/pelvaro, by default ~/.local/share/pelvaro, made when
 //   missing. Nothing else is ever written.
-// - started in a data folder (the working directory holds checksums.txt, as
-//   `make play` does in build/data): that folder is both.
-// - a program of the build folder started from elsewhere: build/data beside
-//   it is both.
+// - started in a data folder (the working directory holds checksums.txt)
+//   that is not the build's own, as the tests' folders are: that folder is
+//   both.
+// - a program of the build folder (build/data beside it), started anywhere
+//   else, build/data included (`make play` starts it in build/): it reads
+//   build/data and writes build/player, made when missing, so the data
+//   folder stays as the build made it.
 // - none of these: the working directory, whose missing checksums.txt the
 //   first data file then reports.
 #pragma once

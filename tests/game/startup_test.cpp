@@ -228,8 +228,8 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
 
 // Where the data is read and the player's files are written, for a program installed (in lib/games/pelvaro
 // beside share/games/pelvaro), in the build folder (data/ beside it) or elsewhere, started in a data folder
-// or not.
-TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElseOneFolderIsBoth) {
+// or not. The build's own data folder is never the player's: `make play` leaves it as the build made it.
+TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderInTheBuildToPlayerElseOneFolderIsBoth) {
   fresh_game();
   const std::string here = std::filesystem::current_path().string(), root = here + "/layout";
   const std::string installed = root + "/usr/lib/games/pelvaro", shared = root + "/usr/share/games/pelvaro";
@@ -243,7 +243,9 @@ TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElse
       {installed, root, "", "/h", shared, "/h/.local/share/pelvaro"},
       {installed, root, "relative", "/h", shared, "/h/.local/share/pelvaro"},
       {root + "/build", here, "/x/data", "/h", "", ""},
-      {root + "/build", root, "/x/data", "/h", root + "/build/data", root + "/build/data"},
+      {root + "/build", root, "/x/data", "/h", root + "/build/data", root + "/build/player"},
+      {root + "/build", root + "/build", nullptr, "/h", root + "/build/data", root + "/build/player"},
+      {root + "/build", root + "/build/data", "/x/data", "/h", root + "/build/data", root + "/build/player"},
       {root + "/elsewhere", root, "/x/data", "/h", "", ""},
       {"", root, "/x/data", "/h", "", ""},
   };
@@ -254,6 +256,28 @@ TEST(Folders, InstalledTheDataIsSharedAndThePlayersFilesGoToTheXdgDataFolderElse
     EXPECT_EQ(found.player, c.player) << c.program << " started in " << c.cwd << " with " << (c.xdg ? c.xdg : "-");
   }
   ASSERT_EQ(chdir(here.c_str()), 0);
+}
+
+// A test's folder sees the data files the build made and nothing a game played in the data folder left there:
+// a lock linked into every test's folder made the tests running side by side "already running".
+TEST(Folders, ATestsFolderLinksOnlyTheDataFilesTheBuildListedNotAGamesLeftovers) {
+  fresh_game();
+  namespace fs = std::filesystem;
+  const std::string data = here("data"), folder = here("fresh");
+  fs::create_directories(data + "/sfx"), fs::create_directories(data + "/sav/tmp"), fs::create_directory(folder);
+  write_file(data + "/checksums.txt", "0123456789abcdef 4 walk.dat\n0123456789abcdef 4 sfx/track01.mid\n");
+  for (const char* made : {"walk.dat", "sfx/track01.mid"}) write_file(data + "/" + made, "data");
+  // What a game played there leaves, and a datafile the list does not name.
+  for (const char* left : {"pelvaro.lock", "options.sav", "display.sav", "bugs.txt", "sav/game00.sav",
+                           "sav/tmp/ffloor1.sav", "options.sav.77.tmp", "stray.dat"})
+    write_file(data + "/" + left, "x");
+  driver::link_generated_data(data, folder);
+  std::map<std::string, std::string> linked;
+  for (const auto& e : fs::directory_iterator(folder))
+    linked[e.path().filename().string()] = e.is_symlink() ? fs::read_symlink(e.path()).string() : "not a link";
+  const std::map<std::string, std::string> made = {
+      {"checksums.txt", data + "/checksums.txt"}, {"sfx", data + "/sfx"}, {"walk.dat", data + "/walk.dat"}};
+  EXPECT_EQ(linked, made);
 }
 
 TEST(StartUp, ASecondCopyInTheSameFolderSaysSoAndTouchesNothing) {

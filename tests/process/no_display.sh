@@ -15,9 +15,8 @@ fail() {
   echo "FAIL (no_display): $*" >&2
   exit 1
 }
-for f in "$DATA"/*; do
-  case $(basename "$f") in sav|options.sav|bugs.txt) ;; *) ln -s "$f" "$WORK/" ;; esac
-done
+. "$(dirname "$0")/../window/data_links.inc"
+link_data_files "$DATA" "$WORK"
 printf '1 2 3 1 \r\nmy game' >"$WORK/options.sav"
 snapshot() { (cd "$WORK" && find . -mindepth 1 \( -path ./bugs.txt -o -path ./pelvaro.lock \) -prune -o -printf '%p %y %s %i %T@ %l\n' | sort); }
 before=$(snapshot)

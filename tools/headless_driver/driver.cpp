@@ -8,9 +8,12 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <set>
 #include <system_error>
 #include <unordered_set>
+#include "core/data_sums.h"
 #include "core/datafiles.h"
 #include "core/hardware.h"
 #include "core/world.h"
@@ -120,13 +123,18 @@ void fresh_game(int step_ms) {
   std::string dir = temp_root() + "/pelvaro-test-" + std::to_string(getpid()) + "-XXXXXX";
   if (!mkdtemp(dir.data())) std::abort();
   current_dir = dir;
-  std::error_code ec;
-  for (const auto& e : std::filesystem::directory_iterator(PELVARO_DATA_DIR, ec)) {
-    const std::string name = e.path().filename().string();
-    if (name == "sav" || name == "options.sav" || name == "display.sav" || name == "bugs.txt") continue;
-    if (symlink(e.path().c_str(), (current_dir + "/" + name).c_str()) != 0) std::abort();
-  }
+  link_generated_data(PELVARO_DATA_DIR, current_dir);
   if (chdir(current_dir.c_str()) != 0) std::abort();
+}
+
+void link_generated_data(const std::string& data_dir, const std::string& folder) {
+  std::set<std::string> names = {kDataSumsFile};
+  std::ifstream list(data_dir + "/" + kDataSumsFile);
+  for (std::string sum, size, path; list >> sum >> size >> path;) names.insert(path.substr(0, path.find('/')));
+  for (const std::string& name : names) {
+    const std::string from = data_dir + "/" + name;
+    if (access(from.c_str(), F_OK) == 0 && symlink(from.c_str(), (folder + "/" + name).c_str()) != 0) std::abort();
+  }
 }
 
 void load_room_named(const char* room) {

@@ -13,6 +13,10 @@ void ensure_allegro();  // Allegro headless with the game's pixel format (idempo
 // The world and the headless backend back at the program's start, in a fresh working folder that sees the
 // generated data files (linked) but none an earlier run wrote; removed with the next one or at exit.
 void fresh_game(int step_ms = 1);
+// Links into `folder` the data files the build made: those `data_dir`'s checksums.txt lists (a folder such as
+// sfx/ whole) and the list itself, never what a game played in the data folder left there (its lock, settings,
+// saved games). fresh_game links the build's data folder so.
+void link_generated_data(const std::string& data_dir, const std::string& folder);
 
 // Loads `room` into the tables as a room change does (no state file read).
 void load_room_named(const char* room);
