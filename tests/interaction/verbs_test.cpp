@@ -78,7 +78,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   EXPECT_EQ(std::make_pair(mouse_status, force_cursor), std::make_pair(+kModeTake, +kVerbChosen));
   // Clicked on the flask, the take verb is refused with the chemist's reason...
   click_at(mid_x(flask), mid_y(flask), 5);
-  EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit fuer chemische Experimente.",
+  EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit für chemische Experimente.",
                                "I don't have time for chemical experiments."));
   EXPECT_EQ(force_cursor, kVerbFree);
   EXPECT_EQ(take_object, -1) << "a refused take does not send the hero";
@@ -100,10 +100,10 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAnErrandIsReplacedOrCancelledByAWal
   click_at(300, 330, 1);  // the bare floor
   EXPECT_EQ(std::make_pair(take_object, furni_present[burner]), std::make_pair(-1, 1));
   // The refusals of a take, by the piece's name.
-  const char* const chemistry = TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments.");
+  const char* const chemistry = TR("Ich habe keine Zeit für chemische Experimente.", "I don't have time for chemical experiments.");
   const char* const no_fire = TR("Es brennt doch gar nicht.", "It doesn't burn in here.");
-  const char* const waste[] = {TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
-                               TR("andere Karriere als die des Muellmanns vor.", "")};
+  const char* const waste[] = {TR("Früh übt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+                               TR("andere Karriere als die des Müllmanns vor.", "")};
   const struct { const char *name, *line0, *line1; } cases[] = {
       {"erlenmeier", chemistry, ""}, {"erlenmeier2", chemistry, ""}, {"reagenz", chemistry, ""},
       {"feuerloescher", no_fire, ""}, {"feuerloescher2", no_fire, ""},
@@ -148,7 +148,7 @@ TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBu
   EXPECT_EQ(furni_present[burner], 0);
   EXPECT_STREQ(arrow_obj, "Bunsenbrenner");
   EXPECT_STREQ(arrow_describe[0], TR("Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", furni_text[burner][0]));
-  EXPECT_STREQ(arrow_describe[1], TR("Geraet erzeugt Flammen mit sehr hohen Temperaturen.", furni_text[burner][1]));
+  EXPECT_STREQ(arrow_describe[1], TR("Gerät erzeugt Flammen mit sehr hohen Temperaturen.", furni_text[burner][1]));
   pointer_shows(objects_bmp[5]);
 }
 
