@@ -165,11 +165,20 @@ int select_file(int s) {
   if (s < 0 || s >= kSaveSlots) return 0;
   const std::string old_name = stored_name(s);
   const int y = line_y(s);
-  std::string typed;
+  std::string typed, shown = old_name;
+  // The name so far and the cursor after it. The blank of erase_savegame is
+  // 15 rows high, the font's cell 17: the cursor's line and the tails of g, j,
+  // p, q, y lie below it, so what was shown (at first the old name) is first
+  // written over in the blank's own colour.
+  auto draw_typing = [&](const std::string& name, int colour) {
+    draw_letters(name, s, colour);
+    textout_ex(memory_screen, pv_font, "_", kSlotLineX + 10 * ustrlen(name.c_str()), y, colour, -1);
+  };
   auto redraw = [&]() {
+    draw_typing(shown, getpixel(erase_savegame, 0, 0));
     draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
-    draw_letters(typed, s, kHoverColour);
-    textout_ex(memory_screen, pv_font, "_", kSlotLineX + 10 * ustrlen(typed.c_str()), y, kHoverColour, -1);
+    draw_typing(typed, kHoverColour);
+    shown = typed;
     platform_present(memory_screen, kScreenWidth, kScreenHeight);
   };
   redraw();

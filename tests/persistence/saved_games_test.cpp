@@ -303,7 +303,8 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
 
 TEST(SlotNames, TypingANameThroughKeys) {
   fresh_game(); ensure_allegro();
-  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15); pv_font = font;
+  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15);
+  driver::load_font(), clear_bitmap(memory_screen), clear_to_color(erase_savegame, makecol(228, 232, 240));
   std::memset(save_name, ' ', sizeof save_name);
   std::memcpy(save_name[4], "Old name", 8), std::memcpy(save_name[5], "Next slot", 9);
   int t = 10;
@@ -340,16 +341,18 @@ TEST(SlotNames, TypingANameThroughKeys) {
     EXPECT_EQ(name(5).substr(0, 10), "Next slot ") << c.what;
   }
   // While typing, letter i stands at x = 150 + 10 i on the slot's line (y = 150 + 15 x 4) and the cursor after
-  // the last letter: after two umlauts (four bytes) at x = 170.
-  headless::key_at(t += 5, 0xE4), headless::key_at(t += 5, 0xFC);
+  // the last letter: after two umlauts (four bytes) at x = 170. The cursor's line lies below the 15 rows the blank
+  // covers (the font's cell is 17 high): where it stood before, at 150 and 160, it is gone.
+  clear_bitmap(memory_screen), headless::key_at(t += 5, 0xE4), headless::key_at(t += 5, 0xFC);
   constexpr int kOrange = 0xF400;  // the line being typed: 128000 kept to 16 bits
-  int cursor_right = -1;
+  int cursor_right = -1, left_behind = 0;
   bool seen = false;
   headless::on_present([&] {
     if (seen || headless::now() < t + 20) return;
-    for (int y = 210; y < 225; ++y)
+    for (int y = 210; y < 210 + 17; ++y)
       for (int x = 150; x < 460; ++x)
-        if (getpixel(headless::last_frame(), x, y) == kOrange) cursor_right = std::max(cursor_right, x);
+        if (getpixel(headless::last_frame(), x, y) == kOrange)
+          cursor_right = std::max(cursor_right, x), left_behind += x < 170 && y >= 210 + 15;
     headless::key_at(headless::now() + 5, 27);
     seen = true;
   });
@@ -357,6 +360,7 @@ TEST(SlotNames, TypingANameThroughKeys) {
   EXPECT_EQ(select_file(4), 0);
   headless::on_present(nullptr);
   EXPECT_TRUE(cursor_right >= 170 && cursor_right < 180) << "the cursor ends at " << cursor_right;
+  EXPECT_EQ(left_behind, 0) << "pixels of the cursor where it stood before";
   EXPECT_EQ(name(4), padded("ok"));
   // Outside the ten slots there is no name to type: it ends at once, as Escape does.
   EXPECT_EQ(select_file(10), 0);
