@@ -66,8 +66,8 @@ void answer_command_line(const CommandLine& line, const char* program) {
                     "  --help        diese Hilfe zeigen und enden\n"
                     "  --version     Name und Version zeigen und enden\n"
                     "\n"
-                    "Tasten im Spiel: F5 speichern, F7 laden, P oder Pause haelt an, Escape\n"
-                    "ueberspringt eine Rede oder eine Szene, F11 oder Alt+Eingabe wechselt\n"
+                    "Tasten im Spiel: F5 speichern, F7 laden, P oder Pause hält an, Escape\n"
+                    "überspringt eine Rede oder eine Szene, F11 oder Alt+Eingabe wechselt\n"
                     "zwischen Fenster und ganzem Bildschirm.\n",
                     "Pelvaro, a point-and-click adventure.\n"
                     "\n"

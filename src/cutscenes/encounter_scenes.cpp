@@ -90,7 +90,7 @@ void video_hero_beton_ko() {
     s.overlay_run(talk, talk + 9, bx, by);
     s.subtitle_colour(kOtherSubtitle);
     say_block(s,
-              {TR("Hmmm... du bist ein schwacher Schueler. Das war", "Hmmm... you're a weak student. Again this was not good"),
+              {TR("Hmmm... du bist ein schwacher Schüler. Das war", "Hmmm... you're a weak student. Again this was not good"),
                TR("wieder nicht genug. Ich hoffe diese 5,0 ist dir eine", "enough. I hope this 6- is a lesson to you."),
                TR("Lehre.", "")},
               50);
@@ -308,7 +308,7 @@ void video_exit_floor2() {
     s.subtitle_colour(kOtherSubtitle);
     say_block(s,
               {TR("Sofort stehn bleiben !!! Nur Lehrern ist der", "Stop immediately ! Only teachers are allowed to"),
-               TR("Zugang zu dieser Tuer gestattet!", "enter this room.")},
+               TR("Zugang zu dieser Tür gestattet!", "enter this room.")},
               40);
     s.play(50);
   }

@@ -352,7 +352,7 @@ void video_douche() {
   over_piece(s, water, water + 3, kShowerSlot, kWaterPad);
   video_foreground = 1;
   s.hero_run(scrub, scrub + 7);
-  subtitles(s, kOtherSubtitle, "*pssscccchhhh*", TR("*plaetscher*", "*plitsch platsch*"));
+  subtitles(s, kOtherSubtitle, "*pssscccchhhh*", TR("*plätscher*", "*plitsch platsch*"));
   s.play(40);
   for (int k = 0; k < 3; ++k) s.play(8);
   s.hero_run(sing, sing + 7);
@@ -410,7 +410,7 @@ void video_douche() {
     s.play(a[2]);
   }
   s.hero_run(talk, talk + 14);
-  subtitles(s, kHeroSubtitle, TR("So und jetzt hinueber zu Herr Zirud", "Ok, now let's go to Mister Zirud"),
+  subtitles(s, kHeroSubtitle, TR("So und jetzt hinüber zu Herr Zirud", "Ok, now let's go to Mister Zirud"),
             TR("", "and his time machine."));
   s.play(44);
   furni_present[kDoucheHiddenSlot] = 1;

@@ -47,10 +47,10 @@ void video_intro() {
       TR("Seit Direktor Dossel spurlos verschwunden ist,", "Since headmaster Dossel vanished without a trace,"),
       TR("regiert sein Nachfolger die Schule mit eiserner Hand.",
          "his successor has ruled the school with an iron fist."),
-      TR("Kameras, Wachen und Zugangskarten ueberall -", "Cameras, guards and access cards everywhere -"),
-      TR("aus der Schule ist fast ein Gefaengnis geworden.", "the school has become little better than a prison."),
+      TR("Kameras, Wachen und Zugangskarten überall -", "Cameras, guards and access cards everywhere -"),
+      TR("aus der Schule ist fast ein Gefängnis geworden.", "the school has become little better than a prison."),
       TR("Du stehst im Gang und bekommst gerade", "You are standing in the corridor, just getting"),
-      TR("deine Klassenarbeit zurueck...", "your test back..."),
+      TR("deine Klassenarbeit zurück...", "your test back..."),
   };
   static const int kRows[7] = {170, 190, 210, 230, 250, 270, 290};
   for (int i = 0; i < 7; ++i) centred_line(kLines[i], kRows[i]);

@@ -263,7 +263,7 @@ void video_ady_teleskop() {
   say_one(s, "Hrrrrggh ! Hmpf !", at_scope.x + w / 2, head);
   s.play(30);
 
-  s.caption(at(Adytele::caption), TR("Spaeter...", "Later..."));
+  s.caption(at(Adytele::caption), TR("Später...", "Later..."));
   const Spot later = {at_scope.x + 12, at_scope.y};
   s.no_overlay();
   for (int k = 0; k < 9; ++k) pose(s, carry + 1 + (k % 2) * 2, carry + 1 + (k % 2) * 2, later, 4);
@@ -272,7 +272,7 @@ void video_ady_teleskop() {
   const Spot further = {later.x + 60, later.y};
   s.play(walk(s, carry, later, further, kStaggerStep));
 
-  s.caption(at(Adytele::caption), TR("Viel, viel spaeter...", "Much, much later..."));
+  s.caption(at(Adytele::caption), TR("Viel, viel später...", "Much, much later..."));
   const Spot nearly = {further.x + 90, further.y};
   s.no_overlay();
   for (int k = 0; k < 9; ++k) pose(s, carry + 1 + (k % 2) * 2, carry + 1 + (k % 2) * 2, nearly, 4);
@@ -309,15 +309,15 @@ void video_ady_teleskop2() {
         TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
            "Ok, the time machine is finished now. Now you have to protect"),
         TR("du dich nur noch gegen die radioaktive Strahlung", "yourself against the radiation."),
-        TR("schuetzen.", "")};
+        TR("schützen.", "")};
     say_block(s, lines, centre, 50);
   } else {
     const char* const lines[kTextLines] = {
-        TR("Ok, das Teleskop koennen wir schon mal als Strahlenbuendler",
+        TR("Ok, das Teleskop können wir schon mal als Strahlenbündler",
            "Ok we can use the telescope with the sun rays. That gives us"),
         TR("benutzen. Jetzt fehlt uns noch ein Diamant und du musst dich",
            "a high energy source. Now we still need a diamond and you have"),
-        TR("gegen die radioaktive Strahlung schuetzen.", "to protect yourself against the radiation.")};
+        TR("gegen die radioaktive Strahlung schützen.", "to protect yourself against the radiation.")};
     say_block(s, lines, centre, 50);
   }
   s.play(100);

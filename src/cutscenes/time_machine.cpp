@@ -177,11 +177,11 @@ void closing_screen() {
   centred_line(TR("Vielen Dank, dass Sie die Demo von \"Pelvaro\" gespielt haben!",
                   "Thank you for playing the demo of \"Pelvaro\"!"),
                190);
-  centred_line(TR("Mehr Informationen ueber das Spiel finden Sie unter:",
+  centred_line(TR("Mehr Informationen über das Spiel finden Sie unter:",
                   "You will find more about the game at:"),
                210);
   centred_line(makers::kWebsite, 230);
-  centred_line(TR("Bitte druecken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 270);
+  centred_line(TR("Bitte drücken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 270);
   platform_new_frame();
   do {
     platform_poll_mouse();
@@ -204,10 +204,10 @@ void play_machine(Sequence& s) {
   s.overlay_run(at(Timemach::teacher_talk), at(Timemach::teacher_talk), kTmTeacherX, kTmTeacherY);
   hero_foreground = 1;
   s.subtitle_colour(kHeroLines);
-  s.say(0, TR("Ich habe mit Bleiloesung geduscht.", "I've had a shower in lead solution."), 280, 90);
-  s.say(1, TR("Herr Rurura sagt, die schuetzt mich", "Mister Rurura says it will keep me"), 260, 110);
+  s.say(0, TR("Ich habe mit Bleilösung geduscht.", "I've had a shower in lead solution."), 280, 90);
+  s.say(1, TR("Herr Rurura sagt, die schützt mich", "Mister Rurura says it will keep me"), 260, 110);
   s.say(2, TR("vor der Strahlung. Hoffentlich...", "safe from the radiation. I hope..."), 280, 130);
-  s.caption(at(Timemach::caption), TR("Etwas spaeter...", "A bit later..."));
+  s.caption(at(Timemach::caption), TR("Etwas später...", "A bit later..."));
   s.play(120);
 
   s.hero_run(at(Timemach::hero_talk), at(Timemach::hero_talk));
@@ -215,7 +215,7 @@ void play_machine(Sequence& s) {
   s.subtitle_colour(kTeacherLines);
   s.say(0, TR("Gut. Dann stell dich jetzt in die Maschine.", "Good. Then step into the machine now."), 230, 90);
   s.say(1, TR("Ich starte sie, sobald du drin bist.", "I'll start it once you're inside."), 230, 110);
-  s.say(2, TR("Viel Glueck bei der Suche nach Herrn Dossel!", "Good luck finding headmaster Dossel!"), 260, 130);
+  s.say(2, TR("Viel Glück bei der Suche nach Herrn Dossel!", "Good luck finding headmaster Dossel!"), 260, 130);
   s.play(120);
 
   // He climbs the steps onto the pedestal, 4 pixels a frame, and turns round.

@@ -1,7 +1,5 @@
 #include "dialogue/talk.h"
 
-#include <cstring>
-
 #include "core/close_request.h"
 #include "core/errand.h"
 #include "core/pacing.h"
@@ -75,12 +73,14 @@ void show_speech(text (&rows)[kTalkRows][kTextLines], int anchor_x, int& anchor_
   }
 }
 
-// The characters a speech row holds, its empty lines left out.
+// The characters a speech row holds, its empty lines left out. The texts are
+// UTF-8, so a letter is counted once however many bytes it takes ("ä" is one
+// character, as "a" is).
 int spoken_chars(text (&rows)[kTalkRows][kTextLines]) {
   const int row = (choice >= 0 && choice < kTalkRows) ? choice : 0;
   int n = 0;
   for (const char* line : rows[row])
-    if (!is_empty(line)) n += static_cast<int>(std::strlen(line));
+    if (!is_empty(line)) n += ustrlen(line);
   return n;
 }
 

@@ -21,7 +21,7 @@ constexpr int obj(Objects e) {
 // item too, with its own picture and look lines (look_up_item).
 const Item kItems[] = {
     {"rolle", obj(Objects::rolling_pin), nullptr, nullptr,
-     {TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool."), "",
+     {TR("Mamas Nudelholz ist für mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool."), "",
       ""}},
     // The canister of the old physics room: its own picture, its own lines.
     {"kanister", obj(Objects::canister), "physik", "kanister", {nullptr, nullptr, nullptr}},
@@ -29,14 +29,14 @@ const Item kItems[] = {
      {TR("Ein stabiler Schraubenzieher.", "A screwdriver."), "", ""}},
     {"guitar", kPiecePicture, "future_physik", "guitar",
      {TR("Yeah... so eine Gitarre habe ich mir schon immer", "I always wanted to own an eletric guitar."),
-      TR("gewuenscht.", ""), ""}},
+      TR("gewünscht.", ""), ""}},
     {"Gaz", obj(Objects::gas_bottle), "future_biolog", "gaz",
      {TR("Eine Flasche mit brennbarem Gas.", "A bottle with combustible gas."), "", ""}},
     {"schlauch", kPiecePicture, "future_biolog", "schlauch", {nullptr, nullptr, nullptr}},
     // The English build says what the piece itself says when looked at.
     {"Bunsenbrenner", obj(Objects::bunsen_burner), "future_chimietp", "bunsen",
      {TR("Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", nullptr),
-      TR("Geraet erzeugt Flammen mit sehr hohen Temperaturen.", nullptr), ""}},
+      TR("Gerät erzeugt Flammen mit sehr hohen Temperaturen.", nullptr), ""}},
     {"Alkohol", obj(Objects::alcohol), "future_chimietp", "alkohol",
      {TR("Eine Flasche mit hochprozentigem Inhalt.", nullptr), "", ""}},
     {"diamond", obj(Objects::diamond), "future_chimie", "dia",
@@ -48,7 +48,7 @@ const Item kItems[] = {
     {"glasses", obj(Objects::glasses), nullptr, nullptr,
      {TR("Eine wasserdichte Schutzbrille.", "Waterproof security glasses."), "", ""}},
     {"bleiloesung", obj(Objects::lead_solution), nullptr, nullptr,
-     {TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"),
+     {TR("Eine Bleilösung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"),
       TR("Strahlung.", "radiation."), ""}},
     {"Blei", obj(Objects::lead_pipe), nullptr, nullptr, {TR("Ein Rohr aus Blei.", "A lead conduit."), "", ""}},
     {"Gaz_Schlauch", obj(Objects::gas_with_hose), nullptr, nullptr,
@@ -58,7 +58,7 @@ const Item kItems[] = {
      {TR("Ein Bunsenbrenner dessen Ventil mit einem Schlauch", "A bunsen burner. It's valve is linked to a hose."),
       TR("verbunden ist.", ""), ""}},
     {"Schweissbrenner", obj(Objects::welding_torch), nullptr, nullptr,
-     {TR("Dieser improvisierte Schweissbrenner ist das Werk", "This blowpipe is the work of a genius."),
+     {TR("Dieser improvisierte Schweißbrenner ist das Werk", "This blowpipe is the work of a genius."),
       TR("eines Genies.", ""), ""}},
 };
 
@@ -133,8 +133,8 @@ ItemLook look_up_item(const char* name) {
   // What is left of the lead solution once the tank is filled is described
   // anew; the story's flag says so, so a loaded game tells it the same way.
   if (same(look.name, "bleiloesung") && story_bleitank == 1) {
-    look.lines[0] = TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation.");
-    look.lines[1] = TR("Strahlung schuetzt.", "");
+    look.lines[0] = TR("Eine Bleilösung die gegen radioaktive", "A lead dilution that protects against radiation.");
+    look.lines[1] = TR("Strahlung schützt.", "");
     look.lines[2] = "";
   }
   return look;

@@ -44,14 +44,14 @@ void cannottake() {
   const int i = cannottake_nr;
   const char* name = (i >= 0 && i < kMaxFurni && furni_name[i]) ? furni_name[i] : "";
   if (named(name, {"erlenmeier", "erlenmeier2", "reagenz"}))
-    hero_remark(TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments."));
+    hero_remark(TR("Ich habe keine Zeit für chemische Experimente.", "I don't have time for chemical experiments."));
   else if (named(name, {"feuerloescher", "feuerloescher2"}))
     hero_remark(TR("Es brennt doch gar nicht.", "It doesn't burn in here."));
   else if (named(name, {"book"}))
     hero_remark(TR("Davon habe ich selbst ein Exemplar zuhause.", "I've got the same book at home already."));
   else if (named(name, {"Muelleimer", "Muell", "Eimer"}))
-    hero_remark(TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
-                TR("andere Karriere als die des Muellmanns vor.", ""));
+    hero_remark(TR("Früh übt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+                TR("andere Karriere als die des Müllmanns vor.", ""));
   else
     cannot_take_it();
 }

@@ -75,7 +75,7 @@ void draw_labels() {
   label(TR("Bedienfeld", "Control panel"), {kInventoryPos.x, 80, kInventoryPos.x + kInventoryWidth - 1, 111},
         Align::kCentre, title);
   const char* const names[kSliders] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
-                                       TR("Geraeusche", "Sound effects")};
+                                       TR("Geräusche", "Sound effects")};
   for (int i = 0; i < kSliders; ++i) {
     const int y = kPanelSliderY[i];
     label(names[i], row(84, 284, y, y + kKnobHeight - 1), Align::kRight, body);

@@ -246,7 +246,7 @@ MenuState continue_button(bool left) {
   loaded_from_menu = result == 0;
   if (loaded_from_menu) return MenuState::kGameChosen;
   say_on_menu(result == kLoadCannotWrite ? load_failure_text(result)
-                                         : TR("Das zuletzt gespielte Spiel ist beschaedigt und wurde nicht geladen.",
+                                         : TR("Das zuletzt gespielte Spiel ist beschädigt und wurde nicht geladen.",
                                               "The game played last is damaged and was not loaded."));
   wait_mouse_release();
   restore_background();

@@ -76,43 +76,43 @@ std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int line
 const std::vector<Topic>& instruction_topics() {
   static const std::vector<Topic> topics = {
       {TR("Gehen", "Walking"),
-       TR("Klicke auf den Boden, dann geht der Held dorthin. Durch eine Tuer oder einen Durchgang gelangt er in den "
-          "naechsten Raum.",
+       TR("Klicke auf den Boden, dann geht der Held dorthin. Durch eine Tür oder einen Durchgang gelangt er in den "
+          "nächsten Raum.",
           "Click on the floor and the hero walks there. Walk him through a door or a passage to go into the next "
           "room.")},
       {TR("Ansehen, nehmen, benutzen, reden", "Looking, taking, using, talking"),
-       TR("Fuehre den Zeiger ueber einen Gegenstand oder eine Person: Der Zeiger zeigt, was ein Klick bewirkt. Im "
-          "Verbenfeld unten rechts waehlst du selbst: gehen, nehmen, benutzen, ansehen, reden.",
+       TR("Führe den Zeiger über einen Gegenstand oder eine Person: Der Zeiger zeigt, was ein Klick bewirkt. Im "
+          "Verbenfeld unten rechts wählst du selbst: gehen, nehmen, benutzen, ansehen, reden.",
           "Move the pointer over an object or a person: the pointer changes to show what a click will do. To choose "
           "the verb yourself, use the verb panel at the bottom right: walk, take, use, look or talk.")},
       {TR("Die Tasche", "The bag"),
-       TR("Die Tasche unten links oeffnet dein Inventar. Zeige auf einen Gegenstand, um zu lesen, was er ist; ein "
-          "Klick haengt ihn an den Zeiger. Benutze ihn im Raum, mit einer Person oder mit einem anderen Gegenstand. "
-          "Ein Rechtsklick legt ihn zurueck in die Tasche.",
+       TR("Die Tasche unten links öffnet dein Inventar. Zeige auf einen Gegenstand, um zu lesen, was er ist; ein "
+          "Klick hängt ihn an den Zeiger. Benutze ihn im Raum, mit einer Person oder mit einem anderen Gegenstand. "
+          "Ein Rechtsklick legt ihn zurück in die Tasche.",
           "The bag at the bottom left opens your inventory. Point at an item to read what it is; a click takes it "
           "onto the pointer. Use it on something in the room, on a person or on another item in the bag. A right "
           "click puts the carried item back into the bag.")},
-      {TR("Gespraeche", "Conversations"),
+      {TR("Gespräche", "Conversations"),
        TR("Klicke den Satz an, den der Held sagen soll; die Auswahl erscheint unten am Bildschirm. Ein Klick "
-          "ueberspringt eine Rede.",
+          "überspringt eine Rede.",
           "Click the sentence the hero should say; the choices appear at the bottom of the screen. A click skips a "
           "speech.")},
       {TR("Das Bedienfeld", "The control panel"),
-       TR("Der Knopf unten im Inventar oeffnet das Bedienfeld: Textgeschwindigkeit, Lautstaerke von Musik und "
-          "Geraeuschen, Spiel speichern, laden und beenden. Ein Rechtsklick schliesst Inventar und Bedienfeld.",
+       TR("Der Knopf unten im Inventar öffnet das Bedienfeld: Textgeschwindigkeit, Lautstärke von Musik und "
+          "Geräuschen, Spiel speichern, laden und beenden. Ein Rechtsklick schließt Inventar und Bedienfeld.",
           "The button at the bottom of the inventory opens the control panel. There you set the text speed and the "
           "volume of music and sound, save and load your game, and quit. A right click closes the inventory and "
           "the panel.")},
       {TR("Tasten", "Keys"),
-       TR("F5 speichert, F7 laedt ein Spiel. P oder Pause haelt das Spiel an, eine Taste oder ein Klick geht "
-          "weiter. Escape ueberspringt eine Rede oder eine Szene. F11 oder Alt+Eingabe wechselt zwischen Fenster "
-          "und ganzem Bildschirm. Solange Tab gedrueckt ist, zeigt der Raum, was sich anklicken laesst.",
+       TR("F5 speichert, F7 lädt ein Spiel. P oder Pause hält das Spiel an, eine Taste oder ein Klick geht "
+          "weiter. Escape überspringt eine Rede oder eine Szene. F11 oder Alt+Eingabe wechselt zwischen Fenster "
+          "und ganzem Bildschirm. Solange Tab gedrückt ist, zeigt der Raum, was sich anklicken lässt.",
           "F5 saves the game, F7 loads one. P or Pause pauses the game; a key or a click goes on. Escape skips a "
           "speech or a scene. F11 or Alt+Enter switches between a window and the whole screen. While Tab is "
           "held, the room shows what can be clicked.")},
       {TR("Tipps", "Tips"),
        TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum, und manche "
-          "Gegenstaende lassen sich verbinden.",
+          "Gegenstände lassen sich verbinden.",
           "Look at everything and talk to everyone. A puzzle is often solved with an item from another room, and "
           "some items in the bag can be put together.")},
   };
@@ -156,7 +156,7 @@ std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page
       y += kLineHeight;
     }
   }
-  texts.push_back({TR("Zurueck", "Back"), screen_layout::label_space(kInstructBack), Align::kCentre, Tone::kTitle});
+  texts.push_back({TR("Zurück", "Back"), screen_layout::label_space(kInstructBack), Align::kCentre, Tone::kTitle});
   if (count > 1) {
     const int next = (page + 1) % count;
     texts.push_back({std::string(TR("Seite ", "Page ")) + std::to_string(next + 1), screen_layout::label_space(kInstructSecond),
@@ -170,7 +170,7 @@ std::vector<TextBox> options_texts(int speed, int music, int effects, int output
   std::vector<TextBox> texts;
   texts.push_back({TR("Optionen", "Options"), {40, 70, 600, 109}, Align::kCentre, Tone::kTitle});
   const char* const names[3] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
-                                TR("Geraeusche", "Sound effects")};
+                                TR("Geräusche", "Sound effects")};
   const int values[3] = {speed, music, effects};
   for (int i = 0; i < 3; ++i) {
     texts.push_back({names[i], slider_row(kLabelLeft, kLabelRight, kMenuSliderY[i]), Align::kRight, Tone::kBody});
@@ -198,7 +198,7 @@ std::vector<TextBox> scale_texts(int setting, int largest, bool lit) {
     value = std::to_string(setting) + "x";
   else
     value = std::string(TR("Automatisch (", "Automatic (")) + std::to_string(largest) + "x)";
-  return {{TR("Fenstergroesse", "Window size"), row, Align::kRight, Tone::kBody},
+  return {{TR("Fenstergröße", "Window size"), row, Align::kRight, Tone::kBody},
           {value, {kMenuOptScale.x1 + 4, row.y1, kMenuOptScale.x2 - 4, row.y2}, Align::kCentre,
            lit ? Tone::kTitle : Tone::kValue}};
 }

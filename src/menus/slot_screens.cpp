@@ -47,12 +47,29 @@ bool in(const Rect& r) {
   return mouse_x > r.x1 && mouse_x <= r.x2 && mouse_y > r.y1 && mouse_y <= r.y2;
 }
 
-// The first `count` characters of slot s's name, one by one.
-void draw_name(int slot, int count, int colour) {
-  for (int i = 0; i < count && i < kSlotNameLen; ++i) {
-    const char c[2] = {save_name[slot][i], 0};
-    textout_ex(memory_screen, pv_font, c, kSlotLineX + 10 * i, line_y(slot), colour, -1);
+// A name's letters one by one on slot s's line, letter i at x = 150 + 10 i.
+// Names are UTF-8, so "ä" is one letter of two bytes.
+void draw_letters(const std::string& name, int slot, int colour) {
+  const char* at = name.c_str();
+  for (int i = 0; *at; ++i) {
+    char letter[8];
+    letter[usetc(letter, ugetxc(&at))] = 0;
+    textout_ex(memory_screen, pv_font, letter, kSlotLineX + 10 * i, line_y(slot), colour, -1);
   }
+}
+
+// Slot s's stored name: its 30 bytes, blank-padded.
+std::string stored_name(int slot) {
+  return std::string(save_name[slot], kSlotNameLen);
+}
+
+// The characters a name may take: letters and digits of ASCII, the blank,
+// and the letters of Latin-1 (ä, ö, ü, ß, é, ...), which the font draws. A
+// key's character arrives in the low byte of platform_readkey: the library
+// gives a Latin-1 character there as its own code.
+bool name_character(int c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' ||
+         (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);  // not the signs × and ÷
 }
 
 // A screen's picture and its words: its title, and a message under it.
@@ -68,7 +85,7 @@ void draw_screen(BITMAP* background, BITMAP* panel, const char* title, const std
 // The buttons' words beside their icons, over the buttons lit or not.
 void draw_button_words() {
   const int words = makecol(255, 236, 170);
-  const std::pair<const char*, Rect> buttons[] = {{TR("OK", "OK"), kSlotOk}, {TR("Zurueck", "Back"), kSlotBack}};
+  const std::pair<const char*, Rect> buttons[] = {{TR("OK", "OK"), kSlotOk}, {TR("Zurück", "Back"), kSlotBack}};
   for (const auto& [text, button] : buttons) {
     const Rect r = label_space(button);
     outlined_text(text, r.x1 + (r.width() - text_length(pv_font, text)) / 2,
@@ -105,7 +122,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
     was_down = left;
     draw_screen(background, panel, title, message);
     const int hovered = slot_under_mouse();
-    for (int s = 0; s < kSaveSlots; ++s) draw_name(s, kSlotNameLen, s == hovered ? kHoverColour : kNameColour);
+    for (int s = 0; s < kSaveSlots; ++s) draw_letters(stored_name(s), s, s == hovered ? kHoverColour : kNameColour);
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) leave = Leave::to_game;
@@ -140,19 +157,31 @@ struct InventPictures {
 
 }  // namespace
 
+// A name is typed anew from its first place. It is kept as UTF-8 in the
+// slot's 30 bytes, as options.sav stores it (a build that reads bytes still
+// reads it as a name), so it holds 30 letters of ASCII, fewer where some take
+// two bytes: a letter that would not fit whole is refused.
 int select_file(int s) {
   if (s < 0 || s >= kSaveSlots) return 0;
-  char old_name[kSlotNameLen];
-  std::memcpy(old_name, save_name[s], kSlotNameLen);
+  const std::string old_name = stored_name(s);
   const int y = line_y(s);
-  auto redraw = [&](int cursor) {
+  std::string typed, shown = old_name;
+  // The name so far and the cursor after it. The blank of erase_savegame is
+  // 15 rows high, the font's cell 17: the cursor's line and the tails of g, j,
+  // p, q, y lie below it, so what was shown (at first the old name) is first
+  // written over in the blank's own colour.
+  auto draw_typing = [&](const std::string& name, int colour) {
+    draw_letters(name, s, colour);
+    textout_ex(memory_screen, pv_font, "_", kSlotLineX + 10 * ustrlen(name.c_str()), y, colour, -1);
+  };
+  auto redraw = [&]() {
+    draw_typing(shown, getpixel(erase_savegame, 0, 0));
     draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
-    draw_name(s, cursor, kHoverColour);
-    textout_ex(memory_screen, pv_font, "_", kSlotLineX + 10 * cursor, y, kHoverColour, -1);
+    draw_typing(typed, kHoverColour);
+    shown = typed;
     platform_present(memory_screen, kScreenWidth, kScreenHeight);
   };
-  int cursor = 0;
-  redraw(cursor);
+  redraw();
   for (;;) {
     // Waits for a key with the mouse polled, so that a close request is heard
     // (and leaves the name as it was, as Escape does).
@@ -162,24 +191,25 @@ int select_file(int s) {
     }
     key_nr = close_pending() ? kKeyEscape : platform_readkey();
     const int c = key_nr & 0xff;
-    const bool name_char = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ';
     if (c == kKeyEnter) break;
     if (c == kKeyEscape) {
-      std::memcpy(save_name[s], old_name, kSlotNameLen);
       draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
-      draw_name(s, kSlotNameLen, kNameColour);
+      draw_letters(old_name, s, kNameColour);
       platform_present(memory_screen, kScreenWidth, kScreenHeight);
       return 0;
     }
-    if (name_char && cursor < kSlotNameLen) {
-      save_name[s][cursor++] = static_cast<char>(c);
-    } else if (c == kKeyBackspace && cursor > 0) {
-      save_name[s][--cursor] = ' ';
+    char letter[8];
+    const size_t bytes = name_character(c) ? static_cast<size_t>(usetc(letter, c)) : 0;
+    if (bytes > 0 && typed.size() + bytes <= kSlotNameLen) {
+      typed.append(letter, bytes);
+    } else if (c == kKeyBackspace && !typed.empty()) {
+      typed.resize(static_cast<size_t>(uoffset(typed.c_str(), ustrlen(typed.c_str()) - 1)));
     }
-    // Any other key, and a character past the 30th place, is refused.
-    redraw(cursor);
+    // Any other key, and a letter past the 30th byte, is refused.
+    redraw();
   }
-  for (int i = cursor; i < kSlotNameLen; ++i) save_name[s][i] = ' ';
+  typed.resize(kSlotNameLen, ' ');
+  std::memcpy(save_name[s], typed.data(), kSlotNameLen);
   return 1;
 }
 

@@ -856,7 +856,7 @@ int load_game(int slot) {
 }
 
 const char* save_failure_text(int result) {
-  return result == kSaveRefused ? TR("Nicht gespeichert: dieser Spielstand waere nicht ladbar.",
+  return result == kSaveRefused ? TR("Nicht gespeichert: dieser Spielstand wäre nicht ladbar.",
                                      "Not saved: this game could not be loaded again.")
                                 : TR("Nicht gespeichert: der Ordner sav ist voll oder gesperrt.",
                                      "Not saved: the folder sav is full or read-only.");
@@ -868,7 +868,7 @@ const char* load_failure_text(int result) {
   if (result == kLoadCannotWrite)
     return TR("Nicht geladen: der Spielstand ist heil, aber sav/tmp ist gesperrt.",
               "Not loaded: the game is whole, but sav/tmp cannot be written.");
-  return TR("Dieser Spielstand ist beschaedigt und wurde nicht geladen.",
+  return TR("Dieser Spielstand ist beschädigt und wurde nicht geladen.",
             "This saved game is damaged and was not loaded.");
 }
 

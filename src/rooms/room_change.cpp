@@ -64,7 +64,7 @@ void leave_room() {
 
 void door_closed() {
   hero_remark(TR("Da komm ich nicht durch. Mir fehlt die richtige", "I can't open that door. I don't have the right"),
-              TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
+              TR("Zugangskarte um die Tür zu öffnen.", "access card."));
 }
 
 void build_room_from_state() {

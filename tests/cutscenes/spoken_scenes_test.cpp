@@ -33,12 +33,12 @@ TEST(SpokenScenes, TheShowerSpeaksItsEightScreensAndHidesPieceNineMeanwhile) {
   const std::vector<Screen> want = {
       {{TR("So, noch schnell die Brille aufsetzen.", "I need to wear the glasses first.")}, kHero},
       {{TR("Fertig. Dann wollen wir uns mal duschen.", "Done. Now let's have a shower.")}, kHero},
-      {{"*pssscccchhhh*", TR("*plaetscher*", "*plitsch platsch*")}, kOthers},
+      {{"*pssscccchhhh*", TR("*plätscher*", "*plitsch platsch*")}, kOthers},
       {{"Dumm di dumm di di dumm", "Di di di dumm."}, kHero},
       {{TR("*blubber* *tssschhh*", "*blubb* *tssschhh*"), "*platsch*"}, kOthers},
       {{"Ammmmoooorreee", "miiiiooo..."}, kHero},
       {{"*ssccchhhhh* *platsch*", "*blubbelubb*"}, kOthers},
-      {lines({TR("So und jetzt hinueber zu Herr Zirud", "Ok, now let's go to Mister Zirud"),
+      {lines({TR("So und jetzt hinüber zu Herr Zirud", "Ok, now let's go to Mister Zirud"),
               TR("", "and his time machine.")}), kHero},
   };
   EXPECT_EQ(r.screens(), want);
@@ -53,7 +53,7 @@ TEST(SpokenScenes, DoriGroansThreeTimesUnderTheTelescopeBetweenTwoCaptions) {
   EXPECT_EQ(groans, (std::vector<std::vector<std::string>>{
                         {"Hrrrrggh ! Hmpf !"}, {TR("Pffffuh ! Ist das schwer !", "Pffffuh ! It's heavy !")}, {"Urrrkss ! Hnnggh !"}}));
   EXPECT_EQ(r.captions(),
-            (std::vector<std::string>{TR("Spaeter...", "Later..."), TR("Viel, viel spaeter...", "Much, much later...")}));
+            (std::vector<std::string>{TR("Später...", "Later..."), TR("Viel, viel später...", "Much, much later...")}));
   // Dori is gone with the telescope (2), the guitar (3) comes to light.
   EXPECT_TRUE(person_present[0] == 0 && furni_present[2] == 0 && furni_present[3] == 1);
   ASSERT_FALSE(r.frames.empty());
@@ -63,16 +63,16 @@ TEST(SpokenScenes, DoriGroansThreeTimesUnderTheTelescopeBetweenTwoCaptions) {
 
 TEST(SpokenScenes, MrZirudSaysWhatIsStillMissingByWhetherTheDiamondIsIn) {
   const std::vector<std::string> without = {
-      TR("Ok, das Teleskop koennen wir schon mal als Strahlenbuendler",
+      TR("Ok, das Teleskop können wir schon mal als Strahlenbündler",
          "Ok we can use the telescope with the sun rays. That gives us"),
       TR("benutzen. Jetzt fehlt uns noch ein Diamant und du musst dich",
          "a high energy source. Now we still need a diamond and you have"),
-      TR("gegen die radioaktive Strahlung schuetzen.", "to protect yourself against the radiation.")};
+      TR("gegen die radioaktive Strahlung schützen.", "to protect yourself against the radiation.")};
   const std::vector<std::string> with = lines({TR("Ok, die Zeitmaschine ist jetzt fertig. Jetzt musst",
                                                   "Ok, the time machine is finished now. Now you have to protect"),
                                                TR("du dich nur noch gegen die radioaktive Strahlung",
                                                   "yourself against the radiation."),
-                                               TR("schuetzen.", "")});
+                                               TR("schützen.", "")});
   for (int diamond : {0, 1}) {
     SCOPED_TRACE(diamond);
     frames::stand("future_physiktp", 320, 365);  // arrived from the physics room
@@ -90,7 +90,7 @@ TEST(SpokenScenes, TheOpeningKnockOutInTheFirstCorridor) {
   const frames::Recording r = frames::record(video_hero_beton_ko);
   frames::expect_over(r, 11, 298, 267);
   const std::vector<Screen> want = {
-      {lines({TR("Hmmm... du bist ein schwacher Schueler. Das war", "Hmmm... you're a weak student. Again this was not good"),
+      {lines({TR("Hmmm... du bist ein schwacher Schüler. Das war", "Hmmm... you're a weak student. Again this was not good"),
               TR("wieder nicht genug. Ich hoffe diese 5,0 ist dir eine", "enough. I hope this 6- is a lesson to you."),
               TR("Lehre.", "")}), kOthers},
       {{"Grrrrmbll !!!!"}, kHero},
@@ -118,7 +118,7 @@ TEST(SpokenScenes, MrsSandScoldsAtTheGasBottleBehindHerDesk) {
 // Doors 1 to 3 of future_floor2 are the teachers': the guard stops the hero there. Door 0 is free.
 TEST(SpokenScenes, TheGuardStopsTheHeroAtTheTeachersDoors) {
   const Screen stop = {{TR("Sofort stehn bleiben !!! Nur Lehrern ist der", "Stop immediately ! Only teachers are allowed to"),
-                        TR("Zugang zu dieser Tuer gestattet!", "enter this room.")},
+                        TR("Zugang zu dieser Tür gestattet!", "enter this room.")},
                        kOthers};
   const int points[4][2] = {{30, 425}, {390, 320}, {330, 320}, {500, 425}};
   for (int door = 0; door <= 3; ++door) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -217,6 +218,61 @@ TEST(DataPictures, TheFontIsAMonochromeFontForTwentyPixelRows) {
   clear_to_color(b, bitmap_mask_color(b)), textout_ex(b, f, "H", 2, 2, makecol16(255, 128, 0), -1);
   EXPECT_GT(count(b), 15) << "writing an H sets pixels";
   destroy_bitmap(b);
+}
+
+namespace {
+// A glyph as the font draws it (the texts are UTF-8): its rows top to bottom, '#' for a set pixel.
+std::vector<std::string> glyph(FONT* f, const char* letter) {
+  const int w = text_length(f, letter), h = text_height(f);
+  BITMAP* b = create_bitmap_ex(16, w, h);
+  clear_to_color(b, bitmap_mask_color(b)), textout_ex(b, f, letter, 0, 0, makecol16(255, 255, 255), -1);
+  std::vector<std::string> rows(static_cast<size_t>(h), std::string(static_cast<size_t>(w), '.'));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (opaque(b, x, y)) rows[static_cast<size_t>(y)][static_cast<size_t>(x)] = '#';
+  destroy_bitmap(b);
+  return rows;
+}
+
+// The empty rows between a glyph's top part (a dot, the dots of an umlaut) and the rest below: 0 where its ink
+// has no gap.
+int gap_under_top(const std::vector<std::string>& rows) {
+  auto inked = [&](size_t y) { return rows[y].find('#') != std::string::npos; };
+  size_t y = 0;
+  while (y < rows.size() && !inked(y)) ++y;
+  while (y < rows.size() && inked(y)) ++y;
+  size_t gap = 0;
+  while (y + gap < rows.size() && !inked(y + gap)) ++gap;
+  return y + gap < rows.size() ? static_cast<int>(gap) : 0;
+}
+}  // namespace
+
+// Enlarged two or three times, a glyph must still read as itself: the dots of i, j and the umlauts stand two
+// empty rows above their letters (with one, "Spiel" read as "Splel" in a window at twice the size), and no two
+// letters or digits share a picture (i, l, I, 1 and | among them).
+TEST(DataPictures, TheFontKeepsTheDotsOfIJAndTheUmlautsClearAndEveryLetterDistinct) {
+  Datafile d = load("font.dat");
+  FONT* f = static_cast<FONT*>(d.get()[0].dat);
+  for (const char* dotted : {"i", "j", "ä", "ö", "ü", "Ä", "Ö", "Ü"})
+    EXPECT_GE(gap_under_top(glyph(f, dotted)), 2) << dotted;
+  EXPECT_EQ(gap_under_top(glyph(f, "l")), 0);
+  EXPECT_EQ(gap_under_top(glyph(f, "ß")), 0) << "the sharp s is one stroke, no umlaut";
+  std::vector<std::string> letters;
+  for (char c = 'a'; c <= 'z'; ++c) letters.push_back(std::string(1, c)), letters.push_back(std::string(1, c - 32));
+  for (char c = '0'; c <= '9'; ++c) letters.push_back(std::string(1, c));
+  for (const char* more : {"|", "!", "ä", "ö", "ü", "Ä", "Ö", "Ü", "ß"}) letters.push_back(more);
+  std::map<std::vector<std::string>, std::string> seen;
+  for (const std::string& l : letters) {
+    const auto [at, fresh] = seen.emplace(glyph(f, l.c_str()), l);
+    EXPECT_TRUE(fresh) << "\"" << l << "\" looks like \"" << at->second << "\"";
+  }
+  // An umlaut is its letter with the dots above: every row where "a" has ink is the same in "ä".
+  for (auto [umlaut, plain] : {std::pair{"ä", "a"}, {"ö", "o"}, {"ü", "u"}}) {
+    const auto u = glyph(f, umlaut), p = glyph(f, plain);
+    ASSERT_TRUE(u.size() == p.size() && u[0].size() == p[0].size()) << umlaut;
+    for (size_t y = 0; y < p.size(); ++y)
+      if (p[y].find('#') != std::string::npos) EXPECT_EQ(u[y], p[y]) << umlaut << " row " << y;
+  }
 }
 
 TEST(DataPictures, TheMenusButtonFacesLieUnderTheHotAreasAndTheEyesBlink) {

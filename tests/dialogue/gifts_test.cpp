@@ -94,12 +94,12 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
                                             "Ok the time machine is finished now. But you still have"),
                                          TR("du dich nur noch gegen die radioaktive Strahlung",
                                             "to find a way to protect yourself against the radiation."),
-                                         TR("schuetzen.", "")}
-                                 : Lines{TR("Was wir jetzt noch brauchen ist ein Strahlenbuendler.",
+                                         TR("schützen.", "")}
+                                 : Lines{TR("Was wir jetzt noch brauchen ist ein Strahlenbündler.",
                                             "Well done. We still need a high energy source and you've"),
-                                         TR("Ausserdem musst du dich gegen die radioaktive Strahlung",
+                                         TR("Außerdem musst du dich gegen die radioaktive Strahlung",
                                             "to find a way to protect yourself against the radiation."),
-                                         TR("schuetzen.", "")}));
+                                         TR("schützen.", "")}));
   }
   // The alcohol sends Mrs Sand to sleep and leaves the hero with lemonade, without a word.
   enter("future_biolog");
@@ -124,7 +124,7 @@ TEST(Gifts, TheDiamondTheAlcoholAndTheLeadAreTakenWithTheirOwnEffects) {
                                 "Now go to Mister Rarozir and ask him for"),
                              TR("Chemiker Brille. Damit kannst du die Augen gegen giftige",
                                 "chemist's glasses. They protect your eyes"),
-                             TR("Substanzen schuetzen.", "against poisonous substances.")}));
+                             TR("Substanzen schützen.", "against poisonous substances.")}));
   EXPECT_EQ((Counts{story_blei, mouse_status}), (Counts{1, kModeWalk}));
   EXPECT_STREQ(arrow_obj, "");
 }
@@ -138,7 +138,7 @@ TEST(Consequences, EachRaisedFlagIsClearedAndGivesItsItemOrLeadsTheHeroAway) {
   cons_gotblei = 1, cons_sent();
   EXPECT_EQ((Counts{cons_gotblei, story_gotblei}), (Counts{0, 1}));
   expect_bag("bleiloesung",
-             TR("Eine Bleiloesung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
+             TR("Eine Bleilösung zum Schutz vor radioaktiver", "A dilution that contains lead and protects against"));
   EXPECT_STREQ(inv_obj_describe[0][1], TR("Strahlung.", "radiation."));
   // The guard throws the hero out; the assistant leads him to the lab.
   enter("future_floor2"), cons_policemad = 1, cons_sent();
@@ -161,7 +161,7 @@ TEST(Consequences, TheTeachersDealPlayedThroughTheMenuGivesTheAccessCard) {
   test_support::Player player;
   // Four one-line options from 370: 3 is the line from 410 to 430; then 3.1 to 3.3 from 390;
   // then 3.1.1 alone from 430; then the two-line acceptance and the refusal from 390.
-  player.click_when(menu_holds(3, TR("Wie komm ich durch die Tueren ? Die sind alle zugesperrt.",
+  player.click_when(menu_holds(3, TR("Wie komm ich durch die Türen ? Die sind alle zugesperrt.",
                                      "How can I get through the doors ? They're all locked up.")), 100, 420)
       .click_when(menu_holds(1, TR("Und wie komme ich an so eine Karte ?", "And how do I get one of those ?")),
                   100, 400)

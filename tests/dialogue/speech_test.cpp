@@ -120,14 +120,16 @@ TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrange
   EXPECT_EQ(ink(kGreen).count, 0);
 }
 
-// A line stays 1500 ms and 40 ms a character at text speed 50, twice that at 100, not at all at 0; a pause (P)
-// does not count, a click of either button or Escape skips the rest.
+// A line stays 1500 ms and 40 ms a character at text speed 50, twice that at 100, not at all at 0; a letter such as
+// "ü" or "ß" is one character, though UTF-8 takes two bytes for it; a pause (P) does not count, a click of either
+// button or Escape skips the rest.
 TEST(Speaking, ALineStaysForItsLengthScaledByTheTextSpeedAndAClickOrEscapeSkipsTheRest) {
   dialogue_support::stand_in_room("biolog");
   const char* aquarium[] = {"An empty aquarium. The new headmaster", "must have cut the fish from the budget."};
   const struct { const char *l0, *l1; int speed, ms, pause_at; } lines[] = {
       {"Beautiful !", "", 50, 1940, -1}, {"Beautiful !", "", 100, 3880, -1}, {aquarium[0], aquarium[1], 50, 4540, -1},
-      {aquarium[0], aquarium[1], 100, 9080, -1}, {"Beautiful !", "", 0, 0, -1}, {"Beautiful !", "", 50, 1940, 300}};
+      {aquarium[0], aquarium[1], 100, 9080, -1}, {"Beautiful !", "", 0, 0, -1}, {"Beautiful !", "", 50, 1940, 300},
+      {"Müde ? Heiß !", "Grün.", 50, 2220, -1}, {"Äh... schön", "", 100, 3880, -1}};
   for (const auto& l : lines) {
     SCOPED_TRACE(std::to_string(l.speed) + " " + l.l0); text_speed = l.speed;
     int first = -1, last = -1, paused = 0, game_first = 0, game_last = 0;

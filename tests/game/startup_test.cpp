@@ -84,7 +84,7 @@ TEST(StartUp, TheProgressBarRunsOverAllRoomsThenNewGameReachesTheFirstRoomWithTh
   EXPECT_STREQ(room_name, "future_floor1");
   EXPECT_EQ(invent_nr, 1);
   EXPECT_STREQ(inventory_obj[0], "rolle");
-  EXPECT_STREQ(inv_obj_describe[0][0], TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.",
+  EXPECT_STREQ(inv_obj_describe[0][0], TR("Mamas Nudelholz ist für mich wie ein Schweizer Messer.",
                                           "Mum's rolling pin is my allrounder tool."));
   EXPECT_STREQ(inv_obj_describe[0][1], "");
   for (int i = 1; i < kInventorySlots; ++i)

@@ -100,7 +100,7 @@ TEST_F(Inventory, PickedUpItemRidesThePointerAndComesBackAtItsSortedPlace) {
   EXPECT_EQ(names_held(), (std::vector<std::string>{"Gaz", "rolle"}));
   EXPECT_FALSE(carrying_item());
   EXPECT_STREQ(inv_obj_describe[1][0],
-               TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool."));
+               TR("Mamas Nudelholz ist für mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool."));
 }
 
 TEST_F(Inventory, ClosingWithAnItemPickedUpKeepsItOnThePointer) {
@@ -128,7 +128,7 @@ TEST(Combinations, EveryOrderOfTheEightRulesAndNothingElse) {
     return std::string(arrow_obj) + (made ? " made" : "");
   };
   for (const auto& r : rules) EXPECT_EQ(combine(r.held, r.on), std::string(r.product) + " made") << r.held << " on " << r.on;
-  EXPECT_STREQ(arrow_describe[0], TR("Dieser improvisierte Schweissbrenner ist das Werk", "This blowpipe is the work of a genius."));
+  EXPECT_STREQ(arrow_describe[0], TR("Dieser improvisierte Schweißbrenner ist das Werk", "This blowpipe is the work of a genius."));
   for (const auto& [held, on] : {std::pair{"Gaz", "Gaz"}, {"Gaz_Schlauch", "schlauch"}, {"Bunsen_Schlauch", "schlauch"},
                                  {"rolle", "Gaz"}, {"Schweissbrenner", "Gaz"}, {"Gaz_Schlauch", "Gaz"},
                                  {"Bunsen_Schlauch", "Bunsenbrenner"}})
@@ -180,9 +180,9 @@ const CatalogueRow kCatalogue[] = {
     {"access", 0, TR("Die Zugangskarte von Herr Zirud.", "Mister Zirud's access card.")},
     {"kanister", 11, TR("E Kanister. Wat do wuel dran ass?", "A canister. I wonder what is inside.")},
     {"Gaz", 9, TR("Eine Flasche mit brennbarem Gas.", "A bottle with combustible gas.")},
-    {"rolle", 13, TR("Mamas Nudelholz ist fuer mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool.")},
+    {"rolle", 13, TR("Mamas Nudelholz ist für mich wie ein Schweizer Messer.", "Mum's rolling pin is my allrounder tool.")},
     {"Blei", 3, TR("Ein Rohr aus Blei.", "A lead conduit.")},
-    {"Schweissbrenner", 8, TR("Dieser improvisierte Schweissbrenner ist das Werk", "This blowpipe is the work of a genius.")},
+    {"Schweissbrenner", 8, TR("Dieser improvisierte Schweißbrenner ist das Werk", "This blowpipe is the work of a genius.")},
     // The special pieces keep their German text; in English they say what the piece says when looked at.
     {"Bunsenbrenner", -1, TR("Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", "A Bunsen burner. It makes a really")},
     {"diamond", -1, TR("Das ist ein Diamant. Der sieht nicht gerade billig aus.", "A diamond. It does not look cheap")},

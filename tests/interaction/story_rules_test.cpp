@@ -144,12 +144,12 @@ TEST_F(StoryRules, TheLeadSolutionFillsTheTankAndTheShowerAnswersByTheTankTheTel
   stand("future_chimietp");
   use_item("bleiloesung", "tank");  // it stays in his hand
   EXPECT_EQ(story_bleitank, 1);
-  holds("bleiloesung", TR("Eine Bleiloesung die gegen radioaktive", "A lead dilution that protects against radiation."));
-  EXPECT_STREQ(arrow_describe[1], TR("Strahlung schuetzt.", ""));
+  holds("bleiloesung", TR("Eine Bleilösung die gegen radioaktive", "A lead dilution that protects against radiation."));
+  EXPECT_STREQ(arrow_describe[1], TR("Strahlung schützt.", ""));
   mouse_status = kModeWalk;
   const Lines clean = one(TR("Nicht ohne mein Quietscheentchen!", "I'm clean enough."));
   const Lines energy = {TR("Ich sollte erst noch eine Energiequelle", "I should first complete the time machine of Mister"),
-                        TR("fuer die Zeitmaschine auftreiben.", "Zirud."), ""};
+                        TR("für die Zeitmaschine auftreiben.", "Zirud."), ""};
   const struct { int tank, telescope, diamond; Lines answer; } cases[] = {{0, 0, 0, clean}, {0, 1, 1, clean}, {1, 0, 1, energy}, {1, 1, 0, energy}, {1, 0, 0, energy}};
   for (const auto& c : cases) {
     story_bleitank = c.tank, story_teleskop = c.telescope, story_diamant = c.diamond;

@@ -80,7 +80,7 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAndTheRefusalsOfATake) {
   EXPECT_EQ(std::make_pair(mouse_status, force_cursor), std::make_pair(+kModeTake, +kVerbChosen));
   // Clicked on the flask, the take verb is refused with the chemist's reason...
   click_at(mid_x(flask), mid_y(flask), 5);
-  EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit fuer chemische Experimente.",
+  EXPECT_EQ(said_by_hero(), TR("Ich habe keine Zeit für chemische Experimente.",
                                "I don't have time for chemical experiments."));
   EXPECT_EQ(force_cursor, kVerbFree);
   EXPECT_FALSE(errand_pending()) << "a refused take does not send the hero";
@@ -93,10 +93,10 @@ TEST_F(Verbs, AVerbFromThePanelServesOneClickAndTheRefusalsOfATake) {
   click_at(mid_x(burner), mid_y(burner), 5);
   EXPECT_EQ(said_by_hero(), TR("Das geht so nicht.", "That doesn't work."));
   // The refusals of a take, by the piece's name.
-  const char* const chemistry = TR("Ich habe keine Zeit fuer chemische Experimente.", "I don't have time for chemical experiments.");
+  const char* const chemistry = TR("Ich habe keine Zeit für chemische Experimente.", "I don't have time for chemical experiments.");
   const char* const no_fire = TR("Es brennt doch gar nicht.", "It doesn't burn in here.");
-  const char* const waste[] = {TR("Frueh uebt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
-                               TR("andere Karriere als die des Muellmanns vor.", "")};
+  const char* const waste[] = {TR("Früh übt sich. Aber eigentlich schwebt mir eine", "I don't want to steal their precious waste."),
+                               TR("andere Karriere als die des Müllmanns vor.", "")};
   const struct { const char *name, *line0, *line1; } cases[] = {
       {"erlenmeier", chemistry, ""}, {"erlenmeier2", chemistry, ""}, {"reagenz", chemistry, ""},
       {"feuerloescher", no_fire, ""}, {"feuerloescher2", no_fire, ""},
@@ -179,7 +179,7 @@ TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBu
   EXPECT_EQ(furni_present[burner], 0);
   EXPECT_STREQ(arrow_obj, "Bunsenbrenner");
   EXPECT_STREQ(arrow_describe[0], TR("Das ist ein Bunsenbrenner. Dieses mit Gas betriebene", furni_text[burner][0]));
-  EXPECT_STREQ(arrow_describe[1], TR("Geraet erzeugt Flammen mit sehr hohen Temperaturen.", furni_text[burner][1]));
+  EXPECT_STREQ(arrow_describe[1], TR("Gerät erzeugt Flammen mit sehr hohen Temperaturen.", furni_text[burner][1]));
   pointer_shows(objects_bmp[5]);
 }
 

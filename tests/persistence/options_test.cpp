@@ -40,6 +40,9 @@ TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   std::memcpy(save_name[0], "   leading blanks", 17);
   std::memcpy(save_name[2], "abcdefghijklmnopqrstuvwxyz0123", 30);
   std::memcpy(save_name[9], "last slot", 9);
+  // A name typed with umlauts is its UTF-8 bytes in the same 30 places, as a build that reads bytes reads it.
+  const std::string umlauts = "Grüße aus Köln";
+  std::memcpy(save_name[5], umlauts.data(), umlauts.size());
   // Another copy of the game in this folder writes through a temporary file of its own, which stays alone.
   write_file(temporary_name("options.sav", 1), "theirs"), write_file("options.sav.tmp", "theirs");
   ASSERT_EQ(save_options(), 0);
@@ -48,9 +51,10 @@ TEST(Options, RoundTripKeepsNumbersAndAllTenNamesExactlyInTheFileFormat) {
   EXPECT_EQ(disk.substr(0, 12 + 30), "0 255 7 1 \r\n" + padded("   leading blanks"));
   EXPECT_EQ(disk.size(), 10u + 10 * (2 + 30)) << "no line break after the last name";
   EXPECT_NE(access(temporary_name("options.sav").c_str(), F_OK), 0) << "no temporary file left behind";
+  EXPECT_EQ(disk.substr(10 + 5 * 32, 32), "\r\n" + padded("Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln"));
   reset_world(), load_options();
-  EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "", "",
-                                                "", "", "", "last slot"}));
+  EXPECT_EQ(options_now(), "0 255 7 1" + names({"   leading blanks", "", "abcdefghijklmnopqrstuvwxyz0123", "", "",
+                                                umlauts, "", "", "", "last slot"}));
   // The volumes are applied as soon as they are read.
   EXPECT_EQ(std::make_pair(headless::sound().midi_volume, headless::sound().digi_volume), std::make_pair(0, 255));
 }

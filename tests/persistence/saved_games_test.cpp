@@ -304,7 +304,8 @@ TEST(SlotFuzz, DamagedSlotsAreRefusedAndChangeNothing) {
 
 TEST(SlotNames, TypingANameThroughKeys) {
   fresh_game(); ensure_allegro();
-  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15); pv_font = font;
+  memory_screen = create_bitmap(640, 480), erase_savegame = create_bitmap(310, 15);
+  driver::load_font(), clear_bitmap(memory_screen), clear_to_color(erase_savegame, makecol(228, 232, 240));
   std::memset(save_name, ' ', sizeof save_name);
   std::memcpy(save_name[4], "Old name", 8), std::memcpy(save_name[5], "Next slot", 9);
   int t = 10;
@@ -313,18 +314,55 @@ TEST(SlotNames, TypingANameThroughKeys) {
     return select_file(4);
   };
   auto name = [](int slot) { return std::string(save_name[slot], 30); };
-  // Letters, digits and blanks; not "#" nor a letter outside ASCII; Backspace takes one back; Enter blanks the rest.
-  EXPECT_EQ(type({'A', 'b', '7', ' ', '#', 0xE4, 'x', 8, 8, 'y', 13}), 1);
-  EXPECT_EQ(name(4), "Ab7y" + std::string(26, ' '));
-  // Backspace at the first place stays there; 40 letters stop at 30.
-  std::vector<int> keys(41, 'q');
-  keys.front() = 8, keys.back() = 13;
-  EXPECT_EQ(type(keys), 1);
-  EXPECT_EQ(name(4), std::string(30, 'q'));
-  EXPECT_EQ(name(5).substr(0, 10), "Next slot ");
+  auto padded = [](const std::string& s) { return s + std::string(30 - s.size(), ' '); };
+  // A key's character comes in the low byte, Latin-1 letters (ä 0xE4, ß 0xDF, ...) as their own codes; the name is
+  // stored as UTF-8 in the slot's 30 bytes, so a letter of two bytes fits only whole.
+  const std::vector<int> twenty_nine(29, 'q');
+  auto then = [](std::vector<int> keys, std::initializer_list<int> more) {
+    keys.insert(keys.end(), more);
+    return keys;
+  };
+  const struct { const char* what; std::vector<int> keys; std::string stored; } cases[] = {
+      {"letters, digits and blanks; not # nor the sign ×; Backspace takes a whole letter back",
+       {'A', 'b', '7', ' ', '#', 0xD7, 0xE4, 'x', 8, 8, 'y', 13}, padded("Ab7 y")},
+      {"the umlauts and sharp s", {'M', 0xFC, 'l', 'l', 0xDF, ' ', 0xC4, 0xD6, 0xDC, 0xE4, 0xF6, 13},
+       padded("Müllß ÄÖÜäö")},
+      {"40 letters stop at 30", then(std::vector<int>(40, 'q'), {13}), std::string(30, 'q')},
+      {"an a-umlaut after 29 letters does not fit, an a does", then(twenty_nine, {0xE4, 'a', 13}),
+       std::string(29, 'q') + "a"},
+      {"16 a-umlauts: 15 fill the 30 bytes", then(std::vector<int>(16, 0xE4), {13}), [] {
+         std::string s;
+         for (int i = 0; i < 15; ++i) s += "ä";
+         return s;
+       }()},
+      {"Backspace at the first place stays there", {8, 'o', 'k', 13}, padded("ok")}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(type(c.keys), 1) << c.what;
+    EXPECT_EQ(name(4), c.stored) << c.what;
+    EXPECT_EQ(name(5).substr(0, 10), "Next slot ") << c.what;
+  }
+  // While typing, letter i stands at x = 150 + 10 i on the slot's line (y = 150 + 15 x 4) and the cursor after
+  // the last letter: after two umlauts (four bytes) at x = 170. The cursor's line lies below the 15 rows the blank
+  // covers (the font's cell is 17 high): where it stood before, at 150 and 160, it is gone.
+  clear_bitmap(memory_screen), headless::key_at(t += 5, 0xE4), headless::key_at(t += 5, 0xFC);
+  constexpr int kOrange = 0xF400;  // the line being typed: 128000 kept to 16 bits
+  int cursor_right = -1, left_behind = 0;
+  bool seen = false;
+  headless::on_present([&] {
+    if (seen || headless::now() < t + 20) return;
+    for (int y = 210; y < 210 + 17; ++y)
+      for (int x = 150; x < 460; ++x)
+        if (getpixel(headless::last_frame(), x, y) == kOrange)
+          cursor_right = std::max(cursor_right, x), left_behind += x < 170 && y >= 210 + 15;
+    headless::key_at(headless::now() + 5, 27);
+    seen = true;
+  });
   // Escape puts the old name back.
-  EXPECT_EQ(type({'Z', 'Z', 27}), 0);
-  EXPECT_EQ(name(4), std::string(30, 'q'));
+  EXPECT_EQ(select_file(4), 0);
+  headless::on_present(nullptr);
+  EXPECT_TRUE(cursor_right >= 170 && cursor_right < 180) << "the cursor ends at " << cursor_right;
+  EXPECT_EQ(left_behind, 0) << "pixels of the cursor where it stood before";
+  EXPECT_EQ(name(4), padded("ok"));
   // Outside the ten slots there is no name to type: it ends at once, as Escape does.
   EXPECT_EQ(select_file(10), 0);
   destroy_bitmap(erase_savegame), destroy_bitmap(memory_screen);

@@ -80,7 +80,7 @@ TEST_F(InGame, AClosedDoorMakesTheHeroWalkThereAndSayHeLacksTheCard) {
   headless::on_present(nullptr);
   EXPECT_TRUE(in("future_floor1"));
   EXPECT_FALSE(errand_pending());
-  EXPECT_STREQ(input_text[0][1], TR("Zugangskarte um die Tuer zu oeffnen.", "access card."));
+  EXPECT_STREQ(input_text[0][1], TR("Zugangskarte um die Tür zu öffnen.", "access card."));
 }
 
 // Every exit row is checked in the catalogue; here one door is clicked through and back.

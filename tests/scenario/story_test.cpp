@@ -127,7 +127,7 @@ TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedG
   const int s = bag_slot("bleiloesung");
   ASSERT_GE(s, 0);
   EXPECT_EQ(std::string(inv_obj_describe[s][0]) + "|" + inv_obj_describe[s][1],
-            TR("Eine Bleiloesung die gegen radioaktive|Strahlung schuetzt.",
+            TR("Eine Bleilösung die gegen radioaktive|Strahlung schützt.",
                "A lead dilution that protects against radiation.|"));
 
   // Then the game saved halfway, over it: the story so far, the bag, and the rooms as the hero left them.

@@ -63,7 +63,7 @@ constexpr auto kSandSleep = FrameList<10>{}.run(30, 35, 540, 160, 3).run(34, 31,
 
 #define SAND_TEXT                                                                      \
   {TR("Frau Sand, die Biologielehrerin. Sie", "Mrs Sand, the biology teacher. She"),      \
-   TR("hat mich noch nie leiden koennen.", "has never been able to stand me."), ""}
+   TR("hat mich noch nie leiden können.", "has never been able to stand me."), ""}
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "sand", .kind = PersonKind::sand, .label = TR("Frau Sand", "Mrs Sand"), .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
@@ -75,7 +75,7 @@ constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 3, .name = "sand", .kind = PersonKind::sand, .label = TR("Frau Sand", "Mrs Sand"), .text = SAND_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 500, .goto_y = 340, .frames = kSandBack.view()},
     {.slot = 1, .state = 0, .name = "sand_sleep", .kind = PersonKind::sand_asleep, .label = TR("Frau Sand", "Mrs Sand"),
-     .text = {TR("Frau Sand schlaeft tief und fest.", "Mrs Sand is fast asleep."),
+     .text = {TR("Frau Sand schläft tief und fest.", "Mrs Sand is fast asleep."),
               TR("Der Schnaps hatte es in sich.", "That booze packed a punch."), ""},
      .interact = 1, .frames = kSandSleep.view()},
 };
@@ -105,14 +105,14 @@ constexpr TalkLine kFutureBiologTalk[] = {
     {0, talk_path("1"), {TR("Guten Tag, Frau Sand !", "Hello, Mrs Sand !"), "", ""},
                         {TR("Du schon wieder. Was willst du ? Ich habe", "You again. What do you want ? I've got"),
                          TR("vierzig Tests zu korrigieren.", "forty tests to mark."), ""}},
-    {0, talk_path("2"), {TR("Wofuer brauchen Sie die Gasflasche ?", "What do you need that gas bottle for ?"), "", ""},
+    {0, talk_path("2"), {TR("Wofür brauchen Sie die Gasflasche ?", "What do you need that gas bottle for ?"), "", ""},
                         {TR("Das geht dich nichts an. Die bleibt hier stehen !", "None of your business. It stays right there !"),
                          TR("Der Letzte, der Gas, Schlauch und Brenner in die", "The last pupil who got hold of gas, a hose and"),
-                         TR("Finger bekam, hat die Heizung weggeschweisst.", "a burner welded the radiator off the wall.")}},
-    {0, talk_path("3"), {TR("Sie sehen muede aus.", "You look tired."), "", ""},
-                        {TR("Muede ? Ich bin seit sechs Uhr hier. Ein Schluck", "Tired ? I've been here since six. One drop of"),
-                         TR("Schnaps, und ich wuerde schlafen wie ein Stein.", "schnapps and I'd sleep like a log."),
-                         TR("Aber davon kann ich hier nur traeumen.", "But here I can only dream of it.")}},
+                         TR("Finger bekam, hat die Heizung weggeschweißt.", "a burner welded the radiator off the wall.")}},
+    {0, talk_path("3"), {TR("Sie sehen müde aus.", "You look tired."), "", ""},
+                        {TR("Müde ? Ich bin seit sechs Uhr hier. Ein Schluck", "Tired ? I've been here since six. One drop of"),
+                         TR("Schnaps, und ich würde schlafen wie ein Stein.", "schnapps and I'd sleep like a log."),
+                         TR("Aber davon kann ich hier nur träumen.", "But here I can only dream of it.")}},
     {0, talk_path("4"), {TR("Brauchen Sie den Schlauch da noch ?", "Do you still need that hose ?"), "", ""},
                         {TR("Den alten Gasschlauch ? Nimm ihn ruhig mit.", "That old gas hose ? Take it, by all means."),
                          TR("Hauptsache, du verschwindest damit.", "As long as you disappear with it."), ""}},

@@ -57,10 +57,10 @@ constexpr auto kLever3c = FrameList<1>{}.add(135, 410, 170);
 #define LEVER_TEXT \
   { TR("Ein Hebel zum Einstellen der Alarmanlage.", "A lever adjusting the alarm device."), "", "" }
 #define LIGHT_ON_TEXT                                                                   \
-  {TR("Eine Alarmleuchte. Rot heisst wohl:", "An alarm light. Red probably means:"), \
+  {TR("Eine Alarmleuchte. Rot heißt wohl:", "An alarm light. Red probably means:"), \
    TR("Finger weg von der Vitrine.", "hands off the showcase."), ""}
 #define LIGHT_OFF_TEXT \
-  {TR("Gruen. Die Alarmanlage schlaeft.", "Green. The alarm is asleep."), "", ""}
+  {TR("Grün. Die Alarmanlage schläft.", "Green. The alarm is asleep."), "", ""}
 
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "case00", .kind = PieceKind::showcase_jewel, .label = TR("Vitrine", "Showcase"),
@@ -69,11 +69,11 @@ constexpr FurniState kFurniture[] = {
      .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCase.view()},
     // Broken open with the screwdriver; still shut until it is opened.
     {.slot = 0, .state = 1, .name = "case00", .kind = PieceKind::showcase_broken, .label = TR("Vitrine", "Showcase"),
-     .text = {TR("Die Vitrine. Das Schloss ist hinueber.", "The showcase. Its lock is done for."), "", ""},
+     .text = {TR("Die Vitrine. Das Schloss ist hinüber.", "The showcase. Its lock is done for."), "", ""},
      .interact = 1, .goto_x = 330, .goto_y = 370, .frames = kCaseBroken.view()},
     // Open: looked at by its cabinet, under the diamond's own box.
     {.slot = 0, .state = 2, .name = "case00_offen", .kind = PieceKind::showcase_open, .label = TR("Vitrine", "Showcase"),
-     .text = {TR("Die Vitrine steht offen. Panzerglas nuetzt", "The showcase stands open. Armoured glass"),
+     .text = {TR("Die Vitrine steht offen. Panzerglas nützt", "The showcase stands open. Armoured glass"),
               TR("nichts, wenn das Schloss nichts taugt.", "is no use with a lock like that."), ""},
      .interact = 1, .goto_x = 330, .goto_y = 370, .mouse_x = 285, .mouse_y = 326, .mouse_x2 = 395, .mouse_y2 = 370,
      .frames = kCaseOpen.view()},
@@ -250,17 +250,17 @@ namespace {
 // Person 1: Mister Rurura (Rurura_bench) at his lab bench.
 constexpr TalkLine kFutureChimieTalk[] = {
     {0, talk_path("1"), {TR("Was ist in der Vitrine da ?", "What's in that showcase ?"), "", ""},
-                        {TR("Ein Diamant, Junge. Und die Vitrine haengt an", "A diamond, boy. And the showcase is wired to"),
+                        {TR("Ein Diamant, Junge. Und die Vitrine hängt an", "A diamond, boy. And the showcase is wired to"),
                          TR("der Alarmanlage da oben mit den drei Hebeln.", "the alarm up there with the three levers."),
                          TR("Also: Finger weg.", "So: hands off.")}},
     {0, talk_path("2"), {TR("Was hilft gegen radioaktive Strahlung ?", "What protects you against radiation ?"), "", ""},
-                        {TR("Eine Bleiloesung. Die koennte ich brauen, aber", "A lead solution. I could brew it, but I'm out"),
-                         TR("mir fehlt das Blei. Bring mir welches. Frueher", "of lead. Bring me some. In the old days even"),
+                        {TR("Eine Bleilösung. Die könnte ich brauen, aber", "A lead solution. I could brew it, but I'm out"),
+                         TR("mir fehlt das Blei. Bring mir welches. Früher", "of lead. Bring me some. In the old days even"),
                          TR("waren hier sogar die Rohre aus Blei...", "the pipes in here were made of lead...")}},
-    {0, talk_path("3"), {TR("Bis spaeter, Herr Rurura.", "See you later, Mister Rurura."), "", ""},
-                        {TR("Und mach nichts kaputt auf dem Weg nach draussen.", "And don't break anything on your way out."), "", ""}},
+    {0, talk_path("3"), {TR("Bis später, Herr Rurura.", "See you later, Mister Rurura."), "", ""},
+                        {TR("Und mach nichts kaputt auf dem Weg nach draußen.", "And don't break anything on your way out."), "", ""}},
     // Asking for the finished solution hands it over.
-    {0, talk_path("4"), {TR("Ist die Bleiloesung jetzt fertig ?", "Is the lead solution ready now ?"), "", ""},
+    {0, talk_path("4"), {TR("Ist die Bleilösung jetzt fertig ?", "Is the lead solution ready now ?"), "", ""},
                         {TR("Gerade fertig geworden. Hier, nimm. Kipp sie in", "Just finished. Here, take it. Pour it into"),
                          TR("den Tank der Notdusche im Labor und dusch dich", "the tank of the emergency shower in the lab"),
                          TR("damit. Und vergiss die Brille nicht !", "and shower with it. Don't forget the glasses !")}},
@@ -310,7 +310,7 @@ bool give_lead(int) {
   talk_nr = 1;
   person_answer(TR("Geh du jetzt zu Herr Rarozir und frage ihn nach einer", "Now go to Mister Rarozir and ask him for"),
                 TR("Chemiker Brille. Damit kannst du die Augen gegen giftige", "chemist's glasses. They protect your eyes"),
-                TR("Substanzen schuetzen.", "against poisonous substances."));
+                TR("Substanzen schützen.", "against poisonous substances."));
   story_blei = 1;
   return true;
 }

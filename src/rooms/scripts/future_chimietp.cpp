@@ -39,18 +39,18 @@ constexpr auto kFlask2 = FrameList<1>{}.add(1, 450, 240);
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "labo_desk2", .kind = PieceKind::desk,
      .text = {TR("Der Labortisch. Voller Brandflecken", "The lab bench. Full of burn marks"),
-              TR("von Generationen von Schuelern.", "from generations of pupils."), ""},
+              TR("von Generationen von Schülern.", "from generations of pupils."), ""},
      .frames = kBench.view()},
     {.slot = 1, .state = 0, .name = "erlenmeier", .kind = PieceKind::flask_green, .label = TR("Erlenmeyerkolben", "Erlenmeyer flask"),
-     .text = {TR("Ein Erlenmeyerkolben mit einer gruenen", "An Erlenmeyer flask with a green"),
-              TR("Bruehe. Die blubbert von ganz allein.", "brew. It bubbles all by itself."), ""},
+     .text = {TR("Ein Erlenmeyerkolben mit einer grünen", "An Erlenmeyer flask with a green"),
+              TR("Brühe. Die blubbert von ganz allein.", "brew. It bubbles all by itself."), ""},
      .interact = 1, .goto_x = 350, .goto_y = 245, .frames = kFlask.view()},
     {.slot = 2, .state = 0, .name = "bunsen", .kind = PieceKind::bunsen_burner, .label = TR("Bunsenbrenner", "Bunsen burner"),
      .text = {TR("Ein Bunsenbrenner. Der macht richtig", "A Bunsen burner. It makes a really"),
-              TR("heisse Flammen.", "hot flame."), ""},
+              TR("heiße Flammen.", "hot flame."), ""},
      .interact = 1, .take = 1, .take_dir = kMoveTakeRight, .goto_x = 480, .goto_y = 255, .frames = kBunsen.view()},
     {.slot = 3, .state = 0, .name = "book", .kind = PieceKind::book, .label = TR("Buch", "Book"),
-     .text = {TR("Chemie fuer Anfaenger. Band 12.", "Chemistry for beginners. Volume 12."),
+     .text = {TR("Chemie für Anfänger. Band 12.", "Chemistry for beginners. Volume 12."),
               TR("Ich bin noch bei Band 1.", "I'm still on volume 1."), ""},
      .interact = 1, .goto_x = 300, .goto_y = 245, .frames = kBook.view()},
     {.slot = 4, .state = 0, .name = "reagenz", .kind = PieceKind::test_tube, .label = TR("Reagenzglas", "Test tube"),
@@ -59,10 +59,10 @@ constexpr FurniState kFurniture[] = {
      .interact = 1, .goto_x = 400, .goto_y = 248, .frames = kTestGlass.view()},
     {.slot = 5, .state = 0, .name = "alkohol", .kind = PieceKind::bottle, .label = TR("Alkohol", "Alcohol"),
      .text = {TR("Eine Flasche mit hochprozentigem Inhalt.", "A bottle of something very strong."),
-              TR("Nur fuer Laborzwecke, steht drauf.", "For lab use only, it says."), ""},
+              TR("Nur für Laborzwecke, steht drauf.", "For lab use only, it says."), ""},
      .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 160, .goto_y = 320, .frames = kAlcohol.view()},
     {.slot = 6, .state = 0, .name = "douche", .kind = PieceKind::shower, .label = TR("Notdusche", "Emergency shower"),
-     .text = {TR("Eine Notdusche. Fuer den Fall, dass", "An emergency shower. In case someone"),
+     .text = {TR("Eine Notdusche. Für den Fall, dass", "An emergency shower. In case someone"),
               TR("einer mal wieder brennt.", "is on fire again."), ""},
      .interact = 1, .goto_x = 260, .goto_y = 240,
      .mouse_x = 170, .mouse_y = 140, .mouse_x2 = 250, .mouse_y2 = 240, .frames = kShower.view()},
@@ -71,8 +71,8 @@ constexpr FurniState kFurniture[] = {
               TR("oben etwas hineinkippen.", "pour things in at the top."), ""},
      .interact = 1, .goto_x = 260, .goto_y = 240,
      .mouse_x = 170, .mouse_y = 80, .mouse_x2 = 250, .mouse_y2 = 139, .frames = kShower.view()},
-    {.slot = 8, .state = 0, .name = "feuerloescher", .kind = PieceKind::extinguisher, .label = TR("Feuerloescher", "Fire extinguisher"),
-     .text = {TR("Ein Feuerloescher. Bei meinen Versuchen", "A fire extinguisher. With my experiments"),
+    {.slot = 8, .state = 0, .name = "feuerloescher", .kind = PieceKind::extinguisher, .label = TR("Feuerlöscher", "Fire extinguisher"),
+     .text = {TR("Ein Feuerlöscher. Bei meinen Versuchen", "A fire extinguisher. With my experiments"),
               TR("kann der nicht schaden.", "it can't do any harm."), ""},
      .interact = 1, .goto_x = 590, .goto_y = 260, .frames = kExtinguisher.view()},
     {.slot = 9, .state = 0, .name = "erlenmeier2", .kind = PieceKind::flask_pink, .label = TR("Kolben", "Flask"),
@@ -104,7 +104,7 @@ bool use_shower(int) {
     hero_remark(TR("Nicht ohne mein Quietscheentchen!", "I'm clean enough."));
   } else {
     hero_remark(TR("Ich sollte erst noch eine Energiequelle", "I should first complete the time machine of Mister"),
-                TR("fuer die Zeitmaschine auftreiben.", "Zirud."));
+                TR("für die Zeitmaschine auftreiben.", "Zirud."));
   }
   return true;
 }

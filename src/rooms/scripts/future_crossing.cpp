@@ -30,14 +30,14 @@ constexpr auto kBin = FrameList<1>{}.add(3, 530, 360);
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::crate, .label = TR("Modell", "Model"),
      .text = {TR("Ein Modell der Schule. Sogar der Stacheldraht", "A model of the school. Even the barbed wire"),
-              TR("auf dem Dach ist massstabsgetreu.", "on the roof is true to scale."), ""},
+              TR("auf dem Dach ist maßstabsgetreu.", "on the roof is true to scale."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 380, .frames = kModel.view()},
-    {.slot = 1, .state = 0, .name = "feuerloescher2", .kind = PieceKind::extinguisher, .label = TR("Feuerloescher", "Fire extinguisher"),
-     .text = {TR("Ein Feuerloescher. Der einzige Freund", "A fire extinguisher. The only friend"),
-              TR("der Schueler in diesem Haus.", "pupils have in this building."), ""},
+    {.slot = 1, .state = 0, .name = "feuerloescher2", .kind = PieceKind::extinguisher, .label = TR("Feuerlöscher", "Fire extinguisher"),
+     .text = {TR("Ein Feuerlöscher. Der einzige Freund", "A fire extinguisher. The only friend"),
+              TR("der Schüler in diesem Haus.", "pupils have in this building."), ""},
      .interact = 1, .goto_x = 260, .goto_y = 380, .frames = kExtinguisher.view()},
-    {.slot = 2, .state = 0, .name = "Muelleimer", .kind = PieceKind::bin, .label = TR("Muelleimer", "Rubbish bin"),
-     .text = {TR("Ein Muelleimer. Hier landen meine", "A bin. That is where my homework"),
+    {.slot = 2, .state = 0, .name = "Muelleimer", .kind = PieceKind::bin, .label = TR("Mülleimer", "Rubbish bin"),
+     .text = {TR("Ein Mülleimer. Hier landen meine", "A bin. That is where my homework"),
               TR("Hausaufgaben normalerweise.", "usually ends up."), ""},
      .interact = 1, .goto_x = 500, .goto_y = 400, .frames = kBin.view()},
 };
@@ -50,7 +50,7 @@ constexpr auto kTurn = FrameList<4>{}.run(24, 27, 422, 184);
 constexpr auto kBack = FrameList<4>{}.run(27, 24, 422, 184);
 
 #define RAROZIR_TEXT                                                                       \
-  {TR("Herr Rarozir. Er hat fuer jeden Schueler", "Mister Rarozir. He keeps a file on every"), \
+  {TR("Herr Rarozir. Er hat für jeden Schüler", "Mister Rarozir. He keeps a file on every"), \
    TR("eine Akte. Meine ist dicker als seine Brille.", "pupil. Mine is thicker than his glasses."), ""}
 
 constexpr PersonState kPersons[] = {
@@ -90,19 +90,19 @@ namespace {
 constexpr TalkLine kFutureCrossingTalk[] = {
     {0, talk_path("1"), {TR("Was steht eigentlich in meiner Akte ?", "What does my file say, anyway ?"), "", ""},
                         {TR("Zu viel. Der neueste Eintrag: Herr Betong,", "Too much. The latest entry: Mister Betong,"),
-                         TR("niedergeschlagen im Gang. Das gibt Aerger.", "knocked down in the corridor. That means trouble."), ""}},
-    {0, talk_path("2"), {TR("Wohin fuehren die Tueren hier ?", "Where do these doors lead ?"), "", ""},
+                         TR("niedergeschlagen im Gang. Das gibt Ärger.", "knocked down in the corridor. That means trouble."), ""}},
+    {0, talk_path("2"), {TR("Wohin führen die Türen hier ?", "Where do these doors lead ?"), "", ""},
                         {TR("Hinten ins Labor, rechts in den Chemiesaal von", "The back one to the lab, the right one to"),
                          TR("Herrn Rurura. Und links geht es wieder hinaus.", "Mister Rurura's chemistry room. Left is the way out."), ""}},
-    {0, talk_path("3"), {TR("Was wissen Sie ueber die anderen Lehrer ?", "What do you know about the other teachers ?"), "", ""},
-                        {TR("Alles. Frau Sand zum Beispiel vertraegt keinen", "Everything. Mrs Sand, for one, can't hold a"),
-                         TR("Tropfen Alkohol: ein Schluck, und sie schlaeft.", "single drop of alcohol: one sip and she's asleep."),
+    {0, talk_path("3"), {TR("Was wissen Sie über die anderen Lehrer ?", "What do you know about the other teachers ?"), "", ""},
+                        {TR("Alles. Frau Sand zum Beispiel verträgt keinen", "Everything. Mrs Sand, for one, can't hold a"),
+                         TR("Tropfen Alkohol: ein Schluck, und sie schläft.", "single drop of alcohol: one sip and she's asleep."),
                          TR("Steht alles in den Akten.", "It's all in the files.")}},
     {0, talk_path("4"), {TR("Auf Wiedersehen, Herr Rarozir.", "Goodbye, Mister Rarozir."), "", ""},
                         {TR("Ich behalte dich im Auge. Und in der Akte.", "I'm keeping an eye on you. And a file."), "", ""}},
     // Asking for the glasses hands them over.
     {0, talk_path("5"), {TR("Herr Rurura schickt mich wegen einer Chemikerbrille.", "Mister Rurura sent me for chemist's glasses."), "", ""},
-                        {TR("Fuer Herrn Rurura ? Na schoen, hier hast du eine.", "For Mister Rurura ? Very well, here's a pair."),
+                        {TR("Für Herrn Rurura ? Na schön, hier hast du eine.", "For Mister Rurura ? Very well, here's a pair."),
                          TR("Aber das kommt in die Akte.", "But it goes in your file."), ""}},
 };
 

@@ -27,8 +27,8 @@ constexpr auto kBetongFrame = FrameList<1>{}.add(0, 185, 292);
 
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::portrait_over_tank, .label = TR("Bild", "Picture"),
-     .text = {TR("Ein Bild von Direktor Dossel. Es haengt", "A picture of headmaster Dossel. It hangs"),
-              TR("genau da, wo frueher das Aquarium war.", "right where the aquarium used to be."), ""},
+     .text = {TR("Ein Bild von Direktor Dossel. Es hängt", "A picture of headmaster Dossel. It hangs"),
+              TR("genau da, wo früher das Aquarium war.", "right where the aquarium used to be."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
      .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
     {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"), .kind = PieceKind::portrait_over_tank, .label = TR("Aquarium", "Aquarium"),
@@ -40,7 +40,7 @@ constexpr FurniState kFurniture[] = {
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "Betong_doud", .kind = PersonKind::betong_out_cold, .label = TR("Herr Betong", "Mr Betong"),
-     .text = {TR("Herr Betong. Der ist erstmal", "Mister Betong. He is out cold"), TR("ausser Gefecht.", "for a while."), ""},
+     .text = {TR("Herr Betong. Der ist erstmal", "Mister Betong. He is out cold"), TR("außer Gefecht.", "for a while."), ""},
      .interact = 1, .frames = kBetongFrame.view()},
 };
 

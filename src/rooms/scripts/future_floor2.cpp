@@ -28,7 +28,7 @@ constexpr auto kBucket = FrameList<1>{}.add(1, 200, 420);
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::crate, .label = TR("Eimer", "Bucket"),
      .text = {TR("Ein Putzeimer. Das Wasser darin ist", "A mop bucket. The water in it is older"),
-              TR("aelter als ich.", "than I am."), ""},
+              TR("älter als ich.", "than I am."), ""},
      .interact = 1, .goto_x = 240, .goto_y = 440, .frames = kBucket.view()},
 };
 
@@ -41,7 +41,7 @@ constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
 
 #define GUARD_TEXT                                                                   \
   {TR("Ein Polizist. Seit wann braucht eine", "A policeman. Since when does a school"), \
-   TR("Schule einen Waerter mit Schlagstock?", "need a guard with a truncheon?"), ""}
+   TR("Schule einen Wärter mit Schlagstock?", "need a guard with a truncheon?"), ""}
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
@@ -92,14 +92,14 @@ namespace {
 // Person 0: the policeman (Policeman).
 constexpr TalkLine kFutureFloor2Talk[] = {
     // The insult: the guard's answer comes with his fists.
-    {0, talk_path("1"), {TR("Aus dem Weg, Sie Blechbuechse in Uniform !", "Out of my way, you tin can in a uniform !"), "", ""},
+    {0, talk_path("1"), {TR("Aus dem Weg, Sie Blechbüchse in Uniform !", "Out of my way, you tin can in a uniform !"), "", ""},
                         {TR("WIE hast du mich genannt ?!", "WHAT did you call me ?!"), "", ""}},
-    {0, talk_path("2"), {TR("Was ist hinter den Tueren ?", "What's behind those doors ?"), "", ""},
-                        {TR("Das geht dich nichts an. Nur Lehrer duerfen", "None of your business. Only teachers may"),
-                         TR("hier durch. Schueler haben hier nichts verloren.", "pass here. Pupils have no business here."), ""}},
+    {0, talk_path("2"), {TR("Was ist hinter den Türen ?", "What's behind those doors ?"), "", ""},
+                        {TR("Das geht dich nichts an. Nur Lehrer dürfen", "None of your business. Only teachers may"),
+                         TR("hier durch. Schüler haben hier nichts verloren.", "pass here. Pupils have no business here."), ""}},
     {0, talk_path("3"), {TR("Warum bewachen Sie ausgerechnet diesen Gang ?", "Why are you guarding this corridor ?"), "", ""},
                         {TR("Befehl vom Direktor. Und jetzt verschwinde,", "Headmaster's orders. Now clear off, and"),
-                         TR("und lass auch die Schraenke vom Hausmeister", "keep your hands off the caretaker's"),
+                         TR("und lass auch die Schränke vom Hausmeister", "keep your hands off the caretaker's"),
                          TR("nebenan in Ruhe. Ich hab dich im Blick.", "cupboards next door. I'm watching you.")}},
     {0, talk_path("4"), {TR("Schon gut, ich gehe ja schon.", "All right, I'm going."), "", ""},
                         {TR("Das will ich dir auch geraten haben.", "You'd better."), "", ""}},

@@ -39,11 +39,11 @@ constexpr FurniState kFurniture[] = {
               TR("gerecht auf alle Gefangenen.", "fairly among all the inmates."), ""},
      .interact = 1, .goto_x = 420, .goto_y = 380, .frames = kFan.view()},
     {.slot = 2, .state = 0, .name = "telesko2", .kind = PieceKind::telescope, .label = TR("Teleskop", "Telescope"),
-     .text = {TR("Ein riesiges Teleskop. Damit koennte man", "A huge telescope. You could look right"),
+     .text = {TR("Ein riesiges Teleskop. Damit könnte man", "A huge telescope. You could look right"),
               TR("bis ins Lehrerzimmer schauen.", "into the staff room with it."), ""},
      .interact = 1, .goto_x = 260, .goto_y = 380, .frames = kTelescope.view()},
     {.slot = 3, .state = 0, .name = "guitar", .kind = PieceKind::guitar, .label = TR("Gitarre", "Guitar"),
-     .text = {TR("Eine E-Gitarre! Wer laesst denn so", "An electric guitar! Who leaves a thing"),
+     .text = {TR("Eine E-Gitarre! Wer lässt denn so", "An electric guitar! Who leaves a thing"),
               TR("was einfach rumstehen?", "like that just lying about?"), ""},
      .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 260, .goto_y = 380, .frames = kGuitar.view()},
 };
@@ -56,8 +56,8 @@ constexpr auto kDoriTurn = FrameList<4>{}.run(28, 31, 395, 151);
 constexpr auto kDoriBack = FrameList<4>{}.run(31, 28, 395, 151);
 
 #define DORI_TEXT                                                                      \
-  {TR("Dori. Frueher war er in meiner Klasse,", "Dori. He used to be in my class,"),      \
-   TR("jetzt schleppt er Sachen fuer Herr Zirud.", "now he carries things for Mr Zirud."), \
+  {TR("Dori. Früher war er in meiner Klasse,", "Dori. He used to be in my class,"),      \
+   TR("jetzt schleppt er Sachen für Herr Zirud.", "now he carries things for Mr Zirud."), \
    ""}
 
 constexpr PersonState kPersons[] = {
@@ -108,52 +108,52 @@ namespace {
 // Person 0: Dori (dori_future), Mister Zirud's assistant.
 constexpr TalkLine kFuturePhysikTalk[] = {
     {0, talk_path("1"), {TR("Hey Dori ! Lange nicht gesehen !", "Hey Dori ! Long time no see !"), "", ""},
-                        {TR("Psst, nicht so laut ! Herr Zirud hoert alles.", "Shh, not so loud ! Mister Zirud hears everything."),
+                        {TR("Psst, nicht so laut ! Herr Zirud hört alles.", "Shh, not so loud ! Mister Zirud hears everything."),
                          TR("Seit ich sein Assistent bin, hab ich keine Pause.", "Since I became his assistant I never get a break."), ""}},
 
     {0, talk_path("2"), {TR("Was machst du eigentlich hier ?", "What are you actually doing here ?"), "", ""},
-                        {TR("Ich putze Linsen und schleppe Sachen fuer", "I polish lenses and carry things for"),
+                        {TR("Ich putze Linsen und schleppe Sachen für", "I polish lenses and carry things for"),
                          TR("Herrn Zirud. Assistent nennt er das.", "Mister Zirud. He calls it being an assistant."), ""}},
     {0, talk_path("2.1"), {TR("Vermisst du unsere Klasse nicht ?", "Don't you miss our class ?"), "", ""},
                           {TR("Die Klasse schon. Den Unterricht nicht.", "The class, yes. The lessons, no."),
                            TR("Hier gibt es wenigstens keine Tests.", "At least there are no tests in here."), ""}},
-    {0, talk_path("2.2"), {TR("Ist Herr Zirud eigentlich verrueckt ?", "Is Mister Zirud actually mad ?"), "", ""},
+    {0, talk_path("2.2"), {TR("Ist Herr Zirud eigentlich verrückt ?", "Is Mister Zirud actually mad ?"), "", ""},
                           {TR("Ein bisschen. Aber er ist der Einzige hier,", "A bit. But he's the only one here who"),
                            TR("der noch an Direktor Dossel denkt.", "still thinks of headmaster Dossel."), ""}},
     {0, talk_path("2.3"), {TR("Wer ist eigentlich der neue Direktor ?", "Who is the new headmaster, anyway ?"), "", ""},
                           {TR("Keiner hat ihn je gesehen. Er schickt nur", "Nobody has ever seen him. He only sends"),
                            TR("Wachen, Kameras und Zugangskarten.", "guards, cameras and access cards."), ""}},
     {0, talk_path("2.4"), {TR("Ich lass dich mal weiterputzen.", "I'll let you get on with your polishing."), "", ""},
-                          {TR("Danke. Die Linse glaenzt noch nicht genug.", "Thanks. The lens isn't shiny enough yet."), "", ""}},
+                          {TR("Danke. Die Linse glänzt noch nicht genug.", "Thanks. The lens isn't shiny enough yet."), "", ""}},
 
     {0, talk_path("3"), {TR("Kannst du mir bei etwas helfen ?", "Can you help me with something ?"), "", ""},
                         {TR("Kommt drauf an. Was brauchst du denn ?", "Depends. What do you need ?"), "", ""}},
     {0, talk_path("3.1"), {TR("Wo finde ich einen Diamanten ?", "Where do I find a diamond ?"), "", ""},
                           {TR("Herr Rurura hat einen in seiner Vitrine. Aber", "Mister Rurura has one in his showcase. But"),
-                           TR("die haengt an einer Alarmanlage mit drei Hebeln.", "it's wired to an alarm with three levers."),
+                           TR("die hängt an einer Alarmanlage mit drei Hebeln.", "it's wired to an alarm with three levers."),
                            TR("Die richtige Stellung kennt nur er.", "Only he knows the right setting.")}},
     {0, talk_path("3.2"), {TR("Ach, vergiss es.", "Oh, forget it."), "", ""},
                           {TR("Schon vergessen.", "Forgotten already."), "", ""}},
 
-    {0, talk_path("4"), {TR("Was ist das fuer ein riesiges Teleskop ?", "What's that huge telescope ?"), "", ""},
+    {0, talk_path("4"), {TR("Was ist das für ein riesiges Teleskop ?", "What's that huge telescope ?"), "", ""},
                         {TR("Das Teleskop von Herrn Zirud. Das beste der", "Mister Zirud's telescope. The best one in the"),
                          TR("ganzen Schule. Ich muss es jeden Tag putzen.", "whole school. I have to polish it every day."), ""}},
     {0, talk_path("4.1"), {TR("Was kann man damit sehen ?", "What can you see with it ?"), "", ""},
-                          {TR("Sterne, den Mond... und mit etwas Glueck", "Stars, the moon... and with a bit of luck"),
+                          {TR("Sterne, den Mond... und mit etwas Glück", "Stars, the moon... and with a bit of luck"),
                            TR("das Lehrerzimmer.", "the staff room."), ""}},
     {0, talk_path("4.2"), {TR("Darf ich mal durchschauen ?", "Can I have a look through it ?"), "", ""},
-                          {TR("Bloss nicht bei Tag ! Wer damit in die Sonne", "Not in daylight ! Look at the sun through it"),
+                          {TR("Bloß nicht bei Tag ! Wer damit in die Sonne", "Not in daylight ! Look at the sun through it"),
                            TR("schaut, ist danach blind wie ein Maulwurf.", "and you'll be as blind as a mole."), ""}},
     {0, talk_path("4.3"), {TR("Wie schwer ist das Ding ?", "How heavy is that thing ?"), "", ""},
-                          {TR("So schwer, dass ich es nur fuer Herrn Zirud", "So heavy I'd only carry it for Mister Zirud."),
-                           TR("tragen wuerde. Und nur, wenn er es braucht.", "And only if he really needed it."), ""}},
-    {0, talk_path("4.4"), {TR("Kann man damit Sonnenlicht buendeln ?", "Can you focus sunlight with it ?"), "", ""},
-                          {TR("Klar. Es macht aus der Sonne einen Strahl, heiss", "Sure. It turns sunshine into a beam hot"),
-                           TR("genug fuer fast alles. Warum fragst du ?", "enough for almost anything. Why do you ask ?"), ""}},
+                          {TR("So schwer, dass ich es nur für Herrn Zirud", "So heavy I'd only carry it for Mister Zirud."),
+                           TR("tragen würde. Und nur, wenn er es braucht.", "And only if he really needed it."), ""}},
+    {0, talk_path("4.4"), {TR("Kann man damit Sonnenlicht bündeln ?", "Can you focus sunlight with it ?"), "", ""},
+                          {TR("Klar. Es macht aus der Sonne einen Strahl, heiß", "Sure. It turns sunshine into a beam hot"),
+                           TR("genug für fast alles. Warum fragst du ?", "enough for almost anything. Why do you ask ?"), ""}},
     // Passing on the teacher's request: Dori carries the telescope over.
     {0, talk_path("4.4.1"), {TR("Herr Zirud braucht eine Energiequelle !", "Mister Zirud needs an energy source !"), "", ""},
-                            {TR("Fuer seine Zeitmaschine ? Warum sagst du das nicht", "For his time machine ? Why didn't you say so ?"),
-                             TR("gleich ? Ich bring ihm das Teleskop sofort rueber.", "I'll carry the telescope over to him right now."), ""}},
+                            {TR("Für seine Zeitmaschine ? Warum sagst du das nicht", "For his time machine ? Why didn't you say so ?"),
+                             TR("gleich ? Ich bring ihm das Teleskop sofort rüber.", "I'll carry the telescope over to him right now."), ""}},
     {0, talk_path("4.4.2"), {TR("Nur so. Reine Neugier.", "No reason. Just curious."), "", ""},
                             {TR("Neugier hat hier schon ganz andere eingesperrt.", "Curiosity has got better people locked up."), "", ""}},
     {0, talk_path("4.5"), {TR("Schon gut, ich muss weiter.", "Never mind, I have to go."), "", ""},

@@ -44,7 +44,7 @@ void allow_walk_portier(int& x, int& y) {
 
 extern const RoomScript room_portier = {
     .name = "portier",
-    .title = TR("Pfoertnerloge", "Porter's lodge"),
+    .title = TR("Pförtnerloge", "Porter's lodge"),
     .data_file = "portier.dat",
     .state_file = "sav/tmp/portier.sav",
     .background = 0,
