@@ -141,22 +141,21 @@ TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
   }
 }
 
-TEST(HoverTest, ThingsAreFoundAtThePointersWorkingPointWithInclusiveBoundsAndOnlyWhenPresent) {
+TEST(HoverTest, ThingsAreFoundByTheirHotSpotWithInclusiveBoundsAndOnlyWhenPresent) {
   fresh_game();
   furni_mouse_x[0] = 50, furni_mouse_x2[0] = 100, furni_mouse_y[0] = 50, furni_mouse_y2[0] = 100;
-  // Every pointer shows its working point at (mouse_x, mouse_y), and that is where things are tested.
-  const struct { int x, y, present, over; } furni[] = {{100, 60, 1, 1}, {101, 60, 1, 0}, {50, 50, 1, 1},
-                                                       {49, 60, 1, 0}, {60, 101, 1, 0}, {60, 60, 2, 0}};
+  // The pointer's hot spot is 20 px right of and 15 px below (mouse_x, mouse_y).
+  const struct { int x, y, present, over; } furni[] = {{80, 60, 1, 1}, {81, 60, 1, 0}, {30, 60, 1, 1}, {30, 60, 2, 0}};
   for (const auto& f : furni) {
     furni_present[0] = f.present; mouse_x = f.x; mouse_y = f.y; mouse_over_sth = 0; mouse_over_furni(0);
     EXPECT_EQ((V{furni_mouse_over[0], mouse_over_sth}), (V{f.over, f.over})) << f.x << "," << f.y << " " << f.present;
   }
   person_present[3] = 1;
   person_mouse_x[3] = 200, person_mouse_x2[3] = 250, person_mouse_y[3] = 100, person_mouse_y2[3] = 115;
-  mouse_x = 200;
-  for (int y : {115, 116}) {
+  mouse_x = 180;
+  for (int y : {100, 101}) {
     mouse_y = y, mouse_over_person(3);
-    EXPECT_EQ(person_mouse_over[3], y == 115) << y;
+    EXPECT_EQ(person_mouse_over[3], y == 100) << y;
   }
 }
 

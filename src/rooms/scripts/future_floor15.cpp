@@ -38,10 +38,7 @@ constexpr auto kFunken2 = FrameList<1>{}.add(6, 476, 334);
 constexpr auto kSchrank2 = FrameList<1>{}.add(1, 300, 195);
 constexpr auto kSchrank3 = FrameList<1>{}.add(1, 352, 195);
 constexpr auto kSchrank4 = FrameList<1>{}.add(1, 40, 330);
-// The heap lies on the floor in front of the two cupboards at the back (their
-// lower edge is row 375): behind them it was painted over and their boxes
-// covered it.
-constexpr auto kMuell = FrameList<1>{}.add(7, 405, 380);
+constexpr auto kMuell = FrameList<1>{}.add(7, 405, 262);
 
 #define LOCKED_CUPBOARD_TEXT                                                                       \
   {TR("Noch ein Schrank vom Hausmeister. Der", "Another of the caretaker's cupboards."),           \
@@ -82,7 +79,7 @@ constexpr FurniState kFurniture[] = {
      .text = {TR("Ein Haufen Müll. Seit der Direktor", "A heap of rubbish. Since the headmaster"),
               TR("die Putzfrauen eingespart hat, wächst", "saved on cleaners it keeps growing."),
               TR("der jeden Tag.", "")},
-     .interact = 1, .goto_x = 430, .goto_y = 430, .frames = kMuell.view()},
+     .interact = 1, .goto_x = 400, .goto_y = 300, .frames = kMuell.view()},
 };
 #undef LOCKED_CUPBOARD_TEXT
 
