@@ -1280,13 +1280,51 @@ void rubbish(cairo_t* cr, const PieceUse& u, bool bin) {
     fill_stroke(cr, 0x101018, 1);
     return;
   }
-  static const std::uint32_t kBits[] = {0x6A6A6A, 0x8A6A3A, 0xC8C0A8, 0x3A5A8A, 0xA03A2A, 0x202020};
-  for (int i = 0; i < 14; ++i) {
-    const double x = W * (0.1 + 0.8 * ((i * 37) % 17) / 17.0), y = H * (0.35 + 0.6 * ((i * 23) % 11) / 11.0);
-    ellipse(cr, x, y, W * 0.12, H * 0.1);
-    rgb(cr, kBits[i % 6]);
-    fill_stroke(cr, 0x101010, 0.8);
+  // a mound of sweepings, with a box, a can, a bottle, crumpled paper and a
+  // banana skin on it
+  cairo_move_to(cr, 1, H - 1);
+  cairo_curve_to(cr, W * 0.12, H * 0.5, W * 0.32, H * 0.25, W * 0.5, H * 0.27);
+  cairo_curve_to(cr, W * 0.7, H * 0.27, W * 0.86, H * 0.55, W - 1, H - 1);
+  cairo_close_path(cr);
+  vgrad(cr, H * 0.25, H, 0x7A6A58, 0x3A3028);
+  fill_stroke(cr, 0x101010, 1);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.3, H * 0.5);
+  cairo_rotate(cr, -0.25);
+  cairo_rectangle(cr, -W * 0.14, -H * 0.17, W * 0.28, H * 0.3);
+  rgb(cr, 0xB8905A);
+  fill_stroke(cr, 0x3A2810, 1);
+  cairo_move_to(cr, -W * 0.14, -H * 0.04);
+  cairo_line_to(cr, W * 0.14, -H * 0.04);
+  rgb(cr, 0x8A6A3A);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  cairo_rectangle(cr, W * 0.6, H * 0.3, W * 0.1, H * 0.3);
+  vgrad(cr, H * 0.3, H * 0.6, 0xE04040, 0x902020);
+  fill_stroke(cr, 0x101010, 0.8);
+  cairo_rectangle(cr, W * 0.6, H * 0.3, W * 0.1, H * 0.05);
+  rgb(cr, 0xD0D0D8);
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.72, H * 0.78);
+  cairo_rotate(cr, 0.35);
+  rounded_rect(cr, -W * 0.13, -H * 0.06, W * 0.2, H * 0.12, H * 0.05);
+  rounded_rect(cr, W * 0.06, -H * 0.03, W * 0.08, H * 0.06, H * 0.02);
+  rgb(cr, 0x3A8A4A, 0.9);
+  fill_stroke(cr, 0x102010, 0.8);
+  cairo_restore(cr);
+  for (int i = 0; i < 4; ++i) {
+    const double x = W * (0.15 + 0.22 * i), y = H * (0.8 - 0.12 * (i % 2));
+    ellipse(cr, x, y, W * 0.06, H * 0.08);
+    rgb(cr, 0xE8E4D8);
+    fill_stroke(cr, 0x707068, 0.8);
   }
+  cairo_move_to(cr, W * 0.42, H * 0.3);
+  cairo_curve_to(cr, W * 0.46, H * 0.18, W * 0.54, H * 0.18, W * 0.56, H * 0.3);
+  rgb(cr, 0xF0D040);
+  cairo_set_line_width(cr, std::max(1.5, H * 0.07));
+  cairo_stroke(cr);
 }
 
 void screwdriver(cairo_t* cr, const PieceUse& u) {
