@@ -1264,24 +1264,25 @@ void extinguisher(cairo_t* cr, const PieceUse& u) {
   cairo_fill(cr);
 }
 
-// A bin, or a heap of rubbish.
-void rubbish(cairo_t* cr, const PieceUse& u, bool bin) {
+// A rubbish bin with its lid.
+void rubbish_bin(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
-  if (bin) {
-    cairo_move_to(cr, W * 0.15, H * 0.15);
-    cairo_line_to(cr, W * 0.85, H * 0.15);
-    cairo_line_to(cr, W * 0.78, H * 0.98);
-    cairo_line_to(cr, W * 0.22, H * 0.98);
-    cairo_close_path(cr);
-    vgrad(cr, 0, H, metal(u), 0x404858);
-    fill_stroke(cr, 0x101018, 1.2);
-    rounded_rect(cr, W * 0.08, H * 0.06, W * 0.84, H * 0.1, 3);
-    rgb(cr, 0x505868);
-    fill_stroke(cr, 0x101018, 1);
-    return;
-  }
-  // a mound of sweepings, with a box, a can, a bottle, crumpled paper and a
-  // banana skin on it
+  cairo_move_to(cr, W * 0.15, H * 0.15);
+  cairo_line_to(cr, W * 0.85, H * 0.15);
+  cairo_line_to(cr, W * 0.78, H * 0.98);
+  cairo_line_to(cr, W * 0.22, H * 0.98);
+  cairo_close_path(cr);
+  vgrad(cr, 0, H, metal(u), 0x404858);
+  fill_stroke(cr, 0x101018, 1.2);
+  rounded_rect(cr, W * 0.08, H * 0.06, W * 0.84, H * 0.1, 3);
+  rgb(cr, 0x505868);
+  fill_stroke(cr, 0x101018, 1);
+}
+
+// A heap of rubbish: a mound of sweepings, with a box, a can, a bottle,
+// crumpled paper and a banana skin on it.
+void rubbish_heap(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
   cairo_move_to(cr, 1, H - 1);
   cairo_curve_to(cr, W * 0.12, H * 0.5, W * 0.32, H * 0.25, W * 0.5, H * 0.27);
   cairo_curve_to(cr, W * 0.7, H * 0.27, W * 0.86, H * 0.55, W - 1, H - 1);
@@ -1468,26 +1469,10 @@ void table_football(cairo_t* cr, const PieceUse& u) {
   }
 }
 
-// An aquarium on a shelf on the wall: a dark frame and lid, glass over clear
-// water, sand with a stone and a water plant, bubbles from the filter, and
-// no fish; the shelf under it on two brackets.
-void aquarium(cairo_t* cr, const PieceUse& u) {
-  const double W = u.w, H = u.h;
-  const double tank = H * 0.8, rim = std::max(3.0, W * 0.05);
-  // the shelf and its brackets
-  for (double bx : {W * 0.15, W * 0.78}) {
-    cairo_move_to(cr, bx, tank);
-    cairo_line_to(cr, bx + W * 0.07, tank);
-    cairo_line_to(cr, bx + W * 0.07, H - 1);
-    cairo_close_path(cr);
-    rgb(cr, 0x8A94A8);
-    fill_stroke(cr, 0x101018, 1);
-  }
-  cairo_rectangle(cr, 1, tank, W - 2, H * 0.06);
-  vgrad(cr, tank, tank + H * 0.06, era(u).cabinet, 0x1A2030);
-  fill_stroke(cr, 0x101018, 1);
-  // the tank: water from just under the lid, sand on the bottom
-  const double gx = rim, gy = rim * 1.6, gw = W - 2 * rim, gh = tank - gy - rim;
+// What the tank of an aquarium holds, in the glass (gx, gy, gw x gh): clear
+// water up to just under the lid, sand with a stone, a water plant, bubbles
+// from the filter, and no fish; a reflection on the glass.
+void tank_contents(cairo_t* cr, const PieceUse& u, double gx, double gy, double gw, double gh) {
   const double water = gy + gh * 0.1, floor_y = gy + gh * 0.82;
   cairo_rectangle(cr, gx, gy, gw, gh);
   rgb(cr, 0xDFF4FA, 0.55);
@@ -1539,7 +1524,26 @@ void aquarium(cairo_t* cr, const PieceUse& u) {
   cairo_close_path(cr);
   rgb(cr, 0xFFFFFF, 0.28);
   cairo_fill(cr);
-  // the frame round the glass, and the lid with its lamp
+}
+
+// An aquarium on a shelf on the wall: the tank in a dark frame with its lid
+// and lamp, the shelf under it on two brackets.
+void aquarium(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const double tank = H * 0.8, rim = std::max(3.0, W * 0.05);
+  for (double bx : {W * 0.15, W * 0.78}) {
+    cairo_move_to(cr, bx, tank);
+    cairo_line_to(cr, bx + W * 0.07, tank);
+    cairo_line_to(cr, bx + W * 0.07, H - 1);
+    cairo_close_path(cr);
+    rgb(cr, 0x8A94A8);
+    fill_stroke(cr, 0x101018, 1);
+  }
+  cairo_rectangle(cr, 1, tank, W - 2, H * 0.06);
+  vgrad(cr, tank, tank + H * 0.06, era(u).cabinet, 0x1A2030);
+  fill_stroke(cr, 0x101018, 1);
+  const double gx = rim, gy = rim * 1.6, gw = W - 2 * rim, gh = tank - gy - rim;
+  tank_contents(cr, u, gx, gy, gw, gh);
   cairo_rectangle(cr, gx - rim / 2, gy - rim / 2, gw + rim, gh + rim);
   rgb(cr, 0x2A3038);
   cairo_set_line_width(cr, rim);
@@ -1614,8 +1618,8 @@ constexpr PieceArt kPieces[] = {
     {PieceKind::shower, {80, 200}, shower, true},
     {PieceKind::tank, {90, 110}, tank, true},
     {PieceKind::extinguisher, {26, 60}, extinguisher, false},
-    {PieceKind::bin, {70, 60}, [](cairo_t* cr, const PieceUse& u) { rubbish(cr, u, true); }, false},
-    {PieceKind::rubbish_heap, {70, 60}, [](cairo_t* cr, const PieceUse& u) { rubbish(cr, u, false); }, false},
+    {PieceKind::bin, {70, 60}, rubbish_bin, false},
+    {PieceKind::rubbish_heap, {70, 60}, rubbish_heap, false},
     {PieceKind::screwdriver, {50, 16}, screwdriver, false},
     {PieceKind::pipe, {80, 20}, pipe, false},
     {PieceKind::welding_torch, {60, 40}, torch, true},
