@@ -49,10 +49,16 @@ inline constexpr int kProgressSteps = 35;  // red_bar[0..34], 34 is full
 
 // ---- In-game buttons (bag and verb panel) ------------------------------------
 inline constexpr Point kBagPos{40, 360};
+inline constexpr int kBagWidth = 72;  // the bag's picture, plain and lit
+inline constexpr int kBagHeight = 78;
 inline constexpr Rect kBagHit{56, 371, 94, 429};
 inline constexpr Point kVerbPanelPos{540, 350};
 inline constexpr int kVerbPanelWidth = 60;
 inline constexpr int kVerbPanelHeight = 94;
+// What the bag's and the verb panel's pictures cover: nothing is lettered there.
+inline constexpr Rect kBagArea{kBagPos.x, kBagPos.y, kBagPos.x + kBagWidth - 1, kBagPos.y + kBagHeight - 1};
+inline constexpr Rect kVerbPanelArea{kVerbPanelPos.x, kVerbPanelPos.y, kVerbPanelPos.x + kVerbPanelWidth - 1,
+                                     kVerbPanelPos.y + kVerbPanelHeight - 1};
 // Verb order of the panel and of navi_butt_on[]: walk, take, use, look, talk.
 inline constexpr int kVerbCount = 5;
 inline constexpr Rect kVerbHit[kVerbCount] = {

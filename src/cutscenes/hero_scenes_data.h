@@ -60,7 +60,7 @@ inline constexpr int kGuitarSlot = 3;
   X(cupboard_opening, "CUPBOARD_OPENING", 4) \
   X(cupboard_empty, "CUPBOARD_EMPTY", 1)
 PELVARO_DATAFILE(Herotool, "herotool.dat", PELVARO_HEROTOOL_DAT)
-inline constexpr HeroStage kToolStage{"future_floor15", 220, 420, 30, 8, 8, 4};
+inline constexpr HeroStage kToolStage{"future_floor15", 250, 420, 30, 8, 8, 4};
 inline constexpr OverlayPad kCupboardPad{34, 4, 34, 0};
 inline constexpr int kCupboardSlot = 0;
 inline constexpr int kCupboardOpen = 1;  // its state once opened: it stays, open

@@ -133,8 +133,10 @@ void overlay_row(Sequence& s, const Slot& who, int state) {
 
 // A subtitle screen of up to three lines, one under the other from row
 // `top`, starting at one left edge: the block centred on x = `centre` and
-// kept on the screen.
+// kept on the screen. Every line of these scenes is a teacher's or Dori's, in
+// the persons' colour (a shot's end clears the colour with its lines).
 void say_block(Sequence& s, const char* const (&lines)[kTextLines], int centre, int top) {
+  s.subtitle_colour(kOtherSubtitle);
   int widest = 0;
   for (const char* line : lines)
     if (line && line[0]) widest = std::max(widest, text_length(pv_font, line));
@@ -243,7 +245,6 @@ void video_ady_teleskop() {
   Sequence s("video_ady_teleskop", &manifest::kAdyteleFile);
   teacher_steps_out(s);
   hero_stands(s);
-  s.subtitle_colour(kOtherSubtitle);
   const int walk_entry = at(Adytele::walk), carry = at(Adytele::carry);
   const Spot home = spot_of(kDori);
   const Spot scope = spot_of(kTelescope);
@@ -302,7 +303,6 @@ void video_ady_teleskop2() {
   // The room's own frames of him: talking (his row of state 1), then turning
   // back to his machine (state 3).
   overlay_row(s, kZirud, 1);
-  s.subtitle_colour(kOtherSubtitle);
   const int centre = zirud.x + (video_bmp_nr > 0 ? video_bmp[0]->w / 2 : 0);
   if (story_diamant == 1) {
     const char* const lines[kTextLines] = {

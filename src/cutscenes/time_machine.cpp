@@ -229,13 +229,11 @@ void play_machine(Sequence& s) {
   s.hero_run(at(Timemach::in_machine), at(Timemach::in_machine));
   s.play(20);
 
-  // The tube rises around him while Mr Zirud watches from his place.
-  person_present[0] = 1;
-  load_person_anim();
+  // The tube rises around him while Mr Zirud watches beside it (the tube's
+  // pictures show him).
   hero_foreground = 0;
   s.overlay_run(at(Timemach::tube), at(Timemach::tube, 37), kTmTubeX, kTmTubeY);
   s.play(38);
-  person_present[0] = 0;
 
   // Closed in; Mr Zirud takes out his remote and starts the machine.
   hero_foreground = 1;

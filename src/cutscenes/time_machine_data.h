@@ -29,14 +29,17 @@ PELVARO_DATAFILE(Timemach, "timemach.dat", PELVARO_TIMEMACH_DAT)
 
 // Where the pictures are drawn: the hero's frames while he talks (the climb
 // starts 4 pixels higher and rises 4 a frame; standing in the open machine
-// he is 5 further right), the closed machine with him in it, the rising tube,
-// and Mr Zirud where he stands in the room.
+// he is 5 further right), the closed machine with him in it, and Mr Zirud:
+// on the floor between the levers and the machine (his feet at (411, 345),
+// beside the tube that rises from x 442), not at his place in the room,
+// which the machine's pedestal takes. The rising tube's pictures show him
+// watching beside it: they start at his left edge.
 inline constexpr int kTmHeroX = 420, kTmHeroY = 200;
 inline constexpr int kTmClimbY0 = 196, kTmClimbStep = 4;
 inline constexpr int kTmInMachineX = 425, kTmInMachineY = 140;
 inline constexpr int kTmCapsuleX = 420, kTmCapsuleY = 120;
-inline constexpr int kTmTubeX = 440, kTmTubeY = 125;
-inline constexpr int kTmTeacherX = 467, kTmTeacherY = 155;
+inline constexpr int kTmTeacherX = 363, kTmTeacherY = 167;
+inline constexpr int kTmTubeX = kTmTeacherX, kTmTubeY = 125;
 // Where the energy gathers: in the tube, above the hero's head, on the
 // machine's axis (x 482). The beams come from the telescope's lens at the
 // right (the telescope stands at (545, 150) in the room).

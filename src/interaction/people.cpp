@@ -111,7 +111,9 @@ void people_room() {
     if (person_interact[j] != 1) continue;
     mouse_over_person(j);
     if (person_mouse_over[j] != 1) continue;
-    if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItemOnTarget : kModeTalk;
+    // Someone who cannot talk (out cold, asleep) is offered to be looked at.
+    if (force_cursor == kVerbFree)
+      mouse_status = carrying_item() ? kModeItemOnTarget : person_talk[j] == 1 ? kModeTalk : kModeLook;
     if (fresh_press()) click_person(j);
   }
   const int j = errand_target(ErrandKind::talk);

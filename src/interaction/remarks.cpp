@@ -87,8 +87,9 @@ bool standard_person_answer(Verb verb, int slot) {
       cannot_take_it();
       return true;
     case Verb::talk:
+      // Out cold or fast asleep: whoever cannot talk does not answer.
       if (person_talk[slot] == 1) return false;
-      impossible();
+      hero_remark(TR("Keine Antwort. Da ist gerade keiner zu Hause.", "No answer. Nobody's home right now."));
       return true;
     case Verb::give:
       // Someone who talks takes nothing he has no rule for; nothing happens.

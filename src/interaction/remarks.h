@@ -19,7 +19,9 @@ void cannottake();
 
 // The standard answers (rooms/dispatch.cpp asks them when a room has no rule
 // of its own). True when they answered; false when the ordinary action goes
-// on: taking a piece that can be taken, talking to a person who talks.
+// on: taking a piece that can be taken, talking to a person who talks. Talking
+// to a person who cannot talk (knocked out, asleep) gets no answer, and the
+// hero says so.
 bool standard_piece_answer(Verb verb, int slot);
 bool standard_person_answer(Verb verb, int slot);
 

@@ -76,7 +76,7 @@ enum class PieceKind : unsigned char {
   unset,
   desk, table, main_desk, chair, canister, pendulum, glassware,
   switch_up, switch_middle, switch_down, lever,
-  aquarium, picture, portrait_over_tank, map, globe,
+  aquarium, picture, map, globe,
   stairs, banister, pillar, pole,
   showcase_rocks, showcase_fossils, showcase_jewel, showcase_broken, showcase_open,
   pavilion, hoop, diamond, periodic_table, alarm_light, fan, telescope, guitar,

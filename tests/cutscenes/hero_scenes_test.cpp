@@ -34,14 +34,14 @@ TEST(HeroScenes, TheGasBottleIsTakenInTwoShotsFromItsOwnFramesAtTheHerosSize) {
 }
 
 TEST(HeroScenes, TheCupboardOpensAndTheScrewdriverIsTaken) {
-  stand("future_floor15", 220, 420);
+  stand("future_floor15", 250, 420);
   ASSERT_EQ(furni_present[1], 0);
-  frames::expect_over(record(video_oeffne_schrank), 22, 220, 420);
+  frames::expect_over(record(video_oeffne_schrank), 22, 250, 420);
   // The cupboard stays, open (its state 1), and the screwdriver shows in front of it.
   EXPECT_TRUE(furni_present[0] == 1 && furni_anim[0] == 1 && furni_present[1] == 1);
   EXPECT_GE(furni_y2[1][0], furni_y2[0][0]) << "drawn after the cupboard";
   const frames::Recording r = record(video_take_tool);
-  frames::expect_over(r, 21, 220, 420);
+  frames::expect_over(r, 21, 250, 420);
   EXPECT_TRUE(r.ever([](const Seen& f) { return f.furni[1] == 1; })) << "it lies there until his hand closes on it";
   EXPECT_TRUE(furni_present[0] == 1 && furni_present[1] == 0);
 }

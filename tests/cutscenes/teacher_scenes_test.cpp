@@ -23,7 +23,7 @@ struct Handover {
 const Handover kHandovers[] = {
     {"the access card", video_zirud_give_card, "future_physiktp", 470, 365, 500, 0.2f, 4, 467, 155, 467, 155, 1},
     {"the diamond", video_give_dia, "future_physiktp", 470, 365, 500, 0.2f, 9, 467, 155, 467, 155, 1},
-    {"the lead taken to the bench", video_give_blei, "future_chimie", 490, 330, 400, 0.12f, 4, 505, 143, 155, -1, 0},
+    {"the lead taken to the bench", video_give_blei, "future_chimie", 490, 330, 400, 0.12f, 4, 505, 143, 231, -1, 0},
     {"the lead solution", video_get_blei, "future_chimie", 490, 330, 400, 0.12f, 4, 505, 143, 505, 143, 1},
     {"the glasses", video_get_glasses, "future_crossing", 420, 360, 250, -0.6f, 4, 422 - 40, 184, 422 - 40, -1, 1},
 };

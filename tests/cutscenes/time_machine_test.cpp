@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <allegro.h>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 #include "cutscenes/frames.h"
+#include "cutscenes/time_machine_data.h"
 #include "cutscenes/videos.h"
 #include "persistence/saved_games.h"
 
@@ -133,11 +135,12 @@ class TimeMachine : public testing::Test {
     return found;
   }
   // Plays the scene, Escape pressed at `escape_at` (-1: never), the closing screen (intro.dat 2) clicked
-  // `click_after` ms after it appears.
-  Played play(int escape_at, int click_after) {
+  // `click_after` ms after it appears; `each` runs at every frame too.
+  Played play(int escape_at, int click_after, const std::function<void()>& each = [] {}) {
     Played r;
     if (escape_at >= 0) headless::key_at(headless::now() + escape_at, KEY_ESC << 8 | 27);
     static_cast<frames::Recording&>(r) = frames::record(video_time_machine, [&] {
+      each();
       BITMAP* frame = headless::last_frame();
       const int t = headless::now();
       if (shows(frame, dat_, 102)) r.years.emplace_back(t, year_in(frame));
@@ -184,6 +187,36 @@ TEST_F(TimeMachine, PlaysItsShotsAndSubtitlesThenTheYearsAndEndsWithStatusOneAft
   ASSERT_GT(r.closing_at, r.years.back().first);
   EXPECT_GE(headless::now(), r.click_at);
   EXPECT_TRUE(r.person0_at_closing == 0 && r.lever_at_closing == 1);
+}
+
+// Mr Zirud watches beside the machine, never behind it: his picture in the room, at his place where the pedestal
+// stands now, is not drawn during the scene, and every picture of him (talking, with his remote, and the rising
+// tube's, which show him at their left) has him centred left of the tube's left rail (x 442), his feet on the
+// floor in front of the pedestal's top (row 296).
+TEST_F(TimeMachine, MrZirudWatchesBesideTheMachineNeverBehindTheTube) {
+  using manifest::Timemach;
+  const int first = manifest::at(Timemach::teacher_talk), last = manifest::at(Timemach::start, 14);
+  const int tube = manifest::at(Timemach::tube), tube_last = manifest::at(Timemach::tube, 37);
+  const BITMAP* him = static_cast<BITMAP*>(dat_[first].dat);
+  int room_picture = 0, pictures = 0, tubes = 0;
+  std::vector<std::string> wrong;
+  const Played r = play(-1, 500, [&] {
+    if (video_active != 1) return;
+    room_picture += person_present[0] == 1;
+    for (int i = 0; i < video_bmp_nr && video_dat; ++i) {
+      int entry = -1;
+      for (int e = first; e <= last && entry < 0; ++e) if (video_dat[e].dat == video_bmp[i]) entry = e;
+      if (entry < 0) continue;
+      ++pictures, tubes += entry >= tube && entry <= tube_last;
+      const int centre = video_x[i] + him->w / 2, feet = video_y[i] + (entry >= tube && entry <= tube_last ?
+                                                                         video_bmp[i]->h : him->h);
+      if (centre >= 442 || feet <= 296) wrong.push_back(std::to_string(entry) + " at " + std::to_string(video_x[i]));
+    }
+  });
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(room_picture, 0) << "frames with Mr Zirud drawn at his place in the room";
+  EXPECT_TRUE(pictures > 0 && tubes > 0) << pictures << " pictures of him, " << tubes << " with the tube";
+  EXPECT_TRUE(wrong.empty()) << wrong.front();
 }
 
 TEST_F(TimeMachine, EscapeSkipsToTheClosingScreenWhichStillWaitsForAClickAndTheGameIsOver) {

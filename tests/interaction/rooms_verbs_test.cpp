@@ -1,6 +1,11 @@
-// The markers the Tab key shows, and a scenario that takes, stows, looks and talks through the real main loop.
+// The markers the Tab key shows and where their names go, and a scenario that takes, stows, looks and talks through
+// the real main loop.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -9,6 +14,8 @@
 #include "rooms/registry.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
+
+using screen_layout::Rect;
 
 namespace {
 struct InRoom : testing::Test {
@@ -43,6 +50,50 @@ TEST_F(InRoom, TabShowsAMarkerOnEveryPieceAndOpenExitWhileHeld) {
   headless::key_up(headless::now() + 1, KEY_TAB); passes(3);
   EXPECT_NE(getpixel(headless::last_frame(), ex, ey), dot_colour()) << "gone when the key is let go";
   EXPECT_EQ(mouse_status, kModeWalk) << "nothing else changes";
+}
+
+// Tab's names cover neither each other (3 px apart side by side), the bag's picture (72 x 78 at (40, 360)), the verb
+// panel (60 x 94 at (540, 350)) nor any dot, and stay on the 640 x 480 screen: in every room as a new game finds
+// it, and with every piece, person and exit of the room there and open at once. Each box holds its name's
+// letters and their outline, as near its dot as the others leave room for.
+TEST(Markers, NoNameCoversAnotherNameTheBagTheVerbPanelOrADotInAnyRoom) {
+  const Rect bag{40, 360, 111, 437}, panel{540, 350, 599, 443}, screen{0, 0, 639, 479};
+  auto overlap = [](const Rect& a, const Rect& b) { return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2; };
+  auto inside = [](const Rect& a, const Rect& b) { return a.x1 >= b.x1 && a.x2 <= b.x2 && a.y1 >= b.y1 && a.y2 <= b.y2; };
+  int names = 0, pushed = 0;
+  for (const RoomScript* room : kRooms)
+    for (bool everything : {false, true}) {
+      SCOPED_TRACE(std::string(room->name) + (everything ? ", everything there" : ", at the start"));
+      dialogue_support::stand_in_room(room->name);
+      if (everything) {
+        for (int i = 0; i < furni_nr; ++i) furni_present[i] = 1;
+        for (int j = 0; j < person_nr; ++j) person_present[j] = 1;
+        for (int k = 0; k < exit_nr; ++k) go_through[k] = room_index(new_room[k]) >= 0;
+      }
+      const std::vector<Marker> markers = room_markers();
+      for (size_t a = 0; a < markers.size(); ++a) {
+        const Marker& m = markers[a];
+        ASSERT_NE(m.name, nullptr) << "a marker without a name at " << m.dot_x << "," << m.dot_y;
+        SCOPED_TRACE(m.name);
+        ++names;
+        const Rect& box = m.box;
+        EXPECT_EQ(std::make_pair(box.width(), box.height()),
+                  std::make_pair(text_length(pv_font, m.name) + 2, text_height(pv_font) + 2));
+        EXPECT_TRUE(inside(box, screen)) << box.x1 << "," << box.y1;
+        EXPECT_FALSE(overlap(box, bag) || overlap(box, panel)) << box.x1 << "," << box.y1;
+        // Pushed no further than two names' height up or down and a name's width sideways.
+        EXPECT_LE(std::abs(box.mid_y() - (m.dot_y + 7 + box.height() / 2)), 2 * 24) << box.x1 << "," << box.y1;
+        EXPECT_LE(std::abs(box.mid_x() - m.dot_x), std::max(box.width(), 120)) << box.x1 << "," << box.y1;
+        pushed += box.y1 != m.dot_y + 6 || std::abs(box.mid_x() - m.dot_x) > 1;
+        for (size_t b = 0; b < markers.size(); ++b) {
+          const Marker& o = markers[b];
+          EXPECT_FALSE(overlap(box, {o.dot_x - 4, o.dot_y - 4, o.dot_x + 4, o.dot_y + 4})) << "over the dot of " << o.name;
+          if (b != a) EXPECT_FALSE(overlap({box.x1 - 3, box.y1, box.x2 + 3, box.y2}, o.box)) << "over " << o.name;
+        }
+      }
+    }
+  EXPECT_GT(names, 43 * 2 * 2) << "the rooms have things to name";
+  EXPECT_GT(pushed, 0) << "somewhere a name had to make room";
 }
 
 TEST_F(InRoom, TakeStowLookAndTalkThroughTheMainLoop) {

@@ -225,7 +225,8 @@ TEST_F(Verbs, WithoutARuleLookingSaysTheLinesOrTheStandardAnswerAndTheOtherVerbs
   EXPECT_EQ(said(piece_verb(Verb::use, aquarium)), TR("Das geht so nicht.||", "It doesn't work like that.||"));
   EXPECT_EQ(said(person_verb(Verb::use, 0)), TR("Das geht so nicht.||", "That doesn't work.||"));
   ASSERT_EQ(person_talk[0], 0) << "Mr Betong is out cold: he does not talk";
-  EXPECT_EQ(said(person_verb(Verb::talk, 0)), TR("Das geht so nicht.||", "That doesn't work.||"));
+  EXPECT_EQ(said(person_verb(Verb::talk, 0)),
+            TR("Keine Antwort. Da ist gerade keiner zu Hause.||", "No answer. Nobody's home right now.||"));
   // Nor does a person take a gift who cannot talk, whatever her room's gift rules say: Mrs Sand asleep.
   stand("future_biolog"); arrow_obj = "Alkohol", mouse_status = kModeItem;
   EXPECT_EQ(said(person_verb(Verb::give, 1 /* asleep */)), TR("Das geht so nicht.||", "That doesn't work.||"));

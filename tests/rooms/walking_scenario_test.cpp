@@ -55,17 +55,22 @@ TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
 }
 
 TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
-  // Exit 5 (to future_floor15), the aquarium (hover box 545,135 to 640,320, tested 20/15 px right/down), Mr Betong.
-  const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 200, kModeLook},
-                                               {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeTalk}};
+  // Exit 5 (to future_floor15), the aquarium (hover box 545,226 to 635,344, tested 20/15 px right/down), Mr Betong
+  // knocked out: he cannot talk, so he is offered to be looked at.
+  const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 260, kModeLook},
+                                               {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeLook}};
   for (const auto& s : spots) {
     mouse_x = s.x; mouse_y = s.y; main_loop_pass();
     EXPECT_EQ(mouse_status, s.mode) << s.x << ", " << s.y;
   }
   force_cursor = kVerbChosen, mouse_status = kModeTake;  // a verb chosen on the panel is not changed by hovering
-  mouse_x = 560; mouse_y = 200;
+  mouse_x = 560; mouse_y = 260;
   main_loop_pass();
   EXPECT_EQ(mouse_status, kModeTake);
+  // A click on Mr Betong looks at him: the hero says what he sees.
+  force_cursor = kVerbFree;
+  headless::click(headless::now() + 2, person_mouse_x[0] - 10, person_mouse_y[0] - 5, 40);
+  EXPECT_TRUE(run_until([] { return input_text[0][0] && std::strcmp(input_text[0][0], person_text[0][0]) == 0; }));
 }
 
 TEST_F(InGame, AClosedDoorMakesTheHeroWalkThereAndSayHeLacksTheCard) {

@@ -485,29 +485,6 @@ void lever(cairo_t* cr, const PieceUse& u, char pos) {
   fill_stroke(cr, 0x101010, 1);
 }
 
-void aquarium(cairo_t* cr, const PieceUse& u, bool empty) {
-  const double W = u.w, H = u.h;
-  // a tank on a cabinet; empty, or with water and a fish
-  cairo_rectangle(cr, W * 0.05, H * 0.55, W * 0.9, H * 0.44);
-  rgb(cr, era(u).cabinet);
-  fill_stroke(cr, 0x101010, 1);
-  cairo_rectangle(cr, 1, H * 0.05, W - 2, H * 0.5);
-  rgb(cr, 0xC8E8FF, 0.6);
-  fill_stroke(cr, 0x5A6A7A, 2);
-  if (!empty) {
-    cairo_rectangle(cr, 3, H * 0.15, W - 6, H * 0.38);
-    rgb(cr, 0x3A80D0, 0.85);
-    cairo_fill(cr);
-    cairo_arc(cr, W * 0.5, H * 0.32, W * 0.1, 0, 2 * kPi);
-    rgb(cr, 0xF08030);
-    cairo_fill(cr);
-  } else {
-    cairo_rectangle(cr, 3, H * 0.47, W - 6, H * 0.06);
-    rgb(cr, 0xD8C080);
-    cairo_fill(cr);
-  }
-}
-
 void picture_frame(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, 1, 1, W - 2, H - 2);
@@ -1287,29 +1264,68 @@ void extinguisher(cairo_t* cr, const PieceUse& u) {
   cairo_fill(cr);
 }
 
-// A bin, or a heap of rubbish.
-void rubbish(cairo_t* cr, const PieceUse& u, bool bin) {
+// A rubbish bin with its lid.
+void rubbish_bin(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
-  if (bin) {
-    cairo_move_to(cr, W * 0.15, H * 0.15);
-    cairo_line_to(cr, W * 0.85, H * 0.15);
-    cairo_line_to(cr, W * 0.78, H * 0.98);
-    cairo_line_to(cr, W * 0.22, H * 0.98);
-    cairo_close_path(cr);
-    vgrad(cr, 0, H, metal(u), 0x404858);
-    fill_stroke(cr, 0x101018, 1.2);
-    rounded_rect(cr, W * 0.08, H * 0.06, W * 0.84, H * 0.1, 3);
-    rgb(cr, 0x505868);
-    fill_stroke(cr, 0x101018, 1);
-    return;
+  cairo_move_to(cr, W * 0.15, H * 0.15);
+  cairo_line_to(cr, W * 0.85, H * 0.15);
+  cairo_line_to(cr, W * 0.78, H * 0.98);
+  cairo_line_to(cr, W * 0.22, H * 0.98);
+  cairo_close_path(cr);
+  vgrad(cr, 0, H, metal(u), 0x404858);
+  fill_stroke(cr, 0x101018, 1.2);
+  rounded_rect(cr, W * 0.08, H * 0.06, W * 0.84, H * 0.1, 3);
+  rgb(cr, 0x505868);
+  fill_stroke(cr, 0x101018, 1);
+}
+
+// A heap of rubbish: a mound of sweepings, with a box, a can, a bottle,
+// crumpled paper and a banana skin on it.
+void rubbish_heap(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_move_to(cr, 1, H - 1);
+  cairo_curve_to(cr, W * 0.12, H * 0.5, W * 0.32, H * 0.25, W * 0.5, H * 0.27);
+  cairo_curve_to(cr, W * 0.7, H * 0.27, W * 0.86, H * 0.55, W - 1, H - 1);
+  cairo_close_path(cr);
+  vgrad(cr, H * 0.25, H, 0x7A6A58, 0x3A3028);
+  fill_stroke(cr, 0x101010, 1);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.3, H * 0.5);
+  cairo_rotate(cr, -0.25);
+  cairo_rectangle(cr, -W * 0.14, -H * 0.17, W * 0.28, H * 0.3);
+  rgb(cr, 0xB8905A);
+  fill_stroke(cr, 0x3A2810, 1);
+  cairo_move_to(cr, -W * 0.14, -H * 0.04);
+  cairo_line_to(cr, W * 0.14, -H * 0.04);
+  rgb(cr, 0x8A6A3A);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  cairo_rectangle(cr, W * 0.6, H * 0.3, W * 0.1, H * 0.3);
+  vgrad(cr, H * 0.3, H * 0.6, 0xE04040, 0x902020);
+  fill_stroke(cr, 0x101010, 0.8);
+  cairo_rectangle(cr, W * 0.6, H * 0.3, W * 0.1, H * 0.05);
+  rgb(cr, 0xD0D0D8);
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.72, H * 0.78);
+  cairo_rotate(cr, 0.35);
+  rounded_rect(cr, -W * 0.13, -H * 0.06, W * 0.2, H * 0.12, H * 0.05);
+  rounded_rect(cr, W * 0.06, -H * 0.03, W * 0.08, H * 0.06, H * 0.02);
+  rgb(cr, 0x3A8A4A, 0.9);
+  fill_stroke(cr, 0x102010, 0.8);
+  cairo_restore(cr);
+  for (int i = 0; i < 4; ++i) {
+    const double x = W * (0.15 + 0.22 * i), y = H * (0.8 - 0.12 * (i % 2));
+    ellipse(cr, x, y, W * 0.06, H * 0.08);
+    rgb(cr, 0xE8E4D8);
+    fill_stroke(cr, 0x707068, 0.8);
   }
-  static const std::uint32_t kBits[] = {0x6A6A6A, 0x8A6A3A, 0xC8C0A8, 0x3A5A8A, 0xA03A2A, 0x202020};
-  for (int i = 0; i < 14; ++i) {
-    const double x = W * (0.1 + 0.8 * ((i * 37) % 17) / 17.0), y = H * (0.35 + 0.6 * ((i * 23) % 11) / 11.0);
-    ellipse(cr, x, y, W * 0.12, H * 0.1);
-    rgb(cr, kBits[i % 6]);
-    fill_stroke(cr, 0x101010, 0.8);
-  }
+  cairo_move_to(cr, W * 0.42, H * 0.3);
+  cairo_curve_to(cr, W * 0.46, H * 0.18, W * 0.54, H * 0.18, W * 0.56, H * 0.3);
+  rgb(cr, 0xF0D040);
+  cairo_set_line_width(cr, std::max(1.5, H * 0.07));
+  cairo_stroke(cr);
 }
 
 void screwdriver(cairo_t* cr, const PieceUse& u) {
@@ -1453,41 +1469,91 @@ void table_football(cairo_t* cr, const PieceUse& u) {
   }
 }
 
-// The portrait that hangs where the aquarium used to be: a gilt frame over
-// the empty tank's cabinet (one picture serves both rows that show it).
-void portrait_over_tank(cairo_t* cr, const PieceUse& u) {
-  const double W = u.w, H = u.h;
-  PieceUse lower_part = u;
-  lower_part.h = static_cast<int>(H);
-  aquarium(cr, lower_part, true);
-  const double fw = W * 0.7, fh = H * 0.36, fx = (W - fw) / 2, fy = H * 0.08;
-  cairo_rectangle(cr, fx, fy, fw, fh);
-  rgb(cr, 0xC8A040);
-  fill_stroke(cr, 0x503810, 1.5);
-  cairo_rectangle(cr, fx + fw * 0.12, fy + fh * 0.1, fw * 0.76, fh * 0.8);
-  rgb(cr, 0x2A3A5A);
+// What the tank of an aquarium holds, in the glass (gx, gy, gw x gh): clear
+// water up to just under the lid, sand with a stone, a water plant, bubbles
+// from the filter, and no fish; a reflection on the glass.
+void tank_contents(cairo_t* cr, const PieceUse& u, double gx, double gy, double gw, double gh) {
+  const double water = gy + gh * 0.1, floor_y = gy + gh * 0.82;
+  cairo_rectangle(cr, gx, gy, gw, gh);
+  rgb(cr, 0xDFF4FA, 0.55);
   cairo_fill(cr);
-  // the headmaster: grey hair, glasses, a stern mouth
-  const double cx = W / 2, cy = fy + fh * 0.45, r = fh * 0.22;
-  cairo_rectangle(cr, cx - r * 1.4, cy + r, r * 2.8, fh * 0.9 - (cy + r - fy));
-  rgb(cr, 0x303038);
+  cairo_rectangle(cr, gx, water, gw, gh - (water - gy));
+  vgrad(cr, water, gy + gh, 0x8ED8EA, 0x3A8AB0);
   cairo_fill(cr);
-  ellipse(cr, cx, cy, r * 0.85, r);
-  rgb(cr, 0xF0C8A0);
-  fill_stroke(cr, 0x201010, 0.8);
-  cairo_arc(cr, cx, cy - r * 0.2, r * 0.9, kPi * 1.1, kPi * 1.9);
-  rgb(cr, 0xB0B0B8);
-  cairo_set_line_width(cr, r * 0.3);
-  cairo_stroke(cr);
-  for (int s = -1; s <= 1; s += 2) {
-    cairo_arc(cr, cx + s * r * 0.35, cy - r * 0.05, r * 0.2, 0, 2 * kPi);
-    rgb(cr, 0x101010);
+  cairo_move_to(cr, gx, floor_y);
+  for (int k = 0; k <= 8; ++k)
+    cairo_line_to(cr, gx + gw * k / 8.0, floor_y + std::sin(k * 1.7) * gh * 0.03);
+  cairo_line_to(cr, gx + gw, gy + gh);
+  cairo_line_to(cr, gx, gy + gh);
+  cairo_close_path(cr);
+  vgrad(cr, floor_y, gy + gh, 0xF0D890, 0xB89850);
+  cairo_fill(cr);
+  ellipse(cr, gx + gw * 0.72, floor_y + gh * 0.02, gw * 0.12, gh * 0.06);
+  rgb(cr, 0x8A8A92);
+  fill_stroke(cr, 0x404048, 0.8);
+  // the plant: a few long leaves swaying out of the sand
+  for (int l = 0; l < 5; ++l) {
+    const double bx = gx + gw * (0.22 + l * 0.04), lean = (l - 2) * gw * 0.09;
+    const double top = water + gh * (0.12 + 0.08 * (l % 3));
+    cairo_move_to(cr, bx, floor_y + gh * 0.03);
+    cairo_curve_to(cr, bx + lean * 0.2 - gw * 0.05, (floor_y + top) / 2, bx + lean + gw * 0.06, (floor_y + top) / 2,
+                   bx + lean, top);
+    rgb(cr, l % 2 ? 0x2E9A4A : 0x46B85A);
+    cairo_set_line_width(cr, std::max(2.0, gw * 0.05));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+  }
+  // bubbles rising from the filter in the corner
+  for (int b = 0; b < 4; ++b) {
+    const double t = std::fmod(b / 4.0 + phase_t(u), 1.0);
+    cairo_arc(cr, gx + gw * (0.88 - 0.03 * (b % 2)), floor_y - t * (floor_y - water), std::max(1.2, gw * 0.025), 0, 2 * kPi);
+    rgb(cr, 0xF0FCFF, 0.8);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
   }
-  cairo_move_to(cr, cx - r * 0.3, cy + r * 0.5);
-  cairo_line_to(cr, cx + r * 0.3, cy + r * 0.5);
+  // the water's surface and a reflection on the glass
+  cairo_move_to(cr, gx, water);
+  cairo_line_to(cr, gx + gw, water);
+  rgb(cr, 0xE8FCFF, 0.9);
+  cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
+  cairo_move_to(cr, gx + gw * 0.1, gy + gh * 0.05);
+  cairo_line_to(cr, gx + gw * 0.3, gy + gh * 0.05);
+  cairo_line_to(cr, gx + gw * 0.12, gy + gh * 0.7);
+  cairo_line_to(cr, gx + gw * 0.04, gy + gh * 0.7);
+  cairo_close_path(cr);
+  rgb(cr, 0xFFFFFF, 0.28);
+  cairo_fill(cr);
+}
+
+// An aquarium on a shelf on the wall: the tank in a dark frame with its lid
+// and lamp, the shelf under it on two brackets.
+void aquarium(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const double tank = H * 0.8, rim = std::max(3.0, W * 0.05);
+  for (double bx : {W * 0.15, W * 0.78}) {
+    cairo_move_to(cr, bx, tank);
+    cairo_line_to(cr, bx + W * 0.07, tank);
+    cairo_line_to(cr, bx + W * 0.07, H - 1);
+    cairo_close_path(cr);
+    rgb(cr, 0x8A94A8);
+    fill_stroke(cr, 0x101018, 1);
+  }
+  cairo_rectangle(cr, 1, tank, W - 2, H * 0.06);
+  vgrad(cr, tank, tank + H * 0.06, era(u).cabinet, 0x1A2030);
+  fill_stroke(cr, 0x101018, 1);
+  const double gx = rim, gy = rim * 1.6, gw = W - 2 * rim, gh = tank - gy - rim;
+  tank_contents(cr, u, gx, gy, gw, gh);
+  cairo_rectangle(cr, gx - rim / 2, gy - rim / 2, gw + rim, gh + rim);
+  rgb(cr, 0x2A3038);
+  cairo_set_line_width(cr, rim);
+  cairo_stroke(cr);
+  rounded_rect(cr, 1, 1, W - 2, rim * 1.6, rim * 0.5);
+  vgrad(cr, 1, rim * 1.6, 0x4A5260, 0x1A2028);
+  fill_stroke(cr, 0x101018, 1);
+  cairo_rectangle(cr, W * 0.3, rim * 1.6, W * 0.4, 2);
+  rgb(cr, 0xF8F0C0);
+  cairo_fill(cr);
 }
 
 // A piece whose animation the drawing above does not vary: a glint that runs
@@ -1512,9 +1578,8 @@ constexpr PieceArt kPieces[] = {
     {PieceKind::switch_middle, {30, 50}, [](cairo_t* cr, const PieceUse& u) { lever(cr, u, 'b'); }, false},
     {PieceKind::switch_down, {30, 50}, [](cairo_t* cr, const PieceUse& u) { lever(cr, u, 'c'); }, false},
     {PieceKind::lever, {40, 70}, [](cairo_t* cr, const PieceUse& u) { lever(cr, u, 'c'); }, false},
-    {PieceKind::aquarium, {70, 125}, [](cairo_t* cr, const PieceUse& u) { aquarium(cr, u, true); }, false},
+    {PieceKind::aquarium, {70, 125}, aquarium, true},
     {PieceKind::picture, {70, 80}, picture_frame, false},
-    {PieceKind::portrait_over_tank, {70, 80}, portrait_over_tank, false},
     {PieceKind::map, {110, 80}, map_frame, false},
     {PieceKind::globe, {60, 80}, globe, false},
     {PieceKind::stairs, {200, 150}, stairs, false},
@@ -1553,8 +1618,8 @@ constexpr PieceArt kPieces[] = {
     {PieceKind::shower, {80, 200}, shower, true},
     {PieceKind::tank, {90, 110}, tank, true},
     {PieceKind::extinguisher, {26, 60}, extinguisher, false},
-    {PieceKind::bin, {70, 60}, [](cairo_t* cr, const PieceUse& u) { rubbish(cr, u, true); }, false},
-    {PieceKind::rubbish_heap, {70, 60}, [](cairo_t* cr, const PieceUse& u) { rubbish(cr, u, false); }, false},
+    {PieceKind::bin, {70, 60}, rubbish_bin, false},
+    {PieceKind::rubbish_heap, {70, 60}, rubbish_heap, false},
     {PieceKind::screwdriver, {50, 16}, screwdriver, false},
     {PieceKind::pipe, {80, 20}, pipe, false},
     {PieceKind::welding_torch, {60, 40}, torch, true},

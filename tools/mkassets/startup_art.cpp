@@ -646,7 +646,7 @@ void make_general(const Context& ctx) {
   std::vector<Image16> pics;
   // 0, 1: the bag, plain and lit, drawn at (40, 360); its hit area is 56..94 x 371..429.
   for (int lit = 0; lit < 2; ++lit) {
-    Canvas c(72, 78);
+    Canvas c(L::kBagWidth, L::kBagHeight);
     if (lit) {
       cairo_arc(c.cr(), 35, 40, 33, 0, 2 * kPi);
       rgrad(c.cr(), 35, 40, 33, 0x80F0FF, 0x2080C0);

@@ -279,13 +279,20 @@ void make_time_machine(const Context& ctx) {
         pedestal(cr);
         hero_at(cr, kTmInMachineX, kTmInMachineY, hero_art::stand);
       }));
-  // The tube rises out of the pedestal, then its lamps come on one by one.
-  const int tube_w = static_cast<int>(2 * kTubeRx + 12), tube_h = static_cast<int>(kPadTop + 8) - kTmTubeY;
+  // The tube rises out of the pedestal, then its lamps come on one by one;
+  // Mr Zirud watches beside it.
+  const rooms::PieceUse watching = zirud(0, 1);
+  const int tube_right = static_cast<int>(kPadX + kTubeRx + 8);
+  const int tube_h = std::max(static_cast<int>(kPadTop + 8), kTmTeacherY + watching.h) - kTmTubeY;
   for (int k = 0; k < 38; ++k) {
     const double t = std::min(1.0, k / 25.0);
     const double top = kPadTop - 14 - (kPadTop - 14 - kTubeTop) * t;
     const int lit = k < 26 ? 0 : std::min(4, (k - 24) / 3);
-    put(Timemach::tube, k, in_room(kTmTubeX - 2, kTmTubeY, tube_w, tube_h, [&](cairo_t* cr) {
+    put(Timemach::tube, k, in_room(kTmTubeX, kTmTubeY, tube_right - kTmTubeX, tube_h, [&](cairo_t* cr) {
+          cairo_save(cr);
+          cairo_translate(cr, kTmTeacherX, kTmTeacherY);
+          rooms::paint_piece(cr, watching);
+          cairo_restore(cr);
           tube(cr, top, lit, 0x40FF90);
         }));
   }

@@ -127,12 +127,14 @@ constexpr auto kCounterIdle =
 constexpr auto kCounterTalk = FrameList<8>{}.run(28, 35, 505, 143);
 constexpr auto kCounterTurn = FrameList<4>{}.run(36, 39, 505, 143);
 constexpr auto kCounterBack = FrameList<4>{}.run(39, 36, 505, 143);
-// Mr Rurura at his lab bench at the left (person 1), brewing the solution.
+// Mr Rurura at his lab bench at the left (person 1), brewing the solution:
+// on the floor at its left end, his feet at (292, 402); the hero talks to him
+// from his right.
 constexpr auto kBenchIdle =
-    FrameList<10>{}.run(40, 45, 155, 178).run(44, 41, 155, 178).hold(0, 16).hold(5, 10).talk_at(0).talk_at(5);
-constexpr auto kBenchTalk = FrameList<8>{}.run(46, 53, 155, 178);
-constexpr auto kBenchTurn = FrameList<4>{}.run(54, 57, 155, 178);
-constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 155, 178);
+    FrameList<10>{}.run(40, 45, 231, 177).run(44, 41, 231, 177).hold(0, 16).hold(5, 10).talk_at(0).talk_at(5);
+constexpr auto kBenchTalk = FrameList<8>{}.run(46, 53, 231, 177);
+constexpr auto kBenchTurn = FrameList<4>{}.run(54, 57, 231, 177);
+constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 231, 177);
 
 #define COUNTER_TEXT                                                                     \
   {TR("Herr Rurura, der Chemielehrer. Er riecht", "Mister Rurura, the chemistry teacher."), \
@@ -151,13 +153,13 @@ constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
      .goto_x = 490, .goto_y = 330, .frames = kCounterBack.view()},
     {.slot = 1, .state = 0, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
-     .goto_x = 310, .goto_y = 400, .frames = kBenchIdle.view()},
+     .goto_x = 390, .goto_y = 400, .frames = kBenchIdle.view()},
     {.slot = 1, .state = 1, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
-     .goto_x = 310, .goto_y = 400, .frames = kBenchTalk.view()},
+     .goto_x = 390, .goto_y = 400, .frames = kBenchTalk.view()},
     {.slot = 1, .state = 2, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
-     .goto_x = 310, .goto_y = 400, .frames = kBenchTurn.view()},
+     .goto_x = 390, .goto_y = 400, .frames = kBenchTurn.view()},
     {.slot = 1, .state = 3, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
-     .goto_x = 310, .goto_y = 400, .frames = kBenchBack.view()},
+     .goto_x = 390, .goto_y = 400, .frames = kBenchBack.view()},
 };
 #undef COUNTER_TEXT
 #undef BENCH_TEXT

@@ -18,24 +18,26 @@ constexpr ExitDef kExits[] = {
 };
 // The picture is not there at the start; the aquarium is. The hero stands
 // at (490, 375) to reach them: 10 px further right he would stand against the
-// right wall, and a walk from the front door could never get there.
+// right wall, and a walk from the front door could never get there. Both rows
+// show picture 2, the aquarium on its shelf on the right wall, above the verb
+// panel; its mouse box is the picture.
 constexpr int kFurniPresent[] = {0, 1};
 constexpr int kPersonPresent[] = {1};
 
-constexpr auto kWallFrame = FrameList<1>{}.add(2, 571, 195);
+constexpr auto kWallFrame = FrameList<1>{}.add(2, 545, 226);
 constexpr auto kBetongFrame = FrameList<1>{}.add(0, 185, 292);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::portrait_over_tank, .label = TR("Bild", "Picture"),
+    {.slot = 0, .state = 0, .name = "Bild", .kind = PieceKind::aquarium, .label = TR("Bild", "Picture"),
      .text = {TR("Ein Bild von Direktor Dossel. Es hängt", "A picture of headmaster Dossel. It hangs"),
               TR("genau da, wo früher das Aquarium war.", "right where the aquarium used to be."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
-     .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
-    {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"), .kind = PieceKind::portrait_over_tank, .label = TR("Aquarium", "Aquarium"),
+     .mouse_x = 545, .mouse_y = 226, .mouse_x2 = 635, .mouse_y2 = 344, .frames = kWallFrame.view()},
+    {.slot = 1, .state = 0, .name = TR("Bild", "Aquarium"), .kind = PieceKind::aquarium, .label = TR("Aquarium", "Aquarium"),
      .text = {TR("Ein leeres Aquarium. Die Fische hat wohl", "An empty aquarium. The new headmaster"),
               TR("der neue Direktor wegrationalisiert.", "must have cut the fish from the budget."), ""},
      .interact = 1, .goto_x = 490, .goto_y = 375,
-     .mouse_x = 545, .mouse_y = 135, .mouse_x2 = 640, .mouse_y2 = 320, .frames = kWallFrame.view()},
+     .mouse_x = 545, .mouse_y = 226, .mouse_x2 = 635, .mouse_y2 = 344, .frames = kWallFrame.view()},
 };
 
 constexpr PersonState kPersons[] = {

@@ -22,23 +22,31 @@ constexpr ExitDef kExits[] = {
 // the torch and its sparks only show while the pipe is being cut.
 constexpr int kFurniPresent[] = {1, 0, 1, 0, 0, 0, 1, 1, 1, 1};
 
-// Pictures: 1 a cupboard (all four cupboards look alike), 2 the screwdriver,
-// 3 the lead pipe, 4 the welding torch, 5 and 6 two bursts of sparks,
-// 7 the rubbish.
-constexpr auto kSchrank = FrameList<1>{}.add(1, 110, 300);
-// Open, the cupboard stays (its open picture 8); the screwdriver lies on its
-// floor with its lower edge on the cupboard's (row 480), so it is drawn in
-// front of the open cupboard.
-constexpr auto kSchrankOpen = FrameList<1>{}.add(8, 110, 300);
-constexpr auto kTool = FrameList<1>{}.add(2, 152, 460);
-constexpr auto kRohr = FrameList<1>{}.add(3, 470, 215);
+// Pictures: 1 a cupboard (all four cupboards look alike: 56 x 108), 2 the
+// screwdriver, 3 the lead pipe, 4 the welding torch, 5 and 6 two bursts of
+// sparks, 7 the rubbish.
+// The caretaker's cupboard stands against the wall left of the floor, its
+// foot on the wall's skirting (row 410), clear of the bag; the hero works it
+// from the floor at its right, in front of it.
+constexpr auto kSchrank = FrameList<1>{}.add(1, 142, 302);
+// Open, the cupboard stays (its open picture 8). The screwdriver has dropped
+// out onto the floor at its foot: below the cupboard's lower edge, so it is
+// drawn in front of it, with a box of its own beside the cupboard's.
+constexpr auto kSchrankOpen = FrameList<1>{}.add(8, 142, 302);
+constexpr auto kTool = FrameList<1>{}.add(2, 200, 410);
+// The pipe runs along the right wall at the hero's head height; the sparks
+// fly where the torch cuts it, at its middle.
+constexpr auto kRohr = FrameList<1>{}.add(3, 455, 212);
 constexpr auto kSchwbrenn = FrameList<1>{}.add(4, 455, 350);
-constexpr auto kFunken = FrameList<1>{}.add(5, 462, 318);
-constexpr auto kFunken2 = FrameList<1>{}.add(6, 476, 334);
-constexpr auto kSchrank2 = FrameList<1>{}.add(1, 300, 195);
-constexpr auto kSchrank3 = FrameList<1>{}.add(1, 352, 195);
-constexpr auto kSchrank4 = FrameList<1>{}.add(1, 40, 330);
-constexpr auto kMuell = FrameList<1>{}.add(7, 405, 262);
+constexpr auto kFunken = FrameList<1>{}.add(5, 472, 202);
+constexpr auto kFunken2 = FrameList<1>{}.add(6, 482, 208);
+// Two cupboards on the back edge right of the door to the biology room, the
+// fourth against the right wall, its foot on the wall's line.
+constexpr auto kSchrank2 = FrameList<1>{}.add(1, 300, 187);
+constexpr auto kSchrank3 = FrameList<1>{}.add(1, 356, 187);
+constexpr auto kSchrank4 = FrameList<1>{}.add(1, 480, 266);
+// The heap in the back right corner, in front of the cupboards' feet.
+constexpr auto kMuell = FrameList<1>{}.add(7, 398, 258);
 
 #define LOCKED_CUPBOARD_TEXT                                                                       \
   {TR("Noch ein Schrank vom Hausmeister. Der", "Another of the caretaker's cupboards."),           \
@@ -48,38 +56,44 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "schrank", .kind = PieceKind::locker, .label = TR("Schrank", "Locker"),
      .text = {TR("Ein Schrank vom Hausmeister. Das Schloss", "A cupboard of the caretaker. The lock"),
               TR("sieht ziemlich klapprig aus.", "looks rather wobbly."), ""},
-     .interact = 1, .goto_x = 220, .goto_y = 420, .frames = kSchrank.view()},
-    // Open: looked at above the screwdriver on its floor, which has a box of its own.
+     .interact = 1, .goto_x = 250, .goto_y = 420, .mouse_x = 142, .mouse_y = 302, .mouse_x2 = 198, .mouse_y2 = 410,
+     .frames = kSchrank.view()},
+    // Open: the same box; the screwdriver at its foot has a box of its own.
     {.slot = 0, .state = 1, .name = "schrank", .kind = PieceKind::locker_open, .label = TR("Schrank", "Locker"),
      .text = {TR("Der Schrank vom Hausmeister. Das Schloss", "The caretaker's cupboard. The lock"),
               TR("hat nicht lange gehalten.", "did not hold out for long."), ""},
-     .interact = 1, .goto_x = 220, .goto_y = 420, .mouse_x = 110, .mouse_y = 300, .mouse_x2 = 245, .mouse_y2 = 455,
+     .interact = 1, .goto_x = 250, .goto_y = 420, .mouse_x = 142, .mouse_y = 302, .mouse_x2 = 198, .mouse_y2 = 410,
      .frames = kSchrankOpen.view()},
     {.slot = 1, .state = 0, .name = "tool", .kind = PieceKind::screwdriver, .label = TR("Schraubenzieher", "Screwdriver"),
      .text = {TR("Ein Schraubenzieher. Damit kriegt man", "A screwdriver. It opens more than"),
               TR("mehr auf als nur Schrauben.", "just screws."), ""},
-     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 220, .goto_y = 420, .frames = kTool.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 250, .goto_y = 420,
+     .mouse_x = 200, .mouse_y = 410, .mouse_x2 = 234, .mouse_y2 = 420, .frames = kTool.view()},
     {.slot = 2, .state = 0, .name = "rohr", .kind = PieceKind::pipe, .label = TR("Bleirohr", "Lead pipe"),
      .text = {TR("Ein altes Rohr aus Blei. So was ist", "An old lead pipe. Those have been"),
               TR("doch seit Jahren verboten.", "banned for years."), ""},
-     .interact = 1, .goto_x = 440, .goto_y = 360, .frames = kRohr.view()},
+     .interact = 1, .goto_x = 440, .goto_y = 360, .mouse_x = 455, .mouse_y = 212, .mouse_x2 = 525, .mouse_y2 = 224,
+     .frames = kRohr.view()},
     {.slot = 3, .state = 0, .name = "schwbrenn", .kind = PieceKind::welding_torch, .label = TR("Schweißbrenner", "Welding torch"),
      .text = {TR("Mein selbstgebauter Schweißbrenner.", "My home-made welding torch."),
               TR("Der Hausmeister wäre stolz auf mich.", "The caretaker would be proud of me."), ""},
      .interact = 1, .take = 1, .take_dir = kMoveTakeRight, .goto_x = 440, .goto_y = 360, .frames = kSchwbrenn.view()},
-    {.slot = 4, .state = 0, .name = "funken", .kind = PieceKind::sparks, .text = {"", "", ""}, .frames = kFunken.view()},
-    {.slot = 5, .state = 0, .name = "funken2", .kind = PieceKind::sparks, .text = {"", "", ""}, .frames = kFunken2.view()},
+    {.slot = 4, .state = 0, .name = "funken", .kind = PieceKind::sparks, .text = {"", "", ""},
+     .mouse_x = 472, .mouse_y = 202, .mouse_x2 = 500, .mouse_y2 = 230, .frames = kFunken.view()},
+    {.slot = 5, .state = 0, .name = "funken2", .kind = PieceKind::sparks, .text = {"", "", ""},
+     .mouse_x = 482, .mouse_y = 208, .mouse_x2 = 506, .mouse_y2 = 232, .frames = kFunken2.view()},
     {.slot = 6, .state = 0, .name = "schrank2", .kind = PieceKind::locker, .label = TR("Schrank", "Locker"), .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 325,
      .goto_y = 300, .frames = kSchrank2.view()},
     {.slot = 7, .state = 0, .name = "schrank3", .kind = PieceKind::locker, .label = TR("Schrank", "Locker"), .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 375,
      .goto_y = 300, .frames = kSchrank3.view()},
-    {.slot = 8, .state = 0, .name = "schrank4", .kind = PieceKind::locker, .label = TR("Schrank", "Locker"), .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 220,
-     .goto_y = 460, .frames = kSchrank4.view()},
+    {.slot = 8, .state = 0, .name = "schrank4", .kind = PieceKind::locker, .label = TR("Schrank", "Locker"), .text = LOCKED_CUPBOARD_TEXT, .interact = 1, .goto_x = 440,
+     .goto_y = 385, .frames = kSchrank4.view()},
     {.slot = 9, .state = 0, .name = "Muell", .kind = PieceKind::rubbish_heap, .label = TR("Müllhaufen", "Rubbish heap"),
      .text = {TR("Ein Haufen Müll. Seit der Direktor", "A heap of rubbish. Since the headmaster"),
               TR("die Putzfrauen eingespart hat, wächst", "saved on cleaners it keeps growing."),
               TR("der jeden Tag.", "")},
-     .interact = 1, .goto_x = 400, .goto_y = 300, .frames = kMuell.view()},
+     .interact = 1, .goto_x = 372, .goto_y = 305, .mouse_x = 398, .mouse_y = 258, .mouse_x2 = 458, .mouse_y2 = 302,
+     .frames = kMuell.view()},
 };
 #undef LOCKED_CUPBOARD_TEXT
 

@@ -27,8 +27,10 @@ constexpr int kPersonPresent[] = {1, 0};
 constexpr auto kTelescope = FrameList<1>{}.add(9, 545, 150);
 // The diamond, once handed over, sits on the reactor's cap (not in the air beside it).
 constexpr auto kDiamond = FrameList<1>{}.add(1, 357, 128);
-constexpr auto kLever = FrameList<1>{}.add(2, 300, 255);
-constexpr auto kLever2 = FrameList<1>{}.add(3, 322, 255);
+// The two levers sit on the floor's back edge under the reactor, clear of
+// Dori at the left end of the floor.
+constexpr auto kLever = FrameList<1>{}.add(2, 334, 262);
+constexpr auto kLever2 = FrameList<1>{}.add(3, 356, 262);
 constexpr auto kReactor = FrameList<1>{}.add(0, 330, 140);
 // The display runs through its digits, the buttons blink.
 constexpr auto kDisplay = FrameList<3>{}.run(4, 6, 190, 60, 3);
@@ -46,11 +48,11 @@ constexpr FurniState kFurniture[] = {
     {.slot = 2, .state = 0, .name = "hebel", .kind = PieceKind::lever, .label = TR("Hebel", "Lever"),
      .text = {TR("Ein Hebel an der Zeitmaschine.", "A lever of the time machine."),
               TR("Lieber nicht anfassen.", "Better not touch it."), ""},
-     .interact = 1, .goto_x = 320, .goto_y = 360, .frames = kLever.view()},
+     .interact = 1, .goto_x = 345, .goto_y = 365, .frames = kLever.view()},
     {.slot = 3, .state = 0, .name = "hebel2", .kind = PieceKind::lever, .label = TR("Hebel", "Lever"),
      .text = {TR("Noch ein Hebel. Der ist rot.", "Another lever. This one is red."),
               TR("Rot ist nie gut.", "Red is never good."), ""},
-     .interact = 1, .goto_x = 340, .goto_y = 360, .frames = kLever2.view()},
+     .interact = 1, .goto_x = 367, .goto_y = 365, .frames = kLever2.view()},
     {.slot = 4, .state = 0, .name = "Atomkraft", .kind = PieceKind::reactor, .label = TR("Reaktor", "Reactor"),
      .text = {TR("Ein kleiner Atomreaktor. Herr Zirud sagt,", "A small nuclear reactor. Mr Zirud says"),
               TR("der ist völlig ungefährlich. Sagt er.", "it is perfectly safe. So he says."), ""},
@@ -71,8 +73,9 @@ constexpr auto kZirudIdle = FrameList<12>{}.run(10, 21, 467, 155).hold(0, 25).ho
 constexpr auto kZirudTalk = FrameList<9>{}.run(22, 30, 467, 155);
 constexpr auto kZirudTurn = FrameList<4>{}.run(32, 35, 467, 155);
 constexpr auto kZirudBack = FrameList<4>{}.run(35, 32, 467, 155);
-// Dori, back from carrying the telescope, gets his breath back.
-constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 172, 227, 2).hold(0, 10);
+// Dori, back from carrying the telescope, gets his breath back at the left
+// end of the floor, his feet at (292, 385), out of the way to the machine.
+constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 239, 191, 2).hold(0, 10);
 
 #define ZIRUD_TEXT                                                                        \
   {TR("Herr Zirud, der Physiklehrer. Er baut", "Mister Zirud, the physics teacher. He has"), \
