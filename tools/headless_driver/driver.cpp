@@ -13,6 +13,7 @@
 #include <unordered_set>
 #include "core/datafiles.h"
 #include "core/hardware.h"
+#include "core/settings.h"
 #include "core/world.h"
 #include "game/game.h"
 #include "menus/main_menu.h"
@@ -111,7 +112,7 @@ void remove_folders_of_ended_processes() {
 }  // namespace
 
 void fresh_game(int step_ms) {
-  reset_world(), headless::reset(step_ms);
+  reset_world(), settings::reset_to_defaults(), headless::reset(step_ms);
   if (owner != getpid()) {
     owner = getpid(), home_dir = std::filesystem::current_path().string(), current_dir.clear();
     std::atexit(remove_current_dir);
@@ -123,7 +124,8 @@ void fresh_game(int step_ms) {
   std::error_code ec;
   for (const auto& e : std::filesystem::directory_iterator(PELVARO_DATA_DIR, ec)) {
     const std::string name = e.path().filename().string();
-    if (name == "sav" || name == "options.sav" || name == "display.sav" || name == "bugs.txt") continue;
+    if (name == "sav" || name == "options.sav" || name == "display.sav" || name == "settings.txt" || name == "bugs.txt")
+      continue;
     if (symlink(e.path().c_str(), (current_dir + "/" + name).c_str()) != 0) std::abort();
   }
   if (chdir(current_dir.c_str()) != 0) std::abort();
