@@ -137,8 +137,11 @@ inline constexpr Objects kObjectsBmp[15] = {
     Objects::burner_with_hose, Objects::gas_with_hose, Objects::welding_torch, Objects::lead_pipe,
     Objects::diamond,       Objects::glasses,          Objects::lead_solution};
 
-// "font.dat": the game's font.
-#define PELVARO_FONT_DAT(X) X(pv_font, "PV_FONT", 1)
+// "font.dat": the game's font, and the large one spoken lines and subtitles
+// may be shown in (frame/subtitles.h).
+#define PELVARO_FONT_DAT(X) \
+  X(pv_font, "PV_FONT", 1)  \
+  X(pv_font_large, "PV_FONT_LARGE", 1)
 PELVARO_DATAFILE(Font, "font.dat", PELVARO_FONT_DAT)
 
 // "inventar.dat": the inventory screen, the control panel and the slot screens.

@@ -25,30 +25,7 @@ namespace menu_screens {
 
 using screen_layout::Rect;
 
-std::vector<std::string> wrap_words(const std::string& text, int width, const Measure& measure) {
-  std::vector<std::string> lines;
-  std::string line;
-  size_t at = 0;
-  while (at < text.size()) {
-    while (at < text.size() && text[at] == ' ') ++at;
-    if (at >= text.size()) break;
-    size_t end = text.find(' ', at);
-    if (end == std::string::npos) end = text.size();
-    const std::string word = text.substr(at, end - at);
-    at = end;
-    const std::string longer = line.empty() ? word : line + " " + word;
-    if (line.empty() || measure(longer) <= width) {
-      line = longer;
-    } else {
-      lines.push_back(line);
-      line = word;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
-}
-
-std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const Measure& measure) {
+std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const TextWidth& measure) {
   std::vector<Page> pages;
   Page page;
   for (const Topic& topic : topics) {
@@ -120,7 +97,7 @@ const std::vector<Topic>& instruction_topics() {
 }
 
 std::vector<Page> instruction_pages() {
-  const Measure measure = [](const std::string& s) { return text_length(pv_font, s.c_str()); };
+  const TextWidth measure = [](const std::string& s) { return text_length(pv_font, s.c_str()); };
   return paginate(instruction_topics(), kInstructLineWidth, kInstructLinesPerPage, measure);
 }
 

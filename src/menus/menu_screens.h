@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/screen_layout.h"
+#include "frame/text.h"
 
 namespace menu_screens {
 
@@ -23,13 +24,6 @@ struct TextBox {
   Align align;
   Tone tone;
 };
-
-// Width of a text in pixels.
-using Measure = std::function<int(const std::string&)>;
-
-// Breaks `text` at blanks into lines no wider than `width`. A single word
-// wider than `width` stands on a line of its own.
-std::vector<std::string> wrap_words(const std::string& text, int width, const Measure& measure);
 
 // One topic of the instructions: a heading and its paragraph.
 struct Topic {
@@ -44,10 +38,10 @@ struct PageLine {
 using Page = std::vector<PageLine>;
 
 // Lays the topics out on pages of `lines_per_page` lines of at most `width`
-// pixels: a heading, its paragraph, an empty line between topics. A topic
-// that would not fit on the rest of a page starts a new page, unless it does
-// not fit on a page at all.
-std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const Measure& measure);
+// pixels (broken at blanks by wrap_words, frame/text.h): a heading, its
+// paragraph, an empty line between topics. A topic that would not fit on the
+// rest of a page starts a new page, unless it does not fit on a page at all.
+std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const TextWidth& measure);
 
 // The instructions in the build's language, laid out with the game font.
 const std::vector<Topic>& instruction_topics();

@@ -204,11 +204,17 @@ TEST(DataPictures, PointersPointWhereTheGameTests) {
   for (int i = 26; i < 31; ++i) EXPECT_GT(count(bmp(d, i), bmp(d, i + 1)), 10) << "sandglass " << i - 26;
 }
 
+// The game font, and the large one for spoken lines: DejaVu Sans at 20 pixels, a cell of about 24.
 TEST(DataPictures, TheFontIsAMonochromeFontForTwentyPixelRows) {
   Datafile d = load("font.dat");
-  ASSERT_TRUE(d.get()[0].type == DAT_FONT && d.get()[1].type == DAT_END);
+  ASSERT_TRUE(d.get()[0].type == DAT_FONT && d.get()[1].type == DAT_FONT && d.get()[2].type == DAT_END);
   FONT* f = static_cast<FONT*>(d.get()[0].dat);
+  FONT* large = static_cast<FONT*>(d.get()[1].dat);
   EXPECT_TRUE(is_mono_font(f) && text_height(f) >= 16 && text_height(f) <= 18);
+  EXPECT_TRUE(is_mono_font(large) && text_height(large) >= 23 && text_height(large) <= 25) << text_height(large);
+  EXPECT_TRUE(get_font_range_begin(large, -1) == 32 && get_font_range_end(large, -1) == 255);
+  const char* alphabet = "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  EXPECT_NEAR(text_length(large, alphabet) * 14.0 / text_length(f, alphabet), 20.0, 1.5) << "20 pixels to 14";
   EXPECT_TRUE(get_font_range_begin(f, -1) == 32 && get_font_range_end(f, -1) == 255);
   // proportional: an "m" is wider than an "i", and the alphabet fits a line
   EXPECT_TRUE(text_length(f, "m") > text_length(f, "i") &&

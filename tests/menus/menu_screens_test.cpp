@@ -52,7 +52,7 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
       {"aaa bbb ccc dd", 59, "aaa|bbb|ccc|dd"}, {"  aaa   bbb  ", 200, "aaa bbb"},
       {"a verylongword b", 50, "a|verylongword|b"}, {"", 50, ""}, {"   ", 50, ""}};
   for (const auto& w : wraps)
-    EXPECT_EQ(joined(menu_screens::wrap_words(w.text, w.width, ten)), w.lines) << w.text << " in " << w.width;
+    EXPECT_EQ(joined(wrap_words(w.text, w.width, ten)), w.lines) << w.text << " in " << w.width;
   // Width 50, 7 lines: h1 (3 lines), empty, h2 (3 lines) fill page one; h3 would need 3 more.
   auto pages = menu_screens::paginate({{"h1", "aa bb cc dd"}, {"h2", "ee ff gg hh"}, {"h3", "ii"}}, 50, 7, ten);
   ASSERT_EQ((std::vector<size_t>{pages.size(), pages[0].size()}), (std::vector<size_t>{2, 7}));

@@ -215,7 +215,7 @@ void stand_in_room(const char* room) {
 }
 
 void load_font() {
-  ensure_allegro(); pv_font = static_cast<FONT*>(startup_data()[5][0].dat);
+  ensure_allegro(); font_dat = startup_data()[5], pv_font = static_cast<FONT*>(font_dat[0].dat);
   if (!memory_screen) memory_screen = create_bitmap(640, 480);
 }
 }  // namespace driver
