@@ -82,8 +82,8 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLead
 }
 
 // The keys in play: F5 opens the save screen over the room (OK leads back), F7 the load screen (Back leads to
-// the panel, as from the panel); P pauses under its caption, the game's clock held, until a click that does
-// nothing else.
+// the panel, as from the panel); P pauses under its caption at the top of the screen, the game's clock held, until
+// a click that does nothing else.
 TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   const int t = headless::now();
   for (auto [at, key] : {std::pair{10, KEY_F5 << 8}, {1000, KEY_F7 << 8}, {2000, KEY_P << 8 | 'p'}})
@@ -91,20 +91,23 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   const int end = schedule_mouse({on(kSlotOk, 300, 1), on(kSlotOk, 60, 0), on(kSlotBack, 940, 1), on(kSlotBack, 60, 0),
                                   {240, 300, 150, 2}, {60, 300, 150, 0}, {3000, 320, 300, 1}, {100, 320, 300, 0}});
   std::string screens;
-  int paused = 0, held_clock = -1, clock_moved = 0;
+  int paused = 0, held_clock = -1, clock_moved = 0, caption_below = 0;
   headless::on_present([&] {
     BITMAP* f = headless::last_frame();
     const double save = game_save_bmp ? shown_share(f, game_save_bmp, 60, 65) : 0;
     const double load = game_load_bmp ? shown_share(f, game_load_bmp, 60, 65) : 0;
     const char c = std::max(save, load) > 0.9 ? (save > load ? 'S' : 'L') : inv_menu == 2 ? 'P' : 'r';
     if (screens.empty() || screens.back() != c) screens += c;
-    const bool caption = [&] {
-      for (int y = 215; y < 235; ++y)
-        for (int x = 280; x < 360; ++x)
-          if (getpixel(f, x, y) == 0xF400) return true;  // orange, which no dimmed pixel can be
+    // Orange, which no dimmed pixel can be: the caption in the band along the top, and nowhere below it.
+    const auto orange_in = [f](int y1, int y2) {
+      for (int y = y1; y < y2; ++y)
+        for (int x = 0; x < 640; ++x)
+          if (getpixel(f, x, y) == 0xF400) return true;
       return false;
-    }();
+    };
+    const bool caption = orange_in(0, 25);
     if (!caption || screens.back() != 'r') return;
+    caption_below += orange_in(50, 480);
     const int game = platform_clock_ms();
     clock_moved += paused++ > 0 && game != held_clock, held_clock = game;
   });
@@ -112,6 +115,7 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   headless::on_present(nullptr);
   EXPECT_EQ(screens, "rSrLPr");
   EXPECT_TRUE(paused > 100 && clock_moved == 0) << paused << " " << clock_moved;
+  EXPECT_EQ(caption_below, 0) << "the caption stays in its band above the room's people";
   EXPECT_EQ((V{inv_menu, click, hero_action[0]}), (V{0, kClickFree, 0})) << "the click that went on did nothing else";
   EXPECT_EQ(invent_dat, nullptr);
 }
