@@ -208,7 +208,9 @@ PELVARO_DATAFILE(Intro, "intro.dat", PELVARO_INTRO_DAT)
   X(lever, "LEVER", 1)                   \
   X(glass_break, "GLASS_BREAK", 1)       \
   X(machine_hum, "MACHINE_HUM", 1)       \
-  X(machine_flash, "MACHINE_FLASH", 1)
+  X(machine_flash, "MACHINE_FLASH", 1)   \
+  X(bag_close, "BAG_CLOSE", 1)           \
+  X(button, "BUTTON", 1)
 PELVARO_DATAFILE(Sounds, "sounds.dat", PELVARO_SOUNDS_DAT)
 
 }  // namespace manifest

@@ -328,14 +328,16 @@ TEST(DataSound, TheMusicTheJingleAndTheLogoFilmLoadAndPlayToTheirEnds) {
   EXPECT_EQ(held, played);
   EXPECT_EQ(played.size(), 8u + 6) << "four instruments in each track, six drums";
 
+  // The ten effects peak from 0.75 to 0.97 of full scale: the library's mixer gives a voice half of it, which at the
+  // default effects volume stands level with the music.
   const Datafile sounds = load("sounds.dat");
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 10; ++i) {
     const auto* e = static_cast<const SAMPLE*>(sounds.get()[i].dat);
     ASSERT_EQ(sounds.get()[i].type, DAT_SAMPLE) << i;
     EXPECT_TRUE(e->bits == 16 && !e->stereo && e->len >= e->freq / 10 && e->len <= 2 * e->freq) << i;
     int peak = 0;
     for (unsigned k = 0; k < e->len; ++k) peak = std::max(peak, std::abs(static_cast<const uint16_t*>(e->data)[k] - 32768));
-    EXPECT_TRUE(peak > 6000 && peak < 16384) << i << ": heard, but under half of full scale";
+    EXPECT_TRUE(peak > 0.75 * 32768 && peak < 0.97 * 32768) << i << ": loud, but not at full scale";
   }
   SAMPLE* s = load_sample(data_path("sfx/logo.wav").c_str());
   ASSERT_NE(s, nullptr);
