@@ -128,7 +128,7 @@ TEST(DataPictures, TheTitlesBarFillsStepByStep) {
 TEST(DataPictures, EveryLitButtonCoversItsHotArea) {
   struct Button { const char* file; int entry; L::Point at; L::Rect area; int slack = 0; };
   const char *G = "general.dat", *I = "inventar.dat", *M = "menu.dat";
-  const L::Rect off{376, 176, 470, 205};  // the switch's off mark and its lit picture
+  const L::Rect off{320, 139, 414, 168};  // the switch's off mark and its lit picture
   const Button buttons[] = {
       {G, 0, L::kBagPos, L::kBagHit}, {G, 6, L::kVerbPanelPos, L::Rect{541, 351, 596, 439}},
       {I, 9, L::kInventoryPanelButtonPos, L::kInventoryPanelButton}, {I, 3, L::kPanelInventoryPos, L::kPanelInventory},

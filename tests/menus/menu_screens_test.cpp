@@ -37,6 +37,17 @@ TEST(Sliders, ValuesKnobPlacesAndThePointerConvertByTheRulesAndTruncate) {
   // The knob at (395, 170), 20 x 10, is held strictly inside.
   for (auto [x, y] : Points{{396, 171}, {414, 179}, {395, 175}, {415, 175}, {400, 170}, {400, 180}})
     EXPECT_EQ(sliders::pointer_on_knob(395, 170, x, y), x == 396 || x == 414) << x << "," << y;
+  // The track of the row at 170: where the knob can go (x 320 to 489) and 4 px above and below it (166 to 183).
+  const struct { int x, y; bool on; } track[] = {{320, 166, true},  {489, 183, true},  {320, 183, true}, {489, 166, true},
+                                                 {319, 175, false}, {490, 175, false}, {400, 165, false},
+                                                 {400, 184, false}, {395, 175, true}};
+  for (const auto& t : track) EXPECT_EQ(sliders::pointer_on_track(170, t.x, t.y), t.on) << t.x << "," << t.y;
+  // A press on the track brings the knob's middle to the pointer: at 350 the knob's left edge is at 340.
+  EXPECT_EQ((V{sliders::x_to_value(Kind::kTextSpeed, sliders::knob_x_for_pointer(350)),
+               sliders::x_to_value(Kind::kVolume, sliders::knob_x_for_pointer(350)),
+               sliders::x_to_value(Kind::kVolume, sliders::knob_x_for_pointer(489))}),
+            (V{13, 34, 254}))
+      << "20 / 1.5 = 13.3 steps; 20 / 1.5 x 2.55 = 34; the right end";
 }
 
 TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPage) {

@@ -330,7 +330,8 @@ void paint_inventory(cairo_t* cr, bool panel_button_lit) {
 void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
   panel_frame(cr);
   icon_sliders(cr, L::kInventoryPos.x + 34, L::kInventoryPos.y + 36, 30, kIconColour);
-  plate(cr, 80, 210, 480, 80, 10);
+  const L::Rect& plate_area = L::kPanelSliderPlate;
+  plate(cr, plate_area.x1, plate_area.y1, plate_area.width(), plate_area.height(), 10);
   const std::function<void(cairo_t*, double, double)> icons[3] = {
       [](cairo_t* c, double x, double y) { icon_bubble(c, x, y, 18, kIconColour); },
       [](cairo_t* c, double x, double y) { icon_note(c, x, y, 18, kIconColour); },
@@ -340,7 +341,7 @@ void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit) 
     slider_track(cr, L::kPanelSliderX1, L::kPanelSliderX2, L::kPanelSliderY[i]);
     icons[i](cr, 298, L::kPanelSliderY[i] + L::kKnobHeight / 2.0);
   }
-  icon_bubble(cr, 350, (L::kPanelSwitch.y1 + L::kPanelSwitch.y2) / 2.0, 20, kIconColour);
+  icon_bubble(cr, 298, (L::kPanelSwitch.y1 + L::kPanelSwitch.y2) / 2.0, 20, kIconColour);
   toggle(cr, L::kPanelSwitch, switch_on, switch_lit);
   icon_button(cr, L::kPanelSave, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_floppy(c, x, y, s, kIconColour); });
