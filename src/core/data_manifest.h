@@ -165,7 +165,8 @@ PELVARO_DATAFILE(Font, "font.dat", PELVARO_FONT_DAT)
   X(inv_obj_on, "INV_OBJ_ON", 1)
 PELVARO_DATAFILE(Inventar, "inventar.dat", PELVARO_INVENTAR_DAT)
 
-// "menu.dat": the main menu, its credits, instructions and options screens.
+// "menu.dat": the main menu, its credits, instructions and options screens
+// (the credits' lit Back button last).
 #define PELVARO_MENU_DAT(X)                    \
   X(eyes_closed, "EYES_CLOSED", 1)             \
   X(eyes_open, "EYES_OPEN", 1)                 \
@@ -189,7 +190,8 @@ PELVARO_DATAFILE(Inventar, "inventar.dat", PELVARO_INVENTAR_DAT)
   X(main_opt_off_on, "MAIN_OPT_OFF_ON", 1)     \
   X(main_opt_ok_on, "MAIN_OPT_OK_ON", 1)       \
   X(main_opt_on_on, "MAIN_OPT_ON_ON", 1)       \
-  X(main_options_bmp, "MAIN_OPTIONS_BMP", 1)
+  X(main_options_bmp, "MAIN_OPTIONS_BMP", 1)   \
+  X(credits_back_on, "CREDITS_BACK_ON", 1)
 PELVARO_DATAFILE(Menu, "menu.dat", PELVARO_MENU_DAT)
 
 // "intro.dat": the introduction's pictures.

@@ -94,11 +94,17 @@ inline constexpr int kMenuEyesWidth = 120;
 inline constexpr int kMenuEyesHeight = 40;
 
 // ---- Credits --------------------------------------------------------------------
-inline constexpr Point kCreditsCodingPos{2, 150};
-inline constexpr Point kCreditsGraphicsPos{1, 230};
-inline constexpr Point kCreditsSoundPos{1, 310};
+// Three cards on a grid under the title, centred (110 pixels from either
+// edge), 80 pixels apart; under them Back, centred too, leads to the menu
+// (credits_back_on lit).
 inline constexpr int kCreditsPanelWidth = 420;
 inline constexpr int kCreditsPanelHeight = 72;
+inline constexpr int kCreditsLeft = (kScreenWidth - kCreditsPanelWidth) / 2;
+inline constexpr Point kCreditsCodingPos{kCreditsLeft, 150};
+inline constexpr Point kCreditsGraphicsPos{kCreditsLeft, 230};
+inline constexpr Point kCreditsSoundPos{kCreditsLeft, 310};
+inline constexpr Rect kCreditsBack{240, 400, 399, 439};
+inline constexpr Point kCreditsBackHighlightPos{236, 396};
 
 // ---- Instructions screen (main_instruct_bmp, full screen) ------------------------
 // Text area the game writes the instructions into, and its two buttons: back to

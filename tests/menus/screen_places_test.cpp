@@ -57,6 +57,7 @@ TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachT
       {"options: window size", 321, 353, 492, 381, menu_area(kMenuOptScale)},
       {"options: ok", 121, 401, 279, 439, menu_area(kMenuOptOk)},
       {"options: cancel", 361, 401, 519, 439, menu_area(kMenuOptCancel)},
+      {"credits: back", 241, 401, 399, 439, menu_area(kCreditsBack)},
       {"panel: text output switch", 320, 139, 428, 168, panel(kPanelSwitch)},
       {"panel: back to the inventory", 402, 357, 541, 395, panel(kPanelInventory)},
       {"panel: quit", 265, 305, 374, 328, panel(kPanelQuit)},
@@ -108,4 +109,15 @@ TEST(ScreenPlaces, ThePanelStandsOnAGridWithEqualMargins) {
   margins_alike("panel: its title", 60, 579, kPanelTitle.x1, kPanelTitle.x2);
   EXPECT_TRUE(kPanelSliderPlate.y1 < kPanelSliderY[0] && kPanelSliderY[2] + kKnobHeight <= kPanelSliderPlate.y2);
   EXPECT_EQ(kPanelSwitch.x1, kPanelSliderX1) << "the switch and the tracks begin at one column";
+}
+
+// The credits (the whole 640 x 480 screen) on their grid: the three cards centred, 80 pixels apart, and Back
+// centred under them.
+TEST(ScreenPlaces, TheCreditsStandOnAGridWithEqualMargins) {
+  using namespace screen_layout;
+  for (Point card : {kCreditsCodingPos, kCreditsGraphicsPos, kCreditsSoundPos})
+    margins_alike("credits: a card", 0, 639, card.x, card.x + kCreditsPanelWidth - 1);
+  EXPECT_EQ((V{kCreditsGraphicsPos.y - kCreditsCodingPos.y, kCreditsSoundPos.y - kCreditsGraphicsPos.y}), (V{80, 80}));
+  margins_alike("credits: Back", 0, 639, kCreditsBack.x1, kCreditsBack.x2);
+  EXPECT_GT(kCreditsBack.y1, kCreditsSoundPos.y + kCreditsPanelHeight) << "Back lies under the cards";
 }

@@ -242,11 +242,13 @@ void paint_menu(cairo_t* cr, int lit_button, bool eyes_open) {
   for (int b = 0; b < L::kMenuButtonCount; ++b) icon_button(cr, L::kMenuHot[b], b == lit_button, icons[b]);
 }
 
-void paint_credits(cairo_t* cr) {
+void paint_credits(cairo_t* cr, bool back_lit) {
   backdrop(cr, 0x0A1024, 0x182848);
   title_lettering(cr, 320, 100, 76);
-  // a few stars for the makers
-  for (int i = 0; i < 5; ++i) icon_star(cr, 470 + i * 34, 400 - (i % 2) * 16, 22, 0xFFE070);
+  // a few stars for the makers, in the corner beside Back
+  for (int i = 0; i < 5; ++i) icon_star(cr, 470 + i * 34, 430 - (i % 2) * 16, 22, 0xFFE070);
+  icon_button(cr, L::kCreditsBack, back_lit,
+              [](cairo_t* c, double x, double y, double s) { icon_back(c, x, y, s, kIconColour); });
 }
 
 // A credits panel: an icon for the craft and the names of the people.
@@ -518,7 +520,7 @@ void make_menu(const Context& ctx) {
   e.push_back({"MAIN_OPT_CANCEL_ON", highlight(opt_cancel, L::kMenuOptCancelHighlightPos, L::kMenuOptCancel)});
   e.push_back({"CONTROLLER_BMP", render(L::kKnobWidth, L::kKnobHeight, [](cairo_t* cr) { knob(cr, 0, 0, false); })});
   e.push_back({"CONTROLLER_ON", render(L::kKnobWidth, L::kKnobHeight, [](cairo_t* cr) { knob(cr, 0, 0, true); })});
-  e.push_back({"CREDITS_BMP", render(L::kScreenWidth, L::kScreenHeight, paint_credits)});
+  e.push_back({"CREDITS_BMP", render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_credits(cr, false); })});
   e.push_back({"INST_GI_ON", highlight(instruct_second, L::kInstructSecondHighlightPos, L::kInstructSecond)});
   e.push_back({"MAIN_INSTRUCT_BMP", instruct});
   e.push_back({"MENU_BMP", menu});
@@ -541,6 +543,8 @@ void make_menu(const Context& ctx) {
   e.push_back({"MAIN_OPT_OK_ON", highlight(opt_ok, L::kMenuOptOkHighlightPos, L::kMenuOptOk)});
   e.push_back({"MAIN_OPT_ON_ON", sw(opt_on_lit)});
   e.push_back({"MAIN_OPTIONS_BMP", options});
+  const Image16 credits_lit = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_credits(cr, true); });
+  e.push_back({"CREDITS_BACK_ON", highlight(credits_lit, L::kCreditsBackHighlightPos, L::kCreditsBack)});
   Datafile df;
   std::vector<const Image16*> view;
   for (const Entry& x : e) {
