@@ -116,18 +116,21 @@ inline constexpr Point kInstructBackHighlightPos{416, 406};
 inline constexpr Point kInstructSecondHighlightPos{56, 406};
 
 // ---- Options screen of the main menu (main_options_bmp, full screen) ------------
-// Three sliders (text speed, music, sound effects) with the knob
-// controller_bmp / controller_on, the text-output switch, OK and Cancel.
+// Seven rows on the plate (40..600 x 120..392), 36 pixels apart: three
+// sliders (text speed, music, sound effects) with the knob controller_bmp /
+// controller_on, the text-output switch, and three boxes the game writes a
+// choice into, where a click takes the next one: the size of spoken lines,
+// the band behind them, the window's size. OK and Cancel below the plate.
 inline constexpr int kMenuSliderX1 = 320;  // knob left edge at value 0
 inline constexpr int kMenuSliderX2 = 470;  // knob left edge at the maximum
-inline constexpr int kMenuSliderY[3] = {170, 220, 270};
-inline constexpr Rect kMenuOptSwitch{320, 310, 427, 339};
-inline constexpr Point kMenuOptSwitchPos{316, 306};  // main_opt_off, main_opt_*_on
+inline constexpr int kMenuSliderY[3] = {143, 179, 215};
+inline constexpr Rect kMenuOptSwitch{320, 241, 427, 270};
+inline constexpr Point kMenuOptSwitchPos{316, 237};  // main_opt_off, main_opt_*_on
+inline constexpr Rect kMenuOptSubtitleSize{320, 277, 492, 306};
+inline constexpr Rect kMenuOptSubtitleBand{320, 313, 492, 342};
+inline constexpr Rect kMenuOptScale{320, 349, 492, 378};
 inline constexpr Rect kMenuOptOk{120, 400, 279, 439};
 inline constexpr Rect kMenuOptCancel{360, 400, 519, 439};
-// The window-size box below the switch: the game writes the chosen factor
-// into it, and a click takes the next one.
-inline constexpr Rect kMenuOptScale{320, 352, 492, 381};
 inline constexpr Point kMenuOptOkHighlightPos{116, 396};
 inline constexpr Point kMenuOptCancelHighlightPos{356, 396};
 

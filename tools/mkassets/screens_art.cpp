@@ -147,6 +147,39 @@ void icon_screen(cairo_t* cr, double cx, double cy, double s, std::uint32_t colo
   cairo_stroke(cr);
 }
 
+// Lines of text, small then large: the size of spoken lines.
+void icon_text_size(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  rgb(cr, colour);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const double widths[3] = {1.6, 2.8, 4.2}, lengths[3] = {8, 13, 18}, ys[3] = {-7, -1, 6.5};
+  for (int i = 0; i < 3; ++i) {
+    cairo_set_line_width(cr, widths[i] * u);
+    cairo_move_to(cr, cx - 9 * u, cy + ys[i] * u);
+    cairo_line_to(cr, cx - 9 * u + lengths[i] * u, cy + ys[i] * u);
+    cairo_stroke(cr);
+  }
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
+// A picture with a dark band across its foot and a line of text on it: the
+// band behind spoken lines.
+void icon_text_band(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  rounded_rect(cr, cx - 10 * u, cy - 8 * u, 20 * u, 16 * u, 3 * u);
+  rgb(cr, colour);
+  cairo_set_line_width(cr, 1.6 * u);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, cx - 10 * u, cy + 1 * u, 20 * u, 7 * u);
+  rgb(cr, colour);
+  cairo_fill(cr);
+  cairo_move_to(cr, cx - 6 * u, cy + 4.5 * u);
+  cairo_line_to(cr, cx + 6 * u, cy + 4.5 * u);
+  rgb(cr, 0x202838);
+  cairo_set_line_width(cr, 2 * u);
+  cairo_stroke(cr);
+}
+
 // A dark box the game writes a choice into, with a small arrow at its right
 // end: a click takes the next choice.
 void choice_box(cairo_t* cr, const L::Rect& r) {
@@ -290,9 +323,14 @@ void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
     slider_track(cr, L::kMenuSliderX1, L::kMenuSliderX2, L::kMenuSliderY[i]);
     icons[i](cr, 290, L::kMenuSliderY[i] + L::kKnobHeight / 2.0);
   }
-  icon_bubble(cr, 290, (L::kMenuOptSwitch.y1 + L::kMenuOptSwitch.y2) / 2.0, 22, kIconColour);
+  const auto middle = [](const L::Rect& r) { return (r.y1 + r.y2) / 2.0; };
+  icon_bubble(cr, 290, middle(L::kMenuOptSwitch), 22, kIconColour);
   toggle(cr, L::kMenuOptSwitch, switch_on, switch_lit);
-  icon_screen(cr, 290, (L::kMenuOptScale.y1 + L::kMenuOptScale.y2) / 2.0, 22, kIconColour);
+  icon_text_size(cr, 290, middle(L::kMenuOptSubtitleSize), 22, kIconColour);
+  choice_box(cr, L::kMenuOptSubtitleSize);
+  icon_text_band(cr, 290, middle(L::kMenuOptSubtitleBand), 22, kIconColour);
+  choice_box(cr, L::kMenuOptSubtitleBand);
+  icon_screen(cr, 290, middle(L::kMenuOptScale), 22, kIconColour);
   choice_box(cr, L::kMenuOptScale);
   icon_button(cr, L::kMenuOptOk, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_check(c, x, y, s, 0x90FFA0); });
