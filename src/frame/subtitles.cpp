@@ -85,8 +85,12 @@ struct Drawn {
 Drawn last;
 
 bool still_shown(const Rect& area) {
-  return last.frame == memory_screen && std::memcmp(&last.area, &area, sizeof area) == 0 &&
-         pixels(memory_screen, area) == last.pixels;
+  if (last.frame != memory_screen || std::memcmp(&last.area, &area, sizeof area) != 0) return false;
+  const int bytes = (bitmap_color_depth(memory_screen) + 7) / 8, row = area.width() * bytes;
+  for (int y = area.y1; y <= area.y2; ++y)
+    if (std::memcmp(&last.pixels[static_cast<size_t>(y - area.y1) * row], memory_screen->line[y] + area.x1 * bytes, row))
+      return false;
+  return true;
 }
 
 }  // namespace
