@@ -113,13 +113,16 @@ void draw(const std::vector<Line>& placed, int colour) {
   const Lettering game_lettering = lettering(pv_font), large_lettering = lettering(large ? large : pv_font);
   const Layout layout = lay_out(placed, game_lettering, large ? &large_lettering : nullptr);
   if (layout.lines.empty()) return;
-  const bool band = settings::subtitle_band && layout.band.width() > 0 && layout.band.height() > 0;
+  // The band as far as the frame buffer reaches (it is the screen's size; a test's may be smaller).
+  const Rect area{layout.band.x1, layout.band.y1, std::min(layout.band.x2, memory_screen->w - 1),
+                  std::min(layout.band.y2, memory_screen->h - 1)};
+  const bool band = settings::subtitle_band && area.width() > 0 && area.height() > 0;
   if (band) {
-    if (still_shown(layout.band)) return;
-    darken(memory_screen, layout.band);
+    if (still_shown(area)) return;
+    darken(memory_screen, area);
   }
   for (const Line& l : layout.lines) outlined_text(large ? large : pv_font, l.words.c_str(), l.x, l.y, colour);
-  if (band) last = {memory_screen, layout.band, pixels(memory_screen, layout.band)};
+  if (band) last = {memory_screen, area, pixels(memory_screen, area)};
 }
 
 }  // namespace subtitles
