@@ -137,8 +137,11 @@ inline constexpr Objects kObjectsBmp[15] = {
     Objects::burner_with_hose, Objects::gas_with_hose, Objects::welding_torch, Objects::lead_pipe,
     Objects::diamond,       Objects::glasses,          Objects::lead_solution};
 
-// "font.dat": the game's font.
-#define PELVARO_FONT_DAT(X) X(pv_font, "PV_FONT", 1)
+// "font.dat": the game's font, and the large one spoken lines and subtitles
+// may be shown in (frame/subtitles.h).
+#define PELVARO_FONT_DAT(X) \
+  X(pv_font, "PV_FONT", 1)  \
+  X(pv_font_large, "PV_FONT_LARGE", 1)
 PELVARO_DATAFILE(Font, "font.dat", PELVARO_FONT_DAT)
 
 // "inventar.dat": the inventory screen, the control panel and the slot screens.
@@ -162,7 +165,8 @@ PELVARO_DATAFILE(Font, "font.dat", PELVARO_FONT_DAT)
   X(inv_obj_on, "INV_OBJ_ON", 1)
 PELVARO_DATAFILE(Inventar, "inventar.dat", PELVARO_INVENTAR_DAT)
 
-// "menu.dat": the main menu, its credits, instructions and options screens.
+// "menu.dat": the main menu, its credits, instructions and options screens
+// (the credits' lit Back button last).
 #define PELVARO_MENU_DAT(X)                    \
   X(eyes_closed, "EYES_CLOSED", 1)             \
   X(eyes_open, "EYES_OPEN", 1)                 \
@@ -186,7 +190,8 @@ PELVARO_DATAFILE(Inventar, "inventar.dat", PELVARO_INVENTAR_DAT)
   X(main_opt_off_on, "MAIN_OPT_OFF_ON", 1)     \
   X(main_opt_ok_on, "MAIN_OPT_OK_ON", 1)       \
   X(main_opt_on_on, "MAIN_OPT_ON_ON", 1)       \
-  X(main_options_bmp, "MAIN_OPTIONS_BMP", 1)
+  X(main_options_bmp, "MAIN_OPTIONS_BMP", 1)   \
+  X(credits_back_on, "CREDITS_BACK_ON", 1)
 PELVARO_DATAFILE(Menu, "menu.dat", PELVARO_MENU_DAT)
 
 // "intro.dat": the introduction's pictures.
@@ -205,7 +210,9 @@ PELVARO_DATAFILE(Intro, "intro.dat", PELVARO_INTRO_DAT)
   X(lever, "LEVER", 1)                   \
   X(glass_break, "GLASS_BREAK", 1)       \
   X(machine_hum, "MACHINE_HUM", 1)       \
-  X(machine_flash, "MACHINE_FLASH", 1)
+  X(machine_flash, "MACHINE_FLASH", 1)   \
+  X(bag_close, "BAG_CLOSE", 1)           \
+  X(button, "BUTTON", 1)
 PELVARO_DATAFILE(Sounds, "sounds.dat", PELVARO_SOUNDS_DAT)
 
 }  // namespace manifest

@@ -1,7 +1,7 @@
 // The game's two folders: the data folder it reads (pictures, music, films,
 // checksums.txt) and the player's folder it writes (options.sav, display.sav,
-// sav/ with the saved games, the autosave and the rooms' state files,
-// bugs.txt). The player's folder becomes the working directory at start-up,
+// settings.txt, sav/ with the saved games, the autosave and the rooms' state
+// files, bugs.txt). The player's folder becomes the working directory at start-up,
 // so every file the game writes is named relative to it; every data file is
 // read through data_file_path (core/datafiles.h).
 //

@@ -100,11 +100,17 @@ inline constexpr int kMenuEyesWidth = 120;
 inline constexpr int kMenuEyesHeight = 40;
 
 // ---- Credits --------------------------------------------------------------------
-inline constexpr Point kCreditsCodingPos{2, 150};
-inline constexpr Point kCreditsGraphicsPos{1, 230};
-inline constexpr Point kCreditsSoundPos{1, 310};
+// Three cards on a grid under the title, centred (110 pixels from either
+// edge), 80 pixels apart; under them Back, centred too, leads to the menu
+// (credits_back_on lit).
 inline constexpr int kCreditsPanelWidth = 420;
 inline constexpr int kCreditsPanelHeight = 72;
+inline constexpr int kCreditsLeft = (kScreenWidth - kCreditsPanelWidth) / 2;
+inline constexpr Point kCreditsCodingPos{kCreditsLeft, 150};
+inline constexpr Point kCreditsGraphicsPos{kCreditsLeft, 230};
+inline constexpr Point kCreditsSoundPos{kCreditsLeft, 310};
+inline constexpr Rect kCreditsBack{240, 400, 399, 439};
+inline constexpr Point kCreditsBackHighlightPos{236, 396};
 
 // ---- Instructions screen (main_instruct_bmp, full screen) ------------------------
 // Text area the game writes the instructions into, and its two buttons: back to
@@ -116,18 +122,21 @@ inline constexpr Point kInstructBackHighlightPos{416, 406};
 inline constexpr Point kInstructSecondHighlightPos{56, 406};
 
 // ---- Options screen of the main menu (main_options_bmp, full screen) ------------
-// Three sliders (text speed, music, sound effects) with the knob
-// controller_bmp / controller_on, the text-output switch, OK and Cancel.
+// Seven rows on the plate (40..600 x 120..392), 36 pixels apart: three
+// sliders (text speed, music, sound effects) with the knob controller_bmp /
+// controller_on, the text-output switch, and three boxes the game writes a
+// choice into, where a click takes the next one: the size of spoken lines,
+// the band behind them, the window's size. OK and Cancel below the plate.
 inline constexpr int kMenuSliderX1 = 320;  // knob left edge at value 0
 inline constexpr int kMenuSliderX2 = 470;  // knob left edge at the maximum
-inline constexpr int kMenuSliderY[3] = {170, 220, 270};
-inline constexpr Rect kMenuOptSwitch{320, 310, 427, 339};
-inline constexpr Point kMenuOptSwitchPos{316, 306};  // main_opt_off, main_opt_*_on
+inline constexpr int kMenuSliderY[3] = {143, 179, 215};
+inline constexpr Rect kMenuOptSwitch{320, 241, 427, 270};
+inline constexpr Point kMenuOptSwitchPos{316, 237};  // main_opt_off, main_opt_*_on
+inline constexpr Rect kMenuOptSubtitleSize{320, 277, 492, 306};
+inline constexpr Rect kMenuOptSubtitleBand{320, 313, 492, 342};
+inline constexpr Rect kMenuOptScale{320, 349, 492, 378};
 inline constexpr Rect kMenuOptOk{120, 400, 279, 439};
 inline constexpr Rect kMenuOptCancel{360, 400, 519, 439};
-// The window-size box below the switch: the game writes the chosen factor
-// into it, and a click takes the next one.
-inline constexpr Rect kMenuOptScale{320, 352, 492, 381};
 inline constexpr Point kMenuOptOkHighlightPos{116, 396};
 inline constexpr Point kMenuOptCancelHighlightPos{356, 396};
 
@@ -149,23 +158,31 @@ inline constexpr Rect kInventoryPanelButton{151, 357, 309, 395};
 inline constexpr Point kInventoryPanelButtonPos{150, 356};  // game_opt_on
 
 // ---- Control panel (game_options_bmp at kInventoryPos) ---------------------------
+// On a grid: the title row at the top, the button row at the bottom, and
+// between them the text-output switch, the plate of the three sliders and
+// Quit, 28 pixels apart. The switch and the tracks begin at one column
+// (x 320), their icons stand at 298 and their words end at 284; every button
+// is centred on the panel's middle (x 319.5), the row of three 38 pixels
+// from either side of the panel.
+inline constexpr Rect kPanelTitle{kInventoryPos.x, 80, kInventoryPos.x + kInventoryWidth - 1, 110};
 inline constexpr int kPanelSliderX1 = 320;
 inline constexpr int kPanelSliderX2 = 470;
-inline constexpr int kPanelSliderY[3] = {219, 245, 271};  // text speed, music, effects
-inline constexpr Rect kPanelSwitch{376, 176, 484, 205};
-inline constexpr Point kPanelOffPos{370, 174};    // game_off and game_off_on
-inline constexpr Point kPanelOnOnPos{378, 178};   // game_on_on
-inline constexpr Rect kPanelInventory{371, 357, 479, 395};
-inline constexpr Point kPanelInventoryPos{365, 355};  // game_inv_on
-inline constexpr Rect kPanelQuit{261, 317, 369, 340};
-inline constexpr Point kPanelQuitPos{263, 316};  // game_quit_on
-// The panel's save and load buttons open the two slot screens; they sit in
-// the row of the inventory button, wide enough for their words in both
+inline constexpr int kPanelSliderY[3] = {206, 232, 258};  // text speed, music, effects
+inline constexpr Rect kPanelSliderPlate{80, 197, 559, 276};
+inline constexpr Rect kPanelSwitch{320, 139, 428, 168};
+inline constexpr Point kPanelOffPos{314, 137};    // game_off and game_off_on
+inline constexpr Point kPanelOnOnPos{322, 141};   // game_on_on
+inline constexpr Rect kPanelQuit{265, 305, 374, 328};
+inline constexpr Point kPanelQuitPos{263, 303};  // game_quit_on
+// Save and Load open the two slot screens; the bag leads back to the
+// inventory. One row of three alike, wide enough for their words in both
 // builds ("Speichern" beside its icon).
-inline constexpr Rect kPanelSave{91, 357, 224, 395};
-inline constexpr Point kPanelSavePos{89, 355};  // game_save_on
-inline constexpr Rect kPanelLoad{231, 357, 364, 395};
-inline constexpr Point kPanelLoadPos{229, 355};  // game_load_on
+inline constexpr Rect kPanelSave{98, 357, 237, 395};
+inline constexpr Point kPanelSavePos{96, 355};  // game_save_on
+inline constexpr Rect kPanelLoad{250, 357, 389, 395};
+inline constexpr Point kPanelLoadPos{248, 355};  // game_load_on
+inline constexpr Rect kPanelInventory{402, 357, 541, 395};
+inline constexpr Point kPanelInventoryPos{400, 355};  // game_inv_on
 
 // ---- Save and load screens (game_save_bmp / game_load_bmp at kInventoryPos) -----
 // Slot s's name is written from (150, 150 + 15 s); a line is under the pointer

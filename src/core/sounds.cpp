@@ -8,9 +8,9 @@ namespace {
 // Lives from start-up to the end of the program, as the start-up datafiles.
 DATAFILE* sounds_dat = nullptr;
 
-// Every effect at the same level: their loudness is in the samples, made to
-// sit under the music.
-constexpr int kEffectVolume = 150;
+// Every effect at the full voice volume: their loudness is in the samples,
+// made to stand level with the music at the default volumes.
+constexpr int kEffectVolume = 255;
 
 }  // namespace
 

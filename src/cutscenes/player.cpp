@@ -12,6 +12,7 @@
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
 #include "frame/play_keys.h"
+#include "frame/subtitles.h"
 #include "hero/hero.h"
 #include "platform/platform.h"
 
@@ -121,7 +122,10 @@ void play_the_video() {
 }
 
 void show_text_video() {
-  for (int i = 0; i < kTextLines; ++i) outlined_text(video_text[i], video_text_x[i], video_text_y[i], video_text_color);
+  std::vector<subtitles::Line> lines;
+  for (int i = 0; i < kTextLines; ++i)
+    if (video_text[i] && video_text[i][0]) lines.push_back({video_text[i], video_text_x[i], video_text_y[i]});
+  subtitles::draw(lines, video_text_color);
 }
 
 // ---- The scripting frame ------------------------------------------------------

@@ -33,7 +33,8 @@
 // Play one shot as set up in the video_ globals, then return.
 void play_the_video();
 // Draw the three subtitle lines (video_text) with a dark outline into the
-// frame buffer; an empty line is not drawn.
+// frame buffer, in the size and over the band the player's settings ask for
+// (frame/subtitles.h); an empty line is not drawn.
 void show_text_video();
 // The time machine's energy effect for this frame (time_machine.cpp).
 void time_travel();

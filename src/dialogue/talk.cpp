@@ -1,5 +1,8 @@
 #include "dialogue/talk.h"
 
+#include <cstring>
+#include <vector>
+
 #include "core/close_request.h"
 #include "core/errand.h"
 #include "core/pacing.h"
@@ -7,6 +10,7 @@
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
 #include "frame/play_keys.h"
+#include "frame/subtitles.h"
 #include "hero/hero.h"
 #include "interaction/people.h"
 #include "platform/platform.h"
@@ -60,17 +64,20 @@ int option_rows(int c) {
   return rows;
 }
 
-// Lay out and draw row `choice` of a speech anchored at (anchor_x, anchor_y).
+// Lay out and draw row `choice` of a speech anchored at (anchor_x, anchor_y),
+// in the size and over the band the player's settings ask for.
 void show_speech(text (&rows)[kTalkRows][kTextLines], int anchor_x, int& anchor_y, int colour) {
   if (anchor_y < kTextLeft) anchor_y = kTextLeft;
   if (!pv_font) return;
   const int row = (choice >= 0 && choice < kTalkRows) ? choice : 0;
+  std::vector<subtitles::Line> lines;
   for (int l = 0; l < kTextLines; ++l) {
     const char* line = rows[row][l];
     if (is_empty(line)) continue;  // keeps its place
     actual_text = line;
-    outlined_text(line, speech_line_x(anchor_x, text_length(pv_font, line)), anchor_y + kTextRow * l, colour);
+    lines.push_back({line, speech_line_x(anchor_x, text_length(pv_font, line)), anchor_y + kTextRow * l});
   }
+  subtitles::draw(lines, colour);
 }
 
 // The characters a speech row holds, its empty lines left out. The texts are

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The band the caption of the pause stands in, from the top of the screen.
+constexpr int kPauseBandHeight = 50;
+
 // Half as bright: each 5-6-5 channel shifted down by one.
 void dim(BITMAP* b) {
   if (bitmap_color_depth(b) != 16) return;
@@ -50,8 +53,11 @@ void pause_game() {
   blit(memory_screen, frame, 0, 0, 0, 0, frame->w, frame->h);
   dim(memory_screen);
   if (pv_font) {
-    centred(TR("Pause", "Pause"), 215, kPersonColour);
-    centred(TR("Weiter mit einer Taste oder einem Klick", "Press a key or click to go on"), 245, kHeroColour);
+    // In a band along the top, above every room's people: the caption hides nobody's face.
+    rectfill(memory_screen, 0, 0, kScreenWidth - 1, kPauseBandHeight - 1, makecol(6, 8, 16));
+    hline(memory_screen, 0, kPauseBandHeight - 1, kScreenWidth - 1, makecol(90, 110, 150));
+    centred(TR("Pause", "Pause"), 6, kPersonColour);
+    centred(TR("Weiter mit einer Taste oder einem Klick", "Press a key or click to go on"), 27, kHeroColour);
   }
   platform_hold_clock(1);
   platform_new_frame();

@@ -12,7 +12,8 @@ enum class KeyAsk { none, skip, pause, save, load };
 // What a key from platform_readkey (scancode in the high byte) asks for.
 KeyAsk key_ask(int key);
 
-// The pause: the frame dimmed under the caption "Pause", the game's clock
+// The pause: the frame dimmed, the caption "Pause" in a dark band along the
+// top of the screen (it hides nobody's face), the game's clock
 // held, until a key is typed or a button goes down; the click that ends it
 // does nothing else.
 void pause_game();

@@ -35,6 +35,7 @@
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
+#include "persistence/settings.h"
 #include "platform/platform.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
@@ -69,6 +70,7 @@ void start_up(int argc, char** argv) {
   platform_set_close_handler(on_close_request);
   make_save_folders();
   load_options();
+  load_settings();
   video_logo();
   using namespace manifest;
   title_dat = load_datafile_checked(kTitleFile.name, kTitleFile.entries);

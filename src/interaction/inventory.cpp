@@ -298,7 +298,8 @@ namespace {
 void invent_screens(void (*first)()) {
   inv_menu = 1;
   load_invent_data();
-  // The bag opens with its sound; F5 and F7 go straight to a slot screen.
+  // The bag opens and closes with its sounds; F5 and F7 go straight to a
+  // slot screen, and back into the room, without them.
   if (first)
     first();
   else
@@ -311,6 +312,7 @@ void invent_screens(void (*first)()) {
     else
       inv_menu = 0;
   }
+  if (!first) play_sound(manifest::Sounds::bag_close);
   unload_invent_data();
   wait_mouse_release();
   force_cursor = kVerbFree;

@@ -7,6 +7,7 @@
 #include "core/close_request.h"
 #include "core/pacing.h"
 #include "core/screen_layout.h"
+#include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -60,6 +61,13 @@ void label(const char* words, const Rect& box, Align align, int colour) {
   outlined_text(words, x, box.y1 + (box.height() - text_height(pv_font)) / 2, colour);
 }
 
+// The columns of the panel's words: the names end before the icons (at 298)
+// in front of the switch and the tracks; the values end 23 pixels from the
+// panel's right side, as the names begin 24 from its left.
+constexpr int kWordsLeft = 84;
+constexpr int kWordsRight = 284;
+constexpr int kValuesRight = 556;
+
 // A text row 20 pixels high centred on the middle of y1..y2.
 Rect row(int x1, int x2, int y1, int y2) {
   const int mid = (y1 + y2) / 2;
@@ -72,20 +80,20 @@ void draw_labels() {
   const int title = makecol(255, 236, 170);
   const int body = makecol(232, 238, 250);
   const int value = makecol(170, 220, 255);
-  label(TR("Bedienfeld", "Control panel"), {kInventoryPos.x, 80, kInventoryPos.x + kInventoryWidth - 1, 111},
-        Align::kCentre, title);
+  label(TR("Bedienfeld", "Control panel"), kPanelTitle, Align::kCentre, title);
   const char* const names[kSliders] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
                                        TR("Geräusche", "Sound effects")};
   for (int i = 0; i < kSliders; ++i) {
     const int y = kPanelSliderY[i];
-    label(names[i], row(84, 284, y, y + kKnobHeight - 1), Align::kRight, body);
+    label(names[i], row(kWordsLeft, kWordsRight, y, y + kKnobHeight - 1), Align::kRight, body);
     char number[8];
     std::snprintf(number, sizeof number, "%d", *slider_setting(i));
-    label(number, row(kPanelSliderX2 + kKnobWidth + 8, 556, y, y + kKnobHeight - 1), Align::kLeft, value);
+    label(number, row(kPanelSliderX2 + kKnobWidth + 8, kValuesRight, y, y + kKnobHeight - 1), Align::kLeft, value);
   }
-  label(TR("Textausgabe", "Text output"), row(84, 334, kPanelSwitch.y1, kPanelSwitch.y2), Align::kRight, body);
-  label(tmp_text_output ? TR("An", "On") : TR("Aus", "Off"), row(kPanelSwitch.x2 + 10, 556, kPanelSwitch.y1, kPanelSwitch.y2),
-        Align::kLeft, value);
+  label(TR("Textausgabe", "Text output"), row(kWordsLeft, kWordsRight, kPanelSwitch.y1, kPanelSwitch.y2), Align::kRight,
+        body);
+  label(tmp_text_output ? TR("An", "On") : TR("Aus", "Off"),
+        row(kPanelSwitch.x2 + 10, kValuesRight, kPanelSwitch.y1, kPanelSwitch.y2), Align::kLeft, value);
   label(TR("Ende", "Quit"), label_space(kPanelQuit), Align::kCentre, title);
   label(TR("Speichern", "Save"), label_space(kPanelSave), Align::kCentre, title);
   label(TR("Laden", "Load"), label_space(kPanelLoad), Align::kCentre, title);
@@ -113,13 +121,14 @@ void apply_volumes() {
 
 void game_controlling() {
   const int i = slider_at_row(controller_y);
-  if (!sliders::pointer_on_knob(controller_x, controller_y, mouse_x, mouse_y)) {
-    draw_sprite(memory_screen, controller_bmp, controller_x, controller_y);
-    return;
-  }
-  draw_sprite(memory_screen, controller_on, controller_x, controller_y);
-  if (!left_pressed) return;
+  const bool on_knob = sliders::pointer_on_knob(controller_x, controller_y, mouse_x, mouse_y);
+  draw_sprite(memory_screen, on_knob ? controller_on : controller_bmp, controller_x, controller_y);
+  if (!left_pressed || !(on_knob || sliders::pointer_on_track(controller_y, mouse_x, mouse_y))) return;
   left_pressed = false;
+  if (!on_knob) {  // pressed on the track: the knob comes to the pointer
+    controller_x = sliders::knob_x_for_pointer(mouse_x);
+    *slider_setting(i) = sliders::x_to_value(slider_kind(i), controller_x);
+  }
   const int start_x = controller_x;
   const int start_value = *slider_setting(i);
   do {
@@ -148,6 +157,7 @@ void panel_save_button(bool pressed) {
   if (!kPanelSave.contains(mouse_x, mouse_y)) return;
   draw_at(game_save_on, kPanelSavePos);
   if (!pressed) return;
+  play_sound(manifest::Sounds::button);
   wait_mouse_release();
   game_save();
 }
@@ -156,6 +166,7 @@ void panel_load_button(bool pressed) {
   if (!kPanelLoad.contains(mouse_x, mouse_y)) return;
   draw_at(game_load_on, kPanelLoadPos);
   if (!pressed) return;
+  play_sound(manifest::Sounds::button);
   wait_mouse_release();
   if (game_load()) inv_menu = 0;
 }
@@ -217,6 +228,7 @@ void text_output_switch(bool click) {
   else
     draw_at(game_off_on, kPanelOffPos);
   if (!click) return;
+  play_sound(manifest::Sounds::button);
   tmp_text_output = tmp_text_output ? 0 : 1;
   wait_mouse_release();
 }
@@ -226,6 +238,7 @@ bool bag_button(bool click) {
   if (!kPanelInventory.contains(mouse_x, mouse_y)) return false;
   draw_at(game_inv_on, kPanelInventoryPos);
   if (!click) return false;
+  play_sound(manifest::Sounds::button);
   inv_menu = 1;
   wait_mouse_release();
   return true;
@@ -236,6 +249,7 @@ void quit_button(bool click) {
   if (!kPanelQuit.contains(mouse_x, mouse_y)) return;
   draw_at(game_quit_on, kPanelQuitPos);
   if (!click) return;
+  play_sound(manifest::Sounds::button);
   wait_mouse_release();
   request_quit();
 }

@@ -12,7 +12,8 @@
 // 1 (the inventory button) or 0 (a right click closes the inventory too).
 void game_options();
 // Draws the slider whose knob is at (controller_x, controller_y) and drags it
-// when its knob is pressed; the slider's working value follows on release.
+// when its knob is pressed, or brings the knob to a press on its track and
+// drags it from there; the slider's working value follows the knob.
 void game_controlling();
 
 // The way out of a game that keeps it: the autosave, the options, graphics

@@ -3,12 +3,16 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/datafiles.h"
 #include "core/hardware.h"
 #include "core/makers.h"
 #include "core/pacing.h"
+#include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/cursor.h"
+#include "frame/play_keys.h"
 #include "persistence/options.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
@@ -242,6 +246,7 @@ MenuState continue_button(bool left) {
   restore_background();  // New game lies close above: no highlight of it may stay
   draw_sprite(memory_screen, mm_continue, face_origin(kMenuContinueHot).x, face_origin(kMenuContinueHot).y);
   if (!left) return MenuState::kChoosing;
+  play_sound(manifest::Sounds::button);
   const int result = load_autosave();
   loaded_from_menu = result == 0;
   if (loaded_from_menu) return MenuState::kGameChosen;
@@ -261,6 +266,7 @@ MenuState load_button(bool left) {
   else
     draw_sprite(memory_screen, mm_load, kMenuLoadHighlightPos.x, kMenuLoadHighlightPos.y);
   if (!left) return MenuState::kChoosing;
+  play_sound(manifest::Sounds::button);
   loaded_from_menu = game_load() == 1;
   if (loaded_from_menu) return MenuState::kGameChosen;
   wait_mouse_release();
@@ -273,6 +279,7 @@ MenuState load_button(bool left) {
 void screen_button(MenuButton b, BITMAP* lit, bool left, void (*screen)()) {
   draw_highlight(lit, b);
   if (!left) return;
+  play_sound(manifest::Sounds::button);
   screen();
   wait_mouse_release();
   restore_background();
@@ -282,7 +289,9 @@ void screen_button(MenuButton b, BITMAP* lit, bool left, void (*screen)()) {
 MenuState menu_pass(bool left) {
   if (mouse_over(kMenuNew)) {
     draw_highlight(mm_new, kMenuNew);
-    return left ? MenuState::kGameChosen : MenuState::kChoosing;
+    if (!left) return MenuState::kChoosing;
+    play_sound(manifest::Sounds::button);
+    return MenuState::kGameChosen;
   }
   if (offers_continue && mouse_in(kMenuContinueHot)) return continue_button(left);
   if (mouse_in(menu_load_area())) return load_button(left);
@@ -314,23 +323,48 @@ void show_menu() {
   }
 }
 
-void show_credits() {
-  wait_mouse_release();
+namespace {
+
+// The credits: the cards on their grid, Back lit under the pointer and labelled.
+void draw_credits() {
   blit(credits_bmp, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   draw_sprite(memory_screen, credits_coding, kCreditsCodingPos.x, kCreditsCodingPos.y);
   draw_sprite(memory_screen, credits_graphics, kCreditsGraphicsPos.x, kCreditsGraphicsPos.y);
   draw_sprite(memory_screen, credits_sound, kCreditsSoundPos.x, kCreditsSoundPos.y);
-  platform_new_frame();
-  // Closed by a button seen down in ten polls, or by a click that came and
-  // went in fewer: a quick click must not be lost either.
-  int seen_down = 0;
-  while (seen_down < 10) {
+  if (mouse_in(kCreditsBack))
+    draw_sprite(memory_screen,
+                datafile_bitmap(menu_dat, manifest::at(manifest::Menu::credits_back_on), manifest::kMenuFile.name),
+                kCreditsBackHighlightPos.x, kCreditsBackHighlightPos.y);
+  const Rect face = label_space(kCreditsBack);
+  const char* const back = TR("Zurück", "Back");
+  outlined_text(back, face.x1 + (face.width() - text_length(pv_font, back)) / 2,
+                face.y1 + (face.height() - text_height(pv_font)) / 2, makecol(255, 236, 170));
+}
+
+// Escape among the keys typed since the last look.
+bool escape_typed() {
+  bool escape = false;
+  while (platform_keypressed()) escape = key_ask(platform_readkey()) == KeyAsk::skip || escape;
+  return escape;
+}
+
+}  // namespace
+
+void show_credits() {
+  wait_mouse_release();
+  drop_keys();
+  Press left_press, right_press;
+  for (;;) {
     platform_poll_mouse();
-    if (mouse_b & 3)
-      ++seen_down;
-    else if (seen_down > 0)
-      break;
-    platform_present(memory_screen, kScreenWidth, kScreenHeight);
+    const bool left = left_press(mouse_b & 1);
+    const bool right = right_press(mouse_b & 2);
+    draw_credits();
+    present_with_pointer();
+    // Back, a right click anywhere or Escape: the menu waits for the release.
+    if ((left && mouse_in(kCreditsBack)) || right || escape_typed()) {
+      play_sound(manifest::Sounds::button);
+      return;
+    }
   }
 }
 

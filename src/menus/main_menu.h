@@ -6,6 +6,7 @@
 // releases the pictures. Does not return when the player quits.
 void main_menu();
 void show_menu();
+// The credits: the makers' cards, until Back, Escape or a right click.
 void show_credits();
 // The instructions screen and the options screen of the second and third
 // buttons; each returns to the menu.

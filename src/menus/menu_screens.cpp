@@ -11,6 +11,8 @@
 #include <string>
 
 #include "core/pacing.h"
+#include "core/settings.h"
+#include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -19,36 +21,14 @@
 #include "menus/sliders.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
+#include "persistence/settings.h"
 #include "platform/platform.h"
 
 namespace menu_screens {
 
 using screen_layout::Rect;
 
-std::vector<std::string> wrap_words(const std::string& text, int width, const Measure& measure) {
-  std::vector<std::string> lines;
-  std::string line;
-  size_t at = 0;
-  while (at < text.size()) {
-    while (at < text.size() && text[at] == ' ') ++at;
-    if (at >= text.size()) break;
-    size_t end = text.find(' ', at);
-    if (end == std::string::npos) end = text.size();
-    const std::string word = text.substr(at, end - at);
-    at = end;
-    const std::string longer = line.empty() ? word : line + " " + word;
-    if (line.empty() || measure(longer) <= width) {
-      line = longer;
-    } else {
-      lines.push_back(line);
-      line = word;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
-}
-
-std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const Measure& measure) {
+std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const TextWidth& measure) {
   std::vector<Page> pages;
   Page page;
   for (const Topic& topic : topics) {
@@ -120,7 +100,7 @@ const std::vector<Topic>& instruction_topics() {
 }
 
 std::vector<Page> instruction_pages() {
-  const Measure measure = [](const std::string& s) { return text_length(pv_font, s.c_str()); };
+  const TextWidth measure = [](const std::string& s) { return text_length(pv_font, s.c_str()); };
   return paginate(instruction_topics(), kInstructLineWidth, kInstructLinesPerPage, measure);
 }
 
@@ -132,10 +112,24 @@ Rect slider_row(int left, int right, int knob_y) {
   return {left, centre - kLineHeight / 2, right, centre + kLineHeight / 2 - 1};
 }
 
+// A row of text 20 pixels high from `left` to `right`, centred on the rows of `beside`.
+Rect text_row(int left, int right, const Rect& beside) {
+  const int mid = (beside.y1 + beside.y2) / 2;
+  return {left, mid - kLineHeight / 2, right, mid + kLineHeight / 2 - 1};
+}
+
 constexpr int kLabelLeft = 56;    // the options plate starts at x = 40
 constexpr int kLabelRight = 272;  // the row icons start at x = 279
-constexpr int kValueLeft = 500;   // the tracks end at x = 492
+constexpr int kValueLeft = 500;   // the tracks and boxes end at x = 492
 constexpr int kValueRight = 590;
+
+// A row with a box the game writes a choice into: the row's name left of its
+// icon, the choice in the box, lit while the pointer is over the box.
+std::vector<TextBox> choice_row(const char* name, const std::string& choice, const Rect& box, bool lit) {
+  const Rect row = text_row(kLabelLeft, kLabelRight, box);
+  return {{name, row, Align::kRight, Tone::kBody},
+          {choice, {box.x1 + 4, row.y1, box.x2 - 4, row.y2}, Align::kCentre, lit ? Tone::kTitle : Tone::kValue}};
+}
 
 }  // namespace
 
@@ -177,30 +171,38 @@ std::vector<TextBox> options_texts(int speed, int music, int effects, int output
     texts.push_back(
         {std::to_string(values[i]), slider_row(kValueLeft, kValueRight, kMenuSliderY[i]), Align::kLeft, Tone::kValue});
   }
-  const int switch_mid = (kMenuOptSwitch.y1 + kMenuOptSwitch.y2) / 2;
-  const Rect switch_row{0, switch_mid - kLineHeight / 2, 0, switch_mid + kLineHeight / 2 - 1};
-  texts.push_back(
-      {TR("Textausgabe", "Text output"), {kLabelLeft, switch_row.y1, kLabelRight, switch_row.y2}, Align::kRight,
-       Tone::kBody});
-  texts.push_back({output ? TR("An", "On") : TR("Aus", "Off"),
-                   {kMenuOptSwitch.x2 + 12, switch_row.y1, kValueRight, switch_row.y2}, Align::kLeft, Tone::kValue});
+  texts.push_back({TR("Textausgabe", "Text output"), text_row(kLabelLeft, kLabelRight, kMenuOptSwitch), Align::kRight,
+                   Tone::kBody});
+  texts.push_back({output ? TR("An", "On") : TR("Aus", "Off"), text_row(kMenuOptSwitch.x2 + 12, kValueRight, kMenuOptSwitch),
+                   Align::kLeft, Tone::kValue});
   texts.push_back({"OK", screen_layout::label_space(kMenuOptOk), Align::kCentre, Tone::kTitle});
   texts.push_back({TR("Abbrechen", "Cancel"), screen_layout::label_space(kMenuOptCancel), Align::kCentre, Tone::kTitle});
   return texts;
 }
 
 std::vector<TextBox> scale_texts(int setting, int largest, bool lit) {
-  using namespace screen_layout;
-  const int mid = (kMenuOptScale.y1 + kMenuOptScale.y2) / 2;
-  const Rect row{kLabelLeft, mid - kLineHeight / 2, kLabelRight, mid + kLineHeight / 2 - 1};
-  std::string value;
-  if (setting > 0)
-    value = std::to_string(setting) + "x";
-  else
-    value = std::string(TR("Automatisch (", "Automatic (")) + std::to_string(largest) + "x)";
-  return {{TR("Fenstergröße", "Window size"), row, Align::kRight, Tone::kBody},
-          {value, {kMenuOptScale.x1 + 4, row.y1, kMenuOptScale.x2 - 4, row.y2}, Align::kCentre,
-           lit ? Tone::kTitle : Tone::kValue}};
+  const std::string choice = setting > 0 ? std::to_string(setting) + "x"
+                                         : TR("Automatisch (", "Automatic (") + std::to_string(largest) + "x)";
+  std::vector<TextBox> texts = choice_row(TR("Fenstergröße", "Window size"), choice, screen_layout::kMenuOptScale, lit);
+  texts.push_back({window_size_text(setting, largest),
+                   text_row(kValueLeft, kValueRight, screen_layout::kMenuOptScale), Align::kLeft, Tone::kValue});
+  return texts;
+}
+
+std::string window_size_text(int setting, int largest) {
+  const int factor = setting > 0 ? setting : largest;
+  return std::to_string(screen_layout::kScreenWidth * factor) + " x " +
+         std::to_string(screen_layout::kScreenHeight * factor);
+}
+
+std::vector<TextBox> subtitle_texts(int large, int band, int lit) {
+  std::vector<TextBox> texts = choice_row(TR("Untertitelgröße", "Subtitle size"),
+                                          large ? TR("Groß", "Large") : TR("Normal", "Normal"),
+                                          screen_layout::kMenuOptSubtitleSize, lit == 0);
+  for (TextBox& t : choice_row(TR("Untertitel-Hintergrund", "Subtitle band"), band ? TR("An", "On") : TR("Aus", "Off"),
+                               screen_layout::kMenuOptSubtitleBand, lit == 1))
+    texts.push_back(t);
+  return texts;
 }
 
 int next_scale(int setting, int largest) {
@@ -284,25 +286,37 @@ void draw_options(int dragged, int dragged_x) {
   if (hover && mouse_in(kMenuOptOk)) draw_at(main_opt_ok_on, kMenuOptOkHighlightPos);
   if (hover && mouse_in(kMenuOptCancel)) draw_at(main_opt_cancel_on, kMenuOptCancelHighlightPos);
   draw_texts(options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output));
+  const int lit_box = !hover ? -1 : mouse_in(kMenuOptSubtitleSize) ? 0 : mouse_in(kMenuOptSubtitleBand) ? 1 : -1;
+  draw_texts(subtitle_texts(settings::large_subtitles, settings::subtitle_band, lit_box));
   draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), hover && mouse_in(kMenuOptScale)));
 }
 
-// Drags the knob of slider `i` until the left button is released. The setting
-// follows the knob at once, and a volume is heard at once. A knob let go where
-// it was picked up keeps its setting: reading the position back would round a
-// volume down (128 shows at 395, which reads 127).
+bool pointer_on_track(int i) {
+  return sliders::pointer_on_track(kMenuSliderY[i], mouse_x, mouse_y);
+}
+
+// Drags the knob of slider `i`, pressed on its knob or beside it on its track
+// (the knob first comes to the pointer), until the left button is released.
+// The setting follows the knob at once, and a volume is heard at once. A knob
+// let go where it was picked up keeps its setting: reading the position back
+// would round a volume down (128 shows at 395, which reads 127).
 void drag_slider(int i) {
+  const auto set = [i](int value) {
+    if (value == *slider_setting(i)) return;
+    *slider_setting(i) = value;
+    if (slider_kind(i) == sliders::Kind::kVolume) platform_set_volume(tmp_wave_vol, tmp_music_vol);
+  };
+  int start_x = knob_x(i);
+  if (!pointer_on_knob(i)) {
+    start_x = sliders::knob_x_for_pointer(mouse_x);
+    set(sliders::x_to_value(slider_kind(i), start_x));
+  }
   const int start_value = *slider_setting(i);
-  const int start_x = knob_x(i);
   controller_y = kMenuSliderY[i];
   do {
     platform_poll_mouse();
     controller_x = sliders::knob_x_for_pointer(mouse_x);
-    const int value = controller_x == start_x ? start_value : sliders::x_to_value(slider_kind(i), controller_x);
-    if (value != *slider_setting(i)) {
-      *slider_setting(i) = value;
-      if (slider_kind(i) == sliders::Kind::kVolume) platform_set_volume(tmp_wave_vol, tmp_music_vol);
-    }
+    set(controller_x == start_x ? start_value : sliders::x_to_value(slider_kind(i), controller_x));
     draw_options(i, controller_x);
     present_with_pointer();
   } while (mouse_b & 1);
@@ -331,20 +345,82 @@ void show_instructions() {
     draw_instructions(pages, page);
     present_with_pointer();
     // Back, or a right click anywhere: the menu waits for the release.
+    if (left && mouse_in(kInstructBack)) play_sound(manifest::Sounds::button);
     if ((left && mouse_in(kInstructBack)) || right) return;
     if (left && pages.size() > 1 && mouse_in(kInstructSecond)) {
+      play_sound(manifest::Sounds::button);
       page = (page + 1) % static_cast<int>(pages.size());
       wait_mouse_release();
     }
   }
 }
 
-void show_main_options() {
+namespace {
+
+// The options screen works on copies of the settings of options.sav and
+// display.sav (tmp_...) and on the player's settings themselves, kept here
+// for Cancel.
+int kept_settings[settings::kCount];
+
+void take_options() {
   tmp_text_speed = text_speed;
   tmp_music_vol = music_vol;
   tmp_wave_vol = wave_vol;
   tmp_text_output = text_output;
   tmp_window_scale = window_scale;
+  for (int i = 0; i < settings::kCount; ++i) kept_settings[i] = *settings::kEntries[i].value;
+}
+
+// OK: the settings kept and written at once, so that no way out of the game
+// loses them; a new window size kept in its own file and shown at once.
+void keep_options() {
+  text_speed = tmp_text_speed;
+  music_vol = tmp_music_vol;
+  wave_vol = tmp_wave_vol;
+  text_output = tmp_text_output;
+  platform_set_volume(wave_vol, music_vol);
+  save_options();
+  save_settings();
+  if (tmp_window_scale != window_scale) {
+    window_scale = tmp_window_scale;
+    save_display_options();
+    platform_set_scale(window_scale);
+  }
+}
+
+// Cancel: back to what was there before, including what the player heard.
+void restore_options() {
+  tmp_text_speed = text_speed;
+  tmp_music_vol = music_vol;
+  tmp_wave_vol = wave_vol;
+  tmp_text_output = text_output;
+  tmp_window_scale = window_scale;
+  for (int i = 0; i < settings::kCount; ++i) *settings::kEntries[i].value = kept_settings[i];
+  platform_set_volume(wave_vol, music_vol);
+}
+
+// A press on the switch or on a box takes its next choice; false when the
+// press was on none of them.
+bool next_choice() {
+  if (mouse_in(kMenuOptSwitch))
+    tmp_text_output = tmp_text_output ? 0 : 1;
+  else if (mouse_in(kMenuOptSubtitleSize))
+    settings::large_subtitles = settings::large_subtitles ? 0 : 1;
+  else if (mouse_in(kMenuOptSubtitleBand))
+    settings::subtitle_band = settings::subtitle_band ? 0 : 1;
+  else if (mouse_in(kMenuOptScale))
+    tmp_window_scale = next_scale(tmp_window_scale, platform_largest_scale());
+  else
+    return false;
+  play_sound(manifest::Sounds::button);
+  wait_mouse_release();
+  return true;
+}
+
+}  // namespace
+
+void show_main_options() {
+  take_options();
   Press left_press, right_press;
   for (;;) {
     platform_poll_mouse();
@@ -354,39 +430,18 @@ void show_main_options() {
     present_with_pointer();
     int grabbed = -1;
     for (int i = 0; i < 3 && grabbed < 0; ++i)
-      if (left && pointer_on_knob(i)) grabbed = i;
+      if (left && (pointer_on_knob(i) || pointer_on_track(i))) grabbed = i;
     if (grabbed >= 0) {
       drag_slider(grabbed);
-    } else if (left && mouse_in(kMenuOptSwitch)) {
-      tmp_text_output = tmp_text_output ? 0 : 1;
-      wait_mouse_release();
-    } else if (left && mouse_in(kMenuOptScale)) {
-      tmp_window_scale = next_scale(tmp_window_scale, platform_largest_scale());
-      wait_mouse_release();
+    } else if (left && next_choice()) {
+      continue;
     } else if (left && mouse_in(kMenuOptOk)) {
-      // Keep the settings and write them at once, so that no way out of the
-      // game loses them.
-      text_speed = tmp_text_speed;
-      music_vol = tmp_music_vol;
-      wave_vol = tmp_wave_vol;
-      text_output = tmp_text_output;
-      platform_set_volume(wave_vol, music_vol);
-      save_options();
-      // A new window size is kept in its own file and shown at once.
-      if (tmp_window_scale != window_scale) {
-        window_scale = tmp_window_scale;
-        save_display_options();
-        platform_set_scale(window_scale);
-      }
+      play_sound(manifest::Sounds::button);
+      keep_options();
       return;
     } else if ((left && mouse_in(kMenuOptCancel)) || right) {
-      // Back to what was there before, including what the player heard.
-      tmp_text_speed = text_speed;
-      tmp_music_vol = music_vol;
-      tmp_wave_vol = wave_vol;
-      tmp_text_output = text_output;
-      tmp_window_scale = window_scale;
-      platform_set_volume(wave_vol, music_vol);
+      if (left) play_sound(manifest::Sounds::button);
+      restore_options();
       return;
     }
   }

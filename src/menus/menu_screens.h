@@ -1,5 +1,7 @@
 // The main menu's instructions and options screens (show_instructions and
-// show_main_options are declared with the menu in main_menu.h).
+// show_main_options are declared with the menu in main_menu.h). The options
+// screen sets what options.sav and display.sav keep, and the player's
+// settings of core/settings.h (settings.txt), all kept with OK.
 //
 // The pictures carry no words. Every text on these screens is a TextBox: the
 // words and the rectangle they must stay inside. The screens draw exactly the
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "core/screen_layout.h"
+#include "frame/text.h"
 
 namespace menu_screens {
 
@@ -23,13 +26,6 @@ struct TextBox {
   Align align;
   Tone tone;
 };
-
-// Width of a text in pixels.
-using Measure = std::function<int(const std::string&)>;
-
-// Breaks `text` at blanks into lines no wider than `width`. A single word
-// wider than `width` stands on a line of its own.
-std::vector<std::string> wrap_words(const std::string& text, int width, const Measure& measure);
 
 // One topic of the instructions: a heading and its paragraph.
 struct Topic {
@@ -44,10 +40,10 @@ struct PageLine {
 using Page = std::vector<PageLine>;
 
 // Lays the topics out on pages of `lines_per_page` lines of at most `width`
-// pixels: a heading, its paragraph, an empty line between topics. A topic
-// that would not fit on the rest of a page starts a new page, unless it does
-// not fit on a page at all.
-std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const Measure& measure);
+// pixels (broken at blanks by wrap_words, frame/text.h): a heading, its
+// paragraph, an empty line between topics. A topic that would not fit on the
+// rest of a page starts a new page, unless it does not fit on a page at all.
+std::vector<Page> paginate(const std::vector<Topic>& topics, int width, int lines_per_page, const TextWidth& measure);
 
 // The instructions in the build's language, laid out with the game font.
 const std::vector<Topic>& instruction_topics();
@@ -62,10 +58,16 @@ inline constexpr int kInstructLineWidth = screen_layout::kInstructText.width() -
 std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page);
 // Every text of the options screen for these working values.
 std::vector<TextBox> options_texts(int text_speed, int music, int effects, int text_output);
-// The window-size row of the options screen: its label and the choice
-// `setting` (a factor, or 0 for the largest that fits, which is `largest`),
-// lit while the pointer is over its box.
+// The window-size row of the options screen: its label, the choice `setting`
+// (a factor, or 0 for the largest that fits, which is `largest`) lit while the
+// pointer is over its box, and the size of the window it gives.
 std::vector<TextBox> scale_texts(int setting, int largest, bool lit);
+// The size of the window for the choice `setting`: "1280 x 960" at 2x.
+std::string window_size_text(int setting, int largest);
+// The two rows of spoken lines: their size (large or not) and the band behind
+// them (on or off); `lit` is the row whose box is under the pointer (0 the
+// size, 1 the band, -1 none).
+std::vector<TextBox> subtitle_texts(int large, int band, int lit);
 // The choice a click on the box moves to: from the largest that fits (0) to
 // 1, 2, ... up to `largest`, then back to 0.
 int next_scale(int setting, int largest);

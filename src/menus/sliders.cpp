@@ -35,6 +35,11 @@ bool pointer_on_knob(int knob_x, int knob_y, int pointer_x, int pointer_y) {
          pointer_y < knob_y + screen_layout::kKnobHeight;
 }
 
+bool pointer_on_track(int knob_y, int pointer_x, int pointer_y) {
+  return pointer_x >= kTrackLeft && pointer_x < kTrackRight + screen_layout::kKnobWidth &&
+         pointer_y >= knob_y - kTrackReach && pointer_y < knob_y + screen_layout::kKnobHeight + kTrackReach;
+}
+
 int value_to_x(Kind kind, int value) {
   return kind == Kind::kTextSpeed ? text_speed_to_x(value) : volume_to_x(value);
 }

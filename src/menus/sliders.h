@@ -25,8 +25,17 @@ int x_to_volume(int x);
 int knob_x_for_pointer(int pointer_x);
 
 // True when the pointer is strictly inside the knob whose left top corner is
-// (knob_x, knob_y); only then can the knob be dragged.
+// (knob_x, knob_y): a press there drags the knob from where it stands.
 bool pointer_on_knob(int knob_x, int knob_y, int pointer_x, int pointer_y);
+
+// True when the pointer is on the track of the slider whose knob runs on row
+// knob_y: anywhere the knob can cover, x from kTrackLeft to kTrackRight plus
+// the knob's width (inclusive), y from kTrackReach above the knob's row to
+// kTrackReach below it. A press there beside the knob brings the knob's
+// middle to the pointer (knob_x_for_pointer), and the knob is dragged on
+// from there.
+inline constexpr int kTrackReach = 4;
+bool pointer_on_track(int knob_y, int pointer_x, int pointer_y);
 
 // A slider's setting, by the position of its row: text speed or a volume.
 enum class Kind { kTextSpeed, kVolume };

@@ -1,11 +1,15 @@
-// What the dialogue shows: the menu's layout and hover band, where a spoken line goes, how long a speech lasts
-// and that a click skips it, and a person's turn towards the hero and back around its reply.
+// What the dialogue shows: the menu's layout and hover band, where a spoken line goes, the band and the size it is
+// shown with (the scenes' subtitles too), how long a speech lasts and that a click skips it, and a person's turn
+// towards the hero and back around its reply.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <tuple>
 #include "core/errand.h"
+#include "core/settings.h"
 #include "core/world.h"
+#include "cutscenes/player.h"
 #include "dialogue/talk.h"
+#include "frame/subtitles.h"
 #include "interaction/people.h"
 #include "platform/platform.h"
 #include "support/dialogue_support.h"
@@ -118,6 +122,93 @@ TEST(SpeechLayout, TheHerosLinesLandWhereTheRulePutsThemAndAPersonsReplyIsOrange
   const Ink orange = ink(kOrange);
   EXPECT_TRUE(orange.left >= 40 && orange.left < 45 && orange.top >= 300 && orange.bottom < 320);
   EXPECT_EQ(ink(kGreen).count, 0);
+}
+
+// Spoken lines as the settings show them, laid out with fonts easy to count: the game font 10 pixels a character
+// and 17 high, the large one 14 a character and 24 high (rows 27 apart). In the game font the lines stay; in the
+// large one the words run on into lines no wider than 640 - 2 x (8 + 6), centred on the middle of the placed lines,
+// the last one's bottom kept, the whole moved onto the screen. The band reaches 6 pixels beside the letters and 3
+// above and below, cut to the screen.
+TEST(SubtitleLayout, LinesStayInTheGameFontAndRunOnCentredInTheLargeOneOverABandWithinTheScreen) {
+  using subtitles::Line;
+  const subtitles::Lettering game{[](const std::string& t) { return static_cast<int>(t.size()) * 10; }, 17};
+  const subtitles::Lettering large{[](const std::string& t) { return static_cast<int>(t.size()) * 14; }, 24};
+  const std::string word(42, 'a');  // 588 pixels large: nothing more fits beside it
+  const struct { const char* what; std::vector<Line> placed; bool in_large; std::string laid_out; } cases[] = {
+      {"two lines", {{"abc", 100, 200}, {"abcdef", 90, 220}}, false, "abc@100,200|abcdef@90,220|band 84,197,155,239"},
+      {"against the corner", {{"ab", 2, 1}}, false, "ab@2,1|band 0,0,27,20"},
+      {"against the far corner", {{"abcd", 610, 470}}, false, "abcd@610,470|band 604,467,639,479"},
+      {"large, one line", {{"aaa bbb", 100, 200}, {"ccc", 130, 220}}, true, "aaa bbb ccc@58,213|band 52,210,217,239"},
+      {"large, broken, against the left", {{word, 40, 100}, {"bb cc", 40, 120}}, true,
+       word + "@14,86|bb cc@215,113|band 8,83,607,139"},
+      {"large, too high", {{word + " b", 40, 0}}, true, word + "@14,11|b@253,38|band 8,8,607,64"},
+      {"large, too low, against the right", {{"abc", 600, 470}}, true, "abc@584,445|band 578,442,631,471"},
+      {"nothing", {}, true, "band 0,0,-1,-1"},
+  };
+  for (const auto& c : cases) {
+    const subtitles::Layout l = subtitles::lay_out(c.placed, game, c.in_large ? &large : nullptr);
+    std::string got;
+    for (const Line& line : l.lines) got += line.words + "@" + std::to_string(line.x) + "," + std::to_string(line.y) + "|";
+    got += "band " + std::to_string(l.band.x1) + "," + std::to_string(l.band.y1) + "," + std::to_string(l.band.x2) + "," +
+           std::to_string(l.band.y2);
+    EXPECT_EQ(got, c.laid_out) << c.what;
+  }
+  // Three long lines run on into five, none wider than 612 pixels, 27 apart, ending where the placed lines end.
+  const std::string line(38, 'x');
+  const std::vector<Line> placed = {{line + " " + line, 20, 300}, {line + " " + line, 20, 320}, {line, 20, 340}};
+  const subtitles::Layout l = subtitles::lay_out(placed, game, &large);
+  ASSERT_EQ(l.lines.size(), 5u);
+  for (size_t i = 0; i < l.lines.size(); ++i) {
+    EXPECT_LE(large.width(l.lines[i].words), 612);
+    EXPECT_EQ(l.lines[i].y, 357 - 5 * 27 + 3 + 27 * static_cast<int>(i));
+  }
+}
+
+namespace {
+// The darkest the band leaves a pixel of colour c: a third of its light.
+bool darkened(int was, int now) { return getr(now) <= getr(was) / 3 + 8 && getb(now) <= getb(was) / 3 + 8; }
+}  // namespace
+
+// The band behind the hero's line and behind a scene's subtitles: dark where the letters are not, the picture
+// outside it untouched, drawn once however often the line is written over the same frame, absent when switched
+// off; the large font gives taller letters.
+TEST(SubtitleLook, ABandDarkensThePictureBehindTheLinesOnceAndTheLargeFontIsTaller) {
+  test_support::fresh_game(), dialogue_support::load_font(), choice = 0;
+  const int bg = background();
+  const auto say = [](const char* words) {
+    clear_to_color(memory_screen, background());
+    input_text[0][0] = words, input_text[0][1] = input_text[0][2] = "", sentence_x = 320, sentence_y = 200;
+    show_text_hero();
+  };
+  say("Da komm ich nicht durch.");
+  const Ink letters = ink(kGreen);
+  const int left = letters.left - 4, above = letters.top - 3;  // inside the band, beside and above the letters
+  EXPECT_TRUE(darkened(bg, getpixel(memory_screen, left, 205)) && darkened(bg, getpixel(memory_screen, 320, above)));
+  EXPECT_EQ(getpixel(memory_screen, letters.left - 12, 205), bg) << "beside the band";
+  EXPECT_EQ(getpixel(memory_screen, 320, letters.top - 10), bg) << "above the band";
+  std::vector<int> once;
+  for (int y = 180; y < 240; ++y) once.push_back(getpixel(memory_screen, left, y));
+  show_text_hero(), show_text_hero();
+  std::vector<int> thrice;
+  for (int y = 180; y < 240; ++y) thrice.push_back(getpixel(memory_screen, left, y));
+  EXPECT_EQ(thrice, once) << "written again over the same frame, the band stays as it was";
+  settings::subtitle_band = 0;
+  say("Da komm ich nicht durch.");
+  EXPECT_EQ(getpixel(memory_screen, left, 205), bg) << "no band when it is switched off";
+  settings::large_subtitles = 1;
+  say("Da komm ich nicht durch.");
+  const Ink tall = ink(kGreen);
+  EXPECT_GT(tall.bottom - tall.top, letters.bottom - letters.top + 3) << "the large font";
+  EXPECT_GT(tall.right - tall.left, letters.right - letters.left + 40);
+  settings::reset_to_defaults();
+  // A scene's subtitle: its lines over the band too.
+  clear_to_color(memory_screen, bg);
+  video_text[0] = "Hallo", video_text_x[0] = 300, video_text_y[0] = 100, video_text_color = kOrange;
+  show_text_video();
+  const Ink sub = ink(kOrange);
+  EXPECT_TRUE(sub.left >= 300 && sub.top >= 100 && sub.bottom < 117);
+  EXPECT_TRUE(darkened(bg, getpixel(memory_screen, 296, 99)) && getpixel(memory_screen, 290, 99) == bg);
+  video_text[0] = "";
 }
 
 // A line stays 1500 ms and 40 ms a character at text speed 50, twice that at 100, not at all at 0; a letter such as

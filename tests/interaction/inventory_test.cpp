@@ -1,6 +1,7 @@
 // The inventory screen, the combinations and the item catalogue, played headless standing in the first room.
 #include <gtest/gtest.h>
 #include <cstring>
+#include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "frame/cursor.h"
@@ -149,14 +150,20 @@ TEST_F(Inventory, GasOnHoseThenOnBurnerMakesTheTorchOnThePointer) {
   EXPECT_EQ(names_held(), (std::vector<std::string>{"rolle"}));
 }
 
-// Nothing held over an item; an item held over nothing, over the control-panel button, in the control panel.
+// Nothing held over an item; an item held over nothing, over the control-panel button, in the control panel. The
+// bag is heard opening and, at the end, closing.
 TEST_F(Inventory, ARightClickClosesFromEveryState) {
   for (const std::vector<Ev>& events :
        {std::vector<Ev>{{30, 140, 130, 2}, {60, 140, 130, 0}},
         {{30, 140, 130, 1}, {80, 140, 130, 0}, {60, 500, 100, 2}, {60, 500, 100, 0}},
         {{30, 200, 370, 2}, {60, 200, 370, 0}}, {{30, 200, 370, 1}, {80, 200, 370, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}}) {
+    const size_t before = headless::sound().samples.size();
     EXPECT_EQ(run_invent(events), -1);
     EXPECT_EQ(inv_menu, 0);
+    const std::vector<SAMPLE*>& heard = headless::sound().samples;
+    ASSERT_GE(heard.size(), before + 2);
+    EXPECT_TRUE(heard[before] == sound_sample(manifest::Sounds::bag_open) &&
+                heard.back() == sound_sample(manifest::Sounds::bag_close));
   }
   EXPECT_STREQ(arrow_obj, "rolle");
 }

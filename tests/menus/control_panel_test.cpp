@@ -44,46 +44,47 @@ class Panel : public testing::Test {
 };
 }  // namespace
 
-TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsTheSwitchFlipsAndTheBagButtonLeadsBack) {
+TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsJumpToAClickOnTheTrackTheSwitchFlipsAndTheBagButtonLeadsBack) {
   // Text speed and music from 0: text speed pulled to the far right, the music
   // dropped with its left edge at 395 (the pointer at 405), which reads 127.
   text_speed = music_vol = 0;
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 224, 1}, {40, 640, 224, 1}, {40, 640, 224, 0},
-                        {60, 330, 250, 1}, {40, 405, 250, 1}, {40, 405, 250, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 211, 1}, {40, 640, 211, 1}, {40, 640, 211, 0},
+                        {60, 330, 237, 1}, {40, 405, 237, 1}, {40, 405, 237, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
             -1);
   EXPECT_EQ((V{text_speed, music_vol, headless::sound().midi_volume}), (V{100, 127, 127}));
-  text_speed = 50, music_vol = 255, wave_vol = 128;  // knobs at 395, 470 and 395
+  text_speed = 50, music_vol = 255, wave_vol = 128;  // knobs at 395, 470 and 395, on rows 206, 232 and 258
   bool music_at_470 = false, effects_at_395 = false;
   std::string states;
   headless::on_present([&] {
     const char c = static_cast<char>('0' + inv_menu);
     if (states.empty() || states.back() != c) states += c;
     if (inv_menu != 2 || !controller_bmp || mouse_y < 300) return;
-    music_at_470 = music_at_470 || knob_drawn_at(headless::last_frame(), controller_bmp, 470, 245);
-    effects_at_395 = effects_at_395 || knob_drawn_at(headless::last_frame(), controller_bmp, 395, 271);
+    music_at_470 = music_at_470 || knob_drawn_at(headless::last_frame(), controller_bmp, 470, 232);
+    effects_at_395 = effects_at_395 || knob_drawn_at(headless::last_frame(), controller_bmp, 395, 258);
   });
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 300, 320, 0},
                         // Text speed: grab the knob at 395 and pull it far left; sound effects far right.
-                        {60, 405, 224, 1}, {40, 200, 224, 1}, {40, 200, 224, 0},
-                        {60, 405, 276, 1}, {40, 630, 276, 1}, {40, 630, 276, 0},
-                        // A click on the music track beside its knob does nothing.
-                        {60, 350, 250, 1}, {40, 350, 250, 0}, {60, 300, 320, 0},
-                        {60, 376, 176, 1}, {60, 376, 176, 0},  // the switch, its top-left corner
+                        {60, 405, 211, 1}, {40, 200, 211, 1}, {40, 200, 211, 0},
+                        {60, 405, 263, 1}, {40, 630, 263, 1}, {40, 630, 263, 0},
+                        // A click on the music track at 350, 4 px under the knobs' row: the knob comes to 340.
+                        {60, 350, 245, 1}, {40, 350, 245, 0}, {60, 300, 320, 0},
+                        {60, 320, 139, 1}, {60, 320, 139, 0},  // the switch, its top-left corner
                         {60, 420, 395, 1}, {60, 420, 395, 0},  // back to the inventory, its bottom edge
                         {60, 300, 320, 2}, {60, 300, 320, 0}}),
             -1);
   headless::on_present(nullptr);
   EXPECT_TRUE(music_at_470 && effects_at_395) << "stored volumes of 255 and 128 show their knobs at 470 and 395";
-  // A volume read back from the right end is 254; the right click closed the inventory.
+  // A volume read back from the right end is 254, the music's knob at 340 reads 20 / 1.5 x 2.55; the right click
+  // closed the inventory.
   EXPECT_EQ((V{text_speed, wave_vol, music_vol, headless::sound().digi_volume, text_output, inv_menu}),
-            (V{0, 254, 255, 254, 0, 0}));
+            (V{0, 254, 34, 254, 0, 0}));
   EXPECT_EQ(states, "121");
-  EXPECT_EQ(read_file(here("options.sav")).substr(0, 11), "255 254 0 0") << "kept on the way out of the panel";
+  EXPECT_EQ(read_file(here("options.sav")).substr(0, 10), "34 254 0 0") << "kept on the way out of the panel";
 }
 
 // The keys in play: F5 opens the save screen over the room (OK leads back), F7 the load screen (Back leads to
-// the panel, as from the panel); P pauses under its caption, the game's clock held, until a click that does
-// nothing else.
+// the panel, as from the panel); P pauses under its caption at the top of the screen, the game's clock held, until
+// a click that does nothing else.
 TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   const int t = headless::now();
   for (auto [at, key] : {std::pair{10, KEY_F5 << 8}, {1000, KEY_F7 << 8}, {2000, KEY_P << 8 | 'p'}})
@@ -91,20 +92,23 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   const int end = schedule_mouse({on(kSlotOk, 300, 1), on(kSlotOk, 60, 0), on(kSlotBack, 940, 1), on(kSlotBack, 60, 0),
                                   {240, 300, 150, 2}, {60, 300, 150, 0}, {3000, 320, 300, 1}, {100, 320, 300, 0}});
   std::string screens;
-  int paused = 0, held_clock = -1, clock_moved = 0;
+  int paused = 0, held_clock = -1, clock_moved = 0, caption_below = 0;
   headless::on_present([&] {
     BITMAP* f = headless::last_frame();
     const double save = game_save_bmp ? shown_share(f, game_save_bmp, 60, 65) : 0;
     const double load = game_load_bmp ? shown_share(f, game_load_bmp, 60, 65) : 0;
     const char c = std::max(save, load) > 0.9 ? (save > load ? 'S' : 'L') : inv_menu == 2 ? 'P' : 'r';
     if (screens.empty() || screens.back() != c) screens += c;
-    const bool caption = [&] {
-      for (int y = 215; y < 235; ++y)
-        for (int x = 280; x < 360; ++x)
-          if (getpixel(f, x, y) == 0xF400) return true;  // orange, which no dimmed pixel can be
+    // Orange, which no dimmed pixel can be: the caption in the band along the top, and nowhere below it.
+    const auto orange_in = [f](int y1, int y2) {
+      for (int y = y1; y < y2; ++y)
+        for (int x = 0; x < 640; ++x)
+          if (getpixel(f, x, y) == 0xF400) return true;
       return false;
-    }();
+    };
+    const bool caption = orange_in(0, 25);
     if (!caption || screens.back() != 'r') return;
+    caption_below += orange_in(50, 480);
     const int game = platform_clock_ms();
     clock_moved += paused++ > 0 && game != held_clock, held_clock = game;
   });
@@ -112,6 +116,7 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   headless::on_present(nullptr);
   EXPECT_EQ(screens, "rSrLPr");
   EXPECT_TRUE(paused > 100 && clock_moved == 0) << paused << " " << clock_moved;
+  EXPECT_EQ(caption_below, 0) << "the caption stays in its band above the room's people";
   EXPECT_EQ((V{inv_menu, click, hero_action[0]}), (V{0, kClickFree, 0})) << "the click that went on did nothing else";
   EXPECT_EQ(invent_dat, nullptr);
 }
@@ -131,7 +136,7 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
   const int end = schedule_mouse({on(kBagHit, 30, 0), on(kBagHit, 60, 1), on(kBagHit, 60, 0), {80, 140, 130, 1},
                                   {60, 140, 130, 0}, {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0},
                                   on(kInventoryPanelButton, 60, 1), on(kInventoryPanelButton, 60, 0),
-                                  {60, 480, 250, 1}, {40, 390, 250, 1}, {40, 390, 250, 0},
+                                  {60, 480, 237, 1}, {40, 390, 237, 1}, {40, 390, 237, 0},
                                   on(kPanelInventory, 60, 1), on(kPanelInventory, 60, 0), {60, 400, 300, 2},
                                   {60, 400, 300, 0}});
   bool opened = false, picked = false, in_panel = false;

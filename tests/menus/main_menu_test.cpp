@@ -1,7 +1,10 @@
-// The main menu played from the program's start: the highlights, the eyes, the credits, starting a game with a
-// quick click or a held button, quitting; and the words on its buttons and in the farewell.
+// The main menu played from the program's start: the highlights, the eyes, the credits and the ways out of them,
+// starting a game with a quick click or a held button, quitting; and the words on its buttons and in the farewell.
 #include <gtest/gtest.h>
+#include "core/data_manifest.h"
+#include "core/datafiles.h"
 #include "core/makers.h"
+#include "core/sounds.h"
 #include "core/world.h"
 #include "game/game.h"
 #include "menus/main_menu.h"
@@ -53,20 +56,20 @@ TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
             })
       .then([] { return mouse_b == 1; },
             [&] { eyes_closed_shown = shown(eyes_closed, 440, 270), point(150, 360); })
-      // Credits, held: they show until the next click.
+      // Credits, held: the cards 110 pixels from the left, until Back is clicked.
       .click_when(at(150, 360), 152, 360)
       .then(at(152, 360),
             [&] {
-              credits_shown = std::min(shown(credits_coding, 2, 150), shown(credits_sound, 1, 310));
-              headless::click(headless::now() + 50, 400, 100);
+              credits_shown = std::min(shown(credits_coding, 110, 150), shown(credits_sound, 110, 310));
+              headless::click(headless::now() + 50, 320, 420);
             })
-      .then(at(400, 100), [] { point(400, 101); })
+      .then(at(320, 420), [] { point(320, 421); })
       // Credits again, with clicks that are not held.
-      .then(at(400, 101),
+      .then(at(320, 421),
             [&] { menu_back = shown(menu_bmp, 0, 0), headless::click(headless::now() + 20, 151, 360, 0); })
       .then(at(151, 360),
-            [&] { quick_credits = shown(credits_coding, 2, 150), headless::click(headless::now() + 50, 401, 100, 0); })
-      .then(at(401, 100), [] { headless::click(headless::now() + 50, 151, 175, 0); })
+            [&] { quick_credits = shown(credits_coding, 110, 150), headless::click(headless::now() + 50, 321, 420, 0); })
+      .then(at(321, 420), [] { headless::click(headless::now() + 50, 151, 175, 0); })
       .then(in_intro, [] { headless::stop(); });
   ASSERT_EQ(run_game(), -2) << "the quick click on New game started the game";
   ASSERT_EQ(lit_shown.size(), std::size(lit));
@@ -74,6 +77,47 @@ TEST(MainMenu, HighlightsEyesCreditsAndAQuickClickOnNewGame) {
   EXPECT_LT(lit_in_gap, 0.8);
   for (double share : {eyes_open_shown, eyes_closed_shown, credits_shown, menu_back, quick_credits})
     EXPECT_GT(share, 0.9);
+}
+
+// The credits leave by Back (lit under the pointer, with the buttons' sound), by Escape or by a right click
+// anywhere; a left click beside Back leaves them standing.
+TEST(MainMenu, TheCreditsLeaveByBackEscapeOrARightClickAndNotByAClickBesideBack) {
+  fresh_game();
+  double back_lit = -1;
+  double after_click_beside = -1;
+  std::string ways;  // how each showing of the credits ended
+  const auto credits = [] { return shown(credits_coding, 110, 150) > 0.9; };
+  const auto menu = [] { return shown(menu_bmp, 0, 0) > 0.9; };
+  const auto buttons_heard = [] {
+    int n = 0;
+    for (SAMPLE* s : headless::sound().samples) n += s == sound_sample(manifest::Sounds::button);
+    return n;
+  };
+  int heard_before_back = -1, heard_after_back = -1;
+  Player player;
+  player.click_when(in_main_menu, 150, 360)
+      .then([&] { return credits() && pointer_at(150, 360); }, [] { headless::click(headless::now() + 30, 500, 200); })
+      .then([&] { return pointer_at(500, 200) && credits(); },
+            [&] { after_click_beside = shown(credits_sound, 110, 310), point(300, 430); })
+      .then(at(300, 430),
+            [&] {
+              back_lit = shown(datafile_bitmap(menu_dat, manifest::at(manifest::Menu::credits_back_on), "menu.dat"), 236, 396);
+              heard_before_back = buttons_heard(), headless::click(headless::now() + 30, 300, 430);
+            })
+      .then([&] { return pointer_at(300, 430) && menu(); },
+            [&] { heard_after_back = buttons_heard(), ways += "back ", headless::click(headless::now() + 30, 151, 361); })
+      .then([&] { return pointer_at(151, 361) && credits(); },
+            [] { headless::key_at(headless::now() + 30, KEY_ESC << 8 | 27); })
+      .then([&] { return pointer_at(151, 361) && menu(); },
+            [&] { ways += "escape ", headless::click(headless::now() + 30, 152, 361); })
+      .then([&] { return pointer_at(152, 361) && credits(); },
+            [] { headless::mouse_at(headless::now() + 30, 500, 100, 2), headless::mouse_at(headless::now() + 90, 500, 100, 0); })
+      .then([&] { return pointer_at(500, 100) && menu(); }, [&] { ways += "right", headless::stop(); });
+  ASSERT_EQ(run_game(), -2) << ways;
+  EXPECT_EQ(ways, "back escape right");
+  EXPECT_GT(after_click_beside, 0.99) << "the credits stand after a click beside Back";
+  EXPECT_GT(back_lit, 0.9);
+  EXPECT_EQ(heard_after_back, heard_before_back + 1) << "Back is heard";
 }
 
 TEST(MainMenu, HoldingTheButtonWhileMovingOntoNewGameStartsTheGame) {

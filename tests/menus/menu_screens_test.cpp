@@ -1,6 +1,7 @@
 // The main menu's instructions and options screens, and the slider
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
+#include "core/settings.h"
 #include "core/world.h"
 #include "game/game.h"
 #include "menus/main_menu.h"
@@ -37,6 +38,17 @@ TEST(Sliders, ValuesKnobPlacesAndThePointerConvertByTheRulesAndTruncate) {
   // The knob at (395, 170), 20 x 10, is held strictly inside.
   for (auto [x, y] : Points{{396, 171}, {414, 179}, {395, 175}, {415, 175}, {400, 170}, {400, 180}})
     EXPECT_EQ(sliders::pointer_on_knob(395, 170, x, y), x == 396 || x == 414) << x << "," << y;
+  // The track of the row at 170: where the knob can go (x 320 to 489) and 4 px above and below it (166 to 183).
+  const struct { int x, y; bool on; } track[] = {{320, 166, true},  {489, 183, true},  {320, 183, true}, {489, 166, true},
+                                                 {319, 175, false}, {490, 175, false}, {400, 165, false},
+                                                 {400, 184, false}, {395, 175, true}};
+  for (const auto& t : track) EXPECT_EQ(sliders::pointer_on_track(170, t.x, t.y), t.on) << t.x << "," << t.y;
+  // A press on the track brings the knob's middle to the pointer: at 350 the knob's left edge is at 340.
+  EXPECT_EQ((V{sliders::x_to_value(Kind::kTextSpeed, sliders::knob_x_for_pointer(350)),
+               sliders::x_to_value(Kind::kVolume, sliders::knob_x_for_pointer(350)),
+               sliders::x_to_value(Kind::kVolume, sliders::knob_x_for_pointer(489))}),
+            (V{13, 34, 254}))
+      << "20 / 1.5 = 13.3 steps; 20 / 1.5 x 2.55 = 34; the right end";
 }
 
 TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPage) {
@@ -52,7 +64,7 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
       {"aaa bbb ccc dd", 59, "aaa|bbb|ccc|dd"}, {"  aaa   bbb  ", 200, "aaa bbb"},
       {"a verylongword b", 50, "a|verylongword|b"}, {"", 50, ""}, {"   ", 50, ""}};
   for (const auto& w : wraps)
-    EXPECT_EQ(joined(menu_screens::wrap_words(w.text, w.width, ten)), w.lines) << w.text << " in " << w.width;
+    EXPECT_EQ(joined(wrap_words(w.text, w.width, ten)), w.lines) << w.text << " in " << w.width;
   // Width 50, 7 lines: h1 (3 lines), empty, h2 (3 lines) fill page one; h3 would need 3 more.
   auto pages = menu_screens::paginate({{"h1", "aa bb cc dd"}, {"h2", "ee ff gg hh"}, {"h3", "ii"}}, 50, 7, ten);
   ASSERT_EQ((std::vector<size_t>{pages.size(), pages[0].size()}), (std::vector<size_t>{2, 7}));
@@ -103,30 +115,55 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
     EXPECT_NE(texts.back().text.find("231"[p]), std::string::npos) << "the page button names its page";
   }
   // The options: labels left of the row icons (x 279) or right of the switch (to 427) and the
-  // tracks (knob to 490), or below the last track (270 + 10).
+  // tracks (knob to 490), or below the last track (215 + 10).
   for (int output = 0; output <= 1; ++output) {
     const auto texts = menu_screens::options_texts(100, 255, 0, output);
     fits(texts);
     for (const auto& t : texts)
       if (t.box.y1 > 120 && t.box.y2 < 370)
-        EXPECT_TRUE(t.box.x2 < 279 || (t.box.x1 > 427 && (t.box.x1 > 490 || t.box.y1 > 280))) << t.text;
+        EXPECT_TRUE(t.box.x2 < 279 || (t.box.x1 > 427 && (t.box.x1 > 490 || t.box.y1 > 225))) << t.text;
   }
+  // The rows of spoken lines: labels left of the icons, each choice in its box (x 320..492), the size's box
+  // from 277 to 306 and the band's from 313 to 342, between the switch (to 270) and the window size (from 349).
+  for (int large = 0; large <= 1; ++large)
+    for (int band = 0; band <= 1; ++band)
+      for (int lit = -1; lit <= 1; ++lit) {
+        const auto texts = menu_screens::subtitle_texts(large, band, lit);
+        ASSERT_EQ(texts.size(), 4u);
+        fits(texts);
+        for (int row = 0; row < 2; ++row) {
+          const auto &name = texts[2 * row], &choice = texts[2 * row + 1];
+          EXPECT_LT(name.box.x2, 279) << name.text;
+          EXPECT_TRUE(choice.box.x1 >= 320 && choice.box.x2 <= 492) << choice.text;
+          const int top = row == 0 ? 277 : 313;
+          EXPECT_TRUE(choice.box.y1 >= top && choice.box.y2 <= top + 29 && name.box.y1 == choice.box.y1) << choice.text;
+          EXPECT_EQ(choice.tone == menu_screens::Tone::kTitle, lit == row) << "lit under the pointer";
+        }
+        EXPECT_NE(texts[1].text, menu_screens::subtitle_texts(1 - large, band, lit)[1].text) << "the size's choice";
+        EXPECT_NE(texts[3].text, menu_screens::subtitle_texts(large, 1 - band, lit)[3].text) << "the band's choice";
+      }
   int shown = 0;
   for (const auto& t : menu_screens::options_texts(7, 8, 9, 1))
     shown += t.text == "7" || t.text == "8" || t.text == "9";
   EXPECT_EQ(shown, 3) << "each slider shows its value";
-  // The window size: the label left of its icon, the value in its box 320..492 between the
-  // switch (to 339) and OK (from 400).
+  // The window size: the label left of its icon, the choice in its box 320..492 between the
+  // band's box (to 342) and OK (from 400), the size of the window it gives right of the box.
   for (int largest = 1; largest <= 8; ++largest)
     for (int setting = 0; setting <= 8; ++setting) {
       const auto texts = menu_screens::scale_texts(setting, largest, setting == 2);
-      ASSERT_EQ(texts.size(), 2u);
+      ASSERT_EQ(texts.size(), 3u);
       fits(texts);
       EXPECT_LT(texts[0].box.x2, 279);
-      EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 339 && texts[1].box.y2 < 400);
+      EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 342 && texts[1].box.y2 < 400);
+      EXPECT_TRUE(texts[2].box.x1 > 492 && texts[2].box.x2 < 600 && texts[2].box.y1 == texts[1].box.y1);
     }
   EXPECT_EQ(menu_screens::scale_texts(3, 4, false)[1].text, "3x");
   EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos) << "automatic's factor";
+  // The window is 640 x 480 times the factor chosen, or the largest that fits for automatic.
+  using menu_screens::window_size_text;
+  EXPECT_EQ(window_size_text(0, 2) + "|" + window_size_text(1, 3) + "|" + window_size_text(3, 4) + "|" +
+                window_size_text(0, 1) + "|" + menu_screens::scale_texts(2, 3, false)[2].text,
+            "1280 x 960|640 x 480|1920 x 1440|640 x 480|1280 x 960");
 }
 
 namespace {
@@ -141,7 +178,7 @@ double frame_share(BITMAP* picture, const Rect& area) {
 }
 
 // Areas without text where the three screens differ.
-bool showing_options() { return frame_share(main_options_bmp, {44, 124, 160, 160}) > 0.99; }
+bool showing_options() { return frame_share(main_options_bmp, {44, 124, 100, 134}) > 0.99; }
 bool showing_instructions() { return frame_share(main_instruct_bmp, {230, 392, 410, 470}) > 0.99; }
 bool showing_menu() { return frame_share(menu_bmp, {300, 120, 400, 470}) > 0.99; }
 
@@ -163,8 +200,9 @@ std::function<bool()> up_at(int x) { return [x] { return released_at(x); }; }
 std::function<bool()> menu_from(int x) { return [x] { return back_in_menu_from(x); }; }
 }  // namespace
 
-// One run from the main menu: the options changed by dragging and kept with
-// OK, changed again and cancelled, changed again and left with a right click;
+// One run from the main menu: the options changed by clicks on the knobs and
+// tracks, by dragging and in the boxes of spoken lines, and kept with OK;
+// changed again and cancelled, changed again and left with a right click;
 // then the instructions' pages turned and left with Back and a right click.
 TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheInstructions) {
   fresh_game();
@@ -172,10 +210,12 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   write_file("options.sav", start_options); headless::set_desktop(1920, 1080);
   headless::set_time_limit(600000);
   bool menu_first = false, instructions_back = false, menu_after_right_click = false;
-  int after_track = -1, after_slide = -1, after_knob_click = -1, knob_x = -1, heard = -1, effects = -1, speed = -1;
+  int after_knob_click = -1, after_track_click = -1, after_slide = -1, knob_x = -1, heard = -1, effects = -1, speed = -1;
   int heard_cancelled = -1, output_cancelled = -1, scale_cancelled = -1, heard_right = -1;
   double knob_lit = -1, back_lit = -1, text_drawn = -1;
-  std::string ok_options, ok_display;
+  std::string ok_options, ok_display, ok_settings;
+  int band_cancelled = -1;
+  V subtitles;
   V scales, ok, page_one, page_two, page_three, page_one_again;  // ok: music, effects, text speed, output, size, window asked
   const auto text_area = [](V& into) {
     for (int y = 60; y <= 380; ++y)
@@ -188,44 +228,51 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
     EXPECT_EQ((V{headless::sound().midi_volume, headless::sound().digi_volume}), (V{34, 254})) << "heard as kept";
     EXPECT_EQ(read_file("options.sav"), ok_options) << "nothing is written";
     EXPECT_EQ(read_file("display.sav"), "2 ");
+    EXPECT_EQ((V{settings::large_subtitles, settings::subtitle_band}), (V{1, 0}));
+    EXPECT_EQ(read_file("settings.txt"), ok_settings);
   };
   Player player;
   player.then([] { return in_main_menu() && showing_menu(); },
               [&] { menu_first = !showing_options() && !showing_instructions(), press(150, 313); })
-      // The music knob shows 180 at 425. Pressed on the track beside it and moved: nothing.
+      // The music knob (row 179) shows 180 at 425. A click on the knob without moving it keeps 180 (reading
+      // 425 back would give 178).
       .then([] { return mouse_b == 0 && showing_options(); },
-            [&] { scales.push_back(tmp_window_scale), drag(460, 340, 225); })
-      // Pressed beside the knob, then slid onto it with the button held: nothing.
-      .then(up_at(340), [&] { after_track = tmp_music_vol, drag(410, 345, 225, 435); })
-      // A click on the knob without moving it keeps 180 (reading 425 back would give 178).
-      .then(up_at(345), [&] { after_slide = tmp_music_vol, press(435, 225); })
-      .then([] { return released_at(435) && headless::now() > 0; },
-            [&] { after_knob_click = tmp_music_vol, drag(435, 350, 225); })
+            [&] { scales.push_back(tmp_window_scale), press(435, 184); })
+      // A click on the track beside it brings the knob's middle there: 450 reads 221.
+      .then(up_at(435), [&] { after_knob_click = tmp_music_vol, press(460, 184); })
+      // Pressed on the track (the knob goes to 400), then dragged on through 435 to 345: 335 reads 25.
+      .then(up_at(460), [&] { after_track_click = tmp_music_vol, drag(410, 345, 184, 435); })
+      .then(up_at(345), [&] { after_slide = tmp_music_vol, drag(345, 350, 184); })
       .then([] { return released_at(350) && !showing_menu(); },
             [&] {  // then sound effects (knob at 449) past the right end
-              heard = headless::sound().midi_volume, knob_x = controller_x, drag(459, 630, 275);
-              knob_lit = shown_share(headless::last_frame(), controller_on, 340, 220);
+              heard = headless::sound().midi_volume, knob_x = controller_x, drag(459, 630, 220);
+              knob_lit = shown_share(headless::last_frame(), controller_on, 340, 179);
             })
-      .then(up_at(630), [&] { effects = tmp_wave_vol, drag(405, 5, 175); })
+      .then(up_at(630), [&] { effects = tmp_wave_vol, drag(405, 5, 148); })
       .then(up_at(5), [&] { speed = tmp_text_speed, press(400, 366); })  // the window size
       .then(up_at(400), [&] { scales.push_back(tmp_window_scale), press(401, 366); })
-      .then(up_at(401), [&] { scales.push_back(tmp_window_scale), press(200, 420); })  // OK
+      .then(up_at(401), [&] { scales.push_back(tmp_window_scale), press(403, 291); })  // the size of spoken lines
+      .then(up_at(403), [] { press(404, 327); })                                        // the band behind them
+      .then(up_at(404), [&] { subtitles = {settings::large_subtitles, settings::subtitle_band}, press(200, 420); })
       .then(menu_from(200),
             [&] {
               ok_options = read_file("options.sav"), ok_display = read_file("display.sav"), press(150, 313);
+              ok_settings = read_file("settings.txt");
               ok = {music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()};
             })
       // Again: the music up, the text output switched off, the window size to automatic; Cancel.
-      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
-      .then(up_at(450), [] { press(370, 325); })
-      .then([] { return released_at(370) && mouse_y == 325; }, [] { press(402, 366); })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 184); })
+      .then(up_at(450), [] { press(370, 256); })
+      .then([] { return released_at(370) && mouse_y == 256; }, [] { press(405, 327); })
+      .then(up_at(405), [] { press(402, 366); })
       .then(up_at(402),
             [&] {
               heard_cancelled = headless::sound().midi_volume, output_cancelled = tmp_text_output;
+              band_cancelled = settings::subtitle_band;
               scale_cancelled = tmp_window_scale, press(440, 420);
             })
       .then(menu_from(440), [&] { restored("cancel"), press(150, 313); })
-      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 225); })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 184); })
       .then(up_at(450), [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
       .then(menu_from(300), [&] { restored("right click"), press(150, 268); })
       // The instructions: off the text onto the page button, the pages turned thrice, Back lit and clicked.
@@ -246,8 +293,8 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   char* argv[] = {name, nullptr};
   ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);
   EXPECT_TRUE(menu_first && instructions_back && menu_after_right_click);
-  // Only the knob can be dragged (on the track, slid onto it); a knob let go in place keeps its value.
-  EXPECT_EQ((V{after_track, after_slide, after_knob_click}), (V{180, 180, 180}));
+  // A knob let go in place keeps its value; a click on the track moves the knob there, and it drags on from there.
+  EXPECT_EQ((V{after_knob_click, after_track_click, after_slide}), (V{180, 221, 25}));
   EXPECT_EQ(knob_x, 340);
   EXPECT_GT(knob_lit, 0.7) << "the dragged knob is drawn lit where it was let go";
   EXPECT_EQ((V{heard, effects, speed}), (V{34, 254, 0})) << "the new music volume is applied before OK";
@@ -256,6 +303,11 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   EXPECT_EQ(ok_options.substr(0, 27), "34 254 0 1 \r\n  first save  ") << "the window size is not in options.sav";
   EXPECT_EQ(ok_options.size(), 11u + 10 * 32);
   EXPECT_EQ(ok_display, "2 ");
+  // The spoken lines large and without their band, written to settings.txt with OK.
+  EXPECT_EQ(subtitles, (V{1, 0}));
+  EXPECT_NE(ok_settings.find("\nlarge_subtitles=1\n"), std::string::npos) << ok_settings;
+  EXPECT_NE(ok_settings.find("\nsubtitle_band=0\n"), std::string::npos) << ok_settings;
+  EXPECT_EQ(band_cancelled, 1) << "switched on the screen, back off with Cancel";
   // Heard at once while the screen is open; switched and stepped there only.
   EXPECT_EQ((V{heard_cancelled, output_cancelled, scale_cancelled, heard_right}), (V{204, 0, 0, 204}));
   EXPECT_LT(text_drawn, 0.95) << "the page carries text";

@@ -13,6 +13,7 @@
 #include "support/test_support.h"
 
 using screen_layout::Rect;
+using V = std::vector<int>;
 
 namespace {
 // An area as the pixels the pointer may be on (inclusive), and whether the game takes (x, y) to be in it.
@@ -30,6 +31,11 @@ void probe(const Place& p) {
 
 Hit menu_area(const Rect& r) { return [&r](int x, int y) { mouse_x = x; mouse_y = y; return mouse_in(r); }; }
 Hit game_button(int b) { return [b](int x, int y) { mouse_x = x; mouse_y = y; return button_under_mouse() == b; }; }
+
+// The space from the left edge to x1 is the space from x2 to the right edge.
+void margins_alike(const char* what, int left_edge, int right_edge, int x1, int x2) {
+  EXPECT_EQ(x1 - left_edge, right_edge - x2) << what << ": " << x1 - left_edge << " left, " << right_edge - x2 << " right";
+}
 }  // namespace
 
 TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachTakeTheirArea) {
@@ -47,15 +53,18 @@ TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachT
       {"quit", 110, 402, 224, 441, menu_area(kMenuHot[kMenuQuit])},
       {"instructions: back", 421, 411, 579, 449, menu_area(kInstructBack)},
       {"instructions: second page", 61, 411, 219, 449, menu_area(kInstructSecond)},
-      {"options: text output switch", 321, 311, 427, 339, menu_area(kMenuOptSwitch)},
-      {"options: window size", 321, 353, 492, 381, menu_area(kMenuOptScale)},
+      {"options: text output switch", 321, 242, 427, 270, menu_area(kMenuOptSwitch)},
+      {"options: subtitle size", 321, 278, 492, 306, menu_area(kMenuOptSubtitleSize)},
+      {"options: subtitle band", 321, 314, 492, 342, menu_area(kMenuOptSubtitleBand)},
+      {"options: window size", 321, 350, 492, 378, menu_area(kMenuOptScale)},
       {"options: ok", 121, 401, 279, 439, menu_area(kMenuOptOk)},
       {"options: cancel", 361, 401, 519, 439, menu_area(kMenuOptCancel)},
-      {"panel: text output switch", 376, 176, 484, 205, panel(kPanelSwitch)},
-      {"panel: back to the inventory", 371, 357, 479, 395, panel(kPanelInventory)},
-      {"panel: quit", 261, 317, 369, 340, panel(kPanelQuit)},
-      {"panel: save", 91, 357, 224, 395, panel(kPanelSave)},
-      {"panel: load", 231, 357, 364, 395, panel(kPanelLoad)},
+      {"credits: back", 241, 401, 399, 439, menu_area(kCreditsBack)},
+      {"panel: text output switch", 320, 139, 428, 168, panel(kPanelSwitch)},
+      {"panel: back to the inventory", 402, 357, 541, 395, panel(kPanelInventory)},
+      {"panel: quit", 265, 305, 374, 328, panel(kPanelQuit)},
+      {"panel: save", 98, 357, 237, 395, panel(kPanelSave)},
+      {"panel: load", 250, 357, 389, 395, panel(kPanelLoad)},
       {"bag", 56, 371, 94, 429, game_button(kButtonBag)},    {"walk", 561, 351, 579, 369, game_button(kButtonWalk)},
       {"take", 541, 386, 559, 404, game_button(kButtonTake)}, {"use", 578, 386, 596, 404, game_button(kButtonUse)},
       {"look", 541, 421, 559, 439, game_button(kButtonLook)}, {"talk", 578, 421, 596, 439, game_button(kButtonTalk)},
@@ -81,4 +90,36 @@ TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
   mouse_x = 320; mouse_y = 300; main_loop_pass();
   platform_hide_pointer();
   EXPECT_GT(std::min(shown(navi_button, 540, 350), shown(inventory_button, 40, 360)), 0.99);
+}
+
+// The control panel (520 x 350 at (60, 65)) on its grid: margins alike on either side, every button centred in its
+// row, the rows alike apart.
+TEST(ScreenPlaces, ThePanelStandsOnAGridWithEqualMargins) {
+  using namespace screen_layout;
+  // The panel: its row of three buttons, alike and alike apart, and Quit.
+  margins_alike("panel: Save, Load, Bag", 60, 579, kPanelSave.x1, kPanelInventory.x2);
+  EXPECT_EQ((V{kPanelSave.width(), kPanelLoad.width(), kPanelLoad.x1 - kPanelSave.x2}),
+            (V{kPanelInventory.width(), kPanelSave.width(), kPanelInventory.x1 - kPanelLoad.x2}));
+  EXPECT_TRUE(kPanelSave.y1 == kPanelLoad.y1 && kPanelLoad.y1 == kPanelInventory.y1 &&
+              kPanelSave.y2 == kPanelInventory.y2);
+  margins_alike("panel: Quit", 60, 579, kPanelQuit.x1, kPanelQuit.x2);
+  margins_alike("panel: the sliders' plate", 60, 579, kPanelSliderPlate.x1, kPanelSliderPlate.x2);
+  // Its rows: the title, the switch, the sliders' plate, Quit, the buttons, with the same space between.
+  const int gaps[] = {kPanelSwitch.y1 - kPanelTitle.y2 - 1, kPanelSliderPlate.y1 - kPanelSwitch.y2 - 1,
+                      kPanelQuit.y1 - kPanelSliderPlate.y2 - 1, kPanelSave.y1 - kPanelQuit.y2 - 1};
+  for (int gap : gaps) EXPECT_EQ(gap, gaps[0]);
+  margins_alike("panel: its title", 60, 579, kPanelTitle.x1, kPanelTitle.x2);
+  EXPECT_TRUE(kPanelSliderPlate.y1 < kPanelSliderY[0] && kPanelSliderY[2] + kKnobHeight <= kPanelSliderPlate.y2);
+  EXPECT_EQ(kPanelSwitch.x1, kPanelSliderX1) << "the switch and the tracks begin at one column";
+}
+
+// The credits (the whole 640 x 480 screen) on their grid: the three cards centred, 80 pixels apart, and Back
+// centred under them.
+TEST(ScreenPlaces, TheCreditsStandOnAGridWithEqualMargins) {
+  using namespace screen_layout;
+  for (Point card : {kCreditsCodingPos, kCreditsGraphicsPos, kCreditsSoundPos})
+    margins_alike("credits: a card", 0, 639, card.x, card.x + kCreditsPanelWidth - 1);
+  EXPECT_EQ((V{kCreditsGraphicsPos.y - kCreditsCodingPos.y, kCreditsSoundPos.y - kCreditsGraphicsPos.y}), (V{80, 80}));
+  margins_alike("credits: Back", 0, 639, kCreditsBack.x1, kCreditsBack.x2);
+  EXPECT_GT(kCreditsBack.y1, kCreditsSoundPos.y + kCreditsPanelHeight) << "Back lies under the cards";
 }

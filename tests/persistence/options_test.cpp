@@ -1,14 +1,16 @@
-// The options file (volumes, text speed, the ten slot names) and the window's scale (display.sav, "-scale N"):
-// the format, round trips, damaged files, files that cannot be read or written.
+// The options file (volumes, text speed, the ten slot names), the window's scale (display.sav, "-scale N") and the
+// settings file (settings.txt): the format, round trips, damaged files, files that cannot be read or written.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstring>
 #include "core/files.h"
+#include "core/settings.h"
 #include "core/world.h"
 #include "game/game.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
+#include "persistence/settings.h"
 #include "support/test_support.h"
 
 using namespace test_support;
@@ -180,4 +182,63 @@ TEST(DisplayOptions, StartUpAsksForTheCommandLineFactorElseThePlayersChoice) {
   EXPECT_EQ(read_file("display.sav"), "3 ");
   start_with(nullptr, {"-fullscreen", "-scale", "2"});
   EXPECT_EQ(std::make_pair(headless::requested_fullscreen(), headless::requested_scale()), std::make_pair(1, 2));
+}
+
+namespace {
+// The band and the size of spoken lines as the game holds them.
+std::vector<int> band_and_large() { return {settings::subtitle_band, settings::large_subtitles}; }
+}  // namespace
+
+TEST(Settings, AMissingOrDamagedFileGivesTheDefaultsLineByLineAndAWrittenOneReadsBack) {
+  // The band is on and the large font off when nothing says otherwise; each line that is understood counts.
+  const struct { const char* what; const char* content; std::vector<int> expected; int bad; } cases[] = {
+      {"missing", nullptr, {1, 0}, 0},
+      {"empty", "", {1, 0}, 0},
+      {"both set", "subtitle_band=0\nlarge_subtitles=1\n", {0, 1}, 0},
+      {"CR LF, blanks, notes, no last line break", "# mine\r\n\r\n  large_subtitles = 1 \r\nsubtitle_band=0", {0, 1}, 0},
+      {"out of range", "subtitle_band=2\nlarge_subtitles=-1\n", {1, 0}, 2},
+      {"not a number", "subtitle_band=yes\nlarge_subtitles=1x\nlarge_subtitles=\n", {1, 0}, 3},
+      {"unknown name, no equals sign, garbage", "volume=3\nlarge_subtitles\n\x01\xff=1\nlarge_subtitles=1\n", {1, 1}, 3},
+      {"the last of two wins", "subtitle_band=0\nsubtitle_band=1\n", {1, 0}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what); fresh_game(), bug_report = std::fopen("bugs.txt", "w");
+    settings::subtitle_band = 7, settings::large_subtitles = 7;
+    if (c.content) write_file("settings.txt", c.content);
+    load_settings();
+    EXPECT_EQ(band_and_large(), c.expected);
+    std::fclose(bug_report), bug_report = nullptr;
+    const std::string report = read_file("bugs.txt");
+    EXPECT_EQ(report.find(std::to_string(c.bad) + " line(s) not understood") != std::string::npos, c.bad > 0) << report;
+    if (c.bad == 0) EXPECT_EQ(report, "");
+    // Written and read again: the same settings, one "name=value" line each under a note.
+    ASSERT_EQ(save_settings(), 0);
+    EXPECT_EQ(read_file("settings.txt"), "# Pelvaro's settings: name=value, one a line\nsubtitle_band=" +
+                                             std::to_string(c.expected[0]) + "\nlarge_subtitles=" +
+                                             std::to_string(c.expected[1]) + "\n");
+    EXPECT_NE(access(temporary_name("settings.txt").c_str(), F_OK), 0) << "no temporary file left behind";
+    settings::reset_to_defaults(), settings::large_subtitles = 5, load_settings();
+    EXPECT_EQ(band_and_large(), c.expected);
+  }
+  EXPECT_EQ(read_settings_text("large_subtitles=1\nsubtitle_band=0\nvolume=3"), 1) << "only the unknown name";
+  EXPECT_EQ(band_and_large(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(read_settings_text(""), 0);
+  EXPECT_EQ(band_and_large(), (std::vector<int>{1, 0})) << "defaults first";
+}
+
+TEST(Settings, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
+  fresh_game();
+  ASSERT_EQ(mkdir("settings.txt", 0755), 0);
+  settings::large_subtitles = 1;
+  testing::internal::CaptureStderr(); load_settings();
+  EXPECT_EQ(band_and_large(), (std::vector<int>{1, 0}));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Pelvaro: settings.txt: it is not a regular file; the default settings are used.\n");
+  write_file("settings.txt/keep", "old");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(save_settings(), -1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Pelvaro: the settings could not be saved to settings.txt: Is a directory.\n");
+  EXPECT_EQ(read_file("settings.txt/keep"), "old");
+  EXPECT_NE(access(temporary_name("settings.txt").c_str(), F_OK), 0) << "no temporary file left behind";
 }

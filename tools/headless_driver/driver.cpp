@@ -16,6 +16,7 @@
 #include "core/data_sums.h"
 #include "core/datafiles.h"
 #include "core/hardware.h"
+#include "core/settings.h"
 #include "core/world.h"
 #include "game/game.h"
 #include "menus/main_menu.h"
@@ -114,7 +115,7 @@ void remove_folders_of_ended_processes() {
 }  // namespace
 
 void fresh_game(int step_ms) {
-  reset_world(), headless::reset(step_ms);
+  reset_world(), settings::reset_to_defaults(), headless::reset(step_ms);
   if (owner != getpid()) {
     owner = getpid(), home_dir = std::filesystem::current_path().string(), current_dir.clear();
     std::atexit(remove_current_dir);
@@ -221,7 +222,7 @@ void stand_in_room(const char* room) {
 }
 
 void load_font() {
-  ensure_allegro(); pv_font = static_cast<FONT*>(startup_data()[5][0].dat);
+  ensure_allegro(); font_dat = startup_data()[5], pv_font = static_cast<FONT*>(font_dat[0].dat);
   if (!memory_screen) memory_screen = create_bitmap(640, 480);
 }
 }  // namespace driver

@@ -57,5 +57,5 @@ int stand_in_main_loop(int passes);
 // A fresh headless game with the start-up data loaded, the new game's variables set and `room` loaded as a
 // room change does.
 void stand_in_room(const char* room);
-void load_font();  // just the game font in pv_font (and a frame buffer), for text checks
+void load_font();  // just font.dat in font_dat, the game font in pv_font (and a frame buffer), for text checks
 }  // namespace driver

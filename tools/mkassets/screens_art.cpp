@@ -147,6 +147,39 @@ void icon_screen(cairo_t* cr, double cx, double cy, double s, std::uint32_t colo
   cairo_stroke(cr);
 }
 
+// Lines of text, small then large: the size of spoken lines.
+void icon_text_size(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  rgb(cr, colour);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const double widths[3] = {1.6, 2.8, 4.2}, lengths[3] = {8, 13, 18}, ys[3] = {-7, -1, 6.5};
+  for (int i = 0; i < 3; ++i) {
+    cairo_set_line_width(cr, widths[i] * u);
+    cairo_move_to(cr, cx - 9 * u, cy + ys[i] * u);
+    cairo_line_to(cr, cx - 9 * u + lengths[i] * u, cy + ys[i] * u);
+    cairo_stroke(cr);
+  }
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
+// A picture with a dark band across its foot and a line of text on it: the
+// band behind spoken lines.
+void icon_text_band(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  rounded_rect(cr, cx - 10 * u, cy - 8 * u, 20 * u, 16 * u, 3 * u);
+  rgb(cr, colour);
+  cairo_set_line_width(cr, 1.6 * u);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, cx - 10 * u, cy + 1 * u, 20 * u, 7 * u);
+  rgb(cr, colour);
+  cairo_fill(cr);
+  cairo_move_to(cr, cx - 6 * u, cy + 4.5 * u);
+  cairo_line_to(cr, cx + 6 * u, cy + 4.5 * u);
+  rgb(cr, 0x202838);
+  cairo_set_line_width(cr, 2 * u);
+  cairo_stroke(cr);
+}
+
 // A dark box the game writes a choice into, with a small arrow at its right
 // end: a click takes the next choice.
 void choice_box(cairo_t* cr, const L::Rect& r) {
@@ -242,11 +275,13 @@ void paint_menu(cairo_t* cr, int lit_button, bool eyes_open) {
   for (int b = 0; b < L::kMenuButtonCount; ++b) icon_button(cr, L::kMenuHot[b], b == lit_button, icons[b]);
 }
 
-void paint_credits(cairo_t* cr) {
+void paint_credits(cairo_t* cr, bool back_lit) {
   backdrop(cr, 0x0A1024, 0x182848);
   title_lettering(cr, 320, 100, 76);
-  // a few stars for the makers
-  for (int i = 0; i < 5; ++i) icon_star(cr, 470 + i * 34, 400 - (i % 2) * 16, 22, 0xFFE070);
+  // a few stars for the makers, in the corner beside Back
+  for (int i = 0; i < 5; ++i) icon_star(cr, 470 + i * 34, 430 - (i % 2) * 16, 22, 0xFFE070);
+  icon_button(cr, L::kCreditsBack, back_lit,
+              [](cairo_t* c, double x, double y, double s) { icon_back(c, x, y, s, kIconColour); });
 }
 
 // A credits panel: an icon for the craft and the names of the people.
@@ -288,9 +323,14 @@ void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
     slider_track(cr, L::kMenuSliderX1, L::kMenuSliderX2, L::kMenuSliderY[i]);
     icons[i](cr, 290, L::kMenuSliderY[i] + L::kKnobHeight / 2.0);
   }
-  icon_bubble(cr, 290, (L::kMenuOptSwitch.y1 + L::kMenuOptSwitch.y2) / 2.0, 22, kIconColour);
+  const auto middle = [](const L::Rect& r) { return (r.y1 + r.y2) / 2.0; };
+  icon_bubble(cr, 290, middle(L::kMenuOptSwitch), 22, kIconColour);
   toggle(cr, L::kMenuOptSwitch, switch_on, switch_lit);
-  icon_screen(cr, 290, (L::kMenuOptScale.y1 + L::kMenuOptScale.y2) / 2.0, 22, kIconColour);
+  icon_text_size(cr, 290, middle(L::kMenuOptSubtitleSize), 22, kIconColour);
+  choice_box(cr, L::kMenuOptSubtitleSize);
+  icon_text_band(cr, 290, middle(L::kMenuOptSubtitleBand), 22, kIconColour);
+  choice_box(cr, L::kMenuOptSubtitleBand);
+  icon_screen(cr, 290, middle(L::kMenuOptScale), 22, kIconColour);
   choice_box(cr, L::kMenuOptScale);
   icon_button(cr, L::kMenuOptOk, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_check(c, x, y, s, 0x90FFA0); });
@@ -330,7 +370,8 @@ void paint_inventory(cairo_t* cr, bool panel_button_lit) {
 void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
   panel_frame(cr);
   icon_sliders(cr, L::kInventoryPos.x + 34, L::kInventoryPos.y + 36, 30, kIconColour);
-  plate(cr, 80, 210, 480, 80, 10);
+  const L::Rect& plate_area = L::kPanelSliderPlate;
+  plate(cr, plate_area.x1, plate_area.y1, plate_area.width(), plate_area.height(), 10);
   const std::function<void(cairo_t*, double, double)> icons[3] = {
       [](cairo_t* c, double x, double y) { icon_bubble(c, x, y, 18, kIconColour); },
       [](cairo_t* c, double x, double y) { icon_note(c, x, y, 18, kIconColour); },
@@ -340,7 +381,7 @@ void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit) 
     slider_track(cr, L::kPanelSliderX1, L::kPanelSliderX2, L::kPanelSliderY[i]);
     icons[i](cr, 298, L::kPanelSliderY[i] + L::kKnobHeight / 2.0);
   }
-  icon_bubble(cr, 350, (L::kPanelSwitch.y1 + L::kPanelSwitch.y2) / 2.0, 20, kIconColour);
+  icon_bubble(cr, 298, (L::kPanelSwitch.y1 + L::kPanelSwitch.y2) / 2.0, 20, kIconColour);
   toggle(cr, L::kPanelSwitch, switch_on, switch_lit);
   icon_button(cr, L::kPanelSave, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_floppy(c, x, y, s, kIconColour); });
@@ -517,7 +558,7 @@ void make_menu(const Context& ctx) {
   e.push_back({"MAIN_OPT_CANCEL_ON", highlight(opt_cancel, L::kMenuOptCancelHighlightPos, L::kMenuOptCancel)});
   e.push_back({"CONTROLLER_BMP", render(L::kKnobWidth, L::kKnobHeight, [](cairo_t* cr) { knob(cr, 0, 0, false); })});
   e.push_back({"CONTROLLER_ON", render(L::kKnobWidth, L::kKnobHeight, [](cairo_t* cr) { knob(cr, 0, 0, true); })});
-  e.push_back({"CREDITS_BMP", render(L::kScreenWidth, L::kScreenHeight, paint_credits)});
+  e.push_back({"CREDITS_BMP", render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_credits(cr, false); })});
   e.push_back({"INST_GI_ON", highlight(instruct_second, L::kInstructSecondHighlightPos, L::kInstructSecond)});
   e.push_back({"MAIN_INSTRUCT_BMP", instruct});
   e.push_back({"MENU_BMP", menu});
@@ -540,6 +581,8 @@ void make_menu(const Context& ctx) {
   e.push_back({"MAIN_OPT_OK_ON", highlight(opt_ok, L::kMenuOptOkHighlightPos, L::kMenuOptOk)});
   e.push_back({"MAIN_OPT_ON_ON", sw(opt_on_lit)});
   e.push_back({"MAIN_OPTIONS_BMP", options});
+  const Image16 credits_lit = render(L::kScreenWidth, L::kScreenHeight, [](cairo_t* cr) { paint_credits(cr, true); });
+  e.push_back({"CREDITS_BACK_ON", highlight(credits_lit, L::kCreditsBackHighlightPos, L::kCreditsBack)});
   Datafile df;
   std::vector<const Image16*> view;
   for (const Entry& x : e) {

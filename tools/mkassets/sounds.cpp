@@ -1,7 +1,10 @@
 // The game's sound effects (sounds.dat), synthesised here as the pictures are
 // drawn: short, soft and in the school's future style, sliding doors and
-// humming machines. 16-bit mono at 22050 Hz; each is scaled to a peak well
-// below full scale so that it sits under the music.
+// humming machines. 16-bit mono at 22050 Hz. The game plays each at the full
+// voice volume (scaled by the player's effects volume), and the library's
+// mixer gives a voice half of full scale: a peak of 0.9 here is heard at
+// about -8 dBFS at the default effects volume, level with the music's peaks
+// of about -5 dBFS (the window test of the sound measures both).
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -170,19 +173,49 @@ Wave machine_flash() {
   });
 }
 
+// The bag closes: the zip drawn back, slowing down, and the flap falling
+// shut.
+Wave bag_close() {
+  Noise n(83);
+  LowPass teeth(2600), flap(300);
+  double phase = 0;
+  return make(0.42, [&](double t, int) {
+    phase += (95 - 120 * std::min(t, 0.34)) / kRate;
+    const double tooth = t < 0.34 ? std::pow(0.5 + 0.5 * std::cos(2 * kPi * phase), 6) : 0.0;
+    const double zip = std::sin(kPi * std::min(t, 0.34) / 0.34) * tooth * teeth(n.next());
+    const double fall = t > 0.33 ? strike(t - 0.33, 0.003, 0.03) * (std::sin(2 * kPi * 120 * t) + flap(n.next())) : 0.0;
+    return zip + 0.8 * fall;
+  });
+}
+
+// A button of the menus pressed: a short soft click with a bright tick on
+// top.
+Wave button() {
+  Noise n(97);
+  LowPass tick(4000);
+  return make(0.1, [&](double t, int) {
+    const double s = std::max(0.0, t - 0.005);  // after the fade-in, which would blunt it
+    return strike(s, 0.001, 0.018) * (std::sin(2 * kPi * 1320 * s) + 0.4 * std::sin(2 * kPi * 2640 * s)) +
+           0.5 * strike(s, 0.0005, 0.004) * tick(n.next());
+  });
+}
+
 }  // namespace
 
 void make_sounds(const Context& ctx) {
   Datafile dat;
-  // Peaks between a third and a half of full scale: effects, not events.
-  dat.add_sample("DOOR", kRate, finish(door(), 0.36));
-  dat.add_sample("TAKE", kRate, finish(take(), 0.30));
-  dat.add_sample("BAG_DROP", kRate, finish(bag_drop(), 0.38));
-  dat.add_sample("BAG_OPEN", kRate, finish(bag_open(), 0.30));
-  dat.add_sample("LEVER", kRate, finish(lever(), 0.34));
-  dat.add_sample("GLASS_BREAK", kRate, finish(glass_break(), 0.45));
-  dat.add_sample("MACHINE_HUM", kRate, finish(machine_hum(), 0.30));
-  dat.add_sample("MACHINE_FLASH", kRate, finish(machine_flash(), 0.45));
+  // Peaks from 0.8 to 0.95 of full scale: a loud break or flash a little
+  // above a take or a click.
+  dat.add_sample("DOOR", kRate, finish(door(), 0.9));
+  dat.add_sample("TAKE", kRate, finish(take(), 0.8));
+  dat.add_sample("BAG_DROP", kRate, finish(bag_drop(), 0.9));
+  dat.add_sample("BAG_OPEN", kRate, finish(bag_open(), 0.9));
+  dat.add_sample("LEVER", kRate, finish(lever(), 0.85));
+  dat.add_sample("GLASS_BREAK", kRate, finish(glass_break(), 0.95));
+  dat.add_sample("MACHINE_HUM", kRate, finish(machine_hum(), 0.8));
+  dat.add_sample("MACHINE_FLASH", kRate, finish(machine_flash(), 0.95));
+  dat.add_sample("BAG_CLOSE", kRate, finish(bag_close(), 0.85));
+  dat.add_sample("BUTTON", kRate, finish(button(), 0.8));
   dat.write(ctx.data_dir, manifest::kSoundsFile, manifest::kSoundsRuns);
 }
 
