@@ -73,9 +73,12 @@ inline constexpr Point kVerbHighlightPos[kVerbCount] = {
 
 // ---- Cursors ------------------------------------------------------------------
 inline constexpr int kCursorSize = 40;
-// Objects and persons are tested at the pointer position plus this offset; the
-// look, talk, take and use pictures centre their working point on it.
-inline constexpr Point kCursorHotSpot{20, 15};
+// The pointer acts where it shows: every picture is drawn with its working
+// point (its focus) on the mouse position, where pieces, persons, exits,
+// buttons and the walk target are tested. The arrow and the door have theirs
+// at the tip, (0, 0); the look, talk, take and use pictures and a carried
+// item (all 40 x 40) centre theirs on this point of the picture.
+inline constexpr Point kPointerFocus{20, 15};
 
 // ---- Main menu ------------------------------------------------------------------
 // Button order: new game, instructions, options, credits, quit.

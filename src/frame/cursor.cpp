@@ -71,18 +71,19 @@ struct PointerPictures {
   int per;
   BITMAP* const* plain;
   BITMAP* const* lit;
+  bool tip;  // an arrow: its tip is the working point, else kPointerFocus is
 };
 
 const PointerPictures* pictures_of(int mode) {
   static const PointerPictures kByMode[] = {
-      {6, 2, sandglass, sandglass},    // kModeBusy
-      {2, 1, door, door},              // kModeExit
-      {1, 1, &cursor, &cursor_a},      // kModeWalk
-      {1, 1, &pocket_lens, &pocket_lens_a},  // kModeLook
-      {3, 1, mouth, mouth_a},          // kModeTalk
-      {3, 1, hand, hand_a},            // kModeTake
-      {2, 1, gear, gear_a},            // kModeUse
-      {1, 1, &arrow, &arrow},          // kModeItem
+      {6, 2, sandglass, sandglass, false},          // kModeBusy
+      {2, 1, door, door, true},                     // kModeExit
+      {1, 1, &cursor, &cursor_a, true},             // kModeWalk
+      {1, 1, &pocket_lens, &pocket_lens_a, false},  // kModeLook
+      {3, 1, mouth, mouth_a, false},                // kModeTalk
+      {3, 1, hand, hand_a, false},                  // kModeTake
+      {2, 1, gear, gear_a, false},                  // kModeUse
+      {1, 1, &arrow, &arrow, false},                // kModeItem
   };
   return mode >= kModeBusy && mode <= kModeItem ? &kByMode[mode - kModeBusy] : nullptr;
 }
@@ -92,8 +93,10 @@ const PointerPictures* pictures_of(int mode) {
 void maus() {
   if (cursor_nr > 11) cursor_nr = 0;
   BITMAP* picture = nullptr;
+  bool tip = false;
   const bool over = mouse_over_sth == 1;
   if (const PointerPictures* p = pictures_of(mouse_status)) {
+    tip = p->tip;
     wrap_cursor(p->frames * p->per);
     // Never a picture past the animation's last, whatever cursor_nr holds.
     const int step = cursor_nr < 0 ? 0 : cursor_nr / p->per;
@@ -104,17 +107,16 @@ void maus() {
     draw_sprite(arrow_gear, over ? mini_gear_a[cursor_nr] : mini_gear[cursor_nr], 0, 0);
     picture = arrow_gear;
   }
-  if (picture) platform_set_pointer(picture);
+  if (picture) platform_set_pointer(picture, tip ? 0 : kPointerFocus.x, tip ? 0 : kPointerFocus.y);
   mouse_over_sth = 0;
 }
 
 namespace {
 
-// The hover test of one thing: present and the hot spot inside its rectangle.
+// The hover test of one thing: present and the pointer's working point, the
+// mouse position, inside its rectangle (bounds included).
 int hovered(int present, int x1, int x2, int y1, int y2) {
-  const int hx = mouse_x + kCursorHotSpot.x;
-  const int hy = mouse_y + kCursorHotSpot.y;
-  return present == 1 && hx >= x1 && hx <= x2 && hy >= y1 && hy <= y2;
+  return present == 1 && mouse_x >= x1 && mouse_x <= x2 && mouse_y >= y1 && mouse_y <= y2;
 }
 
 }  // namespace

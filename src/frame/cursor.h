@@ -32,7 +32,7 @@ struct Press {
 void maus();
 void blit_buttons();
 void mouse_click();
-// Hover test of furniture slot i / person slot j, at the hot spot (+20, +15).
+// Hover test of furniture slot i / person slot j, at the mouse position, where every pointer shows its working point.
 void mouse_over_furni(int i);
 void mouse_over_person(int j);
 // Draw the bag and the verb panel (no highlights).

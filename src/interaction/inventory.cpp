@@ -83,7 +83,7 @@ void pick_up(int slot) {
   arrow_obj = inventory_obj[slot];
   for (int l = 0; l < kTextLines; ++l) arrow_describe[l] = inv_obj_describe[slot][l];
   blit(inventory_obj_bmp[slot], arrow, 0, 0, 0, 0, arrow->w, arrow->h);
-  platform_set_pointer(arrow);
+  platform_set_pointer(arrow, screen_layout::kPointerFocus.x, screen_layout::kPointerFocus.y);
   remove_inventory_slot(slot);
 }
 
@@ -240,7 +240,7 @@ void item_under_pointer(bool left, bool held) {
     } else if (left && held) {
       buffer_obj = inventory_obj[i];
       if (story_invent()) {
-        platform_set_pointer(arrow);
+        platform_set_pointer(arrow, screen_layout::kPointerFocus.x, screen_layout::kPointerFocus.y);
         remove_inventory_slot(i);
       }
       wait_mouse_release();

@@ -223,7 +223,7 @@ void main_menu() {
   offers_continue = autosave_exists();
   loaded_from_menu = false;
   label_menu_pictures();
-  platform_set_pointer(cursor);
+  platform_set_pointer(cursor, 0, 0);
   clear_bitmap(memory_screen);
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
   show_menu();

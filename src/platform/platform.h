@@ -74,9 +74,9 @@ int platform_key_held(int scancode);
 int platform_readkey();
 
 // The mouse pointer. It is drawn into the frame buffer by the game's loops
-// (so every copied frame carries it), at the mouse position, with the
-// picture's top-left pixel as its focus.
-void platform_set_pointer(BITMAP* sprite);
+// (so every copied frame carries it), with the picture's pixel (focus_x,
+// focus_y), its working point, on the mouse position.
+void platform_set_pointer(BITMAP* sprite, int focus_x, int focus_y);
 void platform_show_pointer(BITMAP* buffer);  // draw it, keeping what it covers
 void platform_hide_pointer();                // put back what it covered
 

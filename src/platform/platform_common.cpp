@@ -9,6 +9,8 @@
 namespace {
 
 BITMAP* pointer_sprite = nullptr;
+int pointer_focus_x = 0;
+int pointer_focus_y = 0;
 // What the pointer covered when it was drawn, to put back on hide.
 BITMAP* under = nullptr;
 BITMAP* under_target = nullptr;
@@ -26,8 +28,10 @@ bool is_screen_switch_key(int key, bool alt) {
   return scancode == KEY_F11 || (alt && (scancode == KEY_ENTER || scancode == KEY_ENTER_PAD));
 }
 
-void platform_set_pointer(BITMAP* sprite) {
+void platform_set_pointer(BITMAP* sprite, int focus_x, int focus_y) {
   pointer_sprite = sprite;
+  pointer_focus_x = focus_x;
+  pointer_focus_y = focus_y;
 }
 
 void platform_show_pointer(BITMAP* buffer) {
@@ -39,8 +43,8 @@ void platform_show_pointer(BITMAP* buffer) {
     if (under) destroy_bitmap(under);
     under = create_bitmap_ex(bitmap_color_depth(buffer), w < 64 ? 64 : w, h < 64 ? 64 : h);
   }
-  under_x = mouse_x;
-  under_y = mouse_y;
+  under_x = mouse_x - pointer_focus_x;
+  under_y = mouse_y - pointer_focus_y;
   under_target = buffer;
   blit(buffer, under, under_x, under_y, 0, 0, w, h);
   draw_sprite(buffer, pointer_sprite, under_x, under_y);

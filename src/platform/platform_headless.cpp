@@ -156,7 +156,7 @@ void reset(int step_ms) {
   mouse_x = 0;
   mouse_y = 0;
   mouse_b = 0;
-  platform_set_pointer(nullptr);
+  platform_set_pointer(nullptr, 0, 0);
   platform_hide_pointer();
 }
 

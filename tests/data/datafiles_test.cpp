@@ -192,9 +192,9 @@ TEST(DataPictures, TheEraseLineIsOneColourMatchingTheSlotList) {
 
 TEST(DataPictures, PointersPointWhereTheGameTests) {
   Datafile d = load("cursor.dat");
-  // walk arrows and doors: the raw mouse position, the top-left pixel
+  // walk arrows and doors: the working point is the tip, the top-left pixel
   for (int i : {0, 1, 20, 21}) EXPECT_TRUE(opaque(bmp(d, i), 0, 0)) << "entry " << i;
-  // look, talk, take, use: the hot spot (+20, +15)
+  // look, talk, take, use: the working point (20, 15) of the picture
   for (int i = 2; i <= 19; ++i) EXPECT_TRUE(opaque(bmp(d, i), 20, 15)) << "entry " << i;
   // each plain picture has a highlighted partner right after it that differs
   for (int i : {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 22, 24})

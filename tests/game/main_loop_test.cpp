@@ -114,48 +114,57 @@ TEST_F(MainLoop, AFrameEvery55VirtualMillisecondsThePassCounterWrapsFrom990To10A
   EXPECT_EQ(seen[0] + seen[1] + seen[2], 3) << "the talk cursor runs through its three pictures";
 }
 
-TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrame) {
-  // The picture the pointer shows: drawn onto a cleared frame buffer at (0, 0).
-  auto shown_is = [](BITMAP* want) {
-    platform_hide_pointer(), clear_bitmap(memory_screen); mouse_x = 0; mouse_y = 0; platform_show_pointer(memory_screen);
-    BITMAP* expected = create_bitmap(want->w, want->h);
-    clear_bitmap(expected), draw_sprite(expected, want, 0, 0);
+TEST_F(MainLoop, EachCursorModeShowsItsPictureFrameByFrameWithItsWorkingPointOnTheMouse) {
+  // The picture the pointer shows with the mouse at (100, 100), drawn onto a cleared frame buffer: its top-left
+  // pixel lies at the mouse position less the picture's working point.
+  auto shown_is = [](BITMAP* want, int left, int top) {
+    platform_hide_pointer(), clear_bitmap(memory_screen); mouse_x = 100; mouse_y = 100;
+    platform_show_pointer(memory_screen);
+    BITMAP* expected = create_bitmap(memory_screen->w, memory_screen->h);
+    clear_bitmap(expected), draw_sprite(expected, want, left, top);
     bool same = true;
-    for (int yy = 0; yy < want->h && same; ++yy)
-      for (int xx = 0; xx < want->w && same; ++xx) same = getpixel(memory_screen, xx, yy) == getpixel(expected, xx, yy);
+    for (int yy = 0; yy < expected->h && same; ++yy)
+      for (int xx = 0; xx < expected->w && same; ++xx)
+        same = getpixel(memory_screen, xx, yy) == getpixel(expected, xx, yy);
     destroy_bitmap(expected), platform_hide_pointer();
     return same;
   };
-  const struct { int mode, count, over; BITMAP* want; int count_after; } cases[] = {
-      {kModeBusy, 0, 0, sandglass[0], 0}, {kModeBusy, 5, 0, sandglass[2], 5},  {kModeBusy, 11, 0, sandglass[5], 11},
-      {kModeBusy, 12, 0, sandglass[0], 0}, {kModeExit, 1, 1, door[1], 1},      {kModeExit, 2, 0, door[0], 0},
-      {kModeWalk, 3, 0, cursor, 0},        {kModeWalk, 0, 1, cursor_a, 0},     {kModeLook, 2, 1, pocket_lens_a, 0},
-      {kModeTalk, 2, 0, mouth[2], 2},      {kModeTalk, 3, 1, mouth_a[0], 0},   {kModeTake, 1, 1, hand_a[1], 1},
-      {kModeUse, 1, 0, gear[1], 1},        {kModeUse, 2, 1, gear_a[0], 0},     {kModeItem, 1, 0, arrow, 0},
+  // The arrow and the door point with their tip, the picture's top-left pixel; the sandglass, the look, talk, take
+  // and use pictures and a carried item (on a target too) work at their point (20, 15).
+  const struct { int mode, count, over; BITMAP* want; int count_after, focus_x, focus_y; } cases[] = {
+      {kModeBusy, 0, 0, sandglass[0], 0, 20, 15},  {kModeBusy, 5, 0, sandglass[2], 5, 20, 15},
+      {kModeBusy, 11, 0, sandglass[5], 11, 20, 15}, {kModeBusy, 12, 0, sandglass[0], 0, 20, 15},
+      {kModeExit, 1, 1, door[1], 1, 0, 0},         {kModeExit, 2, 0, door[0], 0, 0, 0},
+      {kModeWalk, 3, 0, cursor, 0, 0, 0},          {kModeWalk, 0, 1, cursor_a, 0, 0, 0},
+      {kModeLook, 2, 1, pocket_lens_a, 0, 20, 15}, {kModeTalk, 2, 0, mouth[2], 2, 20, 15},
+      {kModeTalk, 3, 1, mouth_a[0], 0, 20, 15},    {kModeTake, 1, 1, hand_a[1], 1, 20, 15},
+      {kModeUse, 1, 0, gear[1], 1, 20, 15},        {kModeUse, 2, 1, gear_a[0], 0, 20, 15},
+      {kModeItem, 1, 0, arrow, 0, 20, 15},        {kModeItemOnTarget, 1, 1, arrow_gear, 1, 20, 15},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "mode " << c.mode << " count " << c.count);
     mouse_status = c.mode, cursor_nr = c.count, mouse_over_sth = c.over, maus();
     EXPECT_EQ((V{cursor_nr, mouse_over_sth}), (V{c.count_after, 0}));
-    EXPECT_TRUE(shown_is(c.want));
+    EXPECT_TRUE(shown_is(c.want, 100 - c.focus_x, 100 - c.focus_y));
   }
 }
 
-TEST(HoverTest, ThingsAreFoundByTheirHotSpotWithInclusiveBoundsAndOnlyWhenPresent) {
+TEST(HoverTest, ThingsAreFoundAtThePointersWorkingPointWithInclusiveBoundsAndOnlyWhenPresent) {
   fresh_game();
   furni_mouse_x[0] = 50, furni_mouse_x2[0] = 100, furni_mouse_y[0] = 50, furni_mouse_y2[0] = 100;
-  // The pointer's hot spot is 20 px right of and 15 px below (mouse_x, mouse_y).
-  const struct { int x, y, present, over; } furni[] = {{80, 60, 1, 1}, {81, 60, 1, 0}, {30, 60, 1, 1}, {30, 60, 2, 0}};
+  // Every pointer shows its working point at (mouse_x, mouse_y), and that is where things are tested.
+  const struct { int x, y, present, over; } furni[] = {{100, 60, 1, 1}, {101, 60, 1, 0}, {50, 50, 1, 1},
+                                                       {49, 60, 1, 0}, {60, 101, 1, 0}, {60, 60, 2, 0}};
   for (const auto& f : furni) {
     furni_present[0] = f.present; mouse_x = f.x; mouse_y = f.y; mouse_over_sth = 0; mouse_over_furni(0);
     EXPECT_EQ((V{furni_mouse_over[0], mouse_over_sth}), (V{f.over, f.over})) << f.x << "," << f.y << " " << f.present;
   }
   person_present[3] = 1;
   person_mouse_x[3] = 200, person_mouse_x2[3] = 250, person_mouse_y[3] = 100, person_mouse_y2[3] = 115;
-  mouse_x = 180;
-  for (int y : {100, 101}) {
+  mouse_x = 200;
+  for (int y : {115, 116}) {
     mouse_y = y, mouse_over_person(3);
-    EXPECT_EQ(person_mouse_over[3], y == 100) << y;
+    EXPECT_EQ(person_mouse_over[3], y == 115) << y;
   }
 }
 

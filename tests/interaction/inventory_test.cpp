@@ -59,13 +59,15 @@ TEST_F(Inventory, TheSeventhItemIsDrawnAt130_180AndPointingAtItShowsItsDescripti
   sort_inventory();
   ASSERT_STREQ(inventory_obj[6], "tool");
   BITMAP* shot = nullptr;
+  // Pointed at at its lower right corner (170, 220): the pointer over an item (the hand, its working point 20 px
+  // right of and 15 px below its top-left) covers no more than a 20 x 15 corner of it.
   headless::on_present([&] {
-    if (!shot && mouse_x == 150 && mouse_over_obj == 1) {
+    if (!shot && mouse_x == 170 && mouse_over_obj == 1) {
       shot = create_bitmap(640, 480); blit(headless::last_frame(), shot, 0, 0, 0, 0, 640, 480);
     }
   });
-  EXPECT_EQ(run_invent({{30, 150, 200, 0}, {100, 150, 200, 2}, {60, 150, 200, 0}}), -1);
-  ASSERT_NE(shot, nullptr) << "the pointer at (150, 200) was over no item";
+  EXPECT_EQ(run_invent({{30, 170, 220, 0}, {100, 170, 220, 2}, {60, 170, 220, 0}}), -1);
+  ASSERT_NE(shot, nullptr) << "the pointer at (170, 220) was over no item";
   BITMAP* screwdriver = create_bitmap(40, 40);
   ASSERT_TRUE(draw_item_picture("tool", screwdriver));
   EXPECT_GT(test_support::shown_share(shot, screwdriver, 130, 180), 0.6);

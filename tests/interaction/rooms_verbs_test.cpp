@@ -99,8 +99,8 @@ TEST(Markers, NoNameCoversAnotherNameTheBagTheVerbPanelOrADotInAnyRoom) {
 TEST_F(InRoom, TakeStowLookAndTalkThroughTheMainLoop) {
   const int burner = 2, slot_before = invent_nr;
   // Mouse positions over the middles of the burner's and (once in the crossing) the teacher's hot areas.
-  const int bx = (furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2 - 20;
-  const int by = (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2 - 15;
+  const int bx = (furni_mouse_x[burner] + furni_mouse_x2[burner]) / 2;
+  const int by = (furni_mouse_y[burner] + furni_mouse_y2[burner]) / 2;
   int px = 0, py = 0;
   bool menu_seen = false, reply_heard = false;
   const char* look_text = nullptr;
@@ -120,8 +120,8 @@ TEST_F(InRoom, TakeStowLookAndTalkThroughTheMainLoop) {
             [&] {
               // The look verb on the teacher.
               look_text = person_text[0][0];
-              px = (person_mouse_x[0] + person_mouse_x2[0]) / 2 - 20;
-              py = (person_mouse_y[0] + person_mouse_y2[0]) / 2 - 15; press(550, 430);
+              px = (person_mouse_x[0] + person_mouse_x2[0]) / 2;
+              py = (person_mouse_y[0] + person_mouse_y2[0]) / 2; press(550, 430);
             })
       .then([] { return force_cursor == kVerbChosen && click == kClickFree; }, [&] { press(px, py); })
       .then([&] {

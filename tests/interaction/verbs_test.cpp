@@ -36,9 +36,9 @@ struct Verbs : testing::Test {
       while (mouse_b != 0 || click != kClickFree) main_loop_pass();
     });
   }
-  // The screen point over the middle of piece i's hot area.
-  static int mid_x(int i) { return (furni_mouse_x[i] + furni_mouse_x2[i]) / 2 - 20; }
-  static int mid_y(int i) { return (furni_mouse_y[i] + furni_mouse_y2[i]) / 2 - 15; }
+  // The middle of piece i's hot area, where the pointer's working point goes.
+  static int mid_x(int i) { return (furni_mouse_x[i] + furni_mouse_x2[i]) / 2; }
+  static int mid_y(int i) { return (furni_mouse_y[i] + furni_mouse_y2[i]) / 2; }
   static void take_from_standing_point(int i) {
     set_errand(ErrandKind::take, i), hero_x = goto_furni_x[i], hero_y = goto_furni_y[i]; run([] { furni_room(); });
   }

@@ -7,6 +7,7 @@
 #include <vector>
 #include "core/datafiles.h"
 #include "core/world.h"
+#include "frame/cursor.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "support/test_support.h"
@@ -96,5 +97,49 @@ TEST(Catalogue, EachPersonOfARoomHasAnIdleRowOfHisOwnName) {
       EXPECT_TRUE(fresh) << "persons " << first->second << " and " << s.slot << " are both " << s.name;
     }
     EXPECT_EQ(idle_rows, room->person_nr);
+  }
+}
+
+// The pointer acts where it shows: every piece and person the player can act on has a point inside its picture
+// where the pointer's working point finds it and nothing else the player can act on.
+namespace {
+// What the pointer at (x, y) finds: the one piece (or person, then `is_person`) it is over, -1 for none or several.
+int found_at(int x, int y, bool& is_person) {
+  mouse_x = x;
+  mouse_y = y;
+  int things = 0, found = -1;
+  for (int j = 0; j < furni_nr; ++j)
+    if (furni_interact[j] == 1 && (mouse_over_furni(j), furni_mouse_over[j] == 1)) ++things, found = j, is_person = false;
+  for (int j = 0; j < person_nr; ++j)
+    if (person_interact[j] == 1 && (mouse_over_person(j), person_mouse_over[j] == 1)) ++things, found = j, is_person = true;
+  return things == 1 ? found : -1;
+}
+}  // namespace
+
+TEST(Catalogue, EveryThingThePlayerCanActOnIsFoundWhereItsPictureShows) {
+  test_support::fresh_game();
+  for (const RoomScript* room : kRooms) {
+    SCOPED_TRACE(room->name);
+    test_support::load_room_named(room->name);
+    for (bool person_wanted : {false, true}) {
+      for (int i = 0; i < (person_wanted ? person_nr : furni_nr); ++i) {
+        if ((person_wanted ? person_present : furni_present)[i] != 1 ||
+            (person_wanted ? person_interact : furni_interact)[i] != 1)
+          continue;
+        const int f = person_wanted ? mov_person_nr[i] : mov_furni_nr[i];
+        BITMAP* picture = (person_wanted ? person : furniture)[i][f];
+        const int px = (person_wanted ? person_x : furni_x)[i][f], py = (person_wanted ? person_y : furni_y)[i][f];
+        const char* what = (person_wanted ? person_name : furni_name)[i];
+        ASSERT_NE(picture, nullptr) << what;
+        bool found = false;
+        for (int y = 0; y < picture->h && !found; ++y)
+          for (int x = 0; x < picture->w && !found; ++x) {
+            bool is_person = false;
+            found = getpixel(picture, x, y) != bitmap_mask_color(picture) &&
+                    found_at(px + x, py + y, is_person) == i && is_person == person_wanted;
+          }
+        EXPECT_TRUE(found) << (person_wanted ? "person " : "piece ") << i << " " << what;
+      }
+    }
   }
 }

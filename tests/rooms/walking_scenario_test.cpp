@@ -41,8 +41,8 @@ TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
   click_and_walk(100, 100);  // the area makes it (295, 170)
   EXPECT_NEAR(hero_x, 295, 8);
   EXPECT_NEAR(hero_y, 170, 4);
-  // Beyond the right wall, below the aquarium (whose box would make it a look): onto the wall at 472.
-  click_and_walk(600, 330);
+  // Beyond the right wall, left of the aquarium (whose box, from x 545, would make it a look): onto the wall at 472.
+  click_and_walk(520, 330);
   EXPECT_NEAR(hero_x, 472, 8);
   EXPECT_NEAR(hero_y, 330, 12);
   // The walk is paced: 8 x 4 px per composed frame of 55 ms.
@@ -55,10 +55,12 @@ TEST_F(InGame, ClicksWalkTheHeroThroughTheFirstRoom) {
 }
 
 TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
-  // Exit 5 (to future_floor15), the aquarium (hover box 545,226 to 635,344, tested 20/15 px right/down), Mr Betong
-  // knocked out: he cannot talk, so he is offered to be looked at.
-  const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 260, kModeLook},
-                                               {person_mouse_x[0] - 10, person_mouse_y[0] - 5, kModeLook}};
+  // Exit 5 (to future_floor15), the aquarium (hover box 545,226 to 635,344, tested at the mouse position itself),
+  // its box's corners included and a pixel beyond it the floor, Mr Betong knocked out: he cannot talk, so he is
+  // offered to be looked at.
+  const struct { int x, y, mode; } spots[] = {{320, 440, kModeExit}, {560, 260, kModeLook}, {545, 226, kModeLook},
+                                               {635, 344, kModeLook}, {544, 260, kModeWalk}, {560, 345, kModeWalk},
+                                               {person_mouse_x[0] + 10, person_mouse_y[0] + 10, kModeLook}};
   for (const auto& s : spots) {
     mouse_x = s.x; mouse_y = s.y; main_loop_pass();
     EXPECT_EQ(mouse_status, s.mode) << s.x << ", " << s.y;
@@ -69,7 +71,7 @@ TEST_F(InGame, TheCursorShowsWhatIsUnderIt) {
   EXPECT_EQ(mouse_status, kModeTake);
   // A click on Mr Betong looks at him: the hero says what he sees.
   force_cursor = kVerbFree;
-  headless::click(headless::now() + 2, person_mouse_x[0] - 10, person_mouse_y[0] - 5, 40);
+  headless::click(headless::now() + 2, person_mouse_x[0] + 10, person_mouse_y[0] + 10, 40);
   EXPECT_TRUE(run_until([] { return input_text[0][0] && std::strcmp(input_text[0][0], person_text[0][0]) == 0; }));
 }
 

@@ -224,7 +224,7 @@ struct Hand {
         boxes.push_back({person_mouse_x[i], person_mouse_y[i], person_mouse_x2[i], person_mouse_y2[i]});
     if (boxes.empty()) return act("click", roll(640), roll(480));
     const Rect b = boxes[roll(boxes.size())];
-    act("click a thing", (b.x1 + b.x2) / 2 - kCursorHotSpot.x, (b.y1 + b.y2) / 2 - kCursorHotSpot.y);
+    act("click a thing", b.mid_x(), b.mid_y());
   }
   void in_room() {
     const int k = roll(100);

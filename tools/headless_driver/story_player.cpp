@@ -13,7 +13,7 @@
 
 namespace story {
 namespace {
-using screen_layout::kBagHit, screen_layout::kCursorHotSpot, screen_layout::kVerbHit;
+using screen_layout::kBagHit, screen_layout::kVerbHit;
 using Box = screen_layout::Rect;
 
 // A press is held 40 ms; a move may take three minutes of game time; the hand rests 120 ms between clicks.
@@ -37,7 +37,7 @@ bool on_exit(int mx, int my, int from = 0) {
   return false;
 }
 
-// The hot spot (hx, hy) is on an interactive piece or person other than (person, slot).
+// The point (hx, hy) is on an interactive piece or person other than (person, slot).
 bool on_other_thing(int hx, int hy, bool person, int slot) {
   for (bool p : {false, true})
     for (int i = 0; i < (p ? person_nr : furni_nr); ++i)
@@ -48,7 +48,7 @@ bool on_other_thing(int hx, int hy, bool person, int slot) {
 }
 
 bool free_floor(int mx, int my) {
-  return !over_button(mx, my) && !on_other_thing(mx + kCursorHotSpot.x, my + kCursorHotSpot.y, false, -1);
+  return !over_button(mx, my) && !on_other_thing(mx, my, false, -1);
 }
 }  // namespace
 
@@ -202,17 +202,16 @@ void Player::press(int x, int y, int button) {
   if (!probe.failure.empty()) headless::stop();
 }
 
-// From the middle of the box outwards, the first hot spot on this thing alone, its pointer on no door or button.
+// From the middle of the box outwards, the first point on this thing alone and on no door or button.
 void Player::click_thing(bool person, int slot) {
   const Box box = box_of(person, slot);
   const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
   for (int r = 0; r <= reach; r += 2)
     for (int dy = -r; dy <= r; dy += 2)
       for (int dx = -r; dx <= r; dx += 2) {
-        const int hx = box.mid_x() + dx, hy = box.mid_y() + dy;
-        const int mx = hx - kCursorHotSpot.x, my = hy - kCursorHotSpot.y;
-        if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(hx, hy) || mx < 0 || my < 0 || mx >= 640 ||
-            my >= 480 || over_button(mx, my) || on_exit(mx, my) || on_other_thing(hx, hy, person, slot))
+        const int mx = box.mid_x() + dx, my = box.mid_y() + dy;
+        if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(mx, my) || mx < 0 || my < 0 || mx >= 640 ||
+            my >= 480 || over_button(mx, my) || on_exit(mx, my) || on_other_thing(mx, my, person, slot))
           continue;
         return press(mx, my);
       }

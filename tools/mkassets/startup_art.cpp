@@ -724,7 +724,7 @@ void make_general(const Context& ctx) {
 }
 
 void make_cursors(const Context& ctx) {
-  const L::Point hot = L::kCursorHotSpot;
+  const L::Point hot = L::kPointerFocus;
   std::vector<std::pair<std::string, Image16>> pics;
   auto add = [&](const std::string& name, auto paint) {
     Canvas c(L::kCursorSize, L::kCursorSize);
