@@ -132,3 +132,15 @@ void mouse_over_person(int j) {
                                  person_mouse_y2[j]);
   if (person_mouse_over[j]) mouse_over_sth = 1;
 }
+
+bool pointer_on_thing() {
+  for (int i = 0; i < furni_nr; ++i)
+    if (furni_interact[i] == 1 &&
+        hovered(furni_present[i], furni_mouse_x[i], furni_mouse_x2[i], furni_mouse_y[i], furni_mouse_y2[i]))
+      return true;
+  for (int j = 0; j < person_nr; ++j)
+    if (person_interact[j] == 1 &&
+        hovered(person_present[j], person_mouse_x[j], person_mouse_x2[j], person_mouse_y[j], person_mouse_y2[j]))
+      return true;
+  return false;
+}

@@ -35,5 +35,9 @@ void mouse_click();
 // Hover test of furniture slot i / person slot j, at the mouse position, where every pointer shows its working point.
 void mouse_over_furni(int i);
 void mouse_over_person(int j);
+// A piece or person the player can act on is under the pointer: there the
+// pointer shows its picture, not the door, so it takes the click before an
+// exit whose rectangle it lies in. Sets no hover flags.
+bool pointer_on_thing();
 // Draw the bag and the verb panel (no highlights).
 void draw_buttons();

@@ -36,7 +36,9 @@ bool hero_reached_exit(int k) {
 
 void leave_room() {
   for (int k = 0; k < exit_nr && k < kMaxExits; ++k) {
-    if (!mouse_on_exit(k)) continue;
+    // A piece or person in the exit's rectangle comes first (the lever of
+    // future_chimie in the door's): the pointer acts as it shows.
+    if (!mouse_on_exit(k) || pointer_on_thing()) continue;
     if (force_cursor == kVerbFree && !carrying_item()) mouse_status = kModeExit;
     if (fresh_press()) {
       if (mouse_status == kModeExit) {

@@ -153,6 +153,28 @@ TEST_F(Verbs, TheNextClickOnAPieceOrADoorReplacesTheErrandAndAFloorClickCancelsI
   EXPECT_EQ(std::make_pair(arrow_obj, invent_nr), std::make_pair(static_cast<text>(nullptr), 0)) << "nothing taken";
 }
 
+// Where a piece lies in a door's rectangle the pointer shows the piece, and the click acts on it: lever 3 of
+// future_chimie, (430,180)-(445,220), hangs in the rectangle of the door to future_crossing, (430,110)-(490,255).
+TEST_F(Verbs, APieceInADoorsRectangleTakesTheClickBeforeTheDoor) {
+  const struct { int verb_x, x, y; ErrandKind kind; int target; bool looked; } clicks[] = {
+      {0, 437, 200, ErrandKind::none, -1, true},   // looked at, the hero stays
+      {587, 437, 200, ErrandKind::use, 8, false},  // the use verb on it: the hero goes to pull it
+      {587, 444, 219, ErrandKind::use, 8, false},  // near its lower right corner
+      {0, 470, 200, ErrandKind::leave, 0, false},  // beside it, on the door alone
+  };
+  for (const auto& c : clicks) {
+    SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " verb " << c.verb_x);
+    stand("future_chimie");
+    ASSERT_STREQ(furni_name[8], "schalter3a");
+    if (c.verb_x) click_at(c.verb_x, 395, 1);
+    click_at(c.x, c.y, 1);
+    EXPECT_EQ(std::make_pair(errand_pending(), errand_target(c.kind)),
+              std::make_pair(c.kind != ErrandKind::none, c.target));
+    EXPECT_EQ(said_by_hero() == TR("Ein Hebel zum Einstellen der Alarmanlage.", "A lever adjusting the alarm device."),
+              c.looked);
+  }
+}
+
 TEST_F(Verbs, ThePieceIsLiftedAtTheEighthFrameAndBecomesTheItemOfItsNameButTheBurnerOneOfItsOwn) {
   stand("future_chimietp");
   // The book, made takeable here: an ordinary piece becomes the item of its own name, text and picture.

@@ -202,7 +202,8 @@ void Player::press(int x, int y, int button) {
   if (!probe.failure.empty()) headless::stop();
 }
 
-// From the middle of the box outwards, the first point on this thing alone and on no door or button.
+// From the middle of the box outwards, the first point on this thing alone and on no button (a thing in a door's
+// rectangle takes the click before the door).
 void Player::click_thing(bool person, int slot) {
   const Box box = box_of(person, slot);
   const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
@@ -211,7 +212,7 @@ void Player::click_thing(bool person, int slot) {
       for (int dx = -r; dx <= r; dx += 2) {
         const int mx = box.mid_x() + dx, my = box.mid_y() + dy;
         if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(mx, my) || mx < 0 || my < 0 || mx >= 640 ||
-            my >= 480 || over_button(mx, my) || on_exit(mx, my) || on_other_thing(mx, my, person, slot))
+            my >= 480 || over_button(mx, my) || on_other_thing(mx, my, person, slot))
           continue;
         return press(mx, my);
       }
