@@ -31,10 +31,22 @@ struct Section {
 
 const Section kSections[] = {
     {"start", "Start, menus and the opening scene", start_and_menus},
+    {"title", "The title animation: the logo film and the title with its progress bar, frame by frame",
+     title_animation},
+    {"options", "The options screen (spoken lines, window size) and the credits", options_and_credits},
     {"rooms", "Every room as a new game finds it; its pieces and persons in each state", rooms_at_start},
+    {"tab", "The Tab view of every room: every name the markers show", tab_views},
     {"story", "The story as a player plays it: rooms after each step that changes them, every shot", play_story},
     {"scenes", "Scenes off the story's shortest road", other_scenes},
+    {"talk", "Every conversation menu as the player first sees it, and with a choice under the pointer",
+     conversation_menus},
+    {"speech", "Spoken lines: the subtitle band on and off, the normal and the large font", spoken_lines},
+    {"hero", "The hero's animations from his sprite sheets, as the game draws them", hero_animations},
+    {"pointers", "Every pointer picture on a room, the mouse position marked", pointers},
+    {"verbs", "The verb panel and the bag button in each state", verb_panel},
+    {"pause", "The pause", pause_screen},
     {"bag", "The bag with every item, the control panel, the save and load screens", bag_and_panel},
+    {"icons", "The desktop icons the game installs", icons},
 };
 
 bool wanted(const Section& s, const std::string& only) {

@@ -23,11 +23,21 @@ namespace gallery {
 inline const char* const kLang = TR("de", "en");  // this build's pictures are OUT_DIR/<kLang>/
 
 // ---- The sections, in the order of the index (gallery.cpp's table) ----------------
-void start_and_menus();  // story_sections.cpp
-void rooms_at_start();
-void play_story();
-void other_scenes();
-void bag_and_panel();
+void start_and_menus();      // story_sections.cpp
+void title_animation();      // screen_sections.cpp
+void options_and_credits();  // screen_sections.cpp
+void rooms_at_start();       // story_sections.cpp
+void tab_views();            // play_sections.cpp
+void play_story();           // story_sections.cpp
+void other_scenes();         // story_sections.cpp
+void conversation_menus();   // talk_sections.cpp
+void spoken_lines();         // talk_sections.cpp
+void hero_animations();      // play_sections.cpp
+void pointers();             // play_sections.cpp
+void verb_panel();           // play_sections.cpp
+void pause_screen();         // play_sections.cpp
+void bag_and_panel();        // story_sections.cpp
+void icons();                // screen_sections.cpp
 
 // ---- The run (gallery.cpp's main) ---------------------------------------------------
 // OUT_DIR/<lang>/ emptied, OUT_DIR/<lang>.list begun.

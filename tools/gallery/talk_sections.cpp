@@ -19,6 +19,7 @@
 #include "interaction/markers.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
+#include "rooms/rooms.h"
 #include "rooms/room_script.h"
 
 namespace gallery {
@@ -30,15 +31,29 @@ int lowest_option(int offered) {
   return 0;
 }
 
+// Person `j`, not there at the start, comes as the story brings him (in place
+// of anyone shown by the same name).
+void bring_in(int j) {
+  for (int k = 0; k < person_nr; ++k)
+    if (k != j && person_label(k) && person_label(j) && std::strcmp(person_label(k), person_label(j)) == 0)
+      person_present[k] = 0;
+  mov_person_nr[j] = 0;
+  person_anim[j] = 0;
+  person_present[j] = 1;
+  old_person_anim[j] = -1;
+  load_person_anim();
+}
+
 // The hero walks to person `j` of `room` and talks to him, as a player's click
 // does; the menu is kept as it first shows, then with its first choice under
 // the pointer.
 void talk_menu(const RoomScript& room, int j) {
   driver::stand_in_room(room.name);
   load_new_talking();  // the room's conversations, as a room change sets them up
-  const std::string who = std::string(room.name) + ", " + (person_label(j) ? person_label(j) : person_name[j]);
-  if (j >= person_nr || person_present[j] != 1 || person_talk[j] != 1)
-    return (void)std::printf("gallery_%s: %s is not there to talk to at the start\n", kLang, who.c_str());
+  std::string who = std::string(room.name) + ", " + (person_label(j) ? person_label(j) : person_name[j]);
+  if (j >= person_nr || person_talk[j] != 1)
+    return (void)std::printf("gallery_%s: %s cannot talk\n", kLang, who.c_str());
+  if (person_present[j] != 1) bring_in(j), who += " (brought in as the story brings him)";
   const std::string name = person_name[j];
   story::Player p;
   int hovered = 0;
