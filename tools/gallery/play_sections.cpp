@@ -2,6 +2,8 @@
 // room, the hero's animations, every pointer picture, the verb panel's states
 // and the pause.
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <string>
@@ -20,6 +22,7 @@
 #include "interaction/markers.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
+#include "rooms/room_script.h"
 
 namespace gallery {
 namespace {
@@ -41,11 +44,24 @@ std::string crowded_names(const std::vector<Marker>& markers) {
   return said;
 }
 
+// The hero where he arrives in `room` through the first door that leads there
+// (where a new game puts him when none does).
+void hero_arrives(const char* room) {
+  for (const RoomScript* from : kRooms)
+    for (const ExitDef& e : from->exits)
+      if (e.target && std::strcmp(e.target, room) == 0) {
+        hero_x = e.arrive_x, hero_y = e.arrive_y;
+        return;
+      }
+}
+
 }  // namespace
 
+// Every room as a new game finds it, the hero come in through a door, Tab held.
 void tab_views() {
   for (const RoomScript* r : kRooms) {
     driver::stand_in_room(r->name);
+    hero_arrives(r->name);
     mouse_x = -100;
   mouse_y = -100;
     // As the main loop does while Tab is held: the room composed, its markers over it.
