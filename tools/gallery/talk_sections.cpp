@@ -10,6 +10,7 @@
 
 #include "core/settings.h"
 #include "core/world.h"
+#include "cutscenes/videos.h"
 #include "dialogue/talk.h"
 #include "dialogue/talk_data.h"
 #include "frame/draw_room.h"
@@ -120,10 +121,22 @@ void keep_speech(const std::string& title, const std::function<void()>& speak) {
   if (status != -2) trouble("spoken lines: " + title + " ended with " + std::to_string(status));
 }
 
+// The first frame of a scene that shows a subtitle, kept as `title`.
+void keep_scene_line(const std::string& title, void (*scene)()) {
+  headless::on_present([title] {
+    if (video_active == 1 && video_loop >= 2 && video_text[0] && video_text[0][0])
+      keep(headless::last_frame(), title), headless::stop();
+  });
+  const int status = driver::run_program(scene);
+  headless::on_present(nullptr);
+  if (status != -2) trouble("spoken lines: " + title + " ended with " + std::to_string(status));
+}
+
 }  // namespace
 
-// The hero's and Mr Zirud's longest lines in future_physiktp, in the four ways
-// the options screen offers: the band on and off, the normal and the large font.
+// The hero's and Mr Zirud's longest lines in future_physiktp, and the subtitle
+// of a scene, in the four ways the options screen offers: the band on and off,
+// the normal and the large font.
 void spoken_lines() {
   const RoomScript* room = kRooms[room_index("future_physiktp")];
   constexpr int kZirud = 0;
@@ -143,6 +156,9 @@ void spoken_lines() {
       for (int l = 0; l < kTextLines; ++l) output_text[0][l] = lines.person[l];
       reply_x = person_x[kZirud][0], reply_y = person_y[kZirud][0] - 90;
       keep_speech("Mr Zirud speaks, " + how, [] { talking_npc(); });
+      driver::stand_in_room("future_biolog");
+      settings::large_subtitles = large, settings::subtitle_band = band;
+      keep_scene_line("Mrs Sand's scene (video_sand_mecker), " + how, video_sand_mecker);
     }
 }
 
