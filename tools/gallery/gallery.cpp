@@ -76,11 +76,20 @@ void write_index(const std::string& out) {
           "<style>body{font:13px sans-serif;background:#222;color:#ddd}figure{display:inline-block;margin:4px;"
           "width:324px;vertical-align:top}img{width:320px;border:1px solid #555}figcaption{word-wrap:break-word}"
           "h2{border-top:1px solid #666;padding-top:8px}</style>\n<h1>Pelvaro: every picture</h1>\n";
+  // The chapters of each build first, each a link to its pictures.
+  for (const auto& [lang, entries] : builds) {
+    html << "<p><b>game_" << lang << ":</b>";
+    std::string last;
+    for (const Entry& e : entries)
+      if (e.chapter != last) last = e.chapter, html << "<br><a href=\"#" << lang << "-" << &e - &entries[0] << "\">" << e.chapter << "</a>";
+    html << "</p>\n";
+  }
   for (const auto& [lang, entries] : builds) {
     html << "<h1>game_" << lang << " (" << entries.size() << " pictures)</h1>\n";
     std::string last;
     for (const Entry& e : entries) {
-      if (e.chapter != last) html << "<h2>" << e.chapter << "</h2>\n", last = e.chapter;
+      if (e.chapter != last)
+        html << "<h2 id=\"" << lang << "-" << &e - &entries[0] << "\">" << e.chapter << "</h2>\n", last = e.chapter;
       html << "<figure><a href=\"" << e.file << "\"><img loading=\"lazy\" src=\"" << e.file << "\"></a><figcaption>"
            << e.title << "</figcaption></figure>\n";
     }
