@@ -52,6 +52,39 @@ bool free_floor(int mx, int my) {
 }
 }  // namespace
 
+bool floor_point(int& mx, int& my) {
+  for (int y = 20; y < 340; y += 8)
+    for (int x = 20; x < 620; x += 8)
+      if (free_floor(x, y) && !on_exit(x, y)) return mx = x, my = y, true;
+  return false;
+}
+
+bool exit_point(int k, int& mx, int& my) {
+  if (k < 0 || k >= exit_nr) return false;
+  for (int y = exit_y[k] + 1; y < exit_y2[k]; y += 3)
+    for (int x = exit_x[k] + 1; x < exit_x2[k]; x += 3)
+      if (free_floor(x, y) && !on_exit(x, y, k + 1))  // a later door wins where two overlap
+        return mx = x, my = y, true;
+  return false;
+}
+
+// From the middle of the box outwards, the first point on this thing alone and on no button (a thing in a door's
+// rectangle takes the click before the door).
+bool thing_point(bool person, int slot, int& mx, int& my) {
+  const Box box = box_of(person, slot);
+  const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
+  for (int r = 0; r <= reach; r += 2)
+    for (int dy = -r; dy <= r; dy += 2)
+      for (int dx = -r; dx <= r; dx += 2) {
+        const int x = box.mid_x() + dx, y = box.mid_y() + dy;
+        if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(x, y) || x < 0 || y < 0 || x >= 640 ||
+            y >= 480 || over_button(x, y) || on_other_thing(x, y, person, slot))
+          continue;
+        return mx = x, my = y, true;
+      }
+  return false;
+}
+
 bool idle() {
   return mov_nr == kStanding && !errand_pending() && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) &&
          click == kClickFree;
@@ -146,10 +179,11 @@ int menu_options() {
   return offered;
 }
 
-// The middle of the option's first line: the options stack up from the bottom.
+int option_y(int c) { return kMenuBottom - kTextRow * (rows_before(kTalkRows) - rows_before(c)) + kTextRow / 2; }
+
 void click_option(int c) {
   probe.menu_clicked = true;
-  click_at(100, kMenuBottom - kTextRow * (rows_before(kTalkRows) - rows_before(c)) + kTextRow / 2);
+  click_at(100, option_y(c));
 }
 
 bool holds(const char* item) { return bag_slot(item) >= 0 || (carrying_item() && same(arrow_obj, item)); }
@@ -174,10 +208,9 @@ void Player::begin(const std::string& what, bool keep) {
 // A verb chosen on the panel and not used yet would take the next click: a click on no thing puts it back.
 void Player::put_verb_back() {
   if (force_cursor != kVerbChosen || carrying_item()) return;
-  for (int y = 20; y < 340; y += 8)
-    for (int x = 20; x < 620; x += 8)
-      if (free_floor(x, y) && !on_exit(x, y)) return press(x, y), wait_idle();
-  fail("no place to click that is no thing, door or button");
+  int x = 0, y = 0;
+  if (!floor_point(x, y)) fail("no place to click that is no thing, door or button");
+  press(x, y), wait_idle();
 }
 
 void Player::fail(const std::string& why) { fails(move_ + ": " + why); }
@@ -202,21 +235,10 @@ void Player::press(int x, int y, int button) {
   if (!probe.failure.empty()) headless::stop();
 }
 
-// From the middle of the box outwards, the first point on this thing alone and on no button (a thing in a door's
-// rectangle takes the click before the door).
 void Player::click_thing(bool person, int slot) {
-  const Box box = box_of(person, slot);
-  const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
-  for (int r = 0; r <= reach; r += 2)
-    for (int dy = -r; dy <= r; dy += 2)
-      for (int dx = -r; dx <= r; dx += 2) {
-        const int mx = box.mid_x() + dx, my = box.mid_y() + dy;
-        if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(mx, my) || mx < 0 || my < 0 || mx >= 640 ||
-            my >= 480 || over_button(mx, my) || on_other_thing(mx, my, person, slot))
-          continue;
-        return press(mx, my);
-      }
-  fail("no point to click that is on it alone");
+  int x = 0, y = 0;
+  if (!thing_point(person, slot, x, y)) fail("no point to click that is on it alone");
+  press(x, y);
 }
 
 void Player::stow() {
@@ -234,11 +256,9 @@ void Player::walk(int x, int y) {
 void Player::try_exit(int k) {
   begin("try door " + std::to_string(k));
   if (k < 0 || k >= exit_nr) fail("the room has no such door");
-  for (int my = exit_y[k] + 1; my < exit_y2[k]; my += 3)
-    for (int mx = exit_x[k] + 1; mx < exit_x2[k]; mx += 3)
-      if (free_floor(mx, my) && !on_exit(mx, my, k + 1))  // a later door wins where two overlap
-        return press(mx, my), wait_idle();
-  fail("no point of the door is free to click");
+  int x = 0, y = 0;
+  if (!exit_point(k, x, y)) fail("no point of the door is free to click");
+  press(x, y), wait_idle();
 }
 
 void Player::exit_to(const char* room) {
