@@ -65,7 +65,7 @@ void start_up(int argc, char** argv) {
   // The window's size: "-scale N" for this run, else the player's choice.
   load_display_options();
   const int scale_for_this_run = scale_from_command_line(argc, argv);
-  platform_set_scale(scale_for_this_run > 0 ? scale_for_this_run : window_scale);
+  platform_set_scale(scale_for_this_run != 0 ? scale_for_this_run : window_scale);
   init_hardware();
   platform_set_close_handler(on_close_request);
   make_save_folders();

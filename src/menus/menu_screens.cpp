@@ -180,16 +180,18 @@ std::vector<TextBox> options_texts(int speed, int music, int effects, int output
   return texts;
 }
 
-std::vector<TextBox> scale_texts(int setting, int largest, bool lit) {
-  const std::string choice = setting > 0 ? std::to_string(setting) + "x"
-                                         : TR("Automatisch (", "Automatic (") + std::to_string(largest) + "x)";
+std::vector<TextBox> scale_texts(int setting, int largest, const window_fit::Placement& fill, bool lit) {
+  const std::string choice = setting == window_fit::kFill ? std::string(TR("Ausfüllen", "Fill"))
+                             : setting > 0 ? std::to_string(setting) + "x"
+                                           : TR("Automatisch (", "Automatic (") + std::to_string(largest) + "x)";
   std::vector<TextBox> texts = choice_row(TR("Fenstergröße", "Window size"), choice, screen_layout::kMenuOptScale, lit);
-  texts.push_back({window_size_text(setting, largest),
+  texts.push_back({window_size_text(setting, largest, fill),
                    text_row(kValueLeft, kValueRight, screen_layout::kMenuOptScale), Align::kLeft, Tone::kValue});
   return texts;
 }
 
-std::string window_size_text(int setting, int largest) {
+std::string window_size_text(int setting, int largest, const window_fit::Placement& fill) {
+  if (setting == window_fit::kFill) return std::to_string(fill.w) + " x " + std::to_string(fill.h);
   const int factor = setting > 0 ? setting : largest;
   return std::to_string(screen_layout::kScreenWidth * factor) + " x " +
          std::to_string(screen_layout::kScreenHeight * factor);
@@ -206,7 +208,8 @@ std::vector<TextBox> subtitle_texts(int large, int band, int lit) {
 }
 
 int next_scale(int setting, int largest) {
-  if (setting < 0 || setting >= largest) return 0;
+  if (setting == largest) return window_fit::kFill;
+  if (setting < 0 || setting > largest) return 0;
   return setting + 1;
 }
 
@@ -288,7 +291,7 @@ void draw_options(int dragged, int dragged_x) {
   draw_texts(options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output));
   const int lit_box = !hover ? -1 : mouse_in(kMenuOptSubtitleSize) ? 0 : mouse_in(kMenuOptSubtitleBand) ? 1 : -1;
   draw_texts(subtitle_texts(settings::large_subtitles, settings::subtitle_band, lit_box));
-  draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), hover && mouse_in(kMenuOptScale)));
+  draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), platform_fill_window(), hover && mouse_in(kMenuOptScale)));
 }
 
 bool pointer_on_track(int i) {

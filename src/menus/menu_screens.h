@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/screen_layout.h"
+#include "platform/window_fit.h"
 #include "frame/text.h"
 
 namespace menu_screens {
@@ -59,17 +60,19 @@ std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page
 // Every text of the options screen for these working values.
 std::vector<TextBox> options_texts(int text_speed, int music, int effects, int text_output);
 // The window-size row of the options screen: its label, the choice `setting`
-// (a factor, or 0 for the largest that fits, which is `largest`) lit while the
-// pointer is over its box, and the size of the window it gives.
-std::vector<TextBox> scale_texts(int setting, int largest, bool lit);
+// (a factor; 0 for the largest that fits, which is `largest`; or
+// window_fit::kFill for the window `fill`) lit while the pointer is over its
+// box, and the size of the window it gives.
+std::vector<TextBox> scale_texts(int setting, int largest, const window_fit::Placement& fill, bool lit);
 // The size of the window for the choice `setting`: "1280 x 960" at 2x.
-std::string window_size_text(int setting, int largest);
+std::string window_size_text(int setting, int largest, const window_fit::Placement& fill);
 // The two rows of spoken lines: their size (large or not) and the band behind
 // them (on or off); `lit` is the row whose box is under the pointer (0 the
 // size, 1 the band, -1 none).
 std::vector<TextBox> subtitle_texts(int large, int band, int lit);
 // The choice a click on the box moves to: from the largest that fits (0) to
-// 1, 2, ... up to `largest`, then back to 0.
+// 1, 2, ... up to `largest`, then the window filling the desktop
+// (window_fit::kFill), then back to 0.
 int next_scale(int setting, int largest);
 
 }  // namespace menu_screens

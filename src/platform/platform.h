@@ -19,6 +19,7 @@
 #pragma once
 
 #include <allegro.h>
+#include "platform/window_fit.h"
 
 // Start the library with the timer, mouse and keyboard; 0 on success. When
 // it fails (no display), nothing but platform_error and platform_exit may be
@@ -34,14 +35,19 @@ int platform_set_gfx_mode(int fullscreen);
 // The window's size: the 640 x 480 picture is shown enlarged by a whole
 // factor, nearest-neighbour, and the mouse is taken back into the picture, so
 // the game never knows. `scale` 0 asks for the largest factor whose window
-// fits the desktop. Before the graphics mode is set this is only noted; after
-// it the window changes at once (in full screen the picture changes size on
-// the same screen). 0 on success; on failure the window stays as it was.
+// fits the desktop (in full screen: the picture filling the screen);
+// window_fit::kFill for the largest 4:3 window the desktop holds (in full
+// screen the same as 0), sharp (see sharp_scale.h). Before the graphics mode is
+// set this is only noted; after it the window changes at once (in full screen
+// the picture changes size on the same screen). 0 on success; on failure the
+// window stays as it was.
 int platform_set_scale(int scale);
-// The factor the picture is shown at now.
+// The largest whole factor within the picture as it is shown now.
 int platform_scale();
 // The largest factor whose window fits this desktop (1 when none larger does).
 int platform_largest_scale();
+// The window the fill choice opens on this desktop (its size and factor).
+window_fit::Placement platform_fill_window();
 
 // Digital sound, and MIDI music through the library's software synthesiser
 // playing the patch set at `patches` (a full path: the library looks a

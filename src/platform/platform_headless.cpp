@@ -270,17 +270,22 @@ const char* platform_sound_report() {
 void platform_text_mode() {}
 
 int platform_set_scale(int scale) {
-  if (scale < 0 || scale > window_fit::kMaxScale) return -1;
+  if (scale != window_fit::kFill && (scale < 0 || scale > window_fit::kMaxScale)) return -1;
   scale_request = scale;
   return 0;
 }
 
 int platform_scale() {
+  if (scale_request == window_fit::kFill) return platform_fill_window().scale;
   return scale_request > 0 ? scale_request : platform_largest_scale();
 }
 
 int platform_largest_scale() {
   return window_fit::largest_window_scale(desktop_w, desktop_h);
+}
+
+window_fit::Placement platform_fill_window() {
+  return window_fit::filled_window(desktop_w, desktop_h);
 }
 
 int platform_clock_ms() {

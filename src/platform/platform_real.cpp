@@ -14,6 +14,7 @@
 #include <X11/Xlib.h>
 
 #include "platform/platform.h"
+#include "platform/sharp_scale.h"
 #include "platform/window_fit.h"
 
 // Allegro's X11 input hooks, for the button latch below.
@@ -128,23 +129,42 @@ bool full_screen = false;
 window_fit::Placement shown;
 // The picture enlarged in memory, then sent to the screen in one copy.
 BITMAP* enlarged = nullptr;
+sharp_scale::Scaler sharp;
 
 void desktop_size(int* w, int* h) {
   if (get_desktop_resolution(w, h) != 0 || *w <= 0 || *h <= 0) *w = *h = 0;
 }
 
 int window_scale_wanted() {
-  if (requested_scale > 0) return requested_scale;
+  if (requested_scale > 0 || requested_scale == window_fit::kFill) return requested_scale;
   int w, h;
   desktop_size(&w, &h);
   return window_fit::largest_window_scale(w, h);
 }
 
-// A window at `scale`, or at the next smaller factor the system grants.
+// The window `scale` asks for on this desktop.
+window_fit::Placement window_placement(int scale) {
+  if (scale != window_fit::kFill) return window_fit::centred(0, 0, scale);
+  int w, h;
+  desktop_size(&w, &h);
+  return window_fit::filled_window(w, h);
+}
+
+// A window at `scale`, or at the next smaller factor the system grants; one
+// that fills the desktop for window_fit::kFill, or else the largest factor.
 int open_window(int scale) {
+  if (scale == window_fit::kFill) {
+    const window_fit::Placement fill = window_placement(scale);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, fill.w, fill.h, 0, 0) == 0) {
+      shown = fill;
+      full_screen = false;
+      return 0;
+    }
+    scale = fill.scale;
+  }
   for (int s = scale; s >= 1; --s) {
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, window_fit::kGameWidth * s, window_fit::kGameHeight * s, 0, 0) == 0) {
-      shown = window_fit::Placement{s, 0, 0};
+      shown = window_fit::centred(window_fit::kGameWidth * s, window_fit::kGameHeight * s, s);
       full_screen = false;
       return 0;
     }
@@ -152,9 +172,13 @@ int open_window(int scale) {
   return -1;
 }
 
-// In full screen the picture takes the largest factor the screen holds, or
-// the one asked for when that is smaller.
+// In full screen the picture fills the screen, unless a factor was asked for:
+// then it takes that factor, or the largest the screen holds when smaller.
 void place_on_full_screen() {
+  if (requested_scale == 0 || requested_scale == window_fit::kFill) {
+    shown = window_fit::filled(SCREEN_W, SCREEN_H);
+    return;
+  }
   int s = window_fit::largest_screen_scale(SCREEN_W, SCREEN_H);
   if (requested_scale > 0 && requested_scale < s) s = requested_scale;
   shown = window_fit::centred(SCREEN_W, SCREEN_H, s);
@@ -231,25 +255,29 @@ void after_mode_set() {
   graphics_up = true;
 }
 
-// Copies rows first..last of the buffer's top-left w columns to the screen,
-// enlarged. With a whole factor, stretching a band of rows gives exactly the
-// pixels the whole picture would.
+// Sends rows first..last of the buffer's top-left w columns to the screen:
+// as they are at 1x, else the output rows that depend on them enlarged into
+// memory (sharp_scale: exactly the crisp squares of a whole factor, and the
+// same with thin blended seams at any other size), then sent in one copy.
 void put_on_screen(BITMAP* buffer, int w, Rows rows) {
-  const int s = shown.scale;
-  const int y = rows.first;
-  const int n = rows.last - rows.first + 1;
   acquire_screen();
-  if (s == 1) {
-    blit(buffer, screen, 0, y, shown.x, shown.y + y, w, n);
+  if (shown.whole() && shown.scale == 1) {
+    blit(buffer, screen, 0, rows.first, shown.x, shown.y + rows.first, w, rows.last - rows.first + 1);
+    release_screen();
+    return;
+  }
+  if (!enlarged || enlarged->w != shown.w || enlarged->h != shown.h ||
+      bitmap_color_depth(enlarged) != bitmap_color_depth(buffer)) {
+    if (enlarged) destroy_bitmap(enlarged);
+    enlarged = create_bitmap_ex(bitmap_color_depth(buffer), shown.w, shown.h);
+  }
+  if (bitmap_color_depth(buffer) != 16) {  // never the game's own frame: plain stretching will do
+    stretch_blit(buffer, enlarged, 0, 0, w, window_fit::kGameHeight, 0, 0, shown.w, shown.h);
+    blit(enlarged, screen, 0, 0, shown.x, shown.y, shown.w, shown.h);
   } else {
-    if (!enlarged || bitmap_color_depth(enlarged) != bitmap_color_depth(buffer) ||
-        enlarged->w != window_fit::kGameWidth * s) {
-      if (enlarged) destroy_bitmap(enlarged);
-      enlarged = create_bitmap_ex(bitmap_color_depth(buffer), window_fit::kGameWidth * s,
-                                  window_fit::kGameHeight * s);
-    }
-    stretch_blit(buffer, enlarged, 0, y, w, n, 0, y * s, w * s, n * s);
-    blit(enlarged, screen, 0, y * s, shown.x, shown.y + y * s, w * s, n * s);
+    sharp.prepare(w, window_fit::kGameHeight, shown.w, shown.h);
+    const auto [top, bottom] = sharp.scale_rows(buffer, enlarged, rows.first, rows.last);
+    if (top <= bottom) blit(enlarged, screen, 0, top, shown.x, shown.y + top, shown.w, bottom - top + 1);
   }
   release_screen();
 }
@@ -310,7 +338,7 @@ void switch_screen() {
 }  // namespace
 
 int platform_set_scale(int scale) {
-  if (scale < 0 || scale > window_fit::kMaxScale) return -1;
+  if (scale != window_fit::kFill && (scale < 0 || scale > window_fit::kMaxScale)) return -1;
   const int before = requested_scale;
   requested_scale = scale;
   if (!graphics_up) return 0;
@@ -320,16 +348,18 @@ int platform_set_scale(int scale) {
     forget_on_screen();
     return 0;
   }
-  const int old_scale = shown.scale;
+  const window_fit::Placement old = shown;
   const int wanted = window_scale_wanted();
-  if (wanted == old_scale) return 0;
-  if (open_window(wanted) == 0 && shown.scale == wanted) {
+  const window_fit::Placement want = window_placement(wanted);
+  if (want.w == old.w && want.h == old.h) return 0;
+  if (open_window(wanted) == 0 && shown.w == want.w && shown.h == want.h) {
     after_mode_set();
     return 0;
   }
   // Not granted: back to the window as it was.
   requested_scale = before;
-  if (shown.scale != old_scale && open_window(old_scale) != 0) return -1;
+  if ((shown.w != old.w || shown.h != old.h) && open_window(old.whole() ? old.scale : window_fit::kFill) != 0)
+    return -1;
   after_mode_set();
   return -1;
 }
@@ -342,6 +372,10 @@ int platform_largest_scale() {
   int w, h;
   desktop_size(&w, &h);
   return window_fit::largest_window_scale(w, h);
+}
+
+window_fit::Placement platform_fill_window() {
+  return window_placement(window_fit::kFill);
 }
 
 namespace {
@@ -500,8 +534,8 @@ void platform_hold_clock(int hold) {
 void platform_poll_mouse() {
   poll_mouse();
   if (graphics_up) {
-    const int x = window_fit::to_game(mouse_x, shown.x, shown.scale, window_fit::kGameWidth);
-    const int y = window_fit::to_game(mouse_y, shown.y, shown.scale, window_fit::kGameHeight);
+    const int x = window_fit::to_game(mouse_x, shown.x, shown.w, window_fit::kGameWidth);
+    const int y = window_fit::to_game(mouse_y, shown.y, shown.h, window_fit::kGameHeight);
     mouse_x = x;
     mouse_y = y;
     mouse_pos = (x << 16) | y;

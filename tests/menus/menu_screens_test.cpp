@@ -2,6 +2,7 @@
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
 #include "core/settings.h"
+#include "core/tr.h"
 #include "core/world.h"
 #include "game/game.h"
 #include "menus/main_menu.h"
@@ -77,10 +78,12 @@ TEST(InstructionsLayout, WordsBreakAtBlanksWithinTheWidthAndTopicsStayWholeOnAPa
   pages = menu_screens::paginate({{"h", "a b c d e f g"}}, 10, 3, ten);
   ASSERT_EQ((std::vector<size_t>{pages.size(), pages[0].size()}), (std::vector<size_t>{3, 3}));
   EXPECT_EQ(pages[2].back().text, "g");
-  // The window size steps automatic, 1x .. the largest, automatic; a factor from a larger desktop goes to automatic.
+  // The window size steps automatic, 1x .. the largest, fill, automatic; a factor from a larger desktop goes to
+  // automatic.
   using menu_screens::next_scale;
-  EXPECT_EQ((V{next_scale(0, 2), next_scale(1, 2), next_scale(2, 2), next_scale(0, 1), next_scale(1, 1),
-               next_scale(5, 2)}), (V{1, 2, 0, 1, 0, 0}));
+  const int fill = window_fit::kFill;
+  EXPECT_EQ((V{next_scale(0, 2), next_scale(1, 2), next_scale(2, 2), next_scale(fill, 2), next_scale(0, 1),
+               next_scale(1, 1), next_scale(5, 2)}), (V{1, 2, fill, 0, 1, fill, 0}));
 }
 
 TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
@@ -148,22 +151,27 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
   EXPECT_EQ(shown, 3) << "each slider shows its value";
   // The window size: the label left of its icon, the choice in its box 320..492 between the
   // band's box (to 342) and OK (from 400), the size of the window it gives right of the box.
+  const window_fit::Placement fill = window_fit::filled_window(3840, 2160);  // 2720 x 2040, the widest text
   for (int largest = 1; largest <= 8; ++largest)
-    for (int setting = 0; setting <= 8; ++setting) {
-      const auto texts = menu_screens::scale_texts(setting, largest, setting == 2);
+    for (int setting = window_fit::kFill; setting <= 8; ++setting) {
+      const auto texts = menu_screens::scale_texts(setting, largest, fill, setting == 2);
       ASSERT_EQ(texts.size(), 3u);
       fits(texts);
       EXPECT_LT(texts[0].box.x2, 279);
       EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 342 && texts[1].box.y2 < 400);
       EXPECT_TRUE(texts[2].box.x1 > 492 && texts[2].box.x2 < 600 && texts[2].box.y1 == texts[1].box.y1);
     }
-  EXPECT_EQ(menu_screens::scale_texts(3, 4, false)[1].text, "3x");
-  EXPECT_NE(menu_screens::scale_texts(0, 4, false)[1].text.find("4x"), std::string::npos) << "automatic's factor";
-  // The window is 640 x 480 times the factor chosen, or the largest that fits for automatic.
+  EXPECT_EQ(menu_screens::scale_texts(3, 4, fill, false)[1].text, "3x");
+  EXPECT_NE(menu_screens::scale_texts(0, 4, fill, false)[1].text.find("4x"), std::string::npos) << "automatic's factor";
+  EXPECT_EQ(menu_screens::scale_texts(window_fit::kFill, 4, fill, false)[1].text, TR("Ausfüllen", "Fill"));
+  // The window is 640 x 480 times the factor chosen, or the largest that fits for automatic, or the fill window
+  // (960 x 720 on a 1280 x 800 desktop).
   using menu_screens::window_size_text;
-  EXPECT_EQ(window_size_text(0, 2) + "|" + window_size_text(1, 3) + "|" + window_size_text(3, 4) + "|" +
-                window_size_text(0, 1) + "|" + menu_screens::scale_texts(2, 3, false)[2].text,
-            "1280 x 960|640 x 480|1920 x 1440|640 x 480|1280 x 960");
+  const window_fit::Placement deck = window_fit::filled_window(1280, 800);
+  EXPECT_EQ(window_size_text(0, 2, deck) + "|" + window_size_text(1, 3, deck) + "|" + window_size_text(3, 4, deck) + "|" +
+                window_size_text(0, 1, deck) + "|" + menu_screens::scale_texts(2, 3, deck, false)[2].text + "|" +
+                window_size_text(window_fit::kFill, 1, deck),
+            "1280 x 960|640 x 480|1920 x 1440|640 x 480|1280 x 960|960 x 720");
 }
 
 namespace {
@@ -260,12 +268,13 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
               ok_settings = read_file("settings.txt");
               ok = {music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()};
             })
-      // Again: the music up, the text output switched off, the window size to automatic; Cancel.
+      // Again: the music up, the text output switched off, the window size on to fill and to automatic; Cancel.
       .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 184); })
       .then(up_at(450), [] { press(370, 256); })
       .then([] { return released_at(370) && mouse_y == 256; }, [] { press(405, 327); })
       .then(up_at(405), [] { press(402, 366); })
-      .then(up_at(402),
+      .then(up_at(402), [&] { scales.push_back(tmp_window_scale), press(406, 366); })
+      .then(up_at(406),
             [&] {
               heard_cancelled = headless::sound().midi_volume, output_cancelled = tmp_text_output;
               band_cancelled = settings::subtitle_band;
@@ -298,7 +307,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   EXPECT_EQ(knob_x, 340);
   EXPECT_GT(knob_lit, 0.7) << "the dragged knob is drawn lit where it was let go";
   EXPECT_EQ((V{heard, effects, speed}), (V{34, 254, 0})) << "the new music volume is applied before OK";
-  EXPECT_EQ(scales, (V{0, 1, 2}));
+  EXPECT_EQ(scales, (V{0, 1, 2, window_fit::kFill}));
   EXPECT_EQ(ok, (V{34, 254, 0, 1, 2, 2})) << "the window changes without a restart";
   EXPECT_EQ(ok_options.substr(0, 27), "34 254 0 1 \r\n  first save  ") << "the window size is not in options.sav";
   EXPECT_EQ(ok_options.size(), 11u + 10 * 32);

@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "persistence/display_options.h"
 #include "persistence/options.h"
+#include "platform/window_fit.h"
 #include "persistence/settings.h"
 #include "support/test_support.h"
 
@@ -133,10 +134,12 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   }
 }
 
-TEST(DisplayOptions, TheFileKeepsOneFactorAndAnythingElseMeansTheLargestThatFits) {
+TEST(DisplayOptions, TheFileKeepsOneFactorOrFillAndAnythingElseMeansTheLargestThatFits) {
   fresh_game();
-  const std::pair<const char*, int> cases[] = {{nullptr, 0}, {"2 ", 2}, {"3", 3},   {"1 \r\n", 1}, {"0 ", 0}, {"8 ", 8},
-                                               {"9 ", 0},     {"-2 ", 0}, {"two", 0}, {"", 0},       {"2 3 ", 0}};
+  const int fill = window_fit::kFill;
+  const std::pair<const char*, int> cases[] = {
+      {nullptr, 0}, {"2 ", 2},  {"3", 3},   {"1 \r\n", 1}, {"0 ", 0},     {"8 ", 8},     {"9 ", 0},  {"-2 ", 0},
+      {"two", 0},   {"", 0},    {"2 3 ", 0}, {"fill ", fill}, {"fill", fill}, {"fills ", 0}, {"-1 ", 0}, {"fill 2", 0}};
   for (const auto& [content, expected] : cases) {
     window_scale = 5;
     if (content) write_file("display.sav", content);
@@ -146,10 +149,15 @@ TEST(DisplayOptions, TheFileKeepsOneFactorAndAnythingElseMeansTheLargestThatFits
   window_scale = 3;
   ASSERT_EQ(save_display_options(), 0);
   EXPECT_EQ(read_file("display.sav"), "3 ");
+  // Fill is kept as the word, which an older build reads as its own default.
+  window_scale = fill;
+  ASSERT_EQ(save_display_options(), 0);
+  EXPECT_EQ(read_file("display.sav"), "fill ");
 }
 
-TEST(DisplayOptions, MinusScaleTakesAWholeFactorFromOneToEightAndOnlyAWrongOneIsReported) {
+TEST(DisplayOptions, MinusScaleTakesAWholeFactorFromOneToEightOrFillAndOnlyAWrongOneIsReported) {
   const std::pair<std::vector<const char*>, int> cases[] = {
+      {{"game", "-scale", "fill"}, window_fit::kFill}, {{"game", "-scale", "-1"}, 0},
       {{"game"}, 0},           {{"game", "-scale", "2"}, 2}, {{"game", "-fullscreen", "-scale", "3"}, 3},
       {{"game", "-scale", "1"}, 1}, {{"game", "-scale", "8"}, 8}, {{"game", "-scale"}, 0},
       {{"game", "-scale", "0"}, 0}, {{"game", "-scale", "9"}, 0}, {{"game", "-scale", "2x"}, 0},
@@ -182,6 +190,8 @@ TEST(DisplayOptions, StartUpAsksForTheCommandLineFactorElseThePlayersChoice) {
   EXPECT_EQ(read_file("display.sav"), "3 ");
   start_with(nullptr, {"-fullscreen", "-scale", "2"});
   EXPECT_EQ(std::make_pair(headless::requested_fullscreen(), headless::requested_scale()), std::make_pair(1, 2));
+  start_with("fill ", {});
+  EXPECT_EQ(headless::requested_scale(), window_fit::kFill);
 }
 
 namespace {

@@ -21,18 +21,41 @@ TEST(WindowFit, TheLargestWholeScaleWhoseWindowFitsTheDesktop) {
 }
 
 TEST(WindowFit, TheMouseInTheScaledWindowOrOnTheBorderStandsOnThePicture) {
-  const struct { int at, offset, scale, size, game; } cases[] = {
+  const struct { int at, offset, shown, size, game; } cases[] = {
       // A 1280 x 960 window (scale 2), a 1920 x 1440 window (scale 3), the plain one.
-      {0, 0, 2, 640, 0},      {1, 0, 2, 640, 0},      {1279, 0, 2, 640, 639}, {959, 0, 2, 480, 479},
-      {1919, 0, 3, 640, 639}, {1439, 0, 3, 480, 479}, {3, 0, 3, 640, 1},      {639, 0, 1, 640, 639},
-      {123, 0, 1, 640, 123},
+      {0, 0, 1280, 640, 0},   {1, 0, 1280, 640, 0},   {1279, 0, 1280, 640, 639}, {959, 0, 960, 480, 479},
+      {1919, 0, 1920, 640, 639}, {1439, 0, 1440, 480, 479}, {3, 0, 1920, 640, 1}, {639, 0, 640, 640, 639},
+      {123, 0, 640, 640, 123},
       // 1920 x 1080 full screen, the picture doubled at (320, 60): on the
       // black border the mouse stands on the nearest edge.
-      {0, 320, 2, 640, 0},    {320, 320, 2, 640, 0},  {321, 320, 2, 640, 0},  {322, 320, 2, 640, 1},
-      {1599, 320, 2, 640, 639}, {1600, 320, 2, 640, 639}, {1919, 320, 2, 640, 639}, {59, 60, 2, 480, 0},
-      {1019, 60, 2, 480, 479}, {1020, 60, 2, 480, 479}, {1079, 60, 2, 480, 479}};
+      {0, 320, 1280, 640, 0},    {320, 320, 1280, 640, 0},  {321, 320, 1280, 640, 0},  {322, 320, 1280, 640, 1},
+      {1599, 320, 1280, 640, 639}, {1600, 320, 1280, 640, 639}, {1919, 320, 1280, 640, 639}, {59, 60, 960, 480, 0},
+      {1019, 60, 960, 480, 479}, {1020, 60, 960, 480, 479}, {1079, 60, 960, 480, 479},
+      // Filling 1280 x 800 (1064 x 798 from x 108): 5 screen pixels show 3 of the game's. The game's pixel 1
+      // covers 1.66 .. 3.33 from the picture's edge: of the screen's pixels only 110 (its middle at 2.5) is on it.
+      {108, 108, 1064, 640, 0}, {109, 108, 1064, 640, 0}, {110, 108, 1064, 640, 1}, {111, 108, 1064, 640, 2},
+      {112, 108, 1064, 640, 2}, {1171, 108, 1064, 640, 639}, {1172, 108, 1064, 640, 639}, {797, 0, 798, 480, 479},
+      // Filling 1920 x 1080 (1440 x 1080 from x 240): 9 screen pixels show 4.
+      {240, 240, 1440, 640, 0}, {241, 240, 1440, 640, 0}, {242, 240, 1440, 640, 1}, {1679, 240, 1440, 640, 639}};
   for (const auto& c : cases)
-    EXPECT_EQ(to_game(c.at, c.offset, c.scale, c.size), c.game) << c.at << " at " << c.offset << ", scale " << c.scale;
+    EXPECT_EQ(to_game(c.at, c.offset, c.shown, c.size), c.game) << c.at << " at " << c.offset << ", shown " << c.shown;
+}
+
+// Fill: the largest 4:3 picture the screen holds, in its middle, with the largest whole factor within it.
+TEST(WindowFit, FillTakesTheLargestFourToThreePictureTheScreenHolds) {
+  const struct { int w, h; Placement p; } cases[] = {
+      {1280, 800, {1, 108, 1, 1064, 798}},   {1920, 1080, {2, 240, 0, 1440, 1080}}, {2560, 1440, {3, 320, 0, 1920, 1440}},
+      {3440, 1440, {3, 760, 0, 1920, 1440}}, {1024, 768, {1, 0, 0, 1024, 768}},      {800, 1280, {1, 0, 340, 800, 600}},
+      {640, 480, {1, 0, 0, 640, 480}},       {600, 400, {1, 0, 0, 640, 480}},        {0, 0, {1, 0, 0, 640, 480}}};
+  for (const auto& c : cases) {
+    const Placement p = filled(c.w, c.h);
+    EXPECT_EQ(std::vector<int>({p.scale, p.x, p.y, p.w, p.h}), std::vector<int>({c.p.scale, c.p.x, c.p.y, c.p.w, c.p.h}))
+        << c.w << " x " << c.h;
+  }
+  EXPECT_TRUE(filled(2560, 1440).whole() && !filled(1920, 1080).whole() && centred(1920, 1080, 2).whole());
+  // A window keeps the frame's room (40 x 80) free: 1280 x 800 gives a 960 x 720 window.
+  const Placement win = filled_window(1280, 800);
+  EXPECT_EQ(std::vector<int>({win.w, win.h, win.x, win.y}), std::vector<int>({960, 720, 0, 0}));
 }
 
 // Moves the clock past `ms` without polling the mouse.
