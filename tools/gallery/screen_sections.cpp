@@ -102,8 +102,10 @@ std::string options_now() {
   using namespace menu_screens;
   return std::string("subtitle size ") + (settings::large_subtitles ? "large" : "normal") + ", band " +
          (settings::subtitle_band ? "on" : "off") + ", window " +
-         (tmp_window_scale > 0 ? std::to_string(tmp_window_scale) + "x" : "automatic") + " (" +
-         window_size_text(tmp_window_scale, platform_largest_scale()) + ")";
+         (tmp_window_scale == window_fit::kFill ? std::string("fill")
+          : tmp_window_scale > 0              ? std::to_string(tmp_window_scale) + "x"
+                                              : std::string("automatic")) +
+         " (" + window_size_text(tmp_window_scale, platform_largest_scale(), platform_fill_window()) + ")";
 }
 
 std::function<void()> shoot_options(const std::string& what) {
@@ -127,7 +129,7 @@ void options_steps(driver::Player& p) {
       .then(after(300), shoot_options("subtitle size clicked"))
       .click_when(after(100), band.mid_x(), band.mid_y())
       .then(after(300), shoot_options("subtitle band clicked"));
-  for (int k = 0; k <= platform_largest_scale(); ++k)
+  for (int k = 0; k <= platform_largest_scale() + 1; ++k)  // 1x .. the largest, fill, automatic again
     p.click_when(after(100), scale.mid_x(), scale.mid_y()).then(after(300), shoot_options("window size clicked"));
   p.then(after(100), [] {
      const int knob = sliders::text_speed_to_x(tmp_text_speed);
