@@ -7,6 +7,7 @@
 #include "hero/hero.h"
 #include "menus/control_panel.h"
 #include "persistence/options.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 
 namespace {
@@ -38,6 +39,12 @@ bool consequence_due() {
 bool at_quiet_point() {
   return game > 0 && video_active == 0 && talk_nr == -1 && inv_menu == 0 && !hero_walking() && !errand_pending() &&
          !consequence_due();
+}
+
+void autosave_after_room_change() {
+  if (rooms_entered_kept == rooms_entered || !at_quiet_point()) return;
+  rooms_entered_kept = rooms_entered;
+  start_autosave();
 }
 
 void on_close_request() {

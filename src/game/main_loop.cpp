@@ -20,9 +20,11 @@
 
 void main_loop_pass() {
   if (game == 990) game = 10;
+  count_time_played();
   storyline();
   play_keys();
   honour_close_request();
+  autosave_after_room_change();
   mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();

@@ -318,6 +318,7 @@ void invent_screens(void (*first)()) {
   force_cursor = kVerbFree;
   cpu_delay = 0;
   drop_keys();  // the keys of play act in play only
+  not_played_since_here();
 }
 
 }  // namespace
