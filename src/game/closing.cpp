@@ -1,4 +1,5 @@
 #include "game/closing.h"
+#include "game/game.h"
 
 #include <cstdio>
 
@@ -59,7 +60,13 @@ void honour_close_request() {
     reset_hero();
     clear_errand();
   }
-  if (at_quiet_point()) quit_from_panel();
+  if (at_quiet_point()) {
+    if (main_menu_wanted()) {
+      back_to_main_menu();
+      return;
+    }
+    quit_from_panel();
+  }
   if (platform_clock_ms() - close_requested_at() > kQuietWaitMs) {
     std::fprintf(stderr, "Pelvaro: the game did not come to rest; it ends without being kept.\n");
     end_outside_a_game();
