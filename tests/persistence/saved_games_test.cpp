@@ -10,11 +10,13 @@
 #include <random>
 #include "core/errand.h"
 #include "core/files.h"
+#include "core/pacing.h"
 #include "core/world.h"
 #include "interaction/inventory.h"
 #include "old_slot.h"
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
+#include "persistence/slot_info.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "support/test_support.h"
@@ -51,6 +53,12 @@ void play_some_story() {
   invent_bitmaps();  // the items' own descriptions, as the story gives them
   furni_present[0] = talk_tree[0].node[1][0][0][0][0].s_present = 0;
   hero_x = 400, hero_y = 380;
+}
+// A slot's game state text, unpacked.
+std::string unpacked(const std::string& slot) {
+  std::string text, why;
+  EXPECT_TRUE(unpack_game_state(slot, text, why)) << why;
+  return text;
 }
 }  // namespace
 
@@ -366,4 +374,44 @@ TEST(SlotNames, TypingANameThroughKeys) {
   // Outside the ten slots there is no name to type: it ends at once, as Escape does.
   EXPECT_EQ(select_file(10), 0);
   destroy_bitmap(erase_savegame), destroy_bitmap(memory_screen);
+}
+
+// Beside each slot a side file: the date, the time played, the room, the story's progress, and the slot's size
+// and sum. The slot itself is the game state packed as before, nothing more. A slot of the older format without
+// a side file, or with one that is damaged or describes another slot, lists by its file's date and loads.
+TEST(SlotSideFiles, ASaveWritesTheSlotAsBeforeAndItsSideFileAndASlotWithoutOneStillLoads) {
+  play_some_story();
+  played_ms = 3723000;  // 1 h 02 min 03 s
+  ASSERT_EQ(save_game(5), 0);
+  EXPECT_EQ(read_file("sav/game05.sav"), pack_game_state(read_file(kGameStateFile))) << "the slot as before";
+  const SlotInfo info = read_slot_info("sav/game05.sav");
+  EXPECT_TRUE(info.exists && info.known);
+  EXPECT_EQ(std::vector<std::string>({info.room, std::to_string(info.played_ms), std::to_string(info.done),
+                                      std::to_string(info.total)}),
+            std::vector<std::string>({"future_physiktp", "3723000", "2", "14"}));
+  EXPECT_LE(std::abs(info.saved_at - static_cast<long long>(std::time(nullptr))), 5);
+  EXPECT_EQ(played_text(info.played_ms).substr(0, 2), "1 ") << "hours, then minutes rounded down";
+  EXPECT_NE(played_text(info.played_ms).find(" 02 "), std::string::npos);
+
+  const std::string side = read_file("sav/game05.info");
+  const struct { const char* what; std::string slot, side; } cases[] = {
+      {"an older slot, no side file", old_format_slot(), ""},
+      {"a damaged side file", old_format_slot(), side.substr(0, side.size() / 2)},
+      {"a side file of another slot", old_format_slot(), side},
+      {"garbage", old_format_slot(), "\x01\xff pelvaro_info 1\nsaved x\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    write_file("sav/game08.sav", pack_game_state(unpacked(c.slot)));
+    std::remove("sav/game08.info");
+    if (!c.side.empty()) write_file("sav/game08.info", c.side);
+    const SlotInfo old = read_slot_info("sav/game08.sav");
+    EXPECT_TRUE(old.exists && !old.known);
+    EXPECT_GT(old.saved_at, 0) << "the file's date";
+    played_ms = 99;
+    ASSERT_EQ(load_game(8), 0);
+    EXPECT_STREQ(room_name, "future_physiktp");
+    EXPECT_EQ(played_ms, 0) << "no time played is known";
+  }
+  EXPECT_FALSE(read_slot_info("sav/game07.sav").exists) << "an empty slot";
 }
