@@ -43,7 +43,8 @@ int main() {
 
   // With the autosave: what the main loop waits for is the room change and the copy of the game; the copy is
   // written beside it (timed apart, from the copy to the file in place).
-  game = 10;
+  game = 10, invent_nr = 0;
+  for (text& item : inventory_obj) item = kEmptySlot;
   std::vector<double> in_loop, beside;
   for (int i = 0; i < 21; ++i) {
     const auto a = std::chrono::steady_clock::now();
