@@ -157,6 +157,8 @@ void draw_slot_details(const SlotInfo& info) {
   centred(steps, kSlotList.y2 + 28);
 }
 
+
+
 // A question over the screen as it stands, answered with the OK button (yes)
 // or Back or a right click (no).
 bool ask(const std::string& question) {
@@ -203,6 +205,16 @@ std::string question(const char* format, int slot) {
   return text;
 }
 
+// The Delete key over a used slot deletes it, after a question.
+void delete_key(int hovered, const SlotInfos& infos, std::string& message) {
+  bool del = false;
+  while (platform_keypressed()) del = del || ((platform_readkey() >> 8) & 0xff) == KEY_DEL;
+  if (!del || hovered < 0 || !infos[static_cast<size_t>(hovered)].exists) return;
+  if (!ask(question(TR("\"%s\" löschen?", "Delete \"%s\"?"), hovered))) return;
+  message = delete_game(hovered) == 0 ? TR("Der Spielstand ist gelöscht.", "The saved game is deleted.")
+                                      : TR("Der Spielstand ließ sich nicht löschen.", "The saved game could not be deleted.");
+}
+
 enum class Leave { stay, to_game, to_panel };
 
 // One slot screen; `act` is what a click on line s does and may set the
@@ -231,7 +243,16 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
       else
         draw_letters(TR("(leer)", "(empty)"), s, s == hovered ? kHoverColour : makecol(120, 130, 150));
     }
-    if (hovered >= 0) draw_slot_details(infos[static_cast<size_t>(hovered)]);
+    if (hovered >= 0) {
+      draw_slot_details(infos[static_cast<size_t>(hovered)]);
+      // How a slot is deleted, in a corner of the panel beside the title.
+      const char* hint = TR("Entf: löschen", "Del: delete");
+      outlined_text(hint, kInventoryPos.x + kInventoryWidth - 30 - text_length(pv_font, hint), kInventoryPos.y + 30,
+                    makecol(120, 130, 150));
+    }
+    std::string said = message;
+    delete_key(hovered, infos, message);
+    if (message != said) infos = read_slot_infos();
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) leave = Leave::to_game;

@@ -964,6 +964,19 @@ int save_game(int slot) {
   return kSaveDone;
 }
 
+int delete_game(int slot) {
+  if (slot < 0 || slot >= kSaveSlots) return -1;
+  const std::string path = slot_path(slot);
+  if (std::remove(path.c_str()) != 0 && errno != ENOENT) {
+    note_in_bug_report("%s could not be removed: %s", path.c_str(), std::strerror(errno));
+    return -1;
+  }
+  remove_slot_info(path);
+  std::memset(save_name[slot], ' ', kSlotNameLen);
+  save_options();
+  return 0;
+}
+
 int load_game(int slot) {
   if (slot < 0 || slot >= kSaveSlots) return kLoadMissing;
   return load_from(slot_path(slot));

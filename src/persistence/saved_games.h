@@ -91,6 +91,9 @@ enum LoadResult : int {
 // (on the console when bugs.txt could not be opened).
 int save_game(int slot);
 int load_game(int slot);
+// Deletes the saved game of `slot`: its file, its side file and its name. 0
+// on success (also when there was none); -1 when the file stays.
+int delete_game(int slot);
 // What the screens say when a save or a load failed, by its result.
 const char* save_failure_text(int result);
 const char* load_failure_text(int result);

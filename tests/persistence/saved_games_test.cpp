@@ -415,3 +415,19 @@ TEST(SlotSideFiles, ASaveWritesTheSlotAsBeforeAndItsSideFileAndASlotWithoutOneSt
   }
   EXPECT_FALSE(read_slot_info("sav/game07.sav").exists) << "an empty slot";
 }
+
+// Deleting a slot removes its file, its side file and its name; the other slots stay.
+TEST(SlotSideFiles, DeletingASlotRemovesBothFilesAndTheName) {
+  play_some_story();
+  ASSERT_EQ(save_game(2), 0);
+  ASSERT_EQ(save_game(3), 0);
+  save_name[2][0] = 'N', save_name[3][0] = 'M';
+  EXPECT_EQ(delete_game(2), 0);
+  EXPECT_FALSE(read_slot_info("sav/game02.sav").exists);
+  EXPECT_NE(access("sav/game02.info", F_OK), 0);
+  EXPECT_EQ(std::string(save_name[2], kSlotNameLen), std::string(kSlotNameLen, ' '));
+  EXPECT_TRUE(read_slot_info("sav/game03.sav").known);
+  EXPECT_EQ(save_name[3][0], 'M');
+  EXPECT_EQ(delete_game(2), 0) << "nothing there is nothing to delete";
+  EXPECT_EQ(load_game(2), kLoadMissing);
+}
