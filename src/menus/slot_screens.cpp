@@ -317,10 +317,8 @@ int select_file(int s) {
   redraw();
   bool was_down = (mouse_b & 1) != 0;
   for (;;) {
-    // Waits for a key with the mouse polled, so that a close request is heard
-    // (and leaves the name as it was, as Escape does). OK takes the name as
-    // Enter does, Back drops it as Escape does; a click anywhere else (another
-    // slot's line) does nothing while this name is typed.
+    // Waits for a key with the mouse polled (a close request drops the name
+    // as Escape does). OK is Enter, Back is Escape; any other click is no editor.
     int clicked = 0;
     while (!clicked && !platform_keypressed() && !close_pending()) {
       platform_poll_mouse();
