@@ -162,6 +162,7 @@ void draw_slot_details(const SlotInfo& info) {
 // A question over the screen as it stands, answered with the OK button (yes)
 // or Back or a right click (no).
 bool ask(const std::string& question) {
+  constexpr size_t npos = std::string::npos;
   BITMAP* under = create_bitmap(kScreenWidth, kScreenHeight);
   blit(memory_screen, under, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   bool was_down = (mouse_b & 1) != 0;
@@ -171,10 +172,15 @@ bool ask(const std::string& question) {
     const bool press = (mouse_b & 1) && !was_down;
     was_down = (mouse_b & 1) != 0;
     blit(under, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+    // A question too wide for the panel is asked in two lines, after its "?".
+    const bool wide = text_length(pv_font, question.c_str()) > kInventoryWidth - 60 && question.find("? ") != npos;
+    const std::string lines[2] = {wide ? question.substr(0, question.find("? ") + 1) : question,
+                                  wide ? question.substr(question.find("? ") + 2) : ""};
     rectfill(memory_screen, kInventoryPos.x + 20, kInventoryPos.y + 46, kInventoryPos.x + kInventoryWidth - 21,
-             kInventoryPos.y + 72, makecol(6, 8, 16));
-    outlined_text(question.c_str(), (kScreenWidth - text_length(pv_font, question.c_str())) / 2,
-                  kInventoryPos.y + 50, kHeroColour);
+             kInventoryPos.y + (wide ? 92 : 72), makecol(6, 8, 16));
+    for (int i = 0; i < (wide ? 2 : 1); ++i)
+      outlined_text(lines[i].c_str(), (kScreenWidth - text_length(pv_font, lines[i].c_str())) / 2,
+                    kInventoryPos.y + 50 + 20 * i, kHeroColour);
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) answer = 1;
