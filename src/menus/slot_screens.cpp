@@ -118,6 +118,28 @@ SlotInfos read_slot_infos() {
   return infos;
 }
 
+// The rooms' pictures kept beside the slots, loaded with the infos.
+struct Thumbnails {
+  std::array<BITMAP*, kSaveSlots> pictures{};
+  void load(const SlotInfos& infos) {
+    clear();
+    for (int s = 0; s < kSaveSlots; ++s)
+      if (infos[static_cast<size_t>(s)].exists)
+        pictures[static_cast<size_t>(s)] = load_bitmap(thumbnail_path(slot_path(s)).c_str(), nullptr);
+  }
+  void clear() {
+    for (BITMAP*& b : pictures)
+      if (b) destroy_bitmap(b), b = nullptr;
+  }
+  ~Thumbnails() { clear(); }
+  // Beside the list, 96 x 72.
+  void draw(int slot) const {
+    BITMAP* b = slot >= 0 ? pictures[static_cast<size_t>(slot)] : nullptr;
+    if (!b) return;
+    stretch_blit(b, memory_screen, 0, 0, b->w, b->h, kSlotList.x2 + 6, kSlotList.y1, 96, 72);
+  }
+};
+
 std::string date_text(long long seconds) {
   const std::time_t t = static_cast<std::time_t>(seconds);
   std::tm local{};
@@ -233,6 +255,8 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
   bool was_down = true;  // the click that opened the screen is not one for it
   Leave leave = Leave::stay;
   SlotInfos infos = read_slot_infos();
+  Thumbnails thumbnails;
+  thumbnails.load(infos);
   // The plain arrow on the menus, whatever the room's pointer was (a door, a
   // mouth); the main loop sets its own again.
   if (cursor) platform_set_pointer(cursor);
@@ -249,6 +273,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
       else
         draw_letters(TR("(leer)", "(empty)"), s, s == hovered ? kHoverColour : makecol(120, 130, 150));
     }
+    thumbnails.draw(hovered);
     if (hovered >= 0) {
       draw_slot_details(infos[static_cast<size_t>(hovered)]);
       // How a slot is deleted, in a corner of the panel beside the title.
@@ -258,7 +283,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
     }
     std::string said = message;
     delete_key(hovered, infos, message);
-    if (message != said) infos = read_slot_infos();
+    if (message != said) infos = read_slot_infos(), thumbnails.load(infos);
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) leave = Leave::to_game;
@@ -268,6 +293,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
     } else if (press && hovered >= 0) {
       if (act(hovered, message)) leave = Leave::to_game;
       infos = read_slot_infos();
+      thumbnails.load(infos);
       was_down = true;
       continue;
     }

@@ -23,6 +23,7 @@
 #include "core/world.h"
 #include "dialogue/talk_data.h"
 #include "frame/cursor.h"
+#include "frame/draw_room.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
@@ -830,6 +831,8 @@ SaveResult save_to(const std::string& path) {
   // written leaves the slot listed by its file's date.
   if (write_slot_info(path, describe_running_game(), packed, why) != 0)
     report_failed_write("the description of the game", info_path(path).c_str(), why);
+  if (write_thumbnail(path, last_room_picture(), why) != 0)
+    note_in_bug_report("%s: %s", thumbnail_path(path).c_str(), why.c_str());
   return kSaveDone;
 }
 
@@ -941,6 +944,9 @@ void start_autosave() {
   // By its full name: the working folder may change while it is written.
   char cwd[4096];
   const std::string path = std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/" + kAutosaveFile;
+  // The picture is small: written here, before the game's file beside the loop.
+  if (write_thumbnail(path, last_room_picture(), why) != 0)
+    note_in_bug_report("%s: %s", thumbnail_path(path).c_str(), why.c_str());
   autosave_under_way() = std::async(std::launch::async, [copy, path] { return write_copy(*copy, path); });
 }
 

@@ -116,8 +116,31 @@ SlotInfo read_slot_info(const std::string& slot_file) {
   return info;
 }
 
+std::string thumbnail_path(const std::string& slot_file) {
+  const size_t dot = slot_file.rfind(".sav");
+  return (dot == std::string::npos ? slot_file : slot_file.substr(0, dot)) + ".bmp";
+}
+
+int write_thumbnail(const std::string& slot_file, BITMAP* room, std::string& why) {
+  if (!room) {
+    why = "no room has been drawn";
+    return -1;
+  }
+  BITMAP* thumb = create_bitmap(kThumbnailWidth, kThumbnailHeight);
+  stretch_blit(room, thumb, 0, 0, room->w, room->h, 0, 0, kThumbnailWidth, kThumbnailHeight);
+  const std::string path = thumbnail_path(slot_file), temp = temporary_name(path.c_str());
+  const bool saved = save_bmp(temp.c_str(), thumb, nullptr) == 0;
+  destroy_bitmap(thumb);
+  if (!saved || std::rename(temp.c_str(), path.c_str()) != 0) {
+    why = saved ? std::strerror(errno) : "the picture could not be written";
+    std::remove(temp.c_str());
+    return -1;
+  }
+  return 0;
+}
+
 void remove_slot_info(const std::string& slot_file) {
-  const std::string path = info_path(slot_file);
-  if (std::remove(path.c_str()) != 0 && errno != ENOENT)
-    note_in_bug_report("%s could not be removed: %s", path.c_str(), std::strerror(errno));
+  for (const std::string& path : {info_path(slot_file), thumbnail_path(slot_file)})
+    if (std::remove(path.c_str()) != 0 && errno != ENOENT)
+      note_in_bug_report("%s could not be removed: %s", path.c_str(), std::strerror(errno));
 }

@@ -16,6 +16,8 @@
 
 #include <string>
 
+#include <allegro.h>
+
 struct SlotInfo {
   bool exists = false;  // the slot file is there
   bool known = false;   // a side file describes it: the fields below are its
@@ -36,5 +38,15 @@ int write_slot_info(const std::string& slot_file, const std::string& description
                     std::string& why);
 // What is known of the slot file `slot_file`.
 SlotInfo read_slot_info(const std::string& slot_file);
+// The picture of the room kept beside a slot: "sav/game03.bmp", 160 x 120,
+// a BMP (the library reads and writes it itself; no other package is needed
+// for a picture this small). Written through a temporary file and a rename;
+// a slot without it (or with a damaged one) still lists and loads.
+std::string thumbnail_path(const std::string& slot_file);
+inline constexpr int kThumbnailWidth = 160;
+inline constexpr int kThumbnailHeight = 120;
+// `room` scaled down and written as the thumbnail of `slot_file`; 0 on
+// success, `why` otherwise.
+int write_thumbnail(const std::string& slot_file, BITMAP* room, std::string& why);
 // Removes the side file of `slot_file`.
 void remove_slot_info(const std::string& slot_file);

@@ -11,6 +11,7 @@
 #include "core/errand.h"
 #include "core/files.h"
 #include "core/pacing.h"
+#include "frame/draw_room.h"
 #include "core/world.h"
 #include "interaction/inventory.h"
 #include "old_slot.h"
@@ -19,6 +20,7 @@
 #include "persistence/slot_info.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "game/game.h"
 #include "support/test_support.h"
 
 using namespace test_support;
@@ -430,4 +432,26 @@ TEST(SlotSideFiles, DeletingASlotRemovesBothFilesAndTheName) {
   EXPECT_EQ(save_name[3][0], 'M');
   EXPECT_EQ(delete_game(2), 0) << "nothing there is nothing to delete";
   EXPECT_EQ(load_game(2), kLoadMissing);
+}
+
+// The picture kept with a save is the room as the last frame showed it, not what lies over it when the save is
+// made from the panel (here: the frame buffer painted over after the room was drawn).
+TEST(SlotSideFiles, TheThumbnailShowsTheRoomNotThePanel) {
+  play_some_story();
+  main_loop_pass(), main_loop_pass();
+  BITMAP* room = last_room_picture();
+  ASSERT_NE(room, nullptr);
+  clear_to_color(memory_screen, makecol(255, 0, 0));  // the panel over the room
+  ASSERT_EQ(save_game(4), 0);
+  BITMAP* thumb = load_bitmap("sav/game04.bmp", nullptr);
+  ASSERT_NE(thumb, nullptr);
+  EXPECT_EQ(std::vector<int>({thumb->w, thumb->h}), std::vector<int>({160, 120}));
+  int same = 0;
+  for (int y = 10; y < 120; y += 20)
+    for (int x = 10; x < 160; x += 20) same += getpixel(thumb, x, y) == getpixel(room, x * 4, y * 4);
+  EXPECT_GE(same, 40) << "of 48 samples, the room's own pixels";
+  destroy_bitmap(thumb);
+  // A damaged picture leaves the slot loadable.
+  write_file("sav/game04.bmp", "BM garbage");
+  EXPECT_EQ(load_game(4), 0);
 }
