@@ -177,6 +177,10 @@ inline constexpr Point kPanelOffPos{314, 137};    // game_off and game_off_on
 inline constexpr Point kPanelOnOnPos{322, 141};   // game_on_on
 inline constexpr Rect kPanelQuit{265, 305, 374, 328};
 inline constexpr Point kPanelQuitPos{263, 303};  // game_quit_on
+// Main menu, in Quit's row and in the Save button's column; its face is
+// Quit's, widened and without the icon, drawn by the game.
+inline constexpr Rect kPanelMainMenu{98, 305, 237, 328};
+inline constexpr Point kPanelMainMenuPos{96, 303};
 // Save and Load open the two slot screens; the bag leads back to the
 // inventory. One row of three alike, wide enough for their words in both
 // builds ("Speichern" beside its icon).

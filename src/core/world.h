@@ -364,6 +364,11 @@ inline constexpr text kEmptySlot = "z";
   V(PROCESS, int, current_time, , )                 /* clock reading of the last composed frame */ \
   V(PROCESS, int, game, , )                         /* main-loop pass counter, 10..989 */       \
   V(GAME, int, cpu_delay, , 0)                                                                  \
+  V(GAME, int, rooms_entered, , 0)                  /* rooms entered through a door this game */ \
+  V(GAME, int, rooms_entered_kept, , 0)             /* rooms_entered at the last autosave */    \
+  V(GAME, int, played_ms, , 0)                      /* time played on the game's clock */       \
+  V(GAME, int, played_counted_at, , -1)             /* the clock when it was last counted */    \
+  V(GAME, int, mouse_moved_at, , 0)                 /* the clock when the mouse last moved */   \
   V(PROCESS, int, cpu_speed, , )                                                                \
   V(PROCESS, int, load_loop, , )                    /* step of the start-up progress bar, 0..33 */ \
   V(PROCESS, int, game_under_way, , )               /* 1 from a game's first room on (closing.h) */ \

@@ -181,6 +181,7 @@ void closing_screen() {
                   "You will find more about the game at:"),
                210);
   centred_line(makers::kWebsite, 230);
+  centred_line((TR("Gespielte Zeit: ", "Time played: ") + played_text(played_ms)).c_str(), 250);
   centred_line(TR("Bitte drücken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 270);
   platform_new_frame();
   do {

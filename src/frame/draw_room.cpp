@@ -65,6 +65,24 @@ void scale_hero() {
   hero_width = static_cast<int>(static_cast<double>(float_y) * 125);
 }
 
+namespace {
+
+BITMAP* room_picture = nullptr;
+
+void keep_room_picture() {
+  if (!room_picture || room_picture->w != memory_screen->w || room_picture->h != memory_screen->h) {
+    if (room_picture) destroy_bitmap(room_picture);
+    room_picture = create_bitmap(memory_screen->w, memory_screen->h);
+  }
+  blit(memory_screen, room_picture, 0, 0, 0, 0, memory_screen->w, memory_screen->h);
+}
+
+}  // namespace
+
+BITMAP* last_room_picture() {
+  return room_picture;
+}
+
 void draw_room() {
   hero_blitted = 0;
   if (room_graph) blit(room_graph, memory_screen, 0, 0, 0, 0, room_graph->w, room_graph->h);
@@ -85,6 +103,7 @@ void draw_room() {
     }
   }
   if (hero_blitted == 0) hero_frame();
+  keep_room_picture();
   if (hidebuttons != 1) draw_buttons();
   mix_nr = 0;
   // The game cannot keep its state on the disk: one line over the room says so.

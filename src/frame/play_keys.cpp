@@ -105,6 +105,11 @@ void play_keys() {
       case KeyAsk::pause:
         pause_game();
         break;
+      case KeyAsk::skip:
+        // Nothing to skip here: Escape opens the control panel.
+        platform_hide_pointer();
+        panel_in_play();
+        break;
       default:
         break;
     }

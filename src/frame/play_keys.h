@@ -2,7 +2,9 @@
 // players of the genre expect:
 //   F5 the save screen, F7 the load screen (in play, as the control panel
 //   opens them), P or Pause pauses (any key or click goes on), Escape skips
-//   a spoken line and fast-forwards a scene (cutscenes/player.cpp).
+//   a spoken line and fast-forwards a scene (cutscenes/player.cpp), and in
+//   play, with nothing to skip, opens the control panel (as F1 or Escape
+//   does in other adventures).
 // F11 and Alt+Enter, which switch between window and full screen, are taken
 // by the platform seam wherever the game is.
 #pragma once

@@ -1,4 +1,5 @@
 #include "game/closing.h"
+#include "game/game.h"
 
 #include <cstdio>
 
@@ -7,6 +8,7 @@
 #include "hero/hero.h"
 #include "menus/control_panel.h"
 #include "persistence/options.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 
 namespace {
@@ -40,6 +42,12 @@ bool at_quiet_point() {
          !consequence_due();
 }
 
+void autosave_after_room_change() {
+  if (rooms_entered_kept == rooms_entered || !at_quiet_point()) return;
+  rooms_entered_kept = rooms_entered;
+  start_autosave();
+}
+
 void on_close_request() {
   if (game_under_way != 1) end_outside_a_game();
   request_quit();
@@ -52,7 +60,13 @@ void honour_close_request() {
     reset_hero();
     clear_errand();
   }
-  if (at_quiet_point()) quit_from_panel();
+  if (at_quiet_point()) {
+    if (main_menu_wanted()) {
+      back_to_main_menu();
+      return;
+    }
+    quit_from_panel();
+  }
   if (platform_clock_ms() - close_requested_at() > kQuietWaitMs) {
     std::fprintf(stderr, "Pelvaro: the game did not come to rest; it ends without being kept.\n");
     end_outside_a_game();

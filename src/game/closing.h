@@ -20,6 +20,12 @@
 // two-pass counters still to run; and a whole pass of the main loop played.
 bool at_quiet_point();
 
+// Run by the main loop after the story rules of each pass: at the first quiet
+// point after the hero entered another room, the game is kept in the autosave
+// (written beside the main loop: persistence/saved_games.h, start_autosave),
+// so a crash, a kill or a lost display loses at most what was played since.
+void autosave_after_room_change();
+
 // The close handler given to the platform seam.
 void on_close_request();
 // Run by the main loop after the story rules of each pass: with a close

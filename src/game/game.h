@@ -14,6 +14,10 @@ void start_new_game();
 // After a game was loaded from the main menu: the in-game music, and on
 // in the loaded room.
 void continue_loaded_game();
+// The panel's Main menu, at the quiet point that follows it: the game is
+// kept in the autosave, the main menu shows (with Continue), and the game
+// chosen there (new, continued or loaded) goes on in the main loop.
+void back_to_main_menu();
 // The main loop and one pass of it.
 [[noreturn]] void main_loop();
 void main_loop_pass();

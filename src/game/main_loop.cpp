@@ -20,6 +20,7 @@
 
 void main_loop_pass() {
   if (game == 990) game = 10;
+  count_time_played();
   storyline();
   play_keys();
   honour_close_request();
@@ -31,7 +32,11 @@ void main_loop_pass() {
   if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
 
   const bool markers_changed = markers_wanted_changed();
-  if (frame_due()) {
+  // The autosave after a room change waits for a frame of the new room: its
+  // picture is kept with it.
+  const bool new_room_drawn = frame_due();
+  const int entered_before_frame = rooms_entered;
+  if (new_room_drawn) {
     platform_hide_pointer();
     draw_room();
     draw_markers();
@@ -72,6 +77,7 @@ void main_loop_pass() {
   if (click == kClickNow) click = kClickHeld;
   if (!(mouse_b & 3)) click = kClickFree;
   game += 1;
+  if (new_room_drawn && entered_before_frame == rooms_entered) autosave_after_room_change();
 }
 
 void main_loop() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "core/close_request.h"
 #include "core/command_line.h"
 #include "core/data_manifest.h"
 #include "core/datafiles.h"
@@ -96,6 +97,7 @@ void start_up(int argc, char** argv) {
       ~WithoutRoomPictures() { load_room_pictures(true); }
     } without_pictures;
     select_init_temp();
+    remember_start_states();
   }
   unload_datafile(title_dat);
   title_dat = nullptr;
@@ -123,6 +125,23 @@ void continue_loaded_game() {
   mouse_status = kModeWalk;
   track_nr = 2;
   music();
+}
+
+void back_to_main_menu() {
+  save_autosave();
+  close_request_done();
+  game_under_way = 0;
+  game = 0;
+  platform_stop_midi();
+  track_nr = 1;
+  music();
+  main_menu();
+  if (game_loaded_from_menu()) {
+    continue_loaded_game();
+  } else {
+    put_back_start_states();
+    start_new_game();
+  }
 }
 
 int game_main(int argc, char** argv) {

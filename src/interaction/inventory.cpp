@@ -318,6 +318,7 @@ void invent_screens(void (*first)()) {
   force_cursor = kVerbFree;
   cpu_delay = 0;
   drop_keys();  // the keys of play act in play only
+  not_played_since_here();
 }
 
 }  // namespace
@@ -331,6 +332,10 @@ void slot_screen_in_play(bool save) {
     invent_screens([] { game_save(); });
   else
     invent_screens([] { game_load(); });
+}
+
+void panel_in_play() {
+  invent_screens([] { inv_menu = 2; });
 }
 
 void invent_bitmaps() {

@@ -95,14 +95,44 @@ void draw_labels() {
   label(tmp_text_output ? TR("An", "On") : TR("Aus", "Off"),
         row(kPanelSwitch.x2 + 10, kValuesRight, kPanelSwitch.y1, kPanelSwitch.y2), Align::kLeft, value);
   label(TR("Ende", "Quit"), label_space(kPanelQuit), Align::kCentre, title);
+  label(TR("Hauptmenü", "Main menu"), kPanelMainMenu, Align::kCentre, title);
   label(TR("Speichern", "Save"), label_space(kPanelSave), Align::kCentre, title);
   label(TR("Laden", "Load"), label_space(kPanelLoad), Align::kCentre, title);
   label(TR("Inventar", "Bag"), label_space(kPanelInventory), Align::kCentre, title);
 }
 
+// Quit's face (from the panel's picture, or lit) made as wide as the Main
+// menu button: its ends kept, its plain middle stretched over the icon.
+BITMAP* widened_quit_face(BITMAP* from, int x, int y) {
+  constexpr int kEnd = 10;
+  const int w = kPanelQuit.width() + 4, h = kPanelQuit.height() + 4;
+  const int wide = kPanelMainMenu.width() + 4;
+  BITMAP* face = create_bitmap(wide, h);
+  blit(from, face, x, y, 0, 0, kEnd, h);
+  blit(from, face, x + w - kEnd, y, wide - kEnd, 0, kEnd, h);
+  stretch_blit(from, face, x + w / 2, y, 1, h, kEnd, 0, wide - 2 * kEnd, h);
+  return face;
+}
+
+// The Main menu button's two faces, made once the panel's pictures are loaded
+// (they live as long as the inventory's datafile).
+BITMAP* main_menu_face(bool lit) {
+  static BITMAP* faces[2] = {};
+  static BITMAP* made_from = nullptr;
+  if (made_from != game_options_bmp) {
+    for (BITMAP*& f : faces)
+      if (f) destroy_bitmap(f), f = nullptr;
+    made_from = game_options_bmp;
+    faces[0] = widened_quit_face(game_options_bmp, kPanelQuitPos.x - kInventoryPos.x, kPanelQuitPos.y - kInventoryPos.y);
+    faces[1] = widened_quit_face(game_quit_on, 0, 0);
+  }
+  return faces[lit ? 1 : 0];
+}
+
 // The panel without its knobs: the picture, the "off" mark, the words.
 void draw_panel() {
   draw_at(game_options_bmp, kInventoryPos);
+  draw_at(main_menu_face(false), kPanelMainMenuPos);
   if (tmp_text_output == 0) draw_at(game_off, kPanelOffPos);
   draw_labels();
 }
@@ -254,12 +284,23 @@ void quit_button(bool click) {
   request_quit();
 }
 
+// The game is kept at the main loop's next quiet point, then the main menu shows.
+void main_menu_button(bool click) {
+  if (!kPanelMainMenu.contains(mouse_x, mouse_y)) return;
+  draw_at(main_menu_face(true), kPanelMainMenuPos);
+  if (!click) return;
+  play_sound(manifest::Sounds::button);
+  wait_mouse_release();
+  request_main_menu();
+}
+
 // The panel's buttons under the pointer, and what a click does; true when the
 // panel is left (for the inventory, a loaded game, or closed).
 bool panel_buttons(bool click, bool right) {
   text_output_switch(click);
   bool leave = bag_button(click);
   if (!leave) quit_button(click);
+  if (!leave) main_menu_button(click);
   panel_save_button(click);
   panel_load_button(click);
   if (inv_menu == 0) leave = true;  // a game was loaded

@@ -247,7 +247,7 @@ MenuState continue_button(bool left) {
   draw_sprite(memory_screen, mm_continue, face_origin(kMenuContinueHot).x, face_origin(kMenuContinueHot).y);
   if (!left) return MenuState::kChoosing;
   play_sound(manifest::Sounds::button);
-  const int result = load_autosave();
+  const int result = load_latest_game();
   loaded_from_menu = result == 0;
   if (loaded_from_menu) return MenuState::kGameChosen;
   say_on_menu(result == kLoadCannotWrite ? load_failure_text(result)

@@ -6,7 +6,9 @@
 // in the highlight colour), an OK button back to the game and a back button
 // to the control panel. They act on a button going down, so the click that
 // opened a screen does not press what lies under it there.
+#include <array>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <utility>
 
@@ -20,7 +22,9 @@
 #include "core/world.h"
 #include "dialogue/talk.h"
 #include "persistence/saved_games.h"
+#include "persistence/slot_info.h"
 #include "platform/platform.h"
+#include "rooms/registry.h"
 
 namespace {
 
@@ -82,10 +86,11 @@ void draw_screen(BITMAP* background, BITMAP* panel, const char* title, const std
                   kInventoryPos.y + 50, kHeroColour);
 }
 
-// The buttons' words beside their icons, over the buttons lit or not.
-void draw_button_words() {
+// The buttons' words beside their icons, over the buttons lit or not: OK and
+// Back, or the answers to a question.
+void draw_button_words(const char* ok = TR("OK", "OK"), const char* back = TR("Zurück", "Back")) {
   const int words = makecol(255, 236, 170);
-  const std::pair<const char*, Rect> buttons[] = {{TR("OK", "OK"), kSlotOk}, {TR("Zurück", "Back"), kSlotBack}};
+  const std::pair<const char*, Rect> buttons[] = {{ok, kSlotOk}, {back, kSlotBack}};
   for (const auto& [text, button] : buttons) {
     const Rect r = label_space(button);
     outlined_text(text, r.x1 + (r.width() - text_length(pv_font, text)) / 2,
@@ -104,6 +109,140 @@ bool slot_exists(int slot) {
   return stat(slot_path(slot).c_str(), &st) == 0;
 }
 
+// What the ten slots' side files tell, read when a screen opens and after
+// each save.
+using SlotInfos = std::array<SlotInfo, kSaveSlots>;
+SlotInfos read_slot_infos() {
+  SlotInfos infos;
+  for (int s = 0; s < kSaveSlots; ++s) infos[static_cast<size_t>(s)] = read_slot_info(slot_path(s));
+  return infos;
+}
+
+// The rooms' pictures kept beside the slots, loaded with the infos.
+struct Thumbnails {
+  std::array<BITMAP*, kSaveSlots> pictures{};
+  void load(const SlotInfos& infos) {
+    clear();
+    for (int s = 0; s < kSaveSlots; ++s)
+      if (infos[static_cast<size_t>(s)].exists)
+        pictures[static_cast<size_t>(s)] = load_bitmap(thumbnail_path(slot_path(s)).c_str(), nullptr);
+  }
+  void clear() {
+    for (BITMAP*& b : pictures)
+      if (b) destroy_bitmap(b), b = nullptr;
+  }
+  ~Thumbnails() { clear(); }
+  // Beside the list, 96 x 72.
+  void draw(int slot) const {
+    BITMAP* b = slot >= 0 ? pictures[static_cast<size_t>(slot)] : nullptr;
+    if (!b) return;
+    stretch_blit(b, memory_screen, 0, 0, b->w, b->h, kSlotList.x2 + 6, kSlotList.y1, 96, 72);
+  }
+};
+
+std::string date_text(long long seconds) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[32];
+  std::strftime(text, sizeof text, TR("%d.%m.%Y %H:%M", "%Y-%m-%d %H:%M"), &local);
+  return text;
+}
+
+const char* room_title(const std::string& name) {
+  const int r = room_index(name.c_str());
+  return r >= 0 && kRooms[r]->title ? kRooms[r]->title : name.c_str();
+}
+
+// Under the list, what is known of the slot under the pointer: when it was
+// saved and the time played, then the room and the story's progress; of a
+// slot without its side file only the date of its file.
+void draw_slot_details(const SlotInfo& info) {
+  const int colour = makecol(232, 238, 250);
+  auto centred = [&](const std::string& line, int y) {
+    outlined_text(line.c_str(), (kScreenWidth - text_length(pv_font, line.c_str())) / 2, y, colour);
+  };
+  if (!info.exists) {
+    centred(TR("Dieser Platz ist leer.", "This slot is empty."), kSlotList.y2 + 8);
+    return;
+  }
+  std::string first = TR("Gespeichert ", "Saved ") + date_text(info.saved_at);
+  if (!info.known) {
+    centred(first, kSlotList.y2 + 8);
+    return;
+  }
+  first += TR(", gespielt ", ", played ") + played_text(info.played_ms);
+  centred(first, kSlotList.y2 + 8);
+  char steps[64];
+  std::snprintf(steps, sizeof steps, TR("%s, %d von %d Schritten", "%s, %d of %d steps"), room_title(info.room),
+                info.done, info.total);
+  centred(steps, kSlotList.y2 + 28);
+}
+
+
+
+// A question over the screen as it stands, answered with the OK button (yes)
+// or Back or a right click (no).
+bool ask(const std::string& question) {
+  constexpr size_t npos = std::string::npos;
+  BITMAP* under = create_bitmap(kScreenWidth, kScreenHeight);
+  blit(memory_screen, under, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  bool was_down = (mouse_b & 1) != 0;
+  int answer = -1;
+  while (answer < 0) {
+    platform_poll_mouse();
+    const bool press = (mouse_b & 1) && !was_down;
+    was_down = (mouse_b & 1) != 0;
+    blit(under, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+    // A question too wide for the panel is asked in two lines, after its "?".
+    const bool wide = text_length(pv_font, question.c_str()) > kInventoryWidth - 60 && question.find("? ") != npos;
+    const std::string lines[2] = {wide ? question.substr(0, question.find("? ") + 1) : question,
+                                  wide ? question.substr(question.find("? ") + 2) : ""};
+    rectfill(memory_screen, kInventoryPos.x + 20, kInventoryPos.y + 46, kInventoryPos.x + kInventoryWidth - 21,
+             kInventoryPos.y + (wide ? 92 : 72), makecol(6, 8, 16));
+    for (int i = 0; i < (wide ? 2 : 1); ++i)
+      outlined_text(lines[i].c_str(), (kScreenWidth - text_length(pv_font, lines[i].c_str())) / 2,
+                    kInventoryPos.y + 50 + 20 * i, kHeroColour);
+    if (in(kSlotOk)) {
+      draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
+      if (press) answer = 1;
+    } else if (in(kSlotBack)) {
+      draw_sprite(memory_screen, game_back_on, kSlotBackPos.x, kSlotBackPos.y);
+      if (press) answer = 0;
+    }
+    if ((mouse_b & 2) || close_pending()) answer = 0;
+    draw_button_words(TR("Ja", "Yes"), TR("Nein", "No"));
+    present_with_pointer();
+  }
+  blit(under, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  destroy_bitmap(under);
+  wait_mouse_release();
+  return answer == 1;
+}
+
+// A slot's name without the blanks that pad it.
+std::string shown_name(int slot) {
+  std::string name = stored_name(slot);
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
+
+std::string question(const char* format, int slot) {
+  char text[160];
+  std::snprintf(text, sizeof text, format, shown_name(slot).c_str());
+  return text;
+}
+
+// The Delete key over a used slot deletes it, after a question.
+void delete_key(int hovered, const SlotInfos& infos, std::string& message) {
+  bool del = false;
+  while (platform_keypressed()) del = del || ((platform_readkey() >> 8) & 0xff) == KEY_DEL;
+  if (!del || hovered < 0 || !infos[static_cast<size_t>(hovered)].exists) return;
+  if (!ask(question(TR("\"%s\" löschen?", "Delete \"%s\"?"), hovered))) return;
+  message = delete_game(hovered) == 0 ? TR("Der Spielstand ist gelöscht.", "The saved game is deleted.")
+                                      : TR("Der Spielstand ließ sich nicht löschen.", "The saved game could not be deleted.");
+}
+
 enum class Leave { stay, to_game, to_panel };
 
 // One slot screen; `act` is what a click on line s does and may set the
@@ -115,6 +254,12 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
   std::string message;
   bool was_down = true;  // the click that opened the screen is not one for it
   Leave leave = Leave::stay;
+  SlotInfos infos = read_slot_infos();
+  Thumbnails thumbnails;
+  thumbnails.load(infos);
+  // The plain arrow on the menus, whatever the room's pointer was (a door, a
+  // mouth); the main loop sets its own again.
+  if (cursor) platform_set_pointer(cursor);
   while (leave == Leave::stay) {
     platform_poll_mouse();
     const bool left = mouse_b & 1;
@@ -122,7 +267,23 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
     was_down = left;
     draw_screen(background, panel, title, message);
     const int hovered = slot_under_mouse();
-    for (int s = 0; s < kSaveSlots; ++s) draw_letters(stored_name(s), s, s == hovered ? kHoverColour : kNameColour);
+    for (int s = 0; s < kSaveSlots; ++s) {
+      if (infos[static_cast<size_t>(s)].exists)
+        draw_letters(stored_name(s), s, s == hovered ? kHoverColour : kNameColour);
+      else
+        draw_letters(TR("(leer)", "(empty)"), s, s == hovered ? kHoverColour : makecol(120, 130, 150));
+    }
+    thumbnails.draw(hovered);
+    if (hovered >= 0) {
+      draw_slot_details(infos[static_cast<size_t>(hovered)]);
+      // How a slot is deleted, in a corner of the panel beside the title.
+      const char* hint = TR("Entf: löschen", "Del: delete");
+      outlined_text(hint, kInventoryPos.x + kInventoryWidth - 30 - text_length(pv_font, hint), kInventoryPos.y + 30,
+                    makecol(120, 130, 150));
+    }
+    std::string said = message;
+    delete_key(hovered, infos, message);
+    if (message != said) infos = read_slot_infos(), thumbnails.load(infos);
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) leave = Leave::to_game;
@@ -131,6 +292,8 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
       if (press) leave = Leave::to_panel;
     } else if (press && hovered >= 0) {
       if (act(hovered, message)) leave = Leave::to_game;
+      infos = read_slot_infos();
+      thumbnails.load(infos);
       was_down = true;
       continue;
     }
@@ -179,17 +342,25 @@ int select_file(int s) {
     draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
     draw_typing(typed, kHoverColour);
     shown = typed;
+    // The buttons keep their words while a name is typed.
+    draw_button_words();
     platform_present(memory_screen, kScreenWidth, kScreenHeight);
   };
   redraw();
+  bool was_down = (mouse_b & 1) != 0;
   for (;;) {
-    // Waits for a key with the mouse polled, so that a close request is heard
-    // (and leaves the name as it was, as Escape does).
-    while (!platform_keypressed() && !close_pending()) {
+    // Waits for a key with the mouse polled (a close request drops the name
+    // as Escape does). OK is Enter, Back is Escape; any other click is no editor.
+    int clicked = 0;
+    while (!clicked && !platform_keypressed() && !close_pending()) {
       platform_poll_mouse();
-      platform_present(memory_screen, kScreenWidth, kScreenHeight);
+      const bool press = (mouse_b & 1) && !was_down;
+      was_down = (mouse_b & 1) != 0;
+      if (press && in(kSlotOk)) clicked = kKeyEnter;
+      if (press && in(kSlotBack)) clicked = kKeyEscape;
+      present_with_pointer();
     }
-    key_nr = close_pending() ? kKeyEscape : platform_readkey();
+    key_nr = close_pending() ? kKeyEscape : clicked ? clicked : platform_readkey();
     const int c = key_nr & 0xff;
     if (c == kKeyEnter) break;
     if (c == kKeyEscape) {
@@ -218,7 +389,10 @@ void game_save() {
   const Leave leave = slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), [](int slot, std::string& message) {
     char old_name[kSlotNameLen];
     std::memcpy(old_name, save_name[slot], kSlotNameLen);
-    if (!select_file(slot)) {
+    const bool used = slot_exists(slot);
+    const std::string old_question = question(TR("\"%s\" überschreiben?", "Overwrite \"%s\"?"), slot);
+    if (!select_file(slot) || (used && !ask(old_question))) {
+      std::memcpy(save_name[slot], old_name, kSlotNameLen);
       message.clear();
       return false;
     }
@@ -239,6 +413,15 @@ int game_load() {
         if (!slot_exists(slot)) {
           message = TR("Auf diesem Platz ist kein Spiel gespeichert.", "There is no saved game in this slot.");
           return false;
+        }
+        // Loading ends the game in progress: asked once, and that game is kept
+        // in the autosave first.
+        if (game_in_progress()) {
+          if (!ask(question(TR("\"%s\" laden? Das laufende Spiel wird automatisch gesichert.",
+                               "Load \"%s\"? The game in progress is kept in the autosave."),
+                            slot)))
+            return false;
+          save_autosave();
         }
         if (const int result = load_game(slot); result != 0) {
           message = load_failure_text(result);

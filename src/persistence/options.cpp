@@ -6,13 +6,27 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 #include "core/files.h"
 #include "core/world.h"
+#include "persistence/settings.h"
 #include "platform/platform.h"
 
 namespace {
 
 const char* const kOptionsFile = "options.sav";
+// An options.sav that is there but could not be read (no permission, a
+// folder in its place) is the player's and is never written over: the
+// settings of this run are kept in settings.txt instead. Its full name, so a
+// change of working folder starts afresh.
+std::string unreadable_options;
+
+std::string full_name(const char* path) {
+  char cwd[4096];
+  return std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/" + path;
+}
+bool options_read = false;
 
 int clamp(int v, int lo, int hi) {
   return v < lo ? lo : (v > hi ? hi : v);
@@ -83,7 +97,13 @@ void read_options_text(std::string_view text) {
 
 }  // namespace
 
+bool options_were_read() {
+  return options_read;
+}
+
 void load_options() {
+  options_read = false;
+  unreadable_options.clear();
   set_defaults();
   std::string why;
   options_file = open_regular_file(kOptionsFile, why);
@@ -94,8 +114,10 @@ void load_options() {
     std::fclose(options_file);
     options_file = nullptr;
     read_options_text(text);
+    options_read = true;
   } else if (why != kFileMissing) {
-    report_unusable_file(kOptionsFile, why, "the default settings are used");
+    unreadable_options = full_name(kOptionsFile);
+    report_unusable_file(kOptionsFile, why, "the default settings are used, and the file is left as it is");
   }
   music_vol = clamp(music_vol, 0, 255);
   wave_vol = clamp(wave_vol, 0, 255);
@@ -105,6 +127,9 @@ void load_options() {
 }
 
 int save_options() {
+  // settings.txt keeps a copy of what options.sav holds.
+  save_settings();
+  if (!unreadable_options.empty() && unreadable_options == full_name(kOptionsFile)) return 0;
   char numbers[64];
   std::string text(numbers, static_cast<size_t>(std::snprintf(numbers, sizeof numbers, "%d %d %d %d ", music_vol,
                                                               wave_vol, text_speed, text_output)));

@@ -16,8 +16,14 @@ inline constexpr int kDefaultTextOutput = 1;
 // numbers are clamped to their ranges) and apply the volumes. Each slot name
 // is its own line, cut to 30 characters. Anything but a regular file is not
 // read: it is reported and the defaults are used.
+// An options.sav that is there but cannot be read is left as it is (the game
+// never writes over it); the copy in settings.txt (persistence/settings.h),
+// written with every save_options, then gives the settings and slot names.
 void load_options();
-// Write "options.sav" through a temporary file and a rename. Returns 0 on
+// Whether load_options found options.sav and read it.
+bool options_were_read();
+// Write "options.sav" (unless it could not be read) and its copy in
+// settings.txt, each through a temporary file and a rename. Returns 0 on
 // success; a failure is reported on the console and in bugs.txt with its
 // reason, and the old file stays as it was.
 int save_options();

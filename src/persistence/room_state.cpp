@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,6 +42,19 @@ std::string absolute(const char* path) {
   return std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/" + path;
 }
 
+// The game's own copy of every room's state, as it last wrote (or loaded)
+// it, by the file's absolute path: a state file damaged or removed from
+// outside is rebuilt from here, and the autosave takes its rooms from here
+// without reading a file. The 43 states are some 20 MB.
+std::map<std::string, std::shared_ptr<const std::string>>& own_copies() {
+  static std::map<std::string, std::shared_ptr<const std::string>> copies;
+  return copies;
+}
+
+void keep_own_copy(const std::string& key, std::string text) {
+  own_copies()[key] = std::make_shared<const std::string>(std::move(text));
+}
+
 // Every failure goes to bugs.txt; the console hears of each reason once per
 // working folder; the room on screen says once that nothing can be kept.
 void tell_unwritten(const char* file, const std::string& why) {
@@ -55,6 +69,7 @@ void tell_unwritten(const char* file, const std::string& why) {
 int write_state(const char* file, std::string text) {
   std::string why;
   const std::string key = absolute(file);
+  keep_own_copy(key, text);
   if (write_file_replacing(file, text.data(), text.size(), false, why) != 0) {
     tell_unwritten(file, why);
     text.shrink_to_fit();
@@ -110,10 +125,26 @@ bool parse_state(const std::string& text, std::vector<int>& numbers, const char*
   return true;
 }
 
+// Appends the whole of a state file to `text`.
+bool read_state_file(const char* file, std::string& text, std::string& why) {
+  load_file = open_regular_file(file, why);
+  if (!load_file) {
+    if (why == kFileMissing) why = "is missing";
+    return false;
+  }
+  char chunk[65536];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, load_file)) > 0) text.append(chunk, got);
+  const bool read = !std::ferror(load_file);
+  std::fclose(load_file);
+  load_file = nullptr;
+  if (!read) why = "it cannot be read";
+  return read;
+}
+
 }  // namespace
 
-int save_temp() {
-  if (!temp_file) return -1;
+std::string current_room_state_text() {
   // Most numbers are single digits: they are written directly, the rest
   // through to_chars. Each takes at most 12 characters with its blank.
   std::string text(static_cast<size_t>(kStateNumbers) * 12, '\0');
@@ -127,7 +158,12 @@ int save_temp() {
     *p++ = ' ';
   });
   text.resize(static_cast<size_t>(p - text.data()));
-  const int result = write_state(temp_file, std::move(text));
+  return text;
+}
+
+int save_temp() {
+  if (!temp_file) return -1;
+  const int result = write_state(temp_file, current_room_state_text());
   if (result == 0) retry_unwritten();
   return result;
 }
@@ -151,28 +187,61 @@ int load_temp() {
 }
 
 bool room_state_text(const char* file, std::string& text, std::string& why) {
-  const auto kept = unwritten().find(absolute(file));
+  const std::string key = absolute(file);
+  const auto kept = unwritten().find(key);
   if (kept != unwritten().end()) {
     text += kept->second;
     return true;
   }
-  load_file = open_regular_file(file, why);
-  if (!load_file) {
-    if (why == kFileMissing) why = "is missing";
-    return false;
+  const size_t start = text.size();
+  const bool read = read_state_file(file, text, why);
+  const auto own = own_copies().find(key);
+  if (own == own_copies().end()) return read;
+  if (read && std::string_view(text).substr(start) == *own->second) return true;
+  // Changed from outside: a whole state is taken as it stands; a damaged or
+  // missing one is rebuilt from the game's own copy.
+  if (read) {
+    std::vector<int> numbers;
+    const char* problem = "";
+    if (parse_state(text.substr(start), numbers, problem)) return true;
+    why = problem;
   }
-  char chunk[65536];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, load_file)) > 0) text.append(chunk, got);
-  const bool read = !std::ferror(load_file);
-  std::fclose(load_file);
-  load_file = nullptr;
-  if (!read) why = "it cannot be read";
-  return read;
+  text.resize(start);
+  text += *own->second;
+  note_in_bug_report("room state file %s: %s; it is rebuilt from the game's own copy", file, why.c_str());
+  write_state(file, *own->second);
+  return true;
+}
+
+std::shared_ptr<const std::string> room_state_copy(const char* file) {
+  const auto own = own_copies().find(absolute(file));
+  return own == own_copies().end() ? nullptr : own->second;
+}
+
+void keep_room_state_copy(const char* file, std::string_view text) {
+  keep_own_copy(absolute(file), std::string(text));
 }
 
 void forget_unwritten_room_states() {
   unwritten().clear();
+}
+
+namespace {
+
+std::map<std::string, std::shared_ptr<const std::string>>& start_states() {
+  static std::map<std::string, std::shared_ptr<const std::string>> states;
+  return states;
+}
+
+}  // namespace
+
+void remember_start_states() {
+  start_states() = own_copies();
+}
+
+void put_back_start_states() {
+  forget_unwritten_room_states();
+  for (const auto& [path, text] : start_states()) write_state(path.c_str(), *text);
 }
 
 void init_temp() {

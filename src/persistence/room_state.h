@@ -6,7 +6,9 @@
 //   node's s_call_nr, s_present, s_exit.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/world.h"
 
@@ -45,16 +47,31 @@ void visit_room_state(F&& f) {
 // until a later write succeeds; the failure goes to bugs.txt, once per reason
 // to the console, and once to the screen (storage_failed).
 int save_temp();
+// The current room's state as its file holds it.
+std::string current_room_state_text();
 // Read the state of `temp_file` (kept in memory, else the file) over the
 // current room's state. A missing, short, long or garbled file, and anything
 // but a regular file, change nothing, are reported in bugs.txt, and return -1.
 int load_temp();
 // Appends the text of a room's state to `text`: the one kept in memory after
-// a failed write, else the file's. False, with `why`, when there is neither.
+// a failed write, else the file's. The game keeps its own copy of every state
+// it wrote or loaded: a file that is missing or damaged (changed from outside)
+// is rebuilt from that copy, which is then taken. False, with `why`, when
+// there is neither file nor copy.
 bool room_state_text(const char* file, std::string& text, std::string& why);
+// The game's own copy of a room's state (null when it has none): shared, so
+// a copy of all 43 for the autosave costs nothing.
+std::shared_ptr<const std::string> room_state_copy(const char* file);
+// A loaded game's room states become the game's own copies.
+void keep_room_state_copy(const char* file, std::string_view text);
 // A loaded game has replaced every room's state file: what memory kept of
 // the game before is dropped.
 void forget_unwritten_room_states();
 // Build the initial state of the room named `room_name` and write it to the
 // room's state file; one step of the start-up progress bar.
 void init_temp();
+// The 43 states the start-up built, kept (shared with the game's own copies,
+// so they cost nothing until the game changes a room) for a new game begun
+// later in the same run: put_back_start_states writes them all again.
+void remember_start_states();
+void put_back_start_states();

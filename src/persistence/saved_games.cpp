@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <future>
+#include <memory>
+#include <mutex>
 #include <map>
 #include <set>
 #include <type_traits>
@@ -20,11 +23,13 @@
 #include "core/world.h"
 #include "dialogue/talk_data.h"
 #include "frame/cursor.h"
+#include "frame/draw_room.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
+#include "persistence/slot_info.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 
@@ -174,6 +179,8 @@ struct Scanner {
 // names share one copy.
 const char* keep_name(const std::string& name) {
   static std::set<std::string> names;
+  static std::mutex guard;  // the autosave checks its game beside the main loop
+  const std::lock_guard<std::mutex> lock(guard);
   return names.insert(name).first->c_str();
 }
 
@@ -729,6 +736,9 @@ bool replace_room_files(const std::string& text, const size_t (&blocks)[kRoomCou
   }
   for (const Room& room : rooms)
     if (room.had_old) std::remove(room.kept.c_str());
+  for (int r = 0; r < kRoomCount; ++r)
+    keep_room_state_copy(kRooms[r]->state_file,
+                         std::string_view(text).substr(blocks[r][0], blocks[r][1] - blocks[r][0]));
   return true;
 }
 
@@ -795,6 +805,7 @@ std::string& state_text() {
 }
 
 SaveResult save_to(const std::string& path) {
+  finish_autosave();
   set_temp_file();
   save_temp();  // a room that cannot be written is kept in memory and saved from there
   std::string& text = state_text();
@@ -816,10 +827,17 @@ SaveResult save_to(const std::string& path) {
     storage_failed();
     return kSaveCannotWrite;
   }
+  // The slot is whole without its side file: a side file that cannot be
+  // written leaves the slot listed by its file's date.
+  if (write_slot_info(path, describe_running_game(), packed, why) != 0)
+    report_failed_write("the description of the game", info_path(path).c_str(), why);
+  if (write_thumbnail(path, last_room_picture(), why) != 0)
+    note_in_bug_report("%s: %s", thumbnail_path(path).c_str(), why.c_str());
   return kSaveDone;
 }
 
 LoadResult load_from(const std::string& path) {
+  finish_autosave();
   std::string packed, why;
   std::string& text = state_text();
   LoadResult result = kLoadDone;
@@ -833,6 +851,9 @@ LoadResult load_from(const std::string& path) {
     note_in_bug_report("saved game %s: %s; nothing was loaded", path.c_str(), why.c_str());
     return result;
   }
+  // The time played goes on from the side file's (from 0 without one).
+  const SlotInfo info = read_slot_info(path);
+  if (info.known) played_ms = info.played_ms;
   std::string temp_why;
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
@@ -841,6 +862,105 @@ LoadResult load_from(const std::string& path) {
 
 }  // namespace
 
+namespace {
+
+// The game taken at a quiet point in a moment, to be written beside the main
+// loop: the hero and the bag, the part after the end mark, and the 43 rooms'
+// states shared with the game's own copies (the current room's formatted
+// anew), so that taking it copies nothing large.
+struct GameCopy {
+  std::string head, tail, description;
+  std::shared_ptr<const std::string> rooms[kRoomCount];
+};
+
+bool copy_game(GameCopy& copy, std::string& why) {
+  const HeldItem held = held_item();
+  if (held.apart && !storable_name(held.apart)) return refuse_item_name(held.apart, why);
+  if (!put_hero_and_bag(copy.head, held, why) || !put_after_end_mark(copy.tail, held.apart, why)) return false;
+  copy.description = describe_running_game();
+  const int here = room_index(room_name);
+  for (int r = 0; r < kRoomCount; ++r) {
+    const char* file = kRooms[r]->state_file;
+    if (r == here) {
+      copy.rooms[r] = std::make_shared<const std::string>(current_room_state_text());
+    } else if (!(copy.rooms[r] = room_state_copy(file))) {
+      std::string text;
+      if (!room_state_text(file, text, why)) {
+        why = std::string(file) + ": " + why;
+        return false;
+      }
+      copy.rooms[r] = std::make_shared<const std::string>(std::move(text));
+    }
+  }
+  return true;
+}
+
+// What the writing of a copy came to, told on the main loop's side.
+struct Written {
+  SaveResult result = kSaveDone;
+  std::string why;
+};
+
+// Runs beside the main loop: touches no state of the game, only the copy and
+// the file, and leaves every report to the main loop.
+Written write_copy(const GameCopy& copy, const std::string& path) {
+  std::string text;
+  text.reserve(size_t{kRoomCount} * kStateNumbers * 2 + 4096);
+  text += copy.head;
+  for (const auto& room : copy.rooms) {
+    text += *room;
+    if (text.back() != ' ') text += ' ';
+  }
+  text += copy.tail;
+  Written done;
+  if (!game_state_sound(text, done.why)) {
+    done.why = "it would not load again: " + done.why;
+    done.result = kSaveRefused;
+    return done;
+  }
+  const std::string packed = pack_game_state(text);
+  if (write_file_replacing(path.c_str(), packed.data(), packed.size(), true, done.why) != 0 ||
+      write_slot_info(path, copy.description, packed, done.why) != 0)
+    done.result = kSaveCannotWrite;
+  return done;
+}
+
+std::future<Written>& autosave_under_way() {
+  static std::future<Written> job;
+  return job;
+}
+
+}  // namespace
+
+void start_autosave() {
+  finish_autosave();
+  if (!game_in_progress()) return;
+  auto copy = std::make_shared<GameCopy>();
+  std::string why;
+  if (!copy_game(*copy, why)) {
+    report_failed_write("the game", kAutosaveFile, "it would not load again: " + why);
+    return;
+  }
+  // By its full name: the working folder may change while it is written.
+  char cwd[4096];
+  const std::string path = std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/" + kAutosaveFile;
+  // The picture is small: written here, before the game's file beside the loop.
+  if (write_thumbnail(path, last_room_picture(), why) != 0)
+    note_in_bug_report("%s: %s", thumbnail_path(path).c_str(), why.c_str());
+  autosave_under_way() = std::async(std::launch::async, [copy, path] { return write_copy(*copy, path); });
+}
+
+int finish_autosave() {
+  std::future<Written>& job = autosave_under_way();
+  if (!job.valid()) return kSaveDone;
+  const Written done = job.get();
+  if (done.result != kSaveDone) {
+    report_failed_write("the game", kAutosaveFile, done.why);
+    if (done.result == kSaveCannotWrite) storage_failed();
+  }
+  return done.result;
+}
+
 int save_game(int slot) {
   if (slot < 0 || slot >= kSaveSlots) return kSaveRefused;
   const SaveResult result = save_to(slot_path(slot));
@@ -848,6 +968,19 @@ int save_game(int slot) {
   // The slot's name is kept with the options.
   save_options();
   return kSaveDone;
+}
+
+int delete_game(int slot) {
+  if (slot < 0 || slot >= kSaveSlots) return -1;
+  const std::string path = slot_path(slot);
+  if (std::remove(path.c_str()) != 0 && errno != ENOENT) {
+    note_in_bug_report("%s could not be removed: %s", path.c_str(), std::strerror(errno));
+    return -1;
+  }
+  remove_slot_info(path);
+  std::memset(save_name[slot], ' ', kSlotNameLen);
+  save_options();
+  return 0;
 }
 
 int load_game(int slot) {
@@ -885,6 +1018,39 @@ int save_autosave() {
 
 int load_autosave() {
   return load_from(kAutosaveFile);
+}
+
+namespace {
+
+// When `path` was last written (0 when it is not a regular file).
+struct timespec written_at(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  return st.st_mtim;
+}
+
+bool later(const struct timespec& a, const struct timespec& b) {
+  return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec > b.tv_nsec;
+}
+
+}  // namespace
+
+std::string latest_saved_game() {
+  finish_autosave();
+  std::string latest = kAutosaveFile;
+  struct timespec latest_at = written_at(latest);
+  for (int slot = 0; slot < kSaveSlots; ++slot) {
+    const std::string path = slot_path(slot);
+    if (const struct timespec at = written_at(path); later(at, latest_at)) {
+      latest = path;
+      latest_at = at;
+    }
+  }
+  return latest;
+}
+
+int load_latest_game() {
+  return load_from(latest_saved_game());
 }
 
 bool autosave_exists() {

@@ -91,6 +91,9 @@ enum LoadResult : int {
 // (on the console when bugs.txt could not be opened).
 int save_game(int slot);
 int load_game(int slot);
+// Deletes the saved game of `slot`: its file, its side file and its name. 0
+// on success (also when there was none); -1 when the file stays.
+int delete_game(int slot);
 // What the screens say when a save or a load failed, by its result.
 const char* save_failure_text(int result);
 const char* load_failure_text(int result);
@@ -101,8 +104,21 @@ const char* load_failure_text(int result);
 // pass). The room is not rebuilt afterwards, since the program ends. 0 on
 // success; on failure the older autosave stays as it was.
 int save_autosave();
+// The autosave at a room change: the game is copied at once (its rooms'
+// states shared with the game's own copies, see room_state.h) and written to
+// kAutosaveFile beside the main loop, so the room change does not wait for
+// it. finish_autosave waits for the writing under way (every save, load and
+// the close wait for it first) and returns its SaveResult (kSaveDone when none
+// was under way); a failure is reported there and the older autosave stays.
+void start_autosave();
+int finish_autosave();
 // The main menu's Continue: loads kAutosaveFile as load_game loads a slot.
 int load_autosave();
+// Continue takes up the newest of the autosave and the slots (by the time
+// their files were written): a game saved in a slot after the last autosave
+// is the one played last.
+std::string latest_saved_game();
+int load_latest_game();
 bool autosave_exists();
 // A game finished with the closing screen leaves nothing to continue.
 void remove_autosave();

@@ -2,7 +2,9 @@
 //   subtitle_band=1
 // Lines that are empty or begin with '#' are notes. A missing file gives every setting its default; a line that
 // names no setting, or gives one no whole number in its range, changes nothing and is reported in bugs.txt.
-// The file is written whole through a temporary file and a rename, like every file of the game.
+// The file is written whole through a temporary file and a rename, like every file of the game. It also keeps a
+// copy of options.sav ("options.music_vol=180", ..., "options.slot0=<the slot's 30 characters>"), taken when
+// options.sav is missing or cannot be read, so one damaged file loses neither the settings nor the slot names.
 #pragma once
 
 #include <string>

@@ -97,6 +97,7 @@ void enter_new_room() {
   for (int i = 0; i < furni_nr; ++i) load_furni_anim();
   for (int j = 0; j < person_nr; ++j) load_person_anim();
   cpu_delay = cpu_speed;
+  ++rooms_entered;
   // The next pass draws the new room at once: the screen must not show the
   // room left behind for up to a frame's time (nor a scene that follows it
   // play before the room has been seen).

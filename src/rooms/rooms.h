@@ -38,6 +38,8 @@ void people_from_record(const RoomScript& room);
 void leave_room();
 void door_closed();
 void enter_new_room();
+// Counts the rooms entered in `rooms_entered`: the main loop keeps the game in
+// the autosave at the first quiet point after each (game/closing.h).
 // Build the room named room_name afresh from its script, rebuild its
 // conversations, and read its state file back over it (entering a room,
 // starting a game).

@@ -213,7 +213,8 @@ TEST(Failures, AFolderWhereNothingCanBeWrittenIsReportedOnceAndTheGameStillRuns)
 TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   fresh_game(); write_file("options.sav", "11 22 33 1 \r\n  my first save"), make_save_folders();
   ASSERT_EQ(symlink("/dev/full", temporary_name("options.sav").c_str()), 0);  // a full disk
-  const auto before = folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str()});
+  // settings.txt keeps the settings that options.sav could not take.
+  const auto before = folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str(), "settings.txt"});
   Player().click_when(in_main_menu, 160, 420);  // Quit
   ConsoleCapture console;
   const int status = run_game();
@@ -223,7 +224,8 @@ TEST(Failures, QuitWithOptionsThatCannotBeSavedSaysWhyBeforeTheFarewell) {
   ASSERT_NE(failure, std::string::npos) << out;
   EXPECT_LT(failure, out.find("Credits:")) << out;
   EXPECT_EQ(read_file("options.sav"), "11 22 33 1 \r\n  my first save");
-  EXPECT_EQ(folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str()}), before);
+  EXPECT_EQ(folder_snapshot({"bugs.txt", "sav/tmp", temporary_name("options.sav").c_str(), "settings.txt"}), before);
+  EXPECT_NE(read_file("settings.txt").find("options.music_vol=11\n"), std::string::npos);
 }
 
 // Where the data is read and the player's files are written, for a program installed (in lib/games/pelvaro

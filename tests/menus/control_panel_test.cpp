@@ -10,6 +10,8 @@
 #include "game/game.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "menus/main_menu.h"
+#include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
@@ -85,12 +87,14 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsJumpToAClickOnTheTrackTheSwitchFl
 // The keys in play: F5 opens the save screen over the room (OK leads back), F7 the load screen (Back leads to
 // the panel, as from the panel); P pauses under its caption at the top of the screen, the game's clock held, until
 // a click that does nothing else.
-TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
+TEST_F(Panel, F5AndF7OpenTheSlotScreensPPausesTheGameUntilAClickAndEscapeOpensThePanel) {
   const int t = headless::now();
-  for (auto [at, key] : {std::pair{10, KEY_F5 << 8}, {1000, KEY_F7 << 8}, {2000, KEY_P << 8 | 'p'}})
+  for (auto [at, key] :
+       {std::pair{10, KEY_F5 << 8}, {1000, KEY_F7 << 8}, {2000, KEY_P << 8 | 'p'}, {5000, KEY_ESC << 8 | 27}})
     headless::key_at(t + at, key);
   const int end = schedule_mouse({on(kSlotOk, 300, 1), on(kSlotOk, 60, 0), on(kSlotBack, 940, 1), on(kSlotBack, 60, 0),
-                                  {240, 300, 150, 2}, {60, 300, 150, 0}, {3000, 320, 300, 1}, {100, 320, 300, 0}});
+                                  {240, 300, 150, 2}, {60, 300, 150, 0}, {3000, 320, 300, 1}, {100, 320, 300, 0},
+                                  {640, 320, 300, 2}, {60, 320, 300, 0}});
   std::string screens;
   int paused = 0, held_clock = -1, clock_moved = 0, caption_below = 0;
   headless::on_present([&] {
@@ -114,7 +118,7 @@ TEST_F(Panel, F5AndF7OpenTheSlotScreensAndPPausesTheGameUntilAClick) {
   });
   EXPECT_EQ(run_program([&] { while (headless::now() < end + 300) main_loop_pass(); }), -1);
   headless::on_present(nullptr);
-  EXPECT_EQ(screens, "rSrLPr");
+  EXPECT_EQ(screens, "rSrLPrPr");
   EXPECT_TRUE(paused > 100 && clock_moved == 0) << paused << " " << clock_moved;
   EXPECT_EQ(caption_below, 0) << "the caption stays in its band above the room's people";
   EXPECT_EQ((V{inv_menu, click, hero_action[0]}), (V{0, kClickFree, 0})) << "the click that went on did nothing else";
@@ -127,6 +131,27 @@ TEST_F(Panel, QuitEndsTheProgramWithStatus1AndKeepsTheSettings) {
   schedule_mouse({kOpenPanel[0], kOpenPanel[1], on(kPanelQuit, 60, 1), on(kPanelQuit, 60, 0)});
   EXPECT_EQ(run_program([] { main_invent(), main_loop_pass(), main_loop_pass(); }), 1);
   EXPECT_EQ(read_file(here("options.sav")).substr(0, 3), "77 ");
+}
+
+// Main menu: the panel and the bag close, the game is kept in the autosave at the quiet point, and the main
+// menu shows with Continue, which takes the game up again.
+TEST(PanelMainMenu, KeepsTheGameAndTheMenuOffersContinue) {
+  ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be kept
+  hero_x = 333;
+  schedule_mouse({kOpenPanel[0], kOpenPanel[1], on(screen_layout::kPanelMainMenu, 60, 1),
+                  on(screen_layout::kPanelMainMenu, 60, 0)});
+  bool offered = false;
+  headless::on_present([&] {
+    if (!in_main_menu()) return;
+    offered = menu_offers_continue();
+    headless::stop();
+  });
+  EXPECT_EQ(run_program([] { main_invent(); for (;;) main_loop_pass(); }), -2);
+  headless::on_present(nullptr);
+  EXPECT_TRUE(offered);
+  hero_x = 100;
+  ASSERT_EQ(load_autosave(), 0);
+  EXPECT_EQ(std::string(room_name) + " " + std::to_string(hero_x), "future_floor1 333");
 }
 
 TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
@@ -156,25 +181,30 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
 
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {
   ASSERT_EQ(stand_in_main_loop(3), -2);  // a whole game: its rooms' state files are there to be saved
-  // Save: slot 0 (its line at y 150), a name typed, Enter, OK.
-  auto save_as = [](int key) {
-    const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], on(kPanelSave, 60, 1), on(kPanelSave, 60, 0),
-                                  {60, 200, 155, 1}, {60, 200, 155, 0}, on(kSlotOk, 300, 1), on(kSlotOk, 60, 0)});
+  // Save: slot 0 (its line at y 150), a name typed, Enter, (over a used slot: Yes, that is OK,) OK.
+  auto save_as = [](int key, bool used) {
+    std::vector<Ev> steps = {kOpenPanel[0], kOpenPanel[1], on(kPanelSave, 60, 1), on(kPanelSave, 60, 0),
+                             {60, 200, 155, 1}, {60, 200, 155, 0}};
+    if (used) steps.insert(steps.end(), {on(kSlotOk, 300, 1), on(kSlotOk, 60, 0)});
+    steps.insert(steps.end(), {on(kSlotOk, 300, 1), on(kSlotOk, 60, 0)});
+    const int t = schedule_mouse(steps) - (used ? 360 : 0);
     headless::key_at(t - 300, key), headless::key_at(t - 250, KEY_ENTER << 8 | 13);
     return run_program([] { main_invent(); });
   };
-  EXPECT_EQ(save_as('a'), -1);
+  EXPECT_EQ(save_as('a', false), -1);
   EXPECT_EQ(save_name[0][0], 'a');
   ASSERT_FALSE(read_file(here("sav/game00.sav")).empty()) << "Save did not write slot 0";
   // A save that fails (a folder in the way of the slot's new file) leaves the slot its old name.
   const std::string in_the_way = here(temporary_name("sav/game00.sav"));
   mkdir(in_the_way.c_str(), 0755);
-  EXPECT_EQ(save_as('b'), -1);
+  EXPECT_EQ(save_as('b', true), -1);
   EXPECT_EQ(save_name[0][0], 'a');
   rmdir(in_the_way.c_str());
-  // Load: a click on slot 0 loads it and goes back into the game.
+  // Load: a click on slot 0, Yes to the question, and the game goes on from the slot; the game left is kept in
+  // the autosave.
   story_diamant = 1;
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], on(kPanelLoad, 60, 1), on(kPanelLoad, 60, 0), {60, 200, 155, 1},
-                        {60, 200, 155, 0}}), -1);
+                        {60, 200, 155, 0}, on(kSlotOk, 300, 1), on(kSlotOk, 60, 0)}), -1);
+  EXPECT_NE(read_file(here("sav/autosave.sav")), "") << "the game left is kept";
   EXPECT_EQ((V{story_diamant, invent_nr, inv_menu}), (V{0, 1, 0}));
 }

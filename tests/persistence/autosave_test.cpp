@@ -13,7 +13,9 @@
 #include "menus/control_panel.h"
 #include "menus/main_menu.h"
 #include "old_slot.h"
+#include "platform/headless.h"
 #include "persistence/saved_games.h"
+#include "persistence/slot_info.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
 #include "support/test_support.h"
@@ -232,4 +234,71 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
   ASSERT_EQ(run_game(), -2);
   EXPECT_TRUE(menu_still_up && said > 50) << said;
   EXPECT_EQ(std::string(room_name) + " " + std::to_string(invent_nr), "future_floor1 1");
+}
+
+// The hero goes through a door: at the next quiet pass the game is kept in the autosave (written beside the main
+// loop), with its side file; a slot saved later is what Continue takes, and the autosave after the next door again.
+TEST(Autosave, EveryRoomChangeAtAQuietPointKeepsTheGameAndContinueTakesTheNewest) {
+  ASSERT_EQ(stand_in_main_loop(3), -2);
+  EXPECT_FALSE(exists("sav/autosave.sav")) << "no door yet, no autosave";
+  story_alarm = 1;
+  set_errand(ErrandKind::leave, 3);  // future_floor1's door to future_physiktp
+  enter_new_room();
+  main_loop_pass();
+  EXPECT_EQ(finish_autosave(), 0);
+  ASSERT_TRUE(exists("sav/autosave.sav") && exists("sav/autosave.info"));
+  const SlotInfo kept = read_slot_info("sav/autosave.sav");
+  EXPECT_TRUE(kept.known);
+  EXPECT_EQ(kept.room, "future_physiktp");
+  EXPECT_EQ(std::vector<int>({kept.done, kept.total}), std::vector<int>({1, 14}));
+  const std::string first = read_file("sav/autosave.sav");
+  for (int i = 0; i < 20; ++i) main_loop_pass();
+  EXPECT_EQ(finish_autosave(), 0);
+  EXPECT_EQ(read_file("sav/autosave.sav"), first) << "one autosave per room change";
+
+  ASSERT_EQ(save_game(6), 0);
+  EXPECT_EQ(latest_saved_game(), "sav/game06.sav");
+  set_errand(ErrandKind::leave, 0), enter_new_room();
+  ASSERT_STREQ(room_name, "future_floor1");
+  main_loop_pass(), finish_autosave();
+  EXPECT_EQ(latest_saved_game(), "sav/autosave.sav");
+  story_alarm = 0, hero_x = 100;
+  ASSERT_EQ(load_latest_game(), 0);
+  EXPECT_EQ(std::string(room_name) + " " + std::to_string(story_alarm), "future_floor1 1");
+  // A room state file damaged from outside during play is rebuilt from the game's own copy: saves go on.
+  write_file("sav/tmp/fphystp.sav", "1 2 x");
+  EXPECT_EQ(save_game(7), 0);
+  std::string text, why;
+  EXPECT_TRUE(slot_file_sound("sav/game07.sav", why)) << why;
+  EXPECT_GT(read_file("sav/tmp/fphystp.sav").size(), 400000u) << "the damaged file is written whole again";
+}
+
+// Time played runs with the game's clock; a pause of a minute, a visit to the slot screen and the time after five
+// minutes without a move of the mouse add nothing. It travels with the side file and comes back with a load.
+TEST(TimePlayed, ThePausesMenusAndAnIdleWindowAddNothingAndALoadGivesItBack) {
+  ASSERT_EQ(stand_in_main_loop(3), -2);
+  auto play_until = [](int t) { while (headless::now() < t) main_loop_pass(); };
+  auto played_during = [&](int ms, auto&& script) {
+    const int before = played_ms, t = headless::now();
+    script(t);
+    play_until(t + ms);
+    return played_ms - before;
+  };
+  EXPECT_NEAR(played_during(10000, [](int) {}), 10000, 60);
+  EXPECT_NEAR(played_during(61000, [](int t) {
+                headless::key_at(t + 10, KEY_P << 8 | 'p');
+                headless::key_at(t + 60010, KEY_SPACE << 8 | ' ');
+              }), 1000, 120) << "a minute of pause";
+  EXPECT_NEAR(played_during(31000, [](int t) {
+                headless::key_at(t + 10, KEY_F5 << 8);
+                headless::mouse_at(t + 30000, 320, 240, 2), headless::mouse_at(t + 30100, 320, 240, 0);
+              }), 1000, 200) << "half a minute on the save screen";
+  EXPECT_NEAR(played_during(400000, [](int t) { headless::mouse_at(t + 10, 330, 250, 0); }), 300000, 200)
+      << "the mouse left alone for 400 s";
+  const int played = played_ms;
+  ASSERT_EQ(save_game(1), 0);
+  played_ms = 5;
+  ASSERT_EQ(load_game(1), 0);
+  EXPECT_EQ(played_ms, played);
+  EXPECT_EQ(read_slot_info("sav/game01.sav").played_ms, played);
 }

@@ -107,11 +107,17 @@ TEST(Options, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   testing::internal::CaptureStderr(); load_options();
   EXPECT_EQ(options_now(), kDefaults);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Pelvaro: options.sav: it is not a regular file; the default settings are used.\n");
+            "Pelvaro: options.sav: it is not a regular file; the default settings are used, and the file is left "
+            "as it is.\n");
+  music_vol = 77, save_name[2][0] = 'Q';
   ASSERT_EQ(save_options(), 0);
   alarm(0);
   struct stat st;
-  EXPECT_TRUE(stat("options.sav", &st) == 0 && S_ISREG(st.st_mode)) << "saving puts a regular file in its place";
+  EXPECT_TRUE(stat("options.sav", &st) == 0 && S_ISFIFO(st.st_mode)) << "what could not be read is not written over";
+  // The settings and names of the run are in settings.txt, and the next run takes them from there.
+  reset_world(), load_options(), load_settings();
+  EXPECT_EQ(music_vol, 77);
+  EXPECT_EQ(save_name[2][0], 'Q');
 
   // A folder in the file's place, a full disk, a folder in the temporary file's place.
   const char* const reasons[] = {"Is a directory", "No space left on device", "Is a directory"};
@@ -223,9 +229,11 @@ TEST(Settings, AMissingOrDamagedFileGivesTheDefaultsLineByLineAndAWrittenOneRead
     if (c.bad == 0) EXPECT_EQ(report, "");
     // Written and read again: the same settings, one "name=value" line each under a note.
     ASSERT_EQ(save_settings(), 0);
-    EXPECT_EQ(read_file("settings.txt"), "# Pelvaro's settings: name=value, one a line\nsubtitle_band=" +
-                                             std::to_string(c.expected[0]) + "\nlarge_subtitles=" +
-                                             std::to_string(c.expected[1]) + "\n");
+    // ... followed by the copy of options.sav's four settings and ten names.
+    const std::string head = "# Pelvaro's settings: name=value, one a line\nsubtitle_band=" +
+                             std::to_string(c.expected[0]) + "\nlarge_subtitles=" + std::to_string(c.expected[1]) +
+                             "\noptions.music_vol=";
+    EXPECT_EQ(read_file("settings.txt").substr(0, head.size()), head);
     EXPECT_NE(access(temporary_name("settings.txt").c_str(), F_OK), 0) << "no temporary file left behind";
     settings::reset_to_defaults(), settings::large_subtitles = 5, load_settings();
     EXPECT_EQ(band_and_large(), c.expected);

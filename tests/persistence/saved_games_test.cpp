@@ -10,13 +10,17 @@
 #include <random>
 #include "core/errand.h"
 #include "core/files.h"
+#include "core/pacing.h"
+#include "frame/draw_room.h"
 #include "core/world.h"
 #include "interaction/inventory.h"
 #include "old_slot.h"
 #include "persistence/room_state.h"
 #include "persistence/saved_games.h"
+#include "persistence/slot_info.h"
 #include "rooms/registry.h"
 #include "rooms/rooms.h"
+#include "game/game.h"
 #include "support/test_support.h"
 
 using namespace test_support;
@@ -51,6 +55,12 @@ void play_some_story() {
   invent_bitmaps();  // the items' own descriptions, as the story gives them
   furni_present[0] = talk_tree[0].node[1][0][0][0][0].s_present = 0;
   hero_x = 400, hero_y = 380;
+}
+// A slot's game state text, unpacked.
+std::string unpacked(const std::string& slot) {
+  std::string text, why;
+  EXPECT_TRUE(unpack_game_state(slot, text, why)) << why;
+  return text;
 }
 }  // namespace
 
@@ -366,4 +376,82 @@ TEST(SlotNames, TypingANameThroughKeys) {
   // Outside the ten slots there is no name to type: it ends at once, as Escape does.
   EXPECT_EQ(select_file(10), 0);
   destroy_bitmap(erase_savegame), destroy_bitmap(memory_screen);
+}
+
+// Beside each slot a side file: the date, the time played, the room, the story's progress, and the slot's size
+// and sum. The slot itself is the game state packed as before, nothing more. A slot of the older format without
+// a side file, or with one that is damaged or describes another slot, lists by its file's date and loads.
+TEST(SlotSideFiles, ASaveWritesTheSlotAsBeforeAndItsSideFileAndASlotWithoutOneStillLoads) {
+  play_some_story();
+  played_ms = 3723000;  // 1 h 02 min 03 s
+  ASSERT_EQ(save_game(5), 0);
+  EXPECT_EQ(read_file("sav/game05.sav"), pack_game_state(read_file(kGameStateFile))) << "the slot as before";
+  const SlotInfo info = read_slot_info("sav/game05.sav");
+  EXPECT_TRUE(info.exists && info.known);
+  EXPECT_EQ(std::vector<std::string>({info.room, std::to_string(info.played_ms), std::to_string(info.done),
+                                      std::to_string(info.total)}),
+            std::vector<std::string>({"future_physiktp", "3723000", "2", "14"}));
+  EXPECT_LE(std::abs(info.saved_at - static_cast<long long>(std::time(nullptr))), 5);
+  EXPECT_EQ(played_text(info.played_ms).substr(0, 2), "1 ") << "hours, then minutes rounded down";
+  EXPECT_NE(played_text(info.played_ms).find(" 02 "), std::string::npos);
+
+  const std::string side = read_file("sav/game05.info");
+  const struct { const char* what; std::string slot, side; } cases[] = {
+      {"an older slot, no side file", old_format_slot(), ""},
+      {"a damaged side file", old_format_slot(), side.substr(0, side.size() / 2)},
+      {"a side file of another slot", old_format_slot(), side},
+      {"garbage", old_format_slot(), "\x01\xff pelvaro_info 1\nsaved x\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    write_file("sav/game08.sav", pack_game_state(unpacked(c.slot)));
+    std::remove("sav/game08.info");
+    if (!c.side.empty()) write_file("sav/game08.info", c.side);
+    const SlotInfo old = read_slot_info("sav/game08.sav");
+    EXPECT_TRUE(old.exists && !old.known);
+    EXPECT_GT(old.saved_at, 0) << "the file's date";
+    played_ms = 99;
+    ASSERT_EQ(load_game(8), 0);
+    EXPECT_STREQ(room_name, "future_physiktp");
+    EXPECT_EQ(played_ms, 0) << "no time played is known";
+  }
+  EXPECT_FALSE(read_slot_info("sav/game07.sav").exists) << "an empty slot";
+}
+
+// Deleting a slot removes its file, its side file and its name; the other slots stay.
+TEST(SlotSideFiles, DeletingASlotRemovesBothFilesAndTheName) {
+  play_some_story();
+  ASSERT_EQ(save_game(2), 0);
+  ASSERT_EQ(save_game(3), 0);
+  save_name[2][0] = 'N', save_name[3][0] = 'M';
+  EXPECT_EQ(delete_game(2), 0);
+  EXPECT_FALSE(read_slot_info("sav/game02.sav").exists);
+  EXPECT_NE(access("sav/game02.info", F_OK), 0);
+  EXPECT_EQ(std::string(save_name[2], kSlotNameLen), std::string(kSlotNameLen, ' '));
+  EXPECT_TRUE(read_slot_info("sav/game03.sav").known);
+  EXPECT_EQ(save_name[3][0], 'M');
+  EXPECT_EQ(delete_game(2), 0) << "nothing there is nothing to delete";
+  EXPECT_EQ(load_game(2), kLoadMissing);
+}
+
+// The picture kept with a save is the room as the last frame showed it, not what lies over it when the save is
+// made from the panel (here: the frame buffer painted over after the room was drawn).
+TEST(SlotSideFiles, TheThumbnailShowsTheRoomNotThePanel) {
+  play_some_story();
+  main_loop_pass(), main_loop_pass();
+  BITMAP* room = last_room_picture();
+  ASSERT_NE(room, nullptr);
+  clear_to_color(memory_screen, makecol(255, 0, 0));  // the panel over the room
+  ASSERT_EQ(save_game(4), 0);
+  BITMAP* thumb = load_bitmap("sav/game04.bmp", nullptr);
+  ASSERT_NE(thumb, nullptr);
+  EXPECT_EQ(std::vector<int>({thumb->w, thumb->h}), std::vector<int>({160, 120}));
+  int same = 0;
+  for (int y = 10; y < 120; y += 20)
+    for (int x = 10; x < 160; x += 20) same += getpixel(thumb, x, y) == getpixel(room, x * 4, y * 4);
+  EXPECT_GE(same, 40) << "of 48 samples, the room's own pixels";
+  destroy_bitmap(thumb);
+  // A damaged picture leaves the slot loadable.
+  write_file("sav/game04.bmp", "BM garbage");
+  EXPECT_EQ(load_game(4), 0);
 }

@@ -257,6 +257,8 @@ struct Hand {
     if (k < 97) {
       // A click anywhere may hit Save or Load too.
       const int x = roll(640), y = roll(480);
+      // The main menu ends the game being played: the player here keeps to it.
+      if (screen_layout::kPanelMainMenu.contains(x, y)) return act("back to the bag", kPanelInventory);
       if (kPanelSave.contains(x, y) || kPanelLoad.contains(x, y)) saving = kPanelSave.contains(x, y);
       return act("click", x, y);
     }

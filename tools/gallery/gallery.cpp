@@ -46,6 +46,8 @@ const Section kSections[] = {
     {"verbs", "The verb panel and the bag button in each state", verb_panel},
     {"pause", "The pause", pause_screen},
     {"bag", "The bag with every item, the control panel, the save and load screens", bag_and_panel},
+    {"saves", "Saved games: the slot screens empty and full, their questions, the panel with Main menu",
+     saves_and_main_menu},
     {"icons", "The desktop icons the game installs", icons},
 };
 

@@ -37,6 +37,7 @@ void pointers();             // play_sections.cpp
 void verb_panel();           // play_sections.cpp
 void pause_screen();         // play_sections.cpp
 void bag_and_panel();        // story_sections.cpp
+void saves_and_main_menu();  // story_sections.cpp
 void icons();                // screen_sections.cpp
 
 // ---- The run (gallery.cpp's main) ---------------------------------------------------

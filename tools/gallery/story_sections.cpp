@@ -23,6 +23,7 @@
 #include "headless_driver/story_player.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "persistence/saved_games.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/room_script.h"
@@ -350,3 +351,39 @@ void bag_and_panel() {
 }
 
 }  // namespace gallery
+
+// ---- Saved games: the slot screens empty and full, their questions, Main menu -----
+
+void saves_and_main_menu() {
+  driver::stand_in_main_loop(3);
+  for (auto& name : save_name) std::memset(name, ' ', kSlotNameLen);
+  mouse_x = 320, mouse_y = 300, mouse_b = 0;
+  main_loop_pass();
+  const int ox = kInventoryPanelButton.mid_x(), oy = kInventoryPanelButton.mid_y();
+  const int line2 = 150 + 15 * 2 + 8;
+  const MouseStep open_panel[] = {{30, ox, oy, 1}, {60, ox, oy, 0}};
+  invent_run({open_panel[0], open_panel[1], {300, kPanelMainMenu.mid_x(), kPanelMainMenu.mid_y(), 0},
+              {300, kPanelSave.mid_x(), kPanelSave.mid_y(), 1}, {60, 300, line2, 0}},
+             {{500, "control panel, Main menu under the pointer"},
+              {1000, "save screen, every slot empty, one under the pointer"}});
+  // Ten saved games, each played ten minutes longer than the one before.
+  const char* names[] = {"Vor dem Schrank", "Die Zugangskarte", "Bei Frau Sand", "Im Chemiesaal", "Das Teleskop",
+                         "Die Brille", "Blei", "Die Dusche", "Der Tank", "Kurz vor dem Ende"};
+  for (int s = 0; s < kSaveSlots; ++s) {
+    std::memcpy(save_name[s], names[s], std::strlen(names[s]));
+    played_ms = 600000 * (s + 1) + 60000 * s;
+    save_game(s);
+  }
+  main_loop_pass();
+  // The overwrite question: slot 2 clicked, a letter typed, Enter.
+  int t = headless::now();
+  headless::key_at(t + 900, 'x'), headless::key_at(t + 950, KEY_ENTER << 8 | 13);
+  invent_run({open_panel[0], open_panel[1], {300, kPanelSave.mid_x(), kPanelSave.mid_y(), 1}, {60, 300, line2, 0},
+              {300, 300, line2, 1}, {60, 300, line2, 0}},
+             {{600, "save screen, ten saved games, one under the pointer"}, {1300, "save screen, the overwrite question"}});
+  main_loop_pass();
+  // The load screen and its question.
+  invent_run({open_panel[0], open_panel[1], {300, kPanelLoad.mid_x(), kPanelLoad.mid_y(), 1}, {60, 300, line2, 0},
+              {300, 300, line2, 1}, {60, 300, line2, 0}},
+             {{600, "load screen, ten saved games, one under the pointer"}, {1100, "load screen, the load question"}});
+}

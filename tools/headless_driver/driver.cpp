@@ -20,6 +20,7 @@
 #include "core/world.h"
 #include "game/game.h"
 #include "menus/main_menu.h"
+#include "persistence/saved_games.h"
 #include "rooms/rooms.h"
 
 #ifndef PELVARO_BENCH
@@ -115,6 +116,8 @@ void remove_folders_of_ended_processes() {
 }  // namespace
 
 void fresh_game(int step_ms) {
+  // An autosave still being written belongs to the folder left behind.
+  finish_autosave();
   reset_world(), settings::reset_to_defaults(), headless::reset(step_ms);
   if (owner != getpid()) {
     owner = getpid(), home_dir = std::filesystem::current_path().string(), current_dir.clear();
