@@ -259,7 +259,7 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
   thumbnails.load(infos);
   // The plain arrow on the menus, whatever the room's pointer was (a door, a
   // mouth); the main loop sets its own again.
-  if (cursor) platform_set_pointer(cursor);
+  if (cursor) platform_set_pointer(cursor, 0, 0);  // the arrow acts at its tip
   while (leave == Leave::stay) {
     platform_poll_mouse();
     const bool left = mouse_b & 1;

@@ -350,7 +350,6 @@ void bag_and_panel() {
               {1700, "load screen, a slot under the pointer"}});
 }
 
-}  // namespace gallery
 
 // ---- Saved games: the slot screens empty and full, their questions, Main menu -----
 
@@ -387,3 +386,5 @@ void saves_and_main_menu() {
               {300, 300, line2, 1}, {60, 300, line2, 0}},
              {{600, "load screen, ten saved games, one under the pointer"}, {1100, "load screen, the load question"}});
 }
+
+}  // namespace gallery
