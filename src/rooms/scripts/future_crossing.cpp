@@ -28,7 +28,7 @@ constexpr auto kExtinguisher = FrameList<1>{}.add(2, 250, 290);
 constexpr auto kBin = FrameList<1>{}.add(3, 530, 360);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::crate, .label = TR("Modell", "Model"),
+    {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::school_model, .label = TR("Modell", "Model"),
      .text = {TR("Ein Modell der Schule. Sogar der Stacheldraht", "A model of the school. Even the barbed wire"),
               TR("auf dem Dach ist maßstabsgetreu.", "on the roof is true to scale."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 380, .frames = kModel.view()},
