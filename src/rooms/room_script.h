@@ -83,7 +83,8 @@ enum class PieceKind : unsigned char {
   reactor, display, buttons, gas_bottle, hose, flask_green, flask_pink, bunsen_burner,
   book, test_tube, bottle, shower, tank, extinguisher, bin, rubbish_heap,
   screwdriver, pipe, welding_torch, sparks, locker, locker_open, jukebox, table_football,
-  crate  // a neat crate, for what has no drawing of its own
+  crate,  // a neat crate, for what has no drawing of its own
+  mop_bucket, school_model, door
 };
 enum class PersonKind : unsigned char {
   unset,

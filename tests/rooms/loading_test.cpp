@@ -68,7 +68,7 @@ TEST_F(Loading, TheLeverReloadRedefinesOnlyTheChangedSlotOnceFollowsAbsentOnesAn
   furni_anim[6] = 2; load_furni_anim();
   EXPECT_STREQ(furni_name[6], "schalter1c");
   EXPECT_EQ(furniture[6][0], static_cast<BITMAP*>(room_dat[129].dat));
-  EXPECT_EQ((Ints{furni_y[6][0], furni_mouse_x[6], old_furni_anim[6]}), (Ints{170, 350, 2}));  // its own box
+  EXPECT_EQ((Ints{furni_y[6][0], furni_mouse_x[6], old_furni_anim[6]}), (Ints{170, 330, 2}));  // its own box, its picture's left edge
   EXPECT_EQ(furniture[5][0], before5);
   furni_name[6] = "untouched"; load_furni_anim();
   EXPECT_STREQ(furni_name[6], "untouched") << "nothing left to do";

@@ -1279,6 +1279,107 @@ void rubbish_bin(cairo_t* cr, const PieceUse& u) {
   fill_stroke(cr, 0x101018, 1);
 }
 
+// A mop bucket: a yellow pail, wider at the rim, with grey water in it, its
+// wire handle up and a mop leaning out of it to the right.
+void mop_bucket(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const double top = H * 0.42, rim_rx = W * 0.36, rim_ry = H * 0.07, cx = W * 0.42;
+  // the mop's stick, behind the rim, and its grey strands in the water
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, cx + W * 0.05, top);
+  cairo_line_to(cr, W * 0.93, H * 0.03);
+  rgb(cr, 0x9A6A3A);
+  cairo_set_line_width(cr, std::max(2.0, W * 0.07));
+  cairo_stroke(cr);
+  // the pail
+  cairo_move_to(cr, cx - rim_rx, top);
+  cairo_line_to(cr, cx - rim_rx * 0.78, H - 2);
+  cairo_line_to(cr, cx + rim_rx * 0.78, H - 2);
+  cairo_line_to(cr, cx + rim_rx, top);
+  cairo_close_path(cr);
+  vgrad(cr, top, H, 0xF0C830, 0xA07810);
+  fill_stroke(cr, 0x101018, 1.2);
+  // a ridge round its middle
+  cairo_move_to(cr, cx - rim_rx * 0.89, top + (H - top) * 0.5);
+  cairo_line_to(cr, cx + rim_rx * 0.89, top + (H - top) * 0.5);
+  rgb(cr, 0x806010);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  // the rim and the water in it
+  ellipse(cr, cx, top, rim_rx, rim_ry);
+  rgb(cr, 0x6A7A70);
+  fill_stroke(cr, 0x101018, 1.2);
+  ellipse(cr, cx + W * 0.05, top, rim_rx * 0.3, rim_ry * 0.6);
+  rgb(cr, 0xB8B8A8);
+  cairo_fill(cr);
+  // the handle, raised
+  cairo_save(cr);
+  cairo_translate(cr, cx, top);
+  cairo_scale(cr, rim_rx, top * 0.8);
+  cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
+  cairo_restore(cr);
+  rgb(cr, 0x303038);
+  cairo_set_line_width(cr, std::max(1.0, W * 0.03));
+  cairo_stroke(cr);
+}
+
+// A model of the school on a plinth: a long block and a tower, rows of
+// windows, barbed wire on the roofs.
+void school_model(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  const double base = H * 0.72;
+  // the plinth
+  rounded_rect(cr, 1, base, W - 2, H - base - 1, 2);
+  vgrad(cr, base, H, era(u).desk_top, era(u).desk_edge);
+  fill_stroke(cr, 0x101018, 1.2);
+  // the buildings: (x, top, width) in parts of the picture
+  const double blocks[][3] = {{0.08, 0.38, 0.56}, {0.64, 0.12, 0.26}};
+  for (const auto& b : blocks) {
+    const double bx = W * b[0], by = H * b[1], bw = W * b[2];
+    cairo_rectangle(cr, bx, by, bw, base - by);
+    vgrad(cr, by, base, 0xB8BCC8, 0x707888);
+    fill_stroke(cr, 0x101018, 1);
+    // windows
+    const int cols = std::max(2, static_cast<int>(bw / 7)), rows = std::max(2, static_cast<int>((base - by) / 8));
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < cols; ++c) {
+        cairo_rectangle(cr, bx + bw * (c + 0.25) / cols, by + (base - by) * (r + 0.3) / rows, bw * 0.5 / cols,
+                        (base - by) * 0.4 / rows);
+        rgb(cr, (r + c) % 3 ? 0x3A4A6A : 0xF0E090);
+        cairo_fill(cr);
+      }
+    // the barbed wire along the roof
+    cairo_move_to(cr, bx, by - 1);
+    for (double x = bx; x < bx + bw; x += 3) cairo_line_to(cr, x + 1.5, by - (static_cast<int>(x) % 2 ? 4 : 1));
+    cairo_line_to(cr, bx + bw, by - 1);
+    rgb(cr, 0x303038);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+  }
+}
+
+// A plain door set in a wall: its frame, the leaf with a small window, a
+// handle and a kick plate.
+void door(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, 1, 1, W - 2, H - 2);
+  rgb(cr, era(u).metal);
+  fill_stroke(cr, 0x101018, 1.5);
+  const double lx = W * 0.1, ly = H * 0.05, lw = W * 0.8, lh = H * 0.95 - 1;
+  cairo_rectangle(cr, lx, ly, lw, lh);
+  vgrad(cr, ly, ly + lh, era(u).cabinet, 0x303848);
+  fill_stroke(cr, 0x101018, 1.2);
+  rounded_rect(cr, lx + lw * 0.25, ly + lh * 0.12, lw * 0.5, lh * 0.22, 2);
+  rgb(cr, 0x9ACCE8);
+  fill_stroke(cr, 0x101018, 1);
+  rounded_rect(cr, lx + lw * 0.72, ly + lh * 0.5, lw * 0.18, lh * 0.04, 2);
+  rgb(cr, 0xD0D4DC);
+  fill_stroke(cr, 0x101018, 1);
+  cairo_rectangle(cr, lx + lw * 0.08, ly + lh * 0.86, lw * 0.84, lh * 0.1);
+  rgb(cr, 0x5A6070);
+  fill_stroke(cr, 0x101018, 1);
+}
+
 // A heap of rubbish: a mound of sweepings, with a box, a can, a bottle,
 // crumpled paper and a banana skin on it.
 void rubbish_heap(cairo_t* cr, const PieceUse& u) {
@@ -1629,6 +1730,9 @@ constexpr PieceArt kPieces[] = {
     {PieceKind::jukebox, {80, 130}, jukebox, true},
     {PieceKind::table_football, {180, 90}, table_football, true},
     {PieceKind::crate, {64, 64}, crate, false},
+    {PieceKind::mop_bucket, {56, 60}, mop_bucket, false},
+    {PieceKind::school_model, {90, 70}, school_model, false},
+    {PieceKind::door, {70, 150}, door, false},
 };
 
 const PieceArt& art_of(PieceKind kind) {

@@ -30,13 +30,21 @@ constexpr FurniState kFurniture[] = {
      .frames = kMainDesk.view()},
 };
 
-// Mr Friob idles (state 0) and talks in three moves (states 1 to 3). He may
-// turn to the hero from the two long pauses of his idle movement.
-constexpr auto kFriobIdle =
-    FrameList<58>{}.run(3, 32, 51, 51).run(31, 4, 51, 51).hold(1, 50).hold(29, 30).talk_at(1).talk_at(29);
-constexpr auto kFriobTalk = FrameList<13>{}.run(37, 49, 51, 51);
-constexpr auto kFriobTurn = FrameList<4>{}.run(33, 36, 51, 51);
-constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, 51, 51);
+// Mr Friob stands on the floor at the left end of his desk, his feet just in
+// front of the back wall (y 272), as tall as the hero would be there. He idles
+// (state 0) and talks in three moves (states 1 to 3). He may turn to the hero
+// from the two long pauses of his idle movement.
+constexpr int kFriobX = 30, kFriobY = 140;
+constexpr auto kFriobIdle = FrameList<58>{}
+                                .run(3, 32, kFriobX, kFriobY)
+                                .run(31, 4, kFriobX, kFriobY)
+                                .hold(1, 50)
+                                .hold(29, 30)
+                                .talk_at(1)
+                                .talk_at(29);
+constexpr auto kFriobTalk = FrameList<13>{}.run(37, 49, kFriobX, kFriobY);
+constexpr auto kFriobTurn = FrameList<4>{}.run(33, 36, kFriobX, kFriobY);
+constexpr auto kFriobBack = FrameList<4>{}.run(36, 33, kFriobX, kFriobY);
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "friob", .kind = PersonKind::friob, .label = TR("Herr Friob", "Mr Friob"),

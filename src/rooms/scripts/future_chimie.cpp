@@ -44,7 +44,8 @@ constexpr auto kLight1Off = FrameList<1>{}.add(15, 335, 135);
 constexpr auto kLight2Off = FrameList<1>{}.add(16, 375, 135);
 constexpr auto kLight3Off = FrameList<1>{}.add(17, 415, 135);
 
-// The three alarm levers: three positions each.
+// The three alarm levers: three positions each; each lever's mouse box is its
+// whole picture (box and handle), 35 by 50 from (330, 170), (370, 170), (410, 170).
 constexpr auto kLever1a = FrameList<1>{}.add(127, 330, 170);
 constexpr auto kLever1b = FrameList<1>{}.add(128, 330, 169);
 constexpr auto kLever1c = FrameList<1>{}.add(129, 330, 170);
@@ -98,23 +99,23 @@ constexpr FurniState kFurniture[] = {
     {.slot = 5, .state = 1, .name = "licht3", .kind = PieceKind::alarm_light, .label = TR("Alarmlicht", "Alarm light"), .text = LIGHT_OFF_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
      .frames = kLight3Off.view()},
     {.slot = 6, .state = 0, .name = "schalter1a", .kind = PieceKind::switch_up, .label = TR("Hebel 1", "Lever 1"), .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
-     .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1a.view()},
+     .mouse_x = 330, .mouse_y = 170, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1a.view()},
     {.slot = 6, .state = 1, .name = "schalter1b", .kind = PieceKind::switch_middle, .label = TR("Hebel 1", "Lever 1"), .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
-     .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1b.view()},
+     .mouse_x = 330, .mouse_y = 170, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1b.view()},
     {.slot = 6, .state = 2, .name = "schalter1c", .kind = PieceKind::switch_down, .label = TR("Hebel 1", "Lever 1"), .text = LEVER_TEXT, .interact = 1, .goto_x = 420, .goto_y = 280,
-     .mouse_x = 350, .mouse_y = 180, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1c.view()},
+     .mouse_x = 330, .mouse_y = 170, .mouse_x2 = 365, .mouse_y2 = 220, .frames = kLever1c.view()},
     {.slot = 7, .state = 0, .name = "schalter2a", .kind = PieceKind::switch_up, .label = TR("Hebel 2", "Lever 2"), .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
-     .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2a.view()},
+     .mouse_x = 370, .mouse_y = 170, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2a.view()},
     {.slot = 7, .state = 1, .name = "schalter2b", .kind = PieceKind::switch_middle, .label = TR("Hebel 2", "Lever 2"), .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
-     .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2b.view()},
+     .mouse_x = 370, .mouse_y = 170, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2b.view()},
     {.slot = 7, .state = 2, .name = "schalter2c", .kind = PieceKind::switch_down, .label = TR("Hebel 2", "Lever 2"), .text = LEVER_TEXT, .interact = 1, .goto_x = 440, .goto_y = 280,
-     .mouse_x = 390, .mouse_y = 180, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2c.view()},
+     .mouse_x = 370, .mouse_y = 170, .mouse_x2 = 405, .mouse_y2 = 220, .frames = kLever2c.view()},
     {.slot = 8, .state = 0, .name = "schalter3a", .kind = PieceKind::switch_up, .label = TR("Hebel 3", "Lever 3"), .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
-     .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3a.view()},
+     .mouse_x = 410, .mouse_y = 170, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3a.view()},
     {.slot = 8, .state = 1, .name = "schalter3b", .kind = PieceKind::switch_middle, .label = TR("Hebel 3", "Lever 3"), .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
-     .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3b.view()},
+     .mouse_x = 410, .mouse_y = 170, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3b.view()},
     {.slot = 8, .state = 2, .name = "schalter3c", .kind = PieceKind::switch_down, .label = TR("Hebel 3", "Lever 3"), .text = LEVER_TEXT, .interact = 1, .goto_x = 460, .goto_y = 280,
-     .mouse_x = 430, .mouse_y = 180, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3c.view()},
+     .mouse_x = 410, .mouse_y = 170, .mouse_x2 = 445, .mouse_y2 = 220, .frames = kLever3c.view()},
 };
 #undef LEVER_TEXT
 #undef LIGHT_ON_TEXT

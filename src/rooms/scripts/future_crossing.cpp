@@ -25,10 +25,12 @@ constexpr int kPersonPresent[] = {1};
 
 constexpr auto kModel = FrameList<1>{}.add(1, 175, 270);
 constexpr auto kExtinguisher = FrameList<1>{}.add(2, 250, 290);
-constexpr auto kBin = FrameList<1>{}.add(3, 530, 360);
+// The bin stands left of the door to future_chimie, clear of the verb panel
+// (x from 540, y from 350) that is drawn over the room.
+constexpr auto kBin = FrameList<1>{}.add(3, 455, 340);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::crate, .label = TR("Modell", "Model"),
+    {.slot = 0, .state = 0, .name = "Modell", .kind = PieceKind::school_model, .label = TR("Modell", "Model"),
      .text = {TR("Ein Modell der Schule. Sogar der Stacheldraht", "A model of the school. Even the barbed wire"),
               TR("auf dem Dach ist maßstabsgetreu.", "on the roof is true to scale."), ""},
      .interact = 1, .goto_x = 220, .goto_y = 380, .frames = kModel.view()},
@@ -39,7 +41,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 2, .state = 0, .name = "Muelleimer", .kind = PieceKind::bin, .label = TR("Mülleimer", "Rubbish bin"),
      .text = {TR("Ein Mülleimer. Hier landen meine", "A bin. That is where my homework"),
               TR("Hausaufgaben normalerweise.", "usually ends up."), ""},
-     .interact = 1, .goto_x = 500, .goto_y = 400, .frames = kBin.view()},
+     .interact = 1, .goto_x = 435, .goto_y = 400, .frames = kBin.view()},
 };
 
 // Mr Rarozir leafs through his files and peers over his glasses; talking,

@@ -23,13 +23,15 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {1};
 constexpr int kPersonPresent[] = {1};
 
-constexpr auto kBucket = FrameList<1>{}.add(1, 200, 420);
+// The mop bucket stands in the hall between the door to bio_amphi and the
+// policeman, clear of the conversation menu that grows up from y 450.
+constexpr auto kBucket = FrameList<1>{}.add(1, 350, 290);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::crate, .label = TR("Eimer", "Bucket"),
+    {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::mop_bucket, .label = TR("Eimer", "Bucket"),
      .text = {TR("Ein Putzeimer. Das Wasser darin ist", "A mop bucket. The water in it is older"),
               TR("älter als ich.", "than I am."), ""},
-     .interact = 1, .goto_x = 240, .goto_y = 440, .frames = kBucket.view()},
+     .interact = 1, .goto_x = 340, .goto_y = 355, .frames = kBucket.view()},
 };
 
 // The policeman in front of the door to floor13: he shifts his weight and

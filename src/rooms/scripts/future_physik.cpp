@@ -23,7 +23,8 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {1, 1, 1, 0};
 constexpr int kPersonPresent[] = {1};
 
-constexpr auto kChair = FrameList<1>{}.add(0, 250, 300);
+// The chair stands right of the telescope's tripod, clear of its box and of Dori's.
+constexpr auto kChair = FrameList<1>{}.add(0, 322, 300);
 // The ceiling fan turns.
 constexpr auto kFan = FrameList<3>{}.run(1, 3, 400, 40);
 constexpr auto kTelescope = FrameList<1>{}.add(4, 190, 220);

@@ -20,7 +20,7 @@ constexpr auto kFuturePfahlFrame = FrameList<1>{}.add(1, 210, 250);
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "future_door", .kind = PieceKind::crate,
+    {.slot = 0, .state = 0, .name = "future_door", .kind = PieceKind::door,
      .text = {TR("Eng nei Dier. Dei war freier", "A new door. It was not"),
               TR("net do.", "there before."), ""},
      .mouse_x = 400, .mouse_y = 180, .mouse_x2 = 470, .mouse_y2 = 330, .frames = kFutureDoorFrame.view()},
