@@ -41,6 +41,7 @@ KeyAsk key_ask(int key) {
     case KEY_PAUSE: return KeyAsk::pause;
     case KEY_F5: return KeyAsk::save;
     case KEY_F7: return KeyAsk::load;
+    case KEY_H: return KeyAsk::hint;
     default: return KeyAsk::none;
   }
 }
@@ -104,6 +105,9 @@ void play_keys() {
         break;
       case KeyAsk::pause:
         pause_game();
+        break;
+      case KeyAsk::hint:
+        hint_requested = 1;
         break;
       default:
         break;

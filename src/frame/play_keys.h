@@ -2,12 +2,13 @@
 // players of the genre expect:
 //   F5 the save screen, F7 the load screen (in play, as the control panel
 //   opens them), P or Pause pauses (any key or click goes on), Escape skips
-//   a spoken line and fast-forwards a scene (cutscenes/player.cpp).
+//   a spoken line and fast-forwards a scene (cutscenes/player.cpp), H asks
+//   for a hint (hint_requested: the main loop has it said, story/hints.h).
 // F11 and Alt+Enter, which switch between window and full screen, are taken
 // by the platform seam wherever the game is.
 #pragma once
 
-enum class KeyAsk { none, skip, pause, save, load };
+enum class KeyAsk { none, skip, pause, save, load, hint };
 
 // What a key from platform_readkey (scancode in the high byte) asks for.
 KeyAsk key_ask(int key);
