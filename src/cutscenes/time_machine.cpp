@@ -23,6 +23,7 @@
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
+#include "story/hints.h"
 
 namespace {
 
@@ -181,6 +182,7 @@ void closing_screen() {
                   "You will find more about the game at:"),
                210);
   centred_line(makers::kWebsite, 230);
+  centred_line(finished_with_hints(hints_asked).c_str(), 250);
   centred_line(TR("Bitte drücken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 270);
   platform_new_frame();
   do {

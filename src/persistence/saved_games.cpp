@@ -23,6 +23,7 @@
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "persistence/hints_kept.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "rooms/registry.h"
@@ -816,6 +817,8 @@ SaveResult save_to(const std::string& path) {
     storage_failed();
     return kSaveCannotWrite;
   }
+  // The hints asked go beside the slot, whose format stays as it is.
+  save_hints_beside(path);
   return kSaveDone;
 }
 
@@ -836,6 +839,7 @@ LoadResult load_from(const std::string& path) {
   std::string temp_why;
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  load_hints_beside(path);
   return kLoadDone;
 }
 
@@ -895,4 +899,5 @@ bool autosave_exists() {
 void remove_autosave() {
   if (std::remove(kAutosaveFile) != 0 && errno != ENOENT)
     note_in_bug_report("%s could not be removed: %s", kAutosaveFile, std::strerror(errno));
+  remove_hints_beside(kAutosaveFile);
 }

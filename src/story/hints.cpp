@@ -65,3 +65,9 @@ void answer_hint_request() {
   const HintLines& hint = story_steps()[static_cast<size_t>(step)].hints[level - 1];
   standard_remark(hint.line0, hint.line1);
 }
+
+std::string finished_with_hints(int count) {
+  const std::string n = std::to_string(count);
+  if (count == 1) return TR("Du hast es mit 1 Tipp geschafft.", "You finished with 1 hint.");
+  return TR("Du hast es mit ", "You finished with ") + n + TR(" Tipps geschafft.", " hints.");
+}

@@ -9,6 +9,8 @@
 // player's setting settings::hints is 0: H then does nothing and the panel shows no Hint button.
 #pragma once
 
+#include <string>
+
 // Whether the player has hints on.
 bool hints_on();
 
@@ -24,3 +26,6 @@ int doors_between(const char* from, const char* to);
 // The main loop's part: when a hint was asked for (hint_requested, set by the H key and the panel's button)
 // and hints are on, the hero says the next one and it is counted. The request is used up either way.
 void answer_hint_request();
+
+// The closing screen's note of the hints asked: "You finished with 3 hints." (one hint, a singular; none, said too).
+std::string finished_with_hints(int count);
