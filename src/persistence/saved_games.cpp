@@ -20,6 +20,7 @@
 #include "core/world.h"
 #include "dialogue/talk_data.h"
 #include "frame/cursor.h"
+#include "frame/said_log.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
@@ -840,6 +841,7 @@ LoadResult load_from(const std::string& path) {
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
   load_hints_beside(path);
+  clear_said_log();  // what was said belongs to the game left
   return kLoadDone;
 }
 

@@ -14,7 +14,8 @@
 // Whether the player has hints on.
 bool hints_on();
 
-// The step a hint asked now is for; -1 when no step is open.
+// The step a hint asked now is for: an open step in the current room (or one done in the bag), else the open
+// step the fewest doors away, the first in the story's order among equals; -1 when no step is open.
 int hint_step_now();
 // The level (1..3) the next hint for step `step` has: one deeper than the last said, the third once reached.
 int next_hint_level(int step);

@@ -18,6 +18,7 @@
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
 #include "story/story_table.h"
+#include "support/hint_player.h"
 #include "support/test_support.h"
 
 namespace story {
@@ -86,19 +87,6 @@ std::string next_hop(const std::string& from, const std::string& to, const std::
   return "";
 }
 
-void go_to(Player& p, const char* room) {
-  std::set<std::string> shut;
-  for (int hops = 0; !same(room_name, room); ++hops) {
-    main_loop_pass();  // the story's checks open the doors of the room
-    const std::string from = room_name, next = next_hop(from, room, shut);
-    if (next.empty() || hops > 40) give_up(std::string("no way from ") + from + " to " + room);
-    int k = -1;
-    for (int e = 0; e < exit_nr; ++e)
-      if (same(new_room[e], next.c_str()) && go_through[e] == 1) k = e;
-    if (k >= 0) p.try_exit(k);
-    if (same(room_name, from.c_str())) shut.insert(from + ">" + next);
-  }
-}
 
 int present_in(const char* room, int slot) {
   if (same(room_name, room)) return furni_present[slot];
@@ -125,6 +113,20 @@ int step_ms = 3;       // every clock read moves the game on this much: walks an
 }  // namespace
 
 void set_clock_step(int ms) { step_ms = ms; }
+
+void go_to(Player& p, const char* room) {
+  std::set<std::string> shut;
+  for (int hops = 0; !same(room_name, room); ++hops) {
+    main_loop_pass();  // the story's checks open the doors of the room
+    const std::string from = room_name, next = next_hop(from, room, shut);
+    if (next.empty() || hops > 40) give_up(std::string("no way from ") + from + " to " + room);
+    int k = -1;
+    for (int e = 0; e < exit_nr; ++e)
+      if (same(new_room[e], next.c_str()) && go_through[e] == 1) k = e;
+    if (k >= 0) p.try_exit(k);
+    if (same(room_name, from.c_str())) shut.insert(from + ">" + next);
+  }
+}
 
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after) {
   const std::vector<StoryStep>& steps = story_steps();
@@ -301,6 +303,8 @@ Run random_run(unsigned seed, int actions) {
         headless::set_time_limit(headless::now() + 600000); main_loop_pass();
         if (lost.empty() && idle() && checked != hand.left && !(lost = lost_item()).empty())
           lost += " is lost after action " + std::to_string(run.log.size());
+        if (lost.empty() && idle() && checked != hand.left && !(lost = hint_trouble()).empty())
+          lost += " after action " + std::to_string(run.log.size());
         checked = hand.left;
       }
     });
