@@ -447,6 +447,9 @@ inline constexpr text kEmptySlot = "z";
   V(PROCESS, BITMAP*, game_options_bmp, , )                                                     \
   V(PROCESS, BITMAP*, game_save_bmp, , )                                                        \
   V(PROCESS, BITMAP*, inv_obj_on, , )                                                           \
+  V(PROCESS, BITMAP*, game_hint, , )                                                            \
+  V(PROCESS, BITMAP*, game_hint_on, , )                                                         \
+  V(PROCESS, BITMAP*, game_log_on, , )                                                          \
   /* pictures of the main menu ("menu.dat") */                                                 \
   V(PROCESS, BITMAP*, eyes_closed, , )                                                          \
   V(PROCESS, BITMAP*, eyes_open, , )                                                            \

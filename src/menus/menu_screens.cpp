@@ -162,7 +162,7 @@ std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page
 std::vector<TextBox> options_texts(int speed, int music, int effects, int output) {
   using namespace screen_layout;
   std::vector<TextBox> texts;
-  texts.push_back({TR("Optionen", "Options"), {40, 70, 600, 109}, Align::kCentre, Tone::kTitle});
+  texts.push_back({TR("Optionen", "Options"), kMenuOptTitle, Align::kCentre, Tone::kTitle});
   const char* const names[3] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
                                 TR("Geräusche", "Sound effects")};
   const int values[3] = {speed, music, effects};
@@ -201,6 +201,16 @@ std::vector<TextBox> subtitle_texts(int large, int band, int lit) {
                                           screen_layout::kMenuOptSubtitleSize, lit == 0);
   for (TextBox& t : choice_row(TR("Untertitel-Hintergrund", "Subtitle band"), band ? TR("An", "On") : TR("Aus", "Off"),
                                screen_layout::kMenuOptSubtitleBand, lit == 1))
+    texts.push_back(t);
+  return texts;
+}
+
+std::vector<TextBox> help_texts(int hints, int until_clicked, int lit) {
+  std::vector<TextBox> texts = choice_row(TR("Tipps", "Hints"), hints ? TR("An", "On") : TR("Aus", "Off"),
+                                          screen_layout::kMenuOptHints, lit == 0);
+  for (TextBox& t : choice_row(TR("Text", "Text"), until_clicked ? TR("bis zum Klick", "until clicked")
+                                                                 : TR("nach Zeit", "timed"),
+                               screen_layout::kMenuOptTextWait, lit == 1))
     texts.push_back(t);
   return texts;
 }
@@ -288,6 +298,8 @@ void draw_options(int dragged, int dragged_x) {
   draw_texts(options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output));
   const int lit_box = !hover ? -1 : mouse_in(kMenuOptSubtitleSize) ? 0 : mouse_in(kMenuOptSubtitleBand) ? 1 : -1;
   draw_texts(subtitle_texts(settings::large_subtitles, settings::subtitle_band, lit_box));
+  const int lit_help = !hover ? -1 : mouse_in(kMenuOptHints) ? 0 : mouse_in(kMenuOptTextWait) ? 1 : -1;
+  draw_texts(help_texts(settings::hints, settings::text_until_clicked, lit_help));
   draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), hover && mouse_in(kMenuOptScale)));
 }
 
@@ -410,6 +422,10 @@ bool next_choice() {
     settings::subtitle_band = settings::subtitle_band ? 0 : 1;
   else if (mouse_in(kMenuOptScale))
     tmp_window_scale = next_scale(tmp_window_scale, platform_largest_scale());
+  else if (mouse_in(kMenuOptHints))
+    settings::hints = settings::hints ? 0 : 1;
+  else if (mouse_in(kMenuOptTextWait))
+    settings::text_until_clicked = settings::text_until_clicked ? 0 : 1;
   else
     return false;
   play_sound(manifest::Sounds::button);
