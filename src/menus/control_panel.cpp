@@ -20,7 +20,6 @@
 #include "persistence/saved_games.h"
 #include "persistence/settings.h"
 #include "platform/platform.h"
-#include "story/hints.h"
 
 namespace {
 
@@ -118,7 +117,7 @@ void draw_labels() {
     label(c.choice, {c.box.x1 + 4, c.box.y1, c.box.x2 - 14, c.box.y2}, Align::kCentre,
           c.box.contains(mouse_x, mouse_y) ? title : value);
   }
-  if (hints_on()) label(TR("Tipp", "Hint"), label_space(kPanelHint), Align::kCentre, title);
+  if (settings::hints == 1) label(TR("Tipp", "Hint"), label_space(kPanelHint), Align::kCentre, title);
   label(TR("Verlauf", "Log"), label_space(kPanelLog), Align::kCentre, title);
   label(TR("Ende", "Quit"), label_space(kPanelQuit), Align::kCentre, title);
   label(TR("Speichern", "Save"), label_space(kPanelSave), Align::kCentre, title);
@@ -131,7 +130,7 @@ void draw_labels() {
 void draw_panel() {
   draw_at(game_options_bmp, kInventoryPos);
   if (tmp_text_output == 0) draw_at(game_off, kPanelOffPos);
-  if (hints_on()) draw_at(game_hint, kPanelHintPos);
+  if (settings::hints == 1) draw_at(game_hint, kPanelHintPos);
   draw_labels();
 }
 
@@ -286,7 +285,7 @@ void choice_boxes(bool click) {
 // Hint (while hints are on): the panel and the bag close, and the hero says
 // the hint in the room (the main loop answers hint_requested). True when clicked.
 bool hint_button(bool click) {
-  if (!hints_on() || !kPanelHint.contains(mouse_x, mouse_y)) return false;
+  if (settings::hints != 1 || !kPanelHint.contains(mouse_x, mouse_y)) return false;
   draw_at(game_hint_on, kPanelHintPos);
   if (!click) return false;
   play_sound(manifest::Sounds::button);
