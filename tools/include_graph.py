@@ -23,6 +23,7 @@ FLOORS = [
     ["frame"],          # the pointer, the bag and verb panel, the composed frame, the play keys
     ["rooms"],
     ["dialogue"],
+    ["story"],          # the story's steps and the hints, said through the hero's speech
     ["persistence"],
     ["cutscenes"],
     ["menus"],

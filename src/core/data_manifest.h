@@ -144,7 +144,8 @@ inline constexpr Objects kObjectsBmp[15] = {
   X(pv_font_large, "PV_FONT_LARGE", 1)
 PELVARO_DATAFILE(Font, "font.dat", PELVARO_FONT_DAT)
 
-// "inventar.dat": the inventory screen, the control panel and the slot screens.
+// "inventar.dat": the inventory screen, the control panel and the slot screens
+// (the panel's Hint button, plain and lit, its lit Log button, then its lit Main menu button last).
 #define PELVARO_INVENTAR_DAT(X)            \
   X(controller_bmp, "CONTROLLER_BMP", 1)   \
   X(controller_on, "CONTROLLER_ON", 1)     \
@@ -162,7 +163,11 @@ PELVARO_DATAFILE(Font, "font.dat", PELVARO_FONT_DAT)
   X(game_load_bmp, "GAME_LOAD_BMP", 1)     \
   X(game_options_bmp, "GAME_OPTIONS_BMP", 1) \
   X(game_save_bmp, "GAME_SAVE_BMP", 1)     \
-  X(inv_obj_on, "INV_OBJ_ON", 1)
+  X(inv_obj_on, "INV_OBJ_ON", 1)           \
+  X(game_hint, "GAME_HINT", 1)             \
+  X(game_hint_on, "GAME_HINT_ON", 1)       \
+  X(game_log_on, "GAME_LOG_ON", 1)         \
+  X(game_main_menu_on, "GAME_MAIN_MENU_ON", 1)
 PELVARO_DATAFILE(Inventar, "inventar.dat", PELVARO_INVENTAR_DAT)
 
 // "menu.dat": the main menu, its credits, instructions and options screens

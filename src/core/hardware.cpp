@@ -173,7 +173,9 @@ const Picture<Inventar> kInventPictures[] = {
     {Inventar::game_quit_on, &game_quit_on},         {Inventar::game_save_on, &game_save_on},
     {Inventar::inventory_bmp, &inventory_bmp},       {Inventar::game_load_bmp, &game_load_bmp},
     {Inventar::game_options_bmp, &game_options_bmp}, {Inventar::game_save_bmp, &game_save_bmp},
-    {Inventar::inv_obj_on, &inv_obj_on}};
+    {Inventar::inv_obj_on, &inv_obj_on},             {Inventar::game_hint, &game_hint},
+    {Inventar::game_hint_on, &game_hint_on},         {Inventar::game_log_on, &game_log_on},
+    {Inventar::game_main_menu_on, &game_main_menu_on}};
 
 }  // namespace
 

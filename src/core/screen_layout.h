@@ -125,14 +125,20 @@ inline constexpr Point kInstructBackHighlightPos{416, 406};
 inline constexpr Point kInstructSecondHighlightPos{56, 406};
 
 // ---- Options screen of the main menu (main_options_bmp, full screen) ------------
-// Seven rows on the plate (40..600 x 120..392), 36 pixels apart: three
+// Nine rows on the plate (40..600 x 48..392), 36 pixels apart: two boxes the
+// game writes a choice into, where a click takes the next one (hints on or
+// off; spoken lines timed or until clicked, beside the text speed), three
 // sliders (text speed, music, sound effects) with the knob controller_bmp /
-// controller_on, the text-output switch, and three boxes the game writes a
-// choice into, where a click takes the next one: the size of spoken lines,
-// the band behind them, the window's size. OK and Cancel below the plate.
+// controller_on, the text-output switch, and three boxes more: the size of
+// spoken lines, the band behind them, the window's size. OK and Cancel below
+// the plate; the title above it.
 inline constexpr int kMenuSliderX1 = 320;  // knob left edge at value 0
 inline constexpr int kMenuSliderX2 = 470;  // knob left edge at the maximum
 inline constexpr int kMenuSliderY[3] = {143, 179, 215};
+inline constexpr Rect kMenuOptPlate{40, 48, 599, 391};
+inline constexpr Rect kMenuOptTitle{40, 10, 600, 43};
+inline constexpr Rect kMenuOptHints{320, 61, 492, 90};
+inline constexpr Rect kMenuOptTextWait{320, 97, 492, 126};
 inline constexpr Rect kMenuOptSwitch{320, 241, 427, 270};
 inline constexpr Point kMenuOptSwitchPos{316, 237};  // main_opt_off, main_opt_*_on
 inline constexpr Rect kMenuOptSubtitleSize{320, 277, 492, 306};
@@ -161,35 +167,45 @@ inline constexpr Rect kInventoryPanelButton{151, 357, 309, 395};
 inline constexpr Point kInventoryPanelButtonPos{150, 356};  // game_opt_on
 
 // ---- Control panel (game_options_bmp at kInventoryPos) ---------------------------
-// On a grid: the title row at the top, the button row at the bottom, and
-// between them the text-output switch, the plate of the three sliders and
-// Quit, 28 pixels apart. The switch and the tracks begin at one column
-// (x 320), their icons stand at 298 and their words end at 284; every button
-// is centred on the panel's middle (x 319.5), the row of three 38 pixels
-// from either side of the panel.
-inline constexpr Rect kPanelTitle{kInventoryPos.x, 80, kInventoryPos.x + kInventoryWidth - 1, 110};
+// On a grid, 13 pixels between one row and the next: the title row at the
+// top; the text-output switch; two boxes the game writes a choice into, where
+// a click takes the next one (hints on or off; spoken lines timed or until
+// clicked); the plate of the three sliders; a row of four small buttons (Hint,
+// Log, Main menu, Quit); the row of Save, Load and the
+// bag. The switch, the boxes and the tracks begin at one column (x 320), their
+// icons stand at 298 and their words end at 284; every row of buttons is
+// centred on the panel's middle (x 319.5), the row of three big ones 38
+// pixels from either side of the panel.
+inline constexpr Rect kPanelTitle{kInventoryPos.x, 72, kInventoryPos.x + kInventoryWidth - 1, 98};
 inline constexpr int kPanelSliderX1 = 320;
 inline constexpr int kPanelSliderX2 = 470;
-inline constexpr int kPanelSliderY[3] = {206, 232, 258};  // text speed, music, effects
-inline constexpr Rect kPanelSliderPlate{80, 197, 559, 276};
-inline constexpr Rect kPanelSwitch{320, 139, 428, 168};
-inline constexpr Point kPanelOffPos{314, 137};    // game_off and game_off_on
-inline constexpr Point kPanelOnOnPos{322, 141};   // game_on_on
-inline constexpr Rect kPanelQuit{265, 305, 374, 328};
-inline constexpr Point kPanelQuitPos{263, 303};  // game_quit_on
-// Main menu, in Quit's row and in the Save button's column; its face is
-// Quit's, widened and without the icon, drawn by the game.
-inline constexpr Rect kPanelMainMenu{98, 305, 237, 328};
-inline constexpr Point kPanelMainMenuPos{96, 303};
+inline constexpr Rect kPanelSwitch{320, 112, 428, 141};
+inline constexpr Point kPanelOffPos{314, 110};    // game_off and game_off_on
+inline constexpr Point kPanelOnOnPos{322, 114};   // game_on_on
+inline constexpr Rect kPanelHints{320, 155, 489, 180};
+inline constexpr Rect kPanelTextWait{320, 194, 489, 219};
+inline constexpr int kPanelSliderY[3] = {242, 268, 294};  // text speed, music, effects
+inline constexpr Rect kPanelSliderPlate{80, 233, 559, 312};
+// The small buttons: Hint (game_hint, game_hint_on; drawn only while hints
+// are on), Log (game_log_on lit), Main menu (game_main_menu_on lit: the game
+// kept in the autosave, then the main menu) and Quit (game_quit_on lit).
+inline constexpr Rect kPanelHint{77, 326, 186, 349};
+inline constexpr Point kPanelHintPos{75, 324};
+inline constexpr Rect kPanelLog{201, 326, 310, 349};
+inline constexpr Point kPanelLogPos{199, 324};
+inline constexpr Rect kPanelMainMenu{325, 326, 434, 349};
+inline constexpr Point kPanelMainMenuPos{323, 324};
+inline constexpr Rect kPanelQuit{449, 326, 558, 349};
+inline constexpr Point kPanelQuitPos{447, 324};
 // Save and Load open the two slot screens; the bag leads back to the
 // inventory. One row of three alike, wide enough for their words in both
 // builds ("Speichern" beside its icon).
-inline constexpr Rect kPanelSave{98, 357, 237, 395};
-inline constexpr Point kPanelSavePos{96, 355};  // game_save_on
-inline constexpr Rect kPanelLoad{250, 357, 389, 395};
-inline constexpr Point kPanelLoadPos{248, 355};  // game_load_on
-inline constexpr Rect kPanelInventory{402, 357, 541, 395};
-inline constexpr Point kPanelInventoryPos{400, 355};  // game_inv_on
+inline constexpr Rect kPanelSave{98, 363, 237, 401};
+inline constexpr Point kPanelSavePos{96, 361};  // game_save_on
+inline constexpr Rect kPanelLoad{250, 363, 389, 401};
+inline constexpr Point kPanelLoadPos{248, 361};  // game_load_on
+inline constexpr Rect kPanelInventory{402, 363, 541, 401};
+inline constexpr Point kPanelInventoryPos{400, 361};  // game_inv_on
 
 // ---- Save and load screens (game_save_bmp / game_load_bmp at kInventoryPos) -----
 // Slot s's name is written from (150, 150 + 15 s); a line is under the pointer

@@ -8,7 +8,9 @@
 
 #define PELVARO_SETTINGS(X)                                                                     \
   X(subtitle_band, 1, 0, 1)   /* a translucent dark band behind spoken lines and subtitles */ \
-  X(large_subtitles, 0, 0, 1) /* spoken lines and subtitles in the large font */
+  X(large_subtitles, 0, 0, 1) /* spoken lines and subtitles in the large font */              \
+  X(hints, 1, 0, 1)           /* H and the control panel's Hint button ask for a hint */       \
+  X(text_until_clicked, 0, 0, 1) /* spoken lines and subtitles stay until a click or a key */
 
 namespace settings {
 

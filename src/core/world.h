@@ -31,6 +31,7 @@ inline constexpr int kTalkRows = 6;     // row 0 one-off remarks, rows 1..5 menu
 inline constexpr int kVideoFrames = 64;
 inline constexpr int kSlotNameLen = 30;
 inline constexpr int kSaveSlots = 10;
+inline constexpr int kMaxStorySteps = 24;  // the steps of the story's table (story/story_table.h)
 
 typedef const char* text;
 
@@ -358,6 +359,11 @@ inline constexpr text kEmptySlot = "z";
   V(GAME, int, cons_gotglasses, , 0)                                                            \
   V(GAME, int, cons_gotblei, , 0)                                                               \
   V(GAME, int, video_timetravel, , 0)                                                           \
+  /* the hints asked in this game (story/hints.h); a saved game keeps them beside its slot */  \
+  V(GAME, int, hints_asked, , 0)                                                                \
+  V(GAME, int, hint_level, [kMaxStorySteps], 0)     /* each step's deepest hint said, 0..3 */   \
+  V(GAME, int, hint_step, , -1)                     /* the step of the last hint said */        \
+  V(WORK, int, hint_requested, , )                  /* 1: H or the panel's Hint asks for one */ \
                                                                                                 \
   /* 13. Timing and pass counters */                                                           \
   V(PROCESS, int, delay, , )                        /* clock reading of this pass, ms */        \
@@ -446,6 +452,10 @@ inline constexpr text kEmptySlot = "z";
   V(PROCESS, BITMAP*, game_options_bmp, , )                                                     \
   V(PROCESS, BITMAP*, game_save_bmp, , )                                                        \
   V(PROCESS, BITMAP*, inv_obj_on, , )                                                           \
+  V(PROCESS, BITMAP*, game_hint, , )                                                            \
+  V(PROCESS, BITMAP*, game_hint_on, , )                                                         \
+  V(PROCESS, BITMAP*, game_log_on, , )                                                          \
+  V(PROCESS, BITMAP*, game_main_menu_on, , )                                                        \
   /* pictures of the main menu ("menu.dat") */                                                 \
   V(PROCESS, BITMAP*, eyes_closed, , )                                                          \
   V(PROCESS, BITMAP*, eyes_open, , )                                                            \

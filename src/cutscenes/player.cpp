@@ -7,11 +7,13 @@
 #include "core/datafiles.h"
 #include "core/pacing.h"
 #include "core/screen_layout.h"
+#include "core/settings.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
 #include "frame/play_keys.h"
+#include "frame/said_log.h"
 #include "frame/subtitles.h"
 #include "hero/hero.h"
 #include "platform/platform.h"
@@ -43,13 +45,56 @@ void reset_shot_counters() {
   video_frame_nr = 0;
 }
 
+// The subtitles last noted in the log of what was said: a shot that keeps
+// its subtitles for the next one (let_video_text) says them once.
+text noted_subtitles[kTextLines] = {};
+
 void clear_subtitles() {
   for (int i = 0; i < kTextLines; ++i) {
     video_text[i] = "";
     video_text_x[i] = 0;
     video_text_y[i] = 0;
+    noted_subtitles[i] = nullptr;
   }
   video_text_color = 0;
+}
+
+bool subtitles_shown() {
+  for (text line : video_text)
+    if (line && line[0]) return true;
+  return false;
+}
+
+// Subtitles a shot begins to show are said: the log notes them, the hero as
+// the speaker of his colour.
+void note_subtitles() {
+  if (!subtitles_shown() || std::equal(video_text, video_text + kTextLines, noted_subtitles)) return;
+  std::copy(video_text, video_text + kTextLines, noted_subtitles);
+  std::vector<std::string> lines;
+  for (text line : video_text) lines.push_back(line ? line : "");
+  note_said(video_text_color == kHeroSubtitle ? hero_speaker() : "", video_text_color, lines);
+}
+
+// With the player's setting text_until_clicked, a shot's subtitles stay on
+// its last frame until a click or a key (Escape skips the rest of the scene
+// as ever, P pauses).
+void wait_for_the_reader() {
+  Press press;
+  for (bool read = false; !read && !skipping;) {
+    platform_poll_mouse();
+    show_text_video();
+    maus();
+    platform_hide_pointer();
+    show_frame();
+    while (platform_keypressed()) {
+      const KeyAsk ask = key_ask(platform_readkey());
+      if (ask == KeyAsk::pause) pause_game();
+      else read = true;
+      if (ask == KeyAsk::skip) skipping = true;
+    }
+    if (press((mouse_b & 3) != 0) || close_pending()) read = true;
+  }
+  if (close_pending()) skipping = true;
 }
 
 // One composed frame of the shot.
@@ -107,6 +152,7 @@ void play_the_video() {
   ++shot_count;
   reset_shot_counters();
   read_keys();
+  if (!skipping) note_subtitles();
   while (!skipping && video_loop < video_duration) {
     ++cpu_delay;
     platform_poll_mouse();
@@ -117,6 +163,7 @@ void play_the_video() {
     show_frame();
     read_keys();
   }
+  if (settings::text_until_clicked == 1 && !skipping && let_video_text != 1 && subtitles_shown()) wait_for_the_reader();
   reset_shot_counters();
   if (let_video_text != 1) clear_subtitles();
 }

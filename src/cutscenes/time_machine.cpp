@@ -23,6 +23,7 @@
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
+#include "story/hints.h"
 
 namespace {
 
@@ -182,7 +183,8 @@ void closing_screen() {
                210);
   centred_line(makers::kWebsite, 230);
   centred_line((TR("Gespielte Zeit: ", "Time played: ") + played_text(played_ms)).c_str(), 250);
-  centred_line(TR("Bitte drücken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 270);
+  centred_line(finished_with_hints(hints_asked).c_str(), 270);
+  centred_line(TR("Bitte drücken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 290);
   platform_new_frame();
   do {
     platform_poll_mouse();

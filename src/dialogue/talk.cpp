@@ -1,15 +1,18 @@
 #include "dialogue/talk.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "core/close_request.h"
 #include "core/errand.h"
 #include "core/pacing.h"
+#include "core/settings.h"
 #include "core/world.h"
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
 #include "frame/play_keys.h"
+#include "frame/said_log.h"
 #include "frame/subtitles.h"
 #include "hero/hero.h"
 #include "interaction/people.h"
@@ -91,14 +94,34 @@ int spoken_chars(text (&rows)[kTalkRows][kTextLines]) {
   return n;
 }
 
-// The display loop of one speech: for speech_ms of its characters, the room
+// The lines of row `choice` of a speech, for the log of what was said.
+std::vector<std::string> spoken_lines(text (&rows)[kTalkRows][kTextLines]) {
+  const int row = (choice >= 0 && choice < kTalkRows) ? choice : 0;
+  std::vector<std::string> lines;
+  for (const char* line : rows[row])
+    if (!is_empty(line)) lines.push_back(line);
+  return lines;
+}
+
+// Who says a speech, for the log: the hero, or person talk_nr by the name the room gives him.
+std::string speaker(bool hero_talks) {
+  if (hero_talks) return hero_speaker();
+  const char* label = talk_person_valid() ? person_label(talk_nr) : nullptr;
+  return label ? label : "";
+}
+
+// The display loop of one speech: for speech_ms of its characters (with
+// the player's setting text_until_clicked, until a click or a key), the room
 // redrawn every 55 ms under the text; a pass with a mouse button down, or
-// Escape, ends it, and P pauses it (the pause does not count).
-void speech_loop(void (*show)(), bool hero_talks, int chars) {
+// Escape, ends it, and P pauses it (the pause does not count). A speech
+// shown is noted in the log of what was said.
+void speech_loop(void (*show)(), bool hero_talks, text (&rows)[kTalkRows][kTextLines]) {
   drop_keys();
-  const int lasts = speech_ms(chars, text_speed);
+  const bool until_clicked = settings::text_until_clicked == 1;
+  const int lasts = speech_ms(spoken_chars(rows), text_speed);
+  if (until_clicked || lasts > 0) note_said(speaker(hero_talks), hero_talks ? kHeroColour : kPersonColour, spoken_lines(rows));
   const int start = platform_clock_ms();
-  for (talk_loop = 0; lasts > 0; ++talk_loop) {
+  for (talk_loop = 0; until_clicked || lasts > 0; ++talk_loop) {
     platform_poll_mouse();
     if (frame_due()) {
       platform_hide_pointer();
@@ -112,8 +135,8 @@ void speech_loop(void (*show)(), bool hero_talks, int chars) {
     show();
     present_pass();
     if ((mouse_b & 3) || close_pending()) break;
-    if (speech_keys()) break;
-    if (delay - start >= lasts) break;  // delay: the clock as frame_due read it
+    if (speech_keys(until_clicked)) break;
+    if (!until_clicked && delay - start >= lasts) break;  // delay: the clock as frame_due read it
   }
 }
 
@@ -351,7 +374,7 @@ void talking_hero() {
     new_hero_move();
     for (int& a : hero_action) a = kStepSpecial;
   }
-  speech_loop(show_text_hero, true, spoken_chars(input_text));
+  speech_loop(show_text_hero, true, input_text);
   wait_mouse_release();
   reset_hero();
   draw_room();
@@ -360,7 +383,7 @@ void talking_hero() {
 void talking_npc() {
   const int j = talk_nr;
   if (j < 0 || j >= kMaxPersons) {
-    speech_loop(show_text_npc, false, spoken_chars(output_text));
+    speech_loop(show_text_npc, false, output_text);
     wait_mouse_release();
     return;
   }
@@ -370,7 +393,7 @@ void talking_npc() {
   mouse_status = status;
   person_anim[j] = kPersonTalking;
   load_person_anim();
-  speech_loop(show_text_npc, false, spoken_chars(output_text));
+  speech_loop(show_text_npc, false, output_text);
   status = mouse_status;
   end_person_talk();
   mouse_status = status;

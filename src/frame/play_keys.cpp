@@ -4,6 +4,7 @@
 #include "core/screen_layout.h"
 #include "core/tr.h"
 #include "core/world.h"
+#include "frame/said_log.h"
 #include "frame/text.h"
 #include "interaction/inventory.h"
 #include "platform/platform.h"
@@ -41,6 +42,8 @@ KeyAsk key_ask(int key) {
     case KEY_PAUSE: return KeyAsk::pause;
     case KEY_F5: return KeyAsk::save;
     case KEY_F7: return KeyAsk::load;
+    case KEY_H: return KeyAsk::hint;
+    case KEY_L: return KeyAsk::log;
     default: return KeyAsk::none;
   }
 }
@@ -105,6 +108,12 @@ void play_keys() {
       case KeyAsk::pause:
         pause_game();
         break;
+      case KeyAsk::hint:
+        hint_requested = 1;
+        break;
+      case KeyAsk::log:
+        show_said_log();
+        break;
       case KeyAsk::skip:
         // Nothing to skip here: Escape opens the control panel.
         platform_hide_pointer();
@@ -116,11 +125,11 @@ void play_keys() {
   }
 }
 
-bool speech_keys() {
+bool speech_keys(bool any_key) {
   bool skip = false;
   while (platform_keypressed()) {
     const KeyAsk ask = key_ask(platform_readkey());
-    if (ask == KeyAsk::skip) skip = true;
+    if (ask == KeyAsk::skip || (any_key && ask != KeyAsk::pause)) skip = true;
     if (ask == KeyAsk::pause) pause_game();
   }
   return skip;

@@ -1,7 +1,7 @@
 // The main loop.
 //
-// Each pass: the story rules, the keys (play_keys.h), the buttons under the
-// pointer, a new frame when 55 ms have passed, the scene (exits, pieces,
+// Each pass: the story rules, the keys (play_keys.h), a hint asked for
+// (story/hints.h), the buttons under the pointer, a new frame when 55 ms have passed, the scene (exits, pieces,
 // persons, then the walk click: rooms/walk_click.cpp), the bag and verb
 // panel, the pointer, the frame on the screen.
 #include "core/pacing.h"
@@ -17,6 +17,7 @@
 #include "interaction/markers.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
+#include "story/hints.h"
 
 void main_loop_pass() {
   if (game == 990) game = 10;
@@ -24,6 +25,7 @@ void main_loop_pass() {
   storyline();
   play_keys();
   honour_close_request();
+  answer_hint_request();
   mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();

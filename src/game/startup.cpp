@@ -24,6 +24,7 @@
 #include "dialogue/talk_data.h"
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
+#include "frame/said_log.h"
 #include "game/closing.h"
 #include "game/game.h"
 #include "hero/hero.h"
@@ -108,6 +109,7 @@ void start_up(int argc, char** argv) {
 
 void start_new_game() {
   init_general_variables();
+  clear_said_log();
   video_intro();
   begin_game();
   build_room_from_state();

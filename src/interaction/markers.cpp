@@ -17,17 +17,6 @@ using screen_layout::Rect;
 
 bool wanted = false;
 
-bool same(const char* a, const char* b) {
-  return a && b && std::strcmp(a, b) == 0;
-}
-
-template <typename Row>
-const char* label_of(std::span<const Row> rows, int slot, const char* name) {
-  for (const Row& r : rows)
-    if (r.slot == slot && same(r.name, name) && r.label) return r.label;
-  return nullptr;
-}
-
 // The dot is 4 px round its point, and its name starts 7 px under it; the
 // lettering's outline takes a pixel on every side.
 constexpr int kDotRadius = 4;
@@ -116,24 +105,6 @@ std::vector<Marker> room_markers() {
     taken.push_back({m.box.x1 - kNameGap, m.box.y1, m.box.x2 + kNameGap, m.box.y2});
   }
   return markers;
-}
-
-const char* piece_label(int i) {
-  const RoomScript* room = current_room();
-  if (!room || i < 0 || i >= kMaxFurni) return nullptr;
-  return label_of(room->furniture, i, furni_name[i]);
-}
-
-const char* person_label(int j) {
-  const RoomScript* room = current_room();
-  if (!room || j < 0 || j >= kMaxPersons) return nullptr;
-  return label_of(room->persons, j, person_name[j]);
-}
-
-const char* exit_label(int k) {
-  if (k < 0 || k >= kMaxExits) return nullptr;
-  const int r = room_index(new_room[k]);
-  return r >= 0 ? kRooms[r]->title : nullptr;
 }
 
 bool markers_wanted_changed() {

@@ -27,9 +27,4 @@ struct Marker {
 // The markers of the current room as the Tab key shows them: exits, pieces,
 // then persons, each name placed (needs the game font).
 std::vector<Marker> room_markers();
-
-// What the player is shown piece i, person j or exit k is called; null when
-// it has no name to show.
-const char* piece_label(int i);
-const char* person_label(int j);
-const char* exit_label(int k);
+// Their names: piece_label, person_label and exit_label (rooms/registry.h).

@@ -3,18 +3,22 @@
 #include "menus/control_panel.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "core/close_request.h"
 #include "core/pacing.h"
 #include "core/screen_layout.h"
+#include "core/settings.h"
 #include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
 #include "frame/cursor.h"
+#include "frame/said_log.h"
 #include "menus/sliders.h"
 #include "persistence/options.h"
 #include "persistence/saved_games.h"
+#include "persistence/settings.h"
 #include "platform/platform.h"
 
 namespace {
@@ -74,8 +78,22 @@ Rect row(int x1, int x2, int y1, int y2) {
   return {x1, mid - 10, x2, mid + 9};
 }
 
+// The two boxes the game writes a choice into: hints on or off, spoken lines
+// timed or until clicked (the player's settings, core/settings.h).
+struct ChoiceRow {
+  const char* name;
+  const char* choice;
+  Rect box;
+  int* setting;
+};
+std::vector<ChoiceRow> choice_rows() {
+  return {{TR("Tipps", "Hints"), settings::hints ? TR("An", "On") : TR("Aus", "Off"), kPanelHints, &settings::hints},
+          {TR("Text", "Text"), settings::text_until_clicked ? TR("bis zum Klick", "until clicked") : TR("nach Zeit", "timed"),
+           kPanelTextWait, &settings::text_until_clicked}};
+}
+
 // The words of the panel: what each slider sets and its value, the switch,
-// the buttons with room for a label.
+// the boxes, the buttons with room for a label.
 void draw_labels() {
   const int title = makecol(255, 236, 170);
   const int body = makecol(232, 238, 250);
@@ -94,46 +112,26 @@ void draw_labels() {
         body);
   label(tmp_text_output ? TR("An", "On") : TR("Aus", "Off"),
         row(kPanelSwitch.x2 + 10, kValuesRight, kPanelSwitch.y1, kPanelSwitch.y2), Align::kLeft, value);
+  for (const ChoiceRow& c : choice_rows()) {
+    label(c.name, row(kWordsLeft, kWordsRight, c.box.y1, c.box.y2), Align::kRight, body);
+    label(c.choice, {c.box.x1 + 4, c.box.y1, c.box.x2 - 14, c.box.y2}, Align::kCentre,
+          c.box.contains(mouse_x, mouse_y) ? title : value);
+  }
+  if (settings::hints == 1) label(TR("Tipp", "Hint"), label_space(kPanelHint), Align::kCentre, title);
+  label(TR("Verlauf", "Log"), label_space(kPanelLog), Align::kCentre, title);
   label(TR("Ende", "Quit"), label_space(kPanelQuit), Align::kCentre, title);
-  label(TR("Hauptmenü", "Main menu"), kPanelMainMenu, Align::kCentre, title);
+  label(TR("Hauptmenü", "Main menu"), label_space(kPanelMainMenu), Align::kCentre, title);
   label(TR("Speichern", "Save"), label_space(kPanelSave), Align::kCentre, title);
   label(TR("Laden", "Load"), label_space(kPanelLoad), Align::kCentre, title);
   label(TR("Inventar", "Bag"), label_space(kPanelInventory), Align::kCentre, title);
 }
 
-// Quit's face (from the panel's picture, or lit) made as wide as the Main
-// menu button: its ends kept, its plain middle stretched over the icon.
-BITMAP* widened_quit_face(BITMAP* from, int x, int y) {
-  constexpr int kEnd = 10;
-  const int w = kPanelQuit.width() + 4, h = kPanelQuit.height() + 4;
-  const int wide = kPanelMainMenu.width() + 4;
-  BITMAP* face = create_bitmap(wide, h);
-  blit(from, face, x, y, 0, 0, kEnd, h);
-  blit(from, face, x + w - kEnd, y, wide - kEnd, 0, kEnd, h);
-  stretch_blit(from, face, x + w / 2, y, 1, h, kEnd, 0, wide - 2 * kEnd, h);
-  return face;
-}
-
-// The Main menu button's two faces, made once the panel's pictures are loaded
-// (they live as long as the inventory's datafile).
-BITMAP* main_menu_face(bool lit) {
-  static BITMAP* faces[2] = {};
-  static BITMAP* made_from = nullptr;
-  if (made_from != game_options_bmp) {
-    for (BITMAP*& f : faces)
-      if (f) destroy_bitmap(f), f = nullptr;
-    made_from = game_options_bmp;
-    faces[0] = widened_quit_face(game_options_bmp, kPanelQuitPos.x - kInventoryPos.x, kPanelQuitPos.y - kInventoryPos.y);
-    faces[1] = widened_quit_face(game_quit_on, 0, 0);
-  }
-  return faces[lit ? 1 : 0];
-}
-
-// The panel without its knobs: the picture, the "off" mark, the words.
+// The panel without its knobs: the picture, the "off" mark, the Hint button
+// while hints are on, the words.
 void draw_panel() {
   draw_at(game_options_bmp, kInventoryPos);
-  draw_at(main_menu_face(false), kPanelMainMenuPos);
   if (tmp_text_output == 0) draw_at(game_off, kPanelOffPos);
+  if (settings::hints == 1) draw_at(game_hint, kPanelHintPos);
   draw_labels();
 }
 
@@ -233,6 +231,7 @@ void keep_settings() {
   // Written at once, so that no way out of the game loses what was set here.
   if (save_options() != 0)
     std::fprintf(stderr, "Pelvaro: options.sav could not be written; the settings stay for this run only.\n");
+  save_settings();
 }
 
 // The panel with its three knobs; a knob pressed in this pass is dragged until
@@ -274,6 +273,39 @@ bool bag_button(bool click) {
   return true;
 }
 
+// A box under the pointer: a click takes its next choice.
+void choice_boxes(bool click) {
+  for (const ChoiceRow& c : choice_rows()) {
+    if (!click || !c.box.contains(mouse_x, mouse_y)) continue;
+    play_sound(manifest::Sounds::button);
+    *c.setting = *c.setting ? 0 : 1;
+    wait_mouse_release();
+  }
+}
+
+// Hint (while hints are on): the panel and the bag close, and the hero says
+// the hint in the room (the main loop answers hint_requested). True when clicked.
+bool hint_button(bool click) {
+  if (settings::hints != 1 || !kPanelHint.contains(mouse_x, mouse_y)) return false;
+  draw_at(game_hint_on, kPanelHintPos);
+  if (!click) return false;
+  play_sound(manifest::Sounds::button);
+  wait_mouse_release();
+  hint_requested = 1;
+  inv_menu = 0;
+  return true;
+}
+
+// Log: what was said, over the panel.
+void log_button(bool click) {
+  if (!kPanelLog.contains(mouse_x, mouse_y)) return;
+  draw_at(game_log_on, kPanelLogPos);
+  if (!click) return;
+  play_sound(manifest::Sounds::button);
+  wait_mouse_release();
+  show_said_log();
+}
+
 // The game is kept at the main loop's next quiet point.
 void quit_button(bool click) {
   if (!kPanelQuit.contains(mouse_x, mouse_y)) return;
@@ -287,7 +319,7 @@ void quit_button(bool click) {
 // The game is kept at the main loop's next quiet point, then the main menu shows.
 void main_menu_button(bool click) {
   if (!kPanelMainMenu.contains(mouse_x, mouse_y)) return;
-  draw_at(main_menu_face(true), kPanelMainMenuPos);
+  draw_at(game_main_menu_on, kPanelMainMenuPos);
   if (!click) return;
   play_sound(manifest::Sounds::button);
   wait_mouse_release();
@@ -298,7 +330,9 @@ void main_menu_button(bool click) {
 // panel is left (for the inventory, a loaded game, or closed).
 bool panel_buttons(bool click, bool right) {
   text_output_switch(click);
-  bool leave = bag_button(click);
+  choice_boxes(click);
+  bool leave = bag_button(click) || hint_button(click);
+  log_button(click && !leave);
   if (!leave) quit_button(click);
   if (!leave) main_menu_button(click);
   panel_save_button(click);

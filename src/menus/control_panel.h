@@ -1,11 +1,13 @@
 // The in-game control panel, reached from the inventory: text speed, music
-// and sound volume (heard at once), the text-output switch, back to the
-// inventory, Save and Load, and Quit.
+// and sound volume (heard at once), the text-output switch, hints on or off,
+// spoken lines timed or until clicked, a hint (while hints are on), what was
+// said, back to the inventory, Save and Load, and Quit.
 //
 // It edits the working copies tmp_text_speed, tmp_music_vol, tmp_wave_vol and
-// tmp_text_output and keeps them when it is left; there is no cancel. The
-// settings are then written to "options.sav", so that no way out of the game
-// loses them.
+// tmp_text_output, and the player's settings of core/settings.h, and keeps
+// them when it is left; there is no cancel. The settings are then written to
+// "options.sav" and "settings.txt", so that no way out of the game loses them.
+// Hint closes the panel and the bag; the hero then says the hint in the room.
 #pragma once
 
 // The panel loop; run by main_invent while inv_menu is 2. Leaves with inv_menu

@@ -86,10 +86,11 @@ const std::vector<Topic>& instruction_topics() {
       {TR("Tasten", "Keys"),
        TR("F5 speichert, F7 lädt ein Spiel. P oder Pause hält das Spiel an, eine Taste oder ein Klick geht "
           "weiter. Escape überspringt eine Rede oder eine Szene. F11 oder Alt+Eingabe wechselt zwischen Fenster "
-          "und ganzem Bildschirm. Solange Tab gedrückt ist, zeigt der Raum, was sich anklicken lässt.",
+          "und ganzem Bildschirm. Solange Tab gedrückt ist, zeigt der Raum, was sich anklicken lässt. H gibt "
+          "einen Tipp, L zeigt, was gesagt wurde.",
           "F5 saves the game, F7 loads one. P or Pause pauses the game; a key or a click goes on. Escape skips a "
           "speech or a scene. F11 or Alt+Enter switches between a window and the whole screen. While Tab is "
-          "held, the room shows what can be clicked.")},
+          "held, the room shows what can be clicked. H gives a hint, L shows what was said.")},
       {TR("Tipps", "Tips"),
        TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum, und manche "
           "Gegenstände lassen sich verbinden.",
@@ -162,7 +163,7 @@ std::vector<TextBox> instructions_texts(const std::vector<Page>& pages, int page
 std::vector<TextBox> options_texts(int speed, int music, int effects, int output) {
   using namespace screen_layout;
   std::vector<TextBox> texts;
-  texts.push_back({TR("Optionen", "Options"), {40, 70, 600, 109}, Align::kCentre, Tone::kTitle});
+  texts.push_back({TR("Optionen", "Options"), kMenuOptTitle, Align::kCentre, Tone::kTitle});
   const char* const names[3] = {TR("Textgeschwindigkeit", "Text speed"), TR("Musik", "Music"),
                                 TR("Geräusche", "Sound effects")};
   const int values[3] = {speed, music, effects};
@@ -203,6 +204,16 @@ std::vector<TextBox> subtitle_texts(int large, int band, int lit) {
                                           screen_layout::kMenuOptSubtitleSize, lit == 0);
   for (TextBox& t : choice_row(TR("Untertitel-Hintergrund", "Subtitle band"), band ? TR("An", "On") : TR("Aus", "Off"),
                                screen_layout::kMenuOptSubtitleBand, lit == 1))
+    texts.push_back(t);
+  return texts;
+}
+
+std::vector<TextBox> help_texts(int hints, int until_clicked, int lit) {
+  std::vector<TextBox> texts = choice_row(TR("Tipps", "Hints"), hints ? TR("An", "On") : TR("Aus", "Off"),
+                                          screen_layout::kMenuOptHints, lit == 0);
+  for (TextBox& t : choice_row(TR("Text", "Text"), until_clicked ? TR("bis zum Klick", "until clicked")
+                                                                 : TR("nach Zeit", "timed"),
+                               screen_layout::kMenuOptTextWait, lit == 1))
     texts.push_back(t);
   return texts;
 }
@@ -291,6 +302,8 @@ void draw_options(int dragged, int dragged_x) {
   draw_texts(options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output));
   const int lit_box = !hover ? -1 : mouse_in(kMenuOptSubtitleSize) ? 0 : mouse_in(kMenuOptSubtitleBand) ? 1 : -1;
   draw_texts(subtitle_texts(settings::large_subtitles, settings::subtitle_band, lit_box));
+  const int lit_help = !hover ? -1 : mouse_in(kMenuOptHints) ? 0 : mouse_in(kMenuOptTextWait) ? 1 : -1;
+  draw_texts(help_texts(settings::hints, settings::text_until_clicked, lit_help));
   draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), platform_fill_window(), hover && mouse_in(kMenuOptScale)));
 }
 
@@ -413,6 +426,10 @@ bool next_choice() {
     settings::subtitle_band = settings::subtitle_band ? 0 : 1;
   else if (mouse_in(kMenuOptScale))
     tmp_window_scale = next_scale(tmp_window_scale, platform_largest_scale());
+  else if (mouse_in(kMenuOptHints))
+    settings::hints = settings::hints ? 0 : 1;
+  else if (mouse_in(kMenuOptTextWait))
+    settings::text_until_clicked = settings::text_until_clicked ? 0 : 1;
   else
     return false;
   play_sound(manifest::Sounds::button);

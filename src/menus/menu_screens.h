@@ -70,6 +70,10 @@ std::string window_size_text(int setting, int largest, const window_fit::Placeme
 // them (on or off); `lit` is the row whose box is under the pointer (0 the
 // size, 1 the band, -1 none).
 std::vector<TextBox> subtitle_texts(int large, int band, int lit);
+// The two rows of the help a player gets: hints (on or off) and how long
+// spoken lines stay (timed, or until clicked); `lit` is the row whose box is
+// under the pointer (0 hints, 1 the lines, -1 none).
+std::vector<TextBox> help_texts(int hints, int until_clicked, int lit);
 // The choice a click on the box moves to: from the largest that fits (0) to
 // 1, 2, ... up to `largest`, then the window filling the desktop
 // (window_fit::kFill), then back to 0.

@@ -24,9 +24,11 @@
 #include "dialogue/talk_data.h"
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
+#include "frame/said_log.h"
 #include "hero/hero.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "persistence/hints_kept.h"
 #include "persistence/options.h"
 #include "persistence/room_state.h"
 #include "persistence/slot_info.h"
@@ -833,6 +835,8 @@ SaveResult save_to(const std::string& path) {
     report_failed_write("the description of the game", info_path(path).c_str(), why);
   if (write_thumbnail(path, last_room_picture(), why) != 0)
     note_in_bug_report("%s: %s", thumbnail_path(path).c_str(), why.c_str());
+  // The hints asked go beside the slot, whose format stays as it is.
+  save_hints_beside(path);
   return kSaveDone;
 }
 
@@ -857,6 +861,8 @@ LoadResult load_from(const std::string& path) {
   std::string temp_why;
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
+  load_hints_beside(path);
+  clear_said_log();  // what was said belongs to the game left
   return kLoadDone;
 }
 
@@ -1061,4 +1067,5 @@ bool autosave_exists() {
 void remove_autosave() {
   if (std::remove(kAutosaveFile) != 0 && errno != ENOENT)
     note_in_bug_report("%s could not be removed: %s", kAutosaveFile, std::strerror(errno));
+  remove_hints_beside(kAutosaveFile);
 }

@@ -107,6 +107,35 @@ const RoomScript* current_room() {
   return r < 0 ? nullptr : kRooms[r];
 }
 
+namespace {
+
+template <typename Row>
+const char* label_of(std::span<const Row> rows, int slot, const char* name) {
+  for (const Row& r : rows)
+    if (r.slot == slot && name && r.name && std::strcmp(r.name, name) == 0 && r.label) return r.label;
+  return nullptr;
+}
+
+}  // namespace
+
+const char* piece_label(int i) {
+  const RoomScript* room = current_room();
+  if (!room || i < 0 || i >= kMaxFurni) return nullptr;
+  return label_of(room->furniture, i, furni_name[i]);
+}
+
+const char* person_label(int j) {
+  const RoomScript* room = current_room();
+  if (!room || j < 0 || j >= kMaxPersons) return nullptr;
+  return label_of(room->persons, j, person_name[j]);
+}
+
+const char* exit_label(int k) {
+  if (k < 0 || k >= kMaxExits) return nullptr;
+  const int r = room_index(new_room[k]);
+  return r >= 0 ? kRooms[r]->title : nullptr;
+}
+
 void set_temp_file() {
   if (const RoomScript* room = current_room()) temp_file = room->state_file;
 }

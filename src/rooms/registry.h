@@ -13,6 +13,13 @@ int room_index(const char* name);
 // The script of the room named `room_name`, null for a name outside the registry.
 const RoomScript* current_room();
 
+// What the player is shown piece i, person j or exit k of the current room is
+// called (the room tables' labels, an exit's room's title); null when it has
+// no name to show.
+const char* piece_label(int i);
+const char* person_label(int j);
+const char* exit_label(int k);
+
 // Set `temp_file` to the current room's state file (unchanged for an unknown room).
 void set_temp_file();
 // Set `temp_file` to the state file of room number `room` (unchanged outside 0..42).

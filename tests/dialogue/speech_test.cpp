@@ -257,6 +257,40 @@ TEST(Speaking, ALineStaysForItsLengthScaledByTheTextSpeedAndAClickOrEscapeSkipsT
   EXPECT_TRUE(talking_passes > 10 && talking_passes < 200) << "Escape skips, typed before the line it does not";
 }
 
+// With text until clicked a line stays a minute of game time and longer, whatever the text speed, and goes at a
+// click or a key; a scene's shot with subtitles holds its last frame until the reader clicks, one without
+// subtitles plays its frames and goes on.
+TEST(Speaking, UntilClickedALineOrASubtitleStaysUntilAClickOrAKey) {
+  dialogue_support::stand_in_room("biolog");
+  settings::text_until_clicked = 1;
+  const struct { const char* what; int speed, click_at, key_at; } lines[] = {
+      {"clicked after a minute", 50, 61000, -1}, {"text speed 0", 0, 61000, -1}, {"a key", 1, -1, 65000}};
+  for (const auto& l : lines) {
+    SCOPED_TRACE(l.what); text_speed = l.speed;
+    int first = -1, last = -1;
+    headless::on_present([&] { last = headless::now(), first = first < 0 ? last : first; });
+    const int start = headless::now();
+    if (l.click_at >= 0) headless::click(start + l.click_at, 320, 240);
+    if (l.key_at >= 0) headless::key_at(start + l.key_at, KEY_A << 8 | 'a');
+    standard_remark("Beautiful !");
+    EXPECT_NEAR(last - start, std::max(l.click_at, l.key_at), 100) << "it stayed until then";
+    EXPECT_TRUE(first >= 0 && first < start + 100) << "shown at once";
+    headless::on_present(nullptr);
+  }
+  // A shot of ten frames with a subtitle, clicked after 30 s; the same without one.
+  for (const char* words : {"Grrrrmbll !!!!", ""}) {
+    SCOPED_TRACE(words);
+    const int start = headless::now();
+    if (words[0]) headless::click(start + 30000, 320, 240);
+    ASSERT_EQ(test_support::run_program([&] {
+                Sequence s("video_test");
+                s.say(0, words, 100, 60), s.play(10);
+              }), -1);
+    EXPECT_NEAR(headless::now() - start, words[0] ? 30100 : 10 * 55, 100) << "(the scene's end waits for the release)";
+  }
+  settings::text_until_clicked = 0;
+}
+
 TEST(Speaking, APersonFinishesItsIdleMovementToATalkFrameTurnsRepliesAndTurnsBack) {
   dialogue_support::stand_in_room("biolog");
   const int idle_frames = person_frame_nr[0];

@@ -5,14 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include "core/files.h"
+#include "core/settings.h"
 #include "core/world.h"
 #include "frame/cursor.h"
+#include "frame/said_log.h"
 #include "game/game.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
 #include "menus/main_menu.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
+#include "story/story_table.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
@@ -50,28 +53,28 @@ TEST_F(Panel, KnobsShowTheSettingsDragToTheEndsJumpToAClickOnTheTrackTheSwitchFl
   // Text speed and music from 0: text speed pulled to the far right, the music
   // dropped with its left edge at 395 (the pointer at 405), which reads 127.
   text_speed = music_vol = 0;
-  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 211, 1}, {40, 640, 211, 1}, {40, 640, 211, 0},
-                        {60, 330, 237, 1}, {40, 405, 237, 1}, {40, 405, 237, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
+  EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 330, 247, 1}, {40, 640, 247, 1}, {40, 640, 247, 0},
+                        {60, 330, 273, 1}, {40, 405, 273, 1}, {40, 405, 273, 0}, {60, 300, 150, 2}, {60, 300, 150, 0}}),
             -1);
   EXPECT_EQ((V{text_speed, music_vol, headless::sound().midi_volume}), (V{100, 127, 127}));
-  text_speed = 50, music_vol = 255, wave_vol = 128;  // knobs at 395, 470 and 395, on rows 206, 232 and 258
+  text_speed = 50, music_vol = 255, wave_vol = 128;  // knobs at 395, 470 and 395, on rows 242, 268 and 294
   bool music_at_470 = false, effects_at_395 = false;
   std::string states;
   headless::on_present([&] {
     const char c = static_cast<char>('0' + inv_menu);
     if (states.empty() || states.back() != c) states += c;
     if (inv_menu != 2 || !controller_bmp || mouse_y < 300) return;
-    music_at_470 = music_at_470 || knob_drawn_at(headless::last_frame(), controller_bmp, 470, 232);
-    effects_at_395 = effects_at_395 || knob_drawn_at(headless::last_frame(), controller_bmp, 395, 258);
+    music_at_470 = music_at_470 || knob_drawn_at(headless::last_frame(), controller_bmp, 470, 268);
+    effects_at_395 = effects_at_395 || knob_drawn_at(headless::last_frame(), controller_bmp, 395, 294);
   });
   EXPECT_EQ(run_invent({kOpenPanel[0], kOpenPanel[1], {60, 300, 320, 0},
                         // Text speed: grab the knob at 395 and pull it far left; sound effects far right.
-                        {60, 405, 211, 1}, {40, 200, 211, 1}, {40, 200, 211, 0},
-                        {60, 405, 263, 1}, {40, 630, 263, 1}, {40, 630, 263, 0},
+                        {60, 405, 247, 1}, {40, 200, 247, 1}, {40, 200, 247, 0},
+                        {60, 405, 299, 1}, {40, 630, 299, 1}, {40, 630, 299, 0},
                         // A click on the music track at 350, 4 px under the knobs' row: the knob comes to 340.
-                        {60, 350, 245, 1}, {40, 350, 245, 0}, {60, 300, 320, 0},
-                        {60, 320, 139, 1}, {60, 320, 139, 0},  // the switch, its top-left corner
-                        {60, 420, 395, 1}, {60, 420, 395, 0},  // back to the inventory, its bottom edge
+                        {60, 350, 281, 1}, {40, 350, 281, 0}, {60, 300, 320, 0},
+                        {60, 320, 112, 1}, {60, 320, 112, 0},  // the switch, its top-left corner
+                        {60, 420, 401, 1}, {60, 420, 401, 0},  // back to the inventory, its bottom edge
                         {60, 300, 320, 2}, {60, 300, 320, 0}}),
             -1);
   headless::on_present(nullptr);
@@ -161,7 +164,7 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
   const int end = schedule_mouse({on(kBagHit, 30, 0), on(kBagHit, 60, 1), on(kBagHit, 60, 0), {80, 140, 130, 1},
                                   {60, 140, 130, 0}, {60, 500, 300, 0}, {40, 500, 300, 1}, {60, 500, 300, 0},
                                   on(kInventoryPanelButton, 60, 1), on(kInventoryPanelButton, 60, 0),
-                                  {60, 480, 237, 1}, {40, 390, 237, 1}, {40, 390, 237, 0},
+                                  {60, 480, 273, 1}, {40, 390, 273, 1}, {40, 390, 273, 0},
                                   on(kPanelInventory, 60, 1), on(kPanelInventory, 60, 0), {60, 400, 300, 2},
                                   {60, 400, 300, 0}});
   bool opened = false, picked = false, in_panel = false;
@@ -177,6 +180,39 @@ TEST_F(Panel, FromTheBagToThePanelAndBackIntoTheRoom) {
   // A knob let go at 380 reads (380 - 320) / 1.5 x 2.55.
   EXPECT_EQ((V{music_vol, headless::sound().midi_volume}), (V{102, 102}));
   EXPECT_EQ(invent_dat, nullptr) << "the inventory's pictures are released when it closes";
+}
+
+// The panel's help: a click on the Hints box turns hints off (the Hint button goes) and on again, one on the Text box
+// keeps spoken lines until clicked; Log shows what was said over the panel until Escape; Hint closes the panel and
+// the bag, and the hero says the hint in the room. The settings are kept in settings.txt.
+TEST_F(Panel, TheBoxesSwitchHintsAndTextTheLogOpensOverItAndHintClosesItForTheHerosHint) {
+  using screen_layout::kPanelHint, screen_layout::kPanelHints, screen_layout::kPanelLog, screen_layout::kPanelTextWait;
+  note_said(hero_speaker(), kHeroColour, {"Beautiful !"});
+  const int log_panel = makecol(8, 12, 24);
+  std::string seen;  // H: the Hint button shown, h: not, L: the log open
+  headless::on_present([&] {
+    if (inv_menu != 2 || !game_hint) return;
+    BITMAP* f = headless::last_frame();
+    const char c = getpixel(f, kSaidLogPanel.x2 - 3, kSaidLogPanel.y1 + 3) == log_panel ? 'L'
+                   : shown_share(f, game_hint, kPanelHint.x1 - 2, kPanelHint.y1 - 2) > 0.9 ? 'H' : 'h';
+    if (seen.empty() || seen.back() != c) seen += c;
+  });
+  const int t = schedule_mouse({kOpenPanel[0], kOpenPanel[1], {60, 300, 320, 0}, on(kPanelHints, 60, 1),
+                                on(kPanelHints, 60, 0), {60, 300, 320, 0}, on(kPanelTextWait, 60, 1),
+                                on(kPanelTextWait, 60, 0), on(kPanelHints, 60, 1), on(kPanelHints, 60, 0),
+                                {60, 300, 320, 0}, on(kPanelLog, 60, 1), on(kPanelLog, 60, 0), {500, 300, 320, 0},
+                                on(kPanelHint, 300, 1), on(kPanelHint, 60, 0)});
+  headless::key_at(t - 400, KEY_ESC << 8 | 27);
+  EXPECT_EQ(run_program([] { main_invent(); }), -1);
+  headless::on_present(nullptr);
+  EXPECT_EQ(seen, "HhHLH");
+  EXPECT_TRUE(settings::hints == 1 && settings::text_until_clicked == 1 && inv_menu == 0 && hint_requested == 1);
+  const std::string kept = read_file(here("settings.txt"));
+  EXPECT_NE(kept.find("\nhints=1\ntext_until_clicked=1\n"), std::string::npos) << kept;
+  settings::text_until_clicked = 0;
+  EXPECT_EQ(run_program([] { main_loop_pass(); }), -1);
+  EXPECT_EQ(said_log().back().words, std::string(story_steps()[0].hints[0].line0) + " " + story_steps()[0].hints[0].line1);
+  EXPECT_EQ(hints_asked, 1);
 }
 
 TEST(PanelSlots, SaveAndLoadOpenTheirSlotScreensAndTheSlotComesBack) {

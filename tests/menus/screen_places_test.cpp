@@ -53,6 +53,8 @@ TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachT
       {"quit", 110, 402, 224, 441, menu_area(kMenuHot[kMenuQuit])},
       {"instructions: back", 421, 411, 579, 449, menu_area(kInstructBack)},
       {"instructions: second page", 61, 411, 219, 449, menu_area(kInstructSecond)},
+      {"options: hints", 321, 62, 492, 90, menu_area(kMenuOptHints)},
+      {"options: text timed or until clicked", 321, 98, 492, 126, menu_area(kMenuOptTextWait)},
       {"options: text output switch", 321, 242, 427, 270, menu_area(kMenuOptSwitch)},
       {"options: subtitle size", 321, 278, 492, 306, menu_area(kMenuOptSubtitleSize)},
       {"options: subtitle band", 321, 314, 492, 342, menu_area(kMenuOptSubtitleBand)},
@@ -60,11 +62,15 @@ TEST(ScreenPlaces, TheMainMenuItsTwoScreensTheControlPanelTheBagAndTheVerbsEachT
       {"options: ok", 121, 401, 279, 439, menu_area(kMenuOptOk)},
       {"options: cancel", 361, 401, 519, 439, menu_area(kMenuOptCancel)},
       {"credits: back", 241, 401, 399, 439, menu_area(kCreditsBack)},
-      {"panel: text output switch", 320, 139, 428, 168, panel(kPanelSwitch)},
-      {"panel: back to the inventory", 402, 357, 541, 395, panel(kPanelInventory)},
-      {"panel: quit", 265, 305, 374, 328, panel(kPanelQuit)},
-      {"panel: save", 98, 357, 237, 395, panel(kPanelSave)},
-      {"panel: load", 250, 357, 389, 395, panel(kPanelLoad)},
+      {"panel: text output switch", 320, 112, 428, 141, panel(kPanelSwitch)},
+      {"panel: hints", 320, 155, 489, 180, panel(kPanelHints)},
+      {"panel: text timed or until clicked", 320, 194, 489, 219, panel(kPanelTextWait)},
+      {"panel: back to the inventory", 402, 363, 541, 401, panel(kPanelInventory)},
+      {"panel: hint", 141, 326, 250, 349, panel(kPanelHint)},
+      {"panel: log", 265, 326, 374, 349, panel(kPanelLog)},
+      {"panel: quit", 389, 326, 498, 349, panel(kPanelQuit)},
+      {"panel: save", 98, 363, 237, 401, panel(kPanelSave)},
+      {"panel: load", 250, 363, 389, 401, panel(kPanelLoad)},
       {"bag", 56, 371, 94, 429, game_button(kButtonBag)},    {"walk", 561, 351, 579, 369, game_button(kButtonWalk)},
       {"take", 541, 386, 559, 404, game_button(kButtonTake)}, {"use", 578, 386, 596, 404, game_button(kButtonUse)},
       {"look", 541, 421, 559, 439, game_button(kButtonLook)}, {"talk", 578, 421, 596, 439, game_button(kButtonTalk)},
@@ -92,25 +98,31 @@ TEST(ScreenPlaces, TheLitBagAndVerbButtonsAreDrawnWhereTheyBelong) {
   EXPECT_GT(std::min(shown(navi_button, 540, 350), shown(inventory_button, 40, 360)), 0.99);
 }
 
-// The control panel (520 x 350 at (60, 65)) on its grid: margins alike on either side, every button centred in its
-// row, the rows alike apart.
+// The control panel (520 x 350 at (60, 65)) on its grid: margins alike on either side, every row of buttons centred,
+// the rows alike apart, and room in the row of small buttons for one more of their size.
 TEST(ScreenPlaces, ThePanelStandsOnAGridWithEqualMargins) {
   using namespace screen_layout;
-  // The panel: its row of three buttons, alike and alike apart, and Quit.
-  margins_alike("panel: Save, Load, Bag", 60, 579, kPanelSave.x1, kPanelInventory.x2);
-  EXPECT_EQ((V{kPanelSave.width(), kPanelLoad.width(), kPanelLoad.x1 - kPanelSave.x2}),
-            (V{kPanelInventory.width(), kPanelSave.width(), kPanelInventory.x1 - kPanelLoad.x2}));
-  EXPECT_TRUE(kPanelSave.y1 == kPanelLoad.y1 && kPanelLoad.y1 == kPanelInventory.y1 &&
-              kPanelSave.y2 == kPanelInventory.y2);
-  margins_alike("panel: Quit", 60, 579, kPanelQuit.x1, kPanelQuit.x2);
+  // Each row of buttons: alike and alike apart, its margins alike.
+  const std::vector<std::vector<Rect>> rows = {{kPanelSave, kPanelLoad, kPanelInventory}, {kPanelHint, kPanelLog, kPanelQuit}};
+  for (const std::vector<Rect>& row : rows) {
+    margins_alike("panel: a row of buttons", 60, 579, row.front().x1, row.back().x2);
+    for (const Rect& b : row) EXPECT_TRUE(b.width() == row[0].width() && b.y1 == row[0].y1 && b.y2 == row[0].y2);
+    EXPECT_EQ(row[2].x1 - row[1].x2, row[1].x1 - row[0].x2);
+  }
+  EXPECT_LE(4 * kPanelQuit.width() + 3 * (kPanelLog.x1 - kPanelHint.x2 - 1), 520 - 2 * 16) << "room for a fourth";
   margins_alike("panel: the sliders' plate", 60, 579, kPanelSliderPlate.x1, kPanelSliderPlate.x2);
-  // Its rows: the title, the switch, the sliders' plate, Quit, the buttons, with the same space between.
-  const int gaps[] = {kPanelSwitch.y1 - kPanelTitle.y2 - 1, kPanelSliderPlate.y1 - kPanelSwitch.y2 - 1,
-                      kPanelQuit.y1 - kPanelSliderPlate.y2 - 1, kPanelSave.y1 - kPanelQuit.y2 - 1};
+  // Its rows: the title, the switch, the two boxes, the sliders' plate, the small buttons, the big ones, with the
+  // same space between, and as much below the last to the panel's foot (65 + 350).
+  const int gaps[] = {kPanelSwitch.y1 - kPanelTitle.y2 - 1,    kPanelHints.y1 - kPanelSwitch.y2 - 1,
+                      kPanelTextWait.y1 - kPanelHints.y2 - 1,  kPanelSliderPlate.y1 - kPanelTextWait.y2 - 1,
+                      kPanelQuit.y1 - kPanelSliderPlate.y2 - 1, kPanelSave.y1 - kPanelQuit.y2 - 1,
+                      65 + 350 - kPanelSave.y2 - 1};
   for (int gap : gaps) EXPECT_EQ(gap, gaps[0]);
   margins_alike("panel: its title", 60, 579, kPanelTitle.x1, kPanelTitle.x2);
   EXPECT_TRUE(kPanelSliderPlate.y1 < kPanelSliderY[0] && kPanelSliderY[2] + kKnobHeight <= kPanelSliderPlate.y2);
-  EXPECT_EQ(kPanelSwitch.x1, kPanelSliderX1) << "the switch and the tracks begin at one column";
+  for (const Rect& r : {kPanelSwitch, kPanelHints, kPanelTextWait})
+    EXPECT_EQ(r.x1, kPanelSliderX1) << "the switch, the boxes and the tracks begin at one column";
+  EXPECT_EQ(kPanelHints.x2, kPanelSliderX2 + kKnobWidth - 1) << "the boxes end where the tracks do";
 }
 
 // The credits (the whole 640 x 480 screen) on their grid: the three cards centred, 80 pixels apart, and Back

@@ -1,5 +1,5 @@
-// Seeded random play from a new game never loses an item the story needs, and the finisher still reaches the
-// closing screen; so does a close of the window in the middle of each scene and talk, then Continue.
+// Seeded random play from a new game never loses an item the story needs, never comes to a state where a hint
+// would be for a step not open, and the finisher still reaches the closing screen; so does a close of the window in the middle of each scene and talk, then Continue.
 #include <gtest/gtest.h>
 
 

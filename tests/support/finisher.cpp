@@ -17,6 +17,8 @@
 #include "menus/main_menu.h"
 #include "persistence/saved_games.h"
 #include "rooms/registry.h"
+#include "story/story_table.h"
+#include "support/hint_player.h"
 #include "support/test_support.h"
 
 namespace story {
@@ -25,64 +27,47 @@ using namespace screen_layout;
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
-// A step is done when one of its flags is 1 or one of its items is held (what the item becomes included).
-struct Step {
-  const char* name;
-  const char* room;  // nullptr: anywhere (in the bag)
-  std::vector<const int*> flags;
-  std::vector<const char*> items;
-  std::function<void(Player&)> act;
-  bool done() const {
-    return std::any_of(flags.begin(), flags.end(), [](const int* f) { return *f == 1; }) ||
-           std::any_of(items.begin(), items.end(), holds);
-  }
-};
-
-const std::vector<Step>& story_steps() {
+// The finisher's moves for each step of the story's table (story/story_table.h), which gives their order, their
+// rooms and whether each is done.
+using Move = std::function<void(Player&)>;
+const std::map<std::string, Move>& moves() {
   using P = Player&;
-  static const std::vector<Step> s = {
-      {"card", "future_physiktp", {&story_gotaccesscard}, {},
-       [](P p) { p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"}); }},
-      {"cupboard", "future_floor15", {&story_schrankoffen, &story_brokencase}, {"tool"}, [](P p) { p.use("schrank"); }},
-      {"screwdriver", "future_floor15", {&story_brokencase}, {"tool"}, [](P p) { p.take("tool"); }},
-      {"alarm", "future_chimie", {&story_alarm, &story_brokencase}, {},
+  static const std::map<std::string, Move> m = {
+      {"card", [](P p) { p.talk("FrizzeRol", {"3", "3.1", "3.1.1", "3.1.1.1"}); }},
+      {"cupboard", [](P p) { p.use("schrank"); }},
+      {"screwdriver", [](P p) { p.take("tool"); }},
+      {"alarm",
        [](P p) {  // the switches (pieces 6, 7, 8) at 2, 1, 2 silence the alarm; a use moves one 0 -> 2 -> 1 -> 0
          const int want[3] = {2, 1, 2};
          for (int k = 0; k < 3; ++k)
            for (int n = 0; n < 3 && furni_anim[6 + k] != want[k]; ++n) p.use(std::string(furni_name[6 + k]).c_str());
        }},
-      {"showcase", "future_chimie", {&story_brokencase}, {}, [](P p) { p.use_item("tool", "case00"); }},
-      {"diamond", "future_chimie", {&story_diamant}, {"diamond"},
-       [](P p) { if (piece_slot("dia") < 0) p.use("case00"); p.take("dia"); }},
-      {"diamond given", "future_physiktp", {&story_diamant}, {}, [](P p) { p.give("diamond", "FrizzeRol"); }},
-      {"telescope carried", "future_physik", {&story_adyteleskop}, {},
-       [](P p) { p.talk("dori_future", {"4", "4.4", "4.4.1"}); }},
-      {"telescope", nullptr, {&story_teleskop}, {}, [](P p) { p.settle(); }},
-      {"alcohol", "future_chimietp", {&story_sandalkohol}, {"Alkohol"}, [](P p) { p.take("alkohol"); }},
-      {"burner", "future_chimietp", {&story_blei}, {"Bunsenbrenner", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
-       [](P p) { p.take("bunsen"); }},
-      {"asleep", "future_biolog", {&story_sandalkohol}, {}, [](P p) { p.give("Alkohol", "sand"); }},
-      {"gas", "future_biolog", {&story_blei}, {"Gaz", "Gaz_Schlauch", "Schweissbrenner", "Blei"},
-       [](P p) { p.take("gaz"); }},
-      {"hose", "future_biolog", {&story_blei}, {"schlauch", "Gaz_Schlauch", "Bunsen_Schlauch", "Schweissbrenner", "Blei"},
-       [](P p) { p.take("schlauch"); }},
-      {"torch", nullptr, {&story_blei}, {"Schweissbrenner", "Blei"},
+      {"showcase", [](P p) { p.use_item("tool", "case00"); }},
+      {"diamond", [](P p) { if (piece_slot("dia") < 0) p.use("case00"); p.take("dia"); }},
+      {"diamond given", [](P p) { p.give("diamond", "FrizzeRol"); }},
+      // Dori carries the telescope over; the scenes that set it up play at the start of the next step.
+      {"telescope carried", [](P p) { p.talk("dori_future", {"4", "4.4", "4.4.1"}); }},
+      {"alcohol", [](P p) { p.take("alkohol"); }},
+      {"burner", [](P p) { p.take("bunsen"); }},
+      {"asleep", [](P p) { p.give("Alkohol", "sand"); }},
+      {"gas", [](P p) { p.take("gaz"); }},
+      {"hose", [](P p) { p.take("schlauch"); }},
+      {"torch",
        [](P p) {
          if (holds("Bunsen_Schlauch")) return p.combine("Bunsen_Schlauch", "Gaz");
          if (!holds("Gaz_Schlauch")) p.combine("Gaz", "schlauch");
          p.combine("Gaz_Schlauch", "Bunsenbrenner");
        }},
-      {"lead", "future_floor15", {&story_blei}, {"Blei"}, [](P p) { p.use_item("Schweissbrenner", "rohr"); }},
-      {"lead given", "future_chimie", {&story_blei}, {}, [](P p) { p.give("Blei", "Rurura"); }},
-      {"glasses", "future_crossing", {&story_gotglasses}, {}, [](P p) { p.talk("rarozir", {"5"}); }},
+      {"lead", [](P p) { p.use_item("Schweissbrenner", "rohr"); }},
+      {"lead given", [](P p) { p.give("Blei", "Rurura"); }},
+      {"glasses", [](P p) { p.talk("rarozir", {"5"}); }},
       // In game_en asking for the solution does not end the talk: he says goodbye.
-      {"solution", "future_chimie", {&story_gotblei}, {},
-       [](P p) { TR(0, 1) ? p.talk("Rurura", {"4", "3"}) : p.talk("Rurura", {"4"}); }},
-      {"tank", "future_chimietp", {&story_bleitank}, {}, [](P p) { p.use_item("bleiloesung", "tank"); }},
+      {"solution", [](P p) { TR(0, 1) ? p.talk("Rurura", {"4", "3"}) : p.talk("Rurura", {"4"}); }},
+      {"tank", [](P p) { p.use_item("bleiloesung", "tank"); }},
       // The next pass starts the time machine; the player's click on its closing screen ends the program.
-      {"shower", "future_chimietp", {}, {}, [](P p) { p.use("douche"), p.settle(); }},
+      {"shower", [](P p) { p.use("douche"), p.settle(); }},
   };
-  return s;
+  return m;
 }
 
 // The next room on a shortest way from `from` to `to` through the rooms' doors but those found shut.
@@ -102,19 +87,6 @@ std::string next_hop(const std::string& from, const std::string& to, const std::
   return "";
 }
 
-void go_to(Player& p, const char* room) {
-  std::set<std::string> shut;
-  for (int hops = 0; !same(room_name, room); ++hops) {
-    main_loop_pass();  // the story's checks open the doors of the room
-    const std::string from = room_name, next = next_hop(from, room, shut);
-    if (next.empty() || hops > 40) give_up(std::string("no way from ") + from + " to " + room);
-    int k = -1;
-    for (int e = 0; e < exit_nr; ++e)
-      if (same(new_room[e], next.c_str()) && go_through[e] == 1) k = e;
-    if (k >= 0) p.try_exit(k);
-    if (same(room_name, from.c_str())) shut.insert(from + ">" + next);
-  }
-}
 
 int present_in(const char* room, int slot) {
   if (same(room_name, room)) return furni_present[slot];
@@ -142,13 +114,30 @@ int step_ms = 3;       // every clock read moves the game on this much: walks an
 
 void set_clock_step(int ms) { step_ms = ms; }
 
+void go_to(Player& p, const char* room) {
+  std::set<std::string> shut;
+  for (int hops = 0; !same(room_name, room); ++hops) {
+    main_loop_pass();  // the story's checks open the doors of the room
+    const std::string from = room_name, next = next_hop(from, room, shut);
+    if (next.empty() || hops > 40) give_up(std::string("no way from ") + from + " to " + room);
+    int k = -1;
+    for (int e = 0; e < exit_nr; ++e)
+      if (same(new_room[e], next.c_str()) && go_through[e] == 1) k = e;
+    if (k >= 0) p.try_exit(k);
+    if (same(room_name, from.c_str())) shut.insert(from + ">" + next);
+  }
+}
+
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after) {
-  for (const Step& s : story_steps()) {
-    if (s.done()) continue;
+  const std::vector<StoryStep>& steps = story_steps();
+  for (int i = 0; i < static_cast<int>(steps.size()); ++i) {
+    const StoryStep& s = steps[static_cast<size_t>(i)];
+    if (story_step_done(i)) continue;
+    if (!moves().count(s.name)) give_up(std::string("the finisher has no moves for the step \"") + s.name + "\"");
     step_now = s.name; p.settle();
     if (s.room) go_to(p, s.room);
-    s.act(p);
-    if (!s.done()) give_up(std::string("the step \"") + s.name + "\" was played but is not done");
+    moves().at(s.name)(p);
+    if (!story_step_done(i)) give_up(std::string("the step \"") + s.name + "\" was played but is not done");
     if (after.count(s.name)) after.at(s.name)(p);
   }
 }
@@ -316,6 +305,8 @@ Run random_run(unsigned seed, int actions) {
         headless::set_time_limit(headless::now() + 600000); main_loop_pass();
         if (lost.empty() && idle() && checked != hand.left && !(lost = lost_item()).empty())
           lost += " is lost after action " + std::to_string(run.log.size());
+        if (lost.empty() && idle() && checked != hand.left && !(lost = hint_trouble()).empty())
+          lost += " after action " + std::to_string(run.log.size());
         checked = hand.left;
       }
     });
@@ -357,7 +348,7 @@ std::map<std::string, int> close_moments(std::map<std::string, std::string>& kep
   std::map<std::string, int> counts;
   if (new_game() != -2) return counts;
   std::map<std::string, std::function<void(Player&)>> keep;
-  const std::vector<Step>& all = story_steps();
+  const std::vector<StoryStep>& all = story_steps();
   for (size_t i = 0; i + 1 < all.size(); ++i)
     keep[all[i].name] = [&kept, next = all[i + 1].name](Player& p) { p.settle(), kept[next] = kept_game(); };
   kept[all[0].name] = kept_game();

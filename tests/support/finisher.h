@@ -1,6 +1,8 @@
 // The story as steps, each with its room and a test of whether the world shows it done: the finisher plays what
-// is left from any state to the closing screen. The random player plays a seeded run of mixed actions and after
-// each checks that no item the story still needs has vanished.
+// is left from any state to the closing screen; it takes the steps, their rooms and whether each is done from the
+// game's story table (story/story_table.h) and keeps only their moves. The random player plays a seeded run of
+// mixed actions and after each checks that no item the story still needs has vanished and that a hint asked then
+// would be for an open step (hint_player.h).
 #pragma once
 #include <map>
 #include "headless_driver/story_player.h"
@@ -9,6 +11,9 @@ namespace story {
 // Plays every step not done yet, in order; `after` runs after the step of its name (when it was played). Ends
 // with the program (exit status 1) when the story could be finished.
 void finish(Player& p, const std::map<std::string, std::function<void(Player&)>>& after = {});
+
+// Walks the hero to `room` by a shortest way through the rooms' doors, trying another where a door is shut.
+void go_to(Player& p, const char* room);
 
 // The first item the story still needs that is neither held, nor in its room, nor still to be got; "" for none.
 std::string lost_item();

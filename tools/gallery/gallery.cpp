@@ -48,6 +48,7 @@ const Section kSections[] = {
     {"bag", "The bag with every item, the control panel, the save and load screens", bag_and_panel},
     {"saves", "Saved games: the slot screens empty and full, their questions, the panel with Main menu",
      saves_and_main_menu},
+    {"help", "Help: the hints of every step, what was said, the settings of help", help_hints_and_log},
     {"icons", "The desktop icons the game installs", icons},
 };
 

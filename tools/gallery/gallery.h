@@ -38,6 +38,7 @@ void verb_panel();           // play_sections.cpp
 void pause_screen();         // play_sections.cpp
 void bag_and_panel();        // story_sections.cpp
 void saves_and_main_menu();  // story_sections.cpp
+void help_hints_and_log();   // story_sections.cpp
 void icons();                // screen_sections.cpp
 
 // ---- The run (gallery.cpp's main) ---------------------------------------------------

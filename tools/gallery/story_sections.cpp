@@ -12,13 +12,16 @@
 #include <vector>
 
 #include "core/screen_layout.h"
+#include "core/settings.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "cutscenes/player.h"
 #include "cutscenes/videos.h"
+#include "dialogue/talk.h"
 #include "frame/draw_room.h"
-#include "game/game.h"
+#include "frame/said_log.h"
 #include "gallery/gallery.h"
+#include "game/game.h"
 #include "headless_driver/driver.h"
 #include "headless_driver/story_player.h"
 #include "interaction/inventory.h"
@@ -27,6 +30,7 @@
 #include "platform/headless.h"
 #include "rooms/registry.h"
 #include "rooms/room_script.h"
+#include "story/story_table.h"
 
 namespace gallery {
 namespace {
@@ -385,6 +389,70 @@ void saves_and_main_menu() {
   invent_run({open_panel[0], open_panel[1], {300, kPanelLoad.mid_x(), kPanelLoad.mid_y(), 1}, {60, 300, line2, 0},
               {300, 300, line2, 1}, {60, 300, line2, 0}},
              {{600, "load screen, ten saved games, one under the pointer"}, {1100, "load screen, the load question"}});
+}
+
+// ---- Help: the hints of every step, what was said, the settings of help ---------------
+
+// The hero saying `line0`/`line1` in `room`, kept at the line's first frame.
+void keep_hero_line(const char* room, const char* line0, const char* line1, const std::string& title) {
+  driver::stand_in_room(room);
+  mouse_x = 320, mouse_y = 300, mouse_b = 0, text_speed = 50;
+  run_program([] { main_loop_pass(); });  // the room drawn once
+  headless::on_present([title] {
+    if (talk_loop < 40) return;
+    keep(headless::last_frame(), title);
+    headless::stop();
+  });
+  run_program([&] { standard_remark(line0, line1); });
+  headless::on_present(nullptr);
+}
+
+// The panel with hints off, the Hint and Log buttons under the pointer; the log opened from it and scrolled back.
+void panel_help_states() {
+  const int ox = kInventoryPanelButton.mid_x(), oy = kInventoryPanelButton.mid_y();
+  driver::stand_in_room("future_physiktp");
+  clear_said_log();
+  note_said(hero_speaker(), kHeroColour, {TR("Hallo Herr Zirud !", "Hello Mister Zirud !")});
+  note_said(TR("Herr Zirud", "Mr Zirud"), kPersonColour,
+            {TR("Hm ? Ein Schüler, in meinem Labor ?", "Hm ? A pupil, in my lab ?"),
+             TR("Was willst du ? Ich habe zu tun.", "What do you want ? I'm busy.")});
+  for (int i = 1; i <= 30; ++i)
+    note_said(i % 2 ? hero_speaker() : TR("Herr Zirud", "Mr Zirud"), i % 2 ? kHeroColour : kPersonColour,
+              {std::string(TR("Zeile ", "Line ")) + std::to_string(i) + TR(" dessen, was gesagt wurde.", " of what was said.")});
+  mouse_x = 320, mouse_y = 300, mouse_b = 0;
+  main_loop_pass();
+  const int t = headless::now();
+  headless::key_at(t + 1200, KEY_UP << 8), headless::key_at(t + 1250, KEY_UP << 8), headless::key_at(t + 1300, KEY_UP << 8);
+  headless::key_at(t + 1700, KEY_ESC << 8 | 27);
+  invent_run({{30, ox, oy, 1}, {60, ox, oy, 0}, {300, kPanelHint.mid_x(), kPanelHint.mid_y(), 0},
+              {300, kPanelLog.mid_x(), kPanelLog.mid_y(), 0}, {60, kPanelLog.mid_x(), kPanelLog.mid_y(), 1},
+              {60, kPanelLog.mid_x(), kPanelLog.mid_y(), 0}, {800, 320, 300, 0}, {400, kPanelHints.mid_x(), kPanelHints.mid_y(), 1},
+              {60, kPanelHints.mid_x(), kPanelHints.mid_y(), 0}, {60, kPanelTextWait.mid_x(), kPanelTextWait.mid_y(), 1},
+              {60, kPanelTextWait.mid_x(), kPanelTextWait.mid_y(), 0}},
+             {{300, "control panel, Hint under the pointer"}, {600, "control panel, Log under the pointer"},
+              {1000, "what was said, opened from the panel"}, {1500, "what was said, scrolled back three rows"},
+              {2400, "control panel, hints off (no Hint button), text until clicked"}});
+  settings::hints = 1, settings::text_until_clicked = 0;
+}
+
+void help_hints_and_log() {
+  for (const StoryStep& s : story_steps())
+    for (int level = 0; level < kHintLevels; ++level)
+      keep_hero_line(s.room ? s.room : "future_floor1", s.hints[level].line0, s.hints[level].line1,
+                     std::string("hint ") + std::to_string(level + 1) + " of the step \"" + s.name + "\"");
+  panel_help_states();
+  // The options screen, hints switched off and lines until clicked.
+  driver::fresh_game();
+  driver::Player p;
+  p.click_when(after(300, driver::in_main_menu), kMenuHot[2].mid_x(), kMenuHot[2].mid_y())
+      .click_when(after(300), kMenuOptHints.mid_x(), kMenuOptHints.mid_y())
+      .click_when(after(300), kMenuOptTextWait.mid_x(), kMenuOptTextWait.mid_y())
+      .then(after(400), [] { keep(headless::last_frame(), "options screen, hints off, text until clicked"), headless::stop(); });
+  static char name[] = "game";
+  char* argv[2] = {name, nullptr};
+  run_program([&] { game_main(1, argv); });
+  headless::on_present(nullptr);
+  settings::hints = 1, settings::text_until_clicked = 0;
 }
 
 }  // namespace gallery

@@ -311,9 +311,13 @@ void Player::give(const char* item, const char* person) {
 }
 
 void Player::talk(const char* person, std::initializer_list<const char*> path) {
+  talk(person, std::vector<std::string>(path.begin(), path.end()));
+}
+
+void Player::talk(const char* person, const std::vector<std::string>& path) {
   std::string what = std::string("talk to ") + person + ", choose";
-  for (const char* p : path) what += std::string(" ") + p;
-  probe.menu.assign(path.begin(), path.end()); probe.menu_next = 0, probe.menu_clicked = false;
+  for (const std::string& p : path) what += " " + p;
+  probe.menu = path; probe.menu_next = 0, probe.menu_clicked = false;
   begin(what), click_on(true, person);
   if (probe.menu_next != path.size()) fail("the conversation ended before " + probe.menu[probe.menu_next]);
 }

@@ -24,6 +24,7 @@ class Player {
   // Talk to a person and choose the sentences at these paths ("3", "3.1", ...), each in the menu it is
   // offered in; the conversation ends with the last.
   void talk(const char* person, std::initializer_list<const char*> path);
+  void talk(const char* person, const std::vector<std::string>& path);
   void combine(const char* held, const char* on);  // in the bag; the product goes back
   void stow();    // a right click: the carried item back into the bag
   void settle();  // passes until the story's pending scenes have played

@@ -180,6 +180,56 @@ void icon_text_band(cairo_t* cr, double cx, double cy, double s, std::uint32_t c
   cairo_stroke(cr);
 }
 
+// A light bulb: hints.
+void icon_bulb(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  cairo_arc(cr, cx, cy - 3 * u, 6.5 * u, 0.75 * kPi, 2.25 * kPi);
+  cairo_line_to(cr, cx + 3 * u, cy + 6 * u);
+  cairo_line_to(cr, cx - 3 * u, cy + 6 * u);
+  cairo_close_path(cr);
+  rgb(cr, colour);
+  cairo_set_line_width(cr, 1.8 * u);
+  cairo_stroke(cr);
+  for (double y : {8.0, 10.5}) {
+    cairo_move_to(cr, cx - 3 * u, cy + y * u);
+    cairo_line_to(cr, cx + 3 * u, cy + y * u);
+  }
+  cairo_stroke(cr);
+}
+
+// An hourglass: how long spoken lines stay.
+void icon_hourglass(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  cairo_move_to(cr, cx - 6 * u, cy - 9 * u);
+  cairo_line_to(cr, cx + 6 * u, cy - 9 * u);
+  cairo_line_to(cr, cx - 6 * u, cy + 9 * u);
+  cairo_line_to(cr, cx + 6 * u, cy + 9 * u);
+  cairo_close_path(cr);
+  rgb(cr, colour);
+  cairo_set_line_width(cr, 1.8 * u);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+  cairo_move_to(cr, cx - 3.5 * u, cy + 7.5 * u);
+  cairo_line_to(cr, cx, cy + 3 * u);
+  cairo_line_to(cr, cx + 3.5 * u, cy + 7.5 * u);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+
+// A page of lines: what was said.
+void icon_log(cairo_t* cr, double cx, double cy, double s, std::uint32_t colour) {
+  const double u = s / 20;
+  rounded_rect(cr, cx - 7 * u, cy - 9 * u, 14 * u, 18 * u, 2 * u);
+  rgb(cr, colour);
+  cairo_set_line_width(cr, 1.6 * u);
+  cairo_stroke(cr);
+  for (int i = 0; i < 4; ++i) {
+    cairo_move_to(cr, cx - 4 * u, cy + (-5 + 3.5 * i) * u);
+    cairo_line_to(cr, cx + (i % 2 ? 2 : 4) * u, cy + (-5 + 3.5 * i) * u);
+  }
+  cairo_stroke(cr);
+}
+
 // A dark box the game writes a choice into, with a small arrow at its right
 // end: a click takes the next choice.
 void choice_box(cairo_t* cr, const L::Rect& r) {
@@ -313,7 +363,8 @@ void paint_instructions(cairo_t* cr, int lit) {
 
 void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
   backdrop(cr, 0x0A1024, 0x1A2440);
-  plate(cr, 40, 120, 560, 272, 14);
+  const L::Rect& p = L::kMenuOptPlate;
+  plate(cr, p.x1, p.y1, p.width(), p.height(), 14);
   const std::function<void(cairo_t*, double, double)> icons[3] = {
       [](cairo_t* c, double x, double y) { icon_bubble(c, x, y, 22, kIconColour); },
       [](cairo_t* c, double x, double y) { icon_note(c, x, y, 22, kIconColour); },
@@ -324,6 +375,10 @@ void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
     icons[i](cr, 290, L::kMenuSliderY[i] + L::kKnobHeight / 2.0);
   }
   const auto middle = [](const L::Rect& r) { return (r.y1 + r.y2) / 2.0; };
+  icon_bulb(cr, 290, middle(L::kMenuOptHints), 22, kIconColour);
+  choice_box(cr, L::kMenuOptHints);
+  icon_hourglass(cr, 290, middle(L::kMenuOptTextWait), 22, kIconColour);
+  choice_box(cr, L::kMenuOptTextWait);
   icon_bubble(cr, 290, middle(L::kMenuOptSwitch), 22, kIconColour);
   toggle(cr, L::kMenuOptSwitch, switch_on, switch_lit);
   icon_text_size(cr, 290, middle(L::kMenuOptSubtitleSize), 22, kIconColour);
@@ -366,8 +421,9 @@ void paint_inventory(cairo_t* cr, bool panel_button_lit) {
               [](cairo_t* c, double x, double y, double s) { icon_sliders(c, x, y, s, kIconColour); });
 }
 
-// The control panel; `lit` is 0 save, 1 load, 2 quit, 3 inventory, -1 none.
-void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
+// The control panel; `lit` is 0 save, 1 load, 2 quit, 3 inventory, 4 log, 5 hint, 6 main menu, -1 none. The Hint button is
+// drawn only with `hint`: it is a picture of its own, which the game puts on the panel while hints are on.
+void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit, bool hint = false) {
   panel_frame(cr);
   icon_sliders(cr, L::kInventoryPos.x + 34, L::kInventoryPos.y + 36, 30, kIconColour);
   const L::Rect& plate_area = L::kPanelSliderPlate;
@@ -381,12 +437,24 @@ void paint_control_panel(cairo_t* cr, int lit, bool switch_on, bool switch_lit) 
     slider_track(cr, L::kPanelSliderX1, L::kPanelSliderX2, L::kPanelSliderY[i]);
     icons[i](cr, 298, L::kPanelSliderY[i] + L::kKnobHeight / 2.0);
   }
-  icon_bubble(cr, 298, (L::kPanelSwitch.y1 + L::kPanelSwitch.y2) / 2.0, 20, kIconColour);
+  const auto middle = [](const L::Rect& r) { return (r.y1 + r.y2) / 2.0; };
+  icon_bubble(cr, 298, middle(L::kPanelSwitch), 20, kIconColour);
   toggle(cr, L::kPanelSwitch, switch_on, switch_lit);
+  icon_bulb(cr, 298, middle(L::kPanelHints), 20, kIconColour);
+  choice_box(cr, L::kPanelHints);
+  icon_hourglass(cr, 298, middle(L::kPanelTextWait), 20, kIconColour);
+  choice_box(cr, L::kPanelTextWait);
+  icon_button(cr, L::kPanelLog, lit == 4,
+              [](cairo_t* c, double x, double y, double s) { icon_log(c, x, y, s, kIconColour); });
+  if (hint)
+    icon_button(cr, L::kPanelHint, lit == 5,
+                [](cairo_t* c, double x, double y, double s) { icon_bulb(c, x, y, s, 0xFFE070); });
   icon_button(cr, L::kPanelSave, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_floppy(c, x, y, s, kIconColour); });
   icon_button(cr, L::kPanelLoad, lit == 1,
               [](cairo_t* c, double x, double y, double s) { icon_folder(c, x, y, s, kIconColour); });
+  icon_button(cr, L::kPanelMainMenu, lit == 6,
+              [](cairo_t* c, double x, double y, double s) { icon_screen(c, x, y, s, kIconColour); });
   icon_button(cr, L::kPanelQuit, lit == 2,
               [](cairo_t* c, double x, double y, double s) { icon_power(c, x, y, s, 0xFF8080); });
   icon_button(cr, L::kPanelInventory, lit == 3, [](cairo_t* c, double x, double y, double s) {
@@ -615,8 +683,9 @@ void make_inventory(const Context& ctx) {
   const Image16 inv = screen([](cairo_t* cr) { paint_inventory(cr, false); });
   const Image16 inv_lit = screen([](cairo_t* cr) { paint_inventory(cr, true); });
   const Image16 opts = screen([](cairo_t* cr) { paint_control_panel(cr, -1, true, false); });
-  Image16 opts_lit[4];
-  for (int b = 0; b < 4; ++b) opts_lit[b] = screen([b](cairo_t* cr) { paint_control_panel(cr, b, true, false); });
+  Image16 opts_lit[7];
+  for (int b = 0; b < 7; ++b) opts_lit[b] = screen([b](cairo_t* cr) { paint_control_panel(cr, b, true, false, true); });
+  const Image16 opts_hint = screen([](cairo_t* cr) { paint_control_panel(cr, -1, true, false, true); });
   const Image16 opts_off = screen([](cairo_t* cr) { paint_control_panel(cr, -1, false, false); });
   const Image16 opts_off_lit = screen([](cairo_t* cr) { paint_control_panel(cr, -1, false, true); });
   const Image16 opts_on_lit = screen([](cairo_t* cr) { paint_control_panel(cr, -1, true, true); });
@@ -654,6 +723,10 @@ void make_inventory(const Context& ctx) {
                  rgrad(cr, s / 2, s / 2, s * 0.75, 0x80F8FF, 0x1870A8);
                  fill_stroke(cr, 0xE8FFFF, 1.5);
                })});
+  e.push_back({"GAME_HINT", highlight(opts_hint, L::kPanelHintPos, L::kPanelHint)});
+  e.push_back({"GAME_HINT_ON", highlight(opts_lit[5], L::kPanelHintPos, L::kPanelHint)});
+  e.push_back({"GAME_LOG_ON", highlight(opts_lit[4], L::kPanelLogPos, L::kPanelLog)});
+  e.push_back({"GAME_MAIN_MENU_ON", highlight(opts_lit[6], L::kPanelMainMenuPos, L::kPanelMainMenu)});
   Datafile df;
   std::vector<const Image16*> view;
   for (const Entry& x : e) {
