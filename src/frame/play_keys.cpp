@@ -4,6 +4,7 @@
 #include "core/screen_layout.h"
 #include "core/tr.h"
 #include "core/world.h"
+#include "frame/click_points.h"
 #include "frame/text.h"
 #include "interaction/inventory.h"
 #include "platform/platform.h"
@@ -41,6 +42,11 @@ KeyAsk key_ask(int key) {
     case KEY_PAUSE: return KeyAsk::pause;
     case KEY_F5: return KeyAsk::save;
     case KEY_F7: return KeyAsk::load;
+    case KEY_PGUP: return KeyAsk::jump_back;
+    case KEY_PGDN: return KeyAsk::jump_on;
+    case KEY_ENTER:
+    case KEY_ENTER_PAD: return KeyAsk::click;
+    case KEY_BACKSPACE: return KeyAsk::right_click;
     default: return KeyAsk::none;
   }
 }
@@ -91,9 +97,34 @@ void pause_game() {
   platform_new_frame();
 }
 
+namespace {
+
+// A jump or a click of the pointer's keys among `points` (made only when
+// asked); false for any other key.
+template <typename Points>
+bool pointer_key(KeyAsk ask, Points points) {
+  switch (ask) {
+    case KeyAsk::jump_back: jump_pointer(points(), -1); return true;
+    case KeyAsk::jump_on: jump_pointer(points(), 1); return true;
+    case KeyAsk::click: platform_press_buttons(1); return true;
+    case KeyAsk::right_click: platform_press_buttons(2); return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+void pointer_keys(const std::vector<screen_layout::Point>& points) {
+  // One key a pass: a jump moves the pointer at the next poll, where the next jump starts from.
+  if (platform_keypressed()) pointer_key(key_ask(platform_readkey()), [&] { return points; });
+}
+
 void play_keys() {
   while (platform_keypressed()) {
-    switch (key_ask(platform_readkey())) {
+    const KeyAsk ask = key_ask(platform_readkey());
+    // One pointer key a pass: the next starts where this one leaves the pointer, at the next poll.
+    if (pointer_key(ask, room_click_points)) return;
+    switch (ask) {
       case KeyAsk::save:
         platform_hide_pointer();
         slot_screen_in_play(true);

@@ -61,6 +61,10 @@ void set_time_limit(int ms);
 
 int now();
 int present_count();
+// How often the game moved the pointer itself (platform_set_mouse) and pressed
+// a button for a key or the pad (platform_press_buttons) since the reset.
+int pointer_moves_made();
+int button_presses_made();
 // A copy of the last presented frame (owned by the backend).
 BITMAP* last_frame();
 

@@ -53,6 +53,9 @@ struct {
   bool latched = false;
 } player_mouse;
 bool install_fails = false;
+// What keys and the pad did to the pointer: moves and presses.
+int pointer_moves = 0;
+int button_presses = 0;
 // The player has closed the window; the game hears of it at its next poll.
 bool close_pending = false;
 void (*close_handler)() = nullptr;
@@ -151,6 +154,8 @@ void reset(int step_ms) {
   clock_held_at = -1;
   clock_held_total = 0;
   player_mouse = {};
+  pointer_moves = 0;
+  button_presses = 0;
   install_fails = false;
   close_pending = false;
   mouse_x = 0;
@@ -205,6 +210,14 @@ int now() {
 
 int present_count() {
   return presents;
+}
+
+int pointer_moves_made() {
+  return pointer_moves;
+}
+
+int button_presses_made() {
+  return button_presses;
 }
 
 BITMAP* last_frame() {
@@ -315,6 +328,19 @@ void platform_poll_mouse() {
   player_mouse.latched = mouse_b != player_mouse.b;
   player_mouse.seen = 0;
   player_mouse.news = false;
+}
+
+void platform_set_mouse(int x, int y) {
+  player_mouse.x = x;
+  player_mouse.y = y;
+  player_mouse.news = true;
+  ++pointer_moves;
+}
+
+void platform_press_buttons(int buttons) {
+  player_mouse.seen |= buttons & 3;
+  player_mouse.news = true;
+  ++button_presses;
 }
 
 int platform_keypressed() {

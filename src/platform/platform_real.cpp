@@ -548,6 +548,16 @@ void platform_poll_mouse() {
   }
 }
 
+void platform_set_mouse(int x, int y) {
+  if (!graphics_up) return;
+  position_mouse(window_fit::to_screen(x, shown.x, shown.w, window_fit::kGameWidth),
+                 window_fit::to_screen(y, shown.y, shown.h, window_fit::kGameHeight));
+}
+
+void platform_press_buttons(int buttons) {
+  buttons_seen |= buttons & 3;
+}
+
 int platform_keypressed() {
   return keypressed();
 }

@@ -6,6 +6,7 @@
 #include "core/screen_layout.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "game/game.h"
 #include "interaction/inventory.h"
@@ -21,69 +22,7 @@ constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120, kTakeVerb = 1, kUs
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
-Box box_of(bool person, int i) {
-  return person ? Box{person_mouse_x[i], person_mouse_y[i], person_mouse_x2[i], person_mouse_y2[i]}
-                : Box{furni_mouse_x[i], furni_mouse_y[i], furni_mouse_x2[i], furni_mouse_y2[i]};
-}
-
-bool over_button(int mx, int my) {
-  return kBagHit.contains(mx, my) ||
-         std::any_of(std::begin(kVerbHit), std::end(kVerbHit), [&](const Box& v) { return v.contains(mx, my); });
-}
-
-bool on_exit(int mx, int my, int from = 0) {
-  for (int k = from; k < exit_nr && k < kMaxExits; ++k)
-    if (exit_x[k] < mx && mx < exit_x2[k] && exit_y[k] < my && my < exit_y2[k]) return true;
-  return false;
-}
-
-// The point (hx, hy) is on an interactive piece or person other than (person, slot).
-bool on_other_thing(int hx, int hy, bool person, int slot) {
-  for (bool p : {false, true})
-    for (int i = 0; i < (p ? person_nr : furni_nr); ++i)
-      if ((p != person || i != slot) && (p ? person_interact : furni_interact)[i] == 1 &&
-          (p ? person_present : furni_present)[i] == 1 && box_of(p, i).contains(hx, hy))
-        return true;
-  return false;
-}
-
-bool free_floor(int mx, int my) {
-  return !over_button(mx, my) && !on_other_thing(mx, my, false, -1);
-}
 }  // namespace
-
-bool floor_point(int& mx, int& my) {
-  for (int y = 20; y < 340; y += 8)
-    for (int x = 20; x < 620; x += 8)
-      if (free_floor(x, y) && !on_exit(x, y)) return mx = x, my = y, true;
-  return false;
-}
-
-bool exit_point(int k, int& mx, int& my) {
-  if (k < 0 || k >= exit_nr) return false;
-  for (int y = exit_y[k] + 1; y < exit_y2[k]; y += 3)
-    for (int x = exit_x[k] + 1; x < exit_x2[k]; x += 3)
-      if (free_floor(x, y) && !on_exit(x, y, k + 1))  // a later door wins where two overlap
-        return mx = x, my = y, true;
-  return false;
-}
-
-// From the middle of the box outwards, the first point on this thing alone and on no button (a thing in a door's
-// rectangle takes the click before the door).
-bool thing_point(bool person, int slot, int& mx, int& my) {
-  const Box box = box_of(person, slot);
-  const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
-  for (int r = 0; r <= reach; r += 2)
-    for (int dy = -r; dy <= r; dy += 2)
-      for (int dx = -r; dx <= r; dx += 2) {
-        const int x = box.mid_x() + dx, y = box.mid_y() + dy;
-        if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(x, y) || x < 0 || y < 0 || x >= 640 ||
-            y >= 480 || over_button(x, y) || on_other_thing(x, y, person, slot))
-          continue;
-        return mx = x, my = y, true;
-      }
-  return false;
-}
 
 bool idle() {
   return mov_nr == kStanding && !errand_pending() && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) &&
@@ -249,7 +188,7 @@ void Player::stow() {
 
 void Player::walk(int x, int y) {
   begin("walk to " + std::to_string(x) + ", " + std::to_string(y));
-  if (on_exit(x, y) || !free_floor(x, y)) fail("that is not a point on the floor");
+  if (!on_floor(x, y)) fail("that is not a point on the floor");
   press(x, y), wait_idle();
 }
 
