@@ -8,7 +8,8 @@
 
 #define PELVARO_SETTINGS(X)                                                                     \
   X(subtitle_band, 1, 0, 1)   /* a translucent dark band behind spoken lines and subtitles */ \
-  X(large_subtitles, 0, 0, 1) /* spoken lines and subtitles in the large font */
+  X(large_subtitles, 0, 0, 1) /* spoken lines and subtitles in the large font */                 \
+  X(pause_when_away, 2, 0, 2) /* pause when the window loses the focus: 0 never, 1 always, 2 in full screen */
 
 namespace settings {
 

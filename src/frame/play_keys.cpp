@@ -2,12 +2,15 @@
 
 #include "core/pacing.h"
 #include "core/screen_layout.h"
+#include "core/settings.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "frame/click_points.h"
 #include "frame/text.h"
 #include "interaction/inventory.h"
+#include "platform/gamepad.h"
 #include "platform/platform.h"
+#include "platform/window_focus.h"
 
 namespace {
 
@@ -51,7 +54,7 @@ KeyAsk key_ask(int key) {
   }
 }
 
-void pause_game() {
+void pause_game(bool away) {
   using screen_layout::kScreenHeight;
   using screen_layout::kScreenWidth;
   platform_hide_pointer();
@@ -66,6 +69,7 @@ void pause_game() {
     centred(TR("Weiter mit einer Taste oder einem Klick", "Press a key or click to go on"), 27, kHeroColour);
   }
   platform_hold_clock(1);
+  if (away) platform_hold_music(1);
   platform_new_frame();
   bool was_down = (mouse_b & 3) != 0;
   bool clicked = false;
@@ -92,6 +96,7 @@ void pause_game() {
     click = kClickHeld;
   }
   platform_hold_clock(0);
+  if (away) platform_hold_music(0);
   blit(frame, memory_screen, 0, 0, 0, 0, frame->w, frame->h);
   destroy_bitmap(frame);
   platform_new_frame();
@@ -119,7 +124,29 @@ void pointer_keys(const std::vector<screen_layout::Point>& points) {
   if (platform_keypressed()) pointer_key(key_ask(platform_readkey()), [&] { return points; });
 }
 
+void pause_if_away() {
+  static bool paused = false;  // this time away has paused the game already
+  if (!platform_window_away()) {
+    paused = false;
+    return;
+  }
+  const int when = settings::pause_when_away;
+  if (paused || !(when == 1 || (when == 2 && platform_full_screen()))) return;
+  paused = true;
+  pause_game(true);
+}
+
 void play_keys() {
+  pause_if_away();
+  // The pad's X and Y (its other buttons act as the mouse and keys do).
+  const unsigned pad = platform_pad_presses();
+  if (pad & kPadX) {
+    platform_hide_pointer();
+    main_invent();
+  } else if (pad & kPadY) {
+    platform_hide_pointer();
+    control_panel_in_play();
+  }
   while (platform_keypressed()) {
     const KeyAsk ask = key_ask(platform_readkey());
     // One pointer key a pass: the next starts where this one leaves the pointer, at the next poll.
@@ -143,6 +170,7 @@ void play_keys() {
 }
 
 bool speech_keys() {
+  pause_if_away();
   bool skip = false;
   while (platform_keypressed()) {
     const KeyAsk ask = key_ask(platform_readkey());
@@ -154,4 +182,5 @@ bool speech_keys() {
 
 void drop_keys() {
   while (platform_keypressed()) platform_readkey();
+  platform_pad_presses();
 }

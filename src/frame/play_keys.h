@@ -10,6 +10,8 @@
 // none of the game's keys sits near them; Enter and Backspace because they
 // mean "do it" and "take it back", and typing happens on the slot screens
 // only, which read their own keys.
+// A gamepad (platform/gamepad.h) moves the pointer and types these keys; its X
+// opens the bag and its Y the control panel in play.
 // F11 and Alt+Enter, which switch between window and full screen, are taken
 // by the platform seam wherever the game is.
 #pragma once
@@ -26,8 +28,15 @@ KeyAsk key_ask(int key);
 // The pause: the frame dimmed, the caption "Pause" in a dark band along the
 // top of the screen (it hides nobody's face), the game's clock
 // held, until a key is typed or a button goes down; the click that ends it
-// does nothing else.
-void pause_game();
+// does nothing else. `away`: the window has lost the focus, and the music
+// holds too.
+void pause_game(bool away = false);
+
+// When the window has lost the focus, and the player's settings ask for it
+// (settings::pause_when_away: always, or in full screen, the default), the
+// pause (with the music held), once each time away. The main loop, spoken
+// lines and scenes ask at every pass.
+void pause_if_away();
 
 // The pointer's keys of a screen's own loop (the bag, a conversation's
 // choices): the jumps step through `points` (frame/click_points.h), Enter and
@@ -40,6 +49,6 @@ void play_keys();
 // While a line is spoken: true when Escape asks to skip it; P pauses.
 bool speech_keys();
 
-// Forget the keys typed so far (before a line begins, so that a key typed
-// earlier does not skip it).
+// Forget the keys typed so far and the pad's presses (before a line begins,
+// so that a key typed earlier does not skip it).
 void drop_keys();

@@ -345,6 +345,10 @@ void slot_screen_in_play(bool save) {
     invent_screens([] { game_load(); });
 }
 
+void control_panel_in_play() {
+  invent_screens([] { inv_menu = 2; });
+}
+
 void invent_bitmaps() {
   for (BITMAP*& slot : inventory_obj_bmp) {
     if (slot) destroy_bitmap(slot);

@@ -15,6 +15,9 @@ void main_invent();
 // panel opens it; its Back button leads to the panel, and on from there as
 // from the bag.
 void slot_screen_in_play(bool save);
+// The pad's Y in play: the control panel at once, without the bag's sounds;
+// it closes back into the room, or leads on as from the bag.
+void control_panel_in_play();
 // The inventory screen loop; leaves with inv_menu 0 (closed) or 2 (panel).
 void inventory();
 // The held item (arrow_obj) used on the item named buffer_obj: on a match the

@@ -1,15 +1,20 @@
 // Playing without aiming a mouse: Page Up / Page Down jump the pointer from thing to thing of the room in
 // reading order, Enter clicks where it stands and Backspace is the right click; in the bag the jumps step
-// through the items.
+// through the items. A gamepad does the same with its stick and buttons. And the pause when the window loses
+// the focus.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
+#include "core/settings.h"
 #include "core/world.h"
 #include "frame/cursor.h"
 #include "game/game.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "platform/gamepad.h"
+#include "platform/platform.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
@@ -130,4 +135,91 @@ TEST_F(PointerKeys, EnterOpensTheBagWhereTheJumpsStepThroughTheItemsAndBackspace
   type_in_play(kBackspace);
   EXPECT_FALSE(carrying_item());
   EXPECT_EQ(invent_nr, 2);
+}
+
+namespace {
+// Main-loop passes until `done` or `ms` of game time have gone.
+void passes_until(const std::function<bool()>& done, int ms = 5000) {
+  const int until = headless::now() + ms;
+  ASSERT_EQ(run_program([&] {
+              while (!done() && headless::now() < until) main_loop_pass();
+            }),
+            -1);
+}
+}  // namespace
+
+TEST_F(PointerKeys, ThePadStickMovesThePointerFasterTheLongerItIsHeldAndStopsAtRest) {
+  stand("toilette");
+  mouse_x = 20;
+  mouse_y = 240;
+  // Full tilt to the right: 150 px a second at first, 450 more for every second held (at most 800).
+  const int t = headless::now() + 1;
+  headless::pad_at(t, 127, 0, 0);
+  passes_until([&] { return headless::now() >= t + 200; });
+  const int first = mouse_x - 20;
+  passes_until([&] { return headless::now() >= t + 1000; });
+  const int at_1s = mouse_x;
+  passes_until([&] { return headless::now() >= t + 1200; });
+  const int later = mouse_x - at_1s;
+  EXPECT_EQ(mouse_y, 240) << "straight to the right";
+  EXPECT_TRUE(first >= 30 && first <= 50) << first << " px in the first 200 ms (150 to 240 px a second)";
+  EXPECT_TRUE(later >= 110 && later <= 160) << later << " px in 200 ms after a second (600 to 780 px a second)";
+  headless::pad_at(headless::now() + 1, 0, 0, 0);
+  passes_until([&] { return false; }, 50);
+  const int stopped = mouse_x;
+  passes_until([&] { return false; }, 200);
+  EXPECT_EQ(mouse_x, stopped) << "the stick at rest";
+}
+
+TEST_F(PointerKeys, PadButtonsJumpClickOpenTheBagAndCloseItAndStartPauses) {
+  stand("toilette");
+  ASSERT_TRUE(give_item("rolle"));
+  int t = headless::now() + 1;
+  // The right shoulder: the next thing (the door, the first in the room); A clicks the walk verb after four more.
+  for (int n = 0; n < 2; ++n, t += 100) headless::pad_at(t, 0, 0, kPadRightShoulder), headless::pad_at(t + 50, 0, 0, 0);
+  passes_until([&] { return headless::now() >= t; });
+  EXPECT_EQ(under_pointer(), "walk");
+  headless::pad_at(t, 0, 0, kPadLeftShoulder), headless::pad_at(t + 50, 0, 0, 0), t += 100;
+  passes_until([&] { return headless::now() >= t; });
+  EXPECT_EQ(under_pointer(), "door entree");
+  // X opens the bag; in it the shoulder steps to the item, A picks it up, B closes the bag with it on the pointer.
+  bool bag_seen = false;
+  headless::on_present([&] { bag_seen = bag_seen || inv_menu == 1; });
+  for (unsigned b : {+kPadX, +kPadRightShoulder, +kPadA, +kPadB}) headless::pad_at(t, 0, 0, b), headless::pad_at(t + 50, 0, 0, 0), t += 300;
+  passes_until([&] { return headless::now() >= t && inv_menu == 0; });
+  EXPECT_TRUE(bag_seen);
+  EXPECT_TRUE(carrying_item());
+  // Start pauses (the game's clock held); A goes on.
+  headless::on_present(nullptr);
+  headless::pad_at(t, 0, 0, kPadStart), headless::pad_at(t + 50, 0, 0, 0);
+  const int game_clock = platform_clock_ms();
+  headless::pad_at(t + 500, 0, 0, kPadA), headless::pad_at(t + 550, 0, 0, 0), t += 700;
+  passes_until([&] { return headless::now() >= t; });
+  EXPECT_LT(platform_clock_ms() - game_clock, 700 - 300) << "the half second paused does not count";
+}
+
+TEST_F(PointerKeys, TheWindowLosingTheFocusPausesWithTheMusicAsTheSettingSays) {
+  // 0 never, 1 always, 2 (the default) in full screen only.
+  const struct { int setting; bool full_screen, pauses; } cases[] = {
+      {2, true, true}, {2, false, false}, {1, false, true}, {0, true, false}};
+  for (const auto& c : cases) {
+    stand("toilette");
+    settings::pause_when_away = c.setting;
+    if (c.full_screen != (headless::requested_fullscreen() == 1)) {
+      headless::key_at(headless::now() + 1, KEY_F11 << 8);
+      passes_until([&] { return c.full_screen == (headless::requested_fullscreen() == 1); });
+    }
+    bool held = false;
+    headless::on_present([&] { held = held || headless::sound().music_held; });
+    const int t = headless::now() + 1;
+    headless::window_away_at(t, true);
+    headless::window_away_at(t + 400, false);
+    headless::click(t + 600, 320, 100);  // back in the window: the click that ends the pause
+    const int game_clock = platform_clock_ms();
+    passes_until([&] { return headless::now() >= t + 900; });
+    EXPECT_EQ(held, c.pauses) << c.setting << (c.full_screen ? " in full screen" : " in a window");
+    EXPECT_EQ(platform_clock_ms() - game_clock < 600, c.pauses) << c.setting;
+    EXPECT_FALSE(headless::sound().music_held) << "the music plays on after the pause";
+    settings::pause_when_away = 2;
+  }
 }
