@@ -10,6 +10,7 @@
 #include "frame/cursor.h"
 #include "game/game.h"
 #include "interaction/inventory.h"
+#include "platform/gamepad.h"
 #include "platform/headless.h"
 
 namespace story {
@@ -38,7 +39,7 @@ struct Probe {
   std::vector<std::pair<std::function<bool()>, std::function<void()>>> bag;
   std::string failure;
   std::function<bool()> first;
-  bool menu_clicked = false, unreported = false;
+  bool menu_clicked = false, unreported = false, no_mouse = false;
   int released_at = 0;  // when its last click is let go; the next waits for it
 } probe;
 
@@ -154,6 +155,42 @@ void Player::put_verb_back() {
 
 void Player::fail(const std::string& why) { fails(move_ + ": " + why); }
 
+void aim_without_mouse() { probe.no_mouse = true; }
+
+namespace {
+// Passes until the game has moved the pointer (or pressed a button) for what the keys or the pad did.
+void pass_until_moved(int moves, int presses) {
+  const int until = headless::now() + 2000;
+  while (headless::pointer_moves_made() == moves && headless::button_presses_made() == presses &&
+         headless::now() < until)
+    main_loop_pass();
+  main_loop_pass();
+}
+
+// Page Down until the pointer stands on (x, y): false when it is none of the points the jumps stop at.
+bool jump_to(int x, int y) {
+  const auto points = room_click_points();
+  if (std::none_of(points.begin(), points.end(), [&](const screen_layout::Point& q) { return q.x == x && q.y == y; }))
+    return false;
+  for (size_t n = 0; n <= points.size() && (mouse_x != x || mouse_y != y); ++n) {
+    const int moves = headless::pointer_moves_made(), presses = headless::button_presses_made();
+    headless::key_at(headless::now() + 1, KEY_PGDN << 8), pass_until_moved(moves, presses);
+  }
+  return mouse_x == x && mouse_y == y;
+}
+
+// The stick pushed towards (x, y), less the nearer the pointer comes, until it stands within 2 px.
+void steer_to(int x, int y) {
+  const auto tilt = [](int d) { return d == 0 ? 0 : std::clamp(d * 3 + (d > 0 ? 30 : -30), -127, 127); };
+  const int until = headless::now() + 10000;
+  while ((std::abs(x - mouse_x) > 2 || std::abs(y - mouse_y) > 2) && headless::now() < until) {
+    headless::pad_at(headless::now() + 1, tilt(x - mouse_x), tilt(y - mouse_y), 0);
+    main_loop_pass();
+  }
+  headless::pad_at(headless::now() + 1, 0, 0, 0), main_loop_pass();
+}
+}  // namespace
+
 // Passes until the hero stands still and nothing goes on (with `scenes`, until the two-pass scenes played).
 void Player::wait_idle(int ms, bool scenes) {
   const int until = headless::now() + ms;
@@ -168,9 +205,30 @@ void Player::wait_idle(int ms, bool scenes) {
 
 // A click at the raw mouse position, then passes until it is let go.
 void Player::press(int x, int y, int button) {
+  if (probe.no_mouse) return press_without_mouse(x, y, button);
   click_at(x, y, button);
   do main_loop_pass();
   while (headless::now() <= probe.released_at || (mouse_b & 3));
+  if (!probe.failure.empty()) headless::stop();
+}
+
+// A right click is Backspace where the pointer stands; a left click the jumps and Enter on a thing, the stick and
+// A on the floor.
+void Player::press_without_mouse(int x, int y, int button) {
+  const int moves = headless::pointer_moves_made(), presses = headless::button_presses_made();
+  if (button == 2) {
+    headless::key_at(headless::now() + 1, KEY_BACKSPACE << 8 | 8);
+  } else if (jump_to(x, y)) {
+    headless::key_at(headless::now() + 1, KEY_ENTER << 8 | 13);
+  } else {
+    steer_to(x, y);
+    if (!on_floor(mouse_x, mouse_y)) fail("the stick did not bring the pointer onto the floor there");
+    const int t = headless::now() + 1;
+    headless::pad_at(t, 0, 0, kPadA), headless::pad_at(t + 40, 0, 0, 0);
+  }
+  pass_until_moved(moves, presses);
+  probe.released_at = headless::now();
+  while (mouse_b & 3) main_loop_pass();
   if (!probe.failure.empty()) headless::stop();
 }
 

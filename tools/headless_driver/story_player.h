@@ -34,6 +34,7 @@ class Player {
   void put_verb_back();
   void fail(const std::string& why);
   void press(int x, int y, int button = 1);
+  void press_without_mouse(int x, int y, int button);
   void click_thing(bool person, int slot);
   void click_on(bool person, const char* name, int verb = -1, int mode = 0);
   void in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan);
@@ -58,6 +59,10 @@ int menu_options();                            // the conversation's menu now: a
 int option_y(int c);                           // the middle of option c's first line (they stack up from the bottom)
 void click_option(int c);
 // Where the clicks aim: floor_point, exit_point, thing_point (frame/click_points.h), the game's own.
+// From now on (until a new Player) the player cannot aim a mouse: a click on a piece, a person, a door, the bag or
+// a verb is made with the jump keys (Page Down) and Enter, a right click with Backspace, and a click on the floor
+// with the pad's stick and A.
+void aim_without_mouse();
 const std::string& failure();                  // the first move that failed, "" for none
 [[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
 void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())
