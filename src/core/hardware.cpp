@@ -12,6 +12,7 @@
 #include "core/screen_layout.h"
 #include "core/sounds.h"
 #include "core/world.h"
+#include "platform/gamepad.h"
 #include "platform/platform.h"
 
 namespace {
@@ -47,6 +48,7 @@ void init_hardware() {
   }
   bad_gfxmode = platform_set_gfx_mode(fullscreen);
   if (bad_gfxmode != 0) no_video_mode(platform_error());
+  platform_install_pad();  // without one the game plays as before
 }
 
 using manifest::at;

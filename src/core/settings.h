@@ -10,7 +10,8 @@
   X(subtitle_band, 1, 0, 1)   /* a translucent dark band behind spoken lines and subtitles */ \
   X(large_subtitles, 0, 0, 1) /* spoken lines and subtitles in the large font */              \
   X(hints, 1, 0, 1)           /* H and the control panel's Hint button ask for a hint */       \
-  X(text_until_clicked, 0, 0, 1) /* spoken lines and subtitles stay until a click or a key */
+  X(text_until_clicked, 0, 0, 1) /* spoken lines and subtitles stay until a click or a key */ \
+  X(pause_when_away, 2, 0, 2) /* pause when the window loses the focus: 0 never, 1 always, 2 in full screen */
 
 namespace settings {
 

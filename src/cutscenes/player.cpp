@@ -25,8 +25,10 @@ int shot_count = 0;
 
 // Escape fast-forwards, and so does a close request (the game is kept once
 // the scene is over); P pauses; any other key pressed during a sequence is
-// dropped so that it does not act on the room afterwards.
+// dropped so that it does not act on the room afterwards. The window losing
+// the focus pauses as the player's settings say.
 void read_keys() {
+  pause_if_away();
   while (platform_keypressed()) {
     const KeyAsk ask = key_ask(platform_readkey());
     if (ask == KeyAsk::skip) skipping = true;

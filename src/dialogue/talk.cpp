@@ -226,6 +226,7 @@ void select_talk() {
       exit_talk = 1;
       return;
     }
+    pointer_keys(option_points());
     platform_poll_mouse();
     if (frame_due()) redraw_room();
     platform_hide_pointer();
@@ -242,6 +243,17 @@ void select_talk() {
   }
   wait_mouse_release();
   redraw_room();
+}
+
+std::vector<screen_layout::Point> option_points() {
+  std::vector<screen_layout::Point> points;
+  int y = kMenuBottom;
+  for (int c = 1; c < kTalkRows; ++c) y -= kTextRow * option_rows(c);
+  for (int c = 1; c < kTalkRows; ++c) {
+    if (option_rows(c) > 0) points.push_back({kTextLeft + 20, y + kTextRow / 2});
+    for (int l = 0; l < kTextLines; ++l) y += is_empty(input_text[c][l]) ? 0 : kTextRow;
+  }
+  return points;
 }
 
 int talk_menu_pass() {

@@ -7,6 +7,9 @@
 // The same speech routines serve every one-off remark of the game.
 #pragma once
 
+#include <vector>
+
+#include "core/screen_layout.h"
 #include "core/talk_tree.h"
 #include "core/world.h"
 #include "frame/text.h"
@@ -42,6 +45,9 @@ void update_talk_tree();
 // them with the hovered one highlighted, and return the option the left
 // button is down on (1..5), 0 for none.
 int talk_menu_pass();
+// Where the pointer jumps to choose each option now offered (on its first
+// line), for the pointer's keys and the pad.
+std::vector<screen_layout::Point> option_points();
 
 // ---- Speech ------------------------------------------------------------------
 

@@ -2,12 +2,16 @@
 
 #include "core/pacing.h"
 #include "core/screen_layout.h"
+#include "core/settings.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "frame/said_log.h"
+#include "frame/click_points.h"
 #include "frame/text.h"
 #include "interaction/inventory.h"
+#include "platform/gamepad.h"
 #include "platform/platform.h"
+#include "platform/window_focus.h"
 
 namespace {
 
@@ -44,11 +48,16 @@ KeyAsk key_ask(int key) {
     case KEY_F7: return KeyAsk::load;
     case KEY_H: return KeyAsk::hint;
     case KEY_L: return KeyAsk::log;
+    case KEY_PGUP: return KeyAsk::jump_back;
+    case KEY_PGDN: return KeyAsk::jump_on;
+    case KEY_ENTER:
+    case KEY_ENTER_PAD: return KeyAsk::click;
+    case KEY_BACKSPACE: return KeyAsk::right_click;
     default: return KeyAsk::none;
   }
 }
 
-void pause_game() {
+void pause_game(bool away) {
   using screen_layout::kScreenHeight;
   using screen_layout::kScreenWidth;
   platform_hide_pointer();
@@ -63,6 +72,7 @@ void pause_game() {
     centred(TR("Weiter mit einer Taste oder einem Klick", "Press a key or click to go on"), 27, kHeroColour);
   }
   platform_hold_clock(1);
+  if (away) platform_hold_music(1);
   platform_new_frame();
   bool was_down = (mouse_b & 3) != 0;
   bool clicked = false;
@@ -89,14 +99,62 @@ void pause_game() {
     click = kClickHeld;
   }
   platform_hold_clock(0);
+  if (away) platform_hold_music(0);
   blit(frame, memory_screen, 0, 0, 0, 0, frame->w, frame->h);
   destroy_bitmap(frame);
   platform_new_frame();
 }
 
+namespace {
+
+// A jump or a click of the pointer's keys among `points` (made only when
+// asked); false for any other key.
+template <typename Points>
+bool pointer_key(KeyAsk ask, Points points) {
+  switch (ask) {
+    case KeyAsk::jump_back: jump_pointer(points(), -1); return true;
+    case KeyAsk::jump_on: jump_pointer(points(), 1); return true;
+    case KeyAsk::click: platform_press_buttons(1); return true;
+    case KeyAsk::right_click: platform_press_buttons(2); return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+void pointer_keys(const std::vector<screen_layout::Point>& points) {
+  // One key a pass: a jump moves the pointer at the next poll, where the next jump starts from.
+  if (platform_keypressed()) pointer_key(key_ask(platform_readkey()), [&] { return points; });
+}
+
+void pause_if_away() {
+  static bool paused = false;  // this time away has paused the game already
+  if (!platform_window_away()) {
+    paused = false;
+    return;
+  }
+  const int when = settings::pause_when_away;
+  if (paused || !(when == 1 || (when == 2 && platform_full_screen()))) return;
+  paused = true;
+  pause_game(true);
+}
+
 void play_keys() {
+  pause_if_away();
+  // The pad's X and Y (its other buttons act as the mouse and keys do).
+  const unsigned pad = platform_pad_presses();
+  if (pad & kPadX) {
+    platform_hide_pointer();
+    main_invent();
+  } else if (pad & kPadY) {
+    platform_hide_pointer();
+    control_panel_in_play();
+  }
   while (platform_keypressed()) {
-    switch (key_ask(platform_readkey())) {
+    const KeyAsk ask = key_ask(platform_readkey());
+    // One pointer key a pass: the next starts where this one leaves the pointer, at the next poll.
+    if (pointer_key(ask, room_click_points)) return;
+    switch (ask) {
       case KeyAsk::save:
         platform_hide_pointer();
         slot_screen_in_play(true);
@@ -117,7 +175,7 @@ void play_keys() {
       case KeyAsk::skip:
         // Nothing to skip here: Escape opens the control panel.
         platform_hide_pointer();
-        panel_in_play();
+        control_panel_in_play();
         break;
       default:
         break;
@@ -126,6 +184,7 @@ void play_keys() {
 }
 
 bool speech_keys(bool any_key) {
+  pause_if_away();
   bool skip = false;
   while (platform_keypressed()) {
     const KeyAsk ask = key_ask(platform_readkey());
@@ -137,4 +196,5 @@ bool speech_keys(bool any_key) {
 
 void drop_keys() {
   while (platform_keypressed()) platform_readkey();
+  platform_pad_presses();
 }

@@ -226,6 +226,17 @@ bool panel_button_pressed(bool left) {
 // The item under the pointer, if any (mouse_over_obj): its description shows,
 // a left press picks it up, or uses the held item on it, the slot's item going
 // into what the two make.
+// The middle of each item's square, where the pointer's keys jump to.
+std::vector<screen_layout::Point> item_points() {
+  std::vector<screen_layout::Point> points;
+  int x = 0, y = 0;
+  for (int i = 0; i < invent_nr; ++i) {
+    inventory_slot_position(i, &x, &y);
+    points.push_back({x + kInventorySlotSize / 2, y + kInventorySlotSize / 2});
+  }
+  return points;
+}
+
 void item_under_pointer(bool left, bool held) {
   mouse_over_obj = 0;
   for (int i = 0; i < invent_nr; ++i) {
@@ -266,6 +277,7 @@ void inventory() {
   Press left_press, right_press;
   for (invent = 0; inv_menu == 1; ++invent) {
     platform_hide_pointer();
+    pointer_keys(item_points());
     platform_poll_mouse();
     const bool left = left_press(mouse_b & 1);
     const bool right = right_press(mouse_b & 2);
@@ -334,7 +346,7 @@ void slot_screen_in_play(bool save) {
     invent_screens([] { game_load(); });
 }
 
-void panel_in_play() {
+void control_panel_in_play() {
   invent_screens([] { inv_menu = 2; });
 }
 

@@ -15,9 +15,10 @@ void main_invent();
 // panel opens it; its Back button leads to the panel, and on from there as
 // from the bag.
 void slot_screen_in_play(bool save);
-// Escape in play, with no line or scene to skip: the control panel at once,
-// as the bag's panel button opens it.
-void panel_in_play();
+// The control panel at once in play, without the bag's sounds (Escape with no
+// line or scene to skip, the pad's Y); it closes back into the room, or leads
+// on as from the bag.
+void control_panel_in_play();
 // The inventory screen loop; leaves with inv_menu 0 (closed) or 2 (panel).
 void inventory();
 // The held item (arrow_obj) used on the item named buffer_obj: on a match the

@@ -87,10 +87,12 @@ const std::vector<Topic>& instruction_topics() {
        TR("F5 speichert, F7 lädt ein Spiel. P oder Pause hält das Spiel an, eine Taste oder ein Klick geht "
           "weiter. Escape überspringt eine Rede oder eine Szene. F11 oder Alt+Eingabe wechselt zwischen Fenster "
           "und ganzem Bildschirm. Solange Tab gedrückt ist, zeigt der Raum, was sich anklicken lässt. H gibt "
-          "einen Tipp, L zeigt, was gesagt wurde.",
+          "einen Tipp, L zeigt, was gesagt wurde. Bild auf und Bild ab springen von Ding zu Ding, Eingabe klickt, "
+          "die Rücktaste ist der Rechtsklick; ein Gamepad geht auch.",
           "F5 saves the game, F7 loads one. P or Pause pauses the game; a key or a click goes on. Escape skips a "
           "speech or a scene. F11 or Alt+Enter switches between a window and the whole screen. While Tab is "
-          "held, the room shows what can be clicked. H gives a hint, L shows what was said.")},
+          "held, the room shows what can be clicked. H gives a hint, L shows what was said. Page Up and Page Down jump from thing to "
+          "thing, Enter clicks, Backspace is the right click; a gamepad works too.")},
       {TR("Tipps", "Tips"),
        TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum, und manche "
           "Gegenstände lassen sich verbinden.",

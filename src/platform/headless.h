@@ -48,6 +48,12 @@ void key_at(int at_ms, int key);
 void key_down(int at_ms, int scancode);
 void key_up(int at_ms, int scancode);
 
+// The scripted pad from `at_ms`: the stick (each axis -128 .. 127) and the
+// buttons held (PadButton, platform/gamepad.h).
+void pad_at(int at_ms, int x, int y, unsigned buttons);
+// The window loses the focus (`lost`) or gets it back at `at_ms`.
+void window_away_at(int at_ms, bool lost);
+
 // The player closes the window at `at_ms`: the close handler runs at the
 // game's next mouse poll, as with the real backend.
 void close_window_at(int at_ms);
@@ -61,6 +67,10 @@ void set_time_limit(int ms);
 
 int now();
 int present_count();
+// How often the game moved the pointer itself (platform_set_mouse) and pressed
+// a button for a key or the pad (platform_press_buttons) since the reset.
+int pointer_moves_made();
+int button_presses_made();
 // A copy of the last presented frame (owned by the backend).
 BITMAP* last_frame();
 
@@ -77,6 +87,7 @@ struct SoundLog {
   int sample_volume = -1;         // the last one's volume after the effects volume
   std::string patches;            // the patch set given to the sound set-up
   int films_played = 0;
+  bool music_held = false;        // held while the game waits for its window to have the focus again
 };
 const SoundLog& sound();
 

@@ -73,6 +73,13 @@ void platform_hold_clock(int hold);
 
 // Bring mouse_x, mouse_y and mouse_b up to date.
 void platform_poll_mouse();
+// Put the pointer at (x, y) of the picture (the window's own pointer goes to
+// that pixel as the window shows it): the next poll sees the mouse there. For
+// the players who point with keys or a pad instead of a mouse.
+void platform_set_mouse(int x, int y);
+// A press of these buttons (1 left, 2 right) made with a key or a pad: the
+// next poll sees them down, the poll after that up again, as a quick click.
+void platform_press_buttons(int buttons);
 int platform_keypressed();
 // 1 while the key with this scancode (KEY_TAB, ...) is held down.
 int platform_key_held(int scancode);

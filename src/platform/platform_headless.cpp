@@ -9,13 +9,15 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/gamepad.h"
+#include "platform/window_focus.h"
 #include "platform/window_fit.h"
 
 namespace {
 
 struct Event {
   int at;
-  int kind;  // 0 mouse, 1 key typed, 2 key down, 3 key up, 4 window closed
+  int kind;  // 0 mouse, 1 key typed, 2 key down, 3 key up, 4 window closed, 5 pad, 6 focus lost / back
   int mx, my, buttons, key;
 };
 
@@ -53,6 +55,12 @@ struct {
   bool latched = false;
 } player_mouse;
 bool install_fails = false;
+// The scripted pad, and whether the window has lost the focus.
+PadState pad;
+bool away = false;
+// What keys and the pad did to the pointer: moves and presses.
+int pointer_moves = 0;
+int button_presses = 0;
 // The player has closed the window; the game hears of it at its next poll.
 bool close_pending = false;
 void (*close_handler)() = nullptr;
@@ -73,6 +81,10 @@ void apply_due_events() {
       keys.push_back(e.key);
     } else if (e.kind == 4) {
       close_pending = true;
+    } else if (e.kind == 5) {
+      pad = PadState{e.mx, e.my, static_cast<unsigned>(e.buttons)};
+    } else if (e.kind == 6) {
+      away = e.buttons != 0;
     } else if (e.key > 0 && e.key < KEY_MAX) {
       held[e.key] = e.kind == 2;
     }
@@ -151,6 +163,11 @@ void reset(int step_ms) {
   clock_held_at = -1;
   clock_held_total = 0;
   player_mouse = {};
+  pointer_moves = 0;
+  button_presses = 0;
+  pad = {};
+  away = false;
+  pad_forget();
   install_fails = false;
   close_pending = false;
   mouse_x = 0;
@@ -167,6 +184,14 @@ void mouse_at(int at_ms, int mx, int my, int buttons) {
 void click(int at_ms, int mx, int my, int hold_ms) {
   mouse_at(at_ms, mx, my, 1);
   mouse_at(at_ms + hold_ms, mx, my, 0);
+}
+
+void pad_at(int at_ms, int x, int y, unsigned buttons) {
+  add({at_ms, 5, x, y, static_cast<int>(buttons), 0});
+}
+
+void window_away_at(int at_ms, bool lost) {
+  add({at_ms, 6, 0, 0, lost ? 1 : 0, 0});
 }
 
 void key_at(int at_ms, int key) {
@@ -205,6 +230,14 @@ int now() {
 
 int present_count() {
   return presents;
+}
+
+int pointer_moves_made() {
+  return pointer_moves;
+}
+
+int button_presses_made() {
+  return button_presses;
 }
 
 BITMAP* last_frame() {
@@ -308,6 +341,8 @@ void platform_poll_mouse() {
     close_pending = false;
     close_handler();
   }
+  // The pad on the game's clock as platform_clock_ms gives it, without moving it on.
+  pad_acts(pad, (clock_held_at >= 0 ? clock_held_at : clock_ms) - clock_held_total);
   if (!player_mouse.news && !player_mouse.latched) return;
   mouse_x = player_mouse.x;
   mouse_y = player_mouse.y;
@@ -317,6 +352,43 @@ void platform_poll_mouse() {
   player_mouse.news = false;
 }
 
+void platform_set_mouse(int x, int y) {
+  player_mouse.x = x;
+  player_mouse.y = y;
+  player_mouse.news = true;
+  ++pointer_moves;
+}
+
+void platform_press_buttons(int buttons) {
+  player_mouse.seen |= buttons & 3;
+  player_mouse.news = true;
+  ++button_presses;
+}
+
+bool platform_window_away() {
+  return away;  // asked every pass: it does not move the clock, so passes keep their pace
+}
+
+bool platform_full_screen() {
+  return fullscreen_request == 1;
+}
+
+void platform_hold_music(int hold) {
+  log.music_held = hold != 0;
+}
+
+bool platform_install_pad() {
+  return true;  // the scripted pad is always there, at rest until the script moves it
+}
+
+PadState platform_read_pad() {
+  return pad;
+}
+
+void platform_type_key(int key) {
+  keys.push_back(key);
+}
+
 int platform_keypressed() {
   tick();
   return keys.empty() ? 0 : 1;
@@ -324,6 +396,7 @@ int platform_keypressed() {
 
 int platform_key_held(int scancode) {
   tick();
+  if (scancode == KEY_TAB && pad_select_held()) return 1;
   return scancode > 0 && scancode < KEY_MAX && held[scancode] ? 1 : 0;
 }
 

@@ -14,6 +14,8 @@
 #include <X11/Xlib.h>
 
 #include "platform/platform.h"
+#include "platform/gamepad.h"
+#include "platform/window_focus.h"
 #include "platform/sharp_scale.h"
 #include "platform/window_fit.h"
 
@@ -238,10 +240,17 @@ int take_screen_switch_keys(int key) {
   return 0;  // the game never sees it
 }
 
+// The window lost the focus (set from the library's display switch callbacks).
+std::atomic<int> window_away{0};
+void on_switch_out() { window_away = 1; }
+void on_switch_in() { window_away = 0; }
+
 // What every new graphics mode needs before the first frame.
 void after_mode_set() {
   set_window_title("Pelvaro");
   set_display_switch_mode(SWITCH_BACKGROUND);
+  set_display_switch_callback(SWITCH_OUT, on_switch_out);
+  set_display_switch_callback(SWITCH_IN, on_switch_in);
   set_close_button_callback(on_close_button);
   // The game draws its own pointer into every frame.
   show_mouse(nullptr);
@@ -532,6 +541,7 @@ void platform_hold_clock(int hold) {
 }
 
 void platform_poll_mouse() {
+  if (graphics_up) pad_acts(platform_read_pad(), platform_clock_ms());
   poll_mouse();
   if (graphics_up) {
     const int x = window_fit::to_game(mouse_x, shown.x, shown.w, window_fit::kGameWidth);
@@ -548,11 +558,71 @@ void platform_poll_mouse() {
   }
 }
 
+void platform_set_mouse(int x, int y) {
+  if (!graphics_up) return;
+  position_mouse(window_fit::to_screen(x, shown.x, shown.w, window_fit::kGameWidth),
+                 window_fit::to_screen(y, shown.y, shown.h, window_fit::kGameHeight));
+}
+
+void platform_press_buttons(int buttons) {
+  buttons_seen |= buttons & 3;
+}
+
+bool platform_window_away() {
+  return window_away != 0;
+}
+
+bool platform_full_screen() {
+  return full_screen;
+}
+
+void platform_hold_music(int hold) {
+  if (hold)
+    midi_pause();
+  else
+    midi_resume();
+}
+
+bool platform_install_pad() {
+  if (install_joystick(JOY_TYPE_AUTODETECT) != 0 || num_joysticks < 1) {
+    remove_joystick();
+    return false;
+  }
+  std::printf("A gamepad was found: %s.\n", joystick_driver ? joystick_driver->ascii_name : "joystick");
+  std::fflush(stdout);
+  return true;
+}
+
+PadState platform_read_pad() {
+  PadState pad;
+  if (num_joysticks < 1) return pad;
+  poll_joystick();
+  const JOYSTICK_INFO& j = joy[0];
+  // The left stick is the first; a d-pad shows as a digital stick of its own.
+  for (int s = 0; s < j.num_sticks; ++s) {
+    const JOYSTICK_STICK_INFO& stick = j.stick[s];
+    if (s > 0 && !(stick.flags & JOYFLAG_DIGITAL)) continue;
+    if (stick.num_axis < 2) continue;
+    const int x = (stick.flags & JOYFLAG_DIGITAL) ? (stick.axis[0].d1 ? -128 : stick.axis[0].d2 ? 127 : 0) : stick.axis[0].pos;
+    const int y = (stick.flags & JOYFLAG_DIGITAL) ? (stick.axis[1].d1 ? -128 : stick.axis[1].d2 ? 127 : 0) : stick.axis[1].pos;
+    if (std::abs(x) > std::abs(pad.x)) pad.x = x;
+    if (std::abs(y) > std::abs(pad.y)) pad.y = y;
+  }
+  for (int b = 0; b < j.num_buttons && b < 8; ++b)
+    if (j.button[b].b) pad.buttons |= 1u << b;
+  return pad;
+}
+
+void platform_type_key(int key) {
+  simulate_keypress(key);
+}
+
 int platform_keypressed() {
   return keypressed();
 }
 
 int platform_key_held(int scancode) {
+  if (scancode == KEY_TAB && pad_select_held()) return 1;
   if (scancode <= 0 || scancode >= KEY_MAX) return 0;
   if (keyboard_needs_poll()) poll_keyboard();
   return key[scancode] ? 1 : 0;

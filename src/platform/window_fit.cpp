@@ -59,4 +59,9 @@ int to_game(int screen_pos, int offset, int shown, int size) {
   return pos >= size ? size - 1 : static_cast<int>(pos);
 }
 
+int to_screen(int game_pos, int offset, int shown, int size) {
+  if (size < 1) return offset;
+  return offset + static_cast<int>((2L * game_pos + 1) * shown / (2L * size));
+}
+
 }  // namespace window_fit

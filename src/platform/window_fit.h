@@ -58,5 +58,8 @@ Placement filled_window(int desktop_w, int desktop_h);
 // picture stands on its nearest edge. With a whole factor s (shown = size x s)
 // that is the screen position divided by s.
 int to_game(int screen_pos, int offset, int shown, int size);
+// The other way: the screen pixel in the middle of the game pixel `game_pos`'s
+// enlarged square, which to_game takes back to `game_pos`.
+int to_screen(int game_pos, int offset, int shown, int size);
 
 }  // namespace window_fit

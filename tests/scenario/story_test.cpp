@@ -106,6 +106,15 @@ std::map<std::string, std::function<void(story::Player&)>> checks(std::string& h
 }
 }  // namespace
 
+TEST(Story, PlayedWithoutAMouseTheJumpKeysAndThePadStickFinishItToo) {
+  new_game();
+  story::Player p;
+  story::aim_without_mouse();  // every thing by the jumps and Enter, every floor point by the stick and A
+  const int moves = headless::pointer_moves_made();
+  EXPECT_EQ(run_program([&] { story::finish(p); }), 1) << "the closing screen ends the program; last move: " << p.move();
+  EXPECT_GT(headless::pointer_moves_made() - moves, 100) << "the pointer went where the keys and the pad took it";
+}
+
 TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedGamesLoad) {
   const auto start = std::chrono::steady_clock::now();
   new_game();

@@ -3,6 +3,7 @@
 #include "core/pacing.h"
 #include "core/screen_layout.h"
 #include "core/world.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "game/game.h"
 #include "headless_driver/driver.h"
@@ -64,21 +65,21 @@ void carry(const char* item) {
 bool aim_at(Aim aim, int& x, int& y) {
   switch (aim) {
     case Aim::floor:
-      return story::floor_point(x, y);
+      return floor_point(x, y);
     case Aim::bag:
       return x = kBagHit.mid_x(), y = kBagHit.mid_y(), true;
     case Aim::exit:
       for (int k = 0; k < exit_nr; ++k)
-        if (go_through[k] == 1 && story::exit_point(k, x, y)) return true;
+        if (go_through[k] == 1 && exit_point(k, x, y)) return true;
       return false;
     case Aim::piece:
       for (int i = 0; i < furni_nr; ++i)
-        if (furni_present[i] == 1 && furni_interact[i] == 1 && story::thing_point(false, i, x, y)) return true;
+        if (furni_present[i] == 1 && furni_interact[i] == 1 && thing_point(false, i, x, y)) return true;
       return false;
     case Aim::person:
       for (int j = 0; j < person_nr; ++j)
         if (person_present[j] == 1 && person_interact[j] == 1 && person_talk[j] == 1 &&
-            story::thing_point(true, j, x, y))
+            thing_point(true, j, x, y))
           return true;
       return false;
   }

@@ -6,9 +6,11 @@
 #include "core/screen_layout.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "game/game.h"
 #include "interaction/inventory.h"
+#include "platform/gamepad.h"
 #include "platform/headless.h"
 
 namespace story {
@@ -21,69 +23,7 @@ constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120, kTakeVerb = 1, kUs
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
-Box box_of(bool person, int i) {
-  return person ? Box{person_mouse_x[i], person_mouse_y[i], person_mouse_x2[i], person_mouse_y2[i]}
-                : Box{furni_mouse_x[i], furni_mouse_y[i], furni_mouse_x2[i], furni_mouse_y2[i]};
-}
-
-bool over_button(int mx, int my) {
-  return kBagHit.contains(mx, my) ||
-         std::any_of(std::begin(kVerbHit), std::end(kVerbHit), [&](const Box& v) { return v.contains(mx, my); });
-}
-
-bool on_exit(int mx, int my, int from = 0) {
-  for (int k = from; k < exit_nr && k < kMaxExits; ++k)
-    if (exit_x[k] < mx && mx < exit_x2[k] && exit_y[k] < my && my < exit_y2[k]) return true;
-  return false;
-}
-
-// The point (hx, hy) is on an interactive piece or person other than (person, slot).
-bool on_other_thing(int hx, int hy, bool person, int slot) {
-  for (bool p : {false, true})
-    for (int i = 0; i < (p ? person_nr : furni_nr); ++i)
-      if ((p != person || i != slot) && (p ? person_interact : furni_interact)[i] == 1 &&
-          (p ? person_present : furni_present)[i] == 1 && box_of(p, i).contains(hx, hy))
-        return true;
-  return false;
-}
-
-bool free_floor(int mx, int my) {
-  return !over_button(mx, my) && !on_other_thing(mx, my, false, -1);
-}
 }  // namespace
-
-bool floor_point(int& mx, int& my) {
-  for (int y = 20; y < 340; y += 8)
-    for (int x = 20; x < 620; x += 8)
-      if (free_floor(x, y) && !on_exit(x, y)) return mx = x, my = y, true;
-  return false;
-}
-
-bool exit_point(int k, int& mx, int& my) {
-  if (k < 0 || k >= exit_nr) return false;
-  for (int y = exit_y[k] + 1; y < exit_y2[k]; y += 3)
-    for (int x = exit_x[k] + 1; x < exit_x2[k]; x += 3)
-      if (free_floor(x, y) && !on_exit(x, y, k + 1))  // a later door wins where two overlap
-        return mx = x, my = y, true;
-  return false;
-}
-
-// From the middle of the box outwards, the first point on this thing alone and on no button (a thing in a door's
-// rectangle takes the click before the door).
-bool thing_point(bool person, int slot, int& mx, int& my) {
-  const Box box = box_of(person, slot);
-  const int reach = std::max(box.x2 - box.x1, box.y2 - box.y1);
-  for (int r = 0; r <= reach; r += 2)
-    for (int dy = -r; dy <= r; dy += 2)
-      for (int dx = -r; dx <= r; dx += 2) {
-        const int x = box.mid_x() + dx, y = box.mid_y() + dy;
-        if (std::max(std::abs(dx), std::abs(dy)) != r || !box.contains(x, y) || x < 0 || y < 0 || x >= 640 ||
-            y >= 480 || over_button(x, y) || on_other_thing(x, y, person, slot))
-          continue;
-        return mx = x, my = y, true;
-      }
-  return false;
-}
 
 bool idle() {
   return mov_nr == kStanding && !errand_pending() && hidebuttons == 0 && inv_menu == 0 && !(mouse_b & 3) &&
@@ -99,7 +39,7 @@ struct Probe {
   std::vector<std::pair<std::function<bool()>, std::function<void()>>> bag;
   std::string failure;
   std::function<bool()> first;
-  bool menu_clicked = false, unreported = false;
+  bool menu_clicked = false, unreported = false, no_mouse = false;
   int released_at = 0;  // when its last click is let go; the next waits for it
 } probe;
 
@@ -215,6 +155,42 @@ void Player::put_verb_back() {
 
 void Player::fail(const std::string& why) { fails(move_ + ": " + why); }
 
+void aim_without_mouse() { probe.no_mouse = true; }
+
+namespace {
+// Passes until the game has moved the pointer (or pressed a button) for what the keys or the pad did.
+void pass_until_moved(int moves, int presses) {
+  const int until = headless::now() + 2000;
+  while (headless::pointer_moves_made() == moves && headless::button_presses_made() == presses &&
+         headless::now() < until)
+    main_loop_pass();
+  main_loop_pass();
+}
+
+// Page Down until the pointer stands on (x, y): false when it is none of the points the jumps stop at.
+bool jump_to(int x, int y) {
+  const auto points = room_click_points();
+  if (std::none_of(points.begin(), points.end(), [&](const screen_layout::Point& q) { return q.x == x && q.y == y; }))
+    return false;
+  for (size_t n = 0; n <= points.size() && (mouse_x != x || mouse_y != y); ++n) {
+    const int moves = headless::pointer_moves_made(), presses = headless::button_presses_made();
+    headless::key_at(headless::now() + 1, KEY_PGDN << 8), pass_until_moved(moves, presses);
+  }
+  return mouse_x == x && mouse_y == y;
+}
+
+// The stick pushed towards (x, y), less the nearer the pointer comes, until it stands within 2 px.
+void steer_to(int x, int y) {
+  const auto tilt = [](int d) { return d == 0 ? 0 : std::clamp(d * 3 + (d > 0 ? 30 : -30), -127, 127); };
+  const int until = headless::now() + 10000;
+  while ((std::abs(x - mouse_x) > 2 || std::abs(y - mouse_y) > 2) && headless::now() < until) {
+    headless::pad_at(headless::now() + 1, tilt(x - mouse_x), tilt(y - mouse_y), 0);
+    main_loop_pass();
+  }
+  headless::pad_at(headless::now() + 1, 0, 0, 0), main_loop_pass();
+}
+}  // namespace
+
 // Passes until the hero stands still and nothing goes on (with `scenes`, until the two-pass scenes played).
 void Player::wait_idle(int ms, bool scenes) {
   const int until = headless::now() + ms;
@@ -229,9 +205,30 @@ void Player::wait_idle(int ms, bool scenes) {
 
 // A click at the raw mouse position, then passes until it is let go.
 void Player::press(int x, int y, int button) {
+  if (probe.no_mouse) return press_without_mouse(x, y, button);
   click_at(x, y, button);
   do main_loop_pass();
   while (headless::now() <= probe.released_at || (mouse_b & 3));
+  if (!probe.failure.empty()) headless::stop();
+}
+
+// A right click is Backspace where the pointer stands; a left click the jumps and Enter on a thing, the stick and
+// A on the floor.
+void Player::press_without_mouse(int x, int y, int button) {
+  const int moves = headless::pointer_moves_made(), presses = headless::button_presses_made();
+  if (button == 2) {
+    headless::key_at(headless::now() + 1, KEY_BACKSPACE << 8 | 8);
+  } else if (jump_to(x, y)) {
+    headless::key_at(headless::now() + 1, KEY_ENTER << 8 | 13);
+  } else {
+    steer_to(x, y);
+    if (!on_floor(mouse_x, mouse_y)) fail("the stick did not bring the pointer onto the floor there");
+    const int t = headless::now() + 1;
+    headless::pad_at(t, 0, 0, kPadA), headless::pad_at(t + 40, 0, 0, 0);
+  }
+  pass_until_moved(moves, presses);
+  probe.released_at = headless::now();
+  while (mouse_b & 3) main_loop_pass();
   if (!probe.failure.empty()) headless::stop();
 }
 
@@ -249,7 +246,7 @@ void Player::stow() {
 
 void Player::walk(int x, int y) {
   begin("walk to " + std::to_string(x) + ", " + std::to_string(y));
-  if (on_exit(x, y) || !free_floor(x, y)) fail("that is not a point on the floor");
+  if (!on_floor(x, y)) fail("that is not a point on the floor");
   press(x, y), wait_idle();
 }
 

@@ -35,6 +35,7 @@ class Player {
   void put_verb_back();
   void fail(const std::string& why);
   void press(int x, int y, int button = 1);
+  void press_without_mouse(int x, int y, int button);
   void click_thing(bool person, int slot);
   void click_on(bool person, const char* name, int verb = -1, int mode = 0);
   void in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan);
@@ -58,13 +59,11 @@ void click_at(int mx, int my, int button = 1);
 int menu_options();                            // the conversation's menu now: a bit per option offered (1 << c)
 int option_y(int c);                           // the middle of option c's first line (they stack up from the bottom)
 void click_option(int c);
-// Where the mouse goes (the point where the pointer acts) to be on one thing of the room now, as the player's
-// clicks aim: on the floor (no piece, person, door or button), on exit k (no later exit over it), or on the piece
-// or person `slot` alone (from its box's middle outwards; a thing in a door's rectangle takes the click before the
-// door). False when there is no such point.
-bool floor_point(int& mx, int& my);
-bool exit_point(int k, int& mx, int& my);
-bool thing_point(bool person, int slot, int& mx, int& my);
+// Where the clicks aim: floor_point, exit_point, thing_point (frame/click_points.h), the game's own.
+// From now on (until a new Player) the player cannot aim a mouse: a click on a piece, a person, a door, the bag or
+// a verb is made with the jump keys (Page Down) and Enter, a right click with Backspace, and a click on the floor
+// with the pad's stick and A.
+void aim_without_mouse();
 const std::string& failure();                  // the first move that failed, "" for none
 [[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
 void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())
