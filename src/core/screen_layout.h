@@ -189,14 +189,14 @@ inline constexpr Rect kPanelSliderPlate{80, 233, 559, 312};
 // The small buttons: Hint (game_hint, game_hint_on; drawn only while hints
 // are on), Log (game_log_on lit), Main menu (game_main_menu_on lit: the game
 // kept in the autosave, then the main menu) and Quit (game_quit_on lit).
-inline constexpr Rect kPanelHint{77, 326, 186, 349};
-inline constexpr Point kPanelHintPos{75, 324};
-inline constexpr Rect kPanelLog{201, 326, 310, 349};
-inline constexpr Point kPanelLogPos{199, 324};
-inline constexpr Rect kPanelMainMenu{325, 326, 434, 349};
-inline constexpr Point kPanelMainMenuPos{323, 324};
-inline constexpr Rect kPanelQuit{449, 326, 558, 349};
-inline constexpr Point kPanelQuitPos{447, 324};
+inline constexpr Rect kPanelHint{79, 326, 188, 349};
+inline constexpr Point kPanelHintPos{77, 324};
+inline constexpr Rect kPanelLog{203, 326, 312, 349};
+inline constexpr Point kPanelLogPos{201, 324};
+inline constexpr Rect kPanelMainMenu{327, 326, 436, 349};
+inline constexpr Point kPanelMainMenuPos{325, 324};
+inline constexpr Rect kPanelQuit{451, 326, 560, 349};
+inline constexpr Point kPanelQuitPos{449, 324};
 // Save and Load open the two slot screens; the bag leads back to the
 // inventory. One row of three alike, wide enough for their words in both
 // builds ("Speichern" beside its icon).

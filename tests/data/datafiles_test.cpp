@@ -54,7 +54,7 @@ TEST(Datafiles, EveryDatafileHoldsItsEntriesAs16BitPicturesWithoutAPinkFringe) {
   const Expected files[] = {
       {"title.dat", 36, 0, 0},    {"walk.dat", 112, 125, 200}, {"talkf.dat", 15, 125, 200}, {"talkr.dat", 30, 125, 200},
       {"talkl.dat", 30, 125, 200}, {"takel.dat", 15, 125, 200}, {"taker.dat", 15, 125, 200}, {"general.dat", 12, 0, 0},
-      {"cursor.dat", 32, 40, 40},  {"objects.dat", 15, 40, 40}, {"menu.dat", 24, 0, 0},     {"inventar.dat", 20, 0, 0},
+      {"cursor.dat", 32, 40, 40},  {"objects.dat", 15, 40, 40}, {"menu.dat", 24, 0, 0},     {"inventar.dat", 21, 0, 0},
       {"intro.dat", 3, 0, 0},      {"herodatz.dat", 24, 0, 0},  {"betodatz.dat", 34, 0, 0}, {"sandslee.dat", 17, 0, 0},
       {"sandsle2.dat", 11, 0, 0},  {"poliexit.dat", 8, 0, 0},   {"polikf.dat", 18, 0, 0},   {"herogaz.dat", 30, 0, 0},
       {"heroguit.dat", 20, 0, 0},  {"herotool.dat", 51, 0, 0},  {"herorohr.dat", 23, 0, 0}, {"herocase.dat", 26, 0, 0},
@@ -137,6 +137,7 @@ TEST(DataPictures, EveryLitButtonCoversItsHotArea) {
       {I, 4, L::kPanelLoadPos, L::kPanelLoad}, {I, 7, L::kSlotOkPos, L::kSlotOk}, {I, 2, L::kSlotBackPos, L::kSlotBack},
       {I, 5, L::kPanelOffPos, off}, {I, 6, L::kPanelOffPos, off}, {I, 17, L::kPanelHintPos, L::kPanelHint, 2},
       {I, 18, L::kPanelHintPos, L::kPanelHint, 2}, {I, 19, L::kPanelLogPos, L::kPanelLog, 2},
+      {I, 20, L::kPanelMainMenuPos, L::kPanelMainMenu, 2},
       {M, 12, L::kMenuHighlightPos[0], L::kMenuHot[0]}, {M, 11, L::kMenuHighlightPos[1], L::kMenuHot[1]},
       {M, 13, L::kMenuHighlightPos[2], L::kMenuHot[2]}, {M, 10, L::kMenuHighlightPos[3], L::kMenuHot[3]},
       {M, 14, L::kMenuHighlightPos[4], L::kMenuHot[4]}, {M, 23, L::kCreditsBackHighlightPos, L::kCreditsBack},
@@ -147,7 +148,7 @@ TEST(DataPictures, EveryLitButtonCoversItsHotArea) {
   }
   EXPECT_TRUE(L::kMenuHighlightPos[0].x == 56 && L::kMenuHighlightPos[0].y == 152);
   EXPECT_TRUE(L::kMenuHighlightPos[3].y == 339 && L::kMenuHighlightPos[4].x == 104);
-  EXPECT_TRUE(L::kPanelQuitPos.x == 387 && L::kPanelInventoryPos.y == 361);
+  EXPECT_TRUE(L::kPanelQuitPos.x == 449 && L::kPanelInventoryPos.y == 361);
 }
 
 // The bag is lit where it is hit; every verb's button lies on the panel and lights up over its hit area.

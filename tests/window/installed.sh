@@ -124,7 +124,7 @@ shot saved >/dev/null
 click_at 425 376
 move 500 100
 wait_for 10 "the panel did not come back" still_as "$panel" 520 350 60 65
-click_at 443 337  # Quit
+click_at 505 337  # Quit (451..560 x 326..349)
 wait_for_exit
 [ "$status" = 0 ] || fail "Quit (the game's own end) ended the installed game with status $status through the launcher"
 

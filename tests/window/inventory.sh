@@ -18,7 +18,7 @@ shot inventory >/dev/null
 open_panel
 shot panel >/dev/null
 # Quit: the game ends with status 1 and keeps the settings.
-click_at 443 337  # Quit
+click_at 505 337  # Quit (451..560 x 326..349)
 wait_for_exit
 [ "$status" = 1 ] || fail "Quit on the panel ended the game with status $status"
 [ -f "$WORK/options.sav" ] || fail "no options.sav after quitting from the panel"
