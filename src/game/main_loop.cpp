@@ -19,6 +19,30 @@
 #include "rooms/rooms.h"
 #include "story/hints.h"
 
+namespace {
+
+// The room drawn when a frame is due (its animations stepped on), or at once
+// when the Tab key went down or came up (the markers show or go); true for a
+// frame that was due.
+bool draw_room_when_due() {
+  const bool markers_changed = markers_wanted_changed();
+  const bool due = frame_due();
+  if (!due && !markers_changed) return false;
+  platform_hide_pointer();
+  draw_room();
+  draw_markers();
+  if (due) {
+    ++mov_nr1;
+    ++cursor_nr;
+    ++go_frame_nr;
+  } else {
+    platform_new_frame();
+  }
+  return due;
+}
+
+}  // namespace
+
 void main_loop_pass() {
   if (game == 990) game = 10;
   count_time_played();
@@ -33,25 +57,10 @@ void main_loop_pass() {
   mouse_button = button_under_mouse();
   if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;
 
-  const bool markers_changed = markers_wanted_changed();
   // The autosave after a room change waits for a frame of the new room: its
   // picture is kept with it.
-  const bool new_room_drawn = frame_due();
   const int entered_before_frame = rooms_entered;
-  if (new_room_drawn) {
-    platform_hide_pointer();
-    draw_room();
-    draw_markers();
-    ++mov_nr1;
-    ++cursor_nr;
-    ++go_frame_nr;
-  } else if (markers_changed) {
-    // The Tab key went down or came up: the markers show or go at once.
-    platform_hide_pointer();
-    draw_room();
-    draw_markers();
-    platform_new_frame();
-  }
+  const bool new_room_drawn = draw_room_when_due();
 
   // A right click puts the carried item back into the bag (unless the bag is full).
   if ((mouse_b & 2) && carrying_item()) {
