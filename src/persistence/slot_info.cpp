@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 #include "core/files.h"
-#include "core/story_progress.h"
+#include "story/story_progress.h"
 #include "core/world.h"
 
 namespace {
