@@ -51,17 +51,17 @@ MonoGlyph render_glyph(FT_Face face, unsigned code, int ascent, int cell_h) {
 
 }  // namespace
 
-MonoFont render_game_font() {
+// ASCII, then Latin-1's printable half, glyph by glyph at `pixel_size`.
+MonoFont render_font(int pixel_size) {
   FT_Library lib;
   if (FT_Init_FreeType(&lib)) throw std::runtime_error("FreeType does not start");
   FT_Face face;
   if (FT_New_Face(lib, kFontPath, 0, &face)) throw std::runtime_error(std::string("cannot open ") + kFontPath);
-  FT_Set_Pixel_Sizes(face, 0, kPixelSize);
+  FT_Set_Pixel_Sizes(face, 0, pixel_size);
   const int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
   const int descent = static_cast<int>((-face->size->metrics.descender + 63) >> 6);
   const int cell_h = ascent + descent;
   MonoFont font;
-  // ASCII, then Latin-1's printable half.
   for (auto [first, last] : {std::pair{32, 126}, std::pair{160, 255}}) {
     MonoRange r;
     r.first = first;
@@ -73,13 +73,18 @@ MonoFont render_game_font() {
   return font;
 }
 
-MonoFont render_large_font();
+MonoFont render_game_font() { return render_font(kPixelSize); }
+
+// Spoken lines and subtitles for a player who reads them better larger
+// (settings::large_subtitles): DejaVu Sans at 20 pixels, a cell of 24, about
+// the size the guidelines for subtitles in games ask for at 480 lines.
+constexpr int kLargePixelSize = 20;
 
 void make_font(const Context& ctx) {
   const MonoFont font = render_game_font();
   Datafile df;
   df.add_font("PV_FONT", font);
-  df.add_font("PV_FONT_LARGE", render_large_font());
+  df.add_font("PV_FONT_LARGE", render_font(kLargePixelSize));
   df.write(ctx.data_dir, manifest::kFontFile, manifest::kFontRuns);
   if (!ctx.sheet_dir.empty()) {
     // A sheet of all glyphs, white on dark.
@@ -106,38 +111,6 @@ void make_font(const Context& ctx) {
     for (const Image16& r : rows) view.push_back(&r);
     ctx.sheet("font", view, 1, 3.0);
   }
-}
-
-// ---- The large font ----------------------------------------------------------
-
-namespace {
-
-// Spoken lines and subtitles for a player who reads them better larger
-// (settings::large_subtitles): DejaVu Sans at 20 pixels, a cell of 24, about
-// the size the guidelines for subtitles in games ask for at 480 lines.
-constexpr int kLargePixelSize = 20;
-
-}  // namespace
-
-// Rendered glyph by glyph as the game font is, over the same characters.
-MonoFont render_large_font() {
-  FT_Library lib;
-  if (FT_Init_FreeType(&lib)) throw std::runtime_error("FreeType does not start");
-  FT_Face face;
-  if (FT_New_Face(lib, kFontPath, 0, &face)) throw std::runtime_error(std::string("cannot open ") + kFontPath);
-  FT_Set_Pixel_Sizes(face, 0, kLargePixelSize);
-  const int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
-  const int cell_h = ascent + static_cast<int>((-face->size->metrics.descender + 63) >> 6);
-  MonoFont font;
-  for (auto [first, last] : {std::pair{32, 126}, std::pair{160, 255}}) {
-    MonoRange r;
-    r.first = first;
-    for (int c = first; c <= last; ++c) r.glyphs.push_back(render_glyph(face, static_cast<unsigned>(c), ascent, cell_h));
-    font.ranges.push_back(std::move(r));
-  }
-  FT_Done_Face(face);
-  FT_Done_FreeType(lib);
-  return font;
 }
 
 }  // namespace mkassets
