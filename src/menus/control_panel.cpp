@@ -215,19 +215,10 @@ namespace {
 
 // The panel works on copies of the settings; they become the game's when it
 // closes.
-void take_settings() {
-  tmp_music_vol = music_vol;
-  tmp_wave_vol = wave_vol;
-  tmp_text_speed = text_speed;
-  tmp_text_output = text_output;
-}
+void take_settings() { take_working_options(); }
 
 void keep_settings() {
-  music_vol = tmp_music_vol;
-  wave_vol = tmp_wave_vol;
-  text_speed = tmp_text_speed;
-  text_output = tmp_text_output;
-  platform_set_volume(wave_vol, music_vol);
+  keep_working_options();
   // Written at once, so that no way out of the game loses what was set here.
   if (save_options() != 0)
     std::fprintf(stderr, "Pelvaro: options.sav could not be written; the settings stay for this run only.\n");

@@ -381,10 +381,7 @@ namespace {
 int kept_settings[settings::kCount];
 
 void take_options() {
-  tmp_text_speed = text_speed;
-  tmp_music_vol = music_vol;
-  tmp_wave_vol = wave_vol;
-  tmp_text_output = text_output;
+  take_working_options();
   tmp_window_scale = window_scale;
   for (int i = 0; i < settings::kCount; ++i) kept_settings[i] = *settings::kEntries[i].value;
 }
@@ -392,11 +389,7 @@ void take_options() {
 // OK: the settings kept and written at once, so that no way out of the game
 // loses them; a new window size kept in its own file and shown at once.
 void keep_options() {
-  text_speed = tmp_text_speed;
-  music_vol = tmp_music_vol;
-  wave_vol = tmp_wave_vol;
-  text_output = tmp_text_output;
-  platform_set_volume(wave_vol, music_vol);
+  keep_working_options();
   save_options();
   save_settings();
   if (tmp_window_scale != window_scale) {
@@ -408,10 +401,7 @@ void keep_options() {
 
 // Cancel: back to what was there before, including what the player heard.
 void restore_options() {
-  tmp_text_speed = text_speed;
-  tmp_music_vol = music_vol;
-  tmp_wave_vol = wave_vol;
-  tmp_text_output = text_output;
+  take_working_options();
   tmp_window_scale = window_scale;
   for (int i = 0; i < settings::kCount; ++i) *settings::kEntries[i].value = kept_settings[i];
   platform_set_volume(wave_vol, music_vol);

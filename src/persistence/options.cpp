@@ -152,3 +152,18 @@ int save_options() {
   }
   return 0;
 }
+
+void take_working_options() {
+  tmp_text_speed = text_speed;
+  tmp_music_vol = music_vol;
+  tmp_wave_vol = wave_vol;
+  tmp_text_output = text_output;
+}
+
+void keep_working_options() {
+  text_speed = tmp_text_speed;
+  music_vol = tmp_music_vol;
+  wave_vol = tmp_wave_vol;
+  text_output = tmp_text_output;
+  platform_set_volume(wave_vol, music_vol);
+}

@@ -27,3 +27,9 @@ bool options_were_read();
 // success; a failure is reported on the console and in bugs.txt with its
 // reason, and the old file stays as it was.
 int save_options();
+
+// The option screens work on copies of the four settings of options.sav
+// (tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output): taken from
+// the game's, and given back to it (with the volumes heard at once).
+void take_working_options();
+void keep_working_options();
