@@ -54,6 +54,7 @@ gallery: configure
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	cd $(BUILD)/data && for b in ../bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	bench/idle_cpu.sh $(BUILD)/game_en $(BUILD)/data || true
 
 # Seeded random runs, each finished by the scripted player, and a close of the window at every moment of the
 # story's scenes: `make soak SEEDS=50`, `make soak SEED=7` replays one seed and prints its actions. The soak's

@@ -10,12 +10,13 @@
 
 int frame_due() {
   delay = platform_clock_ms();
-  if (delay >= current_time + kFrameMs) {
+  const int due = delay >= current_time + kFrameMs ? 1 : 0;
+  if (due) {
     current_time = delay;
     platform_new_frame();
-    return 1;
   }
-  return 0;
+  platform_next_frame_at(current_time + kFrameMs);
+  return due;
 }
 
 void wait_mouse_release() {

@@ -95,8 +95,14 @@ void platform_hide_pointer();                // put back what it covered
 
 // A new frame has been composed since the last present.
 void platform_new_frame();
-// Copy the top-left w x h of the buffer to the screen, then yield the processor
-// for about a millisecond, so that a waiting loop does not hold a core.
+// When the game's next frame is due, on the game's clock (the pacing says so
+// at every pass), and that time for the backends.
+void platform_next_frame_at(int ms);
+int platform_next_frame_due();
+// Copy the top-left w x h of the buffer to the screen, then yield the processor,
+// so that a waiting loop does not hold a core: headless not at all; in a real
+// window until the next frame is due or input comes, a millisecond at least
+// and ten at most.
 void platform_present(BITMAP* buffer, int w, int h);
 
 // Music and sound. The synthesiser plays the music on the library's digital

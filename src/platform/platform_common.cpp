@@ -21,7 +21,17 @@ void forget_under() {
   under_target = nullptr;
 }
 
+int next_frame_ms = 0;
+
 }  // namespace
+
+void platform_next_frame_at(int ms) {
+  next_frame_ms = ms;
+}
+
+int platform_next_frame_due() {
+  return next_frame_ms;
+}
 
 bool is_screen_switch_key(int key, bool alt) {
   const int scancode = (key >> 8) & 0xff;
@@ -96,6 +106,7 @@ int platform_play_film(const char* path, BITMAP* buffer) {
     unselect_palette();
     platform_new_frame();
     next_at += frame_ms;
+    platform_next_frame_at(next_at);
     do {
       platform_poll_mouse();
       platform_present(buffer, buffer->w, buffer->h);

@@ -1,10 +1,13 @@
 // The real backend of the platform seam: Allegro's drivers, a window (or the
 // full screen), the sound card and the wall clock.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include <csignal>
 
@@ -16,6 +19,7 @@
 #include "platform/platform.h"
 #include "platform/gamepad.h"
 #include "platform/window_focus.h"
+#include "platform/quiet_background.h"
 #include "platform/sharp_scale.h"
 #include "platform/window_fit.h"
 
@@ -79,6 +83,36 @@ void remember_on_screen(BITMAP* buffer, int w, int h) {
   blit(buffer, on_screen, 0, 0, 0, 0, w, h);
 }
 
+// ---- Waiting between passes ------------------------------------------------
+//
+// A pass waits at its end until the game's next frame is due (the pacing says
+// when, platform_next_frame_at) or kLongestWaitMs have gone by, whichever is
+// first, and at once when the input thread sees the mouse, a button or a key:
+// the pointer follows the mouse as soon as before, and a game that waits for
+// the player wakes some hundred times a second instead of a thousand. The
+// input thread itself looks at the window only every 10 ms.
+constexpr int kLongestWaitMs = 10;
+std::mutex wait_mutex;
+std::condition_variable input_came;
+bool input_seen = false;
+
+// From the input thread (never from a signal handler).
+void wake_for_input() {
+  {
+    const std::lock_guard<std::mutex> lock(wait_mutex);
+    input_seen = true;
+  }
+  input_came.notify_one();
+}
+
+void wait_for_next_pass() {
+  const int until_frame = platform_next_frame_due() - platform_clock_ms();
+  const int ms = std::clamp(until_frame, 1, kLongestWaitMs);
+  std::unique_lock<std::mutex> lock(wait_mutex);
+  input_came.wait_for(lock, std::chrono::milliseconds(ms), [] { return input_seen; });
+  input_seen = false;
+}
+
 void (*close_handler)() = nullptr;
 // Set by the close button (Allegro's input thread) and by the signals that
 // ask the program to end; read at the next poll.
@@ -86,6 +120,7 @@ volatile std::sig_atomic_t close_requested = 0;
 
 void on_close_button() {
   close_requested = 1;
+  wake_for_input();
 }
 
 // SIGTERM and SIGHUP (a desktop's logout), SIGINT and SIGQUIT (the terminal)
@@ -216,6 +251,7 @@ void (*allegro_mouse_handler)(int, int, int, int, int) = nullptr;
 void note_mouse_event(int dx, int dy, int dz, int dw, int buttons) {
   buttons_seen.fetch_or(buttons);
   allegro_mouse_handler(dx, dy, dz, dw, buttons);
+  wake_for_input();
 }
 
 void latch_mouse_buttons() {
@@ -234,6 +270,7 @@ std::atomic<int> switch_wanted{0};
 std::atomic<int> last_switch_key_ms{-1000};
 
 int take_screen_switch_keys(int key) {
+  wake_for_input();
   if (!is_screen_switch_key(key, (key_shifts & KB_ALT_FLAG) != 0)) return key;
   const int now = wall_ms();
   if (now - last_switch_key_ms.exchange(now) > 400) switch_wanted = 1;
@@ -296,6 +333,7 @@ void put_on_screen(BITMAP* buffer, int w, Rows rows) {
 int platform_install() {
   // Without a display (and no console driver) the library does not start;
   // nothing else of it may be used then.
+  use_quiet_background_thread();
   if (allegro_init() != 0) return -1;
   take_close_signals();
   XSetIOErrorHandler(on_display_lost);
@@ -651,7 +689,7 @@ void platform_present(BITMAP* buffer, int w, int h) {
     last_mouse_b = mouse_b;
     last_present_ms = now;
   }
-  rest(1);
+  wait_for_next_pass();
 }
 
 void platform_play_midi(MIDI* midi, int loop) {
@@ -685,6 +723,7 @@ void platform_set_close_handler(void (*handler)()) {
 }
 
 void platform_tell(const char* words) {
+  use_quiet_background_thread();
   if (allegro_init() != 0) return;
   install_timer();
   install_keyboard();

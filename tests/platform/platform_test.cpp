@@ -58,6 +58,35 @@ TEST(WindowFit, FillTakesTheLargestFourToThreePictureTheScreenHolds) {
   EXPECT_EQ(std::vector<int>({win.w, win.h, win.x, win.y}), std::vector<int>({960, 720, 0, 0}));
 }
 
+// The mouse on a filled screen: the picture's corners and middle, and the black border beyond them, land on
+// the game's corner pixels and its middle (320, 240); every game pixel's place on the screen comes back to it.
+TEST(WindowFit, OnAFilledScreenTheMouseLandsOnTheGamesPixels) {
+  // The picture as the rule places it: the largest 4:3 size, its height a multiple of 3, centred.
+  const struct { int w, h, x, y, shown_w, shown_h; } screens[] = {
+      {1280, 800, 108, 1, 1064, 798}, {1920, 1080, 240, 0, 1440, 1080},
+      {2560, 1440, 320, 0, 1920, 1440}, {3440, 1440, 760, 0, 1920, 1440}};
+  for (const auto& s : screens) {
+    const Placement p = filled(s.w, s.h);
+    ASSERT_EQ(std::vector<int>({p.x, p.y, p.w, p.h}), std::vector<int>({s.x, s.y, s.shown_w, s.shown_h})) << s.w;
+    const auto game = [&](int sx, int sy) {
+      return std::pair(to_game(sx, p.x, p.w, kGameWidth), to_game(sy, p.y, p.h, kGameHeight));
+    };
+    const int right = s.x + s.shown_w - 1, bottom = s.y + s.shown_h - 1;
+    const struct { int sx, sy, gx, gy; } points[] = {
+        {s.x, s.y, 0, 0},      {right, s.y, 639, 0},   {s.x, bottom, 0, 479}, {right, bottom, 639, 479},
+        {s.x + s.shown_w / 2, s.y + s.shown_h / 2, 320, 240},
+        // The border: the screen's own corners stand on the picture's.
+        {0, 0, 0, 0},          {s.w - 1, s.h - 1, 639, 479}, {s.w - 1, 0, 639, 0}, {0, s.h - 1, 0, 479}};
+    for (const auto& q : points)
+      EXPECT_EQ(game(q.sx, q.sy), std::pair(q.gx, q.gy)) << s.w << " x " << s.h << " at " << q.sx << ", " << q.sy;
+    int lost = 0;
+    for (int x = 0; x < kGameWidth; ++x) lost += to_game(to_screen(x, p.x, p.w, kGameWidth), p.x, p.w, kGameWidth) != x;
+    for (int y = 0; y < kGameHeight; ++y)
+      lost += to_game(to_screen(y, p.y, p.h, kGameHeight), p.y, p.h, kGameHeight) != y;
+    EXPECT_EQ(lost, 0) << s.w << " x " << s.h << ": game pixels whose place on the screen leads elsewhere";
+  }
+}
+
 // Moves the clock past `ms` without polling the mouse.
 static void wait_until(int ms) { while (headless::now() < ms) platform_clock_ms(); }
 
