@@ -7,8 +7,10 @@
 #include "core/close_request.h"
 #include "core/errand.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/settings.h"
 #include "core/world.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
 #include "frame/play_keys.h"
@@ -263,6 +265,7 @@ int talk_menu_pass() {
     text_y -= kTextRow * text_rows;
   }
   int picked = 0;
+  std::string under_pointer;  // the choice under the pointer, read aloud
   for (int c = 1; c < kTalkRows; ++c) {
     text_rows = option_rows(c);
     const bool hovered = mouse_x > kTextLeft && text_y < mouse_y && mouse_y < text_y + kTextRow * text_rows;
@@ -270,10 +273,13 @@ int talk_menu_pass() {
       if (is_empty(input_text[c][l])) continue;  // takes no room
       actual_text = input_text[c][l];
       outlined_text(actual_text, kTextLeft, text_y, hovered ? kMenuHoverColour : kMenuColour);
+      if (hovered) under_pointer += (under_pointer.empty() ? "" : " ") + std::string(actual_text);
       text_y += kTextRow;
     }
     if (hovered && (mouse_b & 1)) picked = c;
   }
+  static HoverVoice voice;
+  voice(under_pointer, "", pointer_jumps());
   return picked;
 }
 
