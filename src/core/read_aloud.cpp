@@ -34,6 +34,10 @@ void say_aloud(const std::string& text, bool interrupt) {
   if (settings::speech == 1) speech_say(text, interrupt);
 }
 
+void stop_reading() {
+  if (settings::speech == 1) speech_stop();
+}
+
 void HoverVoice::operator()(const std::string& name, const std::string& which, int jumps) {
   const std::string now = std::to_string(jumps) + "|" + which + "|" + name;
   if (now == last_) return;

@@ -27,6 +27,8 @@ TwoLines no_speech_lines();
 
 // Said aloud when the setting is on and speech started: `interrupt` as platform/speech.h's speech_say.
 void say_aloud(const std::string& text, bool interrupt);
+// The player skipped a line: what is being read stops, and what waits is dropped.
+void stop_reading();
 
 // What one screen has under its pointer, said when it changes: a new name cuts off what is being said; ""
 // (nothing under the pointer) is not said, and lets the same name be said again when the pointer comes back.

@@ -136,8 +136,10 @@ void speech_loop(void (*show)(), bool hero_talks, text (&rows)[kTalkRows][kTextL
     platform_hide_pointer();
     show();
     present_pass();
-    if ((mouse_b & 3) || close_pending()) break;
-    if (speech_keys(until_clicked)) break;
+    if ((mouse_b & 3) || close_pending() || speech_keys(until_clicked)) {
+      stop_reading();  // skipped: not read on either
+      break;
+    }
     if (!until_clicked && delay - start >= lasts) break;  // delay: the clock as frame_due read it
   }
 }
@@ -273,7 +275,7 @@ int talk_menu_pass() {
       if (is_empty(input_text[c][l])) continue;  // takes no room
       actual_text = input_text[c][l];
       outlined_text(actual_text, kTextLeft, text_y, hovered ? kMenuHoverColour : kMenuColour);
-      if (hovered) under_pointer += (under_pointer.empty() ? "" : " ") + std::string(actual_text);
+      if (hovered) under_pointer.append(under_pointer.empty() ? "" : " ").append(actual_text);
       text_y += kTextRow;
     }
     if (hovered && (mouse_b & 1)) picked = c;

@@ -246,7 +246,7 @@ HoverVoice item_voice;  // the bag's item under the pointer, read aloud
 void read_aloud_item(int i) {
   std::string words;
   for (const char* line : inv_obj_describe[i])
-    if (line && *line) words += (words.empty() ? "" : " ") + std::string(line);
+    if (line && *line) words.append(words.empty() ? "" : " ").append(line);
   item_voice(words, std::to_string(i), pointer_jumps());
 }
 

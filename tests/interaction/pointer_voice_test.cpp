@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "interaction/remarks.h"
 #include "platform/headless.h"
 #include "platform/speech.h"
 #include "support/dialogue_support.h"
@@ -55,7 +56,9 @@ void jump() {
 struct ReadAloud : testing::Test {
   void SetUp() override {
     dialogue_support::stand_in_room("future_crossing");
-    mouse_x = mouse_y = mouse_b = 0;  // the top-left corner, before every thing
+    mouse_x = 0;  // the top-left corner, before every thing
+    mouse_y = 0;
+    mouse_b = 0;
     click = kClickFree;
     settings::speech = 1;
     ASSERT_TRUE(follow_speech_setting());
@@ -124,6 +127,11 @@ TEST_F(ReadAloud, SpokenLinesWaitTheirTurnAfterTheirSpeakerAndTheBagReadsTheItem
             (std::vector<std::string>{"!" + std::string(TR("Eine Flasche mit brennbarem Gas.", "A bottle with combustible gas.")),
                                       "!" + std::string(TR("Mamas Nudelholz ist für mich wie ein Schweizer Messer.",
                                                            "Mum's rolling pin is my allrounder tool."))}));
+  // A line skipped with a click is not read on: the reading stops (a stop is recorded as nothing said at once).
+  from = headless::spoken().size();
+  headless::click(headless::now() + 300, 320, 240);
+  ASSERT_EQ(run_program([] { hero_remark("One,", "two."); }), -1);
+  EXPECT_EQ(said_from(from), (std::vector<std::string>{"+" + std::string(TR("Du", "You")) + ": One, two.", "!"}));
 }
 
 TEST_F(ReadAloud, F2TurnsItOverAndKeepsItAndWithoutASpeechServiceTheHeroSaysSoAndTheGameGoesOn) {

@@ -100,7 +100,7 @@ void listen_for(const std::string& words) {
 std::string as_read_aloud(const text (&lines)[kTextLines]) {
   std::string words;
   for (const char* l : lines)
-    if (l && *l) words += (words.empty() ? "" : " ") + std::string(l);
+    if (l && *l) words.append(words.empty() ? "" : " ").append(l);
   return words;
 }
 
