@@ -156,3 +156,17 @@ TEST_F(ReadAloud, F2TurnsItOverAndKeepsItAndWithoutASpeechServiceTheHeroSaysSoAn
   EXPECT_TRUE(said_from(from).empty()) << "nothing is said without the service";
   headless::fail_speech(false);
 }
+
+TEST_F(ReadAloud, TheControlPanelReadsItsSwitchBoxesAndButtonsAsTheJumpsStepThroughThemInReadingOrder) {
+  // From the top-left corner: the text output switch (its middle at y 126), the hints box (167), the box of how
+  // long lines stay (206); then a right click leaves the panel.
+  text_output = 1, settings::hints = 1, settings::text_until_clicked = 0;
+  const size_t from = headless::spoken().size();
+  const int t = headless::now();
+  for (int dt : {300, 600, 900}) headless::key_at(t + dt, kPgDn);
+  headless::mouse_at(t + 1200, 600, 60, 2), headless::mouse_at(t + 1260, 600, 60, 0);
+  ASSERT_EQ(run_program([] { control_panel_in_play(); }), -1);
+  EXPECT_EQ(said_from(from), (std::vector<std::string>{"!" + std::string(TR("Textausgabe: An", "Text output: On")),
+                                                       "!" + std::string(TR("Tipps: An", "Hints: On")),
+                                                       "!" + std::string(TR("Text: nach Zeit", "Text: timed"))}));
+}
