@@ -390,3 +390,33 @@ TEST(MenuOptions, ReadingAloudIsHeardAtOnceAndReadsTheRowsThePauseWhenAwayStepsR
   EXPECT_EQ(settings::speech, 1);
   EXPECT_LT(line_drawn, 0.9) << "the line that says there is no speech";
 }
+
+// Reading aloud asked for in settings.txt starts with the game: the main menu names its buttons as the jumps
+// step through them in reading order, and F2 there turns reading aloud off and keeps that.
+TEST(MenuOptions, TheMainMenuReadsItsButtonsAsTheJumpsStepThroughThemAndF2TurnsReadingAloudOff) {
+  fresh_game();
+  write_file("settings.txt", "speech=1\n");
+  headless::set_time_limit(600000);
+  std::vector<std::string> heard;
+  bool off_kept = false;
+  const auto jump = [] { headless::key_at(soon(), KEY_PGDN << 8); };
+  size_t from = 0;
+  Player player;
+  player.then([] { return in_main_menu() && showing_menu(); }, [&] { from = headless::spoken().size(), jump(); })
+      .then([&] { return headless::spoken().size() > from; }, [&] { ++from, jump(); })
+      .then([&] { return headless::spoken().size() > from; }, [&] { ++from, jump(); })
+      .then([&] { return headless::spoken().size() > from; },
+            [&] { headless::key_at(soon(), KEY_F2 << 8); })
+      .then([] { return settings::speech == 0; },
+            [&] {
+              for (const headless::Said& s : headless::spoken()) heard.push_back(s.text);
+              off_kept = read_file("settings.txt").find("\nspeech=0\n") != std::string::npos;
+              headless::stop();
+            });
+  static char name[] = "game";
+  char* argv[] = {name, nullptr};
+  ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);
+  EXPECT_EQ(heard, (std::vector<std::string>{TR("Neues Spiel", "New game"), TR("Spiel laden", "Load game"),
+                                             TR("Anleitung", "Instructions")}));
+  EXPECT_TRUE(off_kept);
+}
