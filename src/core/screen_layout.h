@@ -125,25 +125,35 @@ inline constexpr Point kInstructBackHighlightPos{416, 406};
 inline constexpr Point kInstructSecondHighlightPos{56, 406};
 
 // ---- Options screen of the main menu (main_options_bmp, full screen) ------------
-// Nine rows on the plate (40..600 x 48..392), 36 pixels apart: two boxes the
-// game writes a choice into, where a click takes the next one (hints on or
-// off; spoken lines timed or until clicked, beside the text speed), three
+// Eleven rows on the plate (40..600 x 48..392), 30 pixels apart from y = 55: two
+// boxes the game writes a choice into, where a click takes the next one (hints
+// on or off; spoken lines timed or until clicked, beside the text speed), three
 // sliders (text speed, music, sound effects) with the knob controller_bmp /
-// controller_on, the text-output switch, and three boxes more: the size of
-// spoken lines, the band behind them, the window's size. OK and Cancel below
-// the plate; the title above it.
+// controller_on, the text-output switch, and five boxes more: reading aloud,
+// the size of spoken lines, the band behind them, the window's size, the pause
+// when the window loses the focus. OK and Cancel below the plate; the title
+// above it.
+inline constexpr int kMenuOptRowTop = 55;     // the first row's box
+inline constexpr int kMenuOptRowPitch = 30;
+inline constexpr int kMenuOptRowHeight = 27;  // a box; a row of text is 20
+constexpr Rect menu_option_box(int row, int x1 = 320, int x2 = 492) {
+  return {x1, kMenuOptRowTop + row * kMenuOptRowPitch, x2, kMenuOptRowTop + row * kMenuOptRowPitch + kMenuOptRowHeight - 1};
+}
 inline constexpr int kMenuSliderX1 = 320;  // knob left edge at value 0
 inline constexpr int kMenuSliderX2 = 470;  // knob left edge at the maximum
-inline constexpr int kMenuSliderY[3] = {143, 179, 215};
+// The knobs (10 high) in the middle of rows 2, 3 and 4.
+inline constexpr int kMenuSliderY[3] = {menu_option_box(2).y1 + 8, menu_option_box(3).y1 + 8, menu_option_box(4).y1 + 8};
 inline constexpr Rect kMenuOptPlate{40, 48, 599, 391};
 inline constexpr Rect kMenuOptTitle{40, 10, 600, 43};
-inline constexpr Rect kMenuOptHints{320, 61, 492, 90};
-inline constexpr Rect kMenuOptTextWait{320, 97, 492, 126};
-inline constexpr Rect kMenuOptSwitch{320, 241, 427, 270};
-inline constexpr Point kMenuOptSwitchPos{316, 237};  // main_opt_off, main_opt_*_on
-inline constexpr Rect kMenuOptSubtitleSize{320, 277, 492, 306};
-inline constexpr Rect kMenuOptSubtitleBand{320, 313, 492, 342};
-inline constexpr Rect kMenuOptScale{320, 349, 492, 378};
+inline constexpr Rect kMenuOptHints = menu_option_box(0);
+inline constexpr Rect kMenuOptTextWait = menu_option_box(1);
+inline constexpr Rect kMenuOptSwitch = menu_option_box(5, 320, 427);
+inline constexpr Point kMenuOptSwitchPos{kMenuOptSwitch.x1 - 4, kMenuOptSwitch.y1 - 4};  // main_opt_off, main_opt_*_on
+inline constexpr Rect kMenuOptSpeech = menu_option_box(6);
+inline constexpr Rect kMenuOptSubtitleSize = menu_option_box(7);
+inline constexpr Rect kMenuOptSubtitleBand = menu_option_box(8);
+inline constexpr Rect kMenuOptScale = menu_option_box(9);
+inline constexpr Rect kMenuOptPauseAway = menu_option_box(10);
 inline constexpr Rect kMenuOptOk{120, 400, 279, 439};
 inline constexpr Rect kMenuOptCancel{360, 400, 519, 439};
 inline constexpr Point kMenuOptOkHighlightPos{116, 396};

@@ -11,7 +11,8 @@
   X(large_subtitles, 0, 0, 1) /* spoken lines and subtitles in the large font */              \
   X(hints, 1, 0, 1)           /* H and the control panel's Hint button ask for a hint */       \
   X(text_until_clicked, 0, 0, 1) /* spoken lines and subtitles stay until a click or a key */ \
-  X(pause_when_away, 2, 0, 2) /* pause when the window loses the focus: 0 never, 1 always, 2 in full screen */
+  X(pause_when_away, 2, 0, 2) /* pause when the window loses the focus: 0 never, 1 always, 2 in full screen */ \
+  X(speech, 0, 0, 1)          /* names, lines, choices and buttons said aloud (core/read_aloud.h) */
 
 namespace settings {
 

@@ -6,12 +6,14 @@
 // screen flashes, turns white and fades to black, the years run backwards from
 // 2027, and a closing screen thanks the player. The program then ends.
 #include <cstdint>
+#include <string>
 
 #include "core/close_request.h"
 #include "core/data_manifest.h"
 #include "core/datafiles.h"
 #include "core/makers.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/screen_layout.h"
 #include "core/sounds.h"
 #include "core/tr.h"
@@ -20,6 +22,7 @@
 #include "cutscenes/time_machine_data.h"
 #include "cutscenes/videos.h"
 #include "dialogue/talk.h"
+#include "frame/play_keys.h"
 #include "persistence/saved_games.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
@@ -185,8 +188,15 @@ void closing_screen() {
   centred_line((TR("Gespielte Zeit: ", "Time played: ") + played_text(played_ms)).c_str(), 250);
   centred_line(finished_with_hints(hints_asked).c_str(), 270);
   centred_line(TR("Bitte drücken Sie eine Maustaste um das Spiel zu verlassen.", "Click to quit the game."), 290);
+  // Read aloud too, and Enter clicks, for a player who cannot see the screen.
+  say_aloud(std::string(TR("Vielen Dank, dass Sie die Demo von \"Pelvaro\" gespielt haben!",
+                           "Thank you for playing the demo of \"Pelvaro\"!")) +
+                " " + TR("Gespielte Zeit: ", "Time played: ") + played_text(played_ms) + ". " +
+                finished_with_hints(hints_asked),
+            false);
   platform_new_frame();
   do {
+    pointer_keys({});
     platform_poll_mouse();
     platform_hide_pointer();
     show_frame();

@@ -7,8 +7,10 @@
 #include "core/close_request.h"
 #include "core/errand.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/settings.h"
 #include "core/world.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "frame/draw_room.h"
 #include "frame/play_keys.h"
@@ -134,8 +136,10 @@ void speech_loop(void (*show)(), bool hero_talks, text (&rows)[kTalkRows][kTextL
     platform_hide_pointer();
     show();
     present_pass();
-    if ((mouse_b & 3) || close_pending()) break;
-    if (speech_keys(until_clicked)) break;
+    if ((mouse_b & 3) || close_pending() || speech_keys(until_clicked)) {
+      stop_reading();  // skipped: not read on either
+      break;
+    }
     if (!until_clicked && delay - start >= lasts) break;  // delay: the clock as frame_due read it
   }
 }
@@ -263,6 +267,7 @@ int talk_menu_pass() {
     text_y -= kTextRow * text_rows;
   }
   int picked = 0;
+  std::string under_pointer;  // the choice under the pointer, read aloud
   for (int c = 1; c < kTalkRows; ++c) {
     text_rows = option_rows(c);
     const bool hovered = mouse_x > kTextLeft && text_y < mouse_y && mouse_y < text_y + kTextRow * text_rows;
@@ -270,10 +275,13 @@ int talk_menu_pass() {
       if (is_empty(input_text[c][l])) continue;  // takes no room
       actual_text = input_text[c][l];
       outlined_text(actual_text, kTextLeft, text_y, hovered ? kMenuHoverColour : kMenuColour);
+      if (hovered) under_pointer.append(under_pointer.empty() ? "" : " ").append(actual_text);
       text_y += kTextRow;
     }
     if (hovered && (mouse_b & 1)) picked = c;
   }
+  static HoverVoice voice;
+  voice(under_pointer, "", pointer_jumps());
   return picked;
 }
 

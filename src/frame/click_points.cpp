@@ -100,8 +100,17 @@ std::vector<Point> room_click_points() {
   return points;
 }
 
+namespace {
+int jumps = 0;
+}  // namespace
+
+int pointer_jumps() {
+  return jumps;
+}
+
 void jump_pointer(std::vector<Point> points, int step) {
   if (points.empty()) return;
+  ++jumps;
   std::sort(points.begin(), points.end(), reads_before);
   const Point here{mouse_x, mouse_y};
   Point to = step > 0 ? points.front() : points.back();  // round at the ends

@@ -35,3 +35,6 @@ bool reads_before(const screen_layout::Point& a, const screen_layout::Point& b);
 // reading order after / before where it stands now, round at the ends.
 // Nothing when there are no points.
 void jump_pointer(std::vector<screen_layout::Point> points, int step);
+// How many jumps were made so far: what is read aloud under the pointer is
+// said again after every jump, even onto the thing it stood on.
+int pointer_jumps();

@@ -48,6 +48,7 @@ KeyAsk key_ask(int key) {
     case KEY_F7: return KeyAsk::load;
     case KEY_H: return KeyAsk::hint;
     case KEY_L: return KeyAsk::log;
+    case KEY_F2: return KeyAsk::speech;
     case KEY_PGUP: return KeyAsk::jump_back;
     case KEY_PGDN: return KeyAsk::jump_on;
     case KEY_ENTER:
@@ -122,9 +123,12 @@ bool pointer_key(KeyAsk ask, Points points) {
 
 }  // namespace
 
-void pointer_keys(const std::vector<screen_layout::Point>& points) {
+KeyAsk pointer_keys(const std::vector<screen_layout::Point>& points) {
   // One key a pass: a jump moves the pointer at the next poll, where the next jump starts from.
-  if (platform_keypressed()) pointer_key(key_ask(platform_readkey()), [&] { return points; });
+  if (!platform_keypressed()) return KeyAsk::none;
+  const KeyAsk ask = key_ask(platform_readkey());
+  pointer_key(ask, [&] { return points; });
+  return ask;
 }
 
 void pause_if_away() {
@@ -171,6 +175,9 @@ void play_keys() {
         break;
       case KeyAsk::log:
         show_said_log();
+        break;
+      case KeyAsk::speech:
+        speech_switch_asked = true;
         break;
       case KeyAsk::skip:
         // Nothing to skip here: Escape opens the control panel.

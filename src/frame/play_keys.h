@@ -14,6 +14,10 @@
 // none of the game's keys sits near them; Enter and Backspace because they
 // mean "do it" and "take it back", and typing happens on the slot screens
 // only, which read their own keys.
+// F2 turns reading aloud on and off (speech_switch_asked, answered by the
+// main loop: interaction/pointer_voice.h): a function key, as the other
+// switches of the game, beside none of them, and free in the desktops' own
+// screen readers.
 // A gamepad (platform/gamepad.h) moves the pointer and types these keys; its X
 // opens the bag and its Y the control panel in play.
 // F11 and Alt+Enter, which switch between window and full screen, are taken
@@ -24,7 +28,10 @@
 
 #include "core/screen_layout.h"
 
-enum class KeyAsk { none, skip, pause, save, load, hint, log, jump_back, jump_on, click, right_click };
+enum class KeyAsk { none, skip, pause, save, load, hint, log, jump_back, jump_on, click, right_click, speech };
+
+// F2 was typed in play and the main loop has not answered yet.
+inline bool speech_switch_asked = false;
 
 // What a key from platform_readkey (scancode in the high byte) asks for.
 KeyAsk key_ask(int key);
@@ -43,9 +50,11 @@ void pause_game(bool away = false);
 void pause_if_away();
 
 // The pointer's keys of a screen's own loop (the bag, a conversation's
-// choices): the jumps step through `points` (frame/click_points.h), Enter and
-// Backspace press the buttons. Reads every key typed; the others do nothing.
-void pointer_keys(const std::vector<screen_layout::Point>& points);
+// choices, the main menu): the jumps step through `points`
+// (frame/click_points.h), Enter and Backspace press the buttons. Reads one key
+// typed, if any, and says what it asked (none when no key was typed); the
+// others do nothing here.
+KeyAsk pointer_keys(const std::vector<screen_layout::Point>& points);
 
 // The main loop's keys: those typed since its last pass, each done in turn.
 void play_keys();

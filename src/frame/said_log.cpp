@@ -4,6 +4,7 @@
 
 #include "core/close_request.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "frame/cursor.h"
@@ -60,6 +61,8 @@ void note_said(const std::string& speaker, int colour, const std::vector<std::st
     if (!l.empty()) words += (words.empty() ? "" : " ") + l;
   if (words.empty()) return;
   lines_said.push_back({speaker, words, colour});
+  // Read aloud after the line before it, who says it first.
+  say_aloud(speaker.empty() ? words : speaker + ": " + words, false);
   while (lines_said.size() > static_cast<size_t>(kSaidLogSize)) lines_said.pop_front();
 }
 

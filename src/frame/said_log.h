@@ -23,6 +23,7 @@ struct SaidLine {
 inline constexpr int kSaidLogSize = 100;
 
 // A line said: its non-empty lines joined; nothing is noted when all are empty. The oldest of more than 100 goes.
+// With speech on, it is read aloud too ("Dori: ..."), after what is being read (core/read_aloud.h).
 void note_said(const std::string& speaker, int colour, const std::vector<std::string>& lines);
 const std::deque<SaidLine>& said_log();
 void clear_said_log();

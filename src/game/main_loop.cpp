@@ -15,6 +15,7 @@
 #include "interaction/interaction.h"
 #include "interaction/inventory.h"
 #include "interaction/markers.h"
+#include "interaction/pointer_voice.h"
 #include "platform/platform.h"
 #include "rooms/rooms.h"
 #include "story/hints.h"
@@ -53,6 +54,7 @@ void main_loop_pass() {
   mouse_button = kButtonNone;
   new_turn = 0;
   platform_poll_mouse();
+  read_aloud_in_play();
   if (force_cursor == kVerbFree) mouse_status = carrying_item() ? kModeItem : kModeWalk;
   mouse_button = button_under_mouse();
   if ((mouse_b & 1) && click != kClickHeld) new_turn = 1;

@@ -12,6 +12,7 @@
 #include "core/command_line.h"
 #include "core/data_manifest.h"
 #include "core/datafiles.h"
+#include "core/read_aloud.h"
 #include "core/files.h"
 #include "core/folder_lock.h"
 #include "core/folders.h"
@@ -73,6 +74,7 @@ void start_up(int argc, char** argv) {
   make_save_folders();
   load_options();
   load_settings();
+  follow_speech_setting();  // speech-dispatcher only when the player asked for speech
   video_logo();
   using namespace manifest;
   title_dat = load_datafile_checked(kTitleFile.name, kTitleFile.entries);

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "core/close_request.h"
 #include "core/hardware.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/screen_layout.h"
 #include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "frame/play_keys.h"
 #include "interaction/items.h"
@@ -237,12 +240,23 @@ std::vector<screen_layout::Point> item_points() {
   return points;
 }
 
+HoverVoice item_voice;  // the bag's item under the pointer, read aloud
+
+// The description of item i, as the bag shows it under the pointer, read aloud when it is new there.
+void read_aloud_item(int i) {
+  std::string words;
+  for (const char* line : inv_obj_describe[i])
+    if (line && *line) words.append(words.empty() ? "" : " ").append(line);
+  item_voice(words, std::to_string(i), pointer_jumps());
+}
+
 void item_under_pointer(bool left, bool held) {
   mouse_over_obj = 0;
   for (int i = 0; i < invent_nr; ++i) {
     inventory_slot_position(i, &invent_obj_x, &invent_obj_y);
     if (!pointer_in_square(invent_obj_x, invent_obj_y)) continue;
     draw_description(i);
+    read_aloud_item(i);
     mouse_over_obj = 1;
     mouse_status = held ? kModeItemOnTarget : kModeTake;
     if (left && !held) {
@@ -293,6 +307,7 @@ void inventory() {
       break;
     }
     item_under_pointer(left, held);
+    if (mouse_over_obj == 0) item_voice({});
     if (mouse_over_obj == 0) pointer_between_items(left, held);
     mouse_over_sth = mouse_over_obj;
     animate_pointer();

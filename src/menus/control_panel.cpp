@@ -3,17 +3,21 @@
 #include "menus/control_panel.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "core/close_request.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/screen_layout.h"
 #include "core/settings.h"
 #include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
+#include "frame/play_keys.h"
 #include "frame/said_log.h"
 #include "menus/sliders.h"
 #include "persistence/options.h"
@@ -124,6 +128,39 @@ void draw_labels() {
   label(TR("Speichern", "Save"), label_space(kPanelSave), Align::kCentre, title);
   label(TR("Laden", "Load"), label_space(kPanelLoad), Align::kCentre, title);
   label(TR("Inventar", "Bag"), label_space(kPanelInventory), Align::kCentre, title);
+}
+
+// The panel's buttons, boxes and switch with the words they are read aloud
+// with: a box and the switch by their name and choice, a button by its label.
+struct Spoken {
+  Rect area;
+  std::string words;
+};
+std::vector<Spoken> spoken_areas() {
+  std::vector<Spoken> areas;
+  for (const ChoiceRow& c : choice_rows()) areas.push_back({c.box, std::string(c.name) + ": " + c.choice});
+  areas.push_back({kPanelSwitch, std::string(TR("Textausgabe", "Text output")) + ": " +
+                                     (tmp_text_output ? TR("An", "On") : TR("Aus", "Off"))});
+  if (settings::hints == 1) areas.push_back({kPanelHint, TR("Tipp", "Hint")});
+  for (const Spoken& b : {Spoken{kPanelLog, TR("Verlauf", "Log")}, Spoken{kPanelQuit, TR("Ende", "Quit")},
+                          Spoken{kPanelMainMenu, TR("Hauptmenü", "Main menu")}, Spoken{kPanelSave, TR("Speichern", "Save")},
+                          Spoken{kPanelLoad, TR("Laden", "Load")}, Spoken{kPanelInventory, TR("Inventar", "Bag")}})
+    areas.push_back(b);
+  return areas;
+}
+
+// What is read aloud under the pointer; "" where nothing is.
+std::string words_under_pointer() {
+  for (const Spoken& s : spoken_areas())
+    if (s.area.contains(mouse_x, mouse_y)) return s.words;
+  return "";
+}
+
+// Where the jumps of Page Up / Page Down stop: the middle of each of them.
+std::vector<Point> jump_points() {
+  std::vector<Point> points;
+  for (const Spoken& s : spoken_areas()) points.push_back({s.area.mid_x(), s.area.mid_y()});
+  return points;
 }
 
 // The panel without its knobs: the picture, the "off" mark, the Hint button
@@ -343,9 +380,12 @@ void game_options() {
   take_settings();
   Press left_press, right_press;
   bool leave = false;
+  HoverVoice voice;
   while (!leave) {
     platform_hide_pointer();
+    pointer_keys(jump_points());
     platform_poll_mouse();
+    voice(words_under_pointer(), "", pointer_jumps());
     const bool left = left_press(mouse_b & 1);
     const bool right = right_press(mouse_b & 2);
     const bool click = draw_panel_and_knobs(left);

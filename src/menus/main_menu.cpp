@@ -7,15 +7,20 @@
 #include "core/hardware.h"
 #include "core/makers.h"
 #include "core/pacing.h"
+#include "core/read_aloud.h"
+#include "core/settings.h"
 #include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
 #include "frame/play_keys.h"
 #include "persistence/options.h"
 #include "persistence/saved_games.h"
+#include "persistence/settings.h"
 #include "platform/platform.h"
+#include "platform/speech.h"
 
 namespace {
 
@@ -144,6 +149,14 @@ void say_on_menu(const char* words) {
   memory_screen = keep;
 }
 
+// Reading aloud is asked for and speech-dispatcher is missing: said under the title.
+void say_no_speech() {
+  const TwoLines why = no_speech_lines();
+  std::string line = why.first;
+  line.append(" ").append(why.second);
+  say_on_menu(line.c_str());
+}
+
 void present_with_pointer() {
   platform_show_pointer(memory_screen);
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
@@ -223,6 +236,7 @@ void main_menu() {
   offers_continue = autosave_exists();
   loaded_from_menu = false;
   label_menu_pictures();
+  if (settings::speech == 1 && !speech_started()) say_no_speech();
   platform_set_pointer(cursor, 0, 0);
   clear_bitmap(memory_screen);
   platform_present(memory_screen, kScreenWidth, kScreenHeight);
@@ -310,13 +324,46 @@ MenuState menu_pass(bool left) {
   return MenuState::kChoosing;
 }
 
+// The name of the button under the pointer, read aloud; "" for none.
+std::string button_under_pointer() {
+  if (mouse_over(kMenuNew)) return menu_label(kMenuNew);
+  if (offers_continue && mouse_in(kMenuContinueHot)) return menu_continue_label();
+  if (mouse_in(menu_load_area())) return menu_load_label();
+  for (MenuButton b : {kMenuInstructions, kMenuOptions, kMenuCredits, kMenuQuit})
+    if (mouse_over(b)) return menu_label(b);
+  return "";
+}
+
+// The middle of every button, where the jumps of Page Up / Page Down stop.
+std::vector<Point> button_points() {
+  std::vector<Point> points;
+  const auto add = [&](const Rect& r) { points.push_back({r.mid_x(), r.mid_y()}); };
+  for (const Rect& r : kMenuHot) add(r);
+  if (offers_continue) add(kMenuContinueHot);
+  add(menu_load_area());
+  return points;
+}
+
+// The keys of the menu for a player who cannot aim a mouse or see the screen: the jumps from button to
+// button and Enter; F2 turns reading aloud over (kept at once), and says under the title when there is no speech.
+void menu_keys(HoverVoice& voice) {
+  if (pointer_keys(button_points()) != KeyAsk::speech) return;
+  const bool speaks = switch_speech();
+  save_settings();
+  voice.forget();
+  if (!speaks) say_no_speech();
+}
+
 }  // namespace
 
 void show_menu() {
   restore_background();
   MenuState state = MenuState::kChoosing;
+  HoverVoice voice;
   while (state == MenuState::kChoosing) {
+    menu_keys(voice);
     platform_poll_mouse();
+    voice(button_under_pointer(), "", pointer_jumps());
     state = menu_pass(mouse_b & 1);
     draw_sprite(memory_screen, (mouse_b & 1) ? eyes_closed : eyes_open, kMenuEyesPos.x, kMenuEyesPos.y);
     present_with_pointer();

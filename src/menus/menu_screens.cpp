@@ -11,12 +11,15 @@
 #include <string>
 
 #include "core/pacing.h"
+#include "core/read_aloud.h"
 #include "core/settings.h"
 #include "core/sounds.h"
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "frame/click_points.h"
 #include "frame/cursor.h"
+#include "frame/play_keys.h"
 #include "menus/main_menu.h"
 #include "menus/sliders.h"
 #include "persistence/display_options.h"
@@ -88,11 +91,13 @@ const std::vector<Topic>& instruction_topics() {
           "weiter. Escape überspringt eine Rede oder eine Szene. F11 oder Alt+Eingabe wechselt zwischen Fenster "
           "und ganzem Bildschirm. Solange Tab gedrückt ist, zeigt der Raum, was sich anklicken lässt. H gibt "
           "einen Tipp, L zeigt, was gesagt wurde. Bild auf und Bild ab springen von Ding zu Ding, Eingabe klickt, "
-          "die Rücktaste ist der Rechtsklick; ein Gamepad geht auch.",
+          "die Rücktaste ist der Rechtsklick; ein Gamepad geht auch. F2 liest vor, was der Zeiger trifft und was gesagt "
+          "wird.",
           "F5 saves the game, F7 loads one. P or Pause pauses the game; a key or a click goes on. Escape skips a "
           "speech or a scene. F11 or Alt+Enter switches between a window and the whole screen. While Tab is "
           "held, the room shows what can be clicked. H gives a hint, L shows what was said. Page Up and Page Down jump from thing to "
-          "thing, Enter clicks, Backspace is the right click; a gamepad works too.")},
+          "thing, Enter clicks, Backspace is the right click; a gamepad works too. F2 reads aloud what the pointer "
+          "is on and what is said.")},
       {TR("Tipps", "Tips"),
        TR("Sieh dir alles an und sprich mit allen. Oft hilft ein Gegenstand aus einem anderen Raum, und manche "
           "Gegenstände lassen sich verbinden.",
@@ -220,6 +225,36 @@ std::vector<TextBox> help_texts(int hints, int until_clicked, int lit) {
   return texts;
 }
 
+std::vector<TextBox> access_texts(int speech, int pause_when_away, int lit) {
+  std::vector<TextBox> texts = choice_row(TR("Vorlesen", "Read aloud"), speech ? TR("An", "On") : TR("Aus", "Off"),
+                                          screen_layout::kMenuOptSpeech, lit == 0);
+  const char* const pause = pause_when_away == 0   ? TR("nie", "never")
+                            : pause_when_away == 1 ? TR("immer", "always")
+                                                   : TR("im Vollbild", "in full screen");
+  for (TextBox& t : choice_row(TR("Pause im Hintergrund", "Pause when away"), pause, screen_layout::kMenuOptPauseAway,
+                               lit == 1))
+    texts.push_back(t);
+  return texts;
+}
+
+int next_pause_when_away(int setting) {
+  return setting == 0 ? 2 : setting == 2 ? 1 : 0;
+}
+
+std::string options_words_at(const std::vector<TextBox>& texts, int mx, int my) {
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const TextBox& t = texts[i];
+    // A row: its name on the left, its choice or value after it, the row's height from the name's left edge
+    // to the screen's right edge under the pointer.
+    const bool named = t.tone == Tone::kBody && t.align == Align::kRight && i + 1 < texts.size() &&
+                       texts[i + 1].tone != Tone::kBody;
+    if (named && my >= t.box.y1 - 4 && my <= t.box.y2 + 4 && mx >= t.box.x1)
+      return t.text + ": " + texts[i + 1].text;
+    if (t.tone == Tone::kTitle && t.box.y1 > screen_layout::kMenuOptPlate.y2 && t.box.contains(mx, my)) return t.text;
+  }
+  return "";
+}
+
 int next_scale(int setting, int largest) {
   if (setting == largest) return window_fit::kFill;
   if (setting < 0 || setting > largest) return 0;
@@ -287,6 +322,9 @@ bool pointer_on_knob(int i) {
   return sliders::pointer_on_knob(knob_x(i), kMenuSliderY[i], mouse_x, mouse_y);
 }
 
+// Reading aloud was turned on here and speech-dispatcher is missing: the screen says so under OK and Cancel.
+bool no_speech = false;
+
 // The whole options screen for the working values. While slider `dragged` is
 // being dragged its knob is drawn lit at `dragged_x` and nothing else lights up.
 void draw_options(int dragged, int dragged_x) {
@@ -307,6 +345,25 @@ void draw_options(int dragged, int dragged_x) {
   const int lit_help = !hover ? -1 : mouse_in(kMenuOptHints) ? 0 : mouse_in(kMenuOptTextWait) ? 1 : -1;
   draw_texts(help_texts(settings::hints, settings::text_until_clicked, lit_help));
   draw_texts(scale_texts(tmp_window_scale, platform_largest_scale(), platform_fill_window(), hover && mouse_in(kMenuOptScale)));
+  const int lit_access = !hover ? -1 : mouse_in(kMenuOptSpeech) ? 0 : mouse_in(kMenuOptPauseAway) ? 1 : -1;
+  draw_texts(access_texts(settings::speech, settings::pause_when_away, lit_access));
+  if (no_speech) {
+    const TwoLines why = no_speech_lines();
+    std::string line = why.first;
+    line.append(" ").append(why.second);
+    draw_texts({{line, {0, 446, kScreenWidth - 1, 465}, Align::kCentre, Tone::kHeading}});
+  }
+}
+
+// Every text of the options screen as it stands, in the order the rows are read: for what is read aloud.
+std::vector<TextBox> all_options_texts() {
+  std::vector<TextBox> texts = help_texts(settings::hints, settings::text_until_clicked, -1);
+  for (const auto& more : {options_texts(tmp_text_speed, tmp_music_vol, tmp_wave_vol, tmp_text_output),
+                           access_texts(settings::speech, settings::pause_when_away, -1),
+                           subtitle_texts(settings::large_subtitles, settings::subtitle_band, -1),
+                           scale_texts(tmp_window_scale, platform_largest_scale(), platform_fill_window(), false)})
+    texts.insert(texts.end(), more.begin(), more.end());
+  return texts;
 }
 
 bool pointer_on_track(int i) {
@@ -405,6 +462,12 @@ void restore_options() {
   tmp_window_scale = window_scale;
   for (int i = 0; i < settings::kCount; ++i) *settings::kEntries[i].value = kept_settings[i];
   platform_set_volume(wave_vol, music_vol);
+  follow_speech_setting();
+}
+
+// Reading aloud turned over, heard at once: this screen reads its rows as soon as it is on.
+void switch_reading_aloud() {
+  no_speech = !switch_speech();
 }
 
 // A press on the switch or on a box takes its next choice; false when the
@@ -422,6 +485,10 @@ bool next_choice() {
     settings::hints = settings::hints ? 0 : 1;
   else if (mouse_in(kMenuOptTextWait))
     settings::text_until_clicked = settings::text_until_clicked ? 0 : 1;
+  else if (mouse_in(kMenuOptSpeech))
+    switch_reading_aloud();
+  else if (mouse_in(kMenuOptPauseAway))
+    settings::pause_when_away = next_pause_when_away(settings::pause_when_away);
   else
     return false;
   play_sound(manifest::Sounds::button);
@@ -429,15 +496,28 @@ bool next_choice() {
   return true;
 }
 
+// Where the jumps of Page Up / Page Down stop: every box, the switch, OK and Cancel.
+std::vector<Point> options_jump_points() {
+  std::vector<Point> points;
+  for (const Rect& r : {kMenuOptHints, kMenuOptTextWait, kMenuOptSwitch, kMenuOptSpeech, kMenuOptSubtitleSize,
+                        kMenuOptSubtitleBand, kMenuOptScale, kMenuOptPauseAway, kMenuOptOk, kMenuOptCancel})
+    points.push_back({r.mid_x(), r.mid_y()});
+  return points;
+}
+
 }  // namespace
 
 void show_main_options() {
   take_options();
+  no_speech = false;
   Press left_press, right_press;
+  HoverVoice voice;
   for (;;) {
+    pointer_keys(options_jump_points());
     platform_poll_mouse();
     const bool left = left_press(mouse_b & 1);
     const bool right = right_press(mouse_b & 2);
+    voice(options_words_at(all_options_texts(), mouse_x, mouse_y), "", pointer_jumps());
     draw_options(-1, 0);
     present_with_pointer();
     int grabbed = -1;

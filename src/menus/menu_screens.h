@@ -74,6 +74,19 @@ std::vector<TextBox> subtitle_texts(int large, int band, int lit);
 // spoken lines stay (timed, or until clicked); `lit` is the row whose box is
 // under the pointer (0 hints, 1 the lines, -1 none).
 std::vector<TextBox> help_texts(int hints, int until_clicked, int lit);
+// The two rows for players who cannot see the screen or are called away:
+// reading aloud (on or off) and the pause when the window loses the focus
+// (settings::pause_when_away: 0 never, 2 in full screen, 1 always); `lit` is
+// the row whose box is under the pointer (0 reading aloud, 1 the pause, -1
+// none).
+std::vector<TextBox> access_texts(int speech, int pause_when_away, int lit);
+// The pause's next choice on a click: never, in full screen, always, never.
+int next_pause_when_away(int setting);
+// What the options screen reads aloud under the pointer at (mx, my) for
+// these texts (every text the screen shows): a box or slider row by its name
+// and its choice ("Music: 180"), OK and Cancel by their words; "" elsewhere.
+std::string options_words_at(const std::vector<TextBox>& texts, int mx, int my);
+
 // The choice a click on the box moves to: from the largest that fits (0) to
 // 1, 2, ... up to `largest`, then the window filling the desktop
 // (window_fit::kFill), then back to 0.

@@ -103,4 +103,14 @@ int requested_scale();
 // Make platform_install fail (the library finds no display), with a reason.
 void fail_install(bool fail);
 
+// What the game said aloud (platform/speech.h) since the reset, in order: each text, and whether it cut off
+// what was being said. A stop is recorded as an empty text that interrupts.
+struct Said {
+  std::string text;
+  bool interrupt;
+};
+const std::vector<Said>& spoken();
+// Make speech_start fail (as without speech-dispatcher) until the reset.
+void fail_speech(bool fail);
+
 }  // namespace headless

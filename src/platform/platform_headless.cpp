@@ -9,6 +9,7 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/speech.h"
 #include "platform/gamepad.h"
 #include "platform/window_focus.h"
 #include "platform/window_fit.h"
@@ -63,6 +64,11 @@ int pointer_moves = 0;
 int button_presses = 0;
 // The player has closed the window; the game hears of it at its next poll.
 bool close_pending = false;
+// Speech: started or not, whether starting is to fail (as without speech-dispatcher), and what was said.
+bool speaking = false;
+bool speech_fails = false;
+std::string speech_trouble;
+std::vector<headless::Said> said;
 void (*close_handler)() = nullptr;
 
 void apply_due_events() {
@@ -170,6 +176,10 @@ void reset(int step_ms) {
   pad_forget();
   install_fails = false;
   close_pending = false;
+  speaking = false;
+  speech_fails = false;
+  speech_trouble.clear();
+  said.clear();
   mouse_x = 0;
   mouse_y = 0;
   mouse_b = 0;
@@ -267,6 +277,14 @@ int requested_scale() {
 
 void fail_install(bool fail) {
   install_fails = fail;
+}
+
+const std::vector<Said>& spoken() {
+  return said;
+}
+
+void fail_speech(bool fail) {
+  speech_fails = fail;
 }
 
 }  // namespace headless
@@ -451,4 +469,33 @@ void platform_tell(const char*) {}
 
 void platform_exit(ExitStatus status) {
   throw headless::ProgramEnded{static_cast<int>(status)};
+}
+
+// ---- Speech: recorded, never said ----------------------------------------------------------------------------
+
+bool speech_start() {
+  if (speaking) return true;
+  speech_trouble = speech_fails ? "no speech: the speech service (speech-dispatcher) does not answer" : "";
+  speaking = !speech_fails;
+  return speaking;
+}
+
+const std::string& speech_problem() {
+  return speech_trouble;
+}
+
+bool speech_started() {
+  return speaking;
+}
+
+void speech_end() {
+  speaking = false;
+}
+
+void speech_say(const std::string& text, bool interrupt) {
+  if (speaking && !text.empty()) said.push_back({text, interrupt});
+}
+
+void speech_stop() {
+  if (speaking) said.push_back({"", true});
 }

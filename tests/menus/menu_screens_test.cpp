@@ -1,6 +1,8 @@
 // The main menu's instructions and options screens, and the slider
 // conversions they share with the control panel.
 #include <gtest/gtest.h>
+#include <functional>
+#include "core/read_aloud.h"
 #include "core/settings.h"
 #include "core/tr.h"
 #include "core/world.h"
@@ -8,6 +10,7 @@
 #include "menus/main_menu.h"
 #include "menus/menu_screens.h"
 #include "menus/sliders.h"
+#include "platform/headless.h"
 #include "support/dialogue_support.h"
 #include "support/test_support.h"
 
@@ -117,40 +120,57 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
         EXPECT_TRUE(t.box.x1 >= 60 && t.box.x2 <= 580 && t.box.y1 >= 60 && t.box.y2 <= 380) << t.text;
     EXPECT_NE(texts.back().text.find("231"[p]), std::string::npos) << "the page button names its page";
   }
-  // The options: labels left of the row icons (x 279) or right of the switch (to 427) and the
-  // tracks (knob to 490), or below the last track (215 + 10).
+  // The options: on the plate (y 48 to 391), labels left of the row icons (x 279) or right of the switch (to
+  // 427) and the tracks (knob to 490), or below the last track (its knob at 55 + 4 x 30 + 8, 10 high).
   for (int output = 0; output <= 1; ++output) {
     const auto texts = menu_screens::options_texts(100, 255, 0, output);
     fits(texts);
     for (const auto& t : texts)
-      if (t.box.y1 > 120 && t.box.y2 < 370)
-        EXPECT_TRUE(t.box.x2 < 279 || (t.box.x1 > 427 && (t.box.x1 > 490 || t.box.y1 > 225))) << t.text;
+      if (t.box.y1 > 48 && t.box.y2 < 392)
+        EXPECT_TRUE(t.box.x2 < 279 || (t.box.x1 > 427 && (t.box.x1 > 490 || t.box.y1 > 193))) << t.text;
   }
-  // The rows of spoken lines: labels left of the icons, each choice in its box (x 320..492), the size's box
-  // from 277 to 306 and the band's from 313 to 342, between the switch (to 270) and the window size (from 349).
-  for (int large = 0; large <= 1; ++large)
-    for (int band = 0; band <= 1; ++band)
-      for (int lit = -1; lit <= 1; ++lit) {
-        const auto texts = menu_screens::subtitle_texts(large, band, lit);
-        ASSERT_EQ(texts.size(), 4u);
-        fits(texts);
-        for (int row = 0; row < 2; ++row) {
-          const auto &name = texts[2 * row], &choice = texts[2 * row + 1];
-          EXPECT_LT(name.box.x2, 279) << name.text;
-          EXPECT_TRUE(choice.box.x1 >= 320 && choice.box.x2 <= 492) << choice.text;
-          const int top = row == 0 ? 277 : 313;
-          EXPECT_TRUE(choice.box.y1 >= top && choice.box.y2 <= top + 29 && name.box.y1 == choice.box.y1) << choice.text;
-          EXPECT_EQ(choice.tone == menu_screens::Tone::kTitle, lit == row) << "lit under the pointer";
+  // The rows of two choices each: labels left of the icons, each choice in its box (x 320..492). The rows are
+  // 30 px apart from 55, each box 27 high: spoken lines' size in row 7 and their band in row 8, reading aloud in
+  // row 6 (under the switch) and the pause when away in row 10 (the last, under the window size).
+  const struct {
+    const char* what;
+    int tops[2];
+    std::function<std::vector<menu_screens::TextBox>(int, int, int)> texts;
+    int choices[2];  // of the first row, of the second
+  } pairs[] = {
+      {"spoken lines", {265, 295}, menu_screens::subtitle_texts, {2, 2}},
+      {"read aloud, pause when away", {235, 355}, menu_screens::access_texts, {2, 3}},
+  };
+  for (const auto& pair : pairs)
+    for (int first = 0; first < pair.choices[0]; ++first)
+      for (int second = 0; second < pair.choices[1]; ++second)
+        for (int lit = -1; lit <= 1; ++lit) {
+          SCOPED_TRACE(pair.what);
+          const auto texts = pair.texts(first, second, lit);
+          ASSERT_EQ(texts.size(), 4u);
+          fits(texts);
+          for (int row = 0; row < 2; ++row) {
+            const auto &name = texts[2 * row], &choice = texts[2 * row + 1];
+            EXPECT_LT(name.box.x2, 279) << name.text;
+            EXPECT_TRUE(choice.box.x1 >= 320 && choice.box.x2 <= 492) << choice.text;
+            const int top = pair.tops[row];
+            EXPECT_TRUE(choice.box.y1 >= top && choice.box.y2 <= top + 26 && name.box.y1 == choice.box.y1) << choice.text;
+            EXPECT_EQ(choice.tone == menu_screens::Tone::kTitle, lit == row) << "lit under the pointer";
+          }
+          EXPECT_NE(texts[1].text, pair.texts(1 - first, second, lit)[1].text) << "the first row's choice";
+          for (int other = 0; other < pair.choices[1]; ++other)
+            if (other != second) EXPECT_NE(texts[3].text, pair.texts(first, other, lit)[3].text) << "the second's";
         }
-        EXPECT_NE(texts[1].text, menu_screens::subtitle_texts(1 - large, band, lit)[1].text) << "the size's choice";
-        EXPECT_NE(texts[3].text, menu_screens::subtitle_texts(large, 1 - band, lit)[3].text) << "the band's choice";
-      }
+  // The pause when away goes round its three choices: never, in full screen, always.
+  EXPECT_EQ((V{menu_screens::next_pause_when_away(0), menu_screens::next_pause_when_away(2),
+               menu_screens::next_pause_when_away(1)}),
+            (V{2, 1, 0}));
   int shown = 0;
   for (const auto& t : menu_screens::options_texts(7, 8, 9, 1))
     shown += t.text == "7" || t.text == "8" || t.text == "9";
   EXPECT_EQ(shown, 3) << "each slider shows its value";
   // The window size: the label left of its icon, the choice in its box 320..492 between the
-  // band's box (to 342) and OK (from 400), the size of the window it gives right of the box.
+  // band's box (to 321) and the pause's (from 355), the size of the window it gives right of the box.
   const window_fit::Placement fill = window_fit::filled_window(3840, 2160);  // 2720 x 2040, the widest text
   for (int largest = 1; largest <= 8; ++largest)
     for (int setting = window_fit::kFill; setting <= 8; ++setting) {
@@ -158,7 +178,7 @@ TEST(ScreenTexts, EveryTextOfTheInstructionsAndOptionsFitsItsBoxInTheGameFont) {
       ASSERT_EQ(texts.size(), 3u);
       fits(texts);
       EXPECT_LT(texts[0].box.x2, 279);
-      EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 342 && texts[1].box.y2 < 400);
+      EXPECT_TRUE(texts[1].box.x1 >= 320 && texts[1].box.x2 <= 492 && texts[1].box.y1 > 321 && texts[1].box.y2 < 355);
       EXPECT_TRUE(texts[2].box.x1 > 492 && texts[2].box.x2 < 600 && texts[2].box.y1 == texts[1].box.y1);
     }
   EXPECT_EQ(menu_screens::scale_texts(3, 4, fill, false)[1].text, "3x");
@@ -242,25 +262,25 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   Player player;
   player.then([] { return in_main_menu() && showing_menu(); },
               [&] { menu_first = !showing_options() && !showing_instructions(), press(150, 313); })
-      // The music knob (row 179) shows 180 at 425. A click on the knob without moving it keeps 180 (reading
+      // The music knob (row 153) shows 180 at 425. A click on the knob without moving it keeps 180 (reading
       // 425 back would give 178).
       .then([] { return mouse_b == 0 && showing_options(); },
-            [&] { scales.push_back(tmp_window_scale), press(435, 184); })
+            [&] { scales.push_back(tmp_window_scale), press(435, 158); })
       // A click on the track beside it brings the knob's middle there: 450 reads 221.
-      .then(up_at(435), [&] { after_knob_click = tmp_music_vol, press(460, 184); })
+      .then(up_at(435), [&] { after_knob_click = tmp_music_vol, press(460, 158); })
       // Pressed on the track (the knob goes to 400), then dragged on through 435 to 345: 335 reads 25.
-      .then(up_at(460), [&] { after_track_click = tmp_music_vol, drag(410, 345, 184, 435); })
-      .then(up_at(345), [&] { after_slide = tmp_music_vol, drag(345, 350, 184); })
+      .then(up_at(460), [&] { after_track_click = tmp_music_vol, drag(410, 345, 158, 435); })
+      .then(up_at(345), [&] { after_slide = tmp_music_vol, drag(345, 350, 158); })
       .then([] { return released_at(350) && !showing_menu(); },
             [&] {  // then sound effects (knob at 449) past the right end
-              heard = headless::sound().midi_volume, knob_x = controller_x, drag(459, 630, 220);
-              knob_lit = shown_share(headless::last_frame(), controller_on, 340, 179);
+              heard = headless::sound().midi_volume, knob_x = controller_x, drag(459, 630, 188);
+              knob_lit = shown_share(headless::last_frame(), controller_on, 340, 153);
             })
-      .then(up_at(630), [&] { effects = tmp_wave_vol, drag(405, 5, 148); })
-      .then(up_at(5), [&] { speed = tmp_text_speed, press(400, 366); })  // the window size
-      .then(up_at(400), [&] { scales.push_back(tmp_window_scale), press(401, 366); })
-      .then(up_at(401), [&] { scales.push_back(tmp_window_scale), press(403, 291); })  // the size of spoken lines
-      .then(up_at(403), [] { press(404, 327); })                                        // the band behind them
+      .then(up_at(630), [&] { effects = tmp_wave_vol, drag(405, 5, 128); })
+      .then(up_at(5), [&] { speed = tmp_text_speed, press(400, 338); })  // the window size
+      .then(up_at(400), [&] { scales.push_back(tmp_window_scale), press(401, 338); })
+      .then(up_at(401), [&] { scales.push_back(tmp_window_scale), press(403, 278); })  // the size of spoken lines
+      .then(up_at(403), [] { press(404, 308); })                                        // the band behind them
       .then(up_at(404), [&] { subtitles = {settings::large_subtitles, settings::subtitle_band}, press(200, 420); })
       .then(menu_from(200),
             [&] {
@@ -269,11 +289,11 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
               ok = {music_vol, wave_vol, text_speed, text_output, window_scale, headless::requested_scale()};
             })
       // Again: the music up, the text output switched off, the window size on to fill and to automatic; Cancel.
-      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 184); })
-      .then(up_at(450), [] { press(370, 256); })
-      .then([] { return released_at(370) && mouse_y == 256; }, [] { press(405, 327); })
-      .then(up_at(405), [] { press(402, 366); })
-      .then(up_at(402), [&] { scales.push_back(tmp_window_scale), press(406, 366); })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 158); })
+      .then(up_at(450), [] { press(370, 218); })
+      .then([] { return released_at(370) && mouse_y == 218; }, [] { press(405, 308); })
+      .then(up_at(405), [] { press(402, 338); })
+      .then(up_at(402), [&] { scales.push_back(tmp_window_scale), press(406, 338); })
       .then(up_at(406),
             [&] {
               heard_cancelled = headless::sound().midi_volume, output_cancelled = tmp_text_output;
@@ -281,7 +301,7 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
               scale_cancelled = tmp_window_scale, press(440, 420);
             })
       .then(menu_from(440), [&] { restored("cancel"), press(150, 313); })
-      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 184); })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { drag(350, 450, 158); })
       .then(up_at(450), [&] { heard_right = headless::sound().midi_volume, right_click(300, 100); })
       .then(menu_from(300), [&] { restored("right click"), press(150, 268); })
       // The instructions: off the text onto the page button, the pages turned thrice, Back lit and clicked.
@@ -323,4 +343,80 @@ TEST(MenuOptions, KnobsAreHeardAtOnceOkKeepsCancelAndARightClickRestoreThenTheIn
   ASSERT_FALSE(page_one.empty());
   EXPECT_TRUE(page_one != page_two && page_two != page_three && page_one == page_one_again) << "turned thrice";
   EXPECT_GT(back_lit, 0.7);
+}
+
+// The rows for a player who cannot see the screen or is called away: reading aloud turned on at once (the rows
+// are then read as the pointer comes onto them), the pause when away stepped round its choices, both kept with
+// OK; without speech-dispatcher the screen says so under OK and Cancel.
+TEST(MenuOptions, ReadingAloudIsHeardAtOnceAndReadsTheRowsThePauseWhenAwayStepsRoundAndOkKeepsBoth) {
+  fresh_game();
+  headless::set_time_limit(600000);
+  std::vector<std::string> heard;  // what cut off what was being said, while the screen was open
+  V pauses;
+  bool kept = false;
+  double line_drawn = -1;
+  const auto names = [&heard] {
+    for (const headless::Said& s : headless::spoken())
+      if (s.interrupt && !s.text.empty()) heard.push_back(s.text);
+  };
+  Player player;
+  player.then([] { return in_main_menu() && showing_menu(); }, [] { press(150, 313); })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { press(400, 248); })  // read aloud (row 6)
+      .then(up_at(400), [] { headless::mouse_at(soon(), 410, 368, 0); })                // onto the pause (row 10)
+      .then([] { return mouse_x == 410; }, [&] { pauses.push_back(settings::pause_when_away), press(411, 368); })
+      .then(up_at(411), [&] { pauses.push_back(settings::pause_when_away), press(412, 368); })
+      .then(up_at(412), [&] { pauses.push_back(settings::pause_when_away), press(413, 368); })
+      .then(up_at(413), [&] { pauses.push_back(settings::pause_when_away), press(414, 368); })
+      .then(up_at(414), [&] { pauses.push_back(settings::pause_when_away), names(), press(200, 420); })  // OK
+      .then(menu_from(200),
+            [&] {
+              const std::string file = read_file("settings.txt");
+              kept = file.find("\nspeech=1\n") != std::string::npos && file.find("\npause_when_away=1\n") != std::string::npos;
+              // Off again, and no speech-dispatcher: turned on, the screen says there is no speech.
+              settings::speech = 0, follow_speech_setting(), headless::fail_speech(true), press(150, 313);
+            })
+      .then([] { return mouse_b == 0 && showing_options(); }, [] { press(401, 248); })
+      .then(up_at(401), [&] { line_drawn = frame_share(main_options_bmp, {100, 446, 540, 465}), headless::stop(); });
+  static char name[] = "game";
+  char* argv[] = {name, nullptr};
+  ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);
+  EXPECT_EQ(pauses, (V{2, 1, 0, 2, 1})) << "in full screen, always, never, in full screen, always";
+  const std::string pause = TR("Pause im Hintergrund: ", "Pause when away: ");
+  EXPECT_EQ(heard, (std::vector<std::string>{TR("Sprachausgabe an", "Speech on"), TR("Vorlesen: An", "Read aloud: On"),
+                                             pause + TR("im Vollbild", "in full screen"), pause + TR("immer", "always"),
+                                             pause + TR("nie", "never"), pause + TR("im Vollbild", "in full screen"),
+                                             pause + TR("immer", "always")}));
+  EXPECT_TRUE(kept) << read_file("settings.txt");
+  EXPECT_EQ(settings::speech, 1);
+  EXPECT_LT(line_drawn, 0.9) << "the line that says there is no speech";
+}
+
+// Reading aloud asked for in settings.txt starts with the game: the main menu names its buttons as the jumps
+// step through them in reading order, and F2 there turns reading aloud off and keeps that.
+TEST(MenuOptions, TheMainMenuReadsItsButtonsAsTheJumpsStepThroughThemAndF2TurnsReadingAloudOff) {
+  fresh_game();
+  write_file("settings.txt", "speech=1\n");
+  headless::set_time_limit(600000);
+  std::vector<std::string> heard;
+  bool off_kept = false;
+  const auto jump = [] { headless::key_at(soon(), KEY_PGDN << 8); };
+  size_t from = 0;
+  Player player;
+  player.then([] { return in_main_menu() && showing_menu(); }, [&] { from = headless::spoken().size(), jump(); })
+      .then([&] { return headless::spoken().size() > from; }, [&] { ++from, jump(); })
+      .then([&] { return headless::spoken().size() > from; }, [&] { ++from, jump(); })
+      .then([&] { return headless::spoken().size() > from; },
+            [&] { headless::key_at(soon(), KEY_F2 << 8); })
+      .then([] { return settings::speech == 0; },
+            [&] {
+              for (const headless::Said& s : headless::spoken()) heard.push_back(s.text);
+              off_kept = read_file("settings.txt").find("\nspeech=0\n") != std::string::npos;
+              headless::stop();
+            });
+  static char name[] = "game";
+  char* argv[] = {name, nullptr};
+  ASSERT_EQ(run_program([&] { game_main(1, argv); }), -2);
+  EXPECT_EQ(heard, (std::vector<std::string>{TR("Neues Spiel", "New game"), TR("Spiel laden", "Load game"),
+                                             TR("Anleitung", "Instructions")}));
+  EXPECT_TRUE(off_kept);
 }

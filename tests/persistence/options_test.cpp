@@ -201,11 +201,11 @@ TEST(DisplayOptions, StartUpAsksForTheCommandLineFactorElseThePlayersChoice) {
 }
 
 namespace {
-// The band and the size of spoken lines, hints on, lines until clicked, as the game holds them, and when the game
-// pauses away from its window.
+// The band and the size of spoken lines, hints on, lines until clicked, as the game holds them, when the game
+// pauses away from its window, and reading aloud.
 std::vector<int> player_settings() {
   return {settings::subtitle_band, settings::large_subtitles, settings::hints, settings::text_until_clicked,
-          settings::pause_when_away};
+          settings::pause_when_away, settings::speech};
 }
 }  // namespace
 
@@ -213,22 +213,25 @@ TEST(Settings, AMissingOrDamagedFileGivesTheDefaultsLineByLineAndAWrittenOneRead
   // The band is on, the large font off, hints on and lines timed when nothing says otherwise; each line that is
   // understood counts.
   const struct { const char* what; const char* content; std::vector<int> expected; int bad; } cases[] = {
-      {"missing", nullptr, {1, 0, 1, 0, 2}, 0},
-      {"empty", "", {1, 0, 1, 0, 2}, 0},
-      {"all set", "subtitle_band=0\nlarge_subtitles=1\nhints=0\ntext_until_clicked=1\n", {0, 1, 0, 1, 2}, 0},
-      {"CR LF, blanks, notes, no last line break", "# mine\r\n\r\n  large_subtitles = 1 \r\nsubtitle_band=0", {0, 1, 1, 0, 2}, 0},
-      {"out of range", "subtitle_band=2\nlarge_subtitles=-1\nhints=2\ntext_until_clicked=-1\n", {1, 0, 1, 0, 2}, 4},
-      {"not a number", "subtitle_band=yes\nlarge_subtitles=1x\nlarge_subtitles=\n", {1, 0, 1, 0, 2}, 3},
-      {"unknown name, no equals sign, garbage", "volume=3\nlarge_subtitles\n\x01\xff=1\nlarge_subtitles=1\n", {1, 1, 1, 0, 2}, 3},
-      {"the last of two wins", "subtitle_band=0\nsubtitle_band=1\ntext_until_clicked=1\n", {1, 0, 1, 1, 2}, 0},
+      {"missing", nullptr, {1, 0, 1, 0, 2, 0}, 0},
+      {"empty", "", {1, 0, 1, 0, 2, 0}, 0},
+      {"all set", "subtitle_band=0\nlarge_subtitles=1\nhints=0\ntext_until_clicked=1\n", {0, 1, 0, 1, 2, 0}, 0},
+      {"CR LF, blanks, notes, no last line break", "# mine\r\n\r\n  large_subtitles = 1 \r\nsubtitle_band=0", {0, 1, 1, 0, 2, 0}, 0},
+      {"out of range", "subtitle_band=2\nlarge_subtitles=-1\nhints=2\ntext_until_clicked=-1\n", {1, 0, 1, 0, 2, 0}, 4},
+      {"not a number", "subtitle_band=yes\nlarge_subtitles=1x\nlarge_subtitles=\n", {1, 0, 1, 0, 2, 0}, 3},
+      {"unknown name, no equals sign, garbage", "volume=3\nlarge_subtitles\n\x01\xff=1\nlarge_subtitles=1\n", {1, 1, 1, 0, 2, 0}, 3},
+      {"the last of two wins", "subtitle_band=0\nsubtitle_band=1\ntext_until_clicked=1\n", {1, 0, 1, 1, 2, 0}, 0},
       // Pausing when the window loses the focus: 2 (in full screen) unless set; 0 never, 1 always.
-      {"pause never", "pause_when_away=0\n", {1, 0, 1, 0, 0}, 0},
-      {"pause always", "pause_when_away=1\n", {1, 0, 1, 0, 1}, 0},
-      {"pause out of range", "pause_when_away=3\npause_when_away=-1\n", {1, 0, 1, 0, 2}, 2},
+      {"pause never", "pause_when_away=0\n", {1, 0, 1, 0, 0, 0}, 0},
+      {"pause always", "pause_when_away=1\n", {1, 0, 1, 0, 1, 0}, 0},
+      {"pause out of range", "pause_when_away=3\npause_when_away=-1\n", {1, 0, 1, 0, 2, 0}, 2},
+      // Reading aloud: off unless set, for it starts speech-dispatcher.
+      {"read aloud", "speech=1\n", {1, 0, 1, 0, 2, 1}, 0},
+      {"read aloud out of range", "speech=2\nspeech=-1\n", {1, 0, 1, 0, 2, 0}, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what); fresh_game(), bug_report = std::fopen("bugs.txt", "w");
-    settings::subtitle_band = 7, settings::large_subtitles = 7, settings::pause_when_away = 7;
+    settings::subtitle_band = 7, settings::large_subtitles = 7, settings::pause_when_away = 7, settings::speech = 7;
     if (c.content) write_file("settings.txt", c.content);
     load_settings();
     EXPECT_EQ(player_settings(), c.expected);
@@ -243,16 +246,17 @@ TEST(Settings, AMissingOrDamagedFileGivesTheDefaultsLineByLineAndAWrittenOneRead
                              std::to_string(c.expected[0]) + "\nlarge_subtitles=" + std::to_string(c.expected[1]) +
                              "\nhints=" + std::to_string(c.expected[2]) + "\ntext_until_clicked=" +
                              std::to_string(c.expected[3]) + "\npause_when_away=" +
-                             std::to_string(c.expected[4]) + "\noptions.music_vol=";
+                             std::to_string(c.expected[4]) + "\nspeech=" + std::to_string(c.expected[5]) +
+                             "\noptions.music_vol=";
     EXPECT_EQ(read_file("settings.txt").substr(0, head.size()), head);
     EXPECT_NE(access(temporary_name("settings.txt").c_str(), F_OK), 0) << "no temporary file left behind";
     settings::reset_to_defaults(), settings::large_subtitles = 5, load_settings();
     EXPECT_EQ(player_settings(), c.expected);
   }
   EXPECT_EQ(read_settings_text("large_subtitles=1\nsubtitle_band=0\nvolume=3"), 1) << "only the unknown name";
-  EXPECT_EQ(player_settings(), (std::vector<int>{0, 1, 1, 0, 2}));
+  EXPECT_EQ(player_settings(), (std::vector<int>{0, 1, 1, 0, 2, 0}));
   EXPECT_EQ(read_settings_text(""), 0);
-  EXPECT_EQ(player_settings(), (std::vector<int>{1, 0, 1, 0, 2})) << "defaults first";
+  EXPECT_EQ(player_settings(), (std::vector<int>{1, 0, 1, 0, 2, 0})) << "defaults first";
 }
 
 TEST(Settings, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
@@ -260,7 +264,7 @@ TEST(Settings, AFileThatCannotBeReadOrWrittenIsReportedAndTheOldOneStays) {
   ASSERT_EQ(mkdir("settings.txt", 0755), 0);
   settings::large_subtitles = 1;
   testing::internal::CaptureStderr(); load_settings();
-  EXPECT_EQ(player_settings(), (std::vector<int>{1, 0, 1, 0, 2}));
+  EXPECT_EQ(player_settings(), (std::vector<int>{1, 0, 1, 0, 2, 0}));
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Pelvaro: settings.txt: it is not a regular file; the default settings are used.\n");
   write_file("settings.txt/keep", "old");

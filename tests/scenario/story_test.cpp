@@ -10,6 +10,7 @@
 #include "cutscenes/player.h"
 #include "game/game.h"
 #include "persistence/saved_games.h"
+#include "platform/headless.h"
 #include "support/finisher.h"
 #include "support/test_support.h"
 
@@ -113,6 +114,20 @@ TEST(Story, PlayedWithoutAMouseTheJumpKeysAndThePadStickFinishItToo) {
   const int moves = headless::pointer_moves_made();
   EXPECT_EQ(run_program([&] { story::finish(p); }), 1) << "the closing screen ends the program; last move: " << p.move();
   EXPECT_GT(headless::pointer_moves_made() - moves, 100) << "the pointer went where the keys and the pad took it";
+}
+
+TEST(Story, PlayedWithoutSightByTheJumpKeysAndWhatIsReadAloudItIsFinishedToo) {
+  new_game();
+  story::Player p;
+  story::play_without_sight();  // every target by the name said after a jump, then Enter; Backspace the right click
+  const size_t said = headless::spoken().size();
+  EXPECT_EQ(run_program([&] { story::finish(p); }), 1) << "the closing screen ends the program; last move: " << p.move();
+  size_t names = 0;
+  std::string last_line;
+  for (size_t n = said; n < headless::spoken().size(); ++n)
+    headless::spoken()[n].interrupt ? void(++names) : void(last_line = headless::spoken()[n].text);
+  EXPECT_GT(names, 100u) << "the names the player listened for";
+  EXPECT_TRUE(last_line.starts_with(TR("Vielen Dank, dass Sie", "Thank you for playing"))) << "the closing screen, read";
 }
 
 TEST(Story, PlayedFromNewGameToTheClosingScreenItEndsWithExitStatus1AndItsSavedGamesLoad) {

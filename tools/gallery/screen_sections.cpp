@@ -105,7 +105,9 @@ std::string options_now() {
          (tmp_window_scale == window_fit::kFill ? std::string("fill")
           : tmp_window_scale > 0              ? std::to_string(tmp_window_scale) + "x"
                                               : std::string("automatic")) +
-         " (" + window_size_text(tmp_window_scale, platform_largest_scale(), platform_fill_window()) + ")";
+         " (" + window_size_text(tmp_window_scale, platform_largest_scale(), platform_fill_window()) + "), read aloud " +
+         (settings::speech ? "on" : "off") + ", pause when away " +
+         (settings::pause_when_away == 0 ? "never" : settings::pause_when_away == 1 ? "always" : "in full screen");
 }
 
 std::function<void()> shoot_options(const std::string& what) {
@@ -128,7 +130,12 @@ void options_steps(driver::Player& p) {
       .click_when(after(100), size.mid_x(), size.mid_y())
       .then(after(300), shoot_options("subtitle size clicked"))
       .click_when(after(100), band.mid_x(), band.mid_y())
-      .then(after(300), shoot_options("subtitle band clicked"));
+      .then(after(300), shoot_options("subtitle band clicked"))
+      // Reading aloud on (headless, nothing is heard), the pause when away on to "always".
+      .click_when(after(100), kMenuOptSpeech.mid_x(), kMenuOptSpeech.mid_y())
+      .then(after(300), shoot_options("read aloud clicked"))
+      .click_when(after(100), kMenuOptPauseAway.mid_x(), kMenuOptPauseAway.mid_y())
+      .then(after(300), shoot_options("pause when away clicked"));
   for (int k = 0; k <= platform_largest_scale() + 1; ++k)  // 1x .. the largest, fill, automatic again
     p.click_when(after(100), scale.mid_x(), scale.mid_y()).then(after(300), shoot_options("window size clicked"));
   p.then(after(100), [] {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 #include "core/errand.h"
+#include "core/settings.h"
+#include "core/tr.h"
 #include "core/screen_layout.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
@@ -12,14 +14,18 @@
 #include "interaction/inventory.h"
 #include "platform/gamepad.h"
 #include "platform/headless.h"
+#include "platform/speech.h"
+#include "interaction/pointer_voice.h"
 
 namespace story {
 namespace {
 using screen_layout::kBagHit, screen_layout::kVerbHit;
 using Box = screen_layout::Rect;
 
-// A press is held 40 ms; a move may take three minutes of game time; the hand rests 120 ms between clicks.
-constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120, kTakeVerb = 1, kUseVerb = 2;
+// A press is held 40 ms; a move may take three minutes of game time; the hand rests 120 ms between clicks. A
+// player without sight gives up on a name after 40 jumps (no screen of the game has that many stops).
+constexpr int kHoldMs = 40, kMoveMs = 180000, kPauseMs = 120, kTakeVerb = 1, kUseVerb = 2, kMostJumps = 40;
+constexpr int kPgDn = KEY_PGDN << 8, kEnter = KEY_ENTER << 8 | 13, kBackspace = KEY_BACKSPACE << 8 | 8;
 
 bool same(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
@@ -39,8 +45,12 @@ struct Probe {
   std::vector<std::pair<std::function<bool()>, std::function<void()>>> bag;
   std::string failure;
   std::function<bool()> first;
-  bool menu_clicked = false, unreported = false, no_mouse = false;
+  bool menu_clicked = false, unreported = false, no_mouse = false, no_sight = false;
   int released_at = 0;  // when its last click is let go; the next waits for it
+  // Without sight, in the bag or a conversation: the words listened for, jumping on until they are said.
+  std::string seeking;
+  size_t heard_from = 0;  // what was said before the last jump
+  int moves_at_jump = -1, jumps = 0;
 } probe;
 
 std::function<void(const std::string&)>& reporter() {
@@ -67,10 +77,44 @@ int rows_before(int c) {
   return rows;
 }
 
+// Without sight, listening in the bag or a conversation: Enter once the words sought were said for the last jump,
+// else the next jump once the last one has been made.
+void seek_by_ear() {
+  Probe& p = probe;
+  if (heard_since(p.heard_from) == p.seeking) {
+    p.seeking.clear(), p.released_at = headless::now() + kHoldMs;
+    headless::key_at(headless::now() + 1, kEnter);
+    return;
+  }
+  if (headless::pointer_moves_made() == p.moves_at_jump) return;
+  if (++p.jumps > kMostJumps) fails("never heard \"" + p.seeking + "\"");
+  p.heard_from = headless::spoken().size(), p.moves_at_jump = headless::pointer_moves_made();
+  headless::key_at(headless::now() + 1, kPgDn);
+}
+
+void listen_for(const std::string& words) {
+  probe.seeking = words, probe.heard_from = headless::spoken().size(), probe.moves_at_jump = -1, probe.jumps = 0;
+}
+
+// The words of a choice or a description as they are read: the lines that are not empty, joined by blanks.
+std::string as_read_aloud(const text (&lines)[kTextLines]) {
+  std::string words;
+  for (const char* l : lines)
+    if (l && *l) words.append(words.empty() ? "" : " ").append(l);
+  return words;
+}
+
+// A right click without a mouse: Backspace.
+void backspace() {
+  probe.released_at = headless::now() + kHoldMs;
+  headless::key_at(headless::now() + 1, kBackspace);
+}
+
 void on_frame() {
   Probe& p = probe;
   if (choice != 0) p.menu_clicked = false;
   if (p.first && p.first()) return;
+  if (!p.seeking.empty()) return seek_by_ear();
   if (menu_options() && !p.menu_clicked && button_free()) {
     if (p.menu_next >= p.menu.size()) fails("the conversation goes on after the last sentence chosen");
     const int c = p.menu[p.menu_next].back() - '0';
@@ -82,7 +126,9 @@ void on_frame() {
     p.bag[p.bag_next++].second();
   // After the shower the time machine's closing screen waits for a click (and Escape) until the program ends.
   if (story_douche == 1 && button_free()) {
-    click_at(320, 240), headless::key_at(headless::now() + 2, (KEY_ESC << 8) | 27);
+    if (p.no_sight) headless::key_at(headless::now() + 30, kEnter), p.released_at = headless::now() + kHoldMs;
+    else click_at(320, 240);
+    headless::key_at(headless::now() + 2, (KEY_ESC << 8) | 27);
     headless::key_down(headless::now() + 2, KEY_ESC), headless::key_up(headless::now() + 20, KEY_ESC);
   }
 }
@@ -90,6 +136,7 @@ void on_frame() {
 void click_bag_slot(const std::string& item) {
   const int i = bag_slot(item.c_str());
   if (i < 0) fails("the bag holds no " + item);
+  if (probe.no_sight) return listen_for(as_read_aloud(inv_obj_describe[i]));
   int sx = 0, sy = 0;
   inventory_slot_position(i, &sx, &sy), click_at(sx + 20, sy + 20);
 }
@@ -106,6 +153,14 @@ void click_at(int mx, int my, int button) {
   headless::mouse_at(t, mx, my, button), headless::mouse_at(probe.released_at = t + kHoldMs, mx, my, 0);
 }
 bool hand_free() { return button_free(); }
+
+namespace {
+// The right click that closes the bag: Backspace without sight.
+void right_click_in_bag() {
+  if (probe.no_sight) return backspace();
+  click_at(320, 240, 2);
+}
+}  // namespace
 void on_frame_first(std::function<bool()> hook) { probe.first = std::move(hook); }
 const std::string& failure() { return probe.failure; }
 void leave_failures_unreported() { probe.unreported = true; }
@@ -123,7 +178,15 @@ int option_y(int c) { return kMenuBottom - kTextRow * (rows_before(kTalkRows) - 
 
 void click_option(int c) {
   probe.menu_clicked = true;
+  if (probe.no_sight) return listen_for(as_read_aloud(input_text[c]));
   click_at(100, option_y(c));
+}
+
+std::string heard_since(size_t from) {
+  const std::vector<headless::Said>& said = headless::spoken();
+  for (size_t n = said.size(); n > from; --n)
+    if (said[n - 1].interrupt && !said[n - 1].text.empty()) return said[n - 1].text;
+  return "";
 }
 
 bool holds(const char* item) { return bag_slot(item) >= 0 || (carrying_item() && same(arrow_obj, item)); }
@@ -156,6 +219,12 @@ void Player::put_verb_back() {
 void Player::fail(const std::string& why) { fails(move_ + ": " + why); }
 
 void aim_without_mouse() { probe.no_mouse = true; }
+
+void play_without_sight() {
+  probe.no_mouse = probe.no_sight = true;
+  settings::speech = 1;
+  if (!speech_start()) give_up("no speech to listen to");
+}
 
 namespace {
 // Passes until the game has moved the pointer (or pressed a button) for what the keys or the pad did.
@@ -203,8 +272,9 @@ void Player::wait_idle(int ms, bool scenes) {
   if (!probe.failure.empty()) headless::stop();
 }
 
-// A click at the raw mouse position, then passes until it is let go.
-void Player::press(int x, int y, int button) {
+// A click at the raw mouse position, then passes until it is let go. Without sight, on what is said as `listen`.
+void Player::press(int x, int y, int button, const std::string& listen) {
+  if (probe.no_sight) return press_by_ear(listen, button);
   if (probe.no_mouse) return press_without_mouse(x, y, button);
   click_at(x, y, button);
   do main_loop_pass();
@@ -232,10 +302,27 @@ void Player::press_without_mouse(int x, int y, int button) {
   if (!probe.failure.empty()) headless::stop();
 }
 
+// Page Down until `listen` is said for the pointer's new place, then Enter; a right click is Backspace.
+void Player::press_by_ear(const std::string& listen, int button) {
+  if (button == 1 && listen.empty()) fail("without sight there is nothing to listen for on the floor");
+  for (int n = 0; button == 1; ++n) {
+    if (n == kMostJumps) fail("never heard \"" + listen + "\"");
+    const size_t from = headless::spoken().size();
+    const int moves = headless::pointer_moves_made(), presses = headless::button_presses_made();
+    headless::key_at(headless::now() + 1, kPgDn), pass_until_moved(moves, presses);
+    if (heard_since(from) == listen) break;
+  }
+  const int moves = headless::pointer_moves_made(), presses = headless::button_presses_made();
+  headless::key_at(headless::now() + 1, button == 2 ? kBackspace : kEnter), pass_until_moved(moves, presses);
+  probe.released_at = headless::now();
+  while (mouse_b & 3) main_loop_pass();
+  if (!probe.failure.empty()) headless::stop();
+}
+
 void Player::click_thing(bool person, int slot) {
   int x = 0, y = 0;
   if (!thing_point(person, slot, x, y)) fail("no point to click that is on it alone");
-  press(x, y);
+  press(x, y, 1, spoken_name(person ? Thing::person : Thing::piece, slot));
 }
 
 void Player::stow() {
@@ -255,7 +342,7 @@ void Player::try_exit(int k) {
   if (k < 0 || k >= exit_nr) fail("the room has no such door");
   int x = 0, y = 0;
   if (!exit_point(k, x, y)) fail("no point of the door is free to click");
-  press(x, y), wait_idle();
+  press(x, y, 1, spoken_name(Thing::door, k)), wait_idle();
 }
 
 void Player::exit_to(const char* room) {
@@ -274,7 +361,9 @@ void Player::exit_to(const char* room) {
 void Player::click_on(bool person, const char* name, int verb, int mode) {
   const int i = person ? person_slot(name) : piece_slot(name);
   if (i < 0) fail(person ? "no such person here" : "no such piece here");
-  if (verb >= 0) press(kVerbHit[verb].mid_x(), kVerbHit[verb].mid_y());
+  const char* const verbs[] = {TR("Gehen", "Walk"), TR("Nehmen", "Take"), TR("Benutzen", "Use"),
+                               TR("Ansehen", "Look"), TR("Reden", "Talk")};
+  if (verb >= 0) press(kVerbHit[verb].mid_x(), kVerbHit[verb].mid_y(), 1, verbs[verb]);
   if (verb >= 0 && mouse_status != mode) fail("the verb was not chosen");
   click_thing(person, i), wait_idle();
 }
@@ -286,7 +375,7 @@ void Player::use(const char* piece) { begin(std::string("use ") + piece); click_
 // Opens the bag, runs `plan` in it and waits until it is closed again.
 void Player::in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan) {
   probe.bag = std::move(plan), probe.bag_next = 0;
-  press(kBagHit.mid_x(), kBagHit.mid_y()), wait_idle();
+  press(kBagHit.mid_x(), kBagHit.mid_y(), 1, TR("Tasche", "Bag")), wait_idle();
 }
 
 // `item` out of the bag onto the pointer (unless it is there already).
@@ -296,7 +385,7 @@ void Player::pick_from_bag(const char* item) {
   if (bag_slot(item) < 0) fail(std::string("the bag holds no ") + item);
   const std::string name = item;
   in_bag({{[] { return !carrying_item(); }, [name] { click_bag_slot(name); }},
-          {[name] { return carrying_item() && same(arrow_obj, name.c_str()); }, [] { click_at(320, 240, 2); }}});
+          {[name] { return carrying_item() && same(arrow_obj, name.c_str()); }, [] { right_click_in_bag(); }}});
   if (!carrying_item() || !same(arrow_obj, item)) fail("did not get " + name + " out of the bag");
 }
 
@@ -324,6 +413,14 @@ void Player::combine(const char* held, const char* on) {
   if (bag_slot(held) < 0 || bag_slot(on) < 0) fail("the bag does not hold both");
   const std::string a = held, b = on;
   // The product goes back into the bag (a click on no item and no button), and the bag is closed.
+  // Without sight the bag is closed with the product on the pointer, which Backspace then puts back.
+  if (probe.no_sight) {
+    in_bag({{[] { return !carrying_item(); }, [a] { click_bag_slot(a); }},
+            {[a] { return carrying_item() && same(arrow_obj, a.c_str()); }, [b] { click_bag_slot(b); }},
+            {[a] { return carrying_item() && !same(arrow_obj, a.c_str()); }, [] { backspace(); }}});
+    if (probe.bag_next != probe.bag.size()) fail("the two did not combine");
+    return stow();
+  }
   in_bag({{[] { return !carrying_item(); }, [a] { click_bag_slot(a); }},
           {[a] { return carrying_item() && same(arrow_obj, a.c_str()); }, [b] { click_bag_slot(b); }},
           {[a] { return carrying_item() && !same(arrow_obj, a.c_str()); }, [] { click_at(600, 60); }},

@@ -34,8 +34,9 @@ class Player {
   void begin(const std::string& what, bool keep = false);
   void put_verb_back();
   void fail(const std::string& why);
-  void press(int x, int y, int button = 1);
+  void press(int x, int y, int button = 1, const std::string& listen = {});
   void press_without_mouse(int x, int y, int button);
+  void press_by_ear(const std::string& listen, int button);
   void click_thing(bool person, int slot);
   void click_on(bool person, const char* name, int verb = -1, int mode = 0);
   void in_bag(std::vector<std::pair<std::function<bool()>, std::function<void()>>> plan);
@@ -64,6 +65,14 @@ void click_option(int c);
 // a verb is made with the jump keys (Page Down) and Enter, a right click with Backspace, and a click on the floor
 // with the pad's stick and A.
 void aim_without_mouse();
+// From now on (until a new Player) the player cannot see the screen either: reading aloud is on, and every click
+// on a piece, a person, a door, the bag, a verb, a conversation's choice or an item in the bag is made with Page
+// Down, again and again until the pointer's new place is said aloud with the words it listens for (the names the
+// Tab key shows, the verbs' and the bag's names, a choice's sentence, an item's description; headless::spoken()),
+// then Enter; a right click is Backspace. It never asks where a thing is.
+void play_without_sight();
+// The words said aloud for the last jump since spoken()[from]: the newest text that cut off what was being said.
+std::string heard_since(size_t from);
 const std::string& failure();                  // the first move that failed, "" for none
 [[noreturn]] void give_up(const std::string& why);  // fails the test, named, and stops the play
 void leave_failures_unreported();  // from now on a failed move only stops the play (see failure())

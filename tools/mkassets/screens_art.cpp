@@ -381,12 +381,19 @@ void paint_menu_options(cairo_t* cr, int lit, bool switch_on, bool switch_lit) {
   choice_box(cr, L::kMenuOptTextWait);
   icon_bubble(cr, 290, middle(L::kMenuOptSwitch), 22, kIconColour);
   toggle(cr, L::kMenuOptSwitch, switch_on, switch_lit);
+  icon_mouth(cr, 290, middle(L::kMenuOptSpeech), 22, false, 0.6);  // read aloud
+  choice_box(cr, L::kMenuOptSpeech);
   icon_text_size(cr, 290, middle(L::kMenuOptSubtitleSize), 22, kIconColour);
   choice_box(cr, L::kMenuOptSubtitleSize);
   icon_text_band(cr, 290, middle(L::kMenuOptSubtitleBand), 22, kIconColour);
   choice_box(cr, L::kMenuOptSubtitleBand);
   icon_screen(cr, 290, middle(L::kMenuOptScale), 22, kIconColour);
   choice_box(cr, L::kMenuOptScale);
+  // the pause when the window loses the focus: two upright bars
+  for (double dx : {-4.5, 4.5}) cairo_rectangle(cr, 290 + dx - 2.5, middle(L::kMenuOptPauseAway) - 8, 5, 16);
+  rgb(cr, kIconColour);
+  cairo_fill(cr);
+  choice_box(cr, L::kMenuOptPauseAway);
   icon_button(cr, L::kMenuOptOk, lit == 0,
               [](cairo_t* c, double x, double y, double s) { icon_check(c, x, y, s, 0x90FFA0); });
   icon_button(cr, L::kMenuOptCancel, lit == 1,
