@@ -292,11 +292,11 @@ bool ask(const std::string& question) {
     const std::string lines[2] = {wide ? question.substr(0, question.find("? ") + 1) : question,
                                   wide ? question.substr(question.find("? ") + 2) : ""};
     // A band between the title and the list (two lines reach over its top).
-    rectfill(memory_screen, kInventoryPos.x + 20, kInventoryPos.y + 43, kInventoryPos.x + kInventoryWidth - 21,
-             kInventoryPos.y + (wide ? 83 : 63), makecol(6, 8, 16));
+    rectfill(memory_screen, kInventoryPos.x + 20, kInventoryPos.y + 47, kInventoryPos.x + kInventoryWidth - 21,
+             kInventoryPos.y + (wide ? 86 : 66), makecol(6, 8, 16));
     for (int i = 0; i < (wide ? 2 : 1); ++i)
       outlined_text(lines[i].c_str(), (kScreenWidth - text_length(pv_font, lines[i].c_str())) / 2,
-                    kInventoryPos.y + 45 + 20 * i, kHeroColour);
+                    kInventoryPos.y + 48 + 19 * i, kHeroColour);
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) answer = 1;

@@ -352,7 +352,7 @@ void bag_and_panel() {
               {60, 300, 150 + 15 * 2 + 8, 0}},
              {{200, "control panel"}, {500, "control panel, Save under the pointer"},
               {800, "save screen, a slot under the pointer"}, {1100, "save screen, OK under the pointer"},
-              {1700, "load screen, a slot under the pointer"}});
+              {1950, "load screen, a slot under the pointer"}});
 }
 
 
