@@ -225,6 +225,18 @@ inline constexpr int kSlotCount = 10;
 inline constexpr int kSlotLineX = 150;
 inline constexpr int kSlotLineY0 = 150;
 inline constexpr int kSlotLineStep = 15;
+// The list as the screens draw it over the picture's: a light box from the
+// autosave's line (y 132, above slot 0's) to below slot 10's; slot s's number
+// ends before x 114, its name (and the autosave's) is written from x 122 in
+// the game's font. A line is under the pointer when x1 < x <= x2 of the box
+// and its y < pointer y <= its y + 15. Beside the box the picture of the room
+// the line under the pointer was saved in, 96 x 72, as far from the panel's
+// inner frame (x 571) as the box is on the left (x 68).
+inline constexpr Rect kSlotRows{88, 129, 445, 319};
+inline constexpr int kAutosaveLineY = 132;
+inline constexpr int kSlotNumberRight = 114;
+inline constexpr int kSlotNameX = 122;
+inline constexpr Rect kSlotThumbnail{455, 129, 550, 200};
 inline constexpr Rect kSlotOk{151, 357, 309, 395};     // leave the screen, back to the game
 inline constexpr Point kSlotOkPos{150, 356};            // game_ok_on
 inline constexpr Rect kSlotBack{371, 357, 479, 395};   // back to the control panel

@@ -264,9 +264,12 @@ MenuState continue_button(bool left) {
   const int result = load_latest_game();
   loaded_from_menu = result == 0;
   if (loaded_from_menu) return MenuState::kGameChosen;
+  // Its file may have gone since the menu opened (deleted from outside).
   say_on_menu(result == kLoadCannotWrite ? load_failure_text(result)
-                                         : TR("Das zuletzt gespielte Spiel ist beschädigt und wurde nicht geladen.",
-                                              "The game played last is damaged and was not loaded."));
+              : result == kLoadMissing
+                  ? TR("Das zuletzt gespielte Spiel ist nicht mehr da.", "The game played last is no longer there.")
+                  : TR("Das zuletzt gespielte Spiel ist beschädigt und wurde nicht geladen.",
+                       "The game played last is damaged and was not loaded."));
   wait_mouse_release();
   restore_background();
   return MenuState::kChoosing;

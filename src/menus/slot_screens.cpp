@@ -1,11 +1,17 @@
 // The save and load screens and the typing of a slot's name.
 //
 // Both screens lie over the frame that was on screen when they opened (the
-// room, or the main menu): the panel picture, the ten slot names (slot s's
-// character i at x = 150 + 10 i, y = 150 + 15 s; the line under the pointer
-// in the highlight colour), an OK button back to the game and a back button
-// to the control panel. They act on a button going down, so the click that
-// opened a screen does not press what lies under it there.
+// room, or the main menu): the panel picture, the list (screen_layout.h: the
+// autosave's line first, then the ten slots numbered 1 to 10, each name in
+// the game's font, the line under the pointer in the highlight colour), the
+// room's picture and what is known of the line under the pointer, an OK
+// button back to the game and a back button to the control panel. They act
+// on a button going down, so the click that opened a screen does not press
+// what lies under it there.
+//
+// The autosave is the game's own: the load screen loads it as a slot, the
+// save screen shows it in the same place (the list does not move between
+// the two screens) but greyed, and a click there saves nothing and says why.
 #include <array>
 #include <cstring>
 #include <ctime>
@@ -21,6 +27,7 @@
 #include "core/tr.h"
 #include "core/world.h"
 #include "dialogue/talk.h"
+#include "menus/letter_row.h"
 #include "persistence/saved_games.h"
 #include "persistence/slot_info.h"
 #include "platform/platform.h"
@@ -30,20 +37,32 @@ namespace {
 
 using namespace screen_layout;
 
+// The lines of the list: the ten slots, then the autosave's (drawn first).
+constexpr int kAutosaveLine = kSaveSlots;
+constexpr int kLines = kSaveSlots + 1;
+
 constexpr int kNameColour = 255;
 constexpr int kHoverColour = kPersonColour;
 constexpr int kKeyBackspace = 8;
 constexpr int kKeyEnter = 13;
 constexpr int kKeyEscape = 27;
 
-int line_y(int slot) {
-  return kSlotLineY0 + kSlotLineStep * slot;
+int grey() { return makecol(120, 130, 150); }
+int autosave_colour() { return makecol(0, 120, 70); }
+
+int line_y(int line) {
+  return line == kAutosaveLine ? kAutosaveLineY : kSlotLineY0 + kSlotLineStep * line;
+}
+
+std::string line_path(int line) {
+  return line == kAutosaveLine ? kAutosaveFile : slot_path(line);
 }
 
 // The line under the pointer, -1 for none.
-int slot_under_mouse() {
-  for (int s = 0; s < kSaveSlots; ++s)
-    if (mouse_x > 160 && mouse_x < 460 && mouse_y > line_y(s) && mouse_y < line_y(s) + 20) return s;
+int line_under_mouse() {
+  if (mouse_x <= kSlotRows.x1 || mouse_x > kSlotRows.x2) return -1;
+  for (int line = 0; line < kLines; ++line)
+    if (mouse_y > line_y(line) && mouse_y <= line_y(line) + kSlotLineStep) return line;
   return -1;
 }
 
@@ -51,20 +70,35 @@ bool in(const Rect& r) {
   return mouse_x > r.x1 && mouse_x <= r.x2 && mouse_y > r.y1 && mouse_y <= r.y2;
 }
 
-// A name's letters one by one on slot s's line, letter i at x = 150 + 10 i.
-// Names are UTF-8, so "ä" is one letter of two bytes.
-void draw_letters(const std::string& name, int slot, int colour) {
-  const char* at = name.c_str();
-  for (int i = 0; *at; ++i) {
-    char letter[8];
-    letter[usetc(letter, ugetxc(&at))] = 0;
-    textout_ex(memory_screen, pv_font, letter, kSlotLineX + 10 * i, line_y(slot), colour, -1);
+// `text` as it fits in `width` pixels of the game's font: whole, or cut at
+// its end ("A long na...") or, for a name being typed, at its start.
+std::string fitted(const std::string& text, int width, bool keep_end = false) {
+  if (text_length(pv_font, text.c_str()) <= width) return text;
+  std::string cut = text;
+  while (!cut.empty()) {
+    if (keep_end)
+      cut.erase(0, static_cast<size_t>(uoffset(cut.c_str(), 1)));
+    else
+      cut.resize(static_cast<size_t>(uoffset(cut.c_str(), ustrlen(cut.c_str()) - 1)));
+    const std::string shown = keep_end ? "..." + cut : cut + "...";
+    if (text_length(pv_font, shown.c_str()) <= width) return shown;
   }
+  return "...";
 }
+
+// The room for a name: from its place to the box's right edge.
+constexpr int kNameWidth = kSlotRows.x2 - 4 - kSlotNameX;
 
 // Slot s's stored name: its 30 bytes, blank-padded.
 std::string stored_name(int slot) {
   return std::string(save_name[slot], kSlotNameLen);
+}
+
+// A slot's name without the blanks that pad it.
+std::string shown_name(int slot) {
+  std::string name = stored_name(slot);
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
 }
 
 // The characters a name may take: letters and digits of ASCII, the blank,
@@ -76,14 +110,37 @@ bool name_character(int c) {
          (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);  // not the signs × and ÷
 }
 
+// The list's light box, drawn over the picture's smaller one; where the
+// picture's box reached past it, the panel's own background (a plain
+// gradient from top to bottom, taken from a column of the panel that holds
+// nothing else) goes back.
+void draw_list_box(BITMAP* panel) {
+  constexpr int kPictureBoxRight = 472, kEmptyColumn = 500;
+  blit(panel, memory_screen, kEmptyColumn - kInventoryPos.x, kSlotRows.y1 - kInventoryPos.y, kSlotRows.x2 + 1,
+       kSlotRows.y1, kPictureBoxRight - kSlotRows.x2, kSlotRows.height());
+  const Rect& r = kSlotRows;
+  const int fill = makecol(0xE4, 0xE8, 0xF0), edge = makecol(0x5C, 0x7B, 0xA8);
+  rectfill(memory_screen, r.x1 + 1, r.y1 + 1, r.x2 - 1, r.y2 - 1, fill);
+  hline(memory_screen, r.x1 + 2, r.y1, r.x2 - 2, edge), hline(memory_screen, r.x1 + 2, r.y2, r.x2 - 2, edge);
+  vline(memory_screen, r.x1, r.y1 + 2, r.y2 - 2, edge), vline(memory_screen, r.x2, r.y1 + 2, r.y2 - 2, edge);
+  for (const auto& [x, y] : {std::pair{r.x1 + 1, r.y1 + 1}, {r.x2 - 1, r.y1 + 1}, {r.x1 + 1, r.y2 - 1},
+                             {r.x2 - 1, r.y2 - 1}})
+    putpixel(memory_screen, x, y, edge);
+  // The autosave's line apart from the slots'.
+  hline(memory_screen, r.x1 + 6, kSlotLineY0 - 1, r.x2 - 6, makecol(0xB8, 0xC4, 0xD8));
+}
+
 // A screen's picture and its words: its title, and a message under it.
 void draw_screen(BITMAP* background, BITMAP* panel, const char* title, const std::string& message) {
   blit(background, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   draw_sprite(memory_screen, panel, kInventoryPos.x, kInventoryPos.y);
+  draw_list_box(panel);
   outlined_text(title, (kScreenWidth - text_length(pv_font, title)) / 2, kInventoryPos.y + 30, kPersonColour);
-  if (!message.empty())
-    outlined_text(message.c_str(), (kScreenWidth - text_length(pv_font, message.c_str())) / 2,
-                  kInventoryPos.y + 50, kHeroColour);
+  if (!message.empty()) {
+    const std::string shown = fitted(message, kInventoryWidth - 40);
+    outlined_text(shown.c_str(), (kScreenWidth - text_length(pv_font, shown.c_str())) / 2, kInventoryPos.y + 47,
+                  kHeroColour);
+  }
 }
 
 // The buttons' words beside their icons, over the buttons lit or not: OK and
@@ -109,34 +166,44 @@ bool slot_exists(int slot) {
   return stat(slot_path(slot).c_str(), &st) == 0;
 }
 
-// What the ten slots' side files tell, read when a screen opens and after
-// each save.
-using SlotInfos = std::array<SlotInfo, kSaveSlots>;
+// A slot's number before its name.
+void draw_number(int line, int colour) {
+  if (line == kAutosaveLine) return;
+  const std::string number = std::to_string(line + 1);
+  textout_ex(memory_screen, pv_font, number.c_str(), kSlotNumberRight - text_length(pv_font, number.c_str()),
+             line_y(line), colour, -1);
+}
+
+// What the lines' side files tell, read when a screen opens and after each
+// save, load or delete.
+using SlotInfos = std::array<SlotInfo, kLines>;
 SlotInfos read_slot_infos() {
   SlotInfos infos;
-  for (int s = 0; s < kSaveSlots; ++s) infos[static_cast<size_t>(s)] = read_slot_info(slot_path(s));
+  for (int line = 0; line < kLines; ++line) infos[static_cast<size_t>(line)] = read_slot_info(line_path(line));
   return infos;
 }
 
 // The rooms' pictures kept beside the slots, loaded with the infos.
 struct Thumbnails {
-  std::array<BITMAP*, kSaveSlots> pictures{};
+  std::array<BITMAP*, kLines> pictures{};
   void load(const SlotInfos& infos) {
     clear();
-    for (int s = 0; s < kSaveSlots; ++s)
-      if (infos[static_cast<size_t>(s)].exists)
-        pictures[static_cast<size_t>(s)] = load_bitmap(thumbnail_path(slot_path(s)).c_str(), nullptr);
+    for (int line = 0; line < kLines; ++line)
+      if (infos[static_cast<size_t>(line)].exists)
+        pictures[static_cast<size_t>(line)] = load_bitmap(thumbnail_path(line_path(line)).c_str(), nullptr);
   }
   void clear() {
     for (BITMAP*& b : pictures)
       if (b) destroy_bitmap(b), b = nullptr;
   }
   ~Thumbnails() { clear(); }
-  // Beside the list, 96 x 72.
-  void draw(int slot) const {
-    BITMAP* b = slot >= 0 ? pictures[static_cast<size_t>(slot)] : nullptr;
+  // Beside the list, framed.
+  void draw(int line) const {
+    BITMAP* b = line >= 0 ? pictures[static_cast<size_t>(line)] : nullptr;
     if (!b) return;
-    stretch_blit(b, memory_screen, 0, 0, b->w, b->h, kSlotList.x2 + 6, kSlotList.y1, 96, 72);
+    const Rect& r = kSlotThumbnail;
+    rect(memory_screen, r.x1 - 1, r.y1 - 1, r.x2 + 1, r.y2 + 1, makecol(0x9A, 0xC0, 0xF0));
+    stretch_blit(b, memory_screen, 0, 0, b->w, b->h, r.x1, r.y1, r.width(), r.height());
   }
 };
 
@@ -154,32 +221,58 @@ const char* room_title(const std::string& name) {
   return r >= 0 && kRooms[r]->title ? kRooms[r]->title : name.c_str();
 }
 
-// Under the list, what is known of the slot under the pointer: when it was
+// The band under the list: what is known of the line under the pointer, and
+// the letter row while a name is typed.
+constexpr int kDetailsY = LetterRow::kTop;
+
+// Under the list, what is known of the line under the pointer: when it was
 // saved and the time played, then the room and the story's progress; of a
 // slot without its side file only the date of its file.
-void draw_slot_details(const SlotInfo& info) {
+void draw_slot_details(const SlotInfo& info, bool autosave) {
   const int colour = makecol(232, 238, 250);
   auto centred = [&](const std::string& line, int y) {
-    outlined_text(line.c_str(), (kScreenWidth - text_length(pv_font, line.c_str())) / 2, y, colour);
+    const std::string shown = fitted(line, kInventoryWidth - 40);
+    outlined_text(shown.c_str(), (kScreenWidth - text_length(pv_font, shown.c_str())) / 2, y, colour);
   };
   if (!info.exists) {
-    centred(TR("Dieser Platz ist leer.", "This slot is empty."), kSlotList.y2 + 8);
+    centred(autosave ? TR("Noch nichts automatisch gespeichert.", "Nothing has been kept automatically yet.")
+                     : TR("Dieser Platz ist leer.", "This slot is empty."),
+            kDetailsY);
     return;
   }
-  std::string first = TR("Gespeichert ", "Saved ") + date_text(info.saved_at);
+  std::string first = (autosave ? TR("Automatisch gespeichert ", "Kept automatically ") : TR("Gespeichert ", "Saved ")) +
+                      date_text(info.saved_at);
   if (!info.known) {
-    centred(first, kSlotList.y2 + 8);
+    centred(first, kDetailsY);
     return;
   }
   first += TR(", gespielt ", ", played ") + played_text(info.played_ms);
-  centred(first, kSlotList.y2 + 8);
-  char steps[64];
+  centred(first, kDetailsY);
+  char steps[96];
   std::snprintf(steps, sizeof steps, TR("%s, %d von %d Schritten", "%s, %d of %d steps"), room_title(info.room),
                 info.done, info.total);
-  centred(steps, kSlotList.y2 + 28);
+  centred(steps, kDetailsY + 18);
 }
 
-
+// One line of the list: the slot's number and name (an empty slot says so),
+// or the autosave, greyed where it cannot be chosen.
+void draw_line(int line, const SlotInfo& info, bool hovered, bool autosave_chosen) {
+  std::string name;
+  int colour = hovered ? kHoverColour : kNameColour;
+  if (line == kAutosaveLine) {
+    name = TR("Automatisch gespeichert", "Autosave");
+    if (!info.exists || !autosave_chosen) colour = grey();
+    else if (!hovered) colour = autosave_colour();
+  } else if (!info.exists) {
+    name = TR("(leer)", "(empty)");
+    if (!hovered) colour = grey();
+  } else {
+    name = shown_name(line);
+    if (name.empty()) name = TR("(ohne Namen)", "(no name)");
+  }
+  draw_number(line, info.exists ? colour : grey());
+  textout_ex(memory_screen, pv_font, fitted(name, kNameWidth).c_str(), kSlotNameX, line_y(line), colour, -1);
+}
 
 // A question over the screen as it stands, answered with the OK button (yes)
 // or Back or a right click (no).
@@ -198,11 +291,12 @@ bool ask(const std::string& question) {
     const bool wide = text_length(pv_font, question.c_str()) > kInventoryWidth - 60 && question.find("? ") != npos;
     const std::string lines[2] = {wide ? question.substr(0, question.find("? ") + 1) : question,
                                   wide ? question.substr(question.find("? ") + 2) : ""};
-    rectfill(memory_screen, kInventoryPos.x + 20, kInventoryPos.y + 46, kInventoryPos.x + kInventoryWidth - 21,
-             kInventoryPos.y + (wide ? 92 : 72), makecol(6, 8, 16));
+    // A band between the title and the list (two lines reach over its top).
+    rectfill(memory_screen, kInventoryPos.x + 20, kInventoryPos.y + 47, kInventoryPos.x + kInventoryWidth - 21,
+             kInventoryPos.y + (wide ? 86 : 66), makecol(6, 8, 16));
     for (int i = 0; i < (wide ? 2 : 1); ++i)
       outlined_text(lines[i].c_str(), (kScreenWidth - text_length(pv_font, lines[i].c_str())) / 2,
-                    kInventoryPos.y + 50 + 20 * i, kHeroColour);
+                    kInventoryPos.y + 48 + 19 * i, kHeroColour);
     if (in(kSlotOk)) {
       draw_sprite(memory_screen, game_ok_on, kSlotOkPos.x, kSlotOkPos.y);
       if (press) answer = 1;
@@ -220,13 +314,6 @@ bool ask(const std::string& question) {
   return answer == 1;
 }
 
-// A slot's name without the blanks that pad it.
-std::string shown_name(int slot) {
-  std::string name = stored_name(slot);
-  while (!name.empty() && name.back() == ' ') name.pop_back();
-  return name;
-}
-
 std::string question(const char* format, int slot) {
   char text[160];
   std::snprintf(text, sizeof text, format, shown_name(slot).c_str());
@@ -237,7 +324,7 @@ std::string question(const char* format, int slot) {
 void delete_key(int hovered, const SlotInfos& infos, std::string& message) {
   bool del = false;
   while (platform_keypressed()) del = del || ((platform_readkey() >> 8) & 0xff) == KEY_DEL;
-  if (!del || hovered < 0 || !infos[static_cast<size_t>(hovered)].exists) return;
+  if (!del || hovered < 0 || hovered == kAutosaveLine || !infos[static_cast<size_t>(hovered)].exists) return;
   if (!ask(question(TR("\"%s\" löschen?", "Delete \"%s\"?"), hovered))) return;
   message = delete_game(hovered) == 0 ? TR("Der Spielstand ist gelöscht.", "The saved game is deleted.")
                                       : TR("Der Spielstand ließ sich nicht löschen.", "The saved game could not be deleted.");
@@ -245,10 +332,26 @@ void delete_key(int hovered, const SlotInfos& infos, std::string& message) {
 
 enum class Leave { stay, to_game, to_panel };
 
-// One slot screen; `act` is what a click on line s does and may set the
-// message; it returns true when the screen is to be left for the game.
+// The list as it stands, the line under the pointer lit; `left_out` is a
+// line not drawn (the one whose name is being typed).
+void draw_list(const SlotInfos& infos, int hovered, bool loading, int left_out = -1) {
+  for (int line = 0; line < kLines; ++line)
+    if (line != left_out) draw_line(line, infos[static_cast<size_t>(line)], line == hovered, loading);
+}
+
+// The list with the line under the pointer lit, the room's picture of that
+// line and what is known of it.
+void draw_pointed(const SlotInfos& infos, const Thumbnails& thumbnails, int hovered, bool loading) {
+  draw_list(infos, hovered, loading);
+  thumbnails.draw(hovered);
+  if (hovered >= 0) draw_slot_details(infos[static_cast<size_t>(hovered)], hovered == kAutosaveLine);
+}
+
+// One slot screen; `act` is what a click on line s does (the autosave's
+// line is kAutosaveLine) and may set the message; it returns true when the
+// screen is to be left for the game.
 template <typename Act>
-Leave slot_screen(BITMAP* panel, const char* title, Act act) {
+Leave slot_screen(BITMAP* panel, const char* title, bool loading, Act act) {
   BITMAP* background = create_bitmap(kScreenWidth, kScreenHeight);
   blit(memory_screen, background, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
   std::string message;
@@ -266,20 +369,27 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
     const bool press = left && !was_down;
     was_down = left;
     draw_screen(background, panel, title, message);
-    const int hovered = slot_under_mouse();
-    for (int s = 0; s < kSaveSlots; ++s) {
-      if (infos[static_cast<size_t>(s)].exists)
-        draw_letters(stored_name(s), s, s == hovered ? kHoverColour : kNameColour);
+    const int hovered = line_under_mouse();
+    if (press && hovered >= 0) {
+      // The screen without what belongs to the pointer's line, under the
+      // typing or the question that may follow.
+      // A load's question stands over the line, its picture and details.
+      if (loading)
+        draw_pointed(infos, thumbnails, hovered, loading);
       else
-        draw_letters(TR("(leer)", "(empty)"), s, s == hovered ? kHoverColour : makecol(120, 130, 150));
+        draw_list(infos, -1, loading, hovered);
+      if (act(hovered, message)) leave = Leave::to_game;
+      infos = read_slot_infos();
+      thumbnails.load(infos);
+      was_down = true;
+      continue;
     }
-    thumbnails.draw(hovered);
-    if (hovered >= 0) {
-      draw_slot_details(infos[static_cast<size_t>(hovered)]);
+    draw_pointed(infos, thumbnails, hovered, loading);
+    if (hovered >= 0 && hovered != kAutosaveLine && infos[static_cast<size_t>(hovered)].exists) {
       // How a slot is deleted, in a corner of the panel beside the title.
       const char* hint = TR("Entf: löschen", "Del: delete");
       outlined_text(hint, kInventoryPos.x + kInventoryWidth - 30 - text_length(pv_font, hint), kInventoryPos.y + 30,
-                    makecol(120, 130, 150));
+                    grey());
     }
     std::string said = message;
     delete_key(hovered, infos, message);
@@ -290,12 +400,6 @@ Leave slot_screen(BITMAP* panel, const char* title, Act act) {
     } else if (in(kSlotBack)) {
       draw_sprite(memory_screen, game_back_on, kSlotBackPos.x, kSlotBackPos.y);
       if (press) leave = Leave::to_panel;
-    } else if (press && hovered >= 0) {
-      if (act(hovered, message)) leave = Leave::to_game;
-      infos = read_slot_infos();
-      thumbnails.load(infos);
-      was_down = true;
-      continue;
     }
     if ((mouse_b & 2) || close_pending()) leave = Leave::to_game;
     draw_button_words();
@@ -318,6 +422,37 @@ struct InventPictures {
   }
 };
 
+// The name being typed on its line, after the slot's number, with the
+// cursor after it; a name wider than the line shows its end.
+void draw_typed(int slot, const std::string& typed) {
+  draw_number(slot, kHoverColour);
+  const std::string shown = fitted(typed + "_", kNameWidth, true);
+  textout_ex(memory_screen, pv_font, shown.c_str(), kSlotNameX, line_y(slot), kHoverColour, -1);
+}
+
+// Waits for the next key of a name: typed, or clicked on the letter row or
+// on OK (Enter) or Back (Escape); a close request is Escape. Every pass
+// draws the screen anew from `backdrop`.
+int next_name_key(BITMAP* backdrop, int slot, const std::string& typed, LetterRow& letters, bool& was_down) {
+  for (;;) {
+    if (close_pending()) return kKeyEscape;
+    if (platform_keypressed()) return platform_readkey();
+    platform_poll_mouse();
+    const bool press = (mouse_b & 1) && !was_down;
+    was_down = (mouse_b & 1) != 0;
+    if (press && in(kSlotOk)) return kKeyEnter;
+    if (press && in(kSlotBack)) return kKeyEscape;
+    if (press)
+      if (const int code = letters.press(mouse_x, mouse_y)) return code;
+    blit(backdrop, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+    draw_typed(slot, typed);
+    letters.draw(memory_screen, mouse_x, mouse_y);
+    // The buttons keep their words while a name is typed.
+    draw_button_words();
+    present_with_pointer();
+  }
+}
+
 }  // namespace
 
 // A name is typed anew from its first place. It is kept as UTF-8 in the
@@ -326,49 +461,15 @@ struct InventPictures {
 // two bytes: a letter that would not fit whole is refused.
 int select_file(int s) {
   if (s < 0 || s >= kSaveSlots) return 0;
-  const std::string old_name = stored_name(s);
-  const int y = line_y(s);
-  std::string typed, shown = old_name;
-  // The name so far and the cursor after it. The blank of erase_savegame is
-  // 15 rows high, the font's cell 17: the cursor's line and the tails of g, j,
-  // p, q, y lie below it, so what was shown (at first the old name) is first
-  // written over in the blank's own colour.
-  auto draw_typing = [&](const std::string& name, int colour) {
-    draw_letters(name, s, colour);
-    textout_ex(memory_screen, pv_font, "_", kSlotLineX + 10 * ustrlen(name.c_str()), y, colour, -1);
-  };
-  auto redraw = [&]() {
-    draw_typing(shown, getpixel(erase_savegame, 0, 0));
-    draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
-    draw_typing(typed, kHoverColour);
-    shown = typed;
-    // The buttons keep their words while a name is typed.
-    draw_button_words();
-    platform_present(memory_screen, kScreenWidth, kScreenHeight);
-  };
-  redraw();
+  // The screen as it stands, without the slot's line: each pass draws on it.
+  BITMAP* backdrop = create_bitmap(kScreenWidth, kScreenHeight);
+  blit(memory_screen, backdrop, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  LetterRow letters;
+  std::string typed;
   bool was_down = (mouse_b & 1) != 0;
-  for (;;) {
-    // Waits for a key with the mouse polled (a close request drops the name
-    // as Escape does). OK is Enter, Back is Escape; any other click is no editor.
-    int clicked = 0;
-    while (!clicked && !platform_keypressed() && !close_pending()) {
-      platform_poll_mouse();
-      const bool press = (mouse_b & 1) && !was_down;
-      was_down = (mouse_b & 1) != 0;
-      if (press && in(kSlotOk)) clicked = kKeyEnter;
-      if (press && in(kSlotBack)) clicked = kKeyEscape;
-      present_with_pointer();
-    }
-    key_nr = close_pending() ? kKeyEscape : clicked ? clicked : platform_readkey();
-    const int c = key_nr & 0xff;
-    if (c == kKeyEnter) break;
-    if (c == kKeyEscape) {
-      draw_sprite(memory_screen, erase_savegame, kSlotLineX, y);
-      draw_letters(old_name, s, kNameColour);
-      platform_present(memory_screen, kScreenWidth, kScreenHeight);
-      return 0;
-    }
+  int c = 0;
+  while ((c = (key_nr = next_name_key(backdrop, s, typed, letters, was_down)) & 0xff) != kKeyEnter &&
+         c != kKeyEscape) {
     char letter[8];
     const size_t bytes = name_character(c) ? static_cast<size_t>(usetc(letter, c)) : 0;
     if (bytes > 0 && typed.size() + bytes <= kSlotNameLen) {
@@ -377,8 +478,10 @@ int select_file(int s) {
       typed.resize(static_cast<size_t>(uoffset(typed.c_str(), ustrlen(typed.c_str()) - 1)));
     }
     // Any other key, and a letter past the 30th byte, is refused.
-    redraw();
   }
+  blit(backdrop, memory_screen, 0, 0, 0, 0, kScreenWidth, kScreenHeight);
+  destroy_bitmap(backdrop);
+  if (c == kKeyEscape) return 0;
   typed.resize(kSlotNameLen, ' ');
   std::memcpy(save_name[s], typed.data(), kSlotNameLen);
   return 1;
@@ -386,44 +489,72 @@ int select_file(int s) {
 
 void game_save() {
   InventPictures pictures;
-  const Leave leave = slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), [](int slot, std::string& message) {
-    char old_name[kSlotNameLen];
-    std::memcpy(old_name, save_name[slot], kSlotNameLen);
-    const bool used = slot_exists(slot);
-    const std::string old_question = question(TR("\"%s\" überschreiben?", "Overwrite \"%s\"?"), slot);
-    if (!select_file(slot) || (used && !ask(old_question))) {
-      std::memcpy(save_name[slot], old_name, kSlotNameLen);
-      message.clear();
-      return false;
-    }
-    const int result = save_game(slot);
-    // A slot that still holds its old game keeps its old name.
-    if (result != 0) std::memcpy(save_name[slot], old_name, kSlotNameLen);
-    message = result == 0 ? TR("Das Spiel ist gespeichert.", "The game is saved.") : save_failure_text(result);
-    return false;
-  });
+  const Leave leave =
+      slot_screen(game_save_bmp, TR("Spiel speichern", "Save game"), false, [](int slot, std::string& message) {
+        if (slot == kAutosaveLine) {
+          message = TR("Hier speichert nur das Spiel selbst: wähle Platz 1 bis 10.",
+                       "Only the game saves here: choose a slot from 1 to 10.");
+          return false;
+        }
+        char old_name[kSlotNameLen];
+        std::memcpy(old_name, save_name[slot], kSlotNameLen);
+        const bool used = slot_exists(slot);
+        const std::string old_question = question(TR("\"%s\" überschreiben?", "Overwrite \"%s\"?"), slot);
+        if (!select_file(slot)) {
+          std::memcpy(save_name[slot], old_name, kSlotNameLen);
+          message.clear();
+          return false;
+        }
+        // The new name stands on its line while the question is asked.
+        SlotInfo typed;
+        typed.exists = true;
+        draw_line(slot, typed, true, false);
+        if (used && !ask(old_question)) {
+          std::memcpy(save_name[slot], old_name, kSlotNameLen);
+          message.clear();
+          return false;
+        }
+        const int result = save_game(slot);
+        // A slot that still holds its old game keeps its old name.
+        if (result != 0) std::memcpy(save_name[slot], old_name, kSlotNameLen);
+        message = result == 0 ? TR("Das Spiel ist gespeichert.", "The game is saved.") : save_failure_text(result);
+        return false;
+      });
   inv_menu = leave == Leave::to_panel ? 2 : 0;
 }
+
+namespace {
+
+// Loading ends the game in progress, so it is asked once. A slot's load
+// keeps that game in the autosave first; the autosave's own load cannot
+// (it would write over what it loads): what was played since it is given up.
+bool load_asked(int line) {
+  if (!game_in_progress()) return true;
+  if (line == kAutosaveLine)
+    return ask(TR("Das automatisch gespeicherte Spiel laden? Was seitdem gespielt wurde, geht verloren.",
+                  "Load the autosave? What was played since it was kept is lost."));
+  if (!ask(question(TR("\"%s\" laden? Das laufende Spiel wird automatisch gesichert.",
+                       "Load \"%s\"? The game in progress is kept in the autosave."),
+                    line)))
+    return false;
+  save_autosave();
+  return true;
+}
+
+}  // namespace
 
 int game_load() {
   InventPictures pictures;
   bool loaded = false;
   const Leave leave =
-      slot_screen(game_load_bmp, TR("Spiel laden", "Load game"), [&](int slot, std::string& message) {
-        if (!slot_exists(slot)) {
+      slot_screen(game_load_bmp, TR("Spiel laden", "Load game"), true, [&](int line, std::string& message) {
+        struct stat st;
+        if (stat(line_path(line).c_str(), &st) != 0) {
           message = TR("Auf diesem Platz ist kein Spiel gespeichert.", "There is no saved game in this slot.");
           return false;
         }
-        // Loading ends the game in progress: asked once, and that game is kept
-        // in the autosave first.
-        if (game_in_progress()) {
-          if (!ask(question(TR("\"%s\" laden? Das laufende Spiel wird automatisch gesichert.",
-                               "Load \"%s\"? The game in progress is kept in the autosave."),
-                            slot)))
-            return false;
-          save_autosave();
-        }
-        if (const int result = load_game(slot); result != 0) {
+        if (!load_asked(line)) return false;
+        if (const int result = line == kAutosaveLine ? load_autosave() : load_game(line); result != 0) {
           message = load_failure_text(result);
           return false;
         }

@@ -49,26 +49,23 @@ bool read_hints_kept_text(const std::string& text) {
   return true;
 }
 
-int save_hints_beside(const std::string& saved_game) {
-  const std::string path = hints_file_beside(saved_game);
-  const std::string text = hints_kept_text();
-  std::string why;
-  if (write_file_replacing(path.c_str(), text.data(), text.size(), true, why) == 0) return 0;
-  report_failed_write("the hints asked", path.c_str(), why);
-  return -1;
-}
-
-void load_hints_beside(const std::string& saved_game) {
-  const std::string path = hints_file_beside(saved_game);
+void load_hints(const std::string& saved_game, const std::string& kept_lines) {
   no_hints_asked();
-  std::string why;
-  FILE* f = open_regular_file(path.c_str(), why);
-  if (!f) return;  // a game saved before there were hints
-  char buffer[4096];
-  const size_t n = std::fread(buffer, 1, sizeof buffer, f);
-  std::fclose(f);
-  if (!read_hints_kept_text(std::string(buffer, n)))
-    note_in_bug_report("%s: it is damaged; the game goes on with no hints asked", path.c_str());
+  std::string text = kept_lines, where = "its side file";
+  if (text.empty()) {
+    // A game saved before the side file held its hints.
+    where = hints_file_beside(saved_game);
+    std::string why;
+    FILE* f = open_regular_file(where.c_str(), why);
+    if (!f) return;  // a game saved before there were hints
+    char buffer[4096];
+    const size_t n = std::fread(buffer, 1, sizeof buffer, f);
+    std::fclose(f);
+    text.assign(buffer, n);
+  }
+  if (!read_hints_kept_text(text))
+    note_in_bug_report("%s: the hints asked in %s are damaged; the game goes on with no hints asked",
+                       saved_game.c_str(), where.c_str());
 }
 
 void remove_hints_beside(const std::string& saved_game) {

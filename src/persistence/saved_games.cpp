@@ -830,13 +830,14 @@ SaveResult save_to(const std::string& path) {
     return kSaveCannotWrite;
   }
   // The slot is whole without its side file: a side file that cannot be
-  // written leaves the slot listed by its file's date.
+  // written leaves the slot listed by its file's date. The side file holds
+  // the hints asked: an older hints file beside the slot is of another game.
   if (write_slot_info(path, describe_running_game(), packed, why) != 0)
     report_failed_write("the description of the game", info_path(path).c_str(), why);
+  else
+    remove_hints_beside(path);
   if (write_thumbnail(path, last_room_picture(), why) != 0)
     note_in_bug_report("%s: %s", thumbnail_path(path).c_str(), why.c_str());
-  // The hints asked go beside the slot, whose format stays as it is.
-  save_hints_beside(path);
   return kSaveDone;
 }
 
@@ -861,7 +862,7 @@ LoadResult load_from(const std::string& path) {
   std::string temp_why;
   if (write_file_replacing(kGameStateFile, text.data(), text.size(), false, temp_why) != 0)
     note_in_bug_report("%s: %s", kGameStateFile, temp_why.c_str());
-  load_hints_beside(path);
+  load_hints(path, info.known ? info.hints : "");
   clear_said_log();  // what was said belongs to the game left
   return kLoadDone;
 }
@@ -928,6 +929,8 @@ Written write_copy(const GameCopy& copy, const std::string& path) {
   if (write_file_replacing(path.c_str(), packed.data(), packed.size(), true, done.why) != 0 ||
       write_slot_info(path, copy.description, packed, done.why) != 0)
     done.result = kSaveCannotWrite;
+  else
+    std::remove(hints_file_beside(path).c_str());  // the side file holds the hints now
   return done;
 }
 
@@ -1065,7 +1068,8 @@ bool autosave_exists() {
 }
 
 void remove_autosave() {
+  finish_autosave();  // an autosave under way would bring the file back
   if (std::remove(kAutosaveFile) != 0 && errno != ENOENT)
     note_in_bug_report("%s could not be removed: %s", kAutosaveFile, std::strerror(errno));
-  remove_hints_beside(kAutosaveFile);
+  remove_slot_info(kAutosaveFile);
 }

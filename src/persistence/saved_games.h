@@ -128,13 +128,17 @@ bool game_in_progress();
 // Typing the name of `slot` on the slot screen: letters, digits and blanks
 // are written at the cursor, Backspace takes back one, Enter ends it (the rest
 // of an older name is blanked), Escape gives up and puts the old name back.
-// The cursor stops at the 30th position. Returns 1 on Enter, 0 on Escape (and
-// for a slot outside 0..9).
+// The cursor stops at the 30th position. The row of letters under the list
+// (menus/letter_row.h) types as the keys do, its OK as Enter; the OK and Back
+// buttons are Enter and Escape. Returns 1 on Enter, 0 on Escape (and for a
+// slot outside 0..9).
 int select_file(int slot);
 
-// The save and load screens, drawn over the frame in `memory_screen`: the ten
-// slot names; a click on a line saves into it (after typing its name) or
-// loads it. They return when the player leaves them; game_load returns 1 when
-// a game was loaded, so the caller knows it is running another game.
+// The save and load screens, drawn over the frame in `memory_screen`: the
+// autosave's line and the ten slots; a click on a slot's line saves into it
+// (after typing its name) or loads it, on the autosave's line loads it (the
+// save screen saves nothing there). They return when the player leaves them;
+// game_load returns 1 when a game was loaded, so the caller knows it is
+// running another game.
 void game_save();
 int game_load();

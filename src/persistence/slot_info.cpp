@@ -10,8 +10,9 @@
 #include <sys/stat.h>
 
 #include "core/files.h"
-#include "story/story_progress.h"
 #include "core/world.h"
+#include "persistence/hints_kept.h"
+#include "story/story_progress.h"
 
 namespace {
 
@@ -63,7 +64,12 @@ bool parse_info(const std::string& text, size_t bytes, uint32_t sum, SlotInfo& i
     else if (name == "played_ms") played = static_cast<bool>(in >> info.played_ms) && info.played_ms >= 0;
     else if (name == "room") room = static_cast<bool>(in >> info.room);
     else if (name == "progress") progress = static_cast<bool>(in >> info.done >> info.total);
-    else if (name == "slot_bytes") sealed = static_cast<bool>(in >> slot_bytes);
+    else if (name == "hints_asked" || name == "hint_level") {
+      // Kept as they stand, judged when a game is loaded.
+      std::string rest;
+      std::getline(in, rest);
+      info.hints += name + rest + "\n";
+    } else if (name == "slot_bytes") sealed = static_cast<bool>(in >> slot_bytes);
     else if (name == "slot_sum") sealed = sealed && static_cast<bool>(in >> slot_sum);
     else return false;
     if (!in) return false;
@@ -87,7 +93,7 @@ std::string describe_running_game() {
   text += "played_ms " + std::to_string(played_ms) + "\n";
   text += std::string("room ") + (room_name ? room_name : "") + "\n";
   text += "progress " + std::to_string(progress.done) + " " + std::to_string(progress.total) + "\n";
-  return text;
+  return text + hints_kept_text();
 }
 
 int write_slot_info(const std::string& slot_file, const std::string& description, const std::string& packed,
@@ -143,4 +149,5 @@ void remove_slot_info(const std::string& slot_file) {
   for (const std::string& path : {info_path(slot_file), thumbnail_path(slot_file)})
     if (std::remove(path.c_str()) != 0 && errno != ENOENT)
       note_in_bug_report("%s could not be removed: %s", path.c_str(), std::strerror(errno));
+  remove_hints_beside(slot_file);
 }

@@ -7,6 +7,8 @@
 //   played_ms <n>                 time played on the game's clock
 //   room <name>                   the registry's name of the room
 //   progress <done> <total>       the story's steps
+//   hints_asked <n>               the hints asked (hints_kept.h), and
+//   hint_level <l0> <l1> ...       each step's deepest hint said
 //   slot_bytes <n>, slot_sum <h>  size and FNV-1a sum of the slot file it describes
 // It is written after its slot, through a temporary file and a rename. A side
 // file that is missing, damaged, or describes another slot file (the slot was
@@ -25,6 +27,9 @@ struct SlotInfo {
   int played_ms = 0;
   std::string room;
   int done = 0, total = 0;
+  // The lines of the hints asked as the side file holds them ("hints_asked ..." and "hint_level ..."), read
+  // by hints_kept.h; empty when it holds none (a side file written before it kept them).
+  std::string hints;
 };
 
 // "sav/game03.sav" -> "sav/game03.info".
@@ -48,5 +53,5 @@ inline constexpr int kThumbnailHeight = 120;
 // `room` scaled down and written as the thumbnail of `slot_file`; 0 on
 // success, `why` otherwise.
 int write_thumbnail(const std::string& slot_file, BITMAP* room, std::string& why);
-// Removes the side file of `slot_file`.
+// Removes the side file of `slot_file`, its picture, and an older hints file beside it.
 void remove_slot_info(const std::string& slot_file);

@@ -5,7 +5,7 @@
 // asking again for the same step goes one level deeper, and a step done has no more hints.
 //
 // The game keeps the hints asked (hints_asked) and the deepest level said for each step (hint_level[]); a
-// saved game keeps them in a file beside its slot (persistence/hints_kept.h). Hints are off while the
+// saved game keeps them in its slot's side file (persistence/hints_kept.h). Hints are off while the
 // player's setting settings::hints is 0: H then does nothing and the panel shows no Hint button.
 #pragma once
 

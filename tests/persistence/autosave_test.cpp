@@ -236,16 +236,51 @@ TEST(Autosave, ADamagedAutosaveIsSaidOnTheMenuAndANewGameStillStarts) {
   EXPECT_EQ(std::string(room_name) + " " + std::to_string(invent_nr), "future_floor1 1");
 }
 
+// Continue takes the newest game whose file is there: a slot deleted with the question, or its file removed from
+// outside while the game runs, is never taken; with nothing left the menu says so and stays.
+TEST(Autosave, ContinueNeverTakesADeletedSlotAndWithNothingLeftTheMenuSaysSo) {
+  ASSERT_EQ(stand_in_main_loop(3), -2);
+  ASSERT_EQ(save_autosave(), 0);
+  ASSERT_EQ(save_game(3), 0);
+  ASSERT_EQ(latest_saved_game(), "sav/game03.sav");
+  ASSERT_EQ(delete_game(3), 0);
+  EXPECT_EQ(latest_saved_game(), "sav/autosave.sav") << "deleted with the question";
+  ASSERT_EQ(save_game(4), 0);
+  std::remove("sav/game04.sav");
+  EXPECT_EQ(latest_saved_game(), "sav/autosave.sav") << "removed from outside";
+  story_alarm = 1;
+  EXPECT_EQ(load_latest_game(), 0);
+  EXPECT_EQ(story_alarm, 0) << "the autosave, taken before the alarm";
+  // The menu offered Continue; then the autosave went from outside before the click.
+  new_run_with(read_file("sav/autosave.sav"));
+  bool offered = false, menu_still_up = false;
+  int clicked_at = 0, said = 0;
+  Player player;
+  player
+      .then(in_main_menu, [&] {
+        offered = menu_offers_continue(), std::remove("sav/autosave.sav");
+        headless::click((clicked_at = headless::now()) + 2, kMenuContinueHot.mid_x(), kMenuContinueHot.mid_y(), 60);
+      })
+      .then([&] { return mouse_b == 0 && headless::now() > clicked_at + 500; }, [&] {
+        menu_still_up = in_main_menu(), said = said_under_title(makecol(255, 150, 120), 108, 132);
+        headless::close_window_at(headless::now() + 1);
+      });
+  EXPECT_EQ(run_game(), 1);
+  EXPECT_TRUE(offered && menu_still_up);
+  EXPECT_GT(said, 50) << "the menu says the game is no longer there";
+}
+
 // The hero goes through a door: at the next quiet pass the game is kept in the autosave (written beside the main
 // loop), with its side file; a slot saved later is what Continue takes, and the autosave after the next door again.
 TEST(Autosave, EveryRoomChangeAtAQuietPointKeepsTheGameAndContinueTakesTheNewest) {
   ASSERT_EQ(stand_in_main_loop(3), -2);
   EXPECT_FALSE(exists("sav/autosave.sav")) << "no door yet, no autosave";
-  story_alarm = 1;
+  story_alarm = 1, hints_asked = 4;
   set_errand(ErrandKind::leave, 3);  // future_floor1's door to future_physiktp
   enter_new_room();
   main_loop_pass();
   EXPECT_EQ(finish_autosave(), 0);
+  EXPECT_EQ(read_slot_info("sav/autosave.sav").hints.substr(0, 14), "hints_asked 4\n") << "the hints go with it";
   ASSERT_TRUE(exists("sav/autosave.sav") && exists("sav/autosave.info"));
   const SlotInfo kept = read_slot_info("sav/autosave.sav");
   EXPECT_TRUE(kept.known);

@@ -351,26 +351,27 @@ TEST(SlotNames, TypingANameThroughKeys) {
     EXPECT_EQ(name(4), c.stored) << c.what;
     EXPECT_EQ(name(5).substr(0, 10), "Next slot ") << c.what;
   }
-  // While typing, letter i stands at x = 150 + 10 i on the slot's line (y = 150 + 15 x 4) and the cursor after
-  // the last letter: after two umlauts (four bytes) at x = 170. The cursor's line lies below the 15 rows the blank
-  // covers (the font's cell is 17 high): where it stood before, at 150 and 160, it is gone.
+  // While typing, the name stands on the slot's line (y = 150 + 15 x 4) from x = 122 in the game's font, and the
+  // cursor right after it: after two umlauts it ends where the width of "äü_" ends. Where it stood before (after
+  // the first letter) nothing of it stays, not even below the line's 15 rows (the font's cell is 17 high).
   clear_bitmap(memory_screen), headless::key_at(t += 5, 0xE4), headless::key_at(t += 5, 0xFC);
   constexpr int kOrange = 0xF400;  // the line being typed: 128000 kept to 16 bits
+  const int typed_end = 122 + text_length(pv_font, "äü"), cursor_end = 122 + text_length(pv_font, "äü_");
   int cursor_right = -1, left_behind = 0;
   bool seen = false;
   headless::on_present([&] {
     if (seen || headless::now() < t + 20) return;
     for (int y = 210; y < 210 + 17; ++y)
-      for (int x = 150; x < 460; ++x)
+      for (int x = 122; x < 460; ++x)
         if (getpixel(headless::last_frame(), x, y) == kOrange)
-          cursor_right = std::max(cursor_right, x), left_behind += x < 170 && y >= 210 + 15;
+          cursor_right = std::max(cursor_right, x), left_behind += x < typed_end && y >= 210 + 15;
     headless::key_at(headless::now() + 5, 27);
     seen = true;
   });
   // Escape puts the old name back.
   EXPECT_EQ(select_file(4), 0);
   headless::on_present(nullptr);
-  EXPECT_TRUE(cursor_right >= 170 && cursor_right < 180) << "the cursor ends at " << cursor_right;
+  EXPECT_TRUE(cursor_right > typed_end && cursor_right < cursor_end) << "the cursor ends at " << cursor_right;
   EXPECT_EQ(left_behind, 0) << "pixels of the cursor where it stood before";
   EXPECT_EQ(name(4), padded("ok"));
   // Outside the ten slots there is no name to type: it ends at once, as Escape does.

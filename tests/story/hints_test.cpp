@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <unistd.h>
 #include "core/settings.h"
 #include "core/tr.h"
 #include "core/world.h"
@@ -116,34 +117,53 @@ TEST(Hints, HInPlayHasTheHeroSayTheHintAndWithHintsOffNothing) {
   EXPECT_EQ(hints_asked, 1);
 }
 
-// The count and the levels go beside the saved game, its format untouched, and come back with it; a missing or
-// damaged file loads as no hints asked. The closing screen says the count.
+// The count and the levels go into the saved game's side file, the slot's format untouched, and come back with
+// it; a game saved when they had a file of their own beside the slot still reads it there; missing or damaged
+// lines load as no hints asked. The closing screen says the count.
 TEST(Hints, TheCountIsKeptBesideASavedGameAndSaidOnTheClosingScreen) {
+  using test_support::read_file;
+  using test_support::write_file;
   ASSERT_EQ(test_support::stand_in_main_loop(2), -2);
+  write_file("sav/game02.hints", "hints_asked 7\n");  // of an older game in the slot
   hints_asked = 5, hint_level[0] = 3, hint_level[2] = 2;
   ASSERT_EQ(save_game(2), 0);
   std::string levels = "hint_level 3 0 2";
   for (int i = 3; i < kMaxStorySteps; ++i) levels += " 0";
-  EXPECT_EQ(test_support::read_file("sav/game02.hints"), "hints_asked 5\n" + levels + "\n");
-  EXPECT_EQ(test_support::read_file("sav/game02.sav").find("hint"), std::string::npos) << "nothing in the slot";
-  const std::string kept = test_support::read_file("sav/game02.hints");
+  const std::string lines = "hints_asked 5\n" + levels + "\n";
+  const std::string info = read_file("sav/game02.info");
+  ASSERT_NE(info.find(lines), std::string::npos) << info;
+  EXPECT_NE(access("sav/game02.hints", F_OK), 0) << "no file of their own any more, and the older one is gone";
+  EXPECT_EQ(read_file("sav/game02.sav").find("hint"), std::string::npos) << "nothing in the slot";
+  // The side file with other lines in the place of the hints' (none: a side file written before it kept them).
+  auto info_with = [&](const std::string& hint_lines) {
+    std::string text = info;
+    return text.replace(text.find(lines), lines.size(), hint_lines);
+  };
   std::string past_third = "hints_asked 2\nhint_level 4";
   for (int i = 1; i < kMaxStorySteps; ++i) past_third += " 0";
-  const struct { const char* what; std::string file; int count, level0; } cases[] = {
-      {"kept", kept, 5, 3},
-      {"missing", "", 0, 0},
-      {"damaged", "hints_asked five\n" + levels + "\n", 0, 0},
-      {"a level past the third", past_third + "\n", 0, 0},
-      {"cut short", "hints_asked 2\nhint_level 3 0 2\n", 0, 0},
+  const struct { const char* what; std::string info, older_file; int count, level0; } cases[] = {
+      {"kept in the side file", info, "", 5, 3},
+      {"the side file before an older file", info, "hints_asked 2\n" + levels + "\n", 5, 3},
+      {"an older save: in a file of their own", info_with(""), lines, 5, 3},
+      {"an older save before there were hints", info_with(""), "", 0, 0},
+      {"damaged", info_with("hints_asked five\n" + levels + "\n"), "", 0, 0},
+      {"a level past the third", info_with(past_third + "\n"), "", 0, 0},
+      {"cut short", info_with("hints_asked 2\nhint_level 3 0 2\n"), "", 0, 0},
+      {"an older file damaged", info_with(""), "hints_asked 2\nhint_level 3 0 2\n", 0, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    test_support::write_file("sav/game02.hints", c.file);
-    if (c.file.empty()) std::remove("sav/game02.hints");
+    write_file("sav/game02.info", c.info);
+    write_file("sav/game02.hints", c.older_file);
+    if (c.older_file.empty()) std::remove("sav/game02.hints");
     hints_asked = 9, hint_level[0] = 1;
     ASSERT_EQ(load_game(2), 0);
     EXPECT_TRUE(hints_asked == c.count && hint_level[0] == c.level0) << hints_asked << " " << hint_level[0];
   }
+  // Deleting the slot takes an older hints file with it.
+  write_file("sav/game02.hints", lines);
+  ASSERT_EQ(delete_game(2), 0);
+  EXPECT_NE(access("sav/game02.hints", F_OK), 0);
   const std::pair<int, const char*> notes[] = {
       {0, TR("Du hast es mit 0 Tipps geschafft.", "You finished with 0 hints.")},
       {1, TR("Du hast es mit 1 Tipp geschafft.", "You finished with 1 hint.")},

@@ -26,6 +26,7 @@
 #include "headless_driver/story_player.h"
 #include "interaction/inventory.h"
 #include "interaction/items.h"
+#include "menus/letter_row.h"
 #include "persistence/saved_games.h"
 #include "platform/headless.h"
 #include "rooms/registry.h"
@@ -351,7 +352,7 @@ void bag_and_panel() {
               {60, 300, 150 + 15 * 2 + 8, 0}},
              {{200, "control panel"}, {500, "control panel, Save under the pointer"},
               {800, "save screen, a slot under the pointer"}, {1100, "save screen, OK under the pointer"},
-              {1700, "load screen, a slot under the pointer"}});
+              {1950, "load screen, a slot under the pointer"}});
 }
 
 
@@ -370,25 +371,37 @@ void saves_and_main_menu() {
              {{500, "control panel, Main menu under the pointer"},
               {1000, "save screen, every slot empty, one under the pointer"}});
   // Ten saved games, each played ten minutes longer than the one before.
+  // The ninth as long as a name can be (30 bytes), in the widest capitals.
   const char* names[] = {"Vor dem Schrank", "Die Zugangskarte", "Bei Frau Sand", "Im Chemiesaal", "Das Teleskop",
-                         "Die Brille", "Blei", "Die Dusche", "Der Tank", "Kurz vor dem Ende"};
+                         "Die Brille", "Blei", "Die Dusche", "ÜBERRASCHUNG IM MUSIKZIMMER 2", "Kurz vor dem Ende"};
   for (int s = 0; s < kSaveSlots; ++s) {
     std::memcpy(save_name[s], names[s], std::strlen(names[s]));
     played_ms = 600000 * (s + 1) + 60000 * s;
     save_game(s);
   }
+  played_ms = 7000000;
+  save_autosave();
   main_loop_pass();
-  // The overwrite question: slot 2 clicked, a letter typed, Enter.
+  // The overwrite question: slot 2 clicked, a name typed (the letter row under it, a key under the pointer),
+  // Enter.
   int t = headless::now();
-  headless::key_at(t + 900, 'x'), headless::key_at(t + 950, KEY_ENTER << 8 | 13);
+  const char* typed = TR("Vor dem Büro", "Before the office");
+  int at = t + 850;
+  for (const char* c = typed; *c;) headless::key_at(at += 5, ugetxc(&c));
+  headless::key_at(t + 1300, KEY_ENTER << 8 | 13);
+  const screen_layout::Rect key = LetterRow().key_for('M');
   invent_run({open_panel[0], open_panel[1], {300, kPanelSave.mid_x(), kPanelSave.mid_y(), 1}, {60, 300, line2, 0},
-              {300, 300, line2, 1}, {60, 300, line2, 0}},
-             {{600, "save screen, ten saved games, one under the pointer"}, {1300, "save screen, the overwrite question"}});
+              {300, 300, line2, 1}, {60, 300, line2, 0}, {200, key.mid_x(), key.mid_y(), 0}},
+             {{600, "save screen, ten saved games, one under the pointer"},
+              {1150, "save screen, a name being typed, the letter row under it"},
+              {1600, "save screen, the overwrite question"}});
   main_loop_pass();
-  // The load screen and its question.
+  // The load screen, the autosave under the pointer, and the load question.
+  const int autosave_line = kAutosaveLineY + 8;
   invent_run({open_panel[0], open_panel[1], {300, kPanelLoad.mid_x(), kPanelLoad.mid_y(), 1}, {60, 300, line2, 0},
-              {300, 300, line2, 1}, {60, 300, line2, 0}},
-             {{600, "load screen, ten saved games, one under the pointer"}, {1100, "load screen, the load question"}});
+              {300, 300, autosave_line, 0}, {300, 300, line2, 0}, {300, 300, line2, 1}, {60, 300, line2, 0}},
+             {{600, "load screen, ten saved games, one under the pointer"},
+              {900, "load screen, the autosave under the pointer"}, {1700, "load screen, the load question"}});
 }
 
 // ---- Help: the hints of every step, what was said, the settings of help ---------------
