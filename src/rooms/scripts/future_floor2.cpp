@@ -34,12 +34,14 @@ constexpr FurniState kFurniture[] = {
      .interact = 1, .goto_x = 340, .goto_y = 355, .frames = kBucket.view()},
 };
 
-// The policeman in front of the door to floor13: he shifts his weight and
-// swings his truncheon; talking, turning to the hero and back.
-constexpr auto kGuardIdle = FrameList<12>{}.run(2, 13, 418, 134).hold(0, 20).hold(6, 14).talk_at(0).talk_at(6);
-constexpr auto kGuardTalk = FrameList<10>{}.run(14, 23, 418, 134);
-constexpr auto kGuardTurn = FrameList<4>{}.run(24, 27, 418, 134);
-constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
+// The policeman stands on the floor by the right wall, in front of the door
+// to floor13 (his feet at (449, 354)), right of the bucket; he shifts his
+// weight and swings his truncheon; talking, turning to the hero and back. The
+// hero talks to him from his left.
+constexpr auto kGuardIdle = FrameList<12>{}.run(2, 13, 390, 142).hold(0, 20).hold(6, 14).talk_at(0).talk_at(6);
+constexpr auto kGuardTalk = FrameList<10>{}.run(14, 23, 390, 142);
+constexpr auto kGuardTurn = FrameList<4>{}.run(24, 27, 390, 142);
+constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 390, 142);
 
 #define GUARD_TEXT                                                                   \
   {TR("Ein Polizist. Seit wann braucht eine", "A policeman. Since when does a school"), \
@@ -47,13 +49,13 @@ constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardIdle.view()},
+     .goto_x = 385, .goto_y = 370, .frames = kGuardIdle.view()},
     {.slot = 0, .state = 1, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardTalk.view()},
+     .goto_x = 385, .goto_y = 370, .frames = kGuardTalk.view()},
     {.slot = 0, .state = 2, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardTurn.view()},
+     .goto_x = 385, .goto_y = 370, .frames = kGuardTurn.view()},
     {.slot = 0, .state = 3, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardBack.view()},
+     .goto_x = 385, .goto_y = 370, .frames = kGuardBack.view()},
 };
 #undef GUARD_TEXT
 

@@ -67,12 +67,13 @@ constexpr FurniState kFurniture[] = {
      .interact = 1, .goto_x = 300, .goto_y = 365, .frames = kButtons.view()},
 };
 
-// Mr Zirud tinkers at the machine (FrizzeRol); talking, turning to the hero
-// and back. Object 31 is the room's background.
-constexpr auto kZirudIdle = FrameList<12>{}.run(10, 21, 467, 155).hold(0, 25).hold(6, 12).talk_at(0).talk_at(6);
-constexpr auto kZirudTalk = FrameList<9>{}.run(22, 30, 467, 155);
-constexpr auto kZirudTurn = FrameList<4>{}.run(32, 35, 467, 155);
-constexpr auto kZirudBack = FrameList<4>{}.run(35, 32, 467, 155);
+// Mr Zirud tinkers at the machine (FrizzeRol), on the floor right of the
+// reactor, his feet at (510, 347); talking, turning to the hero and back; the
+// hero talks to him from his left. Object 31 is the room's background.
+constexpr auto kZirudIdle = FrameList<12>{}.run(10, 21, 461, 171).hold(0, 25).hold(6, 12).talk_at(0).talk_at(6);
+constexpr auto kZirudTalk = FrameList<9>{}.run(22, 30, 461, 171);
+constexpr auto kZirudTurn = FrameList<4>{}.run(32, 35, 461, 171);
+constexpr auto kZirudBack = FrameList<4>{}.run(35, 32, 461, 171);
 // Dori, back from carrying the telescope, gets his breath back at the left
 // end of the floor, his feet at (292, 385), out of the way to the machine.
 constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 239, 191, 2).hold(0, 10);
@@ -83,13 +84,13 @@ constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 239, 191, 2).hold(0, 10);
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudIdle.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudIdle.view()},
     {.slot = 0, .state = 1, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudTalk.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudTalk.view()},
     {.slot = 0, .state = 2, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudTurn.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudTurn.view()},
     {.slot = 0, .state = 3, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudBack.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudBack.view()},
     {.slot = 1, .state = 0, .name = "Dori", .kind = PersonKind::dori,
      .text = {TR("Dori. Er keucht noch vom Teleskop.", "Dori. Still puffing from the telescope."), "", ""},
      .frames = kDoriIdle.view()},
