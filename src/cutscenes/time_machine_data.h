@@ -30,8 +30,8 @@ PELVARO_DATAFILE(Timemach, "timemach.dat", PELVARO_TIMEMACH_DAT)
 // Where the pictures are drawn: the hero's frames while he talks (the climb
 // starts 4 pixels higher and rises 4 a frame; standing in the open machine
 // he is 5 further right), the closed machine with him in it, and Mr Zirud:
-// on the floor between the levers and the machine (his feet at (411, 345),
-// beside the tube that rises from x 442), not at his place in the room,
+// on the floor in front of the levers, beside the machine (his feet at
+// (411, 345), beside the tube that rises from x 442), not at his place in the room,
 // which the machine's pedestal takes. The rising tube's pictures show him
 // watching beside it: they start at his left edge.
 inline constexpr int kTmHeroX = 420, kTmHeroY = 200;

@@ -1198,12 +1198,26 @@ void bottle(cairo_t* cr, const PieceUse& u) {
   cairo_stroke(cr);
 }
 
+void tank(cairo_t* cr, const PieceUse& u);
+
+// The emergency shower: a standpipe from the floor with its water tank on it,
+// under the arm to the shower head, and the pull handle. The tank fills the
+// upper part of the picture that future_chimietp's tank row points at; the
+// lead solution's funnel (hero_scenes_art.cpp) sits on the pipe below it.
 void shower(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, W * 0.1, 4, W * 0.08, H - 6);
   rgb(cr, 0x30A040);
   fill_stroke(cr, 0x102010, 1);
+  PieceUse on_pipe = u;
+  on_pipe.w = static_cast<int>(W * 0.38);
+  on_pipe.h = static_cast<int>(H * 0.19);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.02, H * 0.07);
+  tank(cr, on_pipe);
+  cairo_restore(cr);
   cairo_rectangle(cr, W * 0.1, 4, W * 0.55, W * 0.08);
+  rgb(cr, 0x30A040);
   cairo_fill(cr);
   ellipse(cr, W * 0.62, 8 + W * 0.06, W * 0.2, W * 0.06);
   rgb(cr, 0xC8D0D8);

@@ -141,19 +141,23 @@ constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 231, 177);
 #define COUNTER_TEXT                                                                     \
   {TR("Herr Rurura, der Chemielehrer. Er riecht", "Mister Rurura, the chemistry teacher."), \
    TR("immer ein bisschen nach Schwefel.", "He always smells a bit of sulphur."), ""}
+// He is found below the door's rectangle, which his head and shoulders stand
+// in front of: the door keeps its clicks. The box's right and lower edges
+// are those of his picture.
+#define COUNTER_BOX .mouse_x = 446, .mouse_y = 256, .mouse_x2 = 560, .mouse_y2 = 390
 #define BENCH_TEXT                                                                      \
   {TR("Herr Rurura an seinem Labortisch. Er", "Mister Rurura at his lab bench, brewing"), \
    TR("braut das Mittel gegen die Strahlung.", "the potion against the radiation."), ""}
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 430, .goto_y = 390, .frames = kCounterIdle.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterIdle.view()},
     {.slot = 0, .state = 1, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 430, .goto_y = 390, .frames = kCounterTalk.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterTalk.view()},
     {.slot = 0, .state = 2, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 430, .goto_y = 390, .frames = kCounterTurn.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterTurn.view()},
     {.slot = 0, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 430, .goto_y = 390, .frames = kCounterBack.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterBack.view()},
     {.slot = 1, .state = 0, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 390, .goto_y = 400, .frames = kBenchIdle.view()},
     {.slot = 1, .state = 1, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
@@ -164,6 +168,7 @@ constexpr PersonState kPersons[] = {
      .goto_x = 390, .goto_y = 400, .frames = kBenchBack.view()},
 };
 #undef COUNTER_TEXT
+#undef COUNTER_BOX
 #undef BENCH_TEXT
 
 // The walls as line tests: B the back edge (floor where B > 0), W the left
