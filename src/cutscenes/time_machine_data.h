@@ -42,7 +42,7 @@ inline constexpr int kTmTeacherX = 363, kTmTeacherY = 167;
 inline constexpr int kTmTubeX = kTmTeacherX, kTmTubeY = 125;
 // Where the energy gathers: in the tube, above the hero's head, on the
 // machine's axis (x 482). The beams come from the telescope's lens at the
-// right (the telescope stands at (545, 150) in the room).
+// right (the telescope hangs at (545, 150) in the room).
 inline constexpr int kTmGlowX = 482, kTmGlowY = 132;
 inline constexpr int kTmLensX = 626, kTmLensY = 172;
 

@@ -24,6 +24,8 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {0, 0, 1, 1, 1, 1, 1};
 constexpr int kPersonPresent[] = {1, 0};
 
+// The telescope hangs from its mount on the wall above the door, its lens at
+// the right, where the time machine's beams start.
 constexpr auto kTelescope = FrameList<1>{}.add(9, 545, 150);
 // The diamond, once handed over, sits on the reactor's cap (not in the air beside it).
 constexpr auto kDiamond = FrameList<1>{}.add(1, 322, 209);
@@ -37,7 +39,7 @@ constexpr auto kDisplay = FrameList<3>{}.run(4, 6, 190, 60, 3);
 constexpr auto kButtons = FrameList<2>{}.add(7, 200, 150, 5).add(8, 200, 150, 5);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "teleskop", .kind = PieceKind::telescope, .label = TR("Teleskop", "Telescope"),
+    {.slot = 0, .state = 0, .name = "teleskop", .kind = PieceKind::telescope_mounted, .label = TR("Teleskop", "Telescope"),
      .text = {TR("Das Teleskop aus dem Physiksaal. Es bündelt", "The telescope from the physics room. Now it"),
               TR("jetzt die Sonne für die Zeitmaschine.", "focuses the sun for the time machine."), ""},
      .interact = 1, .goto_x = 560, .goto_y = 355, .frames = kTelescope.view()},
