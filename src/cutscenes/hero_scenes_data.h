@@ -106,7 +106,7 @@ inline constexpr int kShowcaseBroken = 1;  // the showcase's state once its lock
   X(blei_pour, "BLEI_POUR", 4)        \
   X(blei_splash, "BLEI_SPLASH", 3)
 PELVARO_DATAFILE(Bleidouc, "bleidouc.dat", PELVARO_BLEIDOUC_DAT)
-inline constexpr HeroStage kBleiStage{"future_chimietp", 260, 240, 24, 40, 8, 4};
+inline constexpr HeroStage kBleiStage{"future_chimietp", 290, 255, 24, 40, 8, 4};
 inline constexpr OverlayPad kTankPad{0, 0, 0, 0};
 inline constexpr int kShowerSlot = 6;
 
@@ -124,7 +124,7 @@ inline constexpr int kShowerSlot = 6;
   X(douche_water, "DOUCHE_WATER", 4)             \
   X(douche_drip, "DOUCHE_DRIP", 2)
 PELVARO_DATAFILE(Douche, "douche.dat", PELVARO_DOUCHE_DAT)
-inline constexpr HeroStage kDoucheStage{"future_chimietp", 260, 240, 12, 16, 12, 4};
+inline constexpr HeroStage kDoucheStage{"future_chimietp", 290, 255, 12, 16, 12, 4};
 // Under the shower he stands this many steps of 8 px left of where he began.
 inline constexpr int kDoucheSteps = 6;
 inline constexpr OverlayPad kWaterPad{0, 0, 0, 0};

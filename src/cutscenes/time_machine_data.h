@@ -30,8 +30,8 @@ PELVARO_DATAFILE(Timemach, "timemach.dat", PELVARO_TIMEMACH_DAT)
 // Where the pictures are drawn: the hero's frames while he talks (the climb
 // starts 4 pixels higher and rises 4 a frame; standing in the open machine
 // he is 5 further right), the closed machine with him in it, and Mr Zirud:
-// on the floor between the levers and the machine (his feet at (411, 345),
-// beside the tube that rises from x 442), not at his place in the room,
+// on the floor in front of the levers, beside the machine (his feet at
+// (411, 345), beside the tube that rises from x 442), not at his place in the room,
 // which the machine's pedestal takes. The rising tube's pictures show him
 // watching beside it: they start at his left edge.
 inline constexpr int kTmHeroX = 420, kTmHeroY = 200;
@@ -42,7 +42,7 @@ inline constexpr int kTmTeacherX = 363, kTmTeacherY = 167;
 inline constexpr int kTmTubeX = kTmTeacherX, kTmTubeY = 125;
 // Where the energy gathers: in the tube, above the hero's head, on the
 // machine's axis (x 482). The beams come from the telescope's lens at the
-// right (the telescope stands at (545, 150) in the room).
+// right (the telescope hangs at (545, 150) in the room).
 inline constexpr int kTmGlowX = 482, kTmGlowY = 132;
 inline constexpr int kTmLensX = 626, kTmLensY = 172;
 

@@ -80,6 +80,7 @@ enum class PieceKind : unsigned char {
   stairs, banister, pillar, pole,
   showcase_rocks, showcase_fossils, showcase_jewel, showcase_broken, showcase_open,
   pavilion, hoop, diamond, periodic_table, alarm_light, fan, telescope, guitar,
+  telescope_mounted,  // the telescope hung from a mount on the wall, aimed down at the time machine
   reactor, display, buttons, gas_bottle, hose, flask_green, flask_pink, bunsen_burner,
   book, test_tube, bottle, shower, tank, extinguisher, bin, rubbish_heap,
   screwdriver, pipe, welding_torch, sparks, locker, locker_open, jukebox, table_football,

@@ -25,9 +25,9 @@ bool person0_shown(const Seen& f) { return f.persons[0] == 1; }
 }  // namespace
 
 TEST(SpokenScenes, TheShowerSpeaksItsEightScreensAndHidesPieceNineMeanwhile) {
-  frames::stand("future_chimietp", 260, 240);  // at the shower
+  frames::stand("future_chimietp", 290, 255);  // at the shower
   const frames::Recording r = frames::record(video_douche);
-  frames::expect_over(r, 49, 260, 240);
+  frames::expect_over(r, 49, 290, 255);
   EXPECT_TRUE(r.ever([](const Seen& f) { return f.furni[9] == 0; }) && furni_present[9] == 1);
   EXPECT_FALSE(r.ever([](const Seen& f) { return f.hero_frames > kVideoFrames; }));
   const std::vector<Screen> want = {
@@ -80,7 +80,7 @@ TEST(SpokenScenes, MrZirudSaysWhatIsStillMissingByWhetherTheDiamondIsIn) {
     frames::expect_over(r, 2, 320, 365);
     EXPECT_EQ(r.screens(), (std::vector<Screen>{{diamond ? with : without, kOthers}}));
     EXPECT_TRUE(!r.ever(person0_shown) && person_present[0] == 1) << "the overlay draws him";
-    EXPECT_TRUE(r.frames[0].overlay_x == 467 && r.frames[0].overlay_y == 155) << "he talks where the room draws him";
+    EXPECT_TRUE(r.frames[0].overlay_x == 461 && r.frames[0].overlay_y == 171) << "he talks where the room draws him";
   }
 }
 

@@ -21,10 +21,10 @@ struct Handover {
 
 // Mr Rarozir's frames reach 40 px to the left of his place in the room.
 const Handover kHandovers[] = {
-    {"the access card", video_zirud_give_card, "future_physiktp", 470, 365, 500, 0.2f, 4, 467, 155, 467, 155, 1},
-    {"the diamond", video_give_dia, "future_physiktp", 470, 365, 500, 0.2f, 9, 467, 155, 467, 155, 1},
-    {"the lead taken to the bench", video_give_blei, "future_chimie", 490, 330, 400, 0.12f, 4, 505, 143, 231, -1, 0},
-    {"the lead solution", video_get_blei, "future_chimie", 490, 330, 400, 0.12f, 4, 505, 143, 505, 143, 1},
+    {"the access card", video_zirud_give_card, "future_physiktp", 440, 370, 500, 0.2f, 4, 461, 171, 461, 171, 1},
+    {"the diamond", video_give_dia, "future_physiktp", 440, 370, 500, 0.2f, 9, 461, 171, 461, 171, 1},
+    {"the lead taken to the bench", video_give_blei, "future_chimie", 430, 390, 400, 0.12f, 4, 440, 171, 231, -1, 0},
+    {"the lead solution", video_get_blei, "future_chimie", 430, 390, 400, 0.12f, 4, 440, 171, 440, 171, 1},
     {"the glasses", video_get_glasses, "future_crossing", 420, 360, 250, -0.6f, 4, 422 - 40, 184, 422 - 40, -1, 1},
 };
 
@@ -72,7 +72,7 @@ TEST(TeacherScenes, EveryTeacherFrameIsTheSizeOfHisPictureInTheRoom) {
 
 TEST(TeacherScenes, EscapeShowsNothingMoreButTheRoomStillChangesAsInTheWholeScene) {
   const int esc = (KEY_ESC << 8) | 27;
-  frames::stand("future_physiktp", 470, 365); furni_present[1] = 0;
+  frames::stand("future_physiktp", 440, 370); furni_present[1] = 0;
   const int key_at = headless::now() + 300;
   headless::key_at(key_at, esc);
   const frames::Recording dia = frames::record(video_give_dia);

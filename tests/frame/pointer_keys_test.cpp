@@ -91,7 +91,7 @@ TEST_F(PointerKeys, PageDownStepsThroughTheThingsOfARoomInReadingOrderAndPageUpB
         "walk", "Muelleimer", "take", "use", "bag", "look", "talk"}},
       // The lab: the door back high on the right (from 70), the tank and the extinguisher on the wall, the shower
       // below the tank, the things on the bench (the flasks, the book, the burner, the test tube) and the alcohol
-      // on the floor (from 280). The story's hidden door (no rectangle) is no stop.
+      // on the floor (from 295). The story's hidden door (no rectangle) is no stop.
       {"future_chimietp",
        {"door future_crossing", "tank", "feuerloescher", "douche", "erlenmeier", "erlenmeier2", "book", "bunsen",
         "reagenz", "alkohol", "walk", "take", "use", "bag", "look", "talk"}},

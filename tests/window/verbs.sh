@@ -37,7 +37,7 @@ wait_for 30 "the door did not lead out of the corridor" changed "$ceiling" 640 6
 wait_for 30 "the main loop did not come back in the physics lab" bag_answers
 wait_for 10 "the physics lab does not stand still" still 640 110 0 345
 before=$(region 640 110 0 345)
-# Mr Zirud stands from (467, 155); the hero talks to him from (470, 365).
+# Mr Zirud stands from (461, 171); the hero talks to him from (440, 370).
 click_at 497 250
 move 20 20
 wait_for 30 "no conversation menu after a click on Mr Zirud" changed "$before" 640 110 0 345

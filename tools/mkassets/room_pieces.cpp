@@ -952,15 +952,9 @@ void fan(cairo_t* cr, const PieceUse& u) {
   cairo_fill(cr);
 }
 
-void telescope(cairo_t* cr, const PieceUse& u) {
+// The telescope's tube, turned up to the right about the picture's middle.
+void telescope_tube(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
-  for (double fx : {0.2, 0.5, 0.8}) {
-    cairo_move_to(cr, W * 0.5, H * 0.55);
-    cairo_line_to(cr, W * fx, H - 2);
-  }
-  rgb(cr, 0x404048);
-  cairo_set_line_width(cr, std::max(2.0, W * 0.03));
-  cairo_stroke(cr);
   cairo_save(cr);
   cairo_translate(cr, W * 0.5, H * 0.5);
   cairo_rotate(cr, -0.7);
@@ -971,6 +965,31 @@ void telescope(cairo_t* cr, const PieceUse& u) {
   rgb(cr, 0x303038);
   cairo_fill(cr);
   cairo_restore(cr);
+}
+
+// On its tripod, standing.
+void telescope(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  for (double fx : {0.2, 0.5, 0.8}) {
+    cairo_move_to(cr, W * 0.5, H * 0.55);
+    cairo_line_to(cr, W * fx, H - 2);
+  }
+  rgb(cr, 0x404048);
+  cairo_set_line_width(cr, std::max(2.0, W * 0.03));
+  cairo_stroke(cr);
+  telescope_tube(cr, u);
+}
+
+// Hung from a plate on the wall above it by a rod to its middle.
+void mounted_telescope(cairo_t* cr, const PieceUse& u) {
+  const double W = u.w, H = u.h;
+  cairo_rectangle(cr, W * 0.47, H * 0.06, W * 0.06, H * 0.46);
+  rgb(cr, 0x404048);
+  fill_stroke(cr, 0x18181C, 1);
+  rounded_rect(cr, W * 0.32, 1, W * 0.36, H * 0.07, 2);
+  vgrad(cr, 1, H * 0.07, 0x8A94A8, 0x4A5468);
+  fill_stroke(cr, 0x18181C, 1);
+  telescope_tube(cr, u);
 }
 
 void guitar(cairo_t* cr, const PieceUse& u) {
@@ -1198,12 +1217,26 @@ void bottle(cairo_t* cr, const PieceUse& u) {
   cairo_stroke(cr);
 }
 
+void tank(cairo_t* cr, const PieceUse& u);
+
+// The emergency shower: a standpipe from the floor with its water tank on it,
+// under the arm to the shower head, and the pull handle. The tank fills the
+// upper part of the picture that future_chimietp's tank row points at; the
+// lead solution's funnel (hero_scenes_art.cpp) sits on the pipe below it.
 void shower(cairo_t* cr, const PieceUse& u) {
   const double W = u.w, H = u.h;
   cairo_rectangle(cr, W * 0.1, 4, W * 0.08, H - 6);
   rgb(cr, 0x30A040);
   fill_stroke(cr, 0x102010, 1);
+  PieceUse on_pipe = u;
+  on_pipe.w = static_cast<int>(W * 0.38);
+  on_pipe.h = static_cast<int>(H * 0.19);
+  cairo_save(cr);
+  cairo_translate(cr, W * 0.02, H * 0.07);
+  tank(cr, on_pipe);
+  cairo_restore(cr);
   cairo_rectangle(cr, W * 0.1, 4, W * 0.55, W * 0.08);
+  rgb(cr, 0x30A040);
   cairo_fill(cr);
   ellipse(cr, W * 0.62, 8 + W * 0.06, W * 0.2, W * 0.06);
   rgb(cr, 0xC8D0D8);
@@ -1704,6 +1737,7 @@ constexpr PieceArt kPieces[] = {
     {PieceKind::alarm_light, {26, 26}, alarm_light, false},
     {PieceKind::fan, {70, 80}, fan, true},
     {PieceKind::telescope, {110, 150}, telescope, false},
+    {PieceKind::telescope_mounted, {110, 150}, mounted_telescope, false},
     {PieceKind::guitar, {42, 110}, guitar, false},
     {PieceKind::reactor, {90, 130}, reactor, true},
     {PieceKind::display, {90, 60}, display, true},

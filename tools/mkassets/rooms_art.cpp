@@ -687,6 +687,41 @@ std::vector<DecorChoice> decor_for(const Plan& p) {
   return {{dec_poster, 44, 60}, {dec_lockers, 88, 110}, {dec_sign, 80, 56}, {dec_window, 70, 90}};
 }
 
+// The furnishings on the free wall, left to right; lockers and a flight of
+// stairs stand on the floor's back edge instead of hanging on the wall.
+void place_decor(cairo_t* cr, const Plan& p, bool outdoor) {
+  const auto choices = decor_for(p);
+  if (!choices.empty()) {
+    const int skirt = outdoor ? 30 : 76;
+    int next = 0;
+    for (int x = 8; x < W - 20;) {
+      const DecorChoice& d = choices[next % choices.size()];
+      const bool standing = d.draw == dec_lockers || d.draw == dec_stairs;
+      bool placed = false;
+      for (double hf : {1.0, 0.8, 0.65}) {
+        const double h = d.h * hf, w = d.w * (d.draw == dec_strip ? 1.0 : hf);
+        // as high as the ceiling allows, centred in the free band
+        int lowest = H, back_edge = H;
+        for (int c = x; c < std::min(W, x + static_cast<int>(w)); ++c) {
+          lowest = std::min(lowest, p.top[c] - skirt);
+          back_edge = std::min(back_edge, p.top[c]);
+        }
+        if (standing && back_edge >= H) continue;  // no floor to stand on
+        const double y = standing ? back_edge - h : std::max(44.0, std::min(lowest - h - 8.0, 44 + (lowest - 44 - h) * 0.45));
+        const Box b{double(x), y, w, h};
+        if (y >= 44 && wall_free(p, b, standing ? 0 : skirt)) {
+          d.draw(cr, p, b, next);
+          x += static_cast<int>(w) + 24;
+          placed = true;
+          break;
+        }
+      }
+      ++next;
+      if (!placed) x += 12;
+    }
+  }
+}
+
 void paint_walls(cairo_t* cr, const Plan& p) {
   const bool outdoor = p.kind == Kind::Outdoor;
   // the wall itself
@@ -742,32 +777,7 @@ void paint_walls(cairo_t* cr, const Plan& p) {
     band(72, 68, era(p.future).dado_rail, 1);
     band(10, 0, era(p.future).skirting, 1);
   }
-  // furnishings on the free wall, left to right
-  const auto choices = decor_for(p);
-  if (!choices.empty()) {
-    const int skirt = outdoor ? 30 : 76;
-    int next = 0;
-    for (int x = 8; x < W - 20;) {
-      const DecorChoice& d = choices[next % choices.size()];
-      bool placed = false;
-      for (double hf : {1.0, 0.8, 0.65}) {
-        const double h = d.h * hf, w = d.w * (d.draw == dec_strip ? 1.0 : hf);
-        // as high as the ceiling allows, centred in the free band
-        int lowest = H;
-        for (int c = x; c < std::min(W, x + static_cast<int>(w)); ++c) lowest = std::min(lowest, p.top[c] - skirt);
-        const double y = std::max(44.0, std::min(lowest - h - 8.0, 44 + (lowest - 44 - h) * 0.45));
-        const Box b{double(x), y, w, h};
-        if (wall_free(p, b, skirt)) {
-          d.draw(cr, p, b, next);
-          x += static_cast<int>(w) + 24;
-          placed = true;
-          break;
-        }
-      }
-      ++next;
-      if (!placed) x += 12;
-    }
-  }
+  place_decor(cr, p, outdoor);
 }
 
 // The exits, on a layer of their own: laid over walls and obstacles, never

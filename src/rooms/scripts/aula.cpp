@@ -12,7 +12,7 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1};
 
-constexpr auto kPfahl2Frame = FrameList<1>{}.add(1, 440, 120);
+constexpr auto kPfahl2Frame = FrameList<1>{}.add(1, 440, 34);
 
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
@@ -20,7 +20,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "pfahl2", .kind = PieceKind::pillar,
      .text = {TR("E Pilier an der Aula. Hannen", "A pillar in the hall. You can"),
               TR("him kann ee gutt schlofen.", "sleep nicely behind it."), ""},
-     .mouse_x = 440, .mouse_y = 120, .mouse_x2 = 462, .mouse_y2 = 345, .frames = kPfahl2Frame.view()},
+     .mouse_x = 440, .mouse_y = 34, .mouse_x2 = 462, .mouse_y2 = 345, .frames = kPfahl2Frame.view()},
 };
 
 // The assembly hall: a platform at the right (y from 325, x from 550), the

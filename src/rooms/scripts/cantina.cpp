@@ -12,8 +12,11 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
-constexpr auto kTischFrame = FrameList<1>{}.add(1, 260, 230);
-constexpr auto kPfahlFrame = FrameList<1>{}.add(2, 220, 100);
+// The table stands on the floor's strip in front of the door's walk point; the
+// pillar runs from the ceiling to the floor where the floor meets the long
+// wall.
+constexpr auto kTischFrame = FrameList<1>{}.add(1, 20, 270);
+constexpr auto kPfahlFrame = FrameList<1>{}.add(2, 148, 34);
 
 // The mouse-over boxes give each piece its size: it stands with its lower
 // edge on the floor (or on the back wall's foot) where it belongs.
@@ -21,11 +24,11 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "tisch", .kind = PieceKind::table,
      .text = {TR("En Desch an der Kantin.", "A table in the canteen."),
               TR("Do gett mettes gefriess.", "This is where lunch gets eaten."), ""},
-     .mouse_x = 260, .mouse_y = 230, .mouse_x2 = 430, .mouse_y2 = 310, .frames = kTischFrame.view()},
+     .mouse_x = 20, .mouse_y = 270, .mouse_x2 = 110, .mouse_y2 = 318, .frames = kTischFrame.view()},
     {.slot = 1, .state = 0, .name = "pfahl", .kind = PieceKind::pillar,
      .text = {TR("E Pilier. Ganz vill Kaugummi", "A pillar. Lots of chewing gum"),
               TR("dru gepecht.", "stuck to it."), ""},
-     .mouse_x = 220, .mouse_y = 100, .mouse_x2 = 245, .mouse_y2 = 330, .frames = kPfahlFrame.view()},
+     .mouse_x = 148, .mouse_y = 34, .mouse_x2 = 170, .mouse_y2 = 246, .frames = kPfahlFrame.view()},
 };
 
 // The canteen: the back edge y 200, the slanted left wall L and the right

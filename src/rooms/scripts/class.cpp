@@ -16,7 +16,7 @@ constexpr int kPersonPresent[] = {1};
 
 constexpr auto kDesk4 = FrameList<1>{}.add(1, 104, 252);
 constexpr auto kDesk5 = FrameList<1>{}.add(2, 505, 261);
-constexpr auto kMainDesk = FrameList<1>{}.add(50, 67, 180);
+constexpr auto kMainDesk = FrameList<1>{}.add(50, 67, 192);
 
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "desk4", .kind = PieceKind::desk,

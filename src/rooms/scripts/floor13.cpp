@@ -13,7 +13,7 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
-constexpr auto kStange2Frame = FrameList<1>{}.add(1, 420, 150);
+constexpr auto kStange2Frame = FrameList<1>{}.add(1, 420, 34);
 constexpr auto kGlenner4Frame = FrameList<1>{}.add(2, 150, 300);
 
 // The mouse-over boxes give each piece its size: it stands with its lower
@@ -22,7 +22,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "stange2", .kind = PieceKind::pole,
      .text = {TR("Eng Stang. Fir wat dei do", "A pole. Nobody knows why"),
               TR("steet, weess keen.", "it is there."), ""},
-     .mouse_x = 420, .mouse_y = 150, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStange2Frame.view()},
+     .mouse_x = 420, .mouse_y = 34, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStange2Frame.view()},
     {.slot = 1, .state = 0, .name = "glenner4", .kind = PieceKind::banister,
      .text = {TR("D'Glaenner. Kal an hallef", "The banister. Cold and half"),
               TR("ofgerappt.", "torn off."), ""},

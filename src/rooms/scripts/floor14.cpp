@@ -14,7 +14,7 @@ constexpr ExitDef kExits[] = {
 };
 constexpr int kFurniPresent[] = {1, 1};
 
-constexpr auto kStangeFrame = FrameList<1>{}.add(1, 420, 150);
+constexpr auto kStangeFrame = FrameList<1>{}.add(1, 420, 34);
 constexpr auto kGlenner3Frame = FrameList<1>{}.add(2, 150, 300);
 
 // The mouse-over boxes give each piece its size: it stands with its lower
@@ -23,7 +23,7 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "stange", .kind = PieceKind::pole,
      .text = {TR("Eng Stang. Do haenken", "A pole. The posters for the"),
               TR("d'Affiche vum Bal drun.", "school dance hang on it."), ""},
-     .mouse_x = 420, .mouse_y = 150, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStangeFrame.view()},
+     .mouse_x = 420, .mouse_y = 34, .mouse_x2 = 432, .mouse_y2 = 340, .frames = kStangeFrame.view()},
     {.slot = 1, .state = 0, .name = "glenner3", .kind = PieceKind::banister,
      .text = {TR("D'Glaenner. Een huet saein", "The banister. Someone has"),
               TR("Numm dran gekraazt.", "scratched his name into it."), ""},

@@ -1,8 +1,8 @@
 // Room future_chimie: the chemistry room of the future school. A floor
 // bounded by a back edge, a left wall and a front edge, an alcove at the back
-// right by the door, and a counter at the right where Mr Rurura stands. On
-// the back wall the three alarm levers with their lights; the showcase below
-// them holds the diamond.
+// right by the door, and a counter at the right, in front of which Mr Rurura
+// stands. On the back wall the three alarm levers with their lights; the
+// showcase below them holds the diamond.
 
 #include "core/sounds.h"
 #include "core/tr.h"
@@ -121,13 +121,14 @@ constexpr FurniState kFurniture[] = {
 #undef LIGHT_ON_TEXT
 #undef LIGHT_OFF_TEXT
 
-// Mr Rurura behind his counter (person 0): he stirs, looks up, stirs again;
-// talking, turning to the hero and back.
+// Mr Rurura at his counter (person 0), on the floor's front right corner in
+// front of it, his feet at (499, 384): he stirs, looks up, stirs again;
+// talking, turning to the hero and back. The hero talks to him from his left.
 constexpr auto kCounterIdle =
-    FrameList<10>{}.run(18, 23, 505, 143).run(22, 19, 505, 143).hold(0, 20).hold(5, 12).talk_at(0).talk_at(5);
-constexpr auto kCounterTalk = FrameList<8>{}.run(28, 35, 505, 143);
-constexpr auto kCounterTurn = FrameList<4>{}.run(36, 39, 505, 143);
-constexpr auto kCounterBack = FrameList<4>{}.run(39, 36, 505, 143);
+    FrameList<10>{}.run(18, 23, 440, 171).run(22, 19, 440, 171).hold(0, 20).hold(5, 12).talk_at(0).talk_at(5);
+constexpr auto kCounterTalk = FrameList<8>{}.run(28, 35, 440, 171);
+constexpr auto kCounterTurn = FrameList<4>{}.run(36, 39, 440, 171);
+constexpr auto kCounterBack = FrameList<4>{}.run(39, 36, 440, 171);
 // Mr Rurura at his lab bench at the left (person 1), brewing the solution:
 // on the floor at its left end, his feet at (292, 402); the hero talks to him
 // from his right.
@@ -140,19 +141,23 @@ constexpr auto kBenchBack = FrameList<4>{}.run(57, 54, 231, 177);
 #define COUNTER_TEXT                                                                     \
   {TR("Herr Rurura, der Chemielehrer. Er riecht", "Mister Rurura, the chemistry teacher."), \
    TR("immer ein bisschen nach Schwefel.", "He always smells a bit of sulphur."), ""}
+// He is found below the door's rectangle, which his head and shoulders stand
+// in front of: the door keeps its clicks. The box's right and lower edges
+// are those of his picture.
+#define COUNTER_BOX .mouse_x = 446, .mouse_y = 256, .mouse_x2 = 560, .mouse_y2 = 390
 #define BENCH_TEXT                                                                      \
   {TR("Herr Rurura an seinem Labortisch. Er", "Mister Rurura at his lab bench, brewing"), \
    TR("braut das Mittel gegen die Strahlung.", "the potion against the radiation."), ""}
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 490, .goto_y = 330, .frames = kCounterIdle.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterIdle.view()},
     {.slot = 0, .state = 1, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 490, .goto_y = 330, .frames = kCounterTalk.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterTalk.view()},
     {.slot = 0, .state = 2, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 490, .goto_y = 330, .frames = kCounterTurn.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterTurn.view()},
     {.slot = 0, .state = 3, .name = "Rurura", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = COUNTER_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 490, .goto_y = 330, .frames = kCounterBack.view()},
+     .goto_x = 430, .goto_y = 390, COUNTER_BOX, .frames = kCounterBack.view()},
     {.slot = 1, .state = 0, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
      .goto_x = 390, .goto_y = 400, .frames = kBenchIdle.view()},
     {.slot = 1, .state = 1, .name = "Rurura_bench", .kind = PersonKind::rurura, .label = TR("Herr Rurura", "Mr Rurura"), .text = BENCH_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkLeft,
@@ -163,6 +168,7 @@ constexpr PersonState kPersons[] = {
      .goto_x = 390, .goto_y = 400, .frames = kBenchBack.view()},
 };
 #undef COUNTER_TEXT
+#undef COUNTER_BOX
 #undef BENCH_TEXT
 
 // The walls as line tests: B the back edge (floor where B > 0), W the left
@@ -249,7 +255,7 @@ namespace {
 // (which also takes sentence 2 away). Detected: choice 4 of person 0 raises
 // cons_gotblei. In game_en sentence 4 does not end the conversation.
 
-// Person 0: Mister Rurura (Rurura) behind his counter.
+// Person 0: Mister Rurura (Rurura) at his counter.
 // Person 1: Mister Rurura (Rurura_bench) at his lab bench.
 constexpr TalkLine kFutureChimieTalk[] = {
     {0, talk_path("1"), {TR("Was ist in der Vitrine da ?", "What's in that showcase ?"), "", ""},

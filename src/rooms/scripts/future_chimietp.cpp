@@ -31,8 +31,8 @@ constexpr auto kFlask = FrameList<1>{}.add(1, 340, 240);
 constexpr auto kBunsen = FrameList<1>{}.add(2, 480, 235);
 constexpr auto kBook = FrameList<1>{}.add(3, 300, 250);
 constexpr auto kTestGlass = FrameList<1>{}.add(1, 400, 245);
-constexpr auto kAlcohol = FrameList<1>{}.add(5, 110, 280);
-constexpr auto kShower = FrameList<1>{}.add(6, 170, 80);
+constexpr auto kAlcohol = FrameList<1>{}.add(5, 110, 295);
+constexpr auto kShower = FrameList<1>{}.add(6, 200, 95);
 constexpr auto kExtinguisher = FrameList<1>{}.add(7, 615, 160);
 constexpr auto kFlask2 = FrameList<1>{}.add(1, 450, 240);
 
@@ -60,17 +60,17 @@ constexpr FurniState kFurniture[] = {
     {.slot = 5, .state = 0, .name = "alkohol", .kind = PieceKind::bottle, .label = TR("Alkohol", "Alcohol"),
      .text = {TR("Eine Flasche mit hochprozentigem Inhalt.", "A bottle of something very strong."),
               TR("Nur für Laborzwecke, steht drauf.", "For lab use only, it says."), ""},
-     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 160, .goto_y = 320, .frames = kAlcohol.view()},
+     .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 160, .goto_y = 340, .frames = kAlcohol.view()},
     {.slot = 6, .state = 0, .name = "douche", .kind = PieceKind::shower, .label = TR("Notdusche", "Emergency shower"),
      .text = {TR("Eine Notdusche. Für den Fall, dass", "An emergency shower. In case someone"),
               TR("einer mal wieder brennt.", "is on fire again."), ""},
-     .interact = 1, .goto_x = 260, .goto_y = 240,
-     .mouse_x = 170, .mouse_y = 140, .mouse_x2 = 250, .mouse_y2 = 240, .frames = kShower.view()},
+     .interact = 1, .goto_x = 290, .goto_y = 255,
+     .mouse_x = 200, .mouse_y = 155, .mouse_x2 = 280, .mouse_y2 = 255, .frames = kShower.view()},
     {.slot = 7, .state = 0, .name = "tank", .kind = PieceKind::tank, .label = TR("Wassertank", "Water tank"),
      .text = {TR("Der Wassertank der Dusche. Man kann", "The shower's water tank. You can"),
               TR("oben etwas hineinkippen.", "pour things in at the top."), ""},
-     .interact = 1, .goto_x = 260, .goto_y = 240,
-     .mouse_x = 170, .mouse_y = 80, .mouse_x2 = 250, .mouse_y2 = 139, .frames = kShower.view()},
+     .interact = 1, .goto_x = 290, .goto_y = 255,
+     .mouse_x = 200, .mouse_y = 95, .mouse_x2 = 280, .mouse_y2 = 154, .frames = kShower.view()},
     {.slot = 8, .state = 0, .name = "feuerloescher", .kind = PieceKind::extinguisher, .label = TR("Feuerlöscher", "Fire extinguisher"),
      .text = {TR("Ein Feuerlöscher. Bei meinen Versuchen", "A fire extinguisher. With my experiments"),
               TR("kann der nicht schaden.", "it can't do any harm."), ""},

@@ -28,12 +28,12 @@ constexpr int kFurniPresent[] = {1, 0, 1, 0, 0, 0, 1, 1, 1, 1};
 // The caretaker's cupboard stands against the wall left of the floor, its
 // foot on the wall's skirting (row 410), clear of the bag; the hero works it
 // from the floor at its right, in front of it.
-constexpr auto kSchrank = FrameList<1>{}.add(1, 142, 302);
+constexpr auto kSchrank = FrameList<1>{}.add(1, 148, 302);
 // Open, the cupboard stays (its open picture 8). The screwdriver has dropped
 // out onto the floor at its foot: below the cupboard's lower edge, so it is
 // drawn in front of it, with a box of its own beside the cupboard's.
-constexpr auto kSchrankOpen = FrameList<1>{}.add(8, 142, 302);
-constexpr auto kTool = FrameList<1>{}.add(2, 200, 410);
+constexpr auto kSchrankOpen = FrameList<1>{}.add(8, 148, 302);
+constexpr auto kTool = FrameList<1>{}.add(2, 206, 410);
 // The pipe runs along the right wall at the hero's head height; the sparks
 // fly where the torch cuts it, at its middle.
 constexpr auto kRohr = FrameList<1>{}.add(3, 455, 212);
@@ -56,19 +56,19 @@ constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "schrank", .kind = PieceKind::locker, .label = TR("Schrank", "Locker"),
      .text = {TR("Ein Schrank vom Hausmeister. Das Schloss", "A cupboard of the caretaker. The lock"),
               TR("sieht ziemlich klapprig aus.", "looks rather wobbly."), ""},
-     .interact = 1, .goto_x = 250, .goto_y = 420, .mouse_x = 142, .mouse_y = 302, .mouse_x2 = 198, .mouse_y2 = 410,
+     .interact = 1, .goto_x = 250, .goto_y = 420, .mouse_x = 148, .mouse_y = 302, .mouse_x2 = 204, .mouse_y2 = 410,
      .frames = kSchrank.view()},
     // Open: the same box; the screwdriver at its foot has a box of its own.
     {.slot = 0, .state = 1, .name = "schrank", .kind = PieceKind::locker_open, .label = TR("Schrank", "Locker"),
      .text = {TR("Der Schrank vom Hausmeister. Das Schloss", "The caretaker's cupboard. The lock"),
               TR("hat nicht lange gehalten.", "did not hold out for long."), ""},
-     .interact = 1, .goto_x = 250, .goto_y = 420, .mouse_x = 142, .mouse_y = 302, .mouse_x2 = 198, .mouse_y2 = 410,
+     .interact = 1, .goto_x = 250, .goto_y = 420, .mouse_x = 148, .mouse_y = 302, .mouse_x2 = 204, .mouse_y2 = 410,
      .frames = kSchrankOpen.view()},
     {.slot = 1, .state = 0, .name = "tool", .kind = PieceKind::screwdriver, .label = TR("Schraubenzieher", "Screwdriver"),
      .text = {TR("Ein Schraubenzieher. Damit kriegt man", "A screwdriver. It opens more than"),
               TR("mehr auf als nur Schrauben.", "just screws."), ""},
      .interact = 1, .take = 1, .take_dir = kMoveTakeLeft, .goto_x = 250, .goto_y = 420,
-     .mouse_x = 200, .mouse_y = 410, .mouse_x2 = 234, .mouse_y2 = 420, .frames = kTool.view()},
+     .mouse_x = 206, .mouse_y = 410, .mouse_x2 = 240, .mouse_y2 = 420, .frames = kTool.view()},
     {.slot = 2, .state = 0, .name = "rohr", .kind = PieceKind::pipe, .label = TR("Bleirohr", "Lead pipe"),
      .text = {TR("Ein altes Rohr aus Blei. So was ist", "An old lead pipe. Those have been"),
               TR("doch seit Jahren verboten.", "banned for years."), ""},

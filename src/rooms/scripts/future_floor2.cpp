@@ -23,23 +23,26 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {1};
 constexpr int kPersonPresent[] = {1};
 
-// The mop bucket stands in the hall between the door to bio_amphi and the
+// The mop bucket stands in the hall below the door to floor13, right of the
 // policeman, clear of the conversation menu that grows up from y 450.
-constexpr auto kBucket = FrameList<1>{}.add(1, 350, 290);
+constexpr auto kBucket = FrameList<1>{}.add(1, 440, 335);
 
 constexpr FurniState kFurniture[] = {
     {.slot = 0, .state = 0, .name = "Eimer", .kind = PieceKind::mop_bucket, .label = TR("Eimer", "Bucket"),
      .text = {TR("Ein Putzeimer. Das Wasser darin ist", "A mop bucket. The water in it is older"),
               TR("älter als ich.", "than I am."), ""},
-     .interact = 1, .goto_x = 340, .goto_y = 355, .frames = kBucket.view()},
+     .interact = 1, .goto_x = 410, .goto_y = 410, .frames = kBucket.view()},
 };
 
-// The policeman in front of the door to floor13: he shifts his weight and
-// swings his truncheon; talking, turning to the hero and back.
-constexpr auto kGuardIdle = FrameList<12>{}.run(2, 13, 418, 134).hold(0, 20).hold(6, 14).talk_at(0).talk_at(6);
-constexpr auto kGuardTalk = FrameList<10>{}.run(14, 23, 418, 134);
-constexpr auto kGuardTurn = FrameList<4>{}.run(24, 27, 418, 134);
-constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
+// The policeman stands at the back of the hall between the door to
+// bio_amphi and the door to floor13 (his feet at (400, 315)), leaving a
+// part of each door free to click; he shifts his weight and swings his
+// truncheon; talking, turning to the hero and back. The hero talks to him
+// from his left, and at the door to floor13 walks up in front of him.
+constexpr auto kGuardIdle = FrameList<12>{}.run(2, 13, 350, 134).hold(0, 20).hold(6, 14).talk_at(0).talk_at(6);
+constexpr auto kGuardTalk = FrameList<10>{}.run(14, 23, 350, 134);
+constexpr auto kGuardTurn = FrameList<4>{}.run(24, 27, 350, 134);
+constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 350, 134);
 
 #define GUARD_TEXT                                                                   \
   {TR("Ein Polizist. Seit wann braucht eine", "A policeman. Since when does a school"), \
@@ -47,13 +50,13 @@ constexpr auto kGuardBack = FrameList<4>{}.run(27, 24, 418, 134);
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardIdle.view()},
+     .goto_x = 330, .goto_y = 335, .frames = kGuardIdle.view()},
     {.slot = 0, .state = 1, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardTalk.view()},
+     .goto_x = 330, .goto_y = 335, .frames = kGuardTalk.view()},
     {.slot = 0, .state = 2, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardTurn.view()},
+     .goto_x = 330, .goto_y = 335, .frames = kGuardTurn.view()},
     {.slot = 0, .state = 3, .name = "Policeman", .kind = PersonKind::policeman, .label = TR("Polizist", "Policeman"), .text = GUARD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 410, .goto_y = 345, .frames = kGuardBack.view()},
+     .goto_x = 330, .goto_y = 335, .frames = kGuardBack.view()},
 };
 #undef GUARD_TEXT
 

@@ -24,39 +24,41 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {0, 0, 1, 1, 1, 1, 1};
 constexpr int kPersonPresent[] = {1, 0};
 
+// The telescope hangs from its mount on the wall above the door, its lens at
+// the right, where the time machine's beams start.
 constexpr auto kTelescope = FrameList<1>{}.add(9, 545, 150);
 // The diamond, once handed over, sits on the reactor's cap (not in the air beside it).
-constexpr auto kDiamond = FrameList<1>{}.add(1, 357, 128);
-// The two levers sit on the floor's back edge under the reactor, clear of
-// Dori at the left end of the floor.
-constexpr auto kLever = FrameList<1>{}.add(2, 334, 262);
-constexpr auto kLever2 = FrameList<1>{}.add(3, 356, 262);
-constexpr auto kReactor = FrameList<1>{}.add(0, 330, 140);
+constexpr auto kDiamond = FrameList<1>{}.add(1, 322, 209);
+// The reactor stands on the floor's back edge, its foot at (329, 336); the two
+// levers stand beside it on its right, left of Mr Zirud.
+constexpr auto kLever = FrameList<1>{}.add(2, 372, 277);
+constexpr auto kLever2 = FrameList<1>{}.add(3, 408, 277);
+constexpr auto kReactor = FrameList<1>{}.add(0, 290, 223);
 // The display runs through its digits, the buttons blink.
 constexpr auto kDisplay = FrameList<3>{}.run(4, 6, 190, 60, 3);
 constexpr auto kButtons = FrameList<2>{}.add(7, 200, 150, 5).add(8, 200, 150, 5);
 
 constexpr FurniState kFurniture[] = {
-    {.slot = 0, .state = 0, .name = "teleskop", .kind = PieceKind::telescope, .label = TR("Teleskop", "Telescope"),
+    {.slot = 0, .state = 0, .name = "teleskop", .kind = PieceKind::telescope_mounted, .label = TR("Teleskop", "Telescope"),
      .text = {TR("Das Teleskop aus dem Physiksaal. Es bündelt", "The telescope from the physics room. Now it"),
               TR("jetzt die Sonne für die Zeitmaschine.", "focuses the sun for the time machine."), ""},
      .interact = 1, .goto_x = 560, .goto_y = 355, .frames = kTelescope.view()},
     {.slot = 1, .state = 0, .name = "diamond", .kind = PieceKind::diamond, .label = TR("Diamant", "Diamond"),
      .text = {TR("Der Diamant sitzt in der Maschine. Schade,", "The diamond sits in the machine. Pity,"),
               TR("der hätte mir ein neues Moped bezahlt.", "it would have bought me a new moped."), ""},
-     .interact = 1, .goto_x = 400, .goto_y = 350, .frames = kDiamond.view()},
+     .interact = 1, .goto_x = 345, .goto_y = 370, .frames = kDiamond.view()},
     {.slot = 2, .state = 0, .name = "hebel", .kind = PieceKind::lever, .label = TR("Hebel", "Lever"),
      .text = {TR("Ein Hebel an der Zeitmaschine.", "A lever of the time machine."),
               TR("Lieber nicht anfassen.", "Better not touch it."), ""},
-     .interact = 1, .goto_x = 345, .goto_y = 365, .frames = kLever.view()},
+     .interact = 1, .goto_x = 388, .goto_y = 365, .frames = kLever.view()},
     {.slot = 3, .state = 0, .name = "hebel2", .kind = PieceKind::lever, .label = TR("Hebel", "Lever"),
      .text = {TR("Noch ein Hebel. Der ist rot.", "Another lever. This one is red."),
               TR("Rot ist nie gut.", "Red is never good."), ""},
-     .interact = 1, .goto_x = 367, .goto_y = 365, .frames = kLever2.view()},
+     .interact = 1, .goto_x = 424, .goto_y = 365, .frames = kLever2.view()},
     {.slot = 4, .state = 0, .name = "Atomkraft", .kind = PieceKind::reactor, .label = TR("Reaktor", "Reactor"),
      .text = {TR("Ein kleiner Atomreaktor. Herr Zirud sagt,", "A small nuclear reactor. Mr Zirud says"),
               TR("der ist völlig ungefährlich. Sagt er.", "it is perfectly safe. So he says."), ""},
-     .interact = 1, .goto_x = 400, .goto_y = 350, .frames = kReactor.view()},
+     .interact = 1, .goto_x = 345, .goto_y = 370, .frames = kReactor.view()},
     {.slot = 5, .state = 0, .name = "Anzeige", .kind = PieceKind::display, .label = TR("Anzeige", "Display"),
      .text = {TR("Eine Anzeige. Sie zählt die Jahre,", "A display. It counts the years,"),
               TR("ich zähle die Tage bis zu den Ferien.", "I count the days to the holidays."), ""},
@@ -67,14 +69,16 @@ constexpr FurniState kFurniture[] = {
      .interact = 1, .goto_x = 300, .goto_y = 365, .frames = kButtons.view()},
 };
 
-// Mr Zirud tinkers at the machine (FrizzeRol); talking, turning to the hero
-// and back. Object 31 is the room's background.
-constexpr auto kZirudIdle = FrameList<12>{}.run(10, 21, 467, 155).hold(0, 25).hold(6, 12).talk_at(0).talk_at(6);
-constexpr auto kZirudTalk = FrameList<9>{}.run(22, 30, 467, 155);
-constexpr auto kZirudTurn = FrameList<4>{}.run(32, 35, 467, 155);
-constexpr auto kZirudBack = FrameList<4>{}.run(35, 32, 467, 155);
+// Mr Zirud tinkers at the machine (FrizzeRol), on the floor right of the
+// reactor, his feet at (510, 347); talking, turning to the hero and back; the
+// hero talks to him from his left. Object 31 is the room's background.
+constexpr auto kZirudIdle = FrameList<12>{}.run(10, 21, 461, 171).hold(0, 25).hold(6, 12).talk_at(0).talk_at(6);
+constexpr auto kZirudTalk = FrameList<9>{}.run(22, 30, 461, 171);
+constexpr auto kZirudTurn = FrameList<4>{}.run(32, 35, 461, 171);
+constexpr auto kZirudBack = FrameList<4>{}.run(35, 32, 461, 171);
 // Dori, back from carrying the telescope, gets his breath back at the left
-// end of the floor, his feet at (292, 385), out of the way to the machine.
+// end of the floor in front of the reactor, his feet at (292, 385), out of
+// the way to the machine.
 constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 239, 191, 2).hold(0, 10);
 
 #define ZIRUD_TEXT                                                                        \
@@ -83,13 +87,13 @@ constexpr auto kDoriIdle = FrameList<8>{}.run(36, 43, 239, 191, 2).hold(0, 10);
 
 constexpr PersonState kPersons[] = {
     {.slot = 0, .state = 0, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudIdle.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudIdle.view()},
     {.slot = 0, .state = 1, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudTalk.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudTalk.view()},
     {.slot = 0, .state = 2, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudTurn.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudTurn.view()},
     {.slot = 0, .state = 3, .name = "FrizzeRol", .kind = PersonKind::frizze, .label = TR("Herr Zirud", "Mr Zirud"), .text = ZIRUD_TEXT, .interact = 1, .talk = 1, .talk_dir = kTalkRight,
-     .goto_x = 470, .goto_y = 365, .frames = kZirudBack.view()},
+     .goto_x = 440, .goto_y = 370, .frames = kZirudBack.view()},
     {.slot = 1, .state = 0, .name = "Dori", .kind = PersonKind::dori,
      .text = {TR("Dori. Er keucht noch vom Teleskop.", "Dori. Still puffing from the telescope."), "", ""},
      .frames = kDoriIdle.view()},

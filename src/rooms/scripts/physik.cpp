@@ -17,10 +17,12 @@ constexpr ExitDef kExits[] = {
 constexpr int kFurniPresent[] = {1, 1, 1};
 constexpr int kPersonPresent[] = {1};
 
-constexpr auto kKanister = FrameList<1>{}.add(0, 345, 210);
+// The canister stands on the floor at the back, left of Dori; the pendulum's
+// stand on the floor in the left corner, between the blackboard and the chair.
+constexpr auto kKanister = FrameList<1>{}.add(0, 340, 300);
 constexpr auto kChair = FrameList<1>{}.add(1, 250, 300);
-constexpr auto kPendel = FrameList<6>{}.add(16, 82, 52, 2).add(17, 82, 52, 1).add(18, 82, 52, 1)
-                             .add(19, 82, 52, 2).add(18, 82, 52, 1).add(17, 82, 52, 1);
+constexpr auto kPendel = FrameList<6>{}.add(16, 178, 170, 2).add(17, 178, 170, 1).add(18, 178, 170, 1)
+                             .add(19, 178, 170, 2).add(18, 178, 170, 1).add(17, 178, 170, 1);
 // Dori stands still (state 0), ready to talk; talking (state 1), turning to
 // the hero (state 2) and back (state 3).
 constexpr auto kDori = FrameList<1>{}.add(21, 420, 170).talk_at(0);
@@ -37,7 +39,7 @@ constexpr FurniState kFurniture[] = {
      .text = {TR("E Stull. Ganz normal.", "A chair. Quite ordinary."), "", ""}, .frames = kChair.view()},
     {.slot = 2, .state = 0, .name = "pendel", .kind = PieceKind::pendulum,
      .text = {TR("E Pendel. Et schwengt an et schwengt.", "A pendulum. It swings and swings."), "", ""},
-     .frames = kPendel.view()},
+     .mouse_x = 178, .mouse_y = 170, .mouse_x2 = 246, .mouse_y2 = 344, .frames = kPendel.view()},
 };
 
 constexpr PersonState kPersons[] = {
