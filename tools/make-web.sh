@@ -23,6 +23,8 @@ rm -rf "$stage" && mkdir -p "$stage"
 (cd "$BUILD/data" && { echo checksums.txt; awk '{print $3}' checksums.txt; } | while read -r f; do
    mkdir -p "$OLDPWD/$stage/$(dirname "$f")" && cp "$f" "$OLDPWD/$stage/$f"; done)
 python3 /usr/share/emscripten/tools/file_packager.py "$OUT/pelvaro.data" \
-  --preload "$stage@/usr/share/games/pelvaro" --js-output="$OUT/pelvaro.data.js" >/dev/null
+  --preload "$stage@/usr/share/games/pelvaro" --js-output="$OUT/pelvaro.data.js" 2>&1 >/dev/null |
+  grep -v 'FORCE_FILESYSTEM' >&2 || true  # (its reminder: the programs are linked with it)
+[ -s "$OUT/pelvaro.data.js" ] || { echo "the data package was not made" >&2; exit 1; }
 cp src/platform/web/index.html "$OUT/index.html"
 echo "The game for the browser is in $OUT: serve that folder (python3 -m http.server) and open index.html."

@@ -319,7 +319,7 @@ void platform_poll_mouse() {
   mouse_pos = (mouse_x << 16) | mouse_y;
   mouse_b = (static_cast<int>(p[4]) & 7) | pressed_by_keys;
   pressed_by_keys = 0;
-  mouse_z += static_cast<int>(p[5]);
+  mouse_z = mouse_z + static_cast<int>(p[5]);  // (a volatile of the library's)
   if (page_closing() && !close_told && close_handler) {
     close_told = true;
     close_handler();
@@ -380,14 +380,20 @@ int platform_readkey() {
 
 void platform_new_frame() {}
 
+// A pass whose frame changed nothing on the canvas gives the page a longer
+// turn: a waiting game then takes about a hundred passes a second, which is
+// still more than the pointer and the keys need.
+constexpr int kStillPassMs = 8;
+
 void platform_present(BITMAP* buffer, int w, int h) {
+  bool shown = false;
   if (graphics_up && bitmap_color_depth(buffer) == 16) {
     const web_view::Rows rows = sender.take(buffer, w, h);
-    if (rows.first <= rows.last)
-      page_show_rows(sender.rgba().data(), w, rows.first, rows.last - rows.first + 1);
+    shown = rows.first <= rows.last;
+    if (shown) page_show_rows(sender.rgba().data(), w, rows.first, rows.last - rows.first + 1);
   }
   page_keep_files();
-  yield_to_page(1);
+  yield_to_page(shown ? 1 : kStillPassMs);
 }
 
 void platform_set_close_handler(void (*handler)()) {

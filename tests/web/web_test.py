@@ -59,6 +59,7 @@ class Page:
 
     def open(self):
         self.driver.get(self.url)
+        self.menu_seen_ms = None  # when the menu's picture first stood there, on the page's clock
         self.canvas = self.driver.find_element("id", "screen")
 
     # A hash of the rectangle w x h at (x, y) of the picture as the canvas shows it now.
@@ -112,6 +113,7 @@ def eyes_blink(page):
     page.move(400, 100)
     if not page.still(60, 30, 440, 270) or page.black(60, 30, 440, 270):
         return False
+    page.menu_seen_ms = page.menu_seen_ms or page.js("return performance.now()")
     open_ = page.region(60, 30, 440, 270)
     ActionChains(page.driver).click_and_hold().perform()
     try:
@@ -191,12 +193,14 @@ def main(folder):
             load = page.js("return window.pelvaroLoad")
             figures["data downloaded (s)"] = round((load["downloaded"]) / 1000, 2)
             figures["game running (s)"] = round(load["running"] / 1000, 2)
+            figures["main menu shown (s)"] = round(page.menu_seen_ms / 1000, 2)
             figures["main menu answering (s)"] = round(page.js("return performance.now()") / 1000, 2)
             state = page.js("return window.pelvaroAudio ? window.pelvaroAudio.state : 'none'")
             if state != "running":
                 raise Failure(f"the music's AudioContext is {state} after the first click")
             figures["page CPU in the main menu (share of a core)"] = round(idle_cpu(page), 3)
             menu_without = page.region(212, 34, 61, 204)
+            english_new_game = page.region(200, 30, 65, 160)
 
             new_game_to_main_loop(page)
             page.move(600, 20)
@@ -235,6 +239,17 @@ def main(folder):
             page.move(600, 20)
             wait_for(30, "Continue did not go on where the hero stood",
                      lambda: page.region(640, 340, 0, 0) == room)
+
+            # The German game, by the page's switch: its menu's words differ from the English ones.
+            page.url = page.url.replace("lang=en", "lang=de")
+            page.open()
+            wait_for_menu(page)
+            if page.js("return document.documentElement.lang") != "de":
+                raise Failure("?lang=de did not choose the German game")
+            page.move(400, 100)
+            wait_for(10, "the German menu does not stand still", lambda: page.still(200, 30, 65, 160))
+            if page.region(200, 30, 65, 160) == english_new_game:
+                raise Failure("the German game's New game shows the English words")
         except Failure as f:
             page.driver.save_screenshot(os.path.join(folder, "..", "web-test-failure.png"))
             print(f"FAIL: {f}")
