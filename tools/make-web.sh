@@ -22,6 +22,7 @@ stage="$BUILD/web-build/data"
 rm -rf "$stage" && mkdir -p "$stage"
 (cd "$BUILD/data" && { echo checksums.txt; awk '{print $3}' checksums.txt; } | while read -r f; do
    mkdir -p "$OLDPWD/$stage/$(dirname "$f")" && cp "$f" "$OLDPWD/$stage/$f"; done)
+rm -f "$OUT/pelvaro.data" "$OUT/pelvaro.data.js"
 python3 /usr/share/emscripten/tools/file_packager.py "$OUT/pelvaro.data" \
   --preload "$stage@/usr/share/games/pelvaro" --js-output="$OUT/pelvaro.data.js" 2>&1 >/dev/null |
   grep -v 'FORCE_FILESYSTEM' >&2 || true  # (its reminder: the programs are linked with it)

@@ -3,7 +3,8 @@
 
 the page loads and the main menu answers, the first click starts the music's AudioContext, New game starts
 the introduction, a click in the first room walks the hero, the Main menu button of the control panel keeps the
-game, and after a reload the menu offers Continue, which takes the game up where the hero stood.
+game, and after a reload the menu offers Continue, which takes the game up where the hero stood; the page's
+language switch then starts the German game.
 
 Everything waits for what the canvas shows (hashes of its rectangles, in the game's 640 x 480 pixels); nothing
 sleeps a fixed time but the short pause that tells a still picture from a moving one. Prints the figures
