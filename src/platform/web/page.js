@@ -112,10 +112,15 @@
   p.playSound = function (pcm, frames, rate) {
     const buffer = p.audio.createBuffer(2, frames, rate);
     const left = buffer.getChannelData(0), right = buffer.getChannelData(1);
+    let loudest = 0;
     for (let i = 0; i < frames; ++i) {
       left[i] = pcm[2 * i] / 32768;
       right[i] = pcm[2 * i + 1] / 32768;
+      loudest = Math.max(loudest, Math.abs(pcm[2 * i]), Math.abs(pcm[2 * i + 1]));
     }
+    // What has been played, for the page's test: the blocks and how many of them were not silent.
+    p.blocksPlayed = (p.blocksPlayed || 0) + 1;
+    if (loudest > 64) p.blocksHeard = (p.blocksHeard || 0) + 1;
     const source = p.audio.createBufferSource();
     source.buffer = buffer;
     source.connect(p.audio.destination);
