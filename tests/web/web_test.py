@@ -235,6 +235,14 @@ def main(folder):
             wait_for(10, "the autosave was not stored", lambda: page.js(
                 "const f = Module.pelvaro.player + '/sav/autosave.sav';"
                 "return FS.analyzePath(f).exists && Module.pelvaro.keptUpTo > FS.stat(f).mtime.getTime()"))
+            stored = page.driver.execute_async_script("""
+                const done = arguments[arguments.length - 1];
+                const mount = FS.lookupPath(Module.pelvaro.player).node.mount;
+                IDBFS.getRemoteSet(mount, (err, set) => done(err ? null : Object.keys(set.entries)));""")
+            if not stored or not any(n.endswith("/sav/autosave.sav") for n in stored):
+                raise Failure(f"the browser's storage holds no autosave: {stored}")
+            if any("/sav/tmp" in n for n in stored):
+                raise Failure("the rooms' state files were put into the browser's storage")
 
             page.open()
             wait_for_menu(page)
