@@ -20,7 +20,7 @@ TEST_PACKAGES := xvfb xdotool x11-apps imagemagick
 PREFIX ?= /usr/local
 PACKAGE_TOOLS := dpkg-dev
 
-.PHONY: play run test build configure deps test-deps bench soak asan clean install uninstall deb gallery
+.PHONY: play run test build configure deps test-deps bench soak asan clean install uninstall deb gallery web test-web
 
 # What the game needs (CMake's `all`): the two programs and the data they read.
 GAME_TARGETS := game_de game_en data
@@ -71,6 +71,18 @@ asan: deps test-deps
 	# The game keeps its start-up pictures and sounds until the process ends,
 	# and the tests stop whole runs of it halfway: leaks are not what this looks for.
 	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -L headless
+
+# The game in a web page: $(BUILD)/web/index.html (serve the folder, e.g. `python3 -m http.server -d build/web`).
+# The data is drawn by the native build first; Allegro comes from Debian's source, built with Debian's emscripten.
+web: configure
+	cmake --build $(BUILD) -j$(JOBS) --target data
+	@tools/make-web.sh $(BUILD) $(JOBS)
+
+# The web page played in a headless Chromium (Debian's chromium, chromium-driver and python3-selenium).
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium
+test-web: web
+	@./tools/install-packages $(WEB_TEST_PACKAGES)
+	/usr/bin/python3 tests/web/web_test.py $(BUILD)/web
 
 deps:
 	@./tools/install-packages $(BUILD_PACKAGES)
