@@ -111,7 +111,8 @@ constexpr PersonArt kPersons[] = {
     {PersonKind::sand_asleep, {0xF8D8B8, 0xE8C870, 0xE86A3A, kLegs, kShoes, true}},
     {PersonKind::policeman, {0xE0A878, 0x2A1A10, 0x1A2A5A, 0x1A2040, kShoes, false, false, false, true, false, true}},
     {PersonKind::rarozir, {0x8A5A3A, 0x1A1A1A, 0x4A4A58, 0x2A2A30, kShoes, false, true, false, false, true}},
-    {PersonKind::frizze, {0xF2C8A0, 0xF04080, 0x8A3AC8, kLegs, kShoes, true}},
+    // the physicist of 2027: a man with a red frizz and a beard
+    {PersonKind::frizze, {0xF2C8A0, 0xC85A28, 0x8A3AC8, kLegs, kShoes, false, false, true}},
     {PersonKind::rurura, {0xE0A878, 0x6A6A6A, 0xD0D8E0, 0x5A6070, kShoes, false, true}},
     {PersonKind::betong_out_cold, {0xE0A878, 0x3A2414, 0xD86A9A, kLegs, kShoes}},
 };
