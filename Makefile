@@ -1,5 +1,5 @@
-# Pelvaro: `make play` builds the two programs and their data and starts the game (English; `make play LANG=de`
-# for the German build); `make test` builds the test programs and runs the whole test suite, window tests
+# Pelvaro: `make play` builds the game and its data and starts it (English; `make play LANG=de` for the German
+# build); `make test` builds the test programs and runs the whole test suite, window tests
 # included (it starts its own X server with Xvfb). Each command builds only what it needs.
 
 BUILD := build
@@ -30,7 +30,9 @@ GAME_TARGETS := game_de game_en data
 # every other status (2, 3, 4: a failure) is passed on.
 START_GAME = cd $(BUILD) && { ./game_$(GAME_LANG); status=$$?; [ $$status = 1 ] || exit $$status; }
 
-play: build
+# A play builds the program of the language played and the data; `make build` builds both programs.
+play: configure
+	cmake --build $(BUILD) -j$(JOBS) --target game_$(GAME_LANG) data
 	@$(START_GAME)
 
 # The game already built, started as `make play` starts it.
